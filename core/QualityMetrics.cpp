@@ -1,0 +1,168 @@
+#include "QualityMetrics.h"
+
+#include <cmath>
+#include <numbers>
+
+#include "ConicGeometry.h"
+#include "Rounding.h"
+#include "SafeAssign.h"
+
+namespace zonalyst {
+
+double ComputeErrorProfile(const SurfaceProfile& s, double K, double R, double D, QualityMetrics& m) {
+  m.ErrMin = 1e11;
+  for (int i = 0; i <= kGridLast; ++i) {
+    m.ProfileErr[i] = s.ProfileZ[i] - ConicSag(s.ProfileR[i], K, R);
+    if (m.ProfileErr[i] < m.ErrMin) m.ErrMin = m.ProfileErr[i];
+  }
+
+  // Each sample stands for a ring of width dr; the sample at the edge counts fully.
+  const double dr = s.ProfileR[1] - s.ProfileR[0];
+  m.PeakValley = 0.0;
+  double volume = 0.0;
+  for (int i = 0; i <= kGridLast; ++i) {
+    m.ProfileErr[i] = m.ProfileErr[i] - m.ErrMin;
+    if (m.ProfileErr[i] >= m.PeakValley) m.PeakValley = m.ProfileErr[i];
+    volume = volume + 2.0 * std::numbers::pi * s.ProfileR[i] * dr * m.ProfileErr[i];
+  }
+  AssignIfFinite(m.PvFraction, m.PeakValley / kWavelengthMm);
+
+  // The slope error doubles on reflection; times the focal length it is the ray's
+  // transverse aberration, here in units of lambda times the focal ratio.
+  m.TransErrMax = 0.0;
+  for (int i = 1; i <= kGridLast; ++i) {
+    AssignIfFinite(m.TransErr[i],
+                   2.0 * D * (m.ProfileErr[i] - m.ProfileErr[i - 1]) / (s.ProfileR[i] - s.ProfileR[i - 1]) /
+                       kWavelengthMm);
+    if (std::abs(m.TransErr[i]) > m.TransErrMax) m.TransErrMax = std::abs(m.TransErr[i]);
+  }
+
+  if (m.PvFraction <= 0.001) {
+    m.PvFraction = 1000.0;
+  } else {
+    AssignIfFinite(m.PvFraction, 1.0 / m.PvFraction);
+  }
+  if (m.PeakValley < 9.9e-5) m.PeakValley = 9.9e-5;
+  AssignIfFinite(m.GlassVolume, volume);
+  return m.GlassVolume;
+}
+
+double ComputeRms(const SurfaceProfile& s, double K, double R, QualityMetrics& m) {
+  double sr = 0.0, sdr = 0.0, sdd = 0.0;
+  for (int i = 1; i <= kGridLast; ++i) {
+    const double r = s.ProfileR[i];
+    const double d = s.ProfileZ[i] - ConicSag(r, K, R);
+    sr += r;
+    sdr += d * r;
+    sdd += d * d * r;
+  }
+  double piston = 0.0;
+  AssignIfFinite(piston, -sdr / sr);
+  const double weightedSquares = sdd + 2.0 * piston * sdr + piston * piston * sr;
+  AssignIfFinite(m.RmsWaves, 2.0 * std::sqrt(weightedSquares / sr) / kWavelengthMm);
+  return m.RmsWaves;
+}
+
+void ComputeDiffraction(const SurfaceProfile& s, const BesselTable& bessel, double D, double o,
+                        QualityMetrics& m) {
+  constexpr int kAngles = 10;
+  const double k = 2.0 * std::numbers::pi / kWavelengthMm;
+  const double step = (0.011 / D) / 100.0;
+  const double outsideFrom = RoundHalfEven(o);
+
+  // The phase depends on the sample alone, not on the angle: one cosine and sine each.
+  std::array<double, kGridRoom> weightedCos{};
+  std::array<double, kGridRoom> weightedSin{};
+  double sumOutside = 0.0;
+  for (int i = 0; i <= kGridLast; ++i) {
+    if (!(i > outsideFrom)) continue;
+    const double r = s.ProfileR[i];
+    const double phase = 2.0 * k * m.ProfileErr[i];
+    weightedCos[i] = std::cos(phase) * r;
+    weightedSin[i] = std::sin(phase) * r;
+    sumOutside += r;
+  }
+  double sumAll = 0.0;
+  for (int i = 0; i <= kGridLast; ++i) sumAll += s.ProfileR[i];
+
+  std::array<double, kAngles> perfect{};
+  std::array<double, kAngles> measured{};
+  for (int j = 0; j < kAngles; ++j) {
+    const double theta = j * step;
+    const double u = theta / kWavelengthMm;
+    double a = 0.0, c = 0.0, sn = 0.0;
+    for (int i = 0; i <= kGridLast; ++i) {
+      const double r = s.ProfileR[i];
+      const double J = bessel.at(RoundHalfEven(u * 100.0 * r));
+      a += J * r;
+      c += weightedCos[i] * J;
+      sn += weightedSin[i] * J;
+    }
+    AssignIfFinite(a, a / (sumAll * std::numbers::pi));
+    AssignIfFinite(c, c / (sumOutside * std::numbers::pi));
+    AssignIfFinite(sn, sn / (sumOutside * std::numbers::pi));
+    perfect[j] = a * a;
+    measured[j] = c * c + sn * sn;
+  }
+
+  AssignIfFinite(m.Strehl, measured[0] / perfect[0]);
+  double measuredRing = 0.0, perfectRing = 0.0;
+  for (int j = 1; j < kAngles; ++j) {
+    measuredRing += j * measured[j];
+    perfectRing += j * perfect[j];
+  }
+  AssignIfFinite(m.EncircledRatio, measuredRing / perfectRing);
+}
+
+double FindBestFitRoc(const SurfaceProfile& s, double K, double R0, QualityMetrics& m) {
+  const auto F = [&](double radius) { return ComputeRms(s, K, radius, m); };
+  double x = R0;
+  double h = 0.0001;
+  double x0 = 0, f0 = 0, x1 = 0, f1 = 0, x2 = 0, f2 = 0;
+  double t = 0.0;
+  for (int round = 1;; ++round) {
+    f0 = F(x);
+    x0 = 0.0;
+    const double toBeat = f0;
+    bool finished = false;
+
+    x1 = h;
+    f1 = F(x + h);
+    if (f1 >= f0) {
+      h = -h;
+      x1 = h;
+      f1 = F(x + h);
+      finished = f1 >= f0;  // x is a minimum to within h
+    }
+    if (!finished) {
+      // Expand the bracket 2h, 4h, 8h, ... until the objective rises again.
+      for (double mult = 2.0; mult < 1e300; mult *= 2.0) {
+        x2 = mult * h;
+        f2 = F(x + x2);
+        if (!(f2 < f1)) break;
+        x0 = x1, f0 = f1;
+        x1 = x2, f1 = f2;
+      }
+    }
+
+    // Vertex of the parabola through the three bracket points.
+    AssignIfFinite(t, ((x2 * x2 - x0 * x0) * (f1 - f0) - (x1 * x1 - x0 * x0) * (f2 - f0) + 1e-45) /
+                              (2.0 * ((x2 - x0) * (f1 - f0) - (x1 - x0) * (f2 - f0))) +
+                          1e-45);
+    double f3 = F(x + t);
+    if (f1 < f3) {
+      t = x1;
+      f3 = f1;
+    }
+    if (f3 < toBeat) {
+      x = x + t;
+    } else {
+      finished = true;
+    }
+    if (round > 11) finished = true;
+    if (finished) break;
+  }
+  return x + t;
+}
+
+}  // namespace zonalyst

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <array>
+
+#include "BesselTable.h"
+#include "Constants.h"
+#include "SurfaceReduction.h"
+
+namespace zonalyst {
+
+// How far the measured surface is from the desired conic at a reference radius of
+// curvature. Overwritten by each computation; an assignment whose arithmetic fails
+// keeps the previous value.
+struct QualityMetrics {
+  std::array<double, kGridRoom> ProfileErr{};  // mm of surface; measured minus desired, minimum shifted to 0
+  double ErrMin = 0.0;                         // mm; minimum of the unshifted error
+  double PeakValley = 0.0;    // mm of surface; never below 9.9e-5
+  double PvFraction = 0.0;    // N of a surface P-V of 1/N wave; 1000 for 0.001 wave or less
+  std::array<double, kGridRoom> TransErr{};    // lambda x N (focal ratio); entry 0 stays 0
+  double TransErrMax = 0.0;   // lambda x N; largest |TransErr|
+  double RmsWaves = 0.0;      // RMS wavefront error in waves of 550 nm, piston removed
+  double Strehl = 0.0;        // central intensity, measured over perfect
+  double EncircledRatio = 0.0;  // light within 1.8 lambda/D, measured over perfect
+  double GlassVolume = 0.0;   // mm^3 standing above the lowest point of the error profile
+
+  // RMS surface error in nanometres, as the panels show it.
+  double rmsNanometres() const { return RmsWaves / 2.0 * 550.0; }
+};
+
+// Error profile against the conic of radius R (mm) and constant K, its P-V, the glass
+// volume above its lowest point (returned, mm^3) and the transverse ray error for a
+// mirror of diameter D (mm).
+double ComputeErrorProfile(const SurfaceProfile& surface, double K, double R, double D, QualityMetrics& m);
+
+// RMS wavefront error in waves against the conic of radius R (mm) and constant K,
+// each sample weighted by its radius and the best piston removed. Sets and returns RmsWaves.
+double ComputeRms(const SurfaceProfile& surface, double K, double R, QualityMetrics& m);
+
+// Strehl ratio and encircled energy ratio from the Hankel transform of the pupil,
+// evaluated on ten angles 0.2 lambda/D apart, for a mirror of diameter D (mm) with a
+// central obstruction of o per cent of the diameter. Uses the ProfileErr left by
+// ComputeErrorProfile.
+void ComputeDiffraction(const SurfaceProfile& surface, const BesselTable& bessel, double D, double o,
+                        QualityMetrics& m);
+
+// The reference radius of curvature (mm) that minimises ComputeRms for K, searched
+// from R0 by parabolic steps around an expanding bracket (at most 12 rounds).
+// Every evaluation overwrites RmsWaves.
+double FindBestFitRoc(const SurfaceProfile& surface, double K, double R0, QualityMetrics& m);
+
+}  // namespace zonalyst

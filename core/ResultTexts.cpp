@@ -1,0 +1,26 @@
+#include "ResultTexts.h"
+
+#include "NumberText.h"
+
+namespace zonalyst {
+
+std::string PeakValleyText(double pvFraction) {
+  const double waveN = pvFraction / 2.0;  // N of a P-V wavefront error of 1/N wave
+  if (waveN <= 1.0) return FormatRounded(1.0 / waveN, 2) + " Waves!";
+  return "1/" + FormatRounded(waveN, 2);
+}
+
+ResultTexts FormatResults(const QualityMetrics& m) {
+  return {FormatRounded(m.GlassVolume, 3),    PeakValleyText(m.PvFraction), FormatRounded(m.TransErrMax, 3),
+          FormatRounded(m.EncircledRatio, 3), FormatRounded(m.Strehl, 3),   FormatRounded(m.rmsNanometres(), 1)};
+}
+
+std::string BestFitCaption(const MirrorTest& test, const BestFit& fit) {
+  const bool inches = test.inInches();
+  const std::string unit = inches ? "\"" : "mm";
+  const double correction = inches ? fit.correctionMm() / kMmPerInch : fit.correctionMm();
+  return "Entered ROC of " + FormatGeneral(test.Roc) + unit + " + " + FormatRounded(correction, 5) + unit +
+         " = Best fit ROC";
+}
+
+}  // namespace zonalyst

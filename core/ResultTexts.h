@@ -1,0 +1,33 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "MirrorTest.h"
+#include "QualityMetrics.h"
+#include "SurfaceAnalysis.h"
+
+namespace zonalyst {
+
+// The six measures of quality as every analysis panel shows them, in this order:
+// glass remaining, P-V wavefront error, transverse error, encircled energy ratio,
+// Strehl ratio, surface RMS error. Texts use "." as decimal separator.
+inline constexpr std::array<const char*, 6> kResultCaptions = {
+    "Glass Remaining (mm^3)", "P-V WaveFront Error", "Transverse Error",
+    "Encircled Energy Ratio", "Strehl Ratio",        "Surface RMS Error (nm)"};
+
+using ResultTexts = std::array<std::string, 6>;
+
+// The values of the six result labels: glass, transverse error, encircled energy and
+// Strehl to 3 decimals, the RMS surface error in nm to 1 decimal, and the P-V text.
+ResultTexts FormatResults(const QualityMetrics& metrics);
+
+// "1/" + N for a P-V wavefront error of 1/N wave, or the number of waves followed by
+// " Waves!" when it is a wave or more.
+std::string PeakValleyText(double pvFraction);
+
+// "Entered ROC of 100mm + 0.01234mm = Best fit ROC", in the test's units (an inch
+// sign instead of "mm" for inches).
+std::string BestFitCaption(const MirrorTest& test, const BestFit& fit);
+
+}  // namespace zonalyst

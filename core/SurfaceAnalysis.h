@@ -1,0 +1,46 @@
+#pragma once
+
+#include "BesselTable.h"
+#include "MirrorTest.h"
+#include "QualityMetrics.h"
+#include "SurfaceReduction.h"
+
+namespace zonalyst {
+
+// The reference radii of one analysis, in millimetres.
+struct BestFit {
+  double enteredRocMm = 0.0;  // the entered radius of curvature
+  double bestFitRocMm = 0.0;  // the radius whose conic fits the measured surface best
+  double correctionMm() const { return bestFitRocMm - enteredRocMm; }
+};
+
+// The sequence every analysis runs: average the readings (unless a Monte Carlo run
+// supplies them), reduce them to the measured surface, find the best-fit radius, and
+// measure the surface against the desired conic at the radius that is shown.
+// Owns the reduction results; the Bessel table is shared with the pictures.
+class SurfaceAnalysis {
+ public:
+  explicit SurfaceAnalysis(const BesselTable& bessel) : bessel_(bessel) {}
+
+  // Averages (unless test.MonteCarloRunning), reduces and finds the best-fit radius.
+  BestFit reduceAndFit(MirrorTest& test);
+
+  // ComputeErrorProfile, ComputeRms and ComputeDiffraction (no obstruction) in that
+  // order for the reference radius rocMm. Returns the glass volume (mm^3).
+  double measureAt(const MirrorTest& test, double rocMm);
+
+  // reduceAndFit followed by measureAt the best-fit radius: what the surface error
+  // panel shows, and one trial of the best-fit conic and Monte Carlo searches.
+  BestFit analyse(MirrorTest& test);
+
+  const SurfaceProfile& profile() const { return profile_; }
+  const QualityMetrics& metrics() const { return metrics_; }
+  const BesselTable& bessel() const { return bessel_; }
+
+ private:
+  const BesselTable& bessel_;
+  SurfaceProfile profile_;
+  QualityMetrics metrics_;
+};
+
+}  // namespace zonalyst

@@ -1,0 +1,106 @@
+#include "SurfaceReduction.h"
+
+#include <algorithm>
+
+#include "ConicGeometry.h"
+#include "SafeAssign.h"
+
+namespace zonalyst {
+namespace {
+
+// Least-squares line k = a + b h^2 through the zone readings.
+void FitReadingsAgainstSquaredRadius(int zoneCount, SurfaceProfile& p, double& slope) {
+  double s2 = 0, s4 = 0, sk = 0, skh = 0;
+  for (int z = 1; z <= zoneCount; ++z) {
+    const double h2 = p.ZoneH[z] * p.ZoneH[z];
+    s2 += h2;
+    s4 += h2 * h2;
+    sk += p.ZoneK[z];
+    skh += p.ZoneK[z] * h2;
+  }
+  const double n = zoneCount;
+  AssignIfFinite(p.FitIntercept, (s2 * skh - sk * s4) / (s2 * s2 - n * s4));
+  AssignIfFinite(slope, (sk - p.FitIntercept * n) / s2);
+}
+
+// Slope and height errors at each zone: four passes make the estimated surface
+// height at the zone consistent with the normal that crosses the axis at the zone's
+// centre of curvature.
+void IntegrateZoneErrors(int zoneCount, double R0, SurfaceProfile& p) {
+  const double K = p.FitConic;
+  const double a = p.FitIntercept;
+  double measuredSlope = 0.0;
+  double e = 0.0;
+  double w = 0.0;
+  for (int z = 1; z <= zoneCount; ++z) {
+    const double h = p.ZoneH[z];
+    const double k = p.ZoneK[z];
+    const double dh = p.ZoneH[z] - p.ZoneH[z - 1];
+    const double ePrev = p.ZoneSlopeErr[z - 1];
+    const double wPrev = p.ZoneHeightErr[z - 1];
+    w = wPrev;
+    for (int pass = 0; pass < 4; ++pass) {
+      const double zEstimate = ConicSag(h, K, R0) + w;
+      AssignIfFinite(measuredSlope, h / ((k - a) + R0 - zEstimate));
+      AssignIfFinite(e, measuredSlope - ConicSlope(h, K, R0));
+      AssignIfFinite(w, wPrev + (ePrev + e) * dh / 2.0);
+    }
+    p.ZoneSlopeErr[z] = e;
+    p.ZoneHeightErr[z] = w;
+  }
+}
+
+// Outside the last zone the slope error is held constant up to the edge.
+void ExtendToEdge(int zoneCount, double D, SurfaceProfile& p) {
+  const int edge = zoneCount + 1;
+  p.ZoneH[edge] = D / 2.0;
+  p.ZoneSlopeErr[edge] = p.ZoneSlopeErr[zoneCount];
+  AssignIfFinite(p.ZoneHeightErr[edge],
+                 p.ZoneHeightErr[zoneCount] + (D / 2.0 - p.ZoneH[zoneCount]) * p.ZoneSlopeErr[zoneCount]);
+}
+
+// The carrier conic plus the exact integral of the slope error interpolated linearly
+// between zones. The zone index advances at most one zone per sample.
+void SampleSurface(int zoneCount, double R0, double D, SurfaceProfile& p) {
+  const double K = p.FitConic;
+  const int lastInterval = zoneCount + 1;
+  int j = 1;
+  for (int i = 0; i <= kGridLast; ++i) {
+    const double r = (i * D) / 200.0;
+    p.ProfileR[i] = r;
+    if (p.ZoneH[j] < r && j < lastInterval) ++j;
+    const double dr = r - p.ZoneH[j - 1];
+    const double dh = p.ZoneH[j] - p.ZoneH[j - 1];
+    AssignIfFinite(p.ProfileZ[i], ConicSag(r, K, R0) + p.ZoneHeightErr[j - 1] + p.ZoneSlopeErr[j - 1] * dr +
+                                      (p.ZoneSlopeErr[j] - p.ZoneSlopeErr[j - 1]) * dr * dr / (2.0 * dh));
+  }
+}
+
+}  // namespace
+
+double ReduceReadings(const MirrorTest& test, SurfaceProfile& p) {
+  const int n = std::clamp(test.ZoneCount, kMinZones, kMaxZones);
+  const double toMm = test.mmPerUnit();
+  p.ZoneH[0] = 0.0;
+  p.ZoneHeightErr[0] = 0.0;
+  p.ZoneSlopeErr[0] = 0.0;
+  for (int z = 1; z <= n; ++z) {
+    p.ZoneH[z] = test.ZoneRadius[z][2] * toMm;
+    p.ZoneK[z] = test.KeAverage[z] * toMm;
+    if (test.MovingSource == 0) p.ZoneK[z] /= 2.0;
+  }
+  const double R0 = test.Roc * toMm;
+  const double D = test.Diameter * toMm;
+
+  double slope = 0.0;
+  FitReadingsAgainstSquaredRadius(n, p, slope);
+  p.FitConic = -2.0 * R0 * slope;
+
+  IntegrateZoneErrors(n, R0, p);
+  ExtendToEdge(n, D, p);
+  SampleSurface(n, R0, D, p);
+  p.RocMm = R0;
+  return R0;
+}
+
+}  // namespace zonalyst
