@@ -1,0 +1,170 @@
+#include "MonteCarlo.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "NumberText.h"
+#include "Rounding.h"
+
+namespace zonalyst {
+
+ReadingScatter CalculateReadingScatter(const MirrorTest& test) {
+  ReadingScatter scatter;
+  const int zones = std::clamp(test.ZoneCount, kMinZones, kMaxZones);
+  const int sets = std::clamp(test.ReadingSets, 1, kMaxReadingSets);
+  if (sets < 2) {
+    const double assumed = test.inInches() ? 0.005 : 0.127;
+    for (int z = 1; z <= zones; ++z) scatter.sd[z] = assumed;
+  } else {
+    // Every set is freed of its own zero offset before the zones are compared.
+    std::array<double, kMaxReadingSets + 1> offset{};
+    for (int s = 1; s <= sets; ++s) {
+      double sum = 0.0;
+      for (int z = 1; z <= zones; ++z) sum += test.KeReading[z][s];
+      offset[s] = sum / zones - 1.0;
+    }
+    for (int z = 1; z <= zones; ++z) {
+      double mean = 0.0;
+      for (int s = 1; s <= sets; ++s) mean += test.KeReading[z][s] - offset[s];
+      mean /= sets;
+      double squares = 0.0;
+      for (int s = 1; s <= sets; ++s) {
+        const double deviation = mean - (test.KeReading[z][s] - offset[s]);
+        squares += deviation * deviation;
+      }
+      scatter.sd[z] = std::sqrt(squares / (sets - 1));
+    }
+  }
+  scatter.meanSd = MeanOverZones(scatter.sd, zones);
+  return scatter;
+}
+
+double MeanOverZones(const ZoneValues& values, int zoneCount) {
+  const int zones = std::clamp(zoneCount, kMinZones, kMaxZones);
+  double sum = 0.0;
+  for (int z = 1; z <= zones; ++z) sum += values[z];
+  return sum / zones;
+}
+
+std::pair<double, double> PolarNormalPair(UniformSource& uniform) {
+  double u = 0.0, v = 0.0, s = 0.0;
+  do {
+    u = 2.0 * uniform.next() - 1.0;
+    v = 2.0 * uniform.next() - 1.0;
+    s = u * u + v * v;
+  } while (s > 1.0 || s == 0.0);
+  const double f = std::sqrt(-2.0 * std::log(s) / s);
+  return {u * f, v * f};
+}
+
+template <std::size_t N>
+std::optional<ChartRange> ComputeChartRange(const std::array<std::int32_t, N>& histogram, int trials) {
+  ChartRange range;
+  bool any = false;
+  for (int bin = 1; bin <= 100; ++bin) {
+    if (histogram[bin] <= 5) continue;
+    if (!any) range.lo = bin;
+    range.hi = bin;
+    range.peak = std::max(range.peak, histogram[bin]);
+    any = true;
+  }
+  if (!any || trials <= 0) return std::nullopt;
+
+  range.lo = range.lo / 10 * 10;
+  range.hi = (range.hi + 9) / 10 * 10;
+  if (range.lo == range.hi) {
+    if (range.lo == 0) {
+      range.hi = 10;
+    } else {
+      range.lo -= 10;
+    }
+  }
+  range.barWidth = static_cast<int>(RoundHalfEven(280.0 / (range.hi - range.lo)));
+
+  // Lower a horizontal line through the chart until the bars above it hold 68 and
+  // then 95 per cent of the trials.
+  for (int y = 1; y <= 200; ++y) {
+    const double threshold = (200.0 - y) * range.peak / 200.0;
+    long sum = 0;
+    int first = -1, last = -1;
+    for (int bin = range.lo; bin <= range.hi; ++bin) {
+      if (histogram[bin] < threshold) continue;
+      sum += histogram[bin];
+      if (first < 0) first = bin;
+      last = bin;
+    }
+    const double share = static_cast<double>(sum) / trials;
+    if (share >= 0.68 && !range.reached68()) {
+      range.lower68 = first;
+      range.upper68 = last;
+    }
+    if (share >= 0.95 && !range.reached95()) {
+      range.lower95 = first;
+      range.upper95 = last;
+    }
+  }
+  return range;
+}
+
+template std::optional<ChartRange> ComputeChartRange(const std::array<std::int32_t, kStrehlBins>&, int);
+template std::optional<ChartRange> ComputeChartRange(const std::array<std::int32_t, kRmsBins>&, int);
+
+MonteCarloRun::MonteCarloRun(MirrorTest& test, SurfaceAnalysis& analysis, const ZoneValues& sd, double meanSd)
+    : test_(test), analysis_(analysis), sd_(sd), meanSd_(meanSd) {
+  base_ = test.KeAverage;
+  test_.MonteCarloRunning = true;
+  test_.MonteCarloAbort = false;
+}
+
+MonteCarloRun::~MonteCarloRun() { finish(); }
+
+bool MonteCarloRun::done() const { return finished_ || trials_ >= kMaxTrials || test_.MonteCarloAbort; }
+
+bool MonteCarloRun::runTrial(UniformSource& uniform) {
+  if (done()) return false;
+  ++trials_;
+  perturb(uniform);
+  analysis_.analyse(test_);
+  recordTrial();
+  return !done();
+}
+
+void MonteCarloRun::perturb(UniformSource& uniform) {
+  const int zones = std::clamp(test_.ZoneCount, kMinZones, kMaxZones);
+  for (int z = 1; z <= zones + 1; z += 2) {
+    const auto [u, v] = PolarNormalPair(uniform);
+    if (z <= zones) test_.KeAverage[z] = base_[z] + u * sd_[z];
+    if (z + 1 <= zones) test_.KeAverage[z + 1] = base_[z + 1] + v * sd_[z + 1];
+  }
+}
+
+void MonteCarloRun::recordTrial() {
+  const QualityMetrics& m = analysis_.metrics();
+  const double x = 100.0 * m.Strehl;
+  const double bin = std::ceil(x);  // the integer part, plus one when there is a fraction
+  if (bin >= 0.0 && bin < kStrehlBins) ++strehl_[static_cast<int>(bin)];
+  const double nm = RoundHalfEven(m.rmsNanometres());
+  if (nm >= 0.0 && nm < 300.0) ++rms_[static_cast<int>(nm)];
+}
+
+void MonteCarloRun::finish() {
+  if (finished_) return;
+  finished_ = true;
+  const int zones = std::clamp(test_.ZoneCount, kMinZones, kMaxZones);
+  for (int z = 1; z <= zones; ++z) test_.KeAverage[z] = base_[z];
+  analysis_.analyse(test_);
+  test_.MonteCarloRunning = false;
+  test_.MonteCarloAbort = false;
+}
+
+std::string McRawData(const std::array<std::int32_t, kStrehlBins>& strehl,
+                      const std::array<std::int32_t, kRmsBins>& rms) {
+  std::string table = "Strehl Ratio\tCount\tRMS(nm)\tCount\r\n";
+  for (int k = 0; k <= 100; ++k) {
+    table += FormatFixed(k / 100.0, 2) + "\t" + std::to_string(strehl[k]) + "\t" + std::to_string(k) + "\t" +
+             std::to_string(rms[k]) + "\r\n";
+  }
+  return table;
+}
+
+}  // namespace zonalyst

@@ -1,0 +1,113 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <random>
+#include <string>
+
+#include "MirrorTest.h"
+#include "SurfaceAnalysis.h"
+
+namespace zonalyst {
+
+// Per-zone standard deviations of the knife-edge readings (user units), zones 1..15.
+using ZoneValues = std::array<double, 16>;
+
+struct ReadingScatter {
+  ZoneValues sd{};        // zones beyond ZoneCount stay 0
+  double meanSd = 0.0;    // mean over zones 1..ZoneCount
+};
+
+// The scatter of each zone's readings between the reading sets, after removing
+// every set's own zero offset (each set's mean over the zones becomes 1.0): the
+// sample standard deviation (n-1). A single set assumes 0.127 mm (0.005 inch).
+ReadingScatter CalculateReadingScatter(const MirrorTest& test);
+
+// Mean of the values of zones 1..zoneCount.
+double MeanOverZones(const ZoneValues& values, int zoneCount);
+
+// Uniform numbers on [0, 1) in single precision, from a seedable generator.
+class UniformSource {
+ public:
+  explicit UniformSource(std::uint32_t seed) : engine_(seed) {}
+  double next() { return static_cast<float>(engine_() >> 8) * (1.0f / 16777216.0f); }
+
+ private:
+  std::mt19937 engine_;
+};
+
+// A pair of independent standard normal deviates by the polar method; pairs with
+// s = 0 or s > 1 are drawn again.
+std::pair<double, double> PolarNormalPair(UniformSource& uniform);
+
+inline constexpr int kStrehlBins = 101;  // bin b: b - 1 < 100 S <= b
+inline constexpr int kRmsBins = 501;     // bin b: RMS surface error rounded to b nm (< 300 counted)
+
+// The axis range and the confidence ranges of one histogram chart. Bins are per
+// cent of Strehl or nanometres. A range that was never reached keeps lower 101, upper 0.
+struct ChartRange {
+  int lo = 0, hi = 0;
+  int peak = 0;
+  int barWidth = 0;
+  int lower68 = 101, upper68 = 0;
+  int lower95 = 101, upper95 = 0;
+  bool reached68() const { return lower68 != 101; }
+  bool reached95() const { return lower95 != 101; }
+};
+
+// Range of bins 1..100 with more than 5 trials, rounded out to tens; the 68 and 95
+// per cent ranges found by lowering a line through the chart. No range when no bin
+// holds more than 5 trials.
+template <std::size_t N>
+std::optional<ChartRange> ComputeChartRange(const std::array<std::int32_t, N>& histogram, int trials);
+
+// One Monte Carlo run: perturbs the nominal zone averages with Gaussian noise of each
+// zone's standard deviation, analyses every trial as the surface error panel does
+// (MonteCarloRunning set, no averaging) and bins the Strehl ratio and RMS error.
+// Trials run one at a time so that a window can draw and let events run between them.
+class MonteCarloRun {
+ public:
+  static constexpr int kMaxTrials = 10000;
+
+  // Starts the run: remembers the nominal averages and sets MonteCarloRunning.
+  MonteCarloRun(MirrorTest& test, SurfaceAnalysis& analysis, const ZoneValues& sd, double meanSd);
+  MonteCarloRun(const MonteCarloRun&) = delete;
+  MonteCarloRun& operator=(const MonteCarloRun&) = delete;
+  ~MonteCarloRun();
+
+  // One trial; returns false when the run is complete or aborted (MonteCarloAbort).
+  bool runTrial(UniformSource& uniform);
+  bool done() const;
+
+  // Restores the nominal averages, recomputes the nominal metrics, clears both flags.
+  void finish();
+
+  int trials() const { return trials_; }
+  double meanSd() const { return meanSd_; }
+  const std::array<std::int32_t, kStrehlBins>& strehlHistogram() const { return strehl_; }
+  const std::array<std::int32_t, kRmsBins>& rmsHistogram() const { return rms_; }
+  std::optional<ChartRange> strehlRange() const { return ComputeChartRange(strehl_, trials_); }
+  std::optional<ChartRange> rmsRange() const { return ComputeChartRange(rms_, trials_); }
+
+ private:
+  void perturb(UniformSource& uniform);
+  void recordTrial();
+
+  MirrorTest& test_;
+  SurfaceAnalysis& analysis_;
+  ZoneValues base_{};
+  ZoneValues sd_{};
+  double meanSd_ = 0.0;
+  int trials_ = 0;
+  bool finished_ = false;
+  std::array<std::int32_t, kStrehlBins> strehl_{};
+  std::array<std::int32_t, kRmsBins> rms_{};
+};
+
+// The tab-separated histogram table offered for the clipboard: Strehl 0.00..1.00 and
+// RMS 0..100 nm with their counts.
+std::string McRawData(const std::array<std::int32_t, kStrehlBins>& strehl,
+                      const std::array<std::int32_t, kRmsBins>& rms);
+
+}  // namespace zonalyst
