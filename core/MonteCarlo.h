@@ -12,7 +12,7 @@
 namespace zonalyst {
 
 // Per-zone standard deviations of the knife-edge readings (user units), zones 1..15.
-using ZoneValues = std::array<double, 16>;
+using ZoneValues = std::array<double, 17>;
 
 struct ReadingScatter {
   ZoneValues sd{};        // zones beyond ZoneCount stay 0
