@@ -1,0 +1,105 @@
+#include "JsonWriter.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "NumberText.h"
+
+namespace zonalyst {
+
+void JsonWriter::separate() {
+  if (afterKey_) {
+    afterKey_ = false;
+    return;
+  }
+  if (!needsComma_.empty()) {
+    if (needsComma_.back()) out_ += ',';
+    needsComma_.back() = true;
+  }
+}
+
+JsonWriter& JsonWriter::beginObject() {
+  separate();
+  out_ += '{';
+  needsComma_.push_back(false);
+  return *this;
+}
+
+JsonWriter& JsonWriter::endObject() {
+  needsComma_.pop_back();
+  out_ += '}';
+  return *this;
+}
+
+JsonWriter& JsonWriter::beginArray() {
+  separate();
+  out_ += '[';
+  needsComma_.push_back(false);
+  return *this;
+}
+
+JsonWriter& JsonWriter::endArray() {
+  needsComma_.pop_back();
+  out_ += ']';
+  return *this;
+}
+
+JsonWriter& JsonWriter::key(std::string_view name) {
+  value(name);
+  out_ += ':';
+  afterKey_ = true;
+  return *this;
+}
+
+JsonWriter& JsonWriter::value(double number) {
+  if (!std::isfinite(number)) return null();
+  separate();
+  out_ += FormatExact(number);
+  return *this;
+}
+
+JsonWriter& JsonWriter::value(int number) { return value(static_cast<long>(number)); }
+
+JsonWriter& JsonWriter::value(long number) {
+  separate();
+  out_ += std::to_string(number);
+  return *this;
+}
+
+JsonWriter& JsonWriter::value(bool flag) {
+  separate();
+  out_ += flag ? "true" : "false";
+  return *this;
+}
+
+JsonWriter& JsonWriter::value(std::string_view text) {
+  separate();
+  out_ += '"';
+  for (const char c : text) {
+    switch (c) {
+      case '"': out_ += "\\\""; break;
+      case '\\': out_ += "\\\\"; break;
+      case '\n': out_ += "\\n"; break;
+      case '\r': out_ += "\\r"; break;
+      case '\t': out_ += "\\t"; break;
+      default:
+        if (static_cast<unsigned char>(c) < 0x20) {
+          char escaped[8];
+          std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
+          out_ += escaped;
+        } else {
+          out_ += c;
+        }
+    }
+  }
+  out_ += '"';
+  return *this;
+}
+
+JsonWriter& JsonWriter::null() {
+  separate();
+  out_ += "null";
+  return *this;
+}
+
+}  // namespace zonalyst

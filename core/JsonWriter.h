@@ -1,0 +1,41 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zonalyst {
+
+// A compact JSON text built call by call, for machine-readable reports. Doubles are
+// written with 17 significant digits (non-finite ones as null).
+class JsonWriter {
+ public:
+  JsonWriter& beginObject();
+  JsonWriter& endObject();
+  JsonWriter& beginArray();
+  JsonWriter& endArray();
+  JsonWriter& key(std::string_view name);
+  JsonWriter& value(double number);
+  JsonWriter& value(int number);
+  JsonWriter& value(long number);
+  JsonWriter& value(bool flag);
+  JsonWriter& value(std::string_view text);
+  JsonWriter& value(const char* text) { return value(std::string_view(text)); }
+  JsonWriter& null();
+  template <typename Range>
+  JsonWriter& array(const Range& values) {
+    beginArray();
+    for (const auto& v : values) value(v);
+    return endArray();
+  }
+
+  const std::string& text() const { return out_; }
+
+ private:
+  void separate();
+  std::string out_;
+  std::vector<bool> needsComma_;
+  bool afterKey_ = false;
+};
+
+}  // namespace zonalyst

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "MonteCarlo.h"
+
+namespace zonalyst {
+
+// The four sentences that state the 68 and 95 per cent ranges of a run, in order:
+// Strehl and RMS within +/- 1 sigma, then within +/- 2 sigma. A range the run never
+// reached is said to be out of reach instead of being given as 1.01 to 0.
+struct RangeSentences {
+  std::string strehl68, rms68, strehl95, rms95;
+};
+RangeSentences DescribeRanges(const std::optional<ChartRange>& strehl, const std::optional<ChartRange>& rms);
+
+// The whole explanation shown after a run (lines joined by CR LF).
+std::string ExplainMonteCarlo(const std::optional<ChartRange>& strehl, const std::optional<ChartRange>& rms);
+
+}  // namespace zonalyst
