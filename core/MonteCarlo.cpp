@@ -109,8 +109,9 @@ std::optional<ChartRange> ComputeChartRange(const std::array<std::int32_t, N>& h
 template std::optional<ChartRange> ComputeChartRange(const std::array<std::int32_t, kStrehlBins>&, int);
 template std::optional<ChartRange> ComputeChartRange(const std::array<std::int32_t, kRmsBins>&, int);
 
-MonteCarloRun::MonteCarloRun(MirrorTest& test, SurfaceAnalysis& analysis, const ZoneValues& sd, double meanSd)
-    : test_(test), analysis_(analysis), sd_(sd), meanSd_(meanSd) {
+MonteCarloRun::MonteCarloRun(MirrorTest& test, SurfaceAnalysis& analysis, const ZoneValues& sd, double meanSd,
+                             int trialLimit)
+    : test_(test), analysis_(analysis), sd_(sd), meanSd_(meanSd), trialLimit_(trialLimit) {
   base_ = test.KeAverage;
   test_.MonteCarloRunning = true;
   test_.MonteCarloAbort = false;
@@ -118,7 +119,7 @@ MonteCarloRun::MonteCarloRun(MirrorTest& test, SurfaceAnalysis& analysis, const 
 
 MonteCarloRun::~MonteCarloRun() { finish(); }
 
-bool MonteCarloRun::done() const { return finished_ || trials_ >= kMaxTrials || test_.MonteCarloAbort; }
+bool MonteCarloRun::done() const { return finished_ || trials_ >= trialLimit_ || test_.MonteCarloAbort; }
 
 bool MonteCarloRun::runTrial(UniformSource& uniform) {
   if (done()) return false;

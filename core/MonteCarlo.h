@@ -71,7 +71,8 @@ class MonteCarloRun {
   static constexpr int kMaxTrials = 10000;
 
   // Starts the run: remembers the nominal averages and sets MonteCarloRunning.
-  MonteCarloRun(MirrorTest& test, SurfaceAnalysis& analysis, const ZoneValues& sd, double meanSd);
+  MonteCarloRun(MirrorTest& test, SurfaceAnalysis& analysis, const ZoneValues& sd, double meanSd,
+                int trialLimit = kMaxTrials);
   MonteCarloRun(const MonteCarloRun&) = delete;
   MonteCarloRun& operator=(const MonteCarloRun&) = delete;
   ~MonteCarloRun();
@@ -99,6 +100,7 @@ class MonteCarloRun {
   ZoneValues base_{};
   ZoneValues sd_{};
   double meanSd_ = 0.0;
+  int trialLimit_ = kMaxTrials;
   int trials_ = 0;
   bool finished_ = false;
   std::array<std::int32_t, kStrehlBins> strehl_{};

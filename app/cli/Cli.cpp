@@ -1,0 +1,49 @@
+#include "Cli.h"
+
+#include <array>
+#include <string_view>
+
+#include "Commands.h"
+
+namespace zonalyst::cli {
+namespace {
+
+struct Command {
+  std::string_view name;
+  std::string_view summary;
+  int (*run)(const CommandWords&, std::ostream&, std::ostream&);
+};
+
+constexpr std::array kCommands = {
+    Command{"report", "the six measures of quality, the best-fit radius and the zone table", RunReport},
+    Command{"bestconic", "the conic constant that the mirror matches best", RunBestConic},
+    Command{"montecarlo", "the spread of Strehl ratio and RMS error from the scatter of the readings",
+            RunMonteCarlo},
+};
+
+void PrintUsage(std::ostream& out) {
+  out << "usage: zonalyst-cli COMMAND FILE.fdr [options]   (zonalyst-cli COMMAND --help for its options)\n"
+      << "Reduces Foucault knife-edge tests of telescope mirrors.\n\ncommands:\n";
+  for (const Command& command : kCommands) out << "  " << command.name << "  " << command.summary << "\n";
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  if (args.empty()) {
+    PrintUsage(err);
+    return kUsageError;
+  }
+  if (args.front() == "--help" || args.front() == "-h" || args.front() == "help") {
+    PrintUsage(out);
+    return kSuccess;
+  }
+  for (const Command& command : kCommands) {
+    if (args.front() == command.name) return command.run(CommandWords(args.begin() + 1, args.end()), out, err);
+  }
+  err << "zonalyst-cli: unknown command " << args.front() << "\n";
+  PrintUsage(err);
+  return kUsageError;
+}
+
+}  // namespace zonalyst::cli

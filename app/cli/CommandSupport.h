@@ -1,0 +1,24 @@
+#pragma once
+
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "Options.h"
+
+namespace zonalyst::cli {
+
+// Parses a command's words and answers --help: either the options and the single test
+// file they name, or an exit code (0 after the usage was printed for --help, 2 for a
+// usage error, with the usage on err).
+struct ParsedCommand {
+  Options options;
+  std::string testPath;
+};
+std::optional<ParsedCommand> ParseCommand(const std::vector<std::string>& words, Options::Spec spec,
+                                          const char* usage, std::ostream& out, std::ostream& err, int& exitCode);
+
+// Reports a bad option value with the usage and returns the usage exit code.
+int UsageError(const std::string& problem, const char* usage, std::ostream& err);
+
+}  // namespace zonalyst::cli

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace zonalyst::cli {
+
+// Every command takes the words after its name and returns the exit code.
+using CommandWords = std::vector<std::string>;
+
+int RunReport(const CommandWords& words, std::ostream& out, std::ostream& err);
+int RunBestConic(const CommandWords& words, std::ostream& out, std::ostream& err);
+int RunMonteCarlo(const CommandWords& words, std::ostream& out, std::ostream& err);
+
+}  // namespace zonalyst::cli

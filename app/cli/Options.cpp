@@ -1,0 +1,45 @@
+#include "Options.h"
+
+#include <cmath>
+
+#include "io/ValueTriple.h"
+
+namespace zonalyst::cli {
+
+std::optional<Options> Options::Parse(const std::vector<std::string>& words, const Spec& spec, std::string& error) {
+  Options options;
+  for (std::size_t i = 0; i < words.size(); ++i) {
+    const std::string& word = words[i];
+    if (word.size() < 2 || word[0] != '-' || (word[1] != '-' && word.size() != 2) || ParseNumberOption(word)) {
+      options.positionals_.push_back(word);
+    } else if (spec.flags.contains(word)) {
+      options.flags_.insert(word);
+    } else if (spec.valued.contains(word)) {
+      if (i + 1 >= words.size()) {
+        error = "option " + word + " needs a value";
+        return std::nullopt;
+      }
+      options.values_[word] = words[++i];
+    } else {
+      error = "unknown option " + word;
+      return std::nullopt;
+    }
+  }
+  return options;
+}
+
+std::optional<std::string> Options::value(std::string_view name) const {
+  const auto found = values_.find(std::string(name));
+  if (found == values_.end()) return std::nullopt;
+  return found->second;
+}
+
+std::optional<double> ParseNumberOption(std::string_view text) { return io::ParseFileNumber(text); }
+
+std::optional<long> ParseWholeOption(std::string_view text, long low, long high) {
+  const auto number = ParseNumberOption(text);
+  if (!number || *number != std::floor(*number) || *number < low || *number > high) return std::nullopt;
+  return static_cast<long>(*number);
+}
+
+}  // namespace zonalyst::cli

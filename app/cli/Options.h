@@ -1,0 +1,39 @@
+#pragma once
+
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zonalyst::cli {
+
+// The words after a command name: flags ("--json"), options with a value
+// ("--trials 100") and positional arguments, checked against what the command knows.
+class Options {
+ public:
+  struct Spec {
+    std::set<std::string, std::less<>> flags;
+    std::set<std::string, std::less<>> valued;
+  };
+
+  // Fills error and returns nothing for an unknown option or a missing value.
+  static std::optional<Options> Parse(const std::vector<std::string>& words, const Spec& spec, std::string& error);
+
+  bool has(std::string_view name) const { return flags_.contains(std::string(name)) || values_.contains(std::string(name)); }
+  std::optional<std::string> value(std::string_view name) const;
+  const std::vector<std::string>& positionals() const { return positionals_; }
+
+ private:
+  std::set<std::string> flags_;
+  std::map<std::string, std::string> values_;
+  std::vector<std::string> positionals_;
+};
+
+// A number given on the command line ("." as separator in every locale).
+std::optional<double> ParseNumberOption(std::string_view text);
+// A whole number within [low, high].
+std::optional<long> ParseWholeOption(std::string_view text, long low, long high);
+
+}  // namespace zonalyst::cli
