@@ -1,0 +1,132 @@
+#include "plot/RasterSurface.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <set>
+
+#include "plot/PictureSizes.h"
+
+namespace zonalyst::plot {
+namespace {
+
+std::uint32_t Pixel(const RasterSurface& s, int x, int y) { return s.image().pixel(x, y) & 0xffffffu; }
+
+TEST(RasterSurface, LineInksBothEndPointsInEveryDirection) {
+  struct Case {
+    int x1, y1, x2, y2;
+  };
+  const Case cases[] = {{2, 3, 17, 3},  {17, 3, 2, 3},   {5, 1, 5, 18},  {5, 18, 5, 1},
+                        {1, 1, 15, 12}, {15, 12, 1, 1}, {3, 17, 16, 2}, {9, 9, 9, 9}};
+  for (const Case& c : cases) {
+    RasterSurface s(20, 20);
+    s.line(c.x1, c.y1, c.x2, c.y2, kRed);
+    EXPECT_EQ(Pixel(s, c.x1, c.y1), 0xff0000u) << c.x1 << "," << c.y1 << " -> " << c.x2 << "," << c.y2;
+    EXPECT_EQ(Pixel(s, c.x2, c.y2), 0xff0000u) << c.x1 << "," << c.y1 << " -> " << c.x2 << "," << c.y2;
+  }
+}
+
+TEST(RasterSurface, HorizontalLineIsOnePixelWideAndNoLonger) {
+  RasterSurface s(20, 5);
+  s.line(4, 2, 10, 2, kYellow);
+  for (int x = 0; x < 20; ++x) {
+    for (int y = 0; y < 5; ++y) {
+      const bool inked = y == 2 && x >= 4 && x <= 10;
+      EXPECT_EQ(Pixel(s, x, y), inked ? 0xffff00u : 0u) << x << "," << y;
+    }
+  }
+}
+
+TEST(RasterSurface, ClippingNeverFailsAndKeepsTheVisiblePart) {
+  RasterSurface s(30, 20);
+  const double inf = std::numeric_limits<double>::infinity();
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  s.line(-1e300, 10, 1e300, 10, kGreen);
+  s.line(-50, -50, -10, -10, kRed);
+  s.line(nan, 0, 5, 5, kRed);
+  s.line(0, inf, 5, 5, kRed);
+  s.circle(1e12, 1e12, 5, kRed);
+  s.circle(nan, 5, 5, kRed);
+  s.circle(5, 5, inf, kRed);
+  s.setTextPosition(nan, 1e300);
+  s.print("clipped");
+  s.drawImage(-1e9, 0, PixelImage{2, 2, std::basic_string<std::uint32_t>(4, 0xffffffu)});
+  for (int x = 0; x < 30; ++x) EXPECT_EQ(Pixel(s, x, 10), 0x00ff00u) << x;
+  std::set<std::uint32_t> colours;
+  for (int y = 0; y < 20; ++y) {
+    for (int x = 0; x < 30; ++x) colours.insert(Pixel(s, x, y));
+  }
+  EXPECT_EQ(colours, (std::set<std::uint32_t>{0u, 0x00ff00u}));
+}
+
+TEST(RasterSurface, CircleIsSymmetricAndTwoRadiiPlusOneAcross) {
+  RasterSurface s(40, 40);
+  s.circle(20, 20, 10, kWhite);
+  EXPECT_EQ(Pixel(s, 10, 20), 0xffffffu);
+  EXPECT_EQ(Pixel(s, 30, 20), 0xffffffu);
+  EXPECT_EQ(Pixel(s, 20, 10), 0xffffffu);
+  EXPECT_EQ(Pixel(s, 20, 30), 0xffffffu);
+  EXPECT_EQ(Pixel(s, 20, 20), 0u);
+  EXPECT_EQ(Pixel(s, 9, 20), 0u);
+  EXPECT_EQ(Pixel(s, 31, 20), 0u);
+}
+
+TEST(RasterSurface, TextMetricsAreThoseOfCourierNewAtNinetySixDpi) {
+  RasterSurface s(kSG.width, kSG.height);
+  EXPECT_DOUBLE_EQ(s.textHeight("X"), 12.0);
+  EXPECT_DOUBLE_EQ(s.textWidth("X"), 7.0);
+  EXPECT_DOUBLE_EQ(s.textWidth("Mirror"), 40.0);  // advances of 6.6 px, the sum rounded
+  s.setFontSize(kStarTitlePoints);
+  EXPECT_GT(s.textHeight("X"), 16.0);
+}
+
+TEST(RasterSurface, PrintWritesTwoColouredTextAndMovesToTheNextLine) {
+  RasterSurface s(100, 40);
+  s.setTextColour(kYellow);
+  s.setTextPosition(30, 5);
+  s.print("Zone");
+  EXPECT_DOUBLE_EQ(s.textX(), 0.0);
+  EXPECT_DOUBLE_EQ(s.textY(), 5.0 + s.textHeight("Zone"));
+  int inked = 0;
+  for (int y = 0; y < 40; ++y) {
+    for (int x = 0; x < 100; ++x) {
+      const std::uint32_t p = Pixel(s, x, y);
+      ASSERT_TRUE(p == 0u || p == 0xffff00u) << std::hex << p;
+      if (p != 0u) {
+        ++inked;
+        EXPECT_GE(x, 30);
+        EXPECT_GE(y, 5);
+        EXPECT_LT(y, 17);
+      }
+    }
+  }
+  EXPECT_GT(inked, 20);
+}
+
+TEST(RasterSurface, ClearBlackensThePictureAndResetsTheTextPosition) {
+  RasterSurface s(10, 10);
+  s.line(0, 0, 9, 9, kWhite);
+  s.setTextPosition(4, 4);
+  s.clear();
+  EXPECT_EQ(Pixel(s, 5, 5), 0u);
+  EXPECT_DOUBLE_EQ(s.textX(), 0.0);
+  EXPECT_DOUBLE_EQ(s.textY(), 0.0);
+}
+
+TEST(RasterSurface, PixelImagesGoInAndOutUnchanged) {
+  PixelImage stamp{3, 2, {0x010203u, 0x102030u, 0xffffffu, 0x00ff00u, 0x0000ffu, 0x7f7f7fu}};
+  RasterSurface s(6, 4);
+  s.drawImage(2, 1, stamp);
+  const PixelImage out = s.toPixelImage();
+  ASSERT_EQ(out.width, 6);
+  ASSERT_EQ(out.height, 4);
+  for (int y = 0; y < 2; ++y) {
+    for (int x = 0; x < 3; ++x) EXPECT_EQ(out.pixels[(y + 1) * 6 + x + 2], stamp.pixels[y * 3 + x]);
+  }
+  EXPECT_EQ(out.pixels[0], 0u);
+  const PixelImage back = ToPixelImage(ToQImage(stamp));
+  EXPECT_EQ(back.pixels, stamp.pixels);
+}
+
+}  // namespace
+}  // namespace zonalyst::plot

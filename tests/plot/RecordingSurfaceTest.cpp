@@ -1,0 +1,53 @@
+#include "plot/RecordingSurface.h"
+
+#include <gtest/gtest.h>
+
+#include "plot/RasterSurface.h"
+
+namespace zonalyst::plot {
+namespace {
+
+TEST(RecordingSurface, KeepsEveryCallAndPassesItOn) {
+  RasterSurface raster(50, 40);
+  RecordingSurface s(raster);
+  s.clear();
+  s.line(1, 2, 30.5, 2, kRed);
+  s.circle(20, 20, 7, kGreen);
+  s.setTextColour(kYellow);
+  s.setTextPosition(3, 4);
+  s.print("Z");
+  s.setFontSize(12);
+  s.print("big");
+  s.drawImage(5, 6, PixelImage{2, 1, {1u, 2u}});
+
+  ASSERT_EQ(s.calls().size(), 6u);
+  EXPECT_EQ(s.calls()[0].op, RecordedCall::Op::Clear);
+  EXPECT_EQ(s.calls()[3].text, "Z");
+  EXPECT_EQ(s.calls()[4].y1, 16.0);  // one 8.25-point line below the first text
+  EXPECT_EQ(s.scaleWidth(), 50);
+  EXPECT_EQ(s.textWidth("abc"), raster.textWidth("abc"));
+  EXPECT_EQ(raster.image().pixel(30, 2) & 0xffffffu, 0xff0000u);
+
+  const std::string expected =
+      "{\"width\":50,\"height\":40,\"calls\":["
+      "{\"op\":\"clear\"},"
+      "{\"op\":\"line\",\"x1\":1,\"y1\":2,\"x2\":30.5,\"y2\":2,\"color\":[255,0,0]},"
+      "{\"op\":\"circle\",\"x\":20,\"y\":20,\"r\":7,\"color\":[0,255,0]},"
+      "{\"op\":\"text\",\"x\":3,\"y\":4,\"text\":\"Z\",\"color\":[255,255,0],\"size\":8.25},"
+      "{\"op\":\"text\",\"x\":0,\"y\":16,\"text\":\"big\",\"color\":[255,255,0],\"size\":12},"
+      "{\"op\":\"image\",\"x\":5,\"y\":6,\"width\":2,\"height\":1}]}";
+  EXPECT_EQ(s.toJson(), expected);
+}
+
+TEST(RecordingSurface, JsonEscapesTextAndWritesNullForNonFiniteNumbers) {
+  RasterSurface raster(10, 10);
+  RecordingSurface s(raster);
+  s.setTextPosition(0, 0);
+  s.print("a\"b\\c\td");
+  s.line(0, 1.0 / 0.0 * 0.0, 1, 1, kWhite);
+  EXPECT_NE(s.toJson().find("\"text\":\"a\\\"b\\\\c\\u0009d\""), std::string::npos);
+  EXPECT_NE(s.toJson().find("\"y1\":null"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace zonalyst::plot
