@@ -1,0 +1,63 @@
+#include "HelpTexts.h"
+
+#include "EntryIndex.h"
+
+namespace zonalyst::entry {
+namespace {
+
+const QString kUnitsHelp = QStringLiteral(
+    "Select measurement units for mask AND knfe edge readings (must be the same!)\nToggle with Spacebar, I, or M");
+const QString kSourceHelp = QStringLiteral(
+    "Select if your light source if fixed, or moving (Slitless is a moving source!)\nToggle with Spacebar, F, or M");
+const QString kRocHelp = QStringLiteral(
+    "Enter the ROC (radius of curvature) for this mirror\n"
+    "(Hint, while zone 1 nulled, measure from knife edge to mirror face)");
+const QString kDiameterHelp =
+    QStringLiteral("Enter the optical diameter of your mirror (Hint, physical diameter minus bevel)");
+const QString kConicHelp = QStringLiteral(
+    "Enter the desired deformation constant\n"
+    "(Hint > 0 = Oblate, 0 = spherical, < 0 and > -1 = ellipse,  -1 = parabolic mirror, < -1 = hyperbolic)");
+
+}  // namespace
+
+QString SetupHelp(int box, bool innerOuter) {
+  switch (box) {
+    case kZoneCountBox:
+      return QStringLiteral("Enter the number of zones in your mask.  Min = 3, Max = 15\nI'm working on this one Mr. Quorran :)");
+    case kEntryMethodBox:
+      return QStringLiteral("Select zone radius entry method (Inner/Outer or Effective Radius)\nToggle with Space Bar");
+    case kUnitsBox: return kUnitsHelp;
+    case kSourceBox: return kSourceHelp;
+    case kRocBox: return kRocHelp;
+    case kDiameterBox: return kDiameterHelp;
+    case kConicBox: return kConicHelp;
+    default: break;
+  }
+  const QString zone = QString::number(ZoneOfBox(box));
+  if (!innerOuter) return QStringLiteral("Enter effective radius for zone ") + zone;
+  const QString side = ColumnOfBox(box) == 0 ? QStringLiteral("Inner") : QStringLiteral("Outer");
+  return QStringLiteral("Enter ") + side + QStringLiteral(" radius for zone ") + zone + QStringLiteral(" mask opening");
+}
+
+QString ReadingsHelp(int cell) {
+  switch (cell) {
+    case kUnitsCell: return kUnitsHelp;
+    case kSourceCell: return kSourceHelp;
+    case kRocCell: return kRocHelp;
+    case kDiameterCell: return kDiameterHelp;
+    case kConicCell: return kConicHelp;
+    case kSetsCell: return QStringLiteral("Enter the number of knife edge readings for each zone (min = 1, Max = 4)");
+    default: break;
+  }
+  return QStringLiteral("Enter the knife edge reading for zone %1, reading %2\n(Hint, Positive away from mirror!)")
+      .arg(ZoneOfCell(cell))
+      .arg(SetOfCell(cell));
+}
+
+QString LoadPanelHelp() { return QStringLiteral("Select a file from the list, or create a new file"); }
+
+QString UnreadableFolderHelp(const QString& folder) {
+  return QStringLiteral("The folder ") + folder + QStringLiteral(" cannot be read; choose another one");
+}
+
+}  // namespace zonalyst::entry

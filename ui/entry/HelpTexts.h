@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+namespace zonalyst::entry {
+
+// The help line's text while setup box `box` has the focus; the zone boxes name their
+// zone and column, which depend on the entry method (innerOuter).
+QString SetupHelp(int box, bool innerOuter);
+
+// The help line's text while readings cell `cell` has the focus.
+QString ReadingsHelp(int cell);
+
+// The help line on the load panel, and its note when a folder cannot be listed.
+QString LoadPanelHelp();
+QString UnreadableFolderHelp(const QString& folder);
+
+}  // namespace zonalyst::entry
