@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include <gif_lib.h>
+
+#include <cstdint>
+#include <memory>
+
+#include "GifFileParts.h"
+#include "image/FixedPalette.h"
+#include "image/GIF.h"
+
+namespace zonalyst::image {
+namespace {
+
+using test::ScratchFolder;
+
+struct GifCloser {
+  void operator()(GifFileType* gif) const {
+    int error = 0;
+    DGifCloseFile(gif, &error);
+  }
+};
+using DecodedGif = std::unique_ptr<GifFileType, GifCloser>;
+
+// Decodes with libgif, an implementation independent of the writer.
+DecodedGif Decode(const std::filesystem::path& path) {
+  int error = 0;
+  DecodedGif gif(DGifOpenFileName(path.c_str(), &error));
+  EXPECT_NE(gif, nullptr) << GifErrorString(error);
+  if (gif && DGifSlurp(gif.get()) != GIF_OK) {
+    ADD_FAILURE() << "libgif: " << GifErrorString(gif->Error);
+    return nullptr;
+  }
+  return gif;
+}
+
+// Deterministic pseudo-random numbers, the same on every run.
+class Lcg {
+ public:
+  std::uint32_t next() {
+    state_ = state_ * 1664525U + 1013904223U;
+    return state_ >> 8;
+  }
+
+ private:
+  std::uint32_t state_ = 12345;
+};
+
+PixelImage Blank(int width, int height) {
+  PixelImage picture;
+  picture.width = width;
+  picture.height = height;
+  picture.pixels.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0);
+  return picture;
+}
+
+PixelImage Noise(int width, int height) {
+  PixelImage picture = Blank(width, height);
+  Lcg random;
+  for (std::uint32_t& pixel : picture.pixels) pixel = random.next() & 0xFFFFFF;
+  return picture;
+}
+
+// Black with a few coloured lines, circles of grey and sparse speckles of every colour.
+PixelImage ReportLike(int width, int height) {
+  PixelImage picture = Blank(width, height);
+  Lcg random;
+  auto at = [&](int x, int y) -> std::uint32_t& {
+    return picture.pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)];
+  };
+  for (int x = 0; x < width; ++x) at(x, height / 2) = 0x4B4B4B;
+  for (int y = 0; y < height; ++y) at(width / 3, y) = 0xFFFF00;
+  for (int x = 0; x < width; ++x) at(x, (x * 7 / 5) % height) = 0xFF0000;
+  for (int i = 0; i < width * height / 20; ++i) {
+    at(static_cast<int>(random.next() % static_cast<std::uint32_t>(width)),
+       static_cast<int>(random.next() % static_cast<std::uint32_t>(height))) = random.next() & 0xFFFFFF;
+  }
+  return picture;
+}
+
+void ExpectDecodesToThePaletteMappedPicture(const PixelImage& picture, const std::filesystem::path& path) {
+  GIF gif;
+  const GifSaveResult result = gif.SaveGIF(picture, path, false, 0);
+  ASSERT_EQ(result.outcome, GifSaveOutcome::Written) << result.message;
+
+  const DecodedGif decoded = Decode(path);
+  ASSERT_NE(decoded, nullptr);
+  EXPECT_EQ(decoded->SWidth, picture.width);
+  EXPECT_EQ(decoded->SHeight, picture.height);
+  ASSERT_NE(decoded->SColorMap, nullptr);
+  ASSERT_EQ(decoded->SColorMap->ColorCount, 256);
+  const auto& table = PaletteColourTable();
+  for (int i = 0; i < 256; ++i) {
+    const GifColorType colour = decoded->SColorMap->Colors[i];
+    EXPECT_EQ(colour.Red, table[3 * i]);
+    EXPECT_EQ(colour.Green, table[3 * i + 1]);
+    EXPECT_EQ(colour.Blue, table[3 * i + 2]);
+  }
+  ASSERT_EQ(decoded->ImageCount, 1);
+  const SavedImage& image = decoded->SavedImages[0];
+  EXPECT_EQ(image.ImageDesc.Width, picture.width);
+  EXPECT_EQ(image.ImageDesc.Height, picture.height);
+  EXPECT_FALSE(image.ImageDesc.Interlace);
+  int mismatches = 0;
+  for (std::size_t i = 0; i < picture.pixels.size(); ++i) {
+    if (image.RasterBits[i] != PaletteIndex(picture.pixels[i]) && ++mismatches <= 5) {
+      ADD_FAILURE() << "pixel " << i % static_cast<std::size_t>(picture.width) << ", "
+                    << i / static_cast<std::size_t>(picture.width) << " decodes to "
+                    << int{image.RasterBits[i]} << " instead of " << int{PaletteIndex(picture.pixels[i])};
+    }
+  }
+  EXPECT_EQ(mismatches, 0);
+}
+
+TEST(GifDecode, EveryPixelDecodesToItsPaletteEntry) {
+  ScratchFolder folder;
+  ExpectDecodesToThePaletteMappedPicture(ReportLike(769, 430), folder / "report.gif");
+  ExpectDecodesToThePaletteMappedPicture(Noise(211, 97), folder / "noise.gif");
+  ExpectDecodesToThePaletteMappedPicture(Noise(3000, 3), folder / "wide.gif");
+  ExpectDecodesToThePaletteMappedPicture(Noise(1, 300), folder / "tall.gif");
+  ExpectDecodesToThePaletteMappedPicture(Blank(1, 1), folder / "dot.gif");
+  ExpectDecodesToThePaletteMappedPicture(Blank(4000, 2), folder / "black.gif");
+}
+
+TEST(GifDecode, TransparencyBlockNamesThePaletteEntryOfTheColour) {
+  ScratchFolder folder;
+  GIF gif;
+  ASSERT_EQ(gif.SaveGIF(ReportLike(60, 40), folder / "t.gif", true, 0xFFFF00).outcome, GifSaveOutcome::Written);
+  const DecodedGif decoded = Decode(folder / "t.gif");
+  ASSERT_NE(decoded, nullptr);
+  GraphicsControlBlock control{};
+  ASSERT_EQ(DGifSavedExtensionToGCB(decoded.get(), 0, &control), GIF_OK);
+  EXPECT_EQ(control.TransparentColor, 4 + 5 * 4);
+  EXPECT_EQ(control.DisposalMode, DISPOSE_BACKGROUND);
+  EXPECT_EQ(control.DelayTime, 0);
+}
+
+}  // namespace
+}  // namespace zonalyst::image

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "image/PixelImage.h"
+
+namespace zonalyst::image::test {
+
+// A written GIF file taken apart by its fixed layout, independently of the writer.
+struct GifFileParts {
+  std::string signature;
+  int screenWidth = 0, screenHeight = 0;
+  std::vector<std::uint8_t> screenFlags;       // flags, background, aspect
+  std::vector<std::uint8_t> colourTable;       // 768 bytes
+  std::vector<std::uint8_t> controlExtension;  // empty when absent, else all 8 bytes
+  std::vector<std::uint8_t> imageDescriptor;   // separator and the 9 bytes after it
+  int minimumCodeSize = 0;
+  std::vector<int> subBlockSizes;              // in file order, without the terminator
+  std::vector<std::uint8_t> data;              // the sub-blocks' data bytes joined
+  std::size_t bytesAfterTrailer = 0;
+  bool terminatedAndTrailed = false;           // block terminator 0, then 0x3B
+};
+
+std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& path);
+GifFileParts SplitGif(const std::vector<std::uint8_t>& bytes);
+
+// The LZW codes of the image data read as 9-bit values, least significant bit first,
+// up to and including the end code 257.
+std::vector<unsigned> NineBitCodes(const std::vector<std::uint8_t>& data);
+
+// The colour of a palette entry 0..124 (channels 0, 64, 128, 192, 255) as 0x00RRGGBB.
+std::uint32_t PaletteColour(int index);
+
+// A picture of one row per given row of palette entries.
+PixelImage PictureOfIndices(const std::vector<std::vector<int>>& rows);
+
+// A fresh, empty folder for the test's files, removed with everything in it.
+class ScratchFolder {
+ public:
+  ScratchFolder();
+  ~ScratchFolder();
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+  const std::filesystem::path& path() const { return path_; }
+  std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+  // Names of the entries now in the folder, sorted.
+  std::vector<std::string> entries() const;
+
+ private:
+  std::filesystem::path path_;
+};
+
+}  // namespace zonalyst::image::test

@@ -1,0 +1,218 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <fstream>
+#include <stdexcept>
+
+#include <sys/resource.h>
+
+#include "GifFileParts.h"
+#include "image/GIF.h"
+
+namespace zonalyst::image {
+namespace {
+
+using test::ReadBytes;
+using test::ScratchFolder;
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+PixelImage Picture(int width, int height, std::uint32_t colour = 0x00FF8000) {
+  PixelImage picture;
+  picture.width = width;
+  picture.height = height;
+  picture.pixels.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), colour);
+  return picture;
+}
+
+void WriteText(const std::filesystem::path& path, const std::string& text) {
+  std::ofstream(path, std::ios::binary) << text;
+}
+
+std::string ReadText(const std::filesystem::path& path) {
+  const std::vector<std::uint8_t> bytes = ReadBytes(path);
+  return {bytes.begin(), bytes.end()};
+}
+
+std::vector<int> ProgressOf(int height) {
+  ScratchFolder folder;
+  std::vector<int> percents;
+  GIF gif;
+  const GifSaveResult result = gif.SaveGIF(Picture(3, height), folder / "p.gif", false, 0, [&](int percent) {
+    percents.push_back(percent);
+    return true;
+  });
+  EXPECT_EQ(result.outcome, GifSaveOutcome::Written) << result.message;
+  return percents;
+}
+
+TEST(GifSaveProgress, ReportedAfterEveryTenthRowRoundedHalfToEven) {
+  EXPECT_THAT(ProgressOf(9), IsEmpty());
+  EXPECT_THAT(ProgressOf(1), IsEmpty());
+  EXPECT_THAT(ProgressOf(10), ElementsAre(100));
+  EXPECT_THAT(ProgressOf(25), ElementsAre(40, 80));
+  EXPECT_THAT(ProgressOf(48), ElementsAre(21, 42, 62, 83));
+  EXPECT_THAT(ProgressOf(80), ElementsAre(12, 25, 38, 50, 62, 75, 88, 100));
+}
+
+TEST(GifSave, WritesANewFileAndReplacesAnExistingOne) {
+  ScratchFolder folder;
+  const auto path = folder / "Mirror F4.gif";
+  GIF gif;
+  EXPECT_EQ(gif.SaveGIF(Picture(5, 5), path, false, 0).outcome, GifSaveOutcome::Written);
+  const std::vector<std::uint8_t> first = ReadBytes(path);
+  WriteText(path, "an older file");
+  const GifSaveResult again = gif.SaveGIF(Picture(5, 5), path, false, 0);
+  EXPECT_EQ(again.outcome, GifSaveOutcome::Written);
+  EXPECT_EQ(again.message, "");
+  EXPECT_EQ(ReadBytes(path), first);
+  EXPECT_THAT(folder.entries(), ElementsAre("Mirror F4.gif"));
+}
+
+TEST(GifSave, ASaveStartedDuringASaveIsBusyAndWritesNothing) {
+  ScratchFolder folder;
+  GIF gif;
+  std::vector<GifSaveResult> nested;
+  const GifSaveResult outer = gif.SaveGIF(Picture(4, 20), folder / "outer.gif", false, 0, [&](int) {
+    nested.push_back(gif.SaveGIF(Picture(4, 4), folder / "inner.gif", false, 0));
+    return true;
+  });
+  EXPECT_EQ(outer.outcome, GifSaveOutcome::Written);
+  ASSERT_EQ(nested.size(), 2U);
+  EXPECT_EQ(nested[0].outcome, GifSaveOutcome::Busy);
+  EXPECT_EQ(nested[0].message, "A GIF image is already being saved.");
+  EXPECT_THAT(folder.entries(), ElementsAre("outer.gif"));
+  EXPECT_EQ(gif.SaveGIF(Picture(4, 4), folder / "inner.gif", false, 0).outcome, GifSaveOutcome::Written);
+}
+
+TEST(GifSave, StoppingFromTheProgressCallbackLeavesTheTargetAsItWas) {
+  ScratchFolder folder;
+  const auto path = folder / "kept.gif";
+  WriteText(path, "previous picture");
+  GIF gif;
+  int events = 0;
+  const GifSaveResult result = gif.SaveGIF(Picture(4, 50), path, false, 0, [&](int) { return ++events < 2; });
+  EXPECT_EQ(result.outcome, GifSaveOutcome::Cancelled);
+  EXPECT_EQ(result.message, "Saving \"" + path.string() + "\" was cancelled.");
+  EXPECT_EQ(events, 2);
+  EXPECT_EQ(ReadText(path), "previous picture");
+  EXPECT_THAT(folder.entries(), ElementsAre("kept.gif"));
+}
+
+TEST(GifSave, AThrowingProgressCallbackLeavesNoFileAndTheWriterFree) {
+  ScratchFolder folder;
+  GIF gif;
+  EXPECT_THROW(gif.SaveGIF(Picture(4, 30), folder / "x.gif", false, 0,
+                           [](int) -> bool { throw std::runtime_error("window closed"); }),
+               std::runtime_error);
+  EXPECT_THAT(folder.entries(), IsEmpty());
+  EXPECT_EQ(gif.SaveGIF(Picture(4, 30), folder / "x.gif", false, 0).outcome, GifSaveOutcome::Written);
+}
+
+struct RefusedPicture {
+  int width;
+  int height;
+  std::size_t pixelCount;
+  std::string reason;
+};
+
+TEST(GifSave, PicturesThatCannotBeWrittenAreRefusedWithTheirReason) {
+  const RefusedPicture cases[] = {
+      {32768, 1, 32768, "the picture is 32768 x 1 pixels, more than 32767 on a side"},
+      {1, 32768, 32768, "the picture is 1 x 32768 pixels, more than 32767 on a side"},
+      {0, 0, 0, "the picture is 0 x 0 pixels and has nothing to save"},
+      {5, 0, 0, "the picture is 5 x 0 pixels and has nothing to save"},
+      {-3, 4, 0, "the picture is -3 x 4 pixels and has nothing to save"},
+      {3, 3, 8, "the picture is 3 x 3 pixels but holds 8 pixel values"},
+  };
+  ScratchFolder folder;
+  const auto path = folder / "refused.gif";
+  WriteText(path, "previous picture");
+  GIF gif;
+  for (const auto& c : cases) {
+    PixelImage picture;
+    picture.width = c.width;
+    picture.height = c.height;
+    picture.pixels.assign(c.pixelCount, 0);
+    const GifSaveResult result = gif.SaveGIF(picture, path, false, 0);
+    EXPECT_EQ(result.outcome, GifSaveOutcome::Failed);
+    EXPECT_EQ(result.message, "Cannot save \"" + path.string() + "\": " + c.reason + ".");
+  }
+  EXPECT_EQ(ReadText(path), "previous picture");
+  EXPECT_THAT(folder.entries(), ElementsAre("refused.gif"));
+}
+
+TEST(GifSave, TheLargestSideIsWritten) {
+  ScratchFolder folder;
+  GIF gif;
+  EXPECT_EQ(gif.SaveGIF(Picture(32767, 2), folder / "wide.gif", false, 0).outcome, GifSaveOutcome::Written);
+  const test::GifFileParts parts = test::SplitGif(ReadBytes(folder / "wide.gif"));
+  EXPECT_EQ(parts.screenWidth, 32767);
+  EXPECT_TRUE(parts.terminatedAndTrailed);
+}
+
+TEST(GifSave, AMissingFolderIsReportedWithTheFileAndTheReason) {
+  ScratchFolder folder;
+  const auto path = folder / "no such folder" / "x.gif";
+  GIF gif;
+  const GifSaveResult result = gif.SaveGIF(Picture(2, 2), path, false, 0);
+  EXPECT_EQ(result.outcome, GifSaveOutcome::Failed);
+  EXPECT_EQ(result.message, "Cannot save \"" + path.string() + "\": cannot create a temporary file in \"" +
+                                (folder / "no such folder").string() + "\": No such file or directory.");
+}
+
+TEST(GifSave, ATargetThatCannotBeReplacedIsReportedAndNothingIsLeft) {
+  ScratchFolder folder;
+  const auto path = folder / "taken.gif";
+  std::filesystem::create_directory(path);
+  std::filesystem::create_directory(path / "inside");
+  GIF gif;
+  const GifSaveResult result = gif.SaveGIF(Picture(2, 2), path, false, 0);
+  EXPECT_EQ(result.outcome, GifSaveOutcome::Failed);
+  EXPECT_EQ(result.message, "Cannot save \"" + path.string() + "\": cannot replace the file: Is a directory.");
+  EXPECT_THAT(folder.entries(), ElementsAre("taken.gif"));
+}
+
+// Limits the size of files this process may write, for as long as it lives.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &saved_);
+    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit = saved_;
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &saved_);
+    std::signal(SIGXFSZ, previousHandler_);
+  }
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+ private:
+  rlimit saved_{};
+  void (*previousHandler_)(int) = nullptr;
+};
+
+TEST(GifSave, AFailedWriteIsReportedAndKeepsTheOldFile) {
+  ScratchFolder folder;
+  const auto path = folder / "full disk.gif";
+  WriteText(path, "previous picture");
+  PixelImage noisy = Picture(500, 500);
+  for (std::size_t i = 0; i < noisy.pixels.size(); ++i) noisy.pixels[i] = static_cast<std::uint32_t>(i * 2654435761U);
+  GifSaveResult result;
+  {
+    const FileSizeLimit limit(100000);
+    GIF gif;
+    result = gif.SaveGIF(noisy, path, false, 0);
+  }
+  EXPECT_EQ(result.outcome, GifSaveOutcome::Failed);
+  EXPECT_EQ(result.message, "Cannot save \"" + path.string() + "\": writing the temporary file failed: File too large.");
+  EXPECT_EQ(ReadText(path), "previous picture");
+  EXPECT_THAT(folder.entries(), ElementsAre("full disk.gif"));
+}
+
+}  // namespace
+}  // namespace zonalyst::image
