@@ -3,28 +3,16 @@
 #include "EntryIndex.h"
 
 namespace zonalyst::entry {
-namespace {
 
-int SetupFocus(const SetupFinding& finding) {
+int RefusalFocus(const SetupFinding& finding, SetupScope scope) {
   using Check = SetupFinding::Check;
+  if (scope == SetupScope::ReadingsPanel) return kDiameterCell;
   switch (finding.check) {
     case Check::ZeroRoc:
     case Check::FocalRatioBelowOne: return kRocBox;
     case Check::ZeroDiameter: return kDiameterBox;
     default: return ZoneBox(finding.zone, 0);
   }
-}
-
-}  // namespace
-
-std::optional<int> RefusedSetupFocus(const std::vector<SetupFinding>& findings, SetupScope scope,
-                                     const FindingTeller& tell) {
-  for (const SetupFinding& finding : findings) {
-    const bool goOn = tell(finding);
-    if (finding.question && goOn) continue;
-    return scope == SetupScope::ReadingsPanel ? kDiameterCell : SetupFocus(finding);
-  }
-  return std::nullopt;
 }
 
 }  // namespace zonalyst::entry

@@ -297,19 +297,26 @@ class EntryRulesTest : public QObject {
   void validationFocus() {
     MirrorTest test = NewTest();
     test.Roc = 0.0;
-    const auto refuse = [](const SetupFinding&) { return false; };
-    const auto accept = [](const SetupFinding&) { return true; };
-    QCOMPARE(RefusedSetupFocus(CheckSetup(test, SetupScope::SetupPanel), SetupScope::SetupPanel, refuse),
-             std::optional<int>(kRocBox));
-    QCOMPARE(RefusedSetupFocus(CheckSetup(test, SetupScope::ReadingsPanel), SetupScope::ReadingsPanel, refuse),
-             std::optional<int>(kDiameterCell));
-    test.Roc = 10.0;  // f/0.6 with an 8" mirror, and zones all zero
-    QCOMPARE(RefusedSetupFocus(CheckSetup(test, SetupScope::SetupPanel), SetupScope::SetupPanel, refuse),
-             std::optional<int>(kRocBox));
-    QCOMPARE(RefusedSetupFocus(CheckSetup(test, SetupScope::SetupPanel), SetupScope::SetupPanel, accept),
-             std::optional<int>(ZoneBox(1, 0)));
-    QCOMPARE(RefusedSetupFocus(CheckSetup(test, SetupScope::ReadingsPanel), SetupScope::ReadingsPanel, accept),
-             std::nullopt);
+    const auto first = [&](SetupScope scope) { return CheckSetup(test, scope).front(); };
+    QCOMPARE(RefusalFocus(first(SetupScope::SetupPanel), SetupScope::SetupPanel), kRocBox);
+    QCOMPARE(RefusalFocus(first(SetupScope::ReadingsPanel), SetupScope::ReadingsPanel), kDiameterCell);
+    test.Roc = 128.0;
+    test.Diameter = 0.0;
+    QCOMPARE(RefusalFocus(first(SetupScope::SetupPanel), SetupScope::SetupPanel), kDiameterBox);
+    QCOMPARE(RefusalFocus(first(SetupScope::ReadingsPanel), SetupScope::ReadingsPanel), kDiameterCell);
+    test.Roc = 10.0;  // f/0.6 with an 8" mirror, and every zone still zero
+    test.Diameter = 8.0;
+    const std::vector<SetupFinding> findings = CheckSetup(test, SetupScope::SetupPanel);
+    QCOMPARE(findings.size(), std::size_t{2});
+    QCOMPARE(RefusalFocus(findings[0], SetupScope::SetupPanel), kRocBox);
+    QCOMPARE(RefusalFocus(findings[1], SetupScope::SetupPanel), ZoneBox(1, 0));
+    test.Roc = 128.0;
+    test.ZoneRadius[1] = {1.0, 2.0, 0.0};
+    test.ZoneRadius[2] = {2.0, 3.0, 0.0};
+    test.ZoneRadius[3] = {0.5, 1.0, 0.0};
+    test.ZoneRadius[4] = {3.0, 4.0, 0.0};
+    ComputeEffectiveRadii(test);
+    QCOMPARE(RefusalFocus(first(SetupScope::SetupPanel), SetupScope::SetupPanel), ZoneBox(3, 0));
   }
 
   void testFileNames() {
