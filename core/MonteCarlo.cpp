@@ -46,15 +46,14 @@ double MeanOverZones(const ZoneValues& values, int zoneCount) {
   return sum / zones;
 }
 
-std::pair<double, double> PolarNormalPair(UniformSource& uniform) {
-  double u = 0.0, v = 0.0, s = 0.0;
-  do {
-    u = 2.0 * uniform.next() - 1.0;
-    v = 2.0 * uniform.next() - 1.0;
-    s = u * u + v * v;
-  } while (s > 1.0 || s == 0.0);
-  const double f = std::sqrt(-2.0 * std::log(s) / s);
-  return {u * f, v * f};
+int StrehlBin(double strehl) {
+  const double bin = std::ceil(100.0 * strehl);  // the integer part, plus one when there is a fraction
+  return bin >= 0.0 && bin < kStrehlBins ? static_cast<int>(bin) : -1;
+}
+
+int RmsBin(double rmsNanometres) {
+  const double bin = RoundHalfEven(rmsNanometres);
+  return bin >= 0.0 && bin < 300.0 ? static_cast<int>(bin) : -1;
 }
 
 template <std::size_t N>
@@ -141,11 +140,8 @@ void MonteCarloRun::perturb(UniformSource& uniform) {
 
 void MonteCarloRun::recordTrial() {
   const QualityMetrics& m = analysis_.metrics();
-  const double x = 100.0 * m.Strehl;
-  const double bin = std::ceil(x);  // the integer part, plus one when there is a fraction
-  if (bin >= 0.0 && bin < kStrehlBins) ++strehl_[static_cast<int>(bin)];
-  const double nm = RoundHalfEven(m.rmsNanometres());
-  if (nm >= 0.0 && nm < 300.0) ++rms_[static_cast<int>(nm)];
+  if (const int bin = StrehlBin(m.Strehl); bin >= 0) ++strehl_[bin];
+  if (const int bin = RmsBin(m.rmsNanometres()); bin >= 0) ++rms_[bin];
 }
 
 void MonteCarloRun::finish() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <random>
@@ -37,12 +38,28 @@ class UniformSource {
   std::mt19937 engine_;
 };
 
-// A pair of independent standard normal deviates by the polar method; pairs with
-// s = 0 or s > 1 are drawn again.
-std::pair<double, double> PolarNormalPair(UniformSource& uniform);
+// A pair of independent standard normal deviates by the polar method from a source
+// of uniform numbers on [0, 1) (anything with next()); pairs with s = 0, where the
+// logarithm has no value, are drawn again like those with s > 1.
+template <typename Uniform>
+std::pair<double, double> PolarNormalPair(Uniform& uniform) {
+  double u = 0.0, v = 0.0, s = 0.0;
+  do {
+    u = 2.0 * uniform.next() - 1.0;
+    v = 2.0 * uniform.next() - 1.0;
+    s = u * u + v * v;
+  } while (s > 1.0 || s == 0.0);
+  const double f = std::sqrt(-2.0 * std::log(s) / s);
+  return {u * f, v * f};
+}
 
 inline constexpr int kStrehlBins = 101;  // bin b: b - 1 < 100 S <= b
 inline constexpr int kRmsBins = 501;     // bin b: RMS surface error rounded to b nm (< 300 counted)
+
+// The Strehl bin of a trial (100 S rounded up), or -1 outside the histogram.
+int StrehlBin(double strehl);
+// The RMS bin of a trial (nanometres rounded, halves to even), or -1 from 300 nm on.
+int RmsBin(double rmsNanometres);
 
 // The axis range and the confidence ranges of one histogram chart. Bins are per
 // cent of Strehl or nanometres. A range that was never reached keeps lower 101, upper 0.

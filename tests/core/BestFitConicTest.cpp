@@ -1,0 +1,74 @@
+#include <gtest/gtest.h>
+
+#include "SyntheticMirror.h"
+#include "core/BestFitConic.h"
+#include "core/SurfaceAnalysis.h"
+
+namespace zonalyst {
+namespace {
+
+struct ConicSearchFixture : ::testing::Test {
+  ConicSearchFixture() { FillBesselTable(bessel); }
+  ConicSearch SearchThatRecomputes() {
+    ConicSearch search;
+    search.recompute = [this](MirrorTest& t) {
+      analysis.analyse(t);
+      return analysis.metrics().RmsWaves;
+    };
+    return search;
+  }
+  BesselTable bessel;
+  SurfaceAnalysis analysis{bessel};
+};
+
+TEST_F(ConicSearchFixture, PerfectParaboloidEnteredAsASphereEndsNearMinusOne) {
+  MirrorTest test = testing::PerfectConicTest(-1.0, 1600.0, 200.0, testing::kSixZones);
+  test.DesiredConic = 0.0;
+  analysis.analyse(test);
+  const ConicSearchResult result = FindBestFitConic(test, analysis.metrics().RmsWaves, SearchThatRecomputes());
+  EXPECT_FALSE(result.stopped);
+  EXPECT_EQ(result.startConic, 0.0);
+  EXPECT_NEAR(result.bestConic, -1.0, 0.0015);
+  EXPECT_EQ(test.DesiredConic, result.bestConic);
+}
+
+TEST_F(ConicSearchFixture, StartingAtTheOptimumTheUpwardLoopStopsAfterOneTrial) {
+  MirrorTest test = testing::PerfectConicTest(-1.0, 1600.0, 200.0, testing::kSixZones);
+  std::vector<double> tried;
+  ConicSearch search = SearchThatRecomputes();
+  search.afterTrial = [&](const MirrorTest& t) {
+    tried.push_back(t.DesiredConic);
+    return true;
+  };
+  analysis.analyse(test);
+  FindBestFitConic(test, analysis.metrics().RmsWaves, search);
+  ASSERT_GE(tried.size(), 2u);
+  EXPECT_NEAR(tried[0], -0.9, 1e-12);  // one step up, worse: the upward loop ends
+  EXPECT_NEAR(tried[1], -1.1, 1e-12);  // the downward loop starts one step below the start
+}
+
+TEST_F(ConicSearchFixture, TheCallerCanStopTheSearch) {
+  MirrorTest test = testing::PerfectConicTest(-1.0, 1600.0, 200.0, testing::kSixZones);
+  test.DesiredConic = 3.0;
+  int trials = 0;
+  ConicSearch search = SearchThatRecomputes();
+  search.afterTrial = [&](const MirrorTest&) { return ++trials < 5; };
+  analysis.analyse(test);
+  const ConicSearchResult result = FindBestFitConic(test, analysis.metrics().RmsWaves, search);
+  EXPECT_TRUE(result.stopped);
+  EXPECT_EQ(result.trials, 5);
+}
+
+TEST_F(ConicSearchFixture, ASurfaceWithoutMinimumIsBounded) {
+  MirrorTest test = testing::PerfectConicTest(-1.0, 1600.0, 200.0, testing::kSixZones);
+  ConicSearch search;
+  double rms = 100.0;
+  search.recompute = [&](MirrorTest&) { return rms -= 1e-6; };  // always falling
+  search.conicLimit = 50.0;
+  const ConicSearchResult result = FindBestFitConic(test, 100.0, search);
+  EXPECT_TRUE(result.stopped);
+  EXPECT_LE(result.trials, 600);
+}
+
+}  // namespace
+}  // namespace zonalyst

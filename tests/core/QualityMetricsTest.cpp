@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+#include "core/BesselTable.h"
+#include "core/ConicGeometry.h"
+#include "core/QualityMetrics.h"
+
+namespace zonalyst {
+namespace {
+
+// A measured surface equal to the conic (K, R) plus an error profile.
+SurfaceProfile SurfaceOf(double K, double R, double D, double (*error)(double fraction)) {
+  SurfaceProfile p;
+  for (int i = 0; i <= 100; ++i) {
+    p.ProfileR[i] = (i * D) / 200.0;
+    p.ProfileZ[i] = ConicSag(p.ProfileR[i], K, R) + error(i / 100.0);
+  }
+  return p;
+}
+
+const BesselTable& Table() {
+  static const BesselTable table = [] {
+    BesselTable t;
+    FillBesselTable(t);
+    return t;
+  }();
+  return table;
+}
+
+TEST(BesselTable, HoldsPiTimesJ0) {
+  const BesselTable& t = Table();
+  EXPECT_NEAR(t[0], 3.141592662, 3e-6);
+  EXPECT_NEAR(t[1], 3.138492799, 3e-6);
+  EXPECT_NEAR(t[38], 0.028176348, 3e-6);
+  EXPECT_NEAR(t[100], 0.692020611, 3e-6);
+  EXPECT_NEAR(t[4006], 0.144970825, 3e-6);
+  EXPECT_EQ(t[4007], 0.0);
+  EXPECT_EQ(t[4010], 0.0);
+  EXPECT_EQ(t.at(5000.0), 0.0);
+  EXPECT_EQ(t.at(-1.0), 0.0);
+}
+
+void Measure(const SurfaceProfile& p, double K, double R, double D, QualityMetrics& m) {
+  m.GlassVolume = ComputeErrorProfile(p, K, R, D, m);
+  ComputeRms(p, K, R, m);
+  ComputeDiffraction(p, Table(), D, 0.0, m);
+}
+
+TEST(QualityMetrics, PerfectSurface) {
+  const SurfaceProfile p = SurfaceOf(-1.0, 1600.0, 200.0, [](double) { return 0.0; });
+  QualityMetrics m;
+  Measure(p, -1.0, 1600.0, 200.0, m);
+  EXPECT_EQ(m.PeakValley, 9.9e-5);
+  EXPECT_EQ(m.PvFraction, 1000.0);
+  EXPECT_EQ(m.TransErrMax, 0.0);
+  EXPECT_EQ(m.RmsWaves, 0.0);
+  EXPECT_DOUBLE_EQ(m.Strehl, 1.0);
+  EXPECT_DOUBLE_EQ(m.EncircledRatio, 1.0);
+  EXPECT_EQ(m.GlassVolume, 0.0);
+  EXPECT_EQ(m.TransErr[0], 0.0);
+}
+
+TEST(QualityMetrics, PistonIsRemovedEverywhere) {
+  const SurfaceProfile p = SurfaceOf(0.0, 2000.0, 150.0, [](double) { return 0.0021; });
+  QualityMetrics m;
+  Measure(p, 0.0, 2000.0, 150.0, m);
+  EXPECT_EQ(m.PvFraction, 1000.0);
+  EXPECT_NEAR(m.RmsWaves, 0.0, 1e-6);
+  EXPECT_NEAR(m.Strehl, 1.0, 1e-12);
+  EXPECT_NEAR(m.GlassVolume, 0.0, 1e-12);
+}
+
+TEST(QualityMetrics, QuarterWaveStepOverTheOuterHalf) {
+  const SurfaceProfile p =
+      SurfaceOf(-1.0, 1600.0, 200.0, [](double f) { return f > 0.5 ? 0.00055 / 4.0 : 0.0; });
+  QualityMetrics m;
+  const double volume = ComputeErrorProfile(p, -1.0, 1600.0, 200.0, m);
+  EXPECT_NEAR(m.PvFraction, 4.0, 1e-9);
+  EXPECT_NEAR(m.PeakValley, 0.00055 / 4.0, 1e-15);
+  // Rings of width 1 mm from r = 51 to 100 stand 0.1375 um high.
+  double rings = 0.0;
+  for (int i = 51; i <= 100; ++i) rings += 2 * std::numbers::pi * i * 1.0 * 0.00055 / 4.0;
+  EXPECT_NEAR(volume, rings, 1e-9);
+  // The step between samples 50 and 51 is the largest slope: 2 L dz / dr / lambda.
+  EXPECT_NEAR(m.TransErrMax, 2 * 200.0 * (0.00055 / 4.0) / 1.0 / 0.00055, 1e-9);
+}
+
+TEST(QualityMetrics, RmsOfAKnownRamp) {
+  // d_i = a r_i: the weighted RMS with piston removed has a closed form.
+  const SurfaceProfile p = SurfaceOf(-1.0, 1600.0, 200.0, [](double f) { return 1e-5 * f; });
+  QualityMetrics m;
+  ComputeRms(p, -1.0, 1600.0, m);
+  double sr = 0, sdr = 0, sdd = 0;
+  for (int i = 1; i <= 100; ++i) {
+    const double r = i, d = 1e-5 * i / 100.0;
+    sr += r, sdr += d * r, sdd += d * d * r;
+  }
+  const double c = -sdr / sr;
+  EXPECT_NEAR(m.RmsWaves, 2 * std::sqrt((sdd + 2 * c * sdr + c * c * sr) / sr) / 0.00055, 1e-12);
+}
+
+TEST(QualityMetrics, ObstructionDarkensTheInnerSamples) {
+  const SurfaceProfile p = SurfaceOf(-1.0, 1600.0, 200.0, [](double) { return 0.0; });
+  QualityMetrics m;
+  ComputeErrorProfile(p, -1.0, 1600.0, 200.0, m);
+  ComputeDiffraction(p, Table(), 200.0, 33.0, m);
+  EXPECT_NEAR(m.Strehl, 1.0, 1e-12);  // each pupil is normalised to itself
+  EXPECT_NE(m.EncircledRatio, 1.0);   // but the obstructed pattern spreads differently
+  ComputeDiffraction(p, Table(), 200.0, 100.0, m);  // nothing left: the previous values stay
+  EXPECT_TRUE(std::isfinite(m.Strehl));
+  EXPECT_TRUE(std::isfinite(m.EncircledRatio));
+}
+
+TEST(FindBestFitRoc, FindsTheRadiusOfTheMeasuredConic) {
+  const SurfaceProfile p = SurfaceOf(-1.0, 1601.25, 200.0, [](double) { return 0.0; });
+  QualityMetrics m;
+  EXPECT_NEAR(FindBestFitRoc(p, -1.0, 1600.0, m), 1601.25, 1e-3);
+}
+
+TEST(FindBestFitRoc, MovesAtMostOneProbeStepFromAMinimum) {
+  const SurfaceProfile p =
+      SurfaceOf(-1.0, 1600.0, 200.0, [](double f) { return 2e-5 * std::cos(6 * f); });
+  QualityMetrics m;
+  // Walk to a radius whose neighbours one probe step away are both worse.
+  const double h = 0.0001;
+  double x = FindBestFitRoc(p, -1.0, 1600.0, m);
+  const auto F = [&](double radius) { return ComputeRms(p, -1.0, radius, m); };
+  for (int guard = 0; guard < 1000; ++guard) {
+    if (F(x + h) < F(x)) {
+      x += h / 4;
+    } else if (F(x - h) < F(x)) {
+      x -= h / 4;
+    } else {
+      break;
+    }
+  }
+  ASSERT_GE(F(x + h), F(x));
+  ASSERT_GE(F(x - h), F(x));
+  EXPECT_LE(std::abs(FindBestFitRoc(p, -1.0, x, m) - x), h + 1e-9);
+}
+
+}  // namespace
+}  // namespace zonalyst

@@ -1,0 +1,101 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "SyntheticMirror.h"
+#include "core/QualityMetrics.h"
+#include "core/SurfaceReduction.h"
+
+namespace zonalyst {
+namespace {
+
+using testing::kSixZones;
+using testing::PerfectConicTest;
+
+SurfaceProfile Reduce(MirrorTest test) {
+  AverageReadings(test);
+  SurfaceProfile profile;
+  ReduceReadings(test, profile);
+  return profile;
+}
+
+TEST(ReduceReadings, PerfectConicReadingsGiveThatConic) {
+  for (const double K : {-1.0, 0.0, -0.6, -1.4}) {
+    const MirrorTest test = PerfectConicTest(K, 1600.0, 200.0, kSixZones);
+    const SurfaceProfile p = Reduce(test);
+    EXPECT_EQ(p.ProfileZ[0], 0.0);
+    EXPECT_EQ(p.ProfileR[100], 100.0);
+    EXPECT_EQ(p.RocMm, 1600.0);
+    for (int i = 0; i <= 100; ++i) {
+      EXPECT_NEAR(p.ProfileZ[i], ConicSag(p.ProfileR[i], K, 1600.0), 2e-6) << "K " << K << " sample " << i;
+    }
+    QualityMetrics m;
+    const double best = FindBestFitRoc(p, K, 1600.0, m);
+    EXPECT_NEAR(best, 1600.0, 0.01) << "K " << K;
+  }
+}
+
+TEST(ReduceReadings, FixedSourceReadingsAreTwiceTheMovingOnes) {
+  const SurfaceProfile moving = Reduce(PerfectConicTest(-1.0, 1500.0, 150.0, {15, 30, 45, 60, 70}, true));
+  const SurfaceProfile fixed = Reduce(PerfectConicTest(-1.0, 1500.0, 150.0, {15, 30, 45, 60, 70}, false));
+  for (int i = 0; i <= 100; ++i) EXPECT_NEAR(fixed.ProfileZ[i], moving.ProfileZ[i], 1e-15);
+}
+
+TEST(ReduceReadings, ConstantAddedToReadingsChangesOnlyTheIntercept) {
+  MirrorTest test = PerfectConicTest(-0.8, 1500.0, 150.0, {15, 30, 45, 60, 70});
+  test.KeReading[3][1] += 0.05;  // a real error, so the profile is not trivially the conic
+  const SurfaceProfile before = Reduce(test);
+  for (int z = 1; z <= test.ZoneCount; ++z) test.KeReading[z][1] += 3.25;
+  const SurfaceProfile after = Reduce(test);
+  EXPECT_NEAR(after.FitIntercept - before.FitIntercept, 3.25, 1e-9);
+  for (int i = 0; i <= 100; ++i) EXPECT_NEAR(after.ProfileZ[i], before.ProfileZ[i], 1e-12);
+}
+
+TEST(ReduceReadings, InchesAreConvertedOnCopies) {
+  MirrorTest mm = PerfectConicTest(-1.0, 1219.2, 152.4, {19.05, 38.1, 57.15, 72.39});
+  MirrorTest inch = mm;
+  inch.Units = 1;
+  inch.Roc /= 25.4;
+  inch.Diameter /= 25.4;
+  for (int z = 1; z <= 4; ++z) {
+    inch.ZoneRadius[z][0] /= 25.4;
+    inch.KeReading[z][1] /= 25.4;
+  }
+  ComputeEffectiveRadii(inch);
+  const MirrorTest untouched = inch;
+  const SurfaceProfile a = Reduce(mm);
+  const SurfaceProfile b = Reduce(inch);
+  for (int i = 0; i <= 100; ++i) EXPECT_NEAR(a.ProfileZ[i], b.ProfileZ[i], 1e-12);
+  EXPECT_EQ(inch.Roc, untouched.Roc);
+}
+
+TEST(ReduceReadings, ZonesCloserThanAGridStepAdvanceOneZonePerSample) {
+  // Zones 2 and 3 lie within one grid step (1 mm) of each other.
+  MirrorTest test = PerfectConicTest(-1.0, 2000.0, 200.0, {30.0, 50.2, 50.6, 80.0});
+  test.KeReading[2][1] += 0.02;
+  const SurfaceProfile p = Reduce(test);
+  for (int i = 0; i <= 100; ++i) EXPECT_TRUE(std::isfinite(p.ProfileZ[i]));
+  // Sample 51 (r = 51) is past zones 2 and 3, but the index reached only zone 3's
+  // interval there: it interpolates between zones 2 and 3 beyond zone 3.
+  const double r = p.ProfileR[51];
+  const double dr = r - p.ZoneH[2];
+  const double dh = p.ZoneH[3] - p.ZoneH[2];
+  const double expected = ConicSag(r, p.FitConic, 2000.0) + p.ZoneHeightErr[2] + p.ZoneSlopeErr[2] * dr +
+                          (p.ZoneSlopeErr[3] - p.ZoneSlopeErr[2]) * dr * dr / (2 * dh);
+  EXPECT_DOUBLE_EQ(p.ProfileZ[51], expected);
+}
+
+TEST(ReduceReadings, ArithmeticFailuresKeepThePreviousValues) {
+  // Two zones on the same radius: the interpolation divides by zero.
+  MirrorTest test = PerfectConicTest(-1.0, 2000.0, 200.0, {30.0, 60.0, 60.0, 90.0});
+  const SurfaceProfile p = Reduce(test);
+  for (int i = 0; i <= 100; ++i) EXPECT_TRUE(std::isfinite(p.ProfileZ[i])) << i;
+  MirrorTest zero = test;
+  zero.Roc = 0.0;
+  zero.Diameter = 0.0;
+  const SurfaceProfile q = Reduce(zero);
+  for (int i = 0; i <= 100; ++i) EXPECT_TRUE(std::isfinite(q.ProfileZ[i])) << i;
+}
+
+}  // namespace
+}  // namespace zonalyst

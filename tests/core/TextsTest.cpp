@@ -1,0 +1,124 @@
+#include <gtest/gtest.h>
+
+#include "SyntheticMirror.h"
+#include "core/JsonWriter.h"
+#include "core/NumberText.h"
+#include "core/ResultTexts.h"
+#include "core/Rounding.h"
+#include "core/SetupValidation.h"
+#include "core/ZoneReport.h"
+
+namespace zonalyst {
+namespace {
+
+TEST(NumberText, GeneralFixedAndTwoDigitForms) {
+  EXPECT_EQ(FormatGeneral(1.5), "1.5");
+  EXPECT_EQ(FormatGeneral(0.0), "0");
+  EXPECT_EQ(FormatGeneral(-0.0), "0");
+  EXPECT_EQ(FormatGeneral(0.00001), "1E-05");
+  EXPECT_EQ(FormatGeneral(0.0001), "0.0001");
+  EXPECT_EQ(FormatGeneral(1e15), "1E+15");
+  EXPECT_EQ(FormatGeneral(0.1 + 0.2), "0.3");
+  EXPECT_EQ(FormatRounded(2.0625, 3), "2.062");  // an exact half rounds to even
+  EXPECT_EQ(FormatRounded(0.125, 2), "0.12");
+  EXPECT_EQ(FormatFixed(1.5, 3), "1.500");
+  EXPECT_EQ(FormatFixed(-0.0001, 3), "0.000");
+  EXPECT_EQ(FormatFixed(-1.2346, 3), "-1.235");
+  EXPECT_EQ(FormatTwoDigits(5.4), "05");
+  EXPECT_EQ(FormatTwoDigits(104.5), "104");
+  EXPECT_EQ(FormatTwoDigits(-3.0), "-03");
+  EXPECT_EQ(RoundHalfEven(2.5), 2.0);
+  EXPECT_EQ(RoundHalfEven(3.5), 4.0);
+  EXPECT_EQ(RoundHalfEven(-0.5), -0.0);
+}
+
+TEST(ResultTexts, PanelRounding) {
+  QualityMetrics m;
+  m.GlassVolume = 12.34567;
+  m.PvFraction = 1000.0;
+  m.TransErrMax = 0.1234;
+  m.EncircledRatio = 0.98765;
+  m.Strehl = 0.9995;
+  m.RmsWaves = 0.0401;  // 11.0275 nm
+  const ResultTexts texts = FormatResults(m);
+  EXPECT_EQ(texts, (ResultTexts{"12.346", "1/500", "0.123", "0.988", "1", "11"}));
+  EXPECT_EQ(PeakValleyText(2.0), "1 Waves!");
+  EXPECT_EQ(PeakValleyText(0.8), "2.5 Waves!");
+  EXPECT_EQ(PeakValleyText(17.3), "1/8.65");
+}
+
+TEST(ResultTexts, BestFitCaptionInBothUnits) {
+  MirrorTest test;
+  test.Units = 0;
+  test.Roc = 1600;
+  EXPECT_EQ(BestFitCaption(test, {1600.0, 1600.0123456}), "Entered ROC of 1600mm + 0.01235mm = Best fit ROC");
+  test.Units = 1;
+  test.Roc = 62.5;
+  EXPECT_EQ(BestFitCaption(test, {1587.5, 1587.5 - 0.254}), "Entered ROC of 62.5\" + -0.01\" = Best fit ROC");
+}
+
+TEST(SetupValidation, ChecksInOrderWithTheirMessages) {
+  MirrorTest test = testing::PerfectConicTest(-1.0, 1600.0, 200.0, testing::kSixZones);
+  EXPECT_TRUE(CheckSetup(test, SetupScope::SetupPanel).empty());
+
+  MirrorTest zeroRoc = test;
+  zeroRoc.Roc = 0;
+  zeroRoc.Diameter = 0;
+  auto findings = CheckSetup(zeroRoc, SetupScope::SetupPanel);
+  ASSERT_EQ(findings.size(), 1u);
+  EXPECT_EQ(findings[0].message, "Excuse ME, You have entered 0 for your ROC, That can't be right :)");
+  EXPECT_EQ(findings[0].title, "HEY!");
+
+  MirrorTest fast = test;
+  fast.Roc = 300;  // f/0.75
+  fast.ZoneRadius[3][2] = 30;
+  findings = CheckSetup(fast, SetupScope::SetupPanel);
+  ASSERT_EQ(findings.size(), 2u);
+  EXPECT_TRUE(findings[0].question);
+  EXPECT_EQ(findings[0].title, "Uhhhhhh");
+  EXPECT_EQ(findings[1].message,
+            "Excuse ME, the effective radius for zone 3 is less than zone 2\r\n"
+            "Please arrange your zone from smallest radius to largest!");
+  EXPECT_EQ(findings[1].zone, 3);
+  EXPECT_EQ(CheckSetup(fast, SetupScope::ReadingsPanel).size(), 1u);
+
+  MirrorTest equal = test;
+  equal.ZoneRadius[3][2] = equal.ZoneRadius[2][2];
+  EXPECT_TRUE(CheckSetup(equal, SetupScope::SetupPanel).empty());
+
+  MirrorTest big = test;
+  big.ZoneRadius[6][2] = 100.5;
+  findings = CheckSetup(big, SetupScope::SetupPanel);
+  ASSERT_EQ(findings.size(), 1u);
+  EXPECT_EQ(findings[0].message, "Excuse ME, Your Mask is bigger than your Mirror Radius!\r\nYou'll need to fix this!");
+  EXPECT_EQ(findings[0].zone, 6);
+}
+
+TEST(ZoneReport, RowsAndCorrectionColumn) {
+  MirrorTest test = testing::PerfectConicTest(-1.0, 1600.0, 200.0, {20, 45, 70, 90});
+  AverageReadings(test);
+  ZoneReport report = BuildZoneReport(test, 1600.0);
+  EXPECT_EQ(report.unitsLine, "Units are in Millimeters, Light source is Moving, ");
+  EXPECT_EQ(report.mirrorLine,
+            "Mirror Diameter = 200     Best fit Radius of Curvature = 1600     Desired deformation = -1");
+  ASSERT_EQ(report.rows.size(), 4u);
+  EXPECT_EQ(report.rows[0][5], "");  // zone 1 has no deltas
+  EXPECT_EQ(report.rows[1][0], "2");
+  EXPECT_EQ(report.rows[1][1], "45.000");
+  EXPECT_EQ(report.rows[1][7], "100%");
+
+  test.DesiredConic = 0.0;  // a sphere: no ideal deltas, no correction
+  report = BuildZoneReport(test, 1600.0);
+  EXPECT_EQ(report.rows[2][3], "0.000");
+  EXPECT_EQ(report.rows[2][7], "");
+}
+
+TEST(JsonWriter, NestsAndEscapes) {
+  JsonWriter json;
+  json.beginObject().key("a").value(1.5).key("b").beginArray().value(1).value("x\"y").null().endArray();
+  json.key("c").value(std::numeric_limits<double>::infinity()).endObject();
+  EXPECT_EQ(json.text(), R"({"a":1.5,"b":[1,"x\"y",null],"c":null})");
+}
+
+}  // namespace
+}  // namespace zonalyst
