@@ -1,0 +1,93 @@
+#include "plot/ReportImage.h"
+
+#include <gtest/gtest.h>
+
+#include "plot/RasterSurface.h"
+#include "plot/RecordingSurface.h"
+
+namespace zonalyst::plot {
+namespace {
+
+TEST(ReportImageTest, DefaultNamesFollowTheTestAndThePanel) {
+  EXPECT_EQ(DefaultImageName("", 4), "_Surface.gif");
+  EXPECT_EQ(DefaultImageName("mirror.fdr", 6), "mirror_Trans_Err.gif");
+  EXPECT_EQ(DefaultImageName("mirror.fdr", 5), "mirror_M-L_Plot.gif");
+  EXPECT_EQ(DefaultImageName("mirror.fdr", 7), "mirror_Diffraction.gif");
+  EXPECT_EQ(DefaultImageName("Big.FDR", 8), "Big_Star_Test.gif");
+  EXPECT_EQ(DefaultImageName("mirror.fdr", 3), "mirror.gif");
+  // Only the test file extension is removed.
+  EXPECT_EQ(DefaultImageName("notes", 4), "notes_Surface.gif");
+}
+
+ZoneReport FourZoneReport() {
+  ZoneReport report;
+  report.unitsLine = "Units are in Millimeters, Light source is Fixed, ";
+  report.mirrorLine = "Mirror Diameter = 200     Best fit Radius of Curvature = 2000.5     Desired deformation = -1";
+  for (int z = 1; z <= 4; ++z) report.rows.push_back({std::to_string(z), "1.000", "", "", "", "", "", ""});
+  return report;
+}
+
+TEST(ReportImageTest, ReportStandsBelowThePanelInItsColumns) {
+  RasterSurface raster(740, 580);
+  RecordingSurface s(raster);
+  DrawReport(s, FourZoneReport(), 280);
+  const auto& calls = s.calls();
+  ASSERT_EQ(calls.size(), 2u + 5u + 8u + 4u * 2u);  // empty cells print nothing
+  EXPECT_EQ(calls[0].text, "Units are in Millimeters, Light source is Fixed, ");
+  EXPECT_EQ(calls[0].y1, 290.0);
+  EXPECT_EQ(calls[1].y1, 302.0);
+  EXPECT_EQ(calls[2].text, "Effective");
+  EXPECT_EQ(calls[2].y1, 326.0);
+  EXPECT_DOUBLE_EQ(calls[2].x1 + raster.textWidth("Effective") / 2.0, 1.5 * 92);
+  EXPECT_EQ(calls[7].text, "Zone");
+  EXPECT_DOUBLE_EQ(calls[7].x1 + raster.textWidth("Zone") / 2.0, 0.5 * 92);
+  EXPECT_EQ(calls.back().text, "1.000");
+  EXPECT_EQ(calls.back().y1, 326.0 + 5 * 12);
+}
+
+TEST(ReportImageTest, PictureGrowsByTheReportRoomOrMoreForALongReport) {
+  PixelImage panel{740, 280, std::basic_string<std::uint32_t>(740 * 280, 0x123456u)};
+  const PixelImage image = ComposeReportImage(panel, FourZoneReport());
+  EXPECT_EQ(image.width, 740);
+  EXPECT_EQ(image.height, 280 + kReportRoom);
+  EXPECT_EQ(image.pixels[0], 0x123456u);
+  EXPECT_EQ(image.pixels[740 * 279 + 739], 0x123456u);
+
+  ZoneReport longReport = FourZoneReport();
+  for (int z = 5; z <= 40; ++z) longReport.rows.push_back({std::to_string(z), "", "", "", "", "", "", ""});
+  const PixelImage tall = ComposeReportImage(panel, longReport);
+  EXPECT_GT(tall.height, 280 + 10 + 44 * 12);
+  // The last row is inked, not cut off.
+  bool inked = false;
+  for (int y = tall.height - 30; y < tall.height; ++y) {
+    for (int x = 0; x < 92; ++x) inked = inked || tall.pixels[y * 740 + x] != 0u;
+  }
+  EXPECT_TRUE(inked);
+}
+
+TEST(ReportImageTest, StarImagesStackFivePixelsApart) {
+  std::array<PixelImage, 3> images;
+  const std::uint32_t colours[3] = {0x0000ffu, 0x00ff00u, 0xff0000u};
+  for (int i = 0; i < 3; ++i) images[i] = {740, 300, std::basic_string<std::uint32_t>(740 * 300, colours[i])};
+  const PixelImage stack = ComposeStarTestImage(images, PictureSize{769, 465});
+  EXPECT_EQ(stack.width, 769);
+  EXPECT_EQ(stack.height, 465 + kStarStackRoom);
+  const auto at = [&](int x, int y) { return stack.pixels[y * 769 + x]; };
+  EXPECT_EQ(at(0, 299), 0x0000ffu);
+  EXPECT_EQ(at(0, 302), 0u);
+  EXPECT_EQ(at(0, 305), 0x00ff00u);
+  EXPECT_EQ(at(0, 610), 0xff0000u);
+  EXPECT_EQ(at(0, 909), 0xff0000u);
+  EXPECT_EQ(at(0, 910), 0u);
+  EXPECT_EQ(at(745, 0), 0u);
+}
+
+TEST(ReportImageTest, InversionTakesTheComplementOfEveryColour) {
+  PixelImage image{2, 1, {0x000000u, 0x123456u}};
+  InvertPixels(image);
+  EXPECT_EQ(image.pixels[0], 0xffffffu);
+  EXPECT_EQ(image.pixels[1], 0xedcba9u);
+}
+
+}  // namespace
+}  // namespace zonalyst::plot

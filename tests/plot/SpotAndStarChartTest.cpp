@@ -1,0 +1,126 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "plot/RasterSurface.h"
+#include "plot/RecordingSurface.h"
+#include "plot/SpotDiffractionChart.h"
+#include "plot/StarTestChart.h"
+
+namespace zonalyst::plot {
+namespace {
+
+using Op = RecordedCall::Op;
+
+std::vector<RecordedCall> Calls(const RecordingSurface& s, Op op) {
+  std::vector<RecordedCall> out;
+  std::copy_if(s.calls().begin(), s.calls().end(), std::back_inserter(out),
+               [op](const RecordedCall& c) { return c.op == op; });
+  return out;
+}
+
+TEST(SpotScaleTest, GridLabelsAndLogHeights) {
+  const char* expected[] = {"0", "-0.5", "-1", "-1.5", "-2", "-2.5", "-3", "-3.5", "-4", "-4.5", "-5"};
+  for (int m = 0; m <= 10; ++m) EXPECT_EQ(SpotGridLabel(m), expected[m]);
+
+  RasterSurface raster(740, 280);
+  const SpotScale scale(raster);
+  EXPECT_EQ(scale.left, 70);
+  EXPECT_EQ(scale.top, 40);
+  EXPECT_EQ(scale.floor, 240);
+  EXPECT_DOUBLE_EQ(scale.y(1.0), 40.0);
+  EXPECT_DOUBLE_EQ(scale.y(0.1), 80.0);
+  EXPECT_NEAR(scale.y(1.0001e-5), 40.0 + 40.0 * 4.99995657, 1e-6);
+  EXPECT_DOUBLE_EQ(scale.y(1e-5), 240.0);
+  EXPECT_DOUBLE_EQ(scale.y(0.0), 240.0);
+  EXPECT_DOUBLE_EQ(scale.x(100), 670.0);
+}
+
+TEST(SpotDiffractionChartTest, DrawsGridCurvesAndTitles) {
+  RasterSurface raster(740, 280);
+  RecordingSurface s(raster);
+  SpotDiffraction spot;
+  spot.ideal.fill(0.01);
+  spot.actual.fill(0.0);
+  spot.ideal[0] = spot.actual[0] = 1.0;
+  DrawSpotDiffraction(s, spot);
+
+  const auto lines = Calls(s, Op::Line);
+  ASSERT_EQ(lines.size(), 22u + 200u);
+  EXPECT_EQ(std::count_if(lines.begin(), lines.end(), [](const auto& c) { return c.colour == kGreen; }), 100);
+  EXPECT_EQ(std::count_if(lines.begin(), lines.end(), [](const auto& c) { return c.colour == kRed; }), 100);
+  const auto& firstRed = *std::find_if(lines.begin(), lines.end(), [](const auto& c) { return c.colour == kRed; });
+  EXPECT_EQ(firstRed.y1, 40.0);
+  EXPECT_EQ(firstRed.y2, 240.0);
+
+  const auto texts = Calls(s, Op::Text);
+  EXPECT_EQ(texts[0].text, "0");
+  EXPECT_DOUBLE_EQ(texts[0].x1 + raster.textWidth("0"), 67.0);
+  EXPECT_DOUBLE_EQ(texts[0].y1, 40.0 - raster.textHeight("0") / 2.0);
+  const auto title = std::count_if(texts.begin(), texts.end(), [](const auto& c) { return c.x1 == 370 - 360; });
+  EXPECT_EQ(title, static_cast<long>(std::string("Log10 of Intensity").size()));
+  EXPECT_EQ(texts.back().text, "Angle from spot center (Times Diameter/Lambda)");
+  EXPECT_DOUBLE_EQ(texts.back().y1, 260.0);
+}
+
+TEST(StarTestChartTest, LayoutTitlesAndShifts) {
+  RasterSurface raster(740, 300);
+  const StarLayout layout(raster);
+  EXPECT_EQ(layout.gap, 35);
+  EXPECT_EQ(layout.x[0], 135);
+  EXPECT_EQ(layout.x[1], 370);
+  EXPECT_EQ(layout.x[2], 605);
+  EXPECT_EQ(layout.cy, 150);
+
+  EXPECT_EQ(StarTestTitle({0, 2000.0, 200.0, false}), "Airy Disk Representation, using a 2.5mm Eyepiece");
+  EXPECT_EQ(StarTestTitle({5, 2032.0, 203.2, true}),
+            "5 Waves Defocus Star test Simulation, using a 2.5mm Eyepiece");
+  EXPECT_EQ(FocalShiftText(1.1, false), "0.55mm");
+  EXPECT_EQ(FocalShiftText(1.1, true), "0.0217 Inches");
+  EXPECT_EQ(FocalShiftText(0.0, false), "0mm");
+}
+
+TEST(StarTestChartTest, PaintsRingsInGreyFramesAndCaptions) {
+  RasterSurface raster(740, 300);
+  RecordingSurface s(raster);
+  StarTestImages images;
+  images.defocusMm = 1.1;
+  for (auto& rings : images.rings) rings.fill(kNotPainted);
+  images.rings[0][0] = 255;
+  images.rings[1][3] = 128;
+  images.rings[2][100] = 7;
+  DrawStarTest(s, images, {2, 2000.0, 200.0, false});
+
+  const auto circles = Calls(s, Op::Circle);
+  ASSERT_EQ(circles.size(), 6u);
+  EXPECT_EQ(circles[0].x1, 135);
+  EXPECT_EQ(circles[0].radius, 0);
+  EXPECT_EQ(circles[0].colour, (Rgb{255, 255, 255}));
+  EXPECT_EQ(circles[1].x1, 370);
+  EXPECT_EQ(circles[1].radius, 3);
+  EXPECT_EQ(circles[1].colour, (Rgb{128, 128, 128}));
+  EXPECT_EQ(circles[2].x1, 605);
+  EXPECT_EQ(circles[2].colour, (Rgb{7, 7, 7}));
+  EXPECT_EQ(circles[3].colour, kRed);
+  EXPECT_EQ(circles[4].colour, kGreen);
+  EXPECT_EQ(circles[5].colour, kRed);
+  for (int p = 3; p < 6; ++p) EXPECT_EQ(circles[p].radius, 102);
+
+  const auto texts = Calls(s, Op::Text);
+  ASSERT_EQ(texts.size(), 7u);
+  EXPECT_EQ(texts[0].text, "0.55mm");
+  EXPECT_EQ(texts[0].y1, 263.0);
+  EXPECT_EQ(texts[1].text, "Inside Focus");
+  EXPECT_EQ(texts[1].colour, kRed);
+  EXPECT_EQ(texts[3].text, "In/Outside Focus for Perfect Mirror!");
+  EXPECT_EQ(texts[3].colour, kGreen);
+  EXPECT_EQ(texts[5].text, "Outside Focus");
+  EXPECT_EQ(texts[6].text, "2 Waves Defocus Star test Simulation, using a 2.5mm Eyepiece");
+  EXPECT_EQ(texts[6].points, 12.0);
+  EXPECT_EQ(texts[6].colour, kWhite);
+  s.print("after");
+  EXPECT_EQ(Calls(s, Op::Text).back().points, 8.25);
+}
+
+}  // namespace
+}  // namespace zonalyst::plot
