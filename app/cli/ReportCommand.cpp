@@ -4,6 +4,7 @@
 #include "Cli.h"
 #include "CommandSupport.h"
 #include "Commands.h"
+#include "MilliesLacroixJson.h"
 #include "OpenTest.h"
 #include "core/ConicGeometry.h"
 #include "core/JsonWriter.h"
@@ -87,6 +88,7 @@ void PrintJson(const MirrorTest& test, const BestFit& fit, const SurfaceAnalysis
       .key("err_mm").array(grid(m.ProfileErr))
       .key("trans_err").array(grid(m.TransErr))
       .endObject();
+  WriteMilliesLacroixJson(json, test);
   json.endObject();
   out << json.text() << "\n";
 }
