@@ -145,15 +145,5 @@ TEST_F(GifCodeStream, WithTransparencyTheFileIsGif89aWithTheControlExtension) {
   EXPECT_THAT(offPalette.controlExtension, ElementsAre(0x21, 0xF9, 4, 0x09, 0, 0, 0, 0));
 }
 
-TEST_F(GifCodeStream, SidesAreWrittenLittleEndian) {
-  PixelImage picture;
-  picture.width = 300;
-  picture.height = 2;
-  picture.pixels.assign(600, 0);
-  const GifFileParts parts = SplitGif(save(picture));
-  EXPECT_EQ(parts.screenWidth, 300);
-  EXPECT_THAT(parts.imageDescriptor, ElementsAre(0x2C, 0, 0, 0, 0, 0x2C, 0x01, 2, 0, 0x07));
-}
-
 }  // namespace
 }  // namespace zonalyst::image
