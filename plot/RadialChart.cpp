@@ -1,0 +1,129 @@
+#include "RadialChart.h"
+
+#include <cmath>
+
+#include "core/NumberText.h"
+#include "core/Rounding.h"
+
+namespace zonalyst::plot {
+namespace {
+
+constexpr double kLargestSemiDiameter = 1e6;
+
+// The curve sample under a fraction of the semi-diameter, or none beyond the edge.
+std::optional<int> SampleAt(double fraction) {
+  const double k = std::floor(fraction * 100.0);
+  if (!(k >= 0.0 && k <= kGridLast)) return std::nullopt;
+  return static_cast<int>(k);
+}
+
+void DrawPercentAxis(PictureSurface& s, const RadialFrame& frame, const RadialCurve& curve) {
+  s.setTextColour(kWhite);
+  for (int k = 1; k <= 10; ++k) {
+    const double x = frame.centreX + 30.0 * k;
+    s.line(x, curve.point[10 * k], x, frame.base, kRed);
+    PrintCentred(s, std::to_string(10 * k), x, frame.base + 1.0);
+  }
+}
+
+void DrawLengthAxis(PictureSurface& s, const RadialFrame& frame, const MirrorTest& test, const RadialCurve& curve) {
+  const double semi = test.Diameter / 2.0;
+  const LengthAxis axis = ChooseLengthAxis(semi, test.inInches());
+  for (int j = 1; j <= axis.count; ++j) {
+    const double fraction = j * axis.step / semi;
+    const double x = frame.centreX - fraction * kHalfWidth;
+    if (const auto k = SampleAt(fraction)) s.line(x, curve.point[*k], x, frame.base, kRed);
+    PrintCentred(s, FormatGeneral(j * axis.step), x, frame.base + 1.0);
+  }
+  s.line(frame.xLeft(100), curve.point[kGridLast], frame.xLeft(100), frame.base, kRed);
+}
+
+void DrawAxisCaptions(PictureSurface& s, const RadialFrame& frame, bool inches) {
+  const double top = frame.base + 1.0 + s.textHeight("X");
+  PrintCentred(s, inches ? "Inches of Radius" : "Millimeters of Radius", frame.centreX - 150.0, top);
+  PrintCentred(s, "Percent Radius", frame.centreX + 150.0, top);
+}
+
+void DrawZoneMark(PictureSurface& s, const RadialFrame& frame, double x, std::optional<double> crossing,
+                  const std::string& number) {
+  if (crossing) {
+    const double y = *crossing - 5.0;
+    s.line(x, y, x, y + 10.0, kYellow);
+    s.line(x, frame.top, x, y, kOlive);
+  }
+  const double numberTop = frame.top - s.textHeight(number);
+  PrintCentred(s, number, x, numberTop);
+  PrintCentred(s, "Z", x, numberTop - 9.0);
+}
+
+void DrawZoneMarks(PictureSurface& s, const RadialFrame& frame, const MirrorTest& test, const RadialCurve& curve) {
+  s.setTextColour(kYellow);
+  const double semiMm = test.diameterMm() / 2.0;
+  for (int z = 1; z <= std::min(test.ZoneCount, kMaxZones); ++z) {
+    const double fraction = test.effectiveRadius(z) * test.mmPerUnit() / semiMm;
+    std::optional<double> crossing;
+    if (const auto k = SampleAt(fraction)) crossing = curve.level[*k];
+    const std::string number = std::to_string(z);
+    DrawZoneMark(s, frame, frame.centreX - fraction * kHalfWidth, crossing, number);
+    DrawZoneMark(s, frame, frame.centreX + fraction * kHalfWidth, crossing, number);
+  }
+}
+
+}  // namespace
+
+RadialFrame RadialFrame::For(const PictureSurface& s) {
+  RadialFrame frame;
+  frame.top = (s.scaleHeight() - kPlotHeight) / 2;
+  frame.base = frame.top + kPlotHeight;
+  frame.centreX = s.scaleWidth() / 2;
+  return frame;
+}
+
+LengthAxis ChooseLengthAxis(double semiDiameter, bool inches) {
+  // Beyond a kilometre the steps no longer change the numbers; no mirror is that large.
+  if (!(semiDiameter > 0.0) || !(semiDiameter <= kLargestSemiDiameter)) return {};
+  LengthAxis axis;
+  if (inches) {
+    // The first multiple of 0.5 whose label count S / t rounds to at most 10; the
+    // estimate S / 10.5 is corrected by the rounding rule itself.
+    auto count = [&](double t) { return RoundHalfEven(semiDiameter / t); };
+    double t = std::max(0.5, 0.5 * std::ceil(semiDiameter / 10.5 / 0.5));
+    while (t > 0.5 && count(t - 0.5) <= 10.0) t -= 0.5;
+    while (count(t) > 10.0) t += 0.5;
+    double m = count(t);
+    if (m * t > semiDiameter) m -= 1.0;
+    axis.step = t;
+    axis.count = static_cast<int>(m);
+  } else {
+    // The first multiple of 5 that goes into the rounded semi-diameter at most 10 times.
+    const double whole = RoundHalfEven(semiDiameter);
+    auto count = [&](double t) { return std::floor(whole / t); };
+    double t = std::max(5.0, 5.0 * std::floor(whole / 11.0 / 5.0));
+    while (t > 5.0 && count(t - 5.0) <= 10.0) t -= 5.0;
+    while (count(t) > 10.0) t += 5.0;
+    axis.step = t;
+    axis.count = static_cast<int>(count(t));
+  }
+  return axis;
+}
+
+void DrawRadialCurve(PictureSurface& s, const RadialFrame& frame, const RadialCurve& curve) {
+  for (int i = 0; i < kGridLast; ++i) {
+    const double y = curve.point[i];
+    const double yNext = curve.point[i + 1];
+    s.line(frame.xRight(i), y, frame.xRight(i), frame.base, kDarkRed);
+    s.line(frame.xRight(i), y, frame.xRight(i + 1), yNext, kRed);
+    s.line(frame.xLeft(i), y, frame.xLeft(i), frame.base, kDarkRed);
+    s.line(frame.xLeft(i), y, frame.xLeft(i + 1), yNext, kRed);
+  }
+}
+
+void DrawRadiusAxesAndZones(PictureSurface& s, const RadialFrame& frame, const MirrorTest& test,
+                            const RadialCurve& curve) {
+  DrawPercentAxis(s, frame, curve);
+  DrawLengthAxis(s, frame, test, curve);
+  DrawAxisCaptions(s, frame, test.inInches());
+  DrawZoneMarks(s, frame, test, curve);
+}
+
+}  // namespace zonalyst::plot

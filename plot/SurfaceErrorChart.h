@@ -1,0 +1,45 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "PictureSurface.h"
+#include "core/MirrorTest.h"
+#include "core/QualityMetrics.h"
+
+namespace zonalyst::plot {
+
+// The vertical scale of the surface error chart, chosen by the P-V wavefront error.
+struct SurfaceErrorScale {
+  std::string title;
+  Rgb colour;
+  double unitsPerMm = 0.0;  // picture units per millimetre of surface error
+};
+
+// Lowest and highest ProfileErr (mm of surface) over samples 0..100, searched from
+// 1e100 and 1e-100.
+struct ProfileSpan {
+  double min = 1e100;
+  double max = 1e-100;
+};
+ProfileSpan SpanOfProfile(const QualityMetrics& m);
+
+// 200 units stand for lambda/8, lambda/4 or lambda/2 of surface when the P-V
+// wavefront error P = 2 / pvFraction waves is below 1/4, 1/2 or 1 wave; from one
+// wave on, for the span of the error profile (mm).
+SurfaceErrorScale ChooseSurfaceErrorScale(double pvFraction, const ProfileSpan& span);
+
+// The nanometre step of the 14 grid lines: the first of 10, 15, 20, ... that holds the
+// plot height n (nm) in 13 steps, less 5 (5 nm for n <= 130). None when the height is
+// not a positive number.
+std::optional<double> NanometreGridStep(double unitsPerMm);
+
+// Colour of the grid label of v nanometres: white below 70, yellow below 140, red below
+// 280; above that the label keeps the colour of the one before.
+Rgb GridLabelColour(double nanometres, Rgb previous);
+
+// The surface error cross-section of the test for the metrics last computed: centre
+// line, scale title, nanometre grid, error curve, radius axes and zone marks.
+void DrawSurfaceError(PictureSurface& s, const MirrorTest& test, const QualityMetrics& m);
+
+}  // namespace zonalyst::plot

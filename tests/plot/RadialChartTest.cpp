@@ -1,0 +1,59 @@
+#include "plot/RadialChart.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "plot/RasterSurface.h"
+
+namespace zonalyst::plot {
+namespace {
+
+TEST(RadialFrame, CentresTheTwoHundredUnitPlot) {
+  RasterSurface s(741, 281);
+  const RadialFrame frame = RadialFrame::For(s);
+  EXPECT_EQ(frame.top, 40);
+  EXPECT_EQ(frame.base, 240);
+  EXPECT_EQ(frame.centreX, 370);
+  EXPECT_EQ(frame.xLeft(100), 70.0);
+  EXPECT_EQ(frame.xRight(100), 670.0);
+}
+
+TEST(LengthAxis, InchStepsOfHalfAnInchWithNoLabelBeyondTheEdge) {
+  struct Case {
+    double semi, step;
+    int count;
+  };
+  const Case cases[] = {{4.0, 0.5, 8},   {3.937, 0.5, 7}, {3.0, 0.5, 6},  {5.25, 0.5, 10},
+                        {6.0, 1.0, 6},   {12.5, 1.5, 8},  {0.2, 0.5, 0},  {0.3, 0.5, 0},
+                        {20.0, 2.0, 10}, {100.0, 10.0, 10}};
+  for (const Case& c : cases) {
+    const LengthAxis axis = ChooseLengthAxis(c.semi, true);
+    EXPECT_DOUBLE_EQ(axis.step, c.step) << c.semi;
+    EXPECT_EQ(axis.count, c.count) << c.semi;
+  }
+}
+
+TEST(LengthAxis, MillimetreStepsOfFiveOnTheRoundedSemiDiameter) {
+  struct Case {
+    double semi, step;
+    int count;
+  };
+  const Case cases[] = {{100.0, 10, 10}, {76.2, 10, 7}, {50.0, 5, 10}, {54.4, 5, 10}, {54.9, 10, 5},
+                        {55.0, 10, 5},   {300.0, 30, 10}, {3.0, 5, 0}, {4.6, 5, 1}};
+  for (const Case& c : cases) {
+    const LengthAxis axis = ChooseLengthAxis(c.semi, false);
+    EXPECT_DOUBLE_EQ(axis.step, c.step) << c.semi;
+    EXPECT_EQ(axis.count, c.count) << c.semi;
+  }
+}
+
+TEST(LengthAxis, NoLabelsForASemiDiameterThatIsNoSizeAndNoEndlessSearch) {
+  for (double semi : {0.0, -3.0, std::nan(""), HUGE_VAL, 1e300}) {
+    EXPECT_EQ(ChooseLengthAxis(semi, true).count, 0) << semi;
+    EXPECT_EQ(ChooseLengthAxis(semi, false).count, 0) << semi;
+  }
+}
+
+}  // namespace
+}  // namespace zonalyst::plot
