@@ -1,0 +1,103 @@
+#include "IoTestSupport.h"
+
+#include <clocale>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <sstream>
+
+namespace zonalyst::io::iotest {
+namespace {
+
+namespace fs = std::filesystem;
+
+bool CommaIsDecimalSeparator() {
+  char buffer[16];
+  std::snprintf(buffer, sizeof buffer, "%.1f", 1.5);
+  return std::string(buffer) == "1,5";
+}
+
+bool TrySetLocale(const char* name) {
+  return std::setlocale(LC_ALL, name) != nullptr && CommaIsDecimalSeparator();
+}
+
+// Builds de_DE.UTF-8 from the C library's locale sources into a private folder, once
+// for all test runs on the machine.
+bool BuildGermanLocale() {
+  const fs::path folder = fs::temp_directory_path() / "zonalyst-io-test-locales";
+  const fs::path locale = folder / "de_DE.UTF-8";
+  std::error_code ignored;
+  if (!fs::exists(locale / "LC_NUMERIC", ignored)) {
+    fs::create_directories(folder, ignored);
+    const std::string command = "localedef -c -i de_DE -f UTF-8 '" + locale.string() + "' >/dev/null 2>&1";
+    if (std::system(command.c_str()) == -1) return false;
+  }
+  return setenv("LOCPATH", folder.c_str(), 1) == 0;
+}
+
+}  // namespace
+
+TempFolder::TempFolder() {
+  std::random_device device;
+  std::ostringstream name;
+  name << "zonalyst-io-" << std::hex << device() << device();
+  path_ = fs::temp_directory_path() / name.str();
+  fs::create_directories(path_);
+}
+
+TempFolder::~TempFolder() {
+  std::error_code ignored;
+  fs::remove_all(path_, ignored);
+}
+
+std::string ReadBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+void WriteBytes(const std::string& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << bytes;
+}
+
+SaveDecision ScriptedQuestion::ask(const std::string& folder, const std::string& fileName) {
+  ++asked;
+  askedFolder = folder;
+  askedFileName = fileName;
+  return answer_;
+}
+
+MirrorTest FullRecord() {
+  MirrorTest test;
+  test.ZoneCount = 6;
+  test.Units = 1;
+  test.MovingSource = 1;
+  test.ReadingSets = 3;
+  test.InnerOuterEntry = 1;
+  test.Roc = 96.25;
+  test.Diameter = 6.0;
+  test.DesiredConic = -1.0;
+  for (int zone = 1; zone <= 15; ++zone) {
+    test.ZoneRadius[zone][0] = 0.25 * (zone - 1);
+    test.ZoneRadius[zone][1] = 0.25 * zone;
+    for (int set = 1; set <= 4; ++set) test.KeReading[zone][set] = (10 * zone * zone + set - 500) / 10000.0;  // a 4-decimal value, exactly as read
+  }
+  test.KeReading[15][4] = -1.5E-05;
+  return test;
+}
+
+CommaLocale::CommaLocale() {
+  for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "nl_NL.UTF-8", "it_IT.UTF-8"}) {
+    if (TrySetLocale(name)) {
+      active_ = true;
+      return;
+    }
+  }
+  active_ = BuildGermanLocale() && TrySetLocale("de_DE.UTF-8");
+}
+
+CommaLocale::~CommaLocale() { std::setlocale(LC_ALL, "C"); }
+
+}  // namespace zonalyst::io::iotest
