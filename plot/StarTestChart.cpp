@@ -1,5 +1,7 @@
 #include "StarTestChart.h"
 
+#include <algorithm>
+
 #include "PictureSizes.h"
 #include "core/Constants.h"
 #include "core/NumberText.h"
@@ -31,7 +33,11 @@ void DrawStarTest(PictureSurface& s, const StarTestImages& images, const StarTes
   for (int j = 0; j <= kGridLast; ++j) {
     for (int p = 0; p < 3; ++p) {
       const int grey = images.rings[p][j];
-      if (grey != kNotPainted) s.circle(layout.x[p], layout.cy, j, RingColour(grey));
+      if (grey == kNotPainted) continue;
+      // Two outlines a quarter pixel either side of radius j: single outlines a whole
+      // pixel apart leave unpainted pixels between them, these two fill the ring.
+      s.circle(layout.x[p], layout.cy, std::max(0.0, j - 0.25), RingColour(grey));
+      s.circle(layout.x[p], layout.cy, j + 0.25, RingColour(grey));
     }
   }
   const Rgb frames[3] = {kRed, kGreen, kRed};

@@ -19,6 +19,7 @@ constexpr std::array kCommands = {
     Command{"bestconic", "the conic constant that the mirror matches best", RunBestConic},
     Command{"montecarlo", "the spread of Strehl ratio and RMS error from the scatter of the readings",
             RunMonteCarlo},
+    Command{"export", "an analysis panel's picture with the report below it, as GIF or PNG", RunExport},
 };
 
 void PrintUsage(std::ostream& out) {

@@ -12,5 +12,6 @@ using CommandWords = std::vector<std::string>;
 int RunReport(const CommandWords& words, std::ostream& out, std::ostream& err);
 int RunBestConic(const CommandWords& words, std::ostream& out, std::ostream& err);
 int RunMonteCarlo(const CommandWords& words, std::ostream& out, std::ostream& err);
+int RunExport(const CommandWords& words, std::ostream& out, std::ostream& err);
 
 }  // namespace zonalyst::cli

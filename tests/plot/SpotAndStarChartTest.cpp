@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 
 #include "plot/RasterSurface.h"
 #include "plot/RecordingSurface.h"
@@ -91,20 +92,24 @@ TEST(StarTestChartTest, PaintsRingsInGreyFramesAndCaptions) {
   images.rings[2][100] = 7;
   DrawStarTest(s, images, {2, 2000.0, 200.0, false});
 
+  // Each ring is two outlines a quarter pixel either side of its radius.
   const auto circles = Calls(s, Op::Circle);
-  ASSERT_EQ(circles.size(), 6u);
+  ASSERT_EQ(circles.size(), 9u);
   EXPECT_EQ(circles[0].x1, 135);
   EXPECT_EQ(circles[0].radius, 0);
+  EXPECT_EQ(circles[1].radius, 0.25);
   EXPECT_EQ(circles[0].colour, (Rgb{255, 255, 255}));
-  EXPECT_EQ(circles[1].x1, 370);
-  EXPECT_EQ(circles[1].radius, 3);
-  EXPECT_EQ(circles[1].colour, (Rgb{128, 128, 128}));
-  EXPECT_EQ(circles[2].x1, 605);
-  EXPECT_EQ(circles[2].colour, (Rgb{7, 7, 7}));
-  EXPECT_EQ(circles[3].colour, kRed);
-  EXPECT_EQ(circles[4].colour, kGreen);
-  EXPECT_EQ(circles[5].colour, kRed);
-  for (int p = 3; p < 6; ++p) EXPECT_EQ(circles[p].radius, 102);
+  EXPECT_EQ(circles[2].x1, 370);
+  EXPECT_EQ(circles[2].radius, 2.75);
+  EXPECT_EQ(circles[3].radius, 3.25);
+  EXPECT_EQ(circles[3].colour, (Rgb{128, 128, 128}));
+  EXPECT_EQ(circles[4].x1, 605);
+  EXPECT_EQ(circles[5].radius, 100.25);
+  EXPECT_EQ(circles[5].colour, (Rgb{7, 7, 7}));
+  EXPECT_EQ(circles[6].colour, kRed);
+  EXPECT_EQ(circles[7].colour, kGreen);
+  EXPECT_EQ(circles[8].colour, kRed);
+  for (int p = 6; p < 9; ++p) EXPECT_EQ(circles[p].radius, 102);
 
   const auto texts = Calls(s, Op::Text);
   ASSERT_EQ(texts.size(), 7u);
@@ -120,6 +125,26 @@ TEST(StarTestChartTest, PaintsRingsInGreyFramesAndCaptions) {
   EXPECT_EQ(texts[6].colour, kWhite);
   s.print("after");
   EXPECT_EQ(Calls(s, Op::Text).back().points, 8.25);
+}
+
+}  // namespace
+}  // namespace zonalyst::plot
+
+namespace zonalyst::plot {
+namespace {
+
+TEST(StarTestChartTest, PaintedRingsLeaveNoHoles) {
+  RasterSurface raster(740, 300);
+  StarTestImages images;
+  for (auto& rings : images.rings) rings.fill(200);
+  DrawStarTest(raster, images, {0, 2000.0, 200.0, false});
+  int holes = 0;
+  for (int y = 50; y <= 250; ++y) {
+    for (int x = 35; x <= 235; ++x) {
+      if (std::hypot(x - 135, y - 150) < 100 && (raster.image().pixel(x, y) & 0xffffffu) != 0xc8c8c8u) ++holes;
+    }
+  }
+  EXPECT_EQ(holes, 0);
 }
 
 }  // namespace

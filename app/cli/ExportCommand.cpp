@@ -1,0 +1,149 @@
+#include <QGuiApplication>
+#include <QImage>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include "Cli.h"
+#include "CommandSupport.h"
+#include "Commands.h"
+#include "ExportPictures.h"
+#include "OpenTest.h"
+#include "image/GIF.h"
+#include "plot/RasterSurface.h"
+#include "plot/ReportImage.h"
+
+namespace zonalyst::cli {
+namespace {
+
+constexpr const char* kUsage =
+    "usage: zonalyst-cli export FILE.fdr --panel surface|ml|transverse|spot|star|all [options]\n"
+    "  Draws the panel's picture as the window does, adds the report below it (the star\n"
+    "  test stacks its images at 2, 5 and 10 waves instead) and saves it.\n"
+    "  --offset MM        reference radius offset from the best fit, mm (surface, transverse, spot)\n"
+    "  --obstruction PCT  central obstruction, 0..99 per cent (spot default 0, star 33)\n"
+    "  --defocus WAVES    star test defocus, 0..20 whole waves (default 0)\n"
+    "  --detail           star test: high detail\n"
+    "  --contrast         star test: high contrast\n"
+    "  --ml-shift N       Millies-Lacroix reference shift, -100..100 (0.01 mm or 1/2540 inch each)\n"
+    "  --invert           white background (every colour replaced by its complement)\n"
+    "  -o OUT.gif|OUT.png the file to write (default: the test's name and the panel's suffix\n"
+    "                     in the current folder); not with --panel all\n"
+    "  --record OUT.json  also write the drawing calls of the panel picture; not with --panel all\n";
+
+// Written only when the file could not be written; the other codes are those of Cli.h.
+constexpr int kWriteFailed = 4;
+
+bool EndsWith(const std::string& text, const std::string& tail) {
+  return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+bool WritePicture(const plot::PixelImage& picture, const std::string& path, std::string& problem) {
+  if (EndsWith(path, ".png")) {
+    if (plot::ToQImage(picture).save(QString::fromStdString(path), "PNG")) return true;
+    problem = "could not write " + path;
+    return false;
+  }
+  image::PixelImage pixels{picture.width, picture.height, {picture.pixels.begin(), picture.pixels.end()}};
+  const std::uint32_t corner = pixels.pixels.empty() ? 0u : pixels.pixels.front();
+  const image::GifSaveResult result = image::GIF().SaveGIF(pixels, path, false, corner);
+  if (result.outcome == image::GifSaveOutcome::Written) return true;
+  problem = "could not write " + path + (result.message.empty() ? "" : ": " + result.message);
+  return false;
+}
+
+// Pictures need fonts, and fonts a GUI application; the command line has none of its own.
+std::unique_ptr<QGuiApplication> GuiForFonts() {
+  if (QGuiApplication::instance()) return nullptr;
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  static int argc = 1;
+  static char name[] = "zonalyst-cli";
+  static char* argv[] = {name, nullptr};
+  return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+}  // namespace
+
+int RunExport(const CommandWords& words, std::ostream& out, std::ostream& err) {
+  int exitCode = kSuccess;
+  const auto command = ParseCommand(
+      words,
+      {{"--detail", "--contrast", "--invert"},
+       {"--panel", "--offset", "--obstruction", "--defocus", "--ml-shift", "-o", "--record"}},
+      kUsage, out, err, exitCode);
+  if (!command) return exitCode;
+  const Options& options = command->options;
+
+  const std::string panelName = options.value("--panel").value_or("");
+  std::vector<ExportPanel> panels;
+  if (panelName == "all") {
+    panels = {ExportPanel::SurfaceError, ExportPanel::MilliesLacroix, ExportPanel::TransverseError,
+              ExportPanel::Diffraction, ExportPanel::StarTest};
+    if (options.has("-o") || options.has("--record")) {
+      return UsageError("-o and --record name one file: not with --panel all", kUsage, err);
+    }
+  } else if (const auto panel = ExportPanelNamed(panelName)) {
+    panels = {*panel};
+  } else {
+    return UsageError("--panel takes surface, ml, transverse, spot, star or all", kUsage, err);
+  }
+
+  ExportSettings settings;
+  if (const auto text = options.value("--offset")) {
+    const auto value = ParseNumberOption(*text);
+    if (!value) return UsageError("--offset takes a number of millimetres", kUsage, err);
+    settings.offsetMm = *value;
+  }
+  if (const auto text = options.value("--obstruction")) {
+    const auto value = ParseWholeOption(*text, 0, 99);
+    if (!value) return UsageError("--obstruction takes a whole number from 0 to 99", kUsage, err);
+    settings.obstruction = static_cast<double>(*value);
+  }
+  if (const auto text = options.value("--defocus")) {
+    const auto value = ParseWholeOption(*text, 0, 20);
+    if (!value) return UsageError("--defocus takes a whole number from 0 to 20", kUsage, err);
+    settings.defocusWaves = static_cast<int>(*value);
+  }
+  if (const auto text = options.value("--ml-shift")) {
+    const auto value = ParseWholeOption(*text, -100, 100);
+    if (!value) return UsageError("--ml-shift takes a whole number from -100 to 100", kUsage, err);
+    settings.mlShift = static_cast<int>(*value);
+  }
+  settings.detail = options.has("--detail");
+  settings.contrast = options.has("--contrast");
+  const auto output = options.value("-o");
+  if (output && !EndsWith(*output, ".gif") && !EndsWith(*output, ".png")) {
+    return UsageError("-o names a .gif or .png file", kUsage, err);
+  }
+
+  auto opened = OpenTest(command->testPath, err, exitCode);
+  if (!opened) return exitCode;
+
+  const auto gui = GuiForFonts();
+  BesselTable bessel;
+  FillBesselTable(bessel);
+  const std::string testName = std::filesystem::path(opened->path).filename().string();
+  for (const ExportPanel panel : panels) {
+    MirrorTest test = opened->test;
+    ExportedPanel exported = ExportPanelPicture(panel, test, bessel, settings, options.has("--record"));
+    if (options.has("--invert")) plot::InvertPixels(exported.saved);
+    const std::string path = output.value_or(plot::DefaultImageName(testName, PanelIndex(panel)));
+    std::string problem;
+    if (!WritePicture(exported.saved, path, problem)) {
+      err << "zonalyst-cli: " << problem << "\n";
+      return kWriteFailed;
+    }
+    out << path << " (" << exported.saved.width << " x " << exported.saved.height << ")\n";
+    if (const auto recordPath = options.value("--record")) {
+      std::ofstream file(*recordPath, std::ios::binary);
+      file << exported.recording << "\n";
+      if (!file.flush()) {
+        err << "zonalyst-cli: could not write " << *recordPath << "\n";
+        return kWriteFailed;
+      }
+    }
+  }
+  return kSuccess;
+}
+
+}  // namespace zonalyst::cli
