@@ -54,8 +54,6 @@ QString ReadingsHelp(int cell) {
       .arg(SetOfCell(cell));
 }
 
-QString LoadPanelHelp() { return QStringLiteral("Select a file from the list, or create a new file"); }
-
 QString UnreadableFolderHelp(const QString& folder) {
   return QStringLiteral("The folder ") + folder + QStringLiteral(" cannot be read; choose another one");
 }

@@ -11,8 +11,7 @@ QString SetupHelp(int box, bool innerOuter);
 // The help line's text while readings cell `cell` has the focus.
 QString ReadingsHelp(int cell);
 
-// The help line on the load panel, and its note when a folder cannot be listed.
-QString LoadPanelHelp();
+// The load panel's note when a folder cannot be listed.
 QString UnreadableFolderHelp(const QString& folder);
 
 }  // namespace zonalyst::entry
