@@ -1,0 +1,27 @@
+// zonalyst: the window program. At most one argument, the test file to open.
+#include <QApplication>
+#include <QDir>
+
+#include "platform/QtSettingsStore.h"
+#include "platform/XdgFileAssociation.h"
+#include "ui/MainWindow.h"
+#include "ui/QtPrompter.h"
+#include "ui/SplashWindow.h"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Zonalyst"));
+
+  zonalyst::ui::QtPrompter prompter;
+  zonalyst::platform::QtSettingsStore settings;
+  zonalyst::platform::XdgFileAssociation association(QCoreApplication::applicationFilePath());
+  zonalyst::ui::WindowServices services{&prompter, &settings, &association, [](QWidget* owner, bool showSplash) {
+                                          zonalyst::ui::SplashWindow splash(showSplash, owner);
+                                          splash.exec();
+                                          return splash.autoClose();
+                                        }};
+  zonalyst::ui::MainWindow window(services);
+  prompter.setOwner(&window);
+  window.startUp(QApplication::arguments().mid(1), QDir::currentPath());
+  return QApplication::exec();
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+
+namespace zonalyst::platform {
+
+// What the shell answers when asked which program opens a ".fdr" file.
+struct AssociationLookup {
+  bool associated = false;  // the program that opens test files is this one
+  // The program that opens them, or the reason why none was found ("NO_ASSOCIATION",
+  // "FILE_NOT_FOUND", "PATH_NOT_FOUND", "BAD_FORMAT"), or empty when the shell said nothing.
+  std::string result;
+};
+
+// The shell's link between ".fdr" test files and this program.
+class FileAssociation {
+ public:
+  virtual ~FileAssociation() = default;
+  virtual AssociationLookup find() = 0;
+  // Makes this program the one that opens test files; failures are not reported.
+  virtual void registerAssociation() = 0;
+};
+
+inline constexpr const char* kProbeFileName = "qwerty_test_fdr_ext.fdr";
+inline constexpr const char* kNoAssociation = "NO_ASSOCIATION";
+
+}  // namespace zonalyst::platform

@@ -1,0 +1,50 @@
+#include "AnalysisPanel.h"
+
+#include <QLabel>
+#include <QPixmap>
+#include <QVBoxLayout>
+
+#include "ResultLabels.h"
+#include "core/ResultTexts.h"
+
+namespace zonalyst::ui {
+
+AnalysisPanel::AnalysisPanel(AppState& state, AnalysisPanelSpec spec, QWidget* parent)
+    : PanelContent(parent),
+      state_(state),
+      spec_(std::move(spec)),
+      analysis_(state.bessel),
+      surface_(spec_.pictureSize.width, spec_.pictureSize.height),
+      results_(new ResultLabels(spec_.resultIndices, this)),
+      picture_(new QLabel(this)) {
+  results_->setObjectName(spec_.resultsName);
+  picture_->setObjectName(spec_.pictureName);
+  picture_->setFixedSize(spec_.pictureSize.width, spec_.pictureSize.height);
+  // Results above the picture, both centred; the sliders and buttons of the panel go below.
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 2, 0, 0);
+  layout->setSpacing(4);
+  layout->addWidget(results_, 0, Qt::AlignHCenter);
+  layout->addWidget(picture_, 0, Qt::AlignHCenter);
+  layout->addStretch(1);
+  surface_.clear();
+  picture_->setPixmap(QPixmap::fromImage(surface_.image()));
+}
+
+AnalysisPanel::~AnalysisPanel() = default;
+
+void AnalysisPanel::enterPanel(const PanelEntry& /*entry*/) {
+  const BestFit fit = analysis_.reduceAndFit(state_.test);
+  redrawAt(fit.bestFitRocMm);
+  state_.displayRocMm = fit.bestFitRocMm;
+}
+
+void AnalysisPanel::redrawAt(double rocMm) {
+  analysis_.measureAt(state_.test, rocMm);
+  results_->setTexts(FormatResults(analysis_.metrics()));
+  surface_.clear();
+  spec_.chart->draw(surface_, state_.test, analysis_, rocMm);
+  picture_->setPixmap(QPixmap::fromImage(surface_.image()));
+}
+
+}  // namespace zonalyst::ui

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QString>
+#include <array>
+#include <memory>
+
+#include "AnalysisChart.h"
+#include "AppState.h"
+#include "PanelContent.h"
+#include "core/SurfaceAnalysis.h"
+#include "plot/PictureSizes.h"
+#include "plot/RasterSurface.h"
+
+class QLabel;
+
+namespace zonalyst::ui {
+
+class ResultLabels;
+
+// How one analysis panel is made: its picture's name and size, the indices of its result
+// labels (glass .. RMS) and its chart.
+struct AnalysisPanelSpec {
+  QString pictureName;
+  QString resultsName;
+  plot::PictureSize pictureSize;
+  std::array<int, 6> resultIndices{};
+  std::unique_ptr<AnalysisChart> chart;
+};
+
+// Panels 4 to 8: each time it is shown the open test is reduced, measured at its
+// best-fit radius, the six results are written and the picture is drawn.
+class AnalysisPanel final : public PanelContent {
+  Q_OBJECT
+ public:
+  AnalysisPanel(AppState& state, AnalysisPanelSpec spec, QWidget* parent = nullptr);
+  ~AnalysisPanel() override;
+
+  void enterPanel(const PanelEntry& entry) override;
+  // Draws the picture again for the reference radius rocMm, without reducing again.
+  void redrawAt(double rocMm);
+
+ private:
+  AppState& state_;
+  AnalysisPanelSpec spec_;
+  SurfaceAnalysis analysis_;
+  plot::RasterSurface surface_;
+  ResultLabels* results_;
+  QLabel* picture_;
+};
+
+}  // namespace zonalyst::ui

@@ -1,0 +1,67 @@
+#include "ExitPanel.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+
+#include "EventPump.h"
+#include "ExitCountdown.h"
+
+namespace zonalyst::ui {
+
+ExitPanel::ExitPanel(QWidget* parent)
+    : PanelContent(parent),
+      autoExit_(new QCheckBox(AutoExitCaption(), this)),
+      exit_(new QPushButton(ConfirmExitCaption(), this)),
+      abort_(new QPushButton(AbortExitCaption(), this)) {
+  autoExit_->setObjectName(QStringLiteral("ChkAuto_Exit"));
+  exit_->setObjectName(QStringLiteral("chkExit"));
+  abort_->setObjectName(QStringLiteral("chkAbort"));
+  exit_->setCheckable(true);
+  abort_->setCheckable(true);
+  autoExit_->setGeometry(234, 120, 300, 24);
+  exit_->setGeometry(284, 170, 200, 48);
+  abort_->setGeometry(284, 240, 200, 48);
+  abort_->hide();
+  connect(autoExit_, &QCheckBox::clicked, this, &ExitPanel::autoExitChanged);
+  connect(exit_, &QPushButton::clicked, this, [this] {
+    exit_->setChecked(false);
+    emit exitClicked();
+  });
+  connect(abort_, &QPushButton::clicked, this, &ExitPanel::abort);
+}
+
+ExitPanel::Outcome ExitPanel::runExitSequence(bool autoExit, int previousPanel) {
+  autoExit_->setChecked(autoExit);
+  abort_->hide();
+  exit_->setText(ConfirmExitCaption());
+  exit_->setFocus();
+  if (!autoExit || previousPanel == 0) return Outcome::Waiting;
+
+  abort_->setChecked(false);
+  abort_->show();
+  abort_->setFocus();
+  exitAborted_ = false;
+  for (int step = 1; step <= kCountdownSteps; ++step) {
+    PauseThenLetEventsRun(kCountdownStepMs);
+    exit_->setText(CountdownCaption(step));
+    if (exitAborted_) break;
+  }
+  if (!exitAborted_) return Outcome::CountedDown;
+  exit_->setText(ClickToExitCaption());
+  return Outcome::Aborted;
+}
+
+void ExitPanel::showClickToExit() { exit_->setText(ClickToExitCaption()); }
+
+void ExitPanel::abort() {
+  if (abortBusy_) return;
+  abortBusy_ = true;
+  exitAborted_ = true;
+  LetEventsRun();
+  abort_->setChecked(false);
+  exit_->setText(ClickToExitCaption());
+  emit abortClicked();
+  abortBusy_ = false;
+}
+
+}  // namespace zonalyst::ui

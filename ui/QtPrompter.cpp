@@ -1,0 +1,82 @@
+#include "QtPrompter.h"
+
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace zonalyst::ui {
+namespace {
+
+QMessageBox::StandardButton ToQt(MessageAnswer answer) {
+  switch (answer) {
+    case MessageAnswer::Ok: return QMessageBox::Ok;
+    case MessageAnswer::Cancel: return QMessageBox::Cancel;
+    case MessageAnswer::Yes: return QMessageBox::Yes;
+    case MessageAnswer::No: return QMessageBox::No;
+  }
+  return QMessageBox::Ok;
+}
+
+QMessageBox::StandardButtons ToQt(MessageButtons buttons) {
+  switch (buttons) {
+    case MessageButtons::Ok: return QMessageBox::Ok;
+    case MessageButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
+    case MessageButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+  }
+  return QMessageBox::Ok;
+}
+
+QMessageBox::Icon ToQt(MessageIcon icon) {
+  switch (icon) {
+    case MessageIcon::None: return QMessageBox::NoIcon;
+    case MessageIcon::Critical: return QMessageBox::Critical;
+    case MessageIcon::Exclamation: return QMessageBox::Warning;
+    case MessageIcon::Information: return QMessageBox::Information;
+    case MessageIcon::Question: return QMessageBox::Question;
+  }
+  return QMessageBox::NoIcon;
+}
+
+// The answer a box closed without a button gives: its cancelling button.
+MessageAnswer EscapeAnswer(MessageButtons buttons) {
+  switch (buttons) {
+    case MessageButtons::Ok: return MessageAnswer::Ok;
+    case MessageButtons::OkCancel: return MessageAnswer::Cancel;
+    case MessageButtons::YesNo: return MessageAnswer::No;
+  }
+  return MessageAnswer::Ok;
+}
+
+}  // namespace
+
+MessageAnswer QtPrompter::message(const MessageRequest& request) {
+  QString text = request.text;
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  QMessageBox box(ToQt(request.icon), request.title, text, ToQt(request.buttons), owner_);
+  box.setDefaultButton(ToQt(request.defaultButton));
+  switch (box.exec()) {
+    case QMessageBox::Ok: return MessageAnswer::Ok;
+    case QMessageBox::Cancel: return MessageAnswer::Cancel;
+    case QMessageBox::Yes: return MessageAnswer::Yes;
+    case QMessageBox::No: return MessageAnswer::No;
+    default: return EscapeAnswer(request.buttons);
+  }
+}
+
+QString QtPrompter::input(const InputRequest& request) {
+  QString prompt = request.prompt;
+  prompt.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  bool accepted = false;
+  const QString text =
+      QInputDialog::getText(owner_, request.title, prompt, QLineEdit::Normal, request.defaultText, &accepted);
+  return accepted ? text : QString();
+}
+
+std::optional<QString> QtPrompter::saveFile(const SaveFileRequest& request) {
+  const QString start = request.folder.isEmpty() ? request.fileName : request.folder + '/' + request.fileName;
+  const QString path = QFileDialog::getSaveFileName(owner_, request.title, start, request.filter);
+  if (path.isEmpty()) return std::nullopt;
+  return path;
+}
+
+}  // namespace zonalyst::ui

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QFrame>
+#include <array>
+
+#include "core/ResultTexts.h"
+
+class QLabel;
+
+namespace zonalyst::ui {
+
+// The six quality measures of an analysis panel: captions `lblF4lbl` and values `lblRslt`
+// in two columns of three rows. labelIndices gives the `lblRslt` index of each measure in
+// the order glass, P-V, transverse error, encircled energy, Strehl, RMS.
+class ResultLabels final : public QFrame {
+  Q_OBJECT
+ public:
+  ResultLabels(const std::array<int, 6>& labelIndices, QWidget* parent = nullptr);
+  void setTexts(const ResultTexts& texts);
+
+  static constexpr int kWidth = 720;
+  static constexpr int kHeight = 58;
+
+ private:
+  std::array<QLabel*, 6> values_{};
+};
+
+}  // namespace zonalyst::ui

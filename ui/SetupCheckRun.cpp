@@ -1,0 +1,28 @@
+#include "SetupCheckRun.h"
+
+#include "PanelTexts.h"
+
+namespace zonalyst::ui {
+
+bool ValidateSetup(const MirrorTest& test, int panelOnShow, Prompter& prompter,
+                   const std::function<void(const SetupFinding&, SetupScope)>& focusFinding) {
+  if (panelOnShow != kSetupPanel && panelOnShow != kReadingsPanel) return false;
+  const SetupScope scope = panelOnShow == kSetupPanel ? SetupScope::SetupPanel : SetupScope::ReadingsPanel;
+  for (const SetupFinding& finding : CheckSetup(test, scope)) {
+    MessageRequest request;
+    request.text = QString::fromStdString(finding.message);
+    request.title = QString::fromStdString(finding.title);
+    if (finding.question) {
+      request.buttons = MessageButtons::OkCancel;
+      if (prompter.message(request) == MessageAnswer::Ok) continue;
+    } else {
+      request.icon = MessageIcon::Critical;
+      prompter.message(request);
+    }
+    if (focusFinding) focusFinding(finding, scope);
+    return true;
+  }
+  return false;
+}
+
+}  // namespace zonalyst::ui
