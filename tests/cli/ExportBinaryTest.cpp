@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QImageReader>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+
+// Runs the real zonalyst-cli export and reads its files back with Qt's decoders.
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kExample = std::string(ZONALYST_SOURCE_DIR) + "/examples/6in-f8-paraboloid-moving.fdr";
+
+class ExportBinaryTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir = fs::temp_directory_path() /
+          ("zonalyst-export-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+  }
+  void TearDown() override { fs::remove_all(dir); }
+
+  // Exit code of the command line run in the temporary folder; its error text in err.
+  int Run(const std::string& arguments) {
+    const fs::path errFile = dir / "stderr.txt";
+    const std::string command = "cd '" + dir.string() + "' && '" ZONALYST_CLI "' export " + arguments + " >/dev/null 2>'" +
+                                errFile.string() + "'";
+    const int status = std::system(command.c_str());
+    std::ifstream in(errFile);
+    std::stringstream text;
+    text << in.rdbuf();
+    err = text.str();
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+
+  QImage Read(const std::string& name, const char* expectedFormat) {
+    QImageReader reader(QString::fromStdString((dir / name).string()));
+    EXPECT_EQ(reader.format().toStdString(), expectedFormat) << name;
+    return reader.read();
+  }
+
+  fs::path dir;
+  std::string err;
+};
+
+TEST_F(ExportBinaryTest, WritesAPngOfThePanelAndItsReport) {
+  ASSERT_EQ(Run("'" + kExample + "' --panel ml -o ml.png"), 0) << err;
+  const QImage image = Read("ml.png", "png");
+  ASSERT_FALSE(image.isNull());
+  EXPECT_EQ(image.width(), 740);
+  EXPECT_EQ(image.height(), 280 + 300);
+  EXPECT_EQ(image.pixel(0, 0) & 0xffffffu, 0u);
+}
+
+TEST_F(ExportBinaryTest, WritesTheStarTestStackAsGif) {
+  ASSERT_EQ(Run("'" + kExample + "' --panel star -o star.gif"), 0) << err;
+  std::ifstream file(dir / "star.gif", std::ios::binary);
+  char header[6] = {};
+  file.read(header, 6);
+  EXPECT_EQ(std::string(header, 6), "GIF87a");
+  const QImage image = Read("star.gif", "gif");
+  ASSERT_FALSE(image.isNull());
+  EXPECT_EQ(image.width(), 740);
+  EXPECT_EQ(image.height(), 300 + 733);
+  // The green frame of the middle image of the first picture crosses its top.
+  EXPECT_EQ(image.pixel(370, 150 - 102) & 0xffffffu, 0x00ff00u);
+}
+
+TEST_F(ExportBinaryTest, AllPanelsGetTheirDefaultNames) {
+  ASSERT_EQ(Run("'" + kExample + "' --panel all"), 0) << err;
+  for (const char* suffix : {"_Surface.gif", "_M-L_Plot.gif", "_Trans_Err.gif", "_Diffraction.gif", "_Star_Test.gif"}) {
+    const std::string name = std::string("6in-f8-paraboloid-moving") + suffix;
+    EXPECT_TRUE(fs::exists(dir / name)) << name;
+    EXPECT_FALSE(Read(name, "gif").isNull()) << name;
+  }
+}
+
+TEST_F(ExportBinaryTest, InvertsAndRecordsTheDrawing) {
+  ASSERT_EQ(Run("'" + kExample + "' --panel spot --obstruction 20 --invert -o spot.png --record spot.json"), 0) << err;
+  const QImage image = Read("spot.png", "png");
+  EXPECT_EQ(image.pixel(0, 0) & 0xffffffu, 0xffffffu);
+  std::ifstream json(dir / "spot.json");
+  std::string text;
+  std::getline(json, text);
+  EXPECT_EQ(text.rfind("{\"width\":740,\"height\":280,\"calls\":[{\"op\":\"clear\"}", 0), 0u);
+  EXPECT_NE(text.find("\"text\":\"Angle from spot center (Times Diameter/Lambda)\""), std::string::npos);
+}
+
+TEST_F(ExportBinaryTest, RefusesBadOptionsAndReportsWriteFailures) {
+  EXPECT_EQ(Run("'" + kExample + "' --panel pie"), 2);
+  EXPECT_NE(err.find("zonalyst-cli: --panel takes surface, ml, transverse, spot, star or all"), std::string::npos);
+  EXPECT_EQ(Run("'" + kExample + "' --panel star --defocus 21"), 2);
+  EXPECT_NE(err.find("zonalyst-cli: --defocus takes a whole number from 0 to 20"), std::string::npos);
+  EXPECT_EQ(Run("'" + kExample + "' --panel all -o x.gif"), 2);
+  EXPECT_EQ(Run("'" + kExample + "' --panel ml -o picture.bmp"), 2);
+  EXPECT_EQ(Run("'" + kExample + "' --panel ml -o no/such/folder/ml.png"), 4);
+  EXPECT_NE(err.find("zonalyst-cli: could not write no/such/folder/ml.png"), std::string::npos);
+  EXPECT_EQ(Run("'" + kExample + "' --panel ml -o no/such/folder/ml.gif"), 4);
+  EXPECT_FALSE(fs::exists(dir / "no"));
+}
+
+}  // namespace
+
+// Qt's image decoders are plugins, found through a GUI application.
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
+  testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
