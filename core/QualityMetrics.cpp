@@ -1,5 +1,6 @@
 #include "QualityMetrics.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -48,10 +49,31 @@ double ComputeErrorProfile(const SurfaceProfile& s, double K, double R, double D
 }
 
 double ComputeRms(const SurfaceProfile& s, double K, double R, QualityMetrics& m) {
+  // The conic's sag is written out here, in a loop of its own, so that it vectorises;
+  // it computes exactly what ConicSag does for a finite, non-zero radius.
+  std::array<double, kGridRoom> sag{};
+  if (std::isfinite(R) && std::abs(R) > 1e-100) {
+    const double onePlusK = 1.0 + K;
+    const double RR = R * R;
+    if (onePlusK == 0.0) {
+      // A paraboloid: q is exactly 1, its root 1, and the sag r^2 / R halved.
+      for (int i = 1; i <= kGridLast; ++i) sag[i] = (s.ProfileR[i] * s.ProfileR[i] / R) * 0.5;
+    } else {
+      for (int i = 1; i <= kGridLast; ++i) {
+        const double r = s.ProfileR[i];
+        const double q = 1.0 - onePlusK * r * r / RR;
+        const double inside = q < 0.0 ? 0.0 : 1.0;  // beyond the rim the sag is 0
+        sag[i] = inside * ((r * r / R) / (1.0 + std::sqrt(std::max(q, 0.0))));
+      }
+    }
+  } else {
+    for (int i = 1; i <= kGridLast; ++i) sag[i] = ConicSag(s.ProfileR[i], K, R);
+  }
+
   double sr = 0.0, sdr = 0.0, sdd = 0.0;
   for (int i = 1; i <= kGridLast; ++i) {
     const double r = s.ProfileR[i];
-    const double d = s.ProfileZ[i] - ConicSag(r, K, R);
+    const double d = s.ProfileZ[i] - sag[i];
     sr += r;
     sdr += d * r;
     sdd += d * d * r;
@@ -63,11 +85,31 @@ double ComputeRms(const SurfaceProfile& s, double K, double R, QualityMetrics& m
   return m.RmsWaves;
 }
 
-void ComputeDiffraction(const SurfaceProfile& s, const BesselTable& bessel, double D, double o,
-                        QualityMetrics& m) {
-  constexpr int kAngles = 10;
-  const double k = 2.0 * std::numbers::pi / kWavelengthMm;
+DiffractionKernel::DiffractionKernel(const SurfaceProfile& s, const BesselTable& bessel, double D)
+    : diameter_(D), radii_(s.ProfileR) {
   const double step = (0.011 / D) / 100.0;
+  for (int j = 0; j < kAngles; ++j) {
+    const double theta = j * step;
+    const double u = theta / kWavelengthMm;
+    double a = 0.0;
+    for (int i = 0; i <= kGridLast; ++i) {
+      const double r = s.ProfileR[i];
+      bessel_[j][i] = bessel.at(RoundIndexHalfEven(u * 100.0 * r));
+      a += bessel_[j][i] * r;
+    }
+    double sumAll = 0.0;
+    for (int i = 0; i <= kGridLast; ++i) sumAll += s.ProfileR[i];
+    AssignIfFinite(a, a / (sumAll * std::numbers::pi));
+    perfect_[j] = a * a;
+  }
+}
+
+bool DiffractionKernel::fits(const SurfaceProfile& s, double D) const {
+  return D == diameter_ && s.ProfileR == radii_;
+}
+
+void DiffractionKernel::apply(const SurfaceProfile& s, double o, QualityMetrics& m) const {
+  const double k = 2.0 * std::numbers::pi / kWavelengthMm;
   const double outsideFrom = RoundHalfEven(o);
 
   // The phase depends on the sample alone, not on the angle: one cosine and sine each.
@@ -82,36 +124,31 @@ void ComputeDiffraction(const SurfaceProfile& s, const BesselTable& bessel, doub
     weightedSin[i] = std::sin(phase) * r;
     sumOutside += r;
   }
-  double sumAll = 0.0;
-  for (int i = 0; i <= kGridLast; ++i) sumAll += s.ProfileR[i];
 
-  std::array<double, kAngles> perfect{};
   std::array<double, kAngles> measured{};
   for (int j = 0; j < kAngles; ++j) {
-    const double theta = j * step;
-    const double u = theta / kWavelengthMm;
-    double a = 0.0, c = 0.0, sn = 0.0;
+    double c = 0.0, sn = 0.0;
     for (int i = 0; i <= kGridLast; ++i) {
-      const double r = s.ProfileR[i];
-      const double J = bessel.at(RoundHalfEven(u * 100.0 * r));
-      a += J * r;
-      c += weightedCos[i] * J;
-      sn += weightedSin[i] * J;
+      c += weightedCos[i] * bessel_[j][i];
+      sn += weightedSin[i] * bessel_[j][i];
     }
-    AssignIfFinite(a, a / (sumAll * std::numbers::pi));
     AssignIfFinite(c, c / (sumOutside * std::numbers::pi));
     AssignIfFinite(sn, sn / (sumOutside * std::numbers::pi));
-    perfect[j] = a * a;
     measured[j] = c * c + sn * sn;
   }
 
-  AssignIfFinite(m.Strehl, measured[0] / perfect[0]);
+  AssignIfFinite(m.Strehl, measured[0] / perfect_[0]);
   double measuredRing = 0.0, perfectRing = 0.0;
   for (int j = 1; j < kAngles; ++j) {
     measuredRing += j * measured[j];
-    perfectRing += j * perfect[j];
+    perfectRing += j * perfect_[j];
   }
   AssignIfFinite(m.EncircledRatio, measuredRing / perfectRing);
+}
+
+void ComputeDiffraction(const SurfaceProfile& s, const BesselTable& bessel, double D, double o,
+                        QualityMetrics& m) {
+  DiffractionKernel(s, bessel, D).apply(s, o, m);
 }
 
 double FindBestFitRoc(const SurfaceProfile& s, double K, double R0, QualityMetrics& m) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 
 #include "BesselTable.h"
 #include "Constants.h"
@@ -42,6 +43,24 @@ double ComputeRms(const SurfaceProfile& surface, double K, double R, QualityMetr
 // ComputeErrorProfile.
 void ComputeDiffraction(const SurfaceProfile& surface, const BesselTable& bessel, double D, double o,
                         QualityMetrics& m);
+
+// The part of the diffraction sums that depends on the grid alone: the Bessel values
+// of every angle and sample and the perfect mirror's intensities. Built once for a
+// diameter, it serves every surface sampled on the same grid.
+class DiffractionKernel {
+ public:
+  static constexpr int kAngles = 10;
+  DiffractionKernel(const SurfaceProfile& surface, const BesselTable& bessel, double D);
+  bool fits(const SurfaceProfile& surface, double D) const;
+  // Strehl and encircled energy ratios of the surface's ProfileErr with an obstruction of o per cent.
+  void apply(const SurfaceProfile& surface, double o, QualityMetrics& m) const;
+
+ private:
+  double diameter_;
+  std::array<double, kGridRoom> radii_;
+  std::array<std::array<double, kGridRoom>, kAngles> bessel_{};
+  std::array<double, kAngles> perfect_{};
+};
 
 // The reference radius of curvature (mm) that minimises ComputeRms for K, searched
 // from R0 by parabolic steps around an expanding bracket (at most 12 rounds).

@@ -14,7 +14,8 @@ double SurfaceAnalysis::measureAt(const MirrorTest& test, double rocMm) {
   const double diameterMm = test.diameterMm();
   ComputeErrorProfile(profile_, test.DesiredConic, rocMm, diameterMm, metrics_);
   ComputeRms(profile_, test.DesiredConic, rocMm, metrics_);
-  ComputeDiffraction(profile_, bessel_, diameterMm, 0.0, metrics_);
+  if (!kernel_ || !kernel_->fits(profile_, diameterMm)) kernel_.emplace(profile_, bessel_, diameterMm);
+  kernel_->apply(profile_, 0.0, metrics_);
   return metrics_.GlassVolume;
 }
 

@@ -41,6 +41,7 @@ class SurfaceAnalysis {
   const BesselTable& bessel_;
   SurfaceProfile profile_;
   QualityMetrics metrics_;
+  std::optional<DiffractionKernel> kernel_;  // rebuilt when the diameter or grid changes
 };
 
 }  // namespace zonalyst

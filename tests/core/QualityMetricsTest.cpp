@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -40,6 +41,11 @@ TEST(BesselTable, HoldsPiTimesJ0) {
   EXPECT_EQ(t[4010], 0.0);
   EXPECT_EQ(t.at(5000.0), 0.0);
   EXPECT_EQ(t.at(-1.0), 0.0);
+  double worst = 0.0;
+  for (int n = 0; n < BesselTable::kFilled; ++n) {
+    worst = std::max(worst, std::abs(t[n] - std::numbers::pi * std::cyl_bessel_j(0.0, 2.0 * std::numbers::pi * n / 100.0)));
+  }
+  EXPECT_LT(worst, 3e-6);
 }
 
 void Measure(const SurfaceProfile& p, double K, double R, double D, QualityMetrics& m) {
@@ -139,6 +145,30 @@ TEST(FindBestFitRoc, MovesAtMostOneProbeStepFromAMinimum) {
   ASSERT_GE(F(x + h), F(x));
   ASSERT_GE(F(x - h), F(x));
   EXPECT_LE(std::abs(FindBestFitRoc(p, -1.0, x, m) - x), h + 1e-9);
+}
+
+}  // namespace
+}  // namespace zonalyst
+
+namespace zonalyst {
+namespace {
+
+// The radius search's own sag loop must give exactly what ConicSag gives.
+TEST(ComputeRms, AgreesBitForBitWithTheConicSag) {
+  const SurfaceProfile p = SurfaceOf(-0.7, 900.0, 250.0, [](double f) { return 3e-5 * f * f * f; });
+  for (const double K : {-1.0, -0.5, 0.0, 1.2, 40.0}) {  // K = 40 puts the outer samples beyond the rim
+    for (const double R : {700.0, 901.3, 1e4}) {
+      double sr = 0, sdr = 0, sdd = 0;
+      for (int i = 1; i <= 100; ++i) {
+        const double r = p.ProfileR[i], d = p.ProfileZ[i] - ConicSag(r, K, R);
+        sr += r, sdr += d * r, sdd += d * d * r;
+      }
+      const double c = -sdr / sr;
+      QualityMetrics m;
+      EXPECT_EQ(ComputeRms(p, K, R, m), 2 * std::sqrt((sdd + 2 * c * sdr + c * c * sr) / sr) / 0.00055)
+          << "K " << K << " R " << R;
+    }
+  }
 }
 
 }  // namespace

@@ -1,0 +1,63 @@
+#include <benchmark/benchmark.h>
+
+#include "core/BesselTable.h"
+#include "core/ConicGeometry.h"
+#include "core/MonteCarlo.h"
+#include "core/SurfaceAnalysis.h"
+
+namespace zonalyst {
+namespace {
+
+// A 200 mm f/5.5 paraboloid with six zones and some figure error, in millimetres.
+MirrorTest SixZoneTest() {
+  MirrorTest test;
+  test.Units = 0;
+  test.MovingSource = 0;
+  test.InnerOuterEntry = 0;
+  test.ReadingSets = 2;
+  test.Roc = 2200.0;
+  test.Diameter = 200.0;
+  test.DesiredConic = -1.0;
+  test.ZoneCount = 6;
+  const double radii[] = {20.0, 38.0, 55.0, 70.0, 83.0, 95.0};
+  const double readings[] = {10.18, 10.66, 11.38, 12.22, 13.13, 14.11};
+  for (int z = 1; z <= 6; ++z) {
+    test.ZoneRadius[z][0] = radii[z - 1];
+    test.KeReading[z][1] = readings[z - 1];
+    test.KeReading[z][2] = readings[z - 1] + 0.02 * ((z % 3) - 1);
+  }
+  test.ZoneRadius[0][0] = 0.0;
+  return test;
+}
+
+// One Monte Carlo trial: perturbation, reduction, best-fit radius and the three
+// metric computations.
+void BM_MonteCarloTrial(benchmark::State& state) {
+  BesselTable bessel;
+  FillBesselTable(bessel);
+  SurfaceAnalysis analysis(bessel);
+  MirrorTest test = SixZoneTest();
+  ComputeEffectiveRadii(test);
+  analysis.analyse(test);
+  ZoneValues sd{};
+  sd.fill(0.02);
+  UniformSource uniform(1);
+  MonteCarloRun run(test, analysis, sd, 0.02, 1 << 30);
+  for (auto _ : state) {
+    run.runTrial(uniform);
+    benchmark::DoNotOptimize(analysis.metrics().Strehl);
+  }
+}
+BENCHMARK(BM_MonteCarloTrial)->Repetitions(5)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
+
+void BM_FillBesselTable(benchmark::State& state) {
+  for (auto _ : state) {
+    BesselTable table;
+    FillBesselTable(table);
+    benchmark::DoNotOptimize(table[100]);
+  }
+}
+BENCHMARK(BM_FillBesselTable)->Repetitions(5)->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace zonalyst
