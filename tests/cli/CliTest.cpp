@@ -1,0 +1,167 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "Cli.h"
+#include "core/SurfaceAnalysis.h"
+#include "io/TestFileLayout.h"
+#include "io/TestFileLoader.h"
+
+namespace zonalyst::cli {
+namespace {
+
+const std::string kExamples = std::string(ZONALYST_SOURCE_DIR) + "/examples/";
+
+struct CliRun {
+  int code;
+  std::string out, err;
+};
+
+CliRun Cli(std::vector<std::string> args) {
+  std::ostringstream out, err;
+  const int code = RunCli(args, out, err);
+  return {code, out.str(), err.str()};
+}
+
+// A scratch folder for test files written by a test.
+struct ScratchFolder {
+  ScratchFolder() : path(std::filesystem::temp_directory_path() / ("zonalyst-cli-" + std::to_string(::getpid()))) {
+    std::filesystem::create_directories(path);
+  }
+  ~ScratchFolder() { std::filesystem::remove_all(path); }
+  std::string write(const std::string& name, const std::string& text) const {
+    const auto file = path / name;
+    std::ofstream(file, std::ios::binary) << text;
+    return file.string();
+  }
+  std::filesystem::path path;
+};
+
+TEST(CliReport, PrintsTheMirrorTheBestFitLineTheResultsAndTheZoneTable) {
+  const CliRun run = Cli({"report", kExamples + "foucault2-becoulet200-moving-4sets.fdr"});
+  EXPECT_EQ(run.code, 0) << run.err;
+  EXPECT_EQ(run.err, "");
+  for (const char* expected : {"Units are in Millimeters, Light source is Moving, ",
+                               "Entered ROC of 2249mm + ", "mm = Best fit ROC", "Glass Remaining (mm^3)",
+                               "P-V WaveFront Error", "Surface RMS Error (nm)", "% Zonal", "Correction"}) {
+    EXPECT_NE(run.out.find(expected), std::string::npos) << expected;
+  }
+}
+
+TEST(CliReport, JsonHasTheAgreedKeysAndAgreesWithTheCore) {
+  const std::string path = kExamples + "6in-f8-paraboloid-moving.fdr";
+  const CliRun run = Cli({"report", path, "--json"});
+  ASSERT_EQ(run.code, 0) << run.err;
+  std::size_t at = 0;
+  for (const char* key : {"units", "moving_source", "zone_count", "reading_sets", "roc", "diameter", "desired_conic",
+                          "roc_mm", "best_fit_roc_mm", "glass_volume_mm3", "peak_valley_mm", "pv_fraction", "pv_text",
+                          "transverse_error_max", "encircled_energy_ratio", "strehl", "rms_waves", "rms_nm", "zones",
+                          "profile", "ml"}) {
+    const std::size_t found = run.out.find("\"" + std::string(key) + "\":", at);
+    ASSERT_NE(found, std::string::npos) << key;
+    at = found;
+  }
+  EXPECT_NE(run.out.find("\"units\":\"inch\""), std::string::npos);
+
+  io::LoadResult loaded = io::LoadTestFile("", path);
+  ASSERT_TRUE(loaded.ok());
+  BesselTable bessel;
+  FillBesselTable(bessel);
+  SurfaceAnalysis analysis(bessel);
+  const BestFit fit = analysis.analyse(*loaded.test);
+  std::ostringstream strehl;
+  strehl.precision(17);
+  strehl << "\"strehl\":" << analysis.metrics().Strehl << ",";
+  EXPECT_NE(run.out.find(strehl.str()), std::string::npos) << strehl.str();
+  EXPECT_GT(fit.bestFitRocMm, 0.0);
+}
+
+TEST(CliExitCodes, LoadFailureUsageAndRefusedSetup) {
+  ScratchFolder scratch;
+  const CliRun missing = Cli({"report", (scratch.path / "none.fdr").string()});
+  EXPECT_EQ(missing.code, 1);
+  EXPECT_EQ(missing.err.rfind("Hey,  I had a problem opening the file " + (scratch.path / "none.fdr").string() + ".\n", 0), 0u)
+      << missing.err;
+  EXPECT_EQ(missing.out, "");
+
+  EXPECT_EQ(Cli({}).code, 2);
+  EXPECT_EQ(Cli({"frobnicate"}).code, 2);
+  EXPECT_EQ(Cli({"report"}).code, 2);
+  EXPECT_EQ(Cli({"report", "a.fdr", "--bogus"}).code, 2);
+  EXPECT_EQ(Cli({"montecarlo", "a.fdr", "--trials", "0"}).code, 2);
+  EXPECT_EQ(Cli({"montecarlo", "a.fdr", "--trials"}).code, 2);
+  const CliRun help = Cli({"montecarlo", "--help"});
+  EXPECT_EQ(help.code, 0);
+  EXPECT_EQ(help.out.rfind("usage: zonalyst-cli montecarlo", 0), 0u);
+
+  io::LoadResult example = io::LoadTestFile("", kExamples + "10in-f5-mm-fixed-3sets.fdr");
+  ASSERT_TRUE(example.ok());
+  MirrorTest zeroRoc = *example.test;
+  zeroRoc.Roc = 0;
+  const CliRun refused = Cli({"report", scratch.write("zero.fdr", io::BuildTestFileText(zeroRoc))});
+  EXPECT_EQ(refused.code, 3);
+  EXPECT_NE(refused.err.find("Excuse ME, You have entered 0 for your ROC, That can't be right :)"), std::string::npos);
+  EXPECT_EQ(refused.out, "");
+
+  MirrorTest fast = *example.test;
+  fast.Roc = fast.Diameter;  // f/0.5: the question is answered OK with a warning
+  const CliRun warned = Cli({"report", scratch.write("fast.fdr", io::BuildTestFileText(fast))});
+  EXPECT_EQ(warned.code, 0);
+  EXPECT_NE(warned.err.find("warning: Hmmm, your F/Ratio is less than one"), std::string::npos);
+}
+
+TEST(CliMalformedFiles, FailToLoadWithExitCodeOne) {
+  ScratchFolder scratch;
+  std::ifstream in(kExamples + "6in-f8-paraboloid-moving.fdr", std::ios::binary);
+  const std::string good((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const std::size_t line1 = good.find("\r\n");
+  std::string trailing = good;
+  trailing.insert(line1, " ");  // a blank after the third value of line 0
+  std::string shortFile = good.substr(0, good.find("\r\n", 0) + 2);
+  std::string tooLong = good;
+  for (int i = 0; i < 39; ++i) tooLong += "0\r\n";  // 102 lines
+  std::string wordy = good;
+  wordy.replace(wordy.rfind("\r\n", wordy.size() - 3) + 2, 1, "x");
+  for (const auto& [name, text] : {std::pair{"trailing", trailing}, {"short", shortFile}, {"long", tooLong}, {"wordy", wordy}}) {
+    const CliRun run = Cli({"report", scratch.write(std::string(name) + ".fdr", text), "--json"});
+    EXPECT_EQ(run.code, 1) << name;
+    EXPECT_NE(run.err.find("Hey,  I had a problem opening the file"), std::string::npos) << name;
+  }
+  std::size_t at = 0;
+  for (int line = 0; line < 18; ++line) at = good.find("\r\n", at) + 2;
+  EXPECT_EQ(Cli({"report", scratch.write("seventeen.fdr", good.substr(0, at))}).code, 0);
+}
+
+TEST(CliBestConic, FindsTheConstantOfAParaboloid) {
+  const CliRun run = Cli({"bestconic", kExamples + "6in-f8-paraboloid-moving.fdr", "--json"});
+  ASSERT_EQ(run.code, 0) << run.err;
+  EXPECT_NE(run.out.find("\"best_conic_text\":\"-1"), std::string::npos) << run.out;
+}
+
+TEST(CliMonteCarlo, ZeroScatterPutsEveryTrialInOneBin) {
+  const CliRun run = Cli({"montecarlo", kExamples + "foucault2-becoulet200-moving-4sets.fdr", "--trials", "200",
+                       "--seed", "5", "--sd", "0", "--json"});
+  ASSERT_EQ(run.code, 0) << run.err;
+  EXPECT_NE(run.out.find("\"trials\":200"), std::string::npos);
+  EXPECT_NE(run.out.find(",200,"), std::string::npos);  // one Strehl bin and one RMS bin hold them all
+  EXPECT_NE(run.out.find("\"strehl_chart\":{\"lo\":"), std::string::npos);
+
+  const CliRun text = Cli({"montecarlo", kExamples + "foucault2-becoulet200-moving-4sets.fdr", "--trials", "300",
+                        "--seed", "5", "--raw"});
+  ASSERT_EQ(text.code, 0) << text.err;
+  EXPECT_NE(text.out.find("+/- 1 sigma results in a Strehl between "), std::string::npos);
+  EXPECT_NE(text.out.find("300 Iterations processed"), std::string::npos);
+  EXPECT_NE(text.out.find("Strehl Ratio\tCount\tRMS(nm)\tCount\n0.00\t"), std::string::npos);
+
+  EXPECT_EQ(Cli({"montecarlo", kExamples + "foucault2-becoulet200-moving-4sets.fdr", "--sd", "1,2"}).code, 2);
+  const CliRun perZone = Cli({"montecarlo", kExamples + "foucault2-becoulet200-moving-4sets.fdr", "--trials", "10",
+                           "--sd", "0.01,0.02,0.03,0.04", "--json"});
+  EXPECT_NE(perZone.out.find("\"sd\":[0.01,0.02,0.029999999999999999,0.040000000000000001]"), std::string::npos)
+      << perZone.out.substr(0, 80);
+}
+
+}  // namespace
+}  // namespace zonalyst::cli
