@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Sets up, builds Zonalyst with warnings as errors and the address and undefined-behaviour
+# sanitizers, and runs every test (the window's under the offscreen platform).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+./scripts/setup.sh
+cmake -S . -B build-check -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZONALYST_WERROR=ON -DZONALYST_SANITIZE=ON \
+  -DZONALYST_BUILD_BENCH=OFF > /dev/null
+cmake --build build-check -j"$(nproc)"
+export QT_QPA_PLATFORM=offscreen
+ctest --test-dir build-check --output-on-failure -j"$(nproc)"
