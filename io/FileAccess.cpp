@@ -61,18 +61,21 @@ FileText ReadFileText(const std::string& path) {
 }
 
 std::string ReplaceFileText(const std::string& path, const std::string& text) {
-  const std::string temporary = TemporaryPathFor(path);
-  const std::string writeError = WriteNewFile(temporary, text);
+  // Through a link the linked file is replaced, not the link.
   std::error_code ignored;
+  const fs::path resolved = fs::is_symlink(path, ignored) ? fs::weakly_canonical(path, ignored) : fs::path(path);
+  const std::string target = resolved.empty() ? path : resolved.string();
+  const std::string temporary = TemporaryPathFor(target);
+  const std::string writeError = WriteNewFile(temporary, text);
   if (!writeError.empty()) {
     fs::remove(temporary, ignored);
     return "could not write " + Quoted(path) + ": " + writeError;
   }
   // Keep the permissions of the file that is replaced.
-  const fs::file_status old = fs::status(path, ignored);
+  const fs::file_status old = fs::status(target, ignored);
   if (fs::exists(old)) fs::permissions(temporary, old.permissions(), ignored);
   std::error_code renameError;
-  fs::rename(temporary, path, renameError);
+  fs::rename(temporary, target, renameError);
   if (renameError) {
     fs::remove(temporary, ignored);
     return "could not replace " + Quoted(path) + ": " + renameError.message();

@@ -130,6 +130,29 @@ TEST(SaveTestFile, AnEmptyFolderOrNameWritesNothing) {
   EXPECT_EQ(FilesIn(folder), 0);
 }
 
+TEST(SaveTestFile, ASaveAsWithoutANameWritesNothing) {
+  TempFolder folder;
+  const std::string text = BuildTestFileText(iotest::FullRecord());
+  WriteBytes(folder.file("a.fdr"), text);
+  ScriptedQuestion question(SaveDecision{true, folder.folder(), ""});
+  const SaveOutcome outcome = SaveTestFile(Changed(iotest::FullRecord()), folder.folder(), "a.fdr", question);
+  EXPECT_EQ(outcome.status, SaveStatus::Unnamed);
+  EXPECT_EQ(ReadBytes(folder.file("a.fdr")), text);
+  EXPECT_EQ(FilesIn(folder), 1);
+}
+
+TEST(SaveTestFile, ThroughALinkTheLinkedFileIsReplaced) {
+  TempFolder folder;
+  WriteBytes(folder.file("real.fdr"), BuildTestFileText(iotest::FullRecord()));
+  fs::create_symlink(folder.file("real.fdr"), folder.file("link.fdr"));
+  ScriptedQuestion question(SaveDecision{true, folder.folder(), "link.fdr"});
+  const SaveOutcome outcome = SaveTestFile(Changed(iotest::FullRecord()), folder.folder(), "link.fdr", question);
+  EXPECT_EQ(outcome.status, SaveStatus::Written);
+  EXPECT_TRUE(fs::is_symlink(folder.file("link.fdr")));
+  EXPECT_EQ(ReadBytes(folder.file("real.fdr")), BuildTestFileText(Changed(iotest::FullRecord())));
+  EXPECT_EQ(FilesIn(folder), 2);
+}
+
 TEST(SaveTestFile, AnImpossibleFolderFailsNamingTheFile) {
   TempFolder folder;
   WriteBytes(folder.file("plain"), "a file, not a folder");
