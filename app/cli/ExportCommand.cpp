@@ -1,5 +1,6 @@
 #include <QGuiApplication>
 #include <QImage>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -9,6 +10,7 @@
 #include "Commands.h"
 #include "ExportPictures.h"
 #include "OpenTest.h"
+#include "core/MonteCarlo.h"
 #include "image/GIF.h"
 #include "plot/RasterSurface.h"
 #include "plot/ReportImage.h"
@@ -17,15 +19,18 @@ namespace zonalyst::cli {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: zonalyst-cli export FILE.fdr --panel surface|ml|transverse|spot|star|all [options]\n"
+    "usage: zonalyst-cli export FILE.fdr --panel surface|ml|transverse|spot|star|montecarlo|all [options]\n"
     "  Draws the panel's picture as the window does, adds the report below it (the star\n"
-    "  test stacks its images at 2, 5 and 10 waves instead) and saves it.\n"
+    "  test stacks its images at 2, 5 and 10 waves instead) and saves it. \"all\" is the\n"
+    "  five analysis panels, without the Monte Carlo histograms.\n"
     "  --offset MM        reference radius offset from the best fit, mm (surface, transverse, spot)\n"
     "  --obstruction PCT  central obstruction, 0..99 per cent (spot default 0, star 33)\n"
     "  --defocus WAVES    star test defocus, 0..20 whole waves (default 0)\n"
     "  --detail           star test: high detail\n"
     "  --contrast         star test: high contrast\n"
     "  --ml-shift N       Millies-Lacroix reference shift, -100..100 (0.01 mm or 1/2540 inch each)\n"
+    "  --trials N         Monte Carlo trials, 1..10000 (default 10000)\n"
+    "  --seed S           seed of the Monte Carlo random generator (default: from the clock)\n"
     "  --invert           white background (every colour replaced by its complement)\n"
     "  -o OUT.gif|OUT.png the file to write (default: the test's name and the panel's suffix\n"
     "                     in the current folder); not with --panel all\n"
@@ -69,7 +74,7 @@ int RunExport(const CommandWords& words, std::ostream& out, std::ostream& err) {
   const auto command = ParseCommand(
       words,
       {{"--detail", "--contrast", "--invert"},
-       {"--panel", "--offset", "--obstruction", "--defocus", "--ml-shift", "-o", "--record"}},
+       {"--panel", "--offset", "--obstruction", "--defocus", "--ml-shift", "--trials", "--seed", "-o", "--record"}},
       kUsage, out, err, exitCode);
   if (!command) return exitCode;
   const Options& options = command->options;
@@ -85,7 +90,7 @@ int RunExport(const CommandWords& words, std::ostream& out, std::ostream& err) {
   } else if (const auto panel = ExportPanelNamed(panelName)) {
     panels = {*panel};
   } else {
-    return UsageError("--panel takes surface, ml, transverse, spot, star or all", kUsage, err);
+    return UsageError("--panel takes surface, ml, transverse, spot, star, montecarlo or all", kUsage, err);
   }
 
   ExportSettings settings;
@@ -108,6 +113,17 @@ int RunExport(const CommandWords& words, std::ostream& out, std::ostream& err) {
     const auto value = ParseWholeOption(*text, -100, 100);
     if (!value) return UsageError("--ml-shift takes a whole number from -100 to 100", kUsage, err);
     settings.mlShift = static_cast<int>(*value);
+  }
+  if (const auto text = options.value("--trials")) {
+    const auto value = ParseWholeOption(*text, 1, MonteCarloRun::kMaxTrials);
+    if (!value) return UsageError("--trials takes a whole number from 1 to 10000", kUsage, err);
+    settings.trials = static_cast<int>(*value);
+  }
+  settings.seed = static_cast<std::uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+  if (const auto text = options.value("--seed")) {
+    const auto value = ParseWholeOption(*text, 0, 4294967295L);
+    if (!value) return UsageError("--seed takes a whole number from 0 to 4294967295", kUsage, err);
+    settings.seed = static_cast<std::uint32_t>(*value);
   }
   settings.detail = options.has("--detail");
   settings.contrast = options.has("--contrast");

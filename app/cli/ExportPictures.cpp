@@ -4,11 +4,13 @@
 #include <functional>
 
 #include "core/MilliesLacroix.h"
+#include "core/MonteCarlo.h"
 #include "core/SpotDiffraction.h"
 #include "core/StarTest.h"
 #include "core/SurfaceAnalysis.h"
 #include "core/ZoneReport.h"
 #include "plot/MilliesLacroixChart.h"
+#include "plot/MonteCarloCharts.h"
 #include "plot/PictureSizes.h"
 #include "plot/RasterSurface.h"
 #include "plot/RecordingSurface.h"
@@ -54,10 +56,21 @@ std::optional<ExportPanel> ExportPanelNamed(const std::string& name) {
   if (name == "transverse") return ExportPanel::TransverseError;
   if (name == "spot") return ExportPanel::Diffraction;
   if (name == "star") return ExportPanel::StarTest;
+  if (name == "montecarlo") return ExportPanel::MonteCarlo;
   return std::nullopt;
 }
 
-int PanelIndex(ExportPanel panel) { return static_cast<int>(panel) + 4; }
+int PanelIndex(ExportPanel panel) {
+  switch (panel) {
+    case ExportPanel::SurfaceError:
+    case ExportPanel::MonteCarlo: return 4;
+    case ExportPanel::MilliesLacroix: return 5;
+    case ExportPanel::TransverseError: return 6;
+    case ExportPanel::Diffraction: return 7;
+    case ExportPanel::StarTest: return 8;
+  }
+  return 0;
+}
 
 ExportedPanel ExportPanelPicture(ExportPanel panel, MirrorTest& test, const BesselTable& bessel,
                                  const ExportSettings& settings, bool record) {
@@ -89,6 +102,18 @@ ExportedPanel ExportPanelPicture(ExportPanel panel, MirrorTest& test, const Bess
       const SpotDiffraction spot = ComputeSpotDiffraction(analysis.profile(), analysis.metrics(), bessel,
                                                           test.diameterMm(), settings.obstruction.value_or(0.0));
       out.picture = Draw(plot::kPicSpot, [&](auto& s) { plot::DrawSpotDiffraction(s, spot); }, recording);
+      break;
+    }
+    case ExportPanel::MonteCarlo: {
+      analysis.measureAt(test, fit.bestFitRocMm);
+      const ReadingScatter scatter = CalculateReadingScatter(test);
+      UniformSource uniform(settings.seed);
+      MonteCarloRun run(test, analysis, scatter.sd, scatter.meanSd, settings.trials);
+      while (run.runTrial(uniform)) {
+      }
+      run.finish();
+      const auto data = plot::MonteCarloChartData::Of(run, test.inInches());
+      out.picture = Draw(plot::kSG, [&](auto& s) { plot::DrawMonteCarloCharts(s, data); }, recording);
       break;
     }
     case ExportPanel::StarTest: {

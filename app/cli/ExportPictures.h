@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -10,11 +11,13 @@
 namespace zonalyst::cli {
 
 // The analysis pictures the command line can export.
-enum class ExportPanel { SurfaceError, MilliesLacroix, TransverseError, Diffraction, StarTest };
+enum class ExportPanel { SurfaceError, MilliesLacroix, TransverseError, Diffraction, StarTest, MonteCarlo };
 
-// Panel from its command-line name ("surface", "ml", "transverse", "spot", "star").
+// Panel from its command-line name ("surface", "ml", "transverse", "spot", "star",
+// "montecarlo").
 std::optional<ExportPanel> ExportPanelNamed(const std::string& name);
-// The window's index of the panel (4..8), which names the image file.
+// The window's index of the panel (4..8), which names the image file; the Monte Carlo
+// histograms are shown on the surface error panel.
 int PanelIndex(ExportPanel panel);
 
 // The slider and check-box positions the pictures are drawn with.
@@ -25,6 +28,8 @@ struct ExportSettings {
   bool detail = false;            // star test grey mapping
   bool contrast = false;
   int mlShift = 0;                // Millies-Lacroix slider, -100..100
+  int trials = 10000;             // Monte Carlo trials
+  std::uint32_t seed = 0;         // of the Monte Carlo random generator
 };
 
 // One exported panel: the picture as its panel driver draws it, the same drawing as

@@ -92,11 +92,23 @@ TEST_F(ExportBinaryTest, InvertsAndRecordsTheDrawing) {
   EXPECT_NE(text.find("\"text\":\"Angle from spot center (Times Diameter/Lambda)\""), std::string::npos);
 }
 
+TEST_F(ExportBinaryTest, MonteCarloHistogramsTakeTheSurfacePanelName) {
+  ASSERT_EQ(Run("'" + kExample + "' --panel montecarlo --trials 40 --seed 3 --record mc.json"), 0) << err;
+  const QImage image = Read("6in-f8-paraboloid-moving_Surface.gif", "gif");
+  EXPECT_EQ(image.width(), 740);
+  EXPECT_EQ(image.height(), 280 + 300);
+  std::ifstream json(dir / "mc.json");
+  std::string text;
+  std::getline(json, text);
+  EXPECT_NE(text.find("\"text\":\"40 Iterations processed\""), std::string::npos);
+}
+
 TEST_F(ExportBinaryTest, RefusesBadOptionsAndReportsWriteFailures) {
   EXPECT_EQ(Run("'" + kExample + "' --panel pie"), 2);
-  EXPECT_NE(err.find("zonalyst-cli: --panel takes surface, ml, transverse, spot, star or all"), std::string::npos);
+  EXPECT_NE(err.find("zonalyst-cli: --panel takes surface, ml, transverse, spot, star, montecarlo or all"), std::string::npos);
   EXPECT_EQ(Run("'" + kExample + "' --panel star --defocus 21"), 2);
   EXPECT_NE(err.find("zonalyst-cli: --defocus takes a whole number from 0 to 20"), std::string::npos);
+  EXPECT_EQ(Run("'" + kExample + "' --panel montecarlo --trials 0"), 2);
   EXPECT_EQ(Run("'" + kExample + "' --panel all -o x.gif"), 2);
   EXPECT_EQ(Run("'" + kExample + "' --panel ml -o picture.bmp"), 2);
   EXPECT_EQ(Run("'" + kExample + "' --panel ml -o no/such/folder/ml.png"), 4);
