@@ -2,8 +2,10 @@
 #include <QApplication>
 #include <QDir>
 
+#include "platform/Clipboard.h"
 #include "platform/QtSettingsStore.h"
 #include "platform/XdgFileAssociation.h"
+#include "ui/DataEntryPanels.h"
 #include "ui/MainWindow.h"
 #include "ui/QtPrompter.h"
 #include "ui/SplashWindow.h"
@@ -22,6 +24,8 @@ int main(int argc, char* argv[]) {
                                         }};
   zonalyst::ui::MainWindow window(services);
   prompter.setOwner(&window);
+  zonalyst::platform::QtClipboard clipboard;
+  zonalyst::ui::InstallDataEntryPanels(window, clipboard);
   window.startUp(QApplication::arguments().mid(1), QDir::currentPath());
   return QApplication::exec();
 }
