@@ -55,7 +55,7 @@ void DrawStarTest(PictureSurface& s, const StarTestImages& images, const StarTes
   s.setTextColour(kWhite);
   s.setFontSize(kStarTitlePoints);
   const std::string title = StarTestTitle(labels);
-  PrintCentred(s, title, layout.x[1], (layout.cy - 103) / 2 - s.textHeight(title) / 2.0);
+  PrintCentred(s, title, layout.x[1], (layout.cy - 103) / 2.0 - s.textHeight(title) / 2.0);
   s.setFontSize(kPictureFontPoints);
 }
 

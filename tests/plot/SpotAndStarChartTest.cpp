@@ -122,6 +122,9 @@ TEST(StarTestChartTest, PaintsRingsInGreyFramesAndCaptions) {
   EXPECT_EQ(texts[5].text, "Outside Focus");
   EXPECT_EQ(texts[6].text, "2 Waves Defocus Star test Simulation, using a 2.5mm Eyepiece");
   EXPECT_EQ(texts[6].points, 12.0);
+  RasterSurface titleFont(10, 10);
+  titleFont.setFontSize(12.0);
+  EXPECT_DOUBLE_EQ(texts[6].y1 + titleFont.textHeight("X") / 2.0, (150 - 103) / 2.0);
   EXPECT_EQ(texts[6].colour, kWhite);
   s.print("after");
   EXPECT_EQ(Calls(s, Op::Text).back().points, 8.25);
