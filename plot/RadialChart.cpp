@@ -1,6 +1,9 @@
 #include "RadialChart.h"
 
+#include <algorithm>
 #include <cmath>
+#include <optional>
+#include <string>
 
 #include "core/NumberText.h"
 #include "core/Rounding.h"

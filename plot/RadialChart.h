@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <optional>
 
 #include "PictureSurface.h"
 #include "core/Constants.h"

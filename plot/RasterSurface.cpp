@@ -1,10 +1,12 @@
 #include "RasterSurface.h"
 
-#include "PictureSizes.h"
-
 #include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
+#include <initializer_list>
+
+#include "PictureSizes.h"
 
 namespace zonalyst::plot {
 namespace {

@@ -1,5 +1,6 @@
 #include "SurfaceErrorChart.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "RadialChart.h"

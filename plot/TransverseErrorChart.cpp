@@ -1,5 +1,6 @@
 #include "TransverseErrorChart.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
