@@ -9,10 +9,8 @@
 
 namespace zonalyst::io {
 
-// A test file holds at most this many lines; the 63 written ones and room to spare.
+// A test file holds at most this many lines: the 63 written ones and room to spare.
 inline constexpr int kMaxFileLines = 101;
-// Lines the saver writes: line 0, line 1, 15 zone lines, line 17, 45 extra readings.
-inline constexpr int kWrittenLines = 63;
 
 // The values of a test file exactly as its lines hold them, before any rounding or
 // range check: what the saver compares with the record to decide whether to write.
