@@ -9,12 +9,12 @@ int UsageError(const std::string& problem, const char* usage, std::ostream& err)
   return kUsageError;
 }
 
-std::optional<ParsedCommand> ParseCommand(const std::vector<std::string>& words, Options::Spec spec,
+std::optional<ParsedCommand> ParseCommand(const std::vector<std::string>& words, Options::Accepted accepted,
                                           const char* usage, std::ostream& out, std::ostream& err, int& exitCode) {
-  spec.flags.insert("--help");
-  spec.flags.insert("-h");
+  accepted.flags.insert("--help");
+  accepted.flags.insert("-h");
   std::string problem;
-  auto options = Options::Parse(words, spec, problem);
+  auto options = Options::Parse(words, accepted, problem);
   if (options && (options->has("--help") || options->has("-h"))) {
     out << usage;
     exitCode = kSuccess;

@@ -15,7 +15,7 @@ struct ParsedCommand {
   Options options;
   std::string testPath;
 };
-std::optional<ParsedCommand> ParseCommand(const std::vector<std::string>& words, Options::Spec spec,
+std::optional<ParsedCommand> ParseCommand(const std::vector<std::string>& words, Options::Accepted accepted,
                                           const char* usage, std::ostream& out, std::ostream& err, int& exitCode);
 
 // Reports a bad option value with the usage and returns the usage exit code.

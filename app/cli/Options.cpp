@@ -6,15 +6,15 @@
 
 namespace zonalyst::cli {
 
-std::optional<Options> Options::Parse(const std::vector<std::string>& words, const Spec& spec, std::string& error) {
+std::optional<Options> Options::Parse(const std::vector<std::string>& words, const Accepted& accepted, std::string& error) {
   Options options;
   for (std::size_t i = 0; i < words.size(); ++i) {
     const std::string& word = words[i];
     if (word.size() < 2 || word[0] != '-' || (word[1] != '-' && word.size() != 2) || ParseNumberOption(word)) {
       options.positionals_.push_back(word);
-    } else if (spec.flags.contains(word)) {
+    } else if (accepted.flags.contains(word)) {
       options.flags_.insert(word);
-    } else if (spec.valued.contains(word)) {
+    } else if (accepted.valued.contains(word)) {
       if (i + 1 >= words.size()) {
         error = "option " + word + " needs a value";
         return std::nullopt;

@@ -13,13 +13,13 @@ namespace zonalyst::cli {
 // ("--trials 100") and positional arguments, checked against what the command knows.
 class Options {
  public:
-  struct Spec {
+  struct Accepted {
     std::set<std::string, std::less<>> flags;
     std::set<std::string, std::less<>> valued;
   };
 
   // Fills error and returns nothing for an unknown option or a missing value.
-  static std::optional<Options> Parse(const std::vector<std::string>& words, const Spec& spec, std::string& error);
+  static std::optional<Options> Parse(const std::vector<std::string>& words, const Accepted& accepted, std::string& error);
 
   bool has(std::string_view name) const { return flags_.contains(std::string(name)) || values_.contains(std::string(name)); }
   std::optional<std::string> value(std::string_view name) const;
