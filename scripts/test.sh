@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 ./scripts/setup.sh
-cmake -S . -B build-check -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZONALYST_WERROR=ON -DZONALYST_SANITIZE=ON \
+cmake -S . -B build-check -DCMAKE_BUILD_TYPE=Debug -DZONALYST_WERROR=ON -DZONALYST_SANITIZE=ON \
   -DZONALYST_BUILD_BENCH=OFF > /dev/null
 cmake --build build-check -j"$(nproc)"
 export QT_QPA_PLATFORM=offscreen
