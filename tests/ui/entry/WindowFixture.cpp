@@ -1,0 +1,105 @@
+#include "WindowFixture.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <fstream>
+#include <sstream>
+
+#include "core/ConicGeometry.h"
+#include "io/TestFileLayout.h"
+#include "io/TestPath.h"
+#include "ui/FilePanel.h"
+
+namespace zonalyst::test {
+
+MirrorTest SampleTest() {
+  MirrorTest test;
+  ResetToNewTestDefaults(test);
+  const double radii[5] = {0.0, 2.0, 2.828, 3.464, 4.0};
+  for (int z = 1; z <= 4; ++z) {
+    test.ZoneRadius[z][0] = radii[z - 1];
+    test.ZoneRadius[z][1] = radii[z];
+    test.KeReading[z][1] = 0.01 * z;
+  }
+  ComputeEffectiveRadii(test);
+  return test;
+}
+
+std::string WriteTestFile(const QString& folder, const QString& fileName, const MirrorTest& test) {
+  const std::string text = io::BuildTestFileText(test);
+  std::ofstream file(io::JoinTestPath(folder.toStdString(), fileName.toStdString()), std::ios::binary);
+  file << text;
+  return text;
+}
+
+std::string ReadFile(const QString& path) {
+  std::ifstream file(path.toStdString(), std::ios::binary);
+  std::ostringstream text;
+  text << file.rdbuf();
+  return text.str();
+}
+
+WindowFixture::WindowFixture() : folder(rig.folder()), window(&rig.start()) {
+  panels.files = window->findChild<ui::FilePanel*>();
+  panels.setup = window->findChild<ui::SetupPanel*>();
+  panels.readings = window->findChild<ui::ReadingsPanel*>();
+  panels.files->setFolder(folder);
+}
+
+void WindowFixture::openFile(const QString& fileName) {
+  auto* files = window->findChild<QListWidget*>(QStringLiteral("File1"));
+  const auto found = files->findItems(fileName, Qt::MatchExactly);
+  QVERIFY2(!found.isEmpty(), qPrintable(fileName));
+  files->setCurrentItem(found.front());
+  QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("chkOpen")), Qt::LeftButton);
+}
+
+void WindowFixture::press(Qt::Key key) {
+  QWidget* target = focused() != nullptr ? focused() : window;
+  QTest::keyClick(target, key, Qt::NoModifier);
+}
+
+void WindowFixture::type(const QString& text) {
+  QWidget* target = focused() != nullptr ? focused() : window;
+  QTest::keyClicks(target, text);
+}
+
+QWidget* WindowFixture::focused() const { return QApplication::focusWidget(); }
+
+QString WindowFixture::focusedName() const { return focused() != nullptr ? focused()->objectName() : QString(); }
+
+QLineEdit* WindowFixture::box(int index) const {
+  return window->findChild<QLineEdit*>(QStringLiteral("Text1_%1").arg(index));
+}
+
+QLineEdit* WindowFixture::cell(int index) const {
+  return window->findChild<QLineEdit*>(QStringLiteral("lblF3Kedata_%1").arg(index));
+}
+
+QString WindowFixture::path(const QString& fileName) const { return QDir(folder).filePath(fileName); }
+
+SaveDiscardAnswer::SaveDiscardAnswer(QString buttonName) : buttonName_(std::move(buttonName)) {
+  QObject::connect(&timer_, &QTimer::timeout, [this] { poll(); });
+  timer_.start(10);
+}
+
+void SaveDiscardAnswer::poll() {
+  QWidget* modal = QApplication::activeModalWidget();
+  if (modal == nullptr || modal->objectName() != QStringLiteral("Save_Discard")) return;
+  timer_.stop();
+  shown_ = true;
+  title_ = modal->windowTitle();
+  label_ = modal->findChild<QLabel*>(QStringLiteral("Label1"))->text();
+  if (buttonName_.isEmpty()) {
+    modal->close();
+    return;
+  }
+  modal->findChild<QPushButton*>(buttonName_)->click();
+}
+
+}  // namespace zonalyst::test

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QLineEdit>
+#include <QString>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+#include "core/MirrorTest.h"
+#include "../WindowRig.h"
+#include "ui/DataEntryPanels.h"
+#include "ui/FilePanel.h"
+#include "ui/ReadingsPanel.h"
+#include "ui/SetupPanel.h"
+#include "ui/MainWindow.h"
+#include "ui/ScriptedPrompter.h"
+
+namespace zonalyst::test {
+
+// An 8" f/8 paraboloid in inches, four zones laid out by hand, one reading set.
+MirrorTest SampleTest();
+
+// Writes a test file into folder; returns its text.
+std::string WriteTestFile(const QString& folder, const QString& fileName, const MirrorTest& test);
+std::string ReadFile(const QString& path);
+
+// The window of the rig, started on the load panel pointed at the rig's folder, with
+// the data entry panels at hand.
+struct WindowFixture {
+  WindowFixture();
+
+  // Chooses the file in the list and presses "Open Selected".
+  void openFile(const QString& fileName);
+  // Presses a key where the focus is (the window's key map sees it first).
+  void press(Qt::Key key);
+  void type(const QString& text);
+  QWidget* focused() const;
+  QString focusedName() const;
+  QLineEdit* box(int index) const;   // setup box Text1_index
+  QLineEdit* cell(int index) const;  // readings cell lblF3Kedata_index
+  QString path(const QString& fileName) const;
+
+  testing::WindowRig rig;
+  ui::ScriptedPrompter& prompter = rig.prompter;
+  QString folder;
+  ui::MainWindow* window = nullptr;
+  ui::DataEntryPanels panels;
+};
+
+// Answers the next Save_Discard dialog by its button (cmdDiscard, cmdOverwrite,
+// cmdSaveAs; empty: closes it by its title bar) and keeps the label it showed.
+class SaveDiscardAnswer {
+ public:
+  explicit SaveDiscardAnswer(QString buttonName);
+  bool shown() const { return shown_; }
+  QString label() const { return label_; }
+  QString title() const { return title_; }
+
+ private:
+  void poll();
+  QTimer timer_;
+  QString buttonName_;
+  bool shown_ = false;
+  QString label_;
+  QString title_;
+};
+
+}  // namespace zonalyst::test
+
