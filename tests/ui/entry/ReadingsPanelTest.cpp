@@ -1,0 +1,191 @@
+#include <QApplication>
+#include <QLabel>
+#include <QtTest>
+
+#include "../QtTestMain.h"
+#include "WindowFixture.h"
+#include "io/TestFileLoader.h"
+#include "ui/PanelTexts.h"
+
+using namespace zonalyst;
+using namespace zonalyst::test;
+
+namespace {
+
+// Opens `test` and shows the readings panel with the focus on the number of sets.
+void OpenOnReadings(WindowFixture& f, const MirrorTest& test) {
+  WriteTestFile(f.folder, QStringLiteral("m.fdr"), test);
+  f.panels.files->refreshFiles();
+  f.openFile(QStringLiteral("m.fdr"));
+  f.press(Qt::Key_F3);
+  QCOMPARE(f.window->currentPanel(), int{ui::kReadingsPanel});
+  QCOMPARE(f.focusedName(), QStringLiteral("lblF3Kedata_65"));
+}
+
+MirrorTest FourSetTest() {
+  MirrorTest test = SampleTest();
+  test.ReadingSets = 4;
+  for (int z = 1; z <= 4; ++z) {
+    for (int s = 1; s <= 4; ++s) test.KeReading[z][s] = s;  // sets read 1, 2, 3, 4
+  }
+  return test;
+}
+
+QStringList FocusWalk(WindowFixture& f, Qt::Key key, int steps) {
+  QStringList names;
+  for (int i = 0; i < steps; ++i) {
+    f.press(key);
+    names << f.focusedName().mid(QStringLiteral("lblF3Kedata_").size());
+  }
+  return names;
+}
+
+}  // namespace
+
+class ReadingsPanelTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void numberOfSetsIsClamped() {
+    WindowFixture f;
+    OpenOnReadings(f, SampleTest());
+    QCOMPARE(f.cell(65)->text(), QStringLiteral("1"));
+    QVERIFY(!f.cell(1)->isVisible());
+    f.type(QStringLiteral("7"));
+    f.press(Qt::Key_Return);
+    QCOMPARE(f.cell(65)->text(), QStringLiteral("4"));
+    QCOMPARE(f.window->state().test.ReadingSets, 4);
+    QVERIFY(f.cell(3)->isVisible());
+    QVERIFY(f.window->findChild<QLabel*>(QStringLiteral("lblF3KE_5"))->isVisible());  // "Knife Edge Reading 4"
+    f.cell(65)->setFocus();
+    f.type(QStringLiteral("0"));
+    f.press(Qt::Key_Return);
+    QCOMPARE(f.cell(65)->text(), QStringLiteral("1"));
+    QCOMPARE(f.window->state().test.ReadingSets, 1);
+    QVERIFY(!f.cell(1)->isVisible());
+  }
+
+  void setsBeyondTheNumberInUseAreKeptButNotAveraged() {
+    WindowFixture f;
+    OpenOnReadings(f, FourSetTest());
+    f.type(QStringLiteral("2"));
+    f.press(Qt::Key_Return);
+    const MirrorTest& test = f.window->state().test;
+    QCOMPARE(test.KeAverage[1], 1.5);
+    QCOMPARE(test.KeReading[1][3], 3.0);
+    QVERIFY(f.cell(1)->isVisible());
+    QVERIFY(!f.cell(2)->isVisible());
+    QVERIFY(!f.window->findChild<QLabel*>(QStringLiteral("lblF3KE_4"))->isVisible());  // "Knife Edge Reading 3"
+
+    SaveDiscardAnswer overwrite(QStringLiteral("cmdOverwrite"));
+    f.press(Qt::Key_F1);
+    QVERIFY(overwrite.shown());
+    const io::LoadResult saved = io::LoadTestFile(f.folder.toStdString(), "m.fdr");
+    QVERIFY(saved.ok());
+    QCOMPARE(saved.test->ReadingSets, 2);
+    QCOMPARE(saved.test->KeReading[4][3], 3.0);
+    QCOMPARE(saved.test->KeReading[4][4], 4.0);
+  }
+
+  void readingCommittedOnLeavingChangesTheAverage() {
+    WindowFixture f;
+    OpenOnReadings(f, SampleTest());
+    f.cell(4)->setFocus();  // zone 2, set 1
+    QCOMPARE(f.window->findChild<QLabel*>(QStringLiteral("LblHelp"))->text(),
+             QStringLiteral("Enter the knife edge reading for zone 2, reading 1\n(Hint, Positive away from mirror!)"));
+    f.type(QStringLiteral("-0.125"));
+    QCOMPARE(f.window->state().test.KeAverage[2], 0.02);
+    f.cell(62)->setFocus();
+    QCOMPARE(f.window->state().test.KeReading[2][1], -0.125);
+    QCOMPARE(f.window->state().test.KeAverage[2], -0.125);
+    QCOMPARE(f.cell(4)->text(), QStringLiteral("-0.125"));
+    QCOMPARE(f.cell(4)->palette().color(QPalette::Base), QColor(Qt::black));
+  }
+
+  void readingFiltersAndUndo() {
+    WindowFixture f;
+    OpenOnReadings(f, SampleTest());
+    f.cell(0)->setFocus();
+    f.type(QStringLiteral("1.2.3-4"));
+    QCOMPARE(f.cell(0)->text(), QStringLiteral("1.234"));
+    f.cell(0)->selectAll();
+    f.type(QStringLiteral("."));
+    f.press(Qt::Key_Return);
+    QCOMPARE(f.cell(0)->text(), QStringLiteral("0.010"));  // not a number: the reading stays
+    f.cell(63)->setFocus();
+    f.type(QStringLiteral("-"));
+    QCOMPARE(f.cell(63)->text(), QStringLiteral("8"));
+  }
+
+  void zeroRadiusRestoresTheOldOne() {
+    WindowFixture f;
+    OpenOnReadings(f, SampleTest());
+    f.cell(62)->setFocus();
+    f.type(QStringLiteral("0"));
+    f.press(Qt::Key_Return);
+    QCOMPARE(f.cell(62)->text(), QStringLiteral("128"));
+    QCOMPARE(f.window->state().test.Roc, 128.0);
+    f.cell(62)->setFocus();
+    f.type(QStringLiteral("96.5"));
+    f.press(Qt::Key_Return);
+    QCOMPARE(f.window->state().test.Roc, 96.5);
+  }
+
+  void togglesAndConicRedrawTheIdealReadings() {
+    WindowFixture f;
+    OpenOnReadings(f, SampleTest());
+    auto* ideal = f.window->findChild<QLabel*>(QStringLiteral("lblideal_4"));
+    const QString fixed = ideal->text();
+    f.cell(61)->setFocus();
+    f.type(QStringLiteral("m"));
+    QCOMPARE(f.cell(61)->text(), QStringLiteral("Moving"));
+    QVERIFY(ideal->text() != fixed);
+    f.cell(64)->setFocus();
+    f.type(QStringLiteral("0"));
+    f.press(Qt::Key_Return);
+    QCOMPARE(ideal->text(), QStringLiteral("0.000"));  // a sphere: every zone reads alike
+  }
+
+  void navigation() {
+    MirrorTest test = SampleTest();
+    test.ReadingSets = 2;
+    WindowFixture f;
+    OpenOnReadings(f, test);  // four zones, two sets
+    QCOMPARE(FocusWalk(f, Qt::Key_Return, 15),
+             QStringList({"0", "1", "4", "5", "8", "9", "12", "13", "60", "61", "62", "63", "64", "65", "0"}));
+    QCOMPARE(FocusWalk(f, Qt::Key_Left, 2), QStringList({"65", "64"}));
+    f.cell(1)->setFocus();
+    QCOMPARE(FocusWalk(f, Qt::Key_Down, 6), QStringList({"5", "9", "13", "60", "61", "62"}));
+    f.cell(65)->setFocus();
+    QCOMPARE(FocusWalk(f, Qt::Key_Down, 1), QStringList({"0"}));
+    f.cell(60)->setFocus();
+    QCOMPARE(FocusWalk(f, Qt::Key_Up, 5), QStringList({"13", "9", "5", "1", "65"}));
+    QCOMPARE(FocusWalk(f, Qt::Key_Up, 1), QStringList({"64"}));
+    QCOMPARE(FocusWalk(f, Qt::Key_Right, 2), QStringList({"65", "0"}));
+  }
+
+  void mousePressEmptiesTheClipboard() {
+    WindowFixture f;
+    OpenOnReadings(f, SampleTest());
+    f.rig.clipboard.setText("histogram table");
+    QTest::mouseClick(f.cell(0), Qt::LeftButton);
+    QCOMPARE(f.rig.clipboard.text(), std::string());
+    QCOMPARE(f.focusedName(), QStringLiteral("lblF3Kedata_0"));
+    QTRY_VERIFY(f.cell(0)->hasSelectedText());
+  }
+
+  void refusalOnTheReadingsPanelFocusesTheDiameter() {
+    MirrorTest test = SampleTest();
+    test.Roc = 0.0;
+    WindowFixture f;
+    OpenOnReadings(f, test);
+    f.press(Qt::Key_F4);
+    QCOMPARE(f.prompter.messageTexts(),
+             QStringList{QStringLiteral("Excuse ME, You have entered 0 for your ROC, That can't be right :)")});
+    QCOMPARE(f.window->currentPanel(), int{ui::kReadingsPanel});
+    QCOMPARE(f.focusedName(), QStringLiteral("lblF3Kedata_63"));
+  }
+};
+
+ZONALYST_QTEST_MAIN(ReadingsPanelTest)
+#include "ReadingsPanelTest.moc"
