@@ -41,9 +41,15 @@ void AnalysisPanel::enterPanel(const PanelEntry& /*entry*/) {
 
 void AnalysisPanel::redrawAt(double rocMm) {
   analysis_.measureAt(state_.test, rocMm);
-  results_->setTexts(FormatResults(analysis_.metrics()));
+  showResults();
+  paint([&](plot::PictureSurface& s) { spec_.chart->draw(s, state_.test, analysis_, rocMm); });
+}
+
+void AnalysisPanel::showResults() { results_->setTexts(FormatResults(analysis_.metrics())); }
+
+void AnalysisPanel::paint(const std::function<void(plot::PictureSurface&)>& draw) {
   surface_.clear();
-  spec_.chart->draw(surface_, state_.test, analysis_, rocMm);
+  draw(surface_);
   picture_->setPixmap(QPixmap::fromImage(surface_.image()));
 }
 

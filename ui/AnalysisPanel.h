@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <array>
+#include <functional>
 #include <memory>
 
 #include "AnalysisChart.h"
@@ -38,6 +39,15 @@ class AnalysisPanel final : public PanelContent {
   void enterPanel(const PanelEntry& entry) override;
   // Draws the picture again for the reference radius rocMm, without reducing again.
   void redrawAt(double rocMm);
+
+  // For panel drivers that reduce and draw in steps of their own (sliders, the best-fit
+  // conic search, the Monte Carlo run): the analysis behind the picture, the six results
+  // of its last measurement, and a picture drawn by other means than the chart.
+  SurfaceAnalysis& analysis() { return analysis_; }
+  void showResults();
+  void paint(const std::function<void(plot::PictureSurface&)>& draw);
+  plot::PixelImage pictureImage() const { return surface_.toPixelImage(); }
+  QLabel* picture() const { return picture_; }
 
  private:
   AppState& state_;

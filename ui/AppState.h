@@ -6,6 +6,7 @@
 #include "core/MonteCarlo.h"
 #include "core/MirrorTest.h"
 #include "platform/Settings.h"
+#include "ui/MonteCarloValues.h"
 
 namespace zonalyst::ui {
 
@@ -20,6 +21,7 @@ struct AppState {
   double displayRocMm = 0.0;  // best-fit radius of the last analysis picture
   int filePosition = 0;       // place of the open test in the load panel's file list
   UniformSource random{0};    // seeded from the clock at start-up
+  MonteCarloValues monteCarlo;  // shared by the Monte Carlo run and its set-up dialog
 
   bool testOpen() const { return !fileName.isEmpty(); }
 };

@@ -6,6 +6,7 @@
 #include "platform/QtSettingsStore.h"
 #include "platform/XdgFileAssociation.h"
 #include "ui/DataEntryPanels.h"
+#include "ui/LivePanels.h"
 #include "ui/MainWindow.h"
 #include "ui/QtPrompter.h"
 #include "ui/SplashWindow.h"
@@ -26,6 +27,7 @@ int main(int argc, char* argv[]) {
   prompter.setOwner(&window);
   zonalyst::platform::QtClipboard clipboard;
   zonalyst::ui::InstallDataEntryPanels(window, clipboard);
+  zonalyst::ui::InstallLivePanels(window, clipboard);
   window.startUp(QApplication::arguments().mid(1), QDir::currentPath());
   return QApplication::exec();
 }

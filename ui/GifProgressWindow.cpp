@@ -1,0 +1,42 @@
+#include "GifProgressWindow.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QVBoxLayout>
+
+#include "core/Rounding.h"
+
+namespace zonalyst::ui {
+
+int GifBarLength(int percent, int width) {
+  const float length = static_cast<float>(percent) * static_cast<float>(width) / 100.0f;
+  return static_cast<int>(RoundHalfEven(length));
+}
+
+GifProgressWindow::GifProgressWindow(QWidget* parent)
+    : QDialog(parent), bar_(kBarWidth, kBarHeight, QImage::Format_RGB32), picture_(new QLabel(this)) {
+  setObjectName(QStringLiteral("Gif_Prog"));
+  setWindowTitle(QStringLiteral("Saving image"));
+  setModal(false);
+  bar_.fill(Qt::white);
+  picture_->setObjectName(QStringLiteral("Picture1"));
+  picture_->setFixedSize(kBarWidth, kBarHeight);
+  picture_->setPixmap(QPixmap::fromImage(bar_));
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(picture_);
+  setFixedSize(sizeHint());
+}
+
+void GifProgressWindow::showProgress(int percent) {
+  const int length = GifBarLength(percent, kBarWidth);
+  setWindowTitle(QStringLiteral("Saving image %1% Complete").arg(percent));
+  if (length > 0) {
+    QPainter painter(&bar_);
+    painter.setPen(QColor(0, 0, 255));
+    // Rows 0 to the height inclusive, as the bar is specified; the last row falls outside.
+    for (int y = 0; y <= kBarHeight; ++y) painter.drawLine(0, y, length - 1, y);
+  }
+  picture_->setPixmap(QPixmap::fromImage(bar_));
+}
+
+}  // namespace zonalyst::ui

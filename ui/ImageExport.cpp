@@ -1,0 +1,101 @@
+#include "ImageExport.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QImage>
+#include <QPixmap>
+#include <QScrollBar>
+
+#include "EventPump.h"
+#include "GifProgressWindow.h"
+#include "MainWindow.h"
+#include "PanelTexts.h"
+#include "StarTestPanel.h"
+#include "core/ZoneReport.h"
+#include "image/GIF.h"
+#include "plot/RasterSurface.h"
+#include "plot/ReportImage.h"
+#include "ui/live/ImageExportRules.h"
+
+namespace zonalyst::ui {
+namespace {
+
+// Defocus positions of the three stacked star tests.
+constexpr int kStackedWaves[3] = {2, 5, 10};
+
+plot::PixelImage GrabFrame(MainWindow& window, int panel) {
+  auto* frame = window.findChild<QWidget*>(QStringLiteral("Display_%1").arg(panel));
+  return plot::ToPixelImage(frame->grab().toImage().convertToFormat(QImage::Format_RGB32));
+}
+
+plot::PixelImage ComposePicture(MainWindow& window, StarTestPanel& starTest, int panel) {
+  if (panel == kStarTestPanel) {
+    std::array<plot::PixelImage, 3> stack;
+    for (int i = 0; i < 3; ++i) {
+      starTest.referenceSlider()->setValue(kStackedWaves[i]);
+      stack[i] = starTest.view().pictureImage();
+    }
+    return plot::ComposeStarTestImage(stack, plot::kPanelFrame);
+  }
+  const AppState& state = window.state();
+  return plot::ComposeReportImage(GrabFrame(window, panel), BuildZoneReport(state.test, state.displayRocMm));
+}
+
+void ReportFailure(MainWindow& window, const std::string& path, const std::string& reason) {
+  MessageRequest request;
+  request.text = QString::fromStdString(live::ImageSaveFailure(path, reason));
+  request.icon = MessageIcon::Critical;
+  window.prompter().message(request);
+}
+
+void WriteGif(MainWindow& window, const plot::PixelImage& picture, const std::string& path) {
+  image::PixelImage pixels{picture.width, picture.height, {picture.pixels.begin(), picture.pixels.end()}};
+  const std::uint32_t corner = pixels.pixels.empty() ? 0u : pixels.pixels.front();
+  image::GifSaveResult result;
+  {
+    GifProgressWindow progress(&window);
+    progress.show();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    LetEventsRun();
+    result = image::GIF().SaveGIF(pixels, path, false, corner, [&progress](int percent) {
+      progress.showProgress(percent);
+      LetEventsRun();
+      return true;
+    });
+    progress.close();
+    QApplication::restoreOverrideCursor();
+  }
+  if (result.outcome != image::GifSaveOutcome::Written) ReportFailure(window, path, result.message);
+}
+
+}  // namespace
+
+void SaveImageAndReport(MainWindow& window, StarTestPanel& starTest, int panel) {
+  if (!IsAnalysisPanel(panel)) return;
+  plot::PixelImage picture = ComposePicture(window, starTest, panel);
+
+  MessageRequest invert;
+  invert.title = QString::fromLatin1(live::kInvertTitle);
+  invert.text = QString::fromLatin1(live::kInvertText);
+  invert.buttons = MessageButtons::YesNo;
+  invert.defaultButton = MessageAnswer::Yes;
+  if (window.prompter().message(invert) == MessageAnswer::Yes) plot::InvertPixels(picture);
+
+  const AppState& state = window.state();
+  SaveFileRequest request;
+  request.title = QString::fromLatin1(live::kSaveImageTitle);
+  request.folder = state.folder;
+  request.fileName = QString::fromStdString(plot::DefaultImageName(state.fileName.toStdString(), panel));
+  request.filter = QString::fromLatin1(live::kImageFilters);
+  const std::optional<QString> chosen = window.prompter().saveFile(request);
+  if (!chosen || chosen->isEmpty()) return;
+
+  const std::string path = live::WithDefaultExtension(chosen->toStdString());
+  if (live::ImageFormatOf(path) == live::ImageFormat::Png) {
+    if (!plot::ToQImage(picture).save(QString::fromStdString(path), "PNG")) ReportFailure(window, path, {});
+    return;
+  }
+  WriteGif(window, picture, path);
+}
+
+}  // namespace zonalyst::ui

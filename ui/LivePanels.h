@@ -1,0 +1,28 @@
+#pragma once
+
+#include "platform/Clipboard.h"
+
+namespace zonalyst::ui {
+
+class MainWindow;
+class LivePanel;
+class MilliesLacroixPanel;
+class OffsetPanel;
+class SpotDiffractionPanel;
+class StarTestPanel;
+class SurfaceErrorPanel;
+
+struct LivePanels {
+  SurfaceErrorPanel* surface = nullptr;
+  MilliesLacroixPanel* milliesLacroix = nullptr;
+  OffsetPanel* transverse = nullptr;
+  SpotDiffractionPanel* spot = nullptr;
+  StarTestPanel* star = nullptr;
+};
+
+// Puts the live analysis panels into the window's frames 4 to 8: their sliders joined in
+// the array HScroll1 with its common handler, the best-fit conic and Monte Carlo buttons,
+// and the image export of F9.
+LivePanels InstallLivePanels(MainWindow& window, platform::Clipboard& clipboard);
+
+}  // namespace zonalyst::ui

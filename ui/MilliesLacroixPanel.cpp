@@ -1,0 +1,38 @@
+#include "MilliesLacroixPanel.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QScrollBar>
+
+#include "LiveSlider.h"
+#include "PanelTexts.h"
+#include "ui/live/LocalisedText.h"
+
+namespace zonalyst::ui {
+
+MilliesLacroixPanel::MilliesLacroixPanel(MainWindow& window)
+    : LivePanel(window, kMilliesLacroixPanel, MakeMilliesLacroixChart(controls_)) {
+  note_ = addCaption(addRow(), QStringLiteral("LblML"));
+  note_->setMinimumHeight(2 * note_->fontMetrics().height());
+  shift_ = MakeLiveSlider(QStringLiteral("HScroll1_%1").arg(live::kMilliesLacroixSlider),
+                          live::ReferenceSliderSpec(live::kMilliesLacroixSlider), this, [this] {
+                            setHelp(live::ReferenceSliderHelp(live::kMilliesLacroixSlider));
+                            note_->setText(live::ScreenText(live::MilliesLacroixNote()));
+                          });
+  addRow()->addWidget(shift_);
+}
+
+void MilliesLacroixPanel::enterPanel(const PanelEntry& /*entry*/) {
+  shift_->setFocus();
+  const BestFit fit = reduce();
+  controls_.shift = shift_->value();
+  view().redrawAt(fit.bestFitRocMm);
+  state_.displayRocMm = fit.bestFitRocMm;
+}
+
+void MilliesLacroixPanel::referenceSliderMoved() {
+  controls_.shift = shift_->value();
+  view().redrawAt(state_.displayRocMm);
+}
+
+}  // namespace zonalyst::ui

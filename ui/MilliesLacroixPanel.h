@@ -1,0 +1,28 @@
+#pragma once
+
+#include "LiveCharts.h"
+#include "LivePanel.h"
+
+class QScrollBar;
+
+namespace zonalyst::ui {
+
+// Panel 5, the Millies-Lacroix plot: the reference shift slider HScroll1(4) and the note
+// LblML, written when the slider takes the focus. Entering the panel runs the surface
+// error analysis first, which fills the result labels 24..29.
+class MilliesLacroixPanel final : public LivePanel {
+  Q_OBJECT
+ public:
+  explicit MilliesLacroixPanel(MainWindow& window);
+
+  QScrollBar* referenceSlider() const { return shift_; }
+  void enterPanel(const PanelEntry& entry) override;
+  void referenceSliderMoved() override;
+
+ private:
+  MilliesLacroixControls controls_;
+  QScrollBar* shift_;
+  QLabel* note_;
+};
+
+}  // namespace zonalyst::ui

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "LivePanel.h"
+#include "LiveSlider.h"
+
+class QScrollBar;
+
+namespace zonalyst::ui {
+
+// A panel whose slider of the array HScroll1 (0, 1 or 2) offsets the reference radius
+// from the best fit by steps of 0.001 mm: the surface error, transverse error and spot
+// diffraction panels. Their captions `Offset` 2i and 2i+1 give the best-fit correction
+// and the offset; entering the panel recentres the slider, so its function key resets it.
+class OffsetPanel : public LivePanel {
+  Q_OBJECT
+ public:
+  OffsetPanel(MainWindow& window, int panel, int sliderIndex, std::unique_ptr<AnalysisChart> chart = nullptr);
+
+  QScrollBar* referenceSlider() const { return slider_; }
+  void enterPanel(const PanelEntry& entry) override;
+  // The panel driver: reduce, best fit, draw, captions, slider to the middle.
+  void showPanel();
+  void referenceSliderMoved() override;
+  // The slider's offset in millimetres.
+  double offsetMm() const;
+
+ protected:
+  // The drawing at the best-fit radius on entering the panel.
+  virtual void drawBestFit(double rocMm);
+  // A drawing for the radius rocMm after a slider moved.
+  virtual void drawAt(double rocMm);
+  QHBoxLayout* captionRow() const { return captionRow_; }
+
+ private:
+  void writeOffsetCaption();
+
+  int sliderIndex_;
+  QHBoxLayout* captionRow_;
+  QLabel* bestFitCaption_;
+  QLabel* offsetCaption_;
+  QScrollBar* slider_;
+};
+
+}  // namespace zonalyst::ui

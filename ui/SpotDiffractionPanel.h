@@ -1,0 +1,31 @@
+#pragma once
+
+#include "LiveCharts.h"
+#include "OffsetPanel.h"
+
+namespace zonalyst::ui {
+
+// Panel 7, the spot diffraction profile: the reference slider HScroll1(2), the central
+// obstruction slider scrlF6Obst with its caption lblF6Obst(1), and the legend
+// lblF6Ideal(0) "- Ideal" / lblF6Ideal(1) "- Actual" over the picture. Entering the panel
+// draws without obstruction whatever the obstruction slider shows; the next movement of
+// either slider applies it.
+class SpotDiffractionPanel final : public OffsetPanel {
+  Q_OBJECT
+ public:
+  explicit SpotDiffractionPanel(MainWindow& window);
+  QScrollBar* obstructionSlider() const { return obstruction_; }
+
+ protected:
+  void drawBestFit(double rocMm) override;
+  void drawAt(double rocMm) override;
+
+ private:
+  void obstructionMoved();
+
+  SpotControls controls_;
+  QScrollBar* obstruction_;
+  QLabel* obstructionCaption_;
+};
+
+}  // namespace zonalyst::ui

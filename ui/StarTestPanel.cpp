@@ -1,0 +1,82 @@
+#include "StarTestPanel.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QScrollBar>
+
+#include "LiveSlider.h"
+#include "PanelTexts.h"
+#include "ui/live/SliderRules.h"
+
+namespace zonalyst::ui {
+
+StarTestPanel::StarTestPanel(MainWindow& window) : LivePanel(window, kStarTestPanel, MakeStarChart(controls_)) {
+  QHBoxLayout* row = addRow();
+  auto* heading = addCaption(row, QStringLiteral("Offset_6"), 0);
+  heading->setMinimumWidth(130);
+  defocus_ = MakeLiveSlider(QStringLiteral("HScroll1_%1").arg(live::kDefocusSlider),
+                            live::ReferenceSliderSpec(live::kDefocusSlider), this,
+                            [this] { setHelp(live::ReferenceSliderHelp(live::kDefocusSlider)); });
+  defocus_->setFixedWidth(300);
+  row->addWidget(defocus_);
+  defocusCaption_ = addCaption(row, QStringLiteral("Offset_7"));
+  detail_ = new QCheckBox(QStringLiteral("High Detail"), this);
+  detail_->setObjectName(QStringLiteral("ChkDetail"));
+  row->addWidget(detail_);
+
+  row = addRow();
+  auto* obstructionHeading = addCaption(row, QStringLiteral("Offset_8"), 0);
+  obstructionHeading->setMinimumWidth(130);
+  obstructionHeading->setText(QStringLiteral("Central Obstruction"));
+  obstruction_ = MakeLiveSlider(QStringLiteral("HScroll2"), live::kStarObstructionSpec, this,
+                                [this] { setHelp(live::StarObstructionHelp()); });
+  obstruction_->setFixedWidth(300);
+  row->addWidget(obstruction_);
+  obstructionCaption_ = addCaption(row, QStringLiteral("Offset_9"));
+  contrast_ = new QCheckBox(QStringLiteral("High Contrast"), this);
+  contrast_->setObjectName(QStringLiteral("ChkContrast"));
+  row->addWidget(contrast_);
+  OnFocusIn(contrast_, [this] { setHelp(live::ContrastHelp()); });
+
+  connect(obstruction_, &QScrollBar::valueChanged, this, [this](int value) {
+    redraw();
+    obstructionCaption_->setText(QString::fromStdString(live::ObstructionCaption(value)));
+  });
+  connect(detail_, &QCheckBox::toggled, this, [this] { redraw(); });
+  connect(contrast_, &QCheckBox::toggled, this, [this] { redraw(); });
+}
+
+void StarTestPanel::enterPanel(const PanelEntry& /*entry*/) {
+  defocus_->setFocus();
+  showPanel();
+}
+
+void StarTestPanel::showPanel() {
+  const BestFit fit = reduce();
+  shownOnce_ = true;
+  state_.displayRocMm = fit.bestFitRocMm;
+  findChild<QLabel*>(QStringLiteral("Offset_6"))->setText(QString::fromLatin1(live::kDefocusHeading));
+  const live::StarSliders moved = live::StarFirstVisit({defocus_->value(), obstruction_->value()});
+  defocus_->setValue(moved.defocusWaves);
+  obstruction_->setValue(moved.obstruction);
+  redraw();
+}
+
+void StarTestPanel::referenceSliderMoved() {
+  redraw();
+  defocusCaption_->setText(QString::fromStdString(live::DefocusCaption(defocus_->value())));
+}
+
+void StarTestPanel::followDefocus() { detail_->setChecked(live::DetailChecked(defocus_->value())); }
+
+void StarTestPanel::redraw() {
+  if (!shownOnce_) return;
+  controls_.defocusWaves = defocus_->value();
+  controls_.obstruction = obstruction_->value();
+  controls_.detail = detail_->isChecked();
+  controls_.contrast = contrast_->isChecked();
+  view().redrawAt(state_.displayRocMm);
+}
+
+}  // namespace zonalyst::ui

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "LiveCharts.h"
+#include "LivePanel.h"
+
+class QCheckBox;
+class QScrollBar;
+
+namespace zonalyst::ui {
+
+// Panel 8, the star test: the defocus slider HScroll1(3) with the heading Offset(6) and
+// its caption Offset(7), the obstruction slider HScroll2 with its caption Offset(9), and
+// the boxes ChkDetail "High Detail" and ChkContrast "High Contrast"; every change of one
+// of them redraws the three images.
+class StarTestPanel final : public LivePanel {
+  Q_OBJECT
+ public:
+  explicit StarTestPanel(MainWindow& window);
+
+  QScrollBar* referenceSlider() const { return defocus_; }
+  QScrollBar* obstructionSlider() const { return obstruction_; }
+  QCheckBox* detailBox() const { return detail_; }
+
+  void enterPanel(const PanelEntry& entry) override;
+  // The panel driver: reduce, best fit, first-visit defaults, draw.
+  void showPanel();
+  void referenceSliderMoved() override;
+  // Sets ChkDetail by the defocus slider; a change of the box redraws.
+  void followDefocus();
+
+ private:
+  void redraw();
+
+  StarControls controls_;
+  bool shownOnce_ = false;  // nothing to draw before the panel has reduced the test
+  QScrollBar* defocus_;
+  QScrollBar* obstruction_;
+  QLabel* defocusCaption_;
+  QLabel* obstructionCaption_;
+  QCheckBox* detail_;
+  QCheckBox* contrast_;
+};
+
+}  // namespace zonalyst::ui

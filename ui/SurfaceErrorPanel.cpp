@@ -1,0 +1,79 @@
+#include "SurfaceErrorPanel.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+
+#include "EventPump.h"
+#include "LiveSlider.h"
+#include "MainWindow.h"
+#include "PanelTexts.h"
+#include "SearchInputGuard.h"
+#include "core/BestFitConic.h"
+#include "core/NumberText.h"
+#include "ui/live/LocalisedText.h"
+
+namespace zonalyst::ui {
+
+SurfaceErrorPanel::SurfaceErrorPanel(MainWindow& window, platform::Clipboard& clipboard)
+    : OffsetPanel(window, kSurfaceErrorPanel, live::kSurfaceSlider), clipboard_(clipboard) {
+  QHBoxLayout* row = addRow();
+  row->addStretch(1);
+  conicButton_ = new QPushButton(QStringLiteral("Find Best Fit Conic Constant"), this);
+  conicButton_->setObjectName(QStringLiteral("Command1"));
+  monteCarloButton_ = new QPushButton(QStringLiteral("Run Monte Carlo Analysis"), this);
+  monteCarloButton_->setObjectName(QStringLiteral("Command3"));
+  for (QPushButton* button : {conicButton_, monteCarloButton_}) {
+    button->setMinimumWidth(240);
+    button->setAutoDefault(false);
+    row->addWidget(button);
+    row->addStretch(1);
+  }
+  OnFocusIn(conicButton_, [this] { setHelp(live::BestFitConicHelp()); });
+  connect(conicButton_, &QPushButton::clicked, this, &SurfaceErrorPanel::findBestFitConic);
+  connect(monteCarloButton_, &QPushButton::clicked, this, &SurfaceErrorPanel::runMonteCarlo);
+}
+
+void SurfaceErrorPanel::drawAt(double rocMm) {
+  // While a Monte Carlo run holds the picture, a slider only measures: the charts stay.
+  if (state_.test.MonteCarloRunning) {
+    view().analysis().measureAt(state_.test, rocMm);
+    view().showResults();
+    return;
+  }
+  view().redrawAt(rocMm);
+}
+
+void SurfaceErrorPanel::findBestFitConic() {
+  if (searching_) {
+    stopSearch_ = true;
+    return;
+  }
+  if (state_.test.MonteCarloRunning) return;
+  searching_ = true;
+  stopSearch_ = false;
+  ConicSearchResult result;
+  {
+    SearchInputGuard guard(&window_, [this] { stopSearch_ = true; });
+    ConicSearch search;
+    search.recompute = [this](MirrorTest&) {
+      showPanel();
+      return view().analysis().metrics().RmsWaves;
+    };
+    search.afterTrial = [this](const MirrorTest&) {
+      LetEventsRun();
+      return !stopSearch_;
+    };
+    result = FindBestFitConic(state_.test, view().analysis().metrics().RmsWaves, search);
+  }
+  searching_ = false;
+
+  MessageRequest question;
+  question.title = QStringLiteral("Best fit Conic Constatn");
+  question.text = live::LocalisedText("Best fit Conic Constant = " + FormatRounded(result.bestConic, 3) +
+                                   "\r\nDo You wish to retain this Deformation?\r\nProbably NOT A GOOD IDEA! ");
+  question.buttons = MessageButtons::YesNo;
+  question.defaultButton = MessageAnswer::No;
+  if (window_.prompter().message(question) != MessageAnswer::Yes) state_.test.DesiredConic = result.startConic;
+}
+
+}  // namespace zonalyst::ui

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QPointer>
+
+#include "McExplainDialog.h"
+#include "OffsetPanel.h"
+#include "platform/Clipboard.h"
+#include "plot/MonteCarloCharts.h"
+
+class QPushButton;
+
+namespace zonalyst::ui {
+
+// Panel 4, the surface error: the reference slider HScroll1(0) with its captions
+// Offset(0) and Offset(1), and the buttons Command1 "Find Best Fit Conic Constant" and
+// Command3 "Run Monte Carlo Analysis".
+class SurfaceErrorPanel final : public OffsetPanel {
+  Q_OBJECT
+ public:
+  SurfaceErrorPanel(MainWindow& window, platform::Clipboard& clipboard);
+
+  QPushButton* conicButton() const { return conicButton_; }
+  QPushButton* monteCarloButton() const { return monteCarloButton_; }
+  // The explanation window of the last run while it is open.
+  McExplainDialog* explanation() const { return explanation_; }
+  // Ranges of the last drawing of the Monte Carlo charts.
+  const plot::MonteCarloChartRanges& lastRanges() const { return ranges_; }
+  int lastTrials() const { return trials_; }
+
+  // Command1: steps the desired conic constant to the best fit, redrawing every trial;
+  // a second click or Esc stops it. Asks whether to keep the constant found.
+  void findBestFitConic();
+  // Command3: asks for the scatter (MC_Setup) and runs the trials with the button red and
+  // blinking, both charts every 100 trials; a second press aborts.
+  void runMonteCarlo();
+
+ protected:
+  void drawAt(double rocMm) override;
+
+ private:
+  void finishMonteCarlo(const std::string& rawData);
+
+  platform::Clipboard& clipboard_;
+  QPushButton* conicButton_;
+  QPushButton* monteCarloButton_;
+  QPointer<McExplainDialog> explanation_;
+  plot::MonteCarloChartRanges ranges_;
+  int trials_ = 0;
+  bool searching_ = false;
+  bool stopSearch_ = false;
+};
+
+}  // namespace zonalyst::ui

@@ -1,0 +1,26 @@
+#include "ImageExportRules.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+
+namespace zonalyst::live {
+
+ImageFormat ImageFormatOf(const std::string& path) {
+  std::string extension = std::filesystem::path(path).extension().string();
+  std::transform(extension.begin(), extension.end(), extension.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return extension == ".png" ? ImageFormat::Png : ImageFormat::Gif;
+}
+
+std::string WithDefaultExtension(const std::string& path) {
+  return std::filesystem::path(path).has_extension() ? path : path + ".gif";
+}
+
+std::string ImageSaveFailure(const std::string& path, const std::string& reason) {
+  std::string text = "The image could not be saved to " + path + ".";
+  if (!reason.empty()) text += "\r\n" + reason;
+  return text + "\r\nNothing was written.";
+}
+
+}  // namespace zonalyst::live

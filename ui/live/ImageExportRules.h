@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+
+namespace zonalyst::live {
+
+// The question asked before an analysis panel is saved as an image (F9).
+inline constexpr const char* kInvertTitle = "Invert Image?";
+inline constexpr const char* kInvertText = "Do you want to save the image Inverted (White back Ground)?";
+
+// The save dialog's title and filters: GIF first, PNG offered as a second choice.
+inline constexpr const char* kSaveImageTitle = "Save Image";
+inline constexpr const char* kImageFilters = "Pictures (*.gif);;PNG pictures (*.png)";
+
+enum class ImageFormat { Gif, Png };
+
+// The format a chosen name asks for: PNG for a ".png" name (any case), else GIF.
+ImageFormat ImageFormatOf(const std::string& path);
+
+// The chosen name with ".gif" added when its file name has no extension.
+std::string WithDefaultExtension(const std::string& path);
+
+// The message shown when the writer could not save the picture.
+std::string ImageSaveFailure(const std::string& path, const std::string& reason);
+
+}  // namespace zonalyst::live

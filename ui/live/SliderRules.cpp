@@ -1,0 +1,75 @@
+#include "SliderRules.h"
+
+#include <array>
+
+namespace zonalyst::live {
+namespace {
+
+constexpr std::array<SliderSpec, kReferenceSliderCount> kReferenceSliders = {{
+    {0, 3000, 1500, 10},
+    {0, 3000, 1500, 10},
+    {0, 3000, 1500, 10},
+    {0, 20, 20, 2},
+    {-100, 100, 0, 10},
+}};
+
+}  // namespace
+
+SliderSpec ReferenceSliderSpec(int index) {
+  return index >= 0 && index < kReferenceSliderCount ? kReferenceSliders[index] : SliderSpec{};
+}
+
+int ResetKeyOf(int index) {
+  switch (index) {
+    case kSurfaceSlider: return 4;
+    case kTransverseSlider: return 6;
+    case kSpotSlider: return 7;
+    default: return 0;
+  }
+}
+
+std::string ReferenceSliderHelp(int index) {
+  switch (index) {
+    case kSurfaceSlider:
+    case kTransverseSlider:
+    case kSpotSlider:
+      return "Offsetting ROC can help during figuring, Shorter ROC effectively raises center of mirror";
+    case kDefocusSlider: return "Use Arrow keys or Mouse to select waves of defocus for star test";
+    case kMilliesLacroixSlider: return "Use Arrow Keys or Mouse to adjust Max RTA offset value";
+    default: return {};
+  }
+}
+
+std::string MilliesLacroixNote() {
+  return "NOTE, These plots DO NOT represent the surface profile of your optic.\r\n"
+         "For further information, ask in an online discussion group of telescope mirror makers.";
+}
+
+std::string SpotObstructionHelp() { return "Select amount of Central Obstruction (% diameter), "; }
+
+std::string StarObstructionHelp() {
+  return "33% obstruction is good for comparing to Velmar's Star test instructions, Else enter your actual "
+         "obstruction\r\nObstruction is the percent diameter of the primary, and is also used in creating the "
+         "ideal image";
+}
+
+std::string ContrastHelp() { return "Selecting High Contrast will Stretch highest value in image to White"; }
+
+std::string BestFitConicHelp() {
+  return "This will find the best fit conic constant for your current knife entry data\r\n"
+         "This might be usefull when figuring to show if your Over / Under corrected ";
+}
+
+bool DetailChecked(int defocusWaves) { return defocusWaves != 0; }
+
+StarSliders StarFirstVisit(StarSliders shown) {
+  if (shown.defocusWaves == kReferenceSliders[kDefocusSlider].max) shown.defocusWaves = 0;
+  if (shown.obstruction == kStarObstructionSpec.initial) shown.obstruction = 33;
+  return shown;
+}
+
+std::string DefocusCaption(int waves) { return std::to_string(waves) + " Waves Defocus"; }
+
+std::string ObstructionCaption(int percent) { return std::to_string(percent) + "%"; }
+
+}  // namespace zonalyst::live
