@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "platform/Clipboard.h"
+#include "platform/FileAssociation.h"
+#include "io/TestFileSaver.h"
+#include "platform/MemorySettingsStore.h"
+#include "ui/MainWindow.h"
+#include "ui/ScriptedPrompter.h"
+
+class QPushButton;
+class QLabel;
+
+namespace zonalyst::testing {
+
+// An association that answers as told and counts the registrations.
+class FakeAssociation final : public platform::FileAssociation {
+ public:
+  platform::AssociationLookup lookup{true, "/usr/bin/zonalyst"};
+  int registrations = 0;
+  int lookups = 0;
+  platform::AssociationLookup find() override {
+    ++lookups;
+    return lookup;
+  }
+  void registerAssociation() override { ++registrations; }
+};
+
+// Answers the unsaved-changes question with "Overwrite Existing File" and counts the askings.
+class OverwriteAnswer final : public io::SaveQuestion {
+ public:
+  int asked = 0;
+  io::SaveDecision ask(const std::string& folder, const std::string& fileName) override {
+    ++asked;
+    return {true, folder, fileName};
+  }
+};
+
+// The real window with its data-entry panels (the unsaved-changes question answered by
+// OverwriteAnswer unless the test puts the dialog back), over a scripted prompter, settings kept in
+// memory (or a store of the caller), an association already in place and no splash.
+// Test files are copied into a temporary folder.
+class WindowRig {
+ public:
+  WindowRig();
+  ~WindowRig();
+
+  // Builds the window and runs its start-up with these arguments; the working folder is
+  // the rig's temporary folder.
+  ui::MainWindow& start(const QStringList& arguments = {});
+  // Copies an example test into the temporary folder and returns its full path.
+  QString copyExample(const QString& name) const;
+  // Writes the 15-zone test into the temporary folder and returns its full path.
+  QString writeFifteenZoneTest(const QString& name = QStringLiteral("fifteen.fdr")) const;
+  QString folder() const { return dir_.path(); }
+
+  ui::MainWindow& window() { return *window_; }
+  QPushButton* button(const QString& name) const;
+  QLabel* label(const QString& name) const;
+  // Presses a key as the user would, at the widget that has the focus.
+  void key(Qt::Key key);
+
+  ui::ScriptedPrompter prompter;
+  platform::MemorySettingsStore memorySettings;
+  platform::SettingsStore* settings = &memorySettings;
+  FakeAssociation fakeAssociation;
+  platform::FileAssociation* association = &fakeAssociation;
+  platform::MemoryClipboard clipboard;
+  OverwriteAnswer saveAnswer;
+  bool splashChoice = false;  // what the splash stand-in leaves Show_Splash at
+  int splashShown = 0;
+
+ private:
+  QTemporaryDir dir_;
+  std::unique_ptr<ui::MainWindow> window_;
+};
+
+}  // namespace zonalyst::testing
