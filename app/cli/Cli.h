@@ -12,6 +12,7 @@ enum ExitCode : int {
   kLoadFailed = 1,    // the test file could not be loaded
   kUsageError = 2,    // unknown command or option
   kSetupRefused = 3,  // the file loads but its setup would be refused
+  kWriteFailed = 4,   // a picture could not be written
 };
 
 // Runs one command line (without the program name) and returns its exit code.

@@ -36,8 +36,6 @@ constexpr const char* kUsage =
     "                     in the current folder); not with --panel all\n"
     "  --record OUT.json  also write the drawing calls of the panel picture; not with --panel all\n";
 
-// Written only when the file could not be written; the other codes are those of Cli.h.
-constexpr int kWriteFailed = 4;
 
 bool EndsWith(const std::string& text, const std::string& tail) {
   return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
