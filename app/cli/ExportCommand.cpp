@@ -36,7 +36,6 @@ constexpr const char* kUsage =
     "                     in the current folder); not with --panel all\n"
     "  --record OUT.json  also write the drawing calls of the panel picture; not with --panel all\n";
 
-
 bool EndsWith(const std::string& text, const std::string& tail) {
   return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
