@@ -112,9 +112,12 @@ void MainWindow::buildButtons() {
 
 void MainWindow::setPanelContent(int panel, PanelContent* content) {
   QLayout* layout = frames_[panel]->layout();
-  if (contents_[panel] != nullptr) {
-    layout->removeWidget(contents_[panel]);
-    contents_[panel]->deleteLater();
+  if (PanelContent* old = contents_[panel]) {
+    // Out of the window at once, so that no search by name finds the old content.
+    layout->removeWidget(old);
+    old->hide();
+    old->setParent(nullptr);
+    old->deleteLater();
   }
   contents_[panel] = content;
   content->setParent(frames_[panel]);

@@ -5,11 +5,10 @@
 #include "platform/Clipboard.h"
 #include "platform/QtSettingsStore.h"
 #include "platform/XdgFileAssociation.h"
-#include "ui/DataEntryPanels.h"
-#include "ui/LivePanels.h"
 #include "ui/MainWindow.h"
 #include "ui/QtPrompter.h"
 #include "ui/SplashWindow.h"
+#include "ui/WindowAssembly.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
@@ -26,8 +25,7 @@ int main(int argc, char* argv[]) {
   zonalyst::ui::MainWindow window(services);
   prompter.setOwner(&window);
   zonalyst::platform::QtClipboard clipboard;
-  zonalyst::ui::InstallDataEntryPanels(window, clipboard);
-  zonalyst::ui::InstallLivePanels(window, clipboard);
+  zonalyst::ui::InstallPanels(window, clipboard);
   window.startUp(QApplication::arguments().mid(1), QDir::currentPath());
   return QApplication::exec();
 }

@@ -7,7 +7,7 @@
 #include <QTest>
 
 #include "FifteenZoneTest.h"
-#include "ui/DataEntryPanels.h"
+#include "ui/WindowAssembly.h"
 
 namespace zonalyst::testing {
 
@@ -20,7 +20,7 @@ ui::MainWindow& WindowRig::start(const QStringList& arguments) {
                                 return splashChoice || showSplash;
                               }};
   window_ = std::make_unique<ui::MainWindow>(services);
-  ui::InstallDataEntryPanels(*window_, clipboard);
+  ui::InstallPanels(*window_, clipboard);
   window_->setSaveQuestion(&saveAnswer);
   window_->startUp(arguments, dir_.path());
   window_->activateWindow();

@@ -40,7 +40,7 @@ class OverwriteAnswer final : public io::SaveQuestion {
   }
 };
 
-// The real window with its data-entry panels (the unsaved-changes question answered by
+// The real window with all its panels (the unsaved-changes question answered by
 // OverwriteAnswer unless the test puts the dialog back), over a scripted prompter, settings kept in
 // memory (or a store of the caller), an association already in place and no splash.
 // Test files are copied into a temporary folder.
