@@ -1,0 +1,94 @@
+// The splash: its texts, the check box as the Show_Splash choice, the one-second close.
+#include <QCheckBox>
+#include <QLabel>
+#include <QObject>
+#include <QTest>
+#include <QTimer>
+
+#include "QtTestMain.h"
+#include "ui/SplashWindow.h"
+
+using zonalyst::ui::SplashWindow;
+
+namespace {
+
+// Shows the splash modally, as start-up does.
+void RunModal(SplashWindow& splash) { splash.exec(); }
+
+}  // namespace
+
+class SplashWindowTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void textsAndVersion();
+  void closesAfterOneSecondWhenAutoClosing();
+  void waitsForAKeyOtherwise();
+  void clickOnALabelCloses();
+  void checkBoxIsTheChoiceForNextTime();
+};
+
+void SplashWindowTest::textsAndVersion() {
+  SplashWindow splash(false);
+  QCOMPARE(splash.objectName(), QStringLiteral("frmSplash"));
+  const auto text = [&splash](const char* name) { return splash.findChild<QLabel*>(name)->text(); };
+  QVERIFY(text("lblTitle").startsWith(QStringLiteral("Welcome to Zonalyst,\nA Foucault analysis program\n")));
+  QCOMPARE(text("lblVersion"), QStringLiteral("Version 1.0.0"));
+  QVERIFY(text("lblQuest").startsWith(
+      QStringLiteral("Questions, comments, ideas\nand bug reports shold be addressed to:\n\n")));
+  QCOMPARE(text("Label1"), QStringLiteral("Press any key to continue"));
+  QVERIFY(!splash.findChild<QLabel*>("Picture1")->pixmap().isNull());
+  QVERIFY(!splash.findChild<QLabel*>("Picture2")->pixmap().isNull());
+  QCOMPARE(splash.findChild<QCheckBox*>("Check1")->text(), QStringLiteral("Auto Close this window next Time"));
+  QVERIFY(!splash.findChild<QCheckBox*>("Check1")->isChecked());
+}
+
+void SplashWindowTest::closesAfterOneSecondWhenAutoClosing() {
+  SplashWindow splash(true);
+  QVERIFY(splash.findChild<QCheckBox*>("Check1")->isChecked());
+  auto* timer = splash.findChild<QTimer*>("Timer1");
+  QVERIFY(timer->isActive());
+  QCOMPARE(timer->interval(), 1000);
+  // Closed by its own timer, not by this safety net.
+  QTimer::singleShot(5000, &splash, &QDialog::reject);
+  splash.exec();
+  QCOMPARE(splash.result(), int(QDialog::Accepted));
+}
+
+void SplashWindowTest::waitsForAKeyOtherwise() {
+  SplashWindow splash(false);
+  QVERIFY(!splash.findChild<QTimer*>("Timer1")->isActive());
+  bool openAfterTwoSeconds = false;
+  QTimer::singleShot(2000, &splash, [&] {
+    openAfterTwoSeconds = splash.isVisible();
+    QTest::keyClick(&splash, Qt::Key_A);
+  });
+  RunModal(splash);
+  QVERIFY(openAfterTwoSeconds);
+  QCOMPARE(splash.result(), int(QDialog::Accepted));
+}
+
+void SplashWindowTest::clickOnALabelCloses() {
+  for (const char* name : {"lblTitle", "lblVersion", "lblQuest", "Label1", "Picture1", "Picture2"}) {
+    SplashWindow splash(false);
+    QTimer::singleShot(0, &splash, [&splash, name] {
+      QTest::mouseClick(splash.findChild<QLabel*>(name), Qt::LeftButton);
+    });
+    RunModal(splash);
+    QVERIFY2(splash.result() == QDialog::Accepted, name);
+  }
+}
+
+void SplashWindowTest::checkBoxIsTheChoiceForNextTime() {
+  SplashWindow splash(false);
+  QTimer::singleShot(0, &splash, [&splash] {
+    auto* check = splash.findChild<QCheckBox*>("Check1");
+    QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(6, check->height() / 2));
+    QVERIFY(splash.isVisible());
+    QTest::mouseClick(splash.findChild<QLabel*>("Label1"), Qt::LeftButton);
+  });
+  RunModal(splash);
+  QVERIFY(splash.autoClose());
+}
+
+ZONALYST_QTEST_MAIN(SplashWindowTest)
+#include "SplashWindowTest.moc"
