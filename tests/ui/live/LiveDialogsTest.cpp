@@ -1,0 +1,219 @@
+// The Monte Carlo set-up and explanation dialogs and the save progress window.
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "../QtTestMain.h"
+#include "core/MonteCarloExplanation.h"
+#include "platform/Clipboard.h"
+#include "platform/MemorySettingsStore.h"
+#include "ui/GifProgressWindow.h"
+#include "ui/McExplainDialog.h"
+#include "ui/McSetupDialog.h"
+
+using namespace zonalyst;
+
+namespace {
+
+ui::MonteCarloValues ThreeZones() {
+  ui::MonteCarloValues values;
+  values.zoneCount = 3;
+  for (int z = 1; z <= 15; ++z) {
+    values.zoneStdDev[z] = 0.001 * z;
+    values.lastStdDev[z] = 0.0;
+  }
+  values.meanStdDev = 0.002;
+  values.lastMeanStdDev = 0.5;
+  return values;
+}
+
+template <typename T>
+T* Child(QWidget& parent, const QString& name) {
+  T* child = parent.findChild<T*>(name);
+  if (child == nullptr) qFatal("no child %s", qPrintable(name));
+  return child;
+}
+
+}  // namespace
+
+class LiveDialogsTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void setupShowsCalculatedLastAndManualColumnsForTheZonesInUse() {
+    ui::MonteCarloValues values = ThreeZones();
+    platform::Settings settings;
+    platform::MemorySettingsStore store;
+    ui::McSetupDialog dialog(values, settings, store);
+    dialog.show();
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Monte Carlo Setup"));
+    QCOMPARE(Child<QLabel>(dialog, "lblzonenum_2")->text(), QStringLiteral("Std Dev Zone 3"));
+    QCOMPARE(Child<QLabel>(dialog, "lblCalc_1")->text(), QStringLiteral("0.0020"));
+    QCOMPARE(Child<QLabel>(dialog, "lbLast_1")->text(), QStringLiteral("0.0000"));
+    QCOMPARE(Child<QLineEdit>(dialog, "txtMan_1")->text(), QStringLiteral("0.0020"));
+    QCOMPARE(Child<QLineEdit>(dialog, "Text1_0")->text(), QStringLiteral("0.0020"));
+    QCOMPARE(Child<QLineEdit>(dialog, "Text1_1")->text(), QStringLiteral("0.0020"));
+    QCOMPARE(Child<QLineEdit>(dialog, "Text1_2")->text(), QStringLiteral("0.5000"));
+    QVERIFY(Child<QLineEdit>(dialog, "txtMan_2")->isVisible());
+    QVERIFY(!Child<QLineEdit>(dialog, "txtMan_3")->isVisible());
+    QVERIFY(!Child<QLabel>(dialog, "lblCalc_14")->isVisible());
+    QVERIFY(Child<QCheckBox>(dialog, "ChkDisplayafter")->isChecked());
+    QVERIFY(values.cancelled);
+  }
+
+  void useForAllZonesFillsOnlyTheVisibleRowsAndGoCopiesAllFifteen() {
+    ui::MonteCarloValues values = ThreeZones();
+    platform::Settings settings;
+    platform::MemorySettingsStore store;
+    ui::McSetupDialog dialog(values, settings, store);
+    dialog.show();
+    QTest::mouseClick(Child<QPushButton>(dialog, "Command1_2"), Qt::LeftButton);
+    QCOMPARE(Child<QLineEdit>(dialog, "txtMan_0")->text(), QStringLiteral("0.5000"));
+    QCOMPARE(Child<QLineEdit>(dialog, "txtMan_2")->text(), QStringLiteral("0.5000"));
+    QCOMPARE(Child<QLineEdit>(dialog, "txtMan_3")->text(), QStringLiteral("0.0040"));
+    QTest::mouseClick(Child<QPushButton>(dialog, "Command2_2"), Qt::LeftButton);
+    QVERIFY(!values.cancelled);
+    QCOMPARE(values.zoneStdDev[1], 0.5);
+    QCOMPARE(values.zoneStdDev[3], 0.5);
+    QCOMPARE(values.zoneStdDev[4], 0.004);
+    QCOMPARE(values.lastStdDev[15], 0.015);
+    QCOMPARE(values.lastMeanStdDev, 0.002);
+  }
+
+  void lastAndCalculatedButtonsRefillTheManualColumn() {
+    ui::MonteCarloValues values = ThreeZones();
+    platform::Settings settings;
+    platform::MemorySettingsStore store;
+    ui::McSetupDialog dialog(values, settings, store);
+    dialog.show();
+    QTest::mouseClick(Child<QPushButton>(dialog, "Command2_0"), Qt::LeftButton);
+    QCOMPARE(Child<QLineEdit>(dialog, "txtMan_0")->text(), QStringLiteral("0.0000"));
+    QCOMPARE(Child<QLineEdit>(dialog, "txtMan_9")->text(), QStringLiteral("0.0000"));
+    QTest::mouseClick(Child<QPushButton>(dialog, "Command2_1"), Qt::LeftButton);
+    QCOMPARE(Child<QLineEdit>(dialog, "txtMan_9")->text(), QStringLiteral("0.0100"));
+  }
+
+  void cancelChangesNothing() {
+    ui::MonteCarloValues values = ThreeZones();
+    const ui::MonteCarloValues before = values;
+    platform::Settings settings;
+    platform::MemorySettingsStore store;
+    ui::McSetupDialog dialog(values, settings, store);
+    dialog.show();
+    QTest::mouseClick(Child<QPushButton>(dialog, "Command1_2"), Qt::LeftButton);
+    QTest::mouseClick(Child<QPushButton>(dialog, "Command3"), Qt::LeftButton);
+    QVERIFY(values.cancelled);
+    QCOMPARE(values.zoneStdDev, before.zoneStdDev);
+    QCOMPARE(values.lastStdDev, before.lastStdDev);
+    QCOMPARE(values.lastMeanStdDev, before.lastMeanStdDev);
+    QVERIFY(store.values().empty());
+  }
+
+  void editingFiltersMovesReformatsAndUpdatesTheManualMean() {
+    ui::MonteCarloValues values = ThreeZones();
+    platform::Settings settings;
+    platform::MemorySettingsStore store;
+    ui::McSetupDialog dialog(values, settings, store);
+    dialog.show();
+    dialog.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QLineEdit* first = Child<QLineEdit>(dialog, "txtMan_0");
+    first->setFocus();
+    QCOMPARE(first->palette().color(QPalette::Base), QColor(0, 0, 255));
+    QVERIFY(first->selectedText() == first->text());
+    QTest::keyClicks(first, QStringLiteral("x.3.25"));
+    QCOMPARE(first->text(), QStringLiteral(".325"));
+    QTest::keyClick(first, Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), Child<QLineEdit>(dialog, "txtMan_1"));
+    QCOMPARE(first->palette().color(QPalette::Base), QColor(Qt::black));
+    QCOMPARE(first->text(), QStringLiteral("0.3250"));
+    // (0.325 + 0.002 + 0.003) / 3
+    QCOMPARE(Child<QLineEdit>(dialog, "Text1_1")->text(), QStringLiteral("0.1100"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    QCOMPARE(QApplication::focusWidget(), first);
+    QTest::keyClick(first, Qt::Key_Down);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QCOMPARE(QApplication::focusWidget(), Child<QLineEdit>(dialog, "txtMan_2"));
+  }
+
+  void displayAfterIsStoredAtOnce() {
+    ui::MonteCarloValues values = ThreeZones();
+    platform::Settings settings;
+    platform::MemorySettingsStore store;
+    ui::McSetupDialog dialog(values, settings, store);
+    dialog.show();
+    QTest::mouseClick(Child<QCheckBox>(dialog, "ChkDisplayafter"), Qt::LeftButton);
+    QCOMPARE(store.read("Global", "Show_MC_Dialog"), std::string("True"));
+    QVERIFY(settings.showMcDialog);
+    QTest::mouseClick(Child<QCheckBox>(dialog, "ChkDisplayafter"), Qt::LeftButton);
+    QCOMPARE(store.read("Global", "Show_MC_Dialog"), std::string("False"));
+    QVERIFY(!settings.showMcDialog);
+  }
+
+  void explanationStatesTheRangesInTheUsersLocale() {
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    ChartRange strehl;
+    strehl.lower68 = 85;
+    strehl.upper68 = 90;
+    strehl.lower95 = 80;
+    strehl.upper95 = 93;
+    ChartRange rms;
+    rms.lower68 = 12;
+    rms.upper68 = 15;
+    platform::MemoryClipboard clipboard;
+    platform::Settings settings;
+    platform::MemorySettingsStore store;
+    auto* dialog = new ui::McExplainDialog(ExplainMonteCarlo(strehl, rms), "raw\r\n", clipboard, settings, store);
+    dialog->show();
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    QVERIFY(!dialog->isModal());
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("Monte Carlo Results Explained"));
+    const QString text = Child<QLabel>(*dialog, "Label1")->text();
+    QVERIFY(text.startsWith(QStringLiteral("\nMove this window to make sure you can see the Monte Carlo Chart.\n\n")));
+    QVERIFY(text.contains(QStringLiteral("+/- 1 sigma results in a Strehl between 0,85 and 0,9\n")));
+    QVERIFY(text.contains(QStringLiteral("+/- 2 sigma results in a Strehl between 0,8 and 0,93\n")));
+    QVERIFY(text.contains(QStringLiteral("+/- 1 sigma results in an RMS surface error between 12nm and 15nm\n")));
+    QVERIFY(text.contains(QStringLiteral("+/- 2 sigma results in an RMS surface error range that this run could not "
+                                         "determine (fewer than 95% of the trials fell in the charted bins)")));
+
+    auto* copy = Child<QPushButton>(*dialog, "cmdCopy_data");
+    QCOMPARE(copy->text(), QStringLiteral("Copy RAW data to Windows CLipboard"));
+    QTest::mouseClick(copy, Qt::LeftButton);
+    QTest::mouseClick(copy, Qt::LeftButton);
+    QCOMPARE(clipboard.text(), std::string("raw\r\n"));
+
+    auto* suppress = Child<QCheckBox>(*dialog, "Check1");
+    QTest::mouseClick(suppress, Qt::LeftButton);
+    QCOMPARE(store.read("Global", "Show_MC_Dialog"), std::string("True"));
+    QTest::mouseClick(suppress, Qt::LeftButton);
+    QCOMPARE(store.read("Global", "Show_MC_Dialog"), std::string("False"));
+
+    QPointer<ui::McExplainDialog> guard(dialog);
+    QTest::mouseClick(Child<QPushButton>(*dialog, "OKButton"), Qt::LeftButton);
+    QTRY_VERIFY(guard.isNull());
+  }
+
+  void progressWindowRetitlesAndLengthensItsBlueBar() {
+    ui::GifProgressWindow progress;
+    progress.show();
+    QCOMPARE(progress.objectName(), QStringLiteral("Gif_Prog"));
+    progress.showProgress(0);
+    QCOMPARE(progress.windowTitle(), QStringLiteral("Saving image 0% Complete"));
+    QCOMPARE(progress.bar().pixelColor(0, 0), QColor(Qt::white));
+    progress.showProgress(50);
+    QCOMPARE(progress.windowTitle(), QStringLiteral("Saving image 50% Complete"));
+    QCOMPARE(progress.bar().pixelColor(149, 10), QColor(0, 0, 255));
+    QCOMPARE(progress.bar().pixelColor(150, 10), QColor(Qt::white));
+    // Cumulative: a smaller value later does not erase the bar.
+    progress.showProgress(10);
+    QCOMPARE(progress.bar().pixelColor(149, 19), QColor(0, 0, 255));
+    progress.showProgress(100);
+    QCOMPARE(progress.bar().pixelColor(ui::GifProgressWindow::kBarWidth - 1, 0), QColor(0, 0, 255));
+  }
+};
+
+ZONALYST_QTEST_MAIN(LiveDialogsTest)
+#include "LiveDialogsTest.moc"

@@ -1,0 +1,176 @@
+// The analysis panels in the real window: sliders, captions, result labels, first visits.
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QTest>
+
+#include "../QtTestMain.h"
+#include "LiveFixture.h"
+#include "ui/AnalysisPanel.h"
+#include "ui/MilliesLacroixPanel.h"
+#include "ui/SpotDiffractionPanel.h"
+#include "ui/StarTestPanel.h"
+
+using namespace zonalyst;
+using test::LiveFixture;
+
+class LivePanelsTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void f4RecentresTheSurfaceSliderAndCaptionsTheBestFit() {
+    LiveFixture f;
+    f.open(test::ScatteredFifteenZoneTest(), QStringLiteral("m.fdr"));
+    QScrollBar* slider = f.slider(QStringLiteral("HScroll1_0"));
+    QCOMPARE(slider->value(), 1500);
+    QVERIFY(f.text(QStringLiteral("Offset_0")).startsWith(QStringLiteral("Entered ROC of 2500mm + ")));
+    QVERIFY(f.text(QStringLiteral("Offset_0")).endsWith(QStringLiteral("mm = Best fit ROC")));
+    QCOMPARE(f.text(QStringLiteral("Offset_1")),
+             QStringLiteral("Offset from best fit ROC = 0 Millimeters.\nUse L/R arrows or mouse to adjust, F4 to reset"));
+    const QString bestStrehl = f.text(QStringLiteral("lblRslt_4"));
+
+    slider->setValue(0);
+    QCOMPARE(f.text(QStringLiteral("Offset_1")),
+             QStringLiteral("Offset from best fit ROC = -1.5 Millimeters.\nUse L/R arrows or mouse to adjust, F4 to reset"));
+    QVERIFY(f.text(QStringLiteral("lblRslt_4")) != bestStrehl);
+    slider->setValue(3000);
+    QVERIFY(f.text(QStringLiteral("Offset_1")).startsWith(QStringLiteral("Offset from best fit ROC = 1.5 Millimeters.")));
+    f.press(Qt::Key_F4);
+    QCOMPARE(slider->value(), 1500);
+    QCOMPARE(f.text(QStringLiteral("lblRslt_4")), bestStrehl);
+    QCOMPARE(f.help(),
+             QStringLiteral("Offsetting ROC can help during figuring, Shorter ROC effectively raises center of mirror"));
+  }
+
+  void captionsOfEveryPanelInInches() {
+    LiveFixture f;
+    f.open(test::InchTest(), QStringLiteral("inch.fdr"));
+    QVERIFY(f.text(QStringLiteral("Offset_0")).startsWith(QStringLiteral("Entered ROC of 64\" + ")));
+    QVERIFY(f.text(QStringLiteral("Offset_0")).endsWith(QStringLiteral("\" = Best fit ROC")));
+    f.slider(QStringLiteral("HScroll1_0"))->setValue(0);
+    QCOMPARE(f.text(QStringLiteral("Offset_1")),
+             QStringLiteral("Offset from best fit ROC = -0.059 Inches.\nUse L/R arrows or mouse to adjust, F4 to reset"));
+    f.press(Qt::Key_F6);
+    QVERIFY(f.text(QStringLiteral("Offset_2")).startsWith(QStringLiteral("Entered ROC of 64\" + ")));
+    f.slider(QStringLiteral("HScroll1_1"))->setValue(3000);
+    QCOMPARE(f.text(QStringLiteral("Offset_3")),
+             QStringLiteral("Offset from best fit ROC = 0.059 Inches.\nUse L/R arrows or mouse to adjust, F6 to reset"));
+    f.press(Qt::Key_F7);
+    QVERIFY(f.text(QStringLiteral("Offset_4")).endsWith(QStringLiteral("\" = Best fit ROC")));
+    QCOMPARE(f.text(QStringLiteral("Offset_5")),
+             QStringLiteral("Offset from best fit ROC = 0 Inches.\nUse L/R arrows or mouse to adjust, F7 to reset"));
+    f.press(Qt::Key_F8);
+    QCOMPARE(f.text(QStringLiteral("Offset_6")), QStringLiteral("DeFocus Amount"));
+    f.slider(QStringLiteral("HScroll1_3"))->setValue(4);
+    QCOMPARE(f.text(QStringLiteral("Offset_7")), QStringLiteral("4 Waves Defocus"));
+  }
+
+  void captionsOfTheOffsetPanelsInMillimetres() {
+    LiveFixture f;
+    f.open(test::ScatteredFifteenZoneTest(), QStringLiteral("m.fdr"));
+    f.press(Qt::Key_F6);
+    QCOMPARE(f.slider(QStringLiteral("HScroll1_1"))->value(), 1500);
+    QVERIFY(f.text(QStringLiteral("Offset_2")).startsWith(QStringLiteral("Entered ROC of 2500mm + ")));
+    f.slider(QStringLiteral("HScroll1_1"))->setValue(1400);
+    QCOMPARE(f.text(QStringLiteral("Offset_3")),
+             QStringLiteral("Offset from best fit ROC = -0.1 Millimeters.\nUse L/R arrows or mouse to adjust, F6 to reset"));
+    f.press(Qt::Key_F6);
+    QCOMPARE(f.slider(QStringLiteral("HScroll1_1"))->value(), 1500);
+    f.press(Qt::Key_F7);
+    f.slider(QStringLiteral("HScroll1_2"))->setValue(1510);
+    QCOMPARE(f.text(QStringLiteral("Offset_5")),
+             QStringLiteral("Offset from best fit ROC = 0.01 Millimeters.\nUse L/R arrows or mouse to adjust, F7 to reset"));
+  }
+
+  void upAndDownNeverMoveASlider() {
+    LiveFixture f;
+    f.open(test::ScatteredFifteenZoneTest(), QStringLiteral("m.fdr"));
+    QScrollBar* slider = f.slider(QStringLiteral("HScroll1_0"));
+    QCOMPARE(QApplication::focusWidget(), slider);
+    f.press(Qt::Key_Up);
+    f.press(Qt::Key_Down);
+    QCOMPARE(slider->value(), 1500);
+    f.press(Qt::Key_Right);
+    QCOMPARE(slider->value(), 1501);
+    f.press(Qt::Key_PageUp);
+    QCOMPARE(slider->value(), 1511);
+    f.press(Qt::Key_Left);
+    QCOMPARE(slider->value(), 1510);
+    QCOMPARE(f.text(QStringLiteral("Offset_1")).section(QLatin1Char('\n'), 0, 0),
+             QStringLiteral("Offset from best fit ROC = 0.01 Millimeters."));
+  }
+
+  void f5RunsTheSurfaceAnalysisFirstAndFillsItsResultLabels() {
+    LiveFixture f;
+    f.open(test::ScatteredFifteenZoneTest(), QStringLiteral("m.fdr"));
+    QStringList surface;
+    for (int i = 0; i <= 5; ++i) surface << f.text(QStringLiteral("lblRslt_%1").arg(i));
+    f.slider(QStringLiteral("HScroll1_0"))->setValue(200);
+    f.press(Qt::Key_F5);
+    QCOMPARE(f.window->currentPanel(), 5);
+    const int mlLabels[6] = {29, 28, 27, 26, 25, 24};
+    for (int k = 0; k < 6; ++k) QCOMPARE(f.text(QStringLiteral("lblRslt_%1").arg(mlLabels[k])), surface[k]);
+    QScrollBar* shift = f.slider(QStringLiteral("HScroll1_4"));
+    QCOMPARE(QApplication::focusWidget(), shift);
+    QVERIFY(f.text(QStringLiteral("LblML")).startsWith(
+        QStringLiteral("NOTE, These plots DO NOT represent the surface profile of your optic.\n")));
+    const plot::PixelImage before = f.live.milliesLacroix->view().pictureImage();
+    shift->setValue(100);
+    QVERIFY(f.live.milliesLacroix->view().pictureImage().pixels != before.pixels);
+  }
+
+  void firstStarVisitShowsDefocusZeroAndObstructionThirtyThree() {
+    LiveFixture f;
+    f.open(test::ScatteredFifteenZoneTest(), QStringLiteral("m.fdr"));
+    QScrollBar* defocus = f.slider(QStringLiteral("HScroll1_3"));
+    QScrollBar* obstruction = f.slider(QStringLiteral("HScroll2"));
+    QCOMPARE(defocus->value(), 20);
+    QCOMPARE(obstruction->value(), 99);
+    f.press(Qt::Key_F8);
+    QCOMPARE(defocus->value(), 0);
+    QCOMPARE(obstruction->value(), 33);
+    QCOMPARE(f.text(QStringLiteral("Offset_7")), QStringLiteral("0 Waves Defocus"));
+    QCOMPARE(f.text(QStringLiteral("Offset_9")), QStringLiteral("33%"));
+    auto* detail = f.window->findChild<QCheckBox*>(QStringLiteral("ChkDetail"));
+    QVERIFY(!detail->isChecked());
+    // Any slider of the array sets "High Detail" by the defocus slider.
+    defocus->setValue(3);
+    QVERIFY(detail->isChecked());
+    defocus->setValue(0);
+    QVERIFY(!detail->isChecked());
+    // A second visit leaves positions that are not the starting ones.
+    obstruction->setValue(20);
+    defocus->setValue(6);
+    f.press(Qt::Key_F4);
+    f.press(Qt::Key_F8);
+    QCOMPARE(defocus->value(), 6);
+    QCOMPARE(obstruction->value(), 20);
+    QCOMPARE(f.help(),
+             QStringLiteral("Use Arrow keys or Mouse to select waves of defocus for star test"));
+  }
+
+  void spotPanelDrawsWithoutObstructionOnEntry() {
+    LiveFixture f;
+    f.open(test::ScatteredFifteenZoneTest(), QStringLiteral("m.fdr"));
+    f.press(Qt::Key_F7);
+    ui::AnalysisPanel& view = f.live.spot->view();
+    const plot::PixelImage clear = view.pictureImage();
+    QScrollBar* obstruction = f.slider(QStringLiteral("scrlF6Obst"));
+    obstruction->setValue(40);
+    QCOMPARE(f.text(QStringLiteral("lblF6Obst_1")), QStringLiteral("40%"));
+    const plot::PixelImage obstructed = view.pictureImage();
+    QVERIFY(obstructed.pixels != clear.pixels);
+    f.press(Qt::Key_F4);
+    f.press(Qt::Key_F7);
+    QCOMPARE(obstruction->value(), 40);
+    QVERIFY(view.pictureImage().pixels == clear.pixels);
+    // The next movement of the reference slider applies the obstruction shown.
+    f.slider(QStringLiteral("HScroll1_2"))->setValue(1501);
+    f.slider(QStringLiteral("HScroll1_2"))->setValue(1500);
+    QVERIFY(view.pictureImage().pixels == obstructed.pixels);
+    QCOMPARE(f.text(QStringLiteral("lblF6Ideal_0")), QStringLiteral("- Ideal"));
+    QCOMPARE(f.text(QStringLiteral("lblF6Ideal_1")), QStringLiteral("- Actual"));
+  }
+};
+
+ZONALYST_QTEST_MAIN(LivePanelsTest)
+#include "LivePanelsTest.moc"
