@@ -14,6 +14,7 @@
 #include "io/TestFileLayout.h"
 #include "io/TestPath.h"
 #include "ui/FilePanel.h"
+#include "ui/SaveDiscardDialog.h"
 
 namespace zonalyst::test {
 
@@ -49,6 +50,8 @@ WindowFixture::WindowFixture() : folder(rig.folder()), window(&rig.start()) {
   panels.setup = window->findChild<ui::SetupPanel*>();
   panels.readings = window->findChild<ui::ReadingsPanel*>();
   panels.files->setFolder(folder);
+  // The unsaved-changes dialog itself, in place of the rig's standing answer.
+  window->setSaveQuestion(new ui::SaveDiscardQuestion(window, prompter));
 }
 
 void WindowFixture::openFile(const QString& fileName) {
@@ -83,7 +86,7 @@ QLineEdit* WindowFixture::cell(int index) const {
 
 QString WindowFixture::path(const QString& fileName) const { return QDir(folder).filePath(fileName); }
 
-SaveDiscardAnswer::SaveDiscardAnswer(QString buttonName) : buttonName_(std::move(buttonName)) {
+SaveDiscardAnswer::SaveDiscardAnswer(QStringList buttonNames) : buttonNames_(std::move(buttonNames)) {
   QObject::connect(&timer_, &QTimer::timeout, [this] { poll(); });
   timer_.start(10);
 }
@@ -91,15 +94,16 @@ SaveDiscardAnswer::SaveDiscardAnswer(QString buttonName) : buttonName_(std::move
 void SaveDiscardAnswer::poll() {
   QWidget* modal = QApplication::activeModalWidget();
   if (modal == nullptr || modal->objectName() != QStringLiteral("Save_Discard")) return;
-  timer_.stop();
   shown_ = true;
   title_ = modal->windowTitle();
   label_ = modal->findChild<QLabel*>(QStringLiteral("Label1"))->text();
-  if (buttonName_.isEmpty()) {
+  const QString buttonName = buttonNames_.takeFirst();
+  if (buttonNames_.isEmpty()) timer_.stop();
+  if (buttonName.isEmpty()) {
     modal->close();
-    return;
+  } else {
+    modal->findChild<QPushButton*>(buttonName)->click();
   }
-  modal->findChild<QPushButton*>(buttonName_)->click();
 }
 
 }  // namespace zonalyst::test

@@ -26,7 +26,7 @@ std::string WriteTestFile(const QString& folder, const QString& fileName, const 
 std::string ReadFile(const QString& path);
 
 // The window of the rig, started on the load panel pointed at the rig's folder, with
-// the data entry panels at hand.
+// the data entry panels at hand and the real unsaved-changes dialog.
 struct WindowFixture {
   WindowFixture();
 
@@ -48,11 +48,13 @@ struct WindowFixture {
   ui::DataEntryPanels panels;
 };
 
-// Answers the next Save_Discard dialog by its button (cmdDiscard, cmdOverwrite,
-// cmdSaveAs; empty: closes it by its title bar) and keeps the label it showed.
+// Answers the next Save_Discard dialog by its buttons, pressed in turn while it stays
+// open (cmdDiscard, cmdOverwrite, cmdSaveAs; an empty name closes it by its title bar),
+// and keeps the label it showed.
 class SaveDiscardAnswer {
  public:
-  explicit SaveDiscardAnswer(QString buttonName);
+  explicit SaveDiscardAnswer(QStringList buttonNames);
+  explicit SaveDiscardAnswer(const QString& buttonName) : SaveDiscardAnswer(QStringList{buttonName}) {}
   bool shown() const { return shown_; }
   QString label() const { return label_; }
   QString title() const { return title_; }
@@ -60,7 +62,7 @@ class SaveDiscardAnswer {
  private:
   void poll();
   QTimer timer_;
-  QString buttonName_;
+  QStringList buttonNames_;
   bool shown_ = false;
   QString label_;
   QString title_;

@@ -1,0 +1,294 @@
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QtTest>
+
+#include "../QtTestMain.h"
+#include "WindowFixture.h"
+#include "io/TestFileLoader.h"
+#include "ui/PanelTexts.h"
+
+using namespace zonalyst;
+using namespace zonalyst::test;
+
+namespace {
+
+MirrorTest WithRoc(double roc) {
+  MirrorTest test = SampleTest();
+  test.Roc = roc;
+  return test;
+}
+
+// Three tests a, b, c told apart by their radius of curvature.
+void WriteThreeTests(WindowFixture& f) {
+  WriteTestFile(f.folder, QStringLiteral("a.fdr"), WithRoc(101));
+  WriteTestFile(f.folder, QStringLiteral("b.fdr"), WithRoc(102));
+  WriteTestFile(f.folder, QStringLiteral("c.fdr"), WithRoc(103));
+  f.panels.files->refreshFiles();
+}
+
+void ClickNew(WindowFixture& f) {
+  QTest::mouseClick(f.window->findChild<QPushButton*>(QStringLiteral("chkNew")), Qt::LeftButton);
+}
+
+QString Help(WindowFixture& f) { return f.window->findChild<QLabel*>(QStringLiteral("LblHelp"))->text(); }
+
+}  // namespace
+
+class FilePanelTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void listsShowTestFilesOnly() {
+    WindowFixture f;
+    WriteThreeTests(f);
+    QFile(f.path(QStringLiteral("notes.txt"))).open(QIODevice::WriteOnly);
+    QDir(f.folder).mkdir(QStringLiteral("older"));
+    f.panels.files->setFolder(f.folder);
+    auto* files = f.window->findChild<QListWidget*>(QStringLiteral("File1"));
+    QCOMPARE(files->count(), 3);
+    QCOMPARE(files->item(0)->text(), QStringLiteral("a.fdr"));
+    auto* folders = f.window->findChild<QListWidget*>(QStringLiteral("Dir1"));
+    QCOMPARE(folders->item(0)->text(), QStringLiteral("/"));
+    QVERIFY(folders->item(folders->count() - 1)->text().endsWith(QStringLiteral("older")));
+    emit folders->itemActivated(folders->item(folders->count() - 1));
+    QCOMPARE(f.panels.files->folder(), QDir(f.folder).filePath(QStringLiteral("older")));
+    QCOMPARE(files->count(), 0);
+  }
+
+  void previewOfTheChosenFile() {
+    WindowFixture f;
+    WriteThreeTests(f);
+    auto* frame = f.window->findChild<QGroupBox*>(QStringLiteral("FrmSelected"));
+    auto* open = f.window->findChild<QPushButton*>(QStringLiteral("chkOpen"));
+    QVERIFY(!frame->isVisible());
+    QVERIFY(!open->isEnabled());
+    f.window->findChild<QListWidget*>(QStringLiteral("File1"))->setCurrentRow(1);
+    QVERIFY(frame->isVisible());
+    QVERIFY(open->isEnabled());
+    QCOMPARE(frame->title(), QStringLiteral("Selected File data"));
+    QVERIFY(f.window->findChild<QLabel*>(QStringLiteral("lblData_0"))->text().startsWith("Last modified: \n"));
+    QCOMPARE(f.window->findChild<QLabel*>(QStringLiteral("lblData_1"))->text(),
+             QStringLiteral("Mirror Diameter:\n8 Inches"));
+    QCOMPARE(f.window->findChild<QLabel*>(QStringLiteral("lblData_2"))->text(), QStringLiteral("Mirror ROC:\n102 Inches"));
+    QCOMPARE(f.window->findChild<QLabel*>(QStringLiteral("lblData_3"))->text(), QStringLiteral("Number of Zones\n4"));
+  }
+
+  void unreadableFileShowsSoInThePreview() {
+    WindowFixture f;
+    WriteThreeTests(f);
+    QFile bad(f.path(QStringLiteral("bad.fdr")));
+    QVERIFY(bad.open(QIODevice::WriteOnly));
+    bad.write("hello\r\n");
+    bad.close();
+    f.panels.files->refreshFiles();
+    auto* files = f.window->findChild<QListWidget*>(QStringLiteral("File1"));
+    files->setCurrentRow(0);  // a.fdr, then the broken one: no stale values
+    files->setCurrentItem(files->findItems(QStringLiteral("bad.fdr"), Qt::MatchExactly).front());
+    QCOMPARE(f.window->findChild<QLabel*>(QStringLiteral("lblData_2"))->text(), QStringLiteral("Mirror ROC:\nunreadable"));
+  }
+
+  void unreadableFolderLeavesTheListEmpty() {
+    WindowFixture f;
+    WriteThreeTests(f);
+    const QString missing = QDir(f.folder).filePath(QStringLiteral("gone"));
+    f.panels.files->setFolder(missing);
+    QCOMPARE(f.window->findChild<QListWidget*>(QStringLiteral("File1"))->count(), 0);
+    QCOMPARE(Help(f), QStringLiteral("The folder ") + missing + QStringLiteral(" cannot be read; choose another one"));
+  }
+
+  void openingShowsTheSurfaceErrorPanelWithoutChecks() {
+    WindowFixture f;
+    WriteTestFile(f.folder, QStringLiteral("zero.fdr"), WithRoc(0));
+    f.panels.files->refreshFiles();
+    f.window->findChild<QListWidget*>(QStringLiteral("File1"))->setCurrentRow(0);
+    f.window->findChild<QListWidget*>(QStringLiteral("File1"))->setFocus();
+    f.press(Qt::Key_Return);  // Enter in the file list opens
+    QCOMPARE(f.window->currentPanel(), int{ui::kSurfaceErrorPanel});
+    QVERIFY(f.prompter.messages().empty());
+    QCOMPARE(f.window->state().fileName, QStringLiteral("zero.fdr"));
+    f.press(Qt::Key_F2);
+    f.press(Qt::Key_F4);
+    QCOMPARE(f.prompter.messageTexts(),
+             QStringList{QStringLiteral("Excuse ME, You have entered 0 for your ROC, That can't be right :)")});
+    QCOMPARE(f.window->currentPanel(), int{ui::kSetupPanel});
+  }
+
+  void previousOnTheFirstAndNextOnTheLast() {
+    WindowFixture f;
+    WriteThreeTests(f);
+    f.openFile(QStringLiteral("a.fdr"));
+    f.press(Qt::Key_Z);
+    QCOMPARE(f.window->state().fileName, QStringLiteral("a.fdr"));
+    f.press(Qt::Key_X);
+    QCOMPARE(f.window->state().fileName, QStringLiteral("b.fdr"));
+    QCOMPARE(f.window->state().test.Roc, 102.0);
+    f.press(Qt::Key_X);
+    f.press(Qt::Key_X);
+    QCOMPARE(f.window->state().fileName, QStringLiteral("c.fdr"));
+    QCOMPARE(f.window->state().test.Roc, 103.0);
+    QCOMPARE(f.window->state().filePosition, 2);
+    QCOMPARE(f.window->currentPanel(), int{ui::kSurfaceErrorPanel});
+    QVERIFY(f.prompter.messages().empty());
+  }
+
+  void steppingSavesAChangedTestFirst() {
+    WindowFixture f;
+    WriteThreeTests(f);
+    f.openFile(QStringLiteral("a.fdr"));
+    f.press(Qt::Key_F2);
+    f.box(4)->setFocus();
+    f.type(QStringLiteral("99"));
+    SaveDiscardAnswer overwrite(QStringLiteral("cmdOverwrite"));
+    f.press(Qt::Key_X);  // the box being edited commits before the save
+    QVERIFY(overwrite.shown());
+    QCOMPARE(io::LoadTestFile(f.folder.toStdString(), "a.fdr").test->Roc, 99.0);
+    QCOMPARE(f.window->state().fileName, QStringLiteral("b.fdr"));
+    QCOMPARE(f.window->currentPanel(), int{ui::kSetupPanel});
+    QCOMPARE(f.box(4)->text(), QStringLiteral("102"));
+  }
+
+  void failedSaveWhileSteppingKeepsTheTestOpen() {
+    WindowFixture f;
+    const QString sub = QDir(f.folder).filePath(QStringLiteral("sub"));
+    QDir(f.folder).mkdir(QStringLiteral("sub"));
+    WriteTestFile(sub, QStringLiteral("a.fdr"), WithRoc(101));
+    WriteTestFile(sub, QStringLiteral("b.fdr"), WithRoc(102));
+    f.panels.files->setFolder(sub);
+    f.openFile(QStringLiteral("a.fdr"));
+    f.press(Qt::Key_F2);
+    f.box(4)->setFocus();
+    f.type(QStringLiteral("99"));
+    f.press(Qt::Key_Return);
+    QVERIFY(QDir(sub).removeRecursively());
+    f.prompter.clear();
+    f.press(Qt::Key_X);
+    QCOMPARE(f.prompter.messages().size(), std::size_t{1});
+    const QString report = f.prompter.messages()[0].text;
+    QVERIFY2(report.startsWith(QStringLiteral("The test could not be saved to ") + QDir(sub).filePath("a.fdr") + ".\r\n"),
+             qPrintable(report));
+    QVERIFY(report.endsWith(QStringLiteral("\r\nThe test stays open; nothing was lost.")));
+    QCOMPARE(f.prompter.messages()[0].icon, ui::MessageIcon::Critical);
+    QCOMPARE(f.window->state().fileName, QStringLiteral("a.fdr"));
+    QCOMPARE(f.window->state().test.Roc, 99.0);
+    QCOMPARE(f.window->currentPanel(), int{ui::kSetupPanel});
+  }
+
+  void newTestUnderAnExistingNameAsksBeforeOverwriting() {
+    WindowFixture f;
+    WriteThreeTests(f);
+    const std::string before = ReadFile(f.path(QStringLiteral("a.fdr")));
+    f.prompter.answerInput(QStringLiteral("a"));
+    f.prompter.answerMessage(ui::MessageAnswer::Ok);
+    ClickNew(f);
+    QCOMPARE(f.prompter.inputs()[0].title, QStringLiteral("Create New Fdr file"));
+    QCOMPARE(f.prompter.inputs()[0].prompt, QStringLiteral("Enter New File Name (without .fdr!)"));
+    QCOMPARE(f.prompter.messages()[0].text,
+             QStringLiteral("File name already exists, what now?\r\nPress Ok to erase existing file and start new file\r\n"
+                            "Press Cancel to try a new file name"));
+    QCOMPARE(f.prompter.messages()[0].title, QStringLiteral("File Already Exists!"));
+    QCOMPARE(f.prompter.messages()[0].buttons, ui::MessageButtons::OkCancel);
+    QCOMPARE(f.window->currentPanel(), int{ui::kSetupPanel});
+    QCOMPARE(f.window->state().fileName, QStringLiteral("a.fdr"));
+    QCOMPARE(f.box(4)->text(), QStringLiteral("128"));
+    QCOMPARE(f.box(0)->text(), QStringLiteral("4"));
+
+    SaveDiscardAnswer discard(QStringLiteral("cmdDiscard"));
+    f.press(Qt::Key_F1);
+    QVERIFY(discard.shown());
+    QCOMPARE(discard.title(), QStringLiteral("Save Changes?"));
+    QCOMPARE(discard.label(), QStringLiteral("The contents of file a.fdr have changed, what do you want to do now?"));
+    QCOMPARE(ReadFile(f.path(QStringLiteral("a.fdr"))), before);
+    QCOMPARE(f.window->currentPanel(), int{ui::kLoadPanel});
+    QVERIFY(!f.window->state().testOpen());
+  }
+
+  void cancelOnAnExistingNameAsksAgain() {
+    WindowFixture f;
+    WriteThreeTests(f);
+    f.prompter.answerInput(QStringLiteral("b"));
+    f.prompter.answerMessage(ui::MessageAnswer::Cancel);
+    f.prompter.answerInput(QString());
+    ClickNew(f);
+    QCOMPARE(f.prompter.inputs().size(), std::size_t{2});
+    QCOMPARE(f.window->currentPanel(), int{ui::kLoadPanel});
+    QVERIFY(!f.window->state().testOpen());
+  }
+
+  void nameWithTheExtensionIsRefused() {
+    WindowFixture f;
+    f.prompter.answerInput(QStringLiteral("new.fdr"));
+    f.prompter.answerMessage(ui::MessageAnswer::Ok);
+    f.prompter.answerInput(QStringLiteral("new"));
+    ClickNew(f);
+    QCOMPARE(f.prompter.messageTexts(), QStringList{QStringLiteral("File name is not valid, try again")});
+    QCOMPARE(f.prompter.messages()[0].title, QStringLiteral("Try again"));
+    QCOMPARE(f.window->state().fileName, QStringLiteral("new.fdr"));
+    QVERIFY(!QFile::exists(f.path(QStringLiteral("new.fdr"))));
+    // A name not yet on disk is written at the next save without a question.
+    SaveDiscardAnswer none(QStringLiteral("cmdDiscard"));
+    f.press(Qt::Key_F1);
+    QVERIFY(!none.shown());
+    const io::LoadResult written = io::LoadTestFile(f.folder.toStdString(), "new.fdr");
+    QVERIFY(written.ok());
+    QCOMPARE(written.test->Roc, 128.0);
+    QCOMPARE(written.test->Diameter, 8.0);
+    QCOMPARE(written.test->DesiredConic, -1.0);
+  }
+
+  void saveAsOverAnExistingNameWritesThatFile() {
+    WindowFixture f;
+    WriteThreeTests(f);
+    const std::string a = ReadFile(f.path(QStringLiteral("a.fdr")));
+    f.openFile(QStringLiteral("a.fdr"));
+    f.press(Qt::Key_F2);
+    f.box(4)->setFocus();
+    f.type(QStringLiteral("77"));
+    f.press(Qt::Key_Return);
+    f.prompter.answerInput(QString());  // an empty answer leaves the choice open
+    f.prompter.answerInput(QStringLiteral("c"));
+    f.prompter.answerMessage(ui::MessageAnswer::Ok);
+    SaveDiscardAnswer saveAs({QStringLiteral("cmdSaveAs"), QStringLiteral("cmdSaveAs")});
+    f.press(Qt::Key_F1);
+    QVERIFY(saveAs.shown());
+    QCOMPARE(f.prompter.inputs().size(), std::size_t{2});
+    QCOMPARE(io::LoadTestFile(f.folder.toStdString(), "c.fdr").test->Roc, 77.0);
+    QCOMPARE(ReadFile(f.path(QStringLiteral("a.fdr"))), a);
+  }
+
+  void closingTheQuestionDiscards() {
+    WindowFixture f;
+    WriteThreeTests(f);
+    const std::string a = ReadFile(f.path(QStringLiteral("a.fdr")));
+    f.openFile(QStringLiteral("a.fdr"));
+    f.press(Qt::Key_F2);
+    f.box(4)->setFocus();
+    f.type(QStringLiteral("77"));
+    SaveDiscardAnswer close{QStringList{QString()}};
+    f.press(Qt::Key_F1);
+    QVERIFY(close.shown());
+    QCOMPARE(ReadFile(f.path(QStringLiteral("a.fdr"))), a);
+  }
+
+  void unchangedTestSavesNothingAndAsksNothing() {
+    WindowFixture f;
+    WriteThreeTests(f);
+    const QDateTime written = QFileInfo(f.path(QStringLiteral("b.fdr"))).lastModified();
+    f.openFile(QStringLiteral("b.fdr"));
+    f.press(Qt::Key_F2);
+    f.press(Qt::Key_F3);
+    SaveDiscardAnswer none(QStringLiteral("cmdOverwrite"));
+    f.press(Qt::Key_F1);
+    QVERIFY(!none.shown());
+    QVERIFY(f.prompter.messages().empty());
+    QCOMPARE(QFileInfo(f.path(QStringLiteral("b.fdr"))).lastModified(), written);
+    QCOMPARE(QDir(f.folder).entryList(QDir::Files).size(), 3);
+  }
+};
+
+ZONALYST_QTEST_MAIN(FilePanelTest)
+#include "FilePanelTest.moc"
