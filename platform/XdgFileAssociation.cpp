@@ -22,11 +22,13 @@ QStringList ReadLines(const QString& path) {
   return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
 }
 
-void WriteText(const QString& path, const QString& text) {
+void WriteBytes(const QString& path, const QByteArray& bytes) {
   QDir().mkpath(QFileInfo(path).absolutePath());
   QFile file(path);
-  if (file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) file.write(text.toUtf8());
+  if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) file.write(bytes);
 }
+
+void WriteText(const QString& path, const QString& text) { WriteBytes(path, text.toUtf8()); }
 
 // The value of key in [group] of a desktop-style file, or empty.
 QString GroupValue(const QStringList& lines, const QString& group, const QString& key) {
@@ -104,16 +106,10 @@ void RefreshCache(const QString& tool, const QString& folder) {
   if (!QStandardPaths::findExecutable(tool).isEmpty()) QProcess::execute(tool, {folder});
 }
 
-QString MimePackage() {
-  return QStringLiteral(
-             "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-             "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
-             "  <mime-type type=\"%1\">\n"
-             "    <comment>Zonalyst File</comment>\n"
-             "    <glob pattern=\"*.fdr\"/>\n"
-             "  </mime-type>\n"
-             "</mime-info>\n")
-      .arg(QString::fromLatin1(XdgFileAssociation::kMimeType));
+// The MIME type definition, the one also installed with the program.
+QByteArray MimePackage() {
+  QFile file(QStringLiteral(":/zonalyst/zonalyst-mime.xml"));
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QString DesktopEntry(const QString& programPath) {
@@ -125,7 +121,7 @@ QString DesktopEntry(const QString& programPath) {
              "Exec=%1\n"
              "Icon=zonalyst\n"
              "Terminal=false\n"
-             "Categories=Science;Education;\n"
+             "Categories=Science;Astronomy;\n"
              "MimeType=%2;\n")
       .arg(DesktopExecLine(programPath), QString::fromLatin1(XdgFileAssociation::kMimeType));
 }
@@ -182,7 +178,7 @@ AssociationLookup XdgFileAssociation::find() {
 
 void XdgFileAssociation::registerAssociation() {
   const QString data = UserDataFolder();
-  WriteText(data + "/mime/packages/zonalyst.xml", MimePackage());
+  WriteBytes(data + "/mime/packages/zonalyst.xml", MimePackage());
   WriteText(data + "/applications/" + kDesktopFile, DesktopEntry(programPath_));
   const QString mimeApps = data + "/applications/mimeapps.list";
   WriteText(mimeApps, WithGroupValue(ReadLines(mimeApps), QString::fromLatin1(kDefaultGroup),

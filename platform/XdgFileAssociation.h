@@ -19,7 +19,7 @@ class XdgFileAssociation final : public FileAssociation {
   AssociationLookup find() override;
   void registerAssociation() override;
 
-  static constexpr const char* kMimeType = "application/x-zonalyst-test";
+  static constexpr const char* kMimeType = "application/x-zonalyst-test";  // as data/zonalyst-mime.xml defines it
   static constexpr const char* kDesktopFile = "zonalyst.desktop";
 
  private:
