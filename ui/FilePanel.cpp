@@ -75,7 +75,12 @@ FilePanel::FilePanel(MainWindow& window, QWidget* parent) : PanelContent(parent)
   connect(drives_, &QComboBox::textActivated, this, &FilePanel::setFolder);
   connect(folders_, &QListWidget::itemActivated, this,
           [this](QListWidgetItem* item) { setFolder(item->data(kPathRole).toString()); });
-  connect(files_, &QListWidget::currentRowChanged, this, &FilePanel::showPreview);
+  // Selection, not the current row: a list that takes the focus makes its first entry
+  // current without the user having chosen it.
+  connect(files_, &QListWidget::itemSelectionChanged, this, [this] {
+    const QList<QListWidgetItem*> chosen = files_->selectedItems();
+    if (!chosen.isEmpty()) showPreview(files_->row(chosen.front()));
+  });
   connect(files_, &QListWidget::itemDoubleClicked, this, &FilePanel::openSelected);
   connect(open_, &QPushButton::clicked, this, &FilePanel::openSelected);
   connect(create_, &QPushButton::clicked, this, &FilePanel::createNewTest);
@@ -169,8 +174,9 @@ void FilePanel::showPreview(int row) {
 }
 
 void FilePanel::openSelected() {
-  QListWidgetItem* item = files_->currentItem();
-  if (item == nullptr) return;
+  const QList<QListWidgetItem*> chosen = files_->selectedItems();
+  if (chosen.isEmpty()) return;
+  QListWidgetItem* item = chosen.front();
   if (window_.openTest(folder_, item->text())) window_.showOpenedTest();
 }
 

@@ -71,7 +71,10 @@ void SetupPanel::buildLayout() {
   auto* zones = new QGridLayout;
   for (int column = 0; column < 4; ++column) {
     zoneHeaders_[column] = new QLabel(QString::fromLatin1(kZoneHeaders[column]), this);
-    zoneHeaders_[column]->setWordWrap(column > 0);
+    if (column > 0) {
+      zoneHeaders_[column]->setWordWrap(true);
+      zoneHeaders_[column]->setMaximumWidth(boxes_[kFirstZoneBox]->width());
+    }
     zoneHeaders_[column]->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
     zones->addWidget(zoneHeaders_[column], 0, column);
   }

@@ -287,6 +287,16 @@ class FilePanelTest : public QObject {
     QVERIFY(f.prompter.messages().empty());
     QCOMPARE(QFileInfo(f.path(QStringLiteral("b.fdr"))).lastModified(), written);
     QCOMPARE(QDir(f.folder).entryList(QDir::Files).size(), 3);
+
+    // Back on the load panel a click on a file offers it for opening again.
+    auto* files = f.window->findChild<QListWidget*>(QStringLiteral("File1"));
+    auto* open = f.window->findChild<QPushButton*>(QStringLiteral("chkOpen"));
+    QVERIFY(!open->isEnabled());
+    QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(files->item(0)).center());
+    QVERIFY(open->isEnabled());
+    QCOMPARE(f.window->findChild<QLabel*>(QStringLiteral("lblData_2"))->text(), QStringLiteral("Mirror ROC:\n101 Inches"));
+    QTest::mouseClick(open, Qt::LeftButton);
+    QCOMPARE(f.window->state().fileName, QStringLiteral("a.fdr"));
   }
 };
 
