@@ -18,6 +18,9 @@ ExitPanel::ExitPanel(QWidget* parent)
   abort_->setObjectName(QStringLiteral("chkAbort"));
   exit_->setCheckable(true);
   abort_->setCheckable(true);
+  // Enter presses the focused button, as Space does.
+  exit_->setAutoDefault(true);
+  abort_->setAutoDefault(true);
   autoExit_->setGeometry(234, 120, 300, 24);
   exit_->setGeometry(284, 170, 200, 48);
   abort_->setGeometry(284, 240, 200, 48);

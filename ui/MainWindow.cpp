@@ -67,7 +67,8 @@ MainWindow::MainWindow(WindowServices services, QWidget* parent)
   help_->setFrameShape(QFrame::StyledPanel);
   help_->setWordWrap(true);
   setPanelCaptions();
-  showOnly(kExitPanel);
+  // No panel is on show until start-up switches to the first one.
+  for (QGroupBox* frame : frames_) frame->hide();
   enableButtons();
   qApp->installEventFilter(this);
 }

@@ -66,6 +66,8 @@ SplashWindow::SplashWindow(bool autoClose, QWidget* owner)
   layout->addWidget(check_, 4, 0, 1, 3, Qt::AlignHCenter);
 
   for (QLabel* label : findChildren<QLabel*>()) label->installEventFilter(this);
+  // Any key closes the window, even while the check box has the focus.
+  check_->installEventFilter(this);
   connect(timer_, &QTimer::timeout, this, &QDialog::accept);
   if (autoClose) timer_->start();
 }
@@ -81,7 +83,8 @@ void SplashWindow::keyPressEvent(QKeyEvent* /*event*/) { accept(); }
 void SplashWindow::mousePressEvent(QMouseEvent* /*event*/) { accept(); }
 
 bool SplashWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::MouseButtonPress) {
+  const bool labelClick = event->type() == QEvent::MouseButtonPress && watched != check_;
+  if (labelClick || event->type() == QEvent::KeyPress) {
     accept();
     return true;
   }

@@ -23,6 +23,7 @@ class SplashWindowTest : public QObject {
   void textsAndVersion();
   void closesAfterOneSecondWhenAutoClosing();
   void waitsForAKeyOtherwise();
+  void keyOnTheCheckBoxClosesToo();
   void clickOnALabelCloses();
   void checkBoxIsTheChoiceForNextTime();
 };
@@ -65,6 +66,18 @@ void SplashWindowTest::waitsForAKeyOtherwise() {
   RunModal(splash);
   QVERIFY(openAfterTwoSeconds);
   QCOMPARE(splash.result(), int(QDialog::Accepted));
+}
+
+void SplashWindowTest::keyOnTheCheckBoxClosesToo() {
+  SplashWindow splash(false);
+  auto* check = splash.findChild<QCheckBox*>("Check1");
+  QTimer::singleShot(0, &splash, [check] {
+    check->setFocus();
+    QTest::keyClick(check, Qt::Key_Space);
+  });
+  RunModal(splash);
+  QCOMPARE(splash.result(), int(QDialog::Accepted));
+  QVERIFY(!splash.autoClose());
 }
 
 void SplashWindowTest::clickOnALabelCloses() {
