@@ -13,7 +13,8 @@ QLineEdit* MakeEntryBox(QWidget* parent, const QString& objectName, QObject* eve
   auto* box = new QLineEdit(parent);
   box->setObjectName(objectName);
   box->setReadOnly(true);
-  box->setFixedWidth(110);
+  // Fifteen zone rows and their headers fit a panel frame at this height.
+  box->setFixedSize(110, 22);
   box->installEventFilter(eventFilter);
   ShowFocused(box, false);
   return box;

@@ -45,6 +45,8 @@ ReadingsPanel::ReadingsPanel(MirrorTest& test, platform::Clipboard& clipboard, Q
     cells_[cell] = MakeEntryBox(this, QStringLiteral("lblF3Kedata_%1").arg(cell), this);
     cells_[cell]->setProperty("cell", cell);
     cells_[cell]->setReadOnly(IsToggle(cell));
+    // Four reading columns and the side column share the panel's width.
+    cells_[cell]->setFixedWidth(IsReadingCell(cell) ? 78 : 96);
   }
   buildLayout();
 }
@@ -52,12 +54,17 @@ ReadingsPanel::ReadingsPanel(MirrorTest& test, platform::Clipboard& clipboard, Q
 void ReadingsPanel::buildLayout() {
   auto* grid = new QGridLayout;
   int header = 0;
+  // Headers wrap within their column, whichever columns show.
   const auto headerLabel = [&](const QString& text) {
-    return MakeLabel(this, text, QStringLiteral("lblF3KE_%1").arg(header++), true);
+    QLabel* label = MakeLabel(this, text, QStringLiteral("lblF3KE_%1").arg(header++), true);
+    label->setMaximumWidth(cells_[0]->width());
+    return label;
   };
   grid->addWidget(headerLabel(QStringLiteral("Zone")), 0, 0);
   grid->addWidget(headerLabel(QStringLiteral("Effective Radius")), 0, 1);
-  grid->addWidget(MakeLabel(this, QStringLiteral("Ideal Reading"), QStringLiteral("lblidealHeader"), true), 0, 2);
+  QLabel* idealHeader = MakeLabel(this, QStringLiteral("Ideal Reading"), QStringLiteral("lblidealHeader"), true);
+  idealHeader->setMaximumWidth(cells_[0]->width());
+  grid->addWidget(idealHeader, 0, 2);
   for (int set = 1; set <= kMaxReadingSets; ++set) {
     setHeaders_[set] = headerLabel(QStringLiteral("Knife Edge Reading %1").arg(set));
     grid->addWidget(setHeaders_[set], 0, set + 2);
@@ -72,6 +79,8 @@ void ReadingsPanel::buildLayout() {
     for (int set = 1; set <= kMaxReadingSets; ++set) grid->addWidget(cells_[ReadingCell(zone, set)], zone, set + 2);
   }
   grid->setRowStretch(kMaxZones + 1, 1);
+  grid->setVerticalSpacing(2);
+  grid->setHorizontalSpacing(4);
 
   auto* side = new QGridLayout;
   side->addWidget(new QLabel(QStringLiteral("Number of Mask Zones"), this), 0, 0);
@@ -84,8 +93,9 @@ void ReadingsPanel::buildLayout() {
   side->setRowStretch(7, 1);
 
   auto* panel = new QHBoxLayout(this);
+  panel->setContentsMargins(4, 0, 4, 0);
   panel->addLayout(grid);
-  panel->addSpacing(24);
+  panel->addSpacing(12);
   panel->addLayout(side);
   panel->addStretch(1);
 }

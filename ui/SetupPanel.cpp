@@ -85,8 +85,10 @@ void SetupPanel::buildLayout() {
     for (int column = 0; column < 3; ++column) zones->addWidget(boxes_[ZoneBox(zone, column)], zone, column + 1);
   }
   zones->setRowStretch(kMaxZones + 1, 1);
+  zones->setVerticalSpacing(2);
 
   auto* panel = new QHBoxLayout(this);
+  panel->setContentsMargins(4, 0, 4, 0);
   panel->addLayout(mirror);
   panel->addSpacing(24);
   panel->addLayout(zones);
