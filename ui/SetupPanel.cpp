@@ -58,8 +58,10 @@ void SetupPanel::buildLayout() {
     mirror->addWidget(new QLabel(QString::fromLatin1(kBoxLabels[box]), this), box, 0);
     mirror->addWidget(boxes_[box], box, 1);
   }
+  // A button caption does not wrap: a label inside the button carries it.
   auto* wizardCaption = new QLabel(wizard_->text(), this);
   wizardCaption->setWordWrap(true);
+  wizard_->setAccessibleName(wizard_->text());
   wizardCaption->setAttribute(Qt::WA_TransparentForMouseEvents);
   wizard_->setText(QString());
   auto* wizardLayout = new QVBoxLayout(wizard_);
@@ -165,7 +167,6 @@ bool SetupPanel::handleKey(int box, const QKeyEvent& event) {
     case KeyVerdict::Flip:
       FlipSetupToggle(test_, box);
       showSetup();
-      if (box == kEntryMethodBox) emit helpChanged(SetupHelp(box, innerOuter()));
       return true;
   }
   return true;

@@ -225,6 +225,20 @@ class SetupPanelTest : public QObject {
                             "(Hint, while zone 1 nulled, measure from knife edge to mirror face)"));
   }
 
+  void numbersFollowTheUsersDecimalSeparator() {
+    const QLocale english;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    WindowFixture f;
+    OpenOnSetup(f, SampleTest());
+    QCOMPARE(f.box(13)->text(), QStringLiteral("2,828"));
+    f.box(4)->setFocus();
+    f.type(QStringLiteral("1.2,5,"));
+    QCOMPARE(f.box(4)->text(), QStringLiteral("12,5"));
+    f.press(Qt::Key_Return);
+    QLocale::setDefault(english);
+    QCOMPARE(f.window->state().test.Roc, 12.5);
+  }
+
   void textThatIsNoNumberIsUndone() {
     WindowFixture f;
     OpenOnSetup(f, SampleTest());
