@@ -1,0 +1,126 @@
+// The live analysis panels in the real window under the offscreen platform: one step of
+// each slider with its redraw, a full Monte Carlo run, and F4 on a 15-zone test.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <memory>
+
+#include "FifteenZoneTest.h"
+#include "WindowRig.h"
+#include "platform/Clipboard.h"
+#include "ui/MainWindow.h"
+#include "ui/PanelTexts.h"
+#include "ui/SurfaceErrorPanel.h"
+#include "ui/WindowAssembly.h"
+
+namespace {
+
+using namespace zonalyst;
+
+QApplication& App() {
+  static int argc = 1;
+  static char name[] = "ui_live_panels_bench";
+  static char* argv[] = {name, nullptr};
+  static QApplication* app = [] {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    return new QApplication(argc, argv);
+  }();
+  return *app;
+}
+
+// The window on the 15-zone test, started and shown, with the Monte Carlo explanation
+// suppressed so that runs leave no windows behind.
+struct Window {
+  Window() {
+    App();
+    settings.write("Global", "Show_MC_Dialog", "True");
+    path = QString::fromStdString(
+        testing::WriteTestFile(testing::FifteenZoneTest(), dir.path().toStdString(), "fifteen.fdr"));
+    window = std::make_unique<ui::MainWindow>(ui::WindowServices{&prompter, &settings, &association, {}});
+    ui::InstallPanels(*window, clipboard);
+    window->startUp({path}, QDir::currentPath());
+    QCoreApplication::processEvents();
+  }
+  void press(Qt::Key key) {
+    QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(window.get(), &event);
+  }
+  QScrollBar* slider(const char* name) { return window->findChild<QScrollBar*>(QString::fromLatin1(name)); }
+
+  QTemporaryDir dir;
+  QString path;
+  ui::ScriptedPrompter prompter;
+  platform::MemorySettingsStore settings;
+  testing::FakeAssociation association;
+  platform::MemoryClipboard clipboard;
+  std::unique_ptr<ui::MainWindow> window;
+};
+
+// One step of a slider, alternately right and left, its panel redrawn and painted.
+void SliderStep(benchmark::State& state, ui::Panel panel, const char* sliderName, int from) {
+  Window w;
+  w.window->actionClick(panel);
+  QScrollBar* slider = w.slider(sliderName);
+  slider->setValue(from);
+  QCoreApplication::processEvents();
+  int step = 1;
+  for (auto _ : state) {
+    slider->setValue(slider->value() + step);
+    QCoreApplication::processEvents();
+    step = -step;
+  }
+}
+BENCHMARK_CAPTURE(SliderStep, surface_error, ui::kSurfaceErrorPanel, "HScroll1_0", 1500);
+BENCHMARK_CAPTURE(SliderStep, millies_lacroix, ui::kMilliesLacroixPanel, "HScroll1_4", 0);
+BENCHMARK_CAPTURE(SliderStep, transverse_error, ui::kTransverseErrorPanel, "HScroll1_1", 1500);
+BENCHMARK_CAPTURE(SliderStep, spot_offset, ui::kDiffractionPanel, "HScroll1_2", 1500);
+BENCHMARK_CAPTURE(SliderStep, spot_obstruction, ui::kDiffractionPanel, "scrlF6Obst", 20);
+BENCHMARK_CAPTURE(SliderStep, star_defocus, ui::kStarTestPanel, "HScroll1_3", 5);
+BENCHMARK_CAPTURE(SliderStep, star_obstruction, ui::kStarTestPanel, "HScroll2", 33);
+
+// Command3 to the end of 10000 trials: charts every 100 trials, events after every trial.
+// The set-up dialog is answered with 0.01 mm for every zone.
+void BM_MonteCarloRunOf10000Trials(benchmark::State& state) {
+  Window w;
+  auto* panel = dynamic_cast<ui::SurfaceErrorPanel*>(w.window->panelContent(ui::kSurfaceErrorPanel));
+  for (auto _ : state) {
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&answer] {
+      auto* setup = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      if (setup == nullptr || setup->objectName() != QLatin1String("MC_Setup")) return;
+      answer.stop();
+      setup->findChild<QLineEdit*>(QStringLiteral("Text1_1"))->setText(QStringLiteral("0.0100"));
+      setup->findChild<QPushButton*>(QStringLiteral("Command1_1"))->click();
+      setup->findChild<QPushButton*>(QStringLiteral("Command2_2"))->click();
+    });
+    answer.start(0);
+    panel->monteCarloButton()->click();
+    if (panel->lastTrials() != 10000) state.SkipWithError("the run did not make 10000 trials");
+  }
+}
+BENCHMARK(BM_MonteCarloRunOf10000Trials)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// F4 on the open test: reduction, best fit, picture, captions and slider recentred.
+void BM_F4OnFifteenZoneTest(benchmark::State& state) {
+  Window w;
+  for (auto _ : state) {
+    state.PauseTiming();
+    w.press(Qt::Key_F5);
+    QCoreApplication::processEvents();
+    state.ResumeTiming();
+    w.press(Qt::Key_F4);
+    QCoreApplication::processEvents();
+    if (w.window->currentPanel() != ui::kSurfaceErrorPanel) state.SkipWithError("F4 did not show the panel");
+  }
+}
+BENCHMARK(BM_F4OnFifteenZoneTest)->Unit(benchmark::kMillisecond);
+
+}  // namespace
