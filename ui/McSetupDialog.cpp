@@ -47,7 +47,7 @@ McSetupDialog::McSetupDialog(MonteCarloValues& values, platform::Settings& setti
   setModal(true);
   values_.cancelled = true;
 
-  // Left: one row per zone under the buttons that fill the manual column.
+  // Left: one row per zone under the buttons that fill the manual column from theirs.
   auto* zones = new QGroupBox(QStringLiteral("Standard Deviation (n-1) for each zone (see note!)"), this);
   auto* grid = new QGridLayout(zones);
   grid->setVerticalSpacing(2);
@@ -55,8 +55,8 @@ McSetupDialog::McSetupDialog(MonteCarloValues& values, platform::Settings& setti
   useCalculated->setObjectName(QStringLiteral("Command2_1"));
   auto* useLast = new QPushButton(QStringLiteral("Use Last Entered Data"), zones);
   useLast->setObjectName(QStringLiteral("Command2_0"));
-  grid->addWidget(new QLabel(QStringLiteral("Calculated"), zones), 0, 1, Qt::AlignCenter);
-  grid->addWidget(new QLabel(QStringLiteral("Last Entry"), zones), 0, 2, Qt::AlignCenter);
+  grid->addWidget(useCalculated, 0, 1);
+  grid->addWidget(useLast, 0, 2);
   grid->addWidget(new QLabel(QStringLiteral("Manual entry"), zones), 0, 3, Qt::AlignCenter);
   for (int k = 0; k < kRows; ++k) {
     auto* number = new QLabel(QStringLiteral("Std Dev Zone %1").arg(k + 1), zones);
@@ -77,8 +77,8 @@ McSetupDialog::McSetupDialog(MonteCarloValues& values, platform::Settings& setti
     grid->addWidget(last_[k], k + 1, 2);
     grid->addWidget(manual_[k], k + 1, 3);
   }
-  grid->addWidget(useCalculated, kRows + 1, 1);
-  grid->addWidget(useLast, kRows + 1, 2);
+  // Rows of hidden zones take no room: the space left over goes below the last zone.
+  grid->setRowStretch(kRows + 1, 1);
   connect(useCalculated, &QPushButton::clicked, this, [this] { fillFromLabels(calc_); });
   connect(useLast, &QPushButton::clicked, this, [this] { fillFromLabels(last_); });
 
@@ -98,6 +98,7 @@ McSetupDialog::McSetupDialog(MonteCarloValues& values, platform::Settings& setti
     means_[i] = makeBox(QStringLiteral("Text1_%1").arg(i));
     means_[i]->setText(StdDevShown(meanValues[i]));
     auto* useForAll = new QPushButton(QStringLiteral("Use for All Zones"), sub);
+    useForAll->setAutoDefault(false);
     useForAll->setObjectName(QStringLiteral("Command1_%1").arg(i));
     connect(useForAll, &QPushButton::clicked, this, [this, i] { useForAllZones(i); });
     row->addWidget(means_[i]);
@@ -138,6 +139,7 @@ McSetupDialog::McSetupDialog(MonteCarloValues& values, platform::Settings& setti
   auto* layout = new QHBoxLayout(this);
   layout->addWidget(zones);
   layout->addWidget(meanFrame);
+  if (values_.zoneCount > 0) manual_[0]->setFocus();
 }
 
 QLineEdit* McSetupDialog::makeBox(const QString& objectName) {
