@@ -1,7 +1,6 @@
 #include "ImageExport.h"
 
 #include <QApplication>
-#include <QGroupBox>
 #include <QImage>
 #include <QPixmap>
 #include <QScrollBar>

@@ -13,8 +13,8 @@ namespace zonalyst::ui {
 
 StarTestPanel::StarTestPanel(MainWindow& window) : LivePanel(window, kStarTestPanel, MakeStarChart(controls_)) {
   QHBoxLayout* row = addRow();
-  auto* heading = addCaption(row, QStringLiteral("Offset_6"), 0);
-  heading->setMinimumWidth(130);
+  defocusHeading_ = addCaption(row, QStringLiteral("Offset_6"), 0);
+  defocusHeading_->setMinimumWidth(130);
   defocus_ = MakeLiveSlider(QStringLiteral("HScroll1_%1").arg(live::kDefocusSlider),
                             live::ReferenceSliderSpec(live::kDefocusSlider), this,
                             [this] { setHelp(live::ReferenceSliderHelp(live::kDefocusSlider)); });
@@ -56,7 +56,7 @@ void StarTestPanel::showPanel() {
   const BestFit fit = reduce();
   shownOnce_ = true;
   state_.displayRocMm = fit.bestFitRocMm;
-  findChild<QLabel*>(QStringLiteral("Offset_6"))->setText(QString::fromLatin1(live::kDefocusHeading));
+  defocusHeading_->setText(QString::fromLatin1(live::kDefocusHeading));
   const live::StarSliders moved = live::StarFirstVisit({defocus_->value(), obstruction_->value()});
   defocus_->setValue(moved.defocusWaves);
   obstruction_->setValue(moved.obstruction);

@@ -35,6 +35,7 @@ class StarTestPanel final : public LivePanel {
   bool shownOnce_ = false;  // nothing to draw before the panel has reduced the test
   QScrollBar* defocus_;
   QScrollBar* obstruction_;
+  QLabel* defocusHeading_;
   QLabel* defocusCaption_;
   QLabel* obstructionCaption_;
   QCheckBox* detail_;
