@@ -25,6 +25,7 @@ MilliesLacroixPanel::MilliesLacroixPanel(MainWindow& window)
 void MilliesLacroixPanel::enterPanel(const PanelEntry& /*entry*/) {
   shift_->setFocus();
   const BestFit fit = reduce();
+  shift_->setValue(live::ReferenceSliderSpec(live::kMilliesLacroixSlider).initial);
   controls_.shift = shift_->value();
   view().redrawAt(fit.bestFitRocMm);
   state_.displayRocMm = fit.bestFitRocMm;

@@ -8,8 +8,8 @@ class QScrollBar;
 namespace zonalyst::ui {
 
 // Panel 5, the Millies-Lacroix plot: the reference shift slider HScroll1(4) and the note
-// LblML, written when the slider takes the focus. Entering the panel runs the surface
-// error analysis first, which fills the result labels 24..29.
+// LblML, written when the slider takes the focus. Entering the panel sets the slider back
+// to 0 and runs the surface error analysis first, which fills the result labels 24..29.
 class MilliesLacroixPanel final : public LivePanel {
   Q_OBJECT
  public:

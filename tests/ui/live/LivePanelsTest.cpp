@@ -116,6 +116,9 @@ class LivePanelsTest : public QObject {
     const plot::PixelImage before = f.live.milliesLacroix->view().pictureImage();
     shift->setValue(100);
     QVERIFY(f.live.milliesLacroix->view().pictureImage().pixels != before.pixels);
+    f.press(Qt::Key_F5);
+    QCOMPARE(shift->value(), 0);
+    QVERIFY(f.live.milliesLacroix->view().pictureImage().pixels == before.pixels);
   }
 
   void firstStarVisitShowsDefocusZeroAndObstructionThirtyThree() {
