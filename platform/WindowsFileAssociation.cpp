@@ -9,6 +9,7 @@
 #include <cctype>
 #include <cstdint>
 #include <cstdio>
+#include <utility>
 
 namespace zonalyst::platform {
 namespace {

@@ -1,10 +1,15 @@
 // zonalyst: the window program. At most one argument, the test file to open.
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 
 #include "platform/Clipboard.h"
 #include "platform/QtSettingsStore.h"
+#ifdef _WIN32
+#include "platform/WindowsFileAssociation.h"
+#else
 #include "platform/XdgFileAssociation.h"
+#endif
 #include "ui/MainWindow.h"
 #include "ui/QtPrompter.h"
 #include "ui/SplashWindow.h"
@@ -16,7 +21,13 @@ int main(int argc, char* argv[]) {
 
   zonalyst::ui::QtPrompter prompter;
   zonalyst::platform::QtSettingsStore settings;
+#ifdef _WIN32
+  zonalyst::platform::WindowsFileAssociation association(
+      QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString(),
+      QFileInfo(QCoreApplication::applicationFilePath()).fileName().toStdString());
+#else
   zonalyst::platform::XdgFileAssociation association(QCoreApplication::applicationFilePath());
+#endif
   zonalyst::ui::WindowServices services{&prompter, &settings, &association, [](QWidget* owner, bool showSplash) {
                                           zonalyst::ui::SplashWindow splash(showSplash, owner);
                                           splash.exec();
