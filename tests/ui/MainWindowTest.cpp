@@ -99,7 +99,11 @@ void MainWindowTest::frameButtonsAndHelpLine() {
   QCOMPARE(Frame(rig, 1)->title(), QStringLiteral("Load / Create File"));
   QCOMPARE(rig.label(QStringLiteral("LblHelp"))->text(),
            QStringLiteral("Select a file from the list, or create a new file"));
-  QVERIFY(window.rect().contains(rig.label(QStringLiteral("LblHelp"))->geometry()));
+  const QRect help = rig.label(QStringLiteral("LblHelp"))->geometry();
+  QVERIFY(window.rect().contains(help));
+  QVERIFY(!help.intersects(Frame(rig, 0)->geometry()));
+  QVERIFY(!help.intersects(rig.button(QStringLiteral("Action_9"))->geometry()));
+  QVERIFY(window.rect().contains(Frame(rig, 0)->geometry()));
   QCOMPARE(rig.splashShown, 1);
 }
 

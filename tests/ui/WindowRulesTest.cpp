@@ -2,11 +2,13 @@
 // association offer, setup checks through the prompter, settings texts.
 #include <QDir>
 #include <QObject>
+#include <QSettings>
 #include <QTest>
 
 #include "QtTestMain.h"
 #include "WindowRig.h"
 #include "platform/MemorySettingsStore.h"
+#include "platform/QtSettingsStore.h"
 #include "platform/Settings.h"
 #include "ui/AssociationOffer.h"
 #include "ui/CommandLine.h"
@@ -28,6 +30,7 @@ class WindowRulesTest : public QObject {
   void countdownCaptionsFromHalfASecondToZero();
   void commandLineSplitsAtTheLastSeparator();
   void settingsAreTrueOrFalseTexts();
+  void desktopStoreReadsOnlyTextsAsChoices();
   void associationQuestionsNameTheProgram();
   void associationOfferYesRegisters();
   void associationOfferNoNoStopsAsking();
@@ -132,6 +135,24 @@ void WindowRulesTest::settingsAreTrueOrFalseTexts() {
   store.write("Global", "Show_Exit", "yes");
   store.write("Global", "Show_Splash", "TRUE");
   QCOMPARE(platform::ReadSettings(store), (platform::Settings{true, false, true, false}));
+}
+
+void WindowRulesTest::desktopStoreReadsOnlyTextsAsChoices() {
+  {
+    QSettings raw(QSettings::IniFormat, QSettings::UserScope, "Zonalyst", "Zonalyst");
+    QVERIFY(raw.fileName().startsWith(qEnvironmentVariable("XDG_CONFIG_HOME")));
+    raw.clear();
+    raw.setValue("Global/Show_Splash", QStringList{"True", "True"});
+    raw.setValue("Global/Show_Exit", "True");
+  }
+  platform::QtSettingsStore store;
+  QCOMPARE(platform::ReadSettings(store), (platform::Settings{false, true, false, false}));
+  platform::WriteSettings(store, {true, false, false, true});
+  QSettings raw(QSettings::IniFormat, QSettings::UserScope, "Zonalyst", "Zonalyst");
+  QCOMPARE(raw.value("Global/Show_Splash").toString(), QStringLiteral("True"));
+  QCOMPARE(raw.value("Global/Show_Exit").toString(), QStringLiteral("False"));
+  QCOMPARE(raw.value("Global/No_File_ass").toString(), QStringLiteral("True"));
+  raw.clear();
 }
 
 void WindowRulesTest::associationQuestionsNameTheProgram() {
