@@ -21,6 +21,10 @@ class FileAssociation {
   virtual void registerAssociation() = 0;
 };
 
+// The shell's open command of the file class: the program path and the "%1" placeholder,
+// each in quotes so that folders and files with blanks open.
+std::string ShellOpenCommand(const std::string& programPath);
+
 inline constexpr const char* kProbeFileName = "qwerty_test_fdr_ext.fdr";
 inline constexpr const char* kNoAssociation = "NO_ASSOCIATION";
 

@@ -66,10 +66,9 @@ AssociationLookup WindowsFileAssociation::find() {
 }
 
 void WindowsFileAssociation::registerAssociation() {
-  // The path and the placeholder are quoted so that folders and files with blanks open.
   SetClassValue("Zonalyst", "Zonalyst File");
   SetClassValue(".fdr", "Zonalyst");
-  SetClassValue("Zonalyst\\shell\\open\\command", "\"" + programPath() + "\" \"%1\"");
+  SetClassValue("Zonalyst\\shell\\open\\command", ShellOpenCommand(programPath()));
   SetClassValue("Zonalyst\\DefaultIcon", programPath() + ",0");
 }
 

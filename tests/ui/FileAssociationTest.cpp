@@ -49,6 +49,8 @@ void FileAssociationTest::execLineQuotesTheProgramPath() {
     QCOMPARE(ExecProgram(DesktopExecLine(path)), path);
   }
   QCOMPARE(ExecProgram(QStringLiteral("gedit %U")), QStringLiteral("gedit"));
+  QCOMPARE(ShellOpenCommand("C:\\Program Files\\Zonalyst\\zonalyst.exe"),
+           std::string("\"C:\\Program Files\\Zonalyst\\zonalyst.exe\" \"%1\""));
 }
 
 void FileAssociationTest::offeredRegisteredAndFoundAgain() {
