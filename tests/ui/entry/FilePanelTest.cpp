@@ -78,6 +78,25 @@ class FilePanelTest : public QObject {
     QCOMPARE(f.window->findChild<QLabel*>(QStringLiteral("lblData_3"))->text(), QStringLiteral("Number of Zones\n4"));
   }
 
+  void doubleClickOpens() {
+    WindowFixture f;
+    WriteThreeTests(f);
+    auto* files = f.window->findChild<QListWidget*>(QStringLiteral("File1"));
+    const QPoint onB = files->visualItemRect(files->item(1)).center();
+    QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, onB);
+    QTest::mouseDClick(files->viewport(), Qt::LeftButton, {}, onB);
+    QCOMPARE(f.window->state().fileName, QStringLiteral("b.fdr"));
+    QCOMPARE(f.window->currentPanel(), int{ui::kSurfaceErrorPanel});
+  }
+
+  void associationButtonAsksTheShell() {
+    WindowFixture f;
+    const int before = f.rig.fakeAssociation.lookups;
+    QTest::mouseClick(f.window->findChild<QPushButton*>(QStringLiteral("File_ass")), Qt::LeftButton);
+    QCOMPARE(f.rig.fakeAssociation.lookups, before + 1);
+    QVERIFY(f.prompter.messages().empty());  // associated already: nothing to offer
+  }
+
   void unreadableFileShowsSoInThePreview() {
     WindowFixture f;
     WriteThreeTests(f);
