@@ -79,6 +79,16 @@ void WhenModalOpens(const QString& objectName, std::function<void(QDialog&)> act
   timer->start();
 }
 
-void During(int delayMs, std::function<void()> act) { QTimer::singleShot(delayMs, std::move(act)); }
+void WhenTrue(std::function<bool()> condition, std::function<void()> act) {
+  auto* timer = new QTimer;
+  timer->setInterval(0);
+  QObject::connect(timer, &QTimer::timeout, [timer, condition, act] {
+    if (!condition()) return;
+    timer->stop();
+    timer->deleteLater();
+    act();
+  });
+  timer->start();
+}
 
 }  // namespace zonalyst::test

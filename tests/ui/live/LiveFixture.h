@@ -34,7 +34,8 @@ struct LiveFixture {
 
 // Handles the next modal dialog named objectName when it opens (polling for it).
 void WhenModalOpens(const QString& objectName, std::function<void(QDialog&)> act);
-// Runs act after delayMs, from the events that a long loop of the window lets run.
-void During(int delayMs, std::function<void()> act);
+// Runs act once, as soon as condition holds, from the events that a long loop of the
+// window lets run (polling for it).
+void WhenTrue(std::function<bool()> condition, std::function<void()> act);
 
 }  // namespace zonalyst::test

@@ -19,7 +19,7 @@
 #include "ui/SurfaceErrorPanel.h"
 
 using namespace zonalyst;
-using test::During;
+using test::WhenTrue;
 using test::LiveFixture;
 using test::WhenModalOpens;
 
@@ -86,7 +86,8 @@ class LiveRunsTest : public QObject {
     f.open(test::ParaboloidEnteredAsSphere(), QStringLiteral("para.fdr"));
     f.rig.prompter.answerMessage(ui::MessageAnswer::No);
     double reached = 0.0;
-    During(1, [&] {
+    const MirrorTest& test = f.window->state().test;
+    WhenTrue([&] { return test.DesiredConic != 0.0; }, [&] {
       f.press(Qt::Key_F5);
       reached = f.window->state().test.DesiredConic;
       f.press(Qt::Key_Escape);
@@ -103,7 +104,9 @@ class LiveRunsTest : public QObject {
     LiveFixture f;
     f.open(test::ParaboloidEnteredAsSphere(), QStringLiteral("para.fdr"));
     f.rig.prompter.answerMessage(ui::MessageAnswer::Yes);
-    During(1, [&] { QTest::mouseClick(f.live.surface->conicButton(), Qt::LeftButton); });
+    const MirrorTest& test = f.window->state().test;
+    WhenTrue([&] { return test.DesiredConic != 0.0; },
+             [&] { QTest::mouseClick(f.live.surface->conicButton(), Qt::LeftButton); });
     QTest::mouseClick(f.live.surface->conicButton(), Qt::LeftButton);
     QCOMPARE(f.rig.prompter.messages().size(), size_t{1});
     QVERIFY(f.window->state().test.DesiredConic > -0.5);
@@ -165,7 +168,8 @@ class LiveRunsTest : public QObject {
     const QString rms = f.text(QStringLiteral("lblRslt_5"));
     QString captionDuringRun;
     WhenModalOpens(QStringLiteral("MC_Setup"), [&](QDialog& setup) {
-      During(40, [&] {
+      // Pressed again once the charts have been drawn after trial 100.
+      WhenTrue([&] { return f.live.surface->lastRanges().strehl.has_value(); }, [&] {
         captionDuringRun = f.live.surface->monteCarloButton()->text();
         f.press(Qt::Key_F6);
         QTest::mouseClick(f.live.surface->monteCarloButton(), Qt::LeftButton);
@@ -177,7 +181,7 @@ class LiveRunsTest : public QObject {
     QCOMPARE(captionDuringRun, QStringLiteral("Press to Abort MC Analysis!"));
     QCOMPARE(f.window->currentPanel(), 4);
     const int trials = f.live.surface->lastTrials();
-    QVERIFY(trials > 0 && trials < 10000);
+    QCOMPARE(trials, 101);
     QVERIFY(!f.window->state().test.MonteCarloRunning);
     QVERIFY(!f.window->state().test.MonteCarloAbort);
     QCOMPARE(f.window->state().test.KeAverage, before.KeAverage);
@@ -186,7 +190,13 @@ class LiveRunsTest : public QObject {
     QVERIFY(f.live.surface->monteCarloButton()->styleSheet().isEmpty());
     const QList<int> counts = TableCounts(f.window->state().monteCarlo.rawData, 1);
     QCOMPARE(std::accumulate(counts.begin(), counts.end(), 0), trials);
+    // The explanation states the ranges of the last drawing, after trial 100.
     QVERIFY(f.live.surface->explanation() != nullptr);
+    const ChartRange& strehl = *f.live.surface->lastRanges().strehl;
+    QVERIFY(strehl.reached68());
+    QVERIFY(f.live.surface->explanation()->findChild<QLabel*>(QStringLiteral("Label1"))->text().contains(
+        QStringLiteral("+/- 1 sigma results in a Strehl between %1 and %2\n")
+            .arg(QString::number(strehl.lower68 / 100.0), QString::number(strehl.upper68 / 100.0))));
     f.live.surface->explanation()->close();
   }
 
