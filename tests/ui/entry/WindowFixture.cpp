@@ -11,8 +11,7 @@
 #include <sstream>
 
 #include "core/ConicGeometry.h"
-#include "io/TestFileLayout.h"
-#include "io/TestPath.h"
+#include "../FifteenZoneTest.h"
 #include "ui/FilePanel.h"
 #include "ui/SaveDiscardDialog.h"
 
@@ -31,11 +30,8 @@ MirrorTest SampleTest() {
   return test;
 }
 
-std::string WriteTestFile(const QString& folder, const QString& fileName, const MirrorTest& test) {
-  const std::string text = io::BuildTestFileText(test);
-  std::ofstream file(io::JoinTestPath(folder.toStdString(), fileName.toStdString()), std::ios::binary);
-  file << text;
-  return text;
+void WriteTestFile(const QString& folder, const QString& fileName, const MirrorTest& test) {
+  QVERIFY(!testing::WriteTestFile(test, folder.toStdString(), fileName.toStdString()).empty());
 }
 
 std::string ReadFile(const QString& path) {

@@ -21,8 +21,8 @@ namespace zonalyst::test {
 // An 8" f/8 paraboloid in inches, four zones laid out by hand, one reading set.
 MirrorTest SampleTest();
 
-// Writes a test file into folder; returns its text.
-std::string WriteTestFile(const QString& folder, const QString& fileName, const MirrorTest& test);
+// Writes a test file into folder.
+void WriteTestFile(const QString& folder, const QString& fileName, const MirrorTest& test);
 std::string ReadFile(const QString& path);
 
 // The window of the rig, started on the load panel pointed at the rig's folder, with
