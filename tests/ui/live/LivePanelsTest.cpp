@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QTest>
 
 #include "../QtTestMain.h"
@@ -10,6 +11,7 @@
 #include "ui/MilliesLacroixPanel.h"
 #include "ui/SpotDiffractionPanel.h"
 #include "ui/StarTestPanel.h"
+#include "ui/SurfaceErrorPanel.h"
 
 using namespace zonalyst;
 using test::LiveFixture;
@@ -149,6 +151,23 @@ class LivePanelsTest : public QObject {
     QCOMPARE(obstruction->value(), 20);
     QCOMPARE(f.help(),
              QStringLiteral("Use Arrow keys or Mouse to select waves of defocus for star test"));
+  }
+
+  void helpLinesOfTheOtherControls() {
+    LiveFixture f;
+    f.open(test::ScatteredFifteenZoneTest(), QStringLiteral("m.fdr"));
+    f.live.surface->conicButton()->setFocus();
+    QCOMPARE(f.help(), QStringLiteral("This will find the best fit conic constant for your current knife entry data\n"
+                                      "This might be usefull when figuring to show if your Over / Under corrected "));
+    f.press(Qt::Key_F7);
+    f.slider(QStringLiteral("scrlF6Obst"))->setFocus();
+    QCOMPARE(f.help(), QStringLiteral("Select amount of Central Obstruction (% diameter), "));
+    f.press(Qt::Key_F8);
+    f.slider(QStringLiteral("HScroll2"))->setFocus();
+    QVERIFY(f.help().startsWith(QStringLiteral("33% obstruction is good for comparing to Velmar's Star test instructions, "
+                                               "Else enter your actual obstruction\nObstruction is the percent")));
+    f.window->findChild<QCheckBox*>(QStringLiteral("ChkContrast"))->setFocus();
+    QCOMPARE(f.help(), QStringLiteral("Selecting High Contrast will Stretch highest value in image to White"));
   }
 
   void spotPanelDrawsWithoutObstructionOnEntry() {

@@ -161,6 +161,21 @@ class LiveRunsTest : public QObject {
     QCOMPARE(f.live.surface->monteCarloButton()->text(), QStringLiteral("Run Monte Carlo Analysis"));
   }
 
+  void aSingleReadingSetIsOfferedTheAssumedScatter() {
+    LiveFixture f;
+    f.open(test::ParaboloidEnteredAsSphere(), QStringLiteral("para.fdr"));
+    QString calculated;
+    QString mean;
+    WhenModalOpens(QStringLiteral("MC_Setup"), [&](QDialog& setup) {
+      calculated = setup.findChild<QLabel*>(QStringLiteral("lblCalc_0"))->text();
+      mean = setup.findChild<QLineEdit*>(QStringLiteral("Text1_0"))->text();
+      QTest::mouseClick(Button(setup, "Command3"), Qt::LeftButton);
+    });
+    QTest::mouseClick(f.live.surface->monteCarloButton(), Qt::LeftButton);
+    QCOMPARE(calculated, QStringLiteral("0.1270"));
+    QCOMPARE(mean, QStringLiteral("0.1270"));
+  }
+
   void anAbortRunsTheEndSequenceAndFunctionKeysAreIgnored() {
     LiveFixture f;
     f.open(test::ScatteredFifteenZoneTest(), QStringLiteral("m.fdr"));
