@@ -10,6 +10,7 @@
 #include "SpotDiffractionPanel.h"
 #include "StarTestPanel.h"
 #include "SurfaceErrorPanel.h"
+#include "ui/live/SliderRules.h"
 
 namespace zonalyst::ui {
 

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QScrollBar>
 
+#include "LiveSlider.h"
 #include "core/ResultTexts.h"
 #include "ui/live/LocalisedText.h"
 #include "ui/live/OffsetCaptions.h"

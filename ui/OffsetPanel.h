@@ -1,7 +1,6 @@
 #pragma once
 
 #include "LivePanel.h"
-#include "LiveSlider.h"
 
 class QScrollBar;
 

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QScrollBar>
 
+#include "LiveSlider.h"
 #include "PanelTexts.h"
 
 namespace zonalyst::ui {
