@@ -25,9 +25,8 @@ class SpotChart final : public AnalysisChart {
  public:
   explicit SpotChart(const SpotControls& controls) : controls_(controls) {}
   void draw(plot::PictureSurface& picture, MirrorTest& test, SurfaceAnalysis& analysis, double) override {
-    plot::DrawSpotDiffraction(picture, ComputeSpotDiffraction(analysis.profile(), analysis.metrics(),
-                                                              analysis.bessel(), test.diameterMm(),
-                                                              controls_.obstruction));
+    plot::DrawSpotDiffraction(picture, ComputeSpotDiffraction(analysis.profile(), analysis.metrics(), analysis.bessel(),
+                                                              test.diameterMm(), controls_.obstruction));
   }
 
  private:
@@ -39,9 +38,9 @@ class StarChart final : public AnalysisChart {
   explicit StarChart(const StarControls& controls) : controls_(controls) {}
   void draw(plot::PictureSurface& picture, MirrorTest& test, SurfaceAnalysis& analysis, double rocMm) override {
     const double diameter = test.diameterMm();
-    const StarTestImages images = ComputeStarTest(
-        analysis.profile(), test.DesiredConic, analysis.bessel(), rocMm, controls_.defocusWaves,
-        DefocusStep(rocMm, diameter), diameter, controls_.obstruction, {controls_.detail, controls_.contrast});
+    const StarTestImages images = ComputeStarTest(analysis.profile(), test.DesiredConic, analysis.bessel(), rocMm,
+                                                  controls_.defocusWaves, DefocusStep(rocMm, diameter), diameter,
+                                                  controls_.obstruction, {controls_.detail, controls_.contrast});
     plot::DrawStarTest(picture, images, {controls_.defocusWaves, rocMm, diameter, test.inInches()});
   }
 

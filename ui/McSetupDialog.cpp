@@ -68,8 +68,8 @@ McSetupDialog::McSetupDialog(MonteCarloValues& values, platform::Settings& setti
     manual_[k] = makeBox(QStringLiteral("txtMan_%1").arg(k));
     manual_[k]->setText(calc_[k]->text());
     const bool shown = k < values_.zoneCount;
-    for (QWidget* w : {static_cast<QWidget*>(number), static_cast<QWidget*>(calc_[k]),
-                       static_cast<QWidget*>(last_[k]), static_cast<QWidget*>(manual_[k])}) {
+    for (QWidget* w : {static_cast<QWidget*>(number), static_cast<QWidget*>(calc_[k]), static_cast<QWidget*>(last_[k]),
+                       static_cast<QWidget*>(manual_[k])}) {
       w->setVisible(shown);
     }
     grid->addWidget(number, k + 1, 0);
@@ -113,8 +113,8 @@ McSetupDialog::McSetupDialog(MonteCarloValues& values, platform::Settings& setti
   note->setObjectName(QStringLiteral("lblNote"));
   noteLayout->addWidget(note);
   meanLayout->addWidget(noteFrame);
-  displayAfter_ = new QCheckBox(QStringLiteral("Display Monte Carlo Explanation Dialog after complete analysis?"),
-                                meanFrame);
+  displayAfter_ =
+      new QCheckBox(QStringLiteral("Display Monte Carlo Explanation Dialog after complete analysis?"), meanFrame);
   displayAfter_->setObjectName(QStringLiteral("ChkDisplayafter"));
   displayAfter_->setChecked(!settings_.showMcDialog);
   connect(displayAfter_, &QCheckBox::clicked, this, [this](bool checked) {

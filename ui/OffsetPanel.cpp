@@ -16,8 +16,8 @@ OffsetPanel::OffsetPanel(MainWindow& window, int panel, int sliderIndex, std::un
   captionRow_ = addRow();
   bestFitCaption_ = addCaption(captionRow_, QStringLiteral("Offset_%1").arg(2 * sliderIndex));
   offsetCaption_ = addCaption(captionRow_, QStringLiteral("Offset_%1").arg(2 * sliderIndex + 1));
-  slider_ = MakeLiveSlider(QStringLiteral("HScroll1_%1").arg(sliderIndex), live::ReferenceSliderSpec(sliderIndex),
-                           this, [this] { setHelp(live::ReferenceSliderHelp(sliderIndex_)); });
+  slider_ = MakeLiveSlider(QStringLiteral("HScroll1_%1").arg(sliderIndex), live::ReferenceSliderSpec(sliderIndex), this,
+                           [this] { setHelp(live::ReferenceSliderHelp(sliderIndex_)); });
   addRow()->addWidget(slider_);
 }
 

@@ -70,7 +70,7 @@ void SurfaceErrorPanel::findBestFitConic() {
   MessageRequest question;
   question.title = QStringLiteral("Best fit Conic Constatn");
   question.text = live::LocalisedText("Best fit Conic Constant = " + FormatRounded(result.bestConic, 3) +
-                                   "\r\nDo You wish to retain this Deformation?\r\nProbably NOT A GOOD IDEA! ");
+                                      "\r\nDo You wish to retain this Deformation?\r\nProbably NOT A GOOD IDEA! ");
   question.buttons = MessageButtons::YesNo;
   question.defaultButton = MessageAnswer::No;
   if (window_.prompter().message(question) != MessageAnswer::Yes) state_.test.DesiredConic = result.startConic;

@@ -55,7 +55,7 @@ StarSliders StarFirstVisit(StarSliders shown);
 
 // Captions beside the sliders.
 inline constexpr const char* kDefocusHeading = "DeFocus Amount";
-std::string DefocusCaption(int waves);         // "5 Waves Defocus"
-std::string ObstructionCaption(int percent);   // "33%"
+std::string DefocusCaption(int waves);        // "5 Waves Defocus"
+std::string ObstructionCaption(int percent);  // "33%"
 
 }  // namespace zonalyst::live

@@ -176,8 +176,9 @@ class LiveDialogsTest : public QObject {
     QVERIFY(text.contains(QStringLiteral("+/- 1 sigma results in a Strehl between 0,85 and 0,9\n")));
     QVERIFY(text.contains(QStringLiteral("+/- 2 sigma results in a Strehl between 0,8 and 0,93\n")));
     QVERIFY(text.contains(QStringLiteral("+/- 1 sigma results in an RMS surface error between 12nm and 15nm\n")));
-    QVERIFY(text.contains(QStringLiteral("+/- 2 sigma results in an RMS surface error range that this run could not "
-                                         "determine (fewer than 95% of the trials fell in the charted bins)")));
+    QVERIFY(
+        text.contains(QStringLiteral("+/- 2 sigma results in an RMS surface error range that this run could not "
+                                     "determine (fewer than 95% of the trials fell in the charted bins)")));
 
     auto* copy = Child<QPushButton>(*dialog, "cmdCopy_data");
     QCOMPARE(copy->text(), QStringLiteral("Copy RAW data to Windows CLipboard"));

@@ -26,21 +26,24 @@ class LivePanelsTest : public QObject {
     QCOMPARE(slider->value(), 1500);
     QVERIFY(f.text(QStringLiteral("Offset_0")).startsWith(QStringLiteral("Entered ROC of 2500mm + ")));
     QVERIFY(f.text(QStringLiteral("Offset_0")).endsWith(QStringLiteral("mm = Best fit ROC")));
-    QCOMPARE(f.text(QStringLiteral("Offset_1")),
-             QStringLiteral("Offset from best fit ROC = 0 Millimeters.\nUse L/R arrows or mouse to adjust, F4 to reset"));
+    QCOMPARE(
+        f.text(QStringLiteral("Offset_1")),
+        QStringLiteral("Offset from best fit ROC = 0 Millimeters.\nUse L/R arrows or mouse to adjust, F4 to reset"));
     const QString bestStrehl = f.text(QStringLiteral("lblRslt_4"));
 
     slider->setValue(0);
-    QCOMPARE(f.text(QStringLiteral("Offset_1")),
-             QStringLiteral("Offset from best fit ROC = -1.5 Millimeters.\nUse L/R arrows or mouse to adjust, F4 to reset"));
+    QCOMPARE(
+        f.text(QStringLiteral("Offset_1")),
+        QStringLiteral("Offset from best fit ROC = -1.5 Millimeters.\nUse L/R arrows or mouse to adjust, F4 to reset"));
     QVERIFY(f.text(QStringLiteral("lblRslt_4")) != bestStrehl);
     slider->setValue(3000);
-    QVERIFY(f.text(QStringLiteral("Offset_1")).startsWith(QStringLiteral("Offset from best fit ROC = 1.5 Millimeters.")));
+    QVERIFY(
+        f.text(QStringLiteral("Offset_1")).startsWith(QStringLiteral("Offset from best fit ROC = 1.5 Millimeters.")));
     f.press(Qt::Key_F4);
     QCOMPARE(slider->value(), 1500);
     QCOMPARE(f.text(QStringLiteral("lblRslt_4")), bestStrehl);
-    QCOMPARE(f.help(),
-             QStringLiteral("Offsetting ROC can help during figuring, Shorter ROC effectively raises center of mirror"));
+    QCOMPARE(f.help(), QStringLiteral(
+                           "Offsetting ROC can help during figuring, Shorter ROC effectively raises center of mirror"));
   }
 
   void captionsOfEveryPanelInInches() {
@@ -49,13 +52,15 @@ class LivePanelsTest : public QObject {
     QVERIFY(f.text(QStringLiteral("Offset_0")).startsWith(QStringLiteral("Entered ROC of 64\" + ")));
     QVERIFY(f.text(QStringLiteral("Offset_0")).endsWith(QStringLiteral("\" = Best fit ROC")));
     f.slider(QStringLiteral("HScroll1_0"))->setValue(0);
-    QCOMPARE(f.text(QStringLiteral("Offset_1")),
-             QStringLiteral("Offset from best fit ROC = -0.059 Inches.\nUse L/R arrows or mouse to adjust, F4 to reset"));
+    QCOMPARE(
+        f.text(QStringLiteral("Offset_1")),
+        QStringLiteral("Offset from best fit ROC = -0.059 Inches.\nUse L/R arrows or mouse to adjust, F4 to reset"));
     f.press(Qt::Key_F6);
     QVERIFY(f.text(QStringLiteral("Offset_2")).startsWith(QStringLiteral("Entered ROC of 64\" + ")));
     f.slider(QStringLiteral("HScroll1_1"))->setValue(3000);
-    QCOMPARE(f.text(QStringLiteral("Offset_3")),
-             QStringLiteral("Offset from best fit ROC = 0.059 Inches.\nUse L/R arrows or mouse to adjust, F6 to reset"));
+    QCOMPARE(
+        f.text(QStringLiteral("Offset_3")),
+        QStringLiteral("Offset from best fit ROC = 0.059 Inches.\nUse L/R arrows or mouse to adjust, F6 to reset"));
     f.press(Qt::Key_F7);
     QVERIFY(f.text(QStringLiteral("Offset_4")).endsWith(QStringLiteral("\" = Best fit ROC")));
     QCOMPARE(f.text(QStringLiteral("Offset_5")),
@@ -73,14 +78,16 @@ class LivePanelsTest : public QObject {
     QCOMPARE(f.slider(QStringLiteral("HScroll1_1"))->value(), 1500);
     QVERIFY(f.text(QStringLiteral("Offset_2")).startsWith(QStringLiteral("Entered ROC of 2500mm + ")));
     f.slider(QStringLiteral("HScroll1_1"))->setValue(1400);
-    QCOMPARE(f.text(QStringLiteral("Offset_3")),
-             QStringLiteral("Offset from best fit ROC = -0.1 Millimeters.\nUse L/R arrows or mouse to adjust, F6 to reset"));
+    QCOMPARE(
+        f.text(QStringLiteral("Offset_3")),
+        QStringLiteral("Offset from best fit ROC = -0.1 Millimeters.\nUse L/R arrows or mouse to adjust, F6 to reset"));
     f.press(Qt::Key_F6);
     QCOMPARE(f.slider(QStringLiteral("HScroll1_1"))->value(), 1500);
     f.press(Qt::Key_F7);
     f.slider(QStringLiteral("HScroll1_2"))->setValue(1510);
-    QCOMPARE(f.text(QStringLiteral("Offset_5")),
-             QStringLiteral("Offset from best fit ROC = 0.01 Millimeters.\nUse L/R arrows or mouse to adjust, F7 to reset"));
+    QCOMPARE(
+        f.text(QStringLiteral("Offset_5")),
+        QStringLiteral("Offset from best fit ROC = 0.01 Millimeters.\nUse L/R arrows or mouse to adjust, F7 to reset"));
   }
 
   void upAndDownNeverMoveASlider() {
@@ -113,8 +120,8 @@ class LivePanelsTest : public QObject {
     for (int k = 0; k < 6; ++k) QCOMPARE(f.text(QStringLiteral("lblRslt_%1").arg(mlLabels[k])), surface[k]);
     QScrollBar* shift = f.slider(QStringLiteral("HScroll1_4"));
     QCOMPARE(QApplication::focusWidget(), shift);
-    QVERIFY(f.text(QStringLiteral("LblML")).startsWith(
-        QStringLiteral("NOTE, These plots DO NOT represent the surface profile of your optic.\n")));
+    QVERIFY(f.text(QStringLiteral("LblML"))
+                .startsWith(QStringLiteral("NOTE, These plots DO NOT represent the surface profile of your optic.\n")));
     const plot::PixelImage before = f.live.milliesLacroix->view().pictureImage();
     shift->setValue(100);
     QVERIFY(f.live.milliesLacroix->view().pictureImage().pixels != before.pixels);
@@ -149,8 +156,7 @@ class LivePanelsTest : public QObject {
     f.press(Qt::Key_F8);
     QCOMPARE(defocus->value(), 6);
     QCOMPARE(obstruction->value(), 20);
-    QCOMPARE(f.help(),
-             QStringLiteral("Use Arrow keys or Mouse to select waves of defocus for star test"));
+    QCOMPARE(f.help(), QStringLiteral("Use Arrow keys or Mouse to select waves of defocus for star test"));
   }
 
   void helpLinesOfTheOtherControls() {
@@ -164,8 +170,9 @@ class LivePanelsTest : public QObject {
     QCOMPARE(f.help(), QStringLiteral("Select amount of Central Obstruction (% diameter), "));
     f.press(Qt::Key_F8);
     f.slider(QStringLiteral("HScroll2"))->setFocus();
-    QVERIFY(f.help().startsWith(QStringLiteral("33% obstruction is good for comparing to Velmar's Star test instructions, "
-                                               "Else enter your actual obstruction\nObstruction is the percent")));
+    QVERIFY(
+        f.help().startsWith(QStringLiteral("33% obstruction is good for comparing to Velmar's Star test instructions, "
+                                           "Else enter your actual obstruction\nObstruction is the percent")));
     f.window->findChild<QCheckBox*>(QStringLiteral("ChkContrast"))->setFocus();
     QCOMPARE(f.help(), QStringLiteral("Selecting High Contrast will Stretch highest value in image to White"));
   }

@@ -17,8 +17,8 @@ class LiveRulesTest : public QObject {
   Q_OBJECT
  private slots:
   void referenceSlidersHaveTheirRangesAndLargeChanges() {
-    const int expected[5][4] = {{0, 3000, 1500, 10}, {0, 3000, 1500, 10}, {0, 3000, 1500, 10}, {0, 20, 20, 2},
-                                {-100, 100, 0, 10}};
+    const int expected[5][4] = {
+        {0, 3000, 1500, 10}, {0, 3000, 1500, 10}, {0, 3000, 1500, 10}, {0, 20, 20, 2}, {-100, 100, 0, 10}};
     for (int i = 0; i < 5; ++i) {
       const live::SliderSpec spec = live::ReferenceSliderSpec(i);
       QCOMPARE(spec.min, expected[i][0]);
@@ -41,12 +41,15 @@ class LiveRulesTest : public QObject {
     mm.Units = 0;
     MirrorTest inches;
     inches.Units = 1;
-    QCOMPARE(live::OffsetCaption(mm, -1.5, 4),
-             std::string("Offset from best fit ROC = -1.5 Millimeters.\r\nUse L/R arrows or mouse to adjust, F4 to reset"));
-    QCOMPARE(live::OffsetCaption(mm, 0.0, 6),
-             std::string("Offset from best fit ROC = 0 Millimeters.\r\nUse L/R arrows or mouse to adjust, F6 to reset"));
-    QCOMPARE(live::OffsetCaption(inches, -1.5, 7),
-             std::string("Offset from best fit ROC = -0.059 Inches.\r\nUse L/R arrows or mouse to adjust, F7 to reset"));
+    QCOMPARE(
+        live::OffsetCaption(mm, -1.5, 4),
+        std::string("Offset from best fit ROC = -1.5 Millimeters.\r\nUse L/R arrows or mouse to adjust, F4 to reset"));
+    QCOMPARE(
+        live::OffsetCaption(mm, 0.0, 6),
+        std::string("Offset from best fit ROC = 0 Millimeters.\r\nUse L/R arrows or mouse to adjust, F6 to reset"));
+    QCOMPARE(
+        live::OffsetCaption(inches, -1.5, 7),
+        std::string("Offset from best fit ROC = -0.059 Inches.\r\nUse L/R arrows or mouse to adjust, F7 to reset"));
     QCOMPARE(live::OffsetCaption(inches, 1.5, 4).substr(0, 34), std::string("Offset from best fit ROC = 0.059 I"));
     QCOMPARE(live::ResetKeyOf(0), 4);
     QCOMPARE(live::ResetKeyOf(1), 6);
@@ -58,7 +61,8 @@ class LiveRulesTest : public QObject {
       QCOMPARE(live::ReferenceSliderHelp(i),
                std::string("Offsetting ROC can help during figuring, Shorter ROC effectively raises center of mirror"));
     }
-    QCOMPARE(live::ReferenceSliderHelp(3), std::string("Use Arrow keys or Mouse to select waves of defocus for star test"));
+    QCOMPARE(live::ReferenceSliderHelp(3),
+             std::string("Use Arrow keys or Mouse to select waves of defocus for star test"));
     QCOMPARE(live::ReferenceSliderHelp(4), std::string("Use Arrow Keys or Mouse to adjust Max RTA offset value"));
     QVERIFY(live::MilliesLacroixNote().starts_with(
         "NOTE, These plots DO NOT represent the surface profile of your optic.\r\n"));
@@ -102,8 +106,7 @@ class LiveRulesTest : public QObject {
     QCOMPARE(live::StdDevText(0.127), std::string("0.1270"));
     QCOMPARE(live::StdDevText(0.0), std::string("0.0000"));
     QCOMPARE(live::StdDevText(0.00005), std::string("0.0000"));
-    const QStringList boxes = {QStringLiteral("0,1"), QStringLiteral("0,3"), QStringLiteral("x"),
-                               QStringLiteral("9")};
+    const QStringList boxes = {QStringLiteral("0,1"), QStringLiteral("0,3"), QStringLiteral("x"), QStringLiteral("9")};
     QCOMPARE(live::MeanOfZoneBoxes(boxes, 2, QLatin1Char(',')), 0.2);
     QCOMPARE(live::MeanOfZoneBoxes(boxes, 3, QLatin1Char(',')), 0.4 / 3);
     QCOMPARE(live::ReadTypedNumber(QStringLiteral("abc"), QLatin1Char('.')), 0.0);

@@ -8,8 +8,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QTest>
 #include <QSet>
+#include <QTest>
 #include <QTimer>
 #include <numeric>
 
@@ -19,9 +19,9 @@
 #include "ui/SurfaceErrorPanel.h"
 
 using namespace zonalyst;
-using test::WhenTrue;
 using test::LiveFixture;
 using test::WhenModalOpens;
+using test::WhenTrue;
 
 namespace {
 
@@ -63,8 +63,9 @@ class LiveRunsTest : public QObject {
     QCOMPARE(question.title, QStringLiteral("Best fit Conic Constatn"));
     QCOMPARE(question.buttons, ui::MessageButtons::YesNo);
     QCOMPARE(question.defaultButton, ui::MessageAnswer::No);
-    const QRegularExpression text(QStringLiteral(
-        "^Best fit Conic Constant = (-[01][.0-9]*)\r\nDo You wish to retain this Deformation\\?\r\nProbably NOT A GOOD IDEA! $"));
+    const QRegularExpression text(
+        QStringLiteral("^Best fit Conic Constant = (-[01][.0-9]*)\r\nDo You wish to retain this "
+                       "Deformation\\?\r\nProbably NOT A GOOD IDEA! $"));
     const QRegularExpressionMatch match = text.match(question.text);
     QVERIFY2(match.hasMatch(), qPrintable(question.text));
     QVERIFY(std::abs(match.captured(1).toDouble() + 1.0) <= 0.0015);
@@ -87,11 +88,12 @@ class LiveRunsTest : public QObject {
     f.rig.prompter.answerMessage(ui::MessageAnswer::No);
     double reached = 0.0;
     const MirrorTest& test = f.window->state().test;
-    WhenTrue([&] { return test.DesiredConic != 0.0; }, [&] {
-      f.press(Qt::Key_F5);
-      reached = f.window->state().test.DesiredConic;
-      f.press(Qt::Key_Escape);
-    });
+    WhenTrue([&] { return test.DesiredConic != 0.0; },
+             [&] {
+               f.press(Qt::Key_F5);
+               reached = f.window->state().test.DesiredConic;
+               f.press(Qt::Key_Escape);
+             });
     QTest::mouseClick(f.live.surface->conicButton(), Qt::LeftButton);
     QCOMPARE(f.window->currentPanel(), 4);
     QCOMPARE(f.rig.prompter.messages().size(), size_t{1});
@@ -140,8 +142,10 @@ class LiveRunsTest : public QObject {
     QCOMPARE(f.live.surface->monteCarloButton()->text(), QStringLiteral("Run Monte Carlo Analysis"));
     QVERIFY(f.live.surface->explanation() != nullptr);
     const QString bin = QString::number(ranges.strehl->lower68 / 100.0);
-    QVERIFY(f.live.surface->explanation()->findChild<QLabel*>(QStringLiteral("Label1"))->text().contains(
-        QStringLiteral("+/- 1 sigma results in a Strehl between %1 and %1\n").arg(bin)));
+    QVERIFY(f.live.surface->explanation()
+                ->findChild<QLabel*>(QStringLiteral("Label1"))
+                ->text()
+                .contains(QStringLiteral("+/- 1 sigma results in a Strehl between %1 and %1\n").arg(bin)));
     f.live.surface->explanation()->close();
   }
 
@@ -184,11 +188,12 @@ class LiveRunsTest : public QObject {
     QString captionDuringRun;
     WhenModalOpens(QStringLiteral("MC_Setup"), [&](QDialog& setup) {
       // Pressed again once the charts have been drawn after trial 100.
-      WhenTrue([&] { return f.live.surface->lastRanges().strehl.has_value(); }, [&] {
-        captionDuringRun = f.live.surface->monteCarloButton()->text();
-        f.press(Qt::Key_F6);
-        QTest::mouseClick(f.live.surface->monteCarloButton(), Qt::LeftButton);
-      });
+      WhenTrue([&] { return f.live.surface->lastRanges().strehl.has_value(); },
+               [&] {
+                 captionDuringRun = f.live.surface->monteCarloButton()->text();
+                 f.press(Qt::Key_F6);
+                 QTest::mouseClick(f.live.surface->monteCarloButton(), Qt::LeftButton);
+               });
       QTest::mouseClick(Button(setup, "Command2_2"), Qt::LeftButton);
     });
     QTest::mouseClick(f.live.surface->monteCarloButton(), Qt::LeftButton);
@@ -209,9 +214,11 @@ class LiveRunsTest : public QObject {
     QVERIFY(f.live.surface->explanation() != nullptr);
     const ChartRange& strehl = *f.live.surface->lastRanges().strehl;
     QVERIFY(strehl.reached68());
-    QVERIFY(f.live.surface->explanation()->findChild<QLabel*>(QStringLiteral("Label1"))->text().contains(
-        QStringLiteral("+/- 1 sigma results in a Strehl between %1 and %2\n")
-            .arg(QString::number(strehl.lower68 / 100.0), QString::number(strehl.upper68 / 100.0))));
+    QVERIFY(f.live.surface->explanation()
+                ->findChild<QLabel*>(QStringLiteral("Label1"))
+                ->text()
+                .contains(QStringLiteral("+/- 1 sigma results in a Strehl between %1 and %2\n")
+                              .arg(QString::number(strehl.lower68 / 100.0), QString::number(strehl.upper68 / 100.0))));
     f.live.surface->explanation()->close();
   }
 
@@ -266,8 +273,8 @@ class LiveRunsTest : public QObject {
       auto* progress = f.window->findChild<ui::GifProgressWindow*>(QStringLiteral("Gif_Prog"));
       if (progress == nullptr || !progress->isVisible() || !titleDuringSave.isEmpty()) return;
       titleDuringSave = progress->windowTitle();
-      busyDuringSave = QApplication::overrideCursor() != nullptr &&
-                       QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+      busyDuringSave =
+          QApplication::overrideCursor() != nullptr && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
     });
     watch.start(0);
     const QString plain = f.rig.folder() + QStringLiteral("/plain.gif");
@@ -324,8 +331,9 @@ class LiveRunsTest : public QObject {
     QVERIFY(f.window->findChild<ui::GifProgressWindow*>() == nullptr);
     const ui::MessageRequest& report = f.rig.prompter.messages().back();
     QCOMPARE(report.icon, ui::MessageIcon::Critical);
-    QVERIFY2(report.text.startsWith(QStringLiteral("The image could not be saved to ") + path + QStringLiteral(".\r\n")),
-             qPrintable(report.text));
+    QVERIFY2(
+        report.text.startsWith(QStringLiteral("The image could not be saved to ") + path + QStringLiteral(".\r\n")),
+        qPrintable(report.text));
     QVERIFY(report.text.endsWith(QStringLiteral("\r\nNothing was written.")));
     QVERIFY(!QFile::exists(path));
   }
