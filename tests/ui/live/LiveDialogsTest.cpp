@@ -139,6 +139,28 @@ class LiveDialogsTest : public QObject {
     QCOMPARE(QApplication::focusWidget(), Child<QLineEdit>(dialog, "txtMan_2"));
   }
 
+  void aCommaLocaleShowsAndReadsCommas() {
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    ui::MonteCarloValues values = ThreeZones();
+    platform::Settings settings;
+    platform::MemorySettingsStore store;
+    ui::McSetupDialog dialog(values, settings, store);
+    dialog.show();
+    dialog.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    QCOMPARE(Child<QLabel>(dialog, "lblCalc_1")->text(), QStringLiteral("0,0020"));
+    QLineEdit* first = Child<QLineEdit>(dialog, "txtMan_0");
+    first->setFocus();
+    QTest::keyClicks(first, QStringLiteral("0.,25"));
+    QCOMPARE(first->text(), QStringLiteral("0,25"));
+    QTest::keyClick(first, Qt::Key_Down);
+    QCOMPARE(first->text(), QStringLiteral("0,2500"));
+    QTest::mouseClick(Child<QPushButton>(dialog, "Command2_2"), Qt::LeftButton);
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    QCOMPARE(values.zoneStdDev[1], 0.25);
+    QCOMPARE(values.lastMeanStdDev, (0.25 + 0.002 + 0.003) / 3);
+  }
+
   void displayAfterIsStoredAtOnce() {
     ui::MonteCarloValues values = ThreeZones();
     platform::Settings settings;
