@@ -5,6 +5,6 @@
 namespace zonalyst::ui {
 
 // The picture, result labels and chart of analysis panel 4..8.
-AnalysisPanelSpec AnalysisPanelFor(int panel);
+AnalysisPanelLayout AnalysisPanelFor(int panel);
 
 }  // namespace zonalyst::ui

@@ -9,17 +9,17 @@
 
 namespace zonalyst::ui {
 
-AnalysisPanel::AnalysisPanel(AppState& state, AnalysisPanelSpec spec, QWidget* parent)
+AnalysisPanel::AnalysisPanel(AppState& state, AnalysisPanelLayout panelLayout, QWidget* parent)
     : PanelContent(parent),
       state_(state),
-      spec_(std::move(spec)),
+      layout_(std::move(panelLayout)),
       analysis_(state.bessel),
-      surface_(spec_.pictureSize.width, spec_.pictureSize.height),
-      results_(new ResultLabels(spec_.resultIndices, this)),
+      surface_(layout_.pictureSize.width, layout_.pictureSize.height),
+      results_(new ResultLabels(layout_.resultIndices, this)),
       picture_(new QLabel(this)) {
-  results_->setObjectName(spec_.resultsName);
-  picture_->setObjectName(spec_.pictureName);
-  picture_->setFixedSize(spec_.pictureSize.width, spec_.pictureSize.height);
+  results_->setObjectName(layout_.resultsName);
+  picture_->setObjectName(layout_.pictureName);
+  picture_->setFixedSize(layout_.pictureSize.width, layout_.pictureSize.height);
   // Results above the picture, both centred; the sliders and buttons of the panel go below.
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 2, 0, 0);
@@ -42,7 +42,7 @@ void AnalysisPanel::enterPanel(const PanelEntry& /*entry*/) {
 void AnalysisPanel::redrawAt(double rocMm) {
   analysis_.measureAt(state_.test, rocMm);
   showResults();
-  paint([&](plot::PictureSurface& s) { spec_.chart->draw(s, state_.test, analysis_, rocMm); });
+  paint([&](plot::PictureSurface& s) { layout_.chart->draw(s, state_.test, analysis_, rocMm); });
 }
 
 void AnalysisPanel::showResults() { results_->setTexts(FormatResults(analysis_.metrics())); }

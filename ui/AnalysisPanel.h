@@ -20,7 +20,7 @@ class ResultLabels;
 
 // How one analysis panel is made: its picture's name and size, the indices of its result
 // labels (glass .. RMS) and its chart.
-struct AnalysisPanelSpec {
+struct AnalysisPanelLayout {
   QString pictureName;
   QString resultsName;
   plot::PictureSize pictureSize;
@@ -33,7 +33,7 @@ struct AnalysisPanelSpec {
 class AnalysisPanel final : public PanelContent {
   Q_OBJECT
  public:
-  AnalysisPanel(AppState& state, AnalysisPanelSpec spec, QWidget* parent = nullptr);
+  AnalysisPanel(AppState& state, AnalysisPanelLayout panelLayout, QWidget* parent = nullptr);
   ~AnalysisPanel() override;
 
   void enterPanel(const PanelEntry& entry) override;
@@ -51,7 +51,7 @@ class AnalysisPanel final : public PanelContent {
 
  private:
   AppState& state_;
-  AnalysisPanelSpec spec_;
+  AnalysisPanelLayout layout_;
   SurfaceAnalysis analysis_;
   plot::RasterSurface surface_;
   ResultLabels* results_;

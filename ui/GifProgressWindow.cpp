@@ -33,7 +33,7 @@ void GifProgressWindow::showProgress(int percent) {
   if (length > 0) {
     QPainter painter(&bar_);
     painter.setPen(QColor(0, 0, 255));
-    // Rows 0 to the height inclusive, as the bar is specified; the last row falls outside.
+    // Rows 0 to the height inclusive, as the bar is drawn; the last row falls outside.
     for (int y = 0; y <= kBarHeight; ++y) painter.drawLine(0, y, length - 1, y);
   }
   picture_->setPixmap(QPixmap::fromImage(bar_));

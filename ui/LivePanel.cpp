@@ -11,9 +11,9 @@ namespace zonalyst::ui {
 
 LivePanel::LivePanel(MainWindow& window, int panel, std::unique_ptr<AnalysisChart> chart)
     : window_(window), state_(window.state()) {
-  AnalysisPanelSpec spec = AnalysisPanelFor(panel);
-  if (chart) spec.chart = std::move(chart);
-  view_ = new AnalysisPanel(state_, std::move(spec), this);
+  AnalysisPanelLayout panelLayout = AnalysisPanelFor(panel);
+  if (chart) panelLayout.chart = std::move(chart);
+  view_ = new AnalysisPanel(state_, std::move(panelLayout), this);
   controls_ = new QVBoxLayout;
   controls_->setSpacing(2);
   auto* layout = new QVBoxLayout(this);

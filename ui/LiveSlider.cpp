@@ -35,14 +35,14 @@ class ControlWatch final : public QObject {
 
 }  // namespace
 
-QScrollBar* MakeLiveSlider(const QString& objectName, const live::SliderSpec& spec, QWidget* parent,
+QScrollBar* MakeLiveSlider(const QString& objectName, const live::SliderRange& range, QWidget* parent,
                            std::function<void()> onFocus) {
   auto* slider = new QScrollBar(Qt::Horizontal, parent);
   slider->setObjectName(objectName);
-  slider->setRange(spec.min, spec.max);
-  slider->setValue(spec.initial);
+  slider->setRange(range.min, range.max);
+  slider->setValue(range.initial);
   slider->setSingleStep(1);
-  slider->setPageStep(spec.largeChange);
+  slider->setPageStep(range.largeChange);
   slider->setInvertedControls(false);
   slider->setFocusPolicy(Qt::StrongFocus);
   new ControlWatch(slider, std::move(onFocus), true);

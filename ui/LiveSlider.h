@@ -11,10 +11,10 @@ class QWidget;
 namespace zonalyst::ui {
 
 // A horizontal slider of the analysis panels: the range, position and large change of
-// spec, small change 1, Right arrow increasing, Up and Down swallowed (only Left, Right,
+// range, small change 1, Right arrow increasing, Up and Down swallowed (only Left, Right,
 // Page keys and the mouse move it), and onFocus called when it takes the focus (the
 // help line).
-QScrollBar* MakeLiveSlider(const QString& objectName, const live::SliderSpec& spec, QWidget* parent,
+QScrollBar* MakeLiveSlider(const QString& objectName, const live::SliderRange& range, QWidget* parent,
                            std::function<void()> onFocus);
 
 // Calls onFocus whenever widget takes the focus.

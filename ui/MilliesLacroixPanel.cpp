@@ -15,7 +15,7 @@ MilliesLacroixPanel::MilliesLacroixPanel(MainWindow& window)
   note_ = addCaption(addRow(), QStringLiteral("LblML"));
   note_->setMinimumHeight(2 * note_->fontMetrics().height());
   shift_ = MakeLiveSlider(QStringLiteral("HScroll1_%1").arg(live::kMilliesLacroixSlider),
-                          live::ReferenceSliderSpec(live::kMilliesLacroixSlider), this, [this] {
+                          live::ReferenceSliderRange(live::kMilliesLacroixSlider), this, [this] {
                             setHelp(live::ReferenceSliderHelp(live::kMilliesLacroixSlider));
                             note_->setText(live::ScreenText(live::MilliesLacroixNote()));
                           });
@@ -25,7 +25,7 @@ MilliesLacroixPanel::MilliesLacroixPanel(MainWindow& window)
 void MilliesLacroixPanel::enterPanel(const PanelEntry& /*entry*/) {
   shift_->setFocus();
   const BestFit fit = reduce();
-  shift_->setValue(live::ReferenceSliderSpec(live::kMilliesLacroixSlider).initial);
+  shift_->setValue(live::ReferenceSliderRange(live::kMilliesLacroixSlider).initial);
   controls_.shift = shift_->value();
   view().redrawAt(fit.bestFitRocMm);
   state_.displayRocMm = fit.bestFitRocMm;

@@ -16,7 +16,7 @@ OffsetPanel::OffsetPanel(MainWindow& window, int panel, int sliderIndex, std::un
   captionRow_ = addRow();
   bestFitCaption_ = addCaption(captionRow_, QStringLiteral("Offset_%1").arg(2 * sliderIndex));
   offsetCaption_ = addCaption(captionRow_, QStringLiteral("Offset_%1").arg(2 * sliderIndex + 1));
-  slider_ = MakeLiveSlider(QStringLiteral("HScroll1_%1").arg(sliderIndex), live::ReferenceSliderSpec(sliderIndex), this,
+  slider_ = MakeLiveSlider(QStringLiteral("HScroll1_%1").arg(sliderIndex), live::ReferenceSliderRange(sliderIndex), this,
                            [this] { setHelp(live::ReferenceSliderHelp(sliderIndex_)); });
   addRow()->addWidget(slider_);
 }
@@ -31,7 +31,7 @@ void OffsetPanel::showPanel() {
   drawBestFit(fit.bestFitRocMm);
   state_.displayRocMm = fit.bestFitRocMm;
   bestFitCaption_->setText(live::ScreenText(BestFitCaption(state_.test, fit)));
-  slider_->setValue(live::ReferenceSliderSpec(sliderIndex_).initial);
+  slider_->setValue(live::ReferenceSliderRange(sliderIndex_).initial);
   writeOffsetCaption();
 }
 

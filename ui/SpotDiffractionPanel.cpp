@@ -27,7 +27,7 @@ SpotDiffractionPanel::SpotDiffractionPanel(MainWindow& window)
   QHBoxLayout* row = addRow();
   auto* heading = addCaption(row, QStringLiteral("lblF6Obst_0"), 0);
   heading->setText(QStringLiteral("Central Obstruction"));
-  obstruction_ = MakeLiveSlider(QStringLiteral("scrlF6Obst"), live::kSpotObstructionSpec, this,
+  obstruction_ = MakeLiveSlider(QStringLiteral("scrlF6Obst"), live::kSpotObstructionRange, this,
                                 [this] { setHelp(live::SpotObstructionHelp()); });
   obstruction_->setFixedWidth(300);
   row->addWidget(obstruction_);

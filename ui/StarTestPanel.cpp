@@ -16,7 +16,7 @@ StarTestPanel::StarTestPanel(MainWindow& window) : LivePanel(window, kStarTestPa
   defocusHeading_ = addCaption(row, QStringLiteral("Offset_6"), 0);
   defocusHeading_->setMinimumWidth(130);
   defocus_ = MakeLiveSlider(QStringLiteral("HScroll1_%1").arg(live::kDefocusSlider),
-                            live::ReferenceSliderSpec(live::kDefocusSlider), this,
+                            live::ReferenceSliderRange(live::kDefocusSlider), this,
                             [this] { setHelp(live::ReferenceSliderHelp(live::kDefocusSlider)); });
   defocus_->setFixedWidth(300);
   row->addWidget(defocus_);
@@ -29,7 +29,7 @@ StarTestPanel::StarTestPanel(MainWindow& window) : LivePanel(window, kStarTestPa
   auto* obstructionHeading = addCaption(row, QStringLiteral("Offset_8"), 0);
   obstructionHeading->setMinimumWidth(130);
   obstructionHeading->setText(QStringLiteral("Central Obstruction"));
-  obstruction_ = MakeLiveSlider(QStringLiteral("HScroll2"), live::kStarObstructionSpec, this,
+  obstruction_ = MakeLiveSlider(QStringLiteral("HScroll2"), live::kStarObstructionRange, this,
                                 [this] { setHelp(live::StarObstructionHelp()); });
   obstruction_->setFixedWidth(300);
   row->addWidget(obstruction_);

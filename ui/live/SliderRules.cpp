@@ -5,7 +5,7 @@
 namespace zonalyst::live {
 namespace {
 
-constexpr std::array<SliderSpec, kReferenceSliderCount> kReferenceSliders = {{
+constexpr std::array<SliderRange, kReferenceSliderCount> kReferenceSliders = {{
     {0, 3000, 1500, 10},
     {0, 3000, 1500, 10},
     {0, 3000, 1500, 10},
@@ -15,8 +15,8 @@ constexpr std::array<SliderSpec, kReferenceSliderCount> kReferenceSliders = {{
 
 }  // namespace
 
-SliderSpec ReferenceSliderSpec(int index) {
-  return index >= 0 && index < kReferenceSliderCount ? kReferenceSliders[index] : SliderSpec{};
+SliderRange ReferenceSliderRange(int index) {
+  return index >= 0 && index < kReferenceSliderCount ? kReferenceSliders[index] : SliderRange{};
 }
 
 int ResetKeyOf(int index) {
@@ -63,7 +63,7 @@ bool DetailChecked(int defocusWaves) { return defocusWaves != 0; }
 
 StarSliders StarFirstVisit(StarSliders shown) {
   if (shown.defocusWaves == kReferenceSliders[kDefocusSlider].max) shown.defocusWaves = 0;
-  if (shown.obstruction == kStarObstructionSpec.initial) shown.obstruction = 33;
+  if (shown.obstruction == kStarObstructionRange.initial) shown.obstruction = 33;
   return shown;
 }
 

@@ -5,7 +5,7 @@
 namespace zonalyst::live {
 
 // Range, starting position and large change of a slider (the small change is always 1).
-struct SliderSpec {
+struct SliderRange {
   int min = 0;
   int max = 0;
   int initial = 0;
@@ -21,12 +21,12 @@ inline constexpr int kTransverseSlider = 1;
 inline constexpr int kSpotSlider = 2;
 inline constexpr int kDefocusSlider = 3;
 inline constexpr int kMilliesLacroixSlider = 4;
-SliderSpec ReferenceSliderSpec(int index);
+SliderRange ReferenceSliderRange(int index);
 
 // The central obstruction sliders, per cent of the diameter: scrlF6Obst of the spot
 // panel starts at 0, HScroll2 of the star test at 99 (moved to 33 on the first visit).
-inline constexpr SliderSpec kSpotObstructionSpec{0, 99, 0, 10};
-inline constexpr SliderSpec kStarObstructionSpec{0, 99, 99, 10};
+inline constexpr SliderRange kSpotObstructionRange{0, 99, 0, 10};
+inline constexpr SliderRange kStarObstructionRange{0, 99, 99, 10};
 
 // The function key that resets a reference slider (F4, F6, F7), 0 for the others.
 int ResetKeyOf(int index);

@@ -20,13 +20,13 @@ class LiveRulesTest : public QObject {
     const int expected[5][4] = {
         {0, 3000, 1500, 10}, {0, 3000, 1500, 10}, {0, 3000, 1500, 10}, {0, 20, 20, 2}, {-100, 100, 0, 10}};
     for (int i = 0; i < 5; ++i) {
-      const live::SliderSpec spec = live::ReferenceSliderSpec(i);
-      QCOMPARE(spec.min, expected[i][0]);
-      QCOMPARE(spec.max, expected[i][1]);
-      QCOMPARE(spec.initial, expected[i][2]);
-      QCOMPARE(spec.largeChange, expected[i][3]);
+      const live::SliderRange range = live::ReferenceSliderRange(i);
+      QCOMPARE(range.min, expected[i][0]);
+      QCOMPARE(range.max, expected[i][1]);
+      QCOMPARE(range.initial, expected[i][2]);
+      QCOMPARE(range.largeChange, expected[i][3]);
     }
-    QCOMPARE(live::ReferenceSliderSpec(5).max, 0);
+    QCOMPARE(live::ReferenceSliderRange(5).max, 0);
   }
 
   void offsetsRunFromMinusToPlusOneAndAHalfMillimetres() {
