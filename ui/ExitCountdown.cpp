@@ -2,13 +2,13 @@
 
 #include "core/NumberText.h"
 #include "core/Rounding.h"
-#include "LocalisedNumber.h"
+#include "ui/live/LocalisedText.h"
 
 namespace zonalyst::ui {
 
 QString CountdownCaption(int step) {
   const double seconds = RoundHalfEven(0.5 - step / 100.0, 2);
-  return QStringLiteral("Exiting in ") + LocalisedNumber(FormatFixed(seconds, 2)) + QStringLiteral(" Seconds");
+  return QStringLiteral("Exiting in ") + live::LocalisedText(FormatFixed(seconds, 2)) + QStringLiteral(" Seconds");
 }
 
 QString ConfirmExitCaption() { return QStringLiteral("Confirm Exit"); }

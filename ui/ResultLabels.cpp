@@ -2,7 +2,7 @@
 
 #include <QLabel>
 
-#include "LocalisedNumber.h"
+#include "ui/live/LocalisedText.h"
 
 namespace zonalyst::ui {
 namespace {
@@ -33,7 +33,7 @@ ResultLabels::ResultLabels(const std::array<int, 6>& labelIndices, QWidget* pare
 }
 
 void ResultLabels::setTexts(const ResultTexts& texts) {
-  for (int k = 0; k < 6; ++k) values_[k]->setText(LocalisedNumber(texts[k]));
+  for (int k = 0; k < 6; ++k) values_[k]->setText(live::LocalisedText(texts[k]));
 }
 
 }  // namespace zonalyst::ui
