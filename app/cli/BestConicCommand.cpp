@@ -27,9 +27,7 @@ int RunBestConic(const CommandWords& words, std::ostream& out, std::ostream& err
   if (!opened) return exitCode;
   MirrorTest& test = opened->test;
 
-  BesselTable bessel;
-  FillBesselTable(bessel);
-  SurfaceAnalysis analysis(bessel);
+  SurfaceAnalysis analysis(opened->bessel);
   analysis.analyse(test);
   ConicSearch search;
   search.recompute = [&](MirrorTest& t) {

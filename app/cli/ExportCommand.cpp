@@ -133,12 +133,10 @@ int RunExport(const CommandWords& words, std::ostream& out, std::ostream& err) {
   if (!opened) return exitCode;
 
   const auto gui = GuiForFonts();
-  BesselTable bessel;
-  FillBesselTable(bessel);
   const std::string testName = std::filesystem::path(opened->path).filename().string();
   for (const ExportPanel panel : panels) {
     MirrorTest test = opened->test;
-    ExportedPanel exported = ExportPanelPicture(panel, test, bessel, settings, options.has("--record"));
+    ExportedPanel exported = ExportPanelPicture(panel, test, opened->bessel, settings, options.has("--record"));
     if (options.has("--invert")) plot::InvertPixels(exported.saved);
     const std::string path = output.value_or(plot::DefaultImageName(testName, PanelIndex(panel)));
     std::string problem;

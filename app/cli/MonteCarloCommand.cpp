@@ -85,9 +85,7 @@ int RunMonteCarlo(const CommandWords& words, std::ostream& out, std::ostream& er
   if (!opened) return exitCode;
   MirrorTest& test = opened->test;
 
-  BesselTable bessel;
-  FillBesselTable(bessel);
-  SurfaceAnalysis analysis(bessel);
+  SurfaceAnalysis analysis(opened->bessel);
   analysis.analyse(test);  // the nominal averages, as the surface error panel shows them
 
   ReadingScatter scatter = CalculateReadingScatter(test);

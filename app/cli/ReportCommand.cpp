@@ -102,9 +102,7 @@ int RunReport(const CommandWords& words, std::ostream& out, std::ostream& err) {
   auto opened = OpenTest(command->testPath, err, exitCode);
   if (!opened) return exitCode;
 
-  BesselTable bessel;
-  FillBesselTable(bessel);
-  SurfaceAnalysis analysis(bessel);
+  SurfaceAnalysis analysis(opened->bessel);
   const BestFit fit = analysis.analyse(opened->test);
   if (command->options.has("--json")) {
     PrintJson(opened->test, fit, analysis, out);
