@@ -107,7 +107,7 @@ void FilePanel::buildLayout() {
 
 void FilePanel::enterPanel(const PanelEntry& entry) {
   if (entry.closedTest) {
-    refreshFiles();
+    showTestFolder();
   } else {
     setFolder(QCoreApplication::applicationDirPath());
     selected_->hide();
@@ -122,6 +122,16 @@ void FilePanel::setFolder(const QString& folder) {
   if (drive >= 0) drives_->setCurrentIndex(drive);
   fillFolders();
   refreshFiles();
+}
+
+void FilePanel::showTestFolder() {
+  // A test opened from the command line did not come through the lists: point them at it.
+  const QString folder = window_.state().folder;
+  if (!folder.isEmpty() && QDir::cleanPath(QDir(folder).absolutePath()) != folder_) {
+    setFolder(folder);
+  } else {
+    refreshFiles();
+  }
 }
 
 void FilePanel::fillFolders() {
@@ -210,7 +220,7 @@ void FilePanel::stepTestFile(int direction) {
     window_.actionClick(window_.currentPanel());
     return;
   }
-  refreshFiles();
+  showTestFolder();
   const QList<QListWidgetItem*> found = files_->findItems(state.fileName, Qt::MatchExactly);
   const int position = entry::SteppedListPosition(state.filePosition, found.isEmpty() ? -1 : files_->row(found.front()),
                                                   direction == 1 ? -1 : 1, files_->count());

@@ -48,6 +48,7 @@ class FilePanel final : public PanelContent {
 
  private:
   void buildLayout();
+  void showTestFolder();
   void fillFolders();
   void showPreview(int row);
 
