@@ -62,13 +62,6 @@ void WriteBytes(const std::string& path, const std::string& bytes) {
   out << bytes;
 }
 
-SaveDecision ScriptedQuestion::ask(const std::string& folder, const std::string& fileName) {
-  ++asked;
-  askedFolder = folder;
-  askedFileName = fileName;
-  return answer_;
-}
-
 MirrorTest FullRecord() {
   MirrorTest test;
   test.ZoneCount = 6;

@@ -15,7 +15,6 @@ class TempFolder {
   ~TempFolder();
   TempFolder(const TempFolder&) = delete;
   TempFolder& operator=(const TempFolder&) = delete;
-
   const std::filesystem::path& path() const { return path_; }
   std::string folder() const { return path_.string(); }
   std::string file(const std::string& name) const { return (path_ / name).string(); }
@@ -28,26 +27,27 @@ std::string ReadBytes(const std::string& path);
 void WriteBytes(const std::string& path, const std::string& bytes);
 
 // Answers the save question as told in advance and remembers what it was asked.
-class ScriptedQuestion : public SaveQuestion {
- public:
-  explicit ScriptedQuestion(SaveDecision answer = {}) : answer_(std::move(answer)) {}
-  SaveDecision ask(const std::string& folder, const std::string& fileName) override;
-
+struct ScriptedQuestion : SaveQuestion {
+  explicit ScriptedQuestion(SaveDecision answer = {}) : answer(std::move(answer)) {}
+  SaveDecision ask(const std::string& folder, const std::string& fileName) override {
+    ++asked;
+    askedFolder = folder;
+    askedFileName = fileName;
+    return answer;
+  }
+  SaveDecision answer;
   int asked = 0;
   std::string askedFolder;
   std::string askedFileName;
-
- private:
-  SaveDecision answer_;
 };
 
 // A 6" f/8 test in inches with every zone and set filled, the unused ones included,
 // with values that the file's 15 digits hold exactly.
 MirrorTest FullRecord();
 
-// Switches the C library to a locale whose decimal separator is "," (building one with
-// localedef if none is installed) and back to "C" when it goes. active() is false when
-// no such locale can be had.
+// Switches the C library to a locale whose decimal separator is "," (built with
+// localedef if none is installed) and back to "C" when it goes; active() is false
+// when no such locale can be had.
 class CommaLocale {
  public:
   CommaLocale();

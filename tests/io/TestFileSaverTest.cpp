@@ -20,198 +20,167 @@ namespace {
 namespace fs = std::filesystem;
 using iotest::ReadBytes;
 using iotest::ScriptedQuestion;
-using iotest::TempFolder;
-using iotest::WriteBytes;
 
-int FilesIn(const TempFolder& folder) {
-  int count = 0;
-  for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder.path())) ++count;
-  return count;
-}
-
-MirrorTest Changed(MirrorTest test) {
+MirrorTest Changed() {
+  MirrorTest test = iotest::FullRecord();
   test.KeReading[3][2] += 0.001;
   return test;
 }
 
-TEST(SaveTestFile, AnUnchangedTestWritesNothingAndAsksNothing) {
-  TempFolder folder;
-  // The same values in another spelling: a write would show as changed bytes.
-  std::string text = BuildTestFileText(iotest::FullRecord());
-  text.replace(0, 5, "6  1 1");
-  WriteBytes(folder.file("a.fdr"), text);
-  const LoadResult loaded = LoadTestFile(folder.folder(), "a.fdr");
-  ASSERT_TRUE(loaded.ok());
+// A folder that holds a.fdr with the full record, saved into by answering `answer`.
+struct Folder {
+  iotest::TempFolder temp;
+  const std::string old = BuildTestFileText(iotest::FullRecord());
+  explicit Folder(bool withA = true) {
+    if (withA) iotest::WriteBytes(temp.file("a.fdr"), old);
+  }
+  SaveOutcome save(const MirrorTest& test, ScriptedQuestion& question, const std::string& name = "a.fdr") {
+    return SaveTestFile(test, temp.folder(), name, question);
+  }
+  SaveDecision here(const std::string& name = "a.fdr") const { return {true, temp.folder(), name}; }
+  std::string a() const { return ReadBytes(temp.file("a.fdr")); }
+  int files() const {
+    int count = 0;
+    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(temp.path())) ++count;
+    return count;
+  }
+};
 
-  ScriptedQuestion question(SaveDecision{true, folder.folder(), "a.fdr"});
-  const SaveOutcome outcome = SaveTestFile(*loaded.test, folder.folder(), "a.fdr", question);
-  EXPECT_EQ(outcome.status, SaveStatus::Unchanged);
+TEST(SaveTestFile, AnUnchangedTestWritesNothingAndAsksNothing) {
+  Folder f(false);
+  // The same values in another spelling: a write would show as changed bytes.
+  std::string text = f.old;
+  text.replace(0, 5, "6  1 1");
+  iotest::WriteBytes(f.temp.file("a.fdr"), text);
+  const LoadResult loaded = LoadTestFile(f.temp.folder(), "a.fdr");
+  ASSERT_TRUE(loaded.ok());
+  ScriptedQuestion question(f.here());
+  EXPECT_EQ(f.save(*loaded.test, question).status, SaveStatus::Unchanged);
   EXPECT_EQ(question.asked, 0);
-  EXPECT_EQ(ReadBytes(folder.file("a.fdr")), text);
+  EXPECT_EQ(f.a(), text);
 }
 
-TEST(SaveTestFile, ANewNameIsWrittenWithoutAsking) {
-  TempFolder folder;
+TEST(SaveTestFile, ANewNameIsWrittenWithoutAskingAndLeavesNoTemporaryFile) {
+  Folder f(false);
   ScriptedQuestion question;
-  const SaveOutcome outcome = SaveTestFile(iotest::FullRecord(), folder.folder(), "new.fdr", question);
+  const SaveOutcome outcome = f.save(iotest::FullRecord(), question, "new.fdr");
   EXPECT_EQ(outcome.status, SaveStatus::Written);
-  EXPECT_EQ(outcome.folder, folder.folder());
+  EXPECT_EQ(outcome.folder, f.temp.folder());
   EXPECT_EQ(outcome.fileName, "new.fdr");
   EXPECT_EQ(question.asked, 0);
-  EXPECT_EQ(ReadBytes(folder.file("new.fdr")), BuildTestFileText(iotest::FullRecord()));
-  EXPECT_EQ(FilesIn(folder), 1);  // no temporary file left behind
+  EXPECT_EQ(ReadBytes(f.temp.file("new.fdr")), f.old);
+  EXPECT_EQ(f.files(), 1);
 }
 
-TEST(SaveTestFile, AChangedTestAsksAndOverwritesWhenToldTo) {
-  TempFolder folder;
-  WriteBytes(folder.file("a.fdr"), BuildTestFileText(iotest::FullRecord()));
-  ScriptedQuestion question(SaveDecision{true, folder.folder(), "a.fdr"});
-  const SaveOutcome outcome = SaveTestFile(Changed(iotest::FullRecord()), folder.folder(), "a.fdr", question);
-  EXPECT_EQ(outcome.status, SaveStatus::Written);
+TEST(SaveTestFile, AChangedTestAsksAndOverwritesOrKeepsTheFileAsTold) {
+  Folder f;
+  ScriptedQuestion declined(SaveDecision{false, {}, {}});
+  const SaveOutcome kept = f.save(Changed(), declined);
+  EXPECT_EQ(kept.status, SaveStatus::Declined);
+  EXPECT_EQ(kept.fileName, "a.fdr");
+  EXPECT_EQ(declined.asked, 1);
+  EXPECT_EQ(f.a(), f.old);
+
+  ScriptedQuestion question(f.here());
+  EXPECT_EQ(f.save(Changed(), question).status, SaveStatus::Written);
   EXPECT_EQ(question.asked, 1);
-  EXPECT_EQ(question.askedFolder, folder.folder());
+  EXPECT_EQ(question.askedFolder, f.temp.folder());
   EXPECT_EQ(question.askedFileName, "a.fdr");
-  EXPECT_EQ(ReadBytes(folder.file("a.fdr")), BuildTestFileText(Changed(iotest::FullRecord())));
-  EXPECT_EQ(FilesIn(folder), 1);
-}
-
-TEST(SaveTestFile, ADeclinedSaveLeavesTheFileAlone) {
-  TempFolder folder;
-  const std::string text = BuildTestFileText(iotest::FullRecord());
-  WriteBytes(folder.file("a.fdr"), text);
-  ScriptedQuestion question(SaveDecision{false, {}, {}});
-  const SaveOutcome outcome = SaveTestFile(Changed(iotest::FullRecord()), folder.folder(), "a.fdr", question);
-  EXPECT_EQ(outcome.status, SaveStatus::Declined);
-  EXPECT_EQ(outcome.fileName, "a.fdr");
-  EXPECT_EQ(question.asked, 1);
-  EXPECT_EQ(ReadBytes(folder.file("a.fdr")), text);
+  EXPECT_EQ(f.a(), BuildTestFileText(Changed()));
+  EXPECT_EQ(f.files(), 1);
 }
 
 TEST(SaveTestFile, SaveAsWritesTheOtherNameAndKeepsTheOldFile) {
-  TempFolder folder;
-  TempFolder other;
-  const std::string text = BuildTestFileText(iotest::FullRecord());
-  WriteBytes(folder.file("a.fdr"), text);
+  Folder f;
+  iotest::TempFolder other;
   ScriptedQuestion question(SaveDecision{true, other.folder(), "b.fdr"});
-  const SaveOutcome outcome = SaveTestFile(Changed(iotest::FullRecord()), folder.folder(), "a.fdr", question);
+  const SaveOutcome outcome = f.save(Changed(), question);
   EXPECT_EQ(outcome.status, SaveStatus::Written);
   EXPECT_EQ(outcome.folder, other.folder());
   EXPECT_EQ(outcome.fileName, "b.fdr");
-  EXPECT_EQ(ReadBytes(folder.file("a.fdr")), text);
-  EXPECT_EQ(ReadBytes(other.file("b.fdr")), BuildTestFileText(Changed(iotest::FullRecord())));
+  EXPECT_EQ(f.a(), f.old);
+  EXPECT_EQ(ReadBytes(other.file("b.fdr")), BuildTestFileText(Changed()));
+
+  ScriptedQuestion unnamed(f.here(""));  // a save as without a name writes nothing
+  EXPECT_EQ(f.save(Changed(), unnamed).status, SaveStatus::Unnamed);
+  EXPECT_EQ(f.a(), f.old);
+  EXPECT_EQ(f.files(), 1);
 }
 
-TEST(SaveTestFile, AFileThatIsNoTestCountsAsChanged) {
-  TempFolder folder;
-  WriteBytes(folder.file("a.fdr"), "not a test\r\n");
-  ScriptedQuestion question(SaveDecision{true, folder.folder(), "a.fdr"});
-  const SaveOutcome outcome = SaveTestFile(iotest::FullRecord(), folder.folder(), "a.fdr", question);
-  EXPECT_EQ(outcome.status, SaveStatus::Written);
+TEST(SaveTestFile, AFileThatIsNoTestOrMorePrecisionThanTheFileHoldsCountsAsChanged) {
+  Folder f(false);
+  iotest::WriteBytes(f.temp.file("a.fdr"), "not a test\r\n");
+  ScriptedQuestion question(f.here());
+  EXPECT_EQ(f.save(iotest::FullRecord(), question).status, SaveStatus::Written);
   EXPECT_EQ(question.asked, 1);
-  EXPECT_TRUE(LoadTestFile(folder.folder(), "a.fdr").ok());
-}
+  EXPECT_TRUE(LoadTestFile(f.temp.folder(), "a.fdr").ok());
 
-TEST(SaveTestFile, MorePrecisionThanTheFileHoldsCountsAsChangedEveryTime) {
-  TempFolder folder;
   MirrorTest test = iotest::FullRecord();
   test.Roc = 1000.0 / 3.0;
-  ScriptedQuestion question(SaveDecision{true, folder.folder(), "a.fdr"});
-  ASSERT_EQ(SaveTestFile(test, folder.folder(), "a.fdr", question).status, SaveStatus::Written);
-  EXPECT_EQ(SaveTestFile(test, folder.folder(), "a.fdr", question).status, SaveStatus::Written);
-  EXPECT_EQ(question.asked, 1);
+  EXPECT_EQ(f.save(test, question).status, SaveStatus::Written);
+  EXPECT_EQ(f.save(test, question).status, SaveStatus::Written);
+  EXPECT_EQ(question.asked, 3);
 }
 
 TEST(SaveTestFile, AnEmptyFolderOrNameWritesNothing) {
-  TempFolder folder;
-  ScriptedQuestion question(SaveDecision{true, folder.folder(), "a.fdr"});
+  Folder f(false);
+  ScriptedQuestion question(f.here());
   EXPECT_EQ(SaveTestFile(iotest::FullRecord(), "", "a.fdr", question).status, SaveStatus::Unnamed);
-  EXPECT_EQ(SaveTestFile(iotest::FullRecord(), folder.folder(), "", question).status, SaveStatus::Unnamed);
+  EXPECT_EQ(f.save(iotest::FullRecord(), question, "").status, SaveStatus::Unnamed);
   EXPECT_EQ(question.asked, 0);
-  EXPECT_EQ(FilesIn(folder), 0);
-}
-
-TEST(SaveTestFile, ASaveAsWithoutANameWritesNothing) {
-  TempFolder folder;
-  const std::string text = BuildTestFileText(iotest::FullRecord());
-  WriteBytes(folder.file("a.fdr"), text);
-  ScriptedQuestion question(SaveDecision{true, folder.folder(), ""});
-  const SaveOutcome outcome = SaveTestFile(Changed(iotest::FullRecord()), folder.folder(), "a.fdr", question);
-  EXPECT_EQ(outcome.status, SaveStatus::Unnamed);
-  EXPECT_EQ(ReadBytes(folder.file("a.fdr")), text);
-  EXPECT_EQ(FilesIn(folder), 1);
+  EXPECT_EQ(f.files(), 0);
 }
 
 TEST(SaveTestFile, ThroughALinkTheLinkedFileIsReplaced) {
-  TempFolder folder;
-  WriteBytes(folder.file("real.fdr"), BuildTestFileText(iotest::FullRecord()));
-  fs::create_symlink(folder.file("real.fdr"), folder.file("link.fdr"));
-  ScriptedQuestion question(SaveDecision{true, folder.folder(), "link.fdr"});
-  const SaveOutcome outcome = SaveTestFile(Changed(iotest::FullRecord()), folder.folder(), "link.fdr", question);
-  EXPECT_EQ(outcome.status, SaveStatus::Written);
-  EXPECT_TRUE(fs::is_symlink(folder.file("link.fdr")));
-  EXPECT_EQ(ReadBytes(folder.file("real.fdr")), BuildTestFileText(Changed(iotest::FullRecord())));
-  EXPECT_EQ(FilesIn(folder), 2);
+  Folder f(false);
+  iotest::WriteBytes(f.temp.file("real.fdr"), f.old);
+  fs::create_symlink(f.temp.file("real.fdr"), f.temp.file("link.fdr"));
+  ScriptedQuestion question(f.here("link.fdr"));
+  EXPECT_EQ(f.save(Changed(), question, "link.fdr").status, SaveStatus::Written);
+  EXPECT_TRUE(fs::is_symlink(f.temp.file("link.fdr")));
+  EXPECT_EQ(ReadBytes(f.temp.file("real.fdr")), BuildTestFileText(Changed()));
+  EXPECT_EQ(f.files(), 2);
 }
 
-TEST(SaveTestFile, AnImpossibleFolderFailsNamingTheFile) {
-  TempFolder folder;
-  WriteBytes(folder.file("plain"), "a file, not a folder");
-  ScriptedQuestion question;
-  const std::string impossible = folder.file("plain");
+TEST(SaveTestFile, AnImpossibleFolderOrAFolderInTheWayFailsNamingTheFile) {
+  Folder f(false);
+  iotest::WriteBytes(f.temp.file("plain"), "a file, not a folder");
+  ScriptedQuestion question(f.here());
+  const std::string impossible = f.temp.file("plain");
   const SaveOutcome outcome = SaveTestFile(iotest::FullRecord(), impossible, "a.fdr", question);
   EXPECT_EQ(outcome.status, SaveStatus::Failed);
-  EXPECT_EQ(outcome.reason.rfind("could not write \"" + JoinTestPath(impossible, "a.fdr") + "\": ", 0), 0u) << outcome.reason;
-  EXPECT_EQ(FilesIn(folder), 1);
+  EXPECT_EQ(outcome.reason.rfind("could not write \"" + JoinTestPath(impossible, "a.fdr") + "\": ", 0), 0u)
+      << outcome.reason;
+  EXPECT_EQ(f.files(), 1);
+
+  fs::create_directory(f.temp.file("a.fdr"));
+  const SaveOutcome inTheWay = f.save(iotest::FullRecord(), question);
+  EXPECT_EQ(inTheWay.status, SaveStatus::Failed);
+  EXPECT_EQ(inTheWay.reason.rfind("could not replace \"" + f.temp.file("a.fdr") + "\": ", 0), 0u) << inTheWay.reason;
+  EXPECT_TRUE(fs::is_directory(f.temp.file("a.fdr")));
+  EXPECT_EQ(f.files(), 2);
 }
 
 #ifndef _WIN32
-// Lets a write reach only a few bytes into any file, as a full disk would.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-    getrlimit(RLIMIT_FSIZE, &previous_);
-    rlimit limited = previous_;
-    limited.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limited);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &previous_);
-    std::signal(SIGXFSZ, previousHandler_);
-  }
-
- private:
-  rlimit previous_{};
-  void (*previousHandler_)(int) = nullptr;
-};
-
 TEST(SaveTestFile, AFailedWriteLeavesTheOldFileWholeAndReportsFailure) {
-  TempFolder folder;
-  const std::string text = BuildTestFileText(iotest::FullRecord());
-  WriteBytes(folder.file("a.fdr"), text);
-  ScriptedQuestion question(SaveDecision{true, folder.folder(), "a.fdr"});
-  SaveOutcome outcome;
-  {
-    FileSizeLimit limit(100);
-    outcome = SaveTestFile(Changed(iotest::FullRecord()), folder.folder(), "a.fdr", question);
-  }
+  Folder f;
+  ScriptedQuestion question(f.here());
+  // Lets a write reach only 100 bytes into any file, as a full disk would.
+  const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit previous{};
+  getrlimit(RLIMIT_FSIZE, &previous);
+  rlimit limited = previous;
+  limited.rlim_cur = 100;
+  setrlimit(RLIMIT_FSIZE, &limited);
+  const SaveOutcome outcome = f.save(Changed(), question);
+  setrlimit(RLIMIT_FSIZE, &previous);
+  std::signal(SIGXFSZ, previousHandler);
   EXPECT_EQ(outcome.status, SaveStatus::Failed);
-  EXPECT_EQ(outcome.reason.rfind("could not write \"" + folder.file("a.fdr") + "\": ", 0), 0u) << outcome.reason;
-  EXPECT_EQ(ReadBytes(folder.file("a.fdr")), text);
-  EXPECT_EQ(FilesIn(folder), 1);  // the partial temporary file is gone
+  EXPECT_EQ(outcome.reason.rfind("could not write \"" + f.temp.file("a.fdr") + "\": ", 0), 0u) << outcome.reason;
+  EXPECT_EQ(f.a(), f.old);
+  EXPECT_EQ(f.files(), 1);  // the partial temporary file is gone
 }
 #endif
-
-TEST(SaveTestFile, AFolderInTheWayOfTheFileFails) {
-  TempFolder folder;
-  fs::create_directory(folder.file("a.fdr"));
-  ScriptedQuestion question(SaveDecision{true, folder.folder(), "a.fdr"});
-  const SaveOutcome outcome = SaveTestFile(iotest::FullRecord(), folder.folder(), "a.fdr", question);
-  EXPECT_EQ(outcome.status, SaveStatus::Failed);
-  EXPECT_EQ(outcome.reason.rfind("could not replace \"" + folder.file("a.fdr") + "\": ", 0), 0u) << outcome.reason;
-  EXPECT_TRUE(fs::is_directory(folder.file("a.fdr")));
-  EXPECT_EQ(FilesIn(folder), 1);
-}
 
 }  // namespace
 }  // namespace zonalyst::io

@@ -12,47 +12,29 @@ namespace {
 
 using Triple = std::array<double, 3>;
 
-TEST(ParseValueTriple, SplitsAtBlanksAfterAValue) {
-  EXPECT_EQ(ParseValueTriple("5 1 0"), (Triple{5, 1, 0}));
+TEST(ParseValueTriple, SplitsAtRunsOfBlanksAfterAValue) {
   EXPECT_EQ(ParseValueTriple("96.5 8 -1"), (Triple{96.5, 8, -1}));
   EXPECT_EQ(ParseValueTriple("1E-05 2.5E+15 -0.072"), (Triple{1E-05, 2.5E+15, -0.072}));
+  for (const char* text : {"5 1 0", "5  1 0", "5 1    0", "5   1   0"}) {
+    EXPECT_EQ(ParseValueTriple(text), (Triple{5, 1, 0})) << '"' << text << '"';
+  }
 }
 
-TEST(ParseValueTriple, RunsOfBlanksCountOnce) {
-  EXPECT_EQ(ParseValueTriple("5  1 0"), (Triple{5, 1, 0}));
-  EXPECT_EQ(ParseValueTriple("5 1    0"), (Triple{5, 1, 0}));
-  EXPECT_EQ(ParseValueTriple("5   1   0"), (Triple{5, 1, 0}));
+TEST(ParseValueTriple, RefusesMisplacedBlanksAndTextThatIsNotANumber) {
+  // A tab is no blank and "." is the only decimal separator.
+  for (const char* text : {" 5 1 0", "5 1 0 ", "5 1 0  ", "5 1", "5 1 0 7", "", "5\t1\t0", "5 one 0", "5 1 0x",
+                           "5 1,5 0", "5 inf 0", "nan 1 0", "5 1 1E999"}) {
+    EXPECT_EQ(ParseValueTriple(text), std::nullopt) << '"' << text << '"';
+  }
 }
 
-TEST(ParseValueTriple, RefusesMisplacedBlanks) {
-  EXPECT_EQ(ParseValueTriple(" 5 1 0"), std::nullopt);   // leading blank
-  EXPECT_EQ(ParseValueTriple("5 1 0 "), std::nullopt);   // blank after the third value
-  EXPECT_EQ(ParseValueTriple("5 1 0  "), std::nullopt);
-  EXPECT_EQ(ParseValueTriple("5 1"), std::nullopt);      // too few values
-  EXPECT_EQ(ParseValueTriple("5 1 0 7"), std::nullopt);  // too many
-  EXPECT_EQ(ParseValueTriple(""), std::nullopt);
-  EXPECT_EQ(ParseValueTriple("5\t1\t0"), std::nullopt);  // a tab is no blank
-}
-
-TEST(ParseValueTriple, RefusesTextThatIsNotANumber) {
-  EXPECT_EQ(ParseValueTriple("5 one 0"), std::nullopt);
-  EXPECT_EQ(ParseValueTriple("5 1 0x"), std::nullopt);
-  EXPECT_EQ(ParseValueTriple("5 1,5 0"), std::nullopt);  // "." is the only decimal separator
-  EXPECT_EQ(ParseValueTriple("5 inf 0"), std::nullopt);
-  EXPECT_EQ(ParseValueTriple("nan 1 0"), std::nullopt);
-  EXPECT_EQ(ParseValueTriple("5 1 1E999"), std::nullopt);
-}
-
-TEST(ParseFileNumber, AcceptsDecimalFormsWithLeadingBlanks) {
+TEST(ParseFileNumber, AcceptsDecimalFormsWithLeadingBlanksOnly) {
   EXPECT_EQ(ParseFileNumber("0"), 0.0);
   EXPECT_EQ(ParseFileNumber("  -0.25"), -0.25);
   EXPECT_EQ(ParseFileNumber(".5"), 0.5);
   EXPECT_EQ(ParseFileNumber("+2"), 2.0);
   EXPECT_EQ(ParseFileNumber("1e-05"), 1E-05);
   EXPECT_EQ(ParseFileNumber("1.23456789012346E+17"), 1.23456789012346E+17);
-}
-
-TEST(ParseFileNumber, RefusesAnythingElse) {
   for (const char* text : {"", "   ", "1.5 ", "1.5x", "+-1", "+", "-", "1,5", "0x10", "infinity", "NaN", "1..2"}) {
     EXPECT_EQ(ParseFileNumber(text), std::nullopt) << '"' << text << '"';
   }

@@ -1,10 +1,6 @@
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
-#include <QLabel>
-#include <QListWidget>
-#include <QPushButton>
 #include <QtTest>
 
 #include "../QtTestMain.h"
@@ -23,19 +19,26 @@ MirrorTest WithRoc(double roc) {
   return test;
 }
 
-// Three tests a, b, c told apart by their radius of curvature.
-void WriteThreeTests(WindowFixture& f) {
-  WriteTestFile(f.folder, QStringLiteral("a.fdr"), WithRoc(101));
-  WriteTestFile(f.folder, QStringLiteral("b.fdr"), WithRoc(102));
-  WriteTestFile(f.folder, QStringLiteral("c.fdr"), WithRoc(103));
-  f.panels.files->refreshFiles();
+// Three tests a, b, c told apart by their radius of curvature, in `folder` or the rig's.
+void WriteThreeTests(WindowFixture& f, const QString& folder = {}) {
+  const QString into = folder.isEmpty() ? f.folder : folder;
+  for (const char* name : {"a", "b", "c"}) {
+    WriteTestFile(into, QString::fromLatin1(name) + ".fdr", WithRoc(101 + (name[0] - 'a')));
+  }
+  f.panels.files->setFolder(into);
 }
 
-void ClickNew(WindowFixture& f) {
-  QTest::mouseClick(f.window->findChild<QPushButton*>(QStringLiteral("chkNew")), Qt::LeftButton);
+// Opens `fileName` and types `roc` into the setup panel's radius box, uncommitted.
+void TypeRoc(WindowFixture& f, const QString& fileName, const QString& roc) {
+  f.openFile(fileName);
+  f.press(Qt::Key_F2);
+  f.box(4)->setFocus();
+  f.type(roc);
 }
 
-QString Help(WindowFixture& f) { return f.window->findChild<QLabel*>(QStringLiteral("LblHelp"))->text(); }
+double RocOnDisk(WindowFixture& f, const char* fileName) {
+  return io::LoadTestFile(f.folder.toStdString(), fileName).test->Roc;
+}
 
 }  // namespace
 
@@ -43,48 +46,59 @@ class FilePanelTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void listsShowTestFilesOnly() {
+  void listsShowTestFilesOnlyAndAnUnreadableFolderLeavesThemEmpty() {
     WindowFixture f;
-    WriteThreeTests(f);
     QFile(f.path(QStringLiteral("notes.txt"))).open(QIODevice::WriteOnly);
     QDir(f.folder).mkdir(QStringLiteral("older"));
-    f.panels.files->setFolder(f.folder);
-    auto* files = f.window->findChild<QListWidget*>(QStringLiteral("File1"));
-    QCOMPARE(files->count(), 3);
-    QCOMPARE(files->item(0)->text(), QStringLiteral("a.fdr"));
+    WriteThreeTests(f);
+    QCOMPARE(f.files()->count(), 3);
+    QCOMPARE(f.files()->item(0)->text(), QStringLiteral("a.fdr"));
     auto* folders = f.window->findChild<QListWidget*>(QStringLiteral("Dir1"));
     QCOMPARE(folders->item(0)->text(), QStringLiteral("/"));
     QVERIFY(folders->item(folders->count() - 1)->text().endsWith(QStringLiteral("older")));
     emit folders->itemActivated(folders->item(folders->count() - 1));
     QCOMPARE(f.panels.files->folder(), QDir(f.folder).filePath(QStringLiteral("older")));
-    QCOMPARE(files->count(), 0);
+    QCOMPARE(f.files()->count(), 0);
+
+    WriteThreeTests(f);
+    const QString missing = QDir(f.folder).filePath(QStringLiteral("gone"));
+    f.panels.files->setFolder(missing);
+    QCOMPARE(f.files()->count(), 0);
+    QCOMPARE(f.labelText(QStringLiteral("LblHelp")),
+             QStringLiteral("The folder ") + missing + QStringLiteral(" cannot be read; choose another one"));
   }
 
-  void previewOfTheChosenFile() {
+  void previewOfTheChosenFileAndUnreadableForABrokenOne() {
     WindowFixture f;
     WriteThreeTests(f);
     auto* frame = f.window->findChild<QGroupBox*>(QStringLiteral("FrmSelected"));
-    auto* open = f.window->findChild<QPushButton*>(QStringLiteral("chkOpen"));
     QVERIFY(!frame->isVisible());
-    QVERIFY(!open->isEnabled());
-    f.window->findChild<QListWidget*>(QStringLiteral("File1"))->setCurrentRow(1);
+    QVERIFY(!f.rig.button(QStringLiteral("chkOpen"))->isEnabled());
+    f.files()->setCurrentRow(1);
     QVERIFY(frame->isVisible());
-    QVERIFY(open->isEnabled());
+    QVERIFY(f.rig.button(QStringLiteral("chkOpen"))->isEnabled());
     QCOMPARE(frame->title(), QStringLiteral("Selected File data"));
-    QVERIFY(f.window->findChild<QLabel*>(QStringLiteral("lblData_0"))->text().startsWith("Last modified: \n"));
-    QCOMPARE(f.window->findChild<QLabel*>(QStringLiteral("lblData_1"))->text(),
-             QStringLiteral("Mirror Diameter:\n8 Inches"));
-    QCOMPARE(f.window->findChild<QLabel*>(QStringLiteral("lblData_2"))->text(), QStringLiteral("Mirror ROC:\n102 Inches"));
-    QCOMPARE(f.window->findChild<QLabel*>(QStringLiteral("lblData_3"))->text(), QStringLiteral("Number of Zones\n4"));
+    QVERIFY(f.labelText(QStringLiteral("lblData_0")).startsWith("Last modified: \n"));
+    QCOMPARE(f.labelText(QStringLiteral("lblData_1")), QStringLiteral("Mirror Diameter:\n8 Inches"));
+    QCOMPARE(f.labelText(QStringLiteral("lblData_2")), QStringLiteral("Mirror ROC:\n102 Inches"));
+    QCOMPARE(f.labelText(QStringLiteral("lblData_3")), QStringLiteral("Number of Zones\n4"));
+
+    QFile bad(f.path(QStringLiteral("bad.fdr")));
+    QVERIFY(bad.open(QIODevice::WriteOnly));
+    bad.write("hello\r\n");
+    bad.close();
+    f.panels.files->refreshFiles();
+    f.files()->setCurrentRow(0);  // a.fdr, then the broken one: no stale values
+    f.files()->setCurrentItem(f.files()->findItems(QStringLiteral("bad.fdr"), Qt::MatchExactly).front());
+    QCOMPARE(f.labelText(QStringLiteral("lblData_2")), QStringLiteral("Mirror ROC:\nunreadable"));
   }
 
   void doubleClickOpens() {
     WindowFixture f;
     WriteThreeTests(f);
-    auto* files = f.window->findChild<QListWidget*>(QStringLiteral("File1"));
-    const QPoint onB = files->visualItemRect(files->item(1)).center();
-    QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, onB);
-    QTest::mouseDClick(files->viewport(), Qt::LeftButton, {}, onB);
+    const QPoint onB = f.files()->visualItemRect(f.files()->item(1)).center();
+    QTest::mouseClick(f.files()->viewport(), Qt::LeftButton, {}, onB);
+    QTest::mouseDClick(f.files()->viewport(), Qt::LeftButton, {}, onB);
     QCOMPARE(f.window->state().fileName, QStringLiteral("b.fdr"));
     QCOMPARE(f.window->currentPanel(), int{ui::kSurfaceErrorPanel});
   }
@@ -92,40 +106,17 @@ class FilePanelTest : public QObject {
   void associationButtonAsksTheShell() {
     WindowFixture f;
     const int before = f.rig.fakeAssociation.lookups;
-    QTest::mouseClick(f.window->findChild<QPushButton*>(QStringLiteral("File_ass")), Qt::LeftButton);
+    QTest::mouseClick(f.rig.button(QStringLiteral("File_ass")), Qt::LeftButton);
     QCOMPARE(f.rig.fakeAssociation.lookups, before + 1);
     QVERIFY(f.prompter.messages().empty());  // associated already: nothing to offer
-  }
-
-  void unreadableFileShowsSoInThePreview() {
-    WindowFixture f;
-    WriteThreeTests(f);
-    QFile bad(f.path(QStringLiteral("bad.fdr")));
-    QVERIFY(bad.open(QIODevice::WriteOnly));
-    bad.write("hello\r\n");
-    bad.close();
-    f.panels.files->refreshFiles();
-    auto* files = f.window->findChild<QListWidget*>(QStringLiteral("File1"));
-    files->setCurrentRow(0);  // a.fdr, then the broken one: no stale values
-    files->setCurrentItem(files->findItems(QStringLiteral("bad.fdr"), Qt::MatchExactly).front());
-    QCOMPARE(f.window->findChild<QLabel*>(QStringLiteral("lblData_2"))->text(), QStringLiteral("Mirror ROC:\nunreadable"));
-  }
-
-  void unreadableFolderLeavesTheListEmpty() {
-    WindowFixture f;
-    WriteThreeTests(f);
-    const QString missing = QDir(f.folder).filePath(QStringLiteral("gone"));
-    f.panels.files->setFolder(missing);
-    QCOMPARE(f.window->findChild<QListWidget*>(QStringLiteral("File1"))->count(), 0);
-    QCOMPARE(Help(f), QStringLiteral("The folder ") + missing + QStringLiteral(" cannot be read; choose another one"));
   }
 
   void openingShowsTheSurfaceErrorPanelWithoutChecks() {
     WindowFixture f;
     WriteTestFile(f.folder, QStringLiteral("zero.fdr"), WithRoc(0));
     f.panels.files->refreshFiles();
-    f.window->findChild<QListWidget*>(QStringLiteral("File1"))->setCurrentRow(0);
-    f.window->findChild<QListWidget*>(QStringLiteral("File1"))->setFocus();
+    f.files()->setCurrentRow(0);
+    f.files()->setFocus();
     f.press(Qt::Key_Return);  // Enter in the file list opens
     QCOMPARE(f.window->currentPanel(), int{ui::kSurfaceErrorPanel});
     QVERIFY(f.prompter.messages().empty());
@@ -158,14 +149,11 @@ class FilePanelTest : public QObject {
   void steppingSavesAChangedTestFirst() {
     WindowFixture f;
     WriteThreeTests(f);
-    f.openFile(QStringLiteral("a.fdr"));
-    f.press(Qt::Key_F2);
-    f.box(4)->setFocus();
-    f.type(QStringLiteral("99"));
+    TypeRoc(f, QStringLiteral("a.fdr"), QStringLiteral("99"));
     SaveDiscardAnswer overwrite(QStringLiteral("cmdOverwrite"));
     f.press(Qt::Key_X);  // the box being edited commits before the save
     QVERIFY(overwrite.shown());
-    QCOMPARE(io::LoadTestFile(f.folder.toStdString(), "a.fdr").test->Roc, 99.0);
+    QCOMPARE(RocOnDisk(f, "a.fdr"), 99.0);
     QCOMPARE(f.window->state().fileName, QStringLiteral("b.fdr"));
     QCOMPARE(f.window->currentPanel(), int{ui::kSetupPanel});
     QCOMPARE(f.box(4)->text(), QStringLiteral("102"));
@@ -175,13 +163,8 @@ class FilePanelTest : public QObject {
     WindowFixture f;
     const QString sub = QDir(f.folder).filePath(QStringLiteral("sub"));
     QDir(f.folder).mkdir(QStringLiteral("sub"));
-    WriteTestFile(sub, QStringLiteral("a.fdr"), WithRoc(101));
-    WriteTestFile(sub, QStringLiteral("b.fdr"), WithRoc(102));
-    f.panels.files->setFolder(sub);
-    f.openFile(QStringLiteral("a.fdr"));
-    f.press(Qt::Key_F2);
-    f.box(4)->setFocus();
-    f.type(QStringLiteral("99"));
+    WriteThreeTests(f, sub);
+    TypeRoc(f, QStringLiteral("a.fdr"), QStringLiteral("99"));
     f.press(Qt::Key_Return);
     QVERIFY(QDir(sub).removeRecursively());
     f.prompter.clear();
@@ -197,15 +180,19 @@ class FilePanelTest : public QObject {
     QCOMPARE(f.window->currentPanel(), int{ui::kSetupPanel});
   }
 
-  void newTestUnderAnExistingNameAsksBeforeOverwriting() {
+  void newTestUnderAnExistingNameAsksAgainOnCancelAndSaveDiscardOnF1() {
     WindowFixture f;
     WriteThreeTests(f);
     const std::string before = ReadFile(f.path(QStringLiteral("a.fdr")));
+    f.prompter.answerInput(QStringLiteral("b"));
+    f.prompter.answerMessage(ui::MessageAnswer::Cancel);
     f.prompter.answerInput(QStringLiteral("a"));
     f.prompter.answerMessage(ui::MessageAnswer::Ok);
-    ClickNew(f);
+    QTest::mouseClick(f.rig.button(QStringLiteral("chkNew")), Qt::LeftButton);
+    QCOMPARE(f.prompter.inputs().size(), std::size_t{2});
     QCOMPARE(f.prompter.inputs()[0].title, QStringLiteral("Create New Fdr file"));
     QCOMPARE(f.prompter.inputs()[0].prompt, QStringLiteral("Enter New File Name (without .fdr!)"));
+    QCOMPARE(f.prompter.messages().size(), std::size_t{2});
     QCOMPARE(f.prompter.messages()[0].text,
              QStringLiteral("File name already exists, what now?\r\nPress Ok to erase existing file and start new file\r\n"
                             "Press Cancel to try a new file name"));
@@ -226,29 +213,17 @@ class FilePanelTest : public QObject {
     QVERIFY(!f.window->state().testOpen());
   }
 
-  void cancelOnAnExistingNameAsksAgain() {
-    WindowFixture f;
-    WriteThreeTests(f);
-    f.prompter.answerInput(QStringLiteral("b"));
-    f.prompter.answerMessage(ui::MessageAnswer::Cancel);
-    f.prompter.answerInput(QString());
-    ClickNew(f);
-    QCOMPARE(f.prompter.inputs().size(), std::size_t{2});
-    QCOMPARE(f.window->currentPanel(), int{ui::kLoadPanel});
-    QVERIFY(!f.window->state().testOpen());
-  }
-
   void nameWithTheExtensionIsRefused() {
     WindowFixture f;
     f.prompter.answerInput(QStringLiteral("new.fdr"));
     f.prompter.answerMessage(ui::MessageAnswer::Ok);
     f.prompter.answerInput(QStringLiteral("new"));
-    ClickNew(f);
+    QTest::mouseClick(f.rig.button(QStringLiteral("chkNew")), Qt::LeftButton);
     QCOMPARE(f.prompter.messageTexts(), QStringList{QStringLiteral("File name is not valid, try again")});
     QCOMPARE(f.prompter.messages()[0].title, QStringLiteral("Try again"));
     QCOMPARE(f.window->state().fileName, QStringLiteral("new.fdr"));
     QVERIFY(!QFile::exists(f.path(QStringLiteral("new.fdr"))));
-    // A name not yet on disk is written at the next save without a question.
+    // A name not yet on disk is written at the next save without a question, with a new test's defaults.
     SaveDiscardAnswer none(QStringLiteral("cmdDiscard"));
     f.press(Qt::Key_F1);
     QVERIFY(!none.shown());
@@ -263,10 +238,7 @@ class FilePanelTest : public QObject {
     WindowFixture f;
     WriteThreeTests(f);
     const std::string a = ReadFile(f.path(QStringLiteral("a.fdr")));
-    f.openFile(QStringLiteral("a.fdr"));
-    f.press(Qt::Key_F2);
-    f.box(4)->setFocus();
-    f.type(QStringLiteral("77"));
+    TypeRoc(f, QStringLiteral("a.fdr"), QStringLiteral("77"));
     f.press(Qt::Key_Return);
     f.prompter.answerInput(QString());  // an empty answer leaves the choice open
     f.prompter.answerInput(QStringLiteral("c"));
@@ -275,7 +247,7 @@ class FilePanelTest : public QObject {
     f.press(Qt::Key_F1);
     QVERIFY(saveAs.shown());
     QCOMPARE(f.prompter.inputs().size(), std::size_t{2});
-    QCOMPARE(io::LoadTestFile(f.folder.toStdString(), "c.fdr").test->Roc, 77.0);
+    QCOMPARE(RocOnDisk(f, "c.fdr"), 77.0);
     QCOMPARE(ReadFile(f.path(QStringLiteral("a.fdr"))), a);
   }
 
@@ -283,10 +255,7 @@ class FilePanelTest : public QObject {
     WindowFixture f;
     WriteThreeTests(f);
     const std::string a = ReadFile(f.path(QStringLiteral("a.fdr")));
-    f.openFile(QStringLiteral("a.fdr"));
-    f.press(Qt::Key_F2);
-    f.box(4)->setFocus();
-    f.type(QStringLiteral("77"));
+    TypeRoc(f, QStringLiteral("a.fdr"), QStringLiteral("77"));
     SaveDiscardAnswer close{QStringList{QString()}};
     f.press(Qt::Key_F1);
     QVERIFY(close.shown());
@@ -308,12 +277,11 @@ class FilePanelTest : public QObject {
     QCOMPARE(QDir(f.folder).entryList(QDir::Files).size(), 3);
 
     // Back on the load panel a click on a file offers it for opening again.
-    auto* files = f.window->findChild<QListWidget*>(QStringLiteral("File1"));
-    auto* open = f.window->findChild<QPushButton*>(QStringLiteral("chkOpen"));
+    auto* open = f.rig.button(QStringLiteral("chkOpen"));
     QVERIFY(!open->isEnabled());
-    QTest::mouseClick(files->viewport(), Qt::LeftButton, {}, files->visualItemRect(files->item(0)).center());
+    QTest::mouseClick(f.files()->viewport(), Qt::LeftButton, {}, f.files()->visualItemRect(f.files()->item(0)).center());
     QVERIFY(open->isEnabled());
-    QCOMPARE(f.window->findChild<QLabel*>(QStringLiteral("lblData_2"))->text(), QStringLiteral("Mirror ROC:\n101 Inches"));
+    QCOMPARE(f.labelText(QStringLiteral("lblData_2")), QStringLiteral("Mirror ROC:\n101 Inches"));
     QTest::mouseClick(open, Qt::LeftButton);
     QCOMPARE(f.window->state().fileName, QStringLiteral("a.fdr"));
   }

@@ -1,5 +1,3 @@
-#include <QApplication>
-#include <QLabel>
 #include <QtTest>
 
 #include "../QtTestMain.h"
@@ -14,30 +12,10 @@ namespace {
 
 // Opens `test` and shows the readings panel with the focus on the number of sets.
 void OpenOnReadings(WindowFixture& f, const MirrorTest& test) {
-  WriteTestFile(f.folder, QStringLiteral("m.fdr"), test);
-  f.panels.files->refreshFiles();
-  f.openFile(QStringLiteral("m.fdr"));
+  f.openTest(test);
   f.press(Qt::Key_F3);
   QCOMPARE(f.window->currentPanel(), int{ui::kReadingsPanel});
   QCOMPARE(f.focusedName(), QStringLiteral("lblF3Kedata_65"));
-}
-
-MirrorTest FourSetTest() {
-  MirrorTest test = SampleTest();
-  test.ReadingSets = 4;
-  for (int z = 1; z <= 4; ++z) {
-    for (int s = 1; s <= 4; ++s) test.KeReading[z][s] = s;  // sets read 1, 2, 3, 4
-  }
-  return test;
-}
-
-QStringList FocusWalk(WindowFixture& f, Qt::Key key, int steps) {
-  QStringList names;
-  for (int i = 0; i < steps; ++i) {
-    f.press(key);
-    names << f.focusedName().mid(QStringLiteral("lblF3Kedata_").size());
-  }
-  return names;
 }
 
 }  // namespace
@@ -46,36 +24,31 @@ class ReadingsPanelTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void numberOfSetsIsClamped() {
+  void numberOfSetsIsClampedAndSetsBeyondItAreKeptButNotAveraged() {
+    MirrorTest test = SampleTest();
+    for (int z = 1; z <= 4; ++z) test.KeReading[z] = {0.0, 1.0, 2.0, 3.0, 4.0};
     WindowFixture f;
-    OpenOnReadings(f, SampleTest());
-    QCOMPARE(f.cell(65)->text(), QStringLiteral("1"));
-    QVERIFY(!f.cell(1)->isVisible());
-    f.type(QStringLiteral("7"));
-    f.press(Qt::Key_Return);
-    QCOMPARE(f.cell(65)->text(), QStringLiteral("4"));
-    QCOMPARE(f.window->state().test.ReadingSets, 4);
-    QVERIFY(f.cell(3)->isVisible());
-    QVERIFY(f.window->findChild<QLabel*>(QStringLiteral("lblF3KE_5"))->isVisible());  // "Knife Edge Reading 4"
-    f.cell(65)->setFocus();
+    OpenOnReadings(f, test);
     f.type(QStringLiteral("0"));
     f.press(Qt::Key_Return);
     QCOMPARE(f.cell(65)->text(), QStringLiteral("1"));
     QCOMPARE(f.window->state().test.ReadingSets, 1);
     QVERIFY(!f.cell(1)->isVisible());
-  }
-
-  void setsBeyondTheNumberInUseAreKeptButNotAveraged() {
-    WindowFixture f;
-    OpenOnReadings(f, FourSetTest());
+    f.cell(65)->setFocus();
+    f.type(QStringLiteral("7"));
+    f.press(Qt::Key_Return);
+    QCOMPARE(f.cell(65)->text(), QStringLiteral("4"));
+    QCOMPARE(f.window->state().test.ReadingSets, 4);
+    QVERIFY(f.cell(3)->isVisible());
+    QVERIFY(f.rig.label(QStringLiteral("lblF3KE_5"))->isVisible());  // "Knife Edge Reading 4"
+    f.cell(65)->setFocus();
     f.type(QStringLiteral("2"));
     f.press(Qt::Key_Return);
-    const MirrorTest& test = f.window->state().test;
-    QCOMPARE(test.KeAverage[1], 1.5);
-    QCOMPARE(test.KeReading[1][3], 3.0);
+    QCOMPARE(f.window->state().test.KeAverage[1], 1.5);
+    QCOMPARE(f.window->state().test.KeReading[1][3], 3.0);
     QVERIFY(f.cell(1)->isVisible());
     QVERIFY(!f.cell(2)->isVisible());
-    QVERIFY(!f.window->findChild<QLabel*>(QStringLiteral("lblF3KE_4"))->isVisible());  // "Knife Edge Reading 3"
+    QVERIFY(!f.rig.label(QStringLiteral("lblF3KE_4"))->isVisible());  // "Knife Edge Reading 3"
 
     SaveDiscardAnswer overwrite(QStringLiteral("cmdOverwrite"));
     f.press(Qt::Key_F1);
@@ -87,11 +60,11 @@ class ReadingsPanelTest : public QObject {
     QCOMPARE(saved.test->KeReading[4][4], 4.0);
   }
 
-  void readingCommittedOnLeavingChangesTheAverage() {
+  void readingsCommitOnLeavingAndWhatIsNoNumberOrAZeroRadiusIsUndone() {
     WindowFixture f;
     OpenOnReadings(f, SampleTest());
     f.cell(4)->setFocus();  // zone 2, set 1
-    QCOMPARE(f.window->findChild<QLabel*>(QStringLiteral("LblHelp"))->text(),
+    QCOMPARE(f.labelText(QStringLiteral("LblHelp")),
              QStringLiteral("Enter the knife edge reading for zone 2, reading 1\n(Hint, Positive away from mirror!)"));
     f.type(QStringLiteral("-0.125"));
     QCOMPARE(f.window->state().test.KeAverage[2], 0.02);
@@ -100,27 +73,7 @@ class ReadingsPanelTest : public QObject {
     QCOMPARE(f.window->state().test.KeAverage[2], -0.125);
     QCOMPARE(f.cell(4)->text(), QStringLiteral("-0.125"));
     QCOMPARE(f.cell(4)->palette().color(QPalette::Base), QColor(Qt::black));
-  }
 
-  void readingFiltersAndUndo() {
-    WindowFixture f;
-    OpenOnReadings(f, SampleTest());
-    f.cell(0)->setFocus();
-    f.type(QStringLiteral("1.2.3-4"));
-    QCOMPARE(f.cell(0)->text(), QStringLiteral("1.234"));
-    f.cell(0)->selectAll();
-    f.type(QStringLiteral("."));
-    f.press(Qt::Key_Return);
-    QCOMPARE(f.cell(0)->text(), QStringLiteral("0.010"));  // not a number: the reading stays
-    f.cell(63)->setFocus();
-    f.type(QStringLiteral("-"));
-    QCOMPARE(f.cell(63)->text(), QStringLiteral("8"));
-  }
-
-  void zeroRadiusRestoresTheOldOne() {
-    WindowFixture f;
-    OpenOnReadings(f, SampleTest());
-    f.cell(62)->setFocus();
     f.type(QStringLiteral("0"));
     f.press(Qt::Key_Return);
     QCOMPARE(f.cell(62)->text(), QStringLiteral("128"));
@@ -129,12 +82,23 @@ class ReadingsPanelTest : public QObject {
     f.type(QStringLiteral("96.5"));
     f.press(Qt::Key_Return);
     QCOMPARE(f.window->state().test.Roc, 96.5);
+
+    f.cell(0)->setFocus();
+    f.type(QStringLiteral("1.2.3-4"));
+    QCOMPARE(f.cell(0)->text(), QStringLiteral("1.234"));
+    f.cell(0)->selectAll();
+    f.type(QStringLiteral("."));
+    f.press(Qt::Key_Return);
+    QCOMPARE(f.cell(0)->text(), QStringLiteral("0.010"));
+    f.cell(63)->setFocus();
+    f.type(QStringLiteral("-"));
+    QCOMPARE(f.cell(63)->text(), QStringLiteral("8"));
   }
 
   void togglesAndConicRedrawTheIdealReadings() {
     WindowFixture f;
     OpenOnReadings(f, SampleTest());
-    auto* ideal = f.window->findChild<QLabel*>(QStringLiteral("lblideal_4"));
+    auto* ideal = f.rig.label(QStringLiteral("lblideal_4"));
     const QString fixed = ideal->text();
     f.cell(61)->setFocus();
     f.type(QStringLiteral("m"));
@@ -151,17 +115,17 @@ class ReadingsPanelTest : public QObject {
     test.ReadingSets = 2;
     WindowFixture f;
     OpenOnReadings(f, test);  // four zones, two sets
-    QCOMPARE(FocusWalk(f, Qt::Key_Return, 15),
+    QCOMPARE(f.walk(Qt::Key_Return, 15),
              QStringList({"0", "1", "4", "5", "8", "9", "12", "13", "60", "61", "62", "63", "64", "65", "0"}));
-    QCOMPARE(FocusWalk(f, Qt::Key_Left, 2), QStringList({"65", "64"}));
+    QCOMPARE(f.walk(Qt::Key_Left, 2), QStringList({"65", "64"}));
     f.cell(1)->setFocus();
-    QCOMPARE(FocusWalk(f, Qt::Key_Down, 6), QStringList({"5", "9", "13", "60", "61", "62"}));
+    QCOMPARE(f.walk(Qt::Key_Down, 6), QStringList({"5", "9", "13", "60", "61", "62"}));
     f.cell(65)->setFocus();
-    QCOMPARE(FocusWalk(f, Qt::Key_Down, 1), QStringList({"0"}));
+    QCOMPARE(f.walk(Qt::Key_Down, 1), QStringList({"0"}));
     f.cell(60)->setFocus();
-    QCOMPARE(FocusWalk(f, Qt::Key_Up, 5), QStringList({"13", "9", "5", "1", "65"}));
-    QCOMPARE(FocusWalk(f, Qt::Key_Up, 1), QStringList({"64"}));
-    QCOMPARE(FocusWalk(f, Qt::Key_Right, 2), QStringList({"65", "0"}));
+    QCOMPARE(f.walk(Qt::Key_Up, 5), QStringList({"13", "9", "5", "1", "65"}));
+    QCOMPARE(f.walk(Qt::Key_Up, 1), QStringList({"64"}));
+    QCOMPARE(f.walk(Qt::Key_Right, 2), QStringList({"65", "0"}));
   }
 
   void mousePressEmptiesTheClipboard() {

@@ -2,17 +2,12 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QLabel>
-#include <QListWidget>
-#include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <fstream>
 #include <sstream>
 
 #include "core/ConicGeometry.h"
 #include "../FifteenZoneTest.h"
-#include "ui/FilePanel.h"
 #include "ui/SaveDiscardDialog.h"
 
 namespace zonalyst::test {
@@ -51,11 +46,25 @@ WindowFixture::WindowFixture() : folder(rig.folder()), window(&rig.start()) {
 }
 
 void WindowFixture::openFile(const QString& fileName) {
-  auto* files = window->findChild<QListWidget*>(QStringLiteral("File1"));
-  const auto found = files->findItems(fileName, Qt::MatchExactly);
+  const auto found = files()->findItems(fileName, Qt::MatchExactly);
   QVERIFY2(!found.isEmpty(), qPrintable(fileName));
-  files->setCurrentItem(found.front());
+  files()->setCurrentItem(found.front());
   QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("chkOpen")), Qt::LeftButton);
+}
+
+void WindowFixture::openTest(const MirrorTest& test) {
+  WriteTestFile(folder, QStringLiteral("m.fdr"), test);
+  panels.files->refreshFiles();
+  openFile(QStringLiteral("m.fdr"));
+}
+
+QStringList WindowFixture::walk(Qt::Key key, int steps) {
+  QStringList indices;
+  for (int i = 0; i < steps; ++i) {
+    press(key);
+    indices << focusedName().mid(focusedName().lastIndexOf(u'_') + 1);
+  }
+  return indices;
 }
 
 void WindowFixture::press(Qt::Key key) {

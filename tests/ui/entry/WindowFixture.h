@@ -1,27 +1,26 @@
 #pragma once
 
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 #include <QString>
-#include <QTemporaryDir>
 #include <QTimer>
-#include <functional>
-#include <memory>
 
-#include "core/MirrorTest.h"
 #include "../WindowRig.h"
+#include "core/MirrorTest.h"
 #include "ui/DataEntryPanels.h"
 #include "ui/FilePanel.h"
-#include "ui/ReadingsPanel.h"
-#include "ui/SetupPanel.h"
 #include "ui/MainWindow.h"
+#include "ui/ReadingsPanel.h"
 #include "ui/ScriptedPrompter.h"
+#include "ui/SetupPanel.h"
 
 namespace zonalyst::test {
 
 // An 8" f/8 paraboloid in inches, four zones laid out by hand, one reading set.
 MirrorTest SampleTest();
 
-// Writes a test file into folder.
 void WriteTestFile(const QString& folder, const QString& fileName, const MirrorTest& test);
 std::string ReadFile(const QString& path);
 
@@ -32,13 +31,19 @@ struct WindowFixture {
 
   // Chooses the file in the list and presses "Open Selected".
   void openFile(const QString& fileName);
+  // Writes `test` as m.fdr and opens it.
+  void openTest(const MirrorTest& test);
   // Presses a key where the focus is (the window's key map sees it first).
   void press(Qt::Key key);
   void type(const QString& text);
+  // Presses `key` `steps` times and gives the index of each box or cell focused.
+  QStringList walk(Qt::Key key, int steps);
   QWidget* focused() const;
   QString focusedName() const;
   QLineEdit* box(int index) const;   // setup box Text1_index
   QLineEdit* cell(int index) const;  // readings cell lblF3Kedata_index
+  QString labelText(const QString& name) const { return rig.label(name)->text(); }
+  QListWidget* files() const { return window->findChild<QListWidget*>(QStringLiteral("File1")); }
   QString path(const QString& fileName) const;
 
   testing::WindowRig rig;
@@ -69,4 +74,3 @@ class SaveDiscardAnswer {
 };
 
 }  // namespace zonalyst::test
-
