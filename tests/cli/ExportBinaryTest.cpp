@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 #include <QGuiApplication>
 #include <QImage>
 #include <QImageReader>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <string>
-#include <sys/wait.h>
 
 // Runs the real zonalyst-cli export and reads its files back with Qt's decoders.
 namespace {
@@ -26,17 +26,18 @@ class ExportBinaryTest : public ::testing::Test {
   }
   void TearDown() override { fs::remove_all(dir); }
 
-  // Exit code of the command line run in the temporary folder; its error text in err.
-  int Run(const std::string& arguments) {
-    const fs::path errFile = dir / "stderr.txt";
-    const std::string command = "cd '" + dir.string() + "' && '" ZONALYST_CLI "' export " + arguments + " >/dev/null 2>'" +
-                                errFile.string() + "'";
+  // Exit code of exporting the example in the temporary folder; its error text in err.
+  int Export(const std::string& options) {
+    const std::string command = "cd '" + dir.string() + "' && '" ZONALYST_CLI "' export '" + kExample + "' " + options +
+                                " >/dev/null 2>stderr.txt";
     const int status = std::system(command.c_str());
-    std::ifstream in(errFile);
-    std::stringstream text;
-    text << in.rdbuf();
-    err = text.str();
+    err = Contents("stderr.txt");
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+
+  std::string Contents(const std::string& name) const {
+    std::ifstream in(dir / name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   }
 
   QImage Read(const std::string& name, const char* expectedFormat) {
@@ -50,7 +51,7 @@ class ExportBinaryTest : public ::testing::Test {
 };
 
 TEST_F(ExportBinaryTest, WritesAPngOfThePanelAndItsReport) {
-  ASSERT_EQ(Run("'" + kExample + "' --panel ml -o ml.png"), 0) << err;
+  ASSERT_EQ(Export("--panel ml -o ml.png"), 0) << err;
   const QImage image = Read("ml.png", "png");
   ASSERT_FALSE(image.isNull());
   EXPECT_EQ(image.width(), 740);
@@ -59,11 +60,8 @@ TEST_F(ExportBinaryTest, WritesAPngOfThePanelAndItsReport) {
 }
 
 TEST_F(ExportBinaryTest, WritesTheStarTestStackAsGif) {
-  ASSERT_EQ(Run("'" + kExample + "' --panel star -o star.gif"), 0) << err;
-  std::ifstream file(dir / "star.gif", std::ios::binary);
-  char header[6] = {};
-  file.read(header, 6);
-  EXPECT_EQ(std::string(header, 6), "GIF87a");
+  ASSERT_EQ(Export("--panel star -o star.gif"), 0) << err;
+  EXPECT_EQ(Contents("star.gif").substr(0, 6), "GIF87a");
   const QImage image = Read("star.gif", "gif");
   ASSERT_FALSE(image.isNull());
   EXPECT_EQ(image.width(), 740);
@@ -73,7 +71,7 @@ TEST_F(ExportBinaryTest, WritesTheStarTestStackAsGif) {
 }
 
 TEST_F(ExportBinaryTest, AllPanelsGetTheirDefaultNames) {
-  ASSERT_EQ(Run("'" + kExample + "' --panel all"), 0) << err;
+  ASSERT_EQ(Export("--panel all"), 0) << err;
   for (const char* suffix : {"_Surface.gif", "_M-L_Plot.gif", "_Trans_Err.gif", "_Diffraction.gif", "_Star_Test.gif"}) {
     const std::string name = std::string("6in-f8-paraboloid-moving") + suffix;
     EXPECT_TRUE(fs::exists(dir / name)) << name;
@@ -82,38 +80,34 @@ TEST_F(ExportBinaryTest, AllPanelsGetTheirDefaultNames) {
 }
 
 TEST_F(ExportBinaryTest, InvertsAndRecordsTheDrawing) {
-  ASSERT_EQ(Run("'" + kExample + "' --panel spot --obstruction 20 --invert -o spot.png --record spot.json"), 0) << err;
+  ASSERT_EQ(Export("--panel spot --obstruction 20 --invert -o spot.png --record spot.json"), 0) << err;
   const QImage image = Read("spot.png", "png");
   EXPECT_EQ(image.pixel(0, 0) & 0xffffffu, 0xffffffu);
-  std::ifstream json(dir / "spot.json");
-  std::string text;
-  std::getline(json, text);
+  const std::string text = Contents("spot.json");
   EXPECT_EQ(text.rfind("{\"width\":740,\"height\":280,\"calls\":[{\"op\":\"clear\"}", 0), 0u);
   EXPECT_NE(text.find("\"text\":\"Angle from spot center (Times Diameter/Lambda)\""), std::string::npos);
 }
 
 TEST_F(ExportBinaryTest, MonteCarloHistogramsTakeTheSurfacePanelName) {
-  ASSERT_EQ(Run("'" + kExample + "' --panel montecarlo --trials 40 --seed 3 --record mc.json"), 0) << err;
+  ASSERT_EQ(Export("--panel montecarlo --trials 40 --seed 3 --record mc.json"), 0) << err;
   const QImage image = Read("6in-f8-paraboloid-moving_Surface.gif", "gif");
   EXPECT_EQ(image.width(), 740);
   EXPECT_EQ(image.height(), 280 + 300);
-  std::ifstream json(dir / "mc.json");
-  std::string text;
-  std::getline(json, text);
-  EXPECT_NE(text.find("\"text\":\"40 Iterations processed\""), std::string::npos);
+  EXPECT_NE(Contents("mc.json").find("\"text\":\"40 Iterations processed\""), std::string::npos);
 }
 
 TEST_F(ExportBinaryTest, RefusesBadOptionsAndReportsWriteFailures) {
-  EXPECT_EQ(Run("'" + kExample + "' --panel pie"), 2);
-  EXPECT_NE(err.find("zonalyst-cli: --panel takes surface, ml, transverse, spot, star, montecarlo or all"), std::string::npos);
-  EXPECT_EQ(Run("'" + kExample + "' --panel star --defocus 21"), 2);
+  EXPECT_EQ(Export("--panel pie"), 2);
+  EXPECT_NE(err.find("zonalyst-cli: --panel takes surface, ml, transverse, spot, star, montecarlo or all"),
+            std::string::npos);
+  EXPECT_EQ(Export("--panel star --defocus 21"), 2);
   EXPECT_NE(err.find("zonalyst-cli: --defocus takes a whole number from 0 to 20"), std::string::npos);
-  EXPECT_EQ(Run("'" + kExample + "' --panel montecarlo --trials 0"), 2);
-  EXPECT_EQ(Run("'" + kExample + "' --panel all -o x.gif"), 2);
-  EXPECT_EQ(Run("'" + kExample + "' --panel ml -o picture.bmp"), 2);
-  EXPECT_EQ(Run("'" + kExample + "' --panel ml -o no/such/folder/ml.png"), 4);
+  EXPECT_EQ(Export("--panel montecarlo --trials 0"), 2);
+  EXPECT_EQ(Export("--panel all -o x.gif"), 2);
+  EXPECT_EQ(Export("--panel ml -o picture.bmp"), 2);
+  EXPECT_EQ(Export("--panel ml -o no/such/folder/ml.png"), 4);
   EXPECT_NE(err.find("zonalyst-cli: could not write no/such/folder/ml.png"), std::string::npos);
-  EXPECT_EQ(Run("'" + kExample + "' --panel ml -o no/such/folder/ml.gif"), 4);
+  EXPECT_EQ(Export("--panel ml -o no/such/folder/ml.gif"), 4);
   EXPECT_FALSE(fs::exists(dir / "no"));
 }
 

@@ -34,10 +34,9 @@ TEST_F(DiffractionProfilesTest, PerfectSurfaceGivesTheAiryPatternTwice) {
 }
 
 TEST_F(DiffractionProfilesTest, ObstructionDarkensTheSamplesUpToItsRoundedPercentage) {
-  EXPECT_EQ(DarkThrough(33.0), 33);
-  EXPECT_EQ(DarkThrough(32.5), 32);
-  EXPECT_EQ(DarkThrough(33.5), 34);
-  EXPECT_EQ(DarkThrough(500.0), 101);
+  for (const auto& [percent, last] : {std::pair{33.0, 33}, {32.5, 32}, {33.5, 34}, {500.0, 101}}) {
+    EXPECT_EQ(DarkThrough(percent), last) << percent;
+  }
 
   // An error confined to the dark samples 0..33 changes nothing; one at sample 34 does.
   const SpotDiffraction clean = ComputeSpotDiffraction(surface, metrics, bessel, kDiameter, 33.0);
@@ -56,11 +55,6 @@ TEST_F(DiffractionProfilesTest, PupilWithoutSamplesStaysDark) {
   const RadialIntensity none =
       ComputeRadialIntensity(surface.ProfileR, metrics.ProfileErr, bessel, SpotAngleStep(kDiameter), 100);
   for (double value : none) EXPECT_EQ(value, 0.0);
-}
-
-TEST_F(DiffractionProfilesTest, DefocusStepFollowsTheFocalRatio) {
-  EXPECT_DOUBLE_EQ(DefocusStep(2000.0, 200.0), 16.0 * 0.00055 * 25.0);
-  EXPECT_DOUBLE_EQ(StarAngleStep(200.0), 4.0 * SpotAngleStep(200.0));
 }
 
 TEST_F(DiffractionProfilesTest, WavefrontsHaveTheirMinimumRemoved) {
@@ -85,8 +79,8 @@ TEST_F(DiffractionProfilesTest, StarTestInFocusShowsTheMirrorTwiceAndTheObstruct
     surface.ProfileZ[i] = ConicSag(r, -1.0, 2000.0) + 5e-5 * std::sin(r / 10.0);
   }
   const StarTestImages images = ComputeStarTest(surface, -1.0, bessel, 2000.0, 0.0, 0.22, kDiameter, 33.0, {});
-  const RadialIntensity airy = ComputeRadialIntensity(surface.ProfileR, std::array<double, kGridRoom>{}, bessel,
-                                                      StarAngleStep(kDiameter), 33);
+  const RadialIntensity airy =
+      ComputeRadialIntensity(surface.ProfileR, std::array<double, kGridRoom>{}, bessel, StarAngleStep(kDiameter), 33);
   EXPECT_EQ(images.defocusMm, 0.0);
   for (int j = 0; j <= kGridLast; ++j) {
     EXPECT_DOUBLE_EQ(images.intensity[0][j], images.intensity[2][j]) << j;
@@ -97,7 +91,9 @@ TEST_F(DiffractionProfilesTest, StarTestInFocusShowsTheMirrorTwiceAndTheObstruct
   EXPECT_LT(images.intensity[0][0], 1.0);
 }
 
-TEST_F(DiffractionProfilesTest, DefocusIsWavesTimesTheStep) {
+TEST_F(DiffractionProfilesTest, DefocusIsWavesTimesTheStepOfTheFocalRatio) {
+  EXPECT_DOUBLE_EQ(DefocusStep(2000.0, 200.0), 16.0 * 0.00055 * 25.0);
+  EXPECT_DOUBLE_EQ(StarAngleStep(200.0), 4.0 * SpotAngleStep(200.0));
   for (int i = 0; i <= kGridLast; ++i) surface.ProfileZ[i] = ConicSag(surface.ProfileR[i], -1.0, 2000.0);
   const StarTestImages images = ComputeStarTest(surface, -1.0, bessel, 2000.0, 5.0, 0.22, kDiameter, 0.0, {});
   EXPECT_DOUBLE_EQ(images.defocusMm, 1.1);
@@ -105,17 +101,11 @@ TEST_F(DiffractionProfilesTest, DefocusIsWavesTimesTheStep) {
 }
 
 TEST(StarGreyMappingTest, MapsDecadesAboveTheFloor) {
-  RadialIntensity intensity{};
-  intensity[0] = 1.0;
-  intensity[1] = 0.01;
-  intensity[2] = 1e-3;
-  intensity[3] = 2e-4;
+  const RadialIntensity intensity{1.0, 0.01, 1e-3, 2e-4};
   const StarRings plain = MapStarRings(intensity, {});
   EXPECT_EQ(plain[0], 255);
   EXPECT_EQ(plain[1], 85);
-  EXPECT_EQ(plain[2], kNotPainted);
-  EXPECT_EQ(plain[3], kNotPainted);
-  EXPECT_EQ(plain[4], kNotPainted);
+  for (int i : {2, 3, 4}) EXPECT_EQ(plain[i], kNotPainted) << i;
 
   const StarRings detail = MapStarRings(intensity, {.detail = true, .contrast = false});
   EXPECT_EQ(detail[0], 255);

@@ -8,8 +8,7 @@
 namespace zonalyst {
 namespace {
 
-// A 200 mm f/5 paraboloid with four zones entered as effective radii, readings in
-// the same units as the record.
+// A 200 mm f/5 paraboloid with four zones entered as effective radii.
 MirrorTest FourZoneTest(int units, int movingSource) {
   MirrorTest t;
   t.Units = units;
@@ -32,15 +31,6 @@ void SetReadings(MirrorTest& t, const double (&values)[5]) {
   }
 }
 
-TEST(MilliesLacroixTest, ConstantsFollowTheUnits) {
-  MirrorTest t = FourZoneTest(0, 0);
-  EXPECT_DOUBLE_EQ(MilliesLacroixRta(t), 10.0 * 0.0006693408 / 2.0);
-  EXPECT_DOUBLE_EQ(MilliesLacroixSliderShift(t, 100), 1.0);
-  t.Units = 1;
-  EXPECT_DOUBLE_EQ(MilliesLacroixRta(t), 10.0 * 2.6352e-05 / 2.0);
-  EXPECT_DOUBLE_EQ(MilliesLacroixSliderShift(t, 100), 100.0 / 2540.0);
-}
-
 TEST(MilliesLacroixTest, ReadingsOnTheIdealGiveNoDeviationAndFullCorrection) {
   MirrorTest t = FourZoneTest(0, 0);
   double readings[5] = {};
@@ -61,7 +51,7 @@ TEST(MilliesLacroixTest, ReadingsOnTheIdealGiveNoDeviationAndFullCorrection) {
   EXPECT_NEAR(ml.largestRatio, 1.0, 1e-9);
 }
 
-TEST(MilliesLacroixTest, DeviationsHaveZeroMeanAndTheLargestIsReported) {
+TEST(MilliesLacroixTest, DeviationsHaveZeroMeanTheLargestIsReportedAndASphereHasNoRatios) {
   MirrorTest t = FourZoneTest(0, 0);
   SetReadings(t, {0.0, 0.1, 1.9, 3.0, 4.4});
   const MilliesLacroix ml = ComputeMilliesLacroix(t, 0);
@@ -76,6 +66,14 @@ TEST(MilliesLacroixTest, DeviationsHaveZeroMeanAndTheLargestIsReported) {
   EXPECT_DOUBLE_EQ(ml.largestDev, largest);
   EXPECT_DOUBLE_EQ(ml.maxRta, worst);
   EXPECT_DOUBLE_EQ(ml.ratio[3], (3.0 - 1.9) / ((75.0 * 75.0 - 55.0 * 55.0) / 2000.0));
+
+  t.DesiredConic = 0.0;
+  const MilliesLacroix sphere = ComputeMilliesLacroix(t, 0);
+  for (int z = 1; z <= 4; ++z) {
+    EXPECT_EQ(sphere.ideal[z], 0.0);
+    EXPECT_EQ(sphere.ratio[z], 0.0);
+  }
+  EXPECT_EQ(sphere.largestRatio, 0.0);
 }
 
 TEST(MilliesLacroixTest, MovingSourceMatchesFixedSourceWithDoubledReadings) {
@@ -98,25 +96,15 @@ TEST(MilliesLacroixTest, MovingSourceMatchesFixedSourceWithDoubledReadings) {
   EXPECT_DOUBLE_EQ(a.maxRta, b.maxRta);
 }
 
-TEST(MilliesLacroixTest, SphereHasNoCorrectionRatios) {
-  MirrorTest t = FourZoneTest(0, 0);
-  t.DesiredConic = 0.0;
-  SetReadings(t, {0.0, 0.1, 1.9, 3.0, 4.4});
-  const MilliesLacroix ml = ComputeMilliesLacroix(t, 0);
-  for (int z = 1; z <= 4; ++z) {
-    EXPECT_EQ(ml.ideal[z], 0.0);
-    EXPECT_EQ(ml.ratio[z], 0.0);
-  }
-  EXPECT_EQ(ml.largestRatio, 0.0);
-}
-
-TEST(MilliesLacroixTest, SliderMovesEveryDeviationByOneStepPerUnit) {
+TEST(MilliesLacroixTest, ToleranceAndSliderFollowTheUnitsOneStepPerUnit) {
   for (int units : {0, 1}) {
     MirrorTest t = FourZoneTest(units, 0);
+    EXPECT_DOUBLE_EQ(MilliesLacroixRta(t), 10.0 * (units == 1 ? 2.6352e-05 : 0.0006693408) / 2.0);
+    const double step = units == 1 ? 100.0 / 2540.0 : 1.0;
+    EXPECT_DOUBLE_EQ(MilliesLacroixSliderShift(t, 100), step);
     SetReadings(t, {0.0, 0.1, 1.9, 3.0, 4.4});
     const MilliesLacroix centred = ComputeMilliesLacroix(t, 0);
     const MilliesLacroix raised = ComputeMilliesLacroix(t, 100);
-    const double step = units == 1 ? 100.0 / 2540.0 : 1.0;
     for (int z = 1; z <= 4; ++z) EXPECT_NEAR(raised.dev[z], centred.dev[z] - step, 1e-12) << units << " " << z;
   }
 }

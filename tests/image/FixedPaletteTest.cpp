@@ -7,15 +7,10 @@
 namespace zonalyst::image {
 namespace {
 
-struct ChannelCase {
-  int channel;
-  int level;  // 0..4
-};
-
 TEST(FixedPalette, EachChannelGoesToTheNearestLevelHalfwayValuesToTheBrighter) {
-  const ChannelCase cases[] = {{0, 0},   {31, 0},  {32, 1},  {33, 1},  {95, 1},  {96, 2},  {127, 2},
-                               {159, 2}, {160, 3}, {191, 3}, {223, 3}, {224, 4}, {254, 4}, {255, 4}};
-  for (const auto& [channel, level] : cases) {
+  const std::pair<int, int> channelAndLevel[] = {{0, 0},   {31, 0},  {32, 1},  {33, 1},  {95, 1},  {96, 2},  {127, 2},
+                                                 {159, 2}, {160, 3}, {191, 3}, {223, 3}, {224, 4}, {254, 4}, {255, 4}};
+  for (const auto& [channel, level] : channelAndLevel) {
     const auto c = static_cast<std::uint32_t>(channel);
     EXPECT_EQ(PaletteIndex(c << 16), level) << "red " << channel;
     EXPECT_EQ(PaletteIndex(c << 8), 5 * level) << "green " << channel;
@@ -46,13 +41,10 @@ TEST(FixedPalette, ColourTableHoldsTheLevelsThenBlack) {
 }
 
 TEST(FixedPalette, TransparentIndexIsTheFirstEntryOfExactlyThatColourElseZero) {
-  EXPECT_EQ(TransparentIndex(0x00FF0000), 4);
-  EXPECT_EQ(TransparentIndex(0xFFFF0000), 4);
-  EXPECT_EQ(TransparentIndex(0x00404040), 31);
-  EXPECT_EQ(TransparentIndex(0x000000FF), 100);
-  EXPECT_EQ(TransparentIndex(0x00000000), 0);
-  EXPECT_EQ(TransparentIndex(0x00123456), 0);
-  EXPECT_EQ(TransparentIndex(0x003F0000), 0);  // nearest to 64 but not a palette colour
+  // 0x3F0000 is nearest to 64 but not a palette colour
+  const std::pair<std::uint32_t, int> cases[] = {{0x00FF0000, 4}, {0xFFFF0000, 4}, {0x00404040, 31}, {0x000000FF, 100},
+                                                 {0x00000000, 0}, {0x00123456, 0}, {0x003F0000, 0}};
+  for (const auto& [colour, index] : cases) EXPECT_EQ(TransparentIndex(colour), index) << std::hex << colour;
 }
 
 }  // namespace

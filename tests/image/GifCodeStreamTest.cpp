@@ -42,27 +42,17 @@ class GifCodeStream : public ::testing::Test {
   ScratchFolder folder_;
 };
 
-TEST_F(GifCodeStream, OnePixelPictureIsClearPixelEndInFourBytes) {
+TEST_F(GifCodeStream, OnePixelIsClearPixelEndInFourBytesAndEachOnePixelRowStartsWithAClear) {
   const std::vector<std::uint8_t> bytes = save(PictureOfIndices({{4}}));
   // 256 | 4 << 9 | 257 << 18 = 0x04040900, least significant byte first.
-  const std::vector<std::uint8_t> tail(bytes.end() - 7, bytes.end());
-  EXPECT_THAT(tail, ElementsAre(4, 0x00, 0x09, 0x04, 0x04, 0, 0x3B));
+  EXPECT_THAT(std::vector<std::uint8_t>(bytes.end() - 7, bytes.end()), ElementsAre(4, 0x00, 0x09, 0x04, 0x04, 0, 0x3B));
+  EXPECT_THAT(codesOf(PictureOfIndices({{4}, {124}, {0}})), ElementsAre(kClear, 4, kClear, 124, kClear, 0, kEnd));
 }
 
-TEST_F(GifCodeStream, OnePixelWideRowsAreEachAClearCodeAndThePixel) {
-  EXPECT_THAT(codesOf(PictureOfIndices({{4}, {124}, {0}})),
-              ElementsAre(kClear, 4, kClear, 124, kClear, 0, kEnd));
-}
-
-TEST_F(GifCodeStream, UniformRowIsCodedInRunsOfOneTwoThreeAndTheRest) {
+TEST_F(GifCodeStream, UniformRowIsCodedInGrowingRunsAndEveryRowStartsWithAnEmptyTable) {
   // 12 = 1 + 2 + 3 + 4 + 2 pixels.
-  EXPECT_THAT(codesOf(PictureOfIndices({std::vector<int>(12, 7)})),
-              ElementsAre(kClear, 7, 258, 259, 260, 258, kEnd));
-}
-
-TEST_F(GifCodeStream, EveryRowStartsWithAnEmptyTable) {
-  EXPECT_THAT(codesOf(PictureOfIndices({{3, 3, 3}, {3, 3, 3}})),
-              ElementsAre(kClear, 3, 258, kClear, 3, 258, kEnd));
+  EXPECT_THAT(codesOf(PictureOfIndices({std::vector<int>(12, 7)})), ElementsAre(kClear, 7, 258, 259, 260, 258, kEnd));
+  EXPECT_THAT(codesOf(PictureOfIndices({{3, 3, 3}, {3, 3, 3}})), ElementsAre(kClear, 3, 258, kClear, 3, 258, kEnd));
 }
 
 // A row whose neighbouring pixels never pair the same way twice, so that every pixel
@@ -87,36 +77,29 @@ TEST_F(GifCodeStream, FullTableGivesPendingCodeThenClearThenCodesFrom258Again) {
   row.push_back(row[255]);
 
   std::vector<unsigned> expected{kClear};
-  for (int i = 0; i <= 253; ++i) expected.push_back(static_cast<unsigned>(row[i]));
-  expected.push_back(kClear);
-  expected.push_back(static_cast<unsigned>(row[254]));
-  expected.push_back(static_cast<unsigned>(row[255]));
-  expected.push_back(258);  // row[254], row[255] again, the first string after the clear
-  expected.push_back(kEnd);
+  expected.insert(expected.end(), row.begin(), row.begin() + 254);
+  // row[254], row[255] again is the first string after the clear
+  for (const unsigned code : {kClear, unsigned(row[254]), unsigned(row[255]), 258U, kEnd}) expected.push_back(code);
 
   const std::vector<unsigned> codes = codesOf(PictureOfIndices({row}));
   EXPECT_THAT(codes, ElementsAreArray(expected));
   for (const unsigned code : codes) EXPECT_LT(code, 511U);
 }
 
-TEST_F(GifCodeStream, DataOfExactly255BytesIsOneFullSubBlockThenTheTerminator) {
+TEST_F(GifCodeStream, DataOfExactly255BytesIsOneFullSubBlockAndLongerDataContinuesInANewOne) {
   // 75 rows of clear + 2 pixels, and the end code: 226 codes, 2034 bits, 255 bytes.
-  const std::vector<std::vector<int>> rows(75, std::vector<int>{1, 2});
-  const std::vector<std::uint8_t> bytes = save(PictureOfIndices(rows));
+  const std::vector<std::uint8_t> bytes = save(PictureOfIndices(std::vector(75, std::vector<int>{1, 2})));
   const GifFileParts parts = SplitGif(bytes);
   EXPECT_THAT(parts.subBlockSizes, ElementsAre(255));
   EXPECT_TRUE(parts.terminatedAndTrailed);
   EXPECT_EQ(parts.bytesAfterTrailer, 0U);
   EXPECT_EQ(bytes[bytes.size() - 2 - 255 - 1], 255);
   EXPECT_EQ(NineBitCodes(parts.data).size(), 226U);
-}
 
-TEST_F(GifCodeStream, LongerDataContinuesInANewSubBlock) {
   // One row more: 229 codes, 2061 bits, 258 bytes.
-  const std::vector<std::vector<int>> rows(76, std::vector<int>{1, 2});
-  const GifFileParts parts = SplitGif(save(PictureOfIndices(rows)));
-  EXPECT_THAT(parts.subBlockSizes, ElementsAre(255, 3));
-  const std::vector<unsigned> codes = NineBitCodes(parts.data);
+  const GifFileParts longer = SplitGif(save(PictureOfIndices(std::vector(76, std::vector<int>{1, 2}))));
+  EXPECT_THAT(longer.subBlockSizes, ElementsAre(255, 3));
+  const std::vector<unsigned> codes = NineBitCodes(longer.data);
   ASSERT_EQ(codes.size(), 229U);
   EXPECT_THAT(std::vector<unsigned>(codes.end() - 4, codes.end()), ElementsAre(kClear, 1, 2, kEnd));
 }

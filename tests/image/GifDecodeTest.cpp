@@ -1,6 +1,5 @@
-#include <gtest/gtest.h>
-
 #include <gif_lib.h>
+#include <gtest/gtest.h>
 
 #include <cstdint>
 #include <memory>
@@ -35,23 +34,13 @@ DecodedGif Decode(const std::filesystem::path& path) {
 }
 
 // Deterministic pseudo-random numbers, the same on every run.
-class Lcg {
- public:
-  std::uint32_t next() {
-    state_ = state_ * 1664525U + 1013904223U;
-    return state_ >> 8;
-  }
-
- private:
-  std::uint32_t state_ = 12345;
+struct Lcg {
+  std::uint32_t state = 12345;
+  std::uint32_t next() { return (state = state * 1664525U + 1013904223U) >> 8; }
 };
 
 PixelImage Blank(int width, int height) {
-  PixelImage picture;
-  picture.width = width;
-  picture.height = height;
-  picture.pixels.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0);
-  return picture;
+  return {width, height, std::vector<std::uint32_t>(static_cast<std::size_t>(width) * height, 0)};
 }
 
 PixelImage Noise(int width, int height) {
@@ -89,13 +78,12 @@ void ExpectDecodesToThePaletteMappedPicture(const PixelImage& picture, const std
   EXPECT_EQ(decoded->SHeight, picture.height);
   ASSERT_NE(decoded->SColorMap, nullptr);
   ASSERT_EQ(decoded->SColorMap->ColorCount, 256);
-  const auto& table = PaletteColourTable();
+  std::vector<std::uint8_t> colours;
   for (int i = 0; i < 256; ++i) {
-    const GifColorType colour = decoded->SColorMap->Colors[i];
-    EXPECT_EQ(colour.Red, table[3 * i]);
-    EXPECT_EQ(colour.Green, table[3 * i + 1]);
-    EXPECT_EQ(colour.Blue, table[3 * i + 2]);
+    const GifColorType c = decoded->SColorMap->Colors[i];
+    colours.insert(colours.end(), {c.Red, c.Green, c.Blue});
   }
+  EXPECT_EQ(colours, std::vector<std::uint8_t>(PaletteColourTable().begin(), PaletteColourTable().end()));
   ASSERT_EQ(decoded->ImageCount, 1);
   const SavedImage& image = decoded->SavedImages[0];
   EXPECT_EQ(image.ImageDesc.Width, picture.width);
@@ -105,8 +93,8 @@ void ExpectDecodesToThePaletteMappedPicture(const PixelImage& picture, const std
   for (std::size_t i = 0; i < picture.pixels.size(); ++i) {
     if (image.RasterBits[i] != PaletteIndex(picture.pixels[i]) && ++mismatches <= 5) {
       ADD_FAILURE() << "pixel " << i % static_cast<std::size_t>(picture.width) << ", "
-                    << i / static_cast<std::size_t>(picture.width) << " decodes to "
-                    << int{image.RasterBits[i]} << " instead of " << int{PaletteIndex(picture.pixels[i])};
+                    << i / static_cast<std::size_t>(picture.width) << " decodes to " << int{image.RasterBits[i]}
+                    << " instead of " << int{PaletteIndex(picture.pixels[i])};
     }
   }
   EXPECT_EQ(mismatches, 0);
@@ -114,12 +102,11 @@ void ExpectDecodesToThePaletteMappedPicture(const PixelImage& picture, const std
 
 TEST(GifDecode, EveryPixelDecodesToItsPaletteEntry) {
   ScratchFolder folder;
-  ExpectDecodesToThePaletteMappedPicture(ReportLike(769, 430), folder / "report.gif");
-  ExpectDecodesToThePaletteMappedPicture(Noise(211, 97), folder / "noise.gif");
-  ExpectDecodesToThePaletteMappedPicture(Noise(3000, 3), folder / "wide.gif");
-  ExpectDecodesToThePaletteMappedPicture(Noise(1, 300), folder / "tall.gif");
-  ExpectDecodesToThePaletteMappedPicture(Blank(1, 1), folder / "dot.gif");
-  ExpectDecodesToThePaletteMappedPicture(Blank(4000, 2), folder / "black.gif");
+  for (const PixelImage& picture :
+       {ReportLike(769, 430), Noise(211, 97), Noise(3000, 3), Noise(1, 300), Blank(1, 1), Blank(4000, 2)}) {
+    SCOPED_TRACE(std::to_string(picture.width) + " x " + std::to_string(picture.height));
+    ExpectDecodesToThePaletteMappedPicture(picture, folder / "picture.gif");
+  }
 }
 
 TEST(GifDecode, TransparencyBlockNamesThePaletteEntryOfTheColour) {

@@ -1,11 +1,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <csignal>
 #include <fstream>
 #include <stdexcept>
-
-#include <sys/resource.h>
 
 #include "GifFileParts.h"
 #include "image/GIF.h"
@@ -18,12 +17,8 @@ using test::ScratchFolder;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
-PixelImage Picture(int width, int height, std::uint32_t colour = 0x00FF8000) {
-  PixelImage picture;
-  picture.width = width;
-  picture.height = height;
-  picture.pixels.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), colour);
-  return picture;
+PixelImage Picture(int width, int height) {
+  return {width, height, std::vector<std::uint32_t>(static_cast<std::size_t>(width) * height, 0x00FF8000)};
 }
 
 void WriteText(const std::filesystem::path& path, const std::string& text) {
@@ -35,11 +30,14 @@ std::string ReadText(const std::filesystem::path& path) {
   return {bytes.begin(), bytes.end()};
 }
 
+GifSaveResult Save(const PixelImage& picture, const std::filesystem::path& path) {
+  return GIF().SaveGIF(picture, path, false, 0);
+}
+
 std::vector<int> ProgressOf(int height) {
   ScratchFolder folder;
   std::vector<int> percents;
-  GIF gif;
-  const GifSaveResult result = gif.SaveGIF(Picture(3, height), folder / "p.gif", false, 0, [&](int percent) {
+  const GifSaveResult result = GIF().SaveGIF(Picture(3, height), folder / "p.gif", false, 0, [&](int percent) {
     percents.push_back(percent);
     return true;
   });
@@ -56,18 +54,22 @@ TEST(GifSaveProgress, ReportedAfterEveryTenthRowRoundedHalfToEven) {
   EXPECT_THAT(ProgressOf(80), ElementsAre(12, 25, 38, 50, 62, 75, 88, 100));
 }
 
-TEST(GifSave, WritesANewFileAndReplacesAnExistingOne) {
+TEST(GifSave, WritesANewFileReplacesAnExistingOneAndTakesTheLargestSide) {
   ScratchFolder folder;
   const auto path = folder / "Mirror F4.gif";
-  GIF gif;
-  EXPECT_EQ(gif.SaveGIF(Picture(5, 5), path, false, 0).outcome, GifSaveOutcome::Written);
+  EXPECT_EQ(Save(Picture(5, 5), path).outcome, GifSaveOutcome::Written);
   const std::vector<std::uint8_t> first = ReadBytes(path);
   WriteText(path, "an older file");
-  const GifSaveResult again = gif.SaveGIF(Picture(5, 5), path, false, 0);
+  const GifSaveResult again = Save(Picture(5, 5), path);
   EXPECT_EQ(again.outcome, GifSaveOutcome::Written);
   EXPECT_EQ(again.message, "");
   EXPECT_EQ(ReadBytes(path), first);
   EXPECT_THAT(folder.entries(), ElementsAre("Mirror F4.gif"));
+
+  EXPECT_EQ(Save(Picture(32767, 2), path).outcome, GifSaveOutcome::Written);
+  const test::GifFileParts parts = test::SplitGif(ReadBytes(path));
+  EXPECT_EQ(parts.screenWidth, 32767);
+  EXPECT_TRUE(parts.terminatedAndTrailed);
 }
 
 TEST(GifSave, ASaveStartedDuringASaveIsBusyAndWritesNothing) {
@@ -90,9 +92,8 @@ TEST(GifSave, StoppingFromTheProgressCallbackLeavesTheTargetAsItWas) {
   ScratchFolder folder;
   const auto path = folder / "kept.gif";
   WriteText(path, "previous picture");
-  GIF gif;
   int events = 0;
-  const GifSaveResult result = gif.SaveGIF(Picture(4, 50), path, false, 0, [&](int) { return ++events < 2; });
+  const GifSaveResult result = GIF().SaveGIF(Picture(4, 50), path, false, 0, [&](int) { return ++events < 2; });
   EXPECT_EQ(result.outcome, GifSaveOutcome::Cancelled);
   EXPECT_EQ(result.message, "Saving \"" + path.string() + "\" was cancelled.");
   EXPECT_EQ(events, 2);
@@ -110,15 +111,12 @@ TEST(GifSave, AThrowingProgressCallbackLeavesNoFileAndTheWriterFree) {
   EXPECT_EQ(gif.SaveGIF(Picture(4, 30), folder / "x.gif", false, 0).outcome, GifSaveOutcome::Written);
 }
 
-struct RefusedPicture {
-  int width;
-  int height;
-  std::size_t pixelCount;
-  std::string reason;
-};
-
 TEST(GifSave, PicturesThatCannotBeWrittenAreRefusedWithTheirReason) {
-  const RefusedPicture cases[] = {
+  const struct {
+    int width, height;
+    std::size_t pixelCount;
+    std::string reason;
+  } cases[] = {
       {32768, 1, 32768, "the picture is 32768 x 1 pixels, more than 32767 on a side"},
       {1, 32768, 32768, "the picture is 1 x 32768 pixels, more than 32767 on a side"},
       {0, 0, 0, "the picture is 0 x 0 pixels and has nothing to save"},
@@ -129,13 +127,8 @@ TEST(GifSave, PicturesThatCannotBeWrittenAreRefusedWithTheirReason) {
   ScratchFolder folder;
   const auto path = folder / "refused.gif";
   WriteText(path, "previous picture");
-  GIF gif;
   for (const auto& c : cases) {
-    PixelImage picture;
-    picture.width = c.width;
-    picture.height = c.height;
-    picture.pixels.assign(c.pixelCount, 0);
-    const GifSaveResult result = gif.SaveGIF(picture, path, false, 0);
+    const GifSaveResult result = Save({c.width, c.height, std::vector<std::uint32_t>(c.pixelCount, 0)}, path);
     EXPECT_EQ(result.outcome, GifSaveOutcome::Failed);
     EXPECT_EQ(result.message, "Cannot save \"" + path.string() + "\": " + c.reason + ".");
   }
@@ -143,40 +136,24 @@ TEST(GifSave, PicturesThatCannotBeWrittenAreRefusedWithTheirReason) {
   EXPECT_THAT(folder.entries(), ElementsAre("refused.gif"));
 }
 
-TEST(GifSave, TheLargestSideIsWritten) {
+TEST(GifSave, AMissingFolderOrATargetThatCannotBeReplacedIsReportedAndNothingIsLeft) {
   ScratchFolder folder;
-  GIF gif;
-  EXPECT_EQ(gif.SaveGIF(Picture(32767, 2), folder / "wide.gif", false, 0).outcome, GifSaveOutcome::Written);
-  const test::GifFileParts parts = test::SplitGif(ReadBytes(folder / "wide.gif"));
-  EXPECT_EQ(parts.screenWidth, 32767);
-  EXPECT_TRUE(parts.terminatedAndTrailed);
-}
+  const auto missing = folder / "no such folder" / "x.gif";
+  const GifSaveResult noFolder = Save(Picture(2, 2), missing);
+  EXPECT_EQ(noFolder.outcome, GifSaveOutcome::Failed);
+  EXPECT_EQ(noFolder.message, "Cannot save \"" + missing.string() + "\": cannot create a temporary file in \"" +
+                                  (folder / "no such folder").string() + "\": No such file or directory.");
 
-TEST(GifSave, AMissingFolderIsReportedWithTheFileAndTheReason) {
-  ScratchFolder folder;
-  const auto path = folder / "no such folder" / "x.gif";
-  GIF gif;
-  const GifSaveResult result = gif.SaveGIF(Picture(2, 2), path, false, 0);
-  EXPECT_EQ(result.outcome, GifSaveOutcome::Failed);
-  EXPECT_EQ(result.message, "Cannot save \"" + path.string() + "\": cannot create a temporary file in \"" +
-                                (folder / "no such folder").string() + "\": No such file or directory.");
-}
-
-TEST(GifSave, ATargetThatCannotBeReplacedIsReportedAndNothingIsLeft) {
-  ScratchFolder folder;
-  const auto path = folder / "taken.gif";
-  std::filesystem::create_directory(path);
-  std::filesystem::create_directory(path / "inside");
-  GIF gif;
-  const GifSaveResult result = gif.SaveGIF(Picture(2, 2), path, false, 0);
-  EXPECT_EQ(result.outcome, GifSaveOutcome::Failed);
-  EXPECT_EQ(result.message, "Cannot save \"" + path.string() + "\": cannot replace the file: Is a directory.");
+  const auto taken = folder / "taken.gif";
+  std::filesystem::create_directories(taken / "inside");
+  const GifSaveResult directory = Save(Picture(2, 2), taken);
+  EXPECT_EQ(directory.outcome, GifSaveOutcome::Failed);
+  EXPECT_EQ(directory.message, "Cannot save \"" + taken.string() + "\": cannot replace the file: Is a directory.");
   EXPECT_THAT(folder.entries(), ElementsAre("taken.gif"));
 }
 
 // Limits the size of files this process may write, for as long as it lives.
-class FileSizeLimit {
- public:
+struct FileSizeLimit {
   explicit FileSizeLimit(rlim_t bytes) {
     getrlimit(RLIMIT_FSIZE, &saved_);
     previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
@@ -190,8 +167,6 @@ class FileSizeLimit {
   }
   FileSizeLimit(const FileSizeLimit&) = delete;
   FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
- private:
   rlimit saved_{};
   void (*previousHandler_)(int) = nullptr;
 };
@@ -205,11 +180,11 @@ TEST(GifSave, AFailedWriteIsReportedAndKeepsTheOldFile) {
   GifSaveResult result;
   {
     const FileSizeLimit limit(100000);
-    GIF gif;
-    result = gif.SaveGIF(noisy, path, false, 0);
+    result = Save(noisy, path);
   }
   EXPECT_EQ(result.outcome, GifSaveOutcome::Failed);
-  EXPECT_EQ(result.message, "Cannot save \"" + path.string() + "\": writing the temporary file failed: File too large.");
+  EXPECT_EQ(result.message,
+            "Cannot save \"" + path.string() + "\": writing the temporary file failed: File too large.");
   EXPECT_EQ(ReadText(path), "previous picture");
   EXPECT_THAT(folder.entries(), ElementsAre("full disk.gif"));
 }

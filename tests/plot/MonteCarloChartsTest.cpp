@@ -25,29 +25,24 @@ TEST(HistogramBars, ColourByConfidenceRangeDimmedAwayFromTheCentre) {
   range.upper68 = 88;
   range.lower95 = 83;
   range.upper95 = 90;
-  struct Case {
+  const struct {
     int bin;
     double distance;
     Rgb colour;
-  };
-  const Case cases[] = {
-      {86, 0.0, kGreen},       {85, 0.5, kGreen},       {88, 1.0, kGreen},          {84, 0.0, kOrange},
-      {90, 0.0, kOrange},      {91, 0.0, kRed},         {82, 0.0, kRed},            {86, 2.0, {0, 207, 0}},
+  } cases[] = {
+      {86, 0.0, kGreen},        {85, 0.5, kGreen},       {88, 1.0, kGreen},       {84, 0.0, kOrange},
+      {90, 0.0, kOrange},       {91, 0.0, kRed},         {82, 0.0, kRed},         {86, 2.0, {0, 207, 0}},
       {83, 2.0, {207, 103, 0}}, {95, 10.0, {128, 0, 0}}, {86, 13.5, {0, 117, 0}},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     EXPECT_EQ(HistogramBarColour(c.bin, range, c.distance), c.colour) << c.bin << " at " << c.distance;
   }
-  const ChartRange unreached;  // lower 101, upper 0: every bar outside
-  EXPECT_EQ(HistogramBarColour(50, unreached, 0.0), kRed);
+  EXPECT_EQ(HistogramBarColour(50, ChartRange{}, 0.0), kRed);  // lower 101, upper 0: every bar outside
 }
 
 TEST(HistogramBars, TickLabelsAsFractionsOrNanometres) {
-  EXPECT_EQ(StrehlTickLabel(0), ".00");
-  EXPECT_EQ(StrehlTickLabel(5), ".05");
-  EXPECT_EQ(StrehlTickLabel(85), ".85");
-  EXPECT_EQ(StrehlTickLabel(90), ".90");
-  EXPECT_EQ(StrehlTickLabel(100), "1");
+  const std::pair<int, const char*> strehl[] = {{0, ".00"}, {5, ".05"}, {85, ".85"}, {90, ".90"}, {100, "1"}};
+  for (const auto& [percent, label] : strehl) EXPECT_EQ(StrehlTickLabel(percent), label);
   EXPECT_EQ(RmsTickLabel(0), "0");
   EXPECT_EQ(RmsTickLabel(35), "35");
 }
@@ -56,14 +51,13 @@ class MonteCarloChartsTest : public ::testing::Test {
  protected:
   MonteCarloChartRanges draw() { return DrawMonteCarloCharts(recording_, data_); }
 
-  // Bars whose lines run from the base line up, in bar colours.
-  std::vector<RecordedCall> barLines() const {
-    std::vector<RecordedCall> out;
-    for (const RecordedCall& c : CallsOf(recording_, Op::Line)) {
-      const bool barColour = (c.colour.r == 0 && c.colour.b == 0 && c.colour.g > 0) || (c.colour.b == 0 && c.colour.r > 0);
-      if (barColour && c.y1 == 240.0 && c.x1 == c.x2) out.push_back(c);
-    }
-    return out;
+  // Bar lines in [xFrom, xTo]: vertical, from the base line up, in bar colours.
+  std::vector<RecordedCall> barLines(double xFrom = 0.0, double xTo = 1e9) const {
+    return testing::CallsWhere(recording_, [&](const RecordedCall& c) {
+      const bool barColour =
+          (c.colour.r == 0 && c.colour.b == 0 && c.colour.g > 0) || (c.colour.b == 0 && c.colour.r > 0);
+      return c.op == Op::Line && barColour && c.y1 == 240.0 && c.x1 == c.x2 && c.x1 >= xFrom && c.x1 <= xTo;
+    });
   }
 
   MonteCarloChartData data_;
@@ -81,7 +75,6 @@ TEST_F(MonteCarloChartsTest, BarsStandOnTheirRangeScaledByThePeak) {
   data_.trials = 90;
   data_.meanSd = 0.127;
   const MonteCarloChartRanges ranges = draw();
-
   ASSERT_TRUE(ranges.strehl && ranges.rms);
   EXPECT_EQ(ranges.strehl->lo, 80);
   EXPECT_EQ(ranges.strehl->hi, 90);
@@ -92,10 +85,7 @@ TEST_F(MonteCarloChartsTest, BarsStandOnTheirRangeScaledByThePeak) {
   EXPECT_EQ(ranges.rms->hi, 20);
 
   // Strehl bin 86 is the peak: 28 green-shaded lines from x = 45 + 6 x 28, full height.
-  std::vector<RecordedCall> peak;
-  for (const RecordedCall& c : barLines()) {
-    if (c.x1 >= 213.0 && c.x1 <= 240.0) peak.push_back(c);
-  }
+  const auto peak = barLines(213.0, 240.0);
   ASSERT_EQ(peak.size(), 28u);
   for (const RecordedCall& c : peak) {
     EXPECT_EQ(c.y2, 40.0);
@@ -104,17 +94,11 @@ TEST_F(MonteCarloChartsTest, BarsStandOnTheirRangeScaledByThePeak) {
   EXPECT_EQ(peak[13].colour, kGreen);
   EXPECT_EQ(peak[14].colour, kGreen);
   // Bin 85 (count 10 of 40) is a quarter high and outside the 68 per cent range.
-  for (const RecordedCall& c : barLines()) {
-    if (c.x1 >= 185.0 && c.x1 <= 212.0) {
-      EXPECT_EQ(c.y2, 190.0);
-    }
-  }
+  for (const RecordedCall& c : barLines(185.0, 212.0)) EXPECT_EQ(c.y2, 190.0);
   // The RMS chart starts at W/2 + 25; its peak bin 12 is the third bar.
-  std::size_t rmsPeak = 0;
-  for (const RecordedCall& c : barLines()) {
-    if (c.x1 >= 395.0 + 56.0 && c.x1 < 395.0 + 84.0 && c.y2 == 40.0) ++rmsPeak;
-  }
-  EXPECT_EQ(rmsPeak, 28u);
+  const auto rmsPeak = barLines(395.0 + 56.0, 395.0 + 83.0);
+  ASSERT_EQ(rmsPeak.size(), 28u);
+  for (const RecordedCall& c : rmsPeak) EXPECT_EQ(c.y2, 40.0);
   EXPECT_FALSE(LinesOf(recording_, kGridGrey).empty());
 }
 
@@ -130,14 +114,10 @@ TEST_F(MonteCarloChartsTest, LabelsTitleAndTrialCount) {
   ASSERT_NE(title, nullptr);
   EXPECT_EQ(title->colour, kAxisGrey);
   EXPECT_EQ(title->y1, 1.0);
-  ASSERT_NE(TextCall(recording_, "20 Iterations processed"), nullptr);
-  ASSERT_NE(TextCall(recording_, "Strehl Ratio"), nullptr);
-  ASSERT_NE(TextCall(recording_, "Surface RMS Error (nm)"), nullptr);
-  ASSERT_NE(TextCall(recording_, "1"), nullptr);
-  ASSERT_NE(TextCall(recording_, ".90"), nullptr);
-  int counts = 0;
-  for (const RecordedCall& c : CallsOf(recording_, Op::Text)) counts += c.text == "Count";
-  EXPECT_EQ(counts, 2);
+  for (const char* text : {"20 Iterations processed", "Strehl Ratio", "Surface RMS Error (nm)", "1", ".90"}) {
+    EXPECT_NE(TextCall(recording_, text), nullptr) << text;
+  }
+  EXPECT_EQ(testing::CallsWhere(recording_, [](const RecordedCall& c) { return c.text == "Count"; }).size(), 2u);
 
   data_.inches = false;
   data_.meanSd = 0.127;

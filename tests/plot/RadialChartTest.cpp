@@ -19,32 +19,20 @@ TEST(RadialFrame, CentresTheTwoHundredUnitPlot) {
   EXPECT_EQ(frame.xRight(100), 670.0);
 }
 
-TEST(LengthAxis, InchStepsOfHalfAnInchWithNoLabelBeyondTheEdge) {
-  struct Case {
+TEST(LengthAxis, HalfInchOrFiveMillimetreStepsWithNoLabelBeyondTheEdge) {
+  const struct {
+    bool inches;
     double semi, step;
     int count;
-  };
-  const Case cases[] = {{4.0, 0.5, 8},   {3.937, 0.5, 7}, {3.0, 0.5, 6},  {5.25, 0.5, 10},
-                        {6.0, 1.0, 6},   {12.5, 1.5, 8},  {0.2, 0.5, 0},  {0.3, 0.5, 0},
-                        {20.0, 2.0, 10}, {100.0, 10.0, 10}};
-  for (const Case& c : cases) {
-    const LengthAxis axis = ChooseLengthAxis(c.semi, true);
-    EXPECT_DOUBLE_EQ(axis.step, c.step) << c.semi;
-    EXPECT_EQ(axis.count, c.count) << c.semi;
-  }
-}
-
-TEST(LengthAxis, MillimetreStepsOfFiveOnTheRoundedSemiDiameter) {
-  struct Case {
-    double semi, step;
-    int count;
-  };
-  const Case cases[] = {{100.0, 10, 10}, {76.2, 10, 7}, {50.0, 5, 10}, {54.4, 5, 10}, {54.9, 10, 5},
-                        {55.0, 10, 5},   {300.0, 30, 10}, {3.0, 5, 0}, {4.6, 5, 1}};
-  for (const Case& c : cases) {
-    const LengthAxis axis = ChooseLengthAxis(c.semi, false);
-    EXPECT_DOUBLE_EQ(axis.step, c.step) << c.semi;
-    EXPECT_EQ(axis.count, c.count) << c.semi;
+  } cases[] = {{true, 4.0, 0.5, 8},    {true, 3.937, 0.5, 7},   {true, 3.0, 0.5, 6},    {true, 5.25, 0.5, 10},
+               {true, 6.0, 1.0, 6},    {true, 12.5, 1.5, 8},    {true, 0.2, 0.5, 0},    {true, 0.3, 0.5, 0},
+               {true, 20.0, 2.0, 10},  {true, 100.0, 10.0, 10}, {false, 100.0, 10, 10}, {false, 76.2, 10, 7},
+               {false, 50.0, 5, 10},   {false, 54.4, 5, 10},    {false, 54.9, 10, 5},   {false, 55.0, 10, 5},
+               {false, 300.0, 30, 10}, {false, 3.0, 5, 0},      {false, 4.6, 5, 1}};
+  for (const auto& c : cases) {
+    const LengthAxis axis = ChooseLengthAxis(c.semi, c.inches);
+    EXPECT_DOUBLE_EQ(axis.step, c.step) << c.semi << (c.inches ? " in" : " mm");
+    EXPECT_EQ(axis.count, c.count) << c.semi << (c.inches ? " in" : " mm");
   }
 }
 

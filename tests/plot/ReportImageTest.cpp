@@ -9,14 +9,18 @@ namespace zonalyst::plot {
 namespace {
 
 TEST(ReportImageTest, DefaultNamesFollowTheTestAndThePanel) {
-  EXPECT_EQ(DefaultImageName("", 4), "_Surface.gif");
-  EXPECT_EQ(DefaultImageName("mirror.fdr", 6), "mirror_Trans_Err.gif");
-  EXPECT_EQ(DefaultImageName("mirror.fdr", 5), "mirror_M-L_Plot.gif");
-  EXPECT_EQ(DefaultImageName("mirror.fdr", 7), "mirror_Diffraction.gif");
-  EXPECT_EQ(DefaultImageName("Big.FDR", 8), "Big_Star_Test.gif");
-  EXPECT_EQ(DefaultImageName("mirror.fdr", 3), "mirror.gif");
-  // Only the test file extension is removed.
-  EXPECT_EQ(DefaultImageName("notes", 4), "notes_Surface.gif");
+  const struct {
+    const char* file;
+    int panel;
+    const char* name;
+  } cases[] = {{"", 4, "_Surface.gif"},
+               {"mirror.fdr", 6, "mirror_Trans_Err.gif"},
+               {"mirror.fdr", 5, "mirror_M-L_Plot.gif"},
+               {"mirror.fdr", 7, "mirror_Diffraction.gif"},
+               {"Big.FDR", 8, "Big_Star_Test.gif"},
+               {"mirror.fdr", 3, "mirror.gif"},
+               {"notes", 4, "notes_Surface.gif"}};
+  for (const auto& c : cases) EXPECT_EQ(DefaultImageName(c.file, c.panel), c.name) << c.file << " " << c.panel;
 }
 
 ZoneReport FourZoneReport() {
@@ -85,8 +89,7 @@ TEST(ReportImageTest, StarImagesStackFivePixelsApart) {
 TEST(ReportImageTest, InversionTakesTheComplementOfEveryColour) {
   PixelImage image{2, 1, {0x000000u, 0x123456u}};
   InvertPixels(image);
-  EXPECT_EQ(image.pixels[0], 0xffffffu);
-  EXPECT_EQ(image.pixels[1], 0xedcba9u);
+  EXPECT_EQ(image.pixels, (std::basic_string<std::uint32_t>{0xffffffu, 0xedcba9u}));
 }
 
 }  // namespace

@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
 
+#include "ChartCalls.h"
 #include "plot/RasterSurface.h"
-#include "plot/RecordingSurface.h"
 #include "plot/SpotDiffractionChart.h"
 #include "plot/StarTestChart.h"
 
@@ -12,13 +11,8 @@ namespace zonalyst::plot {
 namespace {
 
 using Op = RecordedCall::Op;
-
-std::vector<RecordedCall> Calls(const RecordingSurface& s, Op op) {
-  std::vector<RecordedCall> out;
-  std::copy_if(s.calls().begin(), s.calls().end(), std::back_inserter(out),
-               [op](const RecordedCall& c) { return c.op == op; });
-  return out;
-}
+using testing::CallsOf;
+using testing::LinesOf;
 
 TEST(SpotScaleTest, GridLabelsAndLogHeights) {
   const char* expected[] = {"0", "-0.5", "-1", "-1.5", "-2", "-2.5", "-3", "-3.5", "-4", "-4.5", "-5"};
@@ -46,20 +40,19 @@ TEST(SpotDiffractionChartTest, DrawsGridCurvesAndTitles) {
   spot.ideal[0] = spot.actual[0] = 1.0;
   DrawSpotDiffraction(s, spot);
 
-  const auto lines = Calls(s, Op::Line);
-  ASSERT_EQ(lines.size(), 22u + 200u);
-  EXPECT_EQ(std::count_if(lines.begin(), lines.end(), [](const auto& c) { return c.colour == kGreen; }), 100);
-  EXPECT_EQ(std::count_if(lines.begin(), lines.end(), [](const auto& c) { return c.colour == kRed; }), 100);
-  const auto& firstRed = *std::find_if(lines.begin(), lines.end(), [](const auto& c) { return c.colour == kRed; });
-  EXPECT_EQ(firstRed.y1, 40.0);
-  EXPECT_EQ(firstRed.y2, 240.0);
+  ASSERT_EQ(CallsOf(s, Op::Line).size(), 22u + 200u);
+  EXPECT_EQ(LinesOf(s, kGreen).size(), 100u);
+  const auto red = LinesOf(s, kRed);
+  ASSERT_EQ(red.size(), 100u);
+  EXPECT_EQ(red[0].y1, 40.0);
+  EXPECT_EQ(red[0].y2, 240.0);
 
-  const auto texts = Calls(s, Op::Text);
+  const auto texts = CallsOf(s, Op::Text);
   EXPECT_EQ(texts[0].text, "0");
   EXPECT_DOUBLE_EQ(texts[0].x1 + raster.textWidth("0"), 67.0);
   EXPECT_DOUBLE_EQ(texts[0].y1, 40.0 - raster.textHeight("0") / 2.0);
-  const auto title = std::count_if(texts.begin(), texts.end(), [](const auto& c) { return c.x1 == 370 - 360; });
-  EXPECT_EQ(title, static_cast<long>(std::string("Log10 of Intensity").size()));
+  const auto title = testing::CallsWhere(s, [](const RecordedCall& c) { return c.op == Op::Text && c.x1 == 10; });
+  EXPECT_EQ(title.size(), std::string("Log10 of Intensity").size());
   EXPECT_EQ(texts.back().text, "Angle from spot center (Times Diameter/Lambda)");
   EXPECT_DOUBLE_EQ(texts.back().y1, 260.0);
 }
@@ -74,8 +67,7 @@ TEST(StarTestChartTest, LayoutTitlesAndShifts) {
   EXPECT_EQ(layout.cy, 150);
 
   EXPECT_EQ(StarTestTitle({0, 2000.0, 200.0, false}), "Airy Disk Representation, using a 2.5mm Eyepiece");
-  EXPECT_EQ(StarTestTitle({5, 2032.0, 203.2, true}),
-            "5 Waves Defocus Star test Simulation, using a 2.5mm Eyepiece");
+  EXPECT_EQ(StarTestTitle({5, 2032.0, 203.2, true}), "5 Waves Defocus Star test Simulation, using a 2.5mm Eyepiece");
   EXPECT_EQ(FocalShiftText(1.1, false), "0.55mm");
   EXPECT_EQ(FocalShiftText(1.1, true), "0.0217 Inches");
   EXPECT_EQ(FocalShiftText(0.0, false), "0mm");
@@ -92,26 +84,28 @@ TEST(StarTestChartTest, PaintsRingsInGreyFramesAndCaptions) {
   images.rings[2][100] = 7;
   DrawStarTest(s, images, {2, 2000.0, 200.0, false});
 
-  // Each ring is two outlines a quarter pixel either side of its radius.
-  const auto circles = Calls(s, Op::Circle);
+  // Each ring is two outlines a quarter pixel either side of its radius, then the three frames.
+  const auto circles = CallsOf(s, Op::Circle);
   ASSERT_EQ(circles.size(), 9u);
-  EXPECT_EQ(circles[0].x1, 135);
-  EXPECT_EQ(circles[0].radius, 0);
-  EXPECT_EQ(circles[1].radius, 0.25);
-  EXPECT_EQ(circles[0].colour, (Rgb{255, 255, 255}));
-  EXPECT_EQ(circles[2].x1, 370);
-  EXPECT_EQ(circles[2].radius, 2.75);
-  EXPECT_EQ(circles[3].radius, 3.25);
-  EXPECT_EQ(circles[3].colour, (Rgb{128, 128, 128}));
-  EXPECT_EQ(circles[4].x1, 605);
-  EXPECT_EQ(circles[5].radius, 100.25);
-  EXPECT_EQ(circles[5].colour, (Rgb{7, 7, 7}));
-  EXPECT_EQ(circles[6].colour, kRed);
-  EXPECT_EQ(circles[7].colour, kGreen);
-  EXPECT_EQ(circles[8].colour, kRed);
-  for (int p = 6; p < 9; ++p) EXPECT_EQ(circles[p].radius, 102);
+  const struct {
+    double x, radius;
+    Rgb colour;
+  } expected[] = {{135, 0, {255, 255, 255}},
+                  {135, 0.25, {255, 255, 255}},
+                  {370, 2.75, {128, 128, 128}},
+                  {370, 3.25, {128, 128, 128}},
+                  {605, 99.75, {7, 7, 7}},
+                  {605, 100.25, {7, 7, 7}},
+                  {135, 102, kRed},
+                  {370, 102, kGreen},
+                  {605, 102, kRed}};
+  for (int p = 0; p < 9; ++p) {
+    EXPECT_EQ(circles[p].x1, expected[p].x) << p;
+    EXPECT_EQ(circles[p].radius, expected[p].radius) << p;
+    EXPECT_EQ(circles[p].colour, expected[p].colour) << p;
+  }
 
-  const auto texts = Calls(s, Op::Text);
+  const auto texts = CallsOf(s, Op::Text);
   ASSERT_EQ(texts.size(), 7u);
   EXPECT_EQ(texts[0].text, "0.55mm");
   EXPECT_EQ(texts[0].y1, 263.0);
@@ -127,14 +121,8 @@ TEST(StarTestChartTest, PaintsRingsInGreyFramesAndCaptions) {
   EXPECT_DOUBLE_EQ(texts[6].y1 + titleFont.textHeight("X") / 2.0, (150 - 103) / 2.0);
   EXPECT_EQ(texts[6].colour, kWhite);
   s.print("after");
-  EXPECT_EQ(Calls(s, Op::Text).back().points, 8.25);
+  EXPECT_EQ(CallsOf(s, Op::Text).back().points, 8.25);
 }
-
-}  // namespace
-}  // namespace zonalyst::plot
-
-namespace zonalyst::plot {
-namespace {
 
 TEST(StarTestChartTest, PaintedRingsLeaveNoHoles) {
   RasterSurface raster(740, 300);

@@ -15,13 +15,14 @@
 namespace zonalyst::plot {
 namespace {
 
-using testing::CallsOf;
+using testing::ExpectTextAt;
+using testing::kAny;
 using testing::LinesOf;
 using testing::TextCall;
-using Op = RecordedCall::Op;
+
+constexpr double kQuarterWaveUnits = 200.0 / (0.00055 / 8);
 
 TEST(SurfaceErrorScale, RowFollowsThePeakToValleyWavefrontError) {
-  const ProfileSpan span{0.0, 0.0004};
   struct Case {
     double pvFraction;
     const char* title;
@@ -29,8 +30,8 @@ TEST(SurfaceErrorScale, RowFollowsThePeakToValleyWavefrontError) {
     double unitsPerMm;
   };
   const Case cases[] = {
-      {1000.0, "1/4 Lambda Wave Front Scale", kWhite, 200.0 / (0.00055 / 8)},
-      {8.01, "1/4 Lambda Wave Front Scale", kWhite, 200.0 / (0.00055 / 8)},
+      {1000.0, "1/4 Lambda Wave Front Scale", kWhite, kQuarterWaveUnits},
+      {8.01, "1/4 Lambda Wave Front Scale", kWhite, kQuarterWaveUnits},
       {8.0, "1/2 Lambda Wave Front Scale", kYellow, 200.0 / (0.00055 / 4)},
       {4.01, "1/2 Lambda Wave Front Scale", kYellow, 200.0 / (0.00055 / 4)},
       {4.0, "1 Lambda Wave Front Scale", kRed, 200.0 / (0.00055 / 2)},
@@ -39,171 +40,129 @@ TEST(SurfaceErrorScale, RowFollowsThePeakToValleyWavefrontError) {
       {0.3, "6.67 Lambda Wave Front Scale", kRed, 200.0 / 0.0004},
   };
   for (const Case& c : cases) {
-    const SurfaceErrorScale scale = ChooseSurfaceErrorScale(c.pvFraction, span);
+    const SurfaceErrorScale scale = ChooseSurfaceErrorScale(c.pvFraction, ProfileSpan{0.0, 0.0004});
     EXPECT_EQ(scale.title, c.title) << c.pvFraction;
     EXPECT_EQ(scale.colour, c.colour) << c.pvFraction;
     EXPECT_DOUBLE_EQ(scale.unitsPerMm, c.unitsPerMm) << c.pvFraction;
   }
 }
 
-TEST(SurfaceErrorScale, ProfileSpanStartsFromItsSentinels) {
+TEST(SurfaceErrorScale, ProfileSpanStartsFromItsSentinelsAndIgnoresSamplesBeyondTheGrid) {
   QualityMetrics m;
-  ProfileSpan span = SpanOfProfile(m);
-  EXPECT_EQ(span.min, 0.0);
-  EXPECT_EQ(span.max, 1e-100);
+  EXPECT_EQ(SpanOfProfile(m).min, 0.0);
+  EXPECT_EQ(SpanOfProfile(m).max, 1e-100);
   m.ProfileErr[37] = 0.0002;
-  m.ProfileErr[101] = 5.0;  // beyond the grid: not part of the curve
-  span = SpanOfProfile(m);
-  EXPECT_EQ(span.max, 0.0002);
+  m.ProfileErr[101] = 5.0;
+  EXPECT_EQ(SpanOfProfile(m).max, 0.0002);
 }
 
-TEST(NanometreGrid, StepIsTheFirstCandidateHoldingTheHeightLessFive) {
-  struct Case {
-    double heightNm;
-    double step;
-  };
-  const Case cases[] = {{68.75, 5}, {129.9, 5}, {130.1, 10}, {137.5, 10}, {194.9, 10},
-                        {195.1, 15}, {275.0, 20}, {1000.0, 75}, {1e6, 76920}};
-  for (const Case& c : cases) {
-    const auto step = NanometreGridStep(200.0 / (c.heightNm * 1e-6));
-    ASSERT_TRUE(step.has_value()) << c.heightNm;
-    EXPECT_DOUBLE_EQ(*step, c.step) << c.heightNm;
+TEST(NanometreGrid, StepIsTheFirstCandidateHoldingTheHeightLessFiveAndNeverHangs) {
+  const std::pair<double, double> cases[] = {{68.75, 5},  {129.9, 5},  {130.1, 10},  {137.5, 10}, {194.9, 10},
+                                             {195.1, 15}, {275.0, 20}, {1000.0, 75}, {1e6, 76920}};
+  for (const auto& [heightNm, expected] : cases) {
+    const auto step = NanometreGridStep(200.0 / (heightNm * 1e-6));
+    ASSERT_TRUE(step.has_value()) << heightNm;
+    EXPECT_DOUBLE_EQ(*step, expected) << heightNm;
   }
-}
-
-TEST(NanometreGrid, HeightsThatAreNoNumberGiveNoGridAndNeverHang) {
   const double inf = std::numeric_limits<double>::infinity();
   for (double unitsPerMm : {0.0, inf, -inf, std::nan(""), -5.0}) {
     EXPECT_FALSE(NanometreGridStep(unitsPerMm).has_value()) << unitsPerMm;
   }
   const auto huge = NanometreGridStep(1e-290);
-  ASSERT_TRUE(huge.has_value());
-  EXPECT_TRUE(std::isfinite(*huge));
+  ASSERT_TRUE(huge.has_value() && std::isfinite(*huge));
   EXPECT_GE(13.0 * (*huge + 5.0), 200.0 / 1e-290 * 1e6);
 }
 
 TEST(NanometreGrid, LabelColoursByHeightKeepingTheLastAbove280) {
-  EXPECT_EQ(GridLabelColour(0, kRed), kWhite);
-  EXPECT_EQ(GridLabelColour(65, kRed), kWhite);
-  EXPECT_EQ(GridLabelColour(70, kWhite), kYellow);
-  EXPECT_EQ(GridLabelColour(135, kWhite), kYellow);
-  EXPECT_EQ(GridLabelColour(140, kWhite), kRed);
-  EXPECT_EQ(GridLabelColour(275, kWhite), kRed);
-  EXPECT_EQ(GridLabelColour(280, kYellow), kYellow);
-  EXPECT_EQ(GridLabelColour(1300, kWhite), kWhite);
+  const struct {
+    double nm;
+    Rgb last, expected;
+  } cases[] = {{0, kRed, kWhite},   {65, kRed, kWhite},  {70, kWhite, kYellow},   {135, kWhite, kYellow},
+               {140, kWhite, kRed}, {275, kWhite, kRed}, {280, kYellow, kYellow}, {1300, kWhite, kWhite}};
+  for (const auto& c : cases) EXPECT_EQ(GridLabelColour(c.nm, c.last), c.expected) << c.nm;
 }
 
+// A 200 mm f/6 paraboloid measured exactly, so its error is far below 1/1000 wave.
 class SurfaceErrorChartTest : public ::testing::Test {
  protected:
-  void SetUp() override { FillBesselTable(bessel_); }
-
-  // A 200 mm f/6 paraboloid measured exactly, so its error is far below 1/1000 wave.
-  void drawPerfectMirror() {
-    test_ = zonalyst::testing::PerfectConicTest(-1.0, 2400.0, 200.0, zonalyst::testing::kSixZones);
+  void SetUp() override {
+    FillBesselTable(bessel_);
     SurfaceAnalysis analysis(bessel_);
     analysis.analyse(test_);
     metrics_ = analysis.metrics();
-    DrawSurfaceError(recording_, test_, metrics_);
   }
-
   BesselTable bessel_;
-  MirrorTest test_;
+  MirrorTest test_ = zonalyst::testing::PerfectConicTest(-1.0, 2400.0, 200.0, zonalyst::testing::kSixZones);
   QualityMetrics metrics_;
   RasterSurface raster_{kSG.width, kSG.height};
   RecordingSurface recording_{raster_};
 };
 
 TEST_F(SurfaceErrorChartTest, QuarterWaveScaleHasFourteenWhiteGridLinesFiveNanometresApart) {
-  drawPerfectMirror();
+  DrawSurfaceError(recording_, test_, metrics_);
   ASSERT_EQ(metrics_.PvFraction, 1000.0);
-  const RecordedCall* title = TextCall(recording_, "1/4 Lambda Wave Front Scale");
-  ASSERT_NE(title, nullptr);
-  EXPECT_EQ(title->colour, kWhite);
-  EXPECT_EQ(title->y1, 1.0);
+  ExpectTextAt(recording_, "1/4 Lambda Wave Front Scale", kAny, 1.0, kWhite);
 
   const auto grid = LinesOf(recording_, kGridGrey);
   ASSERT_EQ(grid.size(), 14u);
-  const double unitsPerMm = 200.0 / (0.00055 / 8);
   for (int j = 0; j < 14; ++j) {
-    const double y = 240.0 - 5.0 * j * 1e-6 * unitsPerMm;
+    const double y = 240.0 - 5.0 * j * 1e-6 * kQuarterWaveUnits;
     EXPECT_EQ(grid[j].x1, 70.0);
     EXPECT_EQ(grid[j].x2, 670.0);
     EXPECT_DOUBLE_EQ(grid[j].y1, y);
     const std::string label = std::to_string(5 * j) + " nm ";
-    const RecordedCall* text = TextCall(recording_, label);
-    ASSERT_NE(text, nullptr) << label;
-    EXPECT_EQ(text->colour, kWhite) << label;
-    EXPECT_DOUBLE_EQ(text->x1 + raster_.textWidth(label), 70.0) << label;
-    EXPECT_DOUBLE_EQ(text->y1 + 6.0, y - 1.0) << label;
+    ExpectTextAt(recording_, label, 70.0 - raster_.textWidth(label), y - 7.0, kWhite);
   }
 }
 
 TEST_F(SurfaceErrorChartTest, LayoutOfCentreLineCurveAxesAndCaptions) {
-  drawPerfectMirror();
-  ASSERT_EQ(recording_.calls().front().op, Op::Clear);
+  DrawSurfaceError(recording_, test_, metrics_);
+  ASSERT_EQ(recording_.calls().front().op, RecordedCall::Op::Clear);
   const auto olive = LinesOf(recording_, kOlive);
   ASSERT_FALSE(olive.empty());
   EXPECT_EQ(olive.front().x1, 370.0);
   EXPECT_EQ(olive.front().y1, 40.0);
   EXPECT_EQ(olive.front().y2, 240.0);
 
-  const RecordedCall* mirror = TextCall(recording_, "Mirror");
-  const RecordedCall* centre = TextCall(recording_, "Center");
-  ASSERT_TRUE(mirror && centre);
-  EXPECT_EQ(mirror->colour, kYellow);
-  EXPECT_EQ(mirror->y1, 40.0 - 24.0 + 5.0);
-  EXPECT_EQ(centre->y1, 40.0 - 12.0);
-  EXPECT_DOUBLE_EQ(mirror->x1, 370.0 - raster_.textWidth("Mirror") / 2.0);
+  ExpectTextAt(recording_, "Mirror", 370.0 - raster_.textWidth("Mirror") / 2.0, 40.0 - 24.0 + 5.0, kYellow);
+  ExpectTextAt(recording_, "Center", kAny, 40.0 - 12.0);
 
-  // 100 fill lines and 100 outline segments on each half.
-  EXPECT_EQ(LinesOf(recording_, kDarkRed).size(), 200u);
+  // 100 fill lines and 100 outline segments on each half, on whole rows.
   const auto fill = LinesOf(recording_, kDarkRed);
+  ASSERT_EQ(fill.size(), 200u);
   EXPECT_EQ(fill[2].x1, 373.0);
   EXPECT_EQ(fill[3].x1, 367.0);
   EXPECT_EQ(fill[2].y2, 240.0);
   for (const RecordedCall& c : fill) EXPECT_EQ(c.y1, std::round(c.y1));
 
-  for (int k = 1; k <= 10; ++k) {
-    const RecordedCall* label = TextCall(recording_, std::to_string(10 * k));
-    ASSERT_NE(label, nullptr) << k;
-    EXPECT_EQ(label->y1, 241.0);
-  }
-  const RecordedCall* millimetres = TextCall(recording_, "Millimeters of Radius");
-  const RecordedCall* percent = TextCall(recording_, "Percent Radius");
-  ASSERT_TRUE(millimetres && percent);
-  EXPECT_EQ(millimetres->y1, 253.0);
-  EXPECT_DOUBLE_EQ(percent->x1, 520.0 - raster_.textWidth("Percent Radius") / 2.0);
+  for (int k = 1; k <= 10; ++k) ExpectTextAt(recording_, std::to_string(10 * k), kAny, 241.0);
+  ExpectTextAt(recording_, "Millimeters of Radius", kAny, 253.0);
+  ExpectTextAt(recording_, "Percent Radius", 520.0 - raster_.textWidth("Percent Radius") / 2.0, kAny);
   EXPECT_EQ(TextCall(recording_, "Inches of Radius"), nullptr);
 }
 
 TEST_F(SurfaceErrorChartTest, ZoneMarksCrossTheCurveOnBothHalves) {
-  drawPerfectMirror();
+  DrawSurfaceError(recording_, test_, metrics_);
   const auto marks = LinesOf(recording_, kYellow);
   ASSERT_EQ(marks.size(), 12u);
   const double f = test_.effectiveRadius(3) / 100.0;
   EXPECT_DOUBLE_EQ(marks[4].x1, 370.0 - f * 300.0);
   EXPECT_DOUBLE_EQ(marks[5].x1, 370.0 + f * 300.0);
   EXPECT_DOUBLE_EQ(marks[4].y2 - marks[4].y1, 10.0);
-  const double unitsPerMm = 200.0 / (0.00055 / 8);
-  EXPECT_DOUBLE_EQ(marks[4].y1, 240.0 - 5.0 - unitsPerMm * metrics_.ProfileErr[static_cast<int>(f * 100)]);
-  int zs = 0;
-  for (const RecordedCall& c : CallsOf(recording_, Op::Text)) {
-    if (c.text == "Z") {
-      ++zs;
-      EXPECT_EQ(c.colour, kYellow);
-      EXPECT_EQ(c.y1, 40.0 - 12.0 - 9.0);
-    }
+  EXPECT_DOUBLE_EQ(marks[4].y1, 240.0 - 5.0 - kQuarterWaveUnits * metrics_.ProfileErr[static_cast<int>(f * 100)]);
+  const auto zs = testing::CallsWhere(recording_, [](const RecordedCall& c) { return c.text == "Z"; });
+  ASSERT_EQ(zs.size(), 12u);
+  for (const RecordedCall& c : zs) {
+    EXPECT_EQ(c.colour, kYellow);
+    EXPECT_EQ(c.y1, 40.0 - 12.0 - 9.0);
   }
-  EXPECT_EQ(zs, 12);
 }
 
 TEST_F(SurfaceErrorChartTest, OneWaveShowsTheLastRowAndFlatOrBrokenProfilesStillDraw) {
-  test_ = zonalyst::testing::PerfectConicTest(-1.0, 2400.0, 200.0, zonalyst::testing::kSixZones);
   QualityMetrics m;
   m.PvFraction = 2.0;  // one wave, and a flat profile: the span is the sentinel
   DrawSurfaceError(recording_, test_, m);
-  ASSERT_NE(TextCall(recording_, "1 Lambda Wave Front Scale"), nullptr);
-  EXPECT_EQ(TextCall(recording_, "1 Lambda Wave Front Scale")->colour, kRed);
+  ExpectTextAt(recording_, "1 Lambda Wave Front Scale", kAny, kAny, kRed);
 
   m.ProfileErr.fill(std::nan(""));
   m.PvFraction = std::nan("");

@@ -18,23 +18,19 @@ using testing::LinesOf;
 using testing::TextCall;
 using Op = RecordedCall::Op;
 
-TEST(TransverseScale, FullScaleAndGridStepByLargestMagnitude) {
-  struct Case {
+TEST(TransverseScale, FullScaleAndGridStepByLargestMagnitudeAndNoneForInfiniteOrUnknown) {
+  const struct {
     double magnitude, fullScale, step;
-  };
-  const Case cases[] = {{0.6, 1, 0.2},  {0.3, 0.5, 0.1}, {0.1, 0.2, 0.04}, {12, 20, 4},  {3, 5, 1},
-                        {1, 1, 0.2},    {0, 0.2, 0.04},  {1.0001, 2, 0.4},   {10, 10, 2}, {25, 30, 6},
-                        {45, 50, 10},   {95, 100, 20}};
-  for (const Case& c : cases) {
+  } cases[] = {{0.6, 1, 0.2},  {0.3, 0.5, 0.1},  {0.1, 0.2, 0.04}, {12, 20, 4}, {3, 5, 1},    {1, 1, 0.2},
+               {0, 0.2, 0.04}, {1.0001, 2, 0.4}, {10, 10, 2},      {25, 30, 6}, {45, 50, 10}, {95, 100, 20}};
+  for (const auto& c : cases) {
     const auto scale = ChooseTransverseScale(c.magnitude);
     ASSERT_TRUE(scale.has_value()) << c.magnitude;
     EXPECT_DOUBLE_EQ(scale->fullScale, c.fullScale) << c.magnitude;
     EXPECT_DOUBLE_EQ(scale->gridStep, c.step) << c.magnitude;
     EXPECT_DOUBLE_EQ(scale->unitsPerValue, 100.0 / c.fullScale) << c.magnitude;
   }
-}
-
-TEST(TransverseScale, InfiniteOrUnknownMagnitudeHasNoScaleAndHugeOnesDoNotHang) {
+  // Infinite or unknown magnitudes have no scale, huge ones do not hang.
   EXPECT_FALSE(ChooseTransverseScale(std::numeric_limits<double>::infinity()).has_value());
   EXPECT_FALSE(ChooseTransverseScale(std::nan("")).has_value());
   const auto huge = ChooseTransverseScale(1e300);
@@ -53,12 +49,11 @@ TEST(TransverseScale, LargestMagnitudeCoversBothSignsOverTheGrid) {
 class TransverseErrorChartTest : public ::testing::Test {
  protected:
   void draw(double largest) {
-    test_ = zonalyst::testing::PerfectConicTest(-1.0, 2400.0, 200.0, zonalyst::testing::kSixZones);
     for (int i = 0; i <= 100; ++i) metrics_.TransErr[i] = largest * i / 100.0;
     DrawTransverseError(recording_, test_, metrics_);
   }
 
-  MirrorTest test_;
+  MirrorTest test_ = zonalyst::testing::PerfectConicTest(-1.0, 2400.0, 200.0, zonalyst::testing::kSixZones);
   QualityMetrics metrics_;
   RasterSurface raster_{kPicTE.width, kPicTE.height};
   RecordingSurface recording_{raster_};
@@ -92,7 +87,8 @@ TEST_F(TransverseErrorChartTest, CurveRisesFromTheZeroLineAndFillsDownToTheBase)
   EXPECT_EQ(fill[100].y1, 110.0);
   // the percent axis starts on the curve: sample 100 = 0.6 lies 60 above the zero line
   const auto red = LinesOf(recording_, kRed);
-  const auto axis = std::find_if(red.begin(), red.end(), [](const RecordedCall& c) { return c.x1 == 670.0 && c.x2 == 670.0; });
+  const auto axis =
+      std::find_if(red.begin(), red.end(), [](const RecordedCall& c) { return c.x1 == 670.0 && c.x2 == 670.0; });
   ASSERT_NE(axis, red.end());
   EXPECT_EQ(axis->y1, 80.0);
   EXPECT_EQ(axis->y2, 240.0);
@@ -101,10 +97,8 @@ TEST_F(TransverseErrorChartTest, CurveRisesFromTheZeroLineAndFillsDownToTheBase)
 TEST_F(TransverseErrorChartTest, TitleRunsDownTheLeftSideOneCharacterAtATime) {
   draw(3.0);
   const std::string title = "Normalized Transverse Error";
-  std::vector<RecordedCall> letters;
-  for (const RecordedCall& c : CallsOf(recording_, Op::Text)) {
-    if (c.x1 == 10.0) letters.push_back(c);
-  }
+  const auto letters =
+      testing::CallsWhere(recording_, [](const RecordedCall& c) { return c.op == Op::Text && c.x1 == 10.0; });
   ASSERT_EQ(letters.size(), title.size());
   for (std::size_t k = 0; k < title.size(); ++k) {
     EXPECT_EQ(letters[k].text, title.substr(k, 1));
@@ -117,7 +111,6 @@ TEST_F(TransverseErrorChartTest, TitleRunsDownTheLeftSideOneCharacterAtATime) {
 
 TEST_F(TransverseErrorChartTest, UnknownErrorsDrawOnlyTheTitle) {
   metrics_.TransErr[40] = std::numeric_limits<double>::infinity();
-  test_ = zonalyst::testing::PerfectConicTest(-1.0, 2400.0, 200.0, zonalyst::testing::kSixZones);
   DrawTransverseError(recording_, test_, metrics_);
   EXPECT_TRUE(CallsOf(recording_, Op::Line).empty());
   EXPECT_EQ(CallsOf(recording_, Op::Text).size(), 27u);
