@@ -1,44 +1,14 @@
 #include "GifFileParts.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <atomic>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
 
-#include <unistd.h>
-
 namespace zonalyst::image::test {
-
-namespace {
-
-class Cursor {
- public:
-  explicit Cursor(const std::vector<std::uint8_t>& bytes) : bytes_(bytes) {}
-  std::uint8_t byte() {
-    if (at_ >= bytes_.size()) throw std::runtime_error("GIF file ends early");
-    return bytes_[at_++];
-  }
-  int word() {
-    const int low = byte();
-    return low | (byte() << 8);
-  }
-  std::vector<std::uint8_t> take(std::size_t n) {
-    std::vector<std::uint8_t> out;
-    for (std::size_t i = 0; i < n; ++i) out.push_back(byte());
-    return out;
-  }
-  std::uint8_t peek() const { return at_ < bytes_.size() ? bytes_[at_] : 0; }
-  std::size_t left() const { return bytes_.size() - at_; }
-
- private:
-  const std::vector<std::uint8_t>& bytes_;
-  std::size_t at_ = 0;
-};
-
-constexpr int kLevels[5] = {0, 64, 128, 192, 255};
-
-}  // namespace
 
 std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -47,23 +17,35 @@ std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& path) {
 }
 
 GifFileParts SplitGif(const std::vector<std::uint8_t>& bytes) {
-  Cursor c(bytes);
+  std::size_t at = 0;
+  const auto take = [&](std::size_t n) {
+    if (n > bytes.size() - at) throw std::runtime_error("GIF file ends early");
+    at += n;
+    return std::vector<std::uint8_t>(bytes.begin() + static_cast<std::ptrdiff_t>(at - n),
+                                     bytes.begin() + static_cast<std::ptrdiff_t>(at));
+  };
+  const auto byte = [&] { return take(1)[0]; };
+  const auto word = [&] {
+    const std::vector<std::uint8_t> w = take(2);
+    return w[0] | w[1] << 8;
+  };
   GifFileParts parts;
-  for (const std::uint8_t b : c.take(6)) parts.signature += static_cast<char>(b);
-  parts.screenWidth = c.word();
-  parts.screenHeight = c.word();
-  parts.screenFlags = c.take(3);
-  parts.colourTable = c.take(768);
-  if (c.peek() == 0x21) parts.controlExtension = c.take(8);
-  parts.imageDescriptor = c.take(10);
-  parts.minimumCodeSize = c.byte();
-  for (int size = c.byte(); size != 0; size = c.byte()) {
+  const std::vector<std::uint8_t> signature = take(6);
+  parts.signature.assign(signature.begin(), signature.end());
+  parts.screenWidth = word();
+  parts.screenHeight = word();
+  parts.screenFlags = take(3);
+  parts.colourTable = take(768);
+  if (at < bytes.size() && bytes[at] == 0x21) parts.controlExtension = take(8);
+  parts.imageDescriptor = take(10);
+  parts.minimumCodeSize = byte();
+  for (int size = byte(); size != 0; size = byte()) {
     parts.subBlockSizes.push_back(size);
-    const std::vector<std::uint8_t> block = c.take(static_cast<std::size_t>(size));
+    const std::vector<std::uint8_t> block = take(static_cast<std::size_t>(size));
     parts.data.insert(parts.data.end(), block.begin(), block.end());
   }
-  parts.terminatedAndTrailed = c.byte() == 0x3B;
-  parts.bytesAfterTrailer = c.left();
+  parts.terminatedAndTrailed = byte() == 0x3B;
+  parts.bytesAfterTrailer = bytes.size() - at;
   return parts;
 }
 
@@ -83,6 +65,7 @@ std::vector<unsigned> NineBitCodes(const std::vector<std::uint8_t>& data) {
 }
 
 std::uint32_t PaletteColour(int index) {
+  constexpr int kLevels[5] = {0, 64, 128, 192, 255};
   return static_cast<std::uint32_t>(kLevels[index % 5] << 16 | kLevels[(index / 5) % 5] << 8 | kLevels[index / 25]);
 }
 

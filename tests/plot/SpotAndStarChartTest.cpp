@@ -20,9 +20,6 @@ TEST(SpotScaleTest, GridLabelsAndLogHeights) {
 
   RasterSurface raster(740, 280);
   const SpotScale scale(raster);
-  EXPECT_EQ(scale.left, 70);
-  EXPECT_EQ(scale.top, 40);
-  EXPECT_EQ(scale.floor, 240);
   EXPECT_DOUBLE_EQ(scale.y(1.0), 40.0);
   EXPECT_DOUBLE_EQ(scale.y(0.1), 80.0);
   EXPECT_NEAR(scale.y(1.0001e-5), 40.0 + 40.0 * 4.99995657, 1e-6);
@@ -57,15 +54,7 @@ TEST(SpotDiffractionChartTest, DrawsGridCurvesAndTitles) {
   EXPECT_DOUBLE_EQ(texts.back().y1, 260.0);
 }
 
-TEST(StarTestChartTest, LayoutTitlesAndShifts) {
-  RasterSurface raster(740, 300);
-  const StarLayout layout(raster);
-  EXPECT_EQ(layout.gap, 35);
-  EXPECT_EQ(layout.x[0], 135);
-  EXPECT_EQ(layout.x[1], 370);
-  EXPECT_EQ(layout.x[2], 605);
-  EXPECT_EQ(layout.cy, 150);
-
+TEST(StarTestChartTest, TitlesAndShifts) {
   EXPECT_EQ(StarTestTitle({0, 2000.0, 200.0, false}), "Airy Disk Representation, using a 2.5mm Eyepiece");
   EXPECT_EQ(StarTestTitle({5, 2032.0, 203.2, true}), "5 Waves Defocus Star test Simulation, using a 2.5mm Eyepiece");
   EXPECT_EQ(FocalShiftText(1.1, false), "0.55mm");

@@ -23,13 +23,12 @@ using testing::TextCall;
 constexpr double kQuarterWaveUnits = 200.0 / (0.00055 / 8);
 
 TEST(SurfaceErrorScale, RowFollowsThePeakToValleyWavefrontError) {
-  struct Case {
+  const struct {
     double pvFraction;
     const char* title;
     Rgb colour;
     double unitsPerMm;
-  };
-  const Case cases[] = {
+  } cases[] = {
       {1000.0, "1/4 Lambda Wave Front Scale", kWhite, kQuarterWaveUnits},
       {8.01, "1/4 Lambda Wave Front Scale", kWhite, kQuarterWaveUnits},
       {8.0, "1/2 Lambda Wave Front Scale", kYellow, 200.0 / (0.00055 / 4)},
@@ -39,15 +38,13 @@ TEST(SurfaceErrorScale, RowFollowsThePeakToValleyWavefrontError) {
       {0.8, "2.5 Lambda Wave Front Scale", kRed, 200.0 / 0.0004},
       {0.3, "6.67 Lambda Wave Front Scale", kRed, 200.0 / 0.0004},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     const SurfaceErrorScale scale = ChooseSurfaceErrorScale(c.pvFraction, ProfileSpan{0.0, 0.0004});
     EXPECT_EQ(scale.title, c.title) << c.pvFraction;
     EXPECT_EQ(scale.colour, c.colour) << c.pvFraction;
     EXPECT_DOUBLE_EQ(scale.unitsPerMm, c.unitsPerMm) << c.pvFraction;
   }
-}
-
-TEST(SurfaceErrorScale, ProfileSpanStartsFromItsSentinelsAndIgnoresSamplesBeyondTheGrid) {
+  // The profile's span starts from its sentinels and ignores samples beyond the grid.
   QualityMetrics m;
   EXPECT_EQ(SpanOfProfile(m).min, 0.0);
   EXPECT_EQ(SpanOfProfile(m).max, 1e-100);

@@ -68,11 +68,7 @@ TEST_F(TransverseErrorChartTest, GridRunsFromPlusToMinusFullScaleAboutTheMiddle)
     EXPECT_DOUBLE_EQ(grid[k].y1, 140.0 + (k - 5) * 20.0) << k;
     EXPECT_EQ(grid[k].x1, 70.0);
     EXPECT_EQ(grid[k].x2, 670.0);
-    const RecordedCall* text = TextCall(recording_, labels[k]);
-    ASSERT_NE(text, nullptr) << labels[k];
-    EXPECT_EQ(text->colour, kWhite);
-    EXPECT_DOUBLE_EQ(text->x1 + raster_.textWidth(labels[k]), 68.0) << labels[k];
-    EXPECT_DOUBLE_EQ(text->y1 + 6.0, grid[k].y1) << labels[k];
+    testing::ExpectTextAt(recording_, labels[k], 68.0 - raster_.textWidth(labels[k]), grid[k].y1 - 6.0, kWhite);
   }
 }
 
