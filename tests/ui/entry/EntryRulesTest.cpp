@@ -53,9 +53,7 @@ class EntryRulesTest : public QObject {
     test.ZoneRadius[2][0] = 1.5;
     test.ZoneRadius[2][1] = 2.25;
     ComputeEffectiveRadii(test);
-    QCOMPARE(SetupBoxText(test, kZoneCountBox, kComma), QStringLiteral("4"));
     QCOMPARE(SetupBoxText(test, kEntryMethodBox, kComma), QStringLiteral("Inner/Outer"));
-    QCOMPARE(SetupBoxText(test, kUnitsBox, kComma), QStringLiteral("Inches"));
     QCOMPARE(SetupBoxText(test, kSourceBox, kComma), QStringLiteral("Fixed"));
     QCOMPARE(SetupBoxText(test, kRocBox, kComma), QStringLiteral("128,5"));
     QCOMPARE(SetupBoxText(test, kConicBox, kComma), QStringLiteral("-1"));

@@ -93,16 +93,6 @@ class FilePanelTest : public QObject {
     QCOMPARE(f.labelText(QStringLiteral("lblData_2")), QStringLiteral("Mirror ROC:\nunreadable"));
   }
 
-  void doubleClickOpens() {
-    WindowFixture f;
-    WriteThreeTests(f);
-    const QPoint onB = f.files()->visualItemRect(f.files()->item(1)).center();
-    QTest::mouseClick(f.files()->viewport(), Qt::LeftButton, {}, onB);
-    QTest::mouseDClick(f.files()->viewport(), Qt::LeftButton, {}, onB);
-    QCOMPARE(f.window->state().fileName, QStringLiteral("b.fdr"));
-    QCOMPARE(f.window->currentPanel(), int{ui::kSurfaceErrorPanel});
-  }
-
   void associationButtonAsksTheShell() {
     WindowFixture f;
     const int before = f.rig.fakeAssociation.lookups;
@@ -128,10 +118,13 @@ class FilePanelTest : public QObject {
     QCOMPARE(f.window->currentPanel(), int{ui::kSetupPanel});
   }
 
-  void previousOnTheFirstAndNextOnTheLast() {
+  void doubleClickOpensAndPreviousOnTheFirstAndNextOnTheLastStay() {
     WindowFixture f;
     WriteThreeTests(f);
-    f.openFile(QStringLiteral("a.fdr"));
+    const QPoint onA = f.files()->visualItemRect(f.files()->item(0)).center();
+    QTest::mouseClick(f.files()->viewport(), Qt::LeftButton, {}, onA);
+    QTest::mouseDClick(f.files()->viewport(), Qt::LeftButton, {}, onA);
+    QCOMPARE(f.window->currentPanel(), int{ui::kSurfaceErrorPanel});
     f.press(Qt::Key_Z);
     QCOMPARE(f.window->state().fileName, QStringLiteral("a.fdr"));
     f.press(Qt::Key_X);
@@ -251,27 +244,18 @@ class FilePanelTest : public QObject {
     QCOMPARE(ReadFile(f.path(QStringLiteral("a.fdr"))), a);
   }
 
-  void closingTheQuestionDiscards() {
-    WindowFixture f;
-    WriteThreeTests(f);
-    const std::string a = ReadFile(f.path(QStringLiteral("a.fdr")));
-    TypeRoc(f, QStringLiteral("a.fdr"), QStringLiteral("77"));
-    SaveDiscardAnswer close{QStringList{QString()}};
-    f.press(Qt::Key_F1);
-    QVERIFY(close.shown());
-    QCOMPARE(ReadFile(f.path(QStringLiteral("a.fdr"))), a);
-  }
-
-  void unchangedTestSavesNothingAndAsksNothing() {
+  void unchangedTestSavesNothingAndAsksNothingAndClosingTheQuestionDiscards() {
     WindowFixture f;
     WriteThreeTests(f);
     const QDateTime written = QFileInfo(f.path(QStringLiteral("b.fdr"))).lastModified();
     f.openFile(QStringLiteral("b.fdr"));
     f.press(Qt::Key_F2);
     f.press(Qt::Key_F3);
-    SaveDiscardAnswer none(QStringLiteral("cmdOverwrite"));
-    f.press(Qt::Key_F1);
-    QVERIFY(!none.shown());
+    {
+      SaveDiscardAnswer none(QStringLiteral("cmdOverwrite"));
+      f.press(Qt::Key_F1);
+      QVERIFY(!none.shown());
+    }
     QVERIFY(f.prompter.messages().empty());
     QCOMPARE(QFileInfo(f.path(QStringLiteral("b.fdr"))).lastModified(), written);
     QCOMPARE(QDir(f.folder).entryList(QDir::Files).size(), 3);
@@ -284,6 +268,14 @@ class FilePanelTest : public QObject {
     QCOMPARE(f.labelText(QStringLiteral("lblData_2")), QStringLiteral("Mirror ROC:\n101 Inches"));
     QTest::mouseClick(open, Qt::LeftButton);
     QCOMPARE(f.window->state().fileName, QStringLiteral("a.fdr"));
+    const std::string a = ReadFile(f.path(QStringLiteral("a.fdr")));
+    f.press(Qt::Key_F2);
+    f.box(4)->setFocus();
+    f.type(QStringLiteral("77"));
+    SaveDiscardAnswer close{QStringList{QString()}};
+    f.press(Qt::Key_F1);
+    QVERIFY(close.shown());
+    QCOMPARE(ReadFile(f.path(QStringLiteral("a.fdr"))), a);
   }
 };
 

@@ -95,7 +95,7 @@ class ReadingsPanelTest : public QObject {
     QCOMPARE(f.cell(63)->text(), QStringLiteral("8"));
   }
 
-  void togglesAndConicRedrawTheIdealReadings() {
+  void togglesAndConicRedrawTheIdealReadingsAndAMousePressEmptiesTheClipboard() {
     WindowFixture f;
     OpenOnReadings(f, SampleTest());
     auto* ideal = f.rig.label(QStringLiteral("lblideal_4"));
@@ -108,6 +108,12 @@ class ReadingsPanelTest : public QObject {
     f.type(QStringLiteral("0"));
     f.press(Qt::Key_Return);
     QCOMPARE(ideal->text(), QStringLiteral("0.000"));  // a sphere: every zone reads alike
+
+    f.rig.clipboard.setText("histogram table");
+    QTest::mouseClick(f.cell(0), Qt::LeftButton);
+    QCOMPARE(f.rig.clipboard.text(), std::string());
+    QCOMPARE(f.focusedName(), QStringLiteral("lblF3Kedata_0"));
+    QTRY_VERIFY(f.cell(0)->hasSelectedText());
   }
 
   void navigation() {
@@ -126,16 +132,6 @@ class ReadingsPanelTest : public QObject {
     QCOMPARE(f.walk(Qt::Key_Up, 5), QStringList({"13", "9", "5", "1", "65"}));
     QCOMPARE(f.walk(Qt::Key_Up, 1), QStringList({"64"}));
     QCOMPARE(f.walk(Qt::Key_Right, 2), QStringList({"65", "0"}));
-  }
-
-  void mousePressEmptiesTheClipboard() {
-    WindowFixture f;
-    OpenOnReadings(f, SampleTest());
-    f.rig.clipboard.setText("histogram table");
-    QTest::mouseClick(f.cell(0), Qt::LeftButton);
-    QCOMPARE(f.rig.clipboard.text(), std::string());
-    QCOMPARE(f.focusedName(), QStringLiteral("lblF3Kedata_0"));
-    QTRY_VERIFY(f.cell(0)->hasSelectedText());
   }
 
   void refusalOnTheReadingsPanelFocusesTheDiameter() {
