@@ -140,14 +140,7 @@ TEST(JoinTestPath, AddsASeparatorOnlyWhenTheFolderLacksOne) {
   EXPECT_EQ(JoinTestPath("", "a.fdr"), "a.fdr");
 }
 
-TEST(LoadTestFile, ReadsWithOrWithoutASeparatorAfterTheFolder) {
-  iotest::TempFolder folder;
-  iotest::WriteBytes(folder.file("a.fdr"), BuildTestFileText(iotest::FullRecord()));
-  EXPECT_TRUE(LoadTestFile(folder.folder(), "a.fdr").ok());
-  EXPECT_TRUE(LoadTestFile(folder.folder() + kPathSeparator, "a.fdr").ok());
-}
-
-TEST(LoadTestFile, AFailureKeepsThePathAndLineAndGivesTheMessage) {
+TEST(LoadTestFile, ReadsWithOrWithoutASeparatorAndAFailureKeepsThePathAndLine) {
   iotest::TempFolder folder;
   const LoadResult missing = LoadTestFile(folder.folder(), "missing.fdr");
   ASSERT_FALSE(missing.ok());
@@ -166,6 +159,10 @@ TEST(LoadTestFile, AFailureKeepsThePathAndLineAndGivesTheMessage) {
   EXPECT_EQ(bad.error.path, folder.file("bad.fdr"));
   EXPECT_EQ(bad.error.line, 1);
   EXPECT_EQ(LoadTestFile(folder.folder(), "").error.line, 0);  // the folder itself is no test file
+
+  iotest::WriteBytes(folder.file("a.fdr"), BuildTestFileText(iotest::FullRecord()));
+  EXPECT_TRUE(LoadTestFile(folder.folder(), "a.fdr").ok());
+  EXPECT_TRUE(LoadTestFile(folder.folder() + kPathSeparator, "a.fdr").ok());
 }
 
 TEST(LoadTestFile, EveryExampleLoadsAndIsWrittenBackByteForByte) {

@@ -60,7 +60,7 @@ TEST(SaveTestFile, AnUnchangedTestWritesNothingAndAsksNothing) {
   EXPECT_EQ(f.a(), text);
 }
 
-TEST(SaveTestFile, ANewNameIsWrittenWithoutAskingAndLeavesNoTemporaryFile) {
+TEST(SaveTestFile, ANewNameIsWrittenWithoutAskingAndLeavesNoTemporaryFileAnEmptyOneNothing) {
   Folder f(false);
   ScriptedQuestion question;
   const SaveOutcome outcome = f.save(iotest::FullRecord(), question, "new.fdr");
@@ -69,6 +69,11 @@ TEST(SaveTestFile, ANewNameIsWrittenWithoutAskingAndLeavesNoTemporaryFile) {
   EXPECT_EQ(outcome.fileName, "new.fdr");
   EXPECT_EQ(question.asked, 0);
   EXPECT_EQ(ReadBytes(f.temp.file("new.fdr")), f.old);
+  EXPECT_EQ(f.files(), 1);
+  // An empty folder or name writes nothing.
+  EXPECT_EQ(SaveTestFile(iotest::FullRecord(), "", "a.fdr", question).status, SaveStatus::Unnamed);
+  EXPECT_EQ(f.save(iotest::FullRecord(), question, "").status, SaveStatus::Unnamed);
+  EXPECT_EQ(question.asked, 0);
   EXPECT_EQ(f.files(), 1);
 }
 
@@ -120,15 +125,6 @@ TEST(SaveTestFile, AFileThatIsNoTestOrMorePrecisionThanTheFileHoldsCountsAsChang
   EXPECT_EQ(f.save(test, question).status, SaveStatus::Written);
   EXPECT_EQ(f.save(test, question).status, SaveStatus::Written);
   EXPECT_EQ(question.asked, 3);
-}
-
-TEST(SaveTestFile, AnEmptyFolderOrNameWritesNothing) {
-  Folder f(false);
-  ScriptedQuestion question(f.here());
-  EXPECT_EQ(SaveTestFile(iotest::FullRecord(), "", "a.fdr", question).status, SaveStatus::Unnamed);
-  EXPECT_EQ(f.save(iotest::FullRecord(), question, "").status, SaveStatus::Unnamed);
-  EXPECT_EQ(question.asked, 0);
-  EXPECT_EQ(f.files(), 0);
 }
 
 TEST(SaveTestFile, ThroughALinkTheLinkedFileIsReplaced) {
