@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 
 #include "QtTestMain.h"
 #include "ui/SplashWindow.h"
@@ -12,8 +13,11 @@ using zonalyst::ui::SplashWindow;
 
 namespace {
 
-// Shows the splash modally, as start-up does.
-void RunModal(SplashWindow& splash) { splash.exec(); }
+// Shows the splash modally, as start-up does, with act run once it is open; true when it closed accepted.
+bool RunModal(SplashWindow& splash, std::function<void()> act) {
+  QTimer::singleShot(0, &splash, act);
+  return splash.exec() == QDialog::Accepted;
+}
 
 }  // namespace
 
@@ -22,9 +26,7 @@ class SplashWindowTest : public QObject {
  private slots:
   void textsAndVersion();
   void closesAfterOneSecondWhenAutoClosing();
-  void waitsForAKeyOtherwise();
-  void keyOnTheCheckBoxClosesToo();
-  void clickOnALabelCloses();
+  void anyKeyOrClickOnALabelCloses();
   void checkBoxIsTheChoiceForNextTime();
 };
 
@@ -41,6 +43,7 @@ void SplashWindowTest::textsAndVersion() {
   QVERIFY(!splash.findChild<QLabel*>("Picture2")->pixmap().isNull());
   QCOMPARE(splash.findChild<QCheckBox*>("Check1")->text(), QStringLiteral("Auto Close this window next Time"));
   QVERIFY(!splash.findChild<QCheckBox*>("Check1")->isChecked());
+  QVERIFY(!splash.findChild<QTimer*>("Timer1")->isActive());
 }
 
 void SplashWindowTest::closesAfterOneSecondWhenAutoClosing() {
@@ -51,55 +54,38 @@ void SplashWindowTest::closesAfterOneSecondWhenAutoClosing() {
   QCOMPARE(timer->interval(), 1000);
   // Closed by its own timer, not by this safety net.
   QTimer::singleShot(5000, &splash, &QDialog::reject);
-  splash.exec();
-  QCOMPARE(splash.result(), int(QDialog::Accepted));
+  QCOMPARE(splash.exec(), int(QDialog::Accepted));
 }
 
-void SplashWindowTest::waitsForAKeyOtherwise() {
-  SplashWindow splash(false);
-  QVERIFY(!splash.findChild<QTimer*>("Timer1")->isActive());
-  bool openAfterTwoSeconds = false;
-  QTimer::singleShot(2000, &splash, [&] {
-    openAfterTwoSeconds = splash.isVisible();
-    QTest::keyClick(&splash, Qt::Key_A);
-  });
-  RunModal(splash);
-  QVERIFY(openAfterTwoSeconds);
-  QCOMPARE(splash.result(), int(QDialog::Accepted));
-}
-
-void SplashWindowTest::keyOnTheCheckBoxClosesToo() {
-  SplashWindow splash(false);
-  auto* check = splash.findChild<QCheckBox*>("Check1");
-  QTimer::singleShot(0, &splash, [check] {
-    check->setFocus();
-    QTest::keyClick(check, Qt::Key_Space);
-  });
-  RunModal(splash);
-  QCOMPARE(splash.result(), int(QDialog::Accepted));
-  QVERIFY(!splash.autoClose());
-}
-
-void SplashWindowTest::clickOnALabelCloses() {
+void SplashWindowTest::anyKeyOrClickOnALabelCloses() {
+  {
+    SplashWindow splash(false);
+    QVERIFY(RunModal(splash, [&splash] { QTest::keyClick(&splash, Qt::Key_A); }));
+  }
+  {
+    SplashWindow splash(false);
+    auto* check = splash.findChild<QCheckBox*>("Check1");
+    QVERIFY(RunModal(splash, [check] {
+      check->setFocus();
+      QTest::keyClick(check, Qt::Key_Space);
+    }));
+    QVERIFY(!splash.autoClose());
+  }
   for (const char* name : {"lblTitle", "lblVersion", "lblQuest", "Label1", "Picture1", "Picture2"}) {
     SplashWindow splash(false);
-    QTimer::singleShot(0, &splash, [&splash, name] {
-      QTest::mouseClick(splash.findChild<QLabel*>(name), Qt::LeftButton);
-    });
-    RunModal(splash);
-    QVERIFY2(splash.result() == QDialog::Accepted, name);
+    QVERIFY2(RunModal(splash, [&splash, name] { QTest::mouseClick(splash.findChild<QLabel*>(name), Qt::LeftButton); }),
+             name);
   }
 }
 
 void SplashWindowTest::checkBoxIsTheChoiceForNextTime() {
   SplashWindow splash(false);
-  QTimer::singleShot(0, &splash, [&splash] {
+  RunModal(splash, [&splash] {
     auto* check = splash.findChild<QCheckBox*>("Check1");
     QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(6, check->height() / 2));
     QVERIFY(splash.isVisible());
     QTest::mouseClick(splash.findChild<QLabel*>("Label1"), Qt::LeftButton);
   });
-  RunModal(splash);
   QVERIFY(splash.autoClose());
 }
 

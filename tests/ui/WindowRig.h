@@ -17,7 +17,7 @@ class QLabel;
 
 namespace zonalyst::testing {
 
-// An association that answers as told and counts the registrations.
+// An association that answers as told and counts lookups and registrations.
 class FakeAssociation final : public platform::FileAssociation {
  public:
   platform::AssociationLookup lookup{true, "/usr/bin/zonalyst"};
@@ -30,7 +30,7 @@ class FakeAssociation final : public platform::FileAssociation {
   void registerAssociation() override { ++registrations; }
 };
 
-// Answers the unsaved-changes question with "Overwrite Existing File" and counts the askings.
+// Answers the unsaved-changes question with "Overwrite Existing File".
 class OverwriteAnswer final : public io::SaveQuestion {
  public:
   int asked = 0;
@@ -40,27 +40,28 @@ class OverwriteAnswer final : public io::SaveQuestion {
   }
 };
 
-// The real window with all its panels (the unsaved-changes question answered by
-// OverwriteAnswer unless the test puts the dialog back), over a scripted prompter, settings kept in
-// memory (or a store of the caller), an association already in place and no splash.
-// Test files are copied into a temporary folder.
+// The real window with all its panels over a scripted prompter, settings in memory (or the
+// caller's store), an association in place, no splash; test files live in a temporary folder.
 class WindowRig {
  public:
   WindowRig();
   ~WindowRig();
 
-  // Builds the window and runs its start-up with these arguments; the working folder is
-  // the rig's temporary folder.
+  // Builds the window and runs its start-up; the working folder is the temporary folder.
   ui::MainWindow& start(const QStringList& arguments = {});
+  // Starts on a copy of an example test (the 6-inch paraboloid unless named).
+  ui::MainWindow& startOnExample(const QString& name = QStringLiteral("6in-f8-paraboloid-moving.fdr")) {
+    return start({copyExample(name)});
+  }
   // Copies an example test into the temporary folder and returns its full path.
   QString copyExample(const QString& name) const;
-  // Writes the 15-zone test into the temporary folder and returns its full path.
   QString writeFifteenZoneTest(const QString& name = QStringLiteral("fifteen.fdr")) const;
   QString folder() const { return dir_.path(); }
 
   ui::MainWindow& window() { return *window_; }
   QPushButton* button(const QString& name) const;
   QLabel* label(const QString& name) const;
+  QPushButton* action(int panel) const { return button(QStringLiteral("Action_%1").arg(panel)); }
   // Presses a key as the user would, at the widget that has the focus.
   void key(Qt::Key key);
 

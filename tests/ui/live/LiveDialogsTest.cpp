@@ -37,154 +37,132 @@ T* Child(QWidget& parent, const QString& name) {
   return child;
 }
 
+// The set-up dialog on show over three zones, with its settings kept in memory.
+struct SetupDialog {
+  ui::MonteCarloValues values = ThreeZones();
+  platform::Settings settings;
+  platform::MemorySettingsStore store;
+  ui::McSetupDialog dialog{values, settings, store};
+  SetupDialog() { dialog.show(); }
+  template <typename T = QLineEdit>
+  T* child(const char* name) {
+    return Child<T>(dialog, QString::fromLatin1(name));
+  }
+  void click(const char* name) { QTest::mouseClick(child<QAbstractButton>(name), Qt::LeftButton); }
+  bool activate() {
+    dialog.activateWindow();
+    return QTest::qWaitForWindowActive(&dialog);
+  }
+};
+
 }  // namespace
 
 class LiveDialogsTest : public QObject {
   Q_OBJECT
  private slots:
   void setupShowsCalculatedLastAndManualColumnsForTheZonesInUse() {
-    ui::MonteCarloValues values = ThreeZones();
-    platform::Settings settings;
-    platform::MemorySettingsStore store;
-    ui::McSetupDialog dialog(values, settings, store);
-    dialog.show();
-    QCOMPARE(dialog.windowTitle(), QStringLiteral("Monte Carlo Setup"));
-    QCOMPARE(Child<QLabel>(dialog, "lblzonenum_2")->text(), QStringLiteral("Std Dev Zone 3"));
-    QCOMPARE(Child<QLabel>(dialog, "lblCalc_1")->text(), QStringLiteral("0.0020"));
-    QCOMPARE(Child<QLabel>(dialog, "lbLast_1")->text(), QStringLiteral("0.0000"));
-    QCOMPARE(Child<QLineEdit>(dialog, "txtMan_1")->text(), QStringLiteral("0.0020"));
-    QCOMPARE(Child<QLineEdit>(dialog, "Text1_0")->text(), QStringLiteral("0.0020"));
-    QCOMPARE(Child<QLineEdit>(dialog, "Text1_1")->text(), QStringLiteral("0.0020"));
-    QCOMPARE(Child<QLineEdit>(dialog, "Text1_2")->text(), QStringLiteral("0.5000"));
-    QVERIFY(Child<QLineEdit>(dialog, "txtMan_2")->isVisible());
-    QVERIFY(!Child<QLineEdit>(dialog, "txtMan_3")->isVisible());
-    QVERIFY(!Child<QLabel>(dialog, "lblCalc_14")->isVisible());
-    QVERIFY(Child<QCheckBox>(dialog, "ChkDisplayafter")->isChecked());
-    QVERIFY(values.cancelled);
+    SetupDialog d;
+    QCOMPARE(d.dialog.windowTitle(), QStringLiteral("Monte Carlo Setup"));
+    QCOMPARE(d.child<QLabel>("lblzonenum_2")->text(), QStringLiteral("Std Dev Zone 3"));
+    QCOMPARE(d.child<QLabel>("lblCalc_1")->text(), QStringLiteral("0.0020"));
+    QCOMPARE(d.child<QLabel>("lbLast_1")->text(), QStringLiteral("0.0000"));
+    QCOMPARE(d.child("txtMan_1")->text(), QStringLiteral("0.0020"));
+    QCOMPARE(d.child("Text1_0")->text(), QStringLiteral("0.0020"));
+    QCOMPARE(d.child("Text1_1")->text(), QStringLiteral("0.0020"));
+    QCOMPARE(d.child("Text1_2")->text(), QStringLiteral("0.5000"));
+    QVERIFY(d.child("txtMan_2")->isVisible());
+    QVERIFY(!d.child("txtMan_3")->isVisible());
+    QVERIFY(!d.child<QLabel>("lblCalc_14")->isVisible());
+    QVERIFY(d.child<QCheckBox>("ChkDisplayafter")->isChecked());
+    QVERIFY(d.values.cancelled);
   }
 
-  void useForAllZonesFillsOnlyTheVisibleRowsAndGoCopiesAllFifteen() {
-    ui::MonteCarloValues values = ThreeZones();
-    platform::Settings settings;
-    platform::MemorySettingsStore store;
-    ui::McSetupDialog dialog(values, settings, store);
-    dialog.show();
-    QTest::mouseClick(Child<QPushButton>(dialog, "Command1_2"), Qt::LeftButton);
-    QCOMPARE(Child<QLineEdit>(dialog, "txtMan_0")->text(), QStringLiteral("0.5000"));
-    QCOMPARE(Child<QLineEdit>(dialog, "txtMan_2")->text(), QStringLiteral("0.5000"));
-    QCOMPARE(Child<QLineEdit>(dialog, "txtMan_3")->text(), QStringLiteral("0.0040"));
-    QTest::mouseClick(Child<QPushButton>(dialog, "Command2_2"), Qt::LeftButton);
-    QVERIFY(!values.cancelled);
-    QCOMPARE(values.zoneStdDev[1], 0.5);
-    QCOMPARE(values.zoneStdDev[3], 0.5);
-    QCOMPARE(values.zoneStdDev[4], 0.004);
-    QCOMPARE(values.lastStdDev[15], 0.015);
-    QCOMPARE(values.lastMeanStdDev, 0.002);
-  }
-
-  void lastAndCalculatedButtonsRefillTheManualColumn() {
-    ui::MonteCarloValues values = ThreeZones();
-    platform::Settings settings;
-    platform::MemorySettingsStore store;
-    ui::McSetupDialog dialog(values, settings, store);
-    dialog.show();
-    QTest::mouseClick(Child<QPushButton>(dialog, "Command2_0"), Qt::LeftButton);
-    QCOMPARE(Child<QLineEdit>(dialog, "txtMan_0")->text(), QStringLiteral("0.0000"));
-    QCOMPARE(Child<QLineEdit>(dialog, "txtMan_9")->text(), QStringLiteral("0.0000"));
-    QTest::mouseClick(Child<QPushButton>(dialog, "Command2_1"), Qt::LeftButton);
-    QCOMPARE(Child<QLineEdit>(dialog, "txtMan_9")->text(), QStringLiteral("0.0100"));
+  void manualColumnButtonsRefillTheRowsAndGoCopiesAllFifteen() {
+    SetupDialog d;
+    d.click("Command2_0");  // last entered
+    QCOMPARE(d.child("txtMan_0")->text(), QStringLiteral("0.0000"));
+    QCOMPARE(d.child("txtMan_9")->text(), QStringLiteral("0.0000"));
+    d.click("Command2_1");  // calculated
+    QCOMPARE(d.child("txtMan_9")->text(), QStringLiteral("0.0100"));
+    d.click("Command1_2");  // the mean for all zones in use
+    QCOMPARE(d.child("txtMan_0")->text(), QStringLiteral("0.5000"));
+    QCOMPARE(d.child("txtMan_2")->text(), QStringLiteral("0.5000"));
+    QCOMPARE(d.child("txtMan_3")->text(), QStringLiteral("0.0040"));
+    d.click("Command2_2");
+    QVERIFY(!d.values.cancelled);
+    QCOMPARE(d.values.zoneStdDev[1], 0.5);
+    QCOMPARE(d.values.zoneStdDev[3], 0.5);
+    QCOMPARE(d.values.zoneStdDev[4], 0.004);
+    QCOMPARE(d.values.lastStdDev[15], 0.015);
+    QCOMPARE(d.values.lastMeanStdDev, 0.002);
   }
 
   void cancelChangesNothing() {
-    ui::MonteCarloValues values = ThreeZones();
-    const ui::MonteCarloValues before = values;
-    platform::Settings settings;
-    platform::MemorySettingsStore store;
-    ui::McSetupDialog dialog(values, settings, store);
-    dialog.show();
-    QTest::mouseClick(Child<QPushButton>(dialog, "Command1_2"), Qt::LeftButton);
-    QTest::mouseClick(Child<QPushButton>(dialog, "Command3"), Qt::LeftButton);
-    QVERIFY(values.cancelled);
-    QCOMPARE(values.zoneStdDev, before.zoneStdDev);
-    QCOMPARE(values.lastStdDev, before.lastStdDev);
-    QCOMPARE(values.lastMeanStdDev, before.lastMeanStdDev);
-    QVERIFY(store.values().empty());
+    SetupDialog d;
+    const ui::MonteCarloValues before = d.values;
+    d.click("Command1_2");
+    d.click("Command3");
+    QVERIFY(d.values.cancelled);
+    QCOMPARE(d.values.zoneStdDev, before.zoneStdDev);
+    QCOMPARE(d.values.lastStdDev, before.lastStdDev);
+    QCOMPARE(d.values.lastMeanStdDev, before.lastMeanStdDev);
+    QVERIFY(d.store.values().empty());
   }
 
   void editingFiltersMovesReformatsAndUpdatesTheManualMean() {
-    ui::MonteCarloValues values = ThreeZones();
-    platform::Settings settings;
-    platform::MemorySettingsStore store;
-    ui::McSetupDialog dialog(values, settings, store);
-    dialog.show();
-    dialog.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&dialog));
-    QLineEdit* first = Child<QLineEdit>(dialog, "txtMan_0");
+    SetupDialog d;
+    QVERIFY(d.activate());
+    QLineEdit* first = d.child("txtMan_0");
     first->setFocus();
     QCOMPARE(first->palette().color(QPalette::Base), QColor(0, 0, 255));
     QVERIFY(first->selectedText() == first->text());
     QTest::keyClicks(first, QStringLiteral("x.3.25"));
     QCOMPARE(first->text(), QStringLiteral(".325"));
     QTest::keyClick(first, Qt::Key_Return);
-    QCOMPARE(QApplication::focusWidget(), Child<QLineEdit>(dialog, "txtMan_1"));
+    QCOMPARE(QApplication::focusWidget(), d.child("txtMan_1"));
     QCOMPARE(first->palette().color(QPalette::Base), QColor(Qt::black));
     QCOMPARE(first->text(), QStringLiteral("0.3250"));
     // (0.325 + 0.002 + 0.003) / 3
-    QCOMPARE(Child<QLineEdit>(dialog, "Text1_1")->text(), QStringLiteral("0.1100"));
+    QCOMPARE(d.child("Text1_1")->text(), QStringLiteral("0.1100"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
     QCOMPARE(QApplication::focusWidget(), first);
     QTest::keyClick(first, Qt::Key_Down);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
-    QCOMPARE(QApplication::focusWidget(), Child<QLineEdit>(dialog, "txtMan_2"));
+    QCOMPARE(QApplication::focusWidget(), d.child("txtMan_2"));
   }
 
   void aCommaLocaleShowsAndReadsCommas() {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    ui::MonteCarloValues values = ThreeZones();
-    platform::Settings settings;
-    platform::MemorySettingsStore store;
-    ui::McSetupDialog dialog(values, settings, store);
-    dialog.show();
-    dialog.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&dialog));
-    QCOMPARE(Child<QLabel>(dialog, "lblCalc_1")->text(), QStringLiteral("0,0020"));
-    QLineEdit* first = Child<QLineEdit>(dialog, "txtMan_0");
+    SetupDialog d;
+    QVERIFY(d.activate());
+    QCOMPARE(d.child<QLabel>("lblCalc_1")->text(), QStringLiteral("0,0020"));
+    QLineEdit* first = d.child("txtMan_0");
     first->setFocus();
     QTest::keyClicks(first, QStringLiteral("0.,25"));
     QCOMPARE(first->text(), QStringLiteral("0,25"));
     QTest::keyClick(first, Qt::Key_Down);
     QCOMPARE(first->text(), QStringLiteral("0,2500"));
-    QTest::mouseClick(Child<QPushButton>(dialog, "Command2_2"), Qt::LeftButton);
+    d.click("Command2_2");
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    QCOMPARE(values.zoneStdDev[1], 0.25);
-    QCOMPARE(values.lastMeanStdDev, (0.25 + 0.002 + 0.003) / 3);
+    QCOMPARE(d.values.zoneStdDev[1], 0.25);
+    QCOMPARE(d.values.lastMeanStdDev, (0.25 + 0.002 + 0.003) / 3);
   }
 
   void displayAfterIsStoredAtOnce() {
-    ui::MonteCarloValues values = ThreeZones();
-    platform::Settings settings;
-    platform::MemorySettingsStore store;
-    ui::McSetupDialog dialog(values, settings, store);
-    dialog.show();
-    QTest::mouseClick(Child<QCheckBox>(dialog, "ChkDisplayafter"), Qt::LeftButton);
-    QCOMPARE(store.read("Global", "Show_MC_Dialog"), std::string("True"));
-    QVERIFY(settings.showMcDialog);
-    QTest::mouseClick(Child<QCheckBox>(dialog, "ChkDisplayafter"), Qt::LeftButton);
-    QCOMPARE(store.read("Global", "Show_MC_Dialog"), std::string("False"));
-    QVERIFY(!settings.showMcDialog);
+    SetupDialog d;
+    d.click("ChkDisplayafter");
+    QCOMPARE(d.store.read("Global", "Show_MC_Dialog"), std::string("True"));
+    QVERIFY(d.settings.showMcDialog);
+    d.click("ChkDisplayafter");
+    QCOMPARE(d.store.read("Global", "Show_MC_Dialog"), std::string("False"));
+    QVERIFY(!d.settings.showMcDialog);
   }
 
   void explanationStatesTheRangesInTheUsersLocale() {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    ChartRange strehl;
-    strehl.lower68 = 85;
-    strehl.upper68 = 90;
-    strehl.lower95 = 80;
-    strehl.upper95 = 93;
-    ChartRange rms;
-    rms.lower68 = 12;
-    rms.upper68 = 15;
+    const ChartRange strehl{.lower68 = 85, .upper68 = 90, .lower95 = 80, .upper95 = 93};
+    const ChartRange rms{.lower68 = 12, .upper68 = 15};
     platform::MemoryClipboard clipboard;
     platform::Settings settings;
     platform::MemorySettingsStore store;

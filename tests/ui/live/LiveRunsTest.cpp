@@ -39,12 +39,18 @@ QList<int> TableCounts(const std::string& rawData, int column) {
   return counts;
 }
 
+QString ExplanationText(LiveFixture& f) {
+  return f.live.surface->explanation()->findChild<QLabel*>(QStringLiteral("Label1"))->text();
+}
+
+void Click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+
 // GO with every zone's standard deviation typed as 0.
 void GoWithoutScatter(QDialog& setup) {
   for (QLineEdit* box : setup.findChildren<QLineEdit*>(QRegularExpression(QStringLiteral("^txtMan_")))) {
     box->setText(QStringLiteral("0"));
   }
-  QTest::mouseClick(Button(setup, "Command2_2"), Qt::LeftButton);
+  Click(Button(setup, "Command2_2"));
 }
 
 }  // namespace
@@ -52,12 +58,12 @@ void GoWithoutScatter(QDialog& setup) {
 class LiveRunsTest : public QObject {
   Q_OBJECT
  private slots:
-  void bestFitConicOfAParaboloidEntersNearMinusOneAndNoRestoresTheStart() {
+  void bestFitConicOfAParaboloidEndsNearMinusOneNoRestoresTheStartYesKeepsIt() {
     LiveFixture f;
     f.open(test::ParaboloidEnteredAsSphere(), QStringLiteral("para.fdr"));
     const plot::PixelImage before = f.live.surface->view().pictureImage();
     f.rig.prompter.answerMessage(ui::MessageAnswer::No);
-    QTest::mouseClick(f.live.surface->conicButton(), Qt::LeftButton);
+    Click(f.live.surface->conicButton());
     QCOMPARE(f.rig.prompter.messages().size(), size_t{1});
     const ui::MessageRequest& question = f.rig.prompter.messages().back();
     QCOMPARE(question.title, QStringLiteral("Best fit Conic Constatn"));
@@ -72,17 +78,13 @@ class LiveRunsTest : public QObject {
     QCOMPARE(f.window->state().test.DesiredConic, 0.0);
     // The panel still shows the last trial.
     QVERIFY(f.live.surface->view().pictureImage().pixels != before.pixels);
-  }
 
-  void yesKeepsTheConstantFound() {
-    LiveFixture f;
-    f.open(test::ParaboloidEnteredAsSphere(), QStringLiteral("para.fdr"));
     f.rig.prompter.answerMessage(ui::MessageAnswer::Yes);
-    QTest::mouseClick(f.live.surface->conicButton(), Qt::LeftButton);
+    Click(f.live.surface->conicButton());
     QVERIFY(std::abs(f.window->state().test.DesiredConic + 1.0) <= 0.0015);
   }
 
-  void escStopsTheSearchAndFunctionKeysWaitForIt() {
+  void escOrASecondClickStopsTheSearchAndFunctionKeysWaitForIt() {
     LiveFixture f;
     f.open(test::ParaboloidEnteredAsSphere(), QStringLiteral("para.fdr"));
     f.rig.prompter.answerMessage(ui::MessageAnswer::No);
@@ -91,27 +93,22 @@ class LiveRunsTest : public QObject {
     WhenTrue([&] { return test.DesiredConic != 0.0; },
              [&] {
                f.press(Qt::Key_F5);
-               reached = f.window->state().test.DesiredConic;
+               reached = test.DesiredConic;
                f.press(Qt::Key_Escape);
              });
-    QTest::mouseClick(f.live.surface->conicButton(), Qt::LeftButton);
+    Click(f.live.surface->conicButton());
     QCOMPARE(f.window->currentPanel(), 4);
     QCOMPARE(f.rig.prompter.messages().size(), size_t{1});
     QVERIFY(reached > -0.5);  // stopped early, long before the best fit
     QVERIFY(f.rig.prompter.messages().back().text.startsWith(QStringLiteral("Best fit Conic Constant = ")));
-    QCOMPARE(f.window->state().test.DesiredConic, 0.0);
-  }
+    QCOMPARE(test.DesiredConic, 0.0);
 
-  void aSecondClickStopsTheSearch() {
-    LiveFixture f;
-    f.open(test::ParaboloidEnteredAsSphere(), QStringLiteral("para.fdr"));
+    // Stopped by a second click, Yes keeps the value reached so far.
     f.rig.prompter.answerMessage(ui::MessageAnswer::Yes);
-    const MirrorTest& test = f.window->state().test;
-    WhenTrue([&] { return test.DesiredConic != 0.0; },
-             [&] { QTest::mouseClick(f.live.surface->conicButton(), Qt::LeftButton); });
-    QTest::mouseClick(f.live.surface->conicButton(), Qt::LeftButton);
-    QCOMPARE(f.rig.prompter.messages().size(), size_t{1});
-    QVERIFY(f.window->state().test.DesiredConic > -0.5);
+    WhenTrue([&] { return test.DesiredConic != 0.0; }, [&] { Click(f.live.surface->conicButton()); });
+    Click(f.live.surface->conicButton());
+    QCOMPARE(f.rig.prompter.messages().size(), size_t{2});
+    QVERIFY(test.DesiredConic > -0.5);
   }
 
   void monteCarloWithoutScatterPutsEveryTrialIntoOneBin() {
@@ -125,7 +122,7 @@ class LiveRunsTest : public QObject {
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, [&] { styles << f.live.surface->monteCarloButton()->styleSheet(); });
     watch.start(0);
-    QTest::mouseClick(f.live.surface->monteCarloButton(), Qt::LeftButton);
+    Click(f.live.surface->monteCarloButton());
     watch.stop();
 
     QCOMPARE(styles, (QSet<QString>{QString(), QStringLiteral("background-color: rgb(255, 0, 0);")}));
@@ -142,42 +139,31 @@ class LiveRunsTest : public QObject {
     QCOMPARE(f.live.surface->monteCarloButton()->text(), QStringLiteral("Run Monte Carlo Analysis"));
     QVERIFY(f.live.surface->explanation() != nullptr);
     const QString bin = QString::number(ranges.strehl->lower68 / 100.0);
-    QVERIFY(f.live.surface->explanation()
-                ->findChild<QLabel*>(QStringLiteral("Label1"))
-                ->text()
-                .contains(QStringLiteral("+/- 1 sigma results in a Strehl between %1 and %1\n").arg(bin)));
+    QVERIFY(ExplanationText(f).contains(QStringLiteral("+/- 1 sigma results in a Strehl between %1 and %1\n").arg(bin)));
     f.live.surface->explanation()->close();
   }
 
-  void cancelInTheSetupChangesNothing() {
+  void cancelInTheSetupChangesNothingAndOneReadingSetIsOfferedTheAssumedScatter() {
     LiveFixture f;
-    f.open(test::ScatteredFifteenZoneTest(), QStringLiteral("m.fdr"));
+    f.open(test::ParaboloidEnteredAsSphere(), QStringLiteral("para.fdr"));
     const MirrorTest before = f.window->state().test;
     const plot::PixelImage picture = f.live.surface->view().pictureImage();
-    WhenModalOpens(QStringLiteral("MC_Setup"),
-                   [](QDialog& setup) { QTest::mouseClick(Button(setup, "Command3"), Qt::LeftButton); });
-    QTest::mouseClick(f.live.surface->monteCarloButton(), Qt::LeftButton);
+    QString calculated;
+    QString mean;
+    WhenModalOpens(QStringLiteral("MC_Setup"), [&](QDialog& setup) {
+      calculated = setup.findChild<QLabel*>(QStringLiteral("lblCalc_0"))->text();
+      mean = setup.findChild<QLineEdit*>(QStringLiteral("Text1_0"))->text();
+      Click(Button(setup, "Command3"));
+    });
+    Click(f.live.surface->monteCarloButton());
+    QCOMPARE(calculated, QStringLiteral("0.1270"));
+    QCOMPARE(mean, QStringLiteral("0.1270"));
     QCOMPARE(f.window->state().test.KeAverage, before.KeAverage);
     QVERIFY(!f.window->state().test.MonteCarloRunning);
     QVERIFY(f.window->state().monteCarlo.rawData.empty());
     QVERIFY(f.live.surface->view().pictureImage().pixels == picture.pixels);
     QVERIFY(f.live.surface->explanation() == nullptr);
     QCOMPARE(f.live.surface->monteCarloButton()->text(), QStringLiteral("Run Monte Carlo Analysis"));
-  }
-
-  void aSingleReadingSetIsOfferedTheAssumedScatter() {
-    LiveFixture f;
-    f.open(test::ParaboloidEnteredAsSphere(), QStringLiteral("para.fdr"));
-    QString calculated;
-    QString mean;
-    WhenModalOpens(QStringLiteral("MC_Setup"), [&](QDialog& setup) {
-      calculated = setup.findChild<QLabel*>(QStringLiteral("lblCalc_0"))->text();
-      mean = setup.findChild<QLineEdit*>(QStringLiteral("Text1_0"))->text();
-      QTest::mouseClick(Button(setup, "Command3"), Qt::LeftButton);
-    });
-    QTest::mouseClick(f.live.surface->monteCarloButton(), Qt::LeftButton);
-    QCOMPARE(calculated, QStringLiteral("0.1270"));
-    QCOMPARE(mean, QStringLiteral("0.1270"));
   }
 
   void anAbortRunsTheEndSequenceAndFunctionKeysAreIgnored() {
@@ -192,11 +178,11 @@ class LiveRunsTest : public QObject {
                [&] {
                  captionDuringRun = f.live.surface->monteCarloButton()->text();
                  f.press(Qt::Key_F6);
-                 QTest::mouseClick(f.live.surface->monteCarloButton(), Qt::LeftButton);
+                 Click(f.live.surface->monteCarloButton());
                });
-      QTest::mouseClick(Button(setup, "Command2_2"), Qt::LeftButton);
+      Click(Button(setup, "Command2_2"));
     });
-    QTest::mouseClick(f.live.surface->monteCarloButton(), Qt::LeftButton);
+    Click(f.live.surface->monteCarloButton());
 
     QCOMPARE(captionDuringRun, QStringLiteral("Press to Abort MC Analysis!"));
     QCOMPARE(f.window->currentPanel(), 4);
@@ -214,10 +200,7 @@ class LiveRunsTest : public QObject {
     QVERIFY(f.live.surface->explanation() != nullptr);
     const ChartRange& strehl = *f.live.surface->lastRanges().strehl;
     QVERIFY(strehl.reached68());
-    QVERIFY(f.live.surface->explanation()
-                ->findChild<QLabel*>(QStringLiteral("Label1"))
-                ->text()
-                .contains(QStringLiteral("+/- 1 sigma results in a Strehl between %1 and %2\n")
+    QVERIFY(ExplanationText(f).contains(QStringLiteral("+/- 1 sigma results in a Strehl between %1 and %2\n")
                               .arg(QString::number(strehl.lower68 / 100.0), QString::number(strehl.upper68 / 100.0))));
     f.live.surface->explanation()->close();
   }
@@ -229,7 +212,7 @@ class LiveRunsTest : public QObject {
       QTest::mouseClick(setup.findChild<QCheckBox*>(QStringLiteral("ChkDisplayafter")), Qt::LeftButton);
       GoWithoutScatter(setup);
     });
-    QTest::mouseClick(f.live.surface->monteCarloButton(), Qt::LeftButton);
+    Click(f.live.surface->monteCarloButton());
     QCOMPARE(f.rig.settings->read("Global", "Show_MC_Dialog"), std::string("True"));
     QVERIFY(f.live.surface->explanation() == nullptr);
   }
@@ -305,7 +288,7 @@ class LiveRunsTest : public QObject {
     QCOMPARE(invertedImage.pixelColor(reportCorner), QColor(Qt::white));
   }
 
-  void starTestSavesThreeStackedImagesAndPngOnRequest() {
+  void starTestSavesThreeStackedImagesAsPngAndAFailedWriteSaysSo() {
     LiveFixture f;
     f.open(test::ScatteredFifteenZoneTest(), QStringLiteral("mirror.fdr"));
     f.press(Qt::Key_F8);
@@ -318,24 +301,21 @@ class LiveRunsTest : public QObject {
     QCOMPARE(image.size(), QSize(769, 465 + 733));
     QCOMPARE(f.slider(QStringLiteral("HScroll1_3"))->value(), 10);
     QVERIFY(f.window->findChild<QCheckBox*>(QStringLiteral("ChkDetail"))->isChecked());
-  }
 
-  void aFailedWriteRestoresThePointerAndSaysSo() {
-    LiveFixture f;
-    f.open(test::ScatteredFifteenZoneTest(), QStringLiteral("mirror.fdr"));
-    const QString path = f.rig.folder() + QStringLiteral("/missing/folder/x.gif");
+    // A writer failure restores the pointer and closes the progress window.
+    const QString missing = f.rig.folder() + QStringLiteral("/missing/folder/x.gif");
     f.rig.prompter.answerMessage(ui::MessageAnswer::No);
-    f.rig.prompter.answerSaveFile(path);
+    f.rig.prompter.answerSaveFile(missing);
     f.press(Qt::Key_F9);
     QVERIFY(QApplication::overrideCursor() == nullptr);
     QVERIFY(f.window->findChild<ui::GifProgressWindow*>() == nullptr);
     const ui::MessageRequest& report = f.rig.prompter.messages().back();
     QCOMPARE(report.icon, ui::MessageIcon::Critical);
     QVERIFY2(
-        report.text.startsWith(QStringLiteral("The image could not be saved to ") + path + QStringLiteral(".\r\n")),
+        report.text.startsWith(QStringLiteral("The image could not be saved to ") + missing + QStringLiteral(".\r\n")),
         qPrintable(report.text));
     QVERIFY(report.text.endsWith(QStringLiteral("\r\nNothing was written.")));
-    QVERIFY(!QFile::exists(path));
+    QVERIFY(!QFile::exists(missing));
   }
 };
 
