@@ -56,14 +56,17 @@ TEST(LoadTestText, RefusesMalformedLinesNamingLineAndExpectation) {
                              "fixed or 1 moving), found \"6 1 1 \"";
   std::vector<Case> cases = {
       {0, "6 1 1 ", header},
-      {5, "1 2", "line 6: expected three numbers for zone 4 (inner radius, outer radius, set 1 reading), found \"1 2\""},
+      {5, "1 2",
+       "line 6: expected three numbers for zone 4 (inner radius, outer radius, set 1 reading), found \"1 2\""},
       {17, "2 1", "line 18: expected zone entry 0 (effective radius) or 1 (inner and outer radius)"},
       {17, "1 0", "line 18: expected 1 to 4 reading sets"},
       {17, "1 5", "line 18: expected 1 to 4 reading sets"}};
   for (const char* zoneCount : {"2 1 1", "16 1 1", "2.5 1 1", "1E300 1 1"}) {  // 2.5 rounds to 2
     cases.push_back({0, zoneCount, "line 1: expected a zone count of 3 to 15"});
   }
-  for (const char* units : {"6 2 1", "6 -1 1"}) cases.push_back({0, units, "line 1: expected units 0 (millimetres) or 1 (inches)"});
+  for (const char* units : {"6 2 1", "6 -1 1"}) {
+    cases.push_back({0, units, "line 1: expected units 0 (millimetres) or 1 (inches)"});
+  }
   cases.push_back({0, "6 1 3", "line 1: expected light source 0 (fixed) or 1 (moving)"});
   for (const char* bad : {"abc", "0.5x", "0,5", "inf", "nan", " "}) {  // zone 4, set 3
     cases.push_back({28, bad, "line 29: expected the reading of zone 4 in set 3 or an empty line, found \"" +

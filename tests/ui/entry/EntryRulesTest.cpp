@@ -97,6 +97,7 @@ class EntryRulesTest : public QObject {
         {false, kUnitsCell, u'i', AtEnd("Inches"), KeyVerdict::Flip},
         {false, kSourceCell, u'x', AtEnd("Fixed"), KeyVerdict::Refuse},
         {false, kSetsCell, u'.', AtEnd("1"), KeyVerdict::Refuse},
+        {false, kRocCell, u'-', At("", 0), KeyVerdict::Refuse},
         {false, kConicCell, u'-', At("", 0), KeyVerdict::Accept},
         {false, ReadingCell(2, 3), u'-', At("0.5", 0), KeyVerdict::Accept},
         {false, ReadingCell(2, 3), u'1', AtEnd("0.12345"), KeyVerdict::Refuse},
@@ -105,7 +106,8 @@ class EntryRulesTest : public QObject {
     for (const Case& c : cases) {
       const KeyVerdict verdict =
           c.setup ? FilterSetupKey(c.index, c.key, c.state, kDot) : FilterReadingsKey(c.index, c.key, c.state, kDot);
-      QVERIFY2(verdict == c.verdict, qPrintable(QStringLiteral("%1 %2 '%3'").arg(c.index).arg(QChar(c.key)).arg(c.state.text)));
+      const QString what = QStringLiteral("%1 %2 '%3'").arg(c.index).arg(QChar(c.key)).arg(c.state.text);
+      QVERIFY2(verdict == c.verdict, qPrintable(what));
     }
     QCOMPARE(FilterSetupKey(kRocBox, u'.', AtEnd("12"), kComma), KeyVerdict::Refuse);
   }

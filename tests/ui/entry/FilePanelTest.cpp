@@ -263,7 +263,8 @@ class FilePanelTest : public QObject {
     // Back on the load panel a click on a file offers it for opening again.
     auto* open = f.rig.button(QStringLiteral("chkOpen"));
     QVERIFY(!open->isEnabled());
-    QTest::mouseClick(f.files()->viewport(), Qt::LeftButton, {}, f.files()->visualItemRect(f.files()->item(0)).center());
+    const QPoint onA = f.files()->visualItemRect(f.files()->item(0)).center();
+    QTest::mouseClick(f.files()->viewport(), Qt::LeftButton, {}, onA);
     QVERIFY(open->isEnabled());
     QCOMPARE(f.labelText(QStringLiteral("lblData_2")), QStringLiteral("Mirror ROC:\n101 Inches"));
     QTest::mouseClick(open, Qt::LeftButton);
