@@ -4,6 +4,7 @@
 
 #include "ChartCalls.h"
 #include "plot/RasterSurface.h"
+#include "tests/core/SyntheticMirror.h"
 
 namespace zonalyst::plot {
 namespace {
@@ -56,22 +57,9 @@ TEST(CorrectionScaleTest, PercentRisesToAMultipleOfFiftyAndBarsShareTheWidthBrig
   EXPECT_LT(BarShade(30, 90), BarShade(40, 90));
 }
 
-// A 200 mm f/5 paraboloid read exactly on its ideal readings.
+// A 200 mm f/5 paraboloid read exactly on its ideal readings with a fixed source.
 class MilliesLacroixChartTest : public ::testing::Test {
  protected:
-  MilliesLacroixChartTest() {
-    test.Units = 0;
-    test.InnerOuterEntry = 0;
-    test.ZoneCount = 4;
-    test.Roc = 2000.0;
-    test.Diameter = 200.0;
-    test.DesiredConic = -1.0;
-    const double radii[] = {0.0, 30.0, 55.0, 75.0, 92.0};
-    for (int z = 1; z <= 4; ++z) {
-      test.ZoneRadius[z] = {radii[z], 0.0, radii[z]};
-      test.KeReading[z][1] = 4.0 + radii[z] * radii[z] / test.Roc;
-    }
-  }
   MilliesLacroix draw() {
     const MilliesLacroix ml = ComputeMilliesLacroix(test, 0);
     DrawMilliesLacroix(s, test, ml);
@@ -83,7 +71,7 @@ class MilliesLacroixChartTest : public ::testing::Test {
     return CallsWhere(s, [&](const RecordedCall& c) { return c.op == RecordedCall::Op::Line && pred(c); });
   }
 
-  MirrorTest test;
+  MirrorTest test = zonalyst::testing::PerfectConicTest(-1.0, 2000.0, 200.0, {30.0, 55.0, 75.0, 92.0}, false, 2.0);
   RasterSurface raster{740, 280};
   RecordingSurface s{raster};
 };

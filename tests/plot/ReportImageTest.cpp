@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "plot/RasterSurface.h"
 #include "plot/RecordingSurface.h"
 
@@ -76,14 +78,9 @@ TEST(ReportImageTest, StarImagesStackFivePixelsApart) {
   const PixelImage stack = ComposeStarTestImage(images, PictureSize{769, 465});
   EXPECT_EQ(stack.width, 769);
   EXPECT_EQ(stack.height, 465 + kStarStackRoom);
-  const auto at = [&](int x, int y) { return stack.pixels[y * 769 + x]; };
-  EXPECT_EQ(at(0, 299), 0x0000ffu);
-  EXPECT_EQ(at(0, 302), 0u);
-  EXPECT_EQ(at(0, 305), 0x00ff00u);
-  EXPECT_EQ(at(0, 610), 0xff0000u);
-  EXPECT_EQ(at(0, 909), 0xff0000u);
-  EXPECT_EQ(at(0, 910), 0u);
-  EXPECT_EQ(at(745, 0), 0u);
+  const std::array<int, 3> pixels[] = {{0, 299, 0x0000ff}, {0, 302, 0}, {0, 305, 0x00ff00}, {0, 610, 0xff0000},
+                                       {0, 909, 0xff0000}, {0, 910, 0}, {745, 0, 0}};
+  for (const auto& [x, y, colour] : pixels) EXPECT_EQ(stack.pixels[y * 769 + x], unsigned(colour)) << x << "," << y;
 }
 
 TEST(ReportImageTest, InversionTakesTheComplementOfEveryColour) {
