@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
+#include <utility>
 
 #include "ChartCalls.h"
 #include "plot/PictureSizes.h"
@@ -66,23 +68,17 @@ class MonteCarloChartsTest : public ::testing::Test {
 };
 
 TEST_F(MonteCarloChartsTest, BarsStandOnTheirRangeScaledByThePeak) {
-  data_.strehl[85] = 10;
-  data_.strehl[86] = 40;
-  data_.strehl[87] = 30;
-  data_.strehl[88] = 10;
+  for (const auto& [bin, count] : {std::pair{85, 10}, {86, 40}, {87, 30}, {88, 10}}) data_.strehl[bin] = count;
   data_.rms[12] = 60;
   data_.rms[13] = 30;
   data_.trials = 90;
   data_.meanSd = 0.127;
   const MonteCarloChartRanges ranges = draw();
   ASSERT_TRUE(ranges.strehl && ranges.rms);
-  EXPECT_EQ(ranges.strehl->lo, 80);
-  EXPECT_EQ(ranges.strehl->hi, 90);
-  EXPECT_EQ(ranges.strehl->barWidth, 28);
-  EXPECT_EQ(ranges.strehl->lower68, 86);
-  EXPECT_EQ(ranges.strehl->upper68, 87);
-  EXPECT_EQ(ranges.rms->lo, 10);
-  EXPECT_EQ(ranges.rms->hi, 20);
+  const ChartRange& strehl = *ranges.strehl;
+  EXPECT_EQ(std::tuple(strehl.lo, strehl.hi, strehl.barWidth, strehl.lower68, strehl.upper68),
+            std::tuple(80, 90, 28, 86, 87));
+  EXPECT_EQ(std::pair(ranges.rms->lo, ranges.rms->hi), std::pair(10, 20));
 
   // Strehl bin 86 is the peak: 28 green-shaded lines from x = 45 + 6 x 28, full height.
   const auto peak = barLines(213.0, 240.0);
