@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <iterator>
 #include <limits>
@@ -36,6 +37,9 @@ inline const RecordedCall* TextCall(const RecordingSurface& s, const std::string
                                [&](const RecordedCall& c) { return c.op == RecordedCall::Op::Text && c.text == text; });
   return it == s.calls().end() ? nullptr : &*it;
 }
+
+// A line's end points as one value, to compare whole.
+inline std::array<double, 4> Ends(const RecordedCall& c) { return {c.x1, c.y1, c.x2, c.y2}; }
 
 constexpr double kAny = std::numeric_limits<double>::quiet_NaN();
 

@@ -117,9 +117,7 @@ TEST_F(SurfaceErrorChartTest, LayoutOfCentreLineCurveAxesAndCaptions) {
   ASSERT_EQ(recording_.calls().front().op, RecordedCall::Op::Clear);
   const auto olive = LinesOf(recording_, kOlive);
   ASSERT_FALSE(olive.empty());
-  EXPECT_EQ(olive.front().x1, 370.0);
-  EXPECT_EQ(olive.front().y1, 40.0);
-  EXPECT_EQ(olive.front().y2, 240.0);
+  EXPECT_EQ(testing::Ends(olive.front()), (std::array{370.0, 40.0, 370.0, 240.0}));
 
   ExpectTextAt(recording_, "Mirror", 370.0 - raster_.textWidth("Mirror") / 2.0, 40.0 - 24.0 + 5.0, kYellow);
   ExpectTextAt(recording_, "Center", kAny, 40.0 - 12.0);

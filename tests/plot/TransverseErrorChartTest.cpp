@@ -65,9 +65,8 @@ TEST_F(TransverseErrorChartTest, GridRunsFromPlusToMinusFullScaleAboutTheMiddle)
   ASSERT_EQ(grid.size(), 11u);
   const char* labels[] = {"1", "0.8", "0.6", "0.4", "0.2", "0", "-0.2", "-0.4", "-0.6", "-0.8", "-1"};
   for (int k = 0; k <= 10; ++k) {
-    EXPECT_DOUBLE_EQ(grid[k].y1, 140.0 + (k - 5) * 20.0) << k;
-    EXPECT_EQ(grid[k].x1, 70.0);
-    EXPECT_EQ(grid[k].x2, 670.0);
+    const double y = 140.0 + (k - 5) * 20.0;
+    EXPECT_EQ(testing::Ends(grid[k]), (std::array{70.0, y, 670.0, y})) << k;
     testing::ExpectTextAt(recording_, labels[k], 68.0 - raster_.textWidth(labels[k]), grid[k].y1 - 6.0, kWhite);
   }
 }
@@ -76,18 +75,15 @@ TEST_F(TransverseErrorChartTest, CurveRisesFromTheZeroLineAndFillsDownToTheBase)
   draw(0.6);
   const auto fill = LinesOf(recording_, kDarkRed);
   ASSERT_EQ(fill.size(), 200u);
-  EXPECT_EQ(fill[0].y1, 140.0);
-  EXPECT_EQ(fill[0].y2, 240.0);
+  EXPECT_EQ(testing::Ends(fill[0]), (std::array{370.0, 140.0, 370.0, 240.0}));
   // sample 50 = 0.3, 100 units per unit of error: 30 units above the zero line
-  EXPECT_EQ(fill[100].x1, 520.0);
-  EXPECT_EQ(fill[100].y1, 110.0);
+  EXPECT_EQ(testing::Ends(fill[100]), (std::array{520.0, 110.0, 520.0, 240.0}));
   // the percent axis starts on the curve: sample 100 = 0.6 lies 60 above the zero line
   const auto red = LinesOf(recording_, kRed);
   const auto axis =
       std::find_if(red.begin(), red.end(), [](const RecordedCall& c) { return c.x1 == 670.0 && c.x2 == 670.0; });
   ASSERT_NE(axis, red.end());
-  EXPECT_EQ(axis->y1, 80.0);
-  EXPECT_EQ(axis->y2, 240.0);
+  EXPECT_EQ(testing::Ends(*axis), (std::array{670.0, 80.0, 670.0, 240.0}));
 }
 
 TEST_F(TransverseErrorChartTest, TitleRunsDownTheLeftSideOneCharacterAtATime) {
