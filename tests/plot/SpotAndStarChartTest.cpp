@@ -76,18 +76,12 @@ TEST(StarTestChartTest, PaintsRingsInGreyFramesAndCaptions) {
   // Each ring is two outlines a quarter pixel either side of its radius, then the three frames.
   const auto circles = CallsOf(s, Op::Circle);
   ASSERT_EQ(circles.size(), 9u);
+  constexpr Rgb kGrey{128, 128, 128}, kDim{7, 7, 7};
   const struct {
     double x, radius;
     Rgb colour;
-  } expected[] = {{135, 0, {255, 255, 255}},
-                  {135, 0.25, {255, 255, 255}},
-                  {370, 2.75, {128, 128, 128}},
-                  {370, 3.25, {128, 128, 128}},
-                  {605, 99.75, {7, 7, 7}},
-                  {605, 100.25, {7, 7, 7}},
-                  {135, 102, kRed},
-                  {370, 102, kGreen},
-                  {605, 102, kRed}};
+  } expected[] = {{135, 0, kWhite},    {135, 0.25, kWhite}, {370, 2.75, kGrey}, {370, 3.25, kGrey}, {605, 99.75, kDim},
+                  {605, 100.25, kDim}, {135, 102, kRed},    {370, 102, kGreen}, {605, 102, kRed}};
   for (int p = 0; p < 9; ++p) {
     EXPECT_EQ(circles[p].x1, expected[p].x) << p;
     EXPECT_EQ(circles[p].radius, expected[p].radius) << p;
