@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/ConicGeometry.h"
@@ -49,28 +50,29 @@ TEST_F(DiffractionProfilesTest, ObstructionDarkensTheSamplesUpToItsRoundedPercen
   // The ideal curve always belongs to the full aperture, normalised per pupil.
   EXPECT_NEAR(clean.actual[0], 1.0, 1e-9);
   EXPECT_NE(clean.actual[10], clean.ideal[10]);
+  // A pupil dark to its rim sends no light at all.
+  for (double value :
+       ComputeRadialIntensity(surface.ProfileR, metrics.ProfileErr, bessel, SpotAngleStep(kDiameter), 100)) {
+    EXPECT_EQ(value, 0.0);
+  }
 }
 
-TEST_F(DiffractionProfilesTest, PupilWithoutSamplesStaysDark) {
-  const RadialIntensity none =
-      ComputeRadialIntensity(surface.ProfileR, metrics.ProfileErr, bessel, SpotAngleStep(kDiameter), 100);
-  for (double value : none) EXPECT_EQ(value, 0.0);
-}
-
-TEST_F(DiffractionProfilesTest, WavefrontsHaveTheirMinimumRemoved) {
+TEST_F(DiffractionProfilesTest, ConicWavefrontsHaveTheirMinimumRemovedAndDefocusIsWavesTimesTheStep) {
   for (int i = 0; i <= kGridLast; ++i) surface.ProfileZ[i] = ConicSag(surface.ProfileR[i], -1.0, 2000.0);
   const StarWavefronts w = ComputeStarWavefronts(surface, -1.0, 2000.0, 0.5);
-  double lowest[3] = {1e9, 1e9, 1e9};
-  for (int i = 0; i <= kGridLast; ++i) {
-    // A surface equal to the desired conic is the perfect mirror inside focus.
-    EXPECT_NEAR(w.inside[i], w.perfect[i], 1e-15) << i;
-    lowest[0] = std::min(lowest[0], w.inside[i]);
-    lowest[1] = std::min(lowest[1], w.outside[i]);
-    lowest[2] = std::min(lowest[2], w.perfect[i]);
+  // A surface equal to the desired conic is the perfect mirror inside focus.
+  for (int i = 0; i <= kGridLast; ++i) EXPECT_NEAR(w.inside[i], w.perfect[i], 1e-15) << i;
+  for (const auto* wave : {&w.inside, &w.outside, &w.perfect}) {
+    EXPECT_EQ(*std::min_element(wave->begin(), wave->begin() + kGridLast + 1), 0.0);
   }
-  for (double value : lowest) EXPECT_EQ(value, 0.0);
   EXPECT_GT(w.inside[0], w.inside[100]);
   EXPECT_GT(w.outside[100], w.outside[0]);
+
+  EXPECT_DOUBLE_EQ(DefocusStep(2000.0, 200.0), 16.0 * 0.00055 * 25.0);
+  EXPECT_DOUBLE_EQ(StarAngleStep(200.0), 4.0 * SpotAngleStep(200.0));
+  const StarTestImages images = ComputeStarTest(surface, -1.0, bessel, 2000.0, 5.0, 0.22, kDiameter, 0.0, {});
+  EXPECT_DOUBLE_EQ(images.defocusMm, 1.1);
+  EXPECT_EQ(images.rings[0], images.rings[1]);
 }
 
 TEST_F(DiffractionProfilesTest, StarTestInFocusShowsTheMirrorTwiceAndTheObstructedAiryDisk) {
@@ -89,15 +91,6 @@ TEST_F(DiffractionProfilesTest, StarTestInFocusShowsTheMirrorTwiceAndTheObstruct
   EXPECT_EQ(images.rings[0], images.rings[2]);
   EXPECT_EQ(images.rings[1][0], 255);
   EXPECT_LT(images.intensity[0][0], 1.0);
-}
-
-TEST_F(DiffractionProfilesTest, DefocusIsWavesTimesTheStepOfTheFocalRatio) {
-  EXPECT_DOUBLE_EQ(DefocusStep(2000.0, 200.0), 16.0 * 0.00055 * 25.0);
-  EXPECT_DOUBLE_EQ(StarAngleStep(200.0), 4.0 * SpotAngleStep(200.0));
-  for (int i = 0; i <= kGridLast; ++i) surface.ProfileZ[i] = ConicSag(surface.ProfileR[i], -1.0, 2000.0);
-  const StarTestImages images = ComputeStarTest(surface, -1.0, bessel, 2000.0, 5.0, 0.22, kDiameter, 0.0, {});
-  EXPECT_DOUBLE_EQ(images.defocusMm, 1.1);
-  EXPECT_EQ(images.rings[0], images.rings[1]);
 }
 
 TEST(StarGreyMappingTest, MapsDecadesAboveTheFloor) {
