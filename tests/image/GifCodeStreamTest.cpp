@@ -104,11 +104,10 @@ TEST_F(GifCodeStream, DataOfExactly255BytesIsOneFullSubBlockAndLongerDataContinu
   EXPECT_THAT(std::vector<unsigned>(codes.end() - 4, codes.end()), ElementsAre(kClear, 1, 2, kEnd));
 }
 
-TEST_F(GifCodeStream, WithoutTransparencyTheFileIsGif87aWithoutExtension) {
+TEST_F(GifCodeStream, WithoutTransparencyTheFileIsGif87aWithoutExtensionAndWithItGif89aWithTheExtension) {
   const GifFileParts parts = SplitGif(save(PictureOfIndices({{1, 2, 3}, {4, 5, 6}}), false, 0x00FF0000));
   EXPECT_EQ(parts.signature, "GIF87a");
-  EXPECT_EQ(parts.screenWidth, 3);
-  EXPECT_EQ(parts.screenHeight, 2);
+  EXPECT_EQ(std::pair(parts.screenWidth, parts.screenHeight), std::pair(3, 2));
   EXPECT_THAT(parts.screenFlags, ElementsAre(0xF7, 0, 0));
   EXPECT_THAT(parts.colourTable, ElementsAreArray(PaletteColourTable()));
   EXPECT_TRUE(parts.controlExtension.empty());
@@ -116,9 +115,7 @@ TEST_F(GifCodeStream, WithoutTransparencyTheFileIsGif87aWithoutExtension) {
   EXPECT_EQ(parts.minimumCodeSize, 8);
   EXPECT_TRUE(parts.terminatedAndTrailed);
   EXPECT_EQ(parts.bytesAfterTrailer, 0U);
-}
 
-TEST_F(GifCodeStream, WithTransparencyTheFileIsGif89aWithTheControlExtension) {
   const GifFileParts red = SplitGif(save(PictureOfIndices({{1}}), true, 0x00FF0000));
   EXPECT_EQ(red.signature, "GIF89a");
   EXPECT_THAT(red.controlExtension, ElementsAre(0x21, 0xF9, 4, 0x09, 0, 0, 4, 0));
