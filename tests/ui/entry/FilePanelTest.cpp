@@ -46,7 +46,7 @@ class FilePanelTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void listsShowTestFilesOnlyAndAnUnreadableFolderLeavesThemEmpty() {
+  void listsShowTestFilesOnlyAnUnreadableFolderLeavesThemEmptyAssociationAsksTheShell() {
     WindowFixture f;
     QFile(f.path(QStringLiteral("notes.txt"))).open(QIODevice::WriteOnly);
     QDir(f.folder).mkdir(QStringLiteral("older"));
@@ -66,6 +66,10 @@ class FilePanelTest : public QObject {
     QCOMPARE(f.files()->count(), 0);
     QCOMPARE(f.labelText(QStringLiteral("LblHelp")),
              QStringLiteral("The folder ") + missing + QStringLiteral(" cannot be read; choose another one"));
+    const int before = f.rig.fakeAssociation.lookups;
+    QTest::mouseClick(f.rig.button(QStringLiteral("File_ass")), Qt::LeftButton);
+    QCOMPARE(f.rig.fakeAssociation.lookups, before + 1);
+    QVERIFY(f.prompter.messages().empty());  // associated already: nothing to offer
   }
 
   void previewOfTheChosenFileAndUnreadableForABrokenOne() {
@@ -91,14 +95,6 @@ class FilePanelTest : public QObject {
     f.files()->setCurrentRow(0);  // a.fdr, then the broken one: no stale values
     f.files()->setCurrentItem(f.files()->findItems(QStringLiteral("bad.fdr"), Qt::MatchExactly).front());
     QCOMPARE(f.labelText(QStringLiteral("lblData_2")), QStringLiteral("Mirror ROC:\nunreadable"));
-  }
-
-  void associationButtonAsksTheShell() {
-    WindowFixture f;
-    const int before = f.rig.fakeAssociation.lookups;
-    QTest::mouseClick(f.rig.button(QStringLiteral("File_ass")), Qt::LeftButton);
-    QCOMPARE(f.rig.fakeAssociation.lookups, before + 1);
-    QVERIFY(f.prompter.messages().empty());  // associated already: nothing to offer
   }
 
   void openingShowsTheSurfaceErrorPanelWithoutChecks() {
