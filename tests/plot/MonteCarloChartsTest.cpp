@@ -123,17 +123,14 @@ TEST_F(MonteCarloChartsTest, WithoutABinAboveFiveOnlyTheAxesAreDrawn) {
   data_.rms[250] = 400;  // beyond the bins that decide the range
   data_.trials = 170;
   const MonteCarloChartRanges ranges = draw();
-  EXPECT_FALSE(ranges.strehl.has_value());
-  EXPECT_FALSE(ranges.rms.has_value());
-  EXPECT_TRUE(barLines().empty());
+  EXPECT_FALSE(ranges.strehl || ranges.rms);
   const auto lines = CallsOf(recording_, Op::Line);
   EXPECT_EQ(lines.size(), 4u);  // one vertical and one horizontal axis per chart
   for (const RecordedCall& c : lines) {
     EXPECT_EQ(c.colour, kAxisGrey);
     EXPECT_TRUE(std::isfinite(c.x1) && std::isfinite(c.y1) && std::isfinite(c.x2) && std::isfinite(c.y2));
   }
-  EXPECT_NE(TextCall(recording_, "Strehl Ratio"), nullptr);
-  EXPECT_NE(TextCall(recording_, "170 Iterations processed"), nullptr);
+  for (const char* text : {"Strehl Ratio", "170 Iterations processed"}) EXPECT_NE(TextCall(recording_, text), nullptr);
 }
 
 }  // namespace
