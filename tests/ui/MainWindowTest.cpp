@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
+#include <QListWidget>
 #include <QObject>
 #include <QPushButton>
 #include <QSettings>
@@ -70,6 +71,7 @@ class MainWindowTest : public QObject {
   void frameButtonsAndHelpLine();
   void onlyEscAndF1WorkWithoutATest();
   void commandLineTestOpensOnTheSurfaceErrorPanelAndEveryAnalysisPanelShows();
+  void commandLineTestsFolderIsSteppedWithXAndListedOnF1();
   void unloadableTestShowsTheMessageOnceAndTheLoadPanel();
   void switchRequestedDuringASwitchIsDropped();
   void setupChecksGuardEverySwitchButTheFirst();
@@ -125,6 +127,20 @@ void MainWindowTest::onlyEscAndF1WorkWithoutATest() {
   rig.key(Qt::Key_F1);
   QVERIFY(OnShow(rig, kLoadPanel));
   QVERIFY(rig.prompter.messages().empty());
+}
+
+// A test named on the command line did not come through the load panel's lists.
+void MainWindowTest::commandLineTestsFolderIsSteppedWithXAndListedOnF1() {
+  WindowRig rig;
+  const QDir mirrors(rig.folder() + QStringLiteral("/mirrors"));
+  QVERIFY(QDir().mkpath(mirrors.path()));
+  for (const char* name : {"a.fdr", "b.fdr"}) QVERIFY(QFile::copy(rig.copyExample(kExample), mirrors.filePath(name)));
+  MainWindow& window = rig.start({mirrors.filePath(QStringLiteral("a.fdr"))});
+  rig.key(Qt::Key_X);
+  QCOMPARE(window.state().fileName, QStringLiteral("b.fdr"));
+  rig.key(Qt::Key_F1);
+  QVERIFY(OnShow(rig, kLoadPanel));
+  QCOMPARE(window.findChild<QListWidget*>(QStringLiteral("File1"))->count(), 2);
 }
 
 void MainWindowTest::commandLineTestOpensOnTheSurfaceErrorPanelAndEveryAnalysisPanelShows() {
