@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 
 ./scripts/setup.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release > /dev/null
-cmake --build build -j"$(nproc)"
+cmake --build build -j"$(nproc)" --target zonalyst-cli zonalyst
 
 example="examples/foucault2-becoulet200-moving-4sets.fdr"
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -x build/bin/zonalyst ]; then
