@@ -12,19 +12,8 @@ namespace zonalyst {
 RadialIntensity ComputeRadialIntensity(const std::array<double, kGridRoom>& radiusMm,
                                        const std::array<double, kGridRoom>& surfaceErrorMm,
                                        const BesselTable& bessel, double angleStep, int darkThrough) {
-  const double k = 2.0 * std::numbers::pi / kWavelengthMm;
-
-  // The phase depends on the sample alone: one cosine and one sine per sample.
-  std::array<double, kGridRoom> weightedCos{};
-  std::array<double, kGridRoom> weightedSin{};
-  double weight = 0.0;
+  const PupilPhasors pupil = ComputePupilPhasors(radiusMm, surfaceErrorMm, darkThrough);
   const int first = std::max(0, darkThrough + 1);
-  for (int i = first; i <= kGridLast; ++i) {
-    const double phase = 2.0 * k * surfaceErrorMm[i];
-    weightedCos[i] = std::cos(phase) * radiusMm[i];
-    weightedSin[i] = std::sin(phase) * radiusMm[i];
-    weight += radiusMm[i];
-  }
 
   RadialIntensity intensity{};
   for (int j = 0; j <= kGridLast; ++j) {
@@ -33,14 +22,28 @@ RadialIntensity ComputeRadialIntensity(const std::array<double, kGridRoom>& radi
     double im = 0.0;
     for (int i = first; i <= kGridLast; ++i) {
       const double t = bessel.at(std::nearbyint(100.0 * (theta / kWavelengthMm) * radiusMm[i]));
-      re += weightedCos[i] * t;
-      im += weightedSin[i] * t;
+      re += pupil.weightedCos[i] * t;
+      im += pupil.weightedSin[i] * t;
     }
-    AssignIfFinite(re, re / (weight * std::numbers::pi));
-    AssignIfFinite(im, im / (weight * std::numbers::pi));
+    AssignIfFinite(re, re / (pupil.weight * std::numbers::pi));
+    AssignIfFinite(im, im / (pupil.weight * std::numbers::pi));
     AssignIfFinite(intensity[j], re * re + im * im);
   }
   return intensity;
+}
+
+PupilPhasors ComputePupilPhasors(const std::array<double, kGridRoom>& radiusMm,
+                                 const std::array<double, kGridRoom>& surfaceErrorMm, int darkThrough) {
+  // The phase depends on the sample alone: one cosine and one sine per sample.
+  const double k = 2.0 * std::numbers::pi / kWavelengthMm;
+  PupilPhasors pupil;
+  for (int i = std::max(0, darkThrough + 1); i <= kGridLast; ++i) {
+    const double phase = 2.0 * k * surfaceErrorMm[i];
+    pupil.weightedCos[i] = std::cos(phase) * radiusMm[i];
+    pupil.weightedSin[i] = std::sin(phase) * radiusMm[i];
+    pupil.weight += radiusMm[i];
+  }
+  return pupil;
 }
 
 int DarkThrough(double obstructionPercent) {

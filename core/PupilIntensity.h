@@ -21,6 +21,17 @@ RadialIntensity ComputeRadialIntensity(const std::array<double, kGridRoom>& radi
                                        const std::array<double, kGridRoom>& surfaceErrorMm,
                                        const BesselTable& bessel, double angleStep, int darkThrough);
 
+// Each open sample's radius times the cosine and sine of its wavefront phase 2k e_i
+// (zero for dark samples), and the sum of the open radii: the part of the Hankel sums
+// that does not depend on the angle.
+struct PupilPhasors {
+  std::array<double, kGridRoom> weightedCos{};
+  std::array<double, kGridRoom> weightedSin{};
+  double weight = 0.0;
+};
+PupilPhasors ComputePupilPhasors(const std::array<double, kGridRoom>& radiusMm,
+                                 const std::array<double, kGridRoom>& surfaceErrorMm, int darkThrough);
+
 // The last dark sample for an obstruction in per cent of the diameter: the
 // percentage rounded halves to even.
 int DarkThrough(double obstructionPercent);

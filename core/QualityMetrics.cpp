@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "ConicGeometry.h"
+#include "PupilIntensity.h"
 #include "Rounding.h"
 #include "SafeAssign.h"
 
@@ -88,6 +89,8 @@ double ComputeRms(const SurfaceProfile& s, double K, double R, QualityMetrics& m
 DiffractionKernel::DiffractionKernel(const SurfaceProfile& s, const BesselTable& bessel, double D)
     : diameter_(D), radii_(s.ProfileR) {
   const double step = (0.011 / D) / 100.0;
+  double sumAll = 0.0;
+  for (int i = 0; i <= kGridLast; ++i) sumAll += s.ProfileR[i];
   for (int j = 0; j < kAngles; ++j) {
     const double theta = j * step;
     const double u = theta / kWavelengthMm;
@@ -97,8 +100,6 @@ DiffractionKernel::DiffractionKernel(const SurfaceProfile& s, const BesselTable&
       bessel_[j][i] = bessel.at(RoundIndexHalfEven(u * 100.0 * r));
       a += bessel_[j][i] * r;
     }
-    double sumAll = 0.0;
-    for (int i = 0; i <= kGridLast; ++i) sumAll += s.ProfileR[i];
     AssignIfFinite(a, a / (sumAll * std::numbers::pi));
     perfect_[j] = a * a;
   }
@@ -109,31 +110,17 @@ bool DiffractionKernel::fits(const SurfaceProfile& s, double D) const {
 }
 
 void DiffractionKernel::apply(const SurfaceProfile& s, double o, QualityMetrics& m) const {
-  const double k = 2.0 * std::numbers::pi / kWavelengthMm;
-  const double outsideFrom = RoundHalfEven(o);
-
-  // The phase depends on the sample alone, not on the angle: one cosine and sine each.
-  std::array<double, kGridRoom> weightedCos{};
-  std::array<double, kGridRoom> weightedSin{};
-  double sumOutside = 0.0;
-  for (int i = 0; i <= kGridLast; ++i) {
-    if (!(i > outsideFrom)) continue;
-    const double r = s.ProfileR[i];
-    const double phase = 2.0 * k * m.ProfileErr[i];
-    weightedCos[i] = std::cos(phase) * r;
-    weightedSin[i] = std::sin(phase) * r;
-    sumOutside += r;
-  }
+  const PupilPhasors pupil = ComputePupilPhasors(s.ProfileR, m.ProfileErr, DarkThrough(o));
 
   std::array<double, kAngles> measured{};
   for (int j = 0; j < kAngles; ++j) {
     double c = 0.0, sn = 0.0;
     for (int i = 0; i <= kGridLast; ++i) {
-      c += weightedCos[i] * bessel_[j][i];
-      sn += weightedSin[i] * bessel_[j][i];
+      c += pupil.weightedCos[i] * bessel_[j][i];
+      sn += pupil.weightedSin[i] * bessel_[j][i];
     }
-    AssignIfFinite(c, c / (sumOutside * std::numbers::pi));
-    AssignIfFinite(sn, sn / (sumOutside * std::numbers::pi));
+    AssignIfFinite(c, c / (pupil.weight * std::numbers::pi));
+    AssignIfFinite(sn, sn / (pupil.weight * std::numbers::pi));
     measured[j] = c * c + sn * sn;
   }
 
