@@ -59,8 +59,17 @@ void ExtendToEdge(int zoneCount, double D, SurfaceProfile& p) {
                  p.ZoneHeightErr[zoneCount] + (D / 2.0 - p.ZoneH[zoneCount]) * p.ZoneSlopeErr[zoneCount]);
 }
 
-// The carrier conic plus the exact integral of the slope error interpolated linearly
-// between zones. The zone index advances at most one zone per sample.
+// The exact integral from the centre to r of the slope error interpolated linearly over
+// the interval from zone j - 1 to zone j.
+double HeightErrorIn(const SurfaceProfile& p, int j, double r) {
+  const double dr = r - p.ZoneH[j - 1];
+  const double dh = p.ZoneH[j] - p.ZoneH[j - 1];
+  return p.ZoneHeightErr[j - 1] + p.ZoneSlopeErr[j - 1] * dr +
+         (p.ZoneSlopeErr[j] - p.ZoneSlopeErr[j - 1]) * dr * dr / (2.0 * dh);
+}
+
+// The carrier conic plus the height error. The zone index advances at most one zone
+// per sample.
 void SampleSurface(int zoneCount, double R0, double D, SurfaceProfile& p) {
   const double K = p.FitConic;
   const int lastInterval = zoneCount + 1;
@@ -69,10 +78,7 @@ void SampleSurface(int zoneCount, double R0, double D, SurfaceProfile& p) {
     const double r = (i * D) / 200.0;
     p.ProfileR[i] = r;
     if (p.ZoneH[j] < r && j < lastInterval) ++j;
-    const double dr = r - p.ZoneH[j - 1];
-    const double dh = p.ZoneH[j] - p.ZoneH[j - 1];
-    AssignIfFinite(p.ProfileZ[i], ConicSag(r, K, R0) + p.ZoneHeightErr[j - 1] + p.ZoneSlopeErr[j - 1] * dr +
-                                      (p.ZoneSlopeErr[j] - p.ZoneSlopeErr[j - 1]) * dr * dr / (2.0 * dh));
+    AssignIfFinite(p.ProfileZ[i], ConicSag(r, K, R0) + HeightErrorIn(p, j, r));
   }
 }
 
@@ -100,7 +106,22 @@ double ReduceReadings(const MirrorTest& test, SurfaceProfile& p) {
   ExtendToEdge(n, D, p);
   SampleSurface(n, R0, D, p);
   p.RocMm = R0;
+  p.ZoneCount = n;
   return R0;
+}
+
+SurfacePoint MeasuredSurfaceAt(const SurfaceProfile& p, double r) {
+  const int lastInterval = std::clamp(p.ZoneCount, kMinZones, kMaxZones) + 1;
+  int j = 1;
+  while (j < lastInterval && p.ZoneH[j] < r) ++j;
+  const double dh = p.ZoneH[j] - p.ZoneH[j - 1];
+  // An interval of no width (two zones at one radius) holds only its end point.
+  const double fraction = dh > 0.0 ? (r - p.ZoneH[j - 1]) / dh : 0.0;
+  SurfacePoint point;
+  point.slope = ConicSlope(r, p.FitConic, p.RocMm) + p.ZoneSlopeErr[j - 1] +
+                (p.ZoneSlopeErr[j] - p.ZoneSlopeErr[j - 1]) * fraction;
+  point.height = ConicSag(r, p.FitConic, p.RocMm) + (dh > 0.0 ? HeightErrorIn(p, j, r) : p.ZoneHeightErr[j]);
+  return point;
 }
 
 }  // namespace zonalyst

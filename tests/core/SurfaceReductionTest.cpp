@@ -97,5 +97,26 @@ TEST(ReduceReadings, ArithmeticFailuresKeepThePreviousValues) {
   for (int i = 0; i <= 100; ++i) EXPECT_TRUE(std::isfinite(q.ProfileZ[i])) << i;
 }
 
+TEST(MeasuredSurfaceAt, FollowsTheReductionsFormulaBetweenAndBeyondTheZones) {
+  MirrorTest test = PerfectConicTest(-0.7, 1800.0, 200.0, kSixZones);
+  test.KeReading[2][1] += 0.03;
+  test.KeReading[5][1] -= 0.02;
+  const SurfaceProfile p = Reduce(test);
+  // At the grid radii it is the sampled surface; at the zones its slope is the measured one.
+  for (int i = 0; i <= 100; ++i) EXPECT_NEAR(MeasuredSurfaceAt(p, p.ProfileR[i]).height, p.ProfileZ[i], 1e-12) << i;
+  for (int z = 1; z <= test.ZoneCount; ++z) {
+    EXPECT_NEAR(MeasuredSurfaceAt(p, p.ZoneH[z]).slope, ConicSlope(p.ZoneH[z], p.FitConic, 1800.0) + p.ZoneSlopeErr[z],
+                1e-15);
+  }
+  // The slope is the derivative of the height, also outside the last zone and past the edge,
+  // where the slope error is held constant.
+  for (const double r : {5.0, 29.0, 61.3, 97.0, 99.9, 100.5}) {
+    const double h = 1e-4;
+    const double derivative = (MeasuredSurfaceAt(p, r + h).height - MeasuredSurfaceAt(p, r - h).height) / (2 * h);
+    EXPECT_NEAR(MeasuredSurfaceAt(p, r).slope, derivative, 1e-9) << r;
+  }
+  EXPECT_NEAR(MeasuredSurfaceAt(p, 100.5).slope - ConicSlope(100.5, p.FitConic, 1800.0), p.ZoneSlopeErr[6], 1e-15);
+}
+
 }  // namespace
 }  // namespace zonalyst
