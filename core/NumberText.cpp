@@ -44,4 +44,10 @@ std::string FormatTwoDigits(double x) {
 
 std::string FormatExact(double x) { return ToChars(x, std::chars_format::general, 17); }
 
+std::string FormatShortest(double x) {
+  std::array<char, 64> buffer{};
+  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x);
+  return std::string(buffer.data(), result.ptr);
+}
+
 }  // namespace zonalyst

@@ -23,4 +23,8 @@ std::string FormatTwoDigits(double x);
 // 17 significant digits, for machine-readable output.
 std::string FormatExact(double x);
 
+// The fewest digits that read back as exactly x ("0.1", "1e-05"), for tables other
+// programs read.
+std::string FormatShortest(double x);
+
 }  // namespace zonalyst

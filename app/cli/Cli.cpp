@@ -20,6 +20,7 @@ constexpr std::array kCommands = {
     Command{"montecarlo", "the spread of Strehl ratio and RMS error from the scatter of the readings",
             RunMonteCarlo},
     Command{"export", "an analysis panel's picture with the report below it, as GIF or PNG", RunExport},
+    Command{"profile", "the reduced profile and its error as CSV, for ray tracers and spreadsheets", RunProfile},
 };
 
 void PrintUsage(std::ostream& out) {

@@ -13,5 +13,6 @@ int RunReport(const CommandWords& words, std::ostream& out, std::ostream& err);
 int RunBestConic(const CommandWords& words, std::ostream& out, std::ostream& err);
 int RunMonteCarlo(const CommandWords& words, std::ostream& out, std::ostream& err);
 int RunExport(const CommandWords& words, std::ostream& out, std::ostream& err);
+int RunProfile(const CommandWords& words, std::ostream& out, std::ostream& err);
 
 }  // namespace zonalyst::cli

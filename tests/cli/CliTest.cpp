@@ -1,44 +1,12 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
-#include "Cli.h"
+#include "CliRun.h"
 #include "core/SurfaceAnalysis.h"
 #include "io/TestFileLayout.h"
 #include "io/TestFileLoader.h"
 
 namespace zonalyst::cli {
 namespace {
-
-const std::string kExamples = std::string(ZONALYST_SOURCE_DIR) + "/examples/";
-
-struct CliRun {
-  int code;
-  std::string out, err;
-};
-
-CliRun Cli(std::vector<std::string> args) {
-  std::ostringstream out, err;
-  const int code = RunCli(args, out, err);
-  return {code, out.str(), err.str()};
-}
-
-// A scratch folder for test files written by a test.
-struct ScratchFolder {
-  ScratchFolder() : path(std::filesystem::temp_directory_path() / ("zonalyst-cli-" + std::to_string(::getpid()))) {
-    std::filesystem::create_directories(path);
-  }
-  ~ScratchFolder() { std::filesystem::remove_all(path); }
-  std::string write(const std::string& name, const std::string& text) const {
-    const auto file = path / name;
-    std::ofstream(file, std::ios::binary) << text;
-    return file.string();
-  }
-  std::filesystem::path path;
-};
 
 TEST(CliReport, PrintsTheMirrorTheBestFitLineTheResultsAndTheZoneTable) {
   const CliRun run = Cli({"report", kExamples + "foucault2-becoulet200-moving-4sets.fdr"});
