@@ -85,4 +85,14 @@ SurfaceShape PerfectShape(double desiredConic, double bestFitRocMm) {
   };
 }
 
+int MiddleZone(int zoneCount) { return (zoneCount + 1) / 2; }
+
+void SimulateTesterView(const MirrorTest& test, const SurfaceProfile& profile, double bestFitRocMm, bool perfect,
+                        double reading, const TesterSettings& settings, int size, GreyPicture& picture) {
+  const SurfaceShape shape = perfect ? PerfectShape(test.DesiredConic, bestFitRocMm) : MeasuredShape(profile);
+  const double diameterMm = test.diameterMm();
+  const KnifePlaneTable table(shape, diameterMm / 2.0, PlaceKnife(test, profile, reading));
+  DrawTesterView(table, settings, diameterMm, size, picture);
+}
+
 }  // namespace zonalyst

@@ -107,9 +107,19 @@ struct GreyPicture {
 void DrawTesterView(const KnifePlaneTable& table, const TesterSettings& settings, double diameterMm, int size,
                     GreyPicture& picture);
 
-// The surfaces the tester can look at: the measured surface of the reduction, and the
-// perfect one, the desired conic with the best-fit radius (mm).
+// The surfaces the tester can look at: the measured surface of the reduction (the
+// profile must outlive the shape), and the perfect one, the desired conic with the
+// best-fit radius (mm).
 SurfaceShape MeasuredShape(const SurfaceProfile& profile);
 SurfaceShape PerfectShape(double desiredConic, double bestFitRocMm);
+
+// The zone whose average reading places the knife unless told otherwise: (N + 1) / 2,
+// rounded down.
+int MiddleZone(int zoneCount);
+
+// One view of a test reduced into profile, whose best-fit radius is bestFitRocMm: the
+// measured mirror, or the perfect one, with the knife at reading (test units).
+void SimulateTesterView(const MirrorTest& test, const SurfaceProfile& profile, double bestFitRocMm, bool perfect,
+                        double reading, const TesterSettings& settings, int size, GreyPicture& picture);
 
 }  // namespace zonalyst

@@ -53,6 +53,14 @@ GifSaveResult Failure(const std::filesystem::path& fileName, const std::string& 
   return {GifSaveOutcome::Failed, "Cannot save \"" + fileName.string() + "\": " + reason + "."};
 }
 
+constexpr std::array<std::uint8_t, 3 * kPaletteSize> MakeGreyTable() {
+  std::array<std::uint8_t, 3 * kPaletteSize> table{};
+  for (int i = 0; i < 3 * kPaletteSize; ++i) table[i] = static_cast<std::uint8_t>(i / 3);
+  return table;
+}
+
+constexpr std::array<std::uint8_t, 3 * kPaletteSize> kGreyTable = MakeGreyTable();
+
 int ProgressPercent(int row, int height) {
   return static_cast<int>(RoundHalfEven(100.0 * row / height));
 }
@@ -71,8 +79,10 @@ GifSaveResult GIF::SaveGIF(const PixelImage& picture, const std::filesystem::pat
   ReplacingFile file(fileName);
   if (!file.isOpen()) return Failure(fileName, file.error());
 
+  const bool greys = palette_ == GifPalette::Greys;
   const std::vector<std::uint8_t> header =
-      GifHeader(picture.width, picture.height, useTransparency, TransparentIndex(transparentColour));
+      GifHeader(picture.width, picture.height, greys ? kGreyTable : PaletteColourTable(), useTransparency,
+                greys ? static_cast<std::uint8_t>(transparentColour & 0xFF) : TransparentIndex(transparentColour));
   file.write(header.data(), header.size());
 
   SubBlockWriter blocks(file);
@@ -80,7 +90,7 @@ GifSaveResult GIF::SaveGIF(const PixelImage& picture, const std::filesystem::pat
   std::vector<std::uint8_t> row(static_cast<std::size_t>(picture.width));
   const std::uint32_t* source = picture.pixels.data();
   for (int y = 1; y <= picture.height; ++y) {
-    for (std::uint8_t& index : row) index = PaletteIndex(*source++);
+    for (std::uint8_t& index : row) index = greys ? static_cast<std::uint8_t>(*source++ & 0xFF) : PaletteIndex(*source++);
     encoder.encodeRow(row.data(), picture.width);
     if (y % kRowsPerProgress == 0 && progress && !progress(ProgressPercent(y, picture.height))) {
       return {GifSaveOutcome::Cancelled, "Saving \"" + fileName.string() + "\" was cancelled."};

@@ -26,15 +26,20 @@ struct GifSaveResult {
 // events run; it returns false to stop the save.
 using GifProgress = std::function<bool(int percent)>;
 
-// Writes pictures as 8-bit GIF files with the fixed 125-colour palette (FixedPalette.h)
-// and an LZW encoder of 9-bit codes.
+// The colour table of the files: the fixed 125 colours (FixedPalette.h), or the 256
+// greys for grey pictures, whose pixels then give their blue channel as the grey.
+enum class GifPalette { Fixed, Greys };
+
+// Writes pictures as 8-bit GIF files with a palette and an LZW encoder of 9-bit codes.
 class GIF {
  public:
+  explicit GIF(GifPalette palette = GifPalette::Fixed) : palette_(palette) {}
+
   // Width and height are written as 16-bit values.
   static constexpr int kMaxSide = 32767;
 
   // Writes picture to fileName, rows from top to bottom. With useTransparency the
-  // file is GIF89a and marks as transparent the first palette entry equal to
+  // file is GIF89a and marks as transparent the first fixed-palette entry equal to
   // transparentColour (0x00RRGGBB, top byte ignored; entry 0 when none is), else it
   // is GIF87a. A call made while this writer is saving (from the progress callback)
   // returns Busy and writes nothing. The file appears only when it was written whole.
@@ -43,6 +48,7 @@ class GIF {
                         const GifProgress& progress = {});
 
  private:
+  GifPalette palette_;
   bool busy_ = false;
 };
 

@@ -2,8 +2,6 @@
 
 #include <initializer_list>
 
-#include "FixedPalette.h"
-
 namespace zonalyst::image {
 
 namespace {
@@ -18,8 +16,8 @@ void AppendWord(std::vector<std::uint8_t>& bytes, int value) {
 
 }  // namespace
 
-std::vector<std::uint8_t> GifHeader(int width, int height, bool useTransparency,
-                                    std::uint8_t transparentIndex) {
+std::vector<std::uint8_t> GifHeader(int width, int height, const std::array<std::uint8_t, 768>& colours,
+                                    bool useTransparency, std::uint8_t transparentIndex) {
   std::vector<std::uint8_t> bytes;
   if (useTransparency) {
     Append(bytes, {'G', 'I', 'F', '8', '9', 'a'});
@@ -30,7 +28,6 @@ std::vector<std::uint8_t> GifHeader(int width, int height, bool useTransparency,
   AppendWord(bytes, width);
   AppendWord(bytes, height);
   Append(bytes, {0xF7, 0x00, 0x00});
-  const auto& colours = PaletteColourTable();
   bytes.insert(bytes.end(), colours.begin(), colours.end());
   if (useTransparency) {
     // Graphic control: disposal "restore to background", transparent index present, no delay.

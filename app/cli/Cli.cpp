@@ -21,6 +21,7 @@ constexpr std::array kCommands = {
             RunMonteCarlo},
     Command{"export", "an analysis panel's picture with the report below it, as GIF or PNG", RunExport},
     Command{"profile", "the reduced profile and its error as CSV, for ray tracers and spreadsheets", RunProfile},
+    Command{"simulate", "the Foucault-gram or Ronchigram of the measured mirror at a knife position", RunSimulate},
 };
 
 void PrintUsage(std::ostream& out) {

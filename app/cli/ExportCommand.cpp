@@ -10,6 +10,7 @@
 #include "Commands.h"
 #include "ExportPictures.h"
 #include "OpenTest.h"
+#include "PictureFile.h"
 #include "core/MonteCarlo.h"
 #include "image/GIF.h"
 #include "plot/RasterSurface.h"
@@ -35,24 +36,6 @@ constexpr const char* kUsage =
     "  -o OUT.gif|OUT.png the file to write (default: the test's name and the panel's suffix\n"
     "                     in the current folder); not with --panel all\n"
     "  --record OUT.json  also write the drawing calls of the panel picture; not with --panel all\n";
-
-bool EndsWith(const std::string& text, const std::string& tail) {
-  return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
-}
-
-bool WritePicture(const plot::PixelImage& picture, const std::string& path, std::string& problem) {
-  if (EndsWith(path, ".png")) {
-    if (plot::ToQImage(picture).save(QString::fromStdString(path), "PNG")) return true;
-    problem = "could not write " + path;
-    return false;
-  }
-  image::PixelImage pixels{picture.width, picture.height, {picture.pixels.begin(), picture.pixels.end()}};
-  const std::uint32_t corner = pixels.pixels.empty() ? 0u : pixels.pixels.front();
-  const image::GifSaveResult result = image::GIF().SaveGIF(pixels, path, false, corner);
-  if (result.outcome == image::GifSaveOutcome::Written) return true;
-  problem = "could not write " + path + (result.message.empty() ? "" : ": " + result.message);
-  return false;
-}
 
 // Pictures need fonts, and fonts a GUI application; the command line has none of its own.
 std::unique_ptr<QGuiApplication> GuiForFonts() {
@@ -140,7 +123,7 @@ int RunExport(const CommandWords& words, std::ostream& out, std::ostream& err) {
     if (options.has("--invert")) plot::InvertPixels(exported.saved);
     const std::string path = output.value_or(plot::DefaultImageName(testName, PanelIndex(panel)));
     std::string problem;
-    if (!WritePicture(exported.saved, path, problem)) {
+    if (!WritePicture(exported.saved, path, image::GifPalette::Fixed, problem)) {
       err << "zonalyst-cli: " << problem << "\n";
       return kWriteFailed;
     }

@@ -9,4 +9,9 @@ int RunExport(const CommandWords&, std::ostream&, std::ostream& err) {
   return kUsageError;
 }
 
+int RunSimulate(const CommandWords&, std::ostream&, std::ostream& err) {
+  err << "zonalyst-cli: simulate needs the picture layer, which this build leaves out\n";
+  return kUsageError;
+}
+
 }  // namespace zonalyst::cli

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <string>
 
 // Runs the real zonalyst-cli export and reads its files back with Qt's decoders.
@@ -27,14 +28,17 @@ class ExportBinaryTest : public ::testing::Test {
   }
   void TearDown() override { fs::remove_all(dir); }
 
-  // Exit code of exporting the example in the temporary folder; its error text in err.
-  int Export(const std::string& options) {
-    const std::string command = "cd '" + dir.string() + "' && '" ZONALYST_CLI "' export '" + kExample + "' " + options +
-                                " >/dev/null 2>stderr.txt";
+  // Exit code of a command on the example in the temporary folder; its output in out, its
+  // error text in err.
+  int Run(const std::string& name, const std::string& options) {
+    const std::string command = "cd '" + dir.string() + "' && '" ZONALYST_CLI "' " + name + " '" + kExample + "' " +
+                                options + " >stdout.txt 2>stderr.txt";
     const int status = std::system(command.c_str());
+    out = Contents("stdout.txt");
     err = Contents("stderr.txt");
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   }
+  int Export(const std::string& options) { return Run("export", options); }
 
   std::string Contents(const std::string& name) const {
     std::ifstream in(dir / name, std::ios::binary);
@@ -48,6 +52,7 @@ class ExportBinaryTest : public ::testing::Test {
   }
 
   fs::path dir;
+  std::string out;
   std::string err;
 };
 
@@ -105,6 +110,57 @@ TEST_F(ExportBinaryTest, RefusesBadOptionsAndReportsWriteFailures) {
   EXPECT_NE(err.find("zonalyst-cli: could not write no/such/folder/ml.png"), std::string::npos);
   EXPECT_EQ(Export("--panel ml -o no/such/folder/ml.gif"), 4);
   EXPECT_FALSE(fs::exists(dir / "no"));
+}
+
+TEST_F(ExportBinaryTest, SimulatesTheTestersViewInEveryGrey) {
+  // The middle of five zones is zone 3, read 0.268 inch: the default knife stands there.
+  ASSERT_EQ(Run("simulate", "--view foucault --size 120 -o default.png"), 0) << err;
+  ASSERT_EQ(Run("simulate", "--view foucault --knife 0.268 --size 120 -o view.png"), 0) << err;
+  ASSERT_EQ(Run("simulate", "--view foucault --knife 0.268 --size 120 -o view.gif"), 0) << err;
+  EXPECT_EQ(out, "view.gif (120 x 120)\n");
+  const QImage png = Read("view.png", "png");
+  const QImage gif = Read("view.gif", "gif");
+  ASSERT_EQ(png.size(), QSize(120, 120));
+  EXPECT_EQ(Read("default.png", "png"), png);
+  std::set<QRgb> seen;
+  for (int j = 0; j < 120; ++j) {
+    for (int i = 0; i < 120; ++i) {
+      ASSERT_EQ(gif.pixel(i, j) & 0xffffffu, png.pixel(i, j) & 0xffffffu) << i << " " << j;
+      seen.insert(png.pixel(i, j));
+    }
+  }
+  EXPECT_GT(seen.size(), 20u);  // shading, not the five levels of the window's palette
+  EXPECT_EQ(png.pixel(0, 0) & 0xffffffu, 0u);
+
+  ASSERT_EQ(Run("simulate", "--help"), 0);
+  EXPECT_NE(out.find("The knife position is a reading on the rig's scale in the test's units, like the zone readings."),
+            std::string::npos);
+}
+
+TEST_F(ExportBinaryTest, SimulateRefusesBadOptionsAndReportsWriteFailures) {
+  struct Case {
+    const char* options;
+    int exitCode;
+    const char* message;
+  };
+  for (const Case c : {
+           Case{"-o v.png", 2, "--view takes foucault or ronchi"},
+           Case{"--view moire -o v.png", 2, "--view takes foucault or ronchi"},
+           Case{"--view ronchi", 2, "-o names the .png or .gif file to write"},
+           Case{"--view ronchi -o v.bmp", 2, "-o names the .png or .gif file to write"},
+           Case{"--view foucault --slit 0 -o v.png", 2, "--slit takes millimetres above 0, up to 100"},
+           Case{"--view ronchi --lpi -3 -o v.png", 2, "--lpi takes lines per inch above 0, up to 10000"},
+           Case{"--view ronchi --side up -o v.png", 2, "--side takes left or right"},
+           Case{"--view ronchi --size 8 -o v.png", 2, "--size takes a whole number of pixels from 16 to 4000"},
+           Case{"--view ronchi --knife x -o v.png", 2, "--knife takes a reading in the test's units"},
+           Case{"--view ronchi -o no/such/folder/v.gif", 4, "could not write no/such/folder/v.gif"},
+       }) {
+    EXPECT_EQ(Run("simulate", c.options), c.exitCode) << c.options;
+    EXPECT_NE(err.find(std::string("zonalyst-cli: ") + c.message), std::string::npos) << c.options << "\n" << err;
+  }
+  const std::string missing = "cd '" + dir.string() + "' && '" ZONALYST_CLI "' simulate missing.fdr --view ronchi -o v.png 2>/dev/null";
+  const int status = std::system(missing.c_str());
+  EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 1);
 }
 
 }  // namespace

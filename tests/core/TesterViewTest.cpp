@@ -31,12 +31,8 @@ Reduced Reduce(MirrorTest test) {
 }
 
 GreyPicture View(const Reduced& m, double reading, const TesterSettings& settings, bool perfect = false) {
-  const TesterPlacement placement = PlaceKnife(m.test, m.profile, reading);
-  const SurfaceShape shape =
-      perfect ? PerfectShape(m.test.DesiredConic, m.bestFitRocMm) : MeasuredShape(m.profile);
-  const KnifePlaneTable table(shape, m.test.diameterMm() / 2.0, placement);
   GreyPicture picture;
-  DrawTesterView(table, settings, m.test.diameterMm(), kSize, picture);
+  SimulateTesterView(m.test, m.profile, m.bestFitRocMm, perfect, reading, settings, kSize, picture);
   return picture;
 }
 

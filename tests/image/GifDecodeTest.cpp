@@ -67,8 +67,20 @@ PixelImage ReportLike(int width, int height) {
   return picture;
 }
 
-void ExpectDecodesToThePaletteMappedPicture(const PixelImage& picture, const std::filesystem::path& path) {
-  GIF gif;
+// The palette entry a pixel should decode to, and the colour table the file should hold.
+std::uint8_t EntryOf(std::uint32_t pixel, GifPalette palette) {
+  return palette == GifPalette::Greys ? static_cast<std::uint8_t>(pixel & 0xFF) : PaletteIndex(pixel);
+}
+std::vector<std::uint8_t> ColoursOf(GifPalette palette) {
+  if (palette == GifPalette::Fixed) return {PaletteColourTable().begin(), PaletteColourTable().end()};
+  std::vector<std::uint8_t> greys;
+  for (int i = 0; i < 256; ++i) greys.insert(greys.end(), 3, static_cast<std::uint8_t>(i));
+  return greys;
+}
+
+void ExpectDecodesToThePaletteMappedPicture(const PixelImage& picture, const std::filesystem::path& path,
+                                            GifPalette palette = GifPalette::Fixed) {
+  GIF gif(palette);
   const GifSaveResult result = gif.SaveGIF(picture, path, false, 0);
   ASSERT_EQ(result.outcome, GifSaveOutcome::Written) << result.message;
 
@@ -83,7 +95,7 @@ void ExpectDecodesToThePaletteMappedPicture(const PixelImage& picture, const std
     const GifColorType c = decoded->SColorMap->Colors[i];
     colours.insert(colours.end(), {c.Red, c.Green, c.Blue});
   }
-  EXPECT_EQ(colours, std::vector<std::uint8_t>(PaletteColourTable().begin(), PaletteColourTable().end()));
+  EXPECT_EQ(colours, ColoursOf(palette));
   ASSERT_EQ(decoded->ImageCount, 1);
   const SavedImage& image = decoded->SavedImages[0];
   EXPECT_EQ(image.ImageDesc.Width, picture.width);
@@ -91,10 +103,11 @@ void ExpectDecodesToThePaletteMappedPicture(const PixelImage& picture, const std
   EXPECT_FALSE(image.ImageDesc.Interlace);
   int mismatches = 0;
   for (std::size_t i = 0; i < picture.pixels.size(); ++i) {
-    if (image.RasterBits[i] != PaletteIndex(picture.pixels[i]) && ++mismatches <= 5) {
+    const std::uint8_t expected = EntryOf(picture.pixels[i], palette);
+    if (image.RasterBits[i] != expected && ++mismatches <= 5) {
       ADD_FAILURE() << "pixel " << i % static_cast<std::size_t>(picture.width) << ", "
                     << i / static_cast<std::size_t>(picture.width) << " decodes to " << int{image.RasterBits[i]}
-                    << " instead of " << int{PaletteIndex(picture.pixels[i])};
+                    << " instead of " << int{expected};
     }
   }
   EXPECT_EQ(mismatches, 0);
@@ -107,6 +120,13 @@ TEST(GifDecode, EveryPixelDecodesToItsPaletteEntry) {
     SCOPED_TRACE(std::to_string(picture.width) + " x " + std::to_string(picture.height));
     ExpectDecodesToThePaletteMappedPicture(picture, folder / "picture.gif");
   }
+}
+
+TEST(GifDecode, GreyPicturesKeepEveryGrey) {
+  ScratchFolder folder;
+  PixelImage picture = Noise(257, 131);
+  for (std::uint32_t& pixel : picture.pixels) pixel = (pixel & 0xFF) * 0x010101u;
+  ExpectDecodesToThePaletteMappedPicture(picture, folder / "greys.gif", GifPalette::Greys);
 }
 
 TEST(GifDecode, TransparencyBlockNamesThePaletteEntryOfTheColour) {

@@ -1,0 +1,28 @@
+#include "PictureFile.h"
+
+#include <QImage>
+
+#include "plot/RasterSurface.h"
+
+namespace zonalyst::cli {
+
+bool EndsWith(const std::string& text, const std::string& tail) {
+  return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+bool WritePicture(const plot::PixelImage& picture, const std::string& path, image::GifPalette palette,
+                  std::string& problem) {
+  if (EndsWith(path, ".png")) {
+    if (plot::ToQImage(picture).save(QString::fromStdString(path), "PNG")) return true;
+    problem = "could not write " + path;
+    return false;
+  }
+  image::PixelImage pixels{picture.width, picture.height, {picture.pixels.begin(), picture.pixels.end()}};
+  const std::uint32_t corner = pixels.pixels.empty() ? 0u : pixels.pixels.front();
+  const image::GifSaveResult result = image::GIF(palette).SaveGIF(pixels, path, false, corner);
+  if (result.outcome == image::GifSaveOutcome::Written) return true;
+  problem = "could not write " + path + (result.message.empty() ? "" : ": " + result.message);
+  return false;
+}
+
+}  // namespace zonalyst::cli
