@@ -8,6 +8,20 @@
 
 namespace zonalyst {
 
+namespace {
+
+double ZoneDelta(const MirrorTest& test, int z) { return test.KeAverage[z] - test.KeAverage[z - 1]; }
+double IdealDelta(const MirrorTest& test, int z) { return IdealReading(test, z) - IdealReading(test, z - 1); }
+
+}  // namespace
+
+std::optional<double> ZonalCorrectionPercent(const MirrorTest& test, int z) {
+  if (z < 2) return std::nullopt;
+  const double idealDelta = IdealDelta(test, z);
+  if (idealDelta == 0.0) return std::nullopt;
+  return 100.0 * ZoneDelta(test, z) / idealDelta;
+}
+
 ZoneReport BuildZoneReport(const MirrorTest& test, double bestFitRocMm) {
   ZoneReport report;
   report.unitsLine = std::string(test.inInches() ? "Units are in Inches, " : "Units are in Millimeters, ") +
@@ -30,11 +44,9 @@ ZoneReport BuildZoneReport(const MirrorTest& test, double bestFitRocMm) {
     // The difference of the two columns as printed.
     row[4] = FormatFixed(RoundHalfEven(average, 3) - RoundHalfEven(ideal, 3), 3);
     if (z >= 2) {
-      const double zoneDelta = measured(z) - measured(z - 1);
-      const double idealDelta = ideal - IdealReading(test, z - 1);
-      row[5] = FormatFixed(zoneDelta, 3);
-      row[6] = FormatFixed(idealDelta, 3);
-      if (idealDelta != 0.0) row[7] = FormatTwoDigits(100.0 * zoneDelta / idealDelta) + "%";
+      row[5] = FormatFixed(ZoneDelta(test, z), 3);
+      row[6] = FormatFixed(IdealDelta(test, z), 3);
+      if (const auto correction = ZonalCorrectionPercent(test, z)) row[7] = FormatTwoDigits(*correction) + "%";
     }
     report.rows.push_back(row);
   }

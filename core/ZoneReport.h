@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,10 @@ struct ZoneReport {
       "Zone", "Radius", "Knife Reading", "Knife Reading", "Difference", "Zone Delta", "Zone Delta", "Correction"};
   std::vector<std::array<std::string, 8>> rows;  // empty cells where a column does not apply
 };
+
+// Zone z's % zonal correction: 100 x its measured zone delta (KeAverage, current) over
+// the ideal one. None for zone 1 and where the ideal delta is 0 (a sphere).
+std::optional<double> ZonalCorrectionPercent(const MirrorTest& test, int z);
 
 // Builds the report from the record (effective radii and KeAverage current) and the
 // best-fit radius in millimetres.

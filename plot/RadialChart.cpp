@@ -121,6 +121,13 @@ void DrawRadialCurve(PictureSurface& s, const RadialFrame& frame, const RadialCu
   }
 }
 
+void DrawRadialLine(PictureSurface& s, const RadialFrame& frame, const RadialCurve& curve, Rgb colour) {
+  for (int i = 0; i < kGridLast; ++i) {
+    s.line(frame.xRight(i), curve.point[i], frame.xRight(i + 1), curve.point[i + 1], colour);
+    s.line(frame.xLeft(i), curve.point[i], frame.xLeft(i + 1), curve.point[i + 1], colour);
+  }
+}
+
 void DrawRadiusAxesAndZones(PictureSurface& s, const RadialFrame& frame, const MirrorTest& test,
                             const RadialCurve& curve) {
   DrawPercentAxis(s, frame, curve);

@@ -46,6 +46,9 @@ LengthAxis ChooseLengthAxis(double semiDiameter, bool inches);
 // both halves.
 void DrawRadialCurve(PictureSurface& s, const RadialFrame& frame, const RadialCurve& curve);
 
+// The curve alone, mirrored on both halves, in one colour.
+void DrawRadialLine(PictureSurface& s, const RadialFrame& frame, const RadialCurve& curve, Rgb colour);
+
 // Percent-radius axis on the right half, length axis on the left half, both axis
 // captions and the zone marks of the test, all tied to the curve.
 void DrawRadiusAxesAndZones(PictureSurface& s, const RadialFrame& frame, const MirrorTest& test,

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "RadialChart.h"
 #include "core/Constants.h"
 #include "core/NumberText.h"
 #include "core/Rounding.h"
@@ -40,17 +39,21 @@ void DrawNanometreGrid(PictureSurface& s, const RadialFrame& frame, double units
   }
 }
 
-RadialCurve ErrorCurve(const RadialFrame& frame, const QualityMetrics& m, const ProfileSpan& span,
-                       double unitsPerMm) {
+}  // namespace
+
+RadialCurve SurfaceErrorCurve(const RadialFrame& frame, const QualityMetrics& m, double spanMin, double unitsPerMm) {
   RadialCurve curve;
   for (int i = 0; i <= kGridLast; ++i) {
-    curve.point[i] = RoundHalfEven(frame.base - (m.ProfileErr[i] - span.min) * unitsPerMm);
+    curve.point[i] = RoundHalfEven(frame.base - (m.ProfileErr[i] - spanMin) * unitsPerMm);
     curve.level[i] = frame.base - unitsPerMm * m.ProfileErr[i];
   }
   return curve;
 }
 
-}  // namespace
+void DrawSurfaceErrorGrid(PictureSurface& s, const RadialFrame& frame, const SurfaceErrorScale& scale) {
+  DrawCentreAndTitles(s, frame, scale);
+  DrawNanometreGrid(s, frame, scale.unitsPerMm);
+}
 
 ProfileSpan SpanOfProfile(const QualityMetrics& m) {
   ProfileSpan span;
@@ -94,9 +97,8 @@ void DrawSurfaceError(PictureSurface& s, const MirrorTest& test, const QualityMe
   const ProfileSpan span = SpanOfProfile(m);
   const SurfaceErrorScale scale = ChooseSurfaceErrorScale(m.PvFraction, span);
   s.clear();
-  DrawCentreAndTitles(s, frame, scale);
-  DrawNanometreGrid(s, frame, scale.unitsPerMm);
-  const RadialCurve curve = ErrorCurve(frame, m, span, scale.unitsPerMm);
+  DrawSurfaceErrorGrid(s, frame, scale);
+  const RadialCurve curve = SurfaceErrorCurve(frame, m, span.min, scale.unitsPerMm);
   DrawRadialCurve(s, frame, curve);
   DrawRadiusAxesAndZones(s, frame, test, curve);
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "PictureSurface.h"
+#include "RadialChart.h"
 #include "core/MirrorTest.h"
 #include "core/QualityMetrics.h"
 
@@ -37,6 +38,12 @@ std::optional<double> NanometreGridStep(double unitsPerMm);
 // Colour of the grid label of v nanometres: white below 70, yellow below 140, red below
 // 280; above that the label keeps the colour of the one before.
 Rgb GridLabelColour(double nanometres, Rgb previous);
+
+// The centre line, the titles and the nanometre grid of the chart in the scale.
+void DrawSurfaceErrorGrid(PictureSurface& s, const RadialFrame& frame, const SurfaceErrorScale& scale);
+
+// The error profile as a curve in the scale, its lowest value spanMin (mm) on the base.
+RadialCurve SurfaceErrorCurve(const RadialFrame& frame, const QualityMetrics& m, double spanMin, double unitsPerMm);
 
 // The surface error cross-section of the test for the metrics last computed: centre
 // line, scale title, nanometre grid, error curve, radius axes and zone marks.

@@ -20,6 +20,8 @@ constexpr std::array kCommands = {
     Command{"montecarlo", "the spread of Strehl ratio and RMS error from the scatter of the readings",
             RunMonteCarlo},
     Command{"export", "an analysis panel's picture with the report below it, as GIF or PNG", RunExport},
+    Command{"history", "every test of a figuring history, oldest first, and a picture of their curves",
+            RunHistory},
     Command{"profile", "the reduced profile and its error as CSV, for ray tracers and spreadsheets", RunProfile},
     Command{"simulate", "the Foucault-gram or Ronchigram of the measured mirror at a knife position", RunSimulate},
 };

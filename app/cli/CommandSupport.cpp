@@ -4,13 +4,17 @@
 
 namespace zonalyst::cli {
 
+bool EndsWith(const std::string& text, const std::string& tail) {
+  return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
 int UsageError(const std::string& problem, const char* usage, std::ostream& err) {
   err << "zonalyst-cli: " << problem << "\n" << usage;
   return kUsageError;
 }
 
-std::optional<ParsedCommand> ParseCommand(const std::vector<std::string>& words, Options::Accepted accepted,
-                                          const char* usage, std::ostream& out, std::ostream& err, int& exitCode) {
+std::optional<Options> ParseOptions(const std::vector<std::string>& words, Options::Accepted accepted,
+                                    const char* usage, std::ostream& out, std::ostream& err, int& exitCode) {
   accepted.flags.insert("--help");
   accepted.flags.insert("-h");
   std::string problem;
@@ -24,6 +28,13 @@ std::optional<ParsedCommand> ParseCommand(const std::vector<std::string>& words,
     exitCode = UsageError(problem, usage, err);
     return std::nullopt;
   }
+  return options;
+}
+
+std::optional<ParsedCommand> ParseCommand(const std::vector<std::string>& words, Options::Accepted accepted,
+                                          const char* usage, std::ostream& out, std::ostream& err, int& exitCode) {
+  const auto options = ParseOptions(words, std::move(accepted), usage, out, err, exitCode);
+  if (!options) return std::nullopt;
   if (options->positionals().size() != 1) {
     exitCode = UsageError("expected exactly one test file", usage, err);
     return std::nullopt;

@@ -18,6 +18,12 @@ struct ParsedCommand {
 std::optional<ParsedCommand> ParseCommand(const std::vector<std::string>& words, Options::Accepted accepted,
                                           const char* usage, std::ostream& out, std::ostream& err, int& exitCode);
 
+// The same for a command that takes any number of positional words.
+std::optional<Options> ParseOptions(const std::vector<std::string>& words, Options::Accepted accepted,
+                                    const char* usage, std::ostream& out, std::ostream& err, int& exitCode);
+
+bool EndsWith(const std::string& text, const std::string& tail);
+
 // Reports a bad option value with the usage and returns the usage exit code.
 int UsageError(const std::string& problem, const char* usage, std::ostream& err);
 

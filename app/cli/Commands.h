@@ -13,6 +13,7 @@ int RunReport(const CommandWords& words, std::ostream& out, std::ostream& err);
 int RunBestConic(const CommandWords& words, std::ostream& out, std::ostream& err);
 int RunMonteCarlo(const CommandWords& words, std::ostream& out, std::ostream& err);
 int RunExport(const CommandWords& words, std::ostream& out, std::ostream& err);
+int RunHistory(const CommandWords& words, std::ostream& out, std::ostream& err);
 int RunProfile(const CommandWords& words, std::ostream& out, std::ostream& err);
 int RunSimulate(const CommandWords& words, std::ostream& out, std::ostream& err);
 

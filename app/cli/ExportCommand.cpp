@@ -1,9 +1,6 @@
-#include <QGuiApplication>
-#include <QImage>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <memory>
 
 #include "Cli.h"
 #include "CommandSupport.h"
@@ -12,8 +9,6 @@
 #include "OpenTest.h"
 #include "PictureFile.h"
 #include "core/MonteCarlo.h"
-#include "image/GIF.h"
-#include "plot/RasterSurface.h"
 #include "plot/ReportImage.h"
 
 namespace zonalyst::cli {
@@ -36,16 +31,6 @@ constexpr const char* kUsage =
     "  -o OUT.gif|OUT.png the file to write (default: the test's name and the panel's suffix\n"
     "                     in the current folder); not with --panel all\n"
     "  --record OUT.json  also write the drawing calls of the panel picture; not with --panel all\n";
-
-// Pictures need fonts, and fonts a GUI application; the command line has none of its own.
-std::unique_ptr<QGuiApplication> GuiForFonts() {
-  if (QGuiApplication::instance()) return nullptr;
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "zonalyst-cli";
-  static char* argv[] = {name, nullptr};
-  return std::make_unique<QGuiApplication>(argc, argv);
-}
 
 }  // namespace
 

@@ -1,5 +1,6 @@
 #include "Cli.h"
 #include "Commands.h"
+#include "History.h"
 
 namespace zonalyst::cli {
 
@@ -12,6 +13,11 @@ int RunExport(const CommandWords&, std::ostream&, std::ostream& err) {
 int RunSimulate(const CommandWords&, std::ostream&, std::ostream& err) {
   err << "zonalyst-cli: simulate needs the picture layer, which this build leaves out\n";
   return kUsageError;
+}
+
+bool WriteHistoryPicture(const History&, const std::string&, std::string& problem) {
+  problem = "the history's picture needs the picture layer, which this build leaves out";
+  return false;
 }
 
 }  // namespace zonalyst::cli

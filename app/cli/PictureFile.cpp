@@ -6,10 +6,6 @@
 
 namespace zonalyst::cli {
 
-bool EndsWith(const std::string& text, const std::string& tail) {
-  return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
-}
-
 bool WritePicture(const plot::PixelImage& picture, const std::string& path, image::GifPalette palette,
                   std::string& problem) {
   if (EndsWith(path, ".png")) {
@@ -23,6 +19,15 @@ bool WritePicture(const plot::PixelImage& picture, const std::string& path, imag
   if (result.outcome == image::GifSaveOutcome::Written) return true;
   problem = "could not write " + path + (result.message.empty() ? "" : ": " + result.message);
   return false;
+}
+
+std::unique_ptr<QGuiApplication> GuiForFonts() {
+  if (QGuiApplication::instance()) return nullptr;
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  static int argc = 1;
+  static char name[] = "zonalyst-cli";
+  static char* argv[] = {name, nullptr};
+  return std::make_unique<QGuiApplication>(argc, argv);
 }
 
 }  // namespace zonalyst::cli

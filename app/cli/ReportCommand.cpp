@@ -78,7 +78,10 @@ void PrintJson(const MirrorTest& test, const BestFit& fit, const SurfaceAnalysis
         .key("effective_radius").value(test.effectiveRadius(z))
         .key("average_reading").value(test.KeAverage[z])
         .key("ideal_reading").value(IdealReading(test, z))
-        .endObject();
+        .key("zonal_correction_pct");
+    const auto correction = ZonalCorrectionPercent(test, z);
+    correction ? json.value(*correction) : json.null();
+    json.endObject();
   }
   json.endArray();
   const auto grid = [](const auto& values) { return std::vector<double>(values.begin(), values.begin() + kGridLast + 1); };

@@ -1,0 +1,112 @@
+#include <iomanip>
+
+#include "Cli.h"
+#include "CommandSupport.h"
+#include "Commands.h"
+#include "History.h"
+#include "core/JsonWriter.h"
+#include "core/NumberText.h"
+#include "core/ResultTexts.h"
+#include "io/TestHistory.h"
+
+namespace zonalyst::cli {
+namespace {
+
+constexpr const char* kUsage =
+    "usage: zonalyst-cli history FOLDER|FILE... [--json] [-o PICTURE.png|PICTURE.gif]\n"
+    "  Reduces every test of a mirror's figuring history, oldest first by the time each\n"
+    "  file was last written (ties by name): a folder gives its .fdr files. One row per\n"
+    "  test: best-fit radius of curvature (mm), P-V wavefront error, RMS surface error (nm),\n"
+    "  Strehl ratio and each zone's % zonal correction. Tests that do not load are listed\n"
+    "  as skipped; the exit code is 1 when none loads.\n"
+    "  --json   one JSON object: {\"tests\": [...], \"skipped\": [...]}\n"
+    "  -o FILE  also draws the error curves of all tests overlaid, above the RMS and Strehl\n"
+    "           of each test\n";
+
+std::string FileName(const std::string& path) {
+  const std::size_t slash = path.find_last_of("/\\");
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// "2026-12-06 14:40 UTC" from the JSON's timestamp.
+std::string TableDate(const HistoryTest& entry) {
+  const std::string stamp = io::UtcTimestamp(entry.modified);
+  return stamp.substr(0, 10) + " " + stamp.substr(11, 5) + " UTC";
+}
+
+void PrintTable(const History& history, std::ostream& out, std::ostream& err) {
+  std::size_t nameWidth = 4;
+  for (const HistoryTest& entry : history.tests) nameWidth = std::max(nameWidth, FileName(entry.path).size());
+  out << std::left << std::setw(static_cast<int>(nameWidth)) << "File" << std::right << "  " << std::setw(20)
+      << "Modified" << std::setw(14) << "Best-fit ROC" << std::setw(12) << "P-V" << std::setw(10) << "RMS nm"
+      << std::setw(8) << "Strehl" << "  % zonal correction, zone 1..N\n";
+  for (const HistoryTest& entry : history.tests) {
+    const QualityMetrics& m = entry.metrics;
+    out << std::left << std::setw(static_cast<int>(nameWidth)) << FileName(entry.path) << std::right << "  "
+        << std::setw(20) << TableDate(entry) << std::setw(14) << FormatFixed(entry.fit.bestFitRocMm, 3)
+        << std::setw(12) << PeakValleyText(m.PvFraction) << std::setw(10) << FormatFixed(m.rmsNanometres(), 1)
+        << std::setw(8) << FormatFixed(m.Strehl, 3) << " ";
+    for (const auto& correction : entry.zonalCorrectionPct) {
+      out << std::setw(6) << (correction ? FormatTwoDigits(*correction) + "%" : "-");
+    }
+    out << "\n";
+  }
+  for (const SkippedTest& skipped : history.skipped) err << "skipped " << skipped.path << ":\n" << skipped.error << "\n";
+}
+
+void PrintJson(const History& history, std::ostream& out) {
+  JsonWriter json;
+  json.beginObject().key("tests").beginArray();
+  for (const HistoryTest& entry : history.tests) {
+    json.beginObject()
+        .key("file").value(entry.path)
+        .key("modified").value(io::UtcTimestamp(entry.modified))
+        .key("best_fit_roc_mm").value(entry.fit.bestFitRocMm)
+        .key("pv_fraction").value(entry.metrics.PvFraction)
+        .key("rms_nm").value(entry.metrics.rmsNanometres())
+        .key("strehl").value(entry.metrics.Strehl);
+    json.key("zonal_correction_pct").beginArray();
+    for (const auto& correction : entry.zonalCorrectionPct) correction ? json.value(*correction) : json.null();
+    json.endArray().endObject();
+  }
+  json.endArray().key("skipped").beginArray();
+  for (const SkippedTest& skipped : history.skipped) {
+    json.beginObject().key("file").value(skipped.path).key("error").value(skipped.error).endObject();
+  }
+  json.endArray().endObject();
+  out << json.text() << "\n";
+}
+
+}  // namespace
+
+int RunHistory(const CommandWords& words, std::ostream& out, std::ostream& err) {
+  int exitCode = kSuccess;
+  const auto options = ParseOptions(words, {{"--json"}, {"-o"}}, kUsage, out, err, exitCode);
+  if (!options) return exitCode;
+  if (options->positionals().empty()) return UsageError("expected a folder or test files", kUsage, err);
+  const auto picture = options->value("-o");
+  if (picture && !EndsWith(*picture, ".png") && !EndsWith(*picture, ".gif")) {
+    return UsageError("-o names a .gif or .png file", kUsage, err);
+  }
+
+  const History history = ReduceHistory(options->positionals(), err);
+  if (options->has("--json")) {
+    PrintJson(history, out);
+  } else {
+    PrintTable(history, out, err);
+  }
+  if (history.tests.empty()) {
+    err << "zonalyst-cli: no test of the history could be loaded\n";
+    return kLoadFailed;
+  }
+  if (picture) {
+    std::string problem;
+    if (!WriteHistoryPicture(history, *picture, problem)) {
+      err << "zonalyst-cli: " << problem << "\n";
+      return kWriteFailed;
+    }
+  }
+  return kSuccess;
+}
+
+}  // namespace zonalyst::cli

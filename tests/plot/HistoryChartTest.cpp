@@ -1,0 +1,65 @@
+#include "plot/HistoryChart.h"
+
+#include <gtest/gtest.h>
+
+#include "ChartCalls.h"
+#include "plot/RasterSurface.h"
+#include "tests/core/SyntheticMirror.h"
+
+namespace zonalyst::plot {
+namespace {
+
+using testing::CallsOf;
+using testing::LinesOf;
+
+TEST(HistoryChart, AxisEndIsTheRoundNumberAtOrAboveTheLargestRms) {
+  const std::pair<double, double> cases[] = {{0.0, 1.0}, {0.4, 1.0}, {1.5, 2.0}, {49.5, 50.0}, {50.0, 50.0},
+                                             {51.0, 100.0}, {120.0, 200.0}, {1e300, 1e300}, {std::nan(""), 1.0}};
+  for (const auto& [largest, end] : cases) EXPECT_DOUBLE_EQ(RoundAxisEnd(largest), end) << largest;
+}
+
+// Three tests whose error grows with their index: a parabola of depth k x 20 nm.
+std::vector<QualityMetrics> Tests(int count) {
+  std::vector<QualityMetrics> tests(count);
+  for (int k = 0; k < count; ++k) {
+    for (int i = 0; i <= kGridLast; ++i) tests[k].ProfileErr[i] = (k + 1) * 20e-6 * (i / 100.0) * (i / 100.0);
+    tests[k].PvFraction = 0.00055 / ((k + 1) * 20e-6);
+    tests[k].RmsWaves = 0.01 * (k + 1);
+    tests[k].Strehl = 1.0 - 0.1 * k;
+  }
+  return tests;
+}
+
+TEST(HistoryChart, OlderCurvesFadeTheLatestIsRedAndEachTestHasItsTrendPoints) {
+  const std::vector<QualityMetrics> tests = Tests(3);
+  const std::vector<const QualityMetrics*> oldestFirst = {&tests[0], &tests[1], &tests[2]};
+  RasterSurface raster(kHistoryPicture.width, kHistoryPicture.height);
+  RecordingSurface s(raster);
+  DrawHistory(s, zonalyst::testing::PerfectConicTest(-1, 1600, 200, zonalyst::testing::kSixZones), oldestFirst);
+
+  // Each curve: 100 segments on each half; the latest in red and drawn last.
+  const std::vector<RecordedCall> lines = CallsOf(s, RecordedCall::Op::Line);
+  std::vector<Rgb> curveColours;
+  for (const RecordedCall& c : lines) {
+    if (c.x2 - c.x1 == 3.0 && (curveColours.empty() || !(curveColours.back() == c.colour))) curveColours.push_back(c.colour);
+  }
+  ASSERT_GE(curveColours.size(), 3u);
+  EXPECT_EQ(curveColours[2], kRed);
+  EXPECT_LT(curveColours[0].r, curveColours[1].r) << "the oldest is the faintest";
+  EXPECT_LT(curveColours[1].r, kRed.r);
+  // The deepest curve (the latest, 60 nm) sets the scale: 1/4 wave for a P-V of 0.22 wave.
+  EXPECT_NE(testing::TextCall(s, "1/4 Lambda Wave Front Scale"), nullptr);
+
+  const TrendFrame f{.count = 3, .rmsTop = RoundAxisEnd(tests[2].rmsNanometres())};
+  const std::vector<RecordedCall> points = CallsOf(s, RecordedCall::Op::Circle);
+  ASSERT_EQ(points.size(), 6u);
+  for (int k = 0; k < 3; ++k) {
+    EXPECT_DOUBLE_EQ(points[2 * k].x1, f.x(k));
+    EXPECT_DOUBLE_EQ(points[2 * k].y1, f.yRms(tests[k].rmsNanometres()));
+    EXPECT_DOUBLE_EQ(points[2 * k + 1].y1, f.yStrehl(tests[k].Strehl));
+  }
+  EXPECT_EQ(LinesOf(s, kGreen).size(), 1u + 2u);  // the axis and two joins
+}
+
+}  // namespace
+}  // namespace zonalyst::plot
