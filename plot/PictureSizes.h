@@ -15,6 +15,7 @@ inline constexpr PictureSize kPicML{740, 280};
 inline constexpr PictureSize kPicTE{740, 280};
 inline constexpr PictureSize kPicSpot{740, 280};
 inline constexpr PictureSize kPic2D{740, 300};
+inline constexpr PictureSize kPicTester{740, 280};
 
 // Text of the pictures: Courier New at 8.25 point; the star-test title at 12 point.
 inline constexpr double kPictureFontPoints = 8.25;

@@ -16,6 +16,7 @@ std::string PanelSuffix(int panel) {
     case AnalysisPanel::TransverseError: return "_Trans_Err.gif";
     case AnalysisPanel::Diffraction: return "_Diffraction.gif";
     case AnalysisPanel::StarTest: return "_Star_Test.gif";
+    case AnalysisPanel::TestersView: return "_Testers_View.gif";
   }
   return ".gif";
 }

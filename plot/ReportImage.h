@@ -10,7 +10,14 @@
 namespace zonalyst::plot {
 
 // Panels whose picture can be saved, by their index in the window.
-enum class AnalysisPanel : int { SurfaceError = 4, MilliesLacroix = 5, TransverseError = 6, Diffraction = 7, StarTest = 8 };
+enum class AnalysisPanel : int {
+  SurfaceError = 4,
+  MilliesLacroix = 5,
+  TransverseError = 6,
+  Diffraction = 7,
+  StarTest = 8,
+  TestersView = 10,
+};
 
 // Pixels added below a panel picture for the report (4500 twips at 15 twips a pixel),
 // and below the star-test frame for the three stacked images (11000 twips).
@@ -20,7 +27,8 @@ inline constexpr int kStarStackGap = 5;
 
 // The proposed file name: the test's file name without its ".fdr" extension (any other
 // name is kept whole) followed by the panel's suffix ("_Surface.gif", "_M-L_Plot.gif",
-// "_Trans_Err.gif", "_Diffraction.gif", "_Star_Test.gif", ".gif" for any other panel);
+// "_Trans_Err.gif", "_Diffraction.gif", "_Star_Test.gif", "_Testers_View.gif", ".gif" for any other
+// panel);
 // the suffix alone for a test never saved.
 std::string DefaultImageName(const std::string& testFileName, int panel);
 

@@ -8,14 +8,17 @@
 #include "ExportPictures.h"
 #include "OpenTest.h"
 #include "PictureFile.h"
+#include "TesterOptions.h"
 #include "core/MonteCarlo.h"
 #include "plot/ReportImage.h"
+#include "plot/TesterViewChart.h"
 
 namespace zonalyst::cli {
 namespace {
 
-constexpr const char* kUsage =
-    "usage: zonalyst-cli export FILE.fdr --panel surface|ml|transverse|spot|star|montecarlo|all [options]\n"
+const std::string kUsageText = std::string(
+    "usage: zonalyst-cli export FILE.fdr --panel surface|ml|transverse|spot|star|montecarlo|testers-view|all\n"
+    "       [options]\n"
     "  Draws the panel's picture as the window does, adds the report below it (the star\n"
     "  test stacks its images at 2, 5 and 10 waves instead) and saves it. \"all\" is the\n"
     "  five analysis panels, without the Monte Carlo histograms.\n"
@@ -30,17 +33,20 @@ constexpr const char* kUsage =
     "  --invert           white background (every colour replaced by its complement)\n"
     "  -o OUT.gif|OUT.png the file to write (default: the test's name and the panel's suffix\n"
     "                     in the current folder); not with --panel all\n"
-    "  --record OUT.json  also write the drawing calls of the panel picture; not with --panel all\n";
+    "  --record OUT.json  also write the drawing calls of the panel picture; not with --panel all\n"
+    "  testers-view: the measured and the perfect mirror in the tester (--size 236 unless given)\n"
+    "  --view foucault|ronchi  knife edge (default) or grating\n") + kTesterOptionsHelp;
+const char* const kUsage = kUsageText.c_str();
 
 }  // namespace
 
 int RunExport(const CommandWords& words, std::ostream& out, std::ostream& err) {
   int exitCode = kSuccess;
-  const auto command = ParseCommand(
-      words,
-      {{"--detail", "--contrast", "--invert"},
-       {"--panel", "--offset", "--obstruction", "--defocus", "--ml-shift", "--trials", "--seed", "-o", "--record"}},
-      kUsage, out, err, exitCode);
+  Options::Accepted accepted{
+      {"--detail", "--contrast", "--invert"},
+      {"--panel", "--offset", "--obstruction", "--defocus", "--ml-shift", "--trials", "--seed", "-o", "--record"}};
+  AcceptTesterOptions(accepted);
+  const auto command = ParseCommand(words, accepted, kUsage, out, err, exitCode);
   if (!command) return exitCode;
   const Options& options = command->options;
 
@@ -55,7 +61,8 @@ int RunExport(const CommandWords& words, std::ostream& out, std::ostream& err) {
   } else if (const auto panel = ExportPanelNamed(panelName)) {
     panels = {*panel};
   } else {
-    return UsageError("--panel takes surface, ml, transverse, spot, star, montecarlo or all", kUsage, err);
+    return UsageError("--panel takes surface, ml, transverse, spot, star, montecarlo, testers-view or all", kUsage,
+                      err);
   }
 
   ExportSettings settings;
@@ -90,6 +97,10 @@ int RunExport(const CommandWords& words, std::ostream& out, std::ostream& err) {
     if (!value) return UsageError("--seed takes a whole number from 0 to 4294967295", kUsage, err);
     settings.seed = static_cast<std::uint32_t>(*value);
   }
+  const auto tester = ParseTesterOptions(options, false, kUsage, err, exitCode);
+  if (!tester) return exitCode;
+  settings.tester = *tester;
+  if (!options.has("--size")) settings.tester.size = plot::kTesterViewSide;
   settings.detail = options.has("--detail");
   settings.contrast = options.has("--contrast");
   const auto output = options.value("-o");

@@ -17,6 +17,7 @@
 #include "plot/ReportImage.h"
 #include "plot/SpotDiffractionChart.h"
 #include "plot/StarTestChart.h"
+#include "plot/TesterViewChart.h"
 #include "plot/SurfaceErrorChart.h"
 #include "plot/TransverseErrorChart.h"
 
@@ -57,6 +58,7 @@ std::optional<ExportPanel> ExportPanelNamed(const std::string& name) {
   if (name == "spot") return ExportPanel::Diffraction;
   if (name == "star") return ExportPanel::StarTest;
   if (name == "montecarlo") return ExportPanel::MonteCarlo;
+  if (name == "testers-view") return ExportPanel::TestersView;
   return std::nullopt;
 }
 
@@ -68,6 +70,7 @@ int PanelIndex(ExportPanel panel) {
     case ExportPanel::TransverseError: return 6;
     case ExportPanel::Diffraction: return 7;
     case ExportPanel::StarTest: return 8;
+    case ExportPanel::TestersView: return 10;
   }
   return 0;
 }
@@ -114,6 +117,15 @@ ExportedPanel ExportPanelPicture(ExportPanel panel, MirrorTest& test, const Bess
       run.finish();
       const auto data = plot::MonteCarloChartData::Of(run, test.inInches());
       out.picture = Draw(plot::kSG, [&](auto& s) { plot::DrawMonteCarloCharts(s, data); }, recording);
+      break;
+    }
+    case ExportPanel::TestersView: {
+      analysis.measureAt(test, fit.bestFitRocMm);
+      const plot::TesterControls controls{settings.tester.settings, KnifeReading(settings.tester, test),
+                                          settings.tester.size};
+      out.picture = Draw(plot::TestersViewPictureSize(controls.viewSide), [&](auto& s) {
+        plot::DrawTestersView(s, test, analysis.profile(), fit.bestFitRocMm, controls);
+      }, recording);
       break;
     }
     case ExportPanel::StarTest: {

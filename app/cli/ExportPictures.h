@@ -6,17 +6,26 @@
 
 #include "core/BesselTable.h"
 #include "core/MirrorTest.h"
+#include "TesterOptions.h"
 #include "plot/PictureSurface.h"
 
 namespace zonalyst::cli {
 
 // The analysis pictures the command line can export.
-enum class ExportPanel { SurfaceError, MilliesLacroix, TransverseError, Diffraction, StarTest, MonteCarlo };
+enum class ExportPanel {
+  SurfaceError,
+  MilliesLacroix,
+  TransverseError,
+  Diffraction,
+  StarTest,
+  MonteCarlo,
+  TestersView,
+};
 
 // Panel from its command-line name ("surface", "ml", "transverse", "spot", "star",
-// "montecarlo").
+// "montecarlo", "testers-view").
 std::optional<ExportPanel> ExportPanelNamed(const std::string& name);
-// The window's index of the panel (4..8), which names the image file; the Monte Carlo
+// The window's index of the panel (4..8, 10), which names the image file; the Monte Carlo
 // histograms are shown on the surface error panel.
 int PanelIndex(ExportPanel panel);
 
@@ -30,6 +39,7 @@ struct ExportSettings {
   int mlShift = 0;                // Millies-Lacroix slider, -100..100
   int trials = 10000;             // Monte Carlo trials
   std::uint32_t seed = 0;         // of the Monte Carlo random generator
+  TesterRequest tester;           // the tester's view
 };
 
 // One exported panel: the picture as its panel driver draws it, the same drawing as

@@ -99,7 +99,8 @@ TEST_F(ExportBinaryTest, MonteCarloHistogramsTakeTheSurfacePanelName) {
 
 TEST_F(ExportBinaryTest, RefusesBadOptionsAndReportsWriteFailures) {
   EXPECT_EQ(Export("--panel pie"), 2);
-  EXPECT_NE(err.find("zonalyst-cli: --panel takes surface, ml, transverse, spot, star, montecarlo or all"),
+  EXPECT_NE(err.find("zonalyst-cli: --panel takes surface, ml, transverse, spot, star, montecarlo, testers-view or "
+                     "all"),
             std::string::npos);
   EXPECT_EQ(Export("--panel star --defocus 21"), 2);
   EXPECT_NE(err.find("zonalyst-cli: --defocus takes a whole number from 0 to 20"), std::string::npos);
@@ -110,6 +111,17 @@ TEST_F(ExportBinaryTest, RefusesBadOptionsAndReportsWriteFailures) {
   EXPECT_NE(err.find("zonalyst-cli: could not write no/such/folder/ml.png"), std::string::npos);
   EXPECT_EQ(Export("--panel ml -o no/such/folder/ml.gif"), 4);
   EXPECT_FALSE(fs::exists(dir / "no"));
+}
+
+TEST_F(ExportBinaryTest, TestersViewPanelWithItsReport) {
+  ASSERT_EQ(Export("--panel testers-view --view ronchi --lpi 50 --record tv.json"), 0) << err;
+  EXPECT_EQ(Read("6in-f8-paraboloid-moving_Testers_View.gif", "gif").size(), QSize(740, 280 + 300));
+  EXPECT_NE(Contents("tv.json").find("\"text\":\"50 lines per inch, phase 0 mm, grating from the right\""),
+            std::string::npos);
+  ASSERT_EQ(Export("--panel testers-view --size 400 --knife 0.25 -o big.png"), 0) << err;
+  EXPECT_EQ(Read("big.png", "png").size(), QSize(840, 444 + 300));
+  EXPECT_EQ(Export("--panel testers-view --side middle"), 2);
+  EXPECT_NE(err.find("zonalyst-cli: --side takes left or right"), std::string::npos);
 }
 
 TEST_F(ExportBinaryTest, SimulatesTheTestersViewInEveryGrey) {
@@ -158,7 +170,8 @@ TEST_F(ExportBinaryTest, SimulateRefusesBadOptionsAndReportsWriteFailures) {
     EXPECT_EQ(Run("simulate", c.options), c.exitCode) << c.options;
     EXPECT_NE(err.find(std::string("zonalyst-cli: ") + c.message), std::string::npos) << c.options << "\n" << err;
   }
-  const std::string missing = "cd '" + dir.string() + "' && '" ZONALYST_CLI "' simulate missing.fdr --view ronchi -o v.png 2>/dev/null";
+  const std::string missing =
+      "cd '" + dir.string() + "' && '" ZONALYST_CLI "' simulate missing.fdr --view ronchi -o v.png 2>/dev/null";
   const int status = std::system(missing.c_str());
   EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 1);
 }

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <string>
+
+#include "MirrorTest.h"
+#include "TesterView.h"
+
+namespace zonalyst {
+
+// The knife-position slider of the tester's view: whole steps of 0.01 mm (0.0005 inch
+// for a test in inches) on the readings' scale, over the span of the zones' average
+// readings and a margin on each side of half that span, at least 2 mm (0.08 inch).
+// KeAverage must be current.
+struct KnifeScale {
+  double step = 0.01;  // test units per slider step
+  int minimum = 0;     // slider values
+  int maximum = 0;
+  double reading(int value) const { return value * step; }
+  int valueNearest(double reading) const;  // within minimum..maximum
+};
+KnifeScale KnifeSliderScale(const MirrorTest& test);
+
+// The zone whose average reading lies nearest the reading (the lower zone on a tie).
+int NearestZone(const MirrorTest& test, double reading);
+
+// The knife's place in words: "Knife at 36.28 mm on the readings' scale, nearest zone 3"
+// (four decimals and "inch" for a test in inches; "Grating" for a Ronchigram). "."
+// is the decimal separator.
+std::string KnifePositionText(const MirrorTest& test, double reading, TesterPattern pattern);
+
+// The settings of the view in words: "cut 0.025 mm, slit 0.1 mm, knife from the right",
+// or "100 lines per inch, phase 0 mm, grating from the left".
+std::string TesterSettingsText(const TesterSettings& settings);
+
+// Captions of the two views: "Measured mirror" and "Perfect: K = -1, ROC 2391.41 mm"
+// (the desired conic at the best-fit radius, in the test's units).
+inline constexpr const char* kMeasuredViewCaption = "Measured mirror";
+std::string PerfectViewCaption(const MirrorTest& test, double bestFitRocMm);
+
+}  // namespace zonalyst

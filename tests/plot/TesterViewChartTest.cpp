@@ -1,0 +1,108 @@
+#include <gtest/gtest.h>
+
+#include "ChartCalls.h"
+#include "core/NumberText.h"
+#include "core/QualityMetrics.h"
+#include "core/TesterControls.h"
+#include "plot/RasterSurface.h"
+#include "plot/TesterViewChart.h"
+#include "tests/core/SyntheticMirror.h"
+
+namespace zonalyst::plot {
+namespace {
+
+using Op = RecordedCall::Op;
+using testing::CallsOf;
+using testing::ExpectTextAt;
+
+// An 8" f/6 paraboloid in inches whose third zone reads 0.01 inch long: readings 0.0052,
+// 0.0208, 0.0508, 0.0602 and 0.0792 inch.
+struct Figured {
+  MirrorTest test = zonalyst::testing::PerfectConicTest(-1.0, 96.0, 8.0, {1.0, 2.0, 2.8, 3.4, 3.9}, true, 0.0);
+  SurfaceProfile profile;
+  double bestFit = 0.0;
+  Figured() {
+    test.Units = 1;
+    test.KeReading[3][1] += 0.01;
+    AverageReadings(test);
+    QualityMetrics metrics;
+    bestFit = FindBestFitRoc(profile, test.DesiredConic, ReduceReadings(test, profile), metrics);
+  }
+};
+
+TEST(TesterViewChartTest, MeasuredAndPerfectSideBySideUnderTheirCaptions) {
+  const Figured m;
+  TesterControls controls;
+  controls.knifeReading = m.test.KeAverage[3];
+  RasterSurface raster(kPicTester.width, kPicTester.height);
+  RecordingSurface s(raster);
+  DrawTestersView(s, m.test, m.profile, m.bestFit, controls);
+
+  const auto images = CallsOf(s, Op::Image);
+  ASSERT_EQ(images.size(), 2u);
+  EXPECT_EQ(std::vector<double>({images[0].x1, images[0].y1, images[1].x1, images[1].y1}),
+            std::vector<double>({185 - 118, 16, 555 - 118, 16}));
+  const double h = raster.textHeight("X");
+  ExpectTextAt(s, "Measured mirror", 185 - raster.textWidth("Measured mirror") / 2, 2, kWhite);
+  const std::string perfect = "Perfect: K = -1, ROC " + FormatFixed(m.bestFit / 25.4, 3) + " inch";
+  ExpectTextAt(s, perfect, 555 - raster.textWidth(perfect) / 2, 2, kWhite);
+  const std::string knife =
+      "Knife at " + FormatFixed(m.test.KeAverage[3], 4) + " inch on the readings' scale, nearest zone 3";
+  ExpectTextAt(s, knife, 370 - raster.textWidth(knife) / 2, 254, kYellow);
+  ExpectTextAt(s, "cut 0.025 mm, slit 0.1 mm, knife from the right", testing::kAny, 254 + h, kYellow);
+
+  // Each view is the one the core computes, pixel for pixel.
+  const QImage& picture = raster.image();
+  for (const bool isPerfect : {false, true}) {
+    GreyPicture view;
+    SimulateTesterView(m.test, m.profile, m.bestFit, isPerfect, controls.knifeReading, controls.settings,
+                       kTesterViewSide, view);
+    const int left = isPerfect ? 555 - 118 : 185 - 118;
+    int mismatches = 0;
+    for (int j = 0; j < kTesterViewSide; ++j) {
+      for (int i = 0; i < kTesterViewSide; ++i) {
+        mismatches += (picture.pixel(left + i, 16 + j) & 0xffffffu) != view.at(i, j) * 0x010101u;
+      }
+    }
+    EXPECT_EQ(mismatches, 0) << "perfect " << isPerfect;
+  }
+}
+
+TEST(TesterViewChartTest, TextsOfTheControls) {
+  const Figured m;
+  struct Case {
+    TesterSettings settings;
+    const char* text;
+  };
+  TesterSettings ronchi{TesterPattern::Ronchi, 0.0, 0.1, 133.0, EntrySide::Left};
+  for (const Case& c : {Case{TesterSettings{}, "cut 0.025 mm, slit 0.1 mm, knife from the right"},
+                        Case{ronchi, "133 lines per inch, phase 0 mm, grating from the left"}}) {
+    EXPECT_EQ(TesterSettingsText(c.settings), c.text);
+  }
+  // A knife between zones names the nearer.
+  EXPECT_EQ(NearestZone(m.test, m.test.KeAverage[2] + 0.001), 2);
+  EXPECT_EQ(NearestZone(m.test, m.test.KeAverage[3] - 0.001), 3);
+  EXPECT_EQ(NearestZone(m.test, -5.0), 1);
+  EXPECT_EQ(NearestZone(m.test, 5.0), 5);
+  EXPECT_EQ(KnifePositionText(m.test, 0.015, TesterPattern::Ronchi),
+            "Grating at 0.0150 inch on the readings' scale, nearest zone 2");
+  // The slider: 0.0005 inch steps over the readings' span and half of it on each side.
+  const KnifeScale scale = KnifeSliderScale(m.test);
+  const double low = m.test.KeAverage[1], high = m.test.KeAverage[5], margin = std::max((high - low) / 2, 0.08);
+  EXPECT_EQ(scale.step, 0.0005);
+  EXPECT_EQ(scale.minimum, static_cast<int>(std::floor((low - margin) / 0.0005)));
+  EXPECT_EQ(scale.maximum, static_cast<int>(std::ceil((high + margin) / 0.0005)));
+  EXPECT_EQ(scale.valueNearest(1e9), scale.maximum);
+  EXPECT_EQ(scale.valueNearest(0.015), 30);
+  EXPECT_EQ(scale.valueNearest(-1e9), scale.minimum);
+}
+
+TEST(TesterViewChartTest, LargerViewsWidenThePicture) {
+  EXPECT_EQ(TestersViewPictureSize(kTesterViewSide).width, kPicTester.width);
+  EXPECT_EQ(TestersViewPictureSize(kTesterViewSide).height, kPicTester.height);
+  EXPECT_EQ(TestersViewPictureSize(400).width, 840);
+  EXPECT_EQ(TestersViewPictureSize(400).height, 444);
+}
+
+}  // namespace
+}  // namespace zonalyst::plot
