@@ -52,14 +52,14 @@ void DrawTesterView(const KnifePlaneTable& table, const TesterSettings& settings
   const double sideSign = settings.side == EntrySide::Right ? -1.0 : 1.0;
   const double period = kMmPerInch / settings.linesPerInch;
   const long long s = picture.size;
-  std::uint8_t* out = picture.grey.data();
-  for (long long j = 0; j < s; ++j) {
+  for (long long j = 0; 2 * j < s; ++j) {
     // Inside the disc, in whole numbers: (2i + 1 - s)^2 + (2j + 1 - s)^2 < s^2.
     const long long v = 2 * j + 1 - s;
+    long long first = s / 2;
+    while (first > 0 && (2 * first - 1 - s) * (2 * first - 1 - s) + v * v < s * s) --first;
     const double y = (static_cast<double>(s) / 2.0 - (j + 0.5)) * mmPerPixel;
-    for (long long i = 0; i < s; ++i, ++out) {
-      const long long u = 2 * i + 1 - s;
-      if (u * u + v * v >= s * s) continue;
+    std::uint8_t* row = picture.grey.data() + j * s;
+    for (long long i = first; i < s - first; ++i) {
       const double x = ((i + 0.5) - static_cast<double>(s) / 2.0) * mmPerPixel;
       const double rhoX = sideSign * x * table.gainAt(std::sqrt(x * x + y * y));
       double brightness = 0.0;
@@ -69,9 +69,10 @@ void DrawTesterView(const KnifePlaneTable& table, const TesterSettings& settings
         const double t = (rhoX - settings.cutMm) / period;
         brightness = t - std::floor(t) < 0.5 ? 1.0 : 0.0;
       }
-      if (!std::isfinite(brightness)) continue;
-      *out = static_cast<std::uint8_t>(RoundIndexHalfEven(255.0 * brightness));
+      if (std::isfinite(brightness)) row[i] = static_cast<std::uint8_t>(RoundIndexHalfEven(255.0 * brightness));
     }
+    // rho depends on the radius alone: the lower half mirrors the upper one (y -> -y).
+    if (s - 1 - j != j) std::copy(row, row + s, picture.grey.data() + (s - 1 - j) * s);
   }
 }
 

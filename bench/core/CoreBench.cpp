@@ -4,6 +4,7 @@
 #include "core/ConicGeometry.h"
 #include "core/MonteCarlo.h"
 #include "core/SurfaceAnalysis.h"
+#include "core/TesterView.h"
 
 namespace zonalyst {
 namespace {
@@ -58,6 +59,26 @@ void BM_FillBesselTable(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_FillBesselTable)->Repetitions(5)->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond);
+
+// One 400 x 400 view of the tester (its ray table and its pixels), knife at the middle
+// zone: Foucault for argument 0, Ronchi for 1.
+void BM_TesterView(benchmark::State& state) {
+  BesselTable bessel;
+  FillBesselTable(bessel);
+  SurfaceAnalysis analysis(bessel);
+  MirrorTest test = SixZoneTest();
+  ComputeEffectiveRadii(test);
+  const BestFit fit = analysis.reduceAndFit(test);
+  TesterSettings settings;
+  if (state.range(0) == 1) settings.pattern = TesterPattern::Ronchi;
+  GreyPicture picture;
+  for (auto _ : state) {
+    SimulateTesterView(test, analysis.profile(), fit.bestFitRocMm, false, test.KeAverage[3], settings,
+                       kDefaultViewSize, picture);
+    benchmark::DoNotOptimize(picture.grey.data());
+  }
+}
+BENCHMARK(BM_TesterView)->Arg(0)->Arg(1)->Repetitions(5)->ReportAggregatesOnly(true)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace zonalyst
