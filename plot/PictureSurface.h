@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace zonalyst::plot {
 
@@ -28,6 +29,13 @@ struct PixelImage {
   std::basic_string<std::uint32_t> pixels;  // width * height values
 };
 
+// A corner of a filled shape, in the picture's scale units.
+struct PicturePoint {
+  double x = 0.0;
+  double y = 0.0;
+  friend bool operator==(const PicturePoint&, const PicturePoint&) = default;
+};
+
 // The drawing operations every chart uses. Coordinates are in the picture's own
 // scale units (pixels), (0, 0) top left, y downwards; drawing outside is clipped.
 // The picture background is black; the text colour starts white and the font is
@@ -44,6 +52,9 @@ class PictureSurface {
   // One pixel wide, both end points drawn.
   virtual void line(double x1, double y1, double x2, double y2, Rgb colour) = 0;
   virtual void circle(double x, double y, double radius, Rgb colour) = 0;
+  // Fills the shape whose outline runs through the corners and back to the first, in the
+  // colour, without drawing the outline itself.
+  virtual void fillPolygon(const std::vector<PicturePoint>& corners, Rgb colour) = 0;
 
   // Text is printed with its top-left corner at the text position, in the text
   // colour; the position then moves to the start of the next line.

@@ -112,6 +112,21 @@ void RasterSurface::circle(double x, double y, double radius, Rgb colour) {
   p.drawEllipse(QPointF(x, y), radius, radius);
 }
 
+void RasterSurface::fillPolygon(const std::vector<PicturePoint>& corners, Rgb colour) {
+  QPolygonF polygon;
+  for (const PicturePoint& corner : corners) {
+    // Far-away corners would overflow the rasteriser; no chart draws beyond its picture.
+    if (!AllFinite({corner.x, corner.y}) || std::abs(corner.x) > 1e6 || std::abs(corner.y) > 1e6) return;
+    polygon << QPointF(corner.x, corner.y);
+  }
+  if (polygon.size() < 3) return;
+  QPainter& p = painter();
+  p.setPen(Qt::NoPen);
+  p.setBrush(ToQColor(colour));
+  p.drawPolygon(polygon);
+  p.setBrush(Qt::NoBrush);
+}
+
 void RasterSurface::setTextPosition(double x, double y) {
   textX_ = x;
   textY_ = y;

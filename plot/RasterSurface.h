@@ -27,6 +27,7 @@ class RasterSurface final : public PictureSurface {
   void clear() override;
   void line(double x1, double y1, double x2, double y2, Rgb colour) override;
   void circle(double x, double y, double radius, Rgb colour) override;
+  void fillPolygon(const std::vector<PicturePoint>& corners, Rgb colour) override;
 
   void setTextPosition(double x, double y) override;
   double textX() const override { return textX_; }

@@ -94,6 +94,18 @@ void AppendCall(std::string& out, const RecordedCall& call) {
       AppendField(out, "width", call.width);
       AppendField(out, "height", call.height);
       break;
+    case RecordedCall::Op::Polygon:
+      out += "{\"op\":\"polygon\",\"corners\":[";
+      for (std::size_t i = 0; i < call.corners.size(); ++i) {
+        out += i > 0 ? ",[" : "[";
+        AppendNumber(out, call.corners[i].x);
+        out += ',';
+        AppendNumber(out, call.corners[i].y);
+        out += ']';
+      }
+      out += "],\"color\":";
+      AppendColour(out, call.colour);
+      break;
   }
   out += '}';
 }
@@ -128,6 +140,15 @@ void RecordingSurface::circle(double x, double y, double radius, Rgb colour) {
   call.colour = colour;
   calls_.push_back(call);
   target_.circle(x, y, radius, colour);
+}
+
+void RecordingSurface::fillPolygon(const std::vector<PicturePoint>& corners, Rgb colour) {
+  RecordedCall call;
+  call.op = RecordedCall::Op::Polygon;
+  call.corners = corners;
+  call.colour = colour;
+  calls_.push_back(call);
+  target_.fillPolygon(corners, colour);
 }
 
 void RecordingSurface::print(const std::string& text) {

@@ -9,7 +9,7 @@ namespace zonalyst::plot {
 
 // One drawing call as the chart code made it, coordinates exactly as passed.
 struct RecordedCall {
-  enum class Op { Clear, Line, Circle, Text, Image };
+  enum class Op { Clear, Line, Circle, Text, Image, Polygon };
   Op op = Op::Clear;
   double x1 = 0.0, y1 = 0.0;  // line start; circle centre; text position; image corner
   double x2 = 0.0, y2 = 0.0;  // line end
@@ -18,6 +18,7 @@ struct RecordedCall {
   std::string text;
   double points = 0.0;        // font size of a text
   int width = 0, height = 0;  // image size
+  std::vector<PicturePoint> corners;  // filled polygon
 };
 
 // A picture surface that keeps every drawing call and passes it on to the surface it
@@ -33,6 +34,7 @@ class RecordingSurface final : public PictureSurface {
   void clear() override;
   void line(double x1, double y1, double x2, double y2, Rgb colour) override;
   void circle(double x, double y, double radius, Rgb colour) override;
+  void fillPolygon(const std::vector<PicturePoint>& corners, Rgb colour) override;
 
   void setTextPosition(double x, double y) override { target_.setTextPosition(x, y); }
   double textX() const override { return target_.textX(); }
@@ -49,7 +51,8 @@ class RecordingSurface final : public PictureSurface {
 
   // {"width","height","calls":[...]} with one object per call: "op" is "clear", "line"
   // (x1, y1, x2, y2, color), "circle" (x, y, r, color), "text" (x, y, text, color, size in
-  // points) or "image" (x, y, width, height); colours as [r, g, b].
+  // points), "image" (x, y, width, height) or "polygon" (corners [[x, y], ...], color);
+  // colours as [r, g, b].
   std::string toJson() const;
 
  private:

@@ -22,6 +22,7 @@ constexpr std::array kCommands = {
     Command{"export", "an analysis panel's picture with the report below it, as GIF or PNG", RunExport},
     Command{"history", "every test of a figuring history, oldest first, and a picture of their curves",
             RunHistory},
+    Command{"mask", "the Couder mask as a PDF to print at actual size", RunMask},
     Command{"profile", "the reduced profile and its error as CSV, for ray tracers and spreadsheets", RunProfile},
     Command{"simulate", "the Foucault-gram or Ronchigram of the measured mirror at a knife position", RunSimulate},
 };

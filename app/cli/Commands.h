@@ -14,6 +14,7 @@ int RunBestConic(const CommandWords& words, std::ostream& out, std::ostream& err
 int RunMonteCarlo(const CommandWords& words, std::ostream& out, std::ostream& err);
 int RunExport(const CommandWords& words, std::ostream& out, std::ostream& err);
 int RunHistory(const CommandWords& words, std::ostream& out, std::ostream& err);
+int RunMask(const CommandWords& words, std::ostream& out, std::ostream& err);
 int RunProfile(const CommandWords& words, std::ostream& out, std::ostream& err);
 int RunSimulate(const CommandWords& words, std::ostream& out, std::ostream& err);
 

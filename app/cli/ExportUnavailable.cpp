@@ -15,6 +15,11 @@ int RunSimulate(const CommandWords&, std::ostream&, std::ostream& err) {
   return kUsageError;
 }
 
+int RunMask(const CommandWords&, std::ostream&, std::ostream& err) {
+  err << "zonalyst-cli: mask needs the picture layer, which this build leaves out\n";
+  return kUsageError;
+}
+
 bool WriteHistoryPicture(const History&, const std::string&, std::string& problem) {
   problem = "the history's picture needs the picture layer, which this build leaves out";
   return false;

@@ -1,7 +1,12 @@
 #include <benchmark/benchmark.h>
 
+#include <cmath>
 #include <filesystem>
+#include <fstream>
 #include <string>
+
+#include "core/ConicGeometry.h"
+#include "io/TestFileLayout.h"
 
 // Times whole zonalyst-cli processes; each iteration is one run as a user would start it.
 namespace {
@@ -50,5 +55,33 @@ void BM_HistoryOfHundredTestsWithPicture(benchmark::State& state) {
 }
 BENCHMARK(BM_HistoryOfHundredTestsWithPicture)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5)
     ->ReportAggregatesOnly(true);
+
+// A 300 mm f/4 paraboloid with eight zones of equal area, in millimetres.
+fs::path ThreeHundredMillimetreTest() {
+  zonalyst::MirrorTest test;
+  test.Units = 0;
+  test.InnerOuterEntry = 1;
+  test.Roc = 2400.0;
+  test.Diameter = 300.0;
+  test.DesiredConic = -1.0;
+  test.ZoneCount = 8;
+  for (int z = 1; z <= 8; ++z) {
+    test.ZoneRadius[z][0] = 150.0 * std::sqrt((z - 1) / 8.0);
+    test.ZoneRadius[z][1] = 150.0 * std::sqrt(z / 8.0);
+  }
+  zonalyst::ComputeEffectiveRadii(test);
+  const fs::path path = fs::temp_directory_path() / "zonalyst-mask-bench.fdr";
+  std::ofstream(path, std::ios::binary) << zonalyst::io::BuildTestFileText(test);
+  return path;
+}
+
+void BM_MaskOf300mmMirror(benchmark::State& state) {
+  const fs::path test = ThreeHundredMillimetreTest();
+  const fs::path pdf = fs::temp_directory_path() / "zonalyst-mask-bench.pdf";
+  RunCli(state, "mask '" + test.string() + "' -o '" + pdf.string() + "'");
+  fs::remove(test);
+  fs::remove(pdf);
+}
+BENCHMARK(BM_MaskOf300mmMirror)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5)->ReportAggregatesOnly(true);
 
 }  // namespace

@@ -1,0 +1,66 @@
+#include <filesystem>
+
+#include "Cli.h"
+#include "CommandSupport.h"
+#include "Commands.h"
+#include "OpenTest.h"
+#include "PictureFile.h"
+#include "plot/MaskLayout.h"
+#include "plot/MaskPdf.h"
+
+namespace zonalyst::cli {
+namespace {
+
+constexpr const char* kUsage =
+    "usage: zonalyst-cli mask FILE.fdr [--paper a4|letter] [--angle DEG] -o MASK.pdf\n"
+    "  Writes the test's Couder mask as a PDF to print at actual size (1 mm on paper is 1 mm\n"
+    "  of mask): the mirror's outline and centre lines to cut along, one opening per zone on\n"
+    "  each side, odd zones above the horizontal diameter and even zones below, a scale bar\n"
+    "  to check the printer with and the zone table. A mask larger than the page is tiled\n"
+    "  over several pages that overlap by 10 mm, with crosses to align them.\n"
+    "  --paper a4|letter  paper size (default a4), 10 mm margins\n"
+    "  --angle DEG        how far each opening reaches from the horizontal diameter, degrees,\n"
+    "                     above 0 and at most 90 (default 30)\n"
+    "  -o MASK.pdf        the file to write\n";
+
+}  // namespace
+
+int RunMask(const CommandWords& words, std::ostream& out, std::ostream& err) {
+  int exitCode = kSuccess;
+  const auto command = ParseCommand(words, {{}, {"--paper", "--angle", "-o"}}, kUsage, out, err, exitCode);
+  if (!command) return exitCode;
+  const Options& options = command->options;
+  const std::string paperName = options.value("--paper").value_or("a4");
+  if (paperName != "a4" && paperName != "letter") return UsageError("--paper takes a4 or letter", kUsage, err);
+  const plot::Paper& paper = paperName == "a4" ? plot::kA4 : plot::kLetter;
+  double angle = plot::kDefaultOpeningDeg;
+  if (const auto text = options.value("--angle")) {
+    const auto value = ParseNumberOption(*text);
+    if (!value || !(*value > 0.0 && *value <= 90.0)) {
+      return UsageError("--angle takes a number of degrees above 0 and at most 90", kUsage, err);
+    }
+    angle = *value;
+  }
+  const auto output = options.value("-o");
+  if (!output || !EndsWith(*output, ".pdf")) return UsageError("-o names the .pdf file to write", kUsage, err);
+
+  const auto test = LoadCheckedTest(command->testPath, err, exitCode);
+  if (!test) return exitCode;
+  if (const auto refusal = plot::MaskRefusal(*test, paper, angle)) {
+    err << "zonalyst-cli: " << *refusal << "\n";
+    return kSetupRefused;
+  }
+  const auto gui = GuiForFonts();
+  const std::string name = std::filesystem::path(command->testPath).filename().string();
+  const plot::MaskLayout layout = plot::PlanMask(*test, name, paper, angle);
+  const std::string problem = plot::WriteMaskPdf(layout, paper, *output);
+  if (!problem.empty()) {
+    err << "zonalyst-cli: " << problem << "\n";
+    return kWriteFailed;
+  }
+  out << *output << " (" << layout.pageCount() << (layout.pageCount() == 1 ? " page" : " pages") << " of "
+      << paper.name << ")\n";
+  return kSuccess;
+}
+
+}  // namespace zonalyst::cli

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+#include "MaskLayout.h"
+
+namespace zonalyst::plot {
+
+// Writes every page of the mask to a PDF on the paper, at true size with the page margins
+// of kPageMarginMm. The file is replaced only once the whole document is written. Returns
+// an empty string on success, else the reason, naming the file. Needs a QGuiApplication.
+std::string WriteMaskPdf(const MaskLayout& layout, const Paper& paper, const std::string& path);
+
+}  // namespace zonalyst::plot
