@@ -18,13 +18,13 @@ struct ConicSearch {
   std::function<bool(const MirrorTest&)> afterTrial;
   // Bounds that keep a search on a surface without a minimum finite.
   double conicLimit = 1000.0;
-  long maxTrials = 100000;
+  int maxTrials = 100000;
 };
 
 struct ConicSearchResult {
   double startConic = 0.0;  // DesiredConic before the search
   double bestConic = 0.0;   // the constant found (or reached when stopped)
-  long trials = 0;
+  int trials = 0;
   bool stopped = false;  // stopped by the caller or by a bound before finishing
 };
 

@@ -58,9 +58,9 @@ JsonWriter& JsonWriter::value(double number) {
   return *this;
 }
 
-JsonWriter& JsonWriter::value(int number) { return value(static_cast<long>(number)); }
+JsonWriter& JsonWriter::value(int number) { return value(static_cast<std::int64_t>(number)); }
 
-JsonWriter& JsonWriter::value(long number) {
+JsonWriter& JsonWriter::value(std::int64_t number) {
   separate();
   out_ += std::to_string(number);
   return *this;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,7 +18,7 @@ class JsonWriter {
   JsonWriter& key(std::string_view name);
   JsonWriter& value(double number);
   JsonWriter& value(int number);
-  JsonWriter& value(long number);
+  JsonWriter& value(std::int64_t number);
   JsonWriter& value(bool flag);
   JsonWriter& value(std::string_view text);
   JsonWriter& value(const char* text) { return value(std::string_view(text)); }

@@ -84,7 +84,7 @@ std::optional<ChartRange> ComputeChartRange(const std::array<std::int32_t, N>& h
   // then 95 per cent of the trials.
   for (int y = 1; y <= 200; ++y) {
     const double threshold = (200.0 - y) * range.peak / 200.0;
-    long sum = 0;
+    int sum = 0;
     int first = -1, last = -1;
     for (int bin = range.lo; bin <= range.hi; ++bin) {
       if (histogram[bin] < threshold) continue;

@@ -1,11 +1,22 @@
 #include "CommandSupport.h"
 
+#include <chrono>
+#include <limits>
+
 #include "Cli.h"
 
 namespace zonalyst::cli {
 
 bool EndsWith(const std::string& text, const std::string& tail) {
   return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+std::optional<std::uint32_t> SeedOption(const Options& options) {
+  const auto text = options.value("--seed");
+  if (!text) return static_cast<std::uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+  const auto seed = ParseWholeOption(*text, 0, std::numeric_limits<std::uint32_t>::max());
+  if (!seed) return std::nullopt;
+  return static_cast<std::uint32_t>(*seed);
 }
 
 int UsageError(const std::string& problem, const char* usage, std::ostream& err) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -23,6 +24,11 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& words, Optio
                                     const char* usage, std::ostream& out, std::ostream& err, int& exitCode);
 
 bool EndsWith(const std::string& text, const std::string& tail);
+
+// The seed of the random generator named by --seed, else one from the clock; nothing
+// when --seed is not a whole number from 0 to 4294967295 (kSeedProblem says so).
+std::optional<std::uint32_t> SeedOption(const Options& options);
+inline constexpr const char* kSeedProblem = "--seed takes a whole number from 0 to 4294967295";
 
 // Reports a bad option value with the usage and returns the usage exit code.
 int UsageError(const std::string& problem, const char* usage, std::ostream& err);

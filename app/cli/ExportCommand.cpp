@@ -1,4 +1,3 @@
-#include <chrono>
 #include <filesystem>
 #include <fstream>
 
@@ -91,12 +90,9 @@ int RunExport(const CommandWords& words, std::ostream& out, std::ostream& err) {
     if (!value) return UsageError("--trials takes a whole number from 1 to 10000", kUsage, err);
     settings.trials = static_cast<int>(*value);
   }
-  settings.seed = static_cast<std::uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count());
-  if (const auto text = options.value("--seed")) {
-    const auto value = ParseWholeOption(*text, 0, 4294967295L);
-    if (!value) return UsageError("--seed takes a whole number from 0 to 4294967295", kUsage, err);
-    settings.seed = static_cast<std::uint32_t>(*value);
-  }
+  const auto seed = SeedOption(options);
+  if (!seed) return UsageError(kSeedProblem, kUsage, err);
+  settings.seed = *seed;
   const auto tester = ParseTesterOptions(options, false, kUsage, err, exitCode);
   if (!tester) return exitCode;
   settings.tester = *tester;

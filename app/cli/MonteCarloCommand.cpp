@@ -1,4 +1,3 @@
-#include <chrono>
 #include <sstream>
 
 #include "Cli.h"
@@ -68,18 +67,14 @@ int RunMonteCarlo(const CommandWords& words, std::ostream& out, std::ostream& er
   if (!command) return exitCode;
   const Options& options = command->options;
 
-  long trials = MonteCarloRun::kMaxTrials;
+  int trials = MonteCarloRun::kMaxTrials;
   if (const auto text = options.value("--trials")) {
     const auto parsed = ParseWholeOption(*text, 1, MonteCarloRun::kMaxTrials);
     if (!parsed) return UsageError("--trials takes a whole number from 1 to 10000", kUsage, err);
-    trials = *parsed;
+    trials = static_cast<int>(*parsed);
   }
-  auto seed = static_cast<std::uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count());
-  if (const auto text = options.value("--seed")) {
-    const auto parsed = ParseWholeOption(*text, 0, 4294967295L);
-    if (!parsed) return UsageError("--seed takes a whole number from 0 to 4294967295", kUsage, err);
-    seed = static_cast<std::uint32_t>(*parsed);
-  }
+  const auto seed = SeedOption(options);
+  if (!seed) return UsageError(kSeedProblem, kUsage, err);
 
   auto opened = OpenTest(command->testPath, err, exitCode);
   if (!opened) return exitCode;
@@ -95,8 +90,8 @@ int RunMonteCarlo(const CommandWords& words, std::ostream& out, std::ostream& er
     }
   }
 
-  UniformSource uniform(seed);
-  MonteCarloRun run(test, analysis, scatter.sd, scatter.meanSd, static_cast<int>(trials));
+  UniformSource uniform(*seed);
+  MonteCarloRun run(test, analysis, scatter.sd, scatter.meanSd, trials);
   while (run.runTrial(uniform)) {
   }
   run.finish();
@@ -128,7 +123,7 @@ int RunMonteCarlo(const CommandWords& words, std::ostream& out, std::ostream& er
   const RangeSentences sentences = DescribeRanges(strehlRange, rmsRange);
   out << "Mean standard deviation (n-1) = " << FormatRounded(scatter.meanSd, 4) << (test.inInches() ? " inches" : " mm")
       << "\n"
-      << run.trials() << " Iterations processed (seed " << seed << ")\n"
+      << run.trials() << " Iterations processed (seed " << *seed << ")\n"
       << "Nominal Strehl Ratio = " << FormatRounded(nominal.Strehl, 3)
       << ", Surface RMS Error (nm) = " << FormatRounded(nominal.rmsNanometres(), 1) << "\n\n"
       << sentences.strehl68 << "\n"

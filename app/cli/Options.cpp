@@ -36,10 +36,13 @@ std::optional<std::string> Options::value(std::string_view name) const {
 
 std::optional<double> ParseNumberOption(std::string_view text) { return io::ParseFileNumber(text); }
 
-std::optional<long> ParseWholeOption(std::string_view text, long low, long high) {
+std::optional<std::int64_t> ParseWholeOption(std::string_view text, std::int64_t low, std::int64_t high) {
   const auto number = ParseNumberOption(text);
-  if (!number || *number != std::floor(*number) || *number < low || *number > high) return std::nullopt;
-  return static_cast<long>(*number);
+  if (!number || *number != std::floor(*number) || *number < static_cast<double>(low) ||
+      *number > static_cast<double>(high)) {
+    return std::nullopt;
+  }
+  return static_cast<std::int64_t>(*number);
 }
 
 }  // namespace zonalyst::cli

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <set>
@@ -33,7 +34,8 @@ class Options {
 
 // A number given on the command line ("." as separator in every locale).
 std::optional<double> ParseNumberOption(std::string_view text);
-// A whole number within [low, high].
-std::optional<long> ParseWholeOption(std::string_view text, long low, long high);
+// A whole number within [low, high]; 64 bits on every platform, so that bounds such as
+// 2^32 - 1 hold where long has 32.
+std::optional<std::int64_t> ParseWholeOption(std::string_view text, std::int64_t low, std::int64_t high);
 
 }  // namespace zonalyst::cli

@@ -1,9 +1,10 @@
 #include <iostream>
 
 #include "Cli.h"
+#include "CommandLineWords.h"
 
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
-  const std::vector<std::string> args(argv + 1, argv + argc);
-  return zonalyst::cli::RunCli(args, std::cout, std::cerr);
+  const zonalyst::cli::Utf8Console console;
+  return zonalyst::cli::RunCli(zonalyst::cli::CommandLineWords(argc, argv), std::cout, std::cerr);
 }

@@ -1,9 +1,8 @@
 #pragma once
 
-#include <unistd.h>
-
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -28,7 +27,7 @@ inline CliRun Cli(const std::vector<std::string>& args) {
 
 // A scratch folder for test files written by a test, removed with it.
 struct ScratchFolder {
-  ScratchFolder() : path(std::filesystem::temp_directory_path() / ("zonalyst-cli-" + std::to_string(::getpid()))) {
+  ScratchFolder() : path(std::filesystem::temp_directory_path() / ("zonalyst-cli-" + std::to_string(std::random_device{}()))) {
     std::filesystem::create_directories(path);
   }
   ~ScratchFolder() { std::filesystem::remove_all(path); }

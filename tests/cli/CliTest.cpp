@@ -131,5 +131,22 @@ TEST(CliMonteCarlo, ZeroScatterPutsEveryTrialInOneBin) {
       << perZone.out.substr(0, 80);
 }
 
+TEST(CliMonteCarlo, SeedTakesEveryThirtyTwoBitValueAndNothingElse) {
+  const std::string path = kExamples + "6in-f8-paraboloid-moving.fdr";
+  for (const char* seed : {"0", "7", "2147483647", "2147483648", "4294967295"}) {
+    const CliRun run = Cli({"montecarlo", path, "--trials", "5", "--seed", seed});
+    EXPECT_EQ(run.code, 0) << seed << ": " << run.err;
+    EXPECT_NE(run.out.find(std::string("(seed ") + seed + ")"), std::string::npos) << seed;
+  }
+  for (const char* seed : {"-1", "4294967296", "1e10", "1.5", "seven"}) {
+    const CliRun run = Cli({"montecarlo", path, "--trials", "5", "--seed", seed});
+    EXPECT_EQ(run.code, 2) << seed;
+    EXPECT_NE(run.err.find("--seed takes a whole number from 0 to 4294967295"), std::string::npos) << seed;
+  }
+  // The same seed gives the same run.
+  const std::vector<std::string> args{"montecarlo", path, "--trials", "50", "--seed", "4294967295", "--json"};
+  EXPECT_EQ(Cli(args).out, Cli(args).out);
+}
+
 }  // namespace
 }  // namespace zonalyst::cli

@@ -1,11 +1,10 @@
 #include "GifFileParts.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <atomic>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
 
 namespace zonalyst::image::test {
@@ -81,8 +80,9 @@ PixelImage PictureOfIndices(const std::vector<std::vector<int>>& rows) {
 
 ScratchFolder::ScratchFolder() {
   static std::atomic<int> counter{0};
+  static const unsigned run = std::random_device{}();
   path_ = std::filesystem::temp_directory_path() /
-          ("zonalyst-gif-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+          ("zonalyst-gif-" + std::to_string(run) + "-" + std::to_string(counter++));
   std::filesystem::remove_all(path_);
   std::filesystem::create_directories(path_);
 }

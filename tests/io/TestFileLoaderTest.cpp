@@ -141,6 +141,21 @@ TEST(JoinTestPath, AddsASeparatorOnlyWhenTheFolderLacksOne) {
   EXPECT_EQ(JoinTestPath("mirrors" + sep, "a.fdr"), "mirrors" + sep + "a.fdr");
   EXPECT_EQ(JoinTestPath(sep, "a.fdr"), sep + "a.fdr");  // a root folder already ends in one
   EXPECT_EQ(JoinTestPath("", "a.fdr"), "a.fdr");
+  // Drive letters, backslashes and forward slashes on Windows; elsewhere a backslash is a
+  // character of the name.
+  const struct {
+    const char *folder, *path;
+  } cases[] = {
+#ifdef _WIN32
+      {"C:\\", "C:\\a.fdr"},
+      {"C:\\Mirrors", "C:\\Mirrors\\a.fdr"},
+      {"C:/Mirrors/", "C:/Mirrors/a.fdr"},
+      {"\\\\server\\share", "\\\\server\\share\\a.fdr"},
+#else
+      {"mirrors\\", "mirrors\\/a.fdr"},
+#endif
+  };
+  for (const auto& c : cases) EXPECT_EQ(JoinTestPath(c.folder, "a.fdr"), c.path) << c.folder;
 }
 
 TEST(LoadTestFile, ReadsWithOrWithoutASeparatorAndAFailureKeepsThePathAndLine) {
@@ -166,6 +181,7 @@ TEST(LoadTestFile, ReadsWithOrWithoutASeparatorAndAFailureKeepsThePathAndLine) {
   iotest::WriteBytes(folder.file("a.fdr"), BuildTestFileText(iotest::FullRecord()));
   EXPECT_TRUE(LoadTestFile(folder.folder(), "a.fdr").ok());
   EXPECT_TRUE(LoadTestFile(folder.folder() + kPathSeparator, "a.fdr").ok());
+  EXPECT_TRUE(LoadTestFile("", folder.folder() + "/a.fdr").ok());  // a forward slash serves on Windows too
 }
 
 TEST(LoadTestFile, EveryExampleLoadsAndIsWrittenBackByteForByte) {
