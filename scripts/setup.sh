@@ -11,6 +11,7 @@ packages=(
   xvfb xauth imagemagick x11-apps
   xdg-utils desktop-file-utils shared-mime-info libglib2.0-bin
   libgif-dev
+  dpkg-dev
   clang
 )
 
