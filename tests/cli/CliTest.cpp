@@ -81,6 +81,45 @@ TEST(CliExitCodes, LoadFailureUsageAndRefusedSetup) {
   EXPECT_NE(warned.err.find("warning: Hmmm, your F/Ratio is less than one"), std::string::npos);
 }
 
+TEST(CliExitCodes, EveryCommandRefusesASetupOfNoRealMirror) {
+  ScratchFolder scratch;
+  io::LoadResult example = io::LoadTestFile("", kExamples + "10in-f5-mm-fixed-3sets.fdr");
+  ASSERT_TRUE(example.ok());
+  const MirrorTest base = *example.test;
+  struct Spoiled {
+    const char* name;
+    void (*spoil)(MirrorTest&);
+    const char* message;
+  };
+  const Spoiled spoiled[] = {
+      {"negative-roc", [](MirrorTest& t) { t.Roc = -t.Roc; }, "You have entered a negative ROC"},
+      {"negative-diameter", [](MirrorTest& t) { t.Diameter = -t.Diameter; }, "negative Mirror Diameter"},
+      {"short-roc", [](MirrorTest& t) { t.Roc = t.Diameter / 3; }, "ROC is smaller than your Mirror Radius"},
+      {"negative-zone", [](MirrorTest& t) { t.ZoneRadius[1][0] = -t.ZoneRadius[1][0] - 1; },
+       "negative radius for zone 1"},
+      // The example gives its zones by inner and outer radius.
+      {"inner-beyond-outer", [](MirrorTest& t) { t.ZoneRadius[2][0] = t.ZoneRadius[2][1] + 1; },
+       "inner radius for zone 2 is larger than its outer radius"},
+      {"outer-beyond-edge", [](MirrorTest& t) { t.ZoneRadius[t.ZoneCount][1] = t.Diameter / 2 + 5; },
+       "is beyond the edge of your Mirror"},
+  };
+  for (const Spoiled& s : spoiled) {
+    MirrorTest test = base;
+    s.spoil(test);
+    const std::string path = scratch.write(std::string(s.name) + ".fdr", io::BuildTestFileText(test));
+    const std::string picture = (scratch.path / (std::string(s.name) + ".png")).string();
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"report", path}, {"bestconic", path}, {"montecarlo", path, "--trials", "1"},
+          {"export", path, "--panel", "surface", "-o", picture}}) {
+      const CliRun run = Cli(args);
+      EXPECT_EQ(run.code, 3) << s.name << " " << args[0];
+      EXPECT_NE(run.err.find(s.message), std::string::npos) << s.name << " " << args[0] << ": " << run.err;
+      EXPECT_EQ(run.out, "") << s.name << " " << args[0];
+    }
+    EXPECT_FALSE(std::filesystem::exists(picture)) << s.name;
+  }
+}
+
 TEST(CliMalformedFiles, FailToLoadWithExitCodeOne) {
   ScratchFolder scratch;
   std::ifstream in(kExamples + "6in-f8-paraboloid-moving.fdr", std::ios::binary);

@@ -94,6 +94,75 @@ TEST(SetupValidation, ChecksInOrderWithTheirMessages) {
   EXPECT_EQ(findings[0].zone, 6);
 }
 
+// Setups that describe no real mirror or mask: each refused with its message and the
+// box to fix, on the setup panel; those of the radius and diameter on the readings panel too.
+TEST(SetupValidation, RefusesSetupsOfNoRealMirrorOrMask) {
+  using Check = SetupFinding::Check;
+  struct Case {
+    const char* name;
+    void (*spoil)(MirrorTest&);
+    Check check;
+    std::string message;
+    int zone, column;
+    bool onReadingsPanel;
+  };
+  const Case cases[] = {
+      {"negative ROC", [](MirrorTest& t) { t.Roc = -1600; }, Check::NegativeRoc,
+       "Excuse ME, You have entered a negative ROC, That can't be right :)", 0, 0, true},
+      {"negative diameter", [](MirrorTest& t) { t.Diameter = -200; }, Check::NegativeDiameter,
+       "Excuse ME, You have entered a negative Mirror Diameter, That can't be right :)", 0, 0, true},
+      {"ROC below the mirror's radius", [](MirrorTest& t) { t.Roc = 99.9; }, Check::RocBelowMirrorRadius,
+       "Excuse ME, your ROC is smaller than your Mirror Radius, That can't be right :)", 0, 0, true},
+      {"negative effective radius",
+       [](MirrorTest& t) {
+         t.InnerOuterEntry = 0;
+         t.ZoneRadius[1] = {-20, 0, -20};
+       },
+       Check::NegativeZoneRadius,
+       "Excuse ME, you have a negative radius for zone 1, this can't be right!", 1, 0, false},
+      {"negative outer radius",
+       [](MirrorTest& t) {
+         t.ZoneRadius[2] = {30, -40, 35};
+       },
+       Check::NegativeZoneRadius, "Excuse ME, you have a negative radius for zone 2, this can't be right!", 2, 1,
+       false},
+      {"inner beyond outer",
+       [](MirrorTest& t) {
+         t.ZoneRadius[3] = {60, 50, 55};
+       },
+       Check::InnerBeyondOuter,
+       "Excuse ME, the inner radius for zone 3 is larger than its outer radius\r\n"
+       "Please enter the inner radius first, then the outer!",
+       3, 0, false},
+      {"outer beyond the edge",  // the effective radius stays inside the mirror
+       [](MirrorTest& t) {
+         t.ZoneRadius[6] = {85, 105, 95.5};
+       },
+       Check::OuterBeyondEdge,
+       "Excuse ME, the outer radius for zone 6 is beyond the edge of your Mirror!\r\nYou'll need to fix this!", 6, 1,
+       false},
+  };
+  MirrorTest sound = testing::PerfectConicTest(-1.0, 1600.0, 200.0, testing::kSixZones);
+  sound.InnerOuterEntry = 1;
+  for (int z = 1; z <= 6; ++z) sound.ZoneRadius[z][1] = sound.ZoneRadius[z][0];
+  EXPECT_TRUE(CheckSetup(sound, SetupScope::SetupPanel).empty());
+  for (const Case& c : cases) {
+    MirrorTest test = sound;
+    c.spoil(test);
+    const auto findings = CheckSetup(test, SetupScope::SetupPanel);
+    ASSERT_FALSE(findings.empty()) << c.name;
+    const SetupFinding& refusal = findings.back();
+    EXPECT_EQ(refusal.check, c.check) << c.name;
+    EXPECT_EQ(refusal.message, c.message) << c.name;
+    EXPECT_EQ(refusal.title, "HEY!") << c.name;
+    EXPECT_FALSE(refusal.question) << c.name;
+    EXPECT_EQ(refusal.zone, c.zone) << c.name;
+    EXPECT_EQ(refusal.column, c.column) << c.name;
+    const auto onReadings = CheckSetup(test, SetupScope::ReadingsPanel);
+    EXPECT_EQ(!onReadings.empty() && !onReadings.back().question, c.onReadingsPanel) << c.name;
+  }
+}
+
 TEST(ZoneReport, RowsAndCorrectionColumn) {
   MirrorTest test = testing::PerfectConicTest(-1.0, 1600.0, 200.0, {20, 45, 70, 90});
   AverageReadings(test);

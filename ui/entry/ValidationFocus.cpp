@@ -9,9 +9,12 @@ int RefusalFocus(const SetupFinding& finding, SetupScope scope) {
   if (scope == SetupScope::ReadingsPanel) return kDiameterCell;
   switch (finding.check) {
     case Check::ZeroRoc:
+    case Check::NegativeRoc:
+    case Check::RocBelowMirrorRadius:
     case Check::FocalRatioBelowOne: return kRocBox;
-    case Check::ZeroDiameter: return kDiameterBox;
-    default: return ZoneBox(finding.zone, 0);
+    case Check::ZeroDiameter:
+    case Check::NegativeDiameter: return kDiameterBox;
+    default: return ZoneBox(finding.zone, finding.column);
   }
 }
 

@@ -45,6 +45,24 @@ class SetupPanelTest : public QObject {
     QTest::newRow("mask too big") << 4
                                   << "Excuse ME, Your Mask is bigger than your Mirror Radius!\r\nYou'll need to fix this!"
                                   << "Text1_16";
+    QTest::newRow("negative ROC") << 5 << "Excuse ME, You have entered a negative ROC, That can't be right :)"
+                                  << "Text1_4";
+    QTest::newRow("negative diameter") << 6
+                                       << "Excuse ME, You have entered a negative Mirror Diameter, That can't be right :)"
+                                       << "Text1_5";
+    QTest::newRow("ROC below radius") << 7
+                                      << "Excuse ME, your ROC is smaller than your Mirror Radius, That can't be right :)"
+                                      << "Text1_4";
+    QTest::newRow("negative zone") << 8 << "Excuse ME, you have a negative radius for zone 2, this can't be right!"
+                                   << "Text1_10";
+    QTest::newRow("inner beyond outer") << 9
+                                        << "Excuse ME, the inner radius for zone 3 is larger than its outer radius\r\n"
+                                           "Please enter the inner radius first, then the outer!"
+                                        << "Text1_13";
+    QTest::newRow("outer beyond edge") << 10
+                                       << "Excuse ME, the outer radius for zone 4 is beyond the edge of your Mirror!\r\n"
+                                          "You'll need to fix this!"
+                                       << "Text1_17";
   }
 
   void refusedSetupNamesTheFaultAndFocusesIt() {
@@ -57,6 +75,12 @@ class SetupPanelTest : public QObject {
     if (fault == 2) test.ZoneRadius[2] = {0.0, 0.0, 0.0};
     if (fault == 3) test.ZoneRadius[3] = {1.0, 1.5, 0.0};
     if (fault == 4) test.ZoneRadius[4][1] = 5.0;
+    if (fault == 5) test.Roc = -64.0;
+    if (fault == 6) test.Diameter = -8.0;
+    if (fault == 7) test.Roc = 3.0;
+    if (fault == 8) test.ZoneRadius[2][0] = -1.0;
+    if (fault == 9) test.ZoneRadius[3] = {3.0, 2.9, 0.0};
+    if (fault == 10) test.ZoneRadius[4][1] = 4.2;  // its effective radius stays inside the mirror
     WindowFixture f;
     OpenOnSetup(f, test);
     f.press(Qt::Key_F3);
