@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QImage>
 #include <QPixmap>
-#include <QScrollBar>
 
 #include "EventPump.h"
 #include "GifProgressWindow.h"
@@ -20,7 +19,7 @@ namespace zonalyst::ui {
 namespace {
 
 // Defocus positions of the three stacked star tests.
-constexpr int kStackedWaves[3] = {2, 5, 10};
+constexpr std::array<int, 3> kStackedWaves = {2, 5, 10};
 
 plot::PixelImage GrabFrame(MainWindow& window, int panel) {
   auto* frame = window.findChild<QWidget*>(QStringLiteral("Display_%1").arg(panel));
@@ -29,12 +28,7 @@ plot::PixelImage GrabFrame(MainWindow& window, int panel) {
 
 plot::PixelImage ComposePicture(MainWindow& window, StarTestPanel& starTest, int panel) {
   if (panel == kStarTestPanel) {
-    std::array<plot::PixelImage, 3> stack;
-    for (int i = 0; i < 3; ++i) {
-      starTest.referenceSlider()->setValue(kStackedWaves[i]);
-      stack[i] = starTest.view().pictureImage();
-    }
-    return plot::ComposeStarTestImage(stack, plot::kPanelFrame);
+    return plot::ComposeStarTestImage(starTest.picturesAtDefocus(kStackedWaves), plot::kPanelFrame);
   }
   const AppState& state = window.state();
   return plot::ComposeReportImage(GrabFrame(window, panel), BuildZoneReport(state.test, state.displayRocMm));

@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QScrollBar>
+#include <QSignalBlocker>
 
 #include "LiveSlider.h"
 #include "core/ResultTexts.h"
@@ -29,6 +30,19 @@ void OffsetPanel::enterPanel(const PanelEntry& /*entry*/) {
 void OffsetPanel::showPanel() {
   const BestFit fit = reduce();
   drawBestFit(fit.bestFitRocMm);
+  showBestFit(fit);
+}
+
+void OffsetPanel::refreshBestFit() {
+  const BestFit fit = reduce();
+  view().analysis().measureAt(state_.test, fit.bestFitRocMm);
+  view().showResults();
+  // Recentring the slider must not redraw the picture.
+  const QSignalBlocker quiet(slider_);
+  showBestFit(fit);
+}
+
+void OffsetPanel::showBestFit(const BestFit& fit) {
   state_.displayRocMm = fit.bestFitRocMm;
   bestFitCaption_->setText(live::ScreenText(BestFitCaption(state_.test, fit)));
   slider_->setValue(live::ReferenceSliderRange(sliderIndex_).initial);

@@ -19,6 +19,9 @@ class OffsetPanel : public LivePanel {
   void enterPanel(const PanelEntry& entry) override;
   // The panel driver: reduce, best fit, draw, captions, slider to the middle.
   void showPanel();
+  // The driver without the drawing, for a picture that stays: reduce, best fit, the six
+  // results, captions and slider to the middle.
+  void refreshBestFit();
   void referenceSliderMoved() override;
   // The slider's offset in millimetres.
   double offsetMm() const;
@@ -31,6 +34,7 @@ class OffsetPanel : public LivePanel {
   QHBoxLayout* captionRow() const { return captionRow_; }
 
  private:
+  void showBestFit(const BestFit& fit);
   void writeOffsetCaption();
 
   int sliderIndex_;

@@ -70,6 +70,18 @@ void StarTestPanel::referenceSliderMoved() {
 
 void StarTestPanel::followDefocus() { detail_->setChecked(live::DetailChecked(defocus_->value())); }
 
+std::array<plot::PixelImage, 3> StarTestPanel::picturesAtDefocus(const std::array<int, 3>& waves) {
+  std::array<plot::PixelImage, 3> pictures;
+  for (std::size_t i = 0; i < waves.size(); ++i) {
+    controls_.defocusWaves = waves[i];
+    controls_.detail = live::DetailChecked(waves[i]);
+    view().redrawAt(state_.displayRocMm);
+    pictures[i] = view().pictureImage();
+  }
+  redraw();
+  return pictures;
+}
+
 void StarTestPanel::redraw() {
   if (!shownOnce_) return;
   controls_.defocusWaves = defocus_->value();

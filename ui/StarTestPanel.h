@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+
 #include "LiveCharts.h"
 #include "LivePanel.h"
 
@@ -27,6 +29,9 @@ class StarTestPanel final : public LivePanel {
   void referenceSliderMoved() override;
   // Sets ChkDetail by the defocus slider; a change of the box redraws.
   void followDefocus();
+  // The pictures the defocus slider would show at each of `waves` (High Detail by its
+  // rule), drawn without moving the controls; the user's own picture is drawn again after.
+  std::array<plot::PixelImage, 3> picturesAtDefocus(const std::array<int, 3>& waves);
 
  private:
   void redraw();

@@ -62,9 +62,10 @@ void SurfaceErrorPanel::runMonteCarlo() {
     }
   }
   trials_ = run.trials();
-  // Back to the nominal averages and metrics; the charts stay on the picture.
+  // Back to the nominal averages, their best-fit radius, results and captions; the
+  // charts stay on the picture.
   run.finish();
-  view().showResults();
+  refreshBestFit();
   monteCarloButton_->setStyleSheet(restingStyle);
   monteCarloButton_->setText(QString::fromLatin1(kRunCaption));
   finishMonteCarlo(McRawData(run.strehlHistogram(), run.rmsHistogram()));

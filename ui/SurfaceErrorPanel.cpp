@@ -74,6 +74,8 @@ void SurfaceErrorPanel::findBestFitConic() {
   question.buttons = MessageButtons::YesNo;
   question.defaultButton = MessageAnswer::No;
   if (window_.prompter().message(question) != MessageAnswer::Yes) state_.test.DesiredConic = result.startConic;
+  // The last trial's picture belongs to a constant the search stepped past: show the one kept.
+  showPanel();
 }
 
 }  // namespace zonalyst::ui

@@ -93,6 +93,10 @@ TEST_F(MilliesLacroixChartTest, IdealReadingsGiveFullBarsAndZoneMarksOnTheMiddle
                             "Percentage of Desired Correction", "Between Zone and Zone -1"}) {
     EXPECT_TRUE(printed(label)) << label;
   }
+  // The correction chart's captions are white, whatever colour its bar labels took.
+  for (const char* caption : {"Percentage of Desired Correction", "Between Zone and Zone -1"}) {
+    EXPECT_EQ(TextCall(s, caption)->colour, kWhite) << caption;
+  }
 
   const auto circles = CallsOf(s, RecordedCall::Op::Circle);
   ASSERT_EQ(circles.size(), 4u);

@@ -16,6 +16,8 @@
 #include "../QtTestMain.h"
 #include "LiveFixture.h"
 #include "ui/GifProgressWindow.h"
+#include "core/ResultTexts.h"
+#include "ui/StarTestPanel.h"
 #include "ui/SurfaceErrorPanel.h"
 
 using namespace zonalyst;
@@ -45,6 +47,12 @@ QString ExplanationText(LiveFixture& f) {
 
 void Click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
+QStringList SurfaceResults(LiveFixture& f) {
+  QStringList texts;
+  for (int i = 0; i < 6; ++i) texts << f.text(QStringLiteral("lblRslt_%1").arg(i));
+  return texts;
+}
+
 // GO with every zone's standard deviation typed as 0.
 void GoWithoutScatter(QDialog& setup) {
   for (QLineEdit* box : setup.findChildren<QLineEdit*>(QRegularExpression(QStringLiteral("^txtMan_")))) {
@@ -62,6 +70,9 @@ class LiveRunsTest : public QObject {
     LiveFixture f;
     f.open(test::ParaboloidEnteredAsSphere(), QStringLiteral("para.fdr"));
     const plot::PixelImage before = f.live.surface->view().pictureImage();
+    const QStringList results = SurfaceResults(f);
+    const QString rocCaption = f.text(QStringLiteral("Offset_0"));
+    const double displayRoc = f.window->state().displayRocMm;
     f.rig.prompter.answerMessage(ui::MessageAnswer::No);
     Click(f.live.surface->conicButton());
     QCOMPARE(f.rig.prompter.messages().size(), size_t{1});
@@ -76,8 +87,11 @@ class LiveRunsTest : public QObject {
     QVERIFY2(match.hasMatch(), qPrintable(question.text));
     QVERIFY(std::abs(match.captured(1).toDouble() + 1.0) <= 0.0015);
     QCOMPARE(f.window->state().test.DesiredConic, 0.0);
-    // The panel still shows the last trial.
-    QVERIFY(f.live.surface->view().pictureImage().pixels != before.pixels);
+    // The panel is drawn again for the constant kept: six results, caption and chart.
+    QCOMPARE(SurfaceResults(f), results);
+    QCOMPARE(f.text(QStringLiteral("Offset_0")), rocCaption);
+    QCOMPARE(f.window->state().displayRocMm, displayRoc);
+    QVERIFY(f.live.surface->view().pictureImage().pixels == before.pixels);
 
     f.rig.prompter.answerMessage(ui::MessageAnswer::Yes);
     Click(f.live.surface->conicButton());
@@ -93,11 +107,13 @@ class LiveRunsTest : public QObject {
     WhenTrue([&] { return test.DesiredConic != 0.0; },
              [&] {
                f.press(Qt::Key_F5);
+               QTest::keyClick(f.window, Qt::Key_S, Qt::ControlModifier);
                reached = test.DesiredConic;
                f.press(Qt::Key_Escape);
              });
     Click(f.live.surface->conicButton());
     QCOMPARE(f.window->currentPanel(), 4);
+    QCOMPARE(f.rig.saveAnswer.asked, 0);  // Ctrl+S waited too
     QCOMPARE(f.rig.prompter.messages().size(), size_t{1});
     QVERIFY(reached > -0.5);  // stopped early, long before the best fit
     QVERIFY(f.rig.prompter.messages().back().text.startsWith(QStringLiteral("Best fit Conic Constant = ")));
@@ -171,6 +187,12 @@ class LiveRunsTest : public QObject {
     f.open(test::ScatteredFifteenZoneTest(), QStringLiteral("m.fdr"));
     const MirrorTest before = f.window->state().test;
     const QString rms = f.text(QStringLiteral("lblRslt_5"));
+    // A constant changed behind the panel's back: the end of the run shows its best fit.
+    f.window->state().test.DesiredConic = -0.5;
+    MirrorTest changed = before;
+    changed.DesiredConic = -0.5;
+    SurfaceAnalysis fresh(f.window->state().bessel);
+    const BestFit fit = fresh.analyse(changed);
     QString captionDuringRun;
     WhenModalOpens(QStringLiteral("MC_Setup"), [&](QDialog& setup) {
       // Pressed again once the charts have been drawn after trial 100.
@@ -178,6 +200,7 @@ class LiveRunsTest : public QObject {
                [&] {
                  captionDuringRun = f.live.surface->monteCarloButton()->text();
                  f.press(Qt::Key_F6);
+                 QTest::keyClick(f.window, Qt::Key_S, Qt::ControlModifier);
                  Click(f.live.surface->monteCarloButton());
                });
       Click(Button(setup, "Command2_2"));
@@ -186,12 +209,16 @@ class LiveRunsTest : public QObject {
 
     QCOMPARE(captionDuringRun, QStringLiteral("Press to Abort MC Analysis!"));
     QCOMPARE(f.window->currentPanel(), 4);
+    QCOMPARE(f.rig.saveAnswer.asked, 0);
     const int trials = f.live.surface->lastTrials();
     QCOMPARE(trials, 101);
     QVERIFY(!f.window->state().test.MonteCarloRunning);
     QVERIFY(!f.window->state().test.MonteCarloAbort);
     QCOMPARE(f.window->state().test.KeAverage, before.KeAverage);
-    QCOMPARE(f.text(QStringLiteral("lblRslt_5")), rms);
+    QCOMPARE(f.text(QStringLiteral("lblRslt_5")), QString::fromStdString(FormatResults(fresh.metrics())[5]));
+    QVERIFY(f.text(QStringLiteral("lblRslt_5")) != rms);
+    QCOMPARE(f.window->state().displayRocMm, fit.bestFitRocMm);
+    QCOMPARE(f.text(QStringLiteral("Offset_0")), QString::fromStdString(BestFitCaption(changed, fit)));
     QCOMPARE(f.live.surface->monteCarloButton()->text(), QStringLiteral("Run Monte Carlo Analysis"));
     QVERIFY(f.live.surface->monteCarloButton()->styleSheet().isEmpty());
     const QList<int> counts = TableCounts(f.window->state().monteCarlo.rawData, 1);
@@ -292,6 +319,8 @@ class LiveRunsTest : public QObject {
     LiveFixture f;
     f.open(test::ScatteredFifteenZoneTest(), QStringLiteral("mirror.fdr"));
     f.press(Qt::Key_F8);
+    f.slider(QStringLiteral("HScroll1_3"))->setValue(1);
+    const plot::PixelImage userPicture = f.live.star->view().pictureImage();
     const QString path = f.rig.folder() + QStringLiteral("/star.png");
     f.rig.prompter.answerMessage(ui::MessageAnswer::No);
     f.rig.prompter.answerSaveFile(path);
@@ -299,8 +328,9 @@ class LiveRunsTest : public QObject {
     const QImage image(path, "PNG");
     QVERIFY(!image.isNull());
     QCOMPARE(image.size(), QSize(769, 465 + 733));
-    QCOMPARE(f.slider(QStringLiteral("HScroll1_3"))->value(), 10);
-    QVERIFY(f.window->findChild<QCheckBox*>(QStringLiteral("ChkDetail"))->isChecked());
+    // The panel returns to the user's own defocus, slider and picture.
+    QCOMPARE(f.slider(QStringLiteral("HScroll1_3"))->value(), 1);
+    QVERIFY(f.live.star->view().pictureImage().pixels == userPicture.pixels);
 
     // A writer failure restores the pointer and closes the progress window.
     const QString missing = f.rig.folder() + QStringLiteral("/missing/folder/x.gif");
