@@ -2,6 +2,10 @@
 
 #include <filesystem>
 
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
 #include "FileAccess.h"
 #include "TestFileLayout.h"
 #include "TestPath.h"
@@ -17,6 +21,23 @@ bool FileHoldsRecord(const std::string& path, const MirrorTest& test) {
   const auto values = ReadTestFileValues(*file.text);
   const auto* read = std::get_if<TestFileValues>(&values);
   return read != nullptr && *read == TestFileValuesOf(test);
+}
+
+// A file whose permissions grant no writing. The bits are read rather than tried, since
+// replacing a file needs only the folder's permission, and an administrator passes any
+// access check; a file this user may not write counts too.
+bool IsReadOnlyFile(const std::string& path) {
+  namespace fs = std::filesystem;
+  std::error_code error;
+  const fs::file_status status = fs::status(path, error);
+  if (error || !fs::exists(status)) return false;
+  constexpr fs::perms kAnyWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+  if ((status.permissions() & kAnyWrite) == fs::perms::none) return true;
+#ifndef _WIN32
+  return ::access(path.c_str(), W_OK) != 0;
+#else
+  return false;
+#endif
 }
 
 }  // namespace
@@ -36,7 +57,7 @@ SaveOutcome SaveTestFile(const MirrorTest& test, const std::string& folder, cons
     }
     SaveDecision decision = question.ask(folder, fileName);
     if (!decision.goAhead) {
-      outcome.status = SaveStatus::Declined;
+      outcome.status = decision.notNow ? SaveStatus::NotNow : SaveStatus::Declined;
       return outcome;
     }
     outcome.folder = std::move(decision.folder);
@@ -45,6 +66,11 @@ SaveOutcome SaveTestFile(const MirrorTest& test, const std::string& folder, cons
   }
 
   const std::string target = JoinTestPath(outcome.folder, outcome.fileName);
+  if (IsReadOnlyFile(target)) {
+    outcome.status = SaveStatus::Failed;
+    outcome.reason = "\"" + target + "\" is read-only";
+    return outcome;
+  }
   outcome.reason = ReplaceFileText(target, BuildTestFileText(test));
   outcome.status = outcome.reason.empty() ? SaveStatus::Written : SaveStatus::Failed;
   return outcome;

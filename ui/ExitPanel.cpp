@@ -54,8 +54,6 @@ ExitPanel::Outcome ExitPanel::runExitSequence(bool autoExit, int previousPanel) 
   return Outcome::Aborted;
 }
 
-void ExitPanel::showClickToExit() { exit_->setText(ClickToExitCaption()); }
-
 void ExitPanel::abort() {
   if (abortBusy_) return;
   abortBusy_ = true;

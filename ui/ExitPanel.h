@@ -21,8 +21,6 @@ class ExitPanel final : public PanelContent {
 
   bool exitAborted() const { return exitAborted_; }
   void clearExitAborted() { exitAborted_ = false; }
-  // The exit did not happen (a failed save): the button offers it again.
-  void showClickToExit();
 
  signals:
   void exitClicked();

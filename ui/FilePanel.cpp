@@ -18,6 +18,7 @@
 #include "MainWindow.h"
 #include "PanelTexts.h"
 #include "TestNameQuestion.h"
+#include "UserFolders.h"
 #include "io/TestPath.h"
 #include "ui/entry/FilePreview.h"
 #include "ui/entry/HelpTexts.h"
@@ -109,7 +110,7 @@ void FilePanel::enterPanel(const PanelEntry& entry) {
   if (entry.closedTest) {
     showTestFolder();
   } else {
-    setFolder(QCoreApplication::applicationDirPath());
+    setFolder(StartFolder(QCoreApplication::applicationDirPath()));
     selected_->hide();
   }
   files_->setFocus();
@@ -209,14 +210,7 @@ void FilePanel::stepTestFile(int direction) {
   // The box being edited keeps its text only once it has given up the focus.
   if (QWidget* focused = QApplication::focusWidget()) focused->clearFocus();
 
-  const io::SaveOutcome saved = window_.saveTest();
-  if (saved.status == io::SaveStatus::Failed) {
-    MessageRequest report;
-    report.text = QStringLiteral("The test could not be saved to ") + FullPath(state.folder, state.fileName) +
-                  QStringLiteral(".\r\n") + QString::fromStdString(saved.reason) +
-                  QStringLiteral("\r\nThe test stays open; nothing was lost.");
-    report.icon = MessageIcon::Critical;
-    window_.prompter().message(report);
+  if (!MayLeaveTest(window_.saveTest())) {
     window_.actionClick(window_.currentPanel());
     return;
   }

@@ -24,7 +24,8 @@ class FilePanel final : public PanelContent {
   explicit FilePanel(MainWindow& window, QWidget* parent = nullptr);
 
   // With a test just closed: the list refreshed and focused. Without: the lists
-  // pointed at the program's own folder, the preview hidden.
+  // pointed at the program's own folder when it is writable, else at the user's
+  // documents folder; the preview hidden.
   void enterPanel(const PanelEntry& entry) override;
 
   // Points the folder and file lists at `folder`. A folder that cannot be read leaves
@@ -34,7 +35,7 @@ class FilePanel final : public PanelContent {
   void refreshFiles();
 
   // Previous/next test of the file list (0 next, 1 previous): the open test is saved
-  // first; a save that fails is reported and the test stays open.
+  // first; a save that fails or is not answered keeps the test open.
   void stepTestFile(int direction);
 
   void openSelected();

@@ -5,9 +5,13 @@
 #include <QDateTime>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "AnalysisCharts.h"
 #include "AnalysisPanel.h"
@@ -163,16 +167,40 @@ void MainWindow::showOpenedTest() {
   actionClick(kSurfaceErrorPanel);
 }
 
-io::SaveOutcome MainWindow::saveTest() {
+TestSaved MainWindow::saveTest(const QString& advice) {
   OverwriteQuestion overwrite;
   io::SaveQuestion& question = saveQuestion_ != nullptr ? *saveQuestion_ : overwrite;
-  io::SaveOutcome outcome =
-      io::SaveTestFile(state_.test, state_.folder.toStdString(), state_.fileName.toStdString(), question);
-  if (outcome.status == io::SaveStatus::Written) {
-    state_.folder = QString::fromStdString(outcome.folder);
-    state_.fileName = QString::fromStdString(outcome.fileName);
+  return SaveOpenTest(state_, question, prompter(), advice);
+}
+
+TestSaved MainWindow::saveCommittingEdits(const QString& advice, bool keepFocus) {
+  // The box being edited keeps its text only once it has given up the focus.
+  QPointer<QWidget> editing = QApplication::focusWidget();
+  if (editing && editing->window() != this) editing = nullptr;
+  if (editing) editing->clearFocus();
+  LetEventsRun();
+  const TestSaved saved = saveTest(advice);
+  setPanelCaptions();
+  if (editing && (keepFocus || !MayLeaveTest(saved))) editing->setFocus();
+  return saved;
+}
+
+void MainWindow::saveNow() {
+  if (!state_.testOpen() || switchBusy_ || state_.test.MonteCarloRunning) return;
+  switchBusy_ = true;
+  const TestSaved saved = saveCommittingEdits(StaysOpenAdvice(), true);
+  switchBusy_ = false;
+  const QString path = FullPath(state_.folder, state_.fileName);
+  QString confirmation;
+  if (saved == TestSaved::Written) confirmation = QStringLiteral("The test was saved to ") + path + QStringLiteral(".");
+  if (saved == TestSaved::Unchanged) {
+    confirmation = QStringLiteral("Nothing to save: ") + path + QStringLiteral(" already holds the test.");
   }
-  return outcome;
+  if (confirmation.isEmpty()) return;
+  setHelp(confirmation);
+  // After a question the window gets the focus back later, and the control taking it
+  // writes its own help: the confirmation is written again after that.
+  if (!isActiveWindow()) helpOnReturn_ = confirmation;
 }
 
 void MainWindow::checkFileAssociation() {
@@ -235,11 +263,20 @@ void MainWindow::actionClick(int panel) {
   if (panel < 0 || panel >= kPanelCount) return;
   if (switchBusy_ || state_.test.MonteCarloRunning) return;
   switchBusy_ = true;
+  if (panel != kExitPanel) exitSaveFailed_ = false;
   enableButtons();
   if (validationStops(panel)) {
     switchBusy_ = false;
     return;
   }
+  // Leaving the test saves it first; without a save the user stays where they were.
+  const bool closingTest = panel == kLoadPanel && state_.testOpen();
+  if (closingTest && !MayLeaveTest(saveCommittingEdits(StaysOpenAdvice(), false))) {
+    switchBusy_ = false;
+    syncButton(kLoadPanel);
+    return;
+  }
+  if (panel == kExitPanel && currentPanel_ != kExitPanel) panelBeforeExit_ = currentPanel_;
   if (panel != kSaveImagePanel) {
     switchingTo_ = panel;
     showOnly(panel);
@@ -255,7 +292,7 @@ void MainWindow::actionClick(int panel) {
       enterExitPanel();
       break;
     case kLoadPanel:
-      enterLoadPanel();
+      enterLoadPanel(closingTest);
       break;
     case kSaveImagePanel:
       if (imageSaver_) imageSaver_(currentPanel_);
@@ -269,20 +306,20 @@ void MainWindow::actionClick(int panel) {
       break;
   }
   switchBusy_ = false;
+  if (returnPending_) {
+    returnPending_ = false;
+    returnFromExit(std::exchange(returnAfterFailedSave_, false));
+  }
 }
 
-void MainWindow::enterLoadPanel() {
+void MainWindow::enterLoadPanel(bool closedTest) {
   if (hooks_.clearEntryFields) hooks_.clearEntryFields();
-  const bool closing = state_.testOpen();
-  if (closing) {
-    LetEventsRun();
-    // A fault of this save is passed over: the switch to the load panel goes on.
-    saveTest();
+  if (closedTest) {
     state_.fileName.clear();
     enableButtons();
     setPanelCaptions();
   }
-  contents_[kLoadPanel]->enterPanel({previousPanel_, closing});
+  contents_[kLoadPanel]->enterPanel({previousPanel_, closedTest});
   setHelp(LoadPanelHelp());
 }
 
@@ -292,24 +329,28 @@ void MainWindow::enterExitPanel() {
   }
 }
 
-bool MainWindow::saveBeforeExit() {
-  if (exitSaveFailed_) return true;
-  const io::SaveOutcome outcome = saveTest();
-  if (outcome.status != io::SaveStatus::Failed) return true;
-  exitSaveFailed_ = true;
-  MessageRequest request;
-  request.text = QStringLiteral("The test could not be saved to ") + FullPath(state_.folder, state_.fileName) +
-                 QStringLiteral(".\r\n") + QString::fromStdString(outcome.reason) +
-                 QStringLiteral("\r\nPress the exit button again to leave without saving.");
-  request.icon = MessageIcon::Critical;
-  prompter().message(request);
-  return false;
+TestSaved MainWindow::saveBeforeExit() {
+  // The user was told that the next exit after a failed save leaves without saving.
+  if (exitSaveFailed_) return TestSaved::Discarded;
+  return saveTest(StaysOpenAdvice() + QStringLiteral("\r\nPress the exit button again to leave without saving."));
+}
+
+void MainWindow::returnFromExit(bool saveFailed) {
+  if (switchBusy_) {
+    // The exit panel's own switch is still running: return once it ends.
+    returnPending_ = true;
+    returnAfterFailedSave_ = saveFailed;
+    return;
+  }
+  actionClick(panelBeforeExit_);
+  exitSaveFailed_ = saveFailed;
 }
 
 void MainWindow::confirmExit() {
-  if (!saveBeforeExit()) {
+  const TestSaved saved = saveBeforeExit();
+  if (!MayLeaveTest(saved)) {
     cancelClose_ = 1;
-    exitPanel_->showClickToExit();
+    returnFromExit(saved == TestSaved::Failed);
     return;
   }
   if (exitPanel_->exitAborted()) {
@@ -339,10 +380,19 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusIn && !helpOnReturn_.isEmpty() &&
+      static_cast<QFocusEvent*>(event)->reason() == Qt::ActiveWindowFocusReason) {
+    QTimer::singleShot(0, this, [this, help = std::exchange(helpOnReturn_, QString())] { setHelp(help); });
+    return false;
+  }
   if (event->type() != QEvent::KeyPress) return false;
   auto* widget = qobject_cast<QWidget*>(watched);
   if (widget == nullptr || widget->window() != this || QApplication::activeModalWidget() != nullptr) return false;
   const auto* key = static_cast<QKeyEvent*>(event);
+  if (key->matches(QKeySequence::Save)) {
+    saveNow();
+    return true;
+  }
   const bool modified = (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0;
   const KeyDecision decision = DecideKey(key->key(), modified, state_.testOpen());
   switch (decision.kind) {

@@ -9,7 +9,9 @@
 #include "AppState.h"
 #include "DataEntryHooks.h"
 #include "PanelContent.h"
+#include "PanelTexts.h"
 #include "Prompter.h"
+#include "TestSaving.h"
 #include "io/TestFileSaver.h"
 #include "platform/FileAssociation.h"
 #include "platform/Settings.h"
@@ -70,8 +72,12 @@ class MainWindow final : public QWidget {
   // Shows a test just opened: the setup is drawn, then the surface error panel is shown.
   // The opening never stops at the setup checks; the next switch runs them.
   void showOpenedTest();
-  // Saves the open test when it differs from its file, asking first; follows a "save as".
-  io::SaveOutcome saveTest();
+  // Saves the open test when it differs from its file, asking first; follows a "save as";
+  // a failed save is reported (with `advice`) and may go elsewhere. See SaveOpenTest.
+  TestSaved saveTest(const QString& advice = StaysOpenAdvice());
+  // Ctrl+S: saves the open test as leaving it would, stays on the panel and says on the
+  // help line that the file was written.
+  void saveNow();
   // The load panel's button `File_ass`: offers the association unless it is in place.
   void checkFileAssociation();
   void setHelp(const QString& text);
@@ -89,10 +95,12 @@ class MainWindow final : public QWidget {
   void showOnly(int panel);
   void setPanelCaptions();
   bool validationStops(int panel);
-  void enterLoadPanel();
+  TestSaved saveCommittingEdits(const QString& advice, bool keepFocus);
+  void enterLoadPanel(bool closedTest);
   void enterExitPanel();
   void confirmExit();
-  bool saveBeforeExit();
+  TestSaved saveBeforeExit();
+  void returnFromExit(bool saveFailed);
 
   WindowServices services_;
   AppState state_;
@@ -115,6 +123,10 @@ class MainWindow final : public QWidget {
   bool unloadBusy_ = false;
   bool exitConfirmed_ = false;  // the exit button's work is done: a close need not do it again
   bool exitSaveFailed_ = false;  // a save at exit failed and was reported: the next exit leaves
+  int panelBeforeExit_ = kLoadPanel;  // where a failed or unanswered save at exit returns
+  bool returnPending_ = false;        // return there once the running switch ends
+  bool returnAfterFailedSave_ = false;
+  QString helpOnReturn_;  // a Ctrl+S confirmation to show again when the window is active again
   int cancelClose_ = 1;
 };
 

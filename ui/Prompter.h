@@ -9,8 +9,9 @@ namespace zonalyst::ui {
 // every message box that names no other.
 inline constexpr const char* kProgramTitle = "Zonalyst";
 
-enum class MessageButtons { Ok, OkCancel, YesNo };
-enum class MessageAnswer { Ok, Cancel, Yes, No };
+// OkSaveElsewhere: OK and "Save elsewhere...", after a test could not be saved.
+enum class MessageButtons { Ok, OkCancel, YesNo, OkSaveElsewhere };
+enum class MessageAnswer { Ok, Cancel, Yes, No, SaveElsewhere };
 enum class MessageIcon { None, Critical, Exclamation, Information, Question };
 
 // One message box: its text (lines joined by CR LF), title, buttons, the button that Enter

@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace zonalyst::ui {
 namespace {
@@ -13,6 +14,7 @@ QMessageBox::StandardButton ToQt(MessageAnswer answer) {
     case MessageAnswer::Cancel: return QMessageBox::Cancel;
     case MessageAnswer::Yes: return QMessageBox::Yes;
     case MessageAnswer::No: return QMessageBox::No;
+    case MessageAnswer::SaveElsewhere: return QMessageBox::NoButton;
   }
   return QMessageBox::Ok;
 }
@@ -22,6 +24,7 @@ QMessageBox::StandardButtons ToQt(MessageButtons buttons) {
     case MessageButtons::Ok: return QMessageBox::Ok;
     case MessageButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
     case MessageButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+    case MessageButtons::OkSaveElsewhere: return QMessageBox::Ok;
   }
   return QMessageBox::Ok;
 }
@@ -40,7 +43,8 @@ QMessageBox::Icon ToQt(MessageIcon icon) {
 // The answer a box closed without a button gives: its cancelling button.
 MessageAnswer EscapeAnswer(MessageButtons buttons) {
   switch (buttons) {
-    case MessageButtons::Ok: return MessageAnswer::Ok;
+    case MessageButtons::Ok:
+    case MessageButtons::OkSaveElsewhere: return MessageAnswer::Ok;
     case MessageButtons::OkCancel: return MessageAnswer::Cancel;
     case MessageButtons::YesNo: return MessageAnswer::No;
   }
@@ -53,8 +57,18 @@ MessageAnswer QtPrompter::message(const MessageRequest& request) {
   QString text = request.text;
   text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   QMessageBox box(ToQt(request.icon), request.title, text, ToQt(request.buttons), owner_);
-  box.setDefaultButton(ToQt(request.defaultButton));
-  switch (box.exec()) {
+  QPushButton* elsewhere = nullptr;
+  if (request.buttons == MessageButtons::OkSaveElsewhere) {
+    elsewhere = box.addButton(QStringLiteral("Save elsewhere..."), QMessageBox::ActionRole);
+  }
+  if (request.defaultButton == MessageAnswer::SaveElsewhere) {
+    box.setDefaultButton(elsewhere);
+  } else {
+    box.setDefaultButton(ToQt(request.defaultButton));
+  }
+  const int answer = box.exec();
+  if (elsewhere != nullptr && box.clickedButton() == elsewhere) return MessageAnswer::SaveElsewhere;
+  switch (answer) {
     case QMessageBox::Ok: return MessageAnswer::Ok;
     case QMessageBox::Cancel: return MessageAnswer::Cancel;
     case QMessageBox::Yes: return MessageAnswer::Yes;

@@ -26,7 +26,7 @@ SaveDiscardDialog::SaveDiscardDialog(const QString& folder, const QString& fileN
   setObjectName(QStringLiteral("Save_Discard"));
   setWindowTitle(QStringLiteral("Save Changes?"));
   setModal(true);
-  decision_ = {false, folder.toStdString(), fileName.toStdString()};
+  decision_ = {false, folder.toStdString(), fileName.toStdString(), true};
 
   auto* label = new QLabel(QStringLiteral("The contents of file ") + fileName +
                                QStringLiteral(" have changed, what do you want to do now?"),
@@ -42,9 +42,13 @@ SaveDiscardDialog::SaveDiscardDialog(const QString& folder, const QString& fileN
   layout->addWidget(label);
   layout->addLayout(buttons);
 
-  connect(discard, &QPushButton::clicked, this, &QDialog::reject);
+  connect(discard, &QPushButton::clicked, this, [this] {
+    decision_.notNow = false;
+    reject();
+  });
   connect(overwrite, &QPushButton::clicked, this, [this] {
     decision_.goAhead = true;
+    decision_.notNow = false;
     accept();
   });
   connect(saveAs, &QPushButton::clicked, this, &SaveDiscardDialog::saveAs);
@@ -54,6 +58,7 @@ void SaveDiscardDialog::saveAs() {
   const std::optional<QString> name = AskTestFileName(prompter_, QString::fromStdString(decision_.folder));
   if (!name) return;  // no name: the choice stays open
   decision_.goAhead = true;
+  decision_.notNow = false;
   decision_.fileName = name->toStdString();
   accept();
 }

@@ -9,7 +9,8 @@
 namespace zonalyst::ui {
 
 // Save_Discard: the test differs from its file; discard the changes, overwrite the
-// file, or save under a new name. Closing it any other way discards.
+// file, or save under a new name. Closing it any other way (close box, Esc) answers
+// "not now": nothing is written and the user stays with the test.
 class SaveDiscardDialog final : public QDialog {
   Q_OBJECT
  public:

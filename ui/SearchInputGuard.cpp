@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QWidget>
 
 namespace zonalyst::ui {
@@ -19,12 +20,14 @@ bool SearchInputGuard::eventFilter(QObject* watched, QEvent* event) {
   if (widget == nullptr || widget->window() != window_ || QApplication::activeModalWidget() != nullptr) return false;
   switch (event->type()) {
     case QEvent::KeyPress: {
-      const int key = static_cast<QKeyEvent*>(event)->key();
+      const auto* press = static_cast<QKeyEvent*>(event);
+      const int key = press->key();
       if (key == Qt::Key_Escape) {
         onEscape_();
         return true;
       }
-      return (key >= Qt::Key_F1 && key <= Qt::Key_F12) || key == Qt::Key_X || key == Qt::Key_Z;
+      return (key >= Qt::Key_F1 && key <= Qt::Key_F12) || key == Qt::Key_X || key == Qt::Key_Z ||
+             press->matches(QKeySequence::Save);
     }
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:

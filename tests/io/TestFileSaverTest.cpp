@@ -86,6 +86,10 @@ TEST(SaveTestFile, AChangedTestAsksAndOverwritesOrKeepsTheFileAsTold) {
   EXPECT_EQ(declined.asked, 1);
   EXPECT_EQ(f.a(), f.old);
 
+  ScriptedQuestion notNow(SaveDecision{false, {}, {}, true});
+  EXPECT_EQ(f.save(Changed(), notNow).status, SaveStatus::NotNow);
+  EXPECT_EQ(f.a(), f.old);
+
   ScriptedQuestion question(f.here());
   EXPECT_EQ(f.save(Changed(), question).status, SaveStatus::Written);
   EXPECT_EQ(question.asked, 1);
@@ -155,6 +159,20 @@ TEST(SaveTestFile, AnImpossibleFolderOrAFolderInTheWayFailsNamingTheFile) {
   EXPECT_EQ(inTheWay.reason.rfind("could not replace \"" + f.temp.file("a.fdr") + "\": ", 0), 0u) << inTheWay.reason;
   EXPECT_TRUE(fs::is_directory(f.temp.file("a.fdr")));
   EXPECT_EQ(f.files(), 2);
+}
+
+// The permission bits decide, so that the file is kept even for an administrator, whom
+// no access check stops.
+TEST(SaveTestFile, AReadOnlyFileIsNeverReplacedAndTheFailureSaysWhy) {
+  Folder f;
+  fs::permissions(f.temp.file("a.fdr"), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  ScriptedQuestion question(f.here());
+  const SaveOutcome outcome = f.save(Changed(), question);
+  EXPECT_EQ(outcome.status, SaveStatus::Failed);
+  EXPECT_EQ(outcome.reason, "\"" + f.temp.file("a.fdr") + "\" is read-only");
+  EXPECT_EQ(f.a(), f.old);
+  EXPECT_EQ(f.files(), 1);
+  fs::permissions(f.temp.file("a.fdr"), fs::perms::owner_write, fs::perm_options::add);
 }
 
 #ifndef _WIN32

@@ -7,6 +7,7 @@
 #include "WindowFixture.h"
 #include "io/TestFileLoader.h"
 #include "ui/PanelTexts.h"
+#include "ui/UserFolders.h"
 
 using namespace zonalyst;
 using namespace zonalyst::test;
@@ -240,7 +241,7 @@ class FilePanelTest : public QObject {
     QCOMPARE(ReadFile(f.path(QStringLiteral("a.fdr"))), a);
   }
 
-  void unchangedTestSavesNothingAndAsksNothingAndClosingTheQuestionDiscards() {
+  void unchangedTestSavesNothingAndAsksNothingAndClosingTheQuestionMeansNotNow() {
     WindowFixture f;
     WriteThreeTests(f);
     const QDateTime written = QFileInfo(f.path(QStringLiteral("b.fdr"))).lastModified();
@@ -269,10 +270,121 @@ class FilePanelTest : public QObject {
     f.press(Qt::Key_F2);
     f.box(4)->setFocus();
     f.type(QStringLiteral("77"));
-    SaveDiscardAnswer close{QStringList{QString()}};
+    for (const Qt::Key leave : {Qt::Key_F1, Qt::Key_X}) {
+      SaveDiscardAnswer close{QStringList{QString()}};
+      f.press(leave);
+      QVERIFY(close.shown());
+      QCOMPARE(ReadFile(f.path(QStringLiteral("a.fdr"))), a);
+      QCOMPARE(f.window->currentPanel(), int{ui::kSetupPanel});
+      QCOMPARE(f.window->state().fileName, QStringLiteral("a.fdr"));
+      QCOMPARE(f.window->state().test.Roc, 77.0);
+    }
+  }
+
+  void aReadOnlyTestLeftByF1XOrExitStaysOpenAndCanBeSavedElsewhere() {
+    WindowFixture f;
+    WriteThreeTests(f);
+    const QString a = f.path(QStringLiteral("a.fdr"));
+    const std::string before = ReadFile(a);
+    QFile::setPermissions(a, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    TypeRoc(f, QStringLiteral("a.fdr"), QStringLiteral("99"));
+    f.press(Qt::Key_Return);
+    const QString expected = QStringLiteral("The test could not be saved to ") + a + QStringLiteral(".\r\n\"") + a +
+                             QStringLiteral("\" is read-only\r\nThe test stays open; nothing was lost.");
+    const auto leave = [&f](const std::function<void()>& how) {
+      f.prompter.clear();
+      SaveDiscardAnswer overwrite(QStringLiteral("cmdOverwrite"));
+      how();
+      QVERIFY(overwrite.shown());
+    };
+    leave([&f] { f.press(Qt::Key_F1); });
+    leave([&f] { f.press(Qt::Key_X); });
+    QCOMPARE(f.prompter.messages().size(), std::size_t{1});
+    QCOMPARE(f.prompter.messages()[0].text, expected);
+    QCOMPARE(f.prompter.messages()[0].buttons, ui::MessageButtons::OkSaveElsewhere);
+    QCOMPARE(f.prompter.messages()[0].icon, ui::MessageIcon::Critical);
+    leave([&f] {
+      f.press(Qt::Key_Escape);
+      QTest::mouseClick(f.rig.button(QStringLiteral("chkExit")), Qt::LeftButton);
+    });
+    QCOMPARE(f.prompter.messages()[0].text,
+             expected + QStringLiteral("\r\nPress the exit button again to leave without saving."));
+    QVERIFY(f.window->isVisible());
+    QCOMPARE(f.window->currentPanel(), int{ui::kSetupPanel});
+    QCOMPARE(f.window->state().fileName, QStringLiteral("a.fdr"));
+    QCOMPARE(f.window->state().test.Roc, 99.0);
+    QCOMPARE(ReadFile(a), before);
+
+    // Save elsewhere: the platform's dialog in the documents folder; the test goes where chosen.
+    const QString elsewhere = QDir(f.folder).filePath(QStringLiteral("elsewhere"));
+    QDir(f.folder).mkdir(QStringLiteral("elsewhere"));
+    f.prompter.clear();
+    f.prompter.answerMessage(ui::MessageAnswer::SaveElsewhere);
+    f.prompter.answerSaveFile(QDir(elsewhere).filePath(QStringLiteral("moved")));
+    SaveDiscardAnswer overwrite(QStringLiteral("cmdOverwrite"));
     f.press(Qt::Key_F1);
-    QVERIFY(close.shown());
-    QCOMPARE(ReadFile(f.path(QStringLiteral("a.fdr"))), a);
+    QCOMPARE(f.prompter.saveFiles().size(), std::size_t{1});
+    QCOMPARE(f.prompter.saveFiles()[0].folder, ui::DocumentsFolder());
+    QCOMPARE(f.prompter.saveFiles()[0].fileName, QStringLiteral("a.fdr"));
+    QCOMPARE(f.prompter.saveFiles()[0].filter, QStringLiteral("Test files (*.fdr)"));
+    QCOMPARE(io::LoadTestFile(elsewhere.toStdString(), "moved.fdr").test->Roc, 99.0);
+    QCOMPARE(ReadFile(a), before);
+    QCOMPARE(f.window->currentPanel(), int{ui::kLoadPanel});
+    QCOMPARE(f.panels.files->folder(), elsewhere);
+    QCOMPARE(f.prompter.unexpected(), 0);
+  }
+
+  void ctrlSSavesNowStaysOnThePanelAndAFailureOffersElsewhere() {
+    WindowFixture f;
+    WriteThreeTests(f);
+    const QString a = f.path(QStringLiteral("a.fdr"));
+    TypeRoc(f, QStringLiteral("a.fdr"), QStringLiteral("88"));
+    const auto ctrlS = [&f] {
+      SaveDiscardAnswer overwrite(QStringLiteral("cmdOverwrite"));
+      QTest::keyClick(f.window->focusWidget(), Qt::Key_S, Qt::ControlModifier);
+      // The window is active again once the question has gone, as on a desktop.
+      f.window->activateWindow();
+      QVERIFY(QTest::qWaitForWindowActive(f.window));
+    };
+    ctrlS();
+    QCOMPARE(RocOnDisk(f, "a.fdr"), 88.0);
+    QCOMPARE(f.window->currentPanel(), int{ui::kSetupPanel});
+    QCOMPARE(f.focusedName(), QStringLiteral("Text1_4"));
+    QTRY_COMPARE(f.labelText(QStringLiteral("LblHelp")), QStringLiteral("The test was saved to ") + a + QStringLiteral("."));
+    ctrlS();
+    QCOMPARE(f.labelText(QStringLiteral("LblHelp")),
+             QStringLiteral("Nothing to save: ") + a + QStringLiteral(" already holds the test."));
+
+    QFile::setPermissions(a, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    f.box(4)->selectAll();
+    f.type(QStringLiteral("66"));
+    f.prompter.answerMessage(ui::MessageAnswer::Ok);
+    ctrlS();
+    QVERIFY(f.prompter.messages().back().text.endsWith(QStringLiteral(" is read-only\r\nThe test stays open; nothing was lost.")));
+    QCOMPARE(RocOnDisk(f, "a.fdr"), 88.0);
+    QCOMPARE(f.window->state().test.Roc, 66.0);
+
+    const QString moved = QDir(f.folder).filePath(QStringLiteral("moved.fdr"));
+    f.prompter.answerMessage(ui::MessageAnswer::SaveElsewhere);
+    f.prompter.answerSaveFile(moved);
+    ctrlS();
+    QCOMPARE(RocOnDisk(f, "moved.fdr"), 66.0);
+    QCOMPARE(f.window->state().fileName, QStringLiteral("moved.fdr"));
+    QCOMPARE(f.window->state().folder, QDir(f.folder).absolutePath());
+    QCOMPARE(f.window->currentPanel(), int{ui::kSetupPanel});
+    QVERIFY(f.window->findChild<QGroupBox*>(QStringLiteral("Display_2"))->title().contains(QStringLiteral("moved.fdr")));
+    QTRY_COMPARE(f.labelText(QStringLiteral("LblHelp")),
+                 QStringLiteral("The test was saved to ") + moved + QStringLiteral("."));
+  }
+
+  void theLoadPanelStartsInTheProgramsFolderOnlyWhenItIsWritable() {
+    QTemporaryDir installed;
+    QCOMPARE(ui::StartFolder(installed.path()), installed.path());
+    // Permission bits decide, so that an administrator, whom nothing stops, sees it too.
+    QFile::setPermissions(installed.path(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+    QCOMPARE(ui::StartFolder(installed.path()), ui::DocumentsFolder());
+    QVERIFY(QFileInfo(ui::DocumentsFolder()).isDir());
+    QFile::setPermissions(installed.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   }
 };
 
