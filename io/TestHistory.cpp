@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <tuple>
 
+#include "PathText.h"
+
 namespace zonalyst::io {
 namespace {
 
@@ -23,12 +25,12 @@ void AddFile(const fs::path& path, TestHistoryFiles& found) {
   std::error_code error;
   const fs::file_time_type written = fs::last_write_time(path, error);
   if (error) {
-    found.unlisted.push_back({path.string(), error.message()});
+    found.unlisted.push_back({TextFromPath(path), error.message()});
     return;
   }
   const auto modified = std::chrono::time_point_cast<std::chrono::system_clock::duration>(
       std::chrono::file_clock::to_sys(written));
-  found.files.push_back({path.string(), modified});
+  found.files.push_back({TextFromPath(path), modified});
 }
 
 void AddFolder(const fs::path& folder, TestHistoryFiles& found) {
@@ -38,7 +40,7 @@ void AddFolder(const fs::path& folder, TestHistoryFiles& found) {
     std::error_code kindError;
     if (HasTestExtension(entries->path()) && entries->is_regular_file(kindError)) AddFile(entries->path(), found);
   }
-  if (error) found.unlisted.push_back({folder.string(), error.message()});
+  if (error) found.unlisted.push_back({TextFromPath(folder), error.message()});
 }
 
 }  // namespace
@@ -46,7 +48,7 @@ void AddFolder(const fs::path& folder, TestHistoryFiles& found) {
 TestHistoryFiles ListTestHistory(const std::vector<std::string>& paths) {
   TestHistoryFiles found;
   for (const std::string& text : paths) {
-    const fs::path path(text);
+    const fs::path path = PathFromText(text);
     std::error_code error;
     if (fs::is_directory(path, error)) {
       AddFolder(path, found);
@@ -57,7 +59,7 @@ TestHistoryFiles ListTestHistory(const std::vector<std::string>& paths) {
     }
   }
   const auto order = [](const DatedTestFile& file) {
-    return std::tuple(file.modified, fs::path(file.path).filename().string(), file.path);
+    return std::tuple(file.modified, TextFromPath(PathFromText(file.path).filename()), file.path);
   };
   std::sort(found.files.begin(), found.files.end(),
             [&](const DatedTestFile& a, const DatedTestFile& b) { return order(a) < order(b); });

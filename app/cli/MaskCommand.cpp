@@ -1,10 +1,9 @@
-#include <filesystem>
-
 #include "Cli.h"
 #include "CommandSupport.h"
 #include "Commands.h"
 #include "OpenTest.h"
 #include "PictureFile.h"
+#include "io/PathText.h"
 #include "plot/MaskLayout.h"
 #include "plot/MaskPdf.h"
 
@@ -51,7 +50,7 @@ int RunMask(const CommandWords& words, std::ostream& out, std::ostream& err) {
     return kSetupRefused;
   }
   const auto gui = GuiForFonts();
-  const std::string name = std::filesystem::path(command->testPath).filename().string();
+  const std::string name = io::TextFromPath(io::PathFromText(command->testPath).filename());
   const plot::MaskLayout layout = plot::PlanMask(*test, name, paper, angle);
   const std::string problem = plot::WriteMaskPdf(layout, paper, *output);
   if (!problem.empty()) {
