@@ -37,4 +37,6 @@ std::string TextFromPath(const std::filesystem::path& path) { return path.native
 
 #endif
 
+std::string FileNameOf(std::string_view path) { return TextFromPath(PathFromText(path).filename()); }
+
 }  // namespace zonalyst::io

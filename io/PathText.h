@@ -12,6 +12,8 @@ namespace zonalyst::io {
 // elsewhere the bytes pass unchanged.
 std::filesystem::path PathFromText(std::string_view text);
 std::string TextFromPath(const std::filesystem::path& path);
+// The last part of a path held as text ("b.fdr" of "C:\\a\\b.fdr" on Windows, of "/a/b.fdr").
+std::string FileNameOf(std::string_view path);
 
 #ifdef _WIN32
 // Windows' UTF-16 text as UTF-8.

@@ -14,7 +14,7 @@ namespace {
 namespace fs = std::filesystem;
 
 bool HasTestExtension(const fs::path& path) {
-  std::string extension = path.extension().string();
+  std::string extension = TextFromPath(path.extension());
   std::transform(extension.begin(), extension.end(), extension.begin(),
                  [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
   return extension == ".fdr";
@@ -59,7 +59,7 @@ TestHistoryFiles ListTestHistory(const std::vector<std::string>& paths) {
     }
   }
   const auto order = [](const DatedTestFile& file) {
-    return std::tuple(file.modified, TextFromPath(PathFromText(file.path).filename()), file.path);
+    return std::tuple(file.modified, FileNameOf(file.path), file.path);
   };
   std::sort(found.files.begin(), found.files.end(),
             [&](const DatedTestFile& a, const DatedTestFile& b) { return order(a) < order(b); });

@@ -1,4 +1,3 @@
-#include <filesystem>
 #include <fstream>
 
 #include "Cli.h"
@@ -9,6 +8,7 @@
 #include "PictureFile.h"
 #include "TesterOptions.h"
 #include "core/MonteCarlo.h"
+#include "io/PathText.h"
 #include "plot/ReportImage.h"
 #include "plot/TesterViewChart.h"
 
@@ -108,7 +108,7 @@ int RunExport(const CommandWords& words, std::ostream& out, std::ostream& err) {
   if (!opened) return exitCode;
 
   const auto gui = GuiForFonts();
-  const std::string testName = std::filesystem::path(opened->path).filename().string();
+  const std::string testName = io::FileNameOf(opened->path);
   for (const ExportPanel panel : panels) {
     MirrorTest test = opened->test;
     ExportedPanel exported = ExportPanelPicture(panel, test, opened->bessel, settings, options.has("--record"));

@@ -7,6 +7,7 @@
 #include "core/JsonWriter.h"
 #include "core/NumberText.h"
 #include "core/ResultTexts.h"
+#include "io/PathText.h"
 #include "io/TestHistory.h"
 
 namespace zonalyst::cli {
@@ -23,11 +24,6 @@ constexpr const char* kUsage =
     "  -o FILE  also draws the error curves of all tests overlaid, above the RMS and Strehl\n"
     "           of each test\n";
 
-std::string FileName(const std::string& path) {
-  const std::size_t slash = path.find_last_of("/\\");
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 // "2026-12-06 14:40 UTC" from the JSON's timestamp.
 std::string TableDate(const HistoryTest& entry) {
   const std::string stamp = io::UtcTimestamp(entry.modified);
@@ -36,13 +32,13 @@ std::string TableDate(const HistoryTest& entry) {
 
 void PrintTable(const History& history, std::ostream& out, std::ostream& err) {
   std::size_t nameWidth = 4;
-  for (const HistoryTest& entry : history.tests) nameWidth = std::max(nameWidth, FileName(entry.path).size());
+  for (const HistoryTest& entry : history.tests) nameWidth = std::max(nameWidth, io::FileNameOf(entry.path).size());
   out << std::left << std::setw(static_cast<int>(nameWidth)) << "File" << std::right << "  " << std::setw(20)
       << "Modified" << std::setw(14) << "Best-fit ROC" << std::setw(12) << "P-V" << std::setw(10) << "RMS nm"
       << std::setw(8) << "Strehl" << "  % zonal correction, zone 1..N\n";
   for (const HistoryTest& entry : history.tests) {
     const QualityMetrics& m = entry.metrics;
-    out << std::left << std::setw(static_cast<int>(nameWidth)) << FileName(entry.path) << std::right << "  "
+    out << std::left << std::setw(static_cast<int>(nameWidth)) << io::FileNameOf(entry.path) << std::right << "  "
         << std::setw(20) << TableDate(entry) << std::setw(14) << FormatFixed(entry.fit.bestFitRocMm, 3)
         << std::setw(12) << PeakValleyText(m.PvFraction) << std::setw(10) << FormatFixed(m.rmsNanometres(), 1)
         << std::setw(8) << FormatFixed(m.Strehl, 3) << " ";

@@ -50,7 +50,7 @@ int RunMask(const CommandWords& words, std::ostream& out, std::ostream& err) {
     return kSetupRefused;
   }
   const auto gui = GuiForFonts();
-  const std::string name = io::TextFromPath(io::PathFromText(command->testPath).filename());
+  const std::string name = io::FileNameOf(command->testPath);
   const plot::MaskLayout layout = plot::PlanMask(*test, name, paper, angle);
   const std::string problem = plot::WriteMaskPdf(layout, paper, *output);
   if (!problem.empty()) {

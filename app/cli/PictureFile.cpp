@@ -2,6 +2,7 @@
 
 #include <QImage>
 
+#include "io/PathText.h"
 #include "plot/RasterSurface.h"
 
 namespace zonalyst::cli {
@@ -15,7 +16,7 @@ bool WritePicture(const plot::PixelImage& picture, const std::string& path, imag
   }
   image::PixelImage pixels{picture.width, picture.height, {picture.pixels.begin(), picture.pixels.end()}};
   const std::uint32_t corner = pixels.pixels.empty() ? 0u : pixels.pixels.front();
-  const image::GifSaveResult result = image::GIF(palette).SaveGIF(pixels, path, false, corner);
+  const image::GifSaveResult result = image::GIF(palette).SaveGIF(pixels, io::PathFromText(path), false, corner);
   if (result.outcome == image::GifSaveOutcome::Written) return true;
   problem = "could not write " + path + (result.message.empty() ? "" : ": " + result.message);
   return false;

@@ -37,7 +37,7 @@ TEST(CliHistory, ReducesTheTestsOldestFirstWithTheReportsFiguresAndListsTheBroke
   std::size_t at = 0;
   for (const char* name : {"z-first.fdr", "m-second.fdr", "a-third.fdr"}) {
     const std::string path = (folder.path / name).string();
-    at = run.out.find("{\"file\":\"" + path + "\"", at);
+    at = run.out.find("{\"file\":" + JsonString(path), at);
     ASSERT_NE(at, std::string::npos) << name << " in order";
     const CliRun report = Cli({"report", path, "--json"});
     for (const char* key : {"best_fit_roc_mm", "pv_fraction", "rms_nm", "strehl"}) {
@@ -49,7 +49,7 @@ TEST(CliHistory, ReducesTheTestsOldestFirstWithTheReportsFiguresAndListsTheBroke
     }
     EXPECT_EQ(JsonNumbers(run.out, "zonal_correction_pct", at), corrections) << name;
   }
-  const std::size_t skipped = run.out.find("\"skipped\":[{\"file\":\"" + (folder.path / "broken.fdr").string() + "\"");
+  const std::size_t skipped = run.out.find("\"skipped\":[{\"file\":" + JsonString((folder.path / "broken.fdr").string()));
   ASSERT_NE(skipped, std::string::npos);
   EXPECT_NE(run.out.find("\"error\":\"Hey,  I had a problem opening the file", skipped), std::string::npos);
 }
@@ -64,7 +64,7 @@ TEST(CliHistory, TextTableAndExitCodes) {
 
   const CliRun none = Cli({"history", (folder.path / "broken.fdr").string(), (folder.path / "gone").string(), "--json"});
   EXPECT_EQ(none.code, 1);
-  EXPECT_NE(none.out.find("{\"file\":\"" + (folder.path / "gone").string() + "\",\"error\":\"no such file or folder\"}"),
+  EXPECT_NE(none.out.find("{\"file\":" + JsonString((folder.path / "gone").string()) + ",\"error\":\"no such file or folder\"}"),
             std::string::npos);
   EXPECT_EQ(Cli({"history"}).code, 2);
   EXPECT_EQ(Cli({"history", folder.path.string(), "-o", "x.jpg"}).code, 2);

@@ -3,9 +3,20 @@
 #include <charconv>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "core/JsonWriter.h"
+
 namespace zonalyst::cli {
+
+// A text as the command line writes it into JSON, quotes included: a Windows path's
+// backslashes come doubled.
+inline std::string JsonString(std::string_view text) {
+  JsonWriter json;
+  json.value(text);
+  return json.text();
+}
 
 // Reads numbers back out of the command line's JSON, for comparing figures exactly.
 // The first value of "key" at or after `from`; null and missing values are empty.
