@@ -92,7 +92,8 @@ Rgb GridLabelColour(double nanometres, Rgb previous) {
   return previous;
 }
 
-void DrawSurfaceError(PictureSurface& s, const MirrorTest& test, const QualityMetrics& m) {
+void DrawSurfaceError(PictureSurface& s, const MirrorTest& test, const QualityMetrics& m,
+                      const QualityMetrics* earlier) {
   const RadialFrame frame = RadialFrame::For(s);
   const ProfileSpan span = SpanOfProfile(m);
   const SurfaceErrorScale scale = ChooseSurfaceErrorScale(m.PvFraction, span);
@@ -100,6 +101,11 @@ void DrawSurfaceError(PictureSurface& s, const MirrorTest& test, const QualityMe
   DrawSurfaceErrorGrid(s, frame, scale);
   const RadialCurve curve = SurfaceErrorCurve(frame, m, span.min, scale.unitsPerMm);
   DrawRadialCurve(s, frame, curve);
+  if (earlier) {
+    DrawRadialLine(s, frame, SurfaceErrorCurve(frame, *earlier, SpanOfProfile(*earlier).min, scale.unitsPerMm),
+                   kEarlierCurve);
+    DrawRadialLine(s, frame, curve, kRed);
+  }
   DrawRadiusAxesAndZones(s, frame, test, curve);
 }
 

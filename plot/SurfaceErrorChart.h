@@ -45,8 +45,14 @@ void DrawSurfaceErrorGrid(PictureSurface& s, const RadialFrame& frame, const Sur
 // The error profile as a curve in the scale, its lowest value spanMin (mm) on the base.
 RadialCurve SurfaceErrorCurve(const RadialFrame& frame, const QualityMetrics& m, double spanMin, double unitsPerMm);
 
+// The colour of an earlier test's curve drawn behind the current one.
+inline constexpr Rgb kEarlierCurve{140, 140, 140};
+
 // The surface error cross-section of the test for the metrics last computed: centre
-// line, scale title, nanometre grid, error curve, radius axes and zone marks.
-void DrawSurfaceError(PictureSurface& s, const MirrorTest& test, const QualityMetrics& m);
+// line, scale title, nanometre grid, error curve, radius axes and zone marks. With an
+// earlier test's metrics, its curve is drawn faintly in the same scale over the filled
+// area and under the current curve's outline.
+void DrawSurfaceError(PictureSurface& s, const MirrorTest& test, const QualityMetrics& m,
+                      const QualityMetrics* earlier = nullptr);
 
 }  // namespace zonalyst::plot

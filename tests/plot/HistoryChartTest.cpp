@@ -4,6 +4,7 @@
 
 #include "ChartCalls.h"
 #include "plot/RasterSurface.h"
+#include "plot/SurfaceErrorChart.h"
 #include "tests/core/SyntheticMirror.h"
 
 namespace zonalyst::plot {
@@ -59,6 +60,30 @@ TEST(HistoryChart, OlderCurvesFadeTheLatestIsRedAndEachTestHasItsTrendPoints) {
     EXPECT_DOUBLE_EQ(points[2 * k + 1].y1, f.yStrehl(tests[k].Strehl));
   }
   EXPECT_EQ(LinesOf(s, kGreen).size(), 1u + 2u);  // the axis and two joins
+}
+
+TEST(SurfaceErrorChart, AnEarlierTestsCurveLiesFaintlyOverTheFillAndUnderTheOutline) {
+  const std::vector<QualityMetrics> tests = Tests(2);
+  const MirrorTest test = zonalyst::testing::PerfectConicTest(-1, 1600, 200, zonalyst::testing::kSixZones);
+  RasterSurface raster(kSG.width, kSG.height);
+  RecordingSurface alone(raster);
+  DrawSurfaceError(alone, test, tests[1]);
+  EXPECT_TRUE(LinesOf(alone, kEarlierCurve).empty());
+
+  RecordingSurface withEarlier(raster);
+  DrawSurfaceError(withEarlier, test, tests[1], &tests[0]);
+  const std::vector<RecordedCall> earlier = LinesOf(withEarlier, kEarlierCurve);
+  ASSERT_EQ(earlier.size(), 200u);
+  EXPECT_EQ(LinesOf(withEarlier, kRed).size(), LinesOf(alone, kRed).size() + 200u);
+  // The earlier test is half as deep: its edge stands half as high above the base.
+  const RadialFrame frame = RadialFrame::For(raster);
+  const auto edgeHeight = [&](const std::vector<RecordedCall>& lines) {
+    const auto edge = std::find_if(lines.begin(), lines.end(),
+                                   [&](const RecordedCall& c) { return c.x1 == frame.xRight(99) && c.x2 == frame.xRight(100); });
+    return edge == lines.end() ? 0.0 : frame.base - edge->y2;
+  };
+  EXPECT_GT(edgeHeight(earlier), 0.0);
+  EXPECT_NEAR(edgeHeight(earlier), 0.5 * edgeHeight(LinesOf(withEarlier, kRed)), 1.0);
 }
 
 }  // namespace
