@@ -57,11 +57,15 @@ bool AllFinite(std::initializer_list<double> values) {
 
 }  // namespace
 
-RasterSurface::RasterSurface(int width, int height)
+RasterSurface::RasterSurface(int width, int height, double devicePixelRatio)
     : width_(std::max(1, width)),
       height_(std::max(1, height)),
-      image_(width_, height_, QImage::Format_RGB32),
       font_(PictureFont(kPictureFontPoints)) {
+  // Screens go up to four device pixels per logical one; beyond, the image would only grow.
+  const double ratio = std::isfinite(devicePixelRatio) ? std::clamp(devicePixelRatio, 1.0, 4.0) : 1.0;
+  image_ = QImage(static_cast<int>(std::ceil(width_ * ratio)), static_cast<int>(std::ceil(height_ * ratio)),
+                  QImage::Format_RGB32);
+  image_.setDevicePixelRatio(ratio);
   image_.fill(Qt::black);
 }
 

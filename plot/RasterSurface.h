@@ -13,10 +13,13 @@ namespace zonalyst::plot {
 // A picture surface drawn into a QImage (RGB32) by QPainter, without antialiasing, so
 // that every pixel is either the background or a drawing colour. Text metrics are
 // fixed in pixels (points at 96 dpi) and do not depend on the screen.
+// With a device pixel ratio above 1 the image holds that many pixels per unit of the
+// scale (a sharp picture for a high-density screen); the scale and every coordinate
+// stay those of the logical size.
 // Needs a QGuiApplication for its fonts.
 class RasterSurface final : public PictureSurface {
  public:
-  RasterSurface(int width, int height);
+  RasterSurface(int width, int height, double devicePixelRatio = 1.0);
   ~RasterSurface() override;
   RasterSurface(const RasterSurface&) = delete;
   RasterSurface& operator=(const RasterSurface&) = delete;
@@ -40,6 +43,7 @@ class RasterSurface final : public PictureSurface {
 
   void drawImage(double x, double y, const PixelImage& image) override;
 
+  double devicePixelRatio() const { return image_.devicePixelRatio(); }
   // The picture as drawn so far.
   const QImage& image() const;
   PixelImage toPixelImage() const;

@@ -6,6 +6,7 @@
 
 #include "ResultLabels.h"
 #include "core/ResultTexts.h"
+#include "plot/TeeSurface.h"
 
 namespace zonalyst::ui {
 
@@ -48,9 +49,24 @@ void AnalysisPanel::redrawAt(double rocMm) {
 void AnalysisPanel::showResults() { results_->setTexts(FormatResults(analysis_.metrics())); }
 
 void AnalysisPanel::paint(const std::function<void(plot::PictureSurface&)>& draw) {
-  surface_.clear();
-  draw(surface_);
-  picture_->setPixmap(QPixmap::fromImage(surface_.image()));
+  // A sharp picture on a high-density screen: the chart is drawn (and computed) once,
+  // into the saved picture and into one at the screen's density with the same geometry.
+  const double ratio = devicePixelRatioF();
+  if (ratio <= 1.0) {
+    screenSurface_.reset();
+    surface_.clear();
+    draw(surface_);
+  } else {
+    if (!screenSurface_ || screenSurface_->devicePixelRatio() != ratio) {
+      screenSurface_ =
+          std::make_unique<plot::RasterSurface>(layout_.pictureSize.width, layout_.pictureSize.height, ratio);
+    }
+    plot::TeeSurface both(surface_, *screenSurface_);
+    both.clear();
+    draw(both);
+  }
+  const plot::RasterSurface& shown = screenSurface_ ? *screenSurface_ : surface_;
+  picture_->setPixmap(QPixmap::fromImage(shown.image()));
 }
 
 }  // namespace zonalyst::ui

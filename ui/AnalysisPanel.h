@@ -46,14 +46,18 @@ class AnalysisPanel final : public PanelContent {
   SurfaceAnalysis& analysis() { return analysis_; }
   void showResults();
   void paint(const std::function<void(plot::PictureSurface&)>& draw);
+  // The picture at its logical size, as it is saved.
   plot::PixelImage pictureImage() const { return surface_.toPixelImage(); }
+  const QImage& logicalPicture() const { return surface_.image(); }
   QLabel* picture() const { return picture_; }
+
 
  private:
   AppState& state_;
   AnalysisPanelLayout layout_;
   SurfaceAnalysis analysis_;
-  plot::RasterSurface surface_;
+  plot::RasterSurface surface_;  // the logical size, saved as it is
+  std::unique_ptr<plot::RasterSurface> screenSurface_;  // at the screen's pixel density, when above 1
   ResultLabels* results_;
   QLabel* picture_;
 };

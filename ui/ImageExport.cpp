@@ -2,8 +2,11 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QLabel>
+#include <QPainter>
 #include <QPixmap>
 
+#include "AnalysisPanel.h"
 #include "EventPump.h"
 #include "GifProgressWindow.h"
 #include "MainWindow.h"
@@ -21,9 +24,21 @@ namespace {
 // Defocus positions of the three stacked star tests.
 constexpr std::array<int, 3> kStackedWaves = {2, 5, 10};
 
+// The panel's frame as the window shows it, at its logical size whatever the screen's
+// pixel density: the saved picture keeps its size pixel for pixel.
 plot::PixelImage GrabFrame(MainWindow& window, int panel) {
   auto* frame = window.findChild<QWidget*>(QStringLiteral("Display_%1").arg(panel));
-  return plot::ToPixelImage(frame->grab().toImage().convertToFormat(QImage::Format_RGB32));
+  QImage image(frame->size(), QImage::Format_RGB32);
+  image.setDevicePixelRatio(1.0);
+  image.fill(frame->palette().color(frame->backgroundRole()));
+  frame->render(&image);
+  // The picture as drawn at its logical size, over the screen's denser one that the
+  // rendering scaled down.
+  if (const auto* view = frame->findChild<AnalysisPanel*>()) {
+    QPainter painter(&image);
+    painter.drawImage(view->picture()->mapTo(frame, QPoint(0, 0)), view->logicalPicture());
+  }
+  return plot::ToPixelImage(image);
 }
 
 plot::PixelImage ComposePicture(MainWindow& window, StarTestPanel& starTest, int panel) {

@@ -7,6 +7,7 @@
 #include <set>
 
 #include "plot/PictureSizes.h"
+#include "plot/TeeSurface.h"
 
 namespace zonalyst::plot {
 namespace {
@@ -110,6 +111,42 @@ TEST(RasterSurface, PixelImagesGoInAndOutUnchanged) {
   EXPECT_EQ(out.pixels[0], 0u);
   const PixelImage back = ToPixelImage(ToQImage(stamp));
   EXPECT_EQ(back.pixels, stamp.pixels);
+}
+
+// A chart drawn through the tee into a logical picture and a double-density one: the
+// logical picture is the one drawn alone, the dense one has twice the pixels in each
+// direction with the same geometry, and text placement follows the logical metrics.
+TEST(RasterSurface, ADoubleDensityTwinKeepsTheGeometryAndTheLogicalPictureStaysExact) {
+  const auto draw = [](PictureSurface& s) {
+    s.clear();
+    s.line(2, 3, 20, 3, kRed);
+    s.fillPolygon({{30, 10}, {40, 10}, {40, 20}}, kGreen);
+    s.setTextPosition(4, 20);
+    s.print("Zone 1");
+    s.print("Zone 2");
+  };
+  RasterSurface alone(60, 50);
+  draw(alone);
+  RasterSurface logical(60, 50);
+  RasterSurface dense(60, 50, 2.0);
+  TeeSurface both(logical, dense);
+  draw(both);
+  EXPECT_EQ(logical.toPixelImage().pixels, alone.toPixelImage().pixels);
+  EXPECT_DOUBLE_EQ(both.textY(), alone.textY());
+  EXPECT_DOUBLE_EQ(dense.textY(), alone.textY());
+  EXPECT_EQ(dense.scaleWidth(), 60);
+  EXPECT_DOUBLE_EQ(dense.devicePixelRatio(), 2.0);
+  ASSERT_EQ(dense.image().size(), QSize(120, 100));
+  EXPECT_EQ(Pixel(dense, 2 * 10, 2 * 3), 0xff0000u);
+  EXPECT_EQ(Pixel(dense, 2 * 38, 2 * 12), 0x00ff00u);
+  EXPECT_EQ(Pixel(dense, 2 * 10, 2 * 6), 0u);
+  // The text is drawn at the dense surface's own resolution, not blown up: some row of
+  // device pixels inside the first line differs from its neighbour in the same logical row.
+  bool finerThanLogical = false;
+  for (int y = 2 * 20; y < 2 * 31 && !finerThanLogical; y += 2) {
+    for (int x = 0; x < 120 && !finerThanLogical; ++x) finerThanLogical = Pixel(dense, x, y) != Pixel(dense, x, y + 1);
+  }
+  EXPECT_TRUE(finerThanLogical);
 }
 
 }  // namespace

@@ -90,6 +90,10 @@ void MainWindowTest::frameButtonsAndHelpLine() {
   MainWindow& window = rig.start();
   QCOMPARE(window.windowTitle(), QStringLiteral("Zonalyst"));
   QCOMPARE(window.objectName(), QStringLiteral("frmMain"));
+  // A fixed-size window: it cannot be stretched into emptiness.
+  QCOMPARE(window.minimumSize(), window.maximumSize());
+  window.resize(window.width() + 300, window.height() + 200);
+  QCOMPARE(window.size(), window.minimumSize());
   for (int i = 0; i < kPanelCount; ++i) {
     QGroupBox* frame = Frame(rig, i);
     QCOMPARE(frame->size(), QSize(769, 465));
