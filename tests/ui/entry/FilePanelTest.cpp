@@ -1,6 +1,8 @@
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QProcess>
+#include <QScopeGuard>
 #include <QtTest>
 
 #include "../QtTestMain.h"
@@ -332,6 +334,31 @@ class FilePanelTest : public QObject {
     QCOMPARE(f.window->currentPanel(), int{ui::kLoadPanel});
     QCOMPARE(f.panels.files->folder(), elsewhere);
     QCOMPARE(f.prompter.unexpected(), 0);
+  }
+
+  void aTestInAReadOnlyFolderStaysOpenWhenLeft() {
+    WindowFixture f;
+    const QString folder = QDir(f.folder).filePath(QStringLiteral("mounted"));
+    QDir(f.folder).mkdir(QStringLiteral("mounted"));
+    const auto mount = [&folder](const QStringList& options) {
+      return QProcess::execute(QStringLiteral("mount"), QStringList{QStringLiteral("-t"), QStringLiteral("tmpfs")} +
+                                                            options + QStringList{QStringLiteral("tmpfs"), folder}) == 0;
+    };
+    if (!mount({QStringLiteral("-o"), QStringLiteral("size=1m")})) QSKIP("this machine does not allow mounting a folder");
+    const auto unmount = qScopeGuard([&folder] { QProcess::execute(QStringLiteral("umount"), {folder}); });
+    WriteThreeTests(f, folder);
+    QVERIFY(mount({QStringLiteral("-o"), QStringLiteral("remount,ro")}));
+    TypeRoc(f, QStringLiteral("a.fdr"), QStringLiteral("99"));
+    SaveDiscardAnswer overwrite(QStringLiteral("cmdOverwrite"));
+    f.press(Qt::Key_F1);
+    QCOMPARE(f.prompter.messages().size(), std::size_t{1});
+    const QString report = f.prompter.messages()[0].text;
+    QVERIFY2(report.startsWith(QStringLiteral("The test could not be saved to ") + QDir(folder).filePath("a.fdr")),
+             qPrintable(report));
+    QVERIFY2(report.contains(QStringLiteral("a.fdr\" is read-only\r\n")), qPrintable(report));
+    QCOMPARE(f.window->currentPanel(), int{ui::kSetupPanel});
+    QCOMPARE(f.window->state().test.Roc, 99.0);
+    QCOMPARE(io::LoadTestFile(folder.toStdString(), "a.fdr").test->Roc, 101.0);
   }
 
   void ctrlSSavesNowStaysOnThePanelAndAFailureOffersElsewhere() {
