@@ -134,7 +134,10 @@ TEST(SaveTestFile, AFileThatIsNoTestOrMorePrecisionThanTheFileHoldsCountsAsChang
 TEST(SaveTestFile, ThroughALinkTheLinkedFileIsReplaced) {
   Folder f(false);
   iotest::WriteBytes(f.temp.file("real.fdr"), f.old);
-  fs::create_symlink(f.temp.file("real.fdr"), f.temp.file("link.fdr"));
+  std::error_code linkError;
+  fs::create_symlink(f.temp.file("real.fdr"), f.temp.file("link.fdr"), linkError);
+  // The C++ library of MinGW makes no links on Windows.
+  if (linkError) GTEST_SKIP() << "no symbolic link can be made here: " << linkError.message();
   ScriptedQuestion question(f.here("link.fdr"));
   EXPECT_EQ(f.save(Changed(), question, "link.fdr").status, SaveStatus::Written);
   EXPECT_TRUE(fs::is_symlink(f.temp.file("link.fdr")));
@@ -175,8 +178,10 @@ TEST(SaveTestFile, AReadOnlyFileIsNeverReplacedAndTheFailureSaysWhy) {
   fs::permissions(f.temp.file("a.fdr"), fs::perms::owner_write, fs::perm_options::add);
 }
 
-#ifndef _WIN32
 TEST(SaveTestFile, AFailedWriteLeavesTheOldFileWholeAndReportsFailure) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Windows has no limit on the size of a process's files to stand in for a full disk";
+#else
   Folder f;
   ScriptedQuestion question(f.here());
   // Lets a write reach only 100 bytes into any file, as a full disk would.
@@ -193,8 +198,8 @@ TEST(SaveTestFile, AFailedWriteLeavesTheOldFileWholeAndReportsFailure) {
   EXPECT_EQ(outcome.reason.rfind("could not write \"" + f.temp.file("a.fdr") + "\": ", 0), 0u) << outcome.reason;
   EXPECT_EQ(f.a(), f.old);
   EXPECT_EQ(f.files(), 1);  // the partial temporary file is gone
-}
 #endif
+}
 
 }  // namespace
 }  // namespace zonalyst::io
