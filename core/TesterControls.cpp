@@ -12,6 +12,10 @@ std::string UnitName(const MirrorTest& test) { return test.inInches() ? "inch" :
 
 int ZoneCountOf(const MirrorTest& test) { return std::clamp(test.ZoneCount, kMinZones, kMaxZones); }
 
+std::string ReadingText(const MirrorTest& test, double reading) {
+  return FormatFixed(reading, test.inInches() ? 4 : 2) + " " + UnitName(test);
+}
+
 }  // namespace
 
 int KnifeScale::valueNearest(double reading) const {
@@ -43,10 +47,14 @@ int NearestZone(const MirrorTest& test, double reading) {
   return nearest;
 }
 
+std::string KnifeReadingText(const MirrorTest& test, double reading) {
+  return ReadingText(test, reading) + ", nearest zone " + std::to_string(NearestZone(test, reading));
+}
+
 std::string KnifePositionText(const MirrorTest& test, double reading, TesterPattern pattern) {
   const std::string what = pattern == TesterPattern::Foucault ? "Knife" : "Grating";
-  return what + " at " + FormatFixed(reading, test.inInches() ? 4 : 2) + " " + UnitName(test) +
-         " on the readings' scale, nearest zone " + std::to_string(NearestZone(test, reading));
+  return what + " at " + ReadingText(test, reading) + " on the readings' scale, nearest zone " +
+         std::to_string(NearestZone(test, reading));
 }
 
 std::string TesterSettingsText(const TesterSettings& settings) {

@@ -23,9 +23,12 @@ KnifeScale KnifeSliderScale(const MirrorTest& test);
 // The zone whose average reading lies nearest the reading (the lower zone on a tie).
 int NearestZone(const MirrorTest& test, double reading);
 
+// A knife reading and the zone it lies nearest: "36.28 mm, nearest zone 3" (four decimals
+// and "inch" for a test in inches). "." is the decimal separator.
+std::string KnifeReadingText(const MirrorTest& test, double reading);
+
 // The knife's place in words: "Knife at 36.28 mm on the readings' scale, nearest zone 3"
-// (four decimals and "inch" for a test in inches; "Grating" for a Ronchigram). "."
-// is the decimal separator.
+// ("Grating" for a Ronchigram).
 std::string KnifePositionText(const MirrorTest& test, double reading, TesterPattern pattern);
 
 // The settings of the view in words: "cut 0.025 mm, slit 0.1 mm, knife from the right",

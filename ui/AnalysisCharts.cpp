@@ -12,6 +12,7 @@ namespace {
 const MilliesLacroixControls kFirstMilliesLacroixVisit{};
 const SpotControls kFirstSpotVisit{};
 const StarControls kFirstStarVisit{};
+const plot::TesterControls kFirstTesterVisit{};
 
 class SurfaceErrorChart final : public AnalysisChart {
  public:
@@ -43,6 +44,9 @@ AnalysisPanelLayout AnalysisPanelFor(int panel) {
     case kDiffractionPanel:
       return {QStringLiteral("PicSpot"), QStringLiteral("ResultsSpot"), plot::kPicSpot, {12, 13, 14, 15, 16, 17},
               MakeSpotChart(kFirstSpotVisit)};
+    case kTestersViewPanel:
+      return {QStringLiteral("PicTester"), QStringLiteral("ResultsTester"), plot::kPicTester, {30, 31, 32, 33, 34, 35},
+              MakeTestersViewChart(kFirstTesterVisit)};
     default:
       return {QStringLiteral("Pic2D"), QStringLiteral("Results2D"), plot::kPic2D, {23, 22, 21, 20, 19, 18},
               MakeStarChart(kFirstStarVisit)};

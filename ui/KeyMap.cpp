@@ -8,7 +8,7 @@ KeyDecision DecideKey(int qtKey, bool withModifiers, bool testOpen) {
   using Kind = KeyDecision::Kind;
   if (withModifiers) return {};
   if (qtKey == Qt::Key_Escape) return {Kind::Switch, 0};
-  if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F9) {
+  if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F10) {
     const int panel = qtKey - Qt::Key_F1 + 1;
     return panel == 1 || testOpen ? KeyDecision{Kind::Switch, panel} : KeyDecision{};
   }

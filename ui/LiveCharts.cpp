@@ -48,6 +48,17 @@ class StarChart final : public AnalysisChart {
   const StarControls& controls_;
 };
 
+class TestersViewChart final : public AnalysisChart {
+ public:
+  explicit TestersViewChart(const plot::TesterControls& controls) : controls_(controls) {}
+  void draw(plot::PictureSurface& picture, MirrorTest& test, SurfaceAnalysis& analysis, double rocMm) override {
+    plot::DrawTestersView(picture, test, analysis.profile(), rocMm, controls_);
+  }
+
+ private:
+  const plot::TesterControls& controls_;
+};
+
 }  // namespace
 
 std::unique_ptr<AnalysisChart> MakeMilliesLacroixChart(const MilliesLacroixControls& controls) {
@@ -58,6 +69,9 @@ std::unique_ptr<AnalysisChart> MakeSpotChart(const SpotControls& controls) {
 }
 std::unique_ptr<AnalysisChart> MakeStarChart(const StarControls& controls) {
   return std::make_unique<StarChart>(controls);
+}
+std::unique_ptr<AnalysisChart> MakeTestersViewChart(const plot::TesterControls& controls) {
+  return std::make_unique<TestersViewChart>(controls);
 }
 
 }  // namespace zonalyst::ui

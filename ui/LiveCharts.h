@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "AnalysisChart.h"
+#include "plot/TesterViewChart.h"
 
 namespace zonalyst::ui {
 
@@ -25,5 +26,7 @@ struct StarControls {
 std::unique_ptr<AnalysisChart> MakeMilliesLacroixChart(const MilliesLacroixControls& controls);
 std::unique_ptr<AnalysisChart> MakeSpotChart(const SpotControls& controls);
 std::unique_ptr<AnalysisChart> MakeStarChart(const StarControls& controls);
+// The tester's view draws both mirrors at the best-fit radius it is given.
+std::unique_ptr<AnalysisChart> MakeTestersViewChart(const plot::TesterControls& controls);
 
 }  // namespace zonalyst::ui

@@ -10,6 +10,7 @@
 #include "SpotDiffractionPanel.h"
 #include "StarTestPanel.h"
 #include "SurfaceErrorPanel.h"
+#include "TestersViewPanel.h"
 #include "ui/live/SliderRules.h"
 
 namespace zonalyst::ui {
@@ -26,6 +27,8 @@ LivePanels InstallLivePanels(MainWindow& window, platform::Clipboard& clipboard)
   window.setPanelContent(kTransverseErrorPanel, panels.transverse);
   window.setPanelContent(kDiffractionPanel, panels.spot);
   window.setPanelContent(kStarTestPanel, panels.star);
+  panels.testersView = new TestersViewPanel(window);
+  window.setPanelContent(kTestersViewPanel, panels.testersView);
 
   // The slider array HScroll1, by index, and its common handler: every movement first
   // sets "High Detail" by the defocus slider, then redraws the slider's own panel.

@@ -31,7 +31,8 @@ namespace zonalyst::ui {
 namespace {
 
 // Window geometry in pixels: the function buttons in a column at the left, the panel
-// frames beside them, the help line underneath.
+// frames beside them, the help line underneath both. The eleventh button (F10) reaches
+// one row below the frames, and the window is that row taller.
 constexpr int kMargin = 8;
 constexpr int kButtonWidth = 180;
 constexpr int kButtonHeight = 40;
@@ -40,8 +41,9 @@ constexpr int kFrameWidth = 769;
 constexpr int kFrameHeight = 465;
 constexpr int kFrameLeft = kMargin + kButtonWidth + kMargin;
 constexpr int kHelpHeight = 36;
+constexpr int kHelpTop = kMargin + kFrameHeight + kMargin + kButtonHeight + kButtonGap;
 constexpr int kWindowWidth = kFrameLeft + kFrameWidth + kMargin;
-constexpr int kWindowHeight = kMargin + kFrameHeight + kMargin + kHelpHeight + kMargin;
+constexpr int kWindowHeight = kHelpTop + kHelpHeight + kMargin;
 
 // Writes a changed test over its file, until the unsaved-changes dialog is plugged in.
 class OverwriteQuestion final : public io::SaveQuestion {
@@ -67,7 +69,7 @@ MainWindow::MainWindow(WindowServices services, QWidget* parent)
   buildButtons();
   help_ = new QLabel(this);
   help_->setObjectName(QStringLiteral("LblHelp"));
-  help_->setGeometry(kMargin, kMargin + kFrameHeight + kMargin, kWindowWidth - 2 * kMargin, kHelpHeight);
+  help_->setGeometry(kMargin, kHelpTop, kWindowWidth - 2 * kMargin, kHelpHeight);
   help_->setFrameShape(QFrame::StyledPanel);
   help_->setWordWrap(true);
   setPanelCaptions();
@@ -254,7 +256,9 @@ bool MainWindow::validationStops(int panel) {
   buttons_[panel]->setFocus();
   LetEventsRun();
   if (!ValidateSetup(state_.test, currentPanel_, prompter(), hooks_.focusFinding)) return false;
-  for (int j = 0; j < kSaveImagePanel; ++j) buttons_[j]->setChecked(j == currentPanel_);
+  for (int j = 0; j < kPanelCount; ++j) {
+    if (j != kSaveImagePanel) buttons_[j]->setChecked(j == currentPanel_);
+  }
   LetEventsRun();
   return true;
 }

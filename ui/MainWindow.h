@@ -108,9 +108,9 @@ class MainWindow final : public QWidget {
   io::SaveQuestion* saveQuestion_ = nullptr;
   std::function<void(int)> imageSaver_;
 
-  std::array<QGroupBox*, 10> frames_{};
-  std::array<PanelContent*, 10> contents_{};
-  std::array<QPushButton*, 10> buttons_{};
+  std::array<QGroupBox*, kPanelCount> frames_{};
+  std::array<PanelContent*, kPanelCount> contents_{};
+  std::array<QPushButton*, kPanelCount> buttons_{};
   QLabel* help_ = nullptr;
   ExitPanel* exitPanel_ = nullptr;
 

@@ -16,8 +16,9 @@ enum Panel : int {
   kDiffractionPanel = 7,
   kStarTestPanel = 8,
   kSaveImagePanel = 9,
+  kTestersViewPanel = 10,
 };
-inline constexpr int kPanelCount = 10;
+inline constexpr int kPanelCount = 11;
 
 bool IsAnalysisPanel(int panel);
 

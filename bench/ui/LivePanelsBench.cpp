@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <memory>
+#include <optional>
 
 #include "FifteenZoneTest.h"
 #include "WindowRig.h"
@@ -65,11 +66,11 @@ struct Window {
 };
 
 // One step of a slider, alternately right and left, its panel redrawn and painted.
-void SliderStep(benchmark::State& state, ui::Panel panel, const char* sliderName, int from) {
+void SliderStep(benchmark::State& state, ui::Panel panel, const char* sliderName, std::optional<int> from) {
   Window w;
   w.window->actionClick(panel);
   QScrollBar* slider = w.slider(sliderName);
-  slider->setValue(from);
+  if (from) slider->setValue(*from);
   QCoreApplication::processEvents();
   int step = 1;
   for (auto _ : state) {
@@ -85,6 +86,8 @@ BENCHMARK_CAPTURE(SliderStep, spot_offset, ui::kDiffractionPanel, "HScroll1_2", 
 BENCHMARK_CAPTURE(SliderStep, spot_obstruction, ui::kDiffractionPanel, "scrlF6Obst", 20);
 BENCHMARK_CAPTURE(SliderStep, star_defocus, ui::kStarTestPanel, "HScroll1_3", 5);
 BENCHMARK_CAPTURE(SliderStep, star_obstruction, ui::kStarTestPanel, "HScroll2", 33);
+// The knife of the tester's view from the middle zone: both mirrors traced and drawn again.
+BENCHMARK_CAPTURE(SliderStep, testers_view_knife, ui::kTestersViewPanel, "ScrlKnife", std::nullopt);
 
 // Command3 to the end of 10000 trials: charts every 100 trials, events after every trial.
 // The set-up dialog is answered with 0.01 mm for every zone.
