@@ -37,7 +37,8 @@ class WindowRulesTest : public QObject {
 void WindowRulesTest::buttonAndFrameCaptions() {
   const QStringList buttons = {"(ESC) - Exit",         "(F1) - Load",      "(F2) - Setup",      "(F3) - KE Readings",
                                "(F4) - Surface Error", "(F5) M-L Plot",    "(F6) - Transverse Error",
-                               "(F7) - Diffraction",   "(F8) - Star Test", "(F9) Save as Image"};
+                               "(F7) - Diffraction",   "(F8) - Star Test", "(F9) Save as Image",
+                               "(F10) - Tester's View"};
   const QStringList frames = {"Exit",
                               "Load / Create File",
                               "Test Setup Panel -- m.fdr",
@@ -47,7 +48,8 @@ void WindowRulesTest::buttonAndFrameCaptions() {
                               "Transverse Error Analysis -- m.fdr",
                               "Spot Diffraction Analysis -- m.fdr",
                               "Star Test Visualization -- m.fdr",
-                              "Save Image"};
+                              "Save Image",
+                              "Tester's View -- m.fdr"};
   for (int i = 0; i < kPanelCount; ++i) {
     QCOMPARE(ButtonCaption(i), buttons[i]);
     QCOMPARE(PanelCaption(i, QStringLiteral("m.fdr")), frames[i]);
@@ -59,7 +61,7 @@ void WindowRulesTest::keyMapWithAndWithoutATest() {
   using Kind = KeyDecision::Kind;
   QCOMPARE(DecideKey(Qt::Key_Escape, false, false), (KeyDecision{Kind::Switch, 0}));
   QCOMPARE(DecideKey(Qt::Key_F1, false, false), (KeyDecision{Kind::Switch, 1}));
-  for (int key = Qt::Key_F2; key <= Qt::Key_F9; ++key) {
+  for (int key = Qt::Key_F2; key <= Qt::Key_F10; ++key) {
     QCOMPARE(DecideKey(key, false, false), KeyDecision{});
     QCOMPARE(DecideKey(key, false, true), (KeyDecision{Kind::Switch, key - Qt::Key_F1 + 1}));
   }
@@ -67,7 +69,7 @@ void WindowRulesTest::keyMapWithAndWithoutATest() {
   QCOMPARE(DecideKey(Qt::Key_Z, false, true), KeyDecision{Kind::PreviousFile});
   // Ignored: X and Z without a test, other keys, and keys with a modifier.
   for (const auto& [key, open, modifiers] : {std::tuple{Qt::Key_X, false, false}, std::tuple{Qt::Key_Z, false, false},
-                                        std::tuple{Qt::Key_F10, true, false}, std::tuple{Qt::Key_A, true, false},
+                                        std::tuple{Qt::Key_F11, true, false}, std::tuple{Qt::Key_A, true, false},
                                         std::tuple{Qt::Key_F4, true, true}}) {
     QCOMPARE(DecideKey(key, modifiers, open), KeyDecision{});
   }
