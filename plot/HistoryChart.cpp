@@ -22,15 +22,7 @@ Rgb Faded(int k, int count) {
 
 void DrawCurves(PictureSurface& s, const MirrorTest& latest, const std::vector<const QualityMetrics*>& tests) {
   const RadialFrame frame{(kSG.height - kPlotHeight) / 2, (kSG.height + kPlotHeight) / 2, s.scaleWidth() / 2};
-  ProfileSpan span;
-  double smallestFraction = tests.front()->PvFraction;
-  for (const QualityMetrics* m : tests) {
-    const ProfileSpan own = SpanOfProfile(*m);
-    span.min = std::min(span.min, own.min);
-    span.max = std::max(span.max, own.max);
-    smallestFraction = std::min(smallestFraction, m->PvFraction);
-  }
-  const SurfaceErrorScale scale = ChooseSurfaceErrorScale(smallestFraction, span);
+  const auto [scale, span] = ScaleHoldingAll(tests);
   DrawSurfaceErrorGrid(s, frame, scale);
   const int count = static_cast<int>(tests.size());
   for (int k = 0; k + 1 < count; ++k) {

@@ -50,6 +50,18 @@ RadialCurve SurfaceErrorCurve(const RadialFrame& frame, const QualityMetrics& m,
   return curve;
 }
 
+SharedScale ScaleHoldingAll(const std::vector<const QualityMetrics*>& profiles) {
+  ProfileSpan span;
+  double smallestFraction = profiles.front()->PvFraction;
+  for (const QualityMetrics* m : profiles) {
+    const ProfileSpan own = SpanOfProfile(*m);
+    span.min = std::min(span.min, own.min);
+    span.max = std::max(span.max, own.max);
+    smallestFraction = std::min(smallestFraction, m->PvFraction);
+  }
+  return {ChooseSurfaceErrorScale(smallestFraction, span), span};
+}
+
 void DrawSurfaceErrorGrid(PictureSurface& s, const RadialFrame& frame, const SurfaceErrorScale& scale) {
   DrawCentreAndTitles(s, frame, scale);
   DrawNanometreGrid(s, frame, scale.unitsPerMm);
@@ -95,15 +107,15 @@ Rgb GridLabelColour(double nanometres, Rgb previous) {
 void DrawSurfaceError(PictureSurface& s, const MirrorTest& test, const QualityMetrics& m,
                       const QualityMetrics* earlier) {
   const RadialFrame frame = RadialFrame::For(s);
-  const ProfileSpan span = SpanOfProfile(m);
-  const SurfaceErrorScale scale = ChooseSurfaceErrorScale(m.PvFraction, span);
+  std::vector<const QualityMetrics*> shown = {&m};
+  if (earlier) shown.push_back(earlier);
+  const auto [scale, span] = ScaleHoldingAll(shown);
   s.clear();
   DrawSurfaceErrorGrid(s, frame, scale);
   const RadialCurve curve = SurfaceErrorCurve(frame, m, span.min, scale.unitsPerMm);
   DrawRadialCurve(s, frame, curve);
   if (earlier) {
-    DrawRadialLine(s, frame, SurfaceErrorCurve(frame, *earlier, SpanOfProfile(*earlier).min, scale.unitsPerMm),
-                   kEarlierCurve);
+    DrawRadialLine(s, frame, SurfaceErrorCurve(frame, *earlier, span.min, scale.unitsPerMm), kEarlierCurve);
     DrawRadialLine(s, frame, curve, kRed);
   }
   DrawRadiusAxesAndZones(s, frame, test, curve);

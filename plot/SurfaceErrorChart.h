@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "PictureSurface.h"
 #include "RadialChart.h"
@@ -39,6 +40,14 @@ std::optional<double> NanometreGridStep(double unitsPerMm);
 // 280; above that the label keeps the colour of the one before.
 Rgb GridLabelColour(double nanometres, Rgb previous);
 
+// The scale that holds every profile: chosen for the largest P-V among them and the span
+// of all of them together. At least one profile.
+struct SharedScale {
+  SurfaceErrorScale scale;
+  ProfileSpan span;
+};
+SharedScale ScaleHoldingAll(const std::vector<const QualityMetrics*>& profiles);
+
 // The centre line, the titles and the nanometre grid of the chart in the scale.
 void DrawSurfaceErrorGrid(PictureSurface& s, const RadialFrame& frame, const SurfaceErrorScale& scale);
 
@@ -50,8 +59,8 @@ inline constexpr Rgb kEarlierCurve{140, 140, 140};
 
 // The surface error cross-section of the test for the metrics last computed: centre
 // line, scale title, nanometre grid, error curve, radius axes and zone marks. With an
-// earlier test's metrics, its curve is drawn faintly in the same scale over the filled
-// area and under the current curve's outline.
+// earlier test's metrics, the scale holds both curves and the earlier one is drawn
+// faintly over the filled area and under the current curve's outline.
 void DrawSurfaceError(PictureSurface& s, const MirrorTest& test, const QualityMetrics& m,
                       const QualityMetrics* earlier = nullptr);
 

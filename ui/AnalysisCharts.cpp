@@ -16,9 +16,13 @@ const plot::TesterControls kFirstTesterVisit{};
 
 class SurfaceErrorChart final : public AnalysisChart {
  public:
+  explicit SurfaceErrorChart(EarlierMetrics earlier) : earlier_(std::move(earlier)) {}
   void draw(plot::PictureSurface& picture, MirrorTest& test, SurfaceAnalysis& analysis, double) override {
-    plot::DrawSurfaceError(picture, test, analysis.metrics());
+    plot::DrawSurfaceError(picture, test, analysis.metrics(), earlier_ ? earlier_() : nullptr);
   }
+
+ private:
+  EarlierMetrics earlier_;
 };
 
 class TransverseErrorChart final : public AnalysisChart {
@@ -30,11 +34,15 @@ class TransverseErrorChart final : public AnalysisChart {
 
 }  // namespace
 
+std::unique_ptr<AnalysisChart> MakeSurfaceErrorChart(EarlierMetrics earlier) {
+  return std::make_unique<SurfaceErrorChart>(std::move(earlier));
+}
+
 AnalysisPanelLayout AnalysisPanelFor(int panel) {
   switch (panel) {
     case kSurfaceErrorPanel:
       return {QStringLiteral("SG"), QStringLiteral("Picture1"), plot::kSG, {0, 1, 2, 3, 4, 5},
-              std::make_unique<SurfaceErrorChart>()};
+              MakeSurfaceErrorChart(nullptr)};
     case kMilliesLacroixPanel:
       return {QStringLiteral("PicML"), QStringLiteral("ResultsML"), plot::kPicML, {29, 28, 27, 26, 25, 24},
               MakeMilliesLacroixChart(kFirstMilliesLacroixVisit)};

@@ -13,7 +13,7 @@ namespace zonalyst::ui {
 DataEntryPanels InstallDataEntryPanels(MainWindow& window, platform::Clipboard& clipboard) {
   DataEntryPanels panels;
   panels.files = new FilePanel(window);
-  panels.setup = new SetupPanel(window.state().test, window.prompter());
+  panels.setup = new SetupPanel(window.state(), window.prompter());
   panels.readings = new ReadingsPanel(window.state().test, clipboard);
   window.setPanelContent(kLoadPanel, panels.files);
   window.setPanelContent(kSetupPanel, panels.setup);

@@ -17,6 +17,7 @@
 #include "EntryBoxes.h"
 #include "MainWindow.h"
 #include "PanelTexts.h"
+#include "TestFolderFiles.h"
 #include "TestNameQuestion.h"
 #include "UserFolders.h"
 #include "io/TestPath.h"
@@ -166,9 +167,7 @@ void FilePanel::refreshFiles() {
     emit helpChanged(entry::UnreadableFolderHelp(folder_));
     return;
   }
-  const QStringList names =
-      QDir(folder_).entryList({QStringLiteral("*.fdr")}, QDir::Files | QDir::Readable, QDir::Name);
-  files_->addItems(names);
+  files_->addItems(TestFilesIn(folder_));
 }
 
 void FilePanel::showPreview(int row) {

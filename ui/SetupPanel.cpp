@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "EntryBoxes.h"
+#include "MaskTemplateButton.h"
 #include "core/ConicGeometry.h"
 #include "core/Constants.h"
 #include "ui/entry/Commit.h"
@@ -37,8 +38,8 @@ bool IsToggle(int box) { return box >= kEntryMethodBox && box <= kSourceBox; }
 
 }  // namespace
 
-SetupPanel::SetupPanel(MirrorTest& test, Prompter& prompter, QWidget* parent)
-    : PanelContent(parent), test_(test), prompter_(prompter) {
+SetupPanel::SetupPanel(AppState& state, Prompter& prompter, QWidget* parent)
+    : PanelContent(parent), test_(state.test), prompter_(prompter) {
   setObjectName(QStringLiteral("SetupPanel"));
   for (int box = 0; box < kSetupBoxCount; ++box) {
     boxes_[box] = MakeEntryBox(this, QStringLiteral("Text1_%1").arg(box), this);
@@ -49,6 +50,8 @@ SetupPanel::SetupPanel(MirrorTest& test, Prompter& prompter, QWidget* parent)
   wizard_ = new QPushButton(QStringLiteral("Couder Mask Zone Wizard (Enter Data on the left first, then click here)"), this);
   wizard_->setObjectName(QStringLiteral("cmd_Zone_Magic"));
   connect(wizard_, &QPushButton::clicked, this, &SetupPanel::runWizard);
+  maskTemplate_ = new MaskTemplateButton(state, prompter, this);
+  connect(maskTemplate_, &MaskTemplateButton::saved, this, &SetupPanel::helpChanged);
   buildLayout();
 }
 
@@ -68,7 +71,8 @@ void SetupPanel::buildLayout() {
   wizardLayout->addWidget(wizardCaption);
   wizard_->setMinimumHeight(64);
   mirror->addWidget(wizard_, kFirstZoneBox + 1, 0, 1, 2);
-  mirror->setRowStretch(kFirstZoneBox + 2, 1);
+  mirror->addWidget(maskTemplate_, kFirstZoneBox + 2, 0, 1, 2);
+  mirror->setRowStretch(kFirstZoneBox + 3, 1);
 
   auto* zones = new QGridLayout;
   for (int column = 0; column < 4; ++column) {
@@ -119,6 +123,7 @@ void SetupPanel::showSetup() {
       ShowText(box, SetupBoxText(test_, ZoneBox(zone, column), separator));
     }
   }
+  maskTemplate_->refresh();
 }
 
 void SetupPanel::focusBox(int box) { boxes_[box]->setFocus(Qt::OtherFocusReason); }

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "AppState.h"
 #include "PanelContent.h"
 #include "Prompter.h"
 #include "core/MirrorTest.h"
@@ -14,11 +15,11 @@ namespace zonalyst::ui {
 
 // Panel 2: the mirror, the rig and the Couder mask of the open test in 52 boxes
 // Text1_0 .. Text1_51, each writing into the record when it loses the focus, and the
-// mask zone wizard.
+// mask zone wizard, and the button that prints the mask template.
 class SetupPanel final : public PanelContent {
   Q_OBJECT
  public:
-  SetupPanel(MirrorTest& test, Prompter& prompter, QWidget* parent = nullptr);
+  SetupPanel(AppState& state, Prompter& prompter, QWidget* parent = nullptr);
 
   // Focus to box 0, then the panel drawn from the record.
   void enterPanel(const PanelEntry& entry) override;
@@ -49,6 +50,7 @@ class SetupPanel final : public PanelContent {
   std::array<QLabel*, 16> zoneLabels_{};  // row labels of zones 1..15
   std::array<QLabel*, 4> zoneHeaders_{};
   QPushButton* wizard_ = nullptr;
+  class MaskTemplateButton* maskTemplate_ = nullptr;
   bool wizardBusy_ = false;
 };
 

@@ -1,8 +1,10 @@
 #include "SurfaceErrorPanel.h"
 
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QPushButton>
 
+#include "AnalysisCharts.h"
 #include "EventPump.h"
 #include "LiveSlider.h"
 #include "MainWindow.h"
@@ -15,7 +17,8 @@
 namespace zonalyst::ui {
 
 SurfaceErrorPanel::SurfaceErrorPanel(MainWindow& window, platform::Clipboard& clipboard)
-    : OffsetPanel(window, kSurfaceErrorPanel, live::kSurfaceSlider), clipboard_(clipboard) {
+    : OffsetPanel(window, kSurfaceErrorPanel, live::kSurfaceSlider, MakeSurfaceErrorChart([this] { return previousMetrics(); })),
+      clipboard_(clipboard) {
   QHBoxLayout* row = addRow();
   row->addStretch(1);
   conicButton_ = new QPushButton(QStringLiteral("Find Best Fit Conic Constant"), this);
@@ -28,9 +31,32 @@ SurfaceErrorPanel::SurfaceErrorPanel(MainWindow& window, platform::Clipboard& cl
     row->addWidget(button);
     row->addStretch(1);
   }
+  previousBox_ = new QCheckBox(QStringLiteral("Show previous test"), this);
+  previousBox_->setObjectName(QStringLiteral("chkPreviousTest"));
+  row->addWidget(previousBox_);
+  row->addStretch(1);
+  OnFocusIn(previousBox_, [this] { setHelp("Draws the test before this one in its folder (the one Z opens) in grey behind it"); });
+  connect(previousBox_, &QCheckBox::toggled, this, &SurfaceErrorPanel::showPreviousTest);
   OnFocusIn(conicButton_, [this] { setHelp(live::BestFitConicHelp()); });
   connect(conicButton_, &QPushButton::clicked, this, &SurfaceErrorPanel::findBestFitConic);
   connect(monteCarloButton_, &QPushButton::clicked, this, &SurfaceErrorPanel::runMonteCarlo);
+}
+
+void SurfaceErrorPanel::enterPanel(const PanelEntry& entry) {
+  previousTest_.forget();  // the folder may have changed since
+  OffsetPanel::enterPanel(entry);
+}
+
+const QualityMetrics* SurfaceErrorPanel::previousMetrics() {
+  return previousBox_ && previousBox_->isChecked() ? previousTest_.metricsFor(state_) : nullptr;
+}
+
+void SurfaceErrorPanel::showPreviousTest() {
+  previousTest_.forget();
+  drawAt(state_.displayRocMm + offsetMm());
+  if (!previousBox_->isChecked()) return;
+  setHelp(previousMetrics() ? "Grey: " + previousTest_.name().toStdString() + ", the test before this one"
+                            : "There is no earlier test in this folder that loads");
 }
 
 void SurfaceErrorPanel::drawAt(double rocMm) {

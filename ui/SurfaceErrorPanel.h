@@ -4,16 +4,19 @@
 
 #include "McExplainDialog.h"
 #include "OffsetPanel.h"
+#include "PreviousTest.h"
 #include "platform/Clipboard.h"
 #include "plot/MonteCarloCharts.h"
 
+class QCheckBox;
 class QPushButton;
 
 namespace zonalyst::ui {
 
 // Panel 4, the surface error: the reference slider HScroll1(0) with its captions
 // Offset(0) and Offset(1), and the buttons Command1 "Find Best Fit Conic Constant" and
-// Command3 "Run Monte Carlo Analysis".
+// Command3 "Run Monte Carlo Analysis", and the check box chkPreviousTest "Show previous test",
+// which draws the folder's previous test faintly behind the open one.
 class SurfaceErrorPanel final : public OffsetPanel {
   Q_OBJECT
  public:
@@ -21,6 +24,9 @@ class SurfaceErrorPanel final : public OffsetPanel {
 
   QPushButton* conicButton() const { return conicButton_; }
   QPushButton* monteCarloButton() const { return monteCarloButton_; }
+  QCheckBox* previousTestBox() const { return previousBox_; }
+
+  void enterPanel(const PanelEntry& entry) override;
   // The explanation window of the last run while it is open.
   McExplainDialog* explanation() const { return explanation_; }
   // Ranges of the last drawing of the Monte Carlo charts.
@@ -39,10 +45,14 @@ class SurfaceErrorPanel final : public OffsetPanel {
 
  private:
   void finishMonteCarlo(const std::string& rawData);
+  void showPreviousTest();
+  const QualityMetrics* previousMetrics();
 
   platform::Clipboard& clipboard_;
   QPushButton* conicButton_;
   QPushButton* monteCarloButton_;
+  QCheckBox* previousBox_ = nullptr;
+  PreviousTest previousTest_;
   QPointer<McExplainDialog> explanation_;
   plot::MonteCarloChartRanges ranges_;
   int trials_ = 0;

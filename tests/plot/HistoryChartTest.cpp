@@ -84,6 +84,12 @@ TEST(SurfaceErrorChart, AnEarlierTestsCurveLiesFaintlyOverTheFillAndUnderTheOutl
   };
   EXPECT_GT(edgeHeight(earlier), 0.0);
   EXPECT_NEAR(edgeHeight(earlier), 0.5 * edgeHeight(LinesOf(withEarlier, kRed)), 1.0);
+
+  // A much deeper earlier test widens the scale so that both curves fit.
+  const std::vector<QualityMetrics> deep = Tests(10);
+  RecordingSurface widened(raster);
+  DrawSurfaceError(widened, test, deep[0], &deep[9]);
+  EXPECT_NE(testing::TextCall(widened, "1 Lambda Wave Front Scale"), nullptr);
 }
 
 }  // namespace

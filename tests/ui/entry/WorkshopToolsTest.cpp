@@ -1,0 +1,90 @@
+#include <QCheckBox>
+#include <QtTest>
+
+#include "../QtTestMain.h"
+#include "WindowFixture.h"
+#include "ui/PanelTexts.h"
+#include "plot/SurfaceErrorChart.h"
+
+using namespace zonalyst;
+using namespace zonalyst::test;
+
+namespace {
+
+// Pixels of the surface error picture in an earlier test's grey.
+int EarlierCurvePixels(const WindowFixture& f) {
+  const QImage picture = f.rig.label(QStringLiteral("SG"))->pixmap().toImage();
+  const QRgb grey = qRgb(plot::kEarlierCurve.r, plot::kEarlierCurve.g, plot::kEarlierCurve.b);
+  int count = 0;
+  for (int y = 0; y < picture.height(); ++y) {
+    for (int x = 0; x < picture.width(); ++x) count += (picture.pixel(x, y) & 0xffffffu) == (grey & 0xffffffu);
+  }
+  return count;
+}
+
+}  // namespace
+
+class WorkshopToolsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void maskTemplateIsSavedAsAPdfOrRefusedForEffectiveRadii() {
+    WindowFixture f;
+    f.openTest(SampleTest());
+    f.press(Qt::Key_F2);
+    QPushButton* print = f.rig.button(QStringLiteral("cmdMaskTemplate"));
+    QLabel* why = f.rig.label(QStringLiteral("lblMaskTemplate"));
+    QVERIFY(print->isEnabled());
+    QVERIFY(!why->isVisible());
+
+    const QString pdf = f.folder + QStringLiteral("/chosen");
+    f.prompter.answerSaveFile(pdf);
+    QTest::mouseClick(print, Qt::LeftButton);
+    QCOMPARE(f.prompter.saveFiles().back().fileName, QStringLiteral("m_Mask.pdf"));
+    QCOMPARE(f.prompter.saveFiles().back().folder, f.folder);
+    QCOMPARE(ReadFile(pdf + QStringLiteral(".pdf")).substr(0, 5), std::string("%PDF-"));
+    QVERIFY(f.labelText(QStringLiteral("LblHelp")).startsWith(QStringLiteral("Mask template saved to ") + pdf));
+
+    f.prompter.answerSaveFile(std::nullopt);  // cancelled: nothing written, nothing said
+    QTest::mouseClick(print, Qt::LeftButton);
+    QCOMPARE(f.prompter.messages().size(), std::size_t{0});
+
+    f.box(1)->setFocus();
+    f.press(Qt::Key_Space);  // the entry method flips to effective radii
+    QVERIFY(!print->isEnabled());
+    QVERIFY(why->isVisible());
+    QVERIFY(why->text().contains(QStringLiteral("needs inner and outer radii")));
+    QCOMPARE(f.prompter.unexpected(), 0);
+  }
+
+  void previousTestOfTheFolderIsDrawnFaintlyBehindWhenAsked() {
+    WindowFixture f;
+    MirrorTest earlier = SampleTest();
+    earlier.KeReading[3][1] = 0.05;  // a zone well off the paraboloid
+    WriteTestFile(f.folder, QStringLiteral("a.fdr"), earlier);
+    f.openTest(SampleTest());
+    QCOMPARE(f.window->currentPanel(), int{ui::kSurfaceErrorPanel});
+    auto* show = f.window->findChild<QCheckBox*>(QStringLiteral("chkPreviousTest"));
+    QCOMPARE(show->text(), QStringLiteral("Show previous test"));
+    QCOMPARE(EarlierCurvePixels(f), 0);
+
+    QTest::mouseClick(show, Qt::LeftButton, {}, QPoint(4, show->height() / 2));
+    QVERIFY(show->isChecked());
+    QVERIFY(EarlierCurvePixels(f) > 100);
+    QCOMPARE(f.labelText(QStringLiteral("LblHelp")), QStringLiteral("Grey: a.fdr, the test before this one"));
+    f.press(Qt::Key_F4);  // entering the panel again keeps it
+    QVERIFY(EarlierCurvePixels(f) > 100);
+
+    f.press(Qt::Key_Z);  // a.fdr is first in its folder: nothing before it
+    QCOMPARE(f.window->currentPanel(), int{ui::kSurfaceErrorPanel});
+    QCOMPARE(EarlierCurvePixels(f), 0);
+
+    show->setChecked(false);
+    f.press(Qt::Key_X);
+    QCOMPARE(EarlierCurvePixels(f), 0);
+    QCOMPARE(f.prompter.unexpected(), 0);
+  }
+};
+
+ZONALYST_QTEST_MAIN(WorkshopToolsTest)
+#include "WorkshopToolsTest.moc"
