@@ -4,13 +4,15 @@
 
 namespace zonalyst {
 
-void AverageReadings(MirrorTest& test) {
-  if (test.MonteCarloRunning) return;
+bool AverageReadings(MirrorTest& test) {
+  if (test.MonteCarloRunning) return true;
+  bool finite = true;
   for (int z = 1; z <= kMaxZones; ++z) {
     double sum = 0.0;
     for (int s = 1; s <= test.ReadingSets && s <= kMaxReadingSets; ++s) sum += test.KeReading[z][s];
-    AssignIfFinite(test.KeAverage[z], sum / test.ReadingSets);
+    finite = AssignIfFinite(test.KeAverage[z], sum / test.ReadingSets) && finite;
   }
+  return finite;
 }
 
 void ResetToNewTestDefaults(MirrorTest& test) {

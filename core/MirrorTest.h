@@ -41,8 +41,9 @@ struct MirrorTest {
 };
 
 // Fills KeAverage[1..15] with the mean of sets 1..ReadingSets; every row is averaged,
-// in use or not. Skipped while a Monte Carlo run supplies its own averages.
-void AverageReadings(MirrorTest& test);
+// in use or not. Skipped while a Monte Carlo run supplies its own averages. False when
+// the sum of a zone's readings is too large to be a number (its average keeps its value).
+bool AverageReadings(MirrorTest& test);
 
 // The record of a test created anew: an 8" f/8 paraboloid in inches, four zones,
 // one reading set, every zone and reading zero. The light source keeps its value.

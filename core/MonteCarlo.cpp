@@ -125,7 +125,11 @@ bool MonteCarloRun::runTrial(UniformSource& uniform) {
   ++trials_;
   perturb(uniform);
   analysis_.analyse(test_);
-  recordTrial();
+  if (analysis_.reducible()) {
+    recordTrial();
+  } else {
+    ++failed_;
+  }
   return !done();
 }
 

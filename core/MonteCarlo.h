@@ -81,7 +81,9 @@ std::optional<ChartRange> ComputeChartRange(const std::array<std::int32_t, N>& h
 
 // One Monte Carlo run: perturbs the nominal zone averages with Gaussian noise of each
 // zone's standard deviation, analyses every trial as the surface error panel does
-// (MonteCarloRunning set, no averaging) and bins the Strehl ratio and RMS error.
+// (MonteCarloRunning set, no averaging) and bins the Strehl ratio and RMS error. A
+// trial whose readings do not reduce to a surface (SurfaceAnalysis::reducible) counts
+// as failed and is left out of the bins and of the shares of the chart ranges.
 // Trials run one at a time so that a window can draw and let events run between them.
 class MonteCarloRun {
  public:
@@ -102,11 +104,12 @@ class MonteCarloRun {
   void finish();
 
   int trials() const { return trials_; }
+  int failedTrials() const { return failed_; }
   double meanSd() const { return meanSd_; }
   const std::array<std::int32_t, kStrehlBins>& strehlHistogram() const { return strehl_; }
   const std::array<std::int32_t, kRmsBins>& rmsHistogram() const { return rms_; }
-  std::optional<ChartRange> strehlRange() const { return ComputeChartRange(strehl_, trials_); }
-  std::optional<ChartRange> rmsRange() const { return ComputeChartRange(rms_, trials_); }
+  std::optional<ChartRange> strehlRange() const { return ComputeChartRange(strehl_, trials_ - failed_); }
+  std::optional<ChartRange> rmsRange() const { return ComputeChartRange(rms_, trials_ - failed_); }
 
  private:
   void perturb(UniformSource& uniform);
@@ -119,6 +122,7 @@ class MonteCarloRun {
   double meanSd_ = 0.0;
   int trialLimit_ = kMaxTrials;
   int trials_ = 0;
+  int failed_ = 0;
   bool finished_ = false;
   std::array<std::int32_t, kStrehlBins> strehl_{};
   std::array<std::int32_t, kRmsBins> rms_{};

@@ -38,15 +38,24 @@ RangeSentences DescribeRanges(const std::optional<ChartRange>& strehl, const std
           StrehlSentence("2", "95%", strehl, true), RmsSentence("2", "95%", rms, true)};
 }
 
-std::string ExplainMonteCarlo(const std::optional<ChartRange>& strehl, const std::optional<ChartRange>& rms) {
+std::string FailedTrialsSentence(int failedTrials, int trials) {
+  if (failedTrials <= 0) return {};
+  return std::to_string(failedTrials) + " of " + std::to_string(trials) +
+         " trials failed: their readings could not be reduced to a surface, and the charts leave them out.";
+}
+
+std::string ExplainMonteCarlo(const std::optional<ChartRange>& strehl, const std::optional<ChartRange>& rms,
+                              int failedTrials, int trials) {
   const RangeSentences s = DescribeRanges(strehl, rms);
+  const std::string failed = FailedTrialsSentence(failedTrials, trials);
   return std::string(kCrLf) + "Move this window to make sure you can see the Monte Carlo Chart." + kCrLf + kCrLf +
          "The left chart shows the distribution of possible Strehl Ratios." + kCrLf +
          "The right chart shows the distribution of possible RMS surface error in nm." + kCrLf + kCrLf +
          "In each chart the green section shows the error range confined to +/- 1 sigma (stddev)." + kCrLf +
          "The Orange section shows the error range when confined to +/- 2 sigma (stddev)." + kCrLf + kCrLf +
          "In this case (given your error range selection) we can say the following." + kCrLf + s.strehl68 + kCrLf +
-         s.rms68 + kCrLf + kCrLf + s.strehl95 + kCrLf + s.rms95 + kCrLf;
+         s.rms68 + kCrLf + kCrLf + s.strehl95 + kCrLf + s.rms95 + kCrLf +
+         (failed.empty() ? std::string() : kCrLf + failed + kCrLf);
 }
 
 }  // namespace zonalyst

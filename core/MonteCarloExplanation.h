@@ -15,7 +15,12 @@ struct RangeSentences {
 };
 RangeSentences DescribeRanges(const std::optional<ChartRange>& strehl, const std::optional<ChartRange>& rms);
 
-// The whole explanation shown after a run (lines joined by CR LF).
-std::string ExplainMonteCarlo(const std::optional<ChartRange>& strehl, const std::optional<ChartRange>& rms);
+// How many trials of a run failed to reduce to a surface; empty when none did.
+std::string FailedTrialsSentence(int failedTrials, int trials);
+
+// The whole explanation shown after a run (lines joined by CR LF), with the failed trials
+// said at its end when there were any.
+std::string ExplainMonteCarlo(const std::optional<ChartRange>& strehl, const std::optional<ChartRange>& rms,
+                              int failedTrials = 0, int trials = 0);
 
 }  // namespace zonalyst

@@ -1,18 +1,29 @@
 #include "NumberText.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 #include "Rounding.h"
 
 namespace zonalyst {
 namespace {
 
+// Room for the longest fixed form: a sign, the 309 digits of the largest double, the
+// point and the decimals asked for.
+constexpr int kMaxWholeDigits = std::numeric_limits<double>::max_exponent10 + 1;
+
 std::string ToChars(double x, std::chars_format format, int precision) {
-  std::array<char, 64> buffer{};
-  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x, format, precision);
-  return std::string(buffer.data(), result.ptr);
+  std::string buffer(static_cast<std::size_t>(kMaxWholeDigits + 2 + std::max(precision, 0) + 8), '\0');
+  auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x, format, precision);
+  if (result.ec != std::errc{}) {
+    // Only an absurd precision gets here: the exponent form always fits.
+    result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x, std::chars_format::scientific, 15);
+  }
+  buffer.resize(static_cast<std::size_t>(result.ptr - buffer.data()));
+  return buffer;
 }
 
 }  // namespace
@@ -44,6 +55,7 @@ std::string FormatTwoDigits(double x) {
 
 std::string FormatExact(double x) { return ToChars(x, std::chars_format::general, 17); }
 
+// The shortest form that reads back exactly is at most 24 characters long.
 std::string FormatShortest(double x) {
   std::array<char, 64> buffer{};
   const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x);

@@ -1,12 +1,46 @@
 #include "SurfaceAnalysis.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace zonalyst {
+namespace {
+
+// Beyond these magnitudes no mirror lies, and the reduction would lose the readings to
+// rounding (against a radius of 1E+70 every mirror comes out perfect) or to overflow.
+constexpr double kMaxLengthMm = 1e9;  // a thousand kilometres
+constexpr double kMaxConic = 1e9;
+
+bool Finite(double x) { return std::isfinite(x); }
+
+bool Computable(double x, double bound) { return std::abs(x) <= bound; }
+
+// Whether the values that the reduction works with lie where it can compute with them.
+bool WithinComputableRange(const MirrorTest& test) {
+  const double toMm = test.mmPerUnit();
+  bool within = Computable(test.Roc * toMm, kMaxLengthMm) && Computable(test.Diameter * toMm, kMaxLengthMm) &&
+                Computable(test.DesiredConic, kMaxConic);
+  const int zones = std::clamp(test.ZoneCount, kMinZones, kMaxZones);
+  for (int z = 1; z <= zones; ++z) {
+    within = within && Computable(test.effectiveRadius(z) * toMm, kMaxLengthMm) &&
+             Computable(test.KeAverage[z] * toMm, kMaxLengthMm);
+  }
+  return within;
+}
+
+template <std::size_t N>
+bool AllFinite(const std::array<double, N>& values) {
+  return std::all_of(values.begin(), values.end(), Finite);
+}
+
+}  // namespace
 
 BestFit SurfaceAnalysis::reduceAndFit(MirrorTest& test) {
-  AverageReadings(test);
+  inputsComputable_ = AverageReadings(test) && WithinComputableRange(test);
   BestFit fit;
   fit.enteredRocMm = ReduceReadings(test, profile_);
   fit.bestFitRocMm = FindBestFitRoc(profile_, test.DesiredConic, fit.enteredRocMm, metrics_);
+  fit_ = fit;
   return fit;
 }
 
@@ -23,6 +57,20 @@ BestFit SurfaceAnalysis::analyse(MirrorTest& test) {
   const BestFit fit = reduceAndFit(test);
   measureAt(test, fit.bestFitRocMm);
   return fit;
+}
+
+bool SurfaceAnalysis::reducible() const {
+  const QualityMetrics& m = metrics_;
+  return inputsComputable_ && Finite(fit_.enteredRocMm) && Finite(fit_.bestFitRocMm) && Finite(profile_.FitConic) &&
+         AllFinite(profile_.ProfileZ) && AllFinite(m.ProfileErr) && AllFinite(m.TransErr) && Finite(m.ErrMin) &&
+         Finite(m.PeakValley) && Finite(m.PvFraction) && Finite(m.TransErrMax) && Finite(m.RmsWaves) &&
+         Finite(m.Strehl) && Finite(m.EncircledRatio) && Finite(m.GlassVolume);
+}
+
+bool ReducesToSurface(MirrorTest test, const BesselTable& bessel) {
+  SurfaceAnalysis analysis(bessel);
+  analysis.analyse(test);
+  return analysis.reducible();
 }
 
 }  // namespace zonalyst

@@ -7,6 +7,11 @@
 
 namespace zonalyst {
 
+// What every front end says of a test whose analysis is not a mirror's (see reducible()).
+inline constexpr const char* kIrreducibleReadings =
+    "The readings cannot be reduced to a surface: a value of this test is too large or too small "
+    "to compute with. Check the radius of curvature, the conic constant and the readings.";
+
 // The reference radii of one analysis, in millimetres.
 struct BestFit {
   double enteredRocMm = 0.0;  // the entered radius of curvature
@@ -33,6 +38,15 @@ class SurfaceAnalysis {
   // panel shows, and one trial of the best-fit conic and Monte Carlo searches.
   BestFit analyse(MirrorTest& test);
 
+  // True when the last analysis reduced the readings to a surface and measured it: the
+  // radius, diameter, conic, zone radii and averaged readings are numbers within a
+  // thousand kilometres (the conic within 1E+9), and every result is a number. Values
+  // that no mirror has (a radius of 1E+70, a conic of -1E+300, readings of 1E+300) fail
+  // here instead of passing for a perfect mirror. (A degenerate but accepted setup, such
+  // as two zones of one radius, keeps earlier values where its arithmetic fails, as
+  // every computation does, and still counts as reduced.)
+  bool reducible() const;
+
   const SurfaceProfile& profile() const { return profile_; }
   const QualityMetrics& metrics() const { return metrics_; }
   const BesselTable& bessel() const { return bessel_; }
@@ -42,6 +56,11 @@ class SurfaceAnalysis {
   SurfaceProfile profile_;
   QualityMetrics metrics_;
   std::optional<DiffractionKernel> kernel_;  // rebuilt when the diameter or grid changes
+  BestFit fit_;
+  bool inputsComputable_ = true;  // the averages are numbers and the values within range
 };
+
+// Whether the test's readings reduce to a surface (SurfaceAnalysis::reducible), tried on a copy.
+bool ReducesToSurface(MirrorTest test, const BesselTable& bessel);
 
 }  // namespace zonalyst

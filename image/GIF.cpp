@@ -6,7 +6,7 @@
 #include "FixedPalette.h"
 #include "GifHeader.h"
 #include "LzwEncoder.h"
-#include "ReplacingFile.h"
+#include "io/ReplacingFile.h"
 #include "SubBlockWriter.h"
 #include "core/Rounding.h"
 
@@ -76,7 +76,7 @@ GifSaveResult GIF::SaveGIF(const PixelImage& picture, const std::filesystem::pat
   if (const std::string problem = PictureProblem(picture); !problem.empty()) {
     return Failure(fileName, problem);
   }
-  ReplacingFile file(fileName);
+  io::ReplacingFile file(fileName);
   if (!file.isOpen()) return Failure(fileName, file.error());
 
   const bool greys = palette_ == GifPalette::Greys;

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "ReplacingFile.h"
+#include "io/ReplacingFile.h"
 
 namespace zonalyst::image {
 
@@ -11,7 +11,7 @@ namespace zonalyst::image {
 // GIF data sub-blocks: a count byte (1..255) followed by that many data bytes.
 class SubBlockWriter {
  public:
-  explicit SubBlockWriter(ReplacingFile& file) : file_(file) {}
+  explicit SubBlockWriter(io::ReplacingFile& file) : file_(file) {}
 
   // Appends the low `bits` bits of code (bits <= 16).
   void writeCode(unsigned code, int bits);
@@ -21,7 +21,7 @@ class SubBlockWriter {
  private:
   void appendByte(std::uint8_t byte);
 
-  ReplacingFile& file_;
+  io::ReplacingFile& file_;
   // block_[0] is the count, block_[1..count] the data. A full block is only written
   // once a further byte arrives, so the final flush may write a full one.
   std::array<std::uint8_t, 256> block_{};

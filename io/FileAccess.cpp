@@ -1,16 +1,16 @@
 #include "FileAccess.h"
 
+#include <array>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <random>
+#include <system_error>
 
-#ifndef _WIN32
-#include <unistd.h>
-#endif
+#include "FileKind.h"
+#include "PathText.h"
+#include "ReplacingFile.h"
+#include "SystemFileCalls.h"
 
 namespace zonalyst::io {
 namespace {
@@ -19,68 +19,57 @@ namespace fs = std::filesystem;
 
 std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
 
-// A name beside the target that no other save of the same file will pick.
-std::string TemporaryPathFor(const std::string& path) {
-  std::random_device device;
-  std::uniform_int_distribution<unsigned> digit(0, 15);
-  std::string suffix = ".saving-";
-  for (int i = 0; i < 8; ++i) suffix += "0123456789abcdef"[digit(device)];
-  return path + suffix;
+std::string Reason(int errorNumber) {
+  return errorNumber != 0 ? std::generic_category().message(errorNumber) : "read error";
 }
 
-// Writes and flushes the text to a new file; returns the error, or an empty string.
-std::string WriteNewFile(const std::string& path, const std::string& text) {
-  std::FILE* file = std::fopen(path.c_str(), "wb");
-  if (file == nullptr) return std::strerror(errno);
-  bool ok = std::fwrite(text.data(), 1, text.size(), file) == text.size() && std::fflush(file) == 0;
-  int error = ok ? 0 : errno;
-#ifndef _WIN32
-  if (ok && ::fsync(::fileno(file)) != 0) {
-    ok = false;
-    error = errno;
-  }
-#endif
-  if (std::fclose(file) != 0 && ok) {
-    ok = false;
-    error = errno;
-  }
-  if (ok) return {};
-  return error != 0 ? std::strerror(error) : "write error";
+FileText Refused(std::string failure) { return {std::nullopt, std::move(failure)}; }
+
+FileText TooLarge(const std::string& path) {
+  return Refused(Quoted(path) + " is too large to be a test file (more than " + std::to_string(kMaxTestFileBytes) +
+                 " bytes)");
 }
 
 }  // namespace
 
 FileText ReadFileText(const std::string& path) {
+  const fs::path file = PathFromText(path);
   std::error_code error;
-  if (fs::is_directory(path, error)) return {std::nullopt, Quoted(path) + " is a folder, not a test file"};
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return {std::nullopt, "cannot open " + Quoted(path) + ": " + std::strerror(errno)};
-  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) return {std::nullopt, "cannot read " + Quoted(path)};
+  const fs::file_status status = fs::status(file, error);
+  if (!fs::exists(status)) {
+    return Refused("cannot open " + Quoted(path) + ": " + (error ? error.message() : Reason(ENOENT)));
+  }
+  if (const auto kind = SpecialFileKind(status)) return Refused(Quoted(path) + " is " + *kind + ", not a test file");
+  const std::uintmax_t size = fs::file_size(file, error);
+  if (!error && size > kMaxTestFileBytes) return TooLarge(path);
+
+  errno = 0;
+  std::FILE* stream = OpenForReading(file);
+  if (stream == nullptr) return Refused("cannot open " + Quoted(path) + ": " + Reason(errno));
+  // Read one byte past the bound: files of the system (/proc) tell no size but may be long.
+  std::string text;
+  std::array<char, 4096> chunk{};
+  int readError = 0;
+  while (text.size() <= kMaxTestFileBytes) {
+    errno = 0;
+    const std::size_t got = std::fread(chunk.data(), 1, chunk.size(), stream);
+    text.append(chunk.data(), got);
+    if (got < chunk.size()) {
+      if (std::ferror(stream) != 0) readError = errno != 0 ? errno : EIO;
+      break;
+    }
+  }
+  std::fclose(stream);
+  if (readError != 0) return Refused("cannot read " + Quoted(path) + ": " + Reason(readError));
+  if (text.size() > kMaxTestFileBytes) return TooLarge(path);
   return {std::move(text), {}};
 }
 
-std::string ReplaceFileText(const std::string& path, const std::string& text) {
-  // Through a link the linked file is replaced, not the link.
-  std::error_code ignored;
-  const fs::path resolved = fs::is_symlink(path, ignored) ? fs::weakly_canonical(path, ignored) : fs::path(path);
-  const std::string target = resolved.empty() ? path : resolved.string();
-  const std::string temporary = TemporaryPathFor(target);
-  const std::string writeError = WriteNewFile(temporary, text);
-  if (!writeError.empty()) {
-    fs::remove(temporary, ignored);
-    return "could not write " + Quoted(path) + ": " + writeError;
-  }
-  // Keep the permissions of the file that is replaced.
-  const fs::file_status old = fs::status(target, ignored);
-  if (fs::exists(old)) fs::permissions(temporary, old.permissions(), ignored);
-  std::error_code renameError;
-  fs::rename(temporary, target, renameError);
-  if (renameError) {
-    fs::remove(temporary, ignored);
-    return "could not replace " + Quoted(path) + ": " + renameError.message();
-  }
-  return {};
+std::string ReplaceFileText(const std::string& path, std::string_view bytes) {
+  ReplacingFile file(PathFromText(path));
+  file.write(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+  if (file.commit()) return {};
+  return "could not write " + Quoted(path) + ": " + file.error();
 }
 
 }  // namespace zonalyst::io

@@ -1,9 +1,15 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace zonalyst::io {
+
+// A test file has at most 101 short lines; anything larger is not one, and is refused
+// before it is read (a device or a runaway file could otherwise fill the memory).
+inline constexpr std::size_t kMaxTestFileBytes = 64 * 1024;
 
 // The whole content of a file, or why it could not be read.
 struct FileText {
@@ -11,12 +17,15 @@ struct FileText {
   std::string failure;  // when text is empty: the reason, naming the file
 };
 
+// Reads a test file: only a regular file (after following links) of at most
+// kMaxTestFileBytes. A folder, a pipe, a device or a socket is refused without being
+// opened for long, a larger file without being read, and a read error is reported with
+// its reason; nothing here blocks or throws.
 FileText ReadFileText(const std::string& path);
 
-// Replaces the file at path by the text, or creates it: the text goes to a temporary
-// file in the same folder, is flushed to the disk and then renamed over the target,
-// so that a full disk or any other failure leaves an earlier file whole. Returns an
-// empty string on success, else the reason, naming the file.
-std::string ReplaceFileText(const std::string& path, const std::string& text);
+// Replaces the file at path by the bytes, or creates it, through ReplacingFile (a
+// failure leaves an earlier file whole). Returns an empty string on success, else
+// "could not write \"<path>\": " and the reason.
+std::string ReplaceFileText(const std::string& path, std::string_view bytes);
 
 }  // namespace zonalyst::io

@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "PrintableText.h"
 #include "ValueTriple.h"
 #include "core/Constants.h"
 #include "core/NumberText.h"
@@ -26,9 +27,7 @@ LoadFault FaultAt(const FileLines& lines, int index, const std::string& expected
   if (index >= lines.count) {
     detail += ", but the file ends before it";
   } else {
-    const std::string_view found = lines.text[index];
-    detail += ", found \"" + std::string(found.substr(0, kShownTextLength)) +
-              (found.size() > kShownTextLength ? "...\"" : "\"");
+    detail += ", found \"" + PrintableQuote(lines.text[index], kShownTextLength) + "\"";
   }
   return LoadFault{index + 1, detail};
 }

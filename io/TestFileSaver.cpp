@@ -7,6 +7,7 @@
 #endif
 
 #include "FileAccess.h"
+#include "FileKind.h"
 #include "TestFileLayout.h"
 #include "TestPath.h"
 
@@ -49,7 +50,14 @@ SaveOutcome SaveTestFile(const MirrorTest& test, const std::string& folder, cons
 
   const std::string path = JoinTestPath(folder, fileName);
   std::error_code error;
-  const bool exists = std::filesystem::exists(path, error) || error;
+  const std::filesystem::file_status status = std::filesystem::status(path, error);
+  // A pipe or a device in the test's place is neither read for the comparison nor written.
+  if (const auto kind = SpecialFileKind(status)) {
+    outcome.status = SaveStatus::Failed;
+    outcome.reason = "could not write \"" + path + "\": it is " + *kind + ", not a test file";
+    return outcome;
+  }
+  const bool exists = status.type() != std::filesystem::file_type::not_found;  // unknown counts as existing
   if (exists) {
     if (FileHoldsRecord(path, test)) {
       outcome.status = SaveStatus::Unchanged;

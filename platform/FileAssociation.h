@@ -17,8 +17,9 @@ class FileAssociation {
  public:
   virtual ~FileAssociation() = default;
   virtual AssociationLookup find() = 0;
-  // Makes this program the one that opens test files; failures are not reported.
-  virtual void registerAssociation() = 0;
+  // Makes this program the one that opens test files. Returns an empty text on success,
+  // else what failed; the user's earlier files are then left as they were.
+  virtual std::string registerAssociation() = 0;
 };
 
 // The shell's open command of the file class: the program path and the "%1" placeholder,

@@ -24,12 +24,15 @@ std::string Lower(std::string text) {
   return text;
 }
 
-void SetClassValue(const std::string& key, const std::string& value) {
+// Sets the default value of a key of the user's file classes; false when the registry refused.
+bool SetClassValue(const std::string& key, const std::string& value) {
   HKEY handle = nullptr;
   const std::string path = "Software\\Classes\\" + key;
-  if (RegCreateKeyA(HKEY_CURRENT_USER, path.c_str(), &handle) != ERROR_SUCCESS) return;
-  RegSetValueA(handle, nullptr, REG_SZ, value.c_str(), static_cast<DWORD>(value.size()));
+  if (RegCreateKeyA(HKEY_CURRENT_USER, path.c_str(), &handle) != ERROR_SUCCESS) return false;
+  const bool set =
+      RegSetValueA(handle, nullptr, REG_SZ, value.c_str(), static_cast<DWORD>(value.size())) == ERROR_SUCCESS;
   RegCloseKey(handle);
+  return set;
 }
 
 }  // namespace
@@ -65,11 +68,11 @@ AssociationLookup WindowsFileAssociation::find() {
   return {associated, result};
 }
 
-void WindowsFileAssociation::registerAssociation() {
-  SetClassValue("Zonalyst", "Zonalyst File");
-  SetClassValue(".fdr", "Zonalyst");
-  SetClassValue("Zonalyst\\shell\\open\\command", ShellOpenCommand(programPath()));
-  SetClassValue("Zonalyst\\DefaultIcon", programPath() + ",0");
+std::string WindowsFileAssociation::registerAssociation() {
+  const bool set = SetClassValue("Zonalyst", "Zonalyst File") && SetClassValue(".fdr", "Zonalyst") &&
+                   SetClassValue("Zonalyst\\shell\\open\\command", ShellOpenCommand(programPath())) &&
+                   SetClassValue("Zonalyst\\DefaultIcon", programPath() + ",0");
+  return set ? std::string() : "the registry refused the file classes of the current user";
 }
 
 }  // namespace zonalyst::platform

@@ -16,7 +16,7 @@ class WindowsFileAssociation final : public FileAssociation {
   WindowsFileAssociation(std::string programFolder, std::string executableName);
 
   AssociationLookup find() override;
-  void registerAssociation() override;
+  std::string registerAssociation() override;
 
  private:
   std::string programPath() const;

@@ -8,6 +8,11 @@
 #include <QStandardPaths>
 #include <QStringList>
 #include <QTextStream>
+#include <optional>
+#include <string_view>
+#include <utility>
+
+#include "io/FileAccess.h"
 
 namespace zonalyst::platform {
 namespace {
@@ -16,19 +21,23 @@ constexpr const char* kDefaultGroup = "[Default Applications]";
 
 QString UserDataFolder() { return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation); }
 
-QStringList ReadLines(const QString& path) {
+// The lines of a desktop file, or nothing when it is missing, unreadable or not a regular
+// file (a pipe in its place would block the start-up).
+std::optional<QStringList> ReadLines(const QString& path) {
+  if (!QFileInfo(path).isFile()) return std::nullopt;
   QFile file(path);
-  if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return {};
+  if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return std::nullopt;
   return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
 }
 
-void WriteBytes(const QString& path, const QByteArray& bytes) {
-  QDir().mkpath(QFileInfo(path).absolutePath());
-  QFile file(path);
-  if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) file.write(bytes);
+// Writes through the program's one file writer; returns the failure, or an empty text.
+std::string WriteBytes(const QString& path, const QByteArray& bytes) {
+  if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
+    return "could not create the folder \"" + QFileInfo(path).absolutePath().toStdString() + "\"";
+  }
+  return io::ReplaceFileText(path.toStdString(),
+                             std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
-
-void WriteText(const QString& path, const QString& text) { WriteBytes(path, text.toUtf8()); }
 
 // The value of key in [group] of a desktop-style file, or empty.
 QString GroupValue(const QStringList& lines, const QString& group, const QString& key) {
@@ -66,7 +75,8 @@ QString DesktopEntryPath(const QString& desktopFile) {
 // The first installed default application of a MIME type: its desktop entry's path, or empty.
 QString DefaultApplication(const QString& mimeType) {
   for (const QString& list : MimeAppsLists()) {
-    const QString value = GroupValue(ReadLines(list), QString::fromLatin1(kDefaultGroup), mimeType);
+    const QString value =
+        GroupValue(ReadLines(list).value_or(QStringList()), QString::fromLatin1(kDefaultGroup), mimeType);
     for (const QString& desktopFile : value.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
       const QString path = DesktopEntryPath(desktopFile.trimmed());
       if (!path.isEmpty()) return path;
@@ -169,24 +179,33 @@ AssociationLookup XdgFileAssociation::find() {
                                                           QMimeDatabase::MatchExtension);
   const QString entry = type.isDefault() ? QString() : DefaultApplication(type.name());
   if (entry.isEmpty()) return {false, kNoAssociation};
-  const QString program = ExecProgram(GroupValue(ReadLines(entry), QStringLiteral("[Desktop Entry]"),
+  const QString program = ExecProgram(GroupValue(ReadLines(entry).value_or(QStringList()),
+                                                 QStringLiteral("[Desktop Entry]"),
                                                  QStringLiteral("Exec")));
   const bool associated =
       QFileInfo(program).fileName().compare(QFileInfo(programPath_).fileName(), Qt::CaseInsensitive) == 0;
   return {associated, program.toStdString()};
 }
 
-void XdgFileAssociation::registerAssociation() {
+std::string XdgFileAssociation::registerAssociation() {
   const QString data = UserDataFolder();
-  WriteBytes(data + "/mime/packages/zonalyst.xml", MimePackage());
-  WriteText(data + "/applications/" + kDesktopFile, DesktopEntry(programPath_));
   const QString mimeApps = data + "/applications/mimeapps.list";
-  WriteText(mimeApps, WithGroupValue(ReadLines(mimeApps), QString::fromLatin1(kDefaultGroup),
-                                     QString::fromLatin1(kMimeType), QString::fromLatin1(kDesktopFile))
-                              .join(QLatin1Char('\n')) +
-                          QLatin1Char('\n'));
+  // The user's own defaults are kept: a list that exists but cannot be read is not rewritten.
+  const std::optional<QStringList> defaults = ReadLines(mimeApps);
+  if (!defaults && QFileInfo::exists(mimeApps)) return "could not read \"" + mimeApps.toStdString() + "\"";
+  const QString list = WithGroupValue(defaults.value_or(QStringList()), QString::fromLatin1(kDefaultGroup),
+                                      QString::fromLatin1(kMimeType), QString::fromLatin1(kDesktopFile))
+                           .join(QLatin1Char('\n')) +
+                       QLatin1Char('\n');
+  const QString desktopEntry = data + "/applications/" + kDesktopFile;
+  for (const auto& [path, bytes] : {std::pair{data + "/mime/packages/zonalyst.xml", MimePackage()},
+                                    std::pair{desktopEntry, DesktopEntry(programPath_).toUtf8()},
+                                    std::pair{mimeApps, list.toUtf8()}}) {
+    if (std::string problem = WriteBytes(path, bytes); !problem.empty()) return problem;
+  }
   RefreshCache(QStringLiteral("update-mime-database"), data + "/mime");
   RefreshCache(QStringLiteral("update-desktop-database"), data + "/applications");
+  return {};
 }
 
 }  // namespace zonalyst::platform

@@ -17,7 +17,7 @@ class XdgFileAssociation final : public FileAssociation {
   explicit XdgFileAssociation(QString programPath);
 
   AssociationLookup find() override;
-  void registerAssociation() override;
+  std::string registerAssociation() override;
 
   static constexpr const char* kMimeType = "application/x-zonalyst-test";  // as data/zonalyst-mime.xml defines it
   static constexpr const char* kDesktopFile = "zonalyst.desktop";

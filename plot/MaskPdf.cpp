@@ -1,11 +1,13 @@
 #include "MaskPdf.h"
 
+#include <QBuffer>
 #include <QPageLayout>
 #include <QPdfWriter>
-#include <QSaveFile>
+#include <string_view>
 
 #include "MaskTemplate.h"
 #include "PdfSurface.h"
+#include "io/FileAccess.h"
 
 namespace zonalyst::plot {
 namespace {
@@ -16,10 +18,12 @@ constexpr int kPdfDotsPerInch = 1200;
 }  // namespace
 
 std::string WriteMaskPdf(const MaskLayout& layout, const Paper& paper, const std::string& path) {
-  QSaveFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::WriteOnly)) return "could not write " + path + ": " + file.errorString().toStdString();
+  // The document is made in memory and written by the program's one file writer.
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  if (!buffer.open(QIODevice::WriteOnly)) return "could not lay out the pages of " + path;
   {
-    QPdfWriter writer(&file);
+    QPdfWriter writer(&buffer);
     writer.setResolution(kPdfDotsPerInch);
     writer.setCreator(QStringLiteral("Zonalyst"));
     writer.setTitle(QStringLiteral("Couder mask template"));
@@ -27,7 +31,6 @@ std::string WriteMaskPdf(const MaskLayout& layout, const Paper& paper, const std
                          QPageSize::FuzzyMatch);
     const QMarginsF margins(kPageMarginMm, kPageMarginMm, kPageMarginMm, kPageMarginMm);
     if (!writer.setPageLayout(QPageLayout(size, QPageLayout::Portrait, margins, QPageLayout::Millimeter))) {
-      file.cancelWriting();
       return "could not lay out the pages of " + path;
     }
     PdfSurface surface(writer);
@@ -38,13 +41,9 @@ std::string WriteMaskPdf(const MaskLayout& layout, const Paper& paper, const std
         if (ok) DrawMaskPage(surface, layout, row, column);
       }
     }
-    if (!surface.finish() || !ok) {
-      file.cancelWriting();
-      return "could not write the pages of " + path;
-    }
+    if (!surface.finish() || !ok) return "could not write the pages of " + path;
   }
-  if (!file.commit()) return "could not write " + path + ": " + file.errorString().toStdString();
-  return {};
+  return io::ReplaceFileText(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 }  // namespace zonalyst::plot

@@ -112,6 +112,7 @@ MonteCarloChartData MonteCarloChartData::Of(const MonteCarloRun& run, bool inche
   data.strehl = run.strehlHistogram();
   data.rms = run.rmsHistogram();
   data.trials = run.trials();
+  data.failedTrials = run.failedTrials();
   data.meanSd = run.meanSd();
   data.inches = inches;
   return data;
@@ -133,7 +134,8 @@ std::string StrehlTickLabel(int bin) {
 std::string RmsTickLabel(int bin) { return std::to_string(bin); }
 
 MonteCarloChartRanges DrawMonteCarloCharts(PictureSurface& s, const MonteCarloChartData& data) {
-  MonteCarloChartRanges ranges{ComputeChartRange(data.strehl, data.trials), ComputeChartRange(data.rms, data.trials)};
+  const int binned = data.trials - data.failedTrials;
+  MonteCarloChartRanges ranges{ComputeChartRange(data.strehl, binned), ComputeChartRange(data.rms, binned)};
   const double top = (s.scaleHeight() - kChartHeight) / 2;
   const double middle = s.scaleWidth() / 2.0;
   s.clear();

@@ -16,6 +16,7 @@ struct MonteCarloChartData {
   std::array<std::int32_t, kStrehlBins> strehl{};
   std::array<std::int32_t, kRmsBins> rms{};
   int trials = 0;
+  int failedTrials = 0;  // of trials: left out of the bins and of the ranges' shares
   double meanSd = 0.0;
   bool inches = false;
 

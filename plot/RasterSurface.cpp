@@ -1,5 +1,6 @@
 #include "RasterSurface.h"
 
+#include <QBuffer>
 #include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
@@ -198,6 +199,13 @@ PixelImage ToPixelImage(const QImage& image) {
     for (int x = 0; x < out.width; ++x) dst[x] = row[x] & 0x00ffffffu;
   }
   return out;
+}
+
+std::string PngBytes(const PixelImage& image) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  if (!buffer.open(QIODevice::WriteOnly) || !ToQImage(image).save(&buffer, "PNG")) return {};
+  return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
 }  // namespace zonalyst::plot

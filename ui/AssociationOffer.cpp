@@ -33,7 +33,13 @@ void OfferFileAssociation(platform::FileAssociation& association, Prompter& prom
   const platform::AssociationLookup lookup = association.find();
   if (lookup.associated) return;
   if (prompter.message(AssociationQuestion(lookup)) == MessageAnswer::Yes) {
-    association.registerAssociation();
+    if (const std::string failure = association.registerAssociation(); !failure.empty()) {
+      MessageRequest report;
+      report.text = QStringLiteral("Zonalyst could not be associated with Fdr files.\r\n") +
+                    QString::fromStdString(failure);
+      report.icon = MessageIcon::Critical;
+      prompter.message(report);
+    }
   } else if (prompter.message(AskAgainQuestion()) != MessageAnswer::Yes) {
     settings.noFileAss = true;
   }

@@ -12,7 +12,8 @@ MessageRequest AssociationQuestion(const platform::AssociationLookup& lookup);
 MessageRequest AskAgainQuestion();
 
 // Looks the association up and, unless this program already opens test files, offers it:
-// Yes registers it; No asks whether to ask again, and anything but Yes sets No_File_ass.
+// Yes registers it (a failure is shown with its reason); No asks whether to ask again, and
+// anything but Yes sets No_File_ass.
 // At start-up nothing is looked up when No_File_ass is set; the load panel's button always asks.
 enum class OfferOccasion { StartUp, Button };
 void OfferFileAssociation(platform::FileAssociation& association, Prompter& prompter,

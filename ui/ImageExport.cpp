@@ -14,6 +14,7 @@
 #include "StarTestPanel.h"
 #include "core/ZoneReport.h"
 #include "image/GIF.h"
+#include "io/FileAccess.h"
 #include "plot/RasterSurface.h"
 #include "plot/ReportImage.h"
 #include "ui/live/ImageExportRules.h"
@@ -100,7 +101,10 @@ void SaveImageAndReport(MainWindow& window, StarTestPanel& starTest, int panel) 
 
   const std::string path = live::WithDefaultExtension(chosen->toStdString());
   if (live::ImageFormatOf(path) == live::ImageFormat::Png) {
-    if (!plot::ToQImage(picture).save(QString::fromStdString(path), "PNG")) ReportFailure(window, path, {});
+    const std::string png = plot::PngBytes(picture);
+    const std::string problem =
+        png.empty() ? "The picture could not be encoded as PNG." : io::ReplaceFileText(path, png);
+    if (!problem.empty()) ReportFailure(window, path, problem);
     return;
   }
   WriteGif(window, picture, path);

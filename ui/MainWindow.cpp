@@ -281,6 +281,16 @@ void MainWindow::actionClick(int panel) {
     return;
   }
   if (panel == kExitPanel && currentPanel_ != kExitPanel) panelBeforeExit_ = currentPanel_;
+  if (IsAnalysisPanel(panel) && state_.testOpen() && RefuseIrreducible(state_.test, state_.bessel, prompter())) {
+    // The setup and readings panels stay on show for the user to mend the values; an
+    // analysis panel cannot show this test, so the setup panel takes its place.
+    if (!IsAnalysisPanel(currentPanel_)) {
+      syncButton(panel);
+      switchBusy_ = false;
+      return;
+    }
+    panel = kSetupPanel;
+  }
   if (panel != kSaveImagePanel) {
     switchingTo_ = panel;
     showOnly(panel);

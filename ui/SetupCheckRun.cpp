@@ -1,6 +1,9 @@
 #include "SetupCheckRun.h"
 
+#include <algorithm>
+
 #include "PanelTexts.h"
+#include "core/SurfaceAnalysis.h"
 
 namespace zonalyst::ui {
 
@@ -23,6 +26,18 @@ bool ValidateSetup(const MirrorTest& test, int panelOnShow, Prompter& prompter,
     return true;
   }
   return false;
+}
+
+bool RefuseIrreducible(const MirrorTest& test, const BesselTable& bessel, Prompter& prompter) {
+  const std::vector<SetupFinding> findings = CheckSetup(test, SetupScope::SetupPanel);
+  const bool refusedBySetup =
+      std::any_of(findings.begin(), findings.end(), [](const SetupFinding& finding) { return !finding.question; });
+  if (refusedBySetup || ReducesToSurface(test, bessel)) return false;
+  MessageRequest request;
+  request.text = QString::fromLatin1(kIrreducibleReadings);
+  request.icon = MessageIcon::Critical;
+  prompter.message(request);
+  return true;
 }
 
 }  // namespace zonalyst::ui

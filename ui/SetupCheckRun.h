@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "Prompter.h"
+#include "core/BesselTable.h"
 #include "core/MirrorTest.h"
 #include "core/SetupValidation.h"
 
@@ -15,5 +16,10 @@ namespace zonalyst::ui {
 // user must fix something.
 bool ValidateSetup(const MirrorTest& test, int panelOnShow, Prompter& prompter,
                    const std::function<void(const SetupFinding&, SetupScope)>& focusFinding);
+
+// Before an analysis panel shows the test: when the setup checks accept it but its
+// readings do not reduce to a surface (values no mirror has), shows kIrreducibleReadings
+// with the critical icon and returns true. A setup that the checks refuse is left to them.
+bool RefuseIrreducible(const MirrorTest& test, const BesselTable& bessel, Prompter& prompter);
 
 }  // namespace zonalyst::ui

@@ -68,15 +68,15 @@ void SurfaceErrorPanel::runMonteCarlo() {
   refreshBestFit();
   monteCarloButton_->setStyleSheet(restingStyle);
   monteCarloButton_->setText(QString::fromLatin1(kRunCaption));
-  finishMonteCarlo(McRawData(run.strehlHistogram(), run.rmsHistogram()));
+  finishMonteCarlo(McRawData(run.strehlHistogram(), run.rmsHistogram()), run.failedTrials());
 }
 
-void SurfaceErrorPanel::finishMonteCarlo(const std::string& rawData) {
+void SurfaceErrorPanel::finishMonteCarlo(const std::string& rawData, int failedTrials) {
   state_.monteCarlo.rawData = rawData;
   if (state_.settings.showMcDialog) return;
   if (explanation_) explanation_->close();
-  explanation_ = new McExplainDialog(ExplainMonteCarlo(ranges_.strehl, ranges_.rms), rawData, clipboard_,
-                                     state_.settings, window_.settingsStore(), &window_);
+  explanation_ = new McExplainDialog(ExplainMonteCarlo(ranges_.strehl, ranges_.rms, failedTrials, trials_), rawData,
+                                     clipboard_, state_.settings, window_.settingsStore(), &window_);
   explanation_->show();
 }
 

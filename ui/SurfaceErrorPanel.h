@@ -44,7 +44,7 @@ class SurfaceErrorPanel final : public OffsetPanel {
   void drawAt(double rocMm) override;
 
  private:
-  void finishMonteCarlo(const std::string& rawData);
+  void finishMonteCarlo(const std::string& rawData, int failedTrials);
   void showPreviousTest();
   const QualityMetrics* previousMetrics();
 

@@ -11,8 +11,9 @@ enum ExitCode : int {
   kSuccess = 0,
   kLoadFailed = 1,    // the test file could not be loaded
   kUsageError = 2,    // unknown command or option
-  kSetupRefused = 3,  // the file loads but its setup would be refused
-  kWriteFailed = 4,   // a picture could not be written
+  kSetupRefused = 3,  // the file loads but its setup would be refused, or its readings do not reduce to a surface
+  kWriteFailed = 4,   // a picture or a recording could not be written
+  kUnexpectedFailure = 5,  // memory ran out or another failure stopped the command
 };
 
 // Runs one command line (without the program name) and returns its exit code.

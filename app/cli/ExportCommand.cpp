@@ -1,5 +1,3 @@
-#include <fstream>
-
 #include "Cli.h"
 #include "CommandSupport.h"
 #include "Commands.h"
@@ -8,6 +6,7 @@
 #include "PictureFile.h"
 #include "TesterOptions.h"
 #include "core/MonteCarlo.h"
+#include "io/FileAccess.h"
 #include "io/PathText.h"
 #include "plot/ReportImage.h"
 #include "plot/TesterViewChart.h"
@@ -121,10 +120,9 @@ int RunExport(const CommandWords& words, std::ostream& out, std::ostream& err) {
     }
     out << path << " (" << exported.saved.width << " x " << exported.saved.height << ")\n";
     if (const auto recordPath = options.value("--record")) {
-      std::ofstream file(*recordPath, std::ios::binary);
-      file << exported.recording << "\n";
-      if (!file.flush()) {
-        err << "zonalyst-cli: could not write " << *recordPath << "\n";
+      const std::string recordProblem = io::ReplaceFileText(*recordPath, exported.recording + "\n");
+      if (!recordProblem.empty()) {
+        err << "zonalyst-cli: " << recordProblem << "\n";
         return kWriteFailed;
       }
     }

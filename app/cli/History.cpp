@@ -32,11 +32,16 @@ History ReduceHistory(const std::vector<std::string>& paths, std::ostream& warni
       history.skipped.push_back({file.path, WithoutTrailingNewlines(messages.str())});
       continue;
     }
+    const BestFit fit = analysis.analyse(*test);
+    if (!analysis.reducible()) {
+      history.skipped.push_back({file.path, kIrreducibleReadings});
+      continue;
+    }
     warnings << messages.str();
     HistoryTest& entry = history.tests.emplace_back();
     entry.path = file.path;
     entry.modified = file.modified;
-    entry.fit = analysis.analyse(*test);
+    entry.fit = fit;
     entry.metrics = analysis.metrics();
     const int zones = std::clamp(test->ZoneCount, kMinZones, kMaxZones);
     for (int z = 1; z <= zones; ++z) entry.zonalCorrectionPct.push_back(ZonalCorrectionPercent(*test, z));

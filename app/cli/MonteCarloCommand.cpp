@@ -106,6 +106,7 @@ int RunMonteCarlo(const CommandWords& words, std::ostream& out, std::ostream& er
     json.endArray()
         .key("mean_sd").value(scatter.meanSd)
         .key("trials").value(run.trials())
+        .key("failed_trials").value(run.failedTrials())
         .key("nominal_strehl").value(nominal.Strehl)
         .key("nominal_rms_nm").value(nominal.rmsNanometres())
         .key("strehl_hist").array(run.strehlHistogram())
@@ -123,8 +124,11 @@ int RunMonteCarlo(const CommandWords& words, std::ostream& out, std::ostream& er
   const RangeSentences sentences = DescribeRanges(strehlRange, rmsRange);
   out << "Mean standard deviation (n-1) = " << FormatRounded(scatter.meanSd, 4) << (test.inInches() ? " inches" : " mm")
       << "\n"
-      << run.trials() << " Iterations processed (seed " << *seed << ")\n"
-      << "Nominal Strehl Ratio = " << FormatRounded(nominal.Strehl, 3)
+      << run.trials() << " Iterations processed (seed " << *seed << ")\n";
+  if (const std::string failed = FailedTrialsSentence(run.failedTrials(), run.trials()); !failed.empty()) {
+    out << failed << "\n";
+  }
+  out << "Nominal Strehl Ratio = " << FormatRounded(nominal.Strehl, 3)
       << ", Surface RMS Error (nm) = " << FormatRounded(nominal.rmsNanometres(), 1) << "\n\n"
       << sentences.strehl68 << "\n"
       << sentences.rms68 << "\n\n"

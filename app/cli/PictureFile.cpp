@@ -1,7 +1,6 @@
 #include "PictureFile.h"
 
-#include <QImage>
-
+#include "io/FileAccess.h"
 #include "io/PathText.h"
 #include "plot/RasterSurface.h"
 
@@ -10,9 +9,9 @@ namespace zonalyst::cli {
 bool WritePicture(const plot::PixelImage& picture, const std::string& path, image::GifPalette palette,
                   std::string& problem) {
   if (EndsWith(path, ".png")) {
-    if (plot::ToQImage(picture).save(QString::fromStdString(path), "PNG")) return true;
-    problem = "could not write " + path;
-    return false;
+    const std::string png = plot::PngBytes(picture);
+    problem = png.empty() ? "could not encode " + path + " as PNG" : io::ReplaceFileText(path, png);
+    return problem.empty();
   }
   image::PixelImage pixels{picture.width, picture.height, {picture.pixels.begin(), picture.pixels.end()}};
   const std::uint32_t corner = pixels.pixels.empty() ? 0u : pixels.pixels.front();

@@ -2,6 +2,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <cstdio>
+#include <exception>
+#include <functional>
+#include <new>
+#include <string>
 
 #include "platform/Clipboard.h"
 #include "platform/QtSettingsStore.h"
@@ -10,13 +15,67 @@
 #else
 #include "platform/XdgFileAssociation.h"
 #endif
+#include "ui/LastResort.h"
 #include "ui/MainWindow.h"
 #include "ui/QtPrompter.h"
 #include "ui/SplashWindow.h"
 #include "ui/WindowAssembly.h"
 
-int main(int argc, char* argv[]) {
-  QApplication app(argc, argv);
+namespace {
+
+// What an escaped exception was, in a few words.
+std::string Describe(std::exception_ptr failure) {
+  try {
+    std::rethrow_exception(std::move(failure));
+  } catch (const std::bad_alloc&) {
+    return "the memory ran out";
+  } catch (const std::exception& error) {
+    return error.what();
+  } catch (...) {
+    return "an unknown error";
+  }
+}
+
+// The last resort of the window: an exception that escapes an event handler is reported
+// (with the offer to save the open test) instead of ending the program.
+class GuardedApplication final : public QApplication {
+ public:
+  using QApplication::QApplication;
+  std::function<void(const std::string&)> report;
+
+  bool notify(QObject* receiver, QEvent* event) override {
+    try {
+      return QApplication::notify(receiver, event);
+    } catch (...) {
+      handle(std::current_exception());
+    }
+    return false;
+  }
+
+ private:
+  void handle(std::exception_ptr failure) {
+    const std::string what = Describe(std::move(failure));
+    // A failure while one is being reported, or before the window exists, goes to stderr.
+    if (reporting_ || !report) {
+      std::fprintf(stderr, "zonalyst: unexpected failure: %s\n", what.c_str());
+      return;
+    }
+    reporting_ = true;
+    try {
+      report(what);
+    } catch (...) {
+      std::fprintf(stderr, "zonalyst: unexpected failure: %s\n", what.c_str());
+    }
+    reporting_ = false;
+  }
+
+  bool reporting_ = false;
+};
+
+}  // namespace
+
+int main(int argc, char* argv[]) try {
+  GuardedApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Zonalyst"));
 
   zonalyst::ui::QtPrompter prompter;
@@ -35,8 +94,14 @@ int main(int argc, char* argv[]) {
                                         }};
   zonalyst::ui::MainWindow window(services);
   prompter.setOwner(&window);
+  app.report = [&window](const std::string& what) { zonalyst::ui::ReportEscapedFailure(window, what); };
   zonalyst::platform::QtClipboard clipboard;
   zonalyst::ui::InstallPanels(window, clipboard);
   window.startUp(QApplication::arguments().mid(1), QDir::currentPath());
-  return QApplication::exec();
+  const int exitCode = QApplication::exec();
+  app.report = nullptr;
+  return exitCode;
+} catch (...) {
+  std::fprintf(stderr, "zonalyst: unexpected failure: %s\n", Describe(std::current_exception()).c_str());
+  return 5;
 }

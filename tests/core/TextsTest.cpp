@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "SyntheticMirror.h"
 #include "core/JsonWriter.h"
 #include "core/NumberText.h"
@@ -30,6 +32,19 @@ TEST(NumberText, GeneralFixedAndTwoDigitForms) {
   EXPECT_EQ(RoundHalfEven(2.5), 2.0);
   EXPECT_EQ(RoundHalfEven(3.5), 4.0);
   EXPECT_EQ(RoundHalfEven(-0.5), -0.0);
+}
+
+TEST(NumberText, HugeValuesAreWrittenInFullWithoutNulBytes) {
+  const std::string fixed = FormatFixed(-std::numeric_limits<double>::max(), 3);
+  EXPECT_EQ(fixed.size(), 1 + 309 + 4u);
+  EXPECT_EQ(fixed.substr(0, 5), "-1797");
+  EXPECT_EQ(fixed.substr(fixed.size() - 4), ".000");
+  const std::string twoDigits = FormatTwoDigits(1e63);
+  EXPECT_EQ(twoDigits.size(), 64u);
+  EXPECT_EQ(twoDigits.front(), '1');
+  for (const std::string& text : {fixed, twoDigits, FormatFixed(1e300, 15), FormatExact(-1e308)}) {
+    EXPECT_EQ(text.find('\0'), std::string::npos);
+  }
 }
 
 TEST(ResultTexts, PanelRounding) {

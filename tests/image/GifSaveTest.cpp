@@ -142,7 +142,8 @@ TEST(GifSave, AMissingFolderOrATargetThatCannotBeReplacedIsReportedAndNothingIsL
   std::filesystem::create_directories(taken / "inside");
   const GifSaveResult directory = Save(Picture(2, 2), taken);
   EXPECT_EQ(directory.outcome, GifSaveOutcome::Failed);
-  EXPECT_EQ(directory.message, "Cannot save \"" + taken.string() + "\": cannot replace the file: Is a directory.");
+  EXPECT_EQ(directory.message,
+            "Cannot save \"" + taken.string() + "\": it is a folder, not a file that can be replaced.");
   EXPECT_THAT(folder.entries(), ElementsAre("taken.gif"));
 }
 

@@ -27,7 +27,11 @@ class FakeAssociation final : public platform::FileAssociation {
     ++lookups;
     return lookup;
   }
-  void registerAssociation() override { ++registrations; }
+  std::string failure;  // what registering reports
+  std::string registerAssociation() override {
+    ++registrations;
+    return failure;
+  }
 };
 
 // Answers the unsaved-changes question with "Overwrite Existing File".

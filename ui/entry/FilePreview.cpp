@@ -1,10 +1,12 @@
 #include "FilePreview.h"
 
-#include <fstream>
+#include <algorithm>
+#include <string_view>
 
 #include "EntryText.h"
 #include "core/NumberText.h"
 #include "core/Rounding.h"
+#include "io/FileAccess.h"
 #include "io/ValueTriple.h"
 
 namespace zonalyst::entry {
@@ -35,13 +37,17 @@ FilePreview PreviewOfLines(const std::string& line0, const std::string& line1, c
 }
 
 FilePreview PreviewOfFile(const std::string& path, const QString& separator) {
-  std::ifstream file(path, std::ios::binary);
-  std::string line0;
-  std::string line1;
-  if (file) {
-    std::getline(file, line0);
-    std::getline(file, line1);
-  }
+  // Read as the loader reads: a pipe, a device or a huge file is unreadable at once.
+  const std::string text = io::ReadFileText(path).text.value_or(std::string());
+  std::string_view rest = text;
+  const auto nextLine = [&rest] {
+    const std::size_t end = std::min(rest.find('\n'), rest.size());
+    std::string line(rest.substr(0, end));
+    rest.remove_prefix(std::min(end + 1, rest.size()));
+    return line;
+  };
+  const std::string line0 = nextLine();
+  const std::string line1 = nextLine();
   return PreviewOfLines(line0, line1, separator);
 }
 

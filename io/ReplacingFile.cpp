@@ -4,9 +4,14 @@
 #include <system_error>
 #include <utility>
 
-namespace zonalyst::image {
+#include "FileKind.h"
+#include "SystemFileCalls.h"
+
+namespace zonalyst::io {
 
 namespace {
+
+namespace fs = std::filesystem;
 
 constexpr std::size_t kBufferBytes = 64 * 1024;
 // Names tried for the temporary file before giving up; another save to the same
@@ -17,17 +22,24 @@ std::string Reason(int errorNumber) { return std::generic_category().message(err
 
 }  // namespace
 
-ReplacingFile::ReplacingFile(std::filesystem::path target) : target_(std::move(target)) {
-  const std::filesystem::path folder = target_.parent_path();
+ReplacingFile::ReplacingFile(const fs::path& target) : target_(FollowLinks(target)) {
+  std::error_code statusError;
+  const fs::file_status status = fs::status(target_, statusError);
+  if (const auto kind = SpecialFileKind(status)) {
+    error_ = "it is " + *kind + ", not a file that can be replaced";
+    return;
+  }
+  if (statusError && status.type() != fs::file_type::not_found) {
+    error_ = "cannot replace the file: " + statusError.message();
+    return;
+  }
+  const fs::path folder = target_.parent_path();
   int lastError = EEXIST;
   for (int n = 0; n < kTemporaryNames && stream_ == nullptr; ++n) {
-    std::filesystem::path candidate = target_;
-    candidate += "~";
-    candidate += std::to_string(n);
-    candidate += ".tmp";
+    fs::path candidate = target_;
+    candidate += "~" + std::to_string(n) + ".tmp";
     errno = 0;
-    // "x": never open a file that exists, so nothing of anyone else's is overwritten.
-    stream_ = std::fopen(candidate.c_str(), "wbx");
+    stream_ = CreateNewFile(candidate);
     if (stream_ != nullptr) {
       temporary_ = std::move(candidate);
     } else {
@@ -56,16 +68,18 @@ bool ReplacingFile::commit() {
   if (stream_ == nullptr) return false;
   if (error_.empty()) {
     errno = 0;
-    if (std::fflush(stream_) != 0) fail("writing the temporary file failed", errno);
+    if (std::fflush(stream_) != 0 || !FlushToDisk(stream_)) fail("writing the temporary file failed", errno);
   }
   std::FILE* stream = std::exchange(stream_, nullptr);
   errno = 0;
   if (std::fclose(stream) != 0 && error_.empty()) fail("closing the temporary file failed", errno);
   if (error_.empty()) {
-    std::error_code ec;
-    std::filesystem::rename(temporary_, target_, ec);
-    if (ec) {
-      error_ = "cannot replace the file: " + ec.message();
+    // The replacement keeps the permissions of the file it replaces.
+    std::error_code ignored;
+    const fs::file_status old = fs::status(target_, ignored);
+    if (fs::exists(old)) fs::permissions(temporary_, old.permissions(), ignored);
+    if (const std::error_code renameError = RenameOver(temporary_, target_)) {
+      error_ = "cannot replace the file: " + renameError.message();
     } else {
       temporary_.clear();
     }
@@ -82,9 +96,9 @@ void ReplacingFile::discard() {
   if (stream_ != nullptr) std::fclose(std::exchange(stream_, nullptr));
   if (!temporary_.empty()) {
     std::error_code ignored;
-    std::filesystem::remove(temporary_, ignored);
+    fs::remove(temporary_, ignored);
     temporary_.clear();
   }
 }
 
-}  // namespace zonalyst::image
+}  // namespace zonalyst::io

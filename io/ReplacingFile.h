@@ -7,15 +7,18 @@
 #include <string>
 #include <vector>
 
-namespace zonalyst::image {
+namespace zonalyst::io {
 
-// Writes a file through a temporary file in the same folder, renamed over the target
-// only when everything was written: an existing file is replaced on success and left
-// as it was otherwise, and no half-written file is ever left behind.
+// The one way every file of the program is written: through a temporary file in the
+// target's folder, flushed to the disk and renamed over the target only when everything
+// was written. An existing file is replaced on success and left byte for byte as it was
+// otherwise, and no half-written or temporary file is ever left behind. Through a
+// symbolic link the linked file is replaced and the link stays. A target that is a
+// folder, a pipe, a device or a socket is refused at once.
 class ReplacingFile {
  public:
-  // Creates the temporary file; error() tells why when that failed.
-  explicit ReplacingFile(std::filesystem::path target);
+  // Checks the target and creates the temporary file; error() tells why when that failed.
+  explicit ReplacingFile(const std::filesystem::path& target);
   // Removes the temporary file unless commit() succeeded.
   ~ReplacingFile();
   ReplacingFile(const ReplacingFile&) = delete;
@@ -29,8 +32,9 @@ class ReplacingFile {
   void write(const std::uint8_t* data, std::size_t size);
   void writeByte(std::uint8_t byte) { write(&byte, 1); }
 
-  // Closes the temporary file and renames it over the target. False (with error()
-  // set) when any write, the close or the rename failed; the temporary file is then gone.
+  // Flushes and closes the temporary file and renames it over the target. False (with
+  // error() set) when any write, the flush, the close or the rename failed; the
+  // temporary file is then gone.
   bool commit();
 
  private:
@@ -44,4 +48,4 @@ class ReplacingFile {
   std::string error_;
 };
 
-}  // namespace zonalyst::image
+}  // namespace zonalyst::io

@@ -1,0 +1,106 @@
+// Reading files that are not test files: every case ends at once with a reason, and no
+// byte of the file reaches a message unescaped.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "IoTestSupport.h"
+#include "io/FileAccess.h"
+#include "io/PrintableText.h"
+#include "io/TestFileLayout.h"
+#include "io/TestFileLoader.h"
+#include "io/TestFileSaver.h"
+
+namespace zonalyst::io {
+namespace {
+
+namespace fs = std::filesystem;
+
+// True when the text holds only printable ASCII.
+bool Printable(const std::string& text) {
+  for (const char c : text) {
+    if (static_cast<unsigned char>(c) < 0x20 || static_cast<unsigned char>(c) >= 0x7f) return false;
+  }
+  return true;
+}
+
+TEST(HostileRead, SpecialOversizedAndFailingFilesAreRefusedWithTheirReason) {
+  iotest::TempFolder temp;
+  const std::string valid = BuildTestFileText(iotest::FullRecord());
+  const std::string fifo = temp.file("pipe.fdr");
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  // A valid test at its start, then a hole up to 2 GB: nothing is read of it.
+  const std::string sparse = temp.file("sparse.fdr");
+  iotest::WriteBytes(sparse, valid);
+  fs::resize_file(sparse, std::uintmax_t{2} << 30);
+  const std::string large = temp.file("large.fdr");
+  iotest::WriteBytes(large, valid + std::string(kMaxTestFileBytes, '\n'));
+  fs::create_directory(temp.file("folder.fdr"));
+  fs::create_symlink("/dev/zero", temp.file("zero-link.fdr"));
+
+  struct Case {
+    std::string path;
+    std::string failure;
+  };
+  const std::string tooLarge = " is too large to be a test file (more than 65536 bytes)";
+  const std::vector<Case> cases = {
+      {fifo, "\"" + fifo + "\" is a pipe (FIFO), not a test file"},
+      {"/dev/zero", "\"/dev/zero\" is a device, not a test file"},
+      {temp.file("zero-link.fdr"), "\"" + temp.file("zero-link.fdr") + "\" is a device, not a test file"},
+      {temp.file("folder.fdr"), "\"" + temp.file("folder.fdr") + "\" is a folder, not a test file"},
+      {sparse, "\"" + sparse + "\"" + tooLarge},
+      {large, "\"" + large + "\"" + tooLarge},
+      {"/proc/self/mem", "cannot read \"/proc/self/mem\": Input/output error"},
+      {temp.file("missing.fdr"), "cannot open \"" + temp.file("missing.fdr") + "\": No such file or directory"},
+  };
+  for (const Case& c : cases) {
+    const FileText read = ReadFileText(c.path);
+    EXPECT_FALSE(read.text) << c.path;
+    EXPECT_EQ(read.failure, c.failure);
+    const LoadResult loaded = LoadTestFile("", c.path);
+    EXPECT_FALSE(loaded.ok());
+    EXPECT_EQ(loaded.error.detail, c.failure);
+    EXPECT_EQ(loaded.error.path, c.path);
+  }
+  // Exactly at the bound a file is still read (and then refused for its 101 lines).
+  iotest::WriteBytes(large, valid + std::string(kMaxTestFileBytes - valid.size(), '\n'));
+  EXPECT_TRUE(ReadFileText(large).text);
+}
+
+TEST(HostileRead, SavingOverAPipeOrADeviceIsRefusedWithoutReadingOrAsking) {
+  iotest::TempFolder temp;
+  ASSERT_EQ(mkfifo(temp.file("pipe.fdr").c_str(), 0600), 0);
+  fs::create_symlink("/dev/null", temp.file("null.fdr"));
+  for (const std::string& name : std::vector<std::string>{"pipe.fdr", "null.fdr"}) {
+    iotest::ScriptedQuestion question({true, temp.folder(), name});
+    const SaveOutcome outcome = SaveTestFile(iotest::FullRecord(), temp.folder(), name, question);
+    EXPECT_EQ(outcome.status, SaveStatus::Failed);
+    EXPECT_EQ(question.asked, 0);
+    const std::string kind = name == "pipe.fdr" ? "a pipe (FIFO)" : "a device";
+    EXPECT_EQ(outcome.reason, "could not write \"" + temp.file(name) + "\": it is " + kind + ", not a test file");
+  }
+  EXPECT_TRUE(fs::is_fifo(temp.file("pipe.fdr")));
+  EXPECT_TRUE(fs::is_symlink(temp.file("null.fdr")));
+}
+
+TEST(HostileRead, BytesQuotedFromAFileAreEscapedAndCut) {
+  EXPECT_EQ(PrintableQuote("1 2 3", 40), "1 2 3");
+  EXPECT_EQ(PrintableQuote("\x1b[2J\x07 \x7f\xc3\xa9", 40), "\\x1b[2J\\x07 \\x7f\\xc3\\xa9");
+  EXPECT_EQ(PrintableQuote(std::string(50, 'x'), 40), std::string(40, 'x') + "...");
+  EXPECT_EQ(PrintableQuote(std::string(5, '\0'), 3), "\\x00\\x00\\x00...");
+
+  // A line of escape sequences and NULs: the detail names the line and shows the bytes escaped.
+  const std::string text = "6 1 1\r\n\x1b]0;title\x07\x1b[31m" + std::string(3, '\0') + std::string(60, 'A') + "\r\n";
+  const LoadResult loaded = LoadTestText(text);
+  ASSERT_FALSE(loaded.ok());
+  EXPECT_EQ(loaded.error.line, 2);
+  EXPECT_TRUE(Printable(loaded.error.detail)) << loaded.error.detail;
+  EXPECT_NE(loaded.error.detail.find("found \"\\x1b]0;title\\x07\\x1b[31m\\x00\\x00\\x00AAAA"), std::string::npos)
+      << loaded.error.detail;
+  EXPECT_NE(loaded.error.detail.find("...\""), std::string::npos);
+}
+
+}  // namespace
+}  // namespace zonalyst::io

@@ -1,0 +1,78 @@
+// Writing files where writing is hard: through links, onto pipes and devices, onto a
+// full or read-only disk. A failure leaves the old file byte for byte and no temporary
+// file, and says why.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <set>
+
+#include "IoTestSupport.h"
+#include "SmallDisk.h"
+#include "io/FileAccess.h"
+
+namespace zonalyst::io {
+namespace {
+
+namespace fs = std::filesystem;
+using iotest::ReadBytes;
+using iotest::WriteBytes;
+
+std::set<std::string> Names(const fs::path& folder) {
+  std::set<std::string> names;
+  for (const auto& entry : fs::directory_iterator(folder)) names.insert(entry.path().filename().string());
+  return names;
+}
+
+TEST(HostileWrite, ThroughLinksTheLinkedFileIsReplacedAndTheLinksStay) {
+  iotest::TempFolder temp;
+  fs::create_directory(temp.file("real"));
+  WriteBytes(temp.file("real/picture.png"), "old");
+  fs::create_symlink("real/picture.png", temp.file("relative.png"));  // relative to its own folder
+  fs::create_symlink(temp.file("relative.png"), temp.file("chain.png"));
+  fs::create_symlink("real/new.json", temp.file("dangling.json"));
+
+  EXPECT_EQ(ReplaceFileText(temp.file("chain.png"), "new"), "");
+  EXPECT_EQ(ReadBytes(temp.file("real/picture.png")), "new");
+  EXPECT_EQ(ReplaceFileText(temp.file("dangling.json"), "{}\n"), "");
+  EXPECT_EQ(ReadBytes(temp.file("real/new.json")), "{}\n");
+  for (const char* link : {"relative.png", "chain.png", "dangling.json"}) EXPECT_TRUE(fs::is_symlink(temp.file(link)));
+  EXPECT_EQ(Names(temp.path() / "real"), (std::set<std::string>{"new.json", "picture.png"}));
+}
+
+TEST(HostileWrite, PipesDevicesAndFoldersAreRefusedAtOnce) {
+  iotest::TempFolder temp;
+  ASSERT_EQ(mkfifo(temp.file("pipe.gif").c_str(), 0600), 0);
+  fs::create_symlink("/dev/null", temp.file("null.png"));
+  fs::create_directory(temp.file("folder.json"));
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {"pipe.gif", "a pipe (FIFO)"}, {"null.png", "a device"}, {"folder.json", "a folder"}};
+  for (const auto& [name, kind] : cases) {
+    EXPECT_EQ(ReplaceFileText(temp.file(name), "bytes"),
+              "could not write \"" + temp.file(name) + "\": it is " + kind + ", not a file that can be replaced");
+  }
+  EXPECT_TRUE(fs::is_fifo(temp.file("pipe.gif")));
+  EXPECT_TRUE(fs::is_symlink(temp.file("null.png")));
+  EXPECT_EQ(Names(temp.path()), (std::set<std::string>{"folder.json", "null.png", "pipe.gif"}));
+}
+
+TEST(HostileWrite, AFullOrReadOnlyDiskKeepsTheOldFileAndLeavesNothingBehind) {
+  iotest::SmallDisk disk;
+  if (!disk.unavailable().empty()) GTEST_SKIP() << disk.unavailable();
+  const std::string old(10000, 'o');
+  const std::string target = disk.file("picture.png");
+  WriteBytes(target, old);
+  disk.full();
+  const std::string failure = ReplaceFileText(target, std::string(40000, 'n'));
+  EXPECT_EQ(failure, "could not write \"" + target + "\": writing the temporary file failed: No space left on device");
+  EXPECT_EQ(ReadBytes(target), old);
+  EXPECT_EQ(Names(disk.path()), (std::set<std::string>{"filler", "picture.png"}));
+
+  ASSERT_TRUE(disk.readOnly());
+  EXPECT_EQ(ReplaceFileText(target, "new"), "could not write \"" + target + "\": cannot create a temporary file in \"" +
+                                                disk.path().string() + "\": Read-only file system");
+  EXPECT_EQ(ReadBytes(target), old);
+}
+
+}  // namespace
+}  // namespace zonalyst::io

@@ -1,0 +1,126 @@
+// The window where the desktop or the test is hostile: a pipe in place of the settings
+// file, a test whose readings reduce to no surface, a failed association, an exception
+// that escaped an event handler, a pipe in the load panel's preview.
+#include <QDir>
+#include <QFile>
+#include <QObject>
+#include <QSettings>
+#include <QTest>
+#include <sys/stat.h>
+
+#include "QtTestMain.h"
+#include "WindowRig.h"
+#include "core/SurfaceAnalysis.h"
+#include "io/TestFileLoader.h"
+#include "platform/QtSettingsStore.h"
+#include "ui/LastResort.h"
+#include "ui/PanelTexts.h"
+#include "ui/entry/FilePreview.h"
+
+using namespace zonalyst;
+using namespace zonalyst::ui;
+using testing::WindowRig;
+
+namespace {
+
+const QString kExample = QStringLiteral("6in-f8-paraboloid-moving.fdr");
+
+// The example with its line 1 (radius, diameter, conic) replaced.
+QString ExampleWithMirror(WindowRig& rig, const QByteArray& mirrorLine) {
+  const QString path = rig.copyExample(kExample);
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  QList<QByteArray> lines = file.readAll().split('\n');
+  file.close();
+  lines[1] = mirrorLine + "\r";
+  QFile::remove(path);
+  QFile out(path);
+  if (!out.open(QIODevice::WriteOnly)) return {};
+  out.write(lines.join('\n'));
+  return path;
+}
+
+}  // namespace
+
+class HardeningTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void aPipeOrAFolderAsTheSettingsFileStartsWithTheDefaults();
+  void aTestThatReducesToNoSurfaceIsNeverShownAsAMirror();
+  void aFailedAssociationIsReported();
+  void anEscapedFailureIsReportedAndTheTestCanBeSaved();
+  void thePreviewOfAPipeIsUnreadableAtOnce();
+};
+
+void HardeningTest::aPipeOrAFolderAsTheSettingsFileStartsWithTheDefaults() {
+  const QString path = platform::QtSettingsStore::filePath();
+  QCOMPARE(path, QSettings(QSettings::IniFormat, QSettings::UserScope, "Zonalyst", "Zonalyst").fileName());
+  QDir().mkpath(QFileInfo(path).absolutePath());
+  QFile::remove(path);
+  QVERIFY(mkfifo(path.toLocal8Bit().constData(), 0600) == 0);
+  {
+    platform::QtSettingsStore store;
+    store.write("Global", "Show_Exit", "True");
+    QCOMPARE(store.read("Global", "Show_Exit"), std::string());
+    WindowRig rig;
+    rig.settings = &store;
+    QCOMPARE(rig.start().state().settings, platform::Settings{});
+  }
+  QFile::remove(path);
+  QVERIFY(QDir().mkpath(path));
+  platform::QtSettingsStore folder;
+  QCOMPARE(folder.read("Global", "Show_Exit"), std::string());
+  QVERIFY(QDir(path).removeRecursively());
+}
+
+void HardeningTest::aTestThatReducesToNoSurfaceIsNeverShownAsAMirror() {
+  for (const QByteArray& mirror : {QByteArray("1E+70 6 -1"), QByteArray("48 6 -1E+300")}) {
+    WindowRig rig;
+    MainWindow& window = rig.start({ExampleWithMirror(rig, mirror)});
+    QCOMPARE(rig.prompter.messageTexts(), QStringList{QString::fromLatin1(kIrreducibleReadings)});
+    QCOMPARE(rig.prompter.messages()[0].icon, MessageIcon::Critical);
+    QCOMPARE(window.currentPanel(), kSetupPanel);
+    rig.key(Qt::Key_F4);
+    rig.key(Qt::Key_F7);
+    QCOMPARE(rig.prompter.messages().size(), std::size_t{3});
+    QCOMPARE(window.currentPanel(), kSetupPanel);
+  }
+}
+
+void HardeningTest::aFailedAssociationIsReported() {
+  WindowRig rig;
+  rig.fakeAssociation.lookup = {false, ""};
+  rig.fakeAssociation.failure = "could not write \"mimeapps.list\": No space left on device";
+  rig.prompter.answerMessage(MessageAnswer::Yes);
+  rig.start();
+  QCOMPARE(rig.prompter.messages().size(), std::size_t{2});
+  QCOMPARE(rig.prompter.messages()[1].text,
+           QStringLiteral("Zonalyst could not be associated with Fdr files.\r\n"
+                          "could not write \"mimeapps.list\": No space left on device"));
+}
+
+void HardeningTest::anEscapedFailureIsReportedAndTheTestCanBeSaved() {
+  WindowRig rig;
+  MainWindow& window = rig.startOnExample();
+  window.state().test.Roc += 1.0;
+  rig.prompter.clear();
+  rig.prompter.answerMessage(MessageAnswer::Yes);
+  ReportEscapedFailure(window, "the memory ran out");
+  QCOMPARE(rig.prompter.messageTexts(),
+           QStringList{QStringLiteral("Zonalyst met an unexpected failure and stopped what it was doing:\r\n"
+                                      "the memory ran out\r\nDo you want to save the open test now?")});
+  const io::LoadResult saved = io::LoadTestFile(rig.folder().toStdString(), kExample.toStdString());
+  QVERIFY(saved.ok());
+  QCOMPARE(saved.test->Roc, window.state().test.Roc);
+}
+
+void HardeningTest::thePreviewOfAPipeIsUnreadableAtOnce() {
+  WindowRig rig;
+  const QString pipe = QDir(rig.folder()).filePath(QStringLiteral("pipe.fdr"));
+  QVERIFY(mkfifo(pipe.toLocal8Bit().constData(), 0600) == 0);
+  QVERIFY(entry::PreviewOfFile(pipe.toStdString(), QStringLiteral(".")).zones.endsWith(QStringLiteral("unreadable")));
+  QVERIFY(entry::PreviewOfFile("/dev/zero", QStringLiteral(".")).zones.endsWith(QStringLiteral("unreadable")));
+}
+
+ZONALYST_QTEST_MAIN(HardeningTest)
+#include "HardeningTest.moc"
