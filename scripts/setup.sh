@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fontconfig
-  xvfb xauth imagemagick x11-apps
+  xvfb xauth imagemagick x11-apps xdotool
   xdg-utils desktop-file-utils shared-mime-info libglib2.0-bin
   libgif-dev
   dpkg-dev

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Makes the README's pictures (docs/*.png) from the real window, shown under Xvfb on a real
+# test: the surface error panel (F4) and the tester's view (F10). Run it again whenever the
+# window changes.  usage: scripts/make-docs-pictures.sh [BUILD_DIR]   (default: build)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build}
+example=examples/foucault2-becoulet200-moving-4sets.fdr
+
+./scripts/setup.sh
+[ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release > /dev/null
+cmake --build "$build" -j"$(nproc)" --target zonalyst > /dev/null
+
+# Settings of their own: the splash closes by itself, no association offer.
+config=$(mktemp -d)
+trap 'rm -rf "$config"' EXIT
+mkdir -p "$config/Zonalyst"
+printf '[Global]\nShow_Splash=True\nShow_Exit=True\nShow_MC_Dialog=False\nNo_File_ass=True\n' \
+  > "$config/Zonalyst/Zonalyst.ini"
+mkdir -p docs
+
+# One window; each key shows a panel, then the window alone is captured.
+XDG_CONFIG_HOME=$config LC_ALL=C.UTF-8 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+  set -euo pipefail
+  "$1/bin/zonalyst" "$(pwd)/$2" &
+  program=$!
+  sleep 3  # the splash closes after a second, then the window shows the test
+  window=$(xdotool search --onlyvisible --name "Zonalyst" | head -1)
+  shot() {
+    xdotool key --window "$window" "$1"
+    sleep 1.5
+    import -window "$window" "docs/$2"
+    echo "docs/$2"
+  }
+  shot F4 window-surface-error.png
+  shot F10 window-testers-view.png
+  kill "$program"
+' make-docs-pictures "$build" "$example"
