@@ -6,6 +6,7 @@
 #include "FixedPalette.h"
 #include "GifHeader.h"
 #include "LzwEncoder.h"
+#include "io/PathText.h"
 #include "io/ReplacingFile.h"
 #include "SubBlockWriter.h"
 #include "core/Rounding.h"
@@ -50,7 +51,7 @@ std::string PictureProblem(const PixelImage& picture) {
 }
 
 GifSaveResult Failure(const std::filesystem::path& fileName, const std::string& reason) {
-  return {GifSaveOutcome::Failed, "Cannot save \"" + fileName.string() + "\": " + reason + "."};
+  return {GifSaveOutcome::Failed, "Cannot save \"" + io::TextFromPath(fileName) + "\": " + reason + "."};
 }
 
 constexpr std::array<std::uint8_t, 3 * kPaletteSize> MakeGreyTable() {
@@ -93,7 +94,7 @@ GifSaveResult GIF::SaveGIF(const PixelImage& picture, const std::filesystem::pat
     for (std::uint8_t& index : row) index = greys ? static_cast<std::uint8_t>(*source++ & 0xFF) : PaletteIndex(*source++);
     encoder.encodeRow(row.data(), picture.width);
     if (y % kRowsPerProgress == 0 && progress && !progress(ProgressPercent(y, picture.height))) {
-      return {GifSaveOutcome::Cancelled, "Saving \"" + fileName.string() + "\" was cancelled."};
+      return {GifSaveOutcome::Cancelled, "Saving \"" + io::TextFromPath(fileName) + "\" was cancelled."};
     }
   }
   encoder.finish();

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "FileKind.h"
+#include "PathText.h"
 #include "SystemFileCalls.h"
 
 namespace zonalyst::io {
@@ -48,7 +49,7 @@ ReplacingFile::ReplacingFile(const fs::path& target) : target_(FollowLinks(targe
     }
   }
   if (stream_ == nullptr) {
-    fail("cannot create a temporary file in \"" + (folder.empty() ? std::string(".") : folder.string()) + "\"",
+    fail("cannot create a temporary file in \"" + (folder.empty() ? std::string(".") : TextFromPath(folder)) + "\"",
          lastError);
     return;
   }

@@ -8,6 +8,7 @@
 
 #include "FileAccess.h"
 #include "FileKind.h"
+#include "PathText.h"
 #include "TestFileLayout.h"
 #include "TestPath.h"
 
@@ -30,7 +31,7 @@ bool FileHoldsRecord(const std::string& path, const MirrorTest& test) {
 bool IsReadOnlyFile(const std::string& path) {
   namespace fs = std::filesystem;
   std::error_code error;
-  const fs::file_status status = fs::status(path, error);
+  const fs::file_status status = fs::status(PathFromText(path), error);
   if (error || !fs::exists(status)) return false;
   constexpr fs::perms kAnyWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
   if ((status.permissions() & kAnyWrite) == fs::perms::none) return true;
@@ -50,7 +51,7 @@ SaveOutcome SaveTestFile(const MirrorTest& test, const std::string& folder, cons
 
   const std::string path = JoinTestPath(folder, fileName);
   std::error_code error;
-  const std::filesystem::file_status status = std::filesystem::status(path, error);
+  const std::filesystem::file_status status = std::filesystem::status(PathFromText(path), error);
   // A pipe or a device in the test's place is neither read for the comparison nor written.
   if (const auto kind = SpecialFileKind(status)) {
     outcome.status = SaveStatus::Failed;

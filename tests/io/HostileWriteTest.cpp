@@ -2,7 +2,6 @@
 // full or read-only disk. A failure leaves the old file byte for byte and no temporary
 // file, and says why.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <filesystem>
 #include <set>
@@ -10,6 +9,10 @@
 #include "IoTestSupport.h"
 #include "SmallDisk.h"
 #include "io/FileAccess.h"
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 namespace zonalyst::io {
 namespace {
@@ -28,7 +31,10 @@ TEST(HostileWrite, ThroughLinksTheLinkedFileIsReplacedAndTheLinksStay) {
   iotest::TempFolder temp;
   fs::create_directory(temp.file("real"));
   WriteBytes(temp.file("real/picture.png"), "old");
-  fs::create_symlink("real/picture.png", temp.file("relative.png"));  // relative to its own folder
+  std::error_code linkError;
+  fs::create_symlink("real/picture.png", temp.file("relative.png"), linkError);  // relative to its own folder
+  // The C++ library of MinGW makes no links on Windows.
+  if (linkError) GTEST_SKIP() << "no symbolic link can be made here: " << linkError.message();
   fs::create_symlink(temp.file("relative.png"), temp.file("chain.png"));
   fs::create_symlink("real/new.json", temp.file("dangling.json"));
 
@@ -41,6 +47,9 @@ TEST(HostileWrite, ThroughLinksTheLinkedFileIsReplacedAndTheLinksStay) {
 }
 
 TEST(HostileWrite, PipesDevicesAndFoldersAreRefusedAtOnce) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Windows has no FIFO and no /dev/null";
+#else
   iotest::TempFolder temp;
   ASSERT_EQ(mkfifo(temp.file("pipe.gif").c_str(), 0600), 0);
   fs::create_symlink("/dev/null", temp.file("null.png"));
@@ -54,6 +63,7 @@ TEST(HostileWrite, PipesDevicesAndFoldersAreRefusedAtOnce) {
   EXPECT_TRUE(fs::is_fifo(temp.file("pipe.gif")));
   EXPECT_TRUE(fs::is_symlink(temp.file("null.png")));
   EXPECT_EQ(Names(temp.path()), (std::set<std::string>{"folder.json", "null.png", "pipe.gif"}));
+#endif
 }
 
 TEST(HostileWrite, AFullOrReadOnlyDiskKeepsTheOldFileAndLeavesNothingBehind) {

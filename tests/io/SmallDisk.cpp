@@ -1,6 +1,8 @@
 #include "SmallDisk.h"
 
+#ifndef _WIN32
 #include <sys/mount.h>
+#endif
 
 #include <cerrno>
 #include <cstdio>
@@ -16,15 +18,21 @@ SmallDisk::SmallDisk() {
   std::random_device device;
   path_ = fs::temp_directory_path() / ("zonalyst-disk-" + std::to_string(device()) + std::to_string(device()));
   fs::create_directories(path_);
+#ifdef _WIN32
+  unavailable_ = "Windows mounts no small tmpfs";
+#else
   if (::mount("tmpfs", path_.c_str(), "tmpfs", 0, "size=96k,mode=0755") != 0) {
     unavailable_ = std::string("cannot mount a small tmpfs here (") + std::strerror(errno) + ")";
     return;
   }
   mounted_ = true;
+#endif
 }
 
 SmallDisk::~SmallDisk() {
+#ifndef _WIN32
   if (mounted_) ::umount2(path_.c_str(), MNT_DETACH);
+#endif
   std::error_code ignored;
   fs::remove_all(path_, ignored);
 }
@@ -42,7 +50,11 @@ void SmallDisk::full() const {
 }
 
 bool SmallDisk::readOnly() const {
+#ifdef _WIN32
+  return false;
+#else
   return ::mount("tmpfs", path_.c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, "size=96k") == 0;
+#endif
 }
 
 }  // namespace zonalyst::io::iotest
