@@ -13,6 +13,8 @@ packages=(
   libgif-dev
   dpkg-dev
   clang
+  # the Windows command line: the cross-compiler, GoogleTest's sources, Wine to run the tests
+  g++-mingw-w64-x86-64-posix wine64 googletest
 )
 
 missing=()
