@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <QGuiApplication>
 #include <QImage>
@@ -21,8 +22,10 @@ const std::string kExample = std::string(ZONALYST_SOURCE_DIR) + "/examples/6in-f
 class ExportBinaryTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    // The process id keeps runs of the same test in other build folders out of this one's way.
     dir = fs::temp_directory_path() /
-          ("zonalyst-export-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+          ("zonalyst-export-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "-" +
+           std::to_string(::getpid()));
     fs::remove_all(dir);
     fs::create_directories(dir);
   }
