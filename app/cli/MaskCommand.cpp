@@ -43,15 +43,18 @@ int RunMask(const CommandWords& words, std::ostream& out, std::ostream& err) {
   const auto output = options.value("-o");
   if (!output || !EndsWith(*output, ".pdf")) return UsageError("-o names the .pdf file to write", kUsage, err);
 
-  const auto test = LoadCheckedTest(command->testPath, err, exitCode);
-  if (!test) return exitCode;
-  if (const auto refusal = plot::MaskRefusal(*test, paper, angle)) {
+  // The zone table prints ideal readings: a test that reduces to no mirror is refused as
+  // by every other command.
+  const auto opened = OpenTest(command->testPath, err, exitCode);
+  if (!opened) return exitCode;
+  const MirrorTest& test = opened->test;
+  if (const auto refusal = plot::MaskRefusal(test, paper, angle)) {
     err << "zonalyst-cli: " << *refusal << "\n";
     return kSetupRefused;
   }
   const auto gui = GuiForFonts();
   const std::string name = io::FileNameOf(command->testPath);
-  const plot::MaskLayout layout = plot::PlanMask(*test, name, paper, angle);
+  const plot::MaskLayout layout = plot::PlanMask(test, name, paper, angle);
   const std::string problem = plot::WriteMaskPdf(layout, paper, *output);
   if (!problem.empty()) {
     err << "zonalyst-cli: " << problem << "\n";

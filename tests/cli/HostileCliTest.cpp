@@ -56,8 +56,11 @@ std::vector<std::vector<std::string>> EveryCommand(const std::string& path, [[ma
   return {{"report", path, "--json"},
           {"bestconic", path},
           {"montecarlo", path, "--trials", "10"},
+          {"profile", path},
 #ifdef ZONALYST_HAS_EXPORT
           {"export", path, "--panel", "ml", "-o", scratch.file("ml.png")},
+          {"simulate", path, "--view", "foucault", "-o", scratch.file("view.png")},
+          {"mask", path, "-o", scratch.file("mask.pdf")},
 #endif
   };
 }
@@ -111,7 +114,7 @@ TEST(HostileCli, ValuesThatNoMirrorHasAreRefusedByEveryCommand) {
       EXPECT_EQ(run.err, "zonalyst-cli: " + std::string(kIrreducibleReadings) + "\n");
     }
   }
-  EXPECT_FALSE(fs::exists(scratch.file("ml.png")));
+  for (const char* picture : {"ml.png", "view.png", "mask.pdf"}) EXPECT_FALSE(fs::exists(scratch.file(picture)));
 }
 
 TEST(HostileCli, AbsurdScatterFailsEveryTrialAndSaysSo) {
