@@ -31,6 +31,11 @@ std::string LoadError::userMessage() const {
          "Email me the file and I'll see if I can figure out what I did wrong!\r\n" + std::string(kContactAddress);
 }
 
+std::string LoadError::userMessageWithReason() const {
+  if (line != 0 || detail.empty()) return userMessage();
+  return userMessage() + "\r\n" + detail;
+}
+
 LoadResult LoadTestText(std::string_view text) {
   auto read = ReadTestFileValues(text);
   if (auto* fault = std::get_if<LoadFault>(&read)) return Failure(fault->line, std::move(fault->detail));

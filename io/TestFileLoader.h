@@ -20,6 +20,9 @@ struct LoadError {
   // The message box text: "Hey,  I had a problem opening the file <path>." CR LF
   // "Email me the file and I'll see if I can figure out what I did wrong!" CR LF <contact>.
   std::string userMessage() const;
+  // The message box text followed, for a fault of the file as a whole (not a test file, too
+  // large, unreadable), by its reason on a line of its own.
+  std::string userMessageWithReason() const;
 };
 
 // Either a freshly read record, with its effective radii computed, or the error.

@@ -153,7 +153,7 @@ bool MainWindow::openTest(const QString& folder, const QString& fileName) {
   io::LoadResult loaded = io::LoadTestFile(folder.toStdString(), fileName.toStdString());
   if (!loaded.ok()) {
     MessageRequest request;
-    request.text = QString::fromStdString(loaded.error.userMessage());
+    request.text = QString::fromStdString(loaded.error.userMessageWithReason());
     prompter().message(request);
     return false;
   }

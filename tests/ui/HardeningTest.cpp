@@ -50,6 +50,7 @@ class HardeningTest : public QObject {
   void aFailedAssociationIsReported();
   void anEscapedFailureIsReportedAndTheTestCanBeSaved();
   void thePreviewOfAPipeIsUnreadableAtOnce();
+  void aFileTooLargeToBeATestSaysSo();
 };
 
 void HardeningTest::aPipeOrAFolderAsTheSettingsFileStartsWithTheDefaults() {
@@ -120,6 +121,21 @@ void HardeningTest::thePreviewOfAPipeIsUnreadableAtOnce() {
   QVERIFY(mkfifo(pipe.toLocal8Bit().constData(), 0600) == 0);
   QVERIFY(entry::PreviewOfFile(pipe.toStdString(), QStringLiteral(".")).zones.endsWith(QStringLiteral("unreadable")));
   QVERIFY(entry::PreviewOfFile("/dev/zero", QStringLiteral(".")).zones.endsWith(QStringLiteral("unreadable")));
+}
+
+void HardeningTest::aFileTooLargeToBeATestSaysSo() {
+  WindowRig rig;
+  const QString path = QDir(rig.folder()).filePath(QStringLiteral("huge.fdr"));
+  QFile huge(path);
+  QVERIFY(huge.open(QIODevice::WriteOnly));
+  huge.write(QByteArray(100000, '1'));
+  huge.close();
+  MainWindow& window = rig.start({path});
+  QCOMPARE(rig.prompter.messages().size(), std::size_t{1});
+  const QString text = rig.prompter.messageTexts()[0];
+  QVERIFY2(text.startsWith(QStringLiteral("Hey,  I had a problem opening the file ")), qPrintable(text));
+  QVERIFY2(text.contains(QStringLiteral("is too large to be a test file")), qPrintable(text));
+  QCOMPARE(window.currentPanel(), kLoadPanel);
 }
 
 ZONALYST_QTEST_MAIN(HardeningTest)
