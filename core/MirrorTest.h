@@ -6,8 +6,6 @@
 
 namespace zonalyst {
 
-enum class Units : int { Millimetres = 0, Inches = 1 };
-
 // The one knife-edge test record. Lengths (Roc, Diameter, ZoneRadius, KeReading,
 // KeAverage) are in the test's own units, millimetres or inches as Units says;
 // computations convert copies and never change the record.

@@ -23,4 +23,10 @@ std::string BestFitCaption(const MirrorTest& test, const BestFit& fit) {
          " = Best fit ROC";
 }
 
+std::string OffsetFromBestFitText(const MirrorTest& test, double offsetMm) {
+  const std::string amount = test.inInches() ? FormatRounded(offsetMm / kMmPerInch, 3) + " Inches."
+                                             : FormatGeneral(offsetMm) + " Millimeters.";
+  return "Offset from best fit ROC = " + amount;
+}
+
 }  // namespace zonalyst

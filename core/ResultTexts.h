@@ -30,4 +30,8 @@ std::string PeakValleyText(double pvFraction);
 // sign instead of "mm" for inches).
 std::string BestFitCaption(const MirrorTest& test, const BestFit& fit);
 
+// "Offset from best fit ROC = -1.5 Millimeters." for an offset of the reference radius
+// in millimetres, or the offset in inches to 3 decimals and " Inches." for inches.
+std::string OffsetFromBestFitText(const MirrorTest& test, double offsetMm);
+
 }  // namespace zonalyst

@@ -1,6 +1,5 @@
 #include "RecordingSurface.h"
 
-#include <charconv>
 #include <cmath>
 
 #include "PictureSizes.h"
@@ -8,106 +7,42 @@
 namespace zonalyst::plot {
 namespace {
 
-// Shortest text that reads back as the same double; JSON has no NaN or infinity.
-void AppendNumber(std::string& out, double v) {
-  if (!std::isfinite(v)) {
-    out += "null";
-    return;
-  }
-  char buffer[32];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, v);
-  out.append(buffer, result.ptr);
+void WriteColour(JsonWriter& json, Rgb c) {
+  json.key("color").beginArray().value(int{c.r}).value(int{c.g}).value(int{c.b}).endArray();
 }
 
-void AppendString(std::string& out, const std::string& text) {
-  static constexpr char kHex[] = "0123456789abcdef";
-  out += '"';
-  for (char c : text) {
-    const auto u = static_cast<unsigned char>(c);
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += c;
-    } else if (u < 0x20) {
-      out += "\\u00";
-      out += kHex[u >> 4];
-      out += kHex[u & 15];
-    } else {
-      out += c;
-    }
-  }
-  out += '"';
-}
-
-void AppendColour(std::string& out, Rgb c) {
-  out += '[';
-  out += std::to_string(c.r);
-  out += ',';
-  out += std::to_string(c.g);
-  out += ',';
-  out += std::to_string(c.b);
-  out += ']';
-}
-
-void AppendField(std::string& out, const char* name, double v) {
-  out += ",\"";
-  out += name;
-  out += "\":";
-  AppendNumber(out, v);
-}
-
-void AppendCall(std::string& out, const RecordedCall& call) {
+void WriteCall(JsonWriter& json, const RecordedCall& call) {
+  json.beginObject();
   switch (call.op) {
     case RecordedCall::Op::Clear:
-      out += "{\"op\":\"clear\"";
+      json.key("op").value("clear");
       break;
     case RecordedCall::Op::Line:
-      out += "{\"op\":\"line\"";
-      AppendField(out, "x1", call.x1);
-      AppendField(out, "y1", call.y1);
-      AppendField(out, "x2", call.x2);
-      AppendField(out, "y2", call.y2);
-      out += ",\"color\":";
-      AppendColour(out, call.colour);
+      json.key("op").value("line").key("x1").value(call.x1).key("y1").value(call.y1);
+      json.key("x2").value(call.x2).key("y2").value(call.y2);
+      WriteColour(json, call.colour);
       break;
     case RecordedCall::Op::Circle:
-      out += "{\"op\":\"circle\"";
-      AppendField(out, "x", call.x1);
-      AppendField(out, "y", call.y1);
-      AppendField(out, "r", call.radius);
-      out += ",\"color\":";
-      AppendColour(out, call.colour);
+      json.key("op").value("circle").key("x").value(call.x1).key("y").value(call.y1).key("r").value(call.radius);
+      WriteColour(json, call.colour);
       break;
     case RecordedCall::Op::Text:
-      out += "{\"op\":\"text\"";
-      AppendField(out, "x", call.x1);
-      AppendField(out, "y", call.y1);
-      out += ",\"text\":";
-      AppendString(out, call.text);
-      out += ",\"color\":";
-      AppendColour(out, call.colour);
-      AppendField(out, "size", call.points);
+      json.key("op").value("text").key("x").value(call.x1).key("y").value(call.y1).key("text").value(call.text);
+      WriteColour(json, call.colour);
+      json.key("size").value(call.points);
       break;
     case RecordedCall::Op::Image:
-      out += "{\"op\":\"image\"";
-      AppendField(out, "x", call.x1);
-      AppendField(out, "y", call.y1);
-      AppendField(out, "width", call.width);
-      AppendField(out, "height", call.height);
+      json.key("op").value("image").key("x").value(call.x1).key("y").value(call.y1);
+      json.key("width").value(call.width).key("height").value(call.height);
       break;
     case RecordedCall::Op::Polygon:
-      out += "{\"op\":\"polygon\",\"corners\":[";
-      for (std::size_t i = 0; i < call.corners.size(); ++i) {
-        out += i > 0 ? ",[" : "[";
-        AppendNumber(out, call.corners[i].x);
-        out += ',';
-        AppendNumber(out, call.corners[i].y);
-        out += ']';
-      }
-      out += "],\"color\":";
-      AppendColour(out, call.colour);
+      json.key("op").value("polygon").key("corners").beginArray();
+      for (const PicturePoint& corner : call.corners) json.beginArray().value(corner.x).value(corner.y).endArray();
+      json.endArray();
+      WriteColour(json, call.colour);
       break;
   }
-  out += '}';
+  json.endObject();
 }
 
 }  // namespace
@@ -184,18 +119,18 @@ void RecordingSurface::drawImage(double x, double y, const PixelImage& image) {
   target_.drawImage(x, y, image);
 }
 
+void RecordingSurface::writeJson(JsonWriter& json) const {
+  json.key("width").value(scaleWidth()).key("height").value(scaleHeight()).key("calls").beginArray();
+  for (const RecordedCall& call : calls_) WriteCall(json, call);
+  json.endArray();
+}
+
 std::string RecordingSurface::toJson() const {
-  std::string out = "{\"width\":";
-  out += std::to_string(scaleWidth());
-  out += ",\"height\":";
-  out += std::to_string(scaleHeight());
-  out += ",\"calls\":[";
-  for (std::size_t i = 0; i < calls_.size(); ++i) {
-    if (i > 0) out += ',';
-    AppendCall(out, calls_[i]);
-  }
-  out += "]}";
-  return out;
+  JsonWriter json;
+  json.beginObject();
+  writeJson(json);
+  json.endObject();
+  return json.text();
 }
 
 }  // namespace zonalyst::plot

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "PictureSurface.h"
+#include "core/JsonWriter.h"
 
 namespace zonalyst::plot {
 
@@ -49,10 +50,12 @@ class RecordingSurface final : public PictureSurface {
 
   const std::vector<RecordedCall>& calls() const { return calls_; }
 
-  // {"width","height","calls":[...]} with one object per call: "op" is "clear", "line"
-  // (x1, y1, x2, y2, color), "circle" (x, y, r, color), "text" (x, y, text, color, size in
-  // points), "image" (x, y, width, height) or "polygon" (corners [[x, y], ...], color);
-  // colours as [r, g, b].
+  // The keys "width", "height" and "calls", written into the object json has open, with
+  // one object per call: "op" is "clear", "line" (x1, y1, x2, y2, color), "circle" (x, y,
+  // r, color), "text" (x, y, text, color, size in points), "image" (x, y, width, height)
+  // or "polygon" (corners [[x, y], ...], color); colours as [r, g, b].
+  void writeJson(JsonWriter& json) const;
+  // {"width","height","calls":[...]} as writeJson writes them.
   std::string toJson() const;
 
  private:

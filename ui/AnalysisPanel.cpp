@@ -7,20 +7,38 @@
 #include "ResultLabels.h"
 #include "core/ResultTexts.h"
 #include "plot/TeeSurface.h"
+#include "plot/TeeSurface.h"
 
 namespace zonalyst::ui {
 
-AnalysisPanel::AnalysisPanel(AppState& state, AnalysisPanelLayout panelLayout, QWidget* parent)
+AnalysisPanelLayout AnalysisPanelFor(plot::Panel panel) {
+  switch (panel) {
+    case plot::kMilliesLacroixPanel:
+      return {panel, QStringLiteral("PicML"), QStringLiteral("ResultsML"), {29, 28, 27, 26, 25, 24}};
+    case plot::kTransverseErrorPanel:
+      return {panel, QStringLiteral("PicTE"), QStringLiteral("ResultsTE"), {11, 10, 9, 8, 7, 6}};
+    case plot::kDiffractionPanel:
+      return {panel, QStringLiteral("PicSpot"), QStringLiteral("ResultsSpot"), {12, 13, 14, 15, 16, 17}};
+    case plot::kStarTestPanel:
+      return {panel, QStringLiteral("Pic2D"), QStringLiteral("Results2D"), {23, 22, 21, 20, 19, 18}};
+    case plot::kTestersViewPanel:
+      return {panel, QStringLiteral("PicTester"), QStringLiteral("ResultsTester"), {30, 31, 32, 33, 34, 35}};
+    default:
+      return {plot::kSurfaceErrorPanel, QStringLiteral("SG"), QStringLiteral("Picture1"), {0, 1, 2, 3, 4, 5}};
+  }
+}
+
+AnalysisPanel::AnalysisPanel(AppState& state, const AnalysisPanelLayout& panelLayout, QWidget* parent)
     : PanelContent(parent),
       state_(state),
-      layout_(std::move(panelLayout)),
+      panel_(panelLayout.panel),
       analysis_(state.bessel),
-      surface_(layout_.pictureSize.width, layout_.pictureSize.height),
-      results_(new ResultLabels(layout_.resultIndices, this)),
+      surface_(plot::PanelPictureSize(panel_).width, plot::PanelPictureSize(panel_).height),
+      results_(new ResultLabels(panelLayout.resultIndices, this)),
       picture_(new QLabel(this)) {
-  results_->setObjectName(layout_.resultsName);
-  picture_->setObjectName(layout_.pictureName);
-  picture_->setFixedSize(layout_.pictureSize.width, layout_.pictureSize.height);
+  results_->setObjectName(panelLayout.resultsName);
+  picture_->setObjectName(panelLayout.pictureName);
+  picture_->setFixedSize(surface_.scaleWidth(), surface_.scaleHeight());
   // Results above the picture, both centred; the sliders and buttons of the panel go below.
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 2, 0, 0);
@@ -36,14 +54,15 @@ AnalysisPanel::~AnalysisPanel() = default;
 
 void AnalysisPanel::enterPanel(const PanelEntry& /*entry*/) {
   const BestFit fit = analysis_.reduceAndFit(state_.test);
-  redrawAt(fit.bestFitRocMm);
+  redraw(fit.bestFitRocMm, {});
   state_.displayRocMm = fit.bestFitRocMm;
 }
 
-void AnalysisPanel::redrawAt(double rocMm) {
-  analysis_.measureAt(state_.test, rocMm);
+void AnalysisPanel::redraw(double bestFitRocMm, const plot::PanelControls& controls) {
+  paint([&](plot::PictureSurface& s) {
+    plot::DrawPanelPicture(s, panel_, state_.test, analysis_, bestFitRocMm, controls);
+  });
   showResults();
-  paint([&](plot::PictureSurface& s) { layout_.chart->draw(s, state_.test, analysis_, rocMm); });
 }
 
 void AnalysisPanel::showResults() { results_->setTexts(FormatResults(analysis_.metrics())); }
@@ -59,7 +78,7 @@ void AnalysisPanel::paint(const std::function<void(plot::PictureSurface&)>& draw
   } else {
     if (!screenSurface_ || screenSurface_->devicePixelRatio() != ratio) {
       screenSurface_ =
-          std::make_unique<plot::RasterSurface>(layout_.pictureSize.width, layout_.pictureSize.height, ratio);
+          std::make_unique<plot::RasterSurface>(surface_.scaleWidth(), surface_.scaleHeight(), ratio);
     }
     plot::TeeSurface both(surface_, *screenSurface_);
     both.clear();

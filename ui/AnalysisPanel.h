@@ -5,11 +5,10 @@
 #include <functional>
 #include <memory>
 
-#include "AnalysisChart.h"
 #include "AppState.h"
 #include "PanelContent.h"
 #include "core/SurfaceAnalysis.h"
-#include "plot/PictureSizes.h"
+#include "plot/PanelPicture.h"
 #include "plot/RasterSurface.h"
 
 class QLabel;
@@ -18,31 +17,35 @@ namespace zonalyst::ui {
 
 class ResultLabels;
 
-// How one analysis panel is made: its picture's name and size, the indices of its result
-// labels (glass .. RMS) and its chart.
+// How one analysis panel is made: which it is, its picture's and result labels' names and
+// the indices of its result labels (glass .. RMS).
 struct AnalysisPanelLayout {
+  plot::Panel panel = plot::kSurfaceErrorPanel;
   QString pictureName;
   QString resultsName;
-  plot::PictureSize pictureSize;
   std::array<int, 6> resultIndices{};
-  std::unique_ptr<AnalysisChart> chart;
 };
 
-// Panels 4 to 8: each time it is shown the open test is reduced, measured at its
-// best-fit radius, the six results are written and the picture is drawn.
+// The layout of analysis panel 4..8.
+AnalysisPanelLayout AnalysisPanelFor(plot::Panel panel);
+
+// The picture and result labels of panels 4 to 8: each time it is shown the open test is
+// reduced, measured at its best-fit radius, the six results are written and the
+// picture is drawn.
 class AnalysisPanel final : public PanelContent {
   Q_OBJECT
  public:
-  AnalysisPanel(AppState& state, AnalysisPanelLayout panelLayout, QWidget* parent = nullptr);
+  AnalysisPanel(AppState& state, const AnalysisPanelLayout& panelLayout, QWidget* parent = nullptr);
   ~AnalysisPanel() override;
 
   void enterPanel(const PanelEntry& entry) override;
-  // Draws the picture again for the reference radius rocMm, without reducing again.
-  void redrawAt(double rocMm);
+  // Draws the picture again for the best-fit radius bestFitRocMm and the controls given,
+  // without reducing again, and writes the results of that measurement.
+  void redraw(double bestFitRocMm, const plot::PanelControls& controls);
 
   // For panel drivers that reduce and draw in steps of their own (sliders, the best-fit
   // conic search, the Monte Carlo run): the analysis behind the picture, the six results
-  // of its last measurement, and a picture drawn by other means than the chart.
+  // of its last measurement, and a picture drawn by other means than the panel's own.
   SurfaceAnalysis& analysis() { return analysis_; }
   void showResults();
   void paint(const std::function<void(plot::PictureSurface&)>& draw);
@@ -51,10 +54,9 @@ class AnalysisPanel final : public PanelContent {
   const QImage& logicalPicture() const { return surface_.image(); }
   QLabel* picture() const { return picture_; }
 
-
  private:
   AppState& state_;
-  AnalysisPanelLayout layout_;
+  plot::Panel panel_;
   SurfaceAnalysis analysis_;
   plot::RasterSurface surface_;  // the logical size, saved as it is
   std::unique_ptr<plot::RasterSurface> screenSurface_;  // at the screen's pixel density, when above 1

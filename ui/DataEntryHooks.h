@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "core/SetupValidation.h"
+#include "ui/entry/ListPosition.h"
 
 namespace zonalyst::ui {
 
@@ -12,8 +13,8 @@ struct DataEntryHooks {
   std::function<void()> clearEntryFields;
   // Puts the focus where the user fixes the failed check of the setup or readings panel.
   std::function<void(const SetupFinding& finding, SetupScope scope)> focusFinding;
-  // Steps to the next (0) or previous (1) test file of the load panel's list: keys X and Z.
-  std::function<void(int direction)> stepTestFile;
+  // Steps to the next or previous test file of the load panel's list: keys X and Z.
+  std::function<void(entry::FileStep step)> stepTestFile;
 };
 
 }  // namespace zonalyst::ui

@@ -36,7 +36,7 @@ DataEntryPanels InstallDataEntryPanels(MainWindow& window, platform::Clipboard& 
       panels.readings->focusCell(target);
     }
   };
-  hooks.stepTestFile = [panels](int direction) { panels.files->stepTestFile(direction); };
+  hooks.stepTestFile = [panels](entry::FileStep step) { panels.files->stepTestFile(step); };
   window.setDataEntryHooks(std::move(hooks));
   return panels;
 }

@@ -203,7 +203,7 @@ void FilePanel::createNewTest() {
   createBusy_ = false;
 }
 
-void FilePanel::stepTestFile(int direction) {
+void FilePanel::stepTestFile(entry::FileStep step) {
   AppState& state = window_.state();
   if (!state.testOpen()) return;
   // The box being edited keeps its text only once it has given up the focus.
@@ -216,7 +216,7 @@ void FilePanel::stepTestFile(int direction) {
   showTestFolder();
   const QList<QListWidgetItem*> found = files_->findItems(state.fileName, Qt::MatchExactly);
   const int position = entry::SteppedListPosition(state.filePosition, found.isEmpty() ? -1 : files_->row(found.front()),
-                                                  direction == 1 ? -1 : 1, files_->count());
+                                                  step == entry::FileStep::Previous ? -1 : 1, files_->count());
   if (position >= 0) {
     state.filePosition = position;
     files_->setCurrentRow(position);

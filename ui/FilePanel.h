@@ -3,6 +3,7 @@
 #include <array>
 
 #include "PanelContent.h"
+#include "ui/entry/ListPosition.h"
 
 class QComboBox;
 class QGroupBox;
@@ -34,9 +35,9 @@ class FilePanel final : public PanelContent {
   QString folder() const { return folder_; }
   void refreshFiles();
 
-  // Previous/next test of the file list (0 next, 1 previous): the open test is saved
-  // first; a save that fails or is not answered keeps the test open.
-  void stepTestFile(int direction);
+  // Previous/next test of the file list: the open test is saved first; a save that fails
+  // or is not answered keeps the test open.
+  void stepTestFile(entry::FileStep step);
 
   void openSelected();
   void createNewTest();

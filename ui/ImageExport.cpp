@@ -16,14 +16,11 @@
 #include "image/GIF.h"
 #include "io/FileAccess.h"
 #include "plot/RasterSurface.h"
-#include "plot/ReportImage.h"
+#include "plot/SavedPicture.h"
 #include "ui/live/ImageExportRules.h"
 
 namespace zonalyst::ui {
 namespace {
-
-// Defocus positions of the three stacked star tests.
-constexpr std::array<int, 3> kStackedWaves = {2, 5, 10};
 
 // The panel's frame as the window shows it, at its logical size whatever the screen's
 // pixel density: the saved picture keeps its size pixel for pixel.
@@ -42,12 +39,18 @@ plot::PixelImage GrabFrame(MainWindow& window, int panel) {
   return plot::ToPixelImage(image);
 }
 
-plot::PixelImage ComposePicture(MainWindow& window, StarTestPanel& starTest, int panel) {
+plot::PixelImage ComposePicture(MainWindow& window, StarTestPanel& starTest, Panel panel) {
+  plot::SavedPicture parts;
+  parts.panel = panel;
   if (panel == kStarTestPanel) {
-    return plot::ComposeStarTestImage(starTest.picturesAtDefocus(kStackedWaves), plot::kPanelFrame);
+    parts.stack = starTest.picturesAtDefocus(plot::kStackedWaves);
+  } else {
+    // The frame as shown carries the panel's numbers already.
+    const AppState& state = window.state();
+    parts.picture = GrabFrame(window, panel);
+    parts.report = BuildZoneReport(state.test, state.displayRocMm);
   }
-  const AppState& state = window.state();
-  return plot::ComposeReportImage(GrabFrame(window, panel), BuildZoneReport(state.test, state.displayRocMm));
+  return plot::ComposeSavedPicture(parts);
 }
 
 void ReportFailure(MainWindow& window, const std::string& path, const std::string& reason) {
@@ -81,7 +84,7 @@ void WriteGif(MainWindow& window, const plot::PixelImage& picture, const std::st
 
 void SaveImageAndReport(MainWindow& window, StarTestPanel& starTest, int panel) {
   if (!IsAnalysisPanel(panel)) return;
-  plot::PixelImage picture = ComposePicture(window, starTest, panel);
+  plot::PixelImage picture = ComposePicture(window, starTest, static_cast<Panel>(panel));
 
   MessageRequest invert;
   invert.title = QString::fromLatin1(live::kInvertTitle);
@@ -94,7 +97,7 @@ void SaveImageAndReport(MainWindow& window, StarTestPanel& starTest, int panel) 
   SaveFileRequest request;
   request.title = QString::fromLatin1(live::kSaveImageTitle);
   request.folder = state.folder;
-  request.fileName = QString::fromStdString(plot::DefaultImageName(state.fileName.toStdString(), panel));
+  request.fileName = QString::fromStdString(plot::DefaultImageName(state.fileName.toStdString(), static_cast<Panel>(panel)));
   request.filter = QString::fromLatin1(live::kImageFilters);
   const std::optional<QString> chosen = window.prompter().saveFile(request);
   if (!chosen || chosen->isEmpty()) return;

@@ -4,16 +4,12 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "AnalysisCharts.h"
 #include "MainWindow.h"
 
 namespace zonalyst::ui {
 
-LivePanel::LivePanel(MainWindow& window, int panel, std::unique_ptr<AnalysisChart> chart)
-    : window_(window), state_(window.state()) {
-  AnalysisPanelLayout panelLayout = AnalysisPanelFor(panel);
-  if (chart) panelLayout.chart = std::move(chart);
-  view_ = new AnalysisPanel(state_, std::move(panelLayout), this);
+LivePanel::LivePanel(MainWindow& window, plot::Panel panel) : window_(window), state_(window.state()) {
+  view_ = new AnalysisPanel(state_, AnalysisPanelFor(panel), this);
   controls_ = new QVBoxLayout;
   controls_->setSpacing(2);
   auto* layout = new QVBoxLayout(this);

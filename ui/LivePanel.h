@@ -1,9 +1,7 @@
 #pragma once
 
 #include <QString>
-#include <memory>
 
-#include "AnalysisChart.h"
 #include "AnalysisPanel.h"
 #include "PanelContent.h"
 #include "core/SurfaceAnalysis.h"
@@ -21,8 +19,7 @@ class MainWindow;
 class LivePanel : public PanelContent {
   Q_OBJECT
  public:
-  // chart: the panel's own chart, or none for the window's default chart of the panel.
-  LivePanel(MainWindow& window, int panel, std::unique_ptr<AnalysisChart> chart);
+  LivePanel(MainWindow& window, plot::Panel panel);
 
   AnalysisPanel& view() { return *view_; }
   // Part of the common handler of the slider array HScroll1 for this panel's slider.

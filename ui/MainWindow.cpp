@@ -13,7 +13,6 @@
 #include <QVBoxLayout>
 #include <utility>
 
-#include "AnalysisCharts.h"
 #include "AnalysisPanel.h"
 #include "Artwork.h"
 #include "AssociationOffer.h"
@@ -93,11 +92,11 @@ void MainWindow::buildPanels() {
   exitPanel_ = new ExitPanel;
   setPanelContent(kExitPanel, exitPanel_);
   connect(exitPanel_, &ExitPanel::exitClicked, this, &MainWindow::confirmExit);
-  connect(exitPanel_, &ExitPanel::abortClicked, this, [this] { cancelClose_ = 1; });
+  connect(exitPanel_, &ExitPanel::abortClicked, this, [this] { cancelClose_ = true; });
   connect(exitPanel_, &ExitPanel::autoExitChanged, this, [this](bool on) { state_.settings.showExit = on; });
   for (int i = kLoadPanel; i < kPanelCount; ++i) {
     if (IsAnalysisPanel(i)) {
-      setPanelContent(i, new AnalysisPanel(state_, AnalysisPanelFor(i)));
+      setPanelContent(i, new AnalysisPanel(state_, AnalysisPanelFor(static_cast<Panel>(i))));
     } else {
       setPanelContent(i, new PanelContent);
     }
@@ -138,7 +137,7 @@ void MainWindow::startUp(const QStringList& arguments, const QString& workingFol
   state_.settings = platform::ReadSettings(*services_.settings);
   if (services_.splash) state_.settings.showSplash = services_.splash(this, state_.settings.showSplash);
   show();
-  cancelClose_ = 1;
+  cancelClose_ = true;
   OfferFileAssociation(*services_.association, *services_.prompter, state_.settings, OfferOccasion::StartUp);
   FillBesselTable(state_.bessel);
   const std::optional<TestLocation> location = TestFromArguments(arguments, workingFolder);
@@ -363,17 +362,17 @@ void MainWindow::returnFromExit(bool saveFailed) {
 void MainWindow::confirmExit() {
   const TestSaved saved = saveBeforeExit();
   if (!MayLeaveTest(saved)) {
-    cancelClose_ = 1;
+    cancelClose_ = true;
     returnFromExit(saved == TestSaved::Failed);
     return;
   }
   if (exitPanel_->exitAborted()) {
     exitPanel_->clearExitAborted();
   } else {
-    cancelClose_ = 0;
+    cancelClose_ = false;
   }
   platform::WriteSettings(*services_.settings, state_.settings);
-  exitConfirmed_ = cancelClose_ == 0;
+  exitConfirmed_ = !cancelClose_;
   close();
 }
 
@@ -386,7 +385,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   actionClick(kExitPanel);
   if (state_.settings.showExit && !exitConfirmed_) confirmExit();
   unloadBusy_ = false;
-  if (cancelClose_ != 0) {
+  if (cancelClose_) {
     event->ignore();
   } else {
     event->accept();
@@ -418,7 +417,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     case KeyDecision::Kind::NextFile:
     case KeyDecision::Kind::PreviousFile:
       if (!hooks_.stepTestFile) return false;
-      hooks_.stepTestFile(decision.kind == KeyDecision::Kind::NextFile ? 0 : 1);
+      hooks_.stepTestFile(decision.kind == KeyDecision::Kind::NextFile ? entry::FileStep::Next
+                                                                       : entry::FileStep::Previous);
       return true;
   }
   return false;

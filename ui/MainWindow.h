@@ -127,7 +127,7 @@ class MainWindow final : public QWidget {
   bool returnPending_ = false;        // return there once the running switch ends
   bool returnAfterFailedSave_ = false;
   QString helpOnReturn_;  // a Ctrl+S confirmation to show again when the window is active again
-  int cancelClose_ = 1;
+  bool cancelClose_ = true;  // a close is refused unless the exit has been confirmed
 };
 
 }  // namespace zonalyst::ui

@@ -11,7 +11,7 @@
 namespace zonalyst::ui {
 
 MilliesLacroixPanel::MilliesLacroixPanel(MainWindow& window)
-    : LivePanel(window, kMilliesLacroixPanel, MakeMilliesLacroixChart(controls_)) {
+    : LivePanel(window, kMilliesLacroixPanel) {
   note_ = addCaption(addRow(), QStringLiteral("LblML"));
   note_->setMinimumHeight(2 * note_->fontMetrics().height());
   shift_ = MakeLiveSlider(QStringLiteral("HScroll1_%1").arg(live::kMilliesLacroixSlider),
@@ -26,14 +26,12 @@ void MilliesLacroixPanel::enterPanel(const PanelEntry& /*entry*/) {
   shift_->setFocus();
   const BestFit fit = reduce();
   shift_->setValue(live::ReferenceSliderRange(live::kMilliesLacroixSlider).initial);
-  controls_.shift = shift_->value();
-  view().redrawAt(fit.bestFitRocMm);
   state_.displayRocMm = fit.bestFitRocMm;
+  view().redraw(state_.displayRocMm, {.mlShift = shift_->value()});
 }
 
 void MilliesLacroixPanel::referenceSliderMoved() {
-  controls_.shift = shift_->value();
-  view().redrawAt(state_.displayRocMm);
+  view().redraw(state_.displayRocMm, {.mlShift = shift_->value()});
 }
 
 }  // namespace zonalyst::ui

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "LiveCharts.h"
 #include "LivePanel.h"
 
 class QScrollBar;
@@ -20,7 +19,6 @@ class MilliesLacroixPanel final : public LivePanel {
   void referenceSliderMoved() override;
 
  private:
-  MilliesLacroixControls controls_;
   QScrollBar* shift_;
   QLabel* note_;
 };

@@ -12,8 +12,8 @@
 
 namespace zonalyst::ui {
 
-OffsetPanel::OffsetPanel(MainWindow& window, int panel, int sliderIndex, std::unique_ptr<AnalysisChart> chart)
-    : LivePanel(window, panel, std::move(chart)), sliderIndex_(sliderIndex) {
+OffsetPanel::OffsetPanel(MainWindow& window, plot::Panel panel, int sliderIndex)
+    : LivePanel(window, panel), sliderIndex_(sliderIndex) {
   captionRow_ = addRow();
   bestFitCaption_ = addCaption(captionRow_, QStringLiteral("Offset_%1").arg(2 * sliderIndex));
   offsetCaption_ = addCaption(captionRow_, QStringLiteral("Offset_%1").arg(2 * sliderIndex + 1));
@@ -29,7 +29,8 @@ void OffsetPanel::enterPanel(const PanelEntry& /*entry*/) {
 
 void OffsetPanel::showPanel() {
   const BestFit fit = reduce();
-  drawBestFit(fit.bestFitRocMm);
+  state_.displayRocMm = fit.bestFitRocMm;
+  drawBestFit();
   showBestFit(fit);
 }
 
@@ -52,13 +53,13 @@ void OffsetPanel::showBestFit(const BestFit& fit) {
 double OffsetPanel::offsetMm() const { return live::ReferenceOffsetMm(slider_->value(), slider_->maximum()); }
 
 void OffsetPanel::referenceSliderMoved() {
-  drawAt(state_.displayRocMm + offsetMm());
+  drawAt(offsetMm());
   writeOffsetCaption();
 }
 
-void OffsetPanel::drawBestFit(double rocMm) { view().redrawAt(rocMm); }
+void OffsetPanel::drawBestFit() { view().redraw(state_.displayRocMm, {}); }
 
-void OffsetPanel::drawAt(double rocMm) { view().redrawAt(rocMm); }
+void OffsetPanel::drawAt(double offsetMm) { view().redraw(state_.displayRocMm, {.offsetMm = offsetMm}); }
 
 void OffsetPanel::writeOffsetCaption() {
   offsetCaption_->setText(

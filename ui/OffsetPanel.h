@@ -13,7 +13,7 @@ namespace zonalyst::ui {
 class OffsetPanel : public LivePanel {
   Q_OBJECT
  public:
-  OffsetPanel(MainWindow& window, int panel, int sliderIndex, std::unique_ptr<AnalysisChart> chart = nullptr);
+  OffsetPanel(MainWindow& window, plot::Panel panel, int sliderIndex);
 
   QScrollBar* referenceSlider() const { return slider_; }
   void enterPanel(const PanelEntry& entry) override;
@@ -28,9 +28,9 @@ class OffsetPanel : public LivePanel {
 
  protected:
   // The drawing at the best-fit radius on entering the panel.
-  virtual void drawBestFit(double rocMm);
-  // A drawing for the radius rocMm after a slider moved.
-  virtual void drawAt(double rocMm);
+  virtual void drawBestFit();
+  // A drawing at the slider's offset from the best fit after a slider moved.
+  virtual void drawAt(double offsetMm);
   QHBoxLayout* captionRow() const { return captionRow_; }
 
  private:

@@ -28,10 +28,6 @@ bool Valid(int panel) { return panel >= 0 && panel < kPanelCount; }
 
 }  // namespace
 
-bool IsAnalysisPanel(int panel) {
-  return (panel >= kSurfaceErrorPanel && panel <= kStarTestPanel) || panel == kTestersViewPanel;
-}
-
 QString ButtonCaption(int panel) { return Valid(panel) ? QString::fromLatin1(kButtonCaptions[panel]) : QString(); }
 
 QString PanelCaption(int panel, const QString& fileName) {

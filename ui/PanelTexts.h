@@ -2,25 +2,14 @@
 
 #include <QString>
 
+#include "plot/Panel.h"
+
 namespace zonalyst::ui {
 
-// Indices of the ten panels and their function buttons.
-enum Panel : int {
-  kExitPanel = 0,
-  kLoadPanel = 1,
-  kSetupPanel = 2,
-  kReadingsPanel = 3,
-  kSurfaceErrorPanel = 4,
-  kMilliesLacroixPanel = 5,
-  kTransverseErrorPanel = 6,
-  kDiffractionPanel = 7,
-  kStarTestPanel = 8,
-  kSaveImagePanel = 9,
-  kTestersViewPanel = 10,
-};
-inline constexpr int kPanelCount = 11;
-
-bool IsAnalysisPanel(int panel);
+using plot::IsAnalysisPanel;
+using plot::kPanelCount;
+using plot::Panel;
+using enum plot::Panel;
 
 // The caption of function button i ("(F4) - Surface Error").
 QString ButtonCaption(int panel);

@@ -18,9 +18,6 @@ class ResultLabels final : public QFrame {
   ResultLabels(const std::array<int, 6>& labelIndices, QWidget* parent = nullptr);
   void setTexts(const ResultTexts& texts);
 
-  static constexpr int kWidth = 720;
-  static constexpr int kHeight = 58;
-
  private:
   std::array<QLabel*, 6> values_{};
 };

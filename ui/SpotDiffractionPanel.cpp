@@ -23,7 +23,7 @@ QLabel* LegendLabel(const QString& name, const QString& text, const QColor& colo
 }  // namespace
 
 SpotDiffractionPanel::SpotDiffractionPanel(MainWindow& window)
-    : OffsetPanel(window, kDiffractionPanel, live::kSpotSlider, MakeSpotChart(controls_)) {
+    : OffsetPanel(window, kDiffractionPanel, live::kSpotSlider) {
   QHBoxLayout* row = addRow();
   auto* heading = addCaption(row, QStringLiteral("lblF6Obst_0"), 0);
   heading->setText(QStringLiteral("Central Obstruction"));
@@ -46,18 +46,15 @@ SpotDiffractionPanel::SpotDiffractionPanel(MainWindow& window)
   actual->move(left, top + 5 + ideal->height());
 }
 
-void SpotDiffractionPanel::drawBestFit(double rocMm) {
-  controls_.obstruction = 0.0;
-  view().redrawAt(rocMm);
-}
+void SpotDiffractionPanel::drawBestFit() { view().redraw(state_.displayRocMm, {.obstruction = 0.0}); }
 
-void SpotDiffractionPanel::drawAt(double rocMm) {
-  controls_.obstruction = obstruction_->value();
-  view().redrawAt(rocMm);
+void SpotDiffractionPanel::drawAt(double offsetMm) {
+  view().redraw(state_.displayRocMm,
+                {.offsetMm = offsetMm, .obstruction = static_cast<double>(obstruction_->value())});
 }
 
 void SpotDiffractionPanel::obstructionMoved() {
-  drawAt(state_.displayRocMm + offsetMm());
+  drawAt(offsetMm());
   obstructionCaption_->setText(QString::fromStdString(live::ObstructionCaption(obstruction_->value())));
 }
 

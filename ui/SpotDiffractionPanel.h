@@ -1,6 +1,5 @@
 #pragma once
 
-#include "LiveCharts.h"
 #include "OffsetPanel.h"
 
 namespace zonalyst::ui {
@@ -17,13 +16,12 @@ class SpotDiffractionPanel final : public OffsetPanel {
   QScrollBar* obstructionSlider() const { return obstruction_; }
 
  protected:
-  void drawBestFit(double rocMm) override;
-  void drawAt(double rocMm) override;
+  void drawBestFit() override;
+  void drawAt(double offsetMm) override;
 
  private:
   void obstructionMoved();
 
-  SpotControls controls_;
   QScrollBar* obstruction_;
   QLabel* obstructionCaption_;
 };

@@ -11,7 +11,7 @@
 
 namespace zonalyst::ui {
 
-StarTestPanel::StarTestPanel(MainWindow& window) : LivePanel(window, kStarTestPanel, MakeStarChart(controls_)) {
+StarTestPanel::StarTestPanel(MainWindow& window) : LivePanel(window, kStarTestPanel) {
   QHBoxLayout* row = addRow();
   defocusHeading_ = addCaption(row, QStringLiteral("Offset_6"), 0);
   defocusHeading_->setMinimumWidth(130);
@@ -73,22 +73,26 @@ void StarTestPanel::followDefocus() { detail_->setChecked(live::DetailChecked(de
 std::array<plot::PixelImage, 3> StarTestPanel::picturesAtDefocus(const std::array<int, 3>& waves) {
   std::array<plot::PixelImage, 3> pictures;
   for (std::size_t i = 0; i < waves.size(); ++i) {
-    controls_.defocusWaves = waves[i];
-    controls_.detail = live::DetailChecked(waves[i]);
-    view().redrawAt(state_.displayRocMm);
+    plot::PanelControls shown = controls();
+    shown.defocusWaves = waves[i];
+    shown.detail = live::DetailChecked(waves[i]);
+    view().redraw(state_.displayRocMm, shown);
     pictures[i] = view().pictureImage();
   }
   redraw();
   return pictures;
 }
 
+plot::PanelControls StarTestPanel::controls() const {
+  return {.obstruction = static_cast<double>(obstruction_->value()),
+          .defocusWaves = defocus_->value(),
+          .detail = detail_->isChecked(),
+          .contrast = contrast_->isChecked()};
+}
+
 void StarTestPanel::redraw() {
   if (!shownOnce_) return;
-  controls_.defocusWaves = defocus_->value();
-  controls_.obstruction = obstruction_->value();
-  controls_.detail = detail_->isChecked();
-  controls_.contrast = contrast_->isChecked();
-  view().redrawAt(state_.displayRocMm);
+  view().redraw(state_.displayRocMm, controls());
 }
 
 }  // namespace zonalyst::ui

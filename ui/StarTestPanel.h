@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include "LiveCharts.h"
 #include "LivePanel.h"
 
 class QCheckBox;
@@ -34,9 +33,10 @@ class StarTestPanel final : public LivePanel {
   std::array<plot::PixelImage, 3> picturesAtDefocus(const std::array<int, 3>& waves);
 
  private:
+  // What the sliders and boxes show.
+  plot::PanelControls controls() const;
   void redraw();
 
-  StarControls controls_;
   bool shownOnce_ = false;  // nothing to draw before the panel has reduced the test
   QScrollBar* defocus_;
   QScrollBar* obstruction_;

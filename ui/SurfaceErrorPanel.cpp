@@ -4,7 +4,6 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 
-#include "AnalysisCharts.h"
 #include "EventPump.h"
 #include "LiveSlider.h"
 #include "MainWindow.h"
@@ -17,7 +16,7 @@
 namespace zonalyst::ui {
 
 SurfaceErrorPanel::SurfaceErrorPanel(MainWindow& window, platform::Clipboard& clipboard)
-    : OffsetPanel(window, kSurfaceErrorPanel, live::kSurfaceSlider, MakeSurfaceErrorChart([this] { return previousMetrics(); })),
+    : OffsetPanel(window, kSurfaceErrorPanel, live::kSurfaceSlider),
       clipboard_(clipboard) {
   QHBoxLayout* row = addRow();
   row->addStretch(1);
@@ -53,20 +52,22 @@ const QualityMetrics* SurfaceErrorPanel::previousMetrics() {
 
 void SurfaceErrorPanel::showPreviousTest() {
   previousTest_.forget();
-  drawAt(state_.displayRocMm + offsetMm());
+  drawAt(offsetMm());
   if (!previousBox_->isChecked()) return;
   setHelp(previousMetrics() ? "Grey: " + previousTest_.name().toStdString() + ", the test before this one"
                             : "There is no earlier test in this folder that loads");
 }
 
-void SurfaceErrorPanel::drawAt(double rocMm) {
+void SurfaceErrorPanel::drawBestFit() { view().redraw(state_.displayRocMm, {.earlierTest = previousMetrics()}); }
+
+void SurfaceErrorPanel::drawAt(double offsetMm) {
   // While a Monte Carlo run holds the picture, a slider only measures: the charts stay.
   if (state_.test.MonteCarloRunning) {
-    view().analysis().measureAt(state_.test, rocMm);
+    view().analysis().measureAt(state_.test, state_.displayRocMm + offsetMm);
     view().showResults();
     return;
   }
-  view().redrawAt(rocMm);
+  view().redraw(state_.displayRocMm, {.offsetMm = offsetMm, .earlierTest = previousMetrics()});
 }
 
 void SurfaceErrorPanel::findBestFitConic() {

@@ -41,7 +41,8 @@ class SurfaceErrorPanel final : public OffsetPanel {
   void runMonteCarlo();
 
  protected:
-  void drawAt(double rocMm) override;
+  void drawBestFit() override;
+  void drawAt(double offsetMm) override;
 
  private:
   void finishMonteCarlo(const std::string& rawData, int failedTrials);

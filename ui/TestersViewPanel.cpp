@@ -17,7 +17,7 @@
 namespace zonalyst::ui {
 
 TestersViewPanel::TestersViewPanel(MainWindow& window)
-    : LivePanel(window, kTestersViewPanel, MakeTestersViewChart(controls_)) {
+    : LivePanel(window, kTestersViewPanel) {
   QHBoxLayout* row = addRow();
   knife_ = addSlider(row, QStringLiteral("Knife Position"), QStringLiteral("ScrlKnife"),
                      {0, 0, 0, live::kKnifeLargeChange}, &live::KnifeHelp);
@@ -111,8 +111,7 @@ void TestersViewPanel::redraw() {
   cutCaption_->setText(live::ScreenText(live::MillimetreCaption(cut_->value())));
   slitCaption_->setText(live::ScreenText(live::MillimetreCaption(slit_->value())));
   linesCaption_->setText(live::ScreenText(live::LinesPerInchCaption(linesPerInch_->value())));
-  controls_ = now;
-  view().redrawAt(bestFitRocMm_);
+  view().redraw(bestFitRocMm_, {.tester = now});
 }
 
 }  // namespace zonalyst::ui

@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include "LiveCharts.h"
 #include "LivePanel.h"
 #include "core/TesterControls.h"
 #include "plot/TesterViewChart.h"
@@ -37,7 +36,6 @@ class TestersViewPanel final : public LivePanel {
   plot::TesterControls controls() const;
   void redraw();
 
-  plot::TesterControls controls_;  // what the picture is drawn with
   bool shown_ = false;  // nothing to draw before the panel has reduced the test
   std::array<double, 17> shownReadings_{};  // the averages and units the knife was placed for
   bool shownInches_ = false;

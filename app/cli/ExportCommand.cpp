@@ -8,7 +8,7 @@
 #include "core/MonteCarlo.h"
 #include "io/FileAccess.h"
 #include "io/PathText.h"
-#include "plot/ReportImage.h"
+#include "plot/SavedPicture.h"
 #include "plot/TesterViewChart.h"
 
 namespace zonalyst::cli {
@@ -17,9 +17,10 @@ namespace {
 const std::string kUsageText = std::string(
     "usage: zonalyst-cli export FILE.fdr --panel surface|ml|transverse|spot|star|montecarlo|testers-view|all\n"
     "       [options]\n"
-    "  Draws the panel's picture as the window does, adds the report below it (the star\n"
-    "  test stacks its images at 2, 5 and 10 waves instead) and saves it. \"all\" is the\n"
-    "  five analysis panels, without the Monte Carlo histograms.\n"
+    "  Draws the panel's picture as the window does, with the panel's six measures above it\n"
+    "  and the report below it (the star test stacks its images at 2, 5 and 10 waves\n"
+    "  instead), and saves it. \"all\" is the five analysis panels, without the Monte Carlo\n"
+    "  histograms.\n"
     "  --offset MM        reference radius offset from the best fit, mm (surface, transverse, spot)\n"
     "  --obstruction PCT  central obstruction, 0..99 per cent (spot default 0, star 33)\n"
     "  --defocus WAVES    star test defocus, 0..20 whole waves (default 0)\n"
@@ -31,7 +32,8 @@ const std::string kUsageText = std::string(
     "  --invert           white background (every colour replaced by its complement)\n"
     "  -o OUT.gif|OUT.png the file to write (default: the test's name and the panel's suffix\n"
     "                     in the current folder); not with --panel all\n"
-    "  --record OUT.json  also write the drawing calls of the panel picture; not with --panel all\n"
+    "  --record OUT.json  also write the drawing calls of the panel picture, and those of the\n"
+    "                     saved picture under \"saved\"; not with --panel all\n"
     "  testers-view: the measured and the perfect mirror in the tester (--size 236 unless given)\n"
     "  --view foucault|ronchi  knife edge (default) or grating\n") + kTesterOptionsHelp;
 const char* const kUsage = kUsageText.c_str();
@@ -49,15 +51,16 @@ int RunExport(const CommandWords& words, std::ostream& out, std::ostream& err) {
   const Options& options = command->options;
 
   const std::string panelName = options.value("--panel").value_or("");
-  std::vector<ExportPanel> panels;
+  std::vector<ExportView> views;
   if (panelName == "all") {
-    panels = {ExportPanel::SurfaceError, ExportPanel::MilliesLacroix, ExportPanel::TransverseError,
-              ExportPanel::Diffraction, ExportPanel::StarTest};
+    for (int panel = plot::kSurfaceErrorPanel; panel <= plot::kStarTestPanel; ++panel) {
+      views.push_back({static_cast<plot::Panel>(panel)});
+    }
     if (options.has("-o") || options.has("--record")) {
       return UsageError("-o and --record name one file: not with --panel all", kUsage, err);
     }
-  } else if (const auto panel = ExportPanelNamed(panelName)) {
-    panels = {*panel};
+  } else if (const auto view = ExportViewNamed(panelName)) {
+    views = {*view};
   } else {
     return UsageError("--panel takes surface, ml, transverse, spot, star, montecarlo, testers-view or all", kUsage,
                       err);
@@ -67,7 +70,7 @@ int RunExport(const CommandWords& words, std::ostream& out, std::ostream& err) {
   if (const auto text = options.value("--offset")) {
     const auto value = ParseNumberOption(*text);
     if (!value) return UsageError("--offset takes a number of millimetres", kUsage, err);
-    settings.offsetMm = *value;
+    settings.controls.offsetMm = *value;
   }
   if (const auto text = options.value("--obstruction")) {
     const auto value = ParseWholeOption(*text, 0, 99);
@@ -77,12 +80,12 @@ int RunExport(const CommandWords& words, std::ostream& out, std::ostream& err) {
   if (const auto text = options.value("--defocus")) {
     const auto value = ParseWholeOption(*text, 0, 20);
     if (!value) return UsageError("--defocus takes a whole number from 0 to 20", kUsage, err);
-    settings.defocusWaves = static_cast<int>(*value);
+    settings.controls.defocusWaves = static_cast<int>(*value);
   }
   if (const auto text = options.value("--ml-shift")) {
     const auto value = ParseWholeOption(*text, -100, 100);
     if (!value) return UsageError("--ml-shift takes a whole number from -100 to 100", kUsage, err);
-    settings.mlShift = static_cast<int>(*value);
+    settings.controls.mlShift = static_cast<int>(*value);
   }
   if (const auto text = options.value("--trials")) {
     const auto value = ParseWholeOption(*text, 1, MonteCarloRun::kMaxTrials);
@@ -96,8 +99,8 @@ int RunExport(const CommandWords& words, std::ostream& out, std::ostream& err) {
   if (!tester) return exitCode;
   settings.tester = *tester;
   if (!options.has("--size")) settings.tester.size = plot::kTesterViewSide;
-  settings.detail = options.has("--detail");
-  settings.contrast = options.has("--contrast");
+  settings.controls.detail = options.has("--detail");
+  settings.controls.contrast = options.has("--contrast");
   const auto output = options.value("-o");
   if (output && !EndsWith(*output, ".gif") && !EndsWith(*output, ".png")) {
     return UsageError("-o names a .gif or .png file", kUsage, err);
@@ -108,11 +111,10 @@ int RunExport(const CommandWords& words, std::ostream& out, std::ostream& err) {
 
   const auto gui = GuiForFonts();
   const std::string testName = io::FileNameOf(opened->path);
-  for (const ExportPanel panel : panels) {
-    MirrorTest test = opened->test;
-    ExportedPanel exported = ExportPanelPicture(panel, test, opened->bessel, settings, options.has("--record"));
+  for (const ExportView& view : views) {
+    ExportedPanel exported = ExportPanelPicture(view, opened->test, opened->bessel, settings, options.has("--record"));
     if (options.has("--invert")) plot::InvertPixels(exported.saved);
-    const std::string path = output.value_or(plot::DefaultImageName(testName, PanelIndex(panel)));
+    const std::string path = output.value_or(plot::DefaultImageName(testName, view.panel));
     std::string problem;
     if (!WritePicture(exported.saved, path, image::GifPalette::Fixed, problem)) {
       err << "zonalyst-cli: " << problem << "\n";

@@ -1,151 +1,110 @@
 #include "ExportPictures.h"
 
-#include <array>
 #include <functional>
 
-#include "core/MilliesLacroix.h"
+#include "core/JsonWriter.h"
 #include "core/MonteCarlo.h"
-#include "core/SpotDiffraction.h"
-#include "core/StarTest.h"
 #include "core/SurfaceAnalysis.h"
 #include "core/ZoneReport.h"
-#include "plot/MilliesLacroixChart.h"
 #include "plot/MonteCarloCharts.h"
-#include "plot/PictureSizes.h"
 #include "plot/RasterSurface.h"
 #include "plot/RecordingSurface.h"
-#include "plot/ReportImage.h"
-#include "plot/SpotDiffractionChart.h"
-#include "plot/StarTestChart.h"
-#include "plot/TesterViewChart.h"
-#include "plot/SurfaceErrorChart.h"
-#include "plot/TransverseErrorChart.h"
+#include "plot/SavedPicture.h"
 
 namespace zonalyst::cli {
 namespace {
 
 using Drawing = std::function<void(plot::PictureSurface&)>;
 
-// Draws once on a raster picture of the size given, through a recorder when asked.
-plot::PixelImage Draw(plot::PictureSize size, const Drawing& draw, std::string* recording) {
+// Draws once on a raster picture of the size given, writing the calls into json when asked.
+plot::PixelImage Draw(plot::PictureSize size, const Drawing& draw, JsonWriter* json) {
   plot::RasterSurface raster(size.width, size.height);
-  if (recording) {
+  if (json) {
     plot::RecordingSurface recorder(raster);
     draw(recorder);
-    *recording = recorder.toJson();
+    recorder.writeJson(*json);
   } else {
     draw(raster);
   }
   return raster.toPixelImage();
 }
 
-plot::PixelImage StarPicture(const SurfaceAnalysis& analysis, const MirrorTest& test, double bestFitRocMm,
-                             int defocusWaves, double obstruction, StarGreyMapping mapping, std::string* recording) {
-  const double diameterMm = test.diameterMm();
-  const StarTestImages images =
-      ComputeStarTest(analysis.profile(), test.DesiredConic, analysis.bessel(), bestFitRocMm, defocusWaves,
-                      DefocusStep(bestFitRocMm, diameterMm), diameterMm, obstruction, mapping);
-  const plot::StarTestLabels labels{defocusWaves, bestFitRocMm, diameterMm, test.inInches()};
-  return Draw(plot::kPic2D, [&](plot::PictureSurface& s) { plot::DrawStarTest(s, images, labels); }, recording);
+// The Monte Carlo histograms of the test; afterwards the analysis holds the nominal
+// metrics again, as the window shows them after a run.
+plot::PixelImage MonteCarloPicture(MirrorTest test, SurfaceAnalysis& analysis, double bestFitRocMm,
+                                   const ExportSettings& settings, JsonWriter* json) {
+  const ReadingScatter scatter = CalculateReadingScatter(test);
+  analysis.measureAt(test, bestFitRocMm);
+  UniformSource uniform(settings.seed);
+  MonteCarloRun run(test, analysis, scatter.sd, scatter.meanSd, settings.trials);
+  while (run.runTrial(uniform)) {
+  }
+  run.finish();
+  const auto data = plot::MonteCarloChartData::Of(run, test.inInches());
+  return Draw(plot::kSG, [&](plot::PictureSurface& s) { plot::DrawMonteCarloCharts(s, data); }, json);
 }
 
 }  // namespace
 
-std::optional<ExportPanel> ExportPanelNamed(const std::string& name) {
-  if (name == "surface") return ExportPanel::SurfaceError;
-  if (name == "ml") return ExportPanel::MilliesLacroix;
-  if (name == "transverse") return ExportPanel::TransverseError;
-  if (name == "spot") return ExportPanel::Diffraction;
-  if (name == "star") return ExportPanel::StarTest;
-  if (name == "montecarlo") return ExportPanel::MonteCarlo;
-  if (name == "testers-view") return ExportPanel::TestersView;
+std::optional<ExportView> ExportViewNamed(const std::string& name) {
+  if (name == "surface") return ExportView{plot::kSurfaceErrorPanel};
+  if (name == "ml") return ExportView{plot::kMilliesLacroixPanel};
+  if (name == "transverse") return ExportView{plot::kTransverseErrorPanel};
+  if (name == "spot") return ExportView{plot::kDiffractionPanel};
+  if (name == "star") return ExportView{plot::kStarTestPanel};
+  if (name == "montecarlo") return ExportView{plot::kSurfaceErrorPanel, true};
+  if (name == "testers-view") return ExportView{plot::kTestersViewPanel};
   return std::nullopt;
 }
 
-int PanelIndex(ExportPanel panel) {
-  switch (panel) {
-    case ExportPanel::SurfaceError:
-    case ExportPanel::MonteCarlo: return 4;
-    case ExportPanel::MilliesLacroix: return 5;
-    case ExportPanel::TransverseError: return 6;
-    case ExportPanel::Diffraction: return 7;
-    case ExportPanel::StarTest: return 8;
-    case ExportPanel::TestersView: return 10;
-  }
-  return 0;
-}
-
-ExportedPanel ExportPanelPicture(ExportPanel panel, MirrorTest& test, const BesselTable& bessel,
+ExportedPanel ExportPanelPicture(const ExportView& view, const MirrorTest& test, const BesselTable& bessel,
                                  const ExportSettings& settings, bool record) {
-  SurfaceAnalysis analysis(bessel);
-  const BestFit fit = analysis.reduceAndFit(test);
-  const double roc = fit.bestFitRocMm + settings.offsetMm;
-  std::string* recording = nullptr;
-  ExportedPanel out;
-  if (record) recording = &out.recording;
+  const plot::Panel panel = view.panel;
+  plot::PanelControls controls = settings.controls;
+  controls.obstruction = settings.obstruction.value_or(panel == plot::kStarTestPanel ? 33.0 : 0.0);
+  if (view.monteCarlo) controls.offsetMm = 0.0;
 
-  switch (panel) {
-    case ExportPanel::SurfaceError:
-      analysis.measureAt(test, roc);
-      out.picture = Draw(plot::kSG, [&](auto& s) { plot::DrawSurfaceError(s, test, analysis.metrics()); }, recording);
-      break;
-    case ExportPanel::TransverseError:
-      analysis.measureAt(test, roc);
-      out.picture = Draw(plot::kPicTE, [&](auto& s) { plot::DrawTransverseError(s, test, analysis.metrics()); },
-                         recording);
-      break;
-    case ExportPanel::MilliesLacroix: {
-      analysis.measureAt(test, fit.bestFitRocMm);
-      const MilliesLacroix ml = ComputeMilliesLacroix(test, settings.mlShift);
-      out.picture = Draw(plot::kPicML, [&](auto& s) { plot::DrawMilliesLacroix(s, test, ml); }, recording);
-      break;
-    }
-    case ExportPanel::Diffraction: {
-      analysis.measureAt(test, roc);
-      const SpotDiffraction spot = ComputeSpotDiffraction(analysis.profile(), analysis.metrics(), bessel,
-                                                          test.diameterMm(), settings.obstruction.value_or(0.0));
-      out.picture = Draw(plot::kPicSpot, [&](auto& s) { plot::DrawSpotDiffraction(s, spot); }, recording);
-      break;
-    }
-    case ExportPanel::MonteCarlo: {
-      analysis.measureAt(test, fit.bestFitRocMm);
-      const ReadingScatter scatter = CalculateReadingScatter(test);
-      UniformSource uniform(settings.seed);
-      MonteCarloRun run(test, analysis, scatter.sd, scatter.meanSd, settings.trials);
-      while (run.runTrial(uniform)) {
-      }
-      run.finish();
-      const auto data = plot::MonteCarloChartData::Of(run, test.inInches());
-      out.picture = Draw(plot::kSG, [&](auto& s) { plot::DrawMonteCarloCharts(s, data); }, recording);
-      break;
-    }
-    case ExportPanel::TestersView: {
-      analysis.measureAt(test, fit.bestFitRocMm);
-      const plot::TesterControls controls{settings.tester.settings, KnifeReading(settings.tester, test),
-                                          settings.tester.size};
-      out.picture = Draw(plot::TestersViewPictureSize(controls.viewSide), [&](auto& s) {
-        plot::DrawTestersView(s, test, analysis.profile(), fit.bestFitRocMm, controls);
-      }, recording);
-      break;
-    }
-    case ExportPanel::StarTest: {
-      analysis.measureAt(test, fit.bestFitRocMm);
-      const double obstruction = settings.obstruction.value_or(33.0);
-      out.picture = StarPicture(analysis, test, fit.bestFitRocMm, settings.defocusWaves, obstruction,
-                                {settings.detail, settings.contrast}, recording);
-      // The saved picture stacks 2, 5 and 10 waves; moving the defocus slider off 0
-      // checks "High Detail".
-      std::array<plot::PixelImage, 3> stack;
-      const int waves[3] = {2, 5, 10};
-      for (int i = 0; i < 3; ++i) {
-        stack[i] = StarPicture(analysis, test, fit.bestFitRocMm, waves[i], obstruction, {true, settings.contrast},
-                               nullptr);
-      }
-      out.saved = plot::ComposeStarTestImage(stack, plot::kPic2D);
-      return out;
-    }
+  MirrorTest reduced = test;
+  SurfaceAnalysis analysis(bessel);
+  const BestFit fit = analysis.reduceAndFit(reduced);
+  controls.tester = {settings.tester.settings, KnifeReading(settings.tester, reduced), settings.tester.size};
+  JsonWriter json;
+  JsonWriter* recording = record ? &json : nullptr;
+  ExportedPanel out;
+  json.beginObject();
+  const auto drawPanel = [&](const plot::PanelControls& c, JsonWriter* into) {
+    return Draw(plot::PanelPictureSize(panel, c),
+                [&](plot::PictureSurface& s) { plot::DrawPanelPicture(s, panel, reduced, analysis, fit.bestFitRocMm, c); },
+                into);
+  };
+  if (view.monteCarlo) {
+    out.picture = MonteCarloPicture(reduced, analysis, fit.bestFitRocMm, settings, recording);
+  } else {
+    out.picture = drawPanel(controls, recording);
   }
-  out.saved = plot::ComposeReportImage(out.picture, BuildZoneReport(test, fit.bestFitRocMm));
+
+  plot::SavedPicture parts;
+  parts.panel = panel;
+  if (panel == plot::kStarTestPanel) {
+    // Moving the defocus slider off 0 checks "High Detail".
+    for (std::size_t i = 0; i < parts.stack.size(); ++i) {
+      plot::PanelControls stacked = controls;
+      stacked.defocusWaves = plot::kStackedWaves[i];
+      stacked.detail = true;
+      parts.stack[i] = drawPanel(stacked, nullptr);
+    }
+  } else {
+    parts.picture = out.picture;
+    parts.frame = plot::PanelFrameTexts(panel, reduced, fit, analysis.metrics(), controls.offsetMm);
+    parts.report = BuildZoneReport(reduced, fit.bestFitRocMm);
+  }
+  if (recording) json.key("saved").beginObject();
+  out.saved = Draw(plot::SavedPictureSize(parts), [&](plot::PictureSurface& s) { plot::DrawSavedPicture(s, parts); },
+                   recording);
+  if (recording) {
+    json.endObject().endObject();
+    out.recording = json.text();
+  }
   return out;
 }
 

@@ -5,53 +5,45 @@
 #include <string>
 
 #include "core/BesselTable.h"
-#include "core/MirrorTest.h"
 #include "TesterOptions.h"
+#include "core/MirrorTest.h"
+#include "plot/Panel.h"
+#include "plot/PanelPicture.h"
 #include "plot/PictureSurface.h"
 
 namespace zonalyst::cli {
 
-// The analysis pictures the command line can export.
-enum class ExportPanel {
-  SurfaceError,
-  MilliesLacroix,
-  TransverseError,
-  Diffraction,
-  StarTest,
-  MonteCarlo,
-  TestersView,
+// What the command line can export: an analysis panel's picture, the tester's view, or
+// the Monte Carlo histograms, which the window shows on the surface error panel.
+struct ExportView {
+  plot::Panel panel = plot::kSurfaceErrorPanel;
+  bool monteCarlo = false;
 };
 
-// Panel from its command-line name ("surface", "ml", "transverse", "spot", "star",
+// The view from its command-line name ("surface", "ml", "transverse", "spot", "star",
 // "montecarlo", "testers-view").
-std::optional<ExportPanel> ExportPanelNamed(const std::string& name);
-// The window's index of the panel (4..8, 10), which names the image file; the Monte Carlo
-// histograms are shown on the surface error panel.
-int PanelIndex(ExportPanel panel);
+std::optional<ExportView> ExportViewNamed(const std::string& name);
 
 // The slider and check-box positions the pictures are drawn with.
 struct ExportSettings {
-  double offsetMm = 0.0;          // added to the best-fit radius (surface, transverse, spot)
+  plot::PanelControls controls;       // its obstruction is replaced by the one below
   std::optional<double> obstruction;  // per cent of the diameter; spot 0, star 33 when not given
-  int defocusWaves = 0;           // star test
-  bool detail = false;            // star test grey mapping
-  bool contrast = false;
-  int mlShift = 0;                // Millies-Lacroix slider, -100..100
-  int trials = 10000;             // Monte Carlo trials
-  std::uint32_t seed = 0;         // of the Monte Carlo random generator
-  TesterRequest tester;           // the tester's view
+  int trials = 10000;                 // Monte Carlo trials
+  std::uint32_t seed = 0;             // of the Monte Carlo random generator
+  TesterRequest tester;               // the tester's view
 };
 
-// One exported panel: the picture as its panel driver draws it, the same drawing as
-// JSON calls when asked, and the saved picture (panel and report, or the star stack).
+// One exported view: the picture as its panel draws it, the saved picture (the panel's
+// numbers, its picture and the report, or the star stack) and, when asked, the drawing
+// calls of the picture as JSON with those of the saved picture under the key "saved".
 struct ExportedPanel {
   plot::PixelImage picture;
-  std::string recording;
   plot::PixelImage saved;
+  std::string recording;
 };
 
-// Draws the panel for the test and composes its saved picture. Needs a QGuiApplication.
-ExportedPanel ExportPanelPicture(ExportPanel panel, MirrorTest& test, const BesselTable& bessel,
+// Draws the view for the test and composes its saved picture. Needs a QGuiApplication.
+ExportedPanel ExportPanelPicture(const ExportView& view, const MirrorTest& test, const BesselTable& bessel,
                                  const ExportSettings& settings, bool record);
 
 }  // namespace zonalyst::cli

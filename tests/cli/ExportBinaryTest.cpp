@@ -59,10 +59,13 @@ class ExportBinaryTest : public ::testing::Test {
   std::string err;
 };
 
+// The block of the six measures above the chart, 58 pixels high.
+constexpr int kMeasures = 58;
+
 TEST_F(ExportBinaryTest, WritesAPngOfThePanelAndItsReport) {
   ASSERT_EQ(Export("--panel ml -o ml.png"), 0) << err;
   const QImage image = Read("ml.png", "png");
-  ASSERT_EQ(image.size(), QSize(740, 280 + 300));
+  ASSERT_EQ(image.size(), QSize(740, kMeasures + 280 + 300));
   EXPECT_EQ(image.pixel(0, 0) & 0xffffffu, 0u);
 }
 
@@ -70,7 +73,7 @@ TEST_F(ExportBinaryTest, WritesTheStarTestStackAsGif) {
   ASSERT_EQ(Export("--panel star -o star.gif"), 0) << err;
   EXPECT_EQ(Contents("star.gif").substr(0, 6), "GIF87a");
   const QImage image = Read("star.gif", "gif");
-  ASSERT_EQ(image.size(), QSize(740, 300 + 733));
+  ASSERT_EQ(image.size(), QSize(769, 465 + 733));
   // The green frame of the middle image of the first picture crosses its top.
   EXPECT_EQ(image.pixel(370, 150 - 102) & 0xffffffu, 0x00ff00u);
 }
@@ -96,8 +99,24 @@ TEST_F(ExportBinaryTest, InvertsAndRecordsTheDrawing) {
 TEST_F(ExportBinaryTest, MonteCarloHistogramsTakeTheSurfacePanelName) {
   ASSERT_EQ(Export("--panel montecarlo --trials 40 --seed 3 --record mc.json"), 0) << err;
   const QImage image = Read("6in-f8-paraboloid-moving_Surface.gif", "gif");
-  EXPECT_EQ(image.size(), QSize(740, 280 + 300));
+  EXPECT_EQ(image.width(), 740);
+  EXPECT_GT(image.height(), kMeasures + 280 + 300);  // and the two caption lines
   EXPECT_NE(Contents("mc.json").find("\"text\":\"40 Iterations processed\""), std::string::npos);
+}
+
+TEST_F(ExportBinaryTest, SavedPictureCarriesTheMeasuresAboveTheChart) {
+  ASSERT_EQ(Export("--panel surface --offset 0.05 -o s.png --record s.json"), 0) << err;
+  const QImage image = Read("s.png", "png");
+  const std::string text = Contents("s.json");
+  const std::size_t saved = text.find(",\"saved\":{\"width\":740,\"height\":" + std::to_string(image.height()) +
+                                      ",\"calls\":[{\"op\":\"clear\"}");
+  ASSERT_NE(saved, std::string::npos);
+  EXPECT_EQ(text.find("Strehl Ratio"), text.find("Strehl Ratio", saved));  // not in the chart's own calls
+  for (const char* shown : {"\"Glass Remaining (mm^3)\"", "\"Surface RMS Error (nm)\"", "\"Strehl Ratio\"",
+                            "\"Entered ROC of 96\\\" + 0.00076\\\" = Best fit ROC\"",
+                            "\"Offset from best fit ROC = 0.002 Inches.\"", "{\"op\":\"image\",\"x\":0,\"y\":78,"}) {
+    EXPECT_NE(text.find(shown, saved), std::string::npos) << shown;
+  }
 }
 
 TEST_F(ExportBinaryTest, RefusesBadOptionsAndReportsWriteFailures) {
@@ -119,11 +138,11 @@ TEST_F(ExportBinaryTest, RefusesBadOptionsAndReportsWriteFailures) {
 
 TEST_F(ExportBinaryTest, TestersViewPanelWithItsReport) {
   ASSERT_EQ(Export("--panel testers-view --view ronchi --lpi 50 --record tv.json"), 0) << err;
-  EXPECT_EQ(Read("6in-f8-paraboloid-moving_Testers_View.gif", "gif").size(), QSize(740, 280 + 300));
+  EXPECT_EQ(Read("6in-f8-paraboloid-moving_Testers_View.gif", "gif").size(), QSize(740, kMeasures + 280 + 300));
   EXPECT_NE(Contents("tv.json").find("\"text\":\"50 lines per inch, phase 0 mm, grating from the right\""),
             std::string::npos);
   ASSERT_EQ(Export("--panel testers-view --size 400 --knife 0.25 -o big.png"), 0) << err;
-  EXPECT_EQ(Read("big.png", "png").size(), QSize(840, 444 + 300));
+  EXPECT_EQ(Read("big.png", "png").size(), QSize(840, kMeasures + 444 + 300));
   EXPECT_EQ(Export("--panel testers-view --side middle"), 2);
   EXPECT_NE(err.find("zonalyst-cli: --side takes left or right"), std::string::npos);
 }

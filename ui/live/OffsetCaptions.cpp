@@ -1,16 +1,13 @@
 #include "OffsetCaptions.h"
 
-#include "core/Constants.h"
-#include "core/NumberText.h"
+#include "core/ResultTexts.h"
 
 namespace zonalyst::live {
 
 double ReferenceOffsetMm(int value, int max) { return (value - max / 2) * 0.001; }
 
 std::string OffsetCaption(const MirrorTest& test, double offsetMm, int resetKey) {
-  const std::string amount = test.inInches() ? FormatRounded(offsetMm / kMmPerInch, 3) + " Inches."
-                                             : FormatGeneral(offsetMm) + " Millimeters.";
-  return "Offset from best fit ROC = " + amount + "\r\nUse L/R arrows or mouse to adjust, F" +
+  return OffsetFromBestFitText(test, offsetMm) + "\r\nUse L/R arrows or mouse to adjust, F" +
          std::to_string(resetKey) + " to reset";
 }
 

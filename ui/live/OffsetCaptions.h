@@ -10,9 +10,9 @@ namespace zonalyst::live {
 // their middle: offset = (value - max / 2) x 0.001 mm.
 double ReferenceOffsetMm(int value, int max);
 
-// The second caption of a reference slider: "Offset from best fit ROC = -1.5 Millimeters."
-// (or the offset in inches to 3 decimals and " Inches."), CR LF, and the hint naming the
-// function key that resets it (4, 6 or 7).
+// The second caption of a reference slider: the offset from the best fit
+// (OffsetFromBestFitText), CR LF, and the hint naming the function key that resets it
+// (4, 6 or 7).
 std::string OffsetCaption(const MirrorTest& test, double offsetMm, int resetKey);
 
 }  // namespace zonalyst::live

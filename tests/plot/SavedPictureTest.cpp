@@ -1,4 +1,4 @@
-#include "plot/ReportImage.h"
+#include "plot/SavedPicture.h"
 
 #include <gtest/gtest.h>
 
@@ -10,18 +10,18 @@
 namespace zonalyst::plot {
 namespace {
 
-TEST(ReportImageTest, DefaultNamesFollowTheTestAndThePanel) {
+TEST(SavedPicture, DefaultNamesFollowTheTestAndThePanel) {
   const struct {
     const char* file;
-    int panel;
+    Panel panel;
     const char* name;
-  } cases[] = {{"", 4, "_Surface.gif"},
-               {"mirror.fdr", 6, "mirror_Trans_Err.gif"},
-               {"mirror.fdr", 5, "mirror_M-L_Plot.gif"},
-               {"mirror.fdr", 7, "mirror_Diffraction.gif"},
-               {"Big.FDR", 8, "Big_Star_Test.gif"},
-               {"mirror.fdr", 3, "mirror.gif"},
-               {"notes", 4, "notes_Surface.gif"}};
+  } cases[] = {{"", kSurfaceErrorPanel, "_Surface.gif"},
+               {"mirror.fdr", kTransverseErrorPanel, "mirror_Trans_Err.gif"},
+               {"mirror.fdr", kMilliesLacroixPanel, "mirror_M-L_Plot.gif"},
+               {"mirror.fdr", kDiffractionPanel, "mirror_Diffraction.gif"},
+               {"Big.FDR", kStarTestPanel, "Big_Star_Test.gif"},
+               {"mirror.fdr", kReadingsPanel, "mirror.gif"},
+               {"notes", kSurfaceErrorPanel, "notes_Surface.gif"}};
   for (const auto& c : cases) EXPECT_EQ(DefaultImageName(c.file, c.panel), c.name) << c.file << " " << c.panel;
 }
 
@@ -33,7 +33,7 @@ ZoneReport FourZoneReport() {
   return report;
 }
 
-TEST(ReportImageTest, ReportStandsBelowThePanelInItsColumns) {
+TEST(SavedPicture, ReportStandsBelowThePanelInItsColumns) {
   RasterSurface raster(740, 580);
   RecordingSurface s(raster);
   DrawReport(s, FourZoneReport(), 280);
@@ -51,9 +51,9 @@ TEST(ReportImageTest, ReportStandsBelowThePanelInItsColumns) {
   EXPECT_EQ(calls.back().y1, 326.0 + 5 * 12);
 }
 
-TEST(ReportImageTest, PictureGrowsByTheReportRoomOrMoreForALongReport) {
+TEST(SavedPicture, PictureGrowsByTheReportRoomOrMoreForALongReport) {
   PixelImage panel{740, 280, std::basic_string<std::uint32_t>(740 * 280, 0x123456u)};
-  const PixelImage image = ComposeReportImage(panel, FourZoneReport());
+  const PixelImage image = ComposeSavedPicture({.picture = panel, .report = FourZoneReport()});
   EXPECT_EQ(image.width, 740);
   EXPECT_EQ(image.height, 280 + kReportRoom);
   EXPECT_EQ(image.pixels[0], 0x123456u);
@@ -61,7 +61,7 @@ TEST(ReportImageTest, PictureGrowsByTheReportRoomOrMoreForALongReport) {
 
   ZoneReport longReport = FourZoneReport();
   for (int z = 5; z <= 40; ++z) longReport.rows.push_back({std::to_string(z), "", "", "", "", "", "", ""});
-  const PixelImage tall = ComposeReportImage(panel, longReport);
+  const PixelImage tall = ComposeSavedPicture({.picture = panel, .report = longReport});
   EXPECT_GT(tall.height, 280 + 10 + 44 * 12);
   // The last row is inked, not cut off.
   bool inked = false;
@@ -71,11 +71,11 @@ TEST(ReportImageTest, PictureGrowsByTheReportRoomOrMoreForALongReport) {
   EXPECT_TRUE(inked);
 }
 
-TEST(ReportImageTest, StarImagesStackFivePixelsApart) {
+TEST(SavedPicture, StarImagesStackFivePixelsApart) {
   std::array<PixelImage, 3> images;
   const std::uint32_t colours[3] = {0x0000ffu, 0x00ff00u, 0xff0000u};
   for (int i = 0; i < 3; ++i) images[i] = {740, 300, std::basic_string<std::uint32_t>(740 * 300, colours[i])};
-  const PixelImage stack = ComposeStarTestImage(images, PictureSize{769, 465});
+  const PixelImage stack = ComposeSavedPicture({.panel = kStarTestPanel, .stack = images});
   EXPECT_EQ(stack.width, 769);
   EXPECT_EQ(stack.height, 465 + kStarStackRoom);
   const std::array<int, 3> pixels[] = {{0, 299, 0x0000ff}, {0, 302, 0}, {0, 305, 0x00ff00}, {0, 610, 0xff0000},
@@ -83,7 +83,7 @@ TEST(ReportImageTest, StarImagesStackFivePixelsApart) {
   for (const auto& [x, y, colour] : pixels) EXPECT_EQ(stack.pixels[y * 769 + x], unsigned(colour)) << x << "," << y;
 }
 
-TEST(ReportImageTest, InversionTakesTheComplementOfEveryColour) {
+TEST(SavedPicture, InversionTakesTheComplementOfEveryColour) {
   PixelImage image{2, 1, {0x000000u, 0x123456u}};
   InvertPixels(image);
   EXPECT_EQ(image.pixels, (std::basic_string<std::uint32_t>{0xffffffu, 0xedcba9u}));
