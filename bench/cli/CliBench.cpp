@@ -5,8 +5,8 @@
 #include <fstream>
 #include <string>
 
-#include "core/ConicGeometry.h"
 #include "io/TestFileLayout.h"
+#include "tests/support/TestMirror.h"
 
 // Times whole zonalyst-cli processes; each iteration is one run as a user would start it.
 namespace {
@@ -58,18 +58,10 @@ BENCHMARK(BM_HistoryOfHundredTestsWithPicture)->Unit(benchmark::kMillisecond)->U
 
 // A 300 mm f/4 paraboloid with eight zones of equal area, in millimetres.
 fs::path ThreeHundredMillimetreTest() {
-  zonalyst::MirrorTest test;
-  test.Units = 0;
-  test.InnerOuterEntry = 1;
-  test.Roc = 2400.0;
-  test.Diameter = 300.0;
-  test.DesiredConic = -1.0;
-  test.ZoneCount = 8;
-  for (int z = 1; z <= 8; ++z) {
-    test.ZoneRadius[z][0] = 150.0 * std::sqrt((z - 1) / 8.0);
-    test.ZoneRadius[z][1] = 150.0 * std::sqrt(z / 8.0);
-  }
-  zonalyst::ComputeEffectiveRadii(test);
+  std::vector<double> outer;
+  for (int z = 1; z <= 8; ++z) outer.push_back(150.0 * std::sqrt(z / 8.0));
+  const zonalyst::MirrorTest test = zonalyst::testing::TestMirror(
+      {.roc = 2400.0, .diameter = 300.0, .innerOuter = true, .zones = outer, .perfectReadings = false});
   const fs::path path = fs::temp_directory_path() / "zonalyst-mask-bench.fdr";
   std::ofstream(path, std::ios::binary) << zonalyst::io::BuildTestFileText(test);
   return path;

@@ -1,33 +1,23 @@
 #include <benchmark/benchmark.h>
 
 #include "core/BesselTable.h"
-#include "core/ConicGeometry.h"
 #include "core/MonteCarlo.h"
 #include "core/SurfaceAnalysis.h"
 #include "core/TesterView.h"
+#include "tests/support/TestMirror.h"
 
 namespace zonalyst {
 namespace {
 
 // A 200 mm f/5.5 paraboloid with six zones and some figure error, in millimetres.
 MirrorTest SixZoneTest() {
-  MirrorTest test;
-  test.Units = 0;
-  test.MovingSource = 0;
-  test.InnerOuterEntry = 0;
-  test.ReadingSets = 2;
-  test.Roc = 2200.0;
-  test.Diameter = 200.0;
-  test.DesiredConic = -1.0;
-  test.ZoneCount = 6;
-  const double radii[] = {20.0, 38.0, 55.0, 70.0, 83.0, 95.0};
+  MirrorTest test =
+      testing::TestMirror({.roc = 2200.0, .movingSource = false, .readingSets = 2, .perfectReadings = false});
   const double readings[] = {10.18, 10.66, 11.38, 12.22, 13.13, 14.11};
   for (int z = 1; z <= 6; ++z) {
-    test.ZoneRadius[z][0] = radii[z - 1];
     test.KeReading[z][1] = readings[z - 1];
     test.KeReading[z][2] = readings[z - 1] + 0.02 * ((z % 3) - 1);
   }
-  test.ZoneRadius[0][0] = 0.0;
   return test;
 }
 
@@ -38,7 +28,6 @@ void BM_MonteCarloTrial(benchmark::State& state) {
   FillBesselTable(bessel);
   SurfaceAnalysis analysis(bessel);
   MirrorTest test = SixZoneTest();
-  ComputeEffectiveRadii(test);
   analysis.analyse(test);
   ZoneValues sd{};
   sd.fill(0.02);
@@ -67,7 +56,6 @@ void BM_TesterView(benchmark::State& state) {
   FillBesselTable(bessel);
   SurfaceAnalysis analysis(bessel);
   MirrorTest test = SixZoneTest();
-  ComputeEffectiveRadii(test);
   const BestFit fit = analysis.reduceAndFit(test);
   TesterSettings settings;
   if (state.range(0) == 1) settings.pattern = TesterPattern::Ronchi;

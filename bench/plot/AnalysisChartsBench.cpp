@@ -10,7 +10,7 @@
 #include "plot/RasterSurface.h"
 #include "plot/SpotDiffractionChart.h"
 #include "plot/StarTestChart.h"
-#include "tests/core/SyntheticMirror.h"
+#include "tests/support/TestMirror.h"
 
 namespace {
 
@@ -19,7 +19,7 @@ using namespace zonalyst;
 // One slider step on each of the Millies-Lacroix, spot diffraction and star test
 // panels: the panel's computation and its whole picture drawn on a raster surface.
 struct Mirror {
-  Mirror() : test(testing::PerfectConicTest(-1.0, 2400.0, 200.0, testing::kSixZones)), analysis(bessel) {
+  Mirror() : test(testing::TestMirror({.roc = 2400.0})), analysis(bessel) {
     test.KeReading[3][1] += 0.05;
     fit = analysis.analyse(test);
   }

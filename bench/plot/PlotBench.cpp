@@ -7,7 +7,7 @@
 #include "plot/PictureSizes.h"
 #include "plot/RasterSurface.h"
 #include "plot/SurfaceErrorChart.h"
-#include "tests/core/SyntheticMirror.h"
+#include "tests/support/TestMirror.h"
 
 namespace {
 
@@ -18,7 +18,7 @@ using namespace zonalyst;
 void BM_SurfaceErrorChart(benchmark::State& state) {
   BesselTable bessel;
   FillBesselTable(bessel);
-  MirrorTest test = testing::PerfectConicTest(-1.0, 2400.0, 200.0, testing::kSixZones);
+  MirrorTest test = testing::TestMirror({.roc = 2400.0});
   test.KeReading[3][1] += 0.05;
   SurfaceAnalysis analysis(bessel);
   const BestFit fit = analysis.analyse(test);

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "SyntheticMirror.h"
+#include "tests/support/TestMirror.h"
 #include "core/BestFitConic.h"
 #include "core/SurfaceAnalysis.h"
 
@@ -22,7 +22,7 @@ struct ConicSearchFixture : ::testing::Test {
 };
 
 TEST_F(ConicSearchFixture, PerfectParaboloidEnteredAsASphereEndsNearMinusOne) {
-  MirrorTest test = testing::PerfectConicTest(-1.0, 1600.0, 200.0, testing::kSixZones);
+  MirrorTest test = testing::TestMirror();
   test.DesiredConic = 0.0;
   analysis.analyse(test);
   const ConicSearchResult result = FindBestFitConic(test, analysis.metrics().RmsWaves, SearchThatRecomputes());
@@ -33,7 +33,7 @@ TEST_F(ConicSearchFixture, PerfectParaboloidEnteredAsASphereEndsNearMinusOne) {
 }
 
 TEST_F(ConicSearchFixture, StartingAtTheOptimumTheUpwardLoopStopsAfterOneTrial) {
-  MirrorTest test = testing::PerfectConicTest(-1.0, 1600.0, 200.0, testing::kSixZones);
+  MirrorTest test = testing::TestMirror();
   std::vector<double> tried;
   ConicSearch search = SearchThatRecomputes();
   search.afterTrial = [&](const MirrorTest& t) {
@@ -48,7 +48,7 @@ TEST_F(ConicSearchFixture, StartingAtTheOptimumTheUpwardLoopStopsAfterOneTrial) 
 }
 
 TEST_F(ConicSearchFixture, TheCallerCanStopTheSearch) {
-  MirrorTest test = testing::PerfectConicTest(-1.0, 1600.0, 200.0, testing::kSixZones);
+  MirrorTest test = testing::TestMirror();
   test.DesiredConic = 3.0;
   int trials = 0;
   ConicSearch search = SearchThatRecomputes();
@@ -60,7 +60,7 @@ TEST_F(ConicSearchFixture, TheCallerCanStopTheSearch) {
 }
 
 TEST_F(ConicSearchFixture, ASurfaceWithoutMinimumIsBounded) {
-  MirrorTest test = testing::PerfectConicTest(-1.0, 1600.0, 200.0, testing::kSixZones);
+  MirrorTest test = testing::TestMirror();
   ConicSearch search;
   double rms = 100.0;
   search.recompute = [&](MirrorTest&) { return rms -= 1e-6; };  // always falling

@@ -5,7 +5,7 @@
 #include <limits>
 #include <numeric>
 
-#include "SyntheticMirror.h"
+#include "tests/support/TestMirror.h"
 #include "core/MonteCarlo.h"
 #include "core/MonteCarloExplanation.h"
 #include "core/SurfaceAnalysis.h"
@@ -18,7 +18,7 @@ struct Bessel {
   BesselTable table;
 };
 
-MirrorTest Mirror() { return testing::PerfectConicTest(-1.0, 1600.0, 200.0, testing::kSixZones); }
+MirrorTest Mirror() { return testing::TestMirror(); }
 
 TEST(ReducesToSurface, ValuesNoMirrorHasDoNotReduce) {
   const Bessel bessel;

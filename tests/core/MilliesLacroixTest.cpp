@@ -5,23 +5,18 @@
 #include <algorithm>
 #include <cmath>
 
+#include "tests/support/TestMirror.h"
 namespace zonalyst {
 namespace {
 
 // A 200 mm f/5 paraboloid with four zones entered as effective radii.
 MirrorTest FourZoneTest(int units, int movingSource) {
-  MirrorTest t;
-  t.Units = units;
-  t.MovingSource = movingSource;
-  t.ZoneCount = 4;
-  t.ReadingSets = 2;
-  t.InnerOuterEntry = 0;
-  t.Roc = 2000.0;
-  t.Diameter = 200.0;
-  t.DesiredConic = -1.0;
-  const double radii[] = {0.0, 30.0, 55.0, 75.0, 92.0};
-  for (int z = 1; z <= 4; ++z) t.ZoneRadius[z] = {radii[z], 0.0, radii[z]};
-  return t;
+  return testing::TestMirror({.roc = 2000.0,
+                              .inches = units == 1,
+                              .movingSource = movingSource == 1,
+                              .zones = {30.0, 55.0, 75.0, 92.0},
+                              .readingSets = 2,
+                              .perfectReadings = false});
 }
 
 void SetReadings(MirrorTest& t, const double (&values)[5]) {

@@ -2,7 +2,7 @@
 
 #include <numeric>
 
-#include "SyntheticMirror.h"
+#include "tests/support/TestMirror.h"
 #include "core/MonteCarlo.h"
 #include "core/MonteCarloExplanation.h"
 
@@ -10,7 +10,7 @@ namespace zonalyst {
 namespace {
 
 TEST(ReadingScatter, SingleSetAssumesTheDefault) {
-  MirrorTest test = testing::PerfectConicTest(-1.0, 1600.0, 200.0, testing::kSixZones);
+  MirrorTest test = testing::TestMirror();
   EXPECT_DOUBLE_EQ(CalculateReadingScatter(test).sd[3], 0.127);
   test.Units = 1;
   const ReadingScatter inches = CalculateReadingScatter(test);
@@ -20,7 +20,7 @@ TEST(ReadingScatter, SingleSetAssumesTheDefault) {
 }
 
 TEST(ReadingScatter, SetOffsetsAreRemovedBeforeComparingZones) {
-  MirrorTest test = testing::PerfectConicTest(-1.0, 1600.0, 200.0, testing::kSixZones);
+  MirrorTest test = testing::TestMirror();
   test.ReadingSets = 2;
   for (int z = 1; z <= 6; ++z) test.KeReading[z][2] = test.KeReading[z][1] + 0.37;
   const ReadingScatter same = CalculateReadingScatter(test);
@@ -100,7 +100,7 @@ TEST(MonteCarloRun, ZeroScatterPutsEveryTrialInOneBin) {
   BesselTable bessel;
   FillBesselTable(bessel);
   SurfaceAnalysis analysis(bessel);
-  MirrorTest test = testing::PerfectConicTest(-1.0, 1600.0, 200.0, testing::kSixZones);
+  MirrorTest test = testing::TestMirror();
   test.KeReading[4][1] += 0.05;
   analysis.analyse(test);
   const double nominalStrehl = analysis.metrics().Strehl;
@@ -125,7 +125,7 @@ TEST(MonteCarloRun, AnAbortEndsTheTrialsAndRestoresTheNominalAverages) {
   BesselTable bessel;
   FillBesselTable(bessel);
   SurfaceAnalysis analysis(bessel);
-  MirrorTest test = testing::PerfectConicTest(-1.0, 1600.0, 200.0, testing::kSixZones);
+  MirrorTest test = testing::TestMirror();
   analysis.analyse(test);
   const auto nominal = test.KeAverage;
   ZoneValues sd{};

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "SyntheticMirror.h"
+#include "tests/support/TestMirror.h"
 #include "core/QualityMetrics.h"
 #include "core/SurfaceReduction.h"
 
@@ -10,7 +10,7 @@ namespace zonalyst {
 namespace {
 
 using testing::kSixZones;
-using testing::PerfectConicTest;
+using testing::TestMirror;
 
 SurfaceProfile Reduce(MirrorTest test) {
   AverageReadings(test);
@@ -21,7 +21,7 @@ SurfaceProfile Reduce(MirrorTest test) {
 
 TEST(ReduceReadings, PerfectConicReadingsGiveThatConic) {
   for (const double K : {-1.0, 0.0, -0.6, -1.4}) {
-    const MirrorTest test = PerfectConicTest(K, 1600.0, 200.0, kSixZones);
+    const MirrorTest test = TestMirror({.conic = K});
     const SurfaceProfile p = Reduce(test);
     EXPECT_EQ(p.ProfileZ[0], 0.0);
     EXPECT_EQ(p.ProfileR[100], 100.0);
@@ -36,13 +36,14 @@ TEST(ReduceReadings, PerfectConicReadingsGiveThatConic) {
 }
 
 TEST(ReduceReadings, FixedSourceReadingsAreTwiceTheMovingOnes) {
-  const SurfaceProfile moving = Reduce(PerfectConicTest(-1.0, 1500.0, 150.0, {15, 30, 45, 60, 70}, true));
-  const SurfaceProfile fixed = Reduce(PerfectConicTest(-1.0, 1500.0, 150.0, {15, 30, 45, 60, 70}, false));
+  const SurfaceProfile moving = Reduce(TestMirror({.roc = 1500.0, .diameter = 150.0, .zones = {15, 30, 45, 60, 70}}));
+  const SurfaceProfile fixed =
+      Reduce(TestMirror({.roc = 1500.0, .diameter = 150.0, .movingSource = false, .zones = {15, 30, 45, 60, 70}}));
   for (int i = 0; i <= 100; ++i) EXPECT_NEAR(fixed.ProfileZ[i], moving.ProfileZ[i], 1e-15);
 }
 
 TEST(ReduceReadings, ConstantAddedToReadingsChangesOnlyTheIntercept) {
-  MirrorTest test = PerfectConicTest(-0.8, 1500.0, 150.0, {15, 30, 45, 60, 70});
+  MirrorTest test = TestMirror({.roc = 1500.0, .diameter = 150.0, .conic = -0.8, .zones = {15, 30, 45, 60, 70}});
   test.KeReading[3][1] += 0.05;  // a real error, so the profile is not trivially the conic
   const SurfaceProfile before = Reduce(test);
   for (int z = 1; z <= test.ZoneCount; ++z) test.KeReading[z][1] += 3.25;
@@ -52,7 +53,7 @@ TEST(ReduceReadings, ConstantAddedToReadingsChangesOnlyTheIntercept) {
 }
 
 TEST(ReduceReadings, InchesAreConvertedOnCopies) {
-  MirrorTest mm = PerfectConicTest(-1.0, 1219.2, 152.4, {19.05, 38.1, 57.15, 72.39});
+  MirrorTest mm = TestMirror({.roc = 1219.2, .diameter = 152.4, .zones = {19.05, 38.1, 57.15, 72.39}});
   MirrorTest inch = mm;
   inch.Units = 1;
   inch.Roc /= 25.4;
@@ -71,7 +72,7 @@ TEST(ReduceReadings, InchesAreConvertedOnCopies) {
 
 TEST(ReduceReadings, ZonesCloserThanAGridStepAdvanceOneZonePerSample) {
   // Zones 2 and 3 lie within one grid step (1 mm) of each other.
-  MirrorTest test = PerfectConicTest(-1.0, 2000.0, 200.0, {30.0, 50.2, 50.6, 80.0});
+  MirrorTest test = TestMirror({.roc = 2000.0, .zones = {30.0, 50.2, 50.6, 80.0}});
   test.KeReading[2][1] += 0.02;
   const SurfaceProfile p = Reduce(test);
   for (int i = 0; i <= 100; ++i) EXPECT_TRUE(std::isfinite(p.ProfileZ[i]));
@@ -87,7 +88,7 @@ TEST(ReduceReadings, ZonesCloserThanAGridStepAdvanceOneZonePerSample) {
 
 TEST(ReduceReadings, ArithmeticFailuresKeepThePreviousValues) {
   // Two zones on the same radius: the interpolation divides by zero.
-  MirrorTest test = PerfectConicTest(-1.0, 2000.0, 200.0, {30.0, 60.0, 60.0, 90.0});
+  MirrorTest test = TestMirror({.roc = 2000.0, .zones = {30.0, 60.0, 60.0, 90.0}});
   const SurfaceProfile p = Reduce(test);
   for (int i = 0; i <= 100; ++i) EXPECT_TRUE(std::isfinite(p.ProfileZ[i])) << i;
   MirrorTest zero = test;
@@ -98,7 +99,7 @@ TEST(ReduceReadings, ArithmeticFailuresKeepThePreviousValues) {
 }
 
 TEST(MeasuredSurfaceAt, FollowsTheReductionsFormulaBetweenAndBeyondTheZones) {
-  MirrorTest test = PerfectConicTest(-0.7, 1800.0, 200.0, kSixZones);
+  MirrorTest test = TestMirror({.roc = 1800.0, .conic = -0.7});
   test.KeReading[2][1] += 0.03;
   test.KeReading[5][1] -= 0.02;
   const SurfaceProfile p = Reduce(test);

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "SyntheticMirror.h"
+#include "tests/support/TestMirror.h"
 #include "core/QualityMetrics.h"
 #include "core/TesterView.h"
 
@@ -11,7 +11,7 @@ namespace zonalyst {
 namespace {
 
 using testing::kSixZones;
-using testing::PerfectConicTest;
+using testing::TestMirror;
 
 constexpr int kSize = 400;
 
@@ -57,7 +57,7 @@ std::vector<int> EdgesRightOfCentre(const GreyPicture& p, int j) {
 
 // A paraboloid with real zonal errors, so that every zone nulls at its own reading.
 MirrorTest FiguredParaboloid(bool movingSource) {
-  MirrorTest test = PerfectConicTest(-1.0, 1600.0, 200.0, kSixZones, movingSource);
+  MirrorTest test = TestMirror({.movingSource = movingSource});
   const double errors[] = {0.0, 0.04, -0.03, 0.05, 0.0, -0.04};
   for (int z = 1; z <= test.ZoneCount; ++z) test.KeReading[z][1] += errors[z - 1] * (movingSource ? 1 : 2);
   return test;
@@ -97,7 +97,7 @@ TEST(TesterView, AZoneIsMidGreyOnItsRadiusWithTheKnifeAtItsReading) {
 
 TEST(TesterView, ASphereAtItsCentreIsEvenGreyAndItsRonchigramStraightEvenLines) {
   for (const bool moving : {true, false}) {
-    const Reduced m = Reduce(PerfectConicTest(0.0, 2000.0, 200.0, kSixZones, moving));
+    const Reduced m = Reduce(TestMirror({.roc = 2000.0, .conic = 0.0, .movingSource = moving}));
     const double atCentre = m.test.KeAverage[1];
     const GreyPicture even = View(m, atCentre, TesterSettings{});
     for (int j = 0; j < kSize; ++j) {
@@ -124,7 +124,7 @@ TEST(TesterView, ASphereAtItsCentreIsEvenGreyAndItsRonchigramStraightEvenLines) 
 }
 
 TEST(TesterView, AParaboloidsRonchiLinesBowInsideAndOutsideTheCentreOfCurvature) {
-  const Reduced m = Reduce(PerfectConicTest(-1.0, 1600.0, 200.0, kSixZones, true));
+  const Reduced m = Reduce(TestMirror());
   TesterSettings ronchi;
   ronchi.pattern = TesterPattern::Ronchi;
   ronchi.cutMm = 0.0;
@@ -150,7 +150,7 @@ TEST(TesterView, AParaboloidsRonchiLinesBowInsideAndOutsideTheCentreOfCurvature)
 TEST(TesterView, ThePerfectViewOfAPerfectTestIsTheMeasuredView) {
   // A paraboloid's perfect readings lie exactly on the fitted line: its views are identical.
   for (const double K : {-1.0, 0.0, -0.6}) {
-    const Reduced m = Reduce(PerfectConicTest(K, 1600.0, 200.0, kSixZones));
+    const Reduced m = Reduce(TestMirror({.conic = K}));
     for (const TesterPattern pattern : {TesterPattern::Foucault, TesterPattern::Ronchi}) {
       TesterSettings settings;
       settings.pattern = pattern;

@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "SyntheticMirror.h"
+#include "tests/support/TestMirror.h"
 #include "core/JsonWriter.h"
 #include "core/NumberText.h"
 #include "core/ResultTexts.h"
@@ -73,7 +73,7 @@ TEST(ResultTexts, BestFitCaptionInBothUnits) {
 }
 
 TEST(SetupValidation, ChecksInOrderWithTheirMessages) {
-  MirrorTest test = testing::PerfectConicTest(-1.0, 1600.0, 200.0, testing::kSixZones);
+  MirrorTest test = testing::TestMirror();
   EXPECT_TRUE(CheckSetup(test, SetupScope::SetupPanel).empty());
 
   MirrorTest zeroRoc = test;
@@ -157,7 +157,7 @@ TEST(SetupValidation, RefusesSetupsOfNoRealMirrorOrMask) {
        "Excuse ME, the outer radius for zone 6 is beyond the edge of your Mirror!\r\nYou'll need to fix this!", 6, 1,
        false},
   };
-  MirrorTest sound = testing::PerfectConicTest(-1.0, 1600.0, 200.0, testing::kSixZones);
+  MirrorTest sound = testing::TestMirror();
   sound.InnerOuterEntry = 1;
   for (int z = 1; z <= 6; ++z) sound.ZoneRadius[z][1] = sound.ZoneRadius[z][0];
   EXPECT_TRUE(CheckSetup(sound, SetupScope::SetupPanel).empty());
@@ -179,7 +179,7 @@ TEST(SetupValidation, RefusesSetupsOfNoRealMirrorOrMask) {
 }
 
 TEST(ZoneReport, RowsAndCorrectionColumn) {
-  MirrorTest test = testing::PerfectConicTest(-1.0, 1600.0, 200.0, {20, 45, 70, 90});
+  MirrorTest test = testing::TestMirror({.zones = {20, 45, 70, 90}});
   AverageReadings(test);
   ZoneReport report = BuildZoneReport(test, 1600.0);
   EXPECT_EQ(report.unitsLine, "Units are in Millimeters, Light source is Moving, ");

@@ -5,7 +5,7 @@
 #include "ChartCalls.h"
 #include "plot/RasterSurface.h"
 #include "plot/SurfaceErrorChart.h"
-#include "tests/core/SyntheticMirror.h"
+#include "tests/support/TestMirror.h"
 
 namespace zonalyst::plot {
 namespace {
@@ -36,7 +36,7 @@ TEST(HistoryChart, OlderCurvesFadeTheLatestIsRedAndEachTestHasItsTrendPoints) {
   const std::vector<const QualityMetrics*> oldestFirst = {&tests[0], &tests[1], &tests[2]};
   RasterSurface raster(kHistoryPicture.width, kHistoryPicture.height);
   RecordingSurface s(raster);
-  DrawHistory(s, zonalyst::testing::PerfectConicTest(-1, 1600, 200, zonalyst::testing::kSixZones), oldestFirst);
+  DrawHistory(s, zonalyst::testing::TestMirror(), oldestFirst);
 
   // Each curve: 100 segments on each half; the latest in red and drawn last.
   const std::vector<RecordedCall> lines = CallsOf(s, RecordedCall::Op::Line);
@@ -64,7 +64,7 @@ TEST(HistoryChart, OlderCurvesFadeTheLatestIsRedAndEachTestHasItsTrendPoints) {
 
 TEST(SurfaceErrorChart, AnEarlierTestsCurveLiesFaintlyOverTheFillAndUnderTheOutline) {
   const std::vector<QualityMetrics> tests = Tests(2);
-  const MirrorTest test = zonalyst::testing::PerfectConicTest(-1, 1600, 200, zonalyst::testing::kSixZones);
+  const MirrorTest test = zonalyst::testing::TestMirror();
   RasterSurface raster(kSG.width, kSG.height);
   RecordingSurface alone(raster);
   DrawSurfaceError(alone, test, tests[1]);

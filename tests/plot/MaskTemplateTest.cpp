@@ -9,9 +9,9 @@
 #include <iterator>
 
 #include "ChartCalls.h"
-#include "core/ConicGeometry.h"
 #include "plot/MaskPdf.h"
 #include "plot/RasterSurface.h"
+#include "tests/support/TestMirror.h"
 
 namespace zonalyst::plot {
 namespace {
@@ -21,19 +21,14 @@ using testing::TextCall;
 
 // A mirror of the diameter in millimetres (or inches) with zones of equal width.
 MirrorTest MaskedMirror(double diameter, int zones, bool inches = false) {
-  MirrorTest test;
-  test.Units = inches ? 1 : 0;
-  test.InnerOuterEntry = 1;
-  test.Roc = diameter * 10.0;
-  test.Diameter = diameter;
-  test.DesiredConic = -1.0;
-  test.ZoneCount = zones;
-  for (int z = 1; z <= zones; ++z) {
-    test.ZoneRadius[z][0] = (z - 1) * diameter / 2.0 / zones;
-    test.ZoneRadius[z][1] = z * diameter / 2.0 / zones;
-  }
-  ComputeEffectiveRadii(test);
-  return test;
+  std::vector<double> outer;
+  for (int z = 1; z <= zones; ++z) outer.push_back(z * diameter / 2.0 / zones);
+  return zonalyst::testing::TestMirror({.roc = diameter * 10.0,
+                                        .diameter = diameter,
+                                        .inches = inches,
+                                        .innerOuter = true,
+                                        .zones = outer,
+                                        .perfectReadings = false});
 }
 
 // One page drawn on a recording surface of the printable area, a pixel per millimetre.

@@ -4,7 +4,7 @@
 
 #include "ChartCalls.h"
 #include "plot/RasterSurface.h"
-#include "tests/core/SyntheticMirror.h"
+#include "tests/support/TestMirror.h"
 
 namespace zonalyst::plot {
 namespace {
@@ -71,7 +71,8 @@ class MilliesLacroixChartTest : public ::testing::Test {
     return CallsWhere(s, [&](const RecordedCall& c) { return c.op == RecordedCall::Op::Line && pred(c); });
   }
 
-  MirrorTest test = zonalyst::testing::PerfectConicTest(-1.0, 2000.0, 200.0, {30.0, 55.0, 75.0, 92.0}, false, 2.0);
+  MirrorTest test = zonalyst::testing::TestMirror(
+      {.roc = 2000.0, .movingSource = false, .zones = {30.0, 55.0, 75.0, 92.0}, .readingOffset = 2.0});
   RasterSurface raster{740, 280};
   RecordingSurface s{raster};
 };

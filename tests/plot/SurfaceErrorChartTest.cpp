@@ -10,7 +10,7 @@
 #include "core/SurfaceAnalysis.h"
 #include "plot/PictureSizes.h"
 #include "plot/RasterSurface.h"
-#include "tests/core/SyntheticMirror.h"
+#include "tests/support/TestMirror.h"
 
 namespace zonalyst::plot {
 namespace {
@@ -89,7 +89,7 @@ class SurfaceErrorChartTest : public ::testing::Test {
     metrics_ = analysis.metrics();
   }
   BesselTable bessel_;
-  MirrorTest test_ = zonalyst::testing::PerfectConicTest(-1.0, 2400.0, 200.0, zonalyst::testing::kSixZones);
+  MirrorTest test_ = zonalyst::testing::TestMirror({.roc = 2400.0});
   QualityMetrics metrics_;
   RasterSurface raster_{kSG.width, kSG.height};
   RecordingSurface recording_{raster_};

@@ -6,7 +6,7 @@
 #include "core/TesterControls.h"
 #include "plot/RasterSurface.h"
 #include "plot/TesterViewChart.h"
-#include "tests/core/SyntheticMirror.h"
+#include "tests/support/TestMirror.h"
 
 namespace zonalyst::plot {
 namespace {
@@ -18,7 +18,8 @@ using testing::ExpectTextAt;
 // An 8" f/6 paraboloid in inches whose third zone reads 0.01 inch long: readings 0.0052,
 // 0.0208, 0.0508, 0.0602 and 0.0792 inch.
 struct Figured {
-  MirrorTest test = zonalyst::testing::PerfectConicTest(-1.0, 96.0, 8.0, {1.0, 2.0, 2.8, 3.4, 3.9}, true, 0.0);
+  MirrorTest test = zonalyst::testing::TestMirror(
+      {.roc = 96.0, .diameter = 8.0, .zones = {1.0, 2.0, 2.8, 3.4, 3.9}, .readingOffset = 0.0});
   SurfaceProfile profile;
   double bestFit = 0.0;
   Figured() {

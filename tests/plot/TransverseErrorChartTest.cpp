@@ -8,7 +8,7 @@
 #include "ChartCalls.h"
 #include "plot/PictureSizes.h"
 #include "plot/RasterSurface.h"
-#include "tests/core/SyntheticMirror.h"
+#include "tests/support/TestMirror.h"
 
 namespace zonalyst::plot {
 namespace {
@@ -53,7 +53,7 @@ class TransverseErrorChartTest : public ::testing::Test {
     DrawTransverseError(recording_, test_, metrics_);
   }
 
-  MirrorTest test_ = zonalyst::testing::PerfectConicTest(-1.0, 2400.0, 200.0, zonalyst::testing::kSixZones);
+  MirrorTest test_ = zonalyst::testing::TestMirror({.roc = 2400.0});
   QualityMetrics metrics_;
   RasterSurface raster_{kPicTE.width, kPicTE.height};
   RecordingSurface recording_{raster_};

@@ -7,7 +7,7 @@
 #include <cmath>
 
 #include "../FifteenZoneTest.h"
-#include "tests/core/SyntheticMirror.h"
+#include "tests/support/TestMirror.h"
 #include "ui/MainWindow.h"
 #include "ui/MilliesLacroixPanel.h"
 #include "ui/SpotDiffractionPanel.h"
@@ -19,7 +19,7 @@ namespace zonalyst::test {
 MirrorTest ScatteredFifteenZoneTest() {
   std::vector<double> radii;
   for (int z = 1; z <= 15; ++z) radii.push_back(8.0 * z + 2.0);
-  MirrorTest test = testing::PerfectConicTest(-1.0, 2500.0, 250.0, radii);
+  MirrorTest test = testing::TestMirror({.roc = 2500.0, .diameter = 250.0, .zones = radii});
   test.ReadingSets = 3;
   for (int z = 1; z <= 15; ++z) {
     const double ideal = test.KeReading[z][1];
@@ -29,14 +29,14 @@ MirrorTest ScatteredFifteenZoneTest() {
 }
 
 MirrorTest ParaboloidEnteredAsSphere() {
-  MirrorTest test = testing::PerfectConicTest(-1.0, 1600.0, 200.0, testing::kSixZones);
+  MirrorTest test = testing::TestMirror();
   test.DesiredConic = 0.0;
   return test;
 }
 
 MirrorTest InchTest() {
   const std::vector<double> radii = {1.2, 2.2, 3.0, 3.7};
-  MirrorTest test = testing::PerfectConicTest(-1.0, 64.0, 8.0, radii, true, 0.5);
+  MirrorTest test = testing::TestMirror({.roc = 64.0, .diameter = 8.0, .zones = radii, .readingOffset = 0.5});
   test.Units = 1;
   return test;
 }
