@@ -15,11 +15,11 @@
 #else
 #include "platform/XdgFileAssociation.h"
 #endif
-#include "ui/LastResort.h"
-#include "ui/MainWindow.h"
-#include "ui/QtPrompter.h"
-#include "ui/SplashWindow.h"
-#include "ui/WindowAssembly.h"
+#include "ui/window/LastResort.h"
+#include "ui/window/MainWindow.h"
+#include "ui/prompt/QtPrompter.h"
+#include "ui/window/SplashWindow.h"
+#include "ui/window/WindowAssembly.h"
 
 namespace {
 

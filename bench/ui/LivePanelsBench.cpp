@@ -17,10 +17,10 @@
 #include "FifteenZoneTest.h"
 #include "WindowRig.h"
 #include "platform/Clipboard.h"
-#include "ui/MainWindow.h"
-#include "ui/PanelTexts.h"
-#include "ui/SurfaceErrorPanel.h"
-#include "ui/WindowAssembly.h"
+#include "ui/window/MainWindow.h"
+#include "ui/window/PanelTexts.h"
+#include "ui/analysis/SurfaceErrorPanel.h"
+#include "ui/window/WindowAssembly.h"
 
 namespace {
 

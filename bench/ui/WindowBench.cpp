@@ -11,9 +11,9 @@
 #include "FifteenZoneTest.h"
 #include "WindowRig.h"
 #include "platform/Clipboard.h"
-#include "ui/MainWindow.h"
-#include "ui/PanelTexts.h"
-#include "ui/WindowAssembly.h"
+#include "ui/window/MainWindow.h"
+#include "ui/window/PanelTexts.h"
+#include "ui/window/WindowAssembly.h"
 
 namespace {
 

@@ -13,9 +13,9 @@
 #include "core/SurfaceAnalysis.h"
 #include "io/TestFileLoader.h"
 #include "platform/QtSettingsStore.h"
-#include "ui/LastResort.h"
-#include "ui/PanelTexts.h"
-#include "ui/entry/FilePreview.h"
+#include "ui/window/LastResort.h"
+#include "ui/window/PanelTexts.h"
+#include "ui/entry/rules/FilePreview.h"
 
 using namespace zonalyst;
 using namespace zonalyst::ui;

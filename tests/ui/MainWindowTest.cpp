@@ -19,7 +19,7 @@
 #include "core/SurfaceAnalysis.h"
 #include "io/TestFileLoader.h"
 #include "platform/QtSettingsStore.h"
-#include "ui/PanelTexts.h"
+#include "ui/window/PanelTexts.h"
 
 using namespace zonalyst;
 using namespace zonalyst::ui;

@@ -7,7 +7,7 @@
 #include <functional>
 
 #include "QtTestMain.h"
-#include "ui/SplashWindow.h"
+#include "ui/window/SplashWindow.h"
 
 using zonalyst::ui::SplashWindow;
 

@@ -7,7 +7,7 @@
 #include <QTest>
 
 #include "FifteenZoneTest.h"
-#include "ui/WindowAssembly.h"
+#include "ui/window/WindowAssembly.h"
 
 namespace zonalyst::testing {
 

@@ -9,8 +9,8 @@
 #include "platform/FileAssociation.h"
 #include "io/TestFileSaver.h"
 #include "platform/MemorySettingsStore.h"
-#include "ui/MainWindow.h"
-#include "ui/ScriptedPrompter.h"
+#include "ui/window/MainWindow.h"
+#include "ui/prompt/ScriptedPrompter.h"
 
 class QPushButton;
 class QLabel;

@@ -10,13 +10,13 @@
 #include "platform/MemorySettingsStore.h"
 #include "platform/QtSettingsStore.h"
 #include "platform/Settings.h"
-#include "ui/AssociationOffer.h"
-#include "ui/CommandLine.h"
-#include "ui/ExitCountdown.h"
-#include "ui/KeyMap.h"
-#include "ui/PanelTexts.h"
-#include "ui/ScriptedPrompter.h"
-#include "ui/SetupCheckRun.h"
+#include "ui/window/AssociationOffer.h"
+#include "ui/window/CommandLine.h"
+#include "ui/window/ExitCountdown.h"
+#include "ui/window/KeyMap.h"
+#include "ui/window/PanelTexts.h"
+#include "ui/prompt/ScriptedPrompter.h"
+#include "ui/window/SetupCheckRun.h"
 
 using namespace zonalyst;
 using namespace zonalyst::ui;

@@ -2,16 +2,16 @@
 
 #include "core/ConicGeometry.h"
 #include "core/NumberText.h"
-#include "ui/entry/Commit.h"
-#include "ui/entry/EntryIndex.h"
-#include "ui/entry/EntryText.h"
-#include "ui/entry/FilePreview.h"
-#include "ui/entry/HelpTexts.h"
-#include "ui/entry/KeyFilter.h"
-#include "ui/entry/ListPosition.h"
-#include "ui/entry/MaskWizard.h"
-#include "ui/entry/TestFileName.h"
-#include "ui/entry/ValidationFocus.h"
+#include "ui/entry/rules/Commit.h"
+#include "ui/entry/rules/EntryIndex.h"
+#include "ui/entry/rules/EntryText.h"
+#include "ui/entry/rules/FilePreview.h"
+#include "ui/entry/rules/HelpTexts.h"
+#include "ui/entry/rules/KeyFilter.h"
+#include "ui/entry/rules/ListPosition.h"
+#include "ui/entry/rules/MaskWizard.h"
+#include "ui/entry/rules/TestFileName.h"
+#include "ui/entry/rules/ValidationFocus.h"
 
 using namespace zonalyst;
 using namespace zonalyst::entry;

@@ -8,8 +8,8 @@
 #include "../QtTestMain.h"
 #include "WindowFixture.h"
 #include "io/TestFileLoader.h"
-#include "ui/PanelTexts.h"
-#include "ui/UserFolders.h"
+#include "ui/window/PanelTexts.h"
+#include "ui/entry/UserFolders.h"
 
 using namespace zonalyst;
 using namespace zonalyst::test;

@@ -3,7 +3,7 @@
 #include "../QtTestMain.h"
 #include "WindowFixture.h"
 #include "io/TestFileLoader.h"
-#include "ui/PanelTexts.h"
+#include "ui/window/PanelTexts.h"
 
 using namespace zonalyst;
 using namespace zonalyst::test;

@@ -2,7 +2,7 @@
 
 #include "../QtTestMain.h"
 #include "WindowFixture.h"
-#include "ui/PanelTexts.h"
+#include "ui/window/PanelTexts.h"
 
 using namespace zonalyst;
 using namespace zonalyst::test;

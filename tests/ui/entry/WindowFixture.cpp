@@ -8,7 +8,7 @@
 
 #include "core/ConicGeometry.h"
 #include "../FifteenZoneTest.h"
-#include "ui/SaveDiscardDialog.h"
+#include "ui/entry/SaveDiscardDialog.h"
 
 namespace zonalyst::test {
 

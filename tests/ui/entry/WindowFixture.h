@@ -9,12 +9,12 @@
 
 #include "../WindowRig.h"
 #include "core/MirrorTest.h"
-#include "ui/DataEntryPanels.h"
-#include "ui/FilePanel.h"
-#include "ui/MainWindow.h"
-#include "ui/ReadingsPanel.h"
-#include "ui/ScriptedPrompter.h"
-#include "ui/SetupPanel.h"
+#include "ui/entry/DataEntryPanels.h"
+#include "ui/entry/FilePanel.h"
+#include "ui/window/MainWindow.h"
+#include "ui/entry/ReadingsPanel.h"
+#include "ui/prompt/ScriptedPrompter.h"
+#include "ui/entry/SetupPanel.h"
 
 namespace zonalyst::test {
 

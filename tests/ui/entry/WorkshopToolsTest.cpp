@@ -3,7 +3,7 @@
 
 #include "../QtTestMain.h"
 #include "WindowFixture.h"
-#include "ui/PanelTexts.h"
+#include "ui/window/PanelTexts.h"
 #include "plot/SurfaceErrorChart.h"
 
 using namespace zonalyst;

@@ -1,0 +1,60 @@
+// The window on a screen of twice the pixel density (QT_SCALE_FACTOR=2, set by the test's
+// environment): sharp live charts, saved pictures at their logical size.
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QPixmap>
+#include <QTest>
+
+#include "../QtTestMain.h"
+#include "LiveFixture.h"
+#include "ui/window/PanelTexts.h"
+#include "ui/analysis/StarTestPanel.h"
+#include "ui/analysis/SurfaceErrorPanel.h"
+
+using namespace zonalyst;
+using test::LiveFixture;
+
+class HighDensityTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void liveChartsAreDrawnAtTheScreensDensityAndSavedAtTheirLogicalSize() {
+    LiveFixture f;
+    f.open(test::ScatteredFifteenZoneTest(), QStringLiteral("mirror.fdr"));
+    QCOMPARE(f.window->devicePixelRatioF(), 2.0);
+    ui::AnalysisPanel& view = f.live.surface->view();
+    const QPixmap shown = view.picture()->pixmap();
+    QCOMPARE(shown.devicePixelRatio(), 2.0);
+    QCOMPARE(shown.size(), 2 * view.picture()->size());
+    const plot::PixelImage logical = view.pictureImage();
+    QCOMPARE(QSize(logical.width, logical.height), view.picture()->size());
+
+    // The saved surface error picture: the frame at its logical size, the chart in it
+    // pixel for pixel as the logical picture.
+    const QString path = f.rig.folder() + QStringLiteral("/surface.png");
+    f.rig.prompter.answerMessage(ui::MessageAnswer::No);
+    f.rig.prompter.answerSaveFile(path);
+    f.press(Qt::Key_F9);
+    const QImage saved(path, "PNG");
+    QCOMPARE(saved.width(), 769);
+    QCOMPARE(saved.devicePixelRatio(), 1.0);
+    auto* frame = f.window->findChild<QGroupBox*>(QStringLiteral("Display_%1").arg(ui::kSurfaceErrorPanel));
+    const QPoint corner = view.picture()->mapTo(frame, QPoint(0, 0));
+    for (int y = 0; y < logical.height; y += 7) {
+      for (int x = 0; x < logical.width; x += 5) {
+        QCOMPARE(saved.pixel(corner + QPoint(x, y)) & 0xffffffu, logical.pixels[y * logical.width + x]);
+      }
+    }
+
+    f.press(Qt::Key_F8);
+    QCOMPARE(f.live.star->view().picture()->pixmap().devicePixelRatio(), 2.0);
+    const QString star = f.rig.folder() + QStringLiteral("/star.png");
+    f.rig.prompter.answerMessage(ui::MessageAnswer::No);
+    f.rig.prompter.answerSaveFile(star);
+    f.press(Qt::Key_F9);
+    QCOMPARE(QImage(star, "PNG").size(), QSize(769, 465 + 733));
+  }
+};
+
+ZONALYST_QTEST_MAIN(HighDensityTest)
+#include "HighDensityTest.moc"

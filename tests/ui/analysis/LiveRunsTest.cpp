@@ -1,0 +1,353 @@
+// The long runs of the analysis panels in the real window: best-fit conic search, Monte
+// Carlo run, and the image export of F9.
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTest>
+#include <QTimer>
+#include <numeric>
+
+#include "../QtTestMain.h"
+#include "LiveFixture.h"
+#include "ui/analysis/GifProgressWindow.h"
+#include "core/ResultTexts.h"
+#include "ui/analysis/StarTestPanel.h"
+#include "ui/analysis/SurfaceErrorPanel.h"
+
+using namespace zonalyst;
+using test::LiveFixture;
+using test::WhenModalOpens;
+using test::WhenTrue;
+
+namespace {
+
+QPushButton* Button(QWidget& parent, const char* name) {
+  auto* button = parent.findChild<QPushButton*>(QString::fromLatin1(name));
+  if (button == nullptr) qFatal("no button %s", name);
+  return button;
+}
+
+// Counts of the raw data table: column 1 (Strehl) or 3 (RMS) of the rows 0..100.
+QList<int> TableCounts(const std::string& rawData, int column) {
+  QList<int> counts;
+  const QStringList rows = QString::fromStdString(rawData).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+  for (qsizetype r = 1; r < rows.size(); ++r) counts << rows[r].split(QLatin1Char('\t'))[column].toInt();
+  return counts;
+}
+
+QString ExplanationText(LiveFixture& f) {
+  return f.live.surface->explanation()->findChild<QLabel*>(QStringLiteral("Label1"))->text();
+}
+
+void Click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+QStringList SurfaceResults(LiveFixture& f) {
+  QStringList texts;
+  for (int i = 0; i < 6; ++i) texts << f.text(QStringLiteral("lblRslt_%1").arg(i));
+  return texts;
+}
+
+// GO with every zone's standard deviation typed as 0.
+void GoWithoutScatter(QDialog& setup) {
+  for (QLineEdit* box : setup.findChildren<QLineEdit*>(QRegularExpression(QStringLiteral("^txtMan_")))) {
+    box->setText(QStringLiteral("0"));
+  }
+  Click(Button(setup, "Command2_2"));
+}
+
+}  // namespace
+
+class LiveRunsTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void bestFitConicOfAParaboloidEndsNearMinusOneNoRestoresTheStartYesKeepsIt() {
+    LiveFixture f;
+    f.open(test::ParaboloidEnteredAsSphere(), QStringLiteral("para.fdr"));
+    const plot::PixelImage before = f.live.surface->view().pictureImage();
+    const QStringList results = SurfaceResults(f);
+    const QString rocCaption = f.text(QStringLiteral("Offset_0"));
+    const double displayRoc = f.window->state().displayRocMm;
+    f.rig.prompter.answerMessage(ui::MessageAnswer::No);
+    Click(f.live.surface->conicButton());
+    QCOMPARE(f.rig.prompter.messages().size(), size_t{1});
+    const ui::MessageRequest& question = f.rig.prompter.messages().back();
+    QCOMPARE(question.title, QStringLiteral("Best fit Conic Constatn"));
+    QCOMPARE(question.buttons, ui::MessageButtons::YesNo);
+    QCOMPARE(question.defaultButton, ui::MessageAnswer::No);
+    const QRegularExpression text(
+        QStringLiteral("^Best fit Conic Constant = (-[01][.0-9]*)\r\nDo You wish to retain this "
+                       "Deformation\\?\r\nProbably NOT A GOOD IDEA! $"));
+    const QRegularExpressionMatch match = text.match(question.text);
+    QVERIFY2(match.hasMatch(), qPrintable(question.text));
+    QVERIFY(std::abs(match.captured(1).toDouble() + 1.0) <= 0.0015);
+    QCOMPARE(f.window->state().test.DesiredConic, 0.0);
+    // The panel is drawn again for the constant kept: six results, caption and chart.
+    QCOMPARE(SurfaceResults(f), results);
+    QCOMPARE(f.text(QStringLiteral("Offset_0")), rocCaption);
+    QCOMPARE(f.window->state().displayRocMm, displayRoc);
+    QVERIFY(f.live.surface->view().pictureImage().pixels == before.pixels);
+
+    f.rig.prompter.answerMessage(ui::MessageAnswer::Yes);
+    Click(f.live.surface->conicButton());
+    QVERIFY(std::abs(f.window->state().test.DesiredConic + 1.0) <= 0.0015);
+  }
+
+  void escOrASecondClickStopsTheSearchAndFunctionKeysWaitForIt() {
+    LiveFixture f;
+    f.open(test::ParaboloidEnteredAsSphere(), QStringLiteral("para.fdr"));
+    f.rig.prompter.answerMessage(ui::MessageAnswer::No);
+    double reached = 0.0;
+    const MirrorTest& test = f.window->state().test;
+    WhenTrue([&] { return test.DesiredConic != 0.0; },
+             [&] {
+               f.press(Qt::Key_F5);
+               QTest::keyClick(f.window, Qt::Key_S, Qt::ControlModifier);
+               reached = test.DesiredConic;
+               f.press(Qt::Key_Escape);
+             });
+    Click(f.live.surface->conicButton());
+    QCOMPARE(f.window->currentPanel(), 4);
+    QCOMPARE(f.rig.saveAnswer.asked, 0);  // Ctrl+S waited too
+    QCOMPARE(f.rig.prompter.messages().size(), size_t{1});
+    QVERIFY(reached > -0.5);  // stopped early, long before the best fit
+    QVERIFY(f.rig.prompter.messages().back().text.startsWith(QStringLiteral("Best fit Conic Constant = ")));
+    QCOMPARE(test.DesiredConic, 0.0);
+
+    // Stopped by a second click, Yes keeps the value reached so far.
+    f.rig.prompter.answerMessage(ui::MessageAnswer::Yes);
+    WhenTrue([&] { return test.DesiredConic != 0.0; }, [&] { Click(f.live.surface->conicButton()); });
+    Click(f.live.surface->conicButton());
+    QCOMPARE(f.rig.prompter.messages().size(), size_t{2});
+    QVERIFY(test.DesiredConic > -0.5);
+  }
+
+  void monteCarloWithoutScatterPutsEveryTrialIntoOneBin() {
+    LiveFixture f;
+    f.open(test::ScatteredFifteenZoneTest(), QStringLiteral("m.fdr"));
+    const MirrorTest before = f.window->state().test;
+    const QString strehl = f.text(QStringLiteral("lblRslt_4"));
+    WhenModalOpens(QStringLiteral("MC_Setup"), GoWithoutScatter);
+    // The button's looks as the events between the trials find them: red and back, blinking.
+    QSet<QString> styles;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] { styles << f.live.surface->monteCarloButton()->styleSheet(); });
+    watch.start(0);
+    Click(f.live.surface->monteCarloButton());
+    watch.stop();
+
+    QCOMPARE(styles, (QSet<QString>{QString(), QStringLiteral("background-color: rgb(255, 0, 0);")}));
+    QCOMPARE(f.live.surface->lastTrials(), 10000);
+    const QList<int> strehlCounts = TableCounts(f.window->state().monteCarlo.rawData, 1);
+    QCOMPARE(strehlCounts.size(), 101);
+    QCOMPARE(*std::max_element(strehlCounts.begin(), strehlCounts.end()), 10000);
+    QCOMPARE(std::accumulate(strehlCounts.begin(), strehlCounts.end(), 0), 10000);
+    const plot::MonteCarloChartRanges& ranges = f.live.surface->lastRanges();
+    QVERIFY(ranges.strehl && ranges.strehl->lower68 == ranges.strehl->upper68);
+    QCOMPARE(f.text(QStringLiteral("lblRslt_4")), strehl);
+    QCOMPARE(f.window->state().test.KeAverage, before.KeAverage);
+    QVERIFY(!f.window->state().test.MonteCarloRunning);
+    QCOMPARE(f.live.surface->monteCarloButton()->text(), QStringLiteral("Run Monte Carlo Analysis"));
+    QVERIFY(f.live.surface->explanation() != nullptr);
+    const QString bin = QString::number(ranges.strehl->lower68 / 100.0);
+    QVERIFY(ExplanationText(f).contains(QStringLiteral("+/- 1 sigma results in a Strehl between %1 and %1\n").arg(bin)));
+    f.live.surface->explanation()->close();
+  }
+
+  void cancelInTheSetupChangesNothingAndOneReadingSetIsOfferedTheAssumedScatter() {
+    LiveFixture f;
+    f.open(test::ParaboloidEnteredAsSphere(), QStringLiteral("para.fdr"));
+    const MirrorTest before = f.window->state().test;
+    const plot::PixelImage picture = f.live.surface->view().pictureImage();
+    QString calculated;
+    QString mean;
+    WhenModalOpens(QStringLiteral("MC_Setup"), [&](QDialog& setup) {
+      calculated = setup.findChild<QLabel*>(QStringLiteral("lblCalc_0"))->text();
+      mean = setup.findChild<QLineEdit*>(QStringLiteral("Text1_0"))->text();
+      Click(Button(setup, "Command3"));
+    });
+    Click(f.live.surface->monteCarloButton());
+    QCOMPARE(calculated, QStringLiteral("0.1270"));
+    QCOMPARE(mean, QStringLiteral("0.1270"));
+    QCOMPARE(f.window->state().test.KeAverage, before.KeAverage);
+    QVERIFY(!f.window->state().test.MonteCarloRunning);
+    QVERIFY(f.window->state().monteCarlo.rawData.empty());
+    QVERIFY(f.live.surface->view().pictureImage().pixels == picture.pixels);
+    QVERIFY(f.live.surface->explanation() == nullptr);
+    QCOMPARE(f.live.surface->monteCarloButton()->text(), QStringLiteral("Run Monte Carlo Analysis"));
+  }
+
+  void anAbortRunsTheEndSequenceAndFunctionKeysAreIgnored() {
+    LiveFixture f;
+    f.open(test::ScatteredFifteenZoneTest(), QStringLiteral("m.fdr"));
+    const MirrorTest before = f.window->state().test;
+    const QString rms = f.text(QStringLiteral("lblRslt_5"));
+    // A constant changed behind the panel's back: the end of the run shows its best fit.
+    f.window->state().test.DesiredConic = -0.5;
+    MirrorTest changed = before;
+    changed.DesiredConic = -0.5;
+    SurfaceAnalysis fresh(f.window->state().bessel);
+    const BestFit fit = fresh.analyse(changed);
+    QString captionDuringRun;
+    WhenModalOpens(QStringLiteral("MC_Setup"), [&](QDialog& setup) {
+      // Pressed again once the charts have been drawn after trial 100.
+      WhenTrue([&] { return f.live.surface->lastRanges().strehl.has_value(); },
+               [&] {
+                 captionDuringRun = f.live.surface->monteCarloButton()->text();
+                 f.press(Qt::Key_F6);
+                 QTest::keyClick(f.window, Qt::Key_S, Qt::ControlModifier);
+                 Click(f.live.surface->monteCarloButton());
+               });
+      Click(Button(setup, "Command2_2"));
+    });
+    Click(f.live.surface->monteCarloButton());
+
+    QCOMPARE(captionDuringRun, QStringLiteral("Press to Abort MC Analysis!"));
+    QCOMPARE(f.window->currentPanel(), 4);
+    QCOMPARE(f.rig.saveAnswer.asked, 0);
+    const int trials = f.live.surface->lastTrials();
+    QCOMPARE(trials, 101);
+    QVERIFY(!f.window->state().test.MonteCarloRunning);
+    QVERIFY(!f.window->state().test.MonteCarloAbort);
+    QCOMPARE(f.window->state().test.KeAverage, before.KeAverage);
+    QCOMPARE(f.text(QStringLiteral("lblRslt_5")), QString::fromStdString(FormatResults(fresh.metrics())[5]));
+    QVERIFY(f.text(QStringLiteral("lblRslt_5")) != rms);
+    QCOMPARE(f.window->state().displayRocMm, fit.bestFitRocMm);
+    QCOMPARE(f.text(QStringLiteral("Offset_0")), QString::fromStdString(BestFitCaption(changed, fit)));
+    QCOMPARE(f.live.surface->monteCarloButton()->text(), QStringLiteral("Run Monte Carlo Analysis"));
+    QVERIFY(f.live.surface->monteCarloButton()->styleSheet().isEmpty());
+    const QList<int> counts = TableCounts(f.window->state().monteCarlo.rawData, 1);
+    QCOMPARE(std::accumulate(counts.begin(), counts.end(), 0), trials);
+    // The explanation states the ranges of the last drawing, after trial 100.
+    QVERIFY(f.live.surface->explanation() != nullptr);
+    const ChartRange& strehl = *f.live.surface->lastRanges().strehl;
+    QVERIFY(strehl.reached68());
+    QVERIFY(ExplanationText(f).contains(QStringLiteral("+/- 1 sigma results in a Strehl between %1 and %2\n")
+                              .arg(QString::number(strehl.lower68 / 100.0), QString::number(strehl.upper68 / 100.0))));
+    f.live.surface->explanation()->close();
+  }
+
+  void suppressedExplanationIsNotShown() {
+    LiveFixture f;
+    f.open(test::ScatteredFifteenZoneTest(), QStringLiteral("m.fdr"));
+    WhenModalOpens(QStringLiteral("MC_Setup"), [](QDialog& setup) {
+      QTest::mouseClick(setup.findChild<QCheckBox*>(QStringLiteral("ChkDisplayafter")), Qt::LeftButton);
+      GoWithoutScatter(setup);
+    });
+    Click(f.live.surface->monteCarloButton());
+    QCOMPARE(f.rig.settings->read("Global", "Show_MC_Dialog"), std::string("True"));
+    QVERIFY(f.live.surface->explanation() == nullptr);
+  }
+
+  void f9ProposesTheDefaultNameOfEachPanelAndCancelSavesNothing() {
+    LiveFixture f;
+    f.open(test::ScatteredFifteenZoneTest(), QStringLiteral("mirror.fdr"));
+    const QStringList filesBefore = QDir(f.rig.folder()).entryList(QDir::Files);
+    const std::pair<Qt::Key, const char*> panels[] = {{Qt::Key_F4, "mirror_Surface.gif"},
+                                                      {Qt::Key_F5, "mirror_M-L_Plot.gif"},
+                                                      {Qt::Key_F6, "mirror_Trans_Err.gif"},
+                                                      {Qt::Key_F7, "mirror_Diffraction.gif"},
+                                                      {Qt::Key_F8, "mirror_Star_Test.gif"}};
+    for (const auto& [key, name] : panels) {
+      f.press(key);
+      f.rig.prompter.answerMessage(ui::MessageAnswer::No);
+      f.rig.prompter.answerSaveFile(std::nullopt);
+      f.press(Qt::Key_F9);
+      const ui::SaveFileRequest& request = f.rig.prompter.saveFiles().back();
+      QCOMPARE(request.fileName, QString::fromLatin1(name));
+      QCOMPARE(request.filter, QStringLiteral("Pictures (*.gif);;PNG pictures (*.png)"));
+      const ui::MessageRequest& invert = f.rig.prompter.messages().back();
+      QCOMPARE(invert.title, QStringLiteral("Invert Image?"));
+      QCOMPARE(invert.text, QStringLiteral("Do you want to save the image Inverted (White back Ground)?"));
+      QCOMPARE(invert.buttons, ui::MessageButtons::YesNo);
+    }
+    QCOMPARE(f.rig.prompter.unexpected(), 0);
+    QCOMPARE(QDir(f.rig.folder()).entryList(QDir::Files), filesBefore);
+  }
+
+  void savedGifHoldsThePanelAndTheReportInvertedOnRequest() {
+    LiveFixture f;
+    f.open(test::ScatteredFifteenZoneTest(), QStringLiteral("mirror.fdr"));
+    f.press(Qt::Key_F6);
+    f.slider(QStringLiteral("HScroll1_1"))->setValue(1700);
+    QString titleDuringSave;
+    bool busyDuringSave = false;
+    // Looks at the progress window from the events the save lets run.
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+      auto* progress = f.window->findChild<ui::GifProgressWindow*>(QStringLiteral("Gif_Prog"));
+      if (progress == nullptr || !progress->isVisible() || !titleDuringSave.isEmpty()) return;
+      titleDuringSave = progress->windowTitle();
+      busyDuringSave =
+          QApplication::overrideCursor() != nullptr && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+    });
+    watch.start(0);
+    const QString plain = f.rig.folder() + QStringLiteral("/plain.gif");
+    f.rig.prompter.answerMessage(ui::MessageAnswer::No);
+    f.rig.prompter.answerSaveFile(plain);
+    f.press(Qt::Key_F9);
+    watch.stop();
+    QVERIFY(titleDuringSave.startsWith(QStringLiteral("Saving image")));
+    QVERIFY(busyDuringSave);
+    QVERIFY(QApplication::overrideCursor() == nullptr);
+    QVERIFY(f.window->findChild<ui::GifProgressWindow*>() == nullptr);
+    // The panel is drawn again: the slider back in the middle.
+    QCOMPARE(f.slider(QStringLiteral("HScroll1_1"))->value(), 1500);
+
+    const QString inverted = f.rig.folder() + QStringLiteral("/inverted");
+    f.rig.prompter.answerMessage(ui::MessageAnswer::Yes);
+    f.rig.prompter.answerSaveFile(inverted);
+    f.press(Qt::Key_F9);
+
+    const QImage plainImage(plain);
+    const QImage invertedImage(inverted + QStringLiteral(".gif"));
+    QVERIFY(!plainImage.isNull() && !invertedImage.isNull());
+    QCOMPARE(plainImage.width(), 769);
+    QVERIFY(plainImage.height() >= 465 + 300);
+    QCOMPARE(invertedImage.size(), plainImage.size());
+    const QPoint reportCorner(2, plainImage.height() - 2);
+    QCOMPARE(plainImage.pixelColor(reportCorner), QColor(Qt::black));
+    QCOMPARE(invertedImage.pixelColor(reportCorner), QColor(Qt::white));
+  }
+
+  void starTestSavesThreeStackedImagesAsPngAndAFailedWriteSaysSo() {
+    LiveFixture f;
+    f.open(test::ScatteredFifteenZoneTest(), QStringLiteral("mirror.fdr"));
+    f.press(Qt::Key_F8);
+    f.slider(QStringLiteral("HScroll1_3"))->setValue(1);
+    const plot::PixelImage userPicture = f.live.star->view().pictureImage();
+    const QString path = f.rig.folder() + QStringLiteral("/star.png");
+    f.rig.prompter.answerMessage(ui::MessageAnswer::No);
+    f.rig.prompter.answerSaveFile(path);
+    f.press(Qt::Key_F9);
+    const QImage image(path, "PNG");
+    QVERIFY(!image.isNull());
+    QCOMPARE(image.size(), QSize(769, 465 + 733));
+    // The panel returns to the user's own defocus, slider and picture.
+    QCOMPARE(f.slider(QStringLiteral("HScroll1_3"))->value(), 1);
+    QVERIFY(f.live.star->view().pictureImage().pixels == userPicture.pixels);
+
+    // A writer failure restores the pointer and closes the progress window.
+    const QString missing = f.rig.folder() + QStringLiteral("/missing/folder/x.gif");
+    f.rig.prompter.answerMessage(ui::MessageAnswer::No);
+    f.rig.prompter.answerSaveFile(missing);
+    f.press(Qt::Key_F9);
+    QVERIFY(QApplication::overrideCursor() == nullptr);
+    QVERIFY(f.window->findChild<ui::GifProgressWindow*>() == nullptr);
+    const ui::MessageRequest& report = f.rig.prompter.messages().back();
+    QCOMPARE(report.icon, ui::MessageIcon::Critical);
+    QVERIFY2(
+        report.text.startsWith(QStringLiteral("The image could not be saved to ") + missing + QStringLiteral(".\r\n")),
+        qPrintable(report.text));
+    QVERIFY(report.text.endsWith(QStringLiteral("\r\nNothing was written.")));
+    QVERIFY(!QFile::exists(missing));
+  }
+};
+
+ZONALYST_QTEST_MAIN(LiveRunsTest)
+#include "LiveRunsTest.moc"

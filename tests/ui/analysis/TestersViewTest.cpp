@@ -1,0 +1,160 @@
+// The tester's view in the real window: F10, its sliders by key and mouse, the choice of
+// knife or grating, the side, the nearest zone at every zone, F9 and the window's geometry.
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "../QtTestMain.h"
+#include "LiveFixture.h"
+#include "core/TesterControls.h"
+#include "ui/analysis/rules/TesterRules.h"
+
+using namespace zonalyst;
+using test::LiveFixture;
+
+namespace {
+
+QImage Picture(const LiveFixture& f) {
+  return f.window->findChild<QLabel*>(QStringLiteral("PicTester"))->pixmap().toImage();
+}
+
+// The left view's square in the picture (the measured mirror).
+QImage MeasuredView(const LiveFixture& f) { return Picture(f).copy(185 - 118, 16, 236, 236); }
+
+template <typename T>
+T* Find(const LiveFixture& f, const char* name) {
+  T* found = f.window->findChild<T*>(QString::fromLatin1(name));
+  if (found == nullptr) qFatal("no control %s", name);
+  return found;
+}
+
+}  // namespace
+
+class TestersViewTest : public QObject {
+  Q_OBJECT
+ private slots:
+  void f10ShowsBothMirrorsAndTheKnifeWalksAcrossEveryZone() {
+    LiveFixture f;
+    MirrorTest test = test::ScatteredFifteenZoneTest();
+    f.open(test, QStringLiteral("m.fdr"));
+    const QString glass = f.text(QStringLiteral("lblRslt_0"));
+    const QString strehl = f.text(QStringLiteral("lblRslt_4"));
+    f.press(Qt::Key_F10);
+    QCOMPARE(f.window->currentPanel(), 10);
+    QVERIFY(Find<QGroupBox>(f, "Display_10")->isVisible());
+    QCOMPARE(Find<QGroupBox>(f, "Display_10")->title(), QStringLiteral("Tester's View -- m.fdr"));
+    QVERIFY(Find<QPushButton>(f, "Action_10")->isChecked());
+    QCOMPARE(f.text(QStringLiteral("lblRslt_30")), glass);
+    QCOMPARE(f.text(QStringLiteral("lblRslt_34")), strehl);
+
+    // The knife starts at the middle zone's reading, zone 8 of 15, and has the focus.
+    AverageReadings(test);
+    const KnifeScale scale = KnifeSliderScale(test);
+    QScrollBar* knife = f.slider(QStringLiteral("ScrlKnife"));
+    QCOMPARE(QApplication::focusWidget(), knife);
+    QCOMPARE(knife->minimum(), scale.minimum);
+    QCOMPARE(knife->maximum(), scale.maximum);
+    QCOMPARE(knife->value(), scale.valueNearest(test.KeAverage[8]));
+    QVERIFY(f.text(QStringLiteral("LblKnife")).endsWith(QStringLiteral(" mm, nearest zone 8")));
+    QCOMPARE(f.help(), QString::fromStdString(live::KnifeHelp()));
+    QVERIFY(f.help().contains(QStringLiteral("readings typed on F3")));
+
+    // Arrows and page keys move it, Up and Down never do; each step redraws.
+    const QImage before = Picture(f);
+    const int start = knife->value();
+    const std::pair<Qt::Key, int> moves[] = {
+        {Qt::Key_Up, 0}, {Qt::Key_Down, 0}, {Qt::Key_Right, 1}, {Qt::Key_PageUp, 11}, {Qt::Key_Left, 10}};
+    for (const auto& [key, moved] : moves) {
+      f.press(key);
+      QCOMPARE(knife->value(), start + moved);
+    }
+    QVERIFY(Picture(f) != before);
+    QCOMPARE(f.text(QStringLiteral("LblKnife")),
+             QString::fromStdString(KnifeReadingText(test, scale.reading(start + 10))));
+
+    // Across every zone: at its reading the caption names it.
+    for (int z = 1; z <= 15; ++z) {
+      knife->setValue(scale.valueNearest(test.KeAverage[z]));
+      QVERIFY2(f.text(QStringLiteral("LblKnife")).endsWith(QStringLiteral("nearest zone %1").arg(z)),
+               qPrintable(f.text(QStringLiteral("LblKnife"))));
+    }
+  }
+
+  void theMouseChoosesGratingSideAndLines() {
+    LiveFixture f;
+    f.open(test::ScatteredFifteenZoneTest(), QStringLiteral("m.fdr"));
+    f.press(Qt::Key_F10);
+    QCOMPARE(f.text(QStringLiteral("LblCut")), QStringLiteral("0.025 mm"));
+    QCOMPARE(f.text(QStringLiteral("LblSlit")), QStringLiteral("0.100 mm"));
+
+    // The knife from the left shows the mirror image of the knife from the right.
+    const QImage right = MeasuredView(f);
+    QTest::mouseClick(Find<QCheckBox>(f, "ChkLeft"), Qt::LeftButton);
+    QVERIFY(Find<QCheckBox>(f, "ChkLeft")->isChecked());
+    QCOMPARE(MeasuredView(f), right.mirrored(true, false));
+
+    // The grating: its phase starts at 0, its views hold only black and white.
+    QTest::mouseClick(Find<QRadioButton>(f, "OptRonchi"), Qt::LeftButton);
+    QVERIFY(Find<QRadioButton>(f, "OptRonchi")->isChecked());
+    QCOMPARE(f.slider(QStringLiteral("ScrlCut"))->value(), 0);
+    QCOMPARE(f.text(QStringLiteral("LblCut")), QStringLiteral("0.000 mm"));
+    const QImage bands = MeasuredView(f);
+    for (int y = 0; y < bands.height(); y += 7) {
+      for (int x = 0; x < bands.width(); x += 7) {
+        const QRgb grey = bands.pixel(x, y) & 0xffffffu;
+        QVERIFY2(grey == 0u || grey == 0xffffffu, qPrintable(QString::number(grey, 16)));
+      }
+    }
+    // A click right of the handle moves the lines per inch a page up.
+    QScrollBar* lines = f.slider(QStringLiteral("ScrlLpi"));
+    QTest::mouseClick(lines, Qt::LeftButton, {}, QPoint(lines->width() - 20, lines->height() / 2));
+    QCOMPARE(lines->value(), 100 + live::kLinesPerInchRange.largeChange);
+    QCOMPARE(f.text(QStringLiteral("LblLpi")), QStringLiteral("110 lines per inch"));
+    QVERIFY(MeasuredView(f) != bands);
+    QTest::mouseClick(Find<QRadioButton>(f, "OptFoucault"), Qt::LeftButton);
+    QCOMPARE(f.slider(QStringLiteral("ScrlCut"))->value(), 25);
+  }
+
+  void f9SavesTheViewWithTheReportAndLeavesTheKnifeWhereItWas() {
+    LiveFixture f;
+    f.open(test::ScatteredFifteenZoneTest(), QStringLiteral("mirror.fdr"));
+    f.press(Qt::Key_F10);
+    QScrollBar* knife = f.slider(QStringLiteral("ScrlKnife"));
+    knife->setValue(knife->value() - 37);
+    const int placed = knife->value();
+    const QString path = f.rig.folder() + QStringLiteral("/view.png");
+    f.rig.prompter.answerMessage(ui::MessageAnswer::No);
+    f.rig.prompter.answerSaveFile(path);
+    f.press(Qt::Key_F9);
+    QCOMPARE(f.rig.prompter.saveFiles().back().fileName, QStringLiteral("mirror_Testers_View.gif"));
+    const QImage image(path, "PNG");
+    QVERIFY(!image.isNull());
+    QCOMPARE(image.width(), 769);
+    QVERIFY(image.height() >= 465 + 300);
+    QCOMPARE(f.window->currentPanel(), 10);
+    QCOMPARE(knife->value(), placed);
+  }
+
+  void theWindowGrowsByOneButtonRow() {
+    LiveFixture f;
+    f.open(test::ScatteredFifteenZoneTest(), QStringLiteral("m.fdr"));
+    const QRect f9 = f.rig.action(9)->geometry();
+    const QRect f10 = f.rig.action(10)->geometry();
+    QCOMPARE(f10.x(), f9.x());
+    QCOMPARE(f10.size(), f9.size());
+    QCOMPARE(f10.y(), f9.y() + 46);
+    QCOMPARE(f.rig.action(10)->text(), QStringLiteral("(F10) - Tester's View"));
+    QCOMPARE(f.rig.action(0)->geometry().y(), 8);
+    QCOMPARE(Find<QGroupBox>(f, "Display_4")->geometry(), QRect(196, 8, 769, 465));
+    QLabel* help = f.rig.label(QStringLiteral("LblHelp"));
+    QVERIFY(help->geometry().top() > f10.bottom());
+    QCOMPARE(f.window->height(), help->geometry().bottom() + 1 + 8);
+  }
+};
+
+ZONALYST_QTEST_MAIN(TestersViewTest)
+#include "TestersViewTest.moc"

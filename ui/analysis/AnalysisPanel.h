@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QString>
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "ui/window/AppState.h"
+#include "ui/window/PanelContent.h"
+#include "core/SurfaceAnalysis.h"
+#include "plot/PanelPicture.h"
+#include "plot/RasterSurface.h"
+
+class QLabel;
+
+namespace zonalyst::ui {
+
+class ResultLabels;
+
+// How one analysis panel is made: which it is, its picture's and result labels' names and
+// the indices of its result labels (glass .. RMS).
+struct AnalysisPanelLayout {
+  plot::Panel panel = plot::kSurfaceErrorPanel;
+  QString pictureName;
+  QString resultsName;
+  std::array<int, 6> resultIndices{};
+};
+
+// The layout of analysis panel 4..8.
+AnalysisPanelLayout AnalysisPanelFor(plot::Panel panel);
+
+// The picture and result labels of panels 4 to 8: each time it is shown the open test is
+// reduced, measured at its best-fit radius, the six results are written and the
+// picture is drawn.
+class AnalysisPanel final : public PanelContent {
+  Q_OBJECT
+ public:
+  AnalysisPanel(AppState& state, const AnalysisPanelLayout& panelLayout, QWidget* parent = nullptr);
+  ~AnalysisPanel() override;
+
+  void enterPanel(const PanelEntry& entry) override;
+  // Draws the picture again for the best-fit radius bestFitRocMm and the controls given,
+  // without reducing again, and writes the results of that measurement.
+  void redraw(double bestFitRocMm, const plot::PanelControls& controls);
+
+  // For panel drivers that reduce and draw in steps of their own (sliders, the best-fit
+  // conic search, the Monte Carlo run): the analysis behind the picture, the six results
+  // of its last measurement, and a picture drawn by other means than the panel's own.
+  SurfaceAnalysis& analysis() { return analysis_; }
+  void showResults();
+  void paint(const std::function<void(plot::PictureSurface&)>& draw);
+  // The picture at its logical size, as it is saved.
+  plot::PixelImage pictureImage() const { return surface_.toPixelImage(); }
+  const QImage& logicalPicture() const { return surface_.image(); }
+  QLabel* picture() const { return picture_; }
+
+ private:
+  AppState& state_;
+  plot::Panel panel_;
+  SurfaceAnalysis analysis_;
+  plot::RasterSurface surface_;  // the logical size, saved as it is
+  std::unique_ptr<plot::RasterSurface> screenSurface_;  // at the screen's pixel density, when above 1
+  ResultLabels* results_;
+  QLabel* picture_;
+};
+
+}  // namespace zonalyst::ui

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+#include "ui/analysis/rules/SliderRules.h"
+
+class QScrollBar;
+class QWidget;
+
+namespace zonalyst::ui {
+
+// A horizontal slider of the analysis panels: the range, position and large change of
+// range, small change 1, Right arrow increasing, Up and Down swallowed (only Left, Right,
+// Page keys and the mouse move it), and onFocus called when it takes the focus (the
+// help line).
+QScrollBar* MakeLiveSlider(const QString& objectName, const live::SliderRange& range, QWidget* parent,
+                           std::function<void()> onFocus);
+
+// Calls onFocus whenever widget takes the focus.
+void OnFocusIn(QWidget* widget, std::function<void()> onFocus);
+
+}  // namespace zonalyst::ui

@@ -1,0 +1,227 @@
+#include "McSetupDialog.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "ui/entry/EntryBoxes.h"
+#include "ui/analysis/rules/LocalisedText.h"
+#include "ui/analysis/rules/McSetupRules.h"
+
+namespace zonalyst::ui {
+namespace {
+
+QChar Separator() { return DecimalSeparator().front(); }
+
+QString StdDevShown(double value) { return live::LocalisedNumbersIn(live::StdDevText(value), Separator()); }
+
+void ShowBoxFocus(QLineEdit* box, bool focused) {
+  QPalette palette = box->palette();
+  palette.setColor(QPalette::Base, focused ? QColor(0, 0, 255) : QColor(Qt::black));
+  palette.setColor(QPalette::Text, Qt::white);
+  box->setPalette(palette);
+}
+
+QLabel* ValueLabel(const QString& objectName, QWidget* parent) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(objectName);
+  label->setFrameShape(QFrame::Panel);
+  label->setFrameShadow(QFrame::Sunken);
+  label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  return label;
+}
+
+}  // namespace
+
+McSetupDialog::McSetupDialog(MonteCarloValues& values, platform::Settings& settings, platform::SettingsStore& store,
+                             QWidget* parent)
+    : QDialog(parent), values_(values), settings_(settings), store_(store) {
+  setObjectName(QStringLiteral("MC_Setup"));
+  setWindowTitle(QStringLiteral("Monte Carlo Setup"));
+  setModal(true);
+  values_.cancelled = true;
+
+  // Left: one row per zone under the buttons that fill the manual column from theirs.
+  auto* zones = new QGroupBox(QStringLiteral("Standard Deviation (n-1) for each zone (see note!)"), this);
+  auto* grid = new QGridLayout(zones);
+  grid->setVerticalSpacing(2);
+  auto* useCalculated = new QPushButton(QStringLiteral("Use Calculated value"), zones);
+  useCalculated->setObjectName(QStringLiteral("Command2_1"));
+  auto* useLast = new QPushButton(QStringLiteral("Use Last Entered Data"), zones);
+  useLast->setObjectName(QStringLiteral("Command2_0"));
+  grid->addWidget(useCalculated, 0, 1);
+  grid->addWidget(useLast, 0, 2);
+  grid->addWidget(new QLabel(QStringLiteral("Manual entry"), zones), 0, 3, Qt::AlignCenter);
+  for (int k = 0; k < kRows; ++k) {
+    auto* number = new QLabel(QStringLiteral("Std Dev Zone %1").arg(k + 1), zones);
+    number->setObjectName(QStringLiteral("lblzonenum_%1").arg(k));
+    calc_[k] = ValueLabel(QStringLiteral("lblCalc_%1").arg(k), zones);
+    calc_[k]->setText(StdDevShown(values_.zoneStdDev[k + 1]));
+    last_[k] = ValueLabel(QStringLiteral("lbLast_%1").arg(k), zones);
+    last_[k]->setText(StdDevShown(values_.lastStdDev[k + 1]));
+    manual_[k] = makeBox(QStringLiteral("txtMan_%1").arg(k));
+    manual_[k]->setText(calc_[k]->text());
+    const bool shown = k < values_.zoneCount;
+    for (QWidget* w : {static_cast<QWidget*>(number), static_cast<QWidget*>(calc_[k]), static_cast<QWidget*>(last_[k]),
+                       static_cast<QWidget*>(manual_[k])}) {
+      w->setVisible(shown);
+    }
+    grid->addWidget(number, k + 1, 0);
+    grid->addWidget(calc_[k], k + 1, 1);
+    grid->addWidget(last_[k], k + 1, 2);
+    grid->addWidget(manual_[k], k + 1, 3);
+  }
+  // Rows of hidden zones take no room: the space left over goes below the last zone.
+  grid->setRowStretch(kRows + 1, 1);
+  connect(useCalculated, &QPushButton::clicked, this, [this] { fillFromLabels(calc_); });
+  connect(useLast, &QPushButton::clicked, this, [this] { fillFromLabels(last_); });
+
+  // Right: the three means, each with a button that copies it into every zone.
+  auto* meanFrame = new QGroupBox(QStringLiteral("Mean Standard Deviation (n-1) for all zones (see note!)"), this);
+  auto* meanLayout = new QVBoxLayout(meanFrame);
+  auto* aveDev = new QLabel(QStringLiteral("Zonalyst calculated that the mean standard deviation for you data entry "
+                                           "\n(see note) and entered it below"),
+                            meanFrame);
+  aveDev->setObjectName(QStringLiteral("LblKEAveDev"));
+  meanLayout->addWidget(aveDev);
+  const std::array<const char*, 3> meanTitles = {"Calculated", "Manual entry", "Last Entry"};
+  const std::array<double, 3> meanValues = {values_.meanStdDev, values_.meanStdDev, values_.lastMeanStdDev};
+  for (int i = 0; i < 3; ++i) {
+    auto* sub = new QGroupBox(QString::fromLatin1(meanTitles[i]), meanFrame);
+    auto* row = new QHBoxLayout(sub);
+    means_[i] = makeBox(QStringLiteral("Text1_%1").arg(i));
+    means_[i]->setText(StdDevShown(meanValues[i]));
+    auto* useForAll = new QPushButton(QStringLiteral("Use for All Zones"), sub);
+    useForAll->setAutoDefault(false);
+    useForAll->setObjectName(QStringLiteral("Command1_%1").arg(i));
+    connect(useForAll, &QPushButton::clicked, this, [this, i] { useForAllZones(i); });
+    row->addWidget(means_[i]);
+    row->addWidget(useForAll);
+    meanLayout->addWidget(sub);
+  }
+  auto* noteFrame = new QGroupBox(QStringLiteral("Note"), meanFrame);
+  auto* noteLayout = new QVBoxLayout(noteFrame);
+  auto* note = new QLabel(QStringLiteral("If only a single set of KE readings were entered\n"
+                                         "a default value of .005\" (.127mm) is assumed"),
+                          noteFrame);
+  note->setObjectName(QStringLiteral("lblNote"));
+  noteLayout->addWidget(note);
+  meanLayout->addWidget(noteFrame);
+  displayAfter_ =
+      new QCheckBox(QStringLiteral("Display Monte Carlo Explanation Dialog after complete analysis?"), meanFrame);
+  displayAfter_->setObjectName(QStringLiteral("ChkDisplayafter"));
+  displayAfter_->setChecked(!settings_.showMcDialog);
+  connect(displayAfter_, &QCheckBox::clicked, this, [this](bool checked) {
+    settings_.showMcDialog = !checked;
+    platform::WriteShowMcDialog(store_, settings_.showMcDialog);
+  });
+  meanLayout->addWidget(displayAfter_);
+  meanLayout->addStretch(1);
+  auto* buttons = new QHBoxLayout;
+  auto* goButton = new QPushButton(QStringLiteral("GO"), meanFrame);
+  goButton->setObjectName(QStringLiteral("Command2_2"));
+  auto* cancel = new QPushButton(QStringLiteral("Cancel"), meanFrame);
+  cancel->setObjectName(QStringLiteral("Command3"));
+  for (QPushButton* b : {goButton, cancel}) b->setAutoDefault(false);
+  for (QPushButton* b : {useCalculated, useLast}) b->setAutoDefault(false);
+  connect(goButton, &QPushButton::clicked, this, &McSetupDialog::go);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  buttons->addWidget(goButton);
+  buttons->addWidget(cancel);
+  meanLayout->addLayout(buttons);
+
+  auto* layout = new QHBoxLayout(this);
+  layout->addWidget(zones);
+  layout->addWidget(meanFrame);
+  if (values_.zoneCount > 0) manual_[0]->setFocus();
+}
+
+QLineEdit* McSetupDialog::makeBox(const QString& objectName) {
+  auto* box = new QLineEdit(this);
+  box->setObjectName(objectName);
+  box->setFixedWidth(90);
+  box->setAlignment(Qt::AlignRight);
+  box->installEventFilter(this);
+  ShowBoxFocus(box, false);
+  return box;
+}
+
+void McSetupDialog::fillFromLabels(const std::array<QLabel*, kRows>& labels) {
+  for (int k = 0; k < kRows; ++k) manual_[k]->setText(labels[k]->text());
+}
+
+void McSetupDialog::useForAllZones(int meanBox) {
+  for (int k = 0; k < values_.zoneCount && k < kRows; ++k) manual_[k]->setText(means_[meanBox]->text());
+}
+
+void McSetupDialog::go() {
+  for (int k = 0; k < kRows; ++k) {
+    const double value = live::ReadTypedNumber(manual_[k]->text(), Separator());
+    values_.zoneStdDev[k + 1] = value;
+    values_.lastStdDev[k + 1] = value;
+  }
+  values_.lastMeanStdDev = live::ReadTypedNumber(means_[1]->text(), Separator());
+  values_.cancelled = false;
+  accept();
+}
+
+void McSetupDialog::commitZoneBox(int row) {
+  manual_[row]->setText(StdDevShown(live::ReadTypedNumber(manual_[row]->text(), Separator())));
+  QStringList texts;
+  for (QLineEdit* box : manual_) texts << box->text();
+  means_[1]->setText(StdDevShown(live::MeanOfZoneBoxes(texts, values_.zoneCount, Separator())));
+}
+
+int McSetupDialog::rowOf(const QObject* box) const {
+  for (int k = 0; k < kRows; ++k) {
+    if (manual_[k] == box) return k;
+  }
+  return -1;
+}
+
+bool McSetupDialog::handleKey(QLineEdit* box, QKeyEvent* key) {
+  const int row = rowOf(box);
+  if (row >= 0 && key->modifiers() == Qt::NoModifier) {
+    int direction = 0;
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Down) direction = 1;
+    if (key->key() == Qt::Key_Up) direction = -1;
+    if (direction != 0) {
+      manual_[live::NextZoneRow(row, direction, values_.zoneCount)]->setFocus(Qt::TabFocusReason);
+      return true;
+    }
+  }
+  if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) return true;
+  const std::optional<QChar> typed = TypedCharOf(*key);
+  if (!typed) return false;
+  switch (live::FilterStdDevKey(*typed, EditStateOf(*box), DecimalSeparator())) {
+    case entry::KeyVerdict::Accept: return false;
+    case entry::KeyVerdict::Refuse: QApplication::beep(); return true;
+    default: return true;
+  }
+}
+
+bool McSetupDialog::eventFilter(QObject* watched, QEvent* event) {
+  auto* box = qobject_cast<QLineEdit*>(watched);
+  if (box == nullptr) return QDialog::eventFilter(watched, event);
+  switch (event->type()) {
+    case QEvent::FocusIn:
+      ShowBoxFocus(box, true);
+      SelectAllOnFocus(box, static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason);
+      break;
+    case QEvent::FocusOut:
+      ShowBoxFocus(box, false);
+      if (const int row = rowOf(box); row >= 0) commitZoneBox(row);
+      break;
+    case QEvent::KeyPress: return handleKey(box, static_cast<QKeyEvent*>(event));
+    default: break;
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace zonalyst::ui

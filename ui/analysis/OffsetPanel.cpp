@@ -1,0 +1,69 @@
+#include "OffsetPanel.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+#include "LiveSlider.h"
+#include "core/ResultTexts.h"
+#include "ui/analysis/rules/LocalisedText.h"
+#include "ui/analysis/rules/OffsetCaptions.h"
+
+namespace zonalyst::ui {
+
+OffsetPanel::OffsetPanel(MainWindow& window, plot::Panel panel, int sliderIndex)
+    : LivePanel(window, panel), sliderIndex_(sliderIndex) {
+  captionRow_ = addRow();
+  bestFitCaption_ = addCaption(captionRow_, QStringLiteral("Offset_%1").arg(2 * sliderIndex));
+  offsetCaption_ = addCaption(captionRow_, QStringLiteral("Offset_%1").arg(2 * sliderIndex + 1));
+  slider_ = MakeLiveSlider(QStringLiteral("HScroll1_%1").arg(sliderIndex), live::ReferenceSliderRange(sliderIndex), this,
+                           [this] { setHelp(live::ReferenceSliderHelp(sliderIndex_)); });
+  addRow()->addWidget(slider_);
+}
+
+void OffsetPanel::enterPanel(const PanelEntry& /*entry*/) {
+  slider_->setFocus();
+  showPanel();
+}
+
+void OffsetPanel::showPanel() {
+  const BestFit fit = reduce();
+  state_.displayRocMm = fit.bestFitRocMm;
+  drawBestFit();
+  showBestFit(fit);
+}
+
+void OffsetPanel::refreshBestFit() {
+  const BestFit fit = reduce();
+  view().analysis().measureAt(state_.test, fit.bestFitRocMm);
+  view().showResults();
+  // Recentring the slider must not redraw the picture.
+  const QSignalBlocker quiet(slider_);
+  showBestFit(fit);
+}
+
+void OffsetPanel::showBestFit(const BestFit& fit) {
+  state_.displayRocMm = fit.bestFitRocMm;
+  bestFitCaption_->setText(live::ScreenText(BestFitCaption(state_.test, fit)));
+  slider_->setValue(live::ReferenceSliderRange(sliderIndex_).initial);
+  writeOffsetCaption();
+}
+
+double OffsetPanel::offsetMm() const { return live::ReferenceOffsetMm(slider_->value(), slider_->maximum()); }
+
+void OffsetPanel::referenceSliderMoved() {
+  drawAt(offsetMm());
+  writeOffsetCaption();
+}
+
+void OffsetPanel::drawBestFit() { view().redraw(state_.displayRocMm, {}); }
+
+void OffsetPanel::drawAt(double offsetMm) { view().redraw(state_.displayRocMm, {.offsetMm = offsetMm}); }
+
+void OffsetPanel::writeOffsetCaption() {
+  offsetCaption_->setText(
+      live::ScreenText(live::OffsetCaption(state_.test, offsetMm(), live::ResetKeyOf(sliderIndex_))));
+}
+
+}  // namespace zonalyst::ui

@@ -1,0 +1,31 @@
+#include "ResultLabels.h"
+
+#include <QLabel>
+
+#include "plot/PictureSizes.h"
+#include "ui/analysis/rules/LocalisedText.h"
+
+namespace zonalyst::ui {
+
+using plot::kResultBlock;
+
+ResultLabels::ResultLabels(const std::array<int, 6>& labelIndices, QWidget* parent) : QFrame(parent) {
+  setFrameShape(QFrame::StyledPanel);
+  setFixedSize(kResultBlock.width, kResultBlock.height);
+  for (int k = 0; k < 6; ++k) {
+    const int column = k / 3;
+    const int top = kResultBlock.rowTop[k % 3];
+    auto* caption = new QLabel(QString::fromLatin1(kResultCaptions[k]), this);
+    caption->setObjectName(QStringLiteral("lblF4lbl_%1").arg(labelIndices[k]));
+    caption->setGeometry(kResultBlock.captionLeft[column], top, kResultBlock.captionWidth, kResultBlock.rowHeight);
+    values_[k] = new QLabel(this);
+    values_[k]->setObjectName(QStringLiteral("lblRslt_%1").arg(labelIndices[k]));
+    values_[k]->setGeometry(kResultBlock.valueLeft[column], top, kResultBlock.valueWidth, kResultBlock.rowHeight);
+  }
+}
+
+void ResultLabels::setTexts(const ResultTexts& texts) {
+  for (int k = 0; k < 6; ++k) values_[k]->setText(live::LocalisedText(texts[k]));
+}
+
+}  // namespace zonalyst::ui

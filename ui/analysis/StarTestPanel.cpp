@@ -1,0 +1,98 @@
+#include "StarTestPanel.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QScrollBar>
+
+#include "LiveSlider.h"
+#include "ui/window/PanelTexts.h"
+#include "ui/analysis/rules/SliderRules.h"
+
+namespace zonalyst::ui {
+
+StarTestPanel::StarTestPanel(MainWindow& window) : LivePanel(window, kStarTestPanel) {
+  QHBoxLayout* row = addRow();
+  defocusHeading_ = addCaption(row, QStringLiteral("Offset_6"), 0);
+  defocusHeading_->setMinimumWidth(130);
+  defocus_ = MakeLiveSlider(QStringLiteral("HScroll1_%1").arg(live::kDefocusSlider),
+                            live::ReferenceSliderRange(live::kDefocusSlider), this,
+                            [this] { setHelp(live::ReferenceSliderHelp(live::kDefocusSlider)); });
+  defocus_->setFixedWidth(300);
+  row->addWidget(defocus_);
+  defocusCaption_ = addCaption(row, QStringLiteral("Offset_7"));
+  detail_ = new QCheckBox(QStringLiteral("High Detail"), this);
+  detail_->setObjectName(QStringLiteral("ChkDetail"));
+  row->addWidget(detail_);
+
+  row = addRow();
+  auto* obstructionHeading = addCaption(row, QStringLiteral("Offset_8"), 0);
+  obstructionHeading->setMinimumWidth(130);
+  obstructionHeading->setText(QStringLiteral("Central Obstruction"));
+  obstruction_ = MakeLiveSlider(QStringLiteral("HScroll2"), live::kStarObstructionRange, this,
+                                [this] { setHelp(live::StarObstructionHelp()); });
+  obstruction_->setFixedWidth(300);
+  row->addWidget(obstruction_);
+  obstructionCaption_ = addCaption(row, QStringLiteral("Offset_9"));
+  contrast_ = new QCheckBox(QStringLiteral("High Contrast"), this);
+  contrast_->setObjectName(QStringLiteral("ChkContrast"));
+  row->addWidget(contrast_);
+  OnFocusIn(contrast_, [this] { setHelp(live::ContrastHelp()); });
+
+  connect(obstruction_, &QScrollBar::valueChanged, this, [this](int value) {
+    redraw();
+    obstructionCaption_->setText(QString::fromStdString(live::ObstructionCaption(value)));
+  });
+  connect(detail_, &QCheckBox::toggled, this, [this] { redraw(); });
+  connect(contrast_, &QCheckBox::toggled, this, [this] { redraw(); });
+}
+
+void StarTestPanel::enterPanel(const PanelEntry& /*entry*/) {
+  defocus_->setFocus();
+  showPanel();
+}
+
+void StarTestPanel::showPanel() {
+  const BestFit fit = reduce();
+  shownOnce_ = true;
+  state_.displayRocMm = fit.bestFitRocMm;
+  defocusHeading_->setText(QString::fromLatin1(live::kDefocusHeading));
+  const live::StarSliders moved = live::StarFirstVisit({defocus_->value(), obstruction_->value()});
+  defocus_->setValue(moved.defocusWaves);
+  obstruction_->setValue(moved.obstruction);
+  redraw();
+}
+
+void StarTestPanel::referenceSliderMoved() {
+  redraw();
+  defocusCaption_->setText(QString::fromStdString(live::DefocusCaption(defocus_->value())));
+}
+
+void StarTestPanel::followDefocus() { detail_->setChecked(live::DetailChecked(defocus_->value())); }
+
+std::array<plot::PixelImage, 3> StarTestPanel::picturesAtDefocus(const std::array<int, 3>& waves) {
+  std::array<plot::PixelImage, 3> pictures;
+  for (std::size_t i = 0; i < waves.size(); ++i) {
+    plot::PanelControls shown = controls();
+    shown.defocusWaves = waves[i];
+    shown.detail = live::DetailChecked(waves[i]);
+    view().redraw(state_.displayRocMm, shown);
+    pictures[i] = view().pictureImage();
+  }
+  redraw();
+  return pictures;
+}
+
+plot::PanelControls StarTestPanel::controls() const {
+  return {.obstruction = static_cast<double>(obstruction_->value()),
+          .defocusWaves = defocus_->value(),
+          .detail = detail_->isChecked(),
+          .contrast = contrast_->isChecked()};
+}
+
+void StarTestPanel::redraw() {
+  if (!shownOnce_) return;
+  view().redraw(state_.displayRocMm, controls());
+}
+
+}  // namespace zonalyst::ui

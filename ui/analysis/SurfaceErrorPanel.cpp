@@ -1,0 +1,108 @@
+#include "SurfaceErrorPanel.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+
+#include "ui/window/EventPump.h"
+#include "LiveSlider.h"
+#include "ui/window/MainWindow.h"
+#include "ui/window/PanelTexts.h"
+#include "SearchInputGuard.h"
+#include "core/BestFitConic.h"
+#include "core/NumberText.h"
+#include "ui/analysis/rules/LocalisedText.h"
+
+namespace zonalyst::ui {
+
+SurfaceErrorPanel::SurfaceErrorPanel(MainWindow& window, platform::Clipboard& clipboard)
+    : OffsetPanel(window, kSurfaceErrorPanel, live::kSurfaceSlider),
+      clipboard_(clipboard) {
+  QHBoxLayout* row = addRow();
+  row->addStretch(1);
+  conicButton_ = new QPushButton(QStringLiteral("Find Best Fit Conic Constant"), this);
+  conicButton_->setObjectName(QStringLiteral("Command1"));
+  monteCarloButton_ = new QPushButton(QStringLiteral("Run Monte Carlo Analysis"), this);
+  monteCarloButton_->setObjectName(QStringLiteral("Command3"));
+  for (QPushButton* button : {conicButton_, monteCarloButton_}) {
+    button->setMinimumWidth(240);
+    button->setAutoDefault(false);
+    row->addWidget(button);
+    row->addStretch(1);
+  }
+  previousBox_ = new QCheckBox(QStringLiteral("Show previous test"), this);
+  previousBox_->setObjectName(QStringLiteral("chkPreviousTest"));
+  row->addWidget(previousBox_);
+  row->addStretch(1);
+  OnFocusIn(previousBox_, [this] { setHelp("Draws the test before this one in its folder (the one Z opens) in grey behind it"); });
+  connect(previousBox_, &QCheckBox::toggled, this, &SurfaceErrorPanel::showPreviousTest);
+  OnFocusIn(conicButton_, [this] { setHelp(live::BestFitConicHelp()); });
+  connect(conicButton_, &QPushButton::clicked, this, &SurfaceErrorPanel::findBestFitConic);
+  connect(monteCarloButton_, &QPushButton::clicked, this, &SurfaceErrorPanel::runMonteCarlo);
+}
+
+void SurfaceErrorPanel::enterPanel(const PanelEntry& entry) {
+  previousTest_.forget();  // the folder may have changed since
+  OffsetPanel::enterPanel(entry);
+}
+
+const QualityMetrics* SurfaceErrorPanel::previousMetrics() {
+  return previousBox_ && previousBox_->isChecked() ? previousTest_.metricsFor(state_) : nullptr;
+}
+
+void SurfaceErrorPanel::showPreviousTest() {
+  previousTest_.forget();
+  drawAt(offsetMm());
+  if (!previousBox_->isChecked()) return;
+  setHelp(previousMetrics() ? "Grey: " + previousTest_.name().toStdString() + ", the test before this one"
+                            : "There is no earlier test in this folder that loads");
+}
+
+void SurfaceErrorPanel::drawBestFit() { view().redraw(state_.displayRocMm, {.earlierTest = previousMetrics()}); }
+
+void SurfaceErrorPanel::drawAt(double offsetMm) {
+  // While a Monte Carlo run holds the picture, a slider only measures: the charts stay.
+  if (state_.test.MonteCarloRunning) {
+    view().analysis().measureAt(state_.test, state_.displayRocMm + offsetMm);
+    view().showResults();
+    return;
+  }
+  view().redraw(state_.displayRocMm, {.offsetMm = offsetMm, .earlierTest = previousMetrics()});
+}
+
+void SurfaceErrorPanel::findBestFitConic() {
+  if (searching_) {
+    stopSearch_ = true;
+    return;
+  }
+  if (state_.test.MonteCarloRunning) return;
+  searching_ = true;
+  stopSearch_ = false;
+  ConicSearchResult result;
+  {
+    SearchInputGuard guard(&window_, [this] { stopSearch_ = true; });
+    ConicSearch search;
+    search.recompute = [this](MirrorTest&) {
+      showPanel();
+      return view().analysis().metrics().RmsWaves;
+    };
+    search.afterTrial = [this](const MirrorTest&) {
+      LetEventsRun();
+      return !stopSearch_;
+    };
+    result = FindBestFitConic(state_.test, view().analysis().metrics().RmsWaves, search);
+  }
+  searching_ = false;
+
+  MessageRequest question;
+  question.title = QStringLiteral("Best fit Conic Constatn");
+  question.text = live::LocalisedText("Best fit Conic Constant = " + FormatRounded(result.bestConic, 3) +
+                                      "\r\nDo You wish to retain this Deformation?\r\nProbably NOT A GOOD IDEA! ");
+  question.buttons = MessageButtons::YesNo;
+  question.defaultButton = MessageAnswer::No;
+  if (window_.prompter().message(question) != MessageAnswer::Yes) state_.test.DesiredConic = result.startConic;
+  // The last trial's picture belongs to a constant the search stepped past: show the one kept.
+  showPanel();
+}
+
+}  // namespace zonalyst::ui

@@ -1,0 +1,117 @@
+#include "TestersViewPanel.h"
+
+#include <QCheckBox>
+#include <algorithm>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QRadioButton>
+#include <QScrollBar>
+
+#include "LiveSlider.h"
+#include "ui/window/MainWindow.h"
+#include "ui/window/PanelTexts.h"
+#include "core/TesterControls.h"
+#include "ui/analysis/rules/LocalisedText.h"
+#include "ui/analysis/rules/TesterRules.h"
+
+namespace zonalyst::ui {
+
+TestersViewPanel::TestersViewPanel(MainWindow& window)
+    : LivePanel(window, kTestersViewPanel) {
+  QHBoxLayout* row = addRow();
+  knife_ = addSlider(row, QStringLiteral("Knife Position"), QStringLiteral("ScrlKnife"),
+                     {0, 0, 0, live::kKnifeLargeChange}, &live::KnifeHelp);
+  knife_->setFixedWidth(300);
+  knifeCaption_ = addCaption(row, QStringLiteral("LblKnife"));
+
+  row = addRow();
+  cut_ = addSlider(row, QStringLiteral("Cut"), QStringLiteral("ScrlCut"), live::kCutRange, &live::CutHelp);
+  cutCaption_ = addCaption(row, QStringLiteral("LblCut"));
+  slit_ = addSlider(row, QStringLiteral("Slit"), QStringLiteral("ScrlSlit"), live::kSlitRange, &live::SlitHelp);
+  slitCaption_ = addCaption(row, QStringLiteral("LblSlit"));
+
+  row = addRow();
+  foucault_ = new QRadioButton(QStringLiteral("Foucault"), this);
+  foucault_->setObjectName(QStringLiteral("OptFoucault"));
+  foucault_->setChecked(true);
+  ronchi_ = new QRadioButton(QStringLiteral("Ronchi"), this);
+  ronchi_->setObjectName(QStringLiteral("OptRonchi"));
+  fromLeft_ = new QCheckBox(QStringLiteral("From the Left"), this);
+  fromLeft_->setObjectName(QStringLiteral("ChkLeft"));
+  for (QWidget* choice : {static_cast<QWidget*>(foucault_), static_cast<QWidget*>(ronchi_)}) {
+    row->addWidget(choice);
+    OnFocusIn(choice, [this] { setHelp(live::PatternHelp()); });
+  }
+  row->addWidget(fromLeft_);
+  OnFocusIn(fromLeft_, [this] { setHelp(live::SideHelp()); });
+  linesPerInch_ = addSlider(row, QStringLiteral("Grating"), QStringLiteral("ScrlLpi"), live::kLinesPerInchRange,
+                            &live::LinesPerInchHelp);
+  linesCaption_ = addCaption(row, QStringLiteral("LblLpi"));
+
+  for (QScrollBar* slider : {knife_, cut_, slit_, linesPerInch_}) {
+    connect(slider, &QScrollBar::valueChanged, this, [this] { redraw(); });
+  }
+  // Choosing the knife or the grating puts the cut at that one's usual place.
+  connect(ronchi_, &QRadioButton::toggled, this, [this](bool ronchi) {
+    const int cut = live::CutPositionFor(ronchi ? TesterPattern::Ronchi : TesterPattern::Foucault);
+    if (cut_->value() != cut) {
+      cut_->setValue(cut);
+    } else {
+      redraw();
+    }
+  });
+  connect(fromLeft_, &QCheckBox::toggled, this, [this] { redraw(); });
+}
+
+QScrollBar* TestersViewPanel::addSlider(QHBoxLayout* row, const QString& heading, const QString& name,
+                                        const live::SliderRange& range, std::string (*help)()) {
+  auto* label = new QLabel(heading, this);
+  row->addWidget(label);
+  QScrollBar* slider = MakeLiveSlider(name, range, this, [this, help] { setHelp(help()); });
+  slider->setFixedWidth(150);
+  row->addWidget(slider);
+  return slider;
+}
+
+void TestersViewPanel::enterPanel(const PanelEntry& /*entry*/) {
+  knife_->setFocus();
+  const double keptReading = scale_.reading(knife_->value());
+  const BestFit fit = reduce();
+  state_.displayRocMm = fit.bestFitRocMm;
+  bestFitRocMm_ = fit.bestFitRocMm;
+  const MirrorTest& test = state_.test;
+  const bool sameReadings = shown_ && shownReadings_ == test.KeAverage && shownInches_ == test.inInches();
+  const double reading =
+      sameReadings ? keptReading : test.KeAverage[MiddleZone(std::clamp(test.ZoneCount, kMinZones, kMaxZones))];
+  shown_ = false;
+  scale_ = KnifeSliderScale(test);
+  knife_->setRange(scale_.minimum, scale_.maximum);
+  knife_->setValue(scale_.valueNearest(reading));
+  shown_ = true;
+  shownReadings_ = test.KeAverage;
+  shownInches_ = test.inInches();
+  redraw();
+}
+
+plot::TesterControls TestersViewPanel::controls() const {
+  plot::TesterControls controls;
+  controls.settings.pattern = ronchi_->isChecked() ? TesterPattern::Ronchi : TesterPattern::Foucault;
+  controls.settings.cutMm = cut_->value() * live::kMmPerCutStep;
+  controls.settings.slitMm = slit_->value() * live::kMmPerCutStep;
+  controls.settings.linesPerInch = linesPerInch_->value();
+  controls.settings.side = fromLeft_->isChecked() ? EntrySide::Left : EntrySide::Right;
+  controls.knifeReading = scale_.reading(knife_->value());
+  return controls;
+}
+
+void TestersViewPanel::redraw() {
+  if (!shown_) return;
+  const plot::TesterControls now = controls();
+  knifeCaption_->setText(live::ScreenText(KnifeReadingText(state_.test, now.knifeReading)));
+  cutCaption_->setText(live::ScreenText(live::MillimetreCaption(cut_->value())));
+  slitCaption_->setText(live::ScreenText(live::MillimetreCaption(slit_->value())));
+  linesCaption_->setText(live::ScreenText(live::LinesPerInchCaption(linesPerInch_->value())));
+  view().redraw(bestFitRocMm_, {.tester = now});
+}
+
+}  // namespace zonalyst::ui

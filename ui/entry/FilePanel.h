@@ -1,0 +1,70 @@
+#pragma once
+
+#include <array>
+
+#include "ui/window/PanelContent.h"
+#include "ui/entry/rules/ListPosition.h"
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QListWidgetItem;
+class QPushButton;
+
+namespace zonalyst::ui {
+
+class MainWindow;
+
+// Panel 1: the drive, folder and file lists of test files ("*.fdr"), the preview of
+// the chosen file, opening it or creating a new test; also previous/next test file.
+// On a system without drives the drive list holds the file system root.
+class FilePanel final : public PanelContent {
+  Q_OBJECT
+ public:
+  explicit FilePanel(MainWindow& window, QWidget* parent = nullptr);
+
+  // With a test just closed: the list refreshed and focused. Without: the lists
+  // pointed at the program's own folder when it is writable, else at the user's
+  // documents folder; the preview hidden.
+  void enterPanel(const PanelEntry& entry) override;
+
+  // Points the folder and file lists at `folder`. A folder that cannot be read leaves
+  // the file list empty and says so on the help line.
+  void setFolder(const QString& folder);
+  QString folder() const { return folder_; }
+  void refreshFiles();
+
+  // Previous/next test of the file list: the open test is saved first; a save that fails
+  // or is not answered keeps the test open.
+  void stepTestFile(entry::FileStep step);
+
+  void openSelected();
+  void createNewTest();
+
+ signals:
+  void helpChanged(const QString& text);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void buildLayout();
+  void showTestFolder();
+  void fillFolders();
+  void showPreview(int row);
+
+  MainWindow& window_;
+  QString folder_;
+  QComboBox* drives_ = nullptr;
+  QListWidget* folders_ = nullptr;
+  QListWidget* files_ = nullptr;
+  QGroupBox* selected_ = nullptr;
+  std::array<QLabel*, 4> data_{};
+  QPushButton* open_ = nullptr;
+  QPushButton* create_ = nullptr;
+  QPushButton* association_ = nullptr;
+  bool createBusy_ = false;
+};
+
+}  // namespace zonalyst::ui

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QWidget>
+
+#include "ui/window/AppState.h"
+#include "ui/prompt/Prompter.h"
+
+class QLabel;
+class QPushButton;
+
+namespace zonalyst::ui {
+
+// The setup panel's button cmdMaskTemplate "Print Mask Template...": saves the open test's
+// Couder mask as a PDF to print at actual size, the file chosen in a save dialog. For a
+// test entered as effective radii the button is disabled and lblMaskTemplate says why.
+class MaskTemplateButton final : public QWidget {
+  Q_OBJECT
+ public:
+  MaskTemplateButton(const AppState& state, Prompter& prompter, QWidget* parent = nullptr);
+
+  // Enables the button, or disables it with its reason, for the record as it stands.
+  void refresh();
+
+ signals:
+  // A line for the help line: where the mask went and how to print it.
+  void saved(const QString& text);
+
+ private:
+  void print();
+
+  const AppState& state_;
+  Prompter& prompter_;
+  QPushButton* button_;
+  QLabel* why_;
+};
+
+}  // namespace zonalyst::ui

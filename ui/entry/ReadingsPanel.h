@@ -1,0 +1,54 @@
+#pragma once
+
+#include <array>
+
+#include "ui/window/PanelContent.h"
+#include "core/MirrorTest.h"
+#include "platform/Clipboard.h"
+
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+
+namespace zonalyst::ui {
+
+// Panel 3: the knife-edge readings of the open test, up to four sets per zone beside
+// each zone's effective radius and ideal reading, and a side column that repeats the
+// rig and mirror values. Cells lblF3Kedata_0 .. lblF3Kedata_65 write into the record
+// when they lose the focus; the zone averages follow every commit.
+class ReadingsPanel final : public PanelContent {
+  Q_OBJECT
+ public:
+  ReadingsPanel(MirrorTest& test, platform::Clipboard& clipboard, QWidget* parent = nullptr);
+
+  // The number of sets into its cell and the focus there, then the panel drawn.
+  void enterPanel(const PanelEntry& entry) override;
+
+  // Fills the cells and labels from the record; rows and columns in use show (ShowReadingsPanel).
+  void showReadings();
+  void focusCell(int cell);
+  // Empties every cell; the record is not touched.
+  void clearEntryFields();
+
+ signals:
+  void helpChanged(const QString& text);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void buildLayout();
+  bool handleKey(int cell, const QKeyEvent& event);
+  void commit(int cell);
+
+  MirrorTest& test_;
+  platform::Clipboard& clipboard_;
+  std::array<QLineEdit*, 66> cells_{};
+  std::array<QLabel*, 16> zoneLabels_{};
+  std::array<QLabel*, 16> effective_{};
+  std::array<QLabel*, 16> ideal_{};
+  std::array<QLabel*, 5> setHeaders_{};  // sets 1..4
+  QLabel* zoneCount_ = nullptr;
+};
+
+}  // namespace zonalyst::ui

@@ -1,0 +1,209 @@
+#include "SetupPanel.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "EntryBoxes.h"
+#include "MaskTemplateButton.h"
+#include "core/ConicGeometry.h"
+#include "core/Constants.h"
+#include "ui/entry/rules/Commit.h"
+#include "ui/entry/rules/EntryIndex.h"
+#include "ui/entry/rules/EntryText.h"
+#include "ui/entry/rules/HelpTexts.h"
+#include "ui/entry/rules/MaskWizard.h"
+
+namespace zonalyst::ui {
+
+using namespace entry;
+
+namespace {
+
+constexpr const char* kBoxLabels[kFirstZoneBox] = {
+    "Number of Mask Zones", "Mask Entry Type",     "Measurment Units",   "Light Source Type",
+    "Radius of Curvature",  "Mirror Diameter",     "Desired Deformation"};
+
+constexpr const char* kZoneHeaders[4] = {"Zone", "Inner   Mask Radius", "Outer    Mask Radius",
+                                         "Effective  Mask Radius"};
+
+bool IsToggle(int box) { return box >= kEntryMethodBox && box <= kSourceBox; }
+
+}  // namespace
+
+SetupPanel::SetupPanel(AppState& state, Prompter& prompter, QWidget* parent)
+    : PanelContent(parent), test_(state.test), prompter_(prompter) {
+  setObjectName(QStringLiteral("SetupPanel"));
+  for (int box = 0; box < kSetupBoxCount; ++box) {
+    boxes_[box] = MakeEntryBox(this, QStringLiteral("Text1_%1").arg(box), this);
+    boxes_[box]->setProperty("box", box);
+    // The computed effective radius is shown, never entered.
+    if (IsZoneBox(box) && ColumnOfBox(box) == 2) boxes_[box]->setFocusPolicy(Qt::NoFocus);
+  }
+  wizard_ = new QPushButton(QStringLiteral("Couder Mask Zone Wizard (Enter Data on the left first, then click here)"), this);
+  wizard_->setObjectName(QStringLiteral("cmd_Zone_Magic"));
+  connect(wizard_, &QPushButton::clicked, this, &SetupPanel::runWizard);
+  maskTemplate_ = new MaskTemplateButton(state, prompter, this);
+  connect(maskTemplate_, &MaskTemplateButton::saved, this, &SetupPanel::helpChanged);
+  buildLayout();
+}
+
+void SetupPanel::buildLayout() {
+  auto* mirror = new QGridLayout;
+  for (int box = 0; box < kFirstZoneBox; ++box) {
+    mirror->addWidget(new QLabel(QString::fromLatin1(kBoxLabels[box]), this), box, 0);
+    mirror->addWidget(boxes_[box], box, 1);
+  }
+  // A button caption does not wrap: a label inside the button carries it.
+  auto* wizardCaption = new QLabel(wizard_->text(), this);
+  wizardCaption->setWordWrap(true);
+  wizard_->setAccessibleName(wizard_->text());
+  wizardCaption->setAttribute(Qt::WA_TransparentForMouseEvents);
+  wizard_->setText(QString());
+  auto* wizardLayout = new QVBoxLayout(wizard_);
+  wizardLayout->addWidget(wizardCaption);
+  wizard_->setMinimumHeight(64);
+  mirror->addWidget(wizard_, kFirstZoneBox + 1, 0, 1, 2);
+  mirror->addWidget(maskTemplate_, kFirstZoneBox + 2, 0, 1, 2);
+  mirror->setRowStretch(kFirstZoneBox + 3, 1);
+
+  auto* zones = new QGridLayout;
+  for (int column = 0; column < 4; ++column) {
+    zoneHeaders_[column] = new QLabel(QString::fromLatin1(kZoneHeaders[column]), this);
+    if (column > 0) {
+      zoneHeaders_[column]->setWordWrap(true);
+      zoneHeaders_[column]->setMaximumWidth(boxes_[kFirstZoneBox]->width());
+    }
+    zoneHeaders_[column]->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+    zones->addWidget(zoneHeaders_[column], 0, column);
+  }
+  for (int zone = 1; zone <= kMaxZones; ++zone) {
+    zoneLabels_[zone] = new QLabel(QString::number(zone), this);
+    zoneLabels_[zone]->setAlignment(Qt::AlignCenter);
+    zones->addWidget(zoneLabels_[zone], zone, 0);
+    for (int column = 0; column < 3; ++column) zones->addWidget(boxes_[ZoneBox(zone, column)], zone, column + 1);
+  }
+  zones->setRowStretch(kMaxZones + 1, 1);
+  zones->setVerticalSpacing(2);
+
+  auto* panel = new QHBoxLayout(this);
+  panel->setContentsMargins(4, 0, 4, 0);
+  panel->addLayout(mirror);
+  panel->addSpacing(24);
+  panel->addLayout(zones);
+  panel->addStretch(1);
+}
+
+void SetupPanel::enterPanel(const PanelEntry&) {
+  focusBox(kZoneCountBox);
+  showSetup();
+}
+
+void SetupPanel::showSetup() {
+  ComputeEffectiveRadii(test_);
+  const QString separator = DecimalSeparator();
+  for (int box = 0; box < kFirstZoneBox; ++box) ShowText(boxes_[box], SetupBoxText(test_, box, separator));
+  const int zoneCount = std::clamp(test_.ZoneCount, kMinZones, kMaxZones);
+  const bool both = innerOuter();
+  zoneHeaders_[2]->setVisible(both);
+  zoneHeaders_[3]->setVisible(both);
+  for (int zone = 1; zone <= kMaxZones; ++zone) {
+    const bool shown = zone <= zoneCount;
+    zoneLabels_[zone]->setVisible(shown);
+    for (int column = 0; column < 3; ++column) {
+      QLineEdit* box = boxes_[ZoneBox(zone, column)];
+      box->setVisible(shown && (column == 0 || both));
+      ShowText(box, SetupBoxText(test_, ZoneBox(zone, column), separator));
+    }
+  }
+  maskTemplate_->refresh();
+}
+
+void SetupPanel::focusBox(int box) { boxes_[box]->setFocus(Qt::OtherFocusReason); }
+
+void SetupPanel::clearEntryFields() {
+  for (QLineEdit* box : boxes_) box->clear();
+}
+
+bool SetupPanel::eventFilter(QObject* watched, QEvent* event) {
+  const QVariant index = watched->property("box");
+  if (!index.isValid()) return PanelContent::eventFilter(watched, event);
+  const int box = index.toInt();
+  QLineEdit* edit = boxes_[box];
+  switch (event->type()) {
+    case QEvent::FocusIn: {
+      ShowFocused(edit, true);
+      edit->setReadOnly(IsToggle(box));
+      SelectAllOnFocus(edit, static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason);
+      emit helpChanged(SetupHelp(box, innerOuter()));
+      break;
+    }
+    case QEvent::FocusOut:
+      if (static_cast<QFocusEvent*>(event)->reason() == Qt::PopupFocusReason) break;
+      ShowFocused(edit, false);
+      edit->setReadOnly(true);
+      commit(box);
+      break;
+    case QEvent::KeyPress: return handleKey(box, *static_cast<QKeyEvent*>(event));
+    default: break;
+  }
+  return PanelContent::eventFilter(watched, event);
+}
+
+bool SetupPanel::handleKey(int box, const QKeyEvent& event) {
+  const int zoneCount = std::clamp(test_.ZoneCount, kMinZones, kMaxZones);
+  if (const auto key = NavKeyOf(event)) {
+    focusBox(NextSetupBox(box, *key, zoneCount, innerOuter()));
+    return true;
+  }
+  const std::optional<QChar> typed = TypedCharOf(event);
+  if (!typed) return false;
+  switch (FilterSetupKey(box, *typed, EditStateOf(*boxes_[box]), DecimalSeparator())) {
+    case KeyVerdict::Accept: return false;
+    case KeyVerdict::Swallow: return true;
+    case KeyVerdict::Refuse: QApplication::beep(); return true;
+    case KeyVerdict::Flip:
+      FlipSetupToggle(test_, box);
+      showSetup();
+      return true;
+  }
+  return true;
+}
+
+void SetupPanel::commit(int box) {
+  if (IsToggle(box)) return;
+  const QString separator = DecimalSeparator();
+  if (CommitSetupBox(test_, box, boxes_[box]->text(), separator) == CommitEffect::Redraw) {
+    showSetup();
+  } else {
+    ShowText(boxes_[box], SetupBoxText(test_, box, separator));
+  }
+}
+
+void SetupPanel::runWizard() {
+  if (wizardBusy_) return;
+  wizardBusy_ = true;
+  InputRequest question;
+  question.prompt = QString::fromLatin1(kObstructionPrompt);
+  question.title = QString::fromLatin1(kObstructionTitle);
+  question.defaultText = QString::fromLatin1(kObstructionDefault);
+  const WizardOutcome outcome = RunMaskWizard(test_, prompter_.input(question), DecimalSeparator());
+  if (outcome.kind == WizardOutcome::Kind::Refused) {
+    MessageRequest refusal;
+    refusal.text = outcome.message;
+    refusal.title = outcome.title;
+    refusal.icon = MessageIcon::Critical;
+    prompter_.message(refusal);
+  }
+  if (outcome.kind == WizardOutcome::Kind::Applied) showSetup();
+  wizardBusy_ = false;
+}
+
+}  // namespace zonalyst::ui

@@ -1,0 +1,427 @@
+#include "MainWindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <utility>
+
+#include "ui/analysis/AnalysisPanel.h"
+#include "Artwork.h"
+#include "AssociationOffer.h"
+#include "CommandLine.h"
+#include "EventPump.h"
+#include "ExitPanel.h"
+#include "KeyMap.h"
+#include "PanelTexts.h"
+#include "SetupCheckRun.h"
+#include "core/BesselTable.h"
+#include "io/TestFileLoader.h"
+#include "io/TestPath.h"
+
+namespace zonalyst::ui {
+namespace {
+
+// Window geometry in pixels: the function buttons in a column at the left, the panel
+// frames beside them, the help line underneath both. The eleventh button (F10) reaches
+// one row below the frames, and the window is that row taller.
+constexpr int kMargin = 8;
+constexpr int kButtonWidth = 180;
+constexpr int kButtonHeight = 40;
+constexpr int kButtonGap = 6;
+constexpr int kFrameWidth = 769;
+constexpr int kFrameHeight = 465;
+constexpr int kFrameLeft = kMargin + kButtonWidth + kMargin;
+constexpr int kHelpHeight = 36;
+constexpr int kHelpTop = kMargin + kFrameHeight + kMargin + kButtonHeight + kButtonGap;
+constexpr int kWindowWidth = kFrameLeft + kFrameWidth + kMargin;
+constexpr int kWindowHeight = kHelpTop + kHelpHeight + kMargin;
+
+// Writes a changed test over its file, until the unsaved-changes dialog is plugged in.
+class OverwriteQuestion final : public io::SaveQuestion {
+ public:
+  io::SaveDecision ask(const std::string& folder, const std::string& fileName) override {
+    return {true, folder, fileName};
+  }
+};
+
+QString FullPath(const QString& folder, const QString& fileName) {
+  return QString::fromStdString(io::JoinTestPath(folder.toStdString(), fileName.toStdString()));
+}
+
+}  // namespace
+
+MainWindow::MainWindow(WindowServices services, QWidget* parent)
+    : QWidget(parent), services_(std::move(services)) {
+  setObjectName(QStringLiteral("frmMain"));
+  setWindowTitle(QString::fromLatin1(kProgramTitle));
+  setWindowIcon(QIcon(MirrorArtwork(64)));
+  setFixedSize(kWindowWidth, kWindowHeight);
+  buildPanels();
+  buildButtons();
+  help_ = new QLabel(this);
+  help_->setObjectName(QStringLiteral("LblHelp"));
+  help_->setGeometry(kMargin, kHelpTop, kWindowWidth - 2 * kMargin, kHelpHeight);
+  help_->setFrameShape(QFrame::StyledPanel);
+  help_->setWordWrap(true);
+  setPanelCaptions();
+  // No panel is on show until start-up switches to the first one.
+  for (QGroupBox* frame : frames_) frame->hide();
+  enableButtons();
+  qApp->installEventFilter(this);
+}
+
+MainWindow::~MainWindow() { qApp->removeEventFilter(this); }
+
+void MainWindow::buildPanels() {
+  for (int i = 0; i < kPanelCount; ++i) {
+    frames_[i] = new QGroupBox(this);
+    frames_[i]->setObjectName(QStringLiteral("Display_%1").arg(i));
+    frames_[i]->setGeometry(kFrameLeft, kMargin, kFrameWidth, kFrameHeight);
+    auto* layout = new QVBoxLayout(frames_[i]);
+    layout->setContentsMargins(6, 4, 6, 4);
+  }
+  frames_[kExitPanel]->setTitle(PanelCaption(kExitPanel, {}));
+  exitPanel_ = new ExitPanel;
+  setPanelContent(kExitPanel, exitPanel_);
+  connect(exitPanel_, &ExitPanel::exitClicked, this, &MainWindow::confirmExit);
+  connect(exitPanel_, &ExitPanel::abortClicked, this, [this] { cancelClose_ = true; });
+  connect(exitPanel_, &ExitPanel::autoExitChanged, this, [this](bool on) { state_.settings.showExit = on; });
+  for (int i = kLoadPanel; i < kPanelCount; ++i) {
+    if (IsAnalysisPanel(i)) {
+      setPanelContent(i, new AnalysisPanel(state_, AnalysisPanelFor(static_cast<Panel>(i))));
+    } else {
+      setPanelContent(i, new PanelContent);
+    }
+  }
+}
+
+void MainWindow::buildButtons() {
+  for (int i = 0; i < kPanelCount; ++i) {
+    auto* button = new QPushButton(ButtonCaption(i), this);
+    button->setObjectName(QStringLiteral("Action_%1").arg(i));
+    button->setCheckable(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setGeometry(kMargin, kMargin + i * (kButtonHeight + kButtonGap), kButtonWidth, kButtonHeight);
+    connect(button, &QPushButton::clicked, this, [this, i] { onActionButton(i); });
+    buttons_[i] = button;
+  }
+  buttons_[kSaveImagePanel]->setToolTip(SaveImageTooltip());
+}
+
+void MainWindow::setPanelContent(int panel, PanelContent* content) {
+  QLayout* layout = frames_[panel]->layout();
+  if (PanelContent* old = contents_[panel]) {
+    // Out of the window at once, so that no search by name finds the old content.
+    layout->removeWidget(old);
+    old->hide();
+    old->setParent(nullptr);
+    old->deleteLater();
+  }
+  contents_[panel] = content;
+  content->setParent(frames_[panel]);
+  layout->addWidget(content);
+}
+
+void MainWindow::startUp(const QStringList& arguments, const QString& workingFolder) {
+  if (startUpBusy_) return;
+  startUpBusy_ = true;
+  state_.random = UniformSource(static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch()));
+  state_.settings = platform::ReadSettings(*services_.settings);
+  if (services_.splash) state_.settings.showSplash = services_.splash(this, state_.settings.showSplash);
+  show();
+  cancelClose_ = true;
+  OfferFileAssociation(*services_.association, *services_.prompter, state_.settings, OfferOccasion::StartUp);
+  FillBesselTable(state_.bessel);
+  const std::optional<TestLocation> location = TestFromArguments(arguments, workingFolder);
+  if (location && openTest(location->folder, location->fileName)) {
+    showOpenedTest();
+  } else {
+    actionClick(kLoadPanel);
+  }
+}
+
+bool MainWindow::openTest(const QString& folder, const QString& fileName) {
+  io::LoadResult loaded = io::LoadTestFile(folder.toStdString(), fileName.toStdString());
+  if (!loaded.ok()) {
+    MessageRequest request;
+    request.text = QString::fromStdString(loaded.error.userMessageWithReason());
+    prompter().message(request);
+    return false;
+  }
+  state_.test = *loaded.test;
+  state_.folder = folder;
+  state_.fileName = fileName;
+  return true;
+}
+
+void MainWindow::showOpenedTest() {
+  actionClick(kSetupPanel);
+  validationArmed_ = false;
+  actionClick(kSurfaceErrorPanel);
+}
+
+TestSaved MainWindow::saveTest(const QString& advice) {
+  OverwriteQuestion overwrite;
+  io::SaveQuestion& question = saveQuestion_ != nullptr ? *saveQuestion_ : overwrite;
+  return SaveOpenTest(state_, question, prompter(), advice);
+}
+
+TestSaved MainWindow::saveCommittingEdits(const QString& advice, bool keepFocus) {
+  // The box being edited keeps its text only once it has given up the focus.
+  QPointer<QWidget> editing = QApplication::focusWidget();
+  if (editing && editing->window() != this) editing = nullptr;
+  if (editing) editing->clearFocus();
+  LetEventsRun();
+  const TestSaved saved = saveTest(advice);
+  setPanelCaptions();
+  if (editing && (keepFocus || !MayLeaveTest(saved))) editing->setFocus();
+  return saved;
+}
+
+void MainWindow::saveNow() {
+  if (!state_.testOpen() || switchBusy_ || state_.test.MonteCarloRunning) return;
+  switchBusy_ = true;
+  const TestSaved saved = saveCommittingEdits(StaysOpenAdvice(), true);
+  switchBusy_ = false;
+  const QString path = FullPath(state_.folder, state_.fileName);
+  QString confirmation;
+  if (saved == TestSaved::Written) confirmation = QStringLiteral("The test was saved to ") + path + QStringLiteral(".");
+  if (saved == TestSaved::Unchanged) {
+    confirmation = QStringLiteral("Nothing to save: ") + path + QStringLiteral(" already holds the test.");
+  }
+  if (confirmation.isEmpty()) return;
+  setHelp(confirmation);
+  // After a question the window gets the focus back later, and the control taking it
+  // writes its own help: the confirmation is written again after that.
+  if (!isActiveWindow()) helpOnReturn_ = confirmation;
+}
+
+void MainWindow::checkFileAssociation() {
+  OfferFileAssociation(*services_.association, prompter(), state_.settings, OfferOccasion::Button);
+}
+
+void MainWindow::setHelp(const QString& text) {
+  QString shown = text;
+  help_->setText(shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+}
+
+void MainWindow::onActionButton(int panel) {
+  actionClick(panel);
+  // A click dropped by a guard must not leave its button toggled.
+  syncButton(panel);
+}
+
+void MainWindow::syncButton(int panel) {
+  const int shown = switchBusy_ && switchingTo_ >= 0 ? switchingTo_ : currentPanel_;
+  buttons_[panel]->setChecked(panel == shown);
+}
+
+void MainWindow::enableButtons() {
+  for (int i = 0; i < kPanelCount; ++i) buttons_[i]->setEnabled(ButtonEnabled(i, state_.testOpen()));
+}
+
+void MainWindow::showOnly(int panel) {
+  for (int j = 0; j < kPanelCount; ++j) {
+    const bool shown = j == panel;
+    buttons_[j]->setChecked(shown);
+    frames_[j]->setVisible(shown);
+    frames_[j]->setEnabled(shown);
+    LetEventsRun();
+  }
+}
+
+void MainWindow::setPanelCaptions() {
+  for (int i = kLoadPanel; i < kPanelCount; ++i) frames_[i]->setTitle(PanelCaption(i, state_.fileName));
+}
+
+bool MainWindow::validationStops(int panel) {
+  if (!state_.testOpen() || panel < kSetupPanel) {
+    validationArmed_ = false;
+    return false;
+  }
+  if (!validationArmed_) {
+    validationArmed_ = true;
+    return false;
+  }
+  // Taking the focus makes the box being edited commit its value first.
+  buttons_[panel]->setFocus();
+  LetEventsRun();
+  if (!ValidateSetup(state_.test, currentPanel_, prompter(), hooks_.focusFinding)) return false;
+  for (int j = 0; j < kPanelCount; ++j) {
+    if (j != kSaveImagePanel) buttons_[j]->setChecked(j == currentPanel_);
+  }
+  LetEventsRun();
+  return true;
+}
+
+void MainWindow::actionClick(int panel) {
+  if (panel < 0 || panel >= kPanelCount) return;
+  if (switchBusy_ || state_.test.MonteCarloRunning) return;
+  switchBusy_ = true;
+  if (panel != kExitPanel) exitSaveFailed_ = false;
+  enableButtons();
+  if (validationStops(panel)) {
+    switchBusy_ = false;
+    return;
+  }
+  // Leaving the test saves it first; without a save the user stays where they were.
+  const bool closingTest = panel == kLoadPanel && state_.testOpen();
+  if (closingTest && !MayLeaveTest(saveCommittingEdits(StaysOpenAdvice(), false))) {
+    switchBusy_ = false;
+    syncButton(kLoadPanel);
+    return;
+  }
+  if (panel == kExitPanel && currentPanel_ != kExitPanel) panelBeforeExit_ = currentPanel_;
+  if (IsAnalysisPanel(panel) && state_.testOpen() && RefuseIrreducible(state_.test, state_.bessel, prompter())) {
+    // The setup and readings panels stay on show for the user to mend the values; an
+    // analysis panel cannot show this test, so the setup panel takes its place.
+    if (!IsAnalysisPanel(currentPanel_)) {
+      syncButton(panel);
+      switchBusy_ = false;
+      return;
+    }
+    panel = kSetupPanel;
+  }
+  if (panel != kSaveImagePanel) {
+    switchingTo_ = panel;
+    showOnly(panel);
+  }
+  setPanelCaptions();
+  if (panel != kSaveImagePanel) {
+    previousPanel_ = currentPanel_;
+    currentPanel_ = panel;
+    switchingTo_ = -1;
+  }
+  switch (panel) {
+    case kExitPanel:
+      enterExitPanel();
+      break;
+    case kLoadPanel:
+      enterLoadPanel(closingTest);
+      break;
+    case kSaveImagePanel:
+      if (imageSaver_) imageSaver_(currentPanel_);
+      buttons_[kSaveImagePanel]->setChecked(false);
+      switchBusy_ = false;
+      buttons_[currentPanel_]->setChecked(true);
+      actionClick(currentPanel_);
+      return;
+    default:
+      contents_[panel]->enterPanel({previousPanel_, false});
+      break;
+  }
+  switchBusy_ = false;
+  if (returnPending_) {
+    returnPending_ = false;
+    returnFromExit(std::exchange(returnAfterFailedSave_, false));
+  }
+}
+
+void MainWindow::enterLoadPanel(bool closedTest) {
+  if (hooks_.clearEntryFields) hooks_.clearEntryFields();
+  if (closedTest) {
+    state_.fileName.clear();
+    enableButtons();
+    setPanelCaptions();
+  }
+  contents_[kLoadPanel]->enterPanel({previousPanel_, closedTest});
+  setHelp(LoadPanelHelp());
+}
+
+void MainWindow::enterExitPanel() {
+  if (exitPanel_->runExitSequence(state_.settings.showExit, previousPanel_) == ExitPanel::Outcome::CountedDown) {
+    close();
+  }
+}
+
+TestSaved MainWindow::saveBeforeExit() {
+  // The user was told that the next exit after a failed save leaves without saving.
+  if (exitSaveFailed_) return TestSaved::Discarded;
+  return saveTest(StaysOpenAdvice() + QStringLiteral("\r\nPress the exit button again to leave without saving."));
+}
+
+void MainWindow::returnFromExit(bool saveFailed) {
+  if (switchBusy_) {
+    // The exit panel's own switch is still running: return once it ends.
+    returnPending_ = true;
+    returnAfterFailedSave_ = saveFailed;
+    return;
+  }
+  actionClick(panelBeforeExit_);
+  exitSaveFailed_ = saveFailed;
+}
+
+void MainWindow::confirmExit() {
+  const TestSaved saved = saveBeforeExit();
+  if (!MayLeaveTest(saved)) {
+    cancelClose_ = true;
+    returnFromExit(saved == TestSaved::Failed);
+    return;
+  }
+  if (exitPanel_->exitAborted()) {
+    exitPanel_->clearExitAborted();
+  } else {
+    cancelClose_ = false;
+  }
+  platform::WriteSettings(*services_.settings, state_.settings);
+  exitConfirmed_ = !cancelClose_;
+  close();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (unloadBusy_) {
+    event->accept();
+    return;
+  }
+  unloadBusy_ = true;
+  actionClick(kExitPanel);
+  if (state_.settings.showExit && !exitConfirmed_) confirmExit();
+  unloadBusy_ = false;
+  if (cancelClose_) {
+    event->ignore();
+  } else {
+    event->accept();
+  }
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusIn && !helpOnReturn_.isEmpty() &&
+      static_cast<QFocusEvent*>(event)->reason() == Qt::ActiveWindowFocusReason) {
+    QTimer::singleShot(0, this, [this, help = std::exchange(helpOnReturn_, QString())] { setHelp(help); });
+    return false;
+  }
+  if (event->type() != QEvent::KeyPress) return false;
+  auto* widget = qobject_cast<QWidget*>(watched);
+  if (widget == nullptr || widget->window() != this || QApplication::activeModalWidget() != nullptr) return false;
+  const auto* key = static_cast<QKeyEvent*>(event);
+  if (key->matches(QKeySequence::Save)) {
+    saveNow();
+    return true;
+  }
+  const bool modified = (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0;
+  const KeyDecision decision = DecideKey(key->key(), modified, state_.testOpen());
+  switch (decision.kind) {
+    case KeyDecision::Kind::None:
+      return false;
+    case KeyDecision::Kind::Switch:
+      actionClick(decision.panel);
+      return true;
+    case KeyDecision::Kind::NextFile:
+    case KeyDecision::Kind::PreviousFile:
+      if (!hooks_.stepTestFile) return false;
+      hooks_.stepTestFile(decision.kind == KeyDecision::Kind::NextFile ? entry::FileStep::Next
+                                                                       : entry::FileStep::Previous);
+      return true;
+  }
+  return false;
+}
+
+}  // namespace zonalyst::ui
