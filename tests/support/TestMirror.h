@@ -14,7 +14,7 @@ inline const std::vector<double> kSixZones = {20.0, 38.0, 55.0, 70.0, 83.0, 95.0
 // a 200 mm f/4 paraboloid in millimetres tested with a moving source through the six
 // zones above, entered by effective radius, with one set of the readings a perfect mirror
 // gives. Lengths in the test's own units.
-struct MirrorSpec {
+struct MirrorRecipe {
   double roc = 1600.0;
   double diameter = 200.0;
   double conic = -1.0;
@@ -30,30 +30,30 @@ struct MirrorSpec {
 
 // The readings of a perfect conic: the zonal centre of curvature lies -K times the
 // sagitta behind the paraxial one (doubled for a fixed source).
-inline MirrorTest TestMirror(const MirrorSpec& spec = {}) {
+inline MirrorTest TestMirror(const MirrorRecipe& recipe = {}) {
   MirrorTest test;
-  test.Units = spec.inches ? 1 : 0;
-  test.MovingSource = spec.movingSource ? 1 : 0;
-  test.InnerOuterEntry = spec.innerOuter ? 1 : 0;
-  test.ReadingSets = spec.readingSets;
-  test.Roc = spec.roc;
-  test.Diameter = spec.diameter;
-  test.DesiredConic = spec.conic;
-  test.ZoneCount = static_cast<int>(spec.zones.size());
+  test.Units = recipe.inches ? 1 : 0;
+  test.MovingSource = recipe.movingSource ? 1 : 0;
+  test.InnerOuterEntry = recipe.innerOuter ? 1 : 0;
+  test.ReadingSets = recipe.readingSets;
+  test.Roc = recipe.roc;
+  test.Diameter = recipe.diameter;
+  test.DesiredConic = recipe.conic;
+  test.ZoneCount = static_cast<int>(recipe.zones.size());
   for (int z = 1; z <= test.ZoneCount; ++z) {
-    if (spec.innerOuter) {
-      test.ZoneRadius[z][0] = z == 1 ? 0.0 : spec.zones[z - 2];
-      test.ZoneRadius[z][1] = spec.zones[z - 1];
+    if (recipe.innerOuter) {
+      test.ZoneRadius[z][0] = z == 1 ? 0.0 : recipe.zones[z - 2];
+      test.ZoneRadius[z][1] = recipe.zones[z - 1];
     } else {
-      test.ZoneRadius[z][0] = spec.zones[z - 1];
+      test.ZoneRadius[z][0] = recipe.zones[z - 1];
     }
   }
   ComputeEffectiveRadii(test);
-  if (!spec.perfectReadings) return test;
+  if (!recipe.perfectReadings) return test;
   for (int z = 1; z <= test.ZoneCount; ++z) {
     const double h = test.effectiveRadius(z);
-    const double displacement = spec.readingOffset - spec.conic * ConicSag(h, spec.conic, spec.roc);
-    test.KeReading[z][1] = spec.movingSource ? displacement : 2.0 * displacement;
+    const double displacement = recipe.readingOffset - recipe.conic * ConicSag(h, recipe.conic, recipe.roc);
+    test.KeReading[z][1] = recipe.movingSource ? displacement : 2.0 * displacement;
   }
   return test;
 }
