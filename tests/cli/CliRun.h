@@ -1,13 +1,11 @@
 #pragma once
 
-#include <filesystem>
-#include <fstream>
-#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "Cli.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace zonalyst::cli {
 
@@ -25,18 +23,6 @@ inline CliRun Cli(const std::vector<std::string>& args) {
   return {code, out.str(), err.str()};
 }
 
-// A scratch folder for test files written by a test, removed with it.
-struct ScratchFolder {
-  ScratchFolder() : path(std::filesystem::temp_directory_path() / ("zonalyst-cli-" + std::to_string(std::random_device{}()))) {
-    std::filesystem::create_directories(path);
-  }
-  ~ScratchFolder() { std::filesystem::remove_all(path); }
-  std::string write(const std::string& name, const std::string& text) const {
-    const auto file = path / name;
-    std::ofstream(file, std::ios::binary) << text;
-    return file.string();
-  }
-  std::filesystem::path path;
-};
+using testing::ScratchFolder;
 
 }  // namespace zonalyst::cli

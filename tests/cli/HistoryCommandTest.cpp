@@ -21,22 +21,22 @@ struct FiguringFolder : ScratchFolder {
     int hour = 0;
     for (const auto& [name, example] : order) {
       if (example) {
-        fs::copy_file(kExamples + example, path / name);
+        fs::copy_file(kExamples + example, path() / name);
       } else {
         write(name, "not a test\r\n");
       }
-      fs::last_write_time(path / name, base + std::chrono::hours(hour++));
+      fs::last_write_time(path() / name, base + std::chrono::hours(hour++));
     }
   }
 };
 
 TEST(CliHistory, ReducesTheTestsOldestFirstWithTheReportsFiguresAndListsTheBrokenFile) {
   const FiguringFolder folder;
-  const CliRun run = Cli({"history", folder.path.string(), "--json"});
+  const CliRun run = Cli({"history", folder.path().string(), "--json"});
   ASSERT_EQ(run.code, 0) << run.err;
   std::size_t at = 0;
   for (const char* name : {"z-first.fdr", "m-second.fdr", "a-third.fdr"}) {
-    const std::string path = (folder.path / name).string();
+    const std::string path = folder.file(name);
     at = run.out.find("{\"file\":" + JsonString(path), at);
     ASSERT_NE(at, std::string::npos) << name << " in order";
     const CliRun report = Cli({"report", path, "--json"});
@@ -49,25 +49,25 @@ TEST(CliHistory, ReducesTheTestsOldestFirstWithTheReportsFiguresAndListsTheBroke
     }
     EXPECT_EQ(JsonNumbers(run.out, "zonal_correction_pct", at), corrections) << name;
   }
-  const std::size_t skipped = run.out.find("\"skipped\":[{\"file\":" + JsonString((folder.path / "broken.fdr").string()));
+  const std::size_t skipped = run.out.find("\"skipped\":[{\"file\":" + JsonString(folder.file("broken.fdr")));
   ASSERT_NE(skipped, std::string::npos);
   EXPECT_NE(run.out.find("\"error\":\"Hey,  I had a problem opening the file", skipped), std::string::npos);
 }
 
 TEST(CliHistory, TextTableAndExitCodes) {
   const FiguringFolder folder;
-  const CliRun table = Cli({"history", folder.path.string()});
+  const CliRun table = Cli({"history", folder.path().string()});
   ASSERT_EQ(table.code, 0);
   EXPECT_LT(table.out.find("z-first.fdr"), table.out.find("a-third.fdr"));
   EXPECT_NE(table.out.find("1/15.65"), std::string::npos) << table.out;
-  EXPECT_NE(table.err.find("skipped " + (folder.path / "broken.fdr").string()), std::string::npos);
+  EXPECT_NE(table.err.find("skipped " + folder.file("broken.fdr")), std::string::npos);
 
-  const CliRun none = Cli({"history", (folder.path / "broken.fdr").string(), (folder.path / "gone").string(), "--json"});
+  const CliRun none = Cli({"history", folder.file("broken.fdr"), folder.file("gone"), "--json"});
   EXPECT_EQ(none.code, 1);
-  EXPECT_NE(none.out.find("{\"file\":" + JsonString((folder.path / "gone").string()) + ",\"error\":\"no such file or folder\"}"),
+  EXPECT_NE(none.out.find("{\"file\":" + JsonString(folder.file("gone")) + ",\"error\":\"no such file or folder\"}"),
             std::string::npos);
   EXPECT_EQ(Cli({"history"}).code, 2);
-  EXPECT_EQ(Cli({"history", folder.path.string(), "-o", "x.jpg"}).code, 2);
+  EXPECT_EQ(Cli({"history", folder.path().string(), "-o", "x.jpg"}).code, 2);
 }
 
 }  // namespace

@@ -1,10 +1,7 @@
 #include "GifFileParts.h"
 
-#include <algorithm>
-#include <atomic>
 #include <fstream>
 #include <iterator>
-#include <random>
 #include <stdexcept>
 
 namespace zonalyst::image::test {
@@ -76,29 +73,6 @@ PixelImage PictureOfIndices(const std::vector<std::vector<int>>& rows) {
     for (const int index : row) picture.pixels.push_back(PaletteColour(index));
   }
   return picture;
-}
-
-ScratchFolder::ScratchFolder() {
-  static std::atomic<int> counter{0};
-  static const unsigned run = std::random_device{}();
-  path_ = std::filesystem::temp_directory_path() /
-          ("zonalyst-gif-" + std::to_string(run) + "-" + std::to_string(counter++));
-  std::filesystem::remove_all(path_);
-  std::filesystem::create_directories(path_);
-}
-
-ScratchFolder::~ScratchFolder() {
-  std::error_code ignored;
-  std::filesystem::remove_all(path_, ignored);
-}
-
-std::vector<std::string> ScratchFolder::entries() const {
-  std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(path_)) {
-    names.push_back(entry.path().filename().string());
-  }
-  std::sort(names.begin(), names.end());
-  return names;
 }
 
 }  // namespace zonalyst::image::test

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "image/PixelImage.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace zonalyst::image::test {
 
@@ -37,21 +38,6 @@ std::uint32_t PaletteColour(int index);
 // A picture of one row per given row of palette entries.
 PixelImage PictureOfIndices(const std::vector<std::vector<int>>& rows);
 
-// A fresh, empty folder for the test's files, removed with everything in it.
-class ScratchFolder {
- public:
-  ScratchFolder();
-  ~ScratchFolder();
-  ScratchFolder(const ScratchFolder&) = delete;
-  ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-  const std::filesystem::path& path() const { return path_; }
-  std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
-  // Names of the entries now in the folder, sorted.
-  std::vector<std::string> entries() const;
-
- private:
-  std::filesystem::path path_;
-};
+using testing::ScratchFolder;
 
 }  // namespace zonalyst::image::test

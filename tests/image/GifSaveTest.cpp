@@ -1,16 +1,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <fstream>
 #include <stdexcept>
 
 #include "GifFileParts.h"
 #include "image/GIF.h"
-
-#ifndef _WIN32
-#include <sys/resource.h>
-#endif
+#include "tests/support/FileSizeLimit.h"
 
 namespace zonalyst::image {
 namespace {
@@ -23,14 +18,8 @@ PixelImage Picture(int width, int height) {
   return {width, height, std::vector<std::uint32_t>(static_cast<std::size_t>(width) * height, 0x00FF8000)};
 }
 
-void WriteText(const std::filesystem::path& path, const std::string& text) {
-  std::ofstream(path, std::ios::binary) << text;
-}
-
-std::string ReadText(const std::filesystem::path& path) {
-  const std::vector<std::uint8_t> bytes = ReadBytes(path);
-  return {bytes.begin(), bytes.end()};
-}
+using testing::ReadFileBytes;
+using testing::WriteFileBytes;
 
 GifSaveResult Save(const PixelImage& picture, const std::filesystem::path& path) {
   return GIF().SaveGIF(picture, path, false, 0);
@@ -58,7 +47,7 @@ TEST(GifSave, WritesANewFileReplacesAnExistingOneAndTakesTheLargestSide) {
   const auto path = folder / "Mirror F4.gif";
   EXPECT_EQ(Save(Picture(5, 5), path).outcome, GifSaveOutcome::Written);
   const std::vector<std::uint8_t> first = ReadBytes(path);
-  WriteText(path, "an older file");
+  WriteFileBytes(path, "an older file");
   const GifSaveResult again = Save(Picture(5, 5), path);
   EXPECT_EQ(again.outcome, GifSaveOutcome::Written);
   EXPECT_EQ(again.message, "");
@@ -90,7 +79,7 @@ TEST(GifSave, ASaveStartedDuringASaveIsBusyAndWritesNothing) {
 TEST(GifSave, StoppingOrThrowingFromTheProgressCallbackLeavesTheTargetAsItWasAndTheWriterFree) {
   ScratchFolder folder;
   const auto path = folder / "kept.gif";
-  WriteText(path, "previous picture");
+  WriteFileBytes(path, "previous picture");
   GIF gif;
   int events = 0;
   const GifSaveResult result = gif.SaveGIF(Picture(4, 50), path, false, 0, [&](int) { return ++events < 2; });
@@ -100,7 +89,7 @@ TEST(GifSave, StoppingOrThrowingFromTheProgressCallbackLeavesTheTargetAsItWasAnd
   EXPECT_THROW(gif.SaveGIF(Picture(4, 30), folder / "x.gif", false, 0,
                            [](int) -> bool { throw std::runtime_error("window closed"); }),
                std::runtime_error);
-  EXPECT_EQ(ReadText(path), "previous picture");
+  EXPECT_EQ(ReadFileBytes(path), "previous picture");
   EXPECT_THAT(folder.entries(), ElementsAre("kept.gif"));
   EXPECT_EQ(gif.SaveGIF(Picture(4, 30), folder / "x.gif", false, 0).outcome, GifSaveOutcome::Written);
 }
@@ -120,13 +109,13 @@ TEST(GifSave, PicturesThatCannotBeWrittenAreRefusedWithTheirReason) {
   };
   ScratchFolder folder;
   const auto path = folder / "refused.gif";
-  WriteText(path, "previous picture");
+  WriteFileBytes(path, "previous picture");
   for (const auto& c : cases) {
     const GifSaveResult result = Save({c.width, c.height, std::vector<std::uint32_t>(c.pixelCount, 0)}, path);
     EXPECT_EQ(result.outcome, GifSaveOutcome::Failed);
     EXPECT_EQ(result.message, "Cannot save \"" + path.string() + "\": " + c.reason + ".");
   }
-  EXPECT_EQ(ReadText(path), "previous picture");
+  EXPECT_EQ(ReadFileBytes(path), "previous picture");
   EXPECT_THAT(folder.entries(), ElementsAre("refused.gif"));
 }
 
@@ -147,45 +136,24 @@ TEST(GifSave, AMissingFolderOrATargetThatCannotBeReplacedIsReportedAndNothingIsL
   EXPECT_THAT(folder.entries(), ElementsAre("taken.gif"));
 }
 
-#ifndef _WIN32
-// Limits the size of files this process may write, for as long as it lives.
-struct FileSizeLimit {
-  explicit FileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &saved_);
-    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit = saved_;
-    limit.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &saved_);
-    std::signal(SIGXFSZ, previousHandler_);
-  }
-  FileSizeLimit(const FileSizeLimit&) = delete;
-  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-  rlimit saved_{};
-  void (*previousHandler_)(int) = nullptr;
-};
-#endif
-
 TEST(GifSave, AFailedWriteIsReportedAndKeepsTheOldFile) {
 #ifdef _WIN32
   GTEST_SKIP() << "Windows has no limit on the size of a process's files to stand in for a full disk";
 #else
   ScratchFolder folder;
   const auto path = folder / "full disk.gif";
-  WriteText(path, "previous picture");
+  WriteFileBytes(path, "previous picture");
   PixelImage noisy = Picture(500, 500);
   for (std::size_t i = 0; i < noisy.pixels.size(); ++i) noisy.pixels[i] = static_cast<std::uint32_t>(i * 2654435761U);
   GifSaveResult result;
   {
-    const FileSizeLimit limit(100000);
+    const testing::FileSizeLimit limit(100000);
     result = Save(noisy, path);
   }
   EXPECT_EQ(result.outcome, GifSaveOutcome::Failed);
   EXPECT_EQ(result.message,
             "Cannot save \"" + path.string() + "\": writing the temporary file failed: File too large.");
-  EXPECT_EQ(ReadText(path), "previous picture");
+  EXPECT_EQ(ReadFileBytes(path), "previous picture");
   EXPECT_THAT(folder.entries(), ElementsAre("full disk.gif"));
 #endif
 }

@@ -47,14 +47,14 @@ void ExpectRefused(const std::vector<RefusedRead>& cases) {
 }
 
 TEST(HostileRead, SpecialOversizedAndFailingFilesAreRefusedWithTheirReason) {
-  iotest::TempFolder temp;
+  iotest::ScratchFolder temp;
   const std::string valid = BuildTestFileText(iotest::FullRecord());
   // A valid test at its start, then a hole up to 2 GB: nothing is read of it.
   const std::string sparse = temp.file("sparse.fdr");
-  iotest::WriteBytes(sparse, valid);
+  iotest::WriteFileBytes(sparse, valid);
   fs::resize_file(sparse, std::uintmax_t{2} << 30);
   const std::string large = temp.file("large.fdr");
-  iotest::WriteBytes(large, valid + std::string(kMaxTestFileBytes, '\n'));
+  iotest::WriteFileBytes(large, valid + std::string(kMaxTestFileBytes, '\n'));
   fs::create_directory(temp.file("folder.fdr"));
   const std::string tooLarge = " is too large to be a test file (more than 65536 bytes)";
   ExpectRefused({
@@ -64,7 +64,7 @@ TEST(HostileRead, SpecialOversizedAndFailingFilesAreRefusedWithTheirReason) {
       {temp.file("missing.fdr"), "cannot open \"" + temp.file("missing.fdr") + "\": No such file or directory"},
   });
   // Exactly at the bound a file is still read (and then refused for its 101 lines).
-  iotest::WriteBytes(large, valid + std::string(kMaxTestFileBytes - valid.size(), '\n'));
+  iotest::WriteFileBytes(large, valid + std::string(kMaxTestFileBytes - valid.size(), '\n'));
   EXPECT_TRUE(ReadFileText(large).text);
 
 #ifdef _WIN32
@@ -86,7 +86,7 @@ TEST(HostileRead, SavingOverAPipeOrADeviceIsRefusedWithoutReadingOrAsking) {
 #ifdef _WIN32
   GTEST_SKIP() << "Windows has no FIFO and no /dev/null";
 #else
-  iotest::TempFolder temp;
+  iotest::ScratchFolder temp;
   ASSERT_EQ(mkfifo(temp.file("pipe.fdr").c_str(), 0600), 0);
   fs::create_symlink("/dev/null", temp.file("null.fdr"));
   for (const std::string& name : std::vector<std::string>{"pipe.fdr", "null.fdr"}) {

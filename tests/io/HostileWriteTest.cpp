@@ -18,8 +18,8 @@ namespace zonalyst::io {
 namespace {
 
 namespace fs = std::filesystem;
-using iotest::ReadBytes;
-using iotest::WriteBytes;
+using iotest::ReadFileBytes;
+using iotest::WriteFileBytes;
 
 std::set<std::string> Names(const fs::path& folder) {
   std::set<std::string> names;
@@ -28,9 +28,9 @@ std::set<std::string> Names(const fs::path& folder) {
 }
 
 TEST(HostileWrite, ThroughLinksTheLinkedFileIsReplacedAndTheLinksStay) {
-  iotest::TempFolder temp;
+  iotest::ScratchFolder temp;
   fs::create_directory(temp.file("real"));
-  WriteBytes(temp.file("real/picture.png"), "old");
+  WriteFileBytes(temp.file("real/picture.png"), "old");
   std::error_code linkError;
   fs::create_symlink("real/picture.png", temp.file("relative.png"), linkError);  // relative to its own folder
   // The C++ library of MinGW makes no links on Windows.
@@ -39,9 +39,9 @@ TEST(HostileWrite, ThroughLinksTheLinkedFileIsReplacedAndTheLinksStay) {
   fs::create_symlink("real/new.json", temp.file("dangling.json"));
 
   EXPECT_EQ(ReplaceFileText(temp.file("chain.png"), "new"), "");
-  EXPECT_EQ(ReadBytes(temp.file("real/picture.png")), "new");
+  EXPECT_EQ(ReadFileBytes(temp.file("real/picture.png")), "new");
   EXPECT_EQ(ReplaceFileText(temp.file("dangling.json"), "{}\n"), "");
-  EXPECT_EQ(ReadBytes(temp.file("real/new.json")), "{}\n");
+  EXPECT_EQ(ReadFileBytes(temp.file("real/new.json")), "{}\n");
   for (const char* link : {"relative.png", "chain.png", "dangling.json"}) EXPECT_TRUE(fs::is_symlink(temp.file(link)));
   EXPECT_EQ(Names(temp.path() / "real"), (std::set<std::string>{"new.json", "picture.png"}));
 }
@@ -50,7 +50,7 @@ TEST(HostileWrite, PipesDevicesAndFoldersAreRefusedAtOnce) {
 #ifdef _WIN32
   GTEST_SKIP() << "Windows has no FIFO and no /dev/null";
 #else
-  iotest::TempFolder temp;
+  iotest::ScratchFolder temp;
   ASSERT_EQ(mkfifo(temp.file("pipe.gif").c_str(), 0600), 0);
   fs::create_symlink("/dev/null", temp.file("null.png"));
   fs::create_directory(temp.file("folder.json"));
@@ -71,17 +71,17 @@ TEST(HostileWrite, AFullOrReadOnlyDiskKeepsTheOldFileAndLeavesNothingBehind) {
   if (!disk.unavailable().empty()) GTEST_SKIP() << disk.unavailable();
   const std::string old(10000, 'o');
   const std::string target = disk.file("picture.png");
-  WriteBytes(target, old);
+  WriteFileBytes(target, old);
   disk.full();
   const std::string failure = ReplaceFileText(target, std::string(40000, 'n'));
   EXPECT_EQ(failure, "could not write \"" + target + "\": writing the temporary file failed: No space left on device");
-  EXPECT_EQ(ReadBytes(target), old);
+  EXPECT_EQ(ReadFileBytes(target), old);
   EXPECT_EQ(Names(disk.path()), (std::set<std::string>{"filler", "picture.png"}));
 
   ASSERT_TRUE(disk.readOnly());
   EXPECT_EQ(ReplaceFileText(target, "new"), "could not write \"" + target + "\": cannot create a temporary file in \"" +
                                                 disk.path().string() + "\": Read-only file system");
-  EXPECT_EQ(ReadBytes(target), old);
+  EXPECT_EQ(ReadFileBytes(target), old);
 }
 
 }  // namespace

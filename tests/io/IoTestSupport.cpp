@@ -3,10 +3,8 @@
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
-#include <random>
-#include <sstream>
+
+#include "tests/support/TestMirror.h"
 
 namespace zonalyst::io::iotest {
 namespace {
@@ -43,42 +41,13 @@ bool BuildGermanLocale() {
 
 }  // namespace
 
-TempFolder::TempFolder() {
-  std::random_device device;
-  std::ostringstream name;
-  name << "zonalyst-io-" << std::hex << device() << device();
-  path_ = fs::temp_directory_path() / name.str();
-  fs::create_directories(path_);
-}
-
-TempFolder::~TempFolder() {
-  std::error_code ignored;
-  fs::remove_all(path_, ignored);
-}
-
-std::string ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
-void WriteBytes(const std::string& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << bytes;
-}
-
 MirrorTest FullRecord() {
-  MirrorTest test;
+  std::vector<double> outer;
+  for (int zone = 1; zone <= 15; ++zone) outer.push_back(0.25 * zone);
+  MirrorTest test = testing::TestMirror({.roc = 96.25, .diameter = 6.0, .inches = true, .innerOuter = true,
+                                         .zones = outer, .readingSets = 3, .perfectReadings = false});
   test.ZoneCount = 6;
-  test.Units = 1;
-  test.MovingSource = 1;
-  test.ReadingSets = 3;
-  test.InnerOuterEntry = 1;
-  test.Roc = 96.25;
-  test.Diameter = 6.0;
-  test.DesiredConic = -1.0;
   for (int zone = 1; zone <= 15; ++zone) {
-    test.ZoneRadius[zone][0] = 0.25 * (zone - 1);
-    test.ZoneRadius[zone][1] = 0.25 * zone;
     for (int set = 1; set <= 4; ++set) test.KeReading[zone][set] = (10 * zone * zone + set - 500) / 10000.0;  // a 4-decimal value, exactly as read
   }
   test.KeReading[15][4] = -1.5E-05;

@@ -1,30 +1,16 @@
 #pragma once
 
-#include <filesystem>
 #include <string>
 
 #include "core/MirrorTest.h"
 #include "io/TestFileSaver.h"
+#include "tests/support/ScratchFolder.h"
 
 namespace zonalyst::io::iotest {
 
-// A fresh folder under the system's temporary folder, removed with everything in it.
-class TempFolder {
- public:
-  TempFolder();
-  ~TempFolder();
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-  const std::filesystem::path& path() const { return path_; }
-  std::string folder() const { return path_.string(); }
-  std::string file(const std::string& name) const { return (path_ / name).string(); }
-
- private:
-  std::filesystem::path path_;
-};
-
-std::string ReadBytes(const std::string& path);
-void WriteBytes(const std::string& path, const std::string& bytes);
+using testing::ReadFileBytes;
+using testing::ScratchFolder;
+using testing::WriteFileBytes;
 
 // Answers the save question as told in advance and remembers what it was asked.
 struct ScriptedQuestion : SaveQuestion {

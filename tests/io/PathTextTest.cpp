@@ -13,7 +13,7 @@ namespace {
 namespace fs = std::filesystem;
 
 TEST(PathText, NamesBeyondAnyOneCodePageReachTheFileSystemAndComeBackWhole) {
-  iotest::TempFolder temp;
+  iotest::ScratchFolder temp;
   // Latin, the euro sign, Greek and Japanese: no single Windows code page holds them all.
   const std::string name = "Zo\xc3\xab \xe2\x82\xac \xce\xb1\xce\xb2 \xe9\x8f\xa1.fdr";
   const std::string text = TextFromPath(temp.path()) + "/" + name;

@@ -7,24 +7,17 @@
 
 #include "IoTestSupport.h"
 #include "io/TestFileLoader.h"
+#include "tests/support/TestMirror.h"
 
 namespace zonalyst::io {
 namespace {
 
 TEST(BuildTestFileText, WritesTheExactLayout) {
-  MirrorTest test;
-  test.ZoneCount = 5;
-  test.Units = 1;
-  test.MovingSource = 1;
-  test.ReadingSets = 2;
-  test.InnerOuterEntry = 1;
-  test.Roc = 96.5;
-  test.Diameter = 8.0;
-  test.DesiredConic = -1.0;
-  const double zones[5][3] = {{0, 1.5, 0.01}, {1.5, 2.5, 0.035}, {2.5, 3.25, 0.0625}, {3.25, 3.75, -0.072},
-                              {3.75, 4, 123456789012345678.0}};
-  for (int z = 1; z <= 5; ++z) test.ZoneRadius[z] = {zones[z - 1][0], zones[z - 1][1], 0.0};
-  for (int z = 1; z <= 5; ++z) test.KeReading[z][1] = zones[z - 1][2];
+  MirrorTest test = testing::TestMirror({.roc = 96.5, .diameter = 8.0, .inches = true, .innerOuter = true,
+                                         .zones = {1.5, 2.5, 3.25, 3.75, 4}, .readingSets = 2,
+                                         .perfectReadings = false});
+  const double readings[5] = {0.01, 0.035, 0.0625, -0.072, 123456789012345678.0};
+  for (int z = 1; z <= 5; ++z) test.KeReading[z][1] = readings[z - 1];
   test.ZoneRadius[9] = {7.0, 8.0, 0.5};  // unused zone: written, derived column left out
   test.KeReading[1][2] = 0.00001;
   test.KeReading[2][2] = 1.0 / 3.0;
@@ -48,24 +41,21 @@ TEST(BuildTestFileText, WritesTheExactLayout) {
   EXPECT_EQ(BuildTestFileText(test), text);
 }
 
-TEST(TestFileRoundTrip, GivesBackEveryValueIncludingUnusedZonesAndSets) {
+TEST(TestFileRoundTrip, GivesBackEveryValueIncludingUnusedZonesAndSetsAlsoInACommaLocale) {
   const MirrorTest original = iotest::FullRecord();
   const LoadResult loaded = LoadTestText(BuildTestFileText(original));
   ASSERT_TRUE(loaded.ok()) << loaded.error.detail;
   EXPECT_EQ(TestFileValuesOf(*loaded.test), TestFileValuesOf(original));
   EXPECT_EQ(loaded.test->KeReading[15][4], -1.5E-05);
-}
 
-TEST(TestFileRoundTrip, WritesPointsAndReadsThemBackInACommaLocale) {
   iotest::CommaLocale locale;
   if (!locale.active()) GTEST_SKIP() << "no locale with a decimal comma is installed and localedef could not build one";
-  const MirrorTest original = iotest::FullRecord();
   const std::string text = BuildTestFileText(original);
   EXPECT_EQ(text.find(','), std::string::npos);
   EXPECT_EQ(text.substr(0, text.find("\r\n", text.find("\r\n") + 2)), "6 1 1\r\n96.25 6 -1");
-  const LoadResult loaded = LoadTestText(text);
-  ASSERT_TRUE(loaded.ok()) << loaded.error.detail;
-  EXPECT_EQ(TestFileValuesOf(*loaded.test), TestFileValuesOf(original));
+  const LoadResult inComma = LoadTestText(text);
+  ASSERT_TRUE(inComma.ok()) << inComma.error.detail;
+  EXPECT_EQ(TestFileValuesOf(*inComma.test), TestFileValuesOf(original));
 }
 
 }  // namespace

@@ -159,7 +159,7 @@ TEST(JoinTestPath, AddsASeparatorOnlyWhenTheFolderLacksOne) {
 }
 
 TEST(LoadTestFile, ReadsWithOrWithoutASeparatorAndAFailureKeepsThePathAndLine) {
-  iotest::TempFolder folder;
+  iotest::ScratchFolder folder;
   const LoadResult missing = LoadTestFile(folder.folder(), "missing.fdr");
   ASSERT_FALSE(missing.ok());
   const std::string path = folder.file("missing.fdr");
@@ -171,14 +171,14 @@ TEST(LoadTestFile, ReadsWithOrWithoutASeparatorAndAFailureKeepsThePathAndLine) {
                 "zonalyst@users.noreply.example");
   EXPECT_NE(missing.error.detail.find(path), std::string::npos);
 
-  iotest::WriteBytes(folder.file("bad.fdr"), "5 1 1 \r\n");
+  iotest::WriteFileBytes(folder.file("bad.fdr"), "5 1 1 \r\n");
   const LoadResult bad = LoadTestFile(folder.folder(), "bad.fdr");
   ASSERT_FALSE(bad.ok());
   EXPECT_EQ(bad.error.path, folder.file("bad.fdr"));
   EXPECT_EQ(bad.error.line, 1);
   EXPECT_EQ(LoadTestFile(folder.folder(), "").error.line, 0);  // the folder itself is no test file
 
-  iotest::WriteBytes(folder.file("a.fdr"), BuildTestFileText(iotest::FullRecord()));
+  iotest::WriteFileBytes(folder.file("a.fdr"), BuildTestFileText(iotest::FullRecord()));
   EXPECT_TRUE(LoadTestFile(folder.folder(), "a.fdr").ok());
   EXPECT_TRUE(LoadTestFile(folder.folder() + kPathSeparator, "a.fdr").ok());
   EXPECT_TRUE(LoadTestFile("", folder.folder() + "/a.fdr").ok());  // a forward slash serves on Windows too
@@ -193,7 +193,7 @@ TEST(LoadTestFile, EveryExampleLoadsAndIsWrittenBackByteForByte) {
     ++count;
     const LoadResult result = LoadTestFile(examples.string(), entry.path().filename().string());
     ASSERT_TRUE(result.ok()) << entry.path() << ": " << result.error.detail;
-    EXPECT_EQ(BuildTestFileText(*result.test), iotest::ReadBytes(entry.path().string())) << entry.path();
+    EXPECT_EQ(BuildTestFileText(*result.test), iotest::ReadFileBytes(entry.path().string())) << entry.path();
   }
   EXPECT_GE(count, 3);
 }

@@ -2,23 +2,19 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <filesystem>
 
 #include "IoTestSupport.h"
 #include "io/TestFileLayout.h"
 #include "io/TestFileLoader.h"
 #include "io/TestPath.h"
-
-#ifndef _WIN32
-#include <sys/resource.h>
-#endif
+#include "tests/support/FileSizeLimit.h"
 
 namespace zonalyst::io {
 namespace {
 
 namespace fs = std::filesystem;
-using iotest::ReadBytes;
+using iotest::ReadFileBytes;
 using iotest::ScriptedQuestion;
 
 MirrorTest Changed() {
@@ -29,21 +25,17 @@ MirrorTest Changed() {
 
 // A folder that holds a.fdr with the full record, saved into by answering `answer`.
 struct Folder {
-  iotest::TempFolder temp;
+  iotest::ScratchFolder temp;
   const std::string old = BuildTestFileText(iotest::FullRecord());
   explicit Folder(bool withA = true) {
-    if (withA) iotest::WriteBytes(temp.file("a.fdr"), old);
+    if (withA) iotest::WriteFileBytes(temp.file("a.fdr"), old);
   }
   SaveOutcome save(const MirrorTest& test, ScriptedQuestion& question, const std::string& name = "a.fdr") {
     return SaveTestFile(test, temp.folder(), name, question);
   }
   SaveDecision here(const std::string& name = "a.fdr") const { return {true, temp.folder(), name}; }
-  std::string a() const { return ReadBytes(temp.file("a.fdr")); }
-  int files() const {
-    int count = 0;
-    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(temp.path())) ++count;
-    return count;
-  }
+  std::string a() const { return ReadFileBytes(temp.file("a.fdr")); }
+  std::size_t files() const { return temp.entries().size(); }
 };
 
 TEST(SaveTestFile, AnUnchangedTestWritesNothingAndAsksNothing) {
@@ -51,7 +43,7 @@ TEST(SaveTestFile, AnUnchangedTestWritesNothingAndAsksNothing) {
   // The same values in another spelling: a write would show as changed bytes.
   std::string text = f.old;
   text.replace(0, 5, "6  1 1");
-  iotest::WriteBytes(f.temp.file("a.fdr"), text);
+  iotest::WriteFileBytes(f.temp.file("a.fdr"), text);
   const LoadResult loaded = LoadTestFile(f.temp.folder(), "a.fdr");
   ASSERT_TRUE(loaded.ok());
   ScriptedQuestion question(f.here());
@@ -68,13 +60,13 @@ TEST(SaveTestFile, ANewNameIsWrittenWithoutAskingAndLeavesNoTemporaryFileAnEmpty
   EXPECT_EQ(outcome.folder, f.temp.folder());
   EXPECT_EQ(outcome.fileName, "new.fdr");
   EXPECT_EQ(question.asked, 0);
-  EXPECT_EQ(ReadBytes(f.temp.file("new.fdr")), f.old);
-  EXPECT_EQ(f.files(), 1);
+  EXPECT_EQ(ReadFileBytes(f.temp.file("new.fdr")), f.old);
+  EXPECT_EQ(f.files(), 1u);
   // An empty folder or name writes nothing.
   EXPECT_EQ(SaveTestFile(iotest::FullRecord(), "", "a.fdr", question).status, SaveStatus::Unnamed);
   EXPECT_EQ(f.save(iotest::FullRecord(), question, "").status, SaveStatus::Unnamed);
   EXPECT_EQ(question.asked, 0);
-  EXPECT_EQ(f.files(), 1);
+  EXPECT_EQ(f.files(), 1u);
 }
 
 TEST(SaveTestFile, AChangedTestAsksAndOverwritesOrKeepsTheFileAsTold) {
@@ -96,29 +88,29 @@ TEST(SaveTestFile, AChangedTestAsksAndOverwritesOrKeepsTheFileAsTold) {
   EXPECT_EQ(question.askedFolder, f.temp.folder());
   EXPECT_EQ(question.askedFileName, "a.fdr");
   EXPECT_EQ(f.a(), BuildTestFileText(Changed()));
-  EXPECT_EQ(f.files(), 1);
+  EXPECT_EQ(f.files(), 1u);
 }
 
 TEST(SaveTestFile, SaveAsWritesTheOtherNameAndKeepsTheOldFile) {
   Folder f;
-  iotest::TempFolder other;
+  iotest::ScratchFolder other;
   ScriptedQuestion question(SaveDecision{true, other.folder(), "b.fdr"});
   const SaveOutcome outcome = f.save(Changed(), question);
   EXPECT_EQ(outcome.status, SaveStatus::Written);
   EXPECT_EQ(outcome.folder, other.folder());
   EXPECT_EQ(outcome.fileName, "b.fdr");
   EXPECT_EQ(f.a(), f.old);
-  EXPECT_EQ(ReadBytes(other.file("b.fdr")), BuildTestFileText(Changed()));
+  EXPECT_EQ(ReadFileBytes(other.file("b.fdr")), BuildTestFileText(Changed()));
 
   ScriptedQuestion unnamed(f.here(""));  // a save as without a name writes nothing
   EXPECT_EQ(f.save(Changed(), unnamed).status, SaveStatus::Unnamed);
   EXPECT_EQ(f.a(), f.old);
-  EXPECT_EQ(f.files(), 1);
+  EXPECT_EQ(f.files(), 1u);
 }
 
 TEST(SaveTestFile, AFileThatIsNoTestOrMorePrecisionThanTheFileHoldsCountsAsChanged) {
   Folder f(false);
-  iotest::WriteBytes(f.temp.file("a.fdr"), "not a test\r\n");
+  iotest::WriteFileBytes(f.temp.file("a.fdr"), "not a test\r\n");
   ScriptedQuestion question(f.here());
   EXPECT_EQ(f.save(iotest::FullRecord(), question).status, SaveStatus::Written);
   EXPECT_EQ(question.asked, 1);
@@ -133,7 +125,7 @@ TEST(SaveTestFile, AFileThatIsNoTestOrMorePrecisionThanTheFileHoldsCountsAsChang
 
 TEST(SaveTestFile, ThroughALinkTheLinkedFileIsReplaced) {
   Folder f(false);
-  iotest::WriteBytes(f.temp.file("real.fdr"), f.old);
+  iotest::WriteFileBytes(f.temp.file("real.fdr"), f.old);
   std::error_code linkError;
   fs::create_symlink(f.temp.file("real.fdr"), f.temp.file("link.fdr"), linkError);
   // The C++ library of MinGW makes no links on Windows.
@@ -141,27 +133,27 @@ TEST(SaveTestFile, ThroughALinkTheLinkedFileIsReplaced) {
   ScriptedQuestion question(f.here("link.fdr"));
   EXPECT_EQ(f.save(Changed(), question, "link.fdr").status, SaveStatus::Written);
   EXPECT_TRUE(fs::is_symlink(f.temp.file("link.fdr")));
-  EXPECT_EQ(ReadBytes(f.temp.file("real.fdr")), BuildTestFileText(Changed()));
-  EXPECT_EQ(f.files(), 2);
+  EXPECT_EQ(ReadFileBytes(f.temp.file("real.fdr")), BuildTestFileText(Changed()));
+  EXPECT_EQ(f.files(), 2u);
 }
 
 TEST(SaveTestFile, AnImpossibleFolderOrAFolderInTheWayFailsNamingTheFile) {
   Folder f(false);
-  iotest::WriteBytes(f.temp.file("plain"), "a file, not a folder");
+  iotest::WriteFileBytes(f.temp.file("plain"), "a file, not a folder");
   ScriptedQuestion question(f.here());
   const std::string impossible = f.temp.file("plain");
   const SaveOutcome outcome = SaveTestFile(iotest::FullRecord(), impossible, "a.fdr", question);
   EXPECT_EQ(outcome.status, SaveStatus::Failed);
   EXPECT_EQ(outcome.reason.rfind("could not write \"" + JoinTestPath(impossible, "a.fdr") + "\": ", 0), 0u)
       << outcome.reason;
-  EXPECT_EQ(f.files(), 1);
+  EXPECT_EQ(f.files(), 1u);
 
   fs::create_directory(f.temp.file("a.fdr"));
   const SaveOutcome inTheWay = f.save(iotest::FullRecord(), question);
   EXPECT_EQ(inTheWay.status, SaveStatus::Failed);
   EXPECT_EQ(inTheWay.reason, "could not write \"" + f.temp.file("a.fdr") + "\": it is a folder, not a test file");
   EXPECT_TRUE(fs::is_directory(f.temp.file("a.fdr")));
-  EXPECT_EQ(f.files(), 2);
+  EXPECT_EQ(f.files(), 2u);
 }
 
 // The permission bits decide, so that the file is kept even for an administrator, whom
@@ -174,7 +166,7 @@ TEST(SaveTestFile, AReadOnlyFileIsNeverReplacedAndTheFailureSaysWhy) {
   EXPECT_EQ(outcome.status, SaveStatus::Failed);
   EXPECT_EQ(outcome.reason, "\"" + f.temp.file("a.fdr") + "\" is read-only");
   EXPECT_EQ(f.a(), f.old);
-  EXPECT_EQ(f.files(), 1);
+  EXPECT_EQ(f.files(), 1u);
   fs::permissions(f.temp.file("a.fdr"), fs::perms::owner_write, fs::perm_options::add);
 }
 
@@ -184,20 +176,15 @@ TEST(SaveTestFile, AFailedWriteLeavesTheOldFileWholeAndReportsFailure) {
 #else
   Folder f;
   ScriptedQuestion question(f.here());
-  // Lets a write reach only 100 bytes into any file, as a full disk would.
-  const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit previous{};
-  getrlimit(RLIMIT_FSIZE, &previous);
-  rlimit limited = previous;
-  limited.rlim_cur = 100;
-  setrlimit(RLIMIT_FSIZE, &limited);
-  const SaveOutcome outcome = f.save(Changed(), question);
-  setrlimit(RLIMIT_FSIZE, &previous);
-  std::signal(SIGXFSZ, previousHandler);
+  SaveOutcome outcome;
+  {
+    const testing::FileSizeLimit limit(100);
+    outcome = f.save(Changed(), question);
+  }
   EXPECT_EQ(outcome.status, SaveStatus::Failed);
   EXPECT_EQ(outcome.reason.rfind("could not write \"" + f.temp.file("a.fdr") + "\": ", 0), 0u) << outcome.reason;
   EXPECT_EQ(f.a(), f.old);
-  EXPECT_EQ(f.files(), 1);  // the partial temporary file is gone
+  EXPECT_EQ(f.files(), 1u);  // the partial temporary file is gone
 #endif
 }
 

@@ -11,14 +11,14 @@ namespace {
 namespace fs = std::filesystem;
 
 TEST(TestHistory, ListsTheFoldersTestsOldestFirstTiesByNameAndNamesWhatItCannotList) {
-  iotest::TempFolder folder;
+  iotest::ScratchFolder folder;
   const auto base = fs::last_write_time(folder.path());
   const struct {
     const char* name;
     int minutesLater;
   } files[] = {{"late.fdr", 30}, {"b.fdr", 10}, {"a.FDR", 10}, {"early.fdr", 0}, {"notes.txt", 5}};
   for (const auto& file : files) {
-    iotest::WriteBytes(folder.file(file.name), "x");
+    iotest::WriteFileBytes(folder.file(file.name), "x");
     fs::last_write_time(folder.file(file.name), base + std::chrono::minutes(file.minutesLater));
   }
   fs::create_directory(folder.path() / "sub.fdr");
