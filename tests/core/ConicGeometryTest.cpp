@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/ConicGeometry.h"
+#include "tests/support/TestMirror.h"
 
 namespace zonalyst {
 namespace {
@@ -43,14 +44,7 @@ TEST(EffectiveRadii, MeanOfRmsAndArithmeticRadius) {
 }
 
 TEST(IdealReading, RelativeToZoneOneAndDoubledForAFixedSource) {
-  MirrorTest test;
-  test.InnerOuterEntry = 0;
-  test.Roc = 1200.0;
-  test.DesiredConic = -1.0;
-  test.MovingSource = 1;
-  test.ZoneRadius[1][0] = 20.0;
-  test.ZoneRadius[2][0] = 60.0;
-  ComputeEffectiveRadii(test);
+  MirrorTest test = testing::TestMirror({.roc = 1200.0, .zones = {20.0, 60.0}, .perfectReadings = false});
   EXPECT_EQ(IdealReading(test, 1), 0.0);
   EXPECT_DOUBLE_EQ(IdealReading(test, 2), (60.0 * 60.0 - 20.0 * 20.0) / (2.0 * 1200.0));
   test.MovingSource = 0;

@@ -18,8 +18,6 @@ struct Bessel {
   BesselTable table;
 };
 
-MirrorTest Mirror() { return testing::TestMirror(); }
-
 TEST(ReducesToSurface, ValuesNoMirrorHasDoNotReduce) {
   const Bessel bessel;
   struct Case {
@@ -42,7 +40,7 @@ TEST(ReducesToSurface, ValuesNoMirrorHasDoNotReduce) {
       {"a diameter of 1E+12", [](MirrorTest& t) { t.Diameter = 1e12; }, false},
   };
   for (const Case& c : cases) {
-    MirrorTest test = Mirror();
+    MirrorTest test = testing::TestMirror();
     c.change(test);
     EXPECT_EQ(ReducesToSurface(test, bessel.table), c.reduces) << c.what;
   }
@@ -51,7 +49,7 @@ TEST(ReducesToSurface, ValuesNoMirrorHasDoNotReduce) {
 TEST(ReducesToSurface, AbsurdScatterFailsEveryTrialAndTheRunSaysSo) {
   const Bessel bessel;
   SurfaceAnalysis analysis(bessel.table);
-  MirrorTest test = Mirror();
+  MirrorTest test = testing::TestMirror();
   analysis.analyse(test);
   ZoneValues sd{};
   sd.fill(1e50);
