@@ -16,9 +16,7 @@ TEST(SavedPicture, DefaultNamesFollowTheTestAndThePanel) {
     Panel panel;
     const char* name;
   } cases[] = {{"", kSurfaceErrorPanel, "_Surface.gif"},
-               {"mirror.fdr", kTransverseErrorPanel, "mirror_Trans_Err.gif"},
                {"mirror.fdr", kMilliesLacroixPanel, "mirror_M-L_Plot.gif"},
-               {"mirror.fdr", kDiffractionPanel, "mirror_Diffraction.gif"},
                {"Big.FDR", kStarTestPanel, "Big_Star_Test.gif"},
                {"mirror.fdr", kReadingsPanel, "mirror.gif"},
                {"notes", kSurfaceErrorPanel, "notes_Surface.gif"}};

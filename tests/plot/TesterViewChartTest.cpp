@@ -19,11 +19,10 @@ using testing::ExpectTextAt;
 // 0.0208, 0.0508, 0.0602 and 0.0792 inch.
 struct Figured {
   MirrorTest test = zonalyst::testing::TestMirror(
-      {.roc = 96.0, .diameter = 8.0, .zones = {1.0, 2.0, 2.8, 3.4, 3.9}, .readingOffset = 0.0});
+      {.roc = 96.0, .diameter = 8.0, .inches = true, .zones = {1.0, 2.0, 2.8, 3.4, 3.9}, .readingOffset = 0.0});
   SurfaceProfile profile;
   double bestFit = 0.0;
   Figured() {
-    test.Units = 1;
     test.KeReading[3][1] += 0.01;
     AverageReadings(test);
     QualityMetrics metrics;
@@ -96,13 +95,6 @@ TEST(TesterViewChartTest, TextsOfTheControls) {
   EXPECT_EQ(scale.valueNearest(1e9), scale.maximum);
   EXPECT_EQ(scale.valueNearest(0.015), 30);
   EXPECT_EQ(scale.valueNearest(-1e9), scale.minimum);
-}
-
-TEST(TesterViewChartTest, LargerViewsWidenThePicture) {
-  EXPECT_EQ(TestersViewPictureSize(kTesterViewSide).width, kPicTester.width);
-  EXPECT_EQ(TestersViewPictureSize(kTesterViewSide).height, kPicTester.height);
-  EXPECT_EQ(TestersViewPictureSize(400).width, 840);
-  EXPECT_EQ(TestersViewPictureSize(400).height, 444);
 }
 
 }  // namespace
