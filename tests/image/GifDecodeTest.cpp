@@ -129,18 +129,5 @@ TEST(GifDecode, GreyPicturesKeepEveryGrey) {
   ExpectDecodesToThePaletteMappedPicture(picture, folder / "greys.gif", GifPalette::Greys);
 }
 
-TEST(GifDecode, TransparencyBlockNamesThePaletteEntryOfTheColour) {
-  ScratchFolder folder;
-  GIF gif;
-  ASSERT_EQ(gif.SaveGIF(ReportLike(60, 40), folder / "t.gif", true, 0xFFFF00).outcome, GifSaveOutcome::Written);
-  const DecodedGif decoded = Decode(folder / "t.gif");
-  ASSERT_NE(decoded, nullptr);
-  GraphicsControlBlock control{};
-  ASSERT_EQ(DGifSavedExtensionToGCB(decoded.get(), 0, &control), GIF_OK);
-  EXPECT_EQ(control.TransparentColor, 4 + 5 * 4);
-  EXPECT_EQ(control.DisposalMode, DISPOSE_BACKGROUND);
-  EXPECT_EQ(control.DelayTime, 0);
-}
-
 }  // namespace
 }  // namespace zonalyst::image
