@@ -15,11 +15,9 @@
 #else
 #include "platform/XdgFileAssociation.h"
 #endif
-#include "ui/window/LastResort.h"
 #include "ui/window/MainWindow.h"
 #include "ui/prompt/QtPrompter.h"
 #include "ui/window/SplashWindow.h"
-#include "ui/window/WindowAssembly.h"
 
 namespace {
 
@@ -87,16 +85,20 @@ int main(int argc, char* argv[]) try {
 #else
   zonalyst::platform::XdgFileAssociation association(QCoreApplication::applicationFilePath());
 #endif
-  zonalyst::ui::WindowServices services{&prompter, &settings, &association, [](QWidget* owner, bool showSplash) {
-                                          zonalyst::ui::SplashWindow splash(showSplash, owner);
-                                          splash.exec();
-                                          return splash.autoClose();
-                                        }};
+  zonalyst::platform::QtClipboard clipboard;
+  zonalyst::ui::WindowServices services;
+  services.prompter = &prompter;
+  services.settings = &settings;
+  services.association = &association;
+  services.clipboard = &clipboard;
+  services.splash = [](QWidget* owner, bool showSplash) {
+    zonalyst::ui::SplashWindow splash(showSplash, owner);
+    splash.exec();
+    return splash.autoClose();
+  };
   zonalyst::ui::MainWindow window(services);
   prompter.setOwner(&window);
-  app.report = [&window](const std::string& what) { zonalyst::ui::ReportEscapedFailure(window, what); };
-  zonalyst::platform::QtClipboard clipboard;
-  zonalyst::ui::InstallPanels(window, clipboard);
+  app.report = [&window](const std::string& what) { window.reportEscapedFailure(what); };
   window.startUp(QApplication::arguments().mid(1), QDir::currentPath());
   const int exitCode = QApplication::exec();
   app.report = nullptr;

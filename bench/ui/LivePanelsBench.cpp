@@ -20,7 +20,6 @@
 #include "ui/window/MainWindow.h"
 #include "ui/window/PanelTexts.h"
 #include "ui/analysis/SurfaceErrorPanel.h"
-#include "ui/window/WindowAssembly.h"
 
 namespace {
 
@@ -45,8 +44,7 @@ struct Window {
     settings.write("Global", "Show_MC_Dialog", "True");
     path = QString::fromStdString(
         testing::WriteTestFile(testing::FifteenZoneTest(), dir.path().toStdString(), "fifteen.fdr"));
-    window = std::make_unique<ui::MainWindow>(ui::WindowServices{&prompter, &settings, &association, {}});
-    ui::InstallPanels(*window, clipboard);
+    window = std::make_unique<ui::MainWindow>(ui::WindowServices{&prompter, &settings, &association, &clipboard, nullptr, {}});
     window->startUp({path}, QDir::currentPath());
     QCoreApplication::processEvents();
   }

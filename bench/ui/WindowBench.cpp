@@ -13,7 +13,6 @@
 #include "platform/Clipboard.h"
 #include "ui/window/MainWindow.h"
 #include "ui/window/PanelTexts.h"
-#include "ui/window/WindowAssembly.h"
 
 namespace {
 
@@ -36,12 +35,11 @@ struct Services {
   platform::MemorySettingsStore settings;
   testing::FakeAssociation association;
   platform::MemoryClipboard clipboard;
-  ui::WindowServices services() { return {&prompter, &settings, &association, {}}; }
+  ui::WindowServices services() { return {&prompter, &settings, &association, &clipboard, nullptr, {}}; }
 };
 
 std::unique_ptr<ui::MainWindow> StartWindow(Services& s, const QString& test) {
   auto window = std::make_unique<ui::MainWindow>(s.services());
-  ui::InstallPanels(*window, s.clipboard);
   window->startUp({test}, QDir::currentPath());
   return window;
 }

@@ -13,7 +13,6 @@
 #include "core/SurfaceAnalysis.h"
 #include "io/TestFileLoader.h"
 #include "platform/QtSettingsStore.h"
-#include "ui/window/LastResort.h"
 #include "ui/window/PanelTexts.h"
 #include "ui/entry/rules/FilePreview.h"
 
@@ -106,7 +105,7 @@ void HardeningTest::anEscapedFailureIsReportedAndTheTestCanBeSaved() {
   window.state().test.Roc += 1.0;
   rig.prompter.clear();
   rig.prompter.answerMessage(MessageAnswer::Yes);
-  ReportEscapedFailure(window, "the memory ran out");
+  window.reportEscapedFailure("the memory ran out");
   QCOMPARE(rig.prompter.messageTexts(),
            QStringList{QStringLiteral("Zonalyst met an unexpected failure and stopped what it was doing:\r\n"
                                       "the memory ran out\r\nDo you want to save the open test now?")});

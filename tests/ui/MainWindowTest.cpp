@@ -19,6 +19,7 @@
 #include "core/SurfaceAnalysis.h"
 #include "io/TestFileLoader.h"
 #include "platform/QtSettingsStore.h"
+#include "ui/entry/TestOpening.h"
 #include "ui/window/PanelTexts.h"
 
 using namespace zonalyst;
@@ -239,9 +240,9 @@ void MainWindowTest::setupChecksGuardEverySwitchButTheFirst() {
   const QString folder = window.state().folder;
   const QString name = window.state().fileName;
   rig.key(Qt::Key_F1);
-  QVERIFY(window.openTest(folder, name));
+  QVERIFY(ui::OpenTest(window.state(), rig.prompter, folder, name));
   window.state().test.Roc = 0.0;
-  window.showOpenedTest();
+  emit window.panelContent(kLoadPanel)->panelRequested({kSurfaceErrorPanel, true});
   QVERIFY(OnShow(rig, kSurfaceErrorPanel));
   QVERIFY(rig.prompter.messages().empty());
 }
@@ -250,13 +251,15 @@ void MainWindowTest::saveImageKeyRedrawsThePanelOnShow() {
   WindowRig rig;
   MainWindow& window = rig.startOnExample();
   rig.key(Qt::Key_F6);
-  std::vector<int> saved;
-  window.setImageSaver([&saved](int panel) { saved.push_back(panel); });
+  rig.prompter.clear();
+  rig.prompter.answerMessage(MessageAnswer::No);  // not inverted
+  rig.prompter.answerSaveFile(std::nullopt);
   rig.label(QStringLiteral("lblRslt_11"))->clear();
   rig.key(Qt::Key_F9);
   QVERIFY(OnShow(rig, kTransverseErrorPanel));
   QVERIFY(!rig.action(9)->isChecked());
-  QCOMPARE(saved, std::vector<int>{kTransverseErrorPanel});
+  QCOMPARE(rig.prompter.saveFiles().size(), std::size_t{1});
+  QCOMPARE(rig.prompter.saveFiles().front().fileName, QStringLiteral("6in-f8-paraboloid-moving_Trans_Err.gif"));
   QVERIFY(!rig.label(QStringLiteral("lblRslt_11"))->text().isEmpty());
   QCOMPARE(window.previousPanel(), kTransverseErrorPanel);
 }
@@ -431,11 +434,11 @@ void MainWindowTest::declinedAssociationIsNotOfferedAgain() {
   WindowRig rig;
   rig.settings = &store;
   rig.fakeAssociation.lookup = {false, "/usr/bin/gedit"};
-  MainWindow& window = rig.start();
+  rig.start();
   QVERIFY(rig.prompter.messages().empty());
   // The load panel's button still asks.
   rig.prompter.answerMessage(MessageAnswer::Yes);
-  window.checkFileAssociation();
+  QTest::mouseClick(rig.button(QStringLiteral("File_ass")), Qt::LeftButton);
   QCOMPARE(rig.prompter.messages().size(), std::size_t{1});
   QCOMPARE(rig.fakeAssociation.registrations, 1);
 }

@@ -7,7 +7,6 @@
 #include <QTest>
 
 #include "FifteenZoneTest.h"
-#include "ui/window/WindowAssembly.h"
 
 namespace zonalyst::testing {
 
@@ -15,13 +14,12 @@ WindowRig::WindowRig() = default;
 WindowRig::~WindowRig() = default;
 
 ui::MainWindow& WindowRig::start(const QStringList& arguments) {
-  ui::WindowServices services{&prompter, settings, association, [this](QWidget*, bool showSplash) {
+  ui::WindowServices services{&prompter, settings, association, &clipboard, saveQuestion,
+                              [this](QWidget*, bool showSplash) {
                                 ++splashShown;
                                 return splashChoice || showSplash;
                               }};
   window_ = std::make_unique<ui::MainWindow>(services);
-  ui::InstallPanels(*window_, clipboard);
-  window_->setSaveQuestion(&saveAnswer);
   window_->startUp(arguments, dir_.path());
   window_->activateWindow();
   if (!QTest::qWaitForWindowActive(window_.get())) qWarning("the window did not become active");

@@ -76,6 +76,7 @@ class WindowRig {
   platform::FileAssociation* association = &fakeAssociation;
   platform::MemoryClipboard clipboard;
   OverwriteAnswer saveAnswer;
+  io::SaveQuestion* saveQuestion = &saveAnswer;  // null: the window's own dialog
   bool splashChoice = false;  // what the splash stand-in leaves Show_Splash at
   int splashShown = 0;
 

@@ -10,7 +10,7 @@
 #include "platform/MemorySettingsStore.h"
 #include "platform/QtSettingsStore.h"
 #include "platform/Settings.h"
-#include "ui/window/AssociationOffer.h"
+#include "ui/entry/AssociationOffer.h"
 #include "ui/window/CommandLine.h"
 #include "ui/window/ExitCountdown.h"
 #include "ui/window/KeyMap.h"

@@ -5,8 +5,8 @@
 #include <functional>
 #include <memory>
 
-#include "ui/window/AppState.h"
-#include "ui/window/PanelContent.h"
+#include "ui/panel/AppState.h"
+#include "ui/panel/PanelContent.h"
 #include "core/SurfaceAnalysis.h"
 #include "plot/PanelPicture.h"
 #include "plot/RasterSurface.h"
@@ -53,6 +53,7 @@ class AnalysisPanel final : public PanelContent {
   plot::PixelImage pictureImage() const { return surface_.toPixelImage(); }
   const QImage& logicalPicture() const { return surface_.image(); }
   QLabel* picture() const { return picture_; }
+  plot::Panel panel() const { return panel_; }
 
  private:
   AppState& state_;

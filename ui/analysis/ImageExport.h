@@ -1,15 +1,17 @@
 #pragma once
 
+#include "ui/panel/AppState.h"
+#include "ui/prompt/Prompter.h"
+
 namespace zonalyst::ui {
 
-class MainWindow;
-class StarTestPanel;
+class LivePanel;
 
-// F9, "Save as Image": the frame of the analysis panel on show copied pixel for pixel with
-// the report of the test below it (for the star test the images at 2, 5 and 10 waves of
+// F9, "Save as Image": the analysis panel's saved picture (its frame as shown with the
+// report of the test below it; for the star test the images at 2, 5 and 10 waves of
 // defocus stacked instead), inverted if the user asks, saved under the name chosen in
 // the save dialog as GIF (with the progress window and the busy pointer) or PNG.
 // Cancelling the dialog saves nothing; a failed write is reported.
-void SaveImageAndReport(MainWindow& window, StarTestPanel& starTest, int panel);
+void SaveImageAndReport(LivePanel& panel, Prompter& prompter, const AppState& state);
 
 }  // namespace zonalyst::ui

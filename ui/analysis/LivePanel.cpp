@@ -1,14 +1,18 @@
 #include "LivePanel.h"
 
 #include <QHBoxLayout>
+#include <QImage>
 #include <QLabel>
+#include <QPainter>
 #include <QVBoxLayout>
 
-#include "ui/window/MainWindow.h"
+#include "core/ZoneReport.h"
+#include "plot/RasterSurface.h"
+
 
 namespace zonalyst::ui {
 
-LivePanel::LivePanel(MainWindow& window, plot::Panel panel) : window_(window), state_(window.state()) {
+LivePanel::LivePanel(const PanelContext& context, plot::Panel panel) : context_(context), state_(context.state) {
   view_ = new AnalysisPanel(state_, AnalysisPanelFor(panel), this);
   controls_ = new QVBoxLayout;
   controls_->setSpacing(2);
@@ -17,6 +21,26 @@ LivePanel::LivePanel(MainWindow& window, plot::Panel panel) : window_(window), s
   layout->setSpacing(2);
   layout->addWidget(view_, 1);
   layout->addLayout(controls_);
+}
+
+plot::SavedPicture LivePanel::savedPicture() {
+  // The frame as the window shows it, numbers and all, at its logical size whatever the
+  // screen's pixel density: the saved picture keeps its size pixel for pixel.
+  QWidget* frame = parentWidget() != nullptr ? parentWidget() : this;
+  QImage image(frame->size(), QImage::Format_RGB32);
+  image.setDevicePixelRatio(1.0);
+  image.fill(frame->palette().color(frame->backgroundRole()));
+  frame->render(&image);
+  // The picture as drawn at its logical size, over the screen's denser one that the
+  // rendering scaled down.
+  QPainter painter(&image);
+  painter.drawImage(view_->picture()->mapTo(frame, QPoint(0, 0)), view_->logicalPicture());
+  painter.end();
+  plot::SavedPicture parts;
+  parts.panel = view_->panel();
+  parts.picture = plot::ToPixelImage(image);
+  parts.report = BuildZoneReport(state_.test, state_.displayRocMm);
+  return parts;
 }
 
 BestFit LivePanel::reduce() { return view_->analysis().reduceAndFit(state_.test); }
@@ -35,6 +59,6 @@ QHBoxLayout* LivePanel::addRow() {
   return row;
 }
 
-void LivePanel::setHelp(const std::string& text) { window_.setHelp(QString::fromStdString(text)); }
+void LivePanel::setHelp(const std::string& text) { emit helpChanged(QString::fromStdString(text)); }
 
 }  // namespace zonalyst::ui

@@ -3,27 +3,32 @@
 #include <QString>
 
 #include "AnalysisPanel.h"
-#include "ui/window/PanelContent.h"
+#include "ui/panel/PanelContent.h"
+#include "ui/panel/PanelContext.h"
 #include "core/SurfaceAnalysis.h"
+#include "plot/SavedPicture.h"
 
 class QHBoxLayout;
 class QLabel;
+class QScrollBar;
 class QVBoxLayout;
 
 namespace zonalyst::ui {
-
-class MainWindow;
 
 // What the five analysis panel drivers share: the window's picture and result labels of
 // their panel, the controls laid out below it, and the first steps of every driver.
 class LivePanel : public PanelContent {
   Q_OBJECT
  public:
-  LivePanel(MainWindow& window, plot::Panel panel);
+  LivePanel(const PanelContext& context, plot::Panel panel);
 
   AnalysisPanel& view() { return *view_; }
-  // Part of the common handler of the slider array HScroll1 for this panel's slider.
+  // This panel's slider of the array HScroll1 (none on the tester's view) and its part of
+  // the array's common handler.
+  virtual QScrollBar* referenceSlider() const { return nullptr; }
   virtual void referenceSliderMoved() {}
+  // What F9 saves of this panel: its frame as shown, with the test's report below.
+  virtual plot::SavedPicture savedPicture();
 
  protected:
   // Averages (unless a Monte Carlo run supplies the averages), reduces and finds the
@@ -34,7 +39,7 @@ class LivePanel : public PanelContent {
   QHBoxLayout* addRow();
   void setHelp(const std::string& text);
 
-  MainWindow& window_;
+  PanelContext context_;
   AppState& state_;
 
  private:

@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <array>
 
-#include "ui/window/MonteCarloValues.h"
+#include "ui/panel/MonteCarloValues.h"
 #include "platform/Settings.h"
 
 class QCheckBox;

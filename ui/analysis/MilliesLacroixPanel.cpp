@@ -10,8 +10,8 @@
 
 namespace zonalyst::ui {
 
-MilliesLacroixPanel::MilliesLacroixPanel(MainWindow& window)
-    : LivePanel(window, kMilliesLacroixPanel) {
+MilliesLacroixPanel::MilliesLacroixPanel(const PanelContext& context)
+    : LivePanel(context, kMilliesLacroixPanel) {
   note_ = addCaption(addRow(), QStringLiteral("LblML"));
   note_->setMinimumHeight(2 * note_->fontMetrics().height());
   shift_ = MakeLiveSlider(QStringLiteral("HScroll1_%1").arg(live::kMilliesLacroixSlider),

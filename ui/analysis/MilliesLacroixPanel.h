@@ -12,9 +12,9 @@ namespace zonalyst::ui {
 class MilliesLacroixPanel final : public LivePanel {
   Q_OBJECT
  public:
-  explicit MilliesLacroixPanel(MainWindow& window);
+  explicit MilliesLacroixPanel(const PanelContext& context);
 
-  QScrollBar* referenceSlider() const { return shift_; }
+  QScrollBar* referenceSlider() const override { return shift_; }
   void enterPanel(const PanelEntry& entry) override;
   void referenceSliderMoved() override;
 

@@ -12,8 +12,8 @@
 
 namespace zonalyst::ui {
 
-OffsetPanel::OffsetPanel(MainWindow& window, plot::Panel panel, int sliderIndex)
-    : LivePanel(window, panel), sliderIndex_(sliderIndex) {
+OffsetPanel::OffsetPanel(const PanelContext& context, plot::Panel panel, int sliderIndex)
+    : LivePanel(context, panel), sliderIndex_(sliderIndex) {
   captionRow_ = addRow();
   bestFitCaption_ = addCaption(captionRow_, QStringLiteral("Offset_%1").arg(2 * sliderIndex));
   offsetCaption_ = addCaption(captionRow_, QStringLiteral("Offset_%1").arg(2 * sliderIndex + 1));

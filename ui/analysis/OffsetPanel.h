@@ -13,9 +13,9 @@ namespace zonalyst::ui {
 class OffsetPanel : public LivePanel {
   Q_OBJECT
  public:
-  OffsetPanel(MainWindow& window, plot::Panel panel, int sliderIndex);
+  OffsetPanel(const PanelContext& context, plot::Panel panel, int sliderIndex);
 
-  QScrollBar* referenceSlider() const { return slider_; }
+  QScrollBar* referenceSlider() const override { return slider_; }
   void enterPanel(const PanelEntry& entry) override;
   // The panel driver: reduce, best fit, draw, captions, slider to the middle.
   void showPanel();

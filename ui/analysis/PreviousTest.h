@@ -3,7 +3,7 @@
 #include <QString>
 #include <optional>
 
-#include "ui/window/AppState.h"
+#include "ui/panel/AppState.h"
 #include "core/QualityMetrics.h"
 
 namespace zonalyst::ui {

@@ -22,8 +22,8 @@ QLabel* LegendLabel(const QString& name, const QString& text, const QColor& colo
 
 }  // namespace
 
-SpotDiffractionPanel::SpotDiffractionPanel(MainWindow& window)
-    : OffsetPanel(window, kDiffractionPanel, live::kSpotSlider) {
+SpotDiffractionPanel::SpotDiffractionPanel(const PanelContext& context)
+    : OffsetPanel(context, kDiffractionPanel, live::kSpotSlider) {
   QHBoxLayout* row = addRow();
   auto* heading = addCaption(row, QStringLiteral("lblF6Obst_0"), 0);
   heading->setText(QStringLiteral("Central Obstruction"));

@@ -12,7 +12,7 @@ namespace zonalyst::ui {
 class SpotDiffractionPanel final : public OffsetPanel {
   Q_OBJECT
  public:
-  explicit SpotDiffractionPanel(MainWindow& window);
+  explicit SpotDiffractionPanel(const PanelContext& context);
   QScrollBar* obstructionSlider() const { return obstruction_; }
 
  protected:

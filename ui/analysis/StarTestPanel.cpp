@@ -11,7 +11,7 @@
 
 namespace zonalyst::ui {
 
-StarTestPanel::StarTestPanel(MainWindow& window) : LivePanel(window, kStarTestPanel) {
+StarTestPanel::StarTestPanel(const PanelContext& context) : LivePanel(context, kStarTestPanel) {
   QHBoxLayout* row = addRow();
   defocusHeading_ = addCaption(row, QStringLiteral("Offset_6"), 0);
   defocusHeading_->setMinimumWidth(130);
@@ -93,6 +93,13 @@ plot::PanelControls StarTestPanel::controls() const {
 void StarTestPanel::redraw() {
   if (!shownOnce_) return;
   view().redraw(state_.displayRocMm, controls());
+}
+
+plot::SavedPicture StarTestPanel::savedPicture() {
+  plot::SavedPicture parts;
+  parts.panel = kStarTestPanel;
+  parts.stack = picturesAtDefocus(plot::kStackedWaves);
+  return parts;
 }
 
 }  // namespace zonalyst::ui

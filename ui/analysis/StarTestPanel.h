@@ -16,9 +16,9 @@ namespace zonalyst::ui {
 class StarTestPanel final : public LivePanel {
   Q_OBJECT
  public:
-  explicit StarTestPanel(MainWindow& window);
+  explicit StarTestPanel(const PanelContext& context);
 
-  QScrollBar* referenceSlider() const { return defocus_; }
+  QScrollBar* referenceSlider() const override { return defocus_; }
   QScrollBar* obstructionSlider() const { return obstruction_; }
   QCheckBox* detailBox() const { return detail_; }
 
@@ -31,6 +31,8 @@ class StarTestPanel final : public LivePanel {
   // The pictures the defocus slider would show at each of `waves` (High Detail by its
   // rule), drawn without moving the controls; the user's own picture is drawn again after.
   std::array<plot::PixelImage, 3> picturesAtDefocus(const std::array<int, 3>& waves);
+  // The star test saves its pictures at plot::kStackedWaves, stacked.
+  plot::SavedPicture savedPicture() override;
 
  private:
   // What the sliders and boxes show.

@@ -2,7 +2,6 @@
 #include <QPushButton>
 
 #include "ui/window/EventPump.h"
-#include "ui/window/MainWindow.h"
 #include "McSetupDialog.h"
 #include "SurfaceErrorPanel.h"
 #include "core/MonteCarlo.h"
@@ -34,7 +33,7 @@ void SurfaceErrorPanel::runMonteCarlo() {
   shared.meanStdDev = scatter.meanSd;
   shared.zoneCount = test.ZoneCount;
   {
-    McSetupDialog setup(shared, state_.settings, window_.settingsStore(), &window_);
+    McSetupDialog setup(shared, state_.settings, context_.settings, window());
     setup.exec();
   }
   if (shared.cancelled) return;
@@ -76,7 +75,7 @@ void SurfaceErrorPanel::finishMonteCarlo(const std::string& rawData, int failedT
   if (state_.settings.showMcDialog) return;
   if (explanation_) explanation_->close();
   explanation_ = new McExplainDialog(ExplainMonteCarlo(ranges_.strehl, ranges_.rms, failedTrials, trials_), rawData,
-                                     clipboard_, state_.settings, window_.settingsStore(), &window_);
+                                     context_.clipboard, state_.settings, context_.settings, window());
   explanation_->show();
 }
 

@@ -6,7 +6,6 @@
 
 #include "ui/window/EventPump.h"
 #include "LiveSlider.h"
-#include "ui/window/MainWindow.h"
 #include "ui/window/PanelTexts.h"
 #include "SearchInputGuard.h"
 #include "core/BestFitConic.h"
@@ -15,9 +14,8 @@
 
 namespace zonalyst::ui {
 
-SurfaceErrorPanel::SurfaceErrorPanel(MainWindow& window, platform::Clipboard& clipboard)
-    : OffsetPanel(window, kSurfaceErrorPanel, live::kSurfaceSlider),
-      clipboard_(clipboard) {
+SurfaceErrorPanel::SurfaceErrorPanel(const PanelContext& context)
+    : OffsetPanel(context, kSurfaceErrorPanel, live::kSurfaceSlider) {
   QHBoxLayout* row = addRow();
   row->addStretch(1);
   conicButton_ = new QPushButton(QStringLiteral("Find Best Fit Conic Constant"), this);
@@ -80,7 +78,7 @@ void SurfaceErrorPanel::findBestFitConic() {
   stopSearch_ = false;
   ConicSearchResult result;
   {
-    SearchInputGuard guard(&window_, [this] { stopSearch_ = true; });
+    SearchInputGuard guard(window(), [this] { stopSearch_ = true; });
     ConicSearch search;
     search.recompute = [this](MirrorTest&) {
       showPanel();
@@ -100,7 +98,7 @@ void SurfaceErrorPanel::findBestFitConic() {
                                       "\r\nDo You wish to retain this Deformation?\r\nProbably NOT A GOOD IDEA! ");
   question.buttons = MessageButtons::YesNo;
   question.defaultButton = MessageAnswer::No;
-  if (window_.prompter().message(question) != MessageAnswer::Yes) state_.test.DesiredConic = result.startConic;
+  if (context_.prompter.message(question) != MessageAnswer::Yes) state_.test.DesiredConic = result.startConic;
   // The last trial's picture belongs to a constant the search stepped past: show the one kept.
   showPanel();
 }

@@ -20,7 +20,7 @@ namespace zonalyst::ui {
 class SurfaceErrorPanel final : public OffsetPanel {
   Q_OBJECT
  public:
-  SurfaceErrorPanel(MainWindow& window, platform::Clipboard& clipboard);
+  explicit SurfaceErrorPanel(const PanelContext& context);
 
   QPushButton* conicButton() const { return conicButton_; }
   QPushButton* monteCarloButton() const { return monteCarloButton_; }
@@ -49,7 +49,6 @@ class SurfaceErrorPanel final : public OffsetPanel {
   void showPreviousTest();
   const QualityMetrics* previousMetrics();
 
-  platform::Clipboard& clipboard_;
   QPushButton* conicButton_;
   QPushButton* monteCarloButton_;
   QCheckBox* previousBox_ = nullptr;

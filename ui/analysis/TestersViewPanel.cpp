@@ -8,7 +8,6 @@
 #include <QScrollBar>
 
 #include "LiveSlider.h"
-#include "ui/window/MainWindow.h"
 #include "ui/window/PanelTexts.h"
 #include "core/TesterControls.h"
 #include "ui/analysis/rules/LocalisedText.h"
@@ -16,8 +15,8 @@
 
 namespace zonalyst::ui {
 
-TestersViewPanel::TestersViewPanel(MainWindow& window)
-    : LivePanel(window, kTestersViewPanel) {
+TestersViewPanel::TestersViewPanel(const PanelContext& context)
+    : LivePanel(context, kTestersViewPanel) {
   QHBoxLayout* row = addRow();
   knife_ = addSlider(row, QStringLiteral("Knife Position"), QStringLiteral("ScrlKnife"),
                      {0, 0, 0, live::kKnifeLargeChange}, &live::KnifeHelp);

@@ -22,7 +22,7 @@ namespace zonalyst::ui {
 class TestersViewPanel final : public LivePanel {
   Q_OBJECT
  public:
-  explicit TestersViewPanel(MainWindow& window);
+  explicit TestersViewPanel(const PanelContext& context);
 
   QScrollBar* knifeSlider() const { return knife_; }
 

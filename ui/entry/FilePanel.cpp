@@ -15,12 +15,12 @@
 #include <QVBoxLayout>
 
 #include "EntryBoxes.h"
-#include "ui/window/MainWindow.h"
+#include "AssociationOffer.h"
 #include "ui/window/PanelTexts.h"
 #include "TestFolderFiles.h"
 #include "TestNameQuestion.h"
+#include "TestOpening.h"
 #include "UserFolders.h"
-#include "io/TestPath.h"
 #include "ui/entry/rules/FilePreview.h"
 #include "ui/entry/rules/HelpTexts.h"
 #include "ui/entry/rules/ListPosition.h"
@@ -29,10 +29,6 @@ namespace zonalyst::ui {
 namespace {
 
 constexpr int kPathRole = Qt::UserRole;
-
-QString FullPath(const QString& folder, const QString& fileName) {
-  return QString::fromStdString(io::JoinTestPath(folder.toStdString(), fileName.toStdString()));
-}
 
 QString DriveOf(const QString& folder) {
   for (const QFileInfo& drive : QDir::drives()) {
@@ -43,7 +39,8 @@ QString DriveOf(const QString& folder) {
 
 }  // namespace
 
-FilePanel::FilePanel(MainWindow& window, QWidget* parent) : PanelContent(parent), window_(window) {
+FilePanel::FilePanel(const PanelContext& context, platform::FileAssociation& association)
+    : context_(context), association_(association) {
   setObjectName(QStringLiteral("FilePanel"));
   drives_ = new QComboBox(this);
   drives_->setObjectName(QStringLiteral("Drive1"));
@@ -68,10 +65,10 @@ FilePanel::FilePanel(MainWindow& window, QWidget* parent) : PanelContent(parent)
   open_->setEnabled(false);
   create_ = new QPushButton(QStringLiteral("Create New File"), this);
   create_->setObjectName(QStringLiteral("chkNew"));
-  association_ = new QPushButton(
+  associationButton_ = new QPushButton(
       QStringLiteral("Check File Associations          (IE *.Fdr files will open with Zonalyst from Windows Explorer)"),
       this);
-  association_->setObjectName(QStringLiteral("File_ass"));
+  associationButton_->setObjectName(QStringLiteral("File_ass"));
   buildLayout();
 
   connect(drives_, &QComboBox::textActivated, this, &FilePanel::setFolder);
@@ -86,7 +83,9 @@ FilePanel::FilePanel(MainWindow& window, QWidget* parent) : PanelContent(parent)
   connect(files_, &QListWidget::itemDoubleClicked, this, &FilePanel::openSelected);
   connect(open_, &QPushButton::clicked, this, &FilePanel::openSelected);
   connect(create_, &QPushButton::clicked, this, &FilePanel::createNewTest);
-  connect(association_, &QPushButton::clicked, this, [this] { window_.checkFileAssociation(); });
+  connect(associationButton_, &QPushButton::clicked, this, [this] {
+    OfferFileAssociation(association_, context_.prompter, context_.state.settings, OfferOccasion::Button);
+  });
 }
 
 void FilePanel::buildLayout() {
@@ -100,7 +99,7 @@ void FilePanel::buildLayout() {
   grid->addWidget(selected_, 1, 2, 3, 1);
   grid->addWidget(open_, 4, 2);
   grid->addWidget(create_, 5, 2, Qt::AlignTop);
-  grid->addWidget(association_, 6, 0, 1, 3);
+  grid->addWidget(associationButton_, 6, 0, 1, 3);
   grid->setColumnStretch(0, 3);
   grid->setColumnStretch(1, 3);
   grid->setColumnStretch(2, 2);
@@ -128,7 +127,7 @@ void FilePanel::setFolder(const QString& folder) {
 
 void FilePanel::showTestFolder() {
   // A test opened from the command line did not come through the lists: point them at it.
-  const QString folder = window_.state().folder;
+  const QString folder = context_.state.folder;
   if (!folder.isEmpty() && QDir::cleanPath(QDir(folder).absolutePath()) != folder_) {
     setFolder(folder);
   } else {
@@ -172,7 +171,7 @@ void FilePanel::refreshFiles() {
 
 void FilePanel::showPreview(int row) {
   if (row < 0) return;
-  const QString path = FullPath(folder_, files_->item(row)->text());
+  const QString path = TestFilePath(folder_, files_->item(row)->text());
   const QDateTime modified = QFileInfo(path).lastModified();
   data_[0]->setText(QStringLiteral("Last modified: \n") + QLocale().toString(modified, QLocale::ShortFormat));
   const entry::FilePreview preview = entry::PreviewOfFile(path.toStdString(), DecimalSeparator());
@@ -187,43 +186,35 @@ void FilePanel::openSelected() {
   const QList<QListWidgetItem*> chosen = files_->selectedItems();
   if (chosen.isEmpty()) return;
   QListWidgetItem* item = chosen.front();
-  if (window_.openTest(folder_, item->text())) window_.showOpenedTest();
+  if (OpenTest(context_.state, context_.prompter, folder_, item->text())) {
+    emit panelRequested({kSurfaceErrorPanel, true});
+  }
 }
 
 void FilePanel::createNewTest() {
   if (createBusy_) return;
   createBusy_ = true;
-  if (const std::optional<QString> fileName = AskTestFileName(window_.prompter(), folder_)) {
-    AppState& state = window_.state();
+  if (const std::optional<QString> fileName = AskTestFileName(context_.prompter, folder_)) {
+    AppState& state = context_.state;
     state.folder = folder_;
     state.fileName = *fileName;
     ResetToNewTestDefaults(state.test);
-    window_.actionClick(kSetupPanel);
+    emit panelRequested({kSetupPanel});
   }
   createBusy_ = false;
 }
 
-void FilePanel::stepTestFile(entry::FileStep step) {
-  AppState& state = window_.state();
-  if (!state.testOpen()) return;
-  // The box being edited keeps its text only once it has given up the focus.
-  if (QWidget* focused = QApplication::focusWidget()) focused->clearFocus();
-
-  if (!MayLeaveTest(window_.saveTest())) {
-    window_.actionClick(window_.currentPanel());
-    return;
-  }
+void FilePanel::openNeighbour(entry::FileStep step) {
+  AppState& state = context_.state;
   showTestFolder();
   const QList<QListWidgetItem*> found = files_->findItems(state.fileName, Qt::MatchExactly);
   const int position = entry::SteppedListPosition(state.filePosition, found.isEmpty() ? -1 : files_->row(found.front()),
                                                   step == entry::FileStep::Previous ? -1 : 1, files_->count());
-  if (position >= 0) {
-    state.filePosition = position;
-    files_->setCurrentRow(position);
-    // A file that fails to load leaves the open test as it was.
-    window_.openTest(folder_, files_->item(position)->text());
-  }
-  window_.actionClick(window_.currentPanel());
+  if (position < 0) return;
+  state.filePosition = position;
+  files_->setCurrentRow(position);
+  // A file that fails to load leaves the open test as it was.
+  OpenTest(state, context_.prompter, folder_, files_->item(position)->text());
 }
 
 bool FilePanel::eventFilter(QObject* watched, QEvent* event) {

@@ -2,7 +2,9 @@
 
 #include <array>
 
-#include "ui/window/PanelContent.h"
+#include "platform/FileAssociation.h"
+#include "ui/panel/PanelContent.h"
+#include "ui/panel/PanelContext.h"
 #include "ui/entry/rules/ListPosition.h"
 
 class QComboBox;
@@ -14,15 +16,13 @@ class QPushButton;
 
 namespace zonalyst::ui {
 
-class MainWindow;
-
 // Panel 1: the drive, folder and file lists of test files ("*.fdr"), the preview of
 // the chosen file, opening it or creating a new test; also previous/next test file.
 // On a system without drives the drive list holds the file system root.
 class FilePanel final : public PanelContent {
   Q_OBJECT
  public:
-  explicit FilePanel(MainWindow& window, QWidget* parent = nullptr);
+  FilePanel(const PanelContext& context, platform::FileAssociation& association);
 
   // With a test just closed: the list refreshed and focused. Without: the lists
   // pointed at the program's own folder when it is writable, else at the user's
@@ -35,15 +35,11 @@ class FilePanel final : public PanelContent {
   QString folder() const { return folder_; }
   void refreshFiles();
 
-  // Previous/next test of the file list: the open test is saved first; a save that fails
-  // or is not answered keeps the test open.
-  void stepTestFile(entry::FileStep step);
+  // Opens the previous or next test of the open test's folder (the open test saved already).
+  void openNeighbour(entry::FileStep step);
 
   void openSelected();
   void createNewTest();
-
- signals:
-  void helpChanged(const QString& text);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -54,7 +50,8 @@ class FilePanel final : public PanelContent {
   void fillFolders();
   void showPreview(int row);
 
-  MainWindow& window_;
+  PanelContext context_;
+  platform::FileAssociation& association_;
   QString folder_;
   QComboBox* drives_ = nullptr;
   QListWidget* folders_ = nullptr;
@@ -63,7 +60,7 @@ class FilePanel final : public PanelContent {
   std::array<QLabel*, 4> data_{};
   QPushButton* open_ = nullptr;
   QPushButton* create_ = nullptr;
-  QPushButton* association_ = nullptr;
+  QPushButton* associationButton_ = nullptr;
   bool createBusy_ = false;
 };
 

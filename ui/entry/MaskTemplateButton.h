@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "ui/window/AppState.h"
+#include "ui/panel/AppState.h"
 #include "ui/prompt/Prompter.h"
 
 class QLabel;

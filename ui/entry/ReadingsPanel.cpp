@@ -38,8 +38,8 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, const QString& objectNam
 
 }  // namespace
 
-ReadingsPanel::ReadingsPanel(MirrorTest& test, platform::Clipboard& clipboard, QWidget* parent)
-    : PanelContent(parent), test_(test), clipboard_(clipboard) {
+ReadingsPanel::ReadingsPanel(const PanelContext& context)
+    : test_(context.state.test), clipboard_(context.clipboard) {
   setObjectName(QStringLiteral("ReadingsPanel"));
   for (int cell = 0; cell < kReadingsCellCount; ++cell) {
     cells_[cell] = MakeEntryBox(this, QStringLiteral("lblF3Kedata_%1").arg(cell), this);

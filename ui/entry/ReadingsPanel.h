@@ -2,7 +2,8 @@
 
 #include <array>
 
-#include "ui/window/PanelContent.h"
+#include "ui/panel/PanelContent.h"
+#include "ui/panel/PanelContext.h"
 #include "core/MirrorTest.h"
 #include "platform/Clipboard.h"
 
@@ -19,7 +20,7 @@ namespace zonalyst::ui {
 class ReadingsPanel final : public PanelContent {
   Q_OBJECT
  public:
-  ReadingsPanel(MirrorTest& test, platform::Clipboard& clipboard, QWidget* parent = nullptr);
+  explicit ReadingsPanel(const PanelContext& context);
 
   // The number of sets into its cell and the focus there, then the panel drawn.
   void enterPanel(const PanelEntry& entry) override;
@@ -29,9 +30,6 @@ class ReadingsPanel final : public PanelContent {
   void focusCell(int cell);
   // Empties every cell; the record is not touched.
   void clearEntryFields();
-
- signals:
-  void helpChanged(const QString& text);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -38,8 +38,7 @@ bool IsToggle(int box) { return box >= kEntryMethodBox && box <= kSourceBox; }
 
 }  // namespace
 
-SetupPanel::SetupPanel(AppState& state, Prompter& prompter, QWidget* parent)
-    : PanelContent(parent), test_(state.test), prompter_(prompter) {
+SetupPanel::SetupPanel(const PanelContext& context) : test_(context.state.test), prompter_(context.prompter) {
   setObjectName(QStringLiteral("SetupPanel"));
   for (int box = 0; box < kSetupBoxCount; ++box) {
     boxes_[box] = MakeEntryBox(this, QStringLiteral("Text1_%1").arg(box), this);
@@ -50,7 +49,7 @@ SetupPanel::SetupPanel(AppState& state, Prompter& prompter, QWidget* parent)
   wizard_ = new QPushButton(QStringLiteral("Couder Mask Zone Wizard (Enter Data on the left first, then click here)"), this);
   wizard_->setObjectName(QStringLiteral("cmd_Zone_Magic"));
   connect(wizard_, &QPushButton::clicked, this, &SetupPanel::runWizard);
-  maskTemplate_ = new MaskTemplateButton(state, prompter, this);
+  maskTemplate_ = new MaskTemplateButton(context.state, context.prompter, this);
   connect(maskTemplate_, &MaskTemplateButton::saved, this, &SetupPanel::helpChanged);
   buildLayout();
 }

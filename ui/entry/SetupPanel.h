@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "ui/window/AppState.h"
-#include "ui/window/PanelContent.h"
+#include "ui/panel/PanelContent.h"
+#include "ui/panel/PanelContext.h"
 #include "ui/prompt/Prompter.h"
 #include "core/MirrorTest.h"
 
@@ -19,7 +19,7 @@ namespace zonalyst::ui {
 class SetupPanel final : public PanelContent {
   Q_OBJECT
  public:
-  SetupPanel(AppState& state, Prompter& prompter, QWidget* parent = nullptr);
+  explicit SetupPanel(const PanelContext& context);
 
   // Focus to box 0, then the panel drawn from the record.
   void enterPanel(const PanelEntry& entry) override;
@@ -29,10 +29,6 @@ class SetupPanel final : public PanelContent {
   void focusBox(int box);
   // Empties every box; the record is not touched.
   void clearEntryFields();
-
- signals:
-  // The help line's text for the box that got the focus.
-  void helpChanged(const QString& text);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

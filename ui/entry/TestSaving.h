@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "ui/window/AppState.h"
+#include "ui/panel/AppState.h"
 #include "ui/prompt/Prompter.h"
 #include "io/TestFileSaver.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PanelContent.h"
+#include "ui/panel/PanelContent.h"
 
 class QCheckBox;
 class QPushButton;

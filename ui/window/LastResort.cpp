@@ -1,11 +1,8 @@
 #include "LastResort.h"
 
-#include "MainWindow.h"
-
 namespace zonalyst::ui {
 
-void ReportEscapedFailure(MainWindow& window, const std::string& what) {
-  const bool testOpen = window.state().testOpen();
+MessageRequest EscapedFailureReport(const std::string& what, bool testOpen) {
   MessageRequest report;
   report.text = QStringLiteral("Zonalyst met an unexpected failure and stopped what it was doing:\r\n") +
                 QString::fromStdString(what) +
@@ -15,8 +12,7 @@ void ReportEscapedFailure(MainWindow& window, const std::string& what) {
     report.buttons = MessageButtons::YesNo;
     report.defaultButton = MessageAnswer::Yes;
   }
-  // The save reports its own failure and offers another place.
-  if (window.prompter().message(report) == MessageAnswer::Yes) window.saveTest();
+  return report;
 }
 
 }  // namespace zonalyst::ui

@@ -2,13 +2,12 @@
 
 #include <string>
 
+#include "ui/prompt/Prompter.h"
+
 namespace zonalyst::ui {
 
-class MainWindow;
-
-// After an exception escaped an event handler (memory ran out, any other failure): says
-// so in a message box and, with a test open, offers to save it at once (Yes saves it as
-// leaving the test would, which reports its own failure). The window goes on.
-void ReportEscapedFailure(MainWindow& window, const std::string& what);
+// The message after an exception escaped an event handler (memory ran out, any other
+// failure): what stopped and, with a test open, whether to save it at once (Yes, the default).
+MessageRequest EscapedFailureReport(const std::string& what, bool testOpen);
 
 }  // namespace zonalyst::ui

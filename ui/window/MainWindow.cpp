@@ -13,18 +13,30 @@
 #include <QVBoxLayout>
 #include <utility>
 
-#include "ui/analysis/AnalysisPanel.h"
+#include "ui/analysis/ImageExport.h"
+#include "ui/analysis/MilliesLacroixPanel.h"
+#include "ui/analysis/ReferenceSliders.h"
+#include "ui/analysis/SpotDiffractionPanel.h"
+#include "ui/analysis/StarTestPanel.h"
+#include "ui/analysis/SurfaceErrorPanel.h"
+#include "ui/analysis/TestersViewPanel.h"
+#include "ui/analysis/rules/SliderRules.h"
+#include "ui/entry/FilePanel.h"
+#include "ui/entry/ReadingsPanel.h"
+#include "ui/entry/SaveDiscardDialog.h"
+#include "ui/entry/SetupPanel.h"
+#include "ui/entry/TestOpening.h"
+#include "ui/entry/rules/ValidationFocus.h"
 #include "Artwork.h"
-#include "AssociationOffer.h"
+#include "ui/entry/AssociationOffer.h"
 #include "CommandLine.h"
 #include "EventPump.h"
 #include "ExitPanel.h"
 #include "KeyMap.h"
+#include "LastResort.h"
 #include "PanelTexts.h"
 #include "SetupCheckRun.h"
 #include "core/BesselTable.h"
-#include "io/TestFileLoader.h"
-#include "io/TestPath.h"
 
 namespace zonalyst::ui {
 namespace {
@@ -44,26 +56,19 @@ constexpr int kHelpTop = kMargin + kFrameHeight + kMargin + kButtonHeight + kBut
 constexpr int kWindowWidth = kFrameLeft + kFrameWidth + kMargin;
 constexpr int kWindowHeight = kHelpTop + kHelpHeight + kMargin;
 
-// Writes a changed test over its file, until the unsaved-changes dialog is plugged in.
-class OverwriteQuestion final : public io::SaveQuestion {
- public:
-  io::SaveDecision ask(const std::string& folder, const std::string& fileName) override {
-    return {true, folder, fileName};
-  }
-};
-
-QString FullPath(const QString& folder, const QString& fileName) {
-  return QString::fromStdString(io::JoinTestPath(folder.toStdString(), fileName.toStdString()));
-}
-
 }  // namespace
 
 MainWindow::MainWindow(WindowServices services, QWidget* parent)
-    : QWidget(parent), services_(std::move(services)) {
+    : QWidget(parent),
+      services_(std::move(services)),
+      context_{state_, *services_.prompter, *services_.settings, *services_.clipboard},
+      saveQuestion_(services_.saveQuestion != nullptr ? services_.saveQuestion
+                                                      : new SaveDiscardQuestion(this, *services_.prompter)) {
   setObjectName(QStringLiteral("frmMain"));
   setWindowTitle(QString::fromLatin1(kProgramTitle));
   setWindowIcon(QIcon(MirrorArtwork(64)));
   setFixedSize(kWindowWidth, kWindowHeight);
+  buildFrames();
   buildPanels();
   buildButtons();
   help_ = new QLabel(this);
@@ -80,7 +85,7 @@ MainWindow::MainWindow(WindowServices services, QWidget* parent)
 
 MainWindow::~MainWindow() { qApp->removeEventFilter(this); }
 
-void MainWindow::buildPanels() {
+void MainWindow::buildFrames() {
   for (int i = 0; i < kPanelCount; ++i) {
     frames_[i] = new QGroupBox(this);
     frames_[i]->setObjectName(QStringLiteral("Display_%1").arg(i));
@@ -89,18 +94,40 @@ void MainWindow::buildPanels() {
     layout->setContentsMargins(6, 4, 6, 4);
   }
   frames_[kExitPanel]->setTitle(PanelCaption(kExitPanel, {}));
+}
+
+void MainWindow::buildPanels() {
   exitPanel_ = new ExitPanel;
-  setPanelContent(kExitPanel, exitPanel_);
   connect(exitPanel_, &ExitPanel::exitClicked, this, &MainWindow::confirmExit);
   connect(exitPanel_, &ExitPanel::abortClicked, this, [this] { cancelClose_ = true; });
   connect(exitPanel_, &ExitPanel::autoExitChanged, this, [this](bool on) { state_.settings.showExit = on; });
-  for (int i = kLoadPanel; i < kPanelCount; ++i) {
-    if (IsAnalysisPanel(i)) {
-      setPanelContent(i, new AnalysisPanel(state_, AnalysisPanelFor(static_cast<Panel>(i))));
-    } else {
-      setPanelContent(i, new PanelContent);
-    }
+  place(kExitPanel, exitPanel_);
+
+  filePanel_ = new FilePanel(context_, *services_.association);
+  setupPanel_ = new SetupPanel(context_);
+  readingsPanel_ = new ReadingsPanel(context_);
+  place(kLoadPanel, filePanel_);
+  place(kSetupPanel, setupPanel_);
+  place(kReadingsPanel, readingsPanel_);
+
+  auto* starTest = new StarTestPanel(context_);
+  analysisPanels_[kSurfaceErrorPanel] = new SurfaceErrorPanel(context_);
+  analysisPanels_[kMilliesLacroixPanel] = new MilliesLacroixPanel(context_);
+  analysisPanels_[kTransverseErrorPanel] = new OffsetPanel(context_, kTransverseErrorPanel, live::kTransverseSlider);
+  analysisPanels_[kDiffractionPanel] = new SpotDiffractionPanel(context_);
+  analysisPanels_[kStarTestPanel] = starTest;
+  analysisPanels_[kTestersViewPanel] = new TestersViewPanel(context_);
+  for (int i = 0; i < kPanelCount; ++i) {
+    if (analysisPanels_[i] != nullptr) place(i, analysisPanels_[i]);
   }
+  JoinReferenceSliders(analysisPanels_, *starTest);
+}
+
+void MainWindow::place(int panel, PanelContent* content) {
+  contents_[panel] = content;
+  frames_[panel]->layout()->addWidget(content);
+  connect(content, &PanelContent::helpChanged, this, &MainWindow::setHelp);
+  connect(content, &PanelContent::panelRequested, this, &MainWindow::onPanelRequest);
 }
 
 void MainWindow::buildButtons() {
@@ -116,20 +143,6 @@ void MainWindow::buildButtons() {
   buttons_[kSaveImagePanel]->setToolTip(SaveImageTooltip());
 }
 
-void MainWindow::setPanelContent(int panel, PanelContent* content) {
-  QLayout* layout = frames_[panel]->layout();
-  if (PanelContent* old = contents_[panel]) {
-    // Out of the window at once, so that no search by name finds the old content.
-    layout->removeWidget(old);
-    old->hide();
-    old->setParent(nullptr);
-    old->deleteLater();
-  }
-  contents_[panel] = content;
-  content->setParent(frames_[panel]);
-  layout->addWidget(content);
-}
-
 void MainWindow::startUp(const QStringList& arguments, const QString& workingFolder) {
   if (startUpBusy_) return;
   startUpBusy_ = true;
@@ -141,37 +154,29 @@ void MainWindow::startUp(const QStringList& arguments, const QString& workingFol
   OfferFileAssociation(*services_.association, *services_.prompter, state_.settings, OfferOccasion::StartUp);
   FillBesselTable(state_.bessel);
   const std::optional<TestLocation> location = TestFromArguments(arguments, workingFolder);
-  if (location && openTest(location->folder, location->fileName)) {
-    showOpenedTest();
+  if (location && OpenTest(state_, *services_.prompter, location->folder, location->fileName)) {
+    showOpenedTest(kSurfaceErrorPanel);
   } else {
     actionClick(kLoadPanel);
   }
 }
 
-bool MainWindow::openTest(const QString& folder, const QString& fileName) {
-  io::LoadResult loaded = io::LoadTestFile(folder.toStdString(), fileName.toStdString());
-  if (!loaded.ok()) {
-    MessageRequest request;
-    request.text = QString::fromStdString(loaded.error.userMessageWithReason());
-    prompter().message(request);
-    return false;
+void MainWindow::onPanelRequest(const PanelRequest& request) {
+  if (request.testOpened) {
+    showOpenedTest(request.panel);
+  } else {
+    actionClick(request.panel);
   }
-  state_.test = *loaded.test;
-  state_.folder = folder;
-  state_.fileName = fileName;
-  return true;
 }
 
-void MainWindow::showOpenedTest() {
+void MainWindow::showOpenedTest(int panel) {
   actionClick(kSetupPanel);
   validationArmed_ = false;
-  actionClick(kSurfaceErrorPanel);
+  actionClick(panel);
 }
 
 TestSaved MainWindow::saveTest(const QString& advice) {
-  OverwriteQuestion overwrite;
-  io::SaveQuestion& question = saveQuestion_ != nullptr ? *saveQuestion_ : overwrite;
-  return SaveOpenTest(state_, question, prompter(), advice);
+  return SaveOpenTest(state_, *saveQuestion_, *services_.prompter, advice);
 }
 
 TestSaved MainWindow::saveCommittingEdits(const QString& advice, bool keepFocus) {
@@ -191,7 +196,7 @@ void MainWindow::saveNow() {
   switchBusy_ = true;
   const TestSaved saved = saveCommittingEdits(StaysOpenAdvice(), true);
   switchBusy_ = false;
-  const QString path = FullPath(state_.folder, state_.fileName);
+  const QString path = TestFilePath(state_.folder, state_.fileName);
   QString confirmation;
   if (saved == TestSaved::Written) confirmation = QStringLiteral("The test was saved to ") + path + QStringLiteral(".");
   if (saved == TestSaved::Unchanged) {
@@ -204,8 +209,28 @@ void MainWindow::saveNow() {
   if (!isActiveWindow()) helpOnReturn_ = confirmation;
 }
 
-void MainWindow::checkFileAssociation() {
-  OfferFileAssociation(*services_.association, prompter(), state_.settings, OfferOccasion::Button);
+void MainWindow::reportEscapedFailure(const std::string& what) {
+  const MessageRequest report = EscapedFailureReport(what, state_.testOpen());
+  if (services_.prompter->message(report) == MessageAnswer::Yes) saveTest(StaysOpenAdvice());
+}
+
+void MainWindow::stepTestFile(entry::FileStep step) {
+  if (!state_.testOpen()) return;
+  if (MayLeaveTest(saveCommittingEdits(StaysOpenAdvice(), false))) filePanel_->openNeighbour(step);
+  actionClick(currentPanel_);
+}
+
+void MainWindow::focusFinding(const SetupFinding& finding, SetupScope scope) {
+  const int target = entry::RefusalFocus(finding, scope);
+  if (scope == SetupScope::SetupPanel) {
+    setupPanel_->focusBox(target);
+  } else {
+    readingsPanel_->focusCell(target);
+  }
+}
+
+void MainWindow::saveImage() {
+  if (LivePanel* panel = analysisPanels_[currentPanel_]) SaveImageAndReport(*panel, *services_.prompter, state_);
 }
 
 void MainWindow::setHelp(const QString& text) {
@@ -254,7 +279,10 @@ bool MainWindow::validationStops(int panel) {
   // Taking the focus makes the box being edited commit its value first.
   buttons_[panel]->setFocus();
   LetEventsRun();
-  if (!ValidateSetup(state_.test, currentPanel_, prompter(), hooks_.focusFinding)) return false;
+  if (!ValidateSetup(state_.test, currentPanel_, *services_.prompter,
+                     [this](const SetupFinding& finding, SetupScope scope) { focusFinding(finding, scope); })) {
+    return false;
+  }
   for (int j = 0; j < kPanelCount; ++j) {
     if (j != kSaveImagePanel) buttons_[j]->setChecked(j == currentPanel_);
   }
@@ -280,7 +308,8 @@ void MainWindow::actionClick(int panel) {
     return;
   }
   if (panel == kExitPanel && currentPanel_ != kExitPanel) panelBeforeExit_ = currentPanel_;
-  if (IsAnalysisPanel(panel) && state_.testOpen() && RefuseIrreducible(state_.test, state_.bessel, prompter())) {
+  if (IsAnalysisPanel(panel) && state_.testOpen() &&
+      RefuseIrreducible(state_.test, state_.bessel, *services_.prompter)) {
     // The setup and readings panels stay on show for the user to mend the values; an
     // analysis panel cannot show this test, so the setup panel takes its place.
     if (!IsAnalysisPanel(currentPanel_)) {
@@ -308,7 +337,7 @@ void MainWindow::actionClick(int panel) {
       enterLoadPanel(closingTest);
       break;
     case kSaveImagePanel:
-      if (imageSaver_) imageSaver_(currentPanel_);
+      saveImage();
       buttons_[kSaveImagePanel]->setChecked(false);
       switchBusy_ = false;
       buttons_[currentPanel_]->setChecked(true);
@@ -326,7 +355,8 @@ void MainWindow::actionClick(int panel) {
 }
 
 void MainWindow::enterLoadPanel(bool closedTest) {
-  if (hooks_.clearEntryFields) hooks_.clearEntryFields();
+  setupPanel_->clearEntryFields();
+  readingsPanel_->clearEntryFields();
   if (closedTest) {
     state_.fileName.clear();
     enableButtons();
@@ -416,9 +446,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
       return true;
     case KeyDecision::Kind::NextFile:
     case KeyDecision::Kind::PreviousFile:
-      if (!hooks_.stepTestFile) return false;
-      hooks_.stepTestFile(decision.kind == KeyDecision::Kind::NextFile ? entry::FileStep::Next
-                                                                       : entry::FileStep::Previous);
+      stepTestFile(decision.kind == KeyDecision::Kind::NextFile ? entry::FileStep::Next : entry::FileStep::Previous);
       return true;
   }
   return false;

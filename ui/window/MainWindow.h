@@ -6,13 +6,16 @@
 #include <array>
 #include <functional>
 
-#include "AppState.h"
-#include "DataEntryHooks.h"
-#include "PanelContent.h"
+#include "core/SetupValidation.h"
+#include "ui/panel/AppState.h"
+#include "ui/panel/PanelContent.h"
+#include "ui/panel/PanelContext.h"
 #include "PanelTexts.h"
 #include "ui/prompt/Prompter.h"
+#include "ui/entry/rules/ListPosition.h"
 #include "ui/entry/TestSaving.h"
 #include "io/TestFileSaver.h"
+#include "platform/Clipboard.h"
 #include "platform/FileAssociation.h"
 #include "platform/Settings.h"
 
@@ -23,19 +26,27 @@ class QPushButton;
 namespace zonalyst::ui {
 
 class ExitPanel;
+class FilePanel;
+class LivePanel;
+class ReadingsPanel;
+class SetupPanel;
 
 // The services the window works through, so that tests can stand in for the desktop.
 struct WindowServices {
   Prompter* prompter = nullptr;
   platform::SettingsStore* settings = nullptr;
   platform::FileAssociation* association = nullptr;
+  platform::Clipboard* clipboard = nullptr;
+  // The unsaved-changes question; the window's own dialog Save_Discard unless given.
+  io::SaveQuestion* saveQuestion = nullptr;
   // Shows the splash modally over owner, starting from the Show_Splash choice, and
   // returns the choice the user leaves it with.
   std::function<bool(QWidget* owner, bool showSplash)> splash;
 };
 
-// frmMain: ten stacked panel frames `Display_0`..`Display_9`, the function buttons
-// `Action_0`..`Action_9`, the help line `LblHelp`, and the one open test.
+// frmMain: the stacked panel frames `Display_0`..`Display_10` with the panels the window
+// builds into them, the function buttons `Action_0`..`Action_10`, the help line `LblHelp`,
+// and the one open test. The panels get a PanelContext and talk back by their signals.
 class MainWindow final : public QWidget {
   Q_OBJECT
  public:
@@ -52,42 +63,38 @@ class MainWindow final : public QWidget {
   int currentPanel() const { return currentPanel_; }
   int previousPanel() const { return previousPanel_; }
 
-  // Hooks of the setup (2), readings (3) and load (1) panels: the content replaces the
-  // empty widget of that frame and is entered each time its panel is shown.
-  void setPanelContent(int panel, PanelContent* content);
+  // The panel in frame `panel` (none in the frame of F9, which shows no panel).
   PanelContent* panelContent(int panel) const { return contents_[panel]; }
-  void setDataEntryHooks(DataEntryHooks hooks) { hooks_ = std::move(hooks); }
-  // The unsaved-changes question; without one a changed test is written over its file.
-  void setSaveQuestion(io::SaveQuestion* question) { saveQuestion_ = question; }
-  // Saves the panel on show as an image (F9); without one F9 only redraws the panel.
-  void setImageSaver(std::function<void(int panel)> saver) { imageSaver_ = std::move(saver); }
-
   AppState& state() { return state_; }
-  Prompter& prompter() { return *services_.prompter; }
-  platform::SettingsStore& settingsStore() { return *services_.settings; }
 
-  // Loads a test into the record and names it the open one; on failure shows the
-  // load message and returns false (values read before the fault stay in the record).
-  bool openTest(const QString& folder, const QString& fileName);
-  // Shows a test just opened: the setup is drawn, then the surface error panel is shown.
-  // The opening never stops at the setup checks; the next switch runs them.
-  void showOpenedTest();
-  // Saves the open test when it differs from its file, asking first; follows a "save as";
-  // a failed save is reported (with `advice`) and may go elsewhere. See SaveOpenTest.
-  TestSaved saveTest(const QString& advice = StaysOpenAdvice());
   // Ctrl+S: saves the open test as leaving it would, stays on the panel and says on the
   // help line that the file was written.
   void saveNow();
-  // The load panel's button `File_ass`: offers the association unless it is in place.
-  void checkFileAssociation();
   void setHelp(const QString& text);
+  // After an exception escaped an event handler: says so and, with a test open, offers to
+  // save it at once as leaving it would (that save reports its own failure). The window goes on.
+  void reportEscapedFailure(const std::string& what);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  void buildFrames();
   void buildPanels();
+  void place(int panel, PanelContent* content);
+  void onPanelRequest(const PanelRequest& request);
+  // Shows a test just opened: the setup is drawn, then `panel` is shown. The opening never
+  // stops at the setup checks; the next switch runs them.
+  void showOpenedTest(int panel);
+  // Saves the open test when it differs from its file, asking first; follows a "save as";
+  // a failed save is reported (with `advice`) and may go elsewhere. See SaveOpenTest.
+  TestSaved saveTest(const QString& advice);
+  // Keys X and Z: the open test saved, then the next or previous test of its folder opened.
+  void stepTestFile(entry::FileStep step);
+  // Puts the focus where the user fixes the failed check of the setup or readings panel.
+  void focusFinding(const SetupFinding& finding, SetupScope scope);
+  void saveImage();
   void buildButtons();
   void onActionButton(int panel);
   void syncButton(int panel);
@@ -104,15 +111,18 @@ class MainWindow final : public QWidget {
 
   WindowServices services_;
   AppState state_;
-  DataEntryHooks hooks_;
+  PanelContext context_;
   io::SaveQuestion* saveQuestion_ = nullptr;
-  std::function<void(int)> imageSaver_;
 
   std::array<QGroupBox*, kPanelCount> frames_{};
   std::array<PanelContent*, kPanelCount> contents_{};
   std::array<QPushButton*, kPanelCount> buttons_{};
   QLabel* help_ = nullptr;
   ExitPanel* exitPanel_ = nullptr;
+  FilePanel* filePanel_ = nullptr;
+  SetupPanel* setupPanel_ = nullptr;
+  ReadingsPanel* readingsPanel_ = nullptr;
+  std::array<LivePanel*, kPanelCount> analysisPanels_{};
 
   int currentPanel_ = 0;
   int previousPanel_ = 0;

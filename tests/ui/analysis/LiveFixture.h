@@ -5,7 +5,10 @@
 #include <functional>
 
 #include "../WindowRig.h"
-#include "ui/analysis/LivePanels.h"
+#include "ui/analysis/MilliesLacroixPanel.h"
+#include "ui/analysis/SpotDiffractionPanel.h"
+#include "ui/analysis/StarTestPanel.h"
+#include "ui/analysis/SurfaceErrorPanel.h"
 
 namespace zonalyst::test {
 
@@ -29,7 +32,13 @@ struct LiveFixture {
 
   testing::WindowRig rig;
   ui::MainWindow* window = nullptr;
-  ui::LivePanels live;
+  struct {
+    ui::SurfaceErrorPanel* surface = nullptr;
+    ui::MilliesLacroixPanel* milliesLacroix = nullptr;
+    ui::OffsetPanel* transverse = nullptr;
+    ui::SpotDiffractionPanel* spot = nullptr;
+    ui::StarTestPanel* star = nullptr;
+  } live;
 };
 
 // Handles the next modal dialog named objectName when it opens (polling for it).

@@ -8,7 +8,6 @@
 
 #include "core/ConicGeometry.h"
 #include "../FifteenZoneTest.h"
-#include "ui/entry/SaveDiscardDialog.h"
 
 namespace zonalyst::test {
 
@@ -36,13 +35,21 @@ std::string ReadFile(const QString& path) {
   return text.str();
 }
 
-WindowFixture::WindowFixture() : folder(rig.folder()), window(&rig.start()) {
+namespace {
+
+// The unsaved-changes dialog itself, in place of the rig's standing answer.
+ui::MainWindow* StartWithSaveDialog(testing::WindowRig& rig) {
+  rig.saveQuestion = nullptr;
+  return &rig.start();
+}
+
+}  // namespace
+
+WindowFixture::WindowFixture() : folder(rig.folder()), window(StartWithSaveDialog(rig)) {
   panels.files = window->findChild<ui::FilePanel*>();
   panels.setup = window->findChild<ui::SetupPanel*>();
   panels.readings = window->findChild<ui::ReadingsPanel*>();
   panels.files->setFolder(folder);
-  // The unsaved-changes dialog itself, in place of the rig's standing answer.
-  window->setSaveQuestion(new ui::SaveDiscardQuestion(window, prompter));
 }
 
 void WindowFixture::openFile(const QString& fileName) {

@@ -9,7 +9,6 @@
 
 #include "../WindowRig.h"
 #include "core/MirrorTest.h"
-#include "ui/entry/DataEntryPanels.h"
 #include "ui/entry/FilePanel.h"
 #include "ui/window/MainWindow.h"
 #include "ui/entry/ReadingsPanel.h"
@@ -50,7 +49,11 @@ struct WindowFixture {
   ui::ScriptedPrompter& prompter = rig.prompter;
   QString folder;
   ui::MainWindow* window = nullptr;
-  ui::DataEntryPanels panels;
+  struct {
+    ui::FilePanel* files = nullptr;
+    ui::SetupPanel* setup = nullptr;
+    ui::ReadingsPanel* readings = nullptr;
+  } panels;
 };
 
 // Answers the next Save_Discard dialog by its buttons, pressed in turn while it stays

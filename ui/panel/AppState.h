@@ -6,7 +6,7 @@
 #include "core/MonteCarlo.h"
 #include "core/MirrorTest.h"
 #include "platform/Settings.h"
-#include "ui/window/MonteCarloValues.h"
+#include "ui/panel/MonteCarloValues.h"
 
 namespace zonalyst::ui {
 

@@ -1,0 +1,20 @@
+#include "ReferenceSliders.h"
+
+#include <QScrollBar>
+
+#include "StarTestPanel.h"
+
+namespace zonalyst::ui {
+
+void JoinReferenceSliders(std::span<LivePanel* const> panels, StarTestPanel& starTest) {
+  for (LivePanel* panel : panels) {
+    QScrollBar* slider = panel != nullptr ? panel->referenceSlider() : nullptr;
+    if (slider == nullptr) continue;
+    QObject::connect(slider, &QScrollBar::valueChanged, panel, [&starTest, panel] {
+      starTest.followDefocus();
+      panel->referenceSliderMoved();
+    });
+  }
+}
+
+}  // namespace zonalyst::ui
