@@ -54,15 +54,8 @@ TEST(ReduceReadings, ConstantAddedToReadingsChangesOnlyTheIntercept) {
 
 TEST(ReduceReadings, InchesAreConvertedOnCopies) {
   MirrorTest mm = TestMirror({.roc = 1219.2, .diameter = 152.4, .zones = {19.05, 38.1, 57.15, 72.39}});
-  MirrorTest inch = mm;
-  inch.Units = 1;
-  inch.Roc /= 25.4;
-  inch.Diameter /= 25.4;
-  for (int z = 1; z <= 4; ++z) {
-    inch.ZoneRadius[z][0] /= 25.4;
-    inch.KeReading[z][1] /= 25.4;
-  }
-  ComputeEffectiveRadii(inch);
+  MirrorTest inch = TestMirror(
+      {.roc = 48.0, .diameter = 6.0, .inches = true, .zones = {0.75, 1.5, 2.25, 2.85}, .readingOffset = 10.0 / 25.4});
   const MirrorTest untouched = inch;
   const SurfaceProfile a = Reduce(mm);
   const SurfaceProfile b = Reduce(inch);
