@@ -5,18 +5,15 @@
 #include "ui/panel/PanelContent.h"
 #include "ui/panel/PanelContext.h"
 #include "core/MirrorTest.h"
-#include "platform/Clipboard.h"
 
-class QKeyEvent;
 class QLabel;
-class QLineEdit;
 
 namespace zonalyst::ui {
 
 // Panel 3: the knife-edge readings of the open test, up to four sets per zone beside
 // each zone's effective radius and ideal reading, and a side column that repeats the
-// rig and mirror values. Cells lblF3Kedata_0 .. lblF3Kedata_65 write into the record
-// when they lose the focus; the zone averages follow every commit.
+// rig and mirror values: an entry grid of cells lblF3Kedata_0 .. lblF3Kedata_65. The
+// zone averages follow every commit.
 class ReadingsPanel final : public PanelContent {
   Q_OBJECT
  public:
@@ -31,17 +28,11 @@ class ReadingsPanel final : public PanelContent {
   // Empties every cell; the record is not touched.
   void clearEntryFields();
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
  private:
   void buildLayout();
-  bool handleKey(int cell, const QKeyEvent& event);
-  void commit(int cell);
 
   MirrorTest& test_;
-  platform::Clipboard& clipboard_;
-  std::array<QLineEdit*, 66> cells_{};
+  class EntryGrid* grid_ = nullptr;
   std::array<QLabel*, 16> zoneLabels_{};
   std::array<QLabel*, 16> effective_{};
   std::array<QLabel*, 16> ideal_{};

@@ -1,10 +1,7 @@
 #include "SetupPanel.h"
 
-#include <QApplication>
-#include <QFocusEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -12,10 +9,10 @@
 #include <algorithm>
 
 #include "EntryBoxes.h"
+#include "EntryGrid.h"
 #include "MaskTemplateButton.h"
 #include "core/ConicGeometry.h"
 #include "core/Constants.h"
-#include "ui/entry/rules/Commit.h"
 #include "ui/entry/rules/EntryIndex.h"
 #include "ui/entry/rules/EntryText.h"
 #include "ui/entry/rules/HelpTexts.h"
@@ -34,18 +31,29 @@ constexpr const char* kBoxLabels[kFirstZoneBox] = {
 constexpr const char* kZoneHeaders[4] = {"Zone", "Inner   Mask Radius", "Outer    Mask Radius",
                                          "Effective  Mask Radius"};
 
-bool IsToggle(int box) { return box >= kEntryMethodBox && box <= kSourceBox; }
-
 }  // namespace
 
 SetupPanel::SetupPanel(const PanelContext& context) : test_(context.state.test), prompter_(context.prompter) {
   setObjectName(QStringLiteral("SetupPanel"));
-  for (int box = 0; box < kSetupBoxCount; ++box) {
-    boxes_[box] = MakeEntryBox(this, QStringLiteral("Text1_%1").arg(box), this);
-    boxes_[box]->setProperty("box", box);
-    // The computed effective radius is shown, never entered.
-    if (IsZoneBox(box) && ColumnOfBox(box) == 2) boxes_[box]->setFocusPolicy(Qt::NoFocus);
-  }
+  grid_ = new EntryGrid(
+      test_,
+      {.objectName = QStringLiteral("Text1_%1"),
+       .count = kSetupBoxCount,
+       .editableOnlyWhileFocused = true,
+       .isToggle = IsSetupToggle,
+       .help = [this](int box) { return SetupHelp(box, innerOuter()); },
+       .next = [this](int box, NavKey key) {
+         return NextSetupBox(box, key, std::clamp(test_.ZoneCount, kMinZones, kMaxZones), innerOuter());
+       },
+       .filterKey = FilterSetupKey,
+       .flip = FlipSetupToggle,
+       .commit = CommitSetupBox,
+       .text = SetupBoxText},
+      this);
+  // The computed effective radius is shown, never entered.
+  for (int zone = 1; zone <= kMaxZones; ++zone) grid_->box(ZoneBox(zone, 2))->setFocusPolicy(Qt::NoFocus);
+  connect(grid_, &EntryGrid::helpChanged, this, &SetupPanel::helpChanged);
+  connect(grid_, &EntryGrid::recordChanged, this, &SetupPanel::showSetup);
   wizard_ = new QPushButton(QStringLiteral("Couder Mask Zone Wizard (Enter Data on the left first, then click here)"), this);
   wizard_->setObjectName(QStringLiteral("cmd_Zone_Magic"));
   connect(wizard_, &QPushButton::clicked, this, &SetupPanel::runWizard);
@@ -58,7 +66,7 @@ void SetupPanel::buildLayout() {
   auto* mirror = new QGridLayout;
   for (int box = 0; box < kFirstZoneBox; ++box) {
     mirror->addWidget(new QLabel(QString::fromLatin1(kBoxLabels[box]), this), box, 0);
-    mirror->addWidget(boxes_[box], box, 1);
+    mirror->addWidget(grid_->box(box), box, 1);
   }
   // A button caption does not wrap: a label inside the button carries it.
   auto* wizardCaption = new QLabel(wizard_->text(), this);
@@ -78,7 +86,7 @@ void SetupPanel::buildLayout() {
     zoneHeaders_[column] = new QLabel(QString::fromLatin1(kZoneHeaders[column]), this);
     if (column > 0) {
       zoneHeaders_[column]->setWordWrap(true);
-      zoneHeaders_[column]->setMaximumWidth(boxes_[kFirstZoneBox]->width());
+      zoneHeaders_[column]->setMaximumWidth(grid_->box(kFirstZoneBox)->width());
     }
     zoneHeaders_[column]->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
     zones->addWidget(zoneHeaders_[column], 0, column);
@@ -87,7 +95,7 @@ void SetupPanel::buildLayout() {
     zoneLabels_[zone] = new QLabel(QString::number(zone), this);
     zoneLabels_[zone]->setAlignment(Qt::AlignCenter);
     zones->addWidget(zoneLabels_[zone], zone, 0);
-    for (int column = 0; column < 3; ++column) zones->addWidget(boxes_[ZoneBox(zone, column)], zone, column + 1);
+    for (int column = 0; column < 3; ++column) zones->addWidget(grid_->box(ZoneBox(zone, column)), zone, column + 1);
   }
   zones->setRowStretch(kMaxZones + 1, 1);
   zones->setVerticalSpacing(2);
@@ -107,8 +115,7 @@ void SetupPanel::enterPanel(const PanelEntry&) {
 
 void SetupPanel::showSetup() {
   ComputeEffectiveRadii(test_);
-  const QString separator = DecimalSeparator();
-  for (int box = 0; box < kFirstZoneBox; ++box) ShowText(boxes_[box], SetupBoxText(test_, box, separator));
+  for (int box = 0; box < kFirstZoneBox; ++box) grid_->showText(box);
   const int zoneCount = std::clamp(test_.ZoneCount, kMinZones, kMaxZones);
   const bool both = innerOuter();
   zoneHeaders_[2]->setVisible(both);
@@ -117,74 +124,16 @@ void SetupPanel::showSetup() {
     const bool shown = zone <= zoneCount;
     zoneLabels_[zone]->setVisible(shown);
     for (int column = 0; column < 3; ++column) {
-      QLineEdit* box = boxes_[ZoneBox(zone, column)];
-      box->setVisible(shown && (column == 0 || both));
-      ShowText(box, SetupBoxText(test_, ZoneBox(zone, column), separator));
+      grid_->box(ZoneBox(zone, column))->setVisible(shown && (column == 0 || both));
+      grid_->showText(ZoneBox(zone, column));
     }
   }
   maskTemplate_->refresh();
 }
 
-void SetupPanel::focusBox(int box) { boxes_[box]->setFocus(Qt::OtherFocusReason); }
+void SetupPanel::focusBox(int box) { grid_->focus(box); }
 
-void SetupPanel::clearEntryFields() {
-  for (QLineEdit* box : boxes_) box->clear();
-}
-
-bool SetupPanel::eventFilter(QObject* watched, QEvent* event) {
-  const QVariant index = watched->property("box");
-  if (!index.isValid()) return PanelContent::eventFilter(watched, event);
-  const int box = index.toInt();
-  QLineEdit* edit = boxes_[box];
-  switch (event->type()) {
-    case QEvent::FocusIn: {
-      ShowFocused(edit, true);
-      edit->setReadOnly(IsToggle(box));
-      SelectAllOnFocus(edit, static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason);
-      emit helpChanged(SetupHelp(box, innerOuter()));
-      break;
-    }
-    case QEvent::FocusOut:
-      if (static_cast<QFocusEvent*>(event)->reason() == Qt::PopupFocusReason) break;
-      ShowFocused(edit, false);
-      edit->setReadOnly(true);
-      commit(box);
-      break;
-    case QEvent::KeyPress: return handleKey(box, *static_cast<QKeyEvent*>(event));
-    default: break;
-  }
-  return PanelContent::eventFilter(watched, event);
-}
-
-bool SetupPanel::handleKey(int box, const QKeyEvent& event) {
-  const int zoneCount = std::clamp(test_.ZoneCount, kMinZones, kMaxZones);
-  if (const auto key = NavKeyOf(event)) {
-    focusBox(NextSetupBox(box, *key, zoneCount, innerOuter()));
-    return true;
-  }
-  const std::optional<QChar> typed = TypedCharOf(event);
-  if (!typed) return false;
-  switch (FilterSetupKey(box, *typed, EditStateOf(*boxes_[box]), DecimalSeparator())) {
-    case KeyVerdict::Accept: return false;
-    case KeyVerdict::Swallow: return true;
-    case KeyVerdict::Refuse: QApplication::beep(); return true;
-    case KeyVerdict::Flip:
-      FlipSetupToggle(test_, box);
-      showSetup();
-      return true;
-  }
-  return true;
-}
-
-void SetupPanel::commit(int box) {
-  if (IsToggle(box)) return;
-  const QString separator = DecimalSeparator();
-  if (CommitSetupBox(test_, box, boxes_[box]->text(), separator) == CommitEffect::Redraw) {
-    showSetup();
-  } else {
-    ShowText(boxes_[box], SetupBoxText(test_, box, separator));
-  }
-}
+void SetupPanel::clearEntryFields() { grid_->clear(); }
 
 void SetupPanel::runWizard() {
   if (wizardBusy_) return;

@@ -8,14 +8,13 @@
 #include "core/MirrorTest.h"
 
 class QLabel;
-class QLineEdit;
 class QPushButton;
 
 namespace zonalyst::ui {
 
-// Panel 2: the mirror, the rig and the Couder mask of the open test in 52 boxes
-// Text1_0 .. Text1_51, each writing into the record when it loses the focus, and the
-// mask zone wizard, and the button that prints the mask template.
+// Panel 2: the mirror, the rig and the Couder mask of the open test in an entry grid of
+// 52 boxes Text1_0 .. Text1_51, the mask zone wizard, and the button that prints the
+// mask template.
 class SetupPanel final : public PanelContent {
   Q_OBJECT
  public:
@@ -30,19 +29,14 @@ class SetupPanel final : public PanelContent {
   // Empties every box; the record is not touched.
   void clearEntryFields();
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
  private:
   void buildLayout();
-  bool handleKey(int box, const class QKeyEvent& event);
-  void commit(int box);
   void runWizard();
   bool innerOuter() const { return test_.InnerOuterEntry == 1; }
 
   MirrorTest& test_;
   Prompter& prompter_;
-  std::array<QLineEdit*, 52> boxes_{};
+  class EntryGrid* grid_ = nullptr;
   std::array<QLabel*, 16> zoneLabels_{};  // row labels of zones 1..15
   std::array<QLabel*, 4> zoneHeaders_{};
   QPushButton* wizard_ = nullptr;

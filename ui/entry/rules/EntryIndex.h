@@ -18,6 +18,8 @@ constexpr int ZoneBox(int zone, int column) { return kFirstZoneBox + 3 * (zone -
 constexpr bool IsZoneBox(int box) { return box >= kFirstZoneBox && box < kSetupBoxCount; }
 constexpr int ZoneOfBox(int box) { return (box - kFirstZoneBox) / 3 + 1; }
 constexpr int ColumnOfBox(int box) { return (box - kFirstZoneBox) % 3; }
+// The boxes that flip between two words instead of taking text.
+constexpr bool IsSetupToggle(int box) { return box >= kEntryMethodBox && box <= kSourceBox; }
 
 // Readings panel cells lblF3Kedata_0 .. lblF3Kedata_65: four reading cells per zone,
 // then the side column that repeats the setup.
@@ -34,5 +36,6 @@ constexpr int ReadingCell(int zone, int set) { return 4 * (zone - 1) + (set - 1)
 constexpr bool IsReadingCell(int cell) { return cell >= 0 && cell < kReadingCellCount; }
 constexpr int ZoneOfCell(int cell) { return cell / 4 + 1; }
 constexpr int SetOfCell(int cell) { return cell % 4 + 1; }
+constexpr bool IsReadingsToggle(int cell) { return cell == kUnitsCell || cell == kSourceCell; }
 
 }  // namespace zonalyst::entry
