@@ -116,7 +116,6 @@ void ReadingsPanel::enterPanel(const PanelEntry&) {
 void ReadingsPanel::showReadings() {
   ComputeEffectiveRadii(test_);
   const QString separator = DecimalSeparator();
-  for (int cell = kUnitsCell; cell < kReadingsCellCount; ++cell) grid_->showText(cell);
   const int zoneCount = std::clamp(test_.ZoneCount, kMinZones, kMaxZones);
   const int sets = std::clamp(test_.ReadingSets, 1, kMaxReadingSets);
   zoneCount_->setText(QString::number(zoneCount));
@@ -128,10 +127,10 @@ void ReadingsPanel::showReadings() {
     ideal_[zone]->setVisible(shown);
     effective_[zone]->setText(EffectiveRadiusText(test_, zone, separator));
     ideal_[zone]->setText(IdealReadingText(test_, zone, separator));
-    for (int set = 1; set <= kMaxReadingSets; ++set) {
-      grid_->box(ReadingCell(zone, set))->setVisible(shown && set <= sets);
-      grid_->showText(ReadingCell(zone, set));
-    }
+  }
+  for (int cell = 0; cell < kReadingsCellCount; ++cell) {
+    if (IsReadingCell(cell)) grid_->box(cell)->setVisible(IsReadingsCellShown(cell, zoneCount, sets));
+    grid_->showText(cell);
   }
 }
 
