@@ -1,91 +1,64 @@
 #include "AnalysisPanel.h"
 
+#include <QHBoxLayout>
+#include <QImage>
 #include <QLabel>
-#include <QPixmap>
+#include <QPainter>
 #include <QVBoxLayout>
 
-#include "ResultLabels.h"
-#include "core/ResultTexts.h"
-#include "plot/TeeSurface.h"
-#include "plot/TeeSurface.h"
+#include "core/ZoneReport.h"
+#include "plot/RasterSurface.h"
+
 
 namespace zonalyst::ui {
 
-AnalysisPanelLayout AnalysisPanelFor(plot::Panel panel) {
-  switch (panel) {
-    case plot::kMilliesLacroixPanel:
-      return {panel, QStringLiteral("PicML"), QStringLiteral("ResultsML"), {29, 28, 27, 26, 25, 24}};
-    case plot::kTransverseErrorPanel:
-      return {panel, QStringLiteral("PicTE"), QStringLiteral("ResultsTE"), {11, 10, 9, 8, 7, 6}};
-    case plot::kDiffractionPanel:
-      return {panel, QStringLiteral("PicSpot"), QStringLiteral("ResultsSpot"), {12, 13, 14, 15, 16, 17}};
-    case plot::kStarTestPanel:
-      return {panel, QStringLiteral("Pic2D"), QStringLiteral("Results2D"), {23, 22, 21, 20, 19, 18}};
-    case plot::kTestersViewPanel:
-      return {panel, QStringLiteral("PicTester"), QStringLiteral("ResultsTester"), {30, 31, 32, 33, 34, 35}};
-    default:
-      return {plot::kSurfaceErrorPanel, QStringLiteral("SG"), QStringLiteral("Picture1"), {0, 1, 2, 3, 4, 5}};
-  }
-}
-
-AnalysisPanel::AnalysisPanel(AppState& state, const AnalysisPanelLayout& panelLayout, QWidget* parent)
-    : PanelContent(parent),
-      state_(state),
-      panel_(panelLayout.panel),
-      analysis_(state.bessel),
-      surface_(plot::PanelPictureSize(panel_).width, plot::PanelPictureSize(panel_).height),
-      results_(new ResultLabels(panelLayout.resultIndices, this)),
-      picture_(new QLabel(this)) {
-  results_->setObjectName(panelLayout.resultsName);
-  picture_->setObjectName(panelLayout.pictureName);
-  picture_->setFixedSize(surface_.scaleWidth(), surface_.scaleHeight());
-  // Results above the picture, both centred; the sliders and buttons of the panel go below.
+AnalysisPanel::AnalysisPanel(const PanelContext& context, plot::Panel panel) : context_(context), state_(context.state) {
+  view_ = new AnalysisView(state_, AnalysisViewFor(panel), this);
+  controls_ = new QVBoxLayout;
+  controls_->setSpacing(2);
   auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 2, 0, 0);
-  layout->setSpacing(4);
-  layout->addWidget(results_, 0, Qt::AlignHCenter);
-  layout->addWidget(picture_, 0, Qt::AlignHCenter);
-  layout->addStretch(1);
-  surface_.clear();
-  picture_->setPixmap(QPixmap::fromImage(surface_.image()));
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(2);
+  layout->addWidget(view_, 1);
+  layout->addLayout(controls_);
 }
 
-AnalysisPanel::~AnalysisPanel() = default;
-
-void AnalysisPanel::enterPanel(const PanelEntry& /*entry*/) {
-  const BestFit fit = analysis_.reduceAndFit(state_.test);
-  redraw(fit.bestFitRocMm, {});
-  state_.displayRocMm = fit.bestFitRocMm;
+plot::SavedPicture AnalysisPanel::savedPicture() {
+  // The frame as the window shows it, numbers and all, at its logical size whatever the
+  // screen's pixel density: the saved picture keeps its size pixel for pixel.
+  QWidget* frame = parentWidget() != nullptr ? parentWidget() : this;
+  QImage image(frame->size(), QImage::Format_RGB32);
+  image.setDevicePixelRatio(1.0);
+  image.fill(frame->palette().color(frame->backgroundRole()));
+  frame->render(&image);
+  // The picture as drawn at its logical size, over the screen's denser one that the
+  // rendering scaled down.
+  QPainter painter(&image);
+  painter.drawImage(view_->picture()->mapTo(frame, QPoint(0, 0)), view_->logicalPicture());
+  painter.end();
+  plot::SavedPicture parts;
+  parts.panel = view_->panel();
+  parts.picture = plot::ToPixelImage(image);
+  parts.report = BuildZoneReport(state_.test, state_.displayRocMm);
+  return parts;
 }
 
-void AnalysisPanel::redraw(double bestFitRocMm, const plot::PanelControls& controls) {
-  paint([&](plot::PictureSurface& s) {
-    plot::DrawPanelPicture(s, panel_, state_.test, analysis_, bestFitRocMm, controls);
-  });
-  showResults();
+BestFit AnalysisPanel::reduce() { return view_->analysis().reduceAndFit(state_.test); }
+
+QLabel* AnalysisPanel::addCaption(QHBoxLayout* row, const QString& name, int stretch) {
+  auto* label = new QLabel(this);
+  label->setObjectName(name);
+  row->addWidget(label, stretch);
+  return label;
 }
 
-void AnalysisPanel::showResults() { results_->setTexts(FormatResults(analysis_.metrics())); }
-
-void AnalysisPanel::paint(const std::function<void(plot::PictureSurface&)>& draw) {
-  // A sharp picture on a high-density screen: the chart is drawn (and computed) once,
-  // into the saved picture and into one at the screen's density with the same geometry.
-  const double ratio = devicePixelRatioF();
-  if (ratio <= 1.0) {
-    screenSurface_.reset();
-    surface_.clear();
-    draw(surface_);
-  } else {
-    if (!screenSurface_ || screenSurface_->devicePixelRatio() != ratio) {
-      screenSurface_ =
-          std::make_unique<plot::RasterSurface>(surface_.scaleWidth(), surface_.scaleHeight(), ratio);
-    }
-    plot::TeeSurface both(surface_, *screenSurface_);
-    both.clear();
-    draw(both);
-  }
-  const plot::RasterSurface& shown = screenSurface_ ? *screenSurface_ : surface_;
-  picture_->setPixmap(QPixmap::fromImage(shown.image()));
+QHBoxLayout* AnalysisPanel::addRow() {
+  auto* row = new QHBoxLayout;
+  row->setContentsMargins(8, 0, 8, 0);
+  controls_->addLayout(row);
+  return row;
 }
+
+void AnalysisPanel::setHelp(const std::string& text) { emit helpChanged(QString::fromStdString(text)); }
 
 }  // namespace zonalyst::ui

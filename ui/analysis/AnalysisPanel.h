@@ -1,68 +1,51 @@
 #pragma once
 
 #include <QString>
-#include <array>
-#include <functional>
-#include <memory>
 
-#include "ui/panel/AppState.h"
+#include "AnalysisView.h"
 #include "ui/panel/PanelContent.h"
+#include "ui/panel/PanelContext.h"
 #include "core/SurfaceAnalysis.h"
-#include "plot/PanelPicture.h"
-#include "plot/RasterSurface.h"
+#include "plot/SavedPicture.h"
 
+class QHBoxLayout;
 class QLabel;
+class QScrollBar;
+class QVBoxLayout;
 
 namespace zonalyst::ui {
 
-class ResultLabels;
-
-// How one analysis panel is made: which it is, its picture's and result labels' names and
-// the indices of its result labels (glass .. RMS).
-struct AnalysisPanelLayout {
-  plot::Panel panel = plot::kSurfaceErrorPanel;
-  QString pictureName;
-  QString resultsName;
-  std::array<int, 6> resultIndices{};
-};
-
-// The layout of analysis panel 4..8.
-AnalysisPanelLayout AnalysisPanelFor(plot::Panel panel);
-
-// The picture and result labels of panels 4 to 8: each time it is shown the open test is
-// reduced, measured at its best-fit radius, the six results are written and the
-// picture is drawn.
-class AnalysisPanel final : public PanelContent {
+// An analysis panel (surface error, Millies-Lacroix, transverse error, spot diffraction,
+// star test, tester's view): its picture and result labels, the controls laid out below
+// them, and the first steps of every panel's driver.
+class AnalysisPanel : public PanelContent {
   Q_OBJECT
  public:
-  AnalysisPanel(AppState& state, const AnalysisPanelLayout& panelLayout, QWidget* parent = nullptr);
-  ~AnalysisPanel() override;
+  AnalysisPanel(const PanelContext& context, plot::Panel panel);
 
-  void enterPanel(const PanelEntry& entry) override;
-  // Draws the picture again for the best-fit radius bestFitRocMm and the controls given,
-  // without reducing again, and writes the results of that measurement.
-  void redraw(double bestFitRocMm, const plot::PanelControls& controls);
+  AnalysisView& view() { return *view_; }
+  // This panel's slider of the array HScroll1 (none on the tester's view) and its part of
+  // the array's common handler.
+  virtual QScrollBar* referenceSlider() const { return nullptr; }
+  virtual void referenceSliderMoved() {}
+  // What F9 saves of this panel: its frame as shown, with the test's report below.
+  virtual plot::SavedPicture savedPicture();
 
-  // For panel drivers that reduce and draw in steps of their own (sliders, the best-fit
-  // conic search, the Monte Carlo run): the analysis behind the picture, the six results
-  // of its last measurement, and a picture drawn by other means than the panel's own.
-  SurfaceAnalysis& analysis() { return analysis_; }
-  void showResults();
-  void paint(const std::function<void(plot::PictureSurface&)>& draw);
-  // The picture at its logical size, as it is saved.
-  plot::PixelImage pictureImage() const { return surface_.toPixelImage(); }
-  const QImage& logicalPicture() const { return surface_.image(); }
-  QLabel* picture() const { return picture_; }
-  plot::Panel panel() const { return panel_; }
+ protected:
+  // Averages (unless a Monte Carlo run supplies the averages), reduces and finds the
+  // best-fit radius.
+  BestFit reduce();
+  // A caption label named name, in a row of the controls.
+  QLabel* addCaption(QHBoxLayout* row, const QString& name, int stretch = 1);
+  QHBoxLayout* addRow();
+  void setHelp(const std::string& text);
+
+  PanelContext context_;
+  AppState& state_;
 
  private:
-  AppState& state_;
-  plot::Panel panel_;
-  SurfaceAnalysis analysis_;
-  plot::RasterSurface surface_;  // the logical size, saved as it is
-  std::unique_ptr<plot::RasterSurface> screenSurface_;  // at the screen's pixel density, when above 1
-  ResultLabels* results_;
-  QLabel* picture_;
+  AnalysisView* view_;
+  QVBoxLayout* controls_;
 };
 
 }  // namespace zonalyst::ui

@@ -4,7 +4,7 @@
 
 #include "ui/window/EventPump.h"
 #include "GifProgressWindow.h"
-#include "LivePanel.h"
+#include "AnalysisPanel.h"
 #include "image/GIF.h"
 #include "io/FileAccess.h"
 #include "plot/RasterSurface.h"
@@ -16,7 +16,7 @@ namespace {
 
 void ReportFailure(Prompter& prompter, const std::string& path, const std::string& reason) {
   MessageRequest request;
-  request.text = QString::fromStdString(live::ImageSaveFailure(path, reason));
+  request.text = QString::fromStdString(analysis::ImageSaveFailure(path, reason));
   request.icon = MessageIcon::Critical;
   prompter.message(request);
 }
@@ -43,27 +43,27 @@ void WriteGif(QWidget* owner, Prompter& prompter, const plot::PixelImage& pictur
 
 }  // namespace
 
-void SaveImageAndReport(LivePanel& panel, Prompter& prompter, const AppState& state) {
+void SaveImageAndReport(AnalysisPanel& panel, Prompter& prompter, const AppState& state) {
   const plot::SavedPicture parts = panel.savedPicture();
   plot::PixelImage picture = plot::ComposeSavedPicture(parts);
 
   MessageRequest invert;
-  invert.title = QString::fromLatin1(live::kInvertTitle);
-  invert.text = QString::fromLatin1(live::kInvertText);
+  invert.title = QString::fromLatin1(analysis::kInvertTitle);
+  invert.text = QString::fromLatin1(analysis::kInvertText);
   invert.buttons = MessageButtons::YesNo;
   invert.defaultButton = MessageAnswer::Yes;
   if (prompter.message(invert) == MessageAnswer::Yes) plot::InvertPixels(picture);
 
   SaveFileRequest request;
-  request.title = QString::fromLatin1(live::kSaveImageTitle);
+  request.title = QString::fromLatin1(analysis::kSaveImageTitle);
   request.folder = state.folder;
   request.fileName = QString::fromStdString(plot::DefaultImageName(state.fileName.toStdString(), parts.panel));
-  request.filter = QString::fromLatin1(live::kImageFilters);
+  request.filter = QString::fromLatin1(analysis::kImageFilters);
   const std::optional<QString> chosen = prompter.saveFile(request);
   if (!chosen || chosen->isEmpty()) return;
 
-  const std::string path = live::WithDefaultExtension(chosen->toStdString());
-  if (live::ImageFormatOf(path) == live::ImageFormat::Png) {
+  const std::string path = analysis::WithDefaultExtension(chosen->toStdString());
+  if (analysis::ImageFormatOf(path) == analysis::ImageFormat::Png) {
     const std::string png = plot::PngBytes(picture);
     const std::string problem =
         png.empty() ? "The picture could not be encoded as PNG." : io::ReplaceFileText(path, png);

@@ -5,13 +5,13 @@
 
 namespace zonalyst::ui {
 
-class LivePanel;
+class AnalysisPanel;
 
 // F9, "Save as Image": the analysis panel's saved picture (its frame as shown with the
 // report of the test below it; for the star test the images at 2, 5 and 10 waves of
 // defocus stacked instead), inverted if the user asks, saved under the name chosen in
 // the save dialog as GIF (with the progress window and the busy pointer) or PNG.
 // Cancelling the dialog saves nothing; a failed write is reported.
-void SaveImageAndReport(LivePanel& panel, Prompter& prompter, const AppState& state);
+void SaveImageAndReport(AnalysisPanel& panel, Prompter& prompter, const AppState& state);
 
 }  // namespace zonalyst::ui

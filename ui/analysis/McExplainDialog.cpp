@@ -23,7 +23,7 @@ McExplainDialog::McExplainDialog(std::string explanation, std::string rawData, p
   auto* frameLayout = new QVBoxLayout(frame);
   auto* text = new QLabel(frame);
   text->setObjectName(QStringLiteral("Label1"));
-  text->setText(live::ScreenText(explanation));
+  text->setText(analysis::ScreenText(explanation));
   text->setTextInteractionFlags(Qt::TextSelectableByMouse);
   frameLayout->addWidget(text);
 

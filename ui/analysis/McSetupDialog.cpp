@@ -19,7 +19,7 @@ namespace {
 
 QChar Separator() { return DecimalSeparator().front(); }
 
-QString StdDevShown(double value) { return live::LocalisedNumbersIn(live::StdDevText(value), Separator()); }
+QString StdDevShown(double value) { return analysis::LocalisedNumbersIn(analysis::StdDevText(value), Separator()); }
 
 void ShowBoxFocus(QLineEdit* box, bool focused) {
   QPalette palette = box->palette();
@@ -162,20 +162,20 @@ void McSetupDialog::useForAllZones(int meanBox) {
 
 void McSetupDialog::go() {
   for (int k = 0; k < kRows; ++k) {
-    const double value = live::ReadTypedNumber(manual_[k]->text(), Separator());
+    const double value = analysis::ReadTypedNumber(manual_[k]->text(), Separator());
     values_.zoneStdDev[k + 1] = value;
     values_.lastStdDev[k + 1] = value;
   }
-  values_.lastMeanStdDev = live::ReadTypedNumber(means_[1]->text(), Separator());
+  values_.lastMeanStdDev = analysis::ReadTypedNumber(means_[1]->text(), Separator());
   values_.cancelled = false;
   accept();
 }
 
 void McSetupDialog::commitZoneBox(int row) {
-  manual_[row]->setText(StdDevShown(live::ReadTypedNumber(manual_[row]->text(), Separator())));
+  manual_[row]->setText(StdDevShown(analysis::ReadTypedNumber(manual_[row]->text(), Separator())));
   QStringList texts;
   for (QLineEdit* box : manual_) texts << box->text();
-  means_[1]->setText(StdDevShown(live::MeanOfZoneBoxes(texts, values_.zoneCount, Separator())));
+  means_[1]->setText(StdDevShown(analysis::MeanOfZoneBoxes(texts, values_.zoneCount, Separator())));
 }
 
 int McSetupDialog::rowOf(const QObject* box) const {
@@ -192,14 +192,14 @@ bool McSetupDialog::handleKey(QLineEdit* box, QKeyEvent* key) {
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Down) direction = 1;
     if (key->key() == Qt::Key_Up) direction = -1;
     if (direction != 0) {
-      manual_[live::NextZoneRow(row, direction, values_.zoneCount)]->setFocus(Qt::TabFocusReason);
+      manual_[analysis::NextZoneRow(row, direction, values_.zoneCount)]->setFocus(Qt::TabFocusReason);
       return true;
     }
   }
   if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) return true;
   const std::optional<QChar> typed = TypedCharOf(*key);
   if (!typed) return false;
-  switch (live::FilterStdDevKey(*typed, EditStateOf(*box), DecimalSeparator())) {
+  switch (analysis::FilterStdDevKey(*typed, EditStateOf(*box), DecimalSeparator())) {
     case entry::KeyVerdict::Accept: return false;
     case entry::KeyVerdict::Refuse: QApplication::beep(); return true;
     default: return true;

@@ -4,20 +4,20 @@
 #include <QLabel>
 #include <QScrollBar>
 
-#include "LiveSlider.h"
+#include "PanelSlider.h"
 #include "ui/window/PanelTexts.h"
 #include "ui/analysis/rules/LocalisedText.h"
 
 namespace zonalyst::ui {
 
 MilliesLacroixPanel::MilliesLacroixPanel(const PanelContext& context)
-    : LivePanel(context, kMilliesLacroixPanel) {
+    : AnalysisPanel(context, kMilliesLacroixPanel) {
   note_ = addCaption(addRow(), QStringLiteral("LblML"));
   note_->setMinimumHeight(2 * note_->fontMetrics().height());
-  shift_ = MakeLiveSlider(QStringLiteral("HScroll1_%1").arg(live::kMilliesLacroixSlider),
-                          live::ReferenceSliderRange(live::kMilliesLacroixSlider), this, [this] {
-                            setHelp(live::ReferenceSliderHelp(live::kMilliesLacroixSlider));
-                            note_->setText(live::ScreenText(live::MilliesLacroixNote()));
+  shift_ = MakePanelSlider(QStringLiteral("HScroll1_%1").arg(analysis::kMilliesLacroixSlider),
+                          analysis::ReferenceSliderRange(analysis::kMilliesLacroixSlider), this, [this] {
+                            setHelp(analysis::ReferenceSliderHelp(analysis::kMilliesLacroixSlider));
+                            note_->setText(analysis::ScreenText(analysis::MilliesLacroixNote()));
                           });
   addRow()->addWidget(shift_);
 }
@@ -25,7 +25,7 @@ MilliesLacroixPanel::MilliesLacroixPanel(const PanelContext& context)
 void MilliesLacroixPanel::enterPanel(const PanelEntry& /*entry*/) {
   shift_->setFocus();
   const BestFit fit = reduce();
-  shift_->setValue(live::ReferenceSliderRange(live::kMilliesLacroixSlider).initial);
+  shift_->setValue(analysis::ReferenceSliderRange(analysis::kMilliesLacroixSlider).initial);
   state_.displayRocMm = fit.bestFitRocMm;
   view().redraw(state_.displayRocMm, {.mlShift = shift_->value()});
 }

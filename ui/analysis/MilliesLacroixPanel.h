@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LivePanel.h"
+#include "AnalysisPanel.h"
 
 class QScrollBar;
 
@@ -9,7 +9,7 @@ namespace zonalyst::ui {
 // Panel 5, the Millies-Lacroix plot: the reference shift slider HScroll1(4) and the note
 // LblML, written when the slider takes the focus. Entering the panel sets the slider back
 // to 0 and runs the surface error analysis first, which fills the result labels 24..29.
-class MilliesLacroixPanel final : public LivePanel {
+class MilliesLacroixPanel final : public AnalysisPanel {
   Q_OBJECT
  public:
   explicit MilliesLacroixPanel(const PanelContext& context);

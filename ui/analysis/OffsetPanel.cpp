@@ -5,7 +5,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
-#include "LiveSlider.h"
+#include "PanelSlider.h"
 #include "core/ResultTexts.h"
 #include "ui/analysis/rules/LocalisedText.h"
 #include "ui/analysis/rules/OffsetCaptions.h"
@@ -13,12 +13,12 @@
 namespace zonalyst::ui {
 
 OffsetPanel::OffsetPanel(const PanelContext& context, plot::Panel panel, int sliderIndex)
-    : LivePanel(context, panel), sliderIndex_(sliderIndex) {
+    : AnalysisPanel(context, panel), sliderIndex_(sliderIndex) {
   captionRow_ = addRow();
   bestFitCaption_ = addCaption(captionRow_, QStringLiteral("Offset_%1").arg(2 * sliderIndex));
   offsetCaption_ = addCaption(captionRow_, QStringLiteral("Offset_%1").arg(2 * sliderIndex + 1));
-  slider_ = MakeLiveSlider(QStringLiteral("HScroll1_%1").arg(sliderIndex), live::ReferenceSliderRange(sliderIndex), this,
-                           [this] { setHelp(live::ReferenceSliderHelp(sliderIndex_)); });
+  slider_ = MakePanelSlider(QStringLiteral("HScroll1_%1").arg(sliderIndex), analysis::ReferenceSliderRange(sliderIndex), this,
+                           [this] { setHelp(analysis::ReferenceSliderHelp(sliderIndex_)); });
   addRow()->addWidget(slider_);
 }
 
@@ -45,12 +45,12 @@ void OffsetPanel::refreshBestFit() {
 
 void OffsetPanel::showBestFit(const BestFit& fit) {
   state_.displayRocMm = fit.bestFitRocMm;
-  bestFitCaption_->setText(live::ScreenText(BestFitCaption(state_.test, fit)));
-  slider_->setValue(live::ReferenceSliderRange(sliderIndex_).initial);
+  bestFitCaption_->setText(analysis::ScreenText(BestFitCaption(state_.test, fit)));
+  slider_->setValue(analysis::ReferenceSliderRange(sliderIndex_).initial);
   writeOffsetCaption();
 }
 
-double OffsetPanel::offsetMm() const { return live::ReferenceOffsetMm(slider_->value(), slider_->maximum()); }
+double OffsetPanel::offsetMm() const { return analysis::ReferenceOffsetMm(slider_->value(), slider_->maximum()); }
 
 void OffsetPanel::referenceSliderMoved() {
   drawAt(offsetMm());
@@ -63,7 +63,7 @@ void OffsetPanel::drawAt(double offsetMm) { view().redraw(state_.displayRocMm, {
 
 void OffsetPanel::writeOffsetCaption() {
   offsetCaption_->setText(
-      live::ScreenText(live::OffsetCaption(state_.test, offsetMm(), live::ResetKeyOf(sliderIndex_))));
+      analysis::ScreenText(analysis::OffsetCaption(state_.test, offsetMm(), analysis::ResetKeyOf(sliderIndex_))));
 }
 
 }  // namespace zonalyst::ui

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LivePanel.h"
+#include "AnalysisPanel.h"
 
 class QScrollBar;
 
@@ -10,7 +10,7 @@ namespace zonalyst::ui {
 // from the best fit by steps of 0.001 mm: the surface error, transverse error and spot
 // diffraction panels. Their captions `Offset` 2i and 2i+1 give the best-fit correction
 // and the offset; entering the panel recentres the slider, so its function key resets it.
-class OffsetPanel : public LivePanel {
+class OffsetPanel : public AnalysisPanel {
   Q_OBJECT
  public:
   OffsetPanel(const PanelContext& context, plot::Panel panel, int sliderIndex);

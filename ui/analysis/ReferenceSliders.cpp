@@ -6,8 +6,8 @@
 
 namespace zonalyst::ui {
 
-void JoinReferenceSliders(std::span<LivePanel* const> panels, StarTestPanel& starTest) {
-  for (LivePanel* panel : panels) {
+void JoinReferenceSliders(std::span<AnalysisPanel* const> panels, StarTestPanel& starTest) {
+  for (AnalysisPanel* panel : panels) {
     QScrollBar* slider = panel != nullptr ? panel->referenceSlider() : nullptr;
     if (slider == nullptr) continue;
     QObject::connect(slider, &QScrollBar::valueChanged, panel, [&starTest, panel] {

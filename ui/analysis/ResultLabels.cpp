@@ -25,7 +25,7 @@ ResultLabels::ResultLabels(const std::array<int, 6>& labelIndices, QWidget* pare
 }
 
 void ResultLabels::setTexts(const ResultTexts& texts) {
-  for (int k = 0; k < 6; ++k) values_[k]->setText(live::LocalisedText(texts[k]));
+  for (int k = 0; k < 6; ++k) values_[k]->setText(analysis::LocalisedText(texts[k]));
 }
 
 }  // namespace zonalyst::ui

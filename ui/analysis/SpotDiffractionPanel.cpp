@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QScrollBar>
 
-#include "LiveSlider.h"
+#include "PanelSlider.h"
 #include "ui/window/PanelTexts.h"
 
 namespace zonalyst::ui {
@@ -23,16 +23,16 @@ QLabel* LegendLabel(const QString& name, const QString& text, const QColor& colo
 }  // namespace
 
 SpotDiffractionPanel::SpotDiffractionPanel(const PanelContext& context)
-    : OffsetPanel(context, kDiffractionPanel, live::kSpotSlider) {
+    : OffsetPanel(context, kDiffractionPanel, analysis::kSpotSlider) {
   QHBoxLayout* row = addRow();
   auto* heading = addCaption(row, QStringLiteral("lblF6Obst_0"), 0);
   heading->setText(QStringLiteral("Central Obstruction"));
-  obstruction_ = MakeLiveSlider(QStringLiteral("scrlF6Obst"), live::kSpotObstructionRange, this,
-                                [this] { setHelp(live::SpotObstructionHelp()); });
+  obstruction_ = MakePanelSlider(QStringLiteral("scrlF6Obst"), analysis::kSpotObstructionRange, this,
+                                [this] { setHelp(analysis::SpotObstructionHelp()); });
   obstruction_->setFixedWidth(300);
   row->addWidget(obstruction_);
   obstructionCaption_ = addCaption(row, QStringLiteral("lblF6Obst_1"));
-  obstructionCaption_->setText(QString::fromStdString(live::ObstructionCaption(obstruction_->value())));
+  obstructionCaption_->setText(QString::fromStdString(analysis::ObstructionCaption(obstruction_->value())));
   connect(obstruction_, &QScrollBar::valueChanged, this, [this] { obstructionMoved(); });
 
   // The legend stands at the right end of the plot, just below its top line, where the
@@ -55,7 +55,7 @@ void SpotDiffractionPanel::drawAt(double offsetMm) {
 
 void SpotDiffractionPanel::obstructionMoved() {
   drawAt(offsetMm());
-  obstructionCaption_->setText(QString::fromStdString(live::ObstructionCaption(obstruction_->value())));
+  obstructionCaption_->setText(QString::fromStdString(analysis::ObstructionCaption(obstruction_->value())));
 }
 
 }  // namespace zonalyst::ui

@@ -5,19 +5,19 @@
 #include <QLabel>
 #include <QScrollBar>
 
-#include "LiveSlider.h"
+#include "PanelSlider.h"
 #include "ui/window/PanelTexts.h"
 #include "ui/analysis/rules/SliderRules.h"
 
 namespace zonalyst::ui {
 
-StarTestPanel::StarTestPanel(const PanelContext& context) : LivePanel(context, kStarTestPanel) {
+StarTestPanel::StarTestPanel(const PanelContext& context) : AnalysisPanel(context, kStarTestPanel) {
   QHBoxLayout* row = addRow();
   defocusHeading_ = addCaption(row, QStringLiteral("Offset_6"), 0);
   defocusHeading_->setMinimumWidth(130);
-  defocus_ = MakeLiveSlider(QStringLiteral("HScroll1_%1").arg(live::kDefocusSlider),
-                            live::ReferenceSliderRange(live::kDefocusSlider), this,
-                            [this] { setHelp(live::ReferenceSliderHelp(live::kDefocusSlider)); });
+  defocus_ = MakePanelSlider(QStringLiteral("HScroll1_%1").arg(analysis::kDefocusSlider),
+                            analysis::ReferenceSliderRange(analysis::kDefocusSlider), this,
+                            [this] { setHelp(analysis::ReferenceSliderHelp(analysis::kDefocusSlider)); });
   defocus_->setFixedWidth(300);
   row->addWidget(defocus_);
   defocusCaption_ = addCaption(row, QStringLiteral("Offset_7"));
@@ -29,19 +29,19 @@ StarTestPanel::StarTestPanel(const PanelContext& context) : LivePanel(context, k
   auto* obstructionHeading = addCaption(row, QStringLiteral("Offset_8"), 0);
   obstructionHeading->setMinimumWidth(130);
   obstructionHeading->setText(QStringLiteral("Central Obstruction"));
-  obstruction_ = MakeLiveSlider(QStringLiteral("HScroll2"), live::kStarObstructionRange, this,
-                                [this] { setHelp(live::StarObstructionHelp()); });
+  obstruction_ = MakePanelSlider(QStringLiteral("HScroll2"), analysis::kStarObstructionRange, this,
+                                [this] { setHelp(analysis::StarObstructionHelp()); });
   obstruction_->setFixedWidth(300);
   row->addWidget(obstruction_);
   obstructionCaption_ = addCaption(row, QStringLiteral("Offset_9"));
   contrast_ = new QCheckBox(QStringLiteral("High Contrast"), this);
   contrast_->setObjectName(QStringLiteral("ChkContrast"));
   row->addWidget(contrast_);
-  OnFocusIn(contrast_, [this] { setHelp(live::ContrastHelp()); });
+  OnFocusIn(contrast_, [this] { setHelp(analysis::ContrastHelp()); });
 
   connect(obstruction_, &QScrollBar::valueChanged, this, [this](int value) {
     redraw();
-    obstructionCaption_->setText(QString::fromStdString(live::ObstructionCaption(value)));
+    obstructionCaption_->setText(QString::fromStdString(analysis::ObstructionCaption(value)));
   });
   connect(detail_, &QCheckBox::toggled, this, [this] { redraw(); });
   connect(contrast_, &QCheckBox::toggled, this, [this] { redraw(); });
@@ -56,8 +56,8 @@ void StarTestPanel::showPanel() {
   const BestFit fit = reduce();
   shownOnce_ = true;
   state_.displayRocMm = fit.bestFitRocMm;
-  defocusHeading_->setText(QString::fromLatin1(live::kDefocusHeading));
-  const live::StarSliders moved = live::StarFirstVisit({defocus_->value(), obstruction_->value()});
+  defocusHeading_->setText(QString::fromLatin1(analysis::kDefocusHeading));
+  const analysis::StarSliders moved = analysis::StarFirstVisit({defocus_->value(), obstruction_->value()});
   defocus_->setValue(moved.defocusWaves);
   obstruction_->setValue(moved.obstruction);
   redraw();
@@ -65,17 +65,17 @@ void StarTestPanel::showPanel() {
 
 void StarTestPanel::referenceSliderMoved() {
   redraw();
-  defocusCaption_->setText(QString::fromStdString(live::DefocusCaption(defocus_->value())));
+  defocusCaption_->setText(QString::fromStdString(analysis::DefocusCaption(defocus_->value())));
 }
 
-void StarTestPanel::followDefocus() { detail_->setChecked(live::DetailChecked(defocus_->value())); }
+void StarTestPanel::followDefocus() { detail_->setChecked(analysis::DetailChecked(defocus_->value())); }
 
 std::array<plot::PixelImage, 3> StarTestPanel::picturesAtDefocus(const std::array<int, 3>& waves) {
   std::array<plot::PixelImage, 3> pictures;
   for (std::size_t i = 0; i < waves.size(); ++i) {
     plot::PanelControls shown = controls();
     shown.defocusWaves = waves[i];
-    shown.detail = live::DetailChecked(waves[i]);
+    shown.detail = analysis::DetailChecked(waves[i]);
     view().redraw(state_.displayRocMm, shown);
     pictures[i] = view().pictureImage();
   }

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "LivePanel.h"
+#include "AnalysisPanel.h"
 
 class QCheckBox;
 class QScrollBar;
@@ -13,7 +13,7 @@ namespace zonalyst::ui {
 // its caption Offset(7), the obstruction slider HScroll2 with its caption Offset(9), and
 // the boxes ChkDetail "High Detail" and ChkContrast "High Contrast"; every change of one
 // of them redraws the three images.
-class StarTestPanel final : public LivePanel {
+class StarTestPanel final : public AnalysisPanel {
   Q_OBJECT
  public:
   explicit StarTestPanel(const PanelContext& context);

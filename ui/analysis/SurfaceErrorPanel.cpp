@@ -5,7 +5,7 @@
 #include <QPushButton>
 
 #include "ui/window/EventPump.h"
-#include "LiveSlider.h"
+#include "PanelSlider.h"
 #include "ui/window/PanelTexts.h"
 #include "SearchInputGuard.h"
 #include "core/BestFitConic.h"
@@ -15,7 +15,7 @@
 namespace zonalyst::ui {
 
 SurfaceErrorPanel::SurfaceErrorPanel(const PanelContext& context)
-    : OffsetPanel(context, kSurfaceErrorPanel, live::kSurfaceSlider) {
+    : OffsetPanel(context, kSurfaceErrorPanel, analysis::kSurfaceSlider) {
   QHBoxLayout* row = addRow();
   row->addStretch(1);
   conicButton_ = new QPushButton(QStringLiteral("Find Best Fit Conic Constant"), this);
@@ -34,7 +34,7 @@ SurfaceErrorPanel::SurfaceErrorPanel(const PanelContext& context)
   row->addStretch(1);
   OnFocusIn(previousBox_, [this] { setHelp("Draws the test before this one in its folder (the one Z opens) in grey behind it"); });
   connect(previousBox_, &QCheckBox::toggled, this, &SurfaceErrorPanel::showPreviousTest);
-  OnFocusIn(conicButton_, [this] { setHelp(live::BestFitConicHelp()); });
+  OnFocusIn(conicButton_, [this] { setHelp(analysis::BestFitConicHelp()); });
   connect(conicButton_, &QPushButton::clicked, this, &SurfaceErrorPanel::findBestFitConic);
   connect(monteCarloButton_, &QPushButton::clicked, this, &SurfaceErrorPanel::runMonteCarlo);
 }
@@ -94,7 +94,7 @@ void SurfaceErrorPanel::findBestFitConic() {
 
   MessageRequest question;
   question.title = QStringLiteral("Best fit Conic Constatn");
-  question.text = live::LocalisedText("Best fit Conic Constant = " + FormatRounded(result.bestConic, 3) +
+  question.text = analysis::LocalisedText("Best fit Conic Constant = " + FormatRounded(result.bestConic, 3) +
                                       "\r\nDo You wish to retain this Deformation?\r\nProbably NOT A GOOD IDEA! ");
   question.buttons = MessageButtons::YesNo;
   question.defaultButton = MessageAnswer::No;

@@ -7,7 +7,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
-#include "LiveSlider.h"
+#include "PanelSlider.h"
 #include "ui/window/PanelTexts.h"
 #include "core/TesterControls.h"
 #include "ui/analysis/rules/LocalisedText.h"
@@ -16,17 +16,17 @@
 namespace zonalyst::ui {
 
 TestersViewPanel::TestersViewPanel(const PanelContext& context)
-    : LivePanel(context, kTestersViewPanel) {
+    : AnalysisPanel(context, kTestersViewPanel) {
   QHBoxLayout* row = addRow();
   knife_ = addSlider(row, QStringLiteral("Knife Position"), QStringLiteral("ScrlKnife"),
-                     {0, 0, 0, live::kKnifeLargeChange}, &live::KnifeHelp);
+                     {0, 0, 0, analysis::kKnifeLargeChange}, &analysis::KnifeHelp);
   knife_->setFixedWidth(300);
   knifeCaption_ = addCaption(row, QStringLiteral("LblKnife"));
 
   row = addRow();
-  cut_ = addSlider(row, QStringLiteral("Cut"), QStringLiteral("ScrlCut"), live::kCutRange, &live::CutHelp);
+  cut_ = addSlider(row, QStringLiteral("Cut"), QStringLiteral("ScrlCut"), analysis::kCutRange, &analysis::CutHelp);
   cutCaption_ = addCaption(row, QStringLiteral("LblCut"));
-  slit_ = addSlider(row, QStringLiteral("Slit"), QStringLiteral("ScrlSlit"), live::kSlitRange, &live::SlitHelp);
+  slit_ = addSlider(row, QStringLiteral("Slit"), QStringLiteral("ScrlSlit"), analysis::kSlitRange, &analysis::SlitHelp);
   slitCaption_ = addCaption(row, QStringLiteral("LblSlit"));
 
   row = addRow();
@@ -39,12 +39,12 @@ TestersViewPanel::TestersViewPanel(const PanelContext& context)
   fromLeft_->setObjectName(QStringLiteral("ChkLeft"));
   for (QWidget* choice : {static_cast<QWidget*>(foucault_), static_cast<QWidget*>(ronchi_)}) {
     row->addWidget(choice);
-    OnFocusIn(choice, [this] { setHelp(live::PatternHelp()); });
+    OnFocusIn(choice, [this] { setHelp(analysis::PatternHelp()); });
   }
   row->addWidget(fromLeft_);
-  OnFocusIn(fromLeft_, [this] { setHelp(live::SideHelp()); });
-  linesPerInch_ = addSlider(row, QStringLiteral("Grating"), QStringLiteral("ScrlLpi"), live::kLinesPerInchRange,
-                            &live::LinesPerInchHelp);
+  OnFocusIn(fromLeft_, [this] { setHelp(analysis::SideHelp()); });
+  linesPerInch_ = addSlider(row, QStringLiteral("Grating"), QStringLiteral("ScrlLpi"), analysis::kLinesPerInchRange,
+                            &analysis::LinesPerInchHelp);
   linesCaption_ = addCaption(row, QStringLiteral("LblLpi"));
 
   for (QScrollBar* slider : {knife_, cut_, slit_, linesPerInch_}) {
@@ -52,7 +52,7 @@ TestersViewPanel::TestersViewPanel(const PanelContext& context)
   }
   // Choosing the knife or the grating puts the cut at that one's usual place.
   connect(ronchi_, &QRadioButton::toggled, this, [this](bool ronchi) {
-    const int cut = live::CutPositionFor(ronchi ? TesterPattern::Ronchi : TesterPattern::Foucault);
+    const int cut = analysis::CutPositionFor(ronchi ? TesterPattern::Ronchi : TesterPattern::Foucault);
     if (cut_->value() != cut) {
       cut_->setValue(cut);
     } else {
@@ -63,10 +63,10 @@ TestersViewPanel::TestersViewPanel(const PanelContext& context)
 }
 
 QScrollBar* TestersViewPanel::addSlider(QHBoxLayout* row, const QString& heading, const QString& name,
-                                        const live::SliderRange& range, std::string (*help)()) {
+                                        const analysis::SliderRange& range, std::string (*help)()) {
   auto* label = new QLabel(heading, this);
   row->addWidget(label);
-  QScrollBar* slider = MakeLiveSlider(name, range, this, [this, help] { setHelp(help()); });
+  QScrollBar* slider = MakePanelSlider(name, range, this, [this, help] { setHelp(help()); });
   slider->setFixedWidth(150);
   row->addWidget(slider);
   return slider;
@@ -95,8 +95,8 @@ void TestersViewPanel::enterPanel(const PanelEntry& /*entry*/) {
 plot::TesterControls TestersViewPanel::controls() const {
   plot::TesterControls controls;
   controls.settings.pattern = ronchi_->isChecked() ? TesterPattern::Ronchi : TesterPattern::Foucault;
-  controls.settings.cutMm = cut_->value() * live::kMmPerCutStep;
-  controls.settings.slitMm = slit_->value() * live::kMmPerCutStep;
+  controls.settings.cutMm = cut_->value() * analysis::kMmPerCutStep;
+  controls.settings.slitMm = slit_->value() * analysis::kMmPerCutStep;
   controls.settings.linesPerInch = linesPerInch_->value();
   controls.settings.side = fromLeft_->isChecked() ? EntrySide::Left : EntrySide::Right;
   controls.knifeReading = scale_.reading(knife_->value());
@@ -106,10 +106,10 @@ plot::TesterControls TestersViewPanel::controls() const {
 void TestersViewPanel::redraw() {
   if (!shown_) return;
   const plot::TesterControls now = controls();
-  knifeCaption_->setText(live::ScreenText(KnifeReadingText(state_.test, now.knifeReading)));
-  cutCaption_->setText(live::ScreenText(live::MillimetreCaption(cut_->value())));
-  slitCaption_->setText(live::ScreenText(live::MillimetreCaption(slit_->value())));
-  linesCaption_->setText(live::ScreenText(live::LinesPerInchCaption(linesPerInch_->value())));
+  knifeCaption_->setText(analysis::ScreenText(KnifeReadingText(state_.test, now.knifeReading)));
+  cutCaption_->setText(analysis::ScreenText(analysis::MillimetreCaption(cut_->value())));
+  slitCaption_->setText(analysis::ScreenText(analysis::MillimetreCaption(slit_->value())));
+  linesCaption_->setText(analysis::ScreenText(analysis::LinesPerInchCaption(linesPerInch_->value())));
   view().redraw(bestFitRocMm_, {.tester = now});
 }
 

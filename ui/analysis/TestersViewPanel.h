@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "LivePanel.h"
+#include "AnalysisPanel.h"
 #include "core/TesterControls.h"
 #include "plot/TesterViewChart.h"
 #include "ui/analysis/rules/TesterRules.h"
@@ -19,7 +19,7 @@ namespace zonalyst::ui {
 // scale) with its caption LblKnife naming the nearest zone, the sliders ScrlCut, ScrlSlit
 // and ScrlLpi with their captions LblCut, LblSlit and LblLpi, the choice OptFoucault /
 // OptRonchi and the box ChkLeft (knife from the left). Every change redraws both views.
-class TestersViewPanel final : public LivePanel {
+class TestersViewPanel final : public AnalysisPanel {
   Q_OBJECT
  public:
   explicit TestersViewPanel(const PanelContext& context);
@@ -32,7 +32,7 @@ class TestersViewPanel final : public LivePanel {
 
  private:
   QScrollBar* addSlider(QHBoxLayout* row, const QString& heading, const QString& name,
-                        const live::SliderRange& range, std::string (*help)());
+                        const analysis::SliderRange& range, std::string (*help)());
   plot::TesterControls controls() const;
   void redraw();
 

@@ -8,7 +8,7 @@ namespace zonalyst::ui {
 
 QString CountdownCaption(int step) {
   const double seconds = RoundHalfEven(0.5 - step / 100.0, 2);
-  return QStringLiteral("Exiting in ") + live::LocalisedText(FormatFixed(seconds, 2)) + QStringLiteral(" Seconds");
+  return QStringLiteral("Exiting in ") + analysis::LocalisedText(FormatFixed(seconds, 2)) + QStringLiteral(" Seconds");
 }
 
 QString ConfirmExitCaption() { return QStringLiteral("Confirm Exit"); }

@@ -113,7 +113,7 @@ void MainWindow::buildPanels() {
   auto* starTest = new StarTestPanel(context_);
   analysisPanels_[kSurfaceErrorPanel] = new SurfaceErrorPanel(context_);
   analysisPanels_[kMilliesLacroixPanel] = new MilliesLacroixPanel(context_);
-  analysisPanels_[kTransverseErrorPanel] = new OffsetPanel(context_, kTransverseErrorPanel, live::kTransverseSlider);
+  analysisPanels_[kTransverseErrorPanel] = new OffsetPanel(context_, kTransverseErrorPanel, analysis::kTransverseSlider);
   analysisPanels_[kDiffractionPanel] = new SpotDiffractionPanel(context_);
   analysisPanels_[kStarTestPanel] = starTest;
   analysisPanels_[kTestersViewPanel] = new TestersViewPanel(context_);
@@ -230,7 +230,7 @@ void MainWindow::focusFinding(const SetupFinding& finding, SetupScope scope) {
 }
 
 void MainWindow::saveImage() {
-  if (LivePanel* panel = analysisPanels_[currentPanel_]) SaveImageAndReport(*panel, *services_.prompter, state_);
+  if (AnalysisPanel* panel = analysisPanels_[currentPanel_]) SaveImageAndReport(*panel, *services_.prompter, state_);
 }
 
 void MainWindow::setHelp(const QString& text) {

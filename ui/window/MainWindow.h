@@ -27,7 +27,7 @@ namespace zonalyst::ui {
 
 class ExitPanel;
 class FilePanel;
-class LivePanel;
+class AnalysisPanel;
 class ReadingsPanel;
 class SetupPanel;
 
@@ -122,7 +122,7 @@ class MainWindow final : public QWidget {
   FilePanel* filePanel_ = nullptr;
   SetupPanel* setupPanel_ = nullptr;
   ReadingsPanel* readingsPanel_ = nullptr;
-  std::array<LivePanel*, kPanelCount> analysisPanels_{};
+  std::array<AnalysisPanel*, kPanelCount> analysisPanels_{};
 
   int currentPanel_ = 0;
   int previousPanel_ = 0;

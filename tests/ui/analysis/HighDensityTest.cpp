@@ -1,5 +1,5 @@
 // The window on a screen of twice the pixel density (QT_SCALE_FACTOR=2, set by the test's
-// environment): sharp live charts, saved pictures at their logical size.
+// environment): sharp charts on screen, saved pictures at their logical size.
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
@@ -7,22 +7,22 @@
 #include <QTest>
 
 #include "../QtTestMain.h"
-#include "LiveFixture.h"
+#include "AnalysisFixture.h"
 #include "ui/window/PanelTexts.h"
 #include "ui/analysis/StarTestPanel.h"
 #include "ui/analysis/SurfaceErrorPanel.h"
 
 using namespace zonalyst;
-using test::LiveFixture;
+using test::AnalysisFixture;
 
 class HighDensityTest : public QObject {
   Q_OBJECT
  private slots:
   void liveChartsAreDrawnAtTheScreensDensityAndSavedAtTheirLogicalSize() {
-    LiveFixture f;
+    AnalysisFixture f;
     f.open(test::ScatteredFifteenZoneTest(), QStringLiteral("mirror.fdr"));
     QCOMPARE(f.window->devicePixelRatioF(), 2.0);
-    ui::AnalysisPanel& view = f.live.surface->view();
+    ui::AnalysisView& view = f.panels.surface->view();
     const QPixmap shown = view.picture()->pixmap();
     QCOMPARE(shown.devicePixelRatio(), 2.0);
     QCOMPARE(shown.size(), 2 * view.picture()->size());
@@ -47,7 +47,7 @@ class HighDensityTest : public QObject {
     }
 
     f.press(Qt::Key_F8);
-    QCOMPARE(f.live.star->view().picture()->pixmap().devicePixelRatio(), 2.0);
+    QCOMPARE(f.panels.star->view().picture()->pixmap().devicePixelRatio(), 2.0);
     const QString star = f.rig.folder() + QStringLiteral("/star.png");
     f.rig.prompter.answerMessage(ui::MessageAnswer::No);
     f.rig.prompter.answerSaveFile(star);

@@ -9,24 +9,24 @@
 #include <QTest>
 
 #include "../QtTestMain.h"
-#include "LiveFixture.h"
+#include "AnalysisFixture.h"
 #include "core/TesterControls.h"
 #include "ui/analysis/rules/TesterRules.h"
 
 using namespace zonalyst;
-using test::LiveFixture;
+using test::AnalysisFixture;
 
 namespace {
 
-QImage Picture(const LiveFixture& f) {
+QImage Picture(const AnalysisFixture& f) {
   return f.window->findChild<QLabel*>(QStringLiteral("PicTester"))->pixmap().toImage();
 }
 
 // The left view's square in the picture (the measured mirror).
-QImage MeasuredView(const LiveFixture& f) { return Picture(f).copy(185 - 118, 16, 236, 236); }
+QImage MeasuredView(const AnalysisFixture& f) { return Picture(f).copy(185 - 118, 16, 236, 236); }
 
 template <typename T>
-T* Find(const LiveFixture& f, const char* name) {
+T* Find(const AnalysisFixture& f, const char* name) {
   T* found = f.window->findChild<T*>(QString::fromLatin1(name));
   if (found == nullptr) qFatal("no control %s", name);
   return found;
@@ -38,7 +38,7 @@ class TestersViewTest : public QObject {
   Q_OBJECT
  private slots:
   void f10ShowsBothMirrorsAndTheKnifeWalksAcrossEveryZone() {
-    LiveFixture f;
+    AnalysisFixture f;
     MirrorTest test = test::ScatteredFifteenZoneTest();
     f.open(test, QStringLiteral("m.fdr"));
     const QString glass = f.text(QStringLiteral("lblRslt_0"));
@@ -60,7 +60,7 @@ class TestersViewTest : public QObject {
     QCOMPARE(knife->maximum(), scale.maximum);
     QCOMPARE(knife->value(), scale.valueNearest(test.KeAverage[8]));
     QVERIFY(f.text(QStringLiteral("LblKnife")).endsWith(QStringLiteral(" mm, nearest zone 8")));
-    QCOMPARE(f.help(), QString::fromStdString(live::KnifeHelp()));
+    QCOMPARE(f.help(), QString::fromStdString(analysis::KnifeHelp()));
     QVERIFY(f.help().contains(QStringLiteral("readings typed on F3")));
 
     // Arrows and page keys move it, Up and Down never do; each step redraws.
@@ -85,7 +85,7 @@ class TestersViewTest : public QObject {
   }
 
   void theMouseChoosesGratingSideAndLines() {
-    LiveFixture f;
+    AnalysisFixture f;
     f.open(test::ScatteredFifteenZoneTest(), QStringLiteral("m.fdr"));
     f.press(Qt::Key_F10);
     QCOMPARE(f.text(QStringLiteral("LblCut")), QStringLiteral("0.025 mm"));
@@ -112,7 +112,7 @@ class TestersViewTest : public QObject {
     // A click right of the handle moves the lines per inch a page up.
     QScrollBar* lines = f.slider(QStringLiteral("ScrlLpi"));
     QTest::mouseClick(lines, Qt::LeftButton, {}, QPoint(lines->width() - 20, lines->height() / 2));
-    QCOMPARE(lines->value(), 100 + live::kLinesPerInchRange.largeChange);
+    QCOMPARE(lines->value(), 100 + analysis::kLinesPerInchRange.largeChange);
     QCOMPARE(f.text(QStringLiteral("LblLpi")), QStringLiteral("110 lines per inch"));
     QVERIFY(MeasuredView(f) != bands);
     QTest::mouseClick(Find<QRadioButton>(f, "OptFoucault"), Qt::LeftButton);
@@ -120,7 +120,7 @@ class TestersViewTest : public QObject {
   }
 
   void f9SavesTheViewWithTheReportAndLeavesTheKnifeWhereItWas() {
-    LiveFixture f;
+    AnalysisFixture f;
     f.open(test::ScatteredFifteenZoneTest(), QStringLiteral("mirror.fdr"));
     f.press(Qt::Key_F10);
     QScrollBar* knife = f.slider(QStringLiteral("ScrlKnife"));
@@ -140,7 +140,7 @@ class TestersViewTest : public QObject {
   }
 
   void theWindowGrowsByOneButtonRow() {
-    LiveFixture f;
+    AnalysisFixture f;
     f.open(test::ScatteredFifteenZoneTest(), QStringLiteral("m.fdr"));
     const QRect f9 = f.rig.action(9)->geometry();
     const QRect f10 = f.rig.action(10)->geometry();

@@ -4,7 +4,7 @@
 #include <cctype>
 #include <filesystem>
 
-namespace zonalyst::live {
+namespace zonalyst::analysis {
 
 ImageFormat ImageFormatOf(const std::string& path) {
   std::string extension = std::filesystem::path(path).extension().string();
@@ -23,4 +23,4 @@ std::string ImageSaveFailure(const std::string& path, const std::string& reason)
   return text + "\r\nNothing was written.";
 }
 
-}  // namespace zonalyst::live
+}  // namespace zonalyst::analysis

@@ -2,7 +2,7 @@
 
 #include <string>
 
-namespace zonalyst::live {
+namespace zonalyst::analysis {
 
 // The question asked before an analysis panel is saved as an image (F9).
 inline constexpr const char* kInvertTitle = "Invert Image?";
@@ -23,4 +23,4 @@ std::string WithDefaultExtension(const std::string& path);
 // The message shown when the writer could not save the picture.
 std::string ImageSaveFailure(const std::string& path, const std::string& reason);
 
-}  // namespace zonalyst::live
+}  // namespace zonalyst::analysis

@@ -2,7 +2,7 @@
 
 #include <QLocale>
 
-namespace zonalyst::live {
+namespace zonalyst::analysis {
 
 QString LocalisedNumbersIn(const std::string& text, QChar separator) {
   QString shown = QString::fromStdString(text);
@@ -29,4 +29,4 @@ double ReadTypedNumber(const QString& text, QChar separator) {
   return ok ? value : 0.0;
 }
 
-}  // namespace zonalyst::live
+}  // namespace zonalyst::analysis

@@ -3,7 +3,7 @@
 #include <QString>
 #include <string>
 
-namespace zonalyst::live {
+namespace zonalyst::analysis {
 
 // A text of the core with the user's decimal separator in its numbers: only a "." that
 // stands before a digit is a decimal point; sentence stops stay as they are.
@@ -19,4 +19,4 @@ QString ScreenText(const std::string& text);
 // A number the user typed with the separator given; text that is not a number reads as 0.
 double ReadTypedNumber(const QString& text, QChar separator);
 
-}  // namespace zonalyst::live
+}  // namespace zonalyst::analysis

@@ -6,7 +6,7 @@
 #include "core/NumberText.h"
 #include "ui/entry/rules/EntryIndex.h"
 
-namespace zonalyst::live {
+namespace zonalyst::analysis {
 
 std::string StdDevText(double value) { return FormatFixed(value, 4); }
 
@@ -27,4 +27,4 @@ int NextZoneRow(int row, int direction, int zoneCount) {
   return std::clamp(row + direction, 0, std::max(zoneCount - 1, 0));
 }
 
-}  // namespace zonalyst::live
+}  // namespace zonalyst::analysis

@@ -6,7 +6,7 @@
 
 #include "ui/entry/rules/KeyFilter.h"
 
-namespace zonalyst::live {
+namespace zonalyst::analysis {
 
 // A standard deviation as the set-up dialog shows it: "0.0000" ("." as separator).
 std::string StdDevText(double value);
@@ -22,4 +22,4 @@ double MeanOfZoneBoxes(const QStringList& texts, int zoneCount, QChar separator)
 // Down) or -1 (Up), staying within the visible rows 0..zoneCount-1.
 int NextZoneRow(int row, int direction, int zoneCount);
 
-}  // namespace zonalyst::live
+}  // namespace zonalyst::analysis

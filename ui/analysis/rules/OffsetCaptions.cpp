@@ -2,7 +2,7 @@
 
 #include "core/ResultTexts.h"
 
-namespace zonalyst::live {
+namespace zonalyst::analysis {
 
 double ReferenceOffsetMm(int value, int max) { return (value - max / 2) * 0.001; }
 
@@ -11,4 +11,4 @@ std::string OffsetCaption(const MirrorTest& test, double offsetMm, int resetKey)
          std::to_string(resetKey) + " to reset";
 }
 
-}  // namespace zonalyst::live
+}  // namespace zonalyst::analysis

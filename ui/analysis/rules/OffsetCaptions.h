@@ -4,7 +4,7 @@
 
 #include "core/MirrorTest.h"
 
-namespace zonalyst::live {
+namespace zonalyst::analysis {
 
 // The reference sliders 0..2 move the radius of curvature in steps of 0.001 mm around
 // their middle: offset = (value - max / 2) x 0.001 mm.
@@ -15,4 +15,4 @@ double ReferenceOffsetMm(int value, int max);
 // (4, 6 or 7).
 std::string OffsetCaption(const MirrorTest& test, double offsetMm, int resetKey);
 
-}  // namespace zonalyst::live
+}  // namespace zonalyst::analysis

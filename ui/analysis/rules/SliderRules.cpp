@@ -2,7 +2,7 @@
 
 #include <array>
 
-namespace zonalyst::live {
+namespace zonalyst::analysis {
 namespace {
 
 constexpr std::array<SliderRange, kReferenceSliderCount> kReferenceSliders = {{
@@ -71,4 +71,4 @@ std::string DefocusCaption(int waves) { return std::to_string(waves) + " Waves D
 
 std::string ObstructionCaption(int percent) { return std::to_string(percent) + "%"; }
 
-}  // namespace zonalyst::live
+}  // namespace zonalyst::analysis

@@ -2,7 +2,7 @@
 
 #include <string>
 
-namespace zonalyst::live {
+namespace zonalyst::analysis {
 
 // Range, starting position and large change of a slider (the small change is always 1).
 struct SliderRange {
@@ -58,4 +58,4 @@ inline constexpr const char* kDefocusHeading = "DeFocus Amount";
 std::string DefocusCaption(int waves);        // "5 Waves Defocus"
 std::string ObstructionCaption(int percent);  // "33%"
 
-}  // namespace zonalyst::live
+}  // namespace zonalyst::analysis

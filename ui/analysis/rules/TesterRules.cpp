@@ -2,7 +2,7 @@
 
 #include "core/NumberText.h"
 
-namespace zonalyst::live {
+namespace zonalyst::analysis {
 
 int CutPositionFor(TesterPattern pattern) {
   return pattern == TesterPattern::Foucault ? kCutRange.initial : 0;
@@ -32,4 +32,4 @@ std::string PatternHelp() {
 
 std::string SideHelp() { return "Check to bring the knife edge (or the grating) in from the left instead of the right"; }
 
-}  // namespace zonalyst::live
+}  // namespace zonalyst::analysis

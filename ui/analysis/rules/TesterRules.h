@@ -5,7 +5,7 @@
 #include "SliderRules.h"
 #include "core/TesterView.h"
 
-namespace zonalyst::live {
+namespace zonalyst::analysis {
 
 // The sliders of the tester's view besides the knife's (whose range follows the test):
 // cut and slit in thousandths of a millimetre, lines per inch as they are.
@@ -31,4 +31,4 @@ std::string LinesPerInchHelp();
 std::string PatternHelp();
 std::string SideHelp();
 
-}  // namespace zonalyst::live
+}  // namespace zonalyst::analysis

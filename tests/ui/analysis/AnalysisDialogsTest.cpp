@@ -57,7 +57,7 @@ struct SetupDialog {
 
 }  // namespace
 
-class LiveDialogsTest : public QObject {
+class AnalysisDialogsTest : public QObject {
   Q_OBJECT
  private slots:
   void setupShowsCalculatedLastAndManualColumnsForTheZonesInUse() {
@@ -216,5 +216,5 @@ class LiveDialogsTest : public QObject {
   }
 };
 
-ZONALYST_QTEST_MAIN(LiveDialogsTest)
-#include "LiveDialogsTest.moc"
+ZONALYST_QTEST_MAIN(AnalysisDialogsTest)
+#include "AnalysisDialogsTest.moc"

@@ -1,4 +1,4 @@
-// Rules of the live analysis panels that need no window.
+// Rules of the analysis panels that need no window.
 #include <QApplication>
 #include <QTest>
 
@@ -13,28 +13,28 @@
 
 using namespace zonalyst;
 
-class LiveRulesTest : public QObject {
+class AnalysisRulesTest : public QObject {
   Q_OBJECT
  private slots:
   void referenceSlidersHaveTheirRangesAndOffsets() {
     const int expected[5][4] = {
         {0, 3000, 1500, 10}, {0, 3000, 1500, 10}, {0, 3000, 1500, 10}, {0, 20, 20, 2}, {-100, 100, 0, 10}};
     for (int i = 0; i < 5; ++i) {
-      const live::SliderRange range = live::ReferenceSliderRange(i);
+      const analysis::SliderRange range = analysis::ReferenceSliderRange(i);
       QCOMPARE((std::array{range.min, range.max, range.initial, range.largeChange}),
                (std::array{expected[i][0], expected[i][1], expected[i][2], expected[i][3]}));
     }
-    QCOMPARE(live::ReferenceOffsetMm(0, 3000), -1.5);
-    QCOMPARE(live::ReferenceOffsetMm(1500, 3000), 0.0);
-    QCOMPARE(live::ReferenceOffsetMm(3000, 3000), 1.5);
-    QCOMPARE(live::ReferenceOffsetMm(1501, 3000), 0.001);
-    QCOMPARE(live::ReferenceSliderHelp(4), std::string("Use Arrow Keys or Mouse to adjust Max RTA offset value"));
+    QCOMPARE(analysis::ReferenceOffsetMm(0, 3000), -1.5);
+    QCOMPARE(analysis::ReferenceOffsetMm(1500, 3000), 0.0);
+    QCOMPARE(analysis::ReferenceOffsetMm(3000, 3000), 1.5);
+    QCOMPARE(analysis::ReferenceOffsetMm(1501, 3000), 0.001);
+    QCOMPARE(analysis::ReferenceSliderHelp(4), std::string("Use Arrow Keys or Mouse to adjust Max RTA offset value"));
   }
 
   void starSlidersMoveOnlyFromTheirStartingPositions() {
-    QCOMPARE(live::StarFirstVisit({5, 99}), (live::StarSliders{5, 33}));
-    QCOMPARE(live::StarFirstVisit({20, 10}), (live::StarSliders{0, 10}));
-    QCOMPARE(live::StarFirstVisit({19, 98}), (live::StarSliders{19, 98}));
+    QCOMPARE(analysis::StarFirstVisit({5, 99}), (analysis::StarSliders{5, 33}));
+    QCOMPARE(analysis::StarFirstVisit({20, 10}), (analysis::StarSliders{0, 10}));
+    QCOMPARE(analysis::StarFirstVisit({19, 98}), (analysis::StarSliders{19, 98}));
   }
 
   void standardDeviationBoxesTakeDigitsAndOneSeparatorWithFiveDecimals() {
@@ -58,36 +58,36 @@ class LiveRulesTest : public QObject {
                           {QLatin1Char('.'), "0", KeyVerdict::Refuse, ","}};
     for (const Case& c : cases) {
       const QString text = QString::fromLatin1(c.text);
-      QCOMPARE(live::FilterStdDevKey(c.key, {text, int(text.size()), false}, QString::fromLatin1(c.separator)),
+      QCOMPARE(analysis::FilterStdDevKey(c.key, {text, int(text.size()), false}, QString::fromLatin1(c.separator)),
                c.verdict);
     }
   }
 
   void standardDeviationTextsAndMeans() {
-    QCOMPARE(live::StdDevText(0.127), std::string("0.1270"));
-    QCOMPARE(live::StdDevText(0.00005), std::string("0.0000"));
+    QCOMPARE(analysis::StdDevText(0.127), std::string("0.1270"));
+    QCOMPARE(analysis::StdDevText(0.00005), std::string("0.0000"));
     const QStringList boxes = {QStringLiteral("0,1"), QStringLiteral("0,3"), QStringLiteral("x"), QStringLiteral("9")};
-    QCOMPARE(live::MeanOfZoneBoxes(boxes, 2, QLatin1Char(',')), 0.2);
-    QCOMPARE(live::MeanOfZoneBoxes(boxes, 3, QLatin1Char(',')), 0.4 / 3);
-    QCOMPARE(live::NextZoneRow(0, -1, 3), 0);
-    QCOMPARE(live::NextZoneRow(1, 1, 3), 2);
-    QCOMPARE(live::NextZoneRow(2, 1, 3), 2);
+    QCOMPARE(analysis::MeanOfZoneBoxes(boxes, 2, QLatin1Char(',')), 0.2);
+    QCOMPARE(analysis::MeanOfZoneBoxes(boxes, 3, QLatin1Char(',')), 0.4 / 3);
+    QCOMPARE(analysis::NextZoneRow(0, -1, 3), 0);
+    QCOMPARE(analysis::NextZoneRow(1, 1, 3), 2);
+    QCOMPARE(analysis::NextZoneRow(2, 1, 3), 2);
   }
 
   void numbersTakeTheUsersSeparatorButSentencesKeepTheirStops() {
-    QCOMPARE(live::LocalisedNumbersIn("between 0.85 and 1. Done.\r\n-.5", QLatin1Char(',')),
+    QCOMPARE(analysis::LocalisedNumbersIn("between 0.85 and 1. Done.\r\n-.5", QLatin1Char(',')),
              QStringLiteral("between 0,85 and 1. Done.\r\n-,5"));
   }
 
   void imageNamesFormatsAndProgress() {
-    QCOMPARE(live::ImageFormatOf("/x/m_Surface.gif"), live::ImageFormat::Gif);
-    QCOMPARE(live::ImageFormatOf("/x/m_Surface.PNG"), live::ImageFormat::Png);
-    QCOMPARE(live::WithDefaultExtension("/x/m_Surface"), std::string("/x/m_Surface.gif"));
-    QCOMPARE(live::WithDefaultExtension("/x.d/m.png"), std::string("/x.d/m.png"));
+    QCOMPARE(analysis::ImageFormatOf("/x/m_Surface.gif"), analysis::ImageFormat::Gif);
+    QCOMPARE(analysis::ImageFormatOf("/x/m_Surface.PNG"), analysis::ImageFormat::Png);
+    QCOMPARE(analysis::WithDefaultExtension("/x/m_Surface"), std::string("/x/m_Surface.gif"));
+    QCOMPARE(analysis::WithDefaultExtension("/x.d/m.png"), std::string("/x.d/m.png"));
     QCOMPARE(ui::GifBarLength(50, 301), 150);  // 150.5 rounds to even
     QCOMPARE(ui::GifBarLength(1, 250), 2);     // 2.5 rounds to even
   }
 };
 
-ZONALYST_QTEST_MAIN(LiveRulesTest)
-#include "LiveRulesTest.moc"
+ZONALYST_QTEST_MAIN(AnalysisRulesTest)
+#include "AnalysisRulesTest.moc"

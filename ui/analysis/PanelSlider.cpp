@@ -1,4 +1,4 @@
-#include "LiveSlider.h"
+#include "PanelSlider.h"
 
 #include <QEvent>
 #include <QKeyEvent>
@@ -35,7 +35,7 @@ class ControlWatch final : public QObject {
 
 }  // namespace
 
-QScrollBar* MakeLiveSlider(const QString& objectName, const live::SliderRange& range, QWidget* parent,
+QScrollBar* MakePanelSlider(const QString& objectName, const analysis::SliderRange& range, QWidget* parent,
                            std::function<void()> onFocus) {
   auto* slider = new QScrollBar(Qt::Horizontal, parent);
   slider->setObjectName(objectName);

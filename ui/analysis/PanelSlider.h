@@ -14,7 +14,7 @@ namespace zonalyst::ui {
 // range, small change 1, Right arrow increasing, Up and Down swallowed (only Left, Right,
 // Page keys and the mouse move it), and onFocus called when it takes the focus (the
 // help line).
-QScrollBar* MakeLiveSlider(const QString& objectName, const live::SliderRange& range, QWidget* parent,
+QScrollBar* MakePanelSlider(const QString& objectName, const analysis::SliderRange& range, QWidget* parent,
                            std::function<void()> onFocus);
 
 // Calls onFocus whenever widget takes the focus.

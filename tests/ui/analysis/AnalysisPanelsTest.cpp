@@ -6,15 +6,15 @@
 #include <QTest>
 
 #include "../QtTestMain.h"
-#include "LiveFixture.h"
-#include "ui/analysis/AnalysisPanel.h"
+#include "AnalysisFixture.h"
+#include "ui/analysis/AnalysisView.h"
 #include "ui/analysis/MilliesLacroixPanel.h"
 #include "ui/analysis/SpotDiffractionPanel.h"
 #include "ui/analysis/StarTestPanel.h"
 #include "ui/analysis/SurfaceErrorPanel.h"
 
 using namespace zonalyst;
-using test::LiveFixture;
+using test::AnalysisFixture;
 
 namespace {
 
@@ -26,11 +26,11 @@ QString OffsetCaption(const char* offset, const char* unit, int resetKey) {
 
 }  // namespace
 
-class LivePanelsTest : public QObject {
+class AnalysisPanelsTest : public QObject {
   Q_OBJECT
  private slots:
   void f4RecentresTheSurfaceSliderAndOffsetsAreCaptionedInMillimetres() {
-    LiveFixture f;
+    AnalysisFixture f;
     f.open(test::ScatteredFifteenZoneTest(), QStringLiteral("m.fdr"));
     QScrollBar* slider = f.slider(QStringLiteral("HScroll1_0"));
     QCOMPARE(slider->value(), 1500);
@@ -72,7 +72,7 @@ class LivePanelsTest : public QObject {
   }
 
   void captionsOfEveryPanelInInches() {
-    LiveFixture f;
+    AnalysisFixture f;
     f.open(test::InchTest(), QStringLiteral("inch.fdr"));
     QVERIFY(f.text(QStringLiteral("Offset_0")).startsWith(QStringLiteral("Entered ROC of 64\" + ")));
     QVERIFY(f.text(QStringLiteral("Offset_0")).endsWith(QStringLiteral("\" = Best fit ROC")));
@@ -92,7 +92,7 @@ class LivePanelsTest : public QObject {
   }
 
   void f5RunsTheSurfaceAnalysisFirstAndFillsItsResultLabels() {
-    LiveFixture f;
+    AnalysisFixture f;
     f.open(test::ScatteredFifteenZoneTest(), QStringLiteral("m.fdr"));
     QStringList surface;
     for (int i = 0; i <= 5; ++i) surface << f.text(QStringLiteral("lblRslt_%1").arg(i));
@@ -104,16 +104,16 @@ class LivePanelsTest : public QObject {
     QCOMPARE(QApplication::focusWidget(), shift);
     QVERIFY(f.text(QStringLiteral("LblML"))
                 .startsWith(QStringLiteral("NOTE, These plots DO NOT represent the surface profile of your optic.\n")));
-    const plot::PixelImage before = f.live.milliesLacroix->view().pictureImage();
+    const plot::PixelImage before = f.panels.milliesLacroix->view().pictureImage();
     shift->setValue(100);
-    QVERIFY(f.live.milliesLacroix->view().pictureImage().pixels != before.pixels);
+    QVERIFY(f.panels.milliesLacroix->view().pictureImage().pixels != before.pixels);
     f.press(Qt::Key_F5);
     QCOMPARE(shift->value(), 0);
-    QVERIFY(f.live.milliesLacroix->view().pictureImage().pixels == before.pixels);
+    QVERIFY(f.panels.milliesLacroix->view().pictureImage().pixels == before.pixels);
   }
 
   void firstStarVisitShowsDefocusZeroAndObstructionThirtyThree() {
-    LiveFixture f;
+    AnalysisFixture f;
     f.open(test::ScatteredFifteenZoneTest(), QStringLiteral("m.fdr"));
     QScrollBar* defocus = f.slider(QStringLiteral("HScroll1_3"));
     QScrollBar* obstruction = f.slider(QStringLiteral("HScroll2"));
@@ -147,16 +147,16 @@ class LivePanelsTest : public QObject {
     f.window->findChild<QCheckBox*>(QStringLiteral("ChkContrast"))->setFocus();
     QCOMPARE(f.help(), QStringLiteral("Selecting High Contrast will Stretch highest value in image to White"));
     f.press(Qt::Key_F4);
-    f.live.surface->conicButton()->setFocus();
+    f.panels.surface->conicButton()->setFocus();
     QCOMPARE(f.help(), QStringLiteral("This will find the best fit conic constant for your current knife entry data\n"
                                       "This might be usefull when figuring to show if your Over / Under corrected "));
   }
 
   void spotPanelDrawsWithoutObstructionOnEntry() {
-    LiveFixture f;
+    AnalysisFixture f;
     f.open(test::ScatteredFifteenZoneTest(), QStringLiteral("m.fdr"));
     f.press(Qt::Key_F7);
-    ui::AnalysisPanel& view = f.live.spot->view();
+    ui::AnalysisView& view = f.panels.spot->view();
     const plot::PixelImage clear = view.pictureImage();
     QScrollBar* obstruction = f.slider(QStringLiteral("scrlF6Obst"));
     obstruction->setFocus();
@@ -178,5 +178,5 @@ class LivePanelsTest : public QObject {
   }
 };
 
-ZONALYST_QTEST_MAIN(LivePanelsTest)
-#include "LivePanelsTest.moc"
+ZONALYST_QTEST_MAIN(AnalysisPanelsTest)
+#include "AnalysisPanelsTest.moc"

@@ -1,4 +1,4 @@
-#include "LiveFixture.h"
+#include "AnalysisFixture.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -41,26 +41,26 @@ MirrorTest InchTest() {
   return test;
 }
 
-void LiveFixture::open(const MirrorTest& test, const QString& fileName) {
+void AnalysisFixture::open(const MirrorTest& test, const QString& fileName) {
   const std::string path = testing::WriteTestFile(test, rig.folder().toStdString(), fileName.toStdString());
   QVERIFY(!path.empty());
   window = &rig.start({QString::fromStdString(path)});
   QCOMPARE(window->currentPanel(), 4);
-  live.surface = dynamic_cast<ui::SurfaceErrorPanel*>(window->panelContent(4));
-  live.milliesLacroix = dynamic_cast<ui::MilliesLacroixPanel*>(window->panelContent(5));
-  live.transverse = dynamic_cast<ui::OffsetPanel*>(window->panelContent(6));
-  live.spot = dynamic_cast<ui::SpotDiffractionPanel*>(window->panelContent(7));
-  live.star = dynamic_cast<ui::StarTestPanel*>(window->panelContent(8));
-  QVERIFY(live.surface && live.milliesLacroix && live.transverse && live.spot && live.star);
+  panels.surface = dynamic_cast<ui::SurfaceErrorPanel*>(window->panelContent(4));
+  panels.milliesLacroix = dynamic_cast<ui::MilliesLacroixPanel*>(window->panelContent(5));
+  panels.transverse = dynamic_cast<ui::OffsetPanel*>(window->panelContent(6));
+  panels.spot = dynamic_cast<ui::SpotDiffractionPanel*>(window->panelContent(7));
+  panels.star = dynamic_cast<ui::StarTestPanel*>(window->panelContent(8));
+  QVERIFY(panels.surface && panels.milliesLacroix && panels.transverse && panels.spot && panels.star);
 }
 
-QScrollBar* LiveFixture::slider(const QString& name) const {
+QScrollBar* AnalysisFixture::slider(const QString& name) const {
   auto* found = window->findChild<QScrollBar*>(name);
   if (found == nullptr) qFatal("no slider %s", qPrintable(name));
   return found;
 }
 
-QString LiveFixture::text(const QString& labelName) const {
+QString AnalysisFixture::text(const QString& labelName) const {
   auto* found = window->findChild<QLabel*>(labelName);
   if (found == nullptr) qFatal("no label %s", qPrintable(labelName));
   return found->text();

@@ -14,14 +14,14 @@
 #include <numeric>
 
 #include "../QtTestMain.h"
-#include "LiveFixture.h"
+#include "AnalysisFixture.h"
 #include "ui/analysis/GifProgressWindow.h"
 #include "core/ResultTexts.h"
 #include "ui/analysis/StarTestPanel.h"
 #include "ui/analysis/SurfaceErrorPanel.h"
 
 using namespace zonalyst;
-using test::LiveFixture;
+using test::AnalysisFixture;
 using test::WhenModalOpens;
 using test::WhenTrue;
 
@@ -41,13 +41,13 @@ QList<int> TableCounts(const std::string& rawData, int column) {
   return counts;
 }
 
-QString ExplanationText(LiveFixture& f) {
-  return f.live.surface->explanation()->findChild<QLabel*>(QStringLiteral("Label1"))->text();
+QString ExplanationText(AnalysisFixture& f) {
+  return f.panels.surface->explanation()->findChild<QLabel*>(QStringLiteral("Label1"))->text();
 }
 
 void Click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
-QStringList SurfaceResults(LiveFixture& f) {
+QStringList SurfaceResults(AnalysisFixture& f) {
   QStringList texts;
   for (int i = 0; i < 6; ++i) texts << f.text(QStringLiteral("lblRslt_%1").arg(i));
   return texts;
@@ -63,18 +63,18 @@ void GoWithoutScatter(QDialog& setup) {
 
 }  // namespace
 
-class LiveRunsTest : public QObject {
+class AnalysisRunsTest : public QObject {
   Q_OBJECT
  private slots:
   void bestFitConicOfAParaboloidEndsNearMinusOneNoRestoresTheStartYesKeepsIt() {
-    LiveFixture f;
+    AnalysisFixture f;
     f.open(test::ParaboloidEnteredAsSphere(), QStringLiteral("para.fdr"));
-    const plot::PixelImage before = f.live.surface->view().pictureImage();
+    const plot::PixelImage before = f.panels.surface->view().pictureImage();
     const QStringList results = SurfaceResults(f);
     const QString rocCaption = f.text(QStringLiteral("Offset_0"));
     const double displayRoc = f.window->state().displayRocMm;
     f.rig.prompter.answerMessage(ui::MessageAnswer::No);
-    Click(f.live.surface->conicButton());
+    Click(f.panels.surface->conicButton());
     QCOMPARE(f.rig.prompter.messages().size(), size_t{1});
     const ui::MessageRequest& question = f.rig.prompter.messages().back();
     QCOMPARE(question.title, QStringLiteral("Best fit Conic Constatn"));
@@ -91,15 +91,15 @@ class LiveRunsTest : public QObject {
     QCOMPARE(SurfaceResults(f), results);
     QCOMPARE(f.text(QStringLiteral("Offset_0")), rocCaption);
     QCOMPARE(f.window->state().displayRocMm, displayRoc);
-    QVERIFY(f.live.surface->view().pictureImage().pixels == before.pixels);
+    QVERIFY(f.panels.surface->view().pictureImage().pixels == before.pixels);
 
     f.rig.prompter.answerMessage(ui::MessageAnswer::Yes);
-    Click(f.live.surface->conicButton());
+    Click(f.panels.surface->conicButton());
     QVERIFY(std::abs(f.window->state().test.DesiredConic + 1.0) <= 0.0015);
   }
 
   void escOrASecondClickStopsTheSearchAndFunctionKeysWaitForIt() {
-    LiveFixture f;
+    AnalysisFixture f;
     f.open(test::ParaboloidEnteredAsSphere(), QStringLiteral("para.fdr"));
     f.rig.prompter.answerMessage(ui::MessageAnswer::No);
     double reached = 0.0;
@@ -111,7 +111,7 @@ class LiveRunsTest : public QObject {
                reached = test.DesiredConic;
                f.press(Qt::Key_Escape);
              });
-    Click(f.live.surface->conicButton());
+    Click(f.panels.surface->conicButton());
     QCOMPARE(f.window->currentPanel(), 4);
     QCOMPARE(f.rig.saveAnswer.asked, 0);  // Ctrl+S waited too
     QCOMPARE(f.rig.prompter.messages().size(), size_t{1});
@@ -121,14 +121,14 @@ class LiveRunsTest : public QObject {
 
     // Stopped by a second click, Yes keeps the value reached so far.
     f.rig.prompter.answerMessage(ui::MessageAnswer::Yes);
-    WhenTrue([&] { return test.DesiredConic != 0.0; }, [&] { Click(f.live.surface->conicButton()); });
-    Click(f.live.surface->conicButton());
+    WhenTrue([&] { return test.DesiredConic != 0.0; }, [&] { Click(f.panels.surface->conicButton()); });
+    Click(f.panels.surface->conicButton());
     QCOMPARE(f.rig.prompter.messages().size(), size_t{2});
     QVERIFY(test.DesiredConic > -0.5);
   }
 
   void monteCarloWithoutScatterPutsEveryTrialIntoOneBin() {
-    LiveFixture f;
+    AnalysisFixture f;
     f.open(test::ScatteredFifteenZoneTest(), QStringLiteral("m.fdr"));
     const MirrorTest before = f.window->state().test;
     const QString strehl = f.text(QStringLiteral("lblRslt_4"));
@@ -136,34 +136,34 @@ class LiveRunsTest : public QObject {
     // The button's looks as the events between the trials find them: red and back, blinking.
     QSet<QString> styles;
     QTimer watch;
-    QObject::connect(&watch, &QTimer::timeout, [&] { styles << f.live.surface->monteCarloButton()->styleSheet(); });
+    QObject::connect(&watch, &QTimer::timeout, [&] { styles << f.panels.surface->monteCarloButton()->styleSheet(); });
     watch.start(0);
-    Click(f.live.surface->monteCarloButton());
+    Click(f.panels.surface->monteCarloButton());
     watch.stop();
 
     QCOMPARE(styles, (QSet<QString>{QString(), QStringLiteral("background-color: rgb(255, 0, 0);")}));
-    QCOMPARE(f.live.surface->lastTrials(), 10000);
+    QCOMPARE(f.panels.surface->lastTrials(), 10000);
     const QList<int> strehlCounts = TableCounts(f.window->state().monteCarlo.rawData, 1);
     QCOMPARE(strehlCounts.size(), 101);
     QCOMPARE(*std::max_element(strehlCounts.begin(), strehlCounts.end()), 10000);
     QCOMPARE(std::accumulate(strehlCounts.begin(), strehlCounts.end(), 0), 10000);
-    const plot::MonteCarloChartRanges& ranges = f.live.surface->lastRanges();
+    const plot::MonteCarloChartRanges& ranges = f.panels.surface->lastRanges();
     QVERIFY(ranges.strehl && ranges.strehl->lower68 == ranges.strehl->upper68);
     QCOMPARE(f.text(QStringLiteral("lblRslt_4")), strehl);
     QCOMPARE(f.window->state().test.KeAverage, before.KeAverage);
     QVERIFY(!f.window->state().test.MonteCarloRunning);
-    QCOMPARE(f.live.surface->monteCarloButton()->text(), QStringLiteral("Run Monte Carlo Analysis"));
-    QVERIFY(f.live.surface->explanation() != nullptr);
+    QCOMPARE(f.panels.surface->monteCarloButton()->text(), QStringLiteral("Run Monte Carlo Analysis"));
+    QVERIFY(f.panels.surface->explanation() != nullptr);
     const QString bin = QString::number(ranges.strehl->lower68 / 100.0);
     QVERIFY(ExplanationText(f).contains(QStringLiteral("+/- 1 sigma results in a Strehl between %1 and %1\n").arg(bin)));
-    f.live.surface->explanation()->close();
+    f.panels.surface->explanation()->close();
   }
 
   void cancelInTheSetupChangesNothingAndOneReadingSetIsOfferedTheAssumedScatter() {
-    LiveFixture f;
+    AnalysisFixture f;
     f.open(test::ParaboloidEnteredAsSphere(), QStringLiteral("para.fdr"));
     const MirrorTest before = f.window->state().test;
-    const plot::PixelImage picture = f.live.surface->view().pictureImage();
+    const plot::PixelImage picture = f.panels.surface->view().pictureImage();
     QString calculated;
     QString mean;
     WhenModalOpens(QStringLiteral("MC_Setup"), [&](QDialog& setup) {
@@ -171,19 +171,19 @@ class LiveRunsTest : public QObject {
       mean = setup.findChild<QLineEdit*>(QStringLiteral("Text1_0"))->text();
       Click(Button(setup, "Command3"));
     });
-    Click(f.live.surface->monteCarloButton());
+    Click(f.panels.surface->monteCarloButton());
     QCOMPARE(calculated, QStringLiteral("0.1270"));
     QCOMPARE(mean, QStringLiteral("0.1270"));
     QCOMPARE(f.window->state().test.KeAverage, before.KeAverage);
     QVERIFY(!f.window->state().test.MonteCarloRunning);
     QVERIFY(f.window->state().monteCarlo.rawData.empty());
-    QVERIFY(f.live.surface->view().pictureImage().pixels == picture.pixels);
-    QVERIFY(f.live.surface->explanation() == nullptr);
-    QCOMPARE(f.live.surface->monteCarloButton()->text(), QStringLiteral("Run Monte Carlo Analysis"));
+    QVERIFY(f.panels.surface->view().pictureImage().pixels == picture.pixels);
+    QVERIFY(f.panels.surface->explanation() == nullptr);
+    QCOMPARE(f.panels.surface->monteCarloButton()->text(), QStringLiteral("Run Monte Carlo Analysis"));
   }
 
   void anAbortRunsTheEndSequenceAndFunctionKeysAreIgnored() {
-    LiveFixture f;
+    AnalysisFixture f;
     f.open(test::ScatteredFifteenZoneTest(), QStringLiteral("m.fdr"));
     const MirrorTest before = f.window->state().test;
     const QString rms = f.text(QStringLiteral("lblRslt_5"));
@@ -196,21 +196,21 @@ class LiveRunsTest : public QObject {
     QString captionDuringRun;
     WhenModalOpens(QStringLiteral("MC_Setup"), [&](QDialog& setup) {
       // Pressed again once the charts have been drawn after trial 100.
-      WhenTrue([&] { return f.live.surface->lastRanges().strehl.has_value(); },
+      WhenTrue([&] { return f.panels.surface->lastRanges().strehl.has_value(); },
                [&] {
-                 captionDuringRun = f.live.surface->monteCarloButton()->text();
+                 captionDuringRun = f.panels.surface->monteCarloButton()->text();
                  f.press(Qt::Key_F6);
                  QTest::keyClick(f.window, Qt::Key_S, Qt::ControlModifier);
-                 Click(f.live.surface->monteCarloButton());
+                 Click(f.panels.surface->monteCarloButton());
                });
       Click(Button(setup, "Command2_2"));
     });
-    Click(f.live.surface->monteCarloButton());
+    Click(f.panels.surface->monteCarloButton());
 
     QCOMPARE(captionDuringRun, QStringLiteral("Press to Abort MC Analysis!"));
     QCOMPARE(f.window->currentPanel(), 4);
     QCOMPARE(f.rig.saveAnswer.asked, 0);
-    const int trials = f.live.surface->lastTrials();
+    const int trials = f.panels.surface->lastTrials();
     QCOMPARE(trials, 101);
     QVERIFY(!f.window->state().test.MonteCarloRunning);
     QVERIFY(!f.window->state().test.MonteCarloAbort);
@@ -219,33 +219,33 @@ class LiveRunsTest : public QObject {
     QVERIFY(f.text(QStringLiteral("lblRslt_5")) != rms);
     QCOMPARE(f.window->state().displayRocMm, fit.bestFitRocMm);
     QCOMPARE(f.text(QStringLiteral("Offset_0")), QString::fromStdString(BestFitCaption(changed, fit)));
-    QCOMPARE(f.live.surface->monteCarloButton()->text(), QStringLiteral("Run Monte Carlo Analysis"));
-    QVERIFY(f.live.surface->monteCarloButton()->styleSheet().isEmpty());
+    QCOMPARE(f.panels.surface->monteCarloButton()->text(), QStringLiteral("Run Monte Carlo Analysis"));
+    QVERIFY(f.panels.surface->monteCarloButton()->styleSheet().isEmpty());
     const QList<int> counts = TableCounts(f.window->state().monteCarlo.rawData, 1);
     QCOMPARE(std::accumulate(counts.begin(), counts.end(), 0), trials);
     // The explanation states the ranges of the last drawing, after trial 100.
-    QVERIFY(f.live.surface->explanation() != nullptr);
-    const ChartRange& strehl = *f.live.surface->lastRanges().strehl;
+    QVERIFY(f.panels.surface->explanation() != nullptr);
+    const ChartRange& strehl = *f.panels.surface->lastRanges().strehl;
     QVERIFY(strehl.reached68());
     QVERIFY(ExplanationText(f).contains(QStringLiteral("+/- 1 sigma results in a Strehl between %1 and %2\n")
                               .arg(QString::number(strehl.lower68 / 100.0), QString::number(strehl.upper68 / 100.0))));
-    f.live.surface->explanation()->close();
+    f.panels.surface->explanation()->close();
   }
 
   void suppressedExplanationIsNotShown() {
-    LiveFixture f;
+    AnalysisFixture f;
     f.open(test::ScatteredFifteenZoneTest(), QStringLiteral("m.fdr"));
     WhenModalOpens(QStringLiteral("MC_Setup"), [](QDialog& setup) {
       QTest::mouseClick(setup.findChild<QCheckBox*>(QStringLiteral("ChkDisplayafter")), Qt::LeftButton);
       GoWithoutScatter(setup);
     });
-    Click(f.live.surface->monteCarloButton());
+    Click(f.panels.surface->monteCarloButton());
     QCOMPARE(f.rig.settings->read("Global", "Show_MC_Dialog"), std::string("True"));
-    QVERIFY(f.live.surface->explanation() == nullptr);
+    QVERIFY(f.panels.surface->explanation() == nullptr);
   }
 
   void f9ProposesTheDefaultNameOfEachPanelAndCancelSavesNothing() {
-    LiveFixture f;
+    AnalysisFixture f;
     f.open(test::ScatteredFifteenZoneTest(), QStringLiteral("mirror.fdr"));
     const QStringList filesBefore = QDir(f.rig.folder()).entryList(QDir::Files);
     const std::pair<Qt::Key, const char*> panels[] = {{Qt::Key_F4, "mirror_Surface.gif"},
@@ -271,7 +271,7 @@ class LiveRunsTest : public QObject {
   }
 
   void savedGifHoldsThePanelAndTheReportInvertedOnRequest() {
-    LiveFixture f;
+    AnalysisFixture f;
     f.open(test::ScatteredFifteenZoneTest(), QStringLiteral("mirror.fdr"));
     f.press(Qt::Key_F6);
     f.slider(QStringLiteral("HScroll1_1"))->setValue(1700);
@@ -316,11 +316,11 @@ class LiveRunsTest : public QObject {
   }
 
   void starTestSavesThreeStackedImagesAsPngAndAFailedWriteSaysSo() {
-    LiveFixture f;
+    AnalysisFixture f;
     f.open(test::ScatteredFifteenZoneTest(), QStringLiteral("mirror.fdr"));
     f.press(Qt::Key_F8);
     f.slider(QStringLiteral("HScroll1_3"))->setValue(1);
-    const plot::PixelImage userPicture = f.live.star->view().pictureImage();
+    const plot::PixelImage userPicture = f.panels.star->view().pictureImage();
     const QString path = f.rig.folder() + QStringLiteral("/star.png");
     f.rig.prompter.answerMessage(ui::MessageAnswer::No);
     f.rig.prompter.answerSaveFile(path);
@@ -330,7 +330,7 @@ class LiveRunsTest : public QObject {
     QCOMPARE(image.size(), QSize(769, 465 + 733));
     // The panel returns to the user's own defocus, slider and picture.
     QCOMPARE(f.slider(QStringLiteral("HScroll1_3"))->value(), 1);
-    QVERIFY(f.live.star->view().pictureImage().pixels == userPicture.pixels);
+    QVERIFY(f.panels.star->view().pictureImage().pixels == userPicture.pixels);
 
     // A writer failure restores the pointer and closes the progress window.
     const QString missing = f.rig.folder() + QStringLiteral("/missing/folder/x.gif");
@@ -349,5 +349,5 @@ class LiveRunsTest : public QObject {
   }
 };
 
-ZONALYST_QTEST_MAIN(LiveRunsTest)
-#include "LiveRunsTest.moc"
+ZONALYST_QTEST_MAIN(AnalysisRunsTest)
+#include "AnalysisRunsTest.moc"

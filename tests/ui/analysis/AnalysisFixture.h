@@ -21,7 +21,7 @@ MirrorTest ParaboloidEnteredAsSphere();
 MirrorTest InchTest();
 
 // The real window with all its panels, started on a test of the caller.
-struct LiveFixture {
+struct AnalysisFixture {
   // Writes the test as fileName and starts the window on it: the surface error panel
   // is on show.
   void open(const MirrorTest& test, const QString& fileName);
@@ -38,7 +38,7 @@ struct LiveFixture {
     ui::OffsetPanel* transverse = nullptr;
     ui::SpotDiffractionPanel* spot = nullptr;
     ui::StarTestPanel* star = nullptr;
-  } live;
+  } panels;
 };
 
 // Handles the next modal dialog named objectName when it opens (polling for it).

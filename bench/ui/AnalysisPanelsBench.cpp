@@ -1,4 +1,4 @@
-// The live analysis panels in the real window under the offscreen platform: one step of
+// The analysis panels in the real window under the offscreen platform: one step of
 // each slider with its redraw, a full Monte Carlo run, and F4 on a 15-zone test.
 #include <benchmark/benchmark.h>
 
@@ -27,7 +27,7 @@ using namespace zonalyst;
 
 QApplication& App() {
   static int argc = 1;
-  static char name[] = "ui_live_panels_bench";
+  static char name[] = "ui_analysis_panels_bench";
   static char* argv[] = {name, nullptr};
   static QApplication* app = [] {
     qputenv("QT_QPA_PLATFORM", "offscreen");
