@@ -4,6 +4,7 @@
 #include <QPdfWriter>
 #include <cmath>
 
+#include "PainterShapes.h"
 #include "PictureSizes.h"
 #include "RasterSurface.h"
 
@@ -12,8 +13,6 @@ namespace {
 
 constexpr double kLineWidthMm = 0.2;
 constexpr double kMmPerInch = 25.4;
-
-QColor ToQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
 
 bool Finite(double a, double b) { return std::isfinite(a) && std::isfinite(b); }
 
@@ -66,15 +65,7 @@ void PdfSurface::circle(double x, double y, double radius, Rgb colour) {
 }
 
 void PdfSurface::fillPolygon(const std::vector<PicturePoint>& corners, Rgb colour) {
-  QPolygonF polygon;
-  for (const PicturePoint& corner : corners) {
-    if (!Finite(corner.x, corner.y)) return;
-    polygon << device(corner.x, corner.y);
-  }
-  painter_.setPen(Qt::NoPen);
-  painter_.setBrush(ToQColor(colour));
-  painter_.drawPolygon(polygon);
-  painter_.setBrush(Qt::NoBrush);
+  FillPolygon(painter_, corners, colour, [this](const PicturePoint& p) { return device(p.x, p.y); });
 }
 
 void PdfSurface::setTextPosition(double x, double y) {

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <initializer_list>
 
+#include "PainterShapes.h"
 #include "PictureSizes.h"
 
 namespace zonalyst::plot {
@@ -14,8 +15,6 @@ namespace {
 
 // Fonts are sized in pixels as a 96-dpi screen shows them, whatever the real screen.
 constexpr double kPixelsPerPoint = 96.0 / 72.0;
-
-QColor ToQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
 
 int PixelSize(double points) { return std::max(1, static_cast<int>(std::lround(points * kPixelsPerPoint))); }
 
@@ -118,18 +117,7 @@ void RasterSurface::circle(double x, double y, double radius, Rgb colour) {
 }
 
 void RasterSurface::fillPolygon(const std::vector<PicturePoint>& corners, Rgb colour) {
-  QPolygonF polygon;
-  for (const PicturePoint& corner : corners) {
-    // Far-away corners would overflow the rasteriser; no chart draws beyond its picture.
-    if (!AllFinite({corner.x, corner.y}) || std::abs(corner.x) > 1e6 || std::abs(corner.y) > 1e6) return;
-    polygon << QPointF(corner.x, corner.y);
-  }
-  if (polygon.size() < 3) return;
-  QPainter& p = painter();
-  p.setPen(Qt::NoPen);
-  p.setBrush(ToQColor(colour));
-  p.drawPolygon(polygon);
-  p.setBrush(Qt::NoBrush);
+  FillPolygon(painter(), corners, colour, [](const PicturePoint& p) { return QPointF(p.x, p.y); });
 }
 
 void RasterSurface::setTextPosition(double x, double y) {
