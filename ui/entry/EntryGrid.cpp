@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPalette>
 #include <optional>
+#include <utility>
 
 #include "EntryBoxes.h"
 
