@@ -17,6 +17,11 @@ struct ConicSearchFixture : ::testing::Test {
     };
     return search;
   }
+  // The search from the test's own analysis.
+  ConicSearchResult find(MirrorTest& test, const ConicSearch& search) {
+    analysis.analyse(test);
+    return FindBestFitConic(test, analysis.metrics().RmsWaves, search);
+  }
   BesselTable bessel;
   SurfaceAnalysis analysis{bessel};
 };
@@ -24,8 +29,7 @@ struct ConicSearchFixture : ::testing::Test {
 TEST_F(ConicSearchFixture, PerfectParaboloidEnteredAsASphereEndsNearMinusOne) {
   MirrorTest test = testing::TestMirror();
   test.DesiredConic = 0.0;
-  analysis.analyse(test);
-  const ConicSearchResult result = FindBestFitConic(test, analysis.metrics().RmsWaves, SearchThatRecomputes());
+  const ConicSearchResult result = find(test, SearchThatRecomputes());
   EXPECT_FALSE(result.stopped);
   EXPECT_EQ(result.startConic, 0.0);
   EXPECT_NEAR(result.bestConic, -1.0, 0.0015);
@@ -40,8 +44,7 @@ TEST_F(ConicSearchFixture, StartingAtTheOptimumTheUpwardLoopStopsAfterOneTrial) 
     tried.push_back(t.DesiredConic);
     return true;
   };
-  analysis.analyse(test);
-  FindBestFitConic(test, analysis.metrics().RmsWaves, search);
+  find(test, search);
   ASSERT_GE(tried.size(), 2u);
   EXPECT_NEAR(tried[0], -0.9, 1e-12);  // one step up, worse: the upward loop ends
   EXPECT_NEAR(tried[1], -1.1, 1e-12);  // the downward loop starts one step below the start
@@ -53,8 +56,7 @@ TEST_F(ConicSearchFixture, TheCallerCanStopTheSearch) {
   int trials = 0;
   ConicSearch search = SearchThatRecomputes();
   search.afterTrial = [&](const MirrorTest&) { return ++trials < 5; };
-  analysis.analyse(test);
-  const ConicSearchResult result = FindBestFitConic(test, analysis.metrics().RmsWaves, search);
+  const ConicSearchResult result = find(test, search);
   EXPECT_TRUE(result.stopped);
   EXPECT_EQ(result.trials, 5);
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <numeric>
+#include <tuple>
 
 #include "tests/support/TestMirror.h"
 #include "core/MonteCarlo.h"
@@ -47,14 +48,12 @@ TEST(PolarNormalPair, RejectsPairsOutsideTheCircleAndAtItsCentre) {
 }
 
 TEST(MonteCarloBins, StrehlRoundsUpAndRmsRoundsHalfToEven) {
-  EXPECT_EQ(StrehlBin(0.85), 85);
-  EXPECT_EQ(StrehlBin(0.851), 86);
-  EXPECT_EQ(StrehlBin(0.0), 0);
-  EXPECT_EQ(StrehlBin(1.0), 100);
-  EXPECT_EQ(RmsBin(12.5), 12);
-  EXPECT_EQ(RmsBin(13.5), 14);
-  EXPECT_EQ(RmsBin(299.4), 299);
-  EXPECT_EQ(RmsBin(299.5), -1);
+  for (const auto& [strehl, bin] : {std::pair{0.85, 85}, {0.851, 86}, {0.0, 0}, {1.0, 100}}) {
+    EXPECT_EQ(StrehlBin(strehl), bin) << strehl;
+  }
+  for (const auto& [rms, bin] : {std::pair{12.5, 12}, {13.5, 14}, {299.4, 299}, {299.5, -1}}) {
+    EXPECT_EQ(RmsBin(rms), bin) << rms;
+  }
 }
 
 template <std::size_t N>
@@ -68,25 +67,19 @@ TEST(ChartRange, RoundsOutToTensAndLowersALine) {
   const auto h = Histogram<kStrehlBins>({{83, 3}, {84, 10}, {85, 50}, {86, 30}, {87, 7}});
   const auto range = ComputeChartRange(h, 100);
   ASSERT_TRUE(range);
-  EXPECT_EQ(range->lo, 80);
-  EXPECT_EQ(range->hi, 90);
-  EXPECT_EQ(range->peak, 50);
-  EXPECT_EQ(range->barWidth, 28);
-  EXPECT_EQ(range->lower68, 85);  // bins 85 and 86 hold 80 of 100
-  EXPECT_EQ(range->upper68, 86);
-  EXPECT_EQ(range->lower95, 84);  // with 84 and 87: 97
-  EXPECT_EQ(range->upper95, 87);
+  // bins 85 and 86 hold 80 of 100, with 84 and 87: 97
+  EXPECT_EQ(std::tuple(range->lo, range->hi, range->peak, range->barWidth, range->lower68, range->upper68,
+                       range->lower95, range->upper95),
+            std::tuple(80, 90, 50, 28, 85, 86, 84, 87));
 }
 
 TEST(ChartRange, EqualEndsWidenAndSparseChartsHaveNone) {
   const auto single = ComputeChartRange(Histogram<kRmsBins>({{40, 100}}), 100);
   ASSERT_TRUE(single);
-  EXPECT_EQ(single->lo, 30);
-  EXPECT_EQ(single->hi, 40);
+  EXPECT_EQ(std::pair(single->lo, single->hi), std::pair(30, 40));
   const auto nearZero = ComputeChartRange(Histogram<kRmsBins>({{0, 50}, {3, 6}}), 56);
   ASSERT_TRUE(nearZero);
-  EXPECT_EQ(nearZero->lo, 0);
-  EXPECT_EQ(nearZero->hi, 10);
+  EXPECT_EQ(std::pair(nearZero->lo, nearZero->hi), std::pair(0, 10));
   EXPECT_FALSE(ComputeChartRange(Histogram<kRmsBins>({{10, 5}, {20, 5}, {250, 100}}), 110));
 
   const auto spread = ComputeChartRange(Histogram<kRmsBins>({{10, 6}, {200, 94}}), 100);
@@ -96,11 +89,15 @@ TEST(ChartRange, EqualEndsWidenAndSparseChartsHaveNone) {
   EXPECT_EQ(spread->upper95, 0);
 }
 
-TEST(MonteCarloRun, ZeroScatterPutsEveryTrialInOneBin) {
+// The test mirror analysed at its nominal readings.
+struct MonteCarloRunTest : ::testing::Test {
+  MonteCarloRunTest() { FillBesselTable(bessel); }
   BesselTable bessel;
-  FillBesselTable(bessel);
-  SurfaceAnalysis analysis(bessel);
+  SurfaceAnalysis analysis{bessel};
   MirrorTest test = testing::TestMirror();
+};
+
+TEST_F(MonteCarloRunTest, ZeroScatterPutsEveryTrialInOneBin) {
   test.KeReading[4][1] += 0.05;
   analysis.analyse(test);
   const double nominalStrehl = analysis.metrics().Strehl;
@@ -121,11 +118,7 @@ TEST(MonteCarloRun, ZeroScatterPutsEveryTrialInOneBin) {
   EXPECT_EQ(analysis.metrics().Strehl, nominalStrehl);
 }
 
-TEST(MonteCarloRun, AnAbortEndsTheTrialsAndRestoresTheNominalAverages) {
-  BesselTable bessel;
-  FillBesselTable(bessel);
-  SurfaceAnalysis analysis(bessel);
-  MirrorTest test = testing::TestMirror();
+TEST_F(MonteCarloRunTest, AnAbortEndsTheTrialsAndRestoresTheNominalAverages) {
   analysis.analyse(test);
   const auto nominal = test.KeAverage;
   ZoneValues sd{};

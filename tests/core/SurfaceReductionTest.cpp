@@ -35,12 +35,6 @@ TEST(ReduceReadings, PerfectConicReadingsGiveThatConic) {
   }
 }
 
-TEST(ReduceReadings, FixedSourceReadingsAreTwiceTheMovingOnes) {
-  const SurfaceProfile moving = Reduce(TestMirror({.roc = 1500.0, .diameter = 150.0, .zones = {15, 30, 45, 60, 70}}));
-  const SurfaceProfile fixed =
-      Reduce(TestMirror({.roc = 1500.0, .diameter = 150.0, .movingSource = false, .zones = {15, 30, 45, 60, 70}}));
-  for (int i = 0; i <= 100; ++i) EXPECT_NEAR(fixed.ProfileZ[i], moving.ProfileZ[i], 1e-15);
-}
 
 TEST(ReduceReadings, ConstantAddedToReadingsChangesOnlyTheIntercept) {
   MirrorTest test = TestMirror({.roc = 1500.0, .diameter = 150.0, .conic = -0.8, .zones = {15, 30, 45, 60, 70}});
@@ -52,15 +46,18 @@ TEST(ReduceReadings, ConstantAddedToReadingsChangesOnlyTheIntercept) {
   for (int i = 0; i <= 100; ++i) EXPECT_NEAR(after.ProfileZ[i], before.ProfileZ[i], 1e-12);
 }
 
-TEST(ReduceReadings, InchesAreConvertedOnCopies) {
-  MirrorTest mm = TestMirror({.roc = 1219.2, .diameter = 152.4, .zones = {19.05, 38.1, 57.15, 72.39}});
-  MirrorTest inch = TestMirror(
+// A fixed source reads twice what a moving one does; inches are converted.
+TEST(ReduceReadings, OneMirrorReadWithAFixedSourceOrInInchesGivesOneProfile) {
+  const MirrorTest inch = TestMirror(
       {.roc = 48.0, .diameter = 6.0, .inches = true, .zones = {0.75, 1.5, 2.25, 2.85}, .readingOffset = 10.0 / 25.4});
-  const MirrorTest untouched = inch;
-  const SurfaceProfile a = Reduce(mm);
-  const SurfaceProfile b = Reduce(inch);
-  for (int i = 0; i <= 100; ++i) EXPECT_NEAR(a.ProfileZ[i], b.ProfileZ[i], 1e-12);
-  EXPECT_EQ(inch.Roc, untouched.Roc);
+  const std::pair<MirrorTest, MirrorTest> cases[] = {
+      {TestMirror({.roc = 1500.0, .diameter = 150.0, .zones = {15, 30, 45, 60, 70}}),
+       TestMirror({.roc = 1500.0, .diameter = 150.0, .movingSource = false, .zones = {15, 30, 45, 60, 70}})},
+      {TestMirror({.roc = 1219.2, .diameter = 152.4, .zones = {19.05, 38.1, 57.15, 72.39}}), inch}};
+  for (const auto& [a, b] : cases) {
+    const SurfaceProfile pa = Reduce(a), pb = Reduce(b);
+    for (int i = 0; i <= 100; ++i) EXPECT_NEAR(pa.ProfileZ[i], pb.ProfileZ[i], 1e-12) << i;
+  }
 }
 
 TEST(ReduceReadings, ZonesCloserThanAGridStepAdvanceOneZonePerSample) {
@@ -81,14 +78,12 @@ TEST(ReduceReadings, ZonesCloserThanAGridStepAdvanceOneZonePerSample) {
 
 TEST(ReduceReadings, ArithmeticFailuresKeepThePreviousValues) {
   // Two zones on the same radius: the interpolation divides by zero.
-  MirrorTest test = TestMirror({.roc = 2000.0, .zones = {30.0, 60.0, 60.0, 90.0}});
-  const SurfaceProfile p = Reduce(test);
-  for (int i = 0; i <= 100; ++i) EXPECT_TRUE(std::isfinite(p.ProfileZ[i])) << i;
-  MirrorTest zero = test;
-  zero.Roc = 0.0;
-  zero.Diameter = 0.0;
-  const SurfaceProfile q = Reduce(zero);
-  for (int i = 0; i <= 100; ++i) EXPECT_TRUE(std::isfinite(q.ProfileZ[i])) << i;
+  // No radius and no diameter: nothing to scale by.
+  for (const MirrorTest& test : {TestMirror({.roc = 2000.0, .zones = {30.0, 60.0, 60.0, 90.0}}),
+                                 TestMirror({.roc = 0.0, .diameter = 0.0, .zones = {30.0, 60.0, 60.0, 90.0}})}) {
+    const SurfaceProfile p = Reduce(test);
+    for (int i = 0; i <= 100; ++i) EXPECT_TRUE(std::isfinite(p.ProfileZ[i])) << test.Roc << " " << i;
+  }
 }
 
 TEST(MeasuredSurfaceAt, FollowsTheReductionsFormulaBetweenAndBeyondTheZones) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <tuple>
 
 #include "tests/support/TestMirror.h"
 #include "core/JsonWriter.h"
@@ -14,13 +15,10 @@ namespace zonalyst {
 namespace {
 
 TEST(NumberText, GeneralFixedAndTwoDigitForms) {
-  EXPECT_EQ(FormatGeneral(1.5), "1.5");
-  EXPECT_EQ(FormatGeneral(0.0), "0");
-  EXPECT_EQ(FormatGeneral(-0.0), "0");
-  EXPECT_EQ(FormatGeneral(0.00001), "1E-05");
-  EXPECT_EQ(FormatGeneral(0.0001), "0.0001");
-  EXPECT_EQ(FormatGeneral(1e15), "1E+15");
-  EXPECT_EQ(FormatGeneral(0.1 + 0.2), "0.3");
+  for (const auto& [value, text] : {std::pair{1.5, "1.5"}, {0.0, "0"}, {-0.0, "0"}, {0.00001, "1E-05"},
+                                    {0.0001, "0.0001"}, {1e15, "1E+15"}, {0.1 + 0.2, "0.3"}}) {
+    EXPECT_EQ(FormatGeneral(value), text) << value;
+  }
   EXPECT_EQ(FormatRounded(2.0625, 3), "2.062");  // an exact half rounds to even
   EXPECT_EQ(FormatRounded(0.125, 2), "0.12");
   EXPECT_EQ(FormatFixed(1.5, 3), "1.500");
@@ -29,9 +27,7 @@ TEST(NumberText, GeneralFixedAndTwoDigitForms) {
   EXPECT_EQ(FormatTwoDigits(5.4), "05");
   EXPECT_EQ(FormatTwoDigits(104.5), "104");
   EXPECT_EQ(FormatTwoDigits(-3.0), "-03");
-  EXPECT_EQ(RoundHalfEven(2.5), 2.0);
-  EXPECT_EQ(RoundHalfEven(3.5), 4.0);
-  EXPECT_EQ(RoundHalfEven(-0.5), -0.0);
+  for (const auto& [value, rounded] : {std::pair{2.5, 2.0}, {3.5, 4.0}, {-0.5, -0.0}}) EXPECT_EQ(RoundHalfEven(value), rounded);
 }
 
 TEST(NumberText, HugeValuesAreWrittenInFullWithoutNulBytes) {
@@ -107,12 +103,9 @@ TEST(SetupValidation, RefusesSetupsOfNoRealMirrorOrMask) {
     bool onReadingsPanel;
   };
   const Case cases[] = {
-      {"zero ROC and diameter",  // one finding: the diameter is not checked after the radius
-       [](MirrorTest& t) {
-         t.Roc = 0;
-         t.Diameter = 0;
-       },
-       Check::ZeroRoc, "Excuse ME, You have entered 0 for your ROC, That can't be right :)", 0, 0, true},
+      // one finding: the diameter is not checked after the radius
+      {"zero ROC and diameter", [](MirrorTest& t) { t.Roc = t.Diameter = 0; }, Check::ZeroRoc,
+       "Excuse ME, You have entered 0 for your ROC, That can't be right :)", 0, 0, true},
       {"mask beyond the mirror", [](MirrorTest& t) { t.ZoneRadius[6][2] = 100.5; }, Check::MaskTooBig,
        "Excuse ME, Your Mask is bigger than your Mirror Radius!\r\nYou'll need to fix this!", 6, 0, false},
       {"negative ROC", [](MirrorTest& t) { t.Roc = -1600; }, Check::NegativeRoc,
@@ -121,32 +114,15 @@ TEST(SetupValidation, RefusesSetupsOfNoRealMirrorOrMask) {
        "Excuse ME, You have entered a negative Mirror Diameter, That can't be right :)", 0, 0, true},
       {"ROC below the mirror's radius", [](MirrorTest& t) { t.Roc = 99.9; }, Check::RocBelowMirrorRadius,
        "Excuse ME, your ROC is smaller than your Mirror Radius, That can't be right :)", 0, 0, true},
-      {"negative effective radius",
-       [](MirrorTest& t) {
-         t.InnerOuterEntry = 0;
-         t.ZoneRadius[1] = {-20, 0, -20};
-       },
-       Check::NegativeZoneRadius,
-       "Excuse ME, you have a negative radius for zone 1, this can't be right!", 1, 0, false},
-      {"negative outer radius",
-       [](MirrorTest& t) {
-         t.ZoneRadius[2] = {30, -40, 35};
-       },
-       Check::NegativeZoneRadius, "Excuse ME, you have a negative radius for zone 2, this can't be right!", 2, 1,
-       false},
-      {"inner beyond outer",
-       [](MirrorTest& t) {
-         t.ZoneRadius[3] = {60, 50, 55};
-       },
-       Check::InnerBeyondOuter,
+      {"negative effective radius", [](MirrorTest& t) { t.InnerOuterEntry = 0, t.ZoneRadius[1] = {-20, 0, -20}; },
+       Check::NegativeZoneRadius, "Excuse ME, you have a negative radius for zone 1, this can't be right!", 1, 0, false},
+      {"negative outer radius", [](MirrorTest& t) { t.ZoneRadius[2] = {30, -40, 35}; }, Check::NegativeZoneRadius,
+       "Excuse ME, you have a negative radius for zone 2, this can't be right!", 2, 1, false},
+      {"inner beyond outer", [](MirrorTest& t) { t.ZoneRadius[3] = {60, 50, 55}; }, Check::InnerBeyondOuter,
        "Excuse ME, the inner radius for zone 3 is larger than its outer radius\r\n"
-       "Please enter the inner radius first, then the outer!",
-       3, 0, false},
-      {"outer beyond the edge",  // the effective radius stays inside the mirror
-       [](MirrorTest& t) {
-         t.ZoneRadius[6] = {85, 105, 95.5};
-       },
-       Check::OuterBeyondEdge,
+       "Please enter the inner radius first, then the outer!", 3, 0, false},
+      // the effective radius stays inside the mirror
+      {"outer beyond the edge", [](MirrorTest& t) { t.ZoneRadius[6] = {85, 105, 95.5}; }, Check::OuterBeyondEdge,
        "Excuse ME, the outer radius for zone 6 is beyond the edge of your Mirror!\r\nYou'll need to fix this!", 6, 1,
        false},
   };
@@ -155,19 +131,16 @@ TEST(SetupValidation, RefusesSetupsOfNoRealMirrorOrMask) {
   for (int z = 1; z <= 6; ++z) sound.ZoneRadius[z][1] = sound.ZoneRadius[z][0];
   EXPECT_TRUE(CheckSetup(sound, SetupScope::SetupPanel).empty());
   for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
     MirrorTest test = sound;
     c.spoil(test);
     const auto findings = CheckSetup(test, SetupScope::SetupPanel);
-    ASSERT_EQ(findings.size(), 1u) << c.name;
-    const SetupFinding& refusal = findings.back();
-    EXPECT_EQ(refusal.check, c.check) << c.name;
-    EXPECT_EQ(refusal.message, c.message) << c.name;
-    EXPECT_EQ(refusal.title, "HEY!") << c.name;
-    EXPECT_FALSE(refusal.question) << c.name;
-    EXPECT_EQ(refusal.zone, c.zone) << c.name;
-    EXPECT_EQ(refusal.column, c.column) << c.name;
+    ASSERT_EQ(findings.size(), 1u);
+    const SetupFinding& r = findings.back();
+    EXPECT_EQ(std::tuple(r.check, r.message, r.title, r.question, r.zone, r.column),
+              std::tuple(c.check, c.message, "HEY!", false, c.zone, c.column));
     const auto onReadings = CheckSetup(test, SetupScope::ReadingsPanel);
-    EXPECT_EQ(!onReadings.empty() && !onReadings.back().question, c.onReadingsPanel) << c.name;
+    EXPECT_EQ(!onReadings.empty() && !onReadings.back().question, c.onReadingsPanel);
   }
 }
 
