@@ -35,7 +35,7 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, const QString& objectNam
 
 ReadingsPanel::ReadingsPanel(const PanelContext& context) : test_(context.state.test) {
   setObjectName(QStringLiteral("ReadingsPanel"));
-  grid_ = new EntryGrid(
+  cells_ = new EntryGrid(
       test_,
       {.objectName = QStringLiteral("lblF3Kedata_%1"),
        .count = kReadingsCellCount,
@@ -51,10 +51,10 @@ ReadingsPanel::ReadingsPanel(const PanelContext& context) : test_(context.state.
        .text = ReadingsCellText},
       this);
   // Four reading columns and the side column share the panel's width.
-  for (int cell = 0; cell < kReadingsCellCount; ++cell) grid_->box(cell)->setFixedWidth(IsReadingCell(cell) ? 78 : 96);
-  connect(grid_, &EntryGrid::helpChanged, this, &ReadingsPanel::helpChanged);
-  connect(grid_, &EntryGrid::recordChanged, this, &ReadingsPanel::showReadings);
-  connect(grid_, &EntryGrid::boxPressed, this, [clipboard = &context.clipboard] { clipboard->setText(std::string()); });
+  for (int cell = 0; cell < kReadingsCellCount; ++cell) cells_->box(cell)->setFixedWidth(IsReadingCell(cell) ? 78 : 96);
+  connect(cells_, &EntryGrid::helpChanged, this, &ReadingsPanel::helpChanged);
+  connect(cells_, &EntryGrid::recordChanged, this, &ReadingsPanel::showReadings);
+  connect(cells_, &EntryGrid::boxPressed, this, [clipboard = &context.clipboard] { clipboard->setText(std::string()); });
   buildLayout();
 }
 
@@ -64,13 +64,13 @@ void ReadingsPanel::buildLayout() {
   // Headers wrap within their column, whichever columns show.
   const auto headerLabel = [&](const QString& text) {
     QLabel* label = MakeLabel(this, text, QStringLiteral("lblF3KE_%1").arg(header++), true);
-    label->setMaximumWidth(grid_->box(0)->width());
+    label->setMaximumWidth(cells_->box(0)->width());
     return label;
   };
   grid->addWidget(headerLabel(QStringLiteral("Zone")), 0, 0);
   grid->addWidget(headerLabel(QStringLiteral("Effective Radius")), 0, 1);
   QLabel* idealHeader = MakeLabel(this, QStringLiteral("Ideal Reading"), QStringLiteral("lblidealHeader"), true);
-  idealHeader->setMaximumWidth(grid_->box(0)->width());
+  idealHeader->setMaximumWidth(cells_->box(0)->width());
   grid->addWidget(idealHeader, 0, 2);
   for (int set = 1; set <= kMaxReadingSets; ++set) {
     setHeaders_[set] = headerLabel(QStringLiteral("Knife Edge Reading %1").arg(set));
@@ -83,7 +83,7 @@ void ReadingsPanel::buildLayout() {
     grid->addWidget(zoneLabels_[zone], zone, 0);
     grid->addWidget(effective_[zone], zone, 1);
     grid->addWidget(ideal_[zone], zone, 2);
-    for (int set = 1; set <= kMaxReadingSets; ++set) grid->addWidget(grid_->box(ReadingCell(zone, set)), zone, set + 2);
+    for (int set = 1; set <= kMaxReadingSets; ++set) grid->addWidget(cells_->box(ReadingCell(zone, set)), zone, set + 2);
   }
   grid->setRowStretch(kMaxZones + 1, 1);
   grid->setVerticalSpacing(2);
@@ -95,7 +95,7 @@ void ReadingsPanel::buildLayout() {
   side->addWidget(zoneCount_, 0, 1);
   for (int i = 0; i < 6; ++i) {
     side->addWidget(new QLabel(QString::fromLatin1(kSideLabels[i]), this), i + 1, 0);
-    side->addWidget(grid_->box(kUnitsCell + i), i + 1, 1);
+    side->addWidget(cells_->box(kUnitsCell + i), i + 1, 1);
   }
   side->setRowStretch(7, 1);
 
@@ -108,7 +108,7 @@ void ReadingsPanel::buildLayout() {
 }
 
 void ReadingsPanel::enterPanel(const PanelEntry&) {
-  grid_->box(kSetsCell)->setText(QString::number(test_.ReadingSets));
+  cells_->box(kSetsCell)->setText(QString::number(test_.ReadingSets));
   focusCell(kSetsCell);
   showReadings();
 }
@@ -129,13 +129,13 @@ void ReadingsPanel::showReadings() {
     ideal_[zone]->setText(IdealReadingText(test_, zone, separator));
   }
   for (int cell = 0; cell < kReadingsCellCount; ++cell) {
-    if (IsReadingCell(cell)) grid_->box(cell)->setVisible(IsReadingsCellShown(cell, zoneCount, sets));
-    grid_->showText(cell);
+    if (IsReadingCell(cell)) cells_->box(cell)->setVisible(IsReadingsCellShown(cell, zoneCount, sets));
+    cells_->showText(cell);
   }
 }
 
-void ReadingsPanel::focusCell(int cell) { grid_->focus(cell); }
+void ReadingsPanel::focusCell(int cell) { cells_->focus(cell); }
 
-void ReadingsPanel::clearEntryFields() { grid_->clear(); }
+void ReadingsPanel::clearEntryFields() { cells_->clear(); }
 
 }  // namespace zonalyst::ui

@@ -32,7 +32,7 @@ class ReadingsPanel final : public PanelContent {
   void buildLayout();
 
   MirrorTest& test_;
-  class EntryGrid* grid_ = nullptr;
+  class EntryGrid* cells_ = nullptr;
   std::array<QLabel*, 16> zoneLabels_{};
   std::array<QLabel*, 16> effective_{};
   std::array<QLabel*, 16> ideal_{};
