@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <set>
 
 #include "IoTestSupport.h"
 #include "SmallDisk.h"
@@ -20,12 +19,8 @@ namespace {
 namespace fs = std::filesystem;
 using iotest::ReadFileBytes;
 using iotest::WriteFileBytes;
-
-std::set<std::string> Names(const fs::path& folder) {
-  std::set<std::string> names;
-  for (const auto& entry : fs::directory_iterator(folder)) names.insert(entry.path().filename().string());
-  return names;
-}
+using Names = std::vector<std::string>;
+using testing::EntryNames;
 
 TEST(HostileWrite, ThroughLinksTheLinkedFileIsReplacedAndTheLinksStay) {
   iotest::ScratchFolder temp;
@@ -43,7 +38,7 @@ TEST(HostileWrite, ThroughLinksTheLinkedFileIsReplacedAndTheLinksStay) {
   EXPECT_EQ(ReplaceFileText(temp.file("dangling.json"), "{}\n"), "");
   EXPECT_EQ(ReadFileBytes(temp.file("real/new.json")), "{}\n");
   for (const char* link : {"relative.png", "chain.png", "dangling.json"}) EXPECT_TRUE(fs::is_symlink(temp.file(link)));
-  EXPECT_EQ(Names(temp.path() / "real"), (std::set<std::string>{"new.json", "picture.png"}));
+  EXPECT_EQ(EntryNames(temp.path() / "real"), (Names{"new.json", "picture.png"}));
 }
 
 TEST(HostileWrite, PipesDevicesAndFoldersAreRefusedAtOnce) {
@@ -62,7 +57,7 @@ TEST(HostileWrite, PipesDevicesAndFoldersAreRefusedAtOnce) {
   }
   EXPECT_TRUE(fs::is_fifo(temp.file("pipe.gif")));
   EXPECT_TRUE(fs::is_symlink(temp.file("null.png")));
-  EXPECT_EQ(Names(temp.path()), (std::set<std::string>{"folder.json", "null.png", "pipe.gif"}));
+  EXPECT_EQ(temp.entries(), (Names{"folder.json", "null.png", "pipe.gif"}));
 #endif
 }
 
@@ -76,7 +71,7 @@ TEST(HostileWrite, AFullOrReadOnlyDiskKeepsTheOldFileAndLeavesNothingBehind) {
   const std::string failure = ReplaceFileText(target, std::string(40000, 'n'));
   EXPECT_EQ(failure, "could not write \"" + target + "\": writing the temporary file failed: No space left on device");
   EXPECT_EQ(ReadFileBytes(target), old);
-  EXPECT_EQ(Names(disk.path()), (std::set<std::string>{"filler", "picture.png"}));
+  EXPECT_EQ(EntryNames(disk.path()), (Names{"filler", "picture.png"}));
 
   ASSERT_TRUE(disk.readOnly());
   EXPECT_EQ(ReplaceFileText(target, "new"), "could not write \"" + target + "\": cannot create a temporary file in \"" +

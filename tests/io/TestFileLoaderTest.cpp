@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "IoTestSupport.h"
@@ -84,19 +85,16 @@ TEST(LoadTestText, RefusesMalformedLinesNamingLineAndExpectation) {
 }
 
 TEST(LoadTestText, ReadsBlanksLineSeventeenAndHalvesAsTheFileMeansThem) {
+  const auto header = [](const LoadResult& r) { return std::tuple(r.test->ZoneCount, r.test->Units, r.test->MovingSource); };
   const LoadResult twoBlanks = LoadWithLine(0, "6  1 1");
   ASSERT_TRUE(twoBlanks.ok()) << twoBlanks.error.detail;
-  EXPECT_EQ(twoBlanks.test->ZoneCount, 6);
-  EXPECT_EQ(twoBlanks.test->Units, 1);
+  EXPECT_EQ(header(twoBlanks), std::tuple(6, 1, 1));
   const LoadResult rounded = LoadWithLine(0, "14.5 0.4 0.6");  // halves round to even
   ASSERT_TRUE(rounded.ok());
-  EXPECT_EQ(rounded.test->ZoneCount, 14);
-  EXPECT_EQ(rounded.test->Units, 0);
-  EXPECT_EQ(rounded.test->MovingSource, 1);
+  EXPECT_EQ(header(rounded), std::tuple(14, 0, 1));
   const LoadResult line17 = LoadWithLine(17, "0 4");  // its first and last character
   ASSERT_TRUE(line17.ok());
-  EXPECT_EQ(line17.test->InnerOuterEntry, 0);
-  EXPECT_EQ(line17.test->ReadingSets, 4);
+  EXPECT_EQ(std::pair(line17.test->InnerOuterEntry, line17.test->ReadingSets), std::pair(0, 4));
   const LoadResult empty = LoadWithLine(3 * 2 + 13 + 3, "");  // zone 2, set 3
   ASSERT_TRUE(empty.ok());
   EXPECT_EQ(empty.test->KeReading[2][3], 0.0);

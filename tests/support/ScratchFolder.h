@@ -21,6 +21,14 @@ inline void WriteFileBytes(const std::filesystem::path& path, const std::string&
   std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
 
+// Names of the entries now in the folder, sorted.
+inline std::vector<std::string> EntryNames(const std::filesystem::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
 // A fresh folder under the system's temporary folder, removed with everything in it. A
 // name already taken, by another test program running at the same time, is passed over.
 class ScratchFolder {
@@ -48,13 +56,7 @@ class ScratchFolder {
     WriteFileBytes(path_ / name, bytes);
     return file(name);
   }
-  // Names of the entries now in the folder, sorted.
-  std::vector<std::string> entries() const {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(path_)) names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-  }
+  std::vector<std::string> entries() const { return EntryNames(path_); }
 
  private:
   std::filesystem::path path_;
