@@ -113,20 +113,16 @@ void ExpectDecodesToThePaletteMappedPicture(const PixelImage& picture, const std
   EXPECT_EQ(mismatches, 0);
 }
 
-TEST(GifDecode, EveryPixelDecodesToItsPaletteEntry) {
+TEST(GifDecode, EveryPixelDecodesToItsPaletteEntryAndGreyPicturesKeepEveryGrey) {
   ScratchFolder folder;
   for (const PixelImage& picture :
        {ReportLike(769, 430), Noise(211, 97), Noise(3000, 3), Noise(1, 300), Blank(1, 1), Blank(4000, 2)}) {
     SCOPED_TRACE(std::to_string(picture.width) + " x " + std::to_string(picture.height));
     ExpectDecodesToThePaletteMappedPicture(picture, folder / "picture.gif");
   }
-}
-
-TEST(GifDecode, GreyPicturesKeepEveryGrey) {
-  ScratchFolder folder;
-  PixelImage picture = Noise(257, 131);
-  for (std::uint32_t& pixel : picture.pixels) pixel = (pixel & 0xFF) * 0x010101u;
-  ExpectDecodesToThePaletteMappedPicture(picture, folder / "greys.gif", GifPalette::Greys);
+  PixelImage greys = Noise(257, 131);
+  for (std::uint32_t& pixel : greys.pixels) pixel = (pixel & 0xFF) * 0x010101u;
+  ExpectDecodesToThePaletteMappedPicture(greys, folder / "greys.gif", GifPalette::Greys);
 }
 
 }  // namespace

@@ -1,16 +1,8 @@
 #include "GifFileParts.h"
 
-#include <fstream>
-#include <iterator>
 #include <stdexcept>
 
 namespace zonalyst::image::test {
-
-std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw std::runtime_error("cannot open " + path.string());
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 GifFileParts SplitGif(const std::vector<std::uint8_t>& bytes) {
   std::size_t at = 0;

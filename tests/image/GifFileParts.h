@@ -25,7 +25,10 @@ struct GifFileParts {
   bool terminatedAndTrailed = false;           // block terminator 0, then 0x3B
 };
 
-std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& path);
+inline std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& path) {
+  const std::string bytes = testing::ReadFileBytes(path);
+  return {bytes.begin(), bytes.end()};
+}
 GifFileParts SplitGif(const std::vector<std::uint8_t>& bytes);
 
 // The LZW codes of the image data read as 9-bit values, least significant bit first,
