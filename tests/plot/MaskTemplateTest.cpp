@@ -7,6 +7,7 @@
 #include <cmath>
 #include <fstream>
 #include <iterator>
+#include <tuple>
 
 #include "ChartCalls.h"
 #include "plot/MaskPdf.h"
@@ -97,11 +98,8 @@ TEST(MaskLayout, ScaleBarIsOneHundredMillimetresOrFourInchesBy5) {
 
 TEST(MaskLayout, ALargeMaskIsTiledWithOverlapCrossesAndPageNumbers) {
   const MaskLayout a4 = PlanMask(MaskedMirror(310.0, 5), "t.fdr", kA4, 30.0);
-  EXPECT_EQ(a4.printableWidth, 190.0);
-  EXPECT_EQ(a4.rows, 2);
-  EXPECT_EQ(a4.columns, 2);
-  EXPECT_EQ(a4.tileLeft(1), 180.0);
-  EXPECT_EQ(a4.tileTop(1), 267.0);
+  EXPECT_EQ(std::tuple(a4.printableWidth, a4.rows, a4.columns, a4.tileLeft(1), a4.tileTop(1)),
+            std::tuple(190.0, 2, 2, 180.0, 267.0));
   EXPECT_LE(a4.sheetWidth, a4.tileLeft(a4.columns - 1) + a4.printableWidth);
   EXPECT_LE(a4.sheetHeight, a4.tileTop(a4.rows - 1) + a4.printableHeight);
   EXPECT_EQ(AlignmentCrosses(a4).size(), 5u);  // the inner one and one at each end of both overlaps
@@ -111,9 +109,8 @@ TEST(MaskLayout, ALargeMaskIsTiledWithOverlapCrossesAndPageNumbers) {
   // The circle, drawn shifted by the page's place on the sheet.
   const std::vector<RecordedCall> circles = CallsOf(lowerRight.s, RecordedCall::Op::Circle);
   ASSERT_EQ(circles.size(), 1u);
-  EXPECT_EQ(circles[0].x1, a4.centreX - 180.0);
-  EXPECT_EQ(circles[0].y1, a4.centreY - 267.0);
-  EXPECT_EQ(circles[0].radius, 155.0);
+  EXPECT_EQ(std::tuple(circles[0].x1, circles[0].y1, circles[0].radius),
+            std::tuple(a4.centreX - 180.0, a4.centreY - 267.0, 155.0));
 
   const MaskLayout letter = PlanMask(MaskedMirror(310.0, 5), "t.fdr", kLetter, 30.0);
   EXPECT_DOUBLE_EQ(letter.printableWidth, 195.9);

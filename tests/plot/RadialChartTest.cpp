@@ -9,16 +9,6 @@
 namespace zonalyst::plot {
 namespace {
 
-TEST(RadialFrame, CentresTheTwoHundredUnitPlot) {
-  RasterSurface s(741, 281);
-  const RadialFrame frame = RadialFrame::For(s);
-  EXPECT_EQ(frame.top, 40);
-  EXPECT_EQ(frame.base, 240);
-  EXPECT_EQ(frame.centreX, 370);
-  EXPECT_EQ(frame.xLeft(100), 70.0);
-  EXPECT_EQ(frame.xRight(100), 670.0);
-}
-
 TEST(LengthAxis, HalfInchOrFiveMillimetreStepsWithNoLabelBeyondTheEdge) {
   const struct {
     bool inches;

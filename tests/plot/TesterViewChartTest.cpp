@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "ChartCalls.h"
 #include "core/NumberText.h"
 #include "core/QualityMetrics.h"
@@ -80,18 +82,15 @@ TEST(TesterViewChartTest, TextsOfTheControls) {
     EXPECT_EQ(TesterSettingsText(c.settings), c.text);
   }
   // A knife between zones names the nearer.
-  EXPECT_EQ(NearestZone(m.test, m.test.KeAverage[2] + 0.001), 2);
-  EXPECT_EQ(NearestZone(m.test, m.test.KeAverage[3] - 0.001), 3);
-  EXPECT_EQ(NearestZone(m.test, -5.0), 1);
-  EXPECT_EQ(NearestZone(m.test, 5.0), 5);
+  for (const auto& [reading, zone] : {std::pair{0.0218, 2}, {0.0498, 3}, {-5.0, 1}, {5.0, 5}}) {
+    EXPECT_EQ(NearestZone(m.test, reading), zone) << reading;
+  }
   EXPECT_EQ(KnifePositionText(m.test, 0.015, TesterPattern::Ronchi),
             "Grating at 0.0150 inch on the readings' scale, nearest zone 2");
-  // The slider: 0.0005 inch steps over the readings' span and half of it on each side.
+  // The slider: 0.0005 inch steps over the readings' span and half of it (at least 0.08 inch)
+  // on each side: 0.0052 - 0.08 to 0.0792 + 0.08 inch.
   const KnifeScale scale = KnifeSliderScale(m.test);
-  const double low = m.test.KeAverage[1], high = m.test.KeAverage[5], margin = std::max((high - low) / 2, 0.08);
-  EXPECT_EQ(scale.step, 0.0005);
-  EXPECT_EQ(scale.minimum, static_cast<int>(std::floor((low - margin) / 0.0005)));
-  EXPECT_EQ(scale.maximum, static_cast<int>(std::ceil((high + margin) / 0.0005)));
+  EXPECT_EQ(std::tuple(scale.step, scale.minimum, scale.maximum), std::tuple(0.0005, -150, 319));
   EXPECT_EQ(scale.valueNearest(1e9), scale.maximum);
   EXPECT_EQ(scale.valueNearest(0.015), 30);
   EXPECT_EQ(scale.valueNearest(-1e9), scale.minimum);
