@@ -4,6 +4,7 @@
 #include "core/SurfaceAnalysis.h"
 #include "io/TestFileLayout.h"
 #include "io/TestFileLoader.h"
+#include "tests/support/FilledBessel.h"
 
 namespace zonalyst::cli {
 namespace {
@@ -36,9 +37,7 @@ TEST(CliReport, JsonHasTheAgreedKeysAndAgreesWithTheCore) {
 
   io::LoadResult loaded = io::LoadTestFile("", path);
   ASSERT_TRUE(loaded.ok());
-  BesselTable bessel;
-  FillBesselTable(bessel);
-  SurfaceAnalysis analysis(bessel);
+  SurfaceAnalysis analysis(testing::FilledBessel());
   const BestFit fit = analysis.analyse(*loaded.test);
   std::ostringstream strehl;
   strehl.precision(17);
@@ -55,12 +54,11 @@ TEST(CliExitCodes, LoadFailureUsageAndAWarnedSetup) {
       << missing.err;
   EXPECT_EQ(missing.out, "");
 
-  EXPECT_EQ(Cli({}).code, 2);
-  EXPECT_EQ(Cli({"frobnicate"}).code, 2);
-  EXPECT_EQ(Cli({"report"}).code, 2);
-  EXPECT_EQ(Cli({"report", "a.fdr", "--bogus"}).code, 2);
-  EXPECT_EQ(Cli({"montecarlo", "a.fdr", "--trials", "0"}).code, 2);
-  EXPECT_EQ(Cli({"montecarlo", "a.fdr", "--trials"}).code, 2);
+  for (const std::vector<std::string>& usage : {std::vector<std::string>{}, {"frobnicate"}, {"report"},
+                                                 {"report", "a.fdr", "--bogus"}, {"montecarlo", "a.fdr", "--trials", "0"},
+                                                 {"montecarlo", "a.fdr", "--trials"}}) {
+    EXPECT_EQ(Cli(usage).code, 2) << ::testing::PrintToString(usage);
+  }
   const CliRun help = Cli({"montecarlo", "--help"});
   EXPECT_EQ(help.code, 0);
   EXPECT_EQ(help.out.rfind("usage: zonalyst-cli montecarlo", 0), 0u);

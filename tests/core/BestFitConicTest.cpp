@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "tests/support/FilledBessel.h"
 #include "tests/support/TestMirror.h"
 #include "core/BestFitConic.h"
 #include "core/SurfaceAnalysis.h"
@@ -8,7 +9,6 @@ namespace zonalyst {
 namespace {
 
 struct ConicSearchFixture : ::testing::Test {
-  ConicSearchFixture() { FillBesselTable(bessel); }
   ConicSearch SearchThatRecomputes() {
     ConicSearch search;
     search.recompute = [this](MirrorTest& t) {
@@ -22,8 +22,7 @@ struct ConicSearchFixture : ::testing::Test {
     analysis.analyse(test);
     return FindBestFitConic(test, analysis.metrics().RmsWaves, search);
   }
-  BesselTable bessel;
-  SurfaceAnalysis analysis{bessel};
+  SurfaceAnalysis analysis{testing::FilledBessel()};
 };
 
 TEST_F(ConicSearchFixture, PerfectParaboloidEnteredAsASphereEndsNearMinusOne) {

@@ -6,6 +6,7 @@
 #include "core/ConicGeometry.h"
 #include "core/SpotDiffraction.h"
 #include "core/StarTest.h"
+#include "tests/support/FilledBessel.h"
 
 namespace zonalyst {
 namespace {
@@ -15,10 +16,9 @@ constexpr double kDiameter = 200.0;
 class DiffractionProfilesTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    bessel.fill();
     for (int i = 0; i <= kGridLast; ++i) surface.ProfileR[i] = i * kDiameter / 200.0;
   }
-  BesselTable bessel;
+  const BesselTable& bessel = zonalyst::testing::FilledBessel();
   SurfaceProfile surface;
   QualityMetrics metrics;
 };

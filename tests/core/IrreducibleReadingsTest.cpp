@@ -5,6 +5,7 @@
 #include <limits>
 #include <numeric>
 
+#include "tests/support/FilledBessel.h"
 #include "tests/support/TestMirror.h"
 #include "core/MonteCarlo.h"
 #include "core/MonteCarloExplanation.h"
@@ -13,13 +14,7 @@
 namespace zonalyst {
 namespace {
 
-struct Bessel {
-  Bessel() { FillBesselTable(table); }
-  BesselTable table;
-};
-
 TEST(ReducesToSurface, ValuesNoMirrorHasDoNotReduce) {
-  const Bessel bessel;
   struct Case {
     const char* what;
     void (*change)(MirrorTest&);
@@ -42,13 +37,12 @@ TEST(ReducesToSurface, ValuesNoMirrorHasDoNotReduce) {
   for (const Case& c : cases) {
     MirrorTest test = testing::TestMirror();
     c.change(test);
-    EXPECT_EQ(ReducesToSurface(test, bessel.table), c.reduces) << c.what;
+    EXPECT_EQ(ReducesToSurface(test, testing::FilledBessel()), c.reduces) << c.what;
   }
 }
 
 TEST(ReducesToSurface, AbsurdScatterFailsEveryTrialAndTheRunSaysSo) {
-  const Bessel bessel;
-  SurfaceAnalysis analysis(bessel.table);
+  SurfaceAnalysis analysis(testing::FilledBessel());
   MirrorTest test = testing::TestMirror();
   analysis.analyse(test);
   ZoneValues sd{};

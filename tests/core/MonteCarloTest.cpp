@@ -3,6 +3,7 @@
 #include <numeric>
 #include <tuple>
 
+#include "tests/support/FilledBessel.h"
 #include "tests/support/TestMirror.h"
 #include "core/MonteCarlo.h"
 #include "core/MonteCarloExplanation.h"
@@ -91,9 +92,7 @@ TEST(ChartRange, EqualEndsWidenAndSparseChartsHaveNone) {
 
 // The test mirror analysed at its nominal readings.
 struct MonteCarloRunTest : ::testing::Test {
-  MonteCarloRunTest() { FillBesselTable(bessel); }
-  BesselTable bessel;
-  SurfaceAnalysis analysis{bessel};
+  SurfaceAnalysis analysis{testing::FilledBessel()};
   MirrorTest test = testing::TestMirror();
 };
 

@@ -8,6 +8,7 @@
 #include "core/BesselTable.h"
 #include "core/ConicGeometry.h"
 #include "core/QualityMetrics.h"
+#include "tests/support/FilledBessel.h"
 
 namespace zonalyst {
 namespace {
@@ -22,17 +23,8 @@ SurfaceProfile SurfaceOf(double K, double R, double D, double (*error)(double fr
   return p;
 }
 
-const BesselTable& Table() {
-  static const BesselTable table = [] {
-    BesselTable t;
-    FillBesselTable(t);
-    return t;
-  }();
-  return table;
-}
-
 TEST(BesselTable, HoldsPiTimesJ0) {
-  const BesselTable& t = Table();
+  const BesselTable& t = testing::FilledBessel();
   EXPECT_EQ(t[4007], 0.0);
   EXPECT_EQ(t[4010], 0.0);
   EXPECT_EQ(t.at(5000.0), 0.0);
@@ -47,7 +39,7 @@ TEST(BesselTable, HoldsPiTimesJ0) {
 void Measure(const SurfaceProfile& p, double K, double R, double D, QualityMetrics& m) {
   m.GlassVolume = ComputeErrorProfile(p, K, R, D, m);
   ComputeRms(p, K, R, m);
-  ComputeDiffraction(p, Table(), D, 0.0, m);
+  ComputeDiffraction(p, testing::FilledBessel(), D, 0.0, m);
 }
 
 // A perfect paraboloid, and a sphere lifted by a piston, which is removed everywhere.
@@ -86,10 +78,10 @@ TEST(QualityMetrics, ObstructionDarkensTheInnerSamples) {
   const SurfaceProfile p = SurfaceOf(-1.0, 1600.0, 200.0, [](double) { return 0.0; });
   QualityMetrics m;
   ComputeErrorProfile(p, -1.0, 1600.0, 200.0, m);
-  ComputeDiffraction(p, Table(), 200.0, 33.0, m);
+  ComputeDiffraction(p, testing::FilledBessel(), 200.0, 33.0, m);
   EXPECT_NEAR(m.Strehl, 1.0, 1e-12);  // each pupil is normalised to itself
   EXPECT_NE(m.EncircledRatio, 1.0);   // but the obstructed pattern spreads differently
-  ComputeDiffraction(p, Table(), 200.0, 100.0, m);  // nothing left: the previous values stay
+  ComputeDiffraction(p, testing::FilledBessel(), 200.0, 100.0, m);  // nothing left: the previous values stay
   EXPECT_TRUE(std::isfinite(m.Strehl));
   EXPECT_TRUE(std::isfinite(m.EncircledRatio));
 }

@@ -2,7 +2,6 @@
 
 #include <filesystem>
 
-#include "core/BesselTable.h"
 #include "core/MonteCarlo.h"
 #include "core/SurfaceAnalysis.h"
 #include "io/TestFileLoader.h"
@@ -12,6 +11,7 @@
 #include "plot/RecordingSurface.h"
 #include "plot/SurfaceErrorChart.h"
 #include "plot/TransverseErrorChart.h"
+#include "tests/support/FilledBessel.h"
 
 namespace zonalyst::plot {
 namespace {
@@ -27,8 +27,6 @@ void ExpectTextsInside(const RecordingSurface& s, const std::string& what) {
 }
 
 TEST(ExampleCharts, EveryLabelOfEveryExampleFitsItsPicture) {
-  BesselTable bessel;
-  FillBesselTable(bessel);
   const std::filesystem::path folder = std::filesystem::path(ZONALYST_SOURCE_DIR) / "examples";
   int examples = 0;
   for (const auto& entry : std::filesystem::directory_iterator(folder)) {
@@ -36,7 +34,7 @@ TEST(ExampleCharts, EveryLabelOfEveryExampleFitsItsPicture) {
     const io::LoadResult loaded = io::LoadTestFile(folder.string(), entry.path().filename().string());
     ASSERT_TRUE(loaded.ok()) << entry.path() << ": " << loaded.error.detail;
     MirrorTest test = *loaded.test;
-    SurfaceAnalysis analysis(bessel);
+    SurfaceAnalysis analysis(zonalyst::testing::FilledBessel());
     analysis.analyse(test);
     const std::string name = entry.path().filename().string();
 

@@ -6,10 +6,10 @@
 #include <limits>
 
 #include "ChartCalls.h"
-#include "core/BesselTable.h"
 #include "core/SurfaceAnalysis.h"
 #include "plot/PictureSizes.h"
 #include "plot/RasterSurface.h"
+#include "tests/support/FilledBessel.h"
 #include "tests/support/TestMirror.h"
 
 namespace zonalyst::plot {
@@ -83,12 +83,10 @@ TEST(NanometreGrid, LabelColoursByHeightKeepingTheLastAbove280) {
 class SurfaceErrorChartTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    FillBesselTable(bessel_);
-    SurfaceAnalysis analysis(bessel_);
+    SurfaceAnalysis analysis(zonalyst::testing::FilledBessel());
     analysis.analyse(test_);
     metrics_ = analysis.metrics();
   }
-  BesselTable bessel_;
   MirrorTest test_ = zonalyst::testing::TestMirror({.roc = 2400.0});
   QualityMetrics metrics_;
   RasterSurface raster_{kSG.width, kSG.height};
