@@ -4,19 +4,14 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QTimer>
-#include <memory>
 #include <optional>
 
-#include "FifteenZoneTest.h"
-#include "WindowRig.h"
-#include "platform/Clipboard.h"
+#include "tests/ui/WindowFixture.h"
 #include "ui/window/MainWindow.h"
 #include "ui/window/PanelTexts.h"
 #include "ui/analysis/SurfaceErrorPanel.h"
@@ -41,26 +36,19 @@ QApplication& App() {
 struct Window {
   Window() {
     App();
-    settings.write("Global", "Show_MC_Dialog", "True");
-    path = QString::fromStdString(
-        testing::WriteTestFile(testing::FifteenZoneTest(), dir.path().toStdString(), "fifteen.fdr"));
-    window = std::make_unique<ui::MainWindow>(ui::WindowServices{&prompter, &settings, &association, &clipboard, nullptr, {}});
-    window->startUp({path}, QDir::currentPath());
+    f.memorySettings.write("Global", "Show_MC_Dialog", "True");
+    f.saveQuestion = nullptr;
+    window = &f.open(testing::FifteenZoneMirror(), QStringLiteral("fifteen.fdr"));
     QCoreApplication::processEvents();
   }
   void press(Qt::Key key) {
     QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
-    QApplication::sendEvent(window.get(), &event);
+    QApplication::sendEvent(window, &event);
   }
-  QScrollBar* slider(const char* name) { return window->findChild<QScrollBar*>(QString::fromLatin1(name)); }
+  QScrollBar* slider(const char* name) { return f.slider(QString::fromLatin1(name)); }
 
-  QTemporaryDir dir;
-  QString path;
-  ui::ScriptedPrompter prompter;
-  platform::MemorySettingsStore settings;
-  testing::FakeAssociation association;
-  platform::MemoryClipboard clipboard;
-  std::unique_ptr<ui::MainWindow> window;
+  testing::WindowFixture f;
+  ui::MainWindow* window = nullptr;
 };
 
 // One step of a slider, alternately right and left, its panel redrawn and painted.
@@ -91,7 +79,7 @@ BENCHMARK_CAPTURE(SliderStep, testers_view_knife, ui::kTestersViewPanel, "ScrlKn
 // The set-up dialog is answered with 0.01 mm for every zone.
 void BM_MonteCarloRunOf10000Trials(benchmark::State& state) {
   Window w;
-  auto* panel = dynamic_cast<ui::SurfaceErrorPanel*>(w.window->panelContent(ui::kSurfaceErrorPanel));
+  auto* panel = w.f.panels.surface;
   for (auto _ : state) {
     QTimer answer;
     QObject::connect(&answer, &QTimer::timeout, [&answer] {

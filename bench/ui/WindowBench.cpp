@@ -8,8 +8,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "FifteenZoneTest.h"
-#include "WindowRig.h"
+#include "tests/ui/WindowFixture.h"
 #include "platform/Clipboard.h"
 #include "ui/window/MainWindow.h"
 #include "ui/window/PanelTexts.h"
@@ -47,7 +46,7 @@ std::unique_ptr<ui::MainWindow> StartWindow(Services& s, const QString& test) {
 void BM_StartUpToSurfaceErrorPanel(benchmark::State& state) {
   App();
   QTemporaryDir dir;
-  const std::string path = testing::WriteTestFile(testing::FifteenZoneTest(), dir.path().toStdString(), "fifteen.fdr");
+  const std::string path = testing::WriteTestFile(testing::FifteenZoneMirror(), dir.path(), QStringLiteral("fifteen.fdr"));
   for (auto _ : state) {
     Services s;
     auto window = StartWindow(s, QString::fromStdString(path));
@@ -64,7 +63,7 @@ BENCHMARK(BM_StartUpToSurfaceErrorPanel)->Unit(benchmark::kMillisecond)->Iterati
 void BM_FunctionKeySwitchBetweenAnalysisPanels(benchmark::State& state) {
   App();
   QTemporaryDir dir;
-  const std::string path = testing::WriteTestFile(testing::FifteenZoneTest(), dir.path().toStdString(), "fifteen.fdr");
+  const std::string path = testing::WriteTestFile(testing::FifteenZoneMirror(), dir.path(), QStringLiteral("fifteen.fdr"));
   Services s;
   auto window = StartWindow(s, QString::fromStdString(path));
   bool toSpot = true;

@@ -5,8 +5,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "../QtTestMain.h"
-#include "AnalysisFixture.h"
+#include "tests/ui/QtTestMain.h"
+#include "tests/ui/WindowFixture.h"
 #include "ui/analysis/AnalysisView.h"
 #include "ui/analysis/MilliesLacroixPanel.h"
 #include "ui/analysis/SpotDiffractionPanel.h"
@@ -14,7 +14,7 @@
 #include "ui/analysis/SurfaceErrorPanel.h"
 
 using namespace zonalyst;
-using test::AnalysisFixture;
+using testing::WindowFixture;
 
 namespace {
 
@@ -30,8 +30,8 @@ class AnalysisPanelsTest : public QObject {
   Q_OBJECT
  private slots:
   void f4RecentresTheSurfaceSliderAndOffsetsAreCaptionedInMillimetres() {
-    AnalysisFixture f;
-    f.open(test::ScatteredFifteenZoneTest(), QStringLiteral("m.fdr"));
+    WindowFixture f;
+    f.open(testing::ScatteredFifteenZones());
     QScrollBar* slider = f.slider(QStringLiteral("HScroll1_0"));
     QCOMPARE(slider->value(), 1500);
     QVERIFY(f.text(QStringLiteral("Offset_0")).startsWith(QStringLiteral("Entered ROC of 2500mm + ")));
@@ -72,8 +72,9 @@ class AnalysisPanelsTest : public QObject {
   }
 
   void captionsOfEveryPanelInInches() {
-    AnalysisFixture f;
-    f.open(test::InchTest(), QStringLiteral("inch.fdr"));
+    WindowFixture f;
+    f.open(testing::TestMirror({.roc = 64.0, .diameter = 8.0, .inches = true, .zones = {1.2, 2.2, 3.0, 3.7}, .readingOffset = 0.5}),
+           QStringLiteral("inch.fdr"));
     QVERIFY(f.text(QStringLiteral("Offset_0")).startsWith(QStringLiteral("Entered ROC of 64\" + ")));
     QVERIFY(f.text(QStringLiteral("Offset_0")).endsWith(QStringLiteral("\" = Best fit ROC")));
     f.slider(QStringLiteral("HScroll1_0"))->setValue(0);
@@ -92,8 +93,8 @@ class AnalysisPanelsTest : public QObject {
   }
 
   void f5RunsTheSurfaceAnalysisFirstAndFillsItsResultLabels() {
-    AnalysisFixture f;
-    f.open(test::ScatteredFifteenZoneTest(), QStringLiteral("m.fdr"));
+    WindowFixture f;
+    f.open(testing::ScatteredFifteenZones());
     QStringList surface;
     for (int i = 0; i <= 5; ++i) surface << f.text(QStringLiteral("lblRslt_%1").arg(i));
     f.slider(QStringLiteral("HScroll1_0"))->setValue(200);
@@ -113,8 +114,8 @@ class AnalysisPanelsTest : public QObject {
   }
 
   void firstStarVisitShowsDefocusZeroAndObstructionThirtyThree() {
-    AnalysisFixture f;
-    f.open(test::ScatteredFifteenZoneTest(), QStringLiteral("m.fdr"));
+    WindowFixture f;
+    f.open(testing::ScatteredFifteenZones());
     QScrollBar* defocus = f.slider(QStringLiteral("HScroll1_3"));
     QScrollBar* obstruction = f.slider(QStringLiteral("HScroll2"));
     QCOMPARE(defocus->value(), 20);
@@ -153,8 +154,8 @@ class AnalysisPanelsTest : public QObject {
   }
 
   void spotPanelDrawsWithoutObstructionOnEntry() {
-    AnalysisFixture f;
-    f.open(test::ScatteredFifteenZoneTest(), QStringLiteral("m.fdr"));
+    WindowFixture f;
+    f.open(testing::ScatteredFifteenZones());
     f.press(Qt::Key_F7);
     ui::AnalysisView& view = f.panels.spot->view();
     const plot::PixelImage clear = view.pictureImage();

@@ -13,17 +13,17 @@
 #include <QTimer>
 #include <numeric>
 
-#include "../QtTestMain.h"
-#include "AnalysisFixture.h"
+#include "tests/ui/QtTestMain.h"
+#include "tests/ui/WindowFixture.h"
 #include "ui/analysis/GifProgressWindow.h"
 #include "core/ResultTexts.h"
 #include "ui/analysis/StarTestPanel.h"
 #include "ui/analysis/SurfaceErrorPanel.h"
 
 using namespace zonalyst;
-using test::AnalysisFixture;
-using test::WhenModalOpens;
-using test::WhenTrue;
+using testing::WindowFixture;
+using testing::WhenModalOpens;
+using testing::WhenTrue;
 
 namespace {
 
@@ -41,13 +41,13 @@ QList<int> TableCounts(const std::string& rawData, int column) {
   return counts;
 }
 
-QString ExplanationText(AnalysisFixture& f) {
+QString ExplanationText(WindowFixture& f) {
   return f.panels.surface->explanation()->findChild<QLabel*>(QStringLiteral("Label1"))->text();
 }
 
 void Click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
-QStringList SurfaceResults(AnalysisFixture& f) {
+QStringList SurfaceResults(WindowFixture& f) {
   QStringList texts;
   for (int i = 0; i < 6; ++i) texts << f.text(QStringLiteral("lblRslt_%1").arg(i));
   return texts;
@@ -61,22 +61,29 @@ void GoWithoutScatter(QDialog& setup) {
   Click(Button(setup, "Command2_2"));
 }
 
+// Opens the readings of a perfect paraboloid entered with a desired conic 0.
+void OpenParaboloidAsSphere(WindowFixture& f) {
+  MirrorTest test = testing::TestMirror();
+  test.DesiredConic = 0.0;
+  f.open(test, QStringLiteral("para.fdr"));
+}
+
 }  // namespace
 
 class AnalysisRunsTest : public QObject {
   Q_OBJECT
  private slots:
   void bestFitConicOfAParaboloidEndsNearMinusOneNoRestoresTheStartYesKeepsIt() {
-    AnalysisFixture f;
-    f.open(test::ParaboloidEnteredAsSphere(), QStringLiteral("para.fdr"));
+    WindowFixture f;
+    OpenParaboloidAsSphere(f);
     const plot::PixelImage before = f.panels.surface->view().pictureImage();
     const QStringList results = SurfaceResults(f);
     const QString rocCaption = f.text(QStringLiteral("Offset_0"));
     const double displayRoc = f.window->state().displayRocMm;
-    f.rig.prompter.answerMessage(ui::MessageAnswer::No);
+    f.prompter.answerMessage(ui::MessageAnswer::No);
     Click(f.panels.surface->conicButton());
-    QCOMPARE(f.rig.prompter.messages().size(), size_t{1});
-    const ui::MessageRequest& question = f.rig.prompter.messages().back();
+    QCOMPARE(f.prompter.messages().size(), size_t{1});
+    const ui::MessageRequest& question = f.prompter.messages().back();
     QCOMPARE(question.title, QStringLiteral("Best fit Conic Constatn"));
     QCOMPARE(question.buttons, ui::MessageButtons::YesNo);
     QCOMPARE(question.defaultButton, ui::MessageAnswer::No);
@@ -93,15 +100,15 @@ class AnalysisRunsTest : public QObject {
     QCOMPARE(f.window->state().displayRocMm, displayRoc);
     QVERIFY(f.panels.surface->view().pictureImage().pixels == before.pixels);
 
-    f.rig.prompter.answerMessage(ui::MessageAnswer::Yes);
+    f.prompter.answerMessage(ui::MessageAnswer::Yes);
     Click(f.panels.surface->conicButton());
     QVERIFY(std::abs(f.window->state().test.DesiredConic + 1.0) <= 0.0015);
   }
 
   void escOrASecondClickStopsTheSearchAndFunctionKeysWaitForIt() {
-    AnalysisFixture f;
-    f.open(test::ParaboloidEnteredAsSphere(), QStringLiteral("para.fdr"));
-    f.rig.prompter.answerMessage(ui::MessageAnswer::No);
+    WindowFixture f;
+    OpenParaboloidAsSphere(f);
+    f.prompter.answerMessage(ui::MessageAnswer::No);
     double reached = 0.0;
     const MirrorTest& test = f.window->state().test;
     WhenTrue([&] { return test.DesiredConic != 0.0; },
@@ -113,23 +120,23 @@ class AnalysisRunsTest : public QObject {
              });
     Click(f.panels.surface->conicButton());
     QCOMPARE(f.window->currentPanel(), 4);
-    QCOMPARE(f.rig.saveAnswer.asked, 0);  // Ctrl+S waited too
-    QCOMPARE(f.rig.prompter.messages().size(), size_t{1});
+    QCOMPARE(f.saveAnswer.asked, 0);  // Ctrl+S waited too
+    QCOMPARE(f.prompter.messages().size(), size_t{1});
     QVERIFY(reached > -0.5);  // stopped early, long before the best fit
-    QVERIFY(f.rig.prompter.messages().back().text.startsWith(QStringLiteral("Best fit Conic Constant = ")));
+    QVERIFY(f.prompter.messages().back().text.startsWith(QStringLiteral("Best fit Conic Constant = ")));
     QCOMPARE(test.DesiredConic, 0.0);
 
     // Stopped by a second click, Yes keeps the value reached so far.
-    f.rig.prompter.answerMessage(ui::MessageAnswer::Yes);
+    f.prompter.answerMessage(ui::MessageAnswer::Yes);
     WhenTrue([&] { return test.DesiredConic != 0.0; }, [&] { Click(f.panels.surface->conicButton()); });
     Click(f.panels.surface->conicButton());
-    QCOMPARE(f.rig.prompter.messages().size(), size_t{2});
+    QCOMPARE(f.prompter.messages().size(), size_t{2});
     QVERIFY(test.DesiredConic > -0.5);
   }
 
   void monteCarloWithoutScatterPutsEveryTrialIntoOneBin() {
-    AnalysisFixture f;
-    f.open(test::ScatteredFifteenZoneTest(), QStringLiteral("m.fdr"));
+    WindowFixture f;
+    f.open(testing::ScatteredFifteenZones());
     const MirrorTest before = f.window->state().test;
     const QString strehl = f.text(QStringLiteral("lblRslt_4"));
     WhenModalOpens(QStringLiteral("MC_Setup"), GoWithoutScatter);
@@ -160,8 +167,8 @@ class AnalysisRunsTest : public QObject {
   }
 
   void cancelInTheSetupChangesNothingAndOneReadingSetIsOfferedTheAssumedScatter() {
-    AnalysisFixture f;
-    f.open(test::ParaboloidEnteredAsSphere(), QStringLiteral("para.fdr"));
+    WindowFixture f;
+    OpenParaboloidAsSphere(f);
     const MirrorTest before = f.window->state().test;
     const plot::PixelImage picture = f.panels.surface->view().pictureImage();
     QString calculated;
@@ -183,8 +190,8 @@ class AnalysisRunsTest : public QObject {
   }
 
   void anAbortRunsTheEndSequenceAndFunctionKeysAreIgnored() {
-    AnalysisFixture f;
-    f.open(test::ScatteredFifteenZoneTest(), QStringLiteral("m.fdr"));
+    WindowFixture f;
+    f.open(testing::ScatteredFifteenZones());
     const MirrorTest before = f.window->state().test;
     const QString rms = f.text(QStringLiteral("lblRslt_5"));
     // A constant changed behind the panel's back: the end of the run shows its best fit.
@@ -209,7 +216,7 @@ class AnalysisRunsTest : public QObject {
 
     QCOMPARE(captionDuringRun, QStringLiteral("Press to Abort MC Analysis!"));
     QCOMPARE(f.window->currentPanel(), 4);
-    QCOMPARE(f.rig.saveAnswer.asked, 0);
+    QCOMPARE(f.saveAnswer.asked, 0);
     const int trials = f.panels.surface->lastTrials();
     QCOMPARE(trials, 101);
     QVERIFY(!f.window->state().test.MonteCarloRunning);
@@ -233,21 +240,21 @@ class AnalysisRunsTest : public QObject {
   }
 
   void suppressedExplanationIsNotShown() {
-    AnalysisFixture f;
-    f.open(test::ScatteredFifteenZoneTest(), QStringLiteral("m.fdr"));
+    WindowFixture f;
+    f.open(testing::ScatteredFifteenZones());
     WhenModalOpens(QStringLiteral("MC_Setup"), [](QDialog& setup) {
       QTest::mouseClick(setup.findChild<QCheckBox*>(QStringLiteral("ChkDisplayafter")), Qt::LeftButton);
       GoWithoutScatter(setup);
     });
     Click(f.panels.surface->monteCarloButton());
-    QCOMPARE(f.rig.settings->read("Global", "Show_MC_Dialog"), std::string("True"));
+    QCOMPARE(f.settings->read("Global", "Show_MC_Dialog"), std::string("True"));
     QVERIFY(f.panels.surface->explanation() == nullptr);
   }
 
   void f9ProposesTheDefaultNameOfEachPanelAndCancelSavesNothing() {
-    AnalysisFixture f;
-    f.open(test::ScatteredFifteenZoneTest(), QStringLiteral("mirror.fdr"));
-    const QStringList filesBefore = QDir(f.rig.folder()).entryList(QDir::Files);
+    WindowFixture f;
+    f.open(testing::ScatteredFifteenZones(), QStringLiteral("mirror.fdr"));
+    const QStringList filesBefore = QDir(f.folder()).entryList(QDir::Files);
     const std::pair<Qt::Key, const char*> panels[] = {{Qt::Key_F4, "mirror_Surface.gif"},
                                                       {Qt::Key_F5, "mirror_M-L_Plot.gif"},
                                                       {Qt::Key_F6, "mirror_Trans_Err.gif"},
@@ -255,24 +262,24 @@ class AnalysisRunsTest : public QObject {
                                                       {Qt::Key_F8, "mirror_Star_Test.gif"}};
     for (const auto& [key, name] : panels) {
       f.press(key);
-      f.rig.prompter.answerMessage(ui::MessageAnswer::No);
-      f.rig.prompter.answerSaveFile(std::nullopt);
+      f.prompter.answerMessage(ui::MessageAnswer::No);
+      f.prompter.answerSaveFile(std::nullopt);
       f.press(Qt::Key_F9);
-      const ui::SaveFileRequest& request = f.rig.prompter.saveFiles().back();
+      const ui::SaveFileRequest& request = f.prompter.saveFiles().back();
       QCOMPARE(request.fileName, QString::fromLatin1(name));
       QCOMPARE(request.filter, QStringLiteral("Pictures (*.gif);;PNG pictures (*.png)"));
-      const ui::MessageRequest& invert = f.rig.prompter.messages().back();
+      const ui::MessageRequest& invert = f.prompter.messages().back();
       QCOMPARE(invert.title, QStringLiteral("Invert Image?"));
       QCOMPARE(invert.text, QStringLiteral("Do you want to save the image Inverted (White back Ground)?"));
       QCOMPARE(invert.buttons, ui::MessageButtons::YesNo);
     }
-    QCOMPARE(f.rig.prompter.unexpected(), 0);
-    QCOMPARE(QDir(f.rig.folder()).entryList(QDir::Files), filesBefore);
+    QCOMPARE(f.prompter.unexpected(), 0);
+    QCOMPARE(QDir(f.folder()).entryList(QDir::Files), filesBefore);
   }
 
   void savedGifHoldsThePanelAndTheReportInvertedOnRequest() {
-    AnalysisFixture f;
-    f.open(test::ScatteredFifteenZoneTest(), QStringLiteral("mirror.fdr"));
+    WindowFixture f;
+    f.open(testing::ScatteredFifteenZones(), QStringLiteral("mirror.fdr"));
     f.press(Qt::Key_F6);
     f.slider(QStringLiteral("HScroll1_1"))->setValue(1700);
     QString titleDuringSave;
@@ -287,9 +294,9 @@ class AnalysisRunsTest : public QObject {
           QApplication::overrideCursor() != nullptr && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
     });
     watch.start(0);
-    const QString plain = f.rig.folder() + QStringLiteral("/plain.gif");
-    f.rig.prompter.answerMessage(ui::MessageAnswer::No);
-    f.rig.prompter.answerSaveFile(plain);
+    const QString plain = f.folder() + QStringLiteral("/plain.gif");
+    f.prompter.answerMessage(ui::MessageAnswer::No);
+    f.prompter.answerSaveFile(plain);
     f.press(Qt::Key_F9);
     watch.stop();
     QVERIFY(titleDuringSave.startsWith(QStringLiteral("Saving image")));
@@ -299,9 +306,9 @@ class AnalysisRunsTest : public QObject {
     // The panel is drawn again: the slider back in the middle.
     QCOMPARE(f.slider(QStringLiteral("HScroll1_1"))->value(), 1500);
 
-    const QString inverted = f.rig.folder() + QStringLiteral("/inverted");
-    f.rig.prompter.answerMessage(ui::MessageAnswer::Yes);
-    f.rig.prompter.answerSaveFile(inverted);
+    const QString inverted = f.folder() + QStringLiteral("/inverted");
+    f.prompter.answerMessage(ui::MessageAnswer::Yes);
+    f.prompter.answerSaveFile(inverted);
     f.press(Qt::Key_F9);
 
     const QImage plainImage(plain);
@@ -316,14 +323,14 @@ class AnalysisRunsTest : public QObject {
   }
 
   void starTestSavesThreeStackedImagesAsPngAndAFailedWriteSaysSo() {
-    AnalysisFixture f;
-    f.open(test::ScatteredFifteenZoneTest(), QStringLiteral("mirror.fdr"));
+    WindowFixture f;
+    f.open(testing::ScatteredFifteenZones(), QStringLiteral("mirror.fdr"));
     f.press(Qt::Key_F8);
     f.slider(QStringLiteral("HScroll1_3"))->setValue(1);
     const plot::PixelImage userPicture = f.panels.star->view().pictureImage();
-    const QString path = f.rig.folder() + QStringLiteral("/star.png");
-    f.rig.prompter.answerMessage(ui::MessageAnswer::No);
-    f.rig.prompter.answerSaveFile(path);
+    const QString path = f.folder() + QStringLiteral("/star.png");
+    f.prompter.answerMessage(ui::MessageAnswer::No);
+    f.prompter.answerSaveFile(path);
     f.press(Qt::Key_F9);
     const QImage image(path, "PNG");
     QVERIFY(!image.isNull());
@@ -333,13 +340,13 @@ class AnalysisRunsTest : public QObject {
     QVERIFY(f.panels.star->view().pictureImage().pixels == userPicture.pixels);
 
     // A writer failure restores the pointer and closes the progress window.
-    const QString missing = f.rig.folder() + QStringLiteral("/missing/folder/x.gif");
-    f.rig.prompter.answerMessage(ui::MessageAnswer::No);
-    f.rig.prompter.answerSaveFile(missing);
+    const QString missing = f.folder() + QStringLiteral("/missing/folder/x.gif");
+    f.prompter.answerMessage(ui::MessageAnswer::No);
+    f.prompter.answerSaveFile(missing);
     f.press(Qt::Key_F9);
     QVERIFY(QApplication::overrideCursor() == nullptr);
     QVERIFY(f.window->findChild<ui::GifProgressWindow*>() == nullptr);
-    const ui::MessageRequest& report = f.rig.prompter.messages().back();
+    const ui::MessageRequest& report = f.prompter.messages().back();
     QCOMPARE(report.icon, ui::MessageIcon::Critical);
     QVERIFY2(
         report.text.startsWith(QStringLiteral("The image could not be saved to ") + missing + QStringLiteral(".\r\n")),

@@ -6,21 +6,21 @@
 #include <QPixmap>
 #include <QTest>
 
-#include "../QtTestMain.h"
-#include "AnalysisFixture.h"
+#include "tests/ui/QtTestMain.h"
+#include "tests/ui/WindowFixture.h"
 #include "ui/window/PanelTexts.h"
 #include "ui/analysis/StarTestPanel.h"
 #include "ui/analysis/SurfaceErrorPanel.h"
 
 using namespace zonalyst;
-using test::AnalysisFixture;
+using testing::WindowFixture;
 
 class HighDensityTest : public QObject {
   Q_OBJECT
  private slots:
   void liveChartsAreDrawnAtTheScreensDensityAndSavedAtTheirLogicalSize() {
-    AnalysisFixture f;
-    f.open(test::ScatteredFifteenZoneTest(), QStringLiteral("mirror.fdr"));
+    WindowFixture f;
+    f.open(testing::ScatteredFifteenZones(), QStringLiteral("mirror.fdr"));
     QCOMPARE(f.window->devicePixelRatioF(), 2.0);
     ui::AnalysisView& view = f.panels.surface->view();
     const QPixmap shown = view.picture()->pixmap();
@@ -31,9 +31,9 @@ class HighDensityTest : public QObject {
 
     // The saved surface error picture: the frame at its logical size, the chart in it
     // pixel for pixel as the logical picture.
-    const QString path = f.rig.folder() + QStringLiteral("/surface.png");
-    f.rig.prompter.answerMessage(ui::MessageAnswer::No);
-    f.rig.prompter.answerSaveFile(path);
+    const QString path = f.folder() + QStringLiteral("/surface.png");
+    f.prompter.answerMessage(ui::MessageAnswer::No);
+    f.prompter.answerSaveFile(path);
     f.press(Qt::Key_F9);
     const QImage saved(path, "PNG");
     QCOMPARE(saved.width(), 769);
@@ -48,9 +48,9 @@ class HighDensityTest : public QObject {
 
     f.press(Qt::Key_F8);
     QCOMPARE(f.panels.star->view().picture()->pixmap().devicePixelRatio(), 2.0);
-    const QString star = f.rig.folder() + QStringLiteral("/star.png");
-    f.rig.prompter.answerMessage(ui::MessageAnswer::No);
-    f.rig.prompter.answerSaveFile(star);
+    const QString star = f.folder() + QStringLiteral("/star.png");
+    f.prompter.answerMessage(ui::MessageAnswer::No);
+    f.prompter.answerSaveFile(star);
     f.press(Qt::Key_F9);
     QCOMPARE(QImage(star, "PNG").size(), QSize(769, 465 + 733));
   }

@@ -8,29 +8,22 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "../QtTestMain.h"
-#include "AnalysisFixture.h"
+#include "tests/ui/QtTestMain.h"
+#include "tests/ui/WindowFixture.h"
 #include "core/TesterControls.h"
 #include "ui/analysis/rules/TesterRules.h"
 
 using namespace zonalyst;
-using test::AnalysisFixture;
+using testing::WindowFixture;
 
 namespace {
 
-QImage Picture(const AnalysisFixture& f) {
+QImage Picture(const WindowFixture& f) {
   return f.window->findChild<QLabel*>(QStringLiteral("PicTester"))->pixmap().toImage();
 }
 
 // The left view's square in the picture (the measured mirror).
-QImage MeasuredView(const AnalysisFixture& f) { return Picture(f).copy(185 - 118, 16, 236, 236); }
-
-template <typename T>
-T* Find(const AnalysisFixture& f, const char* name) {
-  T* found = f.window->findChild<T*>(QString::fromLatin1(name));
-  if (found == nullptr) qFatal("no control %s", name);
-  return found;
-}
+QImage MeasuredView(const WindowFixture& f) { return Picture(f).copy(185 - 118, 16, 236, 236); }
 
 }  // namespace
 
@@ -38,16 +31,16 @@ class TestersViewTest : public QObject {
   Q_OBJECT
  private slots:
   void f10ShowsBothMirrorsAndTheKnifeWalksAcrossEveryZone() {
-    AnalysisFixture f;
-    MirrorTest test = test::ScatteredFifteenZoneTest();
-    f.open(test, QStringLiteral("m.fdr"));
+    WindowFixture f;
+    MirrorTest test = testing::ScatteredFifteenZones();
+    f.open(test);
     const QString glass = f.text(QStringLiteral("lblRslt_0"));
     const QString strehl = f.text(QStringLiteral("lblRslt_4"));
     f.press(Qt::Key_F10);
     QCOMPARE(f.window->currentPanel(), 10);
-    QVERIFY(Find<QGroupBox>(f, "Display_10")->isVisible());
-    QCOMPARE(Find<QGroupBox>(f, "Display_10")->title(), QStringLiteral("Tester's View -- m.fdr"));
-    QVERIFY(Find<QPushButton>(f, "Action_10")->isChecked());
+    QVERIFY(f.find<QGroupBox>(QStringLiteral("Display_10"))->isVisible());
+    QCOMPARE(f.find<QGroupBox>(QStringLiteral("Display_10"))->title(), QStringLiteral("Tester's View -- m.fdr"));
+    QVERIFY(f.find<QPushButton>(QStringLiteral("Action_10"))->isChecked());
     QCOMPARE(f.text(QStringLiteral("lblRslt_30")), glass);
     QCOMPARE(f.text(QStringLiteral("lblRslt_34")), strehl);
 
@@ -85,21 +78,21 @@ class TestersViewTest : public QObject {
   }
 
   void theMouseChoosesGratingSideAndLines() {
-    AnalysisFixture f;
-    f.open(test::ScatteredFifteenZoneTest(), QStringLiteral("m.fdr"));
+    WindowFixture f;
+    f.open(testing::ScatteredFifteenZones());
     f.press(Qt::Key_F10);
     QCOMPARE(f.text(QStringLiteral("LblCut")), QStringLiteral("0.025 mm"));
     QCOMPARE(f.text(QStringLiteral("LblSlit")), QStringLiteral("0.100 mm"));
 
     // The knife from the left shows the mirror image of the knife from the right.
     const QImage right = MeasuredView(f);
-    QTest::mouseClick(Find<QCheckBox>(f, "ChkLeft"), Qt::LeftButton);
-    QVERIFY(Find<QCheckBox>(f, "ChkLeft")->isChecked());
+    QTest::mouseClick(f.find<QCheckBox>(QStringLiteral("ChkLeft")), Qt::LeftButton);
+    QVERIFY(f.find<QCheckBox>(QStringLiteral("ChkLeft"))->isChecked());
     QCOMPARE(MeasuredView(f), right.mirrored(true, false));
 
     // The grating: its phase starts at 0, its views hold only black and white.
-    QTest::mouseClick(Find<QRadioButton>(f, "OptRonchi"), Qt::LeftButton);
-    QVERIFY(Find<QRadioButton>(f, "OptRonchi")->isChecked());
+    QTest::mouseClick(f.find<QRadioButton>(QStringLiteral("OptRonchi")), Qt::LeftButton);
+    QVERIFY(f.find<QRadioButton>(QStringLiteral("OptRonchi"))->isChecked());
     QCOMPARE(f.slider(QStringLiteral("ScrlCut"))->value(), 0);
     QCOMPARE(f.text(QStringLiteral("LblCut")), QStringLiteral("0.000 mm"));
     const QImage bands = MeasuredView(f);
@@ -115,22 +108,22 @@ class TestersViewTest : public QObject {
     QCOMPARE(lines->value(), 100 + analysis::kLinesPerInchRange.largeChange);
     QCOMPARE(f.text(QStringLiteral("LblLpi")), QStringLiteral("110 lines per inch"));
     QVERIFY(MeasuredView(f) != bands);
-    QTest::mouseClick(Find<QRadioButton>(f, "OptFoucault"), Qt::LeftButton);
+    QTest::mouseClick(f.find<QRadioButton>(QStringLiteral("OptFoucault")), Qt::LeftButton);
     QCOMPARE(f.slider(QStringLiteral("ScrlCut"))->value(), 25);
   }
 
   void f9SavesTheViewWithTheReportAndLeavesTheKnifeWhereItWas() {
-    AnalysisFixture f;
-    f.open(test::ScatteredFifteenZoneTest(), QStringLiteral("mirror.fdr"));
+    WindowFixture f;
+    f.open(testing::ScatteredFifteenZones(), QStringLiteral("mirror.fdr"));
     f.press(Qt::Key_F10);
     QScrollBar* knife = f.slider(QStringLiteral("ScrlKnife"));
     knife->setValue(knife->value() - 37);
     const int placed = knife->value();
-    const QString path = f.rig.folder() + QStringLiteral("/view.png");
-    f.rig.prompter.answerMessage(ui::MessageAnswer::No);
-    f.rig.prompter.answerSaveFile(path);
+    const QString path = f.folder() + QStringLiteral("/view.png");
+    f.prompter.answerMessage(ui::MessageAnswer::No);
+    f.prompter.answerSaveFile(path);
     f.press(Qt::Key_F9);
-    QCOMPARE(f.rig.prompter.saveFiles().back().fileName, QStringLiteral("mirror_Testers_View.gif"));
+    QCOMPARE(f.prompter.saveFiles().back().fileName, QStringLiteral("mirror_Testers_View.gif"));
     const QImage image(path, "PNG");
     QVERIFY(!image.isNull());
     QCOMPARE(image.width(), 769);
@@ -140,17 +133,17 @@ class TestersViewTest : public QObject {
   }
 
   void theWindowGrowsByOneButtonRow() {
-    AnalysisFixture f;
-    f.open(test::ScatteredFifteenZoneTest(), QStringLiteral("m.fdr"));
-    const QRect f9 = f.rig.action(9)->geometry();
-    const QRect f10 = f.rig.action(10)->geometry();
+    WindowFixture f;
+    f.open(testing::ScatteredFifteenZones());
+    const QRect f9 = f.action(9)->geometry();
+    const QRect f10 = f.action(10)->geometry();
     QCOMPARE(f10.x(), f9.x());
     QCOMPARE(f10.size(), f9.size());
     QCOMPARE(f10.y(), f9.y() + 46);
-    QCOMPARE(f.rig.action(10)->text(), QStringLiteral("(F10) - Tester's View"));
-    QCOMPARE(f.rig.action(0)->geometry().y(), 8);
-    QCOMPARE(Find<QGroupBox>(f, "Display_4")->geometry(), QRect(196, 8, 769, 465));
-    QLabel* help = f.rig.label(QStringLiteral("LblHelp"));
+    QCOMPARE(f.action(10)->text(), QStringLiteral("(F10) - Tester's View"));
+    QCOMPARE(f.action(0)->geometry().y(), 8);
+    QCOMPARE(f.find<QGroupBox>(QStringLiteral("Display_4"))->geometry(), QRect(196, 8, 769, 465));
+    QLabel* help = f.label(QStringLiteral("LblHelp"));
     QVERIFY(help->geometry().top() > f10.bottom());
     QCOMPARE(f.window->height(), help->geometry().bottom() + 1 + 8);
   }

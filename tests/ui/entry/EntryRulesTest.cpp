@@ -2,6 +2,7 @@
 
 #include "core/ConicGeometry.h"
 #include "core/NumberText.h"
+#include "tests/ui/SampleMirror.h"
 #include "ui/entry/rules/Commit.h"
 #include "ui/entry/rules/EntryIndex.h"
 #include "ui/entry/rules/EntryText.h"
@@ -24,12 +25,6 @@ const QString kComma = QStringLiteral(",");
 EditState At(const QString& text, int caret, bool allSelected = false) { return {text, caret, allSelected}; }
 EditState AtEnd(const QString& text) { return {text, static_cast<int>(text.size()), false}; }
 
-MirrorTest NewTest() {
-  MirrorTest test;
-  ResetToNewTestDefaults(test);
-  return test;
-}
-
 }  // namespace
 
 class EntryRulesTest : public QObject {
@@ -48,7 +43,7 @@ class EntryRulesTest : public QObject {
   }
 
   void boxesShowTheRecord() {
-    MirrorTest test = NewTest();
+    MirrorTest test = testing::TestMirror(testing::kNewTestRecipe);
     test.Roc = 128.5;
     test.ZoneRadius[2][0] = 1.5;
     test.ZoneRadius[2][1] = 2.25;
@@ -113,7 +108,7 @@ class EntryRulesTest : public QObject {
   }
 
   void commitsClampAndStoreNumbersOnly() {
-    MirrorTest test = NewTest();
+    MirrorTest test = testing::TestMirror(testing::kNewTestRecipe);
     QCOMPARE(CommitSetupBox(test, kZoneCountBox, QStringLiteral("16"), kDot), CommitEffect::Redraw);
     QCOMPARE(test.ZoneCount, 15);
     QCOMPARE(CommitSetupBox(test, kZoneCountBox, QString(), kDot), CommitEffect::None);
@@ -144,7 +139,7 @@ class EntryRulesTest : public QObject {
   }
 
   void wizardWithoutObstructionSplitsTheArea() {
-    MirrorTest test = NewTest();  // 8" diameter, four zones, inner/outer
+    MirrorTest test = testing::TestMirror(testing::kNewTestRecipe);  // 8" diameter, four zones, inner/outer
     QCOMPARE(RunMaskWizard(test, QStringLiteral("0"), kDot).kind, WizardOutcome::Kind::Applied);
     const double expected[5] = {0.0, 2.0, 2.828, 3.464, 4.0};  // 4 sqrt(z/4), to 3 decimals
     for (int z = 1; z <= 4; ++z) {
@@ -159,7 +154,7 @@ class EntryRulesTest : public QObject {
   }
 
   void aZeroDiameterOnTheReadingsPanelFocusesItsCell() {
-    MirrorTest test = NewTest();
+    MirrorTest test = testing::TestMirror(testing::kNewTestRecipe);
     test.Diameter = 0.0;
     QCOMPARE(RefusalFocus(CheckSetup(test, SetupScope::ReadingsPanel).front(), SetupScope::ReadingsPanel),
              kDiameterCell);

@@ -5,28 +5,29 @@
 #include <QScopeGuard>
 #include <QtTest>
 
-#include "../QtTestMain.h"
-#include "WindowFixture.h"
+#include "tests/ui/QtTestMain.h"
+#include "tests/ui/WindowFixture.h"
 #include "io/TestFileLoader.h"
 #include "ui/window/PanelTexts.h"
 #include "ui/entry/UserFolders.h"
 
 using namespace zonalyst;
-using namespace zonalyst::test;
+using namespace zonalyst::testing;
 
 namespace {
 
-MirrorTest WithRoc(double roc) {
-  MirrorTest test = SampleTest();
+// Writes the sample mirror, with this radius of curvature, as folder/name.
+void WriteSample(const QString& folder, const QString& name, double roc) {
+  MirrorTest test = SampleMirror();
   test.Roc = roc;
-  return test;
+  QVERIFY(!WriteTestFile(test, folder, name).empty());
 }
 
 // Three tests a, b, c told apart by their radius of curvature, in `folder` or the rig's.
 void WriteThreeTests(WindowFixture& f, const QString& folder = {}) {
-  const QString into = folder.isEmpty() ? f.folder : folder;
+  const QString into = folder.isEmpty() ? f.folder() : folder;
   for (const char* name : {"a", "b", "c"}) {
-    WriteTestFile(into, QString::fromLatin1(name) + ".fdr", WithRoc(101 + (name[0] - 'a')));
+    WriteSample(into, QString::fromLatin1(name) + ".fdr", 101 + (name[0] - 'a'));
   }
   f.panels.files->setFolder(into);
 }
@@ -40,7 +41,7 @@ void TypeRoc(WindowFixture& f, const QString& fileName, const QString& roc) {
 }
 
 double RocOnDisk(WindowFixture& f, const char* fileName) {
-  return io::LoadTestFile(f.folder.toStdString(), fileName).test->Roc;
+  return io::LoadTestFile(f.folder().toStdString(), fileName).test->Roc;
 }
 
 }  // namespace
@@ -51,8 +52,9 @@ class FilePanelTest : public QObject {
  private slots:
   void listsShowTestFilesOnlyAnUnreadableFolderLeavesThemEmptyAssociationAsksTheShell() {
     WindowFixture f;
+    f.startOnLoadPanel();
     QFile(f.path(QStringLiteral("notes.txt"))).open(QIODevice::WriteOnly);
-    QDir(f.folder).mkdir(QStringLiteral("older"));
+    QDir(f.folder()).mkdir(QStringLiteral("older"));
     WriteThreeTests(f);
     QCOMPARE(f.files()->count(), 3);
     QCOMPARE(f.files()->item(0)->text(), QStringLiteral("a.fdr"));
@@ -60,35 +62,36 @@ class FilePanelTest : public QObject {
     QCOMPARE(folders->item(0)->text(), QStringLiteral("/"));
     QVERIFY(folders->item(folders->count() - 1)->text().endsWith(QStringLiteral("older")));
     emit folders->itemActivated(folders->item(folders->count() - 1));
-    QCOMPARE(f.panels.files->folder(), QDir(f.folder).filePath(QStringLiteral("older")));
+    QCOMPARE(f.panels.files->folder(), QDir(f.folder()).filePath(QStringLiteral("older")));
     QCOMPARE(f.files()->count(), 0);
 
     WriteThreeTests(f);
-    const QString missing = QDir(f.folder).filePath(QStringLiteral("gone"));
+    const QString missing = QDir(f.folder()).filePath(QStringLiteral("gone"));
     f.panels.files->setFolder(missing);
     QCOMPARE(f.files()->count(), 0);
-    QCOMPARE(f.labelText(QStringLiteral("LblHelp")),
+    QCOMPARE(f.text(QStringLiteral("LblHelp")),
              QStringLiteral("The folder ") + missing + QStringLiteral(" cannot be read; choose another one"));
-    const int before = f.rig.fakeAssociation.lookups;
-    QTest::mouseClick(f.rig.button(QStringLiteral("File_ass")), Qt::LeftButton);
-    QCOMPARE(f.rig.fakeAssociation.lookups, before + 1);
+    const int before = f.fakeAssociation.lookups;
+    QTest::mouseClick(f.button(QStringLiteral("File_ass")), Qt::LeftButton);
+    QCOMPARE(f.fakeAssociation.lookups, before + 1);
     QVERIFY(f.prompter.messages().empty());  // associated already: nothing to offer
   }
 
   void previewOfTheChosenFileAndUnreadableForABrokenOne() {
     WindowFixture f;
+    f.startOnLoadPanel();
     WriteThreeTests(f);
     auto* frame = f.window->findChild<QGroupBox*>(QStringLiteral("FrmSelected"));
     QVERIFY(!frame->isVisible());
-    QVERIFY(!f.rig.button(QStringLiteral("chkOpen"))->isEnabled());
+    QVERIFY(!f.button(QStringLiteral("chkOpen"))->isEnabled());
     f.files()->setCurrentRow(1);
     QVERIFY(frame->isVisible());
-    QVERIFY(f.rig.button(QStringLiteral("chkOpen"))->isEnabled());
+    QVERIFY(f.button(QStringLiteral("chkOpen"))->isEnabled());
     QCOMPARE(frame->title(), QStringLiteral("Selected File data"));
-    QVERIFY(f.labelText(QStringLiteral("lblData_0")).startsWith("Last modified: \n"));
-    QCOMPARE(f.labelText(QStringLiteral("lblData_1")), QStringLiteral("Mirror Diameter:\n8 Inches"));
-    QCOMPARE(f.labelText(QStringLiteral("lblData_2")), QStringLiteral("Mirror ROC:\n102 Inches"));
-    QCOMPARE(f.labelText(QStringLiteral("lblData_3")), QStringLiteral("Number of Zones\n4"));
+    QVERIFY(f.text(QStringLiteral("lblData_0")).startsWith("Last modified: \n"));
+    QCOMPARE(f.text(QStringLiteral("lblData_1")), QStringLiteral("Mirror Diameter:\n8 Inches"));
+    QCOMPARE(f.text(QStringLiteral("lblData_2")), QStringLiteral("Mirror ROC:\n102 Inches"));
+    QCOMPARE(f.text(QStringLiteral("lblData_3")), QStringLiteral("Number of Zones\n4"));
 
     QFile bad(f.path(QStringLiteral("bad.fdr")));
     QVERIFY(bad.open(QIODevice::WriteOnly));
@@ -97,12 +100,13 @@ class FilePanelTest : public QObject {
     f.panels.files->refreshFiles();
     f.files()->setCurrentRow(0);  // a.fdr, then the broken one: no stale values
     f.files()->setCurrentItem(f.files()->findItems(QStringLiteral("bad.fdr"), Qt::MatchExactly).front());
-    QCOMPARE(f.labelText(QStringLiteral("lblData_2")), QStringLiteral("Mirror ROC:\nunreadable"));
+    QCOMPARE(f.text(QStringLiteral("lblData_2")), QStringLiteral("Mirror ROC:\nunreadable"));
   }
 
   void openingShowsTheSurfaceErrorPanelWithoutChecks() {
     WindowFixture f;
-    WriteTestFile(f.folder, QStringLiteral("zero.fdr"), WithRoc(0));
+    f.startOnLoadPanel();
+    WriteSample(f.folder(), QStringLiteral("zero.fdr"), 0);
     f.panels.files->refreshFiles();
     f.files()->setCurrentRow(0);
     f.files()->setFocus();
@@ -119,6 +123,7 @@ class FilePanelTest : public QObject {
 
   void doubleClickOpensAndPreviousOnTheFirstAndNextOnTheLastStay() {
     WindowFixture f;
+    f.startOnLoadPanel();
     WriteThreeTests(f);
     const QPoint onA = f.files()->visualItemRect(f.files()->item(0)).center();
     QTest::mouseClick(f.files()->viewport(), Qt::LeftButton, {}, onA);
@@ -140,6 +145,7 @@ class FilePanelTest : public QObject {
 
   void steppingSavesAChangedTestFirst() {
     WindowFixture f;
+    f.startOnLoadPanel();
     WriteThreeTests(f);
     TypeRoc(f, QStringLiteral("a.fdr"), QStringLiteral("99"));
     SaveDiscardAnswer overwrite(QStringLiteral("cmdOverwrite"));
@@ -153,8 +159,9 @@ class FilePanelTest : public QObject {
 
   void failedSaveWhileSteppingKeepsTheTestOpen() {
     WindowFixture f;
-    const QString sub = QDir(f.folder).filePath(QStringLiteral("sub"));
-    QDir(f.folder).mkdir(QStringLiteral("sub"));
+    f.startOnLoadPanel();
+    const QString sub = QDir(f.folder()).filePath(QStringLiteral("sub"));
+    QDir(f.folder()).mkdir(QStringLiteral("sub"));
     WriteThreeTests(f, sub);
     TypeRoc(f, QStringLiteral("a.fdr"), QStringLiteral("99"));
     f.press(Qt::Key_Return);
@@ -174,13 +181,14 @@ class FilePanelTest : public QObject {
 
   void newTestUnderAnExistingNameAsksAgainOnCancelAndSaveDiscardOnF1() {
     WindowFixture f;
+    f.startOnLoadPanel();
     WriteThreeTests(f);
     const std::string before = ReadFile(f.path(QStringLiteral("a.fdr")));
     f.prompter.answerInput(QStringLiteral("b"));
     f.prompter.answerMessage(ui::MessageAnswer::Cancel);
     f.prompter.answerInput(QStringLiteral("a"));
     f.prompter.answerMessage(ui::MessageAnswer::Ok);
-    QTest::mouseClick(f.rig.button(QStringLiteral("chkNew")), Qt::LeftButton);
+    QTest::mouseClick(f.button(QStringLiteral("chkNew")), Qt::LeftButton);
     QCOMPARE(f.prompter.inputs().size(), std::size_t{2});
     QCOMPARE(f.prompter.inputs()[0].title, QStringLiteral("Create New Fdr file"));
     QCOMPARE(f.prompter.inputs()[0].prompt, QStringLiteral("Enter New File Name (without .fdr!)"));
@@ -207,10 +215,11 @@ class FilePanelTest : public QObject {
 
   void nameWithTheExtensionIsRefused() {
     WindowFixture f;
+    f.startOnLoadPanel();
     f.prompter.answerInput(QStringLiteral("new.fdr"));
     f.prompter.answerMessage(ui::MessageAnswer::Ok);
     f.prompter.answerInput(QStringLiteral("new"));
-    QTest::mouseClick(f.rig.button(QStringLiteral("chkNew")), Qt::LeftButton);
+    QTest::mouseClick(f.button(QStringLiteral("chkNew")), Qt::LeftButton);
     QCOMPARE(f.prompter.messageTexts(), QStringList{QStringLiteral("File name is not valid, try again")});
     QCOMPARE(f.prompter.messages()[0].title, QStringLiteral("Try again"));
     QCOMPARE(f.window->state().fileName, QStringLiteral("new.fdr"));
@@ -219,7 +228,7 @@ class FilePanelTest : public QObject {
     SaveDiscardAnswer none(QStringLiteral("cmdDiscard"));
     f.press(Qt::Key_F1);
     QVERIFY(!none.shown());
-    const io::LoadResult written = io::LoadTestFile(f.folder.toStdString(), "new.fdr");
+    const io::LoadResult written = io::LoadTestFile(f.folder().toStdString(), "new.fdr");
     QVERIFY(written.ok());
     QCOMPARE(written.test->Roc, 128.0);
     QCOMPARE(written.test->Diameter, 8.0);
@@ -228,6 +237,7 @@ class FilePanelTest : public QObject {
 
   void saveAsOverAnExistingNameWritesThatFile() {
     WindowFixture f;
+    f.startOnLoadPanel();
     WriteThreeTests(f);
     const std::string a = ReadFile(f.path(QStringLiteral("a.fdr")));
     TypeRoc(f, QStringLiteral("a.fdr"), QStringLiteral("77"));
@@ -245,6 +255,7 @@ class FilePanelTest : public QObject {
 
   void unchangedTestSavesNothingAndAsksNothingAndClosingTheQuestionMeansNotNow() {
     WindowFixture f;
+    f.startOnLoadPanel();
     WriteThreeTests(f);
     const QDateTime written = QFileInfo(f.path(QStringLiteral("b.fdr"))).lastModified();
     f.openFile(QStringLiteral("b.fdr"));
@@ -257,15 +268,15 @@ class FilePanelTest : public QObject {
     }
     QVERIFY(f.prompter.messages().empty());
     QCOMPARE(QFileInfo(f.path(QStringLiteral("b.fdr"))).lastModified(), written);
-    QCOMPARE(QDir(f.folder).entryList(QDir::Files).size(), 3);
+    QCOMPARE(QDir(f.folder()).entryList(QDir::Files).size(), 3);
 
     // Back on the load panel a click on a file offers it for opening again.
-    auto* open = f.rig.button(QStringLiteral("chkOpen"));
+    auto* open = f.button(QStringLiteral("chkOpen"));
     QVERIFY(!open->isEnabled());
     const QPoint onA = f.files()->visualItemRect(f.files()->item(0)).center();
     QTest::mouseClick(f.files()->viewport(), Qt::LeftButton, {}, onA);
     QVERIFY(open->isEnabled());
-    QCOMPARE(f.labelText(QStringLiteral("lblData_2")), QStringLiteral("Mirror ROC:\n101 Inches"));
+    QCOMPARE(f.text(QStringLiteral("lblData_2")), QStringLiteral("Mirror ROC:\n101 Inches"));
     QTest::mouseClick(open, Qt::LeftButton);
     QCOMPARE(f.window->state().fileName, QStringLiteral("a.fdr"));
     const std::string a = ReadFile(f.path(QStringLiteral("a.fdr")));
@@ -285,6 +296,7 @@ class FilePanelTest : public QObject {
 
   void aReadOnlyTestLeftByF1XOrExitStaysOpenAndCanBeSavedElsewhere() {
     WindowFixture f;
+    f.startOnLoadPanel();
     WriteThreeTests(f);
     const QString a = f.path(QStringLiteral("a.fdr"));
     const std::string before = ReadFile(a);
@@ -307,7 +319,7 @@ class FilePanelTest : public QObject {
     QCOMPARE(f.prompter.messages()[0].icon, ui::MessageIcon::Critical);
     leave([&f] {
       f.press(Qt::Key_Escape);
-      QTest::mouseClick(f.rig.button(QStringLiteral("chkExit")), Qt::LeftButton);
+      QTest::mouseClick(f.button(QStringLiteral("chkExit")), Qt::LeftButton);
     });
     QCOMPARE(f.prompter.messages()[0].text,
              expected + QStringLiteral("\r\nPress the exit button again to leave without saving."));
@@ -318,8 +330,8 @@ class FilePanelTest : public QObject {
     QCOMPARE(ReadFile(a), before);
 
     // Save elsewhere: the platform's dialog in the documents folder; the test goes where chosen.
-    const QString elsewhere = QDir(f.folder).filePath(QStringLiteral("elsewhere"));
-    QDir(f.folder).mkdir(QStringLiteral("elsewhere"));
+    const QString elsewhere = QDir(f.folder()).filePath(QStringLiteral("elsewhere"));
+    QDir(f.folder()).mkdir(QStringLiteral("elsewhere"));
     f.prompter.clear();
     f.prompter.answerMessage(ui::MessageAnswer::SaveElsewhere);
     f.prompter.answerSaveFile(QDir(elsewhere).filePath(QStringLiteral("moved")));
@@ -338,8 +350,9 @@ class FilePanelTest : public QObject {
 
   void aTestInAReadOnlyFolderStaysOpenWhenLeft() {
     WindowFixture f;
-    const QString folder = QDir(f.folder).filePath(QStringLiteral("mounted"));
-    QDir(f.folder).mkdir(QStringLiteral("mounted"));
+    f.startOnLoadPanel();
+    const QString folder = QDir(f.folder()).filePath(QStringLiteral("mounted"));
+    QDir(f.folder()).mkdir(QStringLiteral("mounted"));
     const auto mount = [&folder](const QStringList& options) {
       return QProcess::execute(QStringLiteral("mount"), QStringList{QStringLiteral("-t"), QStringLiteral("tmpfs")} +
                                                             options + QStringList{QStringLiteral("tmpfs"), folder}) == 0;
@@ -363,6 +376,7 @@ class FilePanelTest : public QObject {
 
   void ctrlSSavesNowStaysOnThePanelAndAFailureOffersElsewhere() {
     WindowFixture f;
+    f.startOnLoadPanel();
     WriteThreeTests(f);
     const QString a = f.path(QStringLiteral("a.fdr"));
     TypeRoc(f, QStringLiteral("a.fdr"), QStringLiteral("88"));
@@ -377,9 +391,9 @@ class FilePanelTest : public QObject {
     QCOMPARE(RocOnDisk(f, "a.fdr"), 88.0);
     QCOMPARE(f.window->currentPanel(), int{ui::kSetupPanel});
     QCOMPARE(f.focusedName(), QStringLiteral("Text1_4"));
-    QTRY_COMPARE(f.labelText(QStringLiteral("LblHelp")), QStringLiteral("The test was saved to ") + a + QStringLiteral("."));
+    QTRY_COMPARE(f.text(QStringLiteral("LblHelp")), QStringLiteral("The test was saved to ") + a + QStringLiteral("."));
     ctrlS();
-    QCOMPARE(f.labelText(QStringLiteral("LblHelp")),
+    QCOMPARE(f.text(QStringLiteral("LblHelp")),
              QStringLiteral("Nothing to save: ") + a + QStringLiteral(" already holds the test."));
 
     QFile::setPermissions(a, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
@@ -391,16 +405,16 @@ class FilePanelTest : public QObject {
     QCOMPARE(RocOnDisk(f, "a.fdr"), 88.0);
     QCOMPARE(f.window->state().test.Roc, 66.0);
 
-    const QString moved = QDir(f.folder).filePath(QStringLiteral("moved.fdr"));
+    const QString moved = QDir(f.folder()).filePath(QStringLiteral("moved.fdr"));
     f.prompter.answerMessage(ui::MessageAnswer::SaveElsewhere);
     f.prompter.answerSaveFile(moved);
     ctrlS();
     QCOMPARE(RocOnDisk(f, "moved.fdr"), 66.0);
     QCOMPARE(f.window->state().fileName, QStringLiteral("moved.fdr"));
-    QCOMPARE(f.window->state().folder, QDir(f.folder).absolutePath());
+    QCOMPARE(f.window->state().folder, QDir(f.folder()).absolutePath());
     QCOMPARE(f.window->currentPanel(), int{ui::kSetupPanel});
     QVERIFY(f.window->findChild<QGroupBox*>(QStringLiteral("Display_2"))->title().contains(QStringLiteral("moved.fdr")));
-    QTRY_COMPARE(f.labelText(QStringLiteral("LblHelp")),
+    QTRY_COMPARE(f.text(QStringLiteral("LblHelp")),
                  QStringLiteral("The test was saved to ") + moved + QStringLiteral("."));
   }
 

@@ -1,12 +1,12 @@
 #include <QtTest>
 
-#include "../QtTestMain.h"
-#include "WindowFixture.h"
+#include "tests/ui/QtTestMain.h"
+#include "tests/ui/WindowFixture.h"
 #include "io/TestFileLoader.h"
 #include "ui/window/PanelTexts.h"
 
 using namespace zonalyst;
-using namespace zonalyst::test;
+using namespace zonalyst::testing;
 
 namespace {
 
@@ -25,9 +25,10 @@ class ReadingsPanelTest : public QObject {
 
  private slots:
   void numberOfSetsIsClampedAndSetsBeyondItAreKeptButNotAveraged() {
-    MirrorTest test = SampleTest();
+    MirrorTest test = SampleMirror();
     for (int z = 1; z <= 4; ++z) test.KeReading[z] = {0.0, 1.0, 2.0, 3.0, 4.0};
     WindowFixture f;
+    f.startOnLoadPanel();
     OpenOnReadings(f, test);
     f.type(QStringLiteral("0"));
     f.press(Qt::Key_Return);
@@ -40,7 +41,7 @@ class ReadingsPanelTest : public QObject {
     QCOMPARE(f.cell(65)->text(), QStringLiteral("4"));
     QCOMPARE(f.window->state().test.ReadingSets, 4);
     QVERIFY(f.cell(3)->isVisible());
-    QVERIFY(f.rig.label(QStringLiteral("lblF3KE_5"))->isVisible());  // "Knife Edge Reading 4"
+    QVERIFY(f.label(QStringLiteral("lblF3KE_5"))->isVisible());  // "Knife Edge Reading 4"
     f.cell(65)->setFocus();
     f.type(QStringLiteral("2"));
     f.press(Qt::Key_Return);
@@ -48,12 +49,12 @@ class ReadingsPanelTest : public QObject {
     QCOMPARE(f.window->state().test.KeReading[1][3], 3.0);
     QVERIFY(f.cell(1)->isVisible());
     QVERIFY(!f.cell(2)->isVisible());
-    QVERIFY(!f.rig.label(QStringLiteral("lblF3KE_4"))->isVisible());  // "Knife Edge Reading 3"
+    QVERIFY(!f.label(QStringLiteral("lblF3KE_4"))->isVisible());  // "Knife Edge Reading 3"
 
     SaveDiscardAnswer overwrite(QStringLiteral("cmdOverwrite"));
     f.press(Qt::Key_F1);
     QVERIFY(overwrite.shown());
-    const io::LoadResult saved = io::LoadTestFile(f.folder.toStdString(), "m.fdr");
+    const io::LoadResult saved = io::LoadTestFile(f.folder().toStdString(), "m.fdr");
     QVERIFY(saved.ok());
     QCOMPARE(saved.test->ReadingSets, 2);
     QCOMPARE(saved.test->KeReading[4][3], 3.0);
@@ -62,9 +63,10 @@ class ReadingsPanelTest : public QObject {
 
   void readingsCommitOnLeavingAndWhatIsNoNumberOrAZeroRadiusIsUndone() {
     WindowFixture f;
-    OpenOnReadings(f, SampleTest());
+    f.startOnLoadPanel();
+    OpenOnReadings(f, SampleMirror());
     f.cell(4)->setFocus();  // zone 2, set 1
-    QCOMPARE(f.labelText(QStringLiteral("LblHelp")),
+    QCOMPARE(f.text(QStringLiteral("LblHelp")),
              QStringLiteral("Enter the knife edge reading for zone 2, reading 1\n(Hint, Positive away from mirror!)"));
     f.type(QStringLiteral("-0.125"));
     QCOMPARE(f.window->state().test.KeAverage[2], 0.02);
@@ -97,8 +99,9 @@ class ReadingsPanelTest : public QObject {
 
   void togglesAndConicRedrawTheIdealReadingsAndAMousePressEmptiesTheClipboard() {
     WindowFixture f;
-    OpenOnReadings(f, SampleTest());
-    auto* ideal = f.rig.label(QStringLiteral("lblideal_4"));
+    f.startOnLoadPanel();
+    OpenOnReadings(f, SampleMirror());
+    auto* ideal = f.label(QStringLiteral("lblideal_4"));
     const QString fixed = ideal->text();
     f.cell(61)->setFocus();
     f.type(QStringLiteral("m"));
@@ -109,17 +112,18 @@ class ReadingsPanelTest : public QObject {
     f.press(Qt::Key_Return);
     QCOMPARE(ideal->text(), QStringLiteral("0.000"));  // a sphere: every zone reads alike
 
-    f.rig.clipboard.setText("histogram table");
+    f.clipboard.setText("histogram table");
     QTest::mouseClick(f.cell(0), Qt::LeftButton);
-    QCOMPARE(f.rig.clipboard.text(), std::string());
+    QCOMPARE(f.clipboard.text(), std::string());
     QCOMPARE(f.focusedName(), QStringLiteral("lblF3Kedata_0"));
     QTRY_VERIFY(f.cell(0)->hasSelectedText());
   }
 
   void navigation() {
-    MirrorTest test = SampleTest();
+    MirrorTest test = SampleMirror();
     test.ReadingSets = 2;
     WindowFixture f;
+    f.startOnLoadPanel();
     OpenOnReadings(f, test);  // four zones, two sets
     QCOMPARE(f.walk(Qt::Key_Return, 15),
              QStringList({"0", "1", "4", "5", "8", "9", "12", "13", "60", "61", "62", "63", "64", "65", "0"}));
@@ -135,9 +139,10 @@ class ReadingsPanelTest : public QObject {
   }
 
   void refusalOnTheReadingsPanelFocusesTheDiameter() {
-    MirrorTest test = SampleTest();
+    MirrorTest test = SampleMirror();
     test.Roc = 0.0;
     WindowFixture f;
+    f.startOnLoadPanel();
     OpenOnReadings(f, test);
     f.press(Qt::Key_F4);
     QCOMPARE(f.prompter.messageTexts(),

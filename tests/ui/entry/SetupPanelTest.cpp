@@ -1,11 +1,11 @@
 #include <QtTest>
 
-#include "../QtTestMain.h"
-#include "WindowFixture.h"
+#include "tests/ui/QtTestMain.h"
+#include "tests/ui/WindowFixture.h"
 #include "ui/window/PanelTexts.h"
 
 using namespace zonalyst;
-using namespace zonalyst::test;
+using namespace zonalyst::testing;
 
 namespace {
 
@@ -20,7 +20,7 @@ void OpenOnSetup(WindowFixture& f, const MirrorTest& test) {
 
 void ClickWizard(WindowFixture& f, const QString& obstruction) {
   f.prompter.answerInput(obstruction);
-  QTest::mouseClick(f.rig.button(QStringLiteral("cmd_Zone_Magic")), Qt::LeftButton);
+  QTest::mouseClick(f.button(QStringLiteral("cmd_Zone_Magic")), Qt::LeftButton);
 }
 
 }  // namespace
@@ -69,7 +69,7 @@ class SetupPanelTest : public QObject {
     QFETCH(int, fault);
     QFETCH(QString, message);
     QFETCH(QString, focus);
-    MirrorTest test = SampleTest();
+    MirrorTest test = SampleMirror();
     if (fault == 0) test.Roc = 0.0;
     if (fault == 1) test.Diameter = 0.0;
     if (fault == 2) test.ZoneRadius[2] = {0.0, 0.0, 0.0};
@@ -82,6 +82,7 @@ class SetupPanelTest : public QObject {
     if (fault == 9) test.ZoneRadius[3] = {3.0, 2.9, 0.0};
     if (fault == 10) test.ZoneRadius[4][1] = 4.2;  // its effective radius stays inside the mirror
     WindowFixture f;
+    f.startOnLoadPanel();
     OpenOnSetup(f, test);
     f.press(Qt::Key_F3);
     QCOMPARE(f.prompter.messages().size(), std::size_t{1});
@@ -92,15 +93,16 @@ class SetupPanelTest : public QObject {
     QCOMPARE(shown.buttons, ui::MessageButtons::Ok);
     QCOMPARE(f.window->currentPanel(), int{ui::kSetupPanel});
     QCOMPARE(f.focusedName(), focus);
-    QVERIFY(f.rig.action(ui::kSetupPanel)->isChecked());
-    QVERIFY(!f.rig.action(ui::kReadingsPanel)->isChecked());
+    QVERIFY(f.action(ui::kSetupPanel)->isChecked());
+    QVERIFY(!f.action(ui::kReadingsPanel)->isChecked());
   }
 
   void focalRatioQuestionCancelStaysAndOkGoesOnToTheZoneChecks() {
-    MirrorTest fast = SampleTest();
+    MirrorTest fast = SampleMirror();
     fast.Roc = 10.0;  // f/0.6
     fast.ZoneRadius[1] = {0.0, 0.0, 0.0};
     WindowFixture f;
+    f.startOnLoadPanel();
     OpenOnSetup(f, fast);
     f.prompter.answerMessage(ui::MessageAnswer::Cancel);
     f.press(Qt::Key_F3);
@@ -121,9 +123,10 @@ class SetupPanelTest : public QObject {
   }
 
   void equalConsecutiveRadiiPass() {
-    MirrorTest test = SampleTest();
+    MirrorTest test = SampleMirror();
     test.ZoneRadius[3] = test.ZoneRadius[2];
     WindowFixture f;
+    f.startOnLoadPanel();
     OpenOnSetup(f, test);
     f.press(Qt::Key_F3);
     QVERIFY(f.prompter.messages().empty());
@@ -132,7 +135,8 @@ class SetupPanelTest : public QObject {
 
   void blueOnlyWhileFocusedAndTogglesFlipByTheirKeys() {
     WindowFixture f;
-    OpenOnSetup(f, SampleTest());
+    f.startOnLoadPanel();
+    OpenOnSetup(f, SampleMirror());
     const QColor focused = f.box(0)->palette().color(QPalette::Base);
     QCOMPARE(f.box(4)->palette().color(QPalette::Base), QColor(Qt::black));
     QVERIFY(focused.blue() > 0 && focused.red() == 0);
@@ -140,7 +144,7 @@ class SetupPanelTest : public QObject {
     f.box(4)->setFocus();
     QVERIFY(!f.box(4)->isReadOnly());
     QCOMPARE(f.box(0)->palette().color(QPalette::Base), QColor(Qt::black));
-    QCOMPARE(f.labelText(QStringLiteral("LblHelp")),
+    QCOMPARE(f.text(QStringLiteral("LblHelp")),
              QStringLiteral("Enter the ROC (radius of curvature) for this mirror\n"
                             "(Hint, while zone 1 nulled, measure from knife edge to mirror face)"));
     f.box(2)->setFocus();
@@ -160,7 +164,8 @@ class SetupPanelTest : public QObject {
 
   void numberBoxesFilterTheirKeysAndUndoWhatIsNoNumber() {
     WindowFixture f;
-    OpenOnSetup(f, SampleTest());
+    f.startOnLoadPanel();
+    OpenOnSetup(f, SampleMirror());
     QLineEdit* roc = f.box(4);
     roc->setFocus();
     QVERIFY(roc->hasSelectedText());
@@ -195,7 +200,8 @@ class SetupPanelTest : public QObject {
     const QLocale english;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     WindowFixture f;
-    OpenOnSetup(f, SampleTest());
+    f.startOnLoadPanel();
+    OpenOnSetup(f, SampleMirror());
     QCOMPARE(f.box(13)->text(), QStringLiteral("2,828"));
     f.box(4)->setFocus();
     f.type(QStringLiteral("1.2,5,"));
@@ -207,7 +213,8 @@ class SetupPanelTest : public QObject {
 
   void navigationInnerOuter() {
     WindowFixture f;
-    OpenOnSetup(f, SampleTest());  // four zones, inner and outer radius
+    f.startOnLoadPanel();
+    OpenOnSetup(f, SampleMirror());  // four zones, inner and outer radius
     QCOMPARE(f.walk(Qt::Key_Return, 16),
              QStringList({"1", "2", "3", "4", "5", "6", "7", "8", "10", "11", "13", "14", "16", "17", "0", "1"}));
     QCOMPARE(f.walk(Qt::Key_Left, 3), QStringList({"0", "17", "16"}));
@@ -221,9 +228,10 @@ class SetupPanelTest : public QObject {
   }
 
   void navigationEffectiveAndTheZoneCountClamped() {
-    MirrorTest test = SampleTest();
+    MirrorTest test = SampleMirror();
     test.InnerOuterEntry = 0;
     WindowFixture f;
+    f.startOnLoadPanel();
     OpenOnSetup(f, test);
     QCOMPARE(f.walk(Qt::Key_Return, 11), QStringList({"1", "2", "3", "4", "5", "6", "7", "10", "13", "16", "0"}));
     QCOMPARE(f.walk(Qt::Key_Up, 3), QStringList({"16", "13", "10"}));
@@ -242,9 +250,10 @@ class SetupPanelTest : public QObject {
   }
 
   void wizardLaysOutEqualAreasAndRefusesNonsense() {
-    MirrorTest test = SampleTest();
+    MirrorTest test = SampleMirror();
     test.ZoneRadius[1][0] = 0.5;
     WindowFixture f;
+    f.startOnLoadPanel();
     OpenOnSetup(f, test);
     ClickWizard(f, QStringLiteral("big"));
     ClickWizard(f, QStringLiteral("8"));

@@ -1,19 +1,19 @@
 #include <QCheckBox>
 #include <QtTest>
 
-#include "../QtTestMain.h"
-#include "WindowFixture.h"
+#include "tests/ui/QtTestMain.h"
+#include "tests/ui/WindowFixture.h"
 #include "ui/window/PanelTexts.h"
 #include "plot/SurfaceErrorChart.h"
 
 using namespace zonalyst;
-using namespace zonalyst::test;
+using namespace zonalyst::testing;
 
 namespace {
 
 // Pixels of the surface error picture in an earlier test's grey.
 int EarlierCurvePixels(const WindowFixture& f) {
-  const QImage picture = f.rig.label(QStringLiteral("SG"))->pixmap().toImage();
+  const QImage picture = f.label(QStringLiteral("SG"))->pixmap().toImage();
   const QRgb grey = qRgb(plot::kEarlierCurve.r, plot::kEarlierCurve.g, plot::kEarlierCurve.b);
   int count = 0;
   for (int y = 0; y < picture.height(); ++y) {
@@ -30,20 +30,21 @@ class WorkshopToolsTest : public QObject {
  private slots:
   void maskTemplateIsSavedAsAPdfOrRefusedForEffectiveRadii() {
     WindowFixture f;
-    f.openTest(SampleTest());
+    f.startOnLoadPanel();
+    f.openTest(SampleMirror());
     f.press(Qt::Key_F2);
-    QPushButton* print = f.rig.button(QStringLiteral("cmdMaskTemplate"));
-    QLabel* why = f.rig.label(QStringLiteral("lblMaskTemplate"));
+    QPushButton* print = f.button(QStringLiteral("cmdMaskTemplate"));
+    QLabel* why = f.label(QStringLiteral("lblMaskTemplate"));
     QVERIFY(print->isEnabled());
     QVERIFY(!why->isVisible());
 
-    const QString pdf = f.folder + QStringLiteral("/chosen");
+    const QString pdf = f.folder() + QStringLiteral("/chosen");
     f.prompter.answerSaveFile(pdf);
     QTest::mouseClick(print, Qt::LeftButton);
     QCOMPARE(f.prompter.saveFiles().back().fileName, QStringLiteral("m_Mask.pdf"));
-    QCOMPARE(f.prompter.saveFiles().back().folder, f.folder);
+    QCOMPARE(f.prompter.saveFiles().back().folder, f.folder());
     QCOMPARE(ReadFile(pdf + QStringLiteral(".pdf")).substr(0, 5), std::string("%PDF-"));
-    QVERIFY(f.labelText(QStringLiteral("LblHelp")).startsWith(QStringLiteral("Mask template saved to ") + pdf));
+    QVERIFY(f.text(QStringLiteral("LblHelp")).startsWith(QStringLiteral("Mask template saved to ") + pdf));
 
     f.prompter.answerSaveFile(std::nullopt);  // cancelled: nothing written, nothing said
     QTest::mouseClick(print, Qt::LeftButton);
@@ -59,10 +60,11 @@ class WorkshopToolsTest : public QObject {
 
   void previousTestOfTheFolderIsDrawnFaintlyBehindWhenAsked() {
     WindowFixture f;
-    MirrorTest earlier = SampleTest();
+    f.startOnLoadPanel();
+    MirrorTest earlier = SampleMirror();
     earlier.KeReading[3][1] = 0.05;  // a zone well off the paraboloid
-    WriteTestFile(f.folder, QStringLiteral("a.fdr"), earlier);
-    f.openTest(SampleTest());
+    QVERIFY(!WriteTestFile(earlier, f.folder(), QStringLiteral("a.fdr")).empty());
+    f.openTest(SampleMirror());
     QCOMPARE(f.window->currentPanel(), int{ui::kSurfaceErrorPanel});
     auto* show = f.window->findChild<QCheckBox*>(QStringLiteral("chkPreviousTest"));
     QCOMPARE(show->text(), QStringLiteral("Show previous test"));
@@ -71,7 +73,7 @@ class WorkshopToolsTest : public QObject {
     QTest::mouseClick(show, Qt::LeftButton, {}, QPoint(4, show->height() / 2));
     QVERIFY(show->isChecked());
     QVERIFY(EarlierCurvePixels(f) > 100);
-    QCOMPARE(f.labelText(QStringLiteral("LblHelp")), QStringLiteral("Grey: a.fdr, the test before this one"));
+    QCOMPARE(f.text(QStringLiteral("LblHelp")), QStringLiteral("Grey: a.fdr, the test before this one"));
     f.press(Qt::Key_F4);  // entering the panel again keeps it
     QVERIFY(EarlierCurvePixels(f) > 100);
 

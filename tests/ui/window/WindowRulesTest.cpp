@@ -5,8 +5,8 @@
 #include <QSettings>
 #include <QTest>
 
-#include "QtTestMain.h"
-#include "WindowRig.h"
+#include "tests/ui/QtTestMain.h"
+#include "tests/ui/WindowFixture.h"
 #include "platform/MemorySettingsStore.h"
 #include "platform/QtSettingsStore.h"
 #include "platform/Settings.h"

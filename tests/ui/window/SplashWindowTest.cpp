@@ -6,7 +6,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "QtTestMain.h"
+#include "tests/ui/QtTestMain.h"
 #include "ui/window/SplashWindow.h"
 
 using zonalyst::ui::SplashWindow;

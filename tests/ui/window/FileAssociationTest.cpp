@@ -7,8 +7,8 @@
 #include <QStandardPaths>
 #include <QTest>
 
-#include "QtTestMain.h"
-#include "WindowRig.h"
+#include "tests/ui/QtTestMain.h"
+#include "tests/ui/WindowFixture.h"
 #include "platform/XdgFileAssociation.h"
 
 using namespace zonalyst;
@@ -63,11 +63,11 @@ void FileAssociationTest::offeredRegisteredAndFoundAgain() {
   QVERIFY(!before.associated);
   QCOMPARE(before.result, std::string("NO_ASSOCIATION"));
 
-  testing::WindowRig rig;
-  rig.association = &association;
-  rig.prompter.answerMessage(ui::MessageAnswer::Yes);
-  rig.start();
-  QCOMPARE(rig.prompter.messageTexts(),
+  testing::WindowFixture f;
+  f.association = &association;
+  f.prompter.answerMessage(ui::MessageAnswer::Yes);
+  f.start();
+  QCOMPARE(f.prompter.messageTexts(),
            QStringList{QStringLiteral("*.fdr file are currently associated with NO_ASSOCIATION\r\n"
                                       "Do you want to Associate Fdr files with Zonalyst?")});
 
@@ -87,7 +87,7 @@ void FileAssociationTest::offeredRegisteredAndFoundAgain() {
   // Registering twice keeps one default entry, and the start-up then stays silent.
   QCOMPARE(association.registerAssociation(), std::string());
   QCOMPARE(ReadAll(data + "/applications/mimeapps.list").count(QStringLiteral("application/x-zonalyst-test=")), 1);
-  testing::WindowRig again;
+  testing::WindowFixture again;
   again.association = &association;
   again.start();
   QVERIFY(again.prompter.messages().empty());

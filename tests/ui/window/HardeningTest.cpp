@@ -8,8 +8,8 @@
 #include <QTest>
 #include <sys/stat.h>
 
-#include "QtTestMain.h"
-#include "WindowRig.h"
+#include "tests/ui/QtTestMain.h"
+#include "tests/ui/WindowFixture.h"
 #include "core/SurfaceAnalysis.h"
 #include "io/TestFileLoader.h"
 #include "platform/QtSettingsStore.h"
@@ -18,15 +18,15 @@
 
 using namespace zonalyst;
 using namespace zonalyst::ui;
-using testing::WindowRig;
+using testing::WindowFixture;
 
 namespace {
 
 const QString kExample = QStringLiteral("6in-f8-paraboloid-moving.fdr");
 
 // The example with its line 1 (radius, diameter, conic) replaced.
-QString ExampleWithMirror(WindowRig& rig, const QByteArray& mirrorLine) {
-  const QString path = rig.copyExample(kExample);
+QString ExampleWithMirror(WindowFixture& f, const QByteArray& mirrorLine) {
+  const QString path = f.copyExample(kExample);
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return {};
   QList<QByteArray> lines = file.readAll().split('\n');
@@ -62,9 +62,9 @@ void HardeningTest::aPipeOrAFolderAsTheSettingsFileStartsWithTheDefaults() {
     platform::QtSettingsStore store;
     store.write("Global", "Show_Exit", "True");
     QCOMPARE(store.read("Global", "Show_Exit"), std::string());
-    WindowRig rig;
-    rig.settings = &store;
-    QCOMPARE(rig.start().state().settings, platform::Settings{});
+    WindowFixture f;
+    f.settings = &store;
+    QCOMPARE(f.start().state().settings, platform::Settings{});
   }
   QFile::remove(path);
   QVERIFY(QDir().mkpath(path));
@@ -75,63 +75,63 @@ void HardeningTest::aPipeOrAFolderAsTheSettingsFileStartsWithTheDefaults() {
 
 void HardeningTest::aTestThatReducesToNoSurfaceIsNeverShownAsAMirror() {
   for (const QByteArray& mirror : {QByteArray("1E+70 6 -1"), QByteArray("48 6 -1E+300")}) {
-    WindowRig rig;
-    MainWindow& window = rig.start({ExampleWithMirror(rig, mirror)});
-    QCOMPARE(rig.prompter.messageTexts(), QStringList{QString::fromLatin1(kIrreducibleReadings)});
-    QCOMPARE(rig.prompter.messages()[0].icon, MessageIcon::Critical);
+    WindowFixture f;
+    MainWindow& window = f.start({ExampleWithMirror(f, mirror)});
+    QCOMPARE(f.prompter.messageTexts(), QStringList{QString::fromLatin1(kIrreducibleReadings)});
+    QCOMPARE(f.prompter.messages()[0].icon, MessageIcon::Critical);
     QCOMPARE(window.currentPanel(), kSetupPanel);
-    rig.key(Qt::Key_F4);
-    rig.key(Qt::Key_F7);
-    QCOMPARE(rig.prompter.messages().size(), std::size_t{3});
+    f.press(Qt::Key_F4);
+    f.press(Qt::Key_F7);
+    QCOMPARE(f.prompter.messages().size(), std::size_t{3});
     QCOMPARE(window.currentPanel(), kSetupPanel);
   }
 }
 
 void HardeningTest::aFailedAssociationIsReported() {
-  WindowRig rig;
-  rig.fakeAssociation.lookup = {false, ""};
-  rig.fakeAssociation.failure = "could not write \"mimeapps.list\": No space left on device";
-  rig.prompter.answerMessage(MessageAnswer::Yes);
-  rig.start();
-  QCOMPARE(rig.prompter.messages().size(), std::size_t{2});
-  QCOMPARE(rig.prompter.messages()[1].text,
+  WindowFixture f;
+  f.fakeAssociation.lookup = {false, ""};
+  f.fakeAssociation.failure = "could not write \"mimeapps.list\": No space left on device";
+  f.prompter.answerMessage(MessageAnswer::Yes);
+  f.start();
+  QCOMPARE(f.prompter.messages().size(), std::size_t{2});
+  QCOMPARE(f.prompter.messages()[1].text,
            QStringLiteral("Zonalyst could not be associated with Fdr files.\r\n"
                           "could not write \"mimeapps.list\": No space left on device"));
 }
 
 void HardeningTest::anEscapedFailureIsReportedAndTheTestCanBeSaved() {
-  WindowRig rig;
-  MainWindow& window = rig.startOnExample();
+  WindowFixture f;
+  MainWindow& window = f.startOnExample();
   window.state().test.Roc += 1.0;
-  rig.prompter.clear();
-  rig.prompter.answerMessage(MessageAnswer::Yes);
+  f.prompter.clear();
+  f.prompter.answerMessage(MessageAnswer::Yes);
   window.reportEscapedFailure("the memory ran out");
-  QCOMPARE(rig.prompter.messageTexts(),
+  QCOMPARE(f.prompter.messageTexts(),
            QStringList{QStringLiteral("Zonalyst met an unexpected failure and stopped what it was doing:\r\n"
                                       "the memory ran out\r\nDo you want to save the open test now?")});
-  const io::LoadResult saved = io::LoadTestFile(rig.folder().toStdString(), kExample.toStdString());
+  const io::LoadResult saved = io::LoadTestFile(f.folder().toStdString(), kExample.toStdString());
   QVERIFY(saved.ok());
   QCOMPARE(saved.test->Roc, window.state().test.Roc);
 }
 
 void HardeningTest::thePreviewOfAPipeIsUnreadableAtOnce() {
-  WindowRig rig;
-  const QString pipe = QDir(rig.folder()).filePath(QStringLiteral("pipe.fdr"));
+  WindowFixture f;
+  const QString pipe = QDir(f.folder()).filePath(QStringLiteral("pipe.fdr"));
   QVERIFY(mkfifo(pipe.toLocal8Bit().constData(), 0600) == 0);
   QVERIFY(entry::PreviewOfFile(pipe.toStdString(), QStringLiteral(".")).zones.endsWith(QStringLiteral("unreadable")));
   QVERIFY(entry::PreviewOfFile("/dev/zero", QStringLiteral(".")).zones.endsWith(QStringLiteral("unreadable")));
 }
 
 void HardeningTest::aFileTooLargeToBeATestSaysSo() {
-  WindowRig rig;
-  const QString path = QDir(rig.folder()).filePath(QStringLiteral("huge.fdr"));
+  WindowFixture f;
+  const QString path = QDir(f.folder()).filePath(QStringLiteral("huge.fdr"));
   QFile huge(path);
   QVERIFY(huge.open(QIODevice::WriteOnly));
   huge.write(QByteArray(100000, '1'));
   huge.close();
-  MainWindow& window = rig.start({path});
-  QCOMPARE(rig.prompter.messages().size(), std::size_t{1});
-  const QString text = rig.prompter.messageTexts()[0];
+  MainWindow& window = f.start({path});
+  QCOMPARE(f.prompter.messages().size(), std::size_t{1});
+  const QString text = f.prompter.messageTexts()[0];
   QVERIFY2(text.startsWith(QStringLiteral("Hey,  I had a problem opening the file ")), qPrintable(text));
   QVERIFY2(text.contains(QStringLiteral("is too large to be a test file")), qPrintable(text));
   QCOMPARE(window.currentPanel(), kLoadPanel);
