@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
 #include <tuple>
 
@@ -165,9 +166,9 @@ TEST(ZoneReport, RowsAndCorrectionColumn) {
 
 TEST(JsonWriter, NestsAndEscapes) {
   JsonWriter json;
-  json.beginObject().key("a").value(1.5).key("b").beginArray().value(1).value("x\"y").null().endArray();
-  json.key("c").value(std::numeric_limits<double>::infinity()).endObject();
-  EXPECT_EQ(json.text(), R"({"a":1.5,"b":[1,"x\"y",null],"c":null})");
+  json.beginObject().key("a").value(1.5).key("b").beginArray().value(1).value("x\"y\\z\tw").null().endArray();
+  json.key("c").value(std::numeric_limits<double>::infinity()).key("d").value(std::nan("")).endObject();
+  EXPECT_EQ(json.text(), R"({"a":1.5,"b":[1,"x\"y\\z\tw",null],"c":null,"d":null})");
 }
 
 }  // namespace
