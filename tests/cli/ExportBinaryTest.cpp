@@ -49,13 +49,6 @@ class ExportBinaryTest : public ::testing::Test {
 // The block of the six measures above the chart, 58 pixels high.
 constexpr int kMeasures = 58;
 
-TEST_F(ExportBinaryTest, WritesAPngOfThePanelAndItsReport) {
-  ASSERT_EQ(Export("--panel ml -o ml.png"), 0) << err;
-  const QImage image = Read("ml.png", "png");
-  ASSERT_EQ(image.size(), QSize(740, kMeasures + 280 + 300));
-  EXPECT_EQ(image.pixel(0, 0) & 0xffffffu, 0u);
-}
-
 TEST_F(ExportBinaryTest, WritesTheStarTestStackAsGif) {
   ASSERT_EQ(Export("--panel star -o star.gif"), 0) << err;
   EXPECT_EQ(Contents("star.gif").substr(0, 6), "GIF87a");
