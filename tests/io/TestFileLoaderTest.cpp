@@ -159,10 +159,8 @@ TEST(JoinTestPath, AddsASeparatorOnlyWhenTheFolderLacksOne) {
 TEST(LoadTestFile, ReadsWithOrWithoutASeparatorAndAFailureKeepsThePathAndLine) {
   iotest::ScratchFolder folder;
   const LoadResult missing = LoadTestFile(folder.folder(), "missing.fdr");
-  ASSERT_FALSE(missing.ok());
   const std::string path = folder.file("missing.fdr");
-  EXPECT_EQ(missing.error.path, path);
-  EXPECT_EQ(missing.error.line, 0);
+  EXPECT_EQ(std::tuple(missing.ok(), missing.error.path, missing.error.line), std::tuple(false, path, 0));
   EXPECT_EQ(missing.error.userMessage(),
             "Hey,  I had a problem opening the file " + path +
                 ".\r\nEmail me the file and I'll see if I can figure out what I did wrong!\r\n"
@@ -171,9 +169,7 @@ TEST(LoadTestFile, ReadsWithOrWithoutASeparatorAndAFailureKeepsThePathAndLine) {
 
   iotest::WriteFileBytes(folder.file("bad.fdr"), "5 1 1 \r\n");
   const LoadResult bad = LoadTestFile(folder.folder(), "bad.fdr");
-  ASSERT_FALSE(bad.ok());
-  EXPECT_EQ(bad.error.path, folder.file("bad.fdr"));
-  EXPECT_EQ(bad.error.line, 1);
+  EXPECT_EQ(std::tuple(bad.ok(), bad.error.path, bad.error.line), std::tuple(false, folder.file("bad.fdr"), 1));
   EXPECT_EQ(LoadTestFile(folder.folder(), "").error.line, 0);  // the folder itself is no test file
 
   iotest::WriteFileBytes(folder.file("a.fdr"), BuildTestFileText(iotest::FullRecord()));

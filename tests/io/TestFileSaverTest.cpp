@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <tuple>
 
 #include "IoTestSupport.h"
 #include "io/TestFileLayout.h"
@@ -56,9 +57,8 @@ TEST(SaveTestFile, ANewNameIsWrittenWithoutAskingAndLeavesNoTemporaryFileAnEmpty
   Folder f(false);
   ScriptedQuestion question;
   const SaveOutcome outcome = f.save(iotest::FullRecord(), question, "new.fdr");
-  EXPECT_EQ(outcome.status, SaveStatus::Written);
-  EXPECT_EQ(outcome.folder, f.temp.folder());
-  EXPECT_EQ(outcome.fileName, "new.fdr");
+  EXPECT_EQ(std::tuple(outcome.status, outcome.folder, outcome.fileName),
+            std::tuple(SaveStatus::Written, f.temp.folder(), "new.fdr"));
   EXPECT_EQ(question.asked, 0);
   EXPECT_EQ(ReadFileBytes(f.temp.file("new.fdr")), f.old);
   EXPECT_EQ(f.files(), 1u);
@@ -84,9 +84,8 @@ TEST(SaveTestFile, AChangedTestAsksAndOverwritesOrKeepsTheFileAsTold) {
 
   ScriptedQuestion question(f.here());
   EXPECT_EQ(f.save(Changed(), question).status, SaveStatus::Written);
-  EXPECT_EQ(question.asked, 1);
-  EXPECT_EQ(question.askedFolder, f.temp.folder());
-  EXPECT_EQ(question.askedFileName, "a.fdr");
+  EXPECT_EQ(std::tuple(question.asked, question.askedFolder, question.askedFileName),
+            std::tuple(1, f.temp.folder(), "a.fdr"));
   EXPECT_EQ(f.a(), BuildTestFileText(Changed()));
   EXPECT_EQ(f.files(), 1u);
 }
@@ -96,9 +95,8 @@ TEST(SaveTestFile, SaveAsWritesTheOtherNameAndKeepsTheOldFile) {
   iotest::ScratchFolder other;
   ScriptedQuestion question(SaveDecision{true, other.folder(), "b.fdr"});
   const SaveOutcome outcome = f.save(Changed(), question);
-  EXPECT_EQ(outcome.status, SaveStatus::Written);
-  EXPECT_EQ(outcome.folder, other.folder());
-  EXPECT_EQ(outcome.fileName, "b.fdr");
+  EXPECT_EQ(std::tuple(outcome.status, outcome.folder, outcome.fileName),
+            std::tuple(SaveStatus::Written, other.folder(), "b.fdr"));
   EXPECT_EQ(f.a(), f.old);
   EXPECT_EQ(ReadFileBytes(other.file("b.fdr")), BuildTestFileText(Changed()));
 
