@@ -36,62 +36,59 @@ AssociationLookup FindAfterRescan(FileAssociation& association) {
 class FileAssociationTest : public QObject {
   Q_OBJECT
  private slots:
-  void execLineQuotesTheProgramPath();
-  void offeredRegisteredAndFoundAgain();
-};
-
-void FileAssociationTest::execLineQuotesTheProgramPath() {
-  QCOMPARE(DesktopExecLine(QStringLiteral("/opt/My Tools/zonalyst")), QStringLiteral("\"/opt/My Tools/zonalyst\" %f"));
-  QCOMPARE(DesktopExecLine(QStringLiteral("/opt/a\"b$c/zonalyst")),
-           QStringLiteral("\"/opt/a\\\\\"b\\\\$c/zonalyst\" %f"));
-  for (const QString& path : {QStringLiteral("/opt/My Tools/zonalyst"), QStringLiteral("/opt/a\"b$c/zonalyst"),
-                              QStringLiteral("/opt/back\\slash/zonalyst")}) {
-    QCOMPARE(ExecProgram(DesktopExecLine(path)), path);
+  void execLineQuotesTheProgramPath() {
+    QCOMPARE(DesktopExecLine(QStringLiteral("/opt/My Tools/zonalyst")), QStringLiteral("\"/opt/My Tools/zonalyst\" %f"));
+    QCOMPARE(DesktopExecLine(QStringLiteral("/opt/a\"b$c/zonalyst")),
+             QStringLiteral("\"/opt/a\\\\\"b\\\\$c/zonalyst\" %f"));
+    for (const QString& path : {QStringLiteral("/opt/My Tools/zonalyst"), QStringLiteral("/opt/a\"b$c/zonalyst"),
+                                QStringLiteral("/opt/back\\slash/zonalyst")}) {
+      QCOMPARE(ExecProgram(DesktopExecLine(path)), path);
+    }
+    QCOMPARE(ExecProgram(QStringLiteral("gedit %U")), QStringLiteral("gedit"));
+    QCOMPARE(ShellOpenCommand("C:\\Program Files\\Zonalyst\\zonalyst.exe"),
+             std::string("\"C:\\Program Files\\Zonalyst\\zonalyst.exe\" \"%1\""));
   }
-  QCOMPARE(ExecProgram(QStringLiteral("gedit %U")), QStringLiteral("gedit"));
-  QCOMPARE(ShellOpenCommand("C:\\Program Files\\Zonalyst\\zonalyst.exe"),
-           std::string("\"C:\\Program Files\\Zonalyst\\zonalyst.exe\" \"%1\""));
-}
 
-void FileAssociationTest::offeredRegisteredAndFoundAgain() {
-  const QString data = qEnvironmentVariable("XDG_DATA_HOME");
-  QVERIFY(!data.isEmpty());
-  QCOMPARE(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation), data);
-  const QString program = QDir(data).filePath(QStringLiteral("My Programs/bin/zonalyst"));
-  XdgFileAssociation association(program);
-  const AssociationLookup before = association.find();
-  QVERIFY(!before.associated);
-  QCOMPARE(before.result, std::string("NO_ASSOCIATION"));
+  void offeredRegisteredAndFoundAgain() {
+    const QString data = qEnvironmentVariable("XDG_DATA_HOME");
+    QVERIFY(!data.isEmpty());
+    QCOMPARE(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation), data);
+    const QString program = QDir(data).filePath(QStringLiteral("My Programs/bin/zonalyst"));
+    XdgFileAssociation association(program);
+    const AssociationLookup before = association.find();
+    QVERIFY(!before.associated);
+    QCOMPARE(before.result, std::string("NO_ASSOCIATION"));
 
-  testing::WindowFixture f;
-  f.association = &association;
-  f.prompter.answerMessage(ui::MessageAnswer::Yes);
-  f.start();
-  QCOMPARE(f.prompter.messageTexts(),
-           QStringList{QStringLiteral("*.fdr file are currently associated with NO_ASSOCIATION\r\n"
-                                      "Do you want to Associate Fdr files with Zonalyst?")});
+    testing::WindowFixture f;
+    f.association = &association;
+    f.prompter.answerMessage(ui::MessageAnswer::Yes);
+    f.start();
+    QCOMPARE(f.prompter.messageTexts(),
+             QStringList{QStringLiteral("*.fdr file are currently associated with NO_ASSOCIATION\r\n"
+                                        "Do you want to Associate Fdr files with Zonalyst?")});
 
-  QVERIFY(ReadAll(data + "/mime/packages/zonalyst.xml").contains(QStringLiteral("<glob pattern=\"*.fdr\"/>")));
-  const QString entry = ReadAll(data + "/applications/zonalyst.desktop");
-  QVERIFY2(entry.contains(QStringLiteral("Exec=\"") + program + QStringLiteral("\" %f\n")), qPrintable(entry));
-  QVERIFY(entry.contains(QStringLiteral("MimeType=application/x-zonalyst-test;\n")));
-  QVERIFY(ReadAll(data + "/applications/mimeapps.list")
-              .contains(QStringLiteral("[Default Applications]\napplication/x-zonalyst-test=zonalyst.desktop\n")));
+    QVERIFY(ReadAll(data + "/mime/packages/zonalyst.xml").contains(QStringLiteral("<glob pattern=\"*.fdr\"/>")));
+    const QString entry = ReadAll(data + "/applications/zonalyst.desktop");
+    QVERIFY2(entry.contains(QStringLiteral("Exec=\"") + program + QStringLiteral("\" %f\n")), qPrintable(entry));
+    QVERIFY(entry.contains(QStringLiteral("MimeType=application/x-zonalyst-test;\n")));
+    QVERIFY(ReadAll(data + "/applications/mimeapps.list")
+                .contains(QStringLiteral("[Default Applications]\napplication/x-zonalyst-test=zonalyst.desktop\n")));
 
-  const AssociationLookup after = FindAfterRescan(association);
-  QVERIFY(after.associated);
-  QCOMPARE(QString::fromStdString(after.result), program);
-  QCOMPARE(QMimeDatabase().mimeTypeForFile(QStringLiteral("m.fdr"), QMimeDatabase::MatchExtension).name(),
-           QStringLiteral("application/x-zonalyst-test"));
+    const AssociationLookup after = FindAfterRescan(association);
+    QVERIFY(after.associated);
+    QCOMPARE(QString::fromStdString(after.result), program);
+    QCOMPARE(QMimeDatabase().mimeTypeForFile(QStringLiteral("m.fdr"), QMimeDatabase::MatchExtension).name(),
+             QStringLiteral("application/x-zonalyst-test"));
 
-  // Registering twice keeps one default entry, and the start-up then stays silent.
-  QCOMPARE(association.registerAssociation(), std::string());
-  QCOMPARE(ReadAll(data + "/applications/mimeapps.list").count(QStringLiteral("application/x-zonalyst-test=")), 1);
-  testing::WindowFixture again;
-  again.association = &association;
-  again.start();
-  QVERIFY(again.prompter.messages().empty());
-}
+    // Registering twice keeps one default entry, and the start-up then stays silent.
+    QCOMPARE(association.registerAssociation(), std::string());
+    QCOMPARE(ReadAll(data + "/applications/mimeapps.list").count(QStringLiteral("application/x-zonalyst-test=")), 1);
+    testing::WindowFixture again;
+    again.association = &association;
+    again.start();
+    QVERIFY(again.prompter.messages().empty());
+  }
+};
 
 ZONALYST_QTEST_MAIN(FileAssociationTest)
 #include "FileAssociationTest.moc"

@@ -44,98 +44,98 @@ QString ExampleWithMirror(WindowFixture& f, const QByteArray& mirrorLine) {
 class HardeningTest : public QObject {
   Q_OBJECT
  private slots:
-  void aPipeOrAFolderAsTheSettingsFileStartsWithTheDefaults();
-  void aTestThatReducesToNoSurfaceIsNeverShownAsAMirror();
-  void aFailedAssociationIsReported();
-  void anEscapedFailureIsReportedAndTheTestCanBeSaved();
-  void thePreviewOfAPipeIsUnreadableAtOnce();
-  void aFileTooLargeToBeATestSaysSo();
+  void aPipeOrAFolderAsTheSettingsFileStartsWithTheDefaults() {
+    const QString path = platform::QtSettingsStore::filePath();
+    QCOMPARE(path, QSettings(QSettings::IniFormat, QSettings::UserScope, "Zonalyst", "Zonalyst").fileName());
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile::remove(path);
+    QVERIFY(mkfifo(path.toLocal8Bit().constData(), 0600) == 0);
+    {
+      platform::QtSettingsStore store;
+      store.write("Global", "Show_Exit", "True");
+      QCOMPARE(store.read("Global", "Show_Exit"), std::string());
+      WindowFixture f;
+      f.settings = &store;
+      QCOMPARE(f.start().state().settings, platform::Settings{});
+    }
+    QFile::remove(path);
+    QVERIFY(QDir().mkpath(path));
+    platform::QtSettingsStore folder;
+    QCOMPARE(folder.read("Global", "Show_Exit"), std::string());
+    QVERIFY(QDir(path).removeRecursively());
+  }
+
+  void aTestThatReducesToNoSurfaceIsNeverShownAsAMirror() {
+    for (const QByteArray& mirror : {QByteArray("1E+70 6 -1"), QByteArray("48 6 -1E+300")}) {
+      WindowFixture f;
+      MainWindow& window = f.start({ExampleWithMirror(f, mirror)});
+      QCOMPARE(f.prompter.messageTexts(), QStringList{QString::fromLatin1(kIrreducibleReadings)});
+      QCOMPARE(f.prompter.messages()[0].icon, MessageIcon::Critical);
+      QCOMPARE(window.currentPanel(), kSetupPanel);
+      f.press(Qt::Key_F4);
+      f.press(Qt::Key_F7);
+      QCOMPARE(f.prompter.messages().size(), std::size_t{3});
+      QCOMPARE(window.currentPanel(), kSetupPanel);
+    }
+  }
+
+  void aFailedAssociationIsReported() {
+    WindowFixture f;
+    f.fakeAssociation.lookup = {false, ""};
+    f.fakeAssociation.failure = "could not write \"mimeapps.list\": No space left on device";
+    f.prompter.answerMessage(MessageAnswer::Yes);
+    f.start();
+    QCOMPARE(f.prompter.messages().size(), std::size_t{2});
+    QCOMPARE(f.prompter.messages()[1].text,
+             QStringLiteral("Zonalyst could not be associated with Fdr files.\r\n"
+                            "could not write \"mimeapps.list\": No space left on device"));
+  }
+
+  void anEscapedFailureIsReportedAndTheTestCanBeSaved() {
+    WindowFixture f;
+    MainWindow& window = f.startOnExample();
+    window.state().test.Roc += 1.0;
+    f.prompter.clear();
+    f.prompter.answerMessage(MessageAnswer::Yes);
+    window.reportEscapedFailure("the memory ran out");
+    QCOMPARE(f.prompter.messageTexts(),
+             QStringList{QStringLiteral("Zonalyst met an unexpected failure and stopped what it was doing:\r\n"
+                                        "the memory ran out\r\nDo you want to save the open test now?")});
+    const io::LoadResult saved = io::LoadTestFile(f.folder().toStdString(), kExample.toStdString());
+    QVERIFY(saved.ok());
+    QCOMPARE(saved.test->Roc, window.state().test.Roc);
+  }
+
+  void thePreviewOfAPipeIsUnreadableAtOnce() {
+    WindowFixture f;
+    const QString pipe = QDir(f.folder()).filePath(QStringLiteral("pipe.fdr"));
+    QVERIFY(mkfifo(pipe.toLocal8Bit().constData(), 0600) == 0);
+    QVERIFY(entry::PreviewOfFile(pipe.toStdString(), QStringLiteral(".")).zones.endsWith(QStringLiteral("unreadable")));
+    QVERIFY(entry::PreviewOfFile("/dev/zero", QStringLiteral(".")).zones.endsWith(QStringLiteral("unreadable")));
+  }
+
+  void aTestThatCannotBeOpenedIsReportedOnceOnTheLoadPanel() {
+    for (const bool huge : {false, true}) {
+      WindowFixture f;
+      const QString path = f.path(huge ? QStringLiteral("huge.fdr") : QStringLiteral("missing.fdr"));
+      if (huge) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(100000, '1'));
+      }
+      MainWindow& window = f.start({path});
+      QCOMPARE(window.currentPanel(), kLoadPanel);
+      QVERIFY(!window.state().testOpen());
+      QCOMPARE(f.prompter.messages().size(), std::size_t{1});
+      const QString text = f.prompter.messages()[0].text;
+      QVERIFY2(text.startsWith(QStringLiteral("Hey,  I had a problem opening the file ") + QDir::toNativeSeparators(path) +
+                               QStringLiteral(".\r\n")),
+               qPrintable(text));
+      QCOMPARE(text.contains(QStringLiteral("is too large to be a test file")), huge);
+      QCOMPARE(f.prompter.messages()[0].title, QStringLiteral("Zonalyst"));
+    }
+  }
 };
-
-void HardeningTest::aPipeOrAFolderAsTheSettingsFileStartsWithTheDefaults() {
-  const QString path = platform::QtSettingsStore::filePath();
-  QCOMPARE(path, QSettings(QSettings::IniFormat, QSettings::UserScope, "Zonalyst", "Zonalyst").fileName());
-  QDir().mkpath(QFileInfo(path).absolutePath());
-  QFile::remove(path);
-  QVERIFY(mkfifo(path.toLocal8Bit().constData(), 0600) == 0);
-  {
-    platform::QtSettingsStore store;
-    store.write("Global", "Show_Exit", "True");
-    QCOMPARE(store.read("Global", "Show_Exit"), std::string());
-    WindowFixture f;
-    f.settings = &store;
-    QCOMPARE(f.start().state().settings, platform::Settings{});
-  }
-  QFile::remove(path);
-  QVERIFY(QDir().mkpath(path));
-  platform::QtSettingsStore folder;
-  QCOMPARE(folder.read("Global", "Show_Exit"), std::string());
-  QVERIFY(QDir(path).removeRecursively());
-}
-
-void HardeningTest::aTestThatReducesToNoSurfaceIsNeverShownAsAMirror() {
-  for (const QByteArray& mirror : {QByteArray("1E+70 6 -1"), QByteArray("48 6 -1E+300")}) {
-    WindowFixture f;
-    MainWindow& window = f.start({ExampleWithMirror(f, mirror)});
-    QCOMPARE(f.prompter.messageTexts(), QStringList{QString::fromLatin1(kIrreducibleReadings)});
-    QCOMPARE(f.prompter.messages()[0].icon, MessageIcon::Critical);
-    QCOMPARE(window.currentPanel(), kSetupPanel);
-    f.press(Qt::Key_F4);
-    f.press(Qt::Key_F7);
-    QCOMPARE(f.prompter.messages().size(), std::size_t{3});
-    QCOMPARE(window.currentPanel(), kSetupPanel);
-  }
-}
-
-void HardeningTest::aFailedAssociationIsReported() {
-  WindowFixture f;
-  f.fakeAssociation.lookup = {false, ""};
-  f.fakeAssociation.failure = "could not write \"mimeapps.list\": No space left on device";
-  f.prompter.answerMessage(MessageAnswer::Yes);
-  f.start();
-  QCOMPARE(f.prompter.messages().size(), std::size_t{2});
-  QCOMPARE(f.prompter.messages()[1].text,
-           QStringLiteral("Zonalyst could not be associated with Fdr files.\r\n"
-                          "could not write \"mimeapps.list\": No space left on device"));
-}
-
-void HardeningTest::anEscapedFailureIsReportedAndTheTestCanBeSaved() {
-  WindowFixture f;
-  MainWindow& window = f.startOnExample();
-  window.state().test.Roc += 1.0;
-  f.prompter.clear();
-  f.prompter.answerMessage(MessageAnswer::Yes);
-  window.reportEscapedFailure("the memory ran out");
-  QCOMPARE(f.prompter.messageTexts(),
-           QStringList{QStringLiteral("Zonalyst met an unexpected failure and stopped what it was doing:\r\n"
-                                      "the memory ran out\r\nDo you want to save the open test now?")});
-  const io::LoadResult saved = io::LoadTestFile(f.folder().toStdString(), kExample.toStdString());
-  QVERIFY(saved.ok());
-  QCOMPARE(saved.test->Roc, window.state().test.Roc);
-}
-
-void HardeningTest::thePreviewOfAPipeIsUnreadableAtOnce() {
-  WindowFixture f;
-  const QString pipe = QDir(f.folder()).filePath(QStringLiteral("pipe.fdr"));
-  QVERIFY(mkfifo(pipe.toLocal8Bit().constData(), 0600) == 0);
-  QVERIFY(entry::PreviewOfFile(pipe.toStdString(), QStringLiteral(".")).zones.endsWith(QStringLiteral("unreadable")));
-  QVERIFY(entry::PreviewOfFile("/dev/zero", QStringLiteral(".")).zones.endsWith(QStringLiteral("unreadable")));
-}
-
-void HardeningTest::aFileTooLargeToBeATestSaysSo() {
-  WindowFixture f;
-  const QString path = QDir(f.folder()).filePath(QStringLiteral("huge.fdr"));
-  QFile huge(path);
-  QVERIFY(huge.open(QIODevice::WriteOnly));
-  huge.write(QByteArray(100000, '1'));
-  huge.close();
-  MainWindow& window = f.start({path});
-  QCOMPARE(f.prompter.messages().size(), std::size_t{1});
-  const QString text = f.prompter.messageTexts()[0];
-  QVERIFY2(text.startsWith(QStringLiteral("Hey,  I had a problem opening the file ")), qPrintable(text));
-  QVERIFY2(text.contains(QStringLiteral("is too large to be a test file")), qPrintable(text));
-  QCOMPARE(window.currentPanel(), kLoadPanel);
-}
 
 ZONALYST_QTEST_MAIN(HardeningTest)
 #include "HardeningTest.moc"

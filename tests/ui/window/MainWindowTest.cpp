@@ -67,378 +67,345 @@ double SavedDesiredConic(WindowFixture& f) {
 class MainWindowTest : public QObject {
   Q_OBJECT
  private slots:
-  void frameButtonsAndHelpLine();
-  void onlyEscAndF1WorkWithoutATest();
-  void commandLineTestOpensOnTheSurfaceErrorPanelAndEveryAnalysisPanelShows();
-  void commandLineTestsFolderIsSteppedWithXAndListedOnF1();
-  void unloadableTestShowsTheMessageOnceAndTheLoadPanel();
-  void switchRequestedDuringASwitchIsDropped();
-  void setupChecksGuardEverySwitchButTheFirst();
-  void saveImageKeyRedrawsThePanelOnShow();
-  void loadPanelSavesAndClosesTheTest();
-  void exitCountsDownAndCloses();
-  void abortStopsTheCountdown();
-  void closingIsRefusedAndEscOnTheExitPanelDoesNotCountDown();
-  void failedSaveAtExitIsReportedAndExitStaysPossible();
-  void settingsWrittenAtExitAreReadAtTheNextStart();
-  void declinedAssociationIsNotOfferedAgain();
-};
-
-void MainWindowTest::frameButtonsAndHelpLine() {
-  WindowFixture f;
-  MainWindow& window = f.start();
-  QCOMPARE(window.windowTitle(), QStringLiteral("Zonalyst"));
-  QCOMPARE(window.objectName(), QStringLiteral("frmMain"));
-  // A fixed-size window: it cannot be stretched into emptiness.
-  QCOMPARE(window.minimumSize(), window.maximumSize());
-  window.resize(window.width() + 300, window.height() + 200);
-  QCOMPARE(window.size(), window.minimumSize());
-  for (int i = 0; i < kPanelCount; ++i) {
-    QGroupBox* frame = Frame(f, i);
-    QCOMPARE(frame->size(), QSize(769, 465));
-    QVERIFY(window.rect().contains(frame->geometry()));
-    QPushButton* button = f.action(i);
-    QCOMPARE(button->text(), ButtonCaption(i));
-    QVERIFY(button->isCheckable());
-    QCOMPARE(button->focusPolicy(), Qt::NoFocus);
-    QVERIFY(window.rect().contains(button->geometry()));
-    QVERIFY(!button->geometry().intersects(frame->geometry()));
-  }
-  QCOMPARE(f.action(9)->toolTip(),
-           QStringLiteral("Dump Screen to Clipboard, then open graphics editor and paste new image."));
-  QCOMPARE(Frame(f, 1)->title(), QStringLiteral("Load / Create File"));
-  QLabel* help = f.label(QStringLiteral("LblHelp"));
-  QCOMPARE(help->text(), QStringLiteral("Select a file from the list, or create a new file"));
-  QVERIFY(window.rect().contains(help->geometry()));
-  QVERIFY(!help->geometry().intersects(Frame(f, 0)->geometry()));
-  QVERIFY(!help->geometry().intersects(f.action(9)->geometry()));
-  QCOMPARE(f.splashShown, 1);
-}
-
-void MainWindowTest::onlyEscAndF1WorkWithoutATest() {
-  WindowFixture f;
-  f.start();
-  QVERIFY(OnShow(f, kLoadPanel));
-  QVERIFY(AnalysisButtonsEnabled(f, false));
-  for (int key = Qt::Key_F2; key <= Qt::Key_F9; ++key) {
-    f.press(Qt::Key(key));
-    QVERIFY2(OnShow(f, kLoadPanel), qPrintable(QStringLiteral("after key %1").arg(key)));
-  }
-  f.press(Qt::Key_Escape);
-  QVERIFY(OnShow(f, kExitPanel));
-  QVERIFY(f.window->isVisible());
-  f.press(Qt::Key_F1);
-  QVERIFY(OnShow(f, kLoadPanel));
-  QVERIFY(f.prompter.messages().empty());
-}
-
-// A test named on the command line did not come through the load panel's lists.
-void MainWindowTest::commandLineTestsFolderIsSteppedWithXAndListedOnF1() {
-  WindowFixture f;
-  const QDir mirrors(f.folder() + QStringLiteral("/mirrors"));
-  QVERIFY(QDir().mkpath(mirrors.path()));
-  for (const char* name : {"a.fdr", "b.fdr"}) QVERIFY(QFile::copy(f.copyExample(kExample), mirrors.filePath(name)));
-  MainWindow& window = f.start({mirrors.filePath(QStringLiteral("a.fdr"))});
-  f.press(Qt::Key_X);
-  QCOMPARE(window.state().fileName, QStringLiteral("b.fdr"));
-  f.press(Qt::Key_F1);
-  QVERIFY(OnShow(f, kLoadPanel));
-  QCOMPARE(window.findChild<QListWidget*>(QStringLiteral("File1"))->count(), 2);
-}
-
-void MainWindowTest::commandLineTestOpensOnTheSurfaceErrorPanelAndEveryAnalysisPanelShows() {
-  WindowFixture f;
-  MainWindow& window = f.startOnExample();
-  QVERIFY(OnShow(f, kSurfaceErrorPanel));
-  QCOMPARE(window.previousPanel(), kSetupPanel);
-  QCOMPARE(window.state().fileName, kExample);
-  QCOMPARE(window.state().folder, QDir::toNativeSeparators(f.folder()) + QDir::separator());
-  QCOMPARE(Frame(f, kSurfaceErrorPanel)->title(), QStringLiteral("Surface Error Analysis -- ") + kExample);
-  QCOMPARE(Frame(f, kSetupPanel)->title(), QStringLiteral("Test Setup Panel -- ") + kExample);
-  QVERIFY(AnalysisButtonsEnabled(f, true));
-
-  // The six results are those of the core at the best-fit radius.
-  io::LoadResult loaded = io::LoadTestFile(f.folder().toStdString(), kExample.toStdString());
-  QVERIFY(loaded.ok());
-  BesselTable bessel;
-  FillBesselTable(bessel);
-  SurfaceAnalysis analysis(bessel);
-  analysis.analyse(*loaded.test);
-  const ResultTexts expected = FormatResults(analysis.metrics());
-  for (int k = 0; k < 6; ++k) {
-    QCOMPARE(f.text(QStringLiteral("lblRslt_%1").arg(k)), QString::fromStdString(expected[k]));
-    QCOMPARE(f.label(QStringLiteral("lblF4lbl_%1").arg(k))->text(), QString::fromLatin1(kResultCaptions[k]));
-  }
-  QCOMPARE(f.label(QStringLiteral("lblRslt_1"))->text(), QStringLiteral("1/42.62"));
-
-  // Panels 4 to 8: each its picture drawn and its own six labels holding the same results.
-  const QStringList pictures = {"SG", "PicML", "PicTE", "PicSpot", "Pic2D"};
-  const int results[5][6] = {{0, 1, 2, 3, 4, 5},
-                             {29, 28, 27, 26, 25, 24},
-                             {11, 10, 9, 8, 7, 6},
-                             {12, 13, 14, 15, 16, 17},
-                             {23, 22, 21, 20, 19, 18}};
-  for (int p = 0; p < 5; ++p) {
-    f.press(Qt::Key(Qt::Key_F4 + p));
-    QVERIFY(OnShow(f, kSurfaceErrorPanel + p));
-    QVERIFY(f.label(pictures[p])->isVisible());
-    QVERIFY2(HasInk(f.label(pictures[p])), qPrintable(pictures[p]));
-    for (int k = 0; k < 6; ++k) {
-      QCOMPARE(f.label(QStringLiteral("lblRslt_%1").arg(results[p][k]))->text(), QString::fromStdString(expected[k]));
+  void frameButtonsAndHelpLine() {
+    WindowFixture f;
+    MainWindow& window = f.start();
+    QCOMPARE(window.windowTitle(), QStringLiteral("Zonalyst"));
+    QCOMPARE(window.objectName(), QStringLiteral("frmMain"));
+    // A fixed-size window: it cannot be stretched into emptiness.
+    QCOMPARE(window.minimumSize(), window.maximumSize());
+    window.resize(window.width() + 300, window.height() + 200);
+    QCOMPARE(window.size(), window.minimumSize());
+    for (int i = 0; i < kPanelCount; ++i) {
+      QGroupBox* frame = Frame(f, i);
+      QCOMPARE(frame->size(), QSize(769, 465));
+      QVERIFY(window.rect().contains(frame->geometry()));
+      QPushButton* button = f.action(i);
+      QCOMPARE(button->text(), ButtonCaption(i));
+      QVERIFY(button->isCheckable());
+      QCOMPARE(button->focusPolicy(), Qt::NoFocus);
+      QVERIFY(window.rect().contains(button->geometry()));
+      QVERIFY(!button->geometry().intersects(frame->geometry()));
     }
+    QCOMPARE(f.action(9)->toolTip(),
+             QStringLiteral("Dump Screen to Clipboard, then open graphics editor and paste new image."));
+    QCOMPARE(Frame(f, 1)->title(), QStringLiteral("Load / Create File"));
+    QLabel* help = f.label(QStringLiteral("LblHelp"));
+    QCOMPARE(help->text(), QStringLiteral("Select a file from the list, or create a new file"));
+    QVERIFY(window.rect().contains(help->geometry()));
+    QVERIFY(!help->geometry().intersects(Frame(f, 0)->geometry()));
+    QVERIFY(!help->geometry().intersects(f.action(9)->geometry()));
+    QCOMPARE(f.splashShown, 1);
   }
-  QVERIFY(f.prompter.messages().empty());
-}
 
-void MainWindowTest::unloadableTestShowsTheMessageOnceAndTheLoadPanel() {
-  WindowFixture f;
-  const QString path = QDir(f.folder()).filePath(QStringLiteral("missing.fdr"));
-  MainWindow& window = f.start({path});
-  QVERIFY(OnShow(f, kLoadPanel));
-  QVERIFY(!window.state().testOpen());
-  QCOMPARE(f.prompter.messages().size(), std::size_t{1});
-  const QString text = f.prompter.messages()[0].text;
-  QVERIFY2(text.startsWith(QStringLiteral("Hey,  I had a problem opening the file ") + QDir::toNativeSeparators(path) +
-                           QStringLiteral(".\r\nEmail me the file and I'll see if I can figure out what I did "
-                                          "wrong!\r\n")),
-           qPrintable(text));
-  QCOMPARE(f.prompter.messages()[0].title, QStringLiteral("Zonalyst"));
-}
-
-void MainWindowTest::switchRequestedDuringASwitchIsDropped() {
-  WindowFixture f;
-  MainWindow& window = f.startOnExample();
-  // The switch to F5 lets pending events run; the F6 key and the F7 click waiting among them are dropped.
-  QWidget* focus = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : &window;
-  QCoreApplication::postEvent(focus, new QKeyEvent(QEvent::KeyPress, Qt::Key_F6, Qt::NoModifier));
-  for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-    const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
-    QCoreApplication::postEvent(f.action(7), new QMouseEvent(type, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
-                                                               held, Qt::NoModifier));
+  void onlyEscAndF1WorkWithoutATest() {
+    WindowFixture f;
+    f.start();
+    QVERIFY(OnShow(f, kLoadPanel));
+    QVERIFY(AnalysisButtonsEnabled(f, false));
+    for (int key = Qt::Key_F2; key <= Qt::Key_F9; ++key) {
+      f.press(Qt::Key(key));
+      QVERIFY2(OnShow(f, kLoadPanel), qPrintable(QStringLiteral("after key %1").arg(key)));
+    }
+    f.press(Qt::Key_Escape);
+    QVERIFY(OnShow(f, kExitPanel));
+    QVERIFY(f.window->isVisible());
+    f.press(Qt::Key_F1);
+    QVERIFY(OnShow(f, kLoadPanel));
+    QVERIFY(f.prompter.messages().empty());
   }
-  window.actionClick(kMilliesLacroixPanel);
-  QCoreApplication::processEvents();
-  QVERIFY(OnShow(f, kMilliesLacroixPanel));
-  QCOMPARE(window.previousPanel(), kSurfaceErrorPanel);
-}
 
-void MainWindowTest::setupChecksGuardEverySwitchButTheFirst() {
-  WindowFixture f;
-  MainWindow& window = f.startOnExample();
-  f.press(Qt::Key_F2);
-  window.state().test.Roc = 0.0;
-  f.press(Qt::Key_F4);
-  QVERIFY(OnShow(f, kSetupPanel));
-  QCOMPARE(f.prompter.messages().size(), std::size_t{1});
-  QCOMPARE(f.prompter.messages()[0].icon, MessageIcon::Critical);
+  void commandLineTestOpensOnTheSurfaceErrorPanelAndEveryAnalysisPanelShows() {
+    WindowFixture f;
+    MainWindow& window = f.startOnExample();
+    QVERIFY(OnShow(f, kSurfaceErrorPanel));
+    QCOMPARE(window.previousPanel(), kSetupPanel);
+    QCOMPARE(window.state().fileName, kExample);
+    QCOMPARE(window.state().folder, QDir::toNativeSeparators(f.folder()) + QDir::separator());
+    QCOMPARE(Frame(f, kSurfaceErrorPanel)->title(), QStringLiteral("Surface Error Analysis -- ") + kExample);
+    QCOMPARE(Frame(f, kSetupPanel)->title(), QStringLiteral("Test Setup Panel -- ") + kExample);
+    QVERIFY(AnalysisButtonsEnabled(f, true));
 
-  // Opened again from the load panel: the first switch is not checked.
-  f.prompter.clear();
-  const QString folder = window.state().folder;
-  const QString name = window.state().fileName;
-  f.press(Qt::Key_F1);
-  QVERIFY(ui::OpenTest(window.state(), f.prompter, folder, name));
-  window.state().test.Roc = 0.0;
-  emit window.panelContent(kLoadPanel)->panelRequested({kSurfaceErrorPanel, true});
-  QVERIFY(OnShow(f, kSurfaceErrorPanel));
-  QVERIFY(f.prompter.messages().empty());
-}
+    // The six results are those of the core at the best-fit radius.
+    io::LoadResult loaded = io::LoadTestFile(f.folder().toStdString(), kExample.toStdString());
+    QVERIFY(loaded.ok());
+    BesselTable bessel;
+    FillBesselTable(bessel);
+    SurfaceAnalysis analysis(bessel);
+    analysis.analyse(*loaded.test);
+    const ResultTexts expected = FormatResults(analysis.metrics());
+    for (int k = 0; k < 6; ++k) {
+      QCOMPARE(f.text(QStringLiteral("lblRslt_%1").arg(k)), QString::fromStdString(expected[k]));
+      QCOMPARE(f.label(QStringLiteral("lblF4lbl_%1").arg(k))->text(), QString::fromLatin1(kResultCaptions[k]));
+    }
+    QCOMPARE(f.label(QStringLiteral("lblRslt_1"))->text(), QStringLiteral("1/42.62"));
 
-void MainWindowTest::saveImageKeyRedrawsThePanelOnShow() {
-  WindowFixture f;
-  MainWindow& window = f.startOnExample();
-  f.press(Qt::Key_F6);
-  f.prompter.clear();
-  f.prompter.answerMessage(MessageAnswer::No);  // not inverted
-  f.prompter.answerSaveFile(std::nullopt);
-  f.label(QStringLiteral("lblRslt_11"))->clear();
-  f.press(Qt::Key_F9);
-  QVERIFY(OnShow(f, kTransverseErrorPanel));
-  QVERIFY(!f.action(9)->isChecked());
-  QCOMPARE(f.prompter.saveFiles().size(), std::size_t{1});
-  QCOMPARE(f.prompter.saveFiles().front().fileName, QStringLiteral("6in-f8-paraboloid-moving_Trans_Err.gif"));
-  QVERIFY(!f.label(QStringLiteral("lblRslt_11"))->text().isEmpty());
-  QCOMPARE(window.previousPanel(), kTransverseErrorPanel);
-}
+    // Panels 4 to 8: each its picture drawn and its own six labels holding the same results.
+    const QStringList pictures = {"SG", "PicML", "PicTE", "PicSpot", "Pic2D"};
+    const int results[5][6] = {{0, 1, 2, 3, 4, 5},
+                               {29, 28, 27, 26, 25, 24},
+                               {11, 10, 9, 8, 7, 6},
+                               {12, 13, 14, 15, 16, 17},
+                               {23, 22, 21, 20, 19, 18}};
+    for (int p = 0; p < 5; ++p) {
+      f.press(Qt::Key(Qt::Key_F4 + p));
+      QVERIFY(OnShow(f, kSurfaceErrorPanel + p));
+      QVERIFY(f.label(pictures[p])->isVisible());
+      QVERIFY2(HasInk(f.label(pictures[p])), qPrintable(pictures[p]));
+      for (int k = 0; k < 6; ++k) {
+        QCOMPARE(f.label(QStringLiteral("lblRslt_%1").arg(results[p][k]))->text(), QString::fromStdString(expected[k]));
+      }
+    }
+    QVERIFY(f.prompter.messages().empty());
+  }
 
-void MainWindowTest::loadPanelSavesAndClosesTheTest() {
-  WindowFixture f;
-  MainWindow& window = f.startOnExample();
-  window.state().test.DesiredConic = -0.5;
-  f.press(Qt::Key_F1);
-  QVERIFY(OnShow(f, kLoadPanel));
-  QVERIFY(!window.state().testOpen());
-  QCOMPARE(Frame(f, kSetupPanel)->title(), QStringLiteral("Test Setup Panel -- "));
-  QVERIFY(AnalysisButtonsEnabled(f, false));
-  QCOMPARE(SavedDesiredConic(f), -0.5);
-}
+  // A test named on the command line did not come through the load panel's lists.
+  void commandLineTestsFolderIsSteppedWithXAndListedOnF1() {
+    WindowFixture f;
+    const QDir mirrors(f.folder() + QStringLiteral("/mirrors"));
+    QVERIFY(QDir().mkpath(mirrors.path()));
+    for (const char* name : {"a.fdr", "b.fdr"}) QVERIFY(QFile::copy(f.copyExample(kExample), mirrors.filePath(name)));
+    MainWindow& window = f.start({mirrors.filePath(QStringLiteral("a.fdr"))});
+    f.press(Qt::Key_X);
+    QCOMPARE(window.state().fileName, QStringLiteral("b.fdr"));
+    f.press(Qt::Key_F1);
+    QVERIFY(OnShow(f, kLoadPanel));
+    QCOMPARE(window.findChild<QListWidget*>(QStringLiteral("File1"))->count(), 2);
+  }
 
-void MainWindowTest::exitCountsDownAndCloses() {
-  WindowFixture f;
-  f.memorySettings.write("Global", "Show_Exit", "True");
-  MainWindow& window = f.startOnExample();
-  window.state().test.DesiredConic = -0.75;
-  QPushButton* exit = f.button(QStringLiteral("chkExit"));
-  QPushButton* abort = f.button(QStringLiteral("chkAbort"));
-  QStringList seen;
-  QTimer watch;
-  QObject::connect(&watch, &QTimer::timeout, [&] {
-    if (seen.isEmpty() || seen.last() != exit->text()) seen << exit->text();
-    if (abort->isVisible() && !abort->hasFocus()) seen << QStringLiteral("ABORT without focus");
-  });
-  watch.start(0);
-  f.press(Qt::Key_Escape);
-  watch.stop();
-  QVERIFY(!window.isVisible());
-  QCOMPARE(exit->text(), QStringLiteral("Exiting in 0.00 Seconds"));
-  QVERIFY(seen.size() > 5);
-  QCOMPARE(seen.first(), QStringLiteral("Confirm Exit"));
-  QCOMPARE(seen[1], QStringLiteral("Exiting in 0.49 Seconds"));
-  for (int i = 1; i < seen.size(); ++i) QVERIFY2(seen[i].startsWith(QStringLiteral("Exiting in 0.")), qPrintable(seen[i]));
-  QCOMPARE(abort->text(), QStringLiteral("ABORT EXIT!"));
-  QCOMPARE(f.memorySettings.read("Global", "Show_Exit"), std::string("True"));
-  QCOMPARE(SavedDesiredConic(f), -0.75);
-}
+  void switchRequestedDuringASwitchIsDropped() {
+    WindowFixture f;
+    MainWindow& window = f.startOnExample();
+    // The switch to F5 lets pending events run; the F6 key and the F7 click waiting among them are dropped.
+    QWidget* focus = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : &window;
+    QCoreApplication::postEvent(focus, new QKeyEvent(QEvent::KeyPress, Qt::Key_F6, Qt::NoModifier));
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+      const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
+      QCoreApplication::postEvent(f.action(7), new QMouseEvent(type, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
+                                                                 held, Qt::NoModifier));
+    }
+    window.actionClick(kMilliesLacroixPanel);
+    QCoreApplication::processEvents();
+    QVERIFY(OnShow(f, kMilliesLacroixPanel));
+    QCOMPARE(window.previousPanel(), kSurfaceErrorPanel);
+  }
 
-void MainWindowTest::abortStopsTheCountdown() {
-  WindowFixture f;
-  f.memorySettings.write("Global", "Show_Exit", "True");
-  MainWindow& window = f.startOnExample();
-  QPushButton* exit = f.button(QStringLiteral("chkExit"));
-  QPushButton* abort = f.button(QStringLiteral("chkAbort"));
-  // Twice: function keys work again after an abort.
-  for (Qt::Key next : {Qt::Key_F4, Qt::Key_unknown}) {
-    QTimer::singleShot(150, abort, [abort] { QTest::mouseClick(abort, Qt::LeftButton); });
+  void setupChecksGuardEverySwitchButTheFirst() {
+    WindowFixture f;
+    MainWindow& window = f.startOnExample();
+    f.press(Qt::Key_F2);
+    window.state().test.Roc = 0.0;
+    f.press(Qt::Key_F4);
+    QVERIFY(OnShow(f, kSetupPanel));
+    QCOMPARE(f.prompter.messages().size(), std::size_t{1});
+    QCOMPARE(f.prompter.messages()[0].icon, MessageIcon::Critical);
+
+    // Opened again from the load panel: the first switch is not checked.
+    f.prompter.clear();
+    const QString folder = window.state().folder;
+    const QString name = window.state().fileName;
+    f.press(Qt::Key_F1);
+    QVERIFY(ui::OpenTest(window.state(), f.prompter, folder, name));
+    window.state().test.Roc = 0.0;
+    emit window.panelContent(kLoadPanel)->panelRequested({kSurfaceErrorPanel, true});
+    QVERIFY(OnShow(f, kSurfaceErrorPanel));
+    QVERIFY(f.prompter.messages().empty());
+  }
+
+  void saveImageKeyRedrawsThePanelOnShow() {
+    WindowFixture f;
+    MainWindow& window = f.startOnExample();
+    f.press(Qt::Key_F6);
+    f.prompter.clear();
+    f.prompter.answerMessage(MessageAnswer::No);  // not inverted
+    f.prompter.answerSaveFile(std::nullopt);
+    f.label(QStringLiteral("lblRslt_11"))->clear();
+    f.press(Qt::Key_F9);
+    QVERIFY(OnShow(f, kTransverseErrorPanel));
+    QVERIFY(!f.action(9)->isChecked());
+    QCOMPARE(f.prompter.saveFiles().size(), std::size_t{1});
+    QCOMPARE(f.prompter.saveFiles().front().fileName, QStringLiteral("6in-f8-paraboloid-moving_Trans_Err.gif"));
+    QVERIFY(!f.label(QStringLiteral("lblRslt_11"))->text().isEmpty());
+    QCOMPARE(window.previousPanel(), kTransverseErrorPanel);
+  }
+
+  void loadPanelSavesAndClosesTheTest() {
+    WindowFixture f;
+    MainWindow& window = f.startOnExample();
+    window.state().test.DesiredConic = -0.5;
+    f.press(Qt::Key_F1);
+    QVERIFY(OnShow(f, kLoadPanel));
+    QVERIFY(!window.state().testOpen());
+    QCOMPARE(Frame(f, kSetupPanel)->title(), QStringLiteral("Test Setup Panel -- "));
+    QVERIFY(AnalysisButtonsEnabled(f, false));
+    QCOMPARE(SavedDesiredConic(f), -0.5);
+  }
+
+  void exitCountsDownAndCloses() {
+    WindowFixture f;
+    f.memorySettings.write("Global", "Show_Exit", "True");
+    MainWindow& window = f.startOnExample();
+    window.state().test.DesiredConic = -0.75;
+    QPushButton* exit = f.button(QStringLiteral("chkExit"));
+    QPushButton* abort = f.button(QStringLiteral("chkAbort"));
+    QStringList seen;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+      if (seen.isEmpty() || seen.last() != exit->text()) seen << exit->text();
+      if (abort->isVisible() && !abort->hasFocus()) seen << QStringLiteral("ABORT without focus");
+    });
+    watch.start(0);
+    f.press(Qt::Key_Escape);
+    watch.stop();
+    QVERIFY(!window.isVisible());
+    QCOMPARE(exit->text(), QStringLiteral("Exiting in 0.00 Seconds"));
+    QVERIFY(seen.size() > 5);
+    QCOMPARE(seen.first(), QStringLiteral("Confirm Exit"));
+    QCOMPARE(seen[1], QStringLiteral("Exiting in 0.49 Seconds"));
+    for (int i = 1; i < seen.size(); ++i) QVERIFY2(seen[i].startsWith(QStringLiteral("Exiting in 0.")), qPrintable(seen[i]));
+    QCOMPARE(abort->text(), QStringLiteral("ABORT EXIT!"));
+    QCOMPARE(f.memorySettings.read("Global", "Show_Exit"), std::string("True"));
+    QCOMPARE(SavedDesiredConic(f), -0.75);
+  }
+
+  void abortStopsTheCountdown() {
+    WindowFixture f;
+    f.memorySettings.write("Global", "Show_Exit", "True");
+    MainWindow& window = f.startOnExample();
+    QPushButton* exit = f.button(QStringLiteral("chkExit"));
+    QPushButton* abort = f.button(QStringLiteral("chkAbort"));
+    // Twice: function keys work again after an abort.
+    for (Qt::Key next : {Qt::Key_F4, Qt::Key_unknown}) {
+      QTimer::singleShot(150, abort, [abort] { QTest::mouseClick(abort, Qt::LeftButton); });
+      f.press(Qt::Key_Escape);
+      QVERIFY(window.isVisible());
+      QVERIFY(OnShow(f, kExitPanel));
+      QCOMPARE(exit->text(), QStringLiteral("Click to Exit"));
+      QVERIFY(!abort->isChecked());
+      if (next != Qt::Key_unknown) {
+        f.press(next);
+        QVERIFY(OnShow(f, kSurfaceErrorPanel));
+      }
+    }
+    QTest::mouseClick(exit, Qt::LeftButton);
+    QVERIFY(!window.isVisible());
+  }
+
+  void closingIsRefusedAndEscOnTheExitPanelDoesNotCountDown() {
+    WindowFixture f;
+    MainWindow& window = f.startOnExample();
+    // With auto exit off a close request shows the exit panel and is refused, each time.
+    QVERIFY(!window.close());
+    QVERIFY(window.isVisible());
+    QVERIFY(OnShow(f, kExitPanel));
+    QVERIFY(!window.close());
+    QVERIFY(f.memorySettings.values().empty());
+
+    auto* autoExit = window.findChild<QCheckBox*>(QStringLiteral("ChkAuto_Exit"));
+    QCOMPARE(autoExit->text(), QStringLiteral("Next time Exit after Time Delay of 1/2 second"));
+    QVERIFY(!autoExit->isChecked());
+    QTest::mouseClick(autoExit, Qt::LeftButton);
+    QVERIFY(window.state().settings.showExit);
     f.press(Qt::Key_Escape);
     QVERIFY(window.isVisible());
     QVERIFY(OnShow(f, kExitPanel));
-    QCOMPARE(exit->text(), QStringLiteral("Click to Exit"));
-    QVERIFY(!abort->isChecked());
-    if (next != Qt::Key_unknown) {
-      f.press(next);
-      QVERIFY(OnShow(f, kSurfaceErrorPanel));
-    }
+    QPushButton* exit = f.button(QStringLiteral("chkExit"));
+    QCOMPARE(exit->text(), QStringLiteral("Confirm Exit"));
+    QVERIFY(!f.button(QStringLiteral("chkAbort"))->isVisible());
+    QVERIFY(exit->hasFocus());
+    QTest::mouseClick(exit, Qt::LeftButton);
+    QVERIFY(!window.isVisible());
+    QCOMPARE(f.memorySettings.read("Global", "Show_Exit"), std::string("True"));
   }
-  QTest::mouseClick(exit, Qt::LeftButton);
-  QVERIFY(!window.isVisible());
-}
 
-void MainWindowTest::closingIsRefusedAndEscOnTheExitPanelDoesNotCountDown() {
-  WindowFixture f;
-  MainWindow& window = f.startOnExample();
-  // With auto exit off a close request shows the exit panel and is refused, each time.
-  QVERIFY(!window.close());
-  QVERIFY(window.isVisible());
-  QVERIFY(OnShow(f, kExitPanel));
-  QVERIFY(!window.close());
-  QVERIFY(f.memorySettings.values().empty());
+  void failedSaveAtExitIsReportedAndExitStaysPossible() {
+    WindowFixture f;
+    MainWindow& window = f.startOnExample();
+    const QString missing = QDir(f.folder()).filePath(QStringLiteral("gone")) + QDir::separator();
+    window.state().folder = missing;
+    f.press(Qt::Key_Escape);
+    QPushButton* exit = f.button(QStringLiteral("chkExit"));
+    QTest::mouseClick(exit, Qt::LeftButton);
+    QVERIFY(window.isVisible());
+    QCOMPARE(f.prompter.messages().size(), std::size_t{1});
+    const MessageRequest& report = f.prompter.messages()[0];
+    QVERIFY2(report.text.startsWith(QStringLiteral("The test could not be saved to ") + missing + kExample +
+                                    QStringLiteral(".\r\n")),
+             qPrintable(report.text));
+    QVERIFY(report.text.endsWith(QStringLiteral("\r\nThe test stays open; nothing was lost.\r\n"
+                                                "Press the exit button again to leave without saving.")));
+    QCOMPARE(report.icon, MessageIcon::Critical);
+    // Back on the panel the user left, the test open.
+    QVERIFY(OnShow(f, kSurfaceErrorPanel));
+    QVERIFY(window.state().testOpen());
+    f.press(Qt::Key_Escape);
+    QTest::mouseClick(exit, Qt::LeftButton);
+    QVERIFY(!window.isVisible());
+    QCOMPARE(f.prompter.messages().size(), std::size_t{1});
+  }
 
-  auto* autoExit = window.findChild<QCheckBox*>(QStringLiteral("ChkAuto_Exit"));
-  QCOMPARE(autoExit->text(), QStringLiteral("Next time Exit after Time Delay of 1/2 second"));
-  QVERIFY(!autoExit->isChecked());
-  QTest::mouseClick(autoExit, Qt::LeftButton);
-  QVERIFY(window.state().settings.showExit);
-  f.press(Qt::Key_Escape);
-  QVERIFY(window.isVisible());
-  QVERIFY(OnShow(f, kExitPanel));
-  QPushButton* exit = f.button(QStringLiteral("chkExit"));
-  QCOMPARE(exit->text(), QStringLiteral("Confirm Exit"));
-  QVERIFY(!f.button(QStringLiteral("chkAbort"))->isVisible());
-  QVERIFY(exit->hasFocus());
-  QTest::mouseClick(exit, Qt::LeftButton);
-  QVERIFY(!window.isVisible());
-  QCOMPARE(f.memorySettings.read("Global", "Show_Exit"), std::string("True"));
-}
-
-void MainWindowTest::failedSaveAtExitIsReportedAndExitStaysPossible() {
-  WindowFixture f;
-  MainWindow& window = f.startOnExample();
-  const QString missing = QDir(f.folder()).filePath(QStringLiteral("gone")) + QDir::separator();
-  window.state().folder = missing;
-  f.press(Qt::Key_Escape);
-  QPushButton* exit = f.button(QStringLiteral("chkExit"));
-  QTest::mouseClick(exit, Qt::LeftButton);
-  QVERIFY(window.isVisible());
-  QCOMPARE(f.prompter.messages().size(), std::size_t{1});
-  const MessageRequest& report = f.prompter.messages()[0];
-  QVERIFY2(report.text.startsWith(QStringLiteral("The test could not be saved to ") + missing + kExample +
-                                  QStringLiteral(".\r\n")),
-           qPrintable(report.text));
-  QVERIFY(report.text.endsWith(QStringLiteral("\r\nThe test stays open; nothing was lost.\r\n"
-                                              "Press the exit button again to leave without saving.")));
-  QCOMPARE(report.icon, MessageIcon::Critical);
-  // Back on the panel the user left, the test open.
-  QVERIFY(OnShow(f, kSurfaceErrorPanel));
-  QVERIFY(window.state().testOpen());
-  f.press(Qt::Key_Escape);
-  QTest::mouseClick(exit, Qt::LeftButton);
-  QVERIFY(!window.isVisible());
-  QCOMPARE(f.prompter.messages().size(), std::size_t{1});
-}
-
-void MainWindowTest::settingsWrittenAtExitAreReadAtTheNextStart() {
-  const QString ini = QFileInfo(QSettings(QSettings::IniFormat, QSettings::UserScope, "Zonalyst", "Zonalyst")
-                                    .fileName()).absoluteFilePath();
-  QVERIFY(ini.startsWith(qEnvironmentVariable("XDG_CONFIG_HOME")));
-  QFile::remove(ini);
-  {
+  void settingsWrittenAtExitAreReadAtTheNextStart() {
+    const QString ini = QFileInfo(QSettings(QSettings::IniFormat, QSettings::UserScope, "Zonalyst", "Zonalyst")
+                                      .fileName()).absoluteFilePath();
+    QVERIFY(ini.startsWith(qEnvironmentVariable("XDG_CONFIG_HOME")));
+    QFile::remove(ini);
+    {
+      platform::QtSettingsStore store;
+      WindowFixture f;
+      f.settings = &store;
+      f.splashChoice = true;
+      MainWindow& window = f.start();
+      QCOMPARE(window.state().settings, (platform::Settings{true, false, false, false}));
+      f.press(Qt::Key_Escape);
+      QTest::mouseClick(window.findChild<QCheckBox*>(QStringLiteral("ChkAuto_Exit")), Qt::LeftButton);
+      QTest::mouseClick(f.button(QStringLiteral("chkExit")), Qt::LeftButton);
+      QVERIFY(!window.isVisible());
+    }
+    QSettings written(ini, QSettings::IniFormat);
+    const std::pair<const char*, const char*> values[] = {{"Global/Show_Splash", "True"},
+                                                          {"Global/Show_Exit", "True"},
+                                                          {"Global/Show_MC_Dialog", "False"},
+                                                          {"Global/No_File_ass", "False"}};
+    for (const auto& [key, value] : values) QCOMPARE(written.value(key).toString(), QString::fromLatin1(value));
     platform::QtSettingsStore store;
     WindowFixture f;
     f.settings = &store;
-    f.splashChoice = true;
     MainWindow& window = f.start();
-    QCOMPARE(window.state().settings, (platform::Settings{true, false, false, false}));
+    QCOMPARE(window.state().settings, (platform::Settings{true, true, false, false}));
     f.press(Qt::Key_Escape);
-    QTest::mouseClick(window.findChild<QCheckBox*>(QStringLiteral("ChkAuto_Exit")), Qt::LeftButton);
-    QTest::mouseClick(f.button(QStringLiteral("chkExit")), Qt::LeftButton);
-    QVERIFY(!window.isVisible());
+    QVERIFY(window.findChild<QCheckBox*>(QStringLiteral("ChkAuto_Exit"))->isChecked());
   }
-  QSettings written(ini, QSettings::IniFormat);
-  const std::pair<const char*, const char*> values[] = {{"Global/Show_Splash", "True"},
-                                                        {"Global/Show_Exit", "True"},
-                                                        {"Global/Show_MC_Dialog", "False"},
-                                                        {"Global/No_File_ass", "False"}};
-  for (const auto& [key, value] : values) QCOMPARE(written.value(key).toString(), QString::fromLatin1(value));
-  platform::QtSettingsStore store;
-  WindowFixture f;
-  f.settings = &store;
-  MainWindow& window = f.start();
-  QCOMPARE(window.state().settings, (platform::Settings{true, true, false, false}));
-  f.press(Qt::Key_Escape);
-  QVERIFY(window.findChild<QCheckBox*>(QStringLiteral("ChkAuto_Exit"))->isChecked());
-}
 
-void MainWindowTest::declinedAssociationIsNotOfferedAgain() {
-  platform::MemorySettingsStore store;
-  {
+  void declinedAssociationIsNotOfferedAgain() {
+    platform::MemorySettingsStore store;
+    {
+      WindowFixture f;
+      f.settings = &store;
+      f.fakeAssociation.lookup = {false, "/usr/bin/gedit"};
+      f.prompter.answerMessage(MessageAnswer::No);
+      f.prompter.answerMessage(MessageAnswer::No);
+      MainWindow& window = f.start();
+      QCOMPARE(f.prompter.messages().size(), std::size_t{2});
+      QVERIFY(f.prompter.messages()[0].text.contains(QStringLiteral("/usr/bin/gedit")));
+      QCOMPARE(f.prompter.messages()[0].title, QStringLiteral("Set File Association"));
+      QCOMPARE(f.prompter.messages()[1].title, QStringLiteral("Stop Buggin Me!"));
+      f.press(Qt::Key_Escape);
+      QTest::mouseClick(f.button(QStringLiteral("chkExit")), Qt::LeftButton);
+      QVERIFY(!window.isVisible());
+    }
+    QCOMPARE(store.read("Global", "No_File_ass"), std::string("True"));
     WindowFixture f;
     f.settings = &store;
     f.fakeAssociation.lookup = {false, "/usr/bin/gedit"};
-    f.prompter.answerMessage(MessageAnswer::No);
-    f.prompter.answerMessage(MessageAnswer::No);
-    MainWindow& window = f.start();
-    QCOMPARE(f.prompter.messages().size(), std::size_t{2});
-    QCOMPARE(f.prompter.messages()[0].text,
-             QStringLiteral("*.fdr file are currently associated with /usr/bin/gedit\r\n"
-                            "Do you want to Associate Fdr files with Zonalyst?"));
-    QCOMPARE(f.prompter.messages()[0].title, QStringLiteral("Set File Association"));
-    QCOMPARE(f.prompter.messages()[1].title, QStringLiteral("Stop Buggin Me!"));
-    f.press(Qt::Key_Escape);
-    QTest::mouseClick(f.button(QStringLiteral("chkExit")), Qt::LeftButton);
-    QVERIFY(!window.isVisible());
+    f.start();
+    QVERIFY(f.prompter.messages().empty());
+    // The load panel's button still asks.
+    f.prompter.answerMessage(MessageAnswer::Yes);
+    QTest::mouseClick(f.button(QStringLiteral("File_ass")), Qt::LeftButton);
+    QCOMPARE(f.prompter.messages().size(), std::size_t{1});
+    QCOMPARE(f.fakeAssociation.registrations, 1);
   }
-  QCOMPARE(store.read("Global", "No_File_ass"), std::string("True"));
-  WindowFixture f;
-  f.settings = &store;
-  f.fakeAssociation.lookup = {false, "/usr/bin/gedit"};
-  f.start();
-  QVERIFY(f.prompter.messages().empty());
-  // The load panel's button still asks.
-  f.prompter.answerMessage(MessageAnswer::Yes);
-  QTest::mouseClick(f.button(QStringLiteral("File_ass")), Qt::LeftButton);
-  QCOMPARE(f.prompter.messages().size(), std::size_t{1});
-  QCOMPARE(f.fakeAssociation.registrations, 1);
-}
+};
 
 ZONALYST_QTEST_MAIN(MainWindowTest)
 #include "MainWindowTest.moc"
