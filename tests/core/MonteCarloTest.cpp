@@ -147,10 +147,8 @@ TEST(McRawData, TabSeparatedTableOfTheFirstHundredBins) {
 }
 
 TEST(ExplainMonteCarlo, StatesTheRangesOrSaysTheyWereNotReached) {
-  ChartRange strehl;
-  strehl.lower68 = 85, strehl.upper68 = 92, strehl.lower95 = 80, strehl.upper95 = 96;
-  ChartRange rms;
-  rms.lower68 = 9, rms.upper68 = 14;
+  const ChartRange strehl{.lower68 = 85, .upper68 = 92, .lower95 = 80, .upper95 = 96};
+  const ChartRange rms{.lower68 = 9, .upper68 = 14};
   const std::string text = ExplainMonteCarlo(strehl, rms);
   EXPECT_NE(text.find("\r\n+/- 1 sigma results in a Strehl between 0.85 and 0.92\r\n"), std::string::npos);
   EXPECT_NE(text.find("+/- 1 sigma results in an RMS surface error between 9nm and 14nm\r\n"), std::string::npos);

@@ -45,13 +45,8 @@ TEST(NumberText, HugeValuesAreWrittenInFullWithoutNulBytes) {
 }
 
 TEST(ResultTexts, PanelRounding) {
-  QualityMetrics m;
-  m.GlassVolume = 12.34567;
-  m.PvFraction = 1000.0;
-  m.TransErrMax = 0.1234;
-  m.EncircledRatio = 0.98765;
-  m.Strehl = 0.9995;
-  m.RmsWaves = 0.0401;  // 11.0275 nm
+  const QualityMetrics m{.PvFraction = 1000.0, .TransErrMax = 0.1234, .RmsWaves = 0.0401,  // 11.0275 nm
+                         .Strehl = 0.9995, .EncircledRatio = 0.98765, .GlassVolume = 12.34567};
   const ResultTexts texts = FormatResults(m);
   EXPECT_EQ(texts, (ResultTexts{"12.346", "1/500", "0.123", "0.988", "1", "11"}));
   EXPECT_EQ(PeakValleyText(2.0), "1 Waves!");

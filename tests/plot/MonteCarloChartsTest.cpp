@@ -22,11 +22,7 @@ constexpr Rgb kOrange{255, 127, 0};
 constexpr Rgb kAxisGrey{125, 125, 125};
 
 TEST(HistogramBars, ColourByConfidenceRangeDimmedAwayFromTheCentre) {
-  ChartRange range;
-  range.lower68 = 85;
-  range.upper68 = 88;
-  range.lower95 = 83;
-  range.upper95 = 90;
+  const ChartRange range{.lower68 = 85, .upper68 = 88, .lower95 = 83, .upper95 = 90};
   const struct {
     int bin;
     double distance;
