@@ -7,21 +7,15 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <random>
 #include <vector>
 
 namespace zonalyst::io::iotest {
 
-namespace fs = std::filesystem;
-
 SmallDisk::SmallDisk() {
-  std::random_device device;
-  path_ = fs::temp_directory_path() / ("zonalyst-disk-" + std::to_string(device()) + std::to_string(device()));
-  fs::create_directories(path_);
 #ifdef _WIN32
   unavailable_ = "Windows mounts no small tmpfs";
 #else
-  if (::mount("tmpfs", path_.c_str(), "tmpfs", 0, "size=96k,mode=0755") != 0) {
+  if (::mount("tmpfs", path().c_str(), "tmpfs", 0, "size=96k,mode=0755") != 0) {
     unavailable_ = std::string("cannot mount a small tmpfs here (") + std::strerror(errno) + ")";
     return;
   }
@@ -31,10 +25,8 @@ SmallDisk::SmallDisk() {
 
 SmallDisk::~SmallDisk() {
 #ifndef _WIN32
-  if (mounted_) ::umount2(path_.c_str(), MNT_DETACH);
+  if (mounted_) ::umount2(path().c_str(), MNT_DETACH);
 #endif
-  std::error_code ignored;
-  fs::remove_all(path_, ignored);
 }
 
 void SmallDisk::full() const {
@@ -53,7 +45,7 @@ bool SmallDisk::readOnly() const {
 #ifdef _WIN32
   return false;
 #else
-  return ::mount("tmpfs", path_.c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, "size=96k") == 0;
+  return ::mount("tmpfs", path().c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, "size=96k") == 0;
 #endif
 }
 

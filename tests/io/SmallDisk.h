@@ -3,10 +3,12 @@
 #include <filesystem>
 #include <string>
 
+#include "tests/support/ScratchFolder.h"
+
 namespace zonalyst::io::iotest {
 
-// A 96 KiB filesystem of its own (tmpfs), mounted under a fresh temporary folder and
-// unmounted with it; mounting needs root and a machine that allows it. full() takes
+// A 96 KiB filesystem of its own (tmpfs), mounted on a scratch folder and unmounted
+// before the folder goes; mounting needs root and a machine that allows it. full() takes
 // every free byte with a filler file, readOnly() remounts it read-only.
 class SmallDisk {
  public:
@@ -17,13 +19,13 @@ class SmallDisk {
 
   // Empty when mounted, else why not (the reason a test skips with).
   const std::string& unavailable() const { return unavailable_; }
-  std::string file(const std::string& name) const { return (path_ / name).string(); }
-  const std::filesystem::path& path() const { return path_; }
+  std::string file(const std::string& name) const { return folder_.file(name); }
+  const std::filesystem::path& path() const { return folder_.path(); }
   void full() const;
   bool readOnly() const;
 
  private:
-  std::filesystem::path path_;
+  testing::ScratchFolder folder_;
   std::string unavailable_;
   bool mounted_ = false;
 };
