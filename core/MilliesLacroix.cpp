@@ -21,7 +21,7 @@ double MilliesLacroixSliderShift(const MirrorTest& test, int sliderValue) {
 MilliesLacroix ComputeMilliesLacroix(MirrorTest& test, int sliderValue) {
   AverageReadings(test);
   MilliesLacroix ml;
-  const int n = std::clamp(test.ZoneCount, kMinZones, kMaxZones);
+  const int n = test.zones();
   ml.zoneCount = n;
   ml.rta = MilliesLacroixRta(test);
   const double K = test.DesiredConic;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 
 #include "Constants.h"
@@ -36,6 +37,8 @@ struct MirrorTest {
   double rocMm() const { return Roc * mmPerUnit(); }
   double diameterMm() const { return Diameter * mmPerUnit(); }
   double effectiveRadius(int zone) const { return ZoneRadius[zone][2]; }
+  // The zones in use: ZoneCount kept within 3..15, whatever a record being edited holds.
+  int zones() const { return std::clamp(ZoneCount, kMinZones, kMaxZones); }
 };
 
 // Fills KeAverage[1..15] with the mean of sets 1..ReadingSets; every row is averaged,

@@ -10,7 +10,7 @@ namespace zonalyst {
 
 ReadingScatter CalculateReadingScatter(const MirrorTest& test) {
   ReadingScatter scatter;
-  const int zones = std::clamp(test.ZoneCount, kMinZones, kMaxZones);
+  const int zones = test.zones();
   const int sets = std::clamp(test.ReadingSets, 1, kMaxReadingSets);
   if (sets < 2) {
     const double assumed = test.inInches() ? 0.005 : 0.127;
@@ -134,7 +134,7 @@ bool MonteCarloRun::runTrial(UniformSource& uniform) {
 }
 
 void MonteCarloRun::perturb(UniformSource& uniform) {
-  const int zones = std::clamp(test_.ZoneCount, kMinZones, kMaxZones);
+  const int zones = test_.zones();
   for (int z = 1; z <= zones + 1; z += 2) {
     const auto [u, v] = PolarNormalPair(uniform);
     if (z <= zones) test_.KeAverage[z] = base_[z] + u * sd_[z];
@@ -151,7 +151,7 @@ void MonteCarloRun::recordTrial() {
 void MonteCarloRun::finish() {
   if (finished_) return;
   finished_ = true;
-  const int zones = std::clamp(test_.ZoneCount, kMinZones, kMaxZones);
+  const int zones = test_.zones();
   for (int z = 1; z <= zones; ++z) test_.KeAverage[z] = base_[z];
   analysis_.analyse(test_);
   test_.MonteCarloRunning = false;

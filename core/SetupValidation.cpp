@@ -72,7 +72,7 @@ std::vector<SetupFinding> CheckSetup(const MirrorTest& test, SetupScope scope) {
   }
   if (scope == SetupScope::ReadingsPanel) return findings;
 
-  const int n = std::clamp(test.ZoneCount, kMinZones, kMaxZones);
+  const int n = test.zones();
   for (int z = 1; z <= n; ++z) {
     if (test.effectiveRadius(z) == 0.0) {
       findings.push_back(Refusal(Check::ZeroZoneRadius,

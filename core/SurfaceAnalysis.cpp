@@ -20,7 +20,7 @@ bool WithinComputableRange(const MirrorTest& test) {
   const double toMm = test.mmPerUnit();
   bool within = Computable(test.Roc * toMm, kMaxLengthMm) && Computable(test.Diameter * toMm, kMaxLengthMm) &&
                 Computable(test.DesiredConic, kMaxConic);
-  const int zones = std::clamp(test.ZoneCount, kMinZones, kMaxZones);
+  const int zones = test.zones();
   for (int z = 1; z <= zones; ++z) {
     within = within && Computable(test.effectiveRadius(z) * toMm, kMaxLengthMm) &&
              Computable(test.KeAverage[z] * toMm, kMaxLengthMm);

@@ -85,7 +85,7 @@ void SampleSurface(int zoneCount, double R0, double D, SurfaceProfile& p) {
 }  // namespace
 
 double ReduceReadings(const MirrorTest& test, SurfaceProfile& p) {
-  const int n = std::clamp(test.ZoneCount, kMinZones, kMaxZones);
+  const int n = test.zones();
   const double toMm = test.mmPerUnit();
   p.ZoneH[0] = 0.0;
   p.ZoneHeightErr[0] = 0.0;

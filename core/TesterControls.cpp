@@ -10,8 +10,6 @@ namespace {
 
 std::string UnitName(const MirrorTest& test) { return test.inInches() ? "inch" : "mm"; }
 
-int ZoneCountOf(const MirrorTest& test) { return std::clamp(test.ZoneCount, kMinZones, kMaxZones); }
-
 std::string ReadingText(const MirrorTest& test, double reading) {
   return FormatFixed(reading, test.inInches() ? 4 : 2) + " " + UnitName(test);
 }
@@ -28,7 +26,7 @@ int KnifeScale::valueNearest(double reading) const {
 KnifeScale KnifeSliderScale(const MirrorTest& test) {
   KnifeScale scale;
   scale.step = test.inInches() ? 0.0005 : 0.01;
-  const int zones = ZoneCountOf(test);
+  const int zones = test.zones();
   const auto first = test.KeAverage.begin() + 1;
   const auto [low, high] = std::minmax_element(first, first + zones);
   const double margin = std::max((*high - *low) / 2.0, test.inInches() ? 0.08 : 2.0);
@@ -41,7 +39,7 @@ KnifeScale KnifeSliderScale(const MirrorTest& test) {
 
 int NearestZone(const MirrorTest& test, double reading) {
   int nearest = 1;
-  for (int z = 2; z <= ZoneCountOf(test); ++z) {
+  for (int z = 2; z <= test.zones(); ++z) {
     if (std::abs(test.KeAverage[z] - reading) < std::abs(test.KeAverage[nearest] - reading)) nearest = z;
   }
   return nearest;

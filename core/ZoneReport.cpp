@@ -31,7 +31,7 @@ ZoneReport BuildZoneReport(const MirrorTest& test, double bestFitRocMm) {
                       "     Best fit Radius of Curvature = " + FormatRounded(bestFitRoc, 3) +
                       "     Desired deformation = " + FormatGeneral(test.DesiredConic);
 
-  const int zones = std::clamp(test.ZoneCount, kMinZones, kMaxZones);
+  const int zones = test.zones();
   const auto measured = [&](int z) { return test.KeAverage[z]; };
   for (int z = 1; z <= zones; ++z) {
     std::array<std::string, 8> row{};

@@ -22,8 +22,6 @@ int TilesAlong(double sheet, double printable) {
   return static_cast<int>(std::min(tiles, kMostMaskPages + 1.0));
 }
 
-int Zones(const MirrorTest& test) { return std::clamp(test.ZoneCount, kMinZones, kMaxZones); }
-
 }  // namespace
 
 PicturePoint MaskLayout::at(double radius, double degrees) const {
@@ -36,7 +34,7 @@ std::optional<std::string> MaskRefusal(const MirrorTest& test, const Paper& pape
     return "The mask template needs each zone's inner and outer radius; this test gives effective radii only.";
   }
   if (!(openingDeg > 0.0 && openingDeg <= 90.0)) return "The openings' angle must be above 0 and at most 90 degrees.";
-  for (int z = 1; z <= Zones(test); ++z) {
+  for (int z = 1; z <= test.zones(); ++z) {
     const double inner = test.ZoneRadius[z][0];
     const double outer = test.ZoneRadius[z][1];
     if (!(inner >= 0.0 && outer > inner && std::isfinite(outer))) {
@@ -53,7 +51,7 @@ std::optional<std::string> MaskRefusal(const MirrorTest& test, const Paper& pape
 
 MaskLayout PlanMask(const MirrorTest& test, const std::string& testName, const Paper& paper, double openingDeg) {
   MaskLayout layout;
-  const int zones = Zones(test);
+  const int zones = test.zones();
   const double mm = test.mmPerUnit();
   const char* unit = test.inInches() ? "in" : "mm";
   layout.printableWidth = paper.widthMm - 2.0 * kPageMarginMm;

@@ -43,7 +43,7 @@ History ReduceHistory(const std::vector<std::string>& paths, std::ostream& warni
     entry.modified = file.modified;
     entry.fit = fit;
     entry.metrics = analysis.metrics();
-    const int zones = std::clamp(test->ZoneCount, kMinZones, kMaxZones);
+    const int zones = test->zones();
     for (int z = 1; z <= zones; ++z) entry.zonalCorrectionPct.push_back(ZonalCorrectionPercent(*test, z));
     entry.test = *std::move(test);
   }

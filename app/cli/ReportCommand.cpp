@@ -50,7 +50,7 @@ void PrintText(const OpenedTest& opened, const BestFit& fit, const SurfaceAnalys
 void PrintJson(const MirrorTest& test, const BestFit& fit, const SurfaceAnalysis& analysis, std::ostream& out) {
   const QualityMetrics& m = analysis.metrics();
   const SurfaceProfile& p = analysis.profile();
-  const int zones = std::clamp(test.ZoneCount, kMinZones, kMaxZones);
+  const int zones = test.zones();
   JsonWriter json;
   json.beginObject()
       .key("units").value(test.inInches() ? "inch" : "mm")

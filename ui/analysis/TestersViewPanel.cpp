@@ -81,7 +81,7 @@ void TestersViewPanel::enterPanel(const PanelEntry& /*entry*/) {
   const MirrorTest& test = state_.test;
   const bool sameReadings = shown_ && shownReadings_ == test.KeAverage && shownInches_ == test.inInches();
   const double reading =
-      sameReadings ? keptReading : test.KeAverage[MiddleZone(std::clamp(test.ZoneCount, kMinZones, kMaxZones))];
+      sameReadings ? keptReading : test.KeAverage[MiddleZone(test.zones())];
   shown_ = false;
   scale_ = KnifeSliderScale(test);
   knife_->setRange(scale_.minimum, scale_.maximum);

@@ -42,7 +42,7 @@ ReadingsPanel::ReadingsPanel(const PanelContext& context) : test_(context.state.
        .isToggle = IsReadingsToggle,
        .help = ReadingsHelp,
        .next = [this](int cell, NavKey key) {
-         return NextReadingsCell(cell, key, std::clamp(test_.ZoneCount, kMinZones, kMaxZones),
+         return NextReadingsCell(cell, key, test_.zones(),
                                  std::clamp(test_.ReadingSets, 1, kMaxReadingSets));
        },
        .filterKey = FilterReadingsKey,
@@ -116,7 +116,7 @@ void ReadingsPanel::enterPanel(const PanelEntry&) {
 void ReadingsPanel::showReadings() {
   ComputeEffectiveRadii(test_);
   const QString separator = DecimalSeparator();
-  const int zoneCount = std::clamp(test_.ZoneCount, kMinZones, kMaxZones);
+  const int zoneCount = test_.zones();
   const int sets = std::clamp(test_.ReadingSets, 1, kMaxReadingSets);
   zoneCount_->setText(QString::number(zoneCount));
   for (int set = 1; set <= kMaxReadingSets; ++set) setHeaders_[set]->setVisible(set <= sets);

@@ -43,7 +43,7 @@ SetupPanel::SetupPanel(const PanelContext& context) : test_(context.state.test),
        .isToggle = IsSetupToggle,
        .help = [this](int box) { return SetupHelp(box, innerOuter()); },
        .next = [this](int box, NavKey key) {
-         return NextSetupBox(box, key, std::clamp(test_.ZoneCount, kMinZones, kMaxZones), innerOuter());
+         return NextSetupBox(box, key, test_.zones(), innerOuter());
        },
        .filterKey = FilterSetupKey,
        .flip = FlipSetupToggle,
@@ -116,7 +116,7 @@ void SetupPanel::enterPanel(const PanelEntry&) {
 void SetupPanel::showSetup() {
   ComputeEffectiveRadii(test_);
   for (int box = 0; box < kFirstZoneBox; ++box) grid_->showText(box);
-  const int zoneCount = std::clamp(test_.ZoneCount, kMinZones, kMaxZones);
+  const int zoneCount = test_.zones();
   const bool both = innerOuter();
   zoneHeaders_[2]->setVisible(both);
   zoneHeaders_[3]->setVisible(both);
