@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include "IoTestSupport.h"
 #include "io/FileAccess.h"

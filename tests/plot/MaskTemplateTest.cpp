@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <cmath>
 #include <fstream>
