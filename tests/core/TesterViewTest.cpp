@@ -66,8 +66,7 @@ MirrorTest FiguredParaboloid(bool movingSource) {
 TEST(TesterView, AZoneIsMidGreyOnItsRadiusWithTheKnifeAtItsReading) {
   for (const bool moving : {true, false}) {
     const Reduced m = Reduce(FiguredParaboloid(moving));
-    TesterSettings settings;
-    settings.cutMm = 0.0;
+    TesterSettings settings{.cutMm = 0.0};
     for (int z = 1; z <= m.test.ZoneCount; ++z) {
       const double reading = m.test.KeAverage[z];
       const double h = m.profile.ZoneH[z];
@@ -107,9 +106,7 @@ TEST(TesterView, ASphereAtItsCentreIsEvenGreyAndItsRonchigramStraightEvenLines) 
       }
     }
     // The grating 20 mm inside the centre of curvature.
-    TesterSettings ronchi;
-    ronchi.pattern = TesterPattern::Ronchi;
-    ronchi.cutMm = 0.0;
+    const TesterSettings ronchi{.pattern = TesterPattern::Ronchi, .cutMm = 0.0};
     const GreyPicture lines = View(m, atCentre - (moving ? 20.0 : 40.0), ronchi);
     const std::vector<int> middle = EdgesRightOfCentre(lines, kSize / 2);
     ASSERT_GE(middle.size(), 5u);
@@ -125,9 +122,7 @@ TEST(TesterView, ASphereAtItsCentreIsEvenGreyAndItsRonchigramStraightEvenLines) 
 
 TEST(TesterView, AParaboloidsRonchiLinesBowInsideAndOutsideTheCentreOfCurvature) {
   const Reduced m = Reduce(TestMirror());
-  TesterSettings ronchi;
-  ronchi.pattern = TesterPattern::Ronchi;
-  ronchi.cutMm = 0.0;
+  const TesterSettings ronchi{.pattern = TesterPattern::Ronchi, .cutMm = 0.0};
   const double paraxial = m.profile.FitIntercept;  // the paraxial centre's reading, mm
   // Inside, the zones' centres all lie beyond the grating and the outer ones farther:
   // a line's ends bend towards the axis, its middle bulges out. Outside, the other way.
@@ -152,8 +147,7 @@ TEST(TesterView, ThePerfectViewOfAPerfectTestIsTheMeasuredView) {
   for (const double K : {-1.0, 0.0, -0.6}) {
     const Reduced m = Reduce(TestMirror({.conic = K}));
     for (const TesterPattern pattern : {TesterPattern::Foucault, TesterPattern::Ronchi}) {
-      TesterSettings settings;
-      settings.pattern = pattern;
+      const TesterSettings settings{.pattern = pattern};
       const double reading = m.test.KeAverage[3] - (pattern == TesterPattern::Ronchi ? 8.0 : 0.0);
       const GreyPicture measured = View(m, reading, settings);
       const GreyPicture perfect = View(m, reading, settings, true);
