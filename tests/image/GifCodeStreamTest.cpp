@@ -88,12 +88,10 @@ TEST_F(GifCodeStream, FullTableGivesPendingCodeThenClearThenCodesFrom258Again) {
 
 TEST_F(GifCodeStream, DataOfExactly255BytesIsOneFullSubBlockAndLongerDataContinuesInANewOne) {
   // 75 rows of clear + 2 pixels, and the end code: 226 codes, 2034 bits, 255 bytes.
-  const std::vector<std::uint8_t> bytes = save(PictureOfIndices(std::vector(75, std::vector<int>{1, 2})));
-  const GifFileParts parts = SplitGif(bytes);
+  const GifFileParts parts = SplitGif(save(PictureOfIndices(std::vector(75, std::vector<int>{1, 2}))));
   EXPECT_THAT(parts.subBlockSizes, ElementsAre(255));
   EXPECT_TRUE(parts.terminatedAndTrailed);
   EXPECT_EQ(parts.bytesAfterTrailer, 0U);
-  EXPECT_EQ(bytes[bytes.size() - 2 - 255 - 1], 255);
   EXPECT_EQ(NineBitCodes(parts.data).size(), 226U);
 
   // One row more: 229 codes, 2061 bits, 258 bytes.
@@ -113,8 +111,6 @@ TEST_F(GifCodeStream, WithoutTransparencyTheFileIsGif87aWithoutExtensionAndWithI
   EXPECT_TRUE(parts.controlExtension.empty());
   EXPECT_THAT(parts.imageDescriptor, ElementsAre(0x2C, 0, 0, 0, 0, 3, 0, 2, 0, 0x07));
   EXPECT_EQ(parts.minimumCodeSize, 8);
-  EXPECT_TRUE(parts.terminatedAndTrailed);
-  EXPECT_EQ(parts.bytesAfterTrailer, 0U);
 
   const GifFileParts red = SplitGif(save(PictureOfIndices({{1}}), true, 0x00FF0000));
   EXPECT_EQ(red.signature, "GIF89a");
