@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QImageReader>
 #include <QSize>
@@ -168,11 +167,3 @@ TEST_F(ExportBinaryTest, ExportAndSimulateRefuseBadOptionsAndReportWriteFailures
 }
 
 }  // namespace
-
-// Qt's image decoders are plugins, found through a GUI application.
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
-  testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}

@@ -2,7 +2,8 @@
 
 #include <QGuiApplication>
 
-// Pictures need fonts, and fonts need a GUI application; no window is ever shown.
+// The main of the tests that draw or decode pictures: fonts and Qt's image decoders need
+// a GUI application; no window is ever shown.
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
