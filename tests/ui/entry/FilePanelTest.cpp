@@ -23,13 +23,19 @@ void WriteSample(const QString& folder, const QString& name, double roc) {
   QVERIFY(!WriteTestFile(test, folder, name).empty());
 }
 
-// Three tests a, b, c told apart by their radius of curvature, in `folder` or the rig's.
+// Three tests a, b, c told apart by their radius of curvature, in `folder` or the
+// fixture's, shown on the load panel.
 void WriteThreeTests(WindowFixture& f, const QString& folder = {}) {
   const QString into = folder.isEmpty() ? f.folder() : folder;
   for (const char* name : {"a", "b", "c"}) {
     WriteSample(into, QString::fromLatin1(name) + ".fdr", 101 + (name[0] - 'a'));
   }
   f.panels.files->setFolder(into);
+}
+
+void StartOnThreeTests(WindowFixture& f, const QString& folder = {}) {
+  f.startOnLoadPanel();
+  WriteThreeTests(f, folder);
 }
 
 // Opens `fileName` and types `roc` into the setup panel's radius box, uncommitted.
@@ -52,10 +58,9 @@ class FilePanelTest : public QObject {
  private slots:
   void listsShowTestFilesOnlyAnUnreadableFolderLeavesThemEmptyAssociationAsksTheShell() {
     WindowFixture f;
-    f.startOnLoadPanel();
     QFile(f.path(QStringLiteral("notes.txt"))).open(QIODevice::WriteOnly);
     QDir(f.folder()).mkdir(QStringLiteral("older"));
-    WriteThreeTests(f);
+    StartOnThreeTests(f);
     QCOMPARE(f.files()->count(), 3);
     QCOMPARE(f.files()->item(0)->text(), QStringLiteral("a.fdr"));
     auto* folders = f.window->findChild<QListWidget*>(QStringLiteral("Dir1"));
@@ -79,8 +84,7 @@ class FilePanelTest : public QObject {
 
   void previewOfTheChosenFileAndUnreadableForABrokenOne() {
     WindowFixture f;
-    f.startOnLoadPanel();
-    WriteThreeTests(f);
+    StartOnThreeTests(f);
     auto* frame = f.window->findChild<QGroupBox*>(QStringLiteral("FrmSelected"));
     QVERIFY(!frame->isVisible());
     QVERIFY(!f.button(QStringLiteral("chkOpen"))->isEnabled());
@@ -123,8 +127,7 @@ class FilePanelTest : public QObject {
 
   void doubleClickOpensAndPreviousOnTheFirstAndNextOnTheLastStay() {
     WindowFixture f;
-    f.startOnLoadPanel();
-    WriteThreeTests(f);
+    StartOnThreeTests(f);
     const QPoint onA = f.files()->visualItemRect(f.files()->item(0)).center();
     QTest::mouseClick(f.files()->viewport(), Qt::LeftButton, {}, onA);
     QTest::mouseDClick(f.files()->viewport(), Qt::LeftButton, {}, onA);
@@ -145,8 +148,7 @@ class FilePanelTest : public QObject {
 
   void steppingSavesAChangedTestFirst() {
     WindowFixture f;
-    f.startOnLoadPanel();
-    WriteThreeTests(f);
+    StartOnThreeTests(f);
     TypeRoc(f, QStringLiteral("a.fdr"), QStringLiteral("99"));
     SaveDiscardAnswer overwrite(QStringLiteral("cmdOverwrite"));
     f.press(Qt::Key_X);  // the box being edited commits before the save
@@ -159,10 +161,9 @@ class FilePanelTest : public QObject {
 
   void failedSaveWhileSteppingKeepsTheTestOpen() {
     WindowFixture f;
-    f.startOnLoadPanel();
     const QString sub = QDir(f.folder()).filePath(QStringLiteral("sub"));
     QDir(f.folder()).mkdir(QStringLiteral("sub"));
-    WriteThreeTests(f, sub);
+    StartOnThreeTests(f, sub);
     TypeRoc(f, QStringLiteral("a.fdr"), QStringLiteral("99"));
     f.press(Qt::Key_Return);
     QVERIFY(QDir(sub).removeRecursively());
@@ -181,8 +182,7 @@ class FilePanelTest : public QObject {
 
   void newTestUnderAnExistingNameAsksAgainOnCancelAndSaveDiscardOnF1() {
     WindowFixture f;
-    f.startOnLoadPanel();
-    WriteThreeTests(f);
+    StartOnThreeTests(f);
     const std::string before = ReadFile(f.path(QStringLiteral("a.fdr")));
     f.prompter.answerInput(QStringLiteral("b"));
     f.prompter.answerMessage(ui::MessageAnswer::Cancel);
@@ -237,8 +237,7 @@ class FilePanelTest : public QObject {
 
   void saveAsOverAnExistingNameWritesThatFile() {
     WindowFixture f;
-    f.startOnLoadPanel();
-    WriteThreeTests(f);
+    StartOnThreeTests(f);
     const std::string a = ReadFile(f.path(QStringLiteral("a.fdr")));
     TypeRoc(f, QStringLiteral("a.fdr"), QStringLiteral("77"));
     f.press(Qt::Key_Return);
@@ -255,8 +254,7 @@ class FilePanelTest : public QObject {
 
   void unchangedTestSavesNothingAndAsksNothingAndClosingTheQuestionMeansNotNow() {
     WindowFixture f;
-    f.startOnLoadPanel();
-    WriteThreeTests(f);
+    StartOnThreeTests(f);
     const QDateTime written = QFileInfo(f.path(QStringLiteral("b.fdr"))).lastModified();
     f.openFile(QStringLiteral("b.fdr"));
     f.press(Qt::Key_F2);
@@ -296,8 +294,7 @@ class FilePanelTest : public QObject {
 
   void aReadOnlyTestLeftByF1XOrExitStaysOpenAndCanBeSavedElsewhere() {
     WindowFixture f;
-    f.startOnLoadPanel();
-    WriteThreeTests(f);
+    StartOnThreeTests(f);
     const QString a = f.path(QStringLiteral("a.fdr"));
     const std::string before = ReadFile(a);
     QFile::setPermissions(a, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
@@ -376,8 +373,7 @@ class FilePanelTest : public QObject {
 
   void ctrlSSavesNowStaysOnThePanelAndAFailureOffersElsewhere() {
     WindowFixture f;
-    f.startOnLoadPanel();
-    WriteThreeTests(f);
+    StartOnThreeTests(f);
     const QString a = f.path(QStringLiteral("a.fdr"));
     TypeRoc(f, QStringLiteral("a.fdr"), QStringLiteral("88"));
     const auto ctrlS = [&f] {

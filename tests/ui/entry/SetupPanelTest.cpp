@@ -1,4 +1,5 @@
 #include <QtTest>
+#include <functional>
 
 #include "tests/ui/QtTestMain.h"
 #include "tests/ui/WindowFixture.h"
@@ -9,8 +10,9 @@ using namespace zonalyst::testing;
 
 namespace {
 
-// Opens `test` from a file and shows the setup panel with the focus in box 0.
+// Starts on the load panel, opens `test` from a file and shows the setup panel with the focus in box 0.
 void OpenOnSetup(WindowFixture& f, const MirrorTest& test) {
+  f.startOnLoadPanel();
   f.openTest(test);
   QCOMPARE(f.window->currentPanel(), int{ui::kSurfaceErrorPanel});
   f.press(Qt::Key_F2);
@@ -29,72 +31,42 @@ class SetupPanelTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void refusedSetupNamesTheFaultAndFocusesIt_data() {
-    QTest::addColumn<int>("fault");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<QString>("focus");
-    QTest::newRow("zero ROC") << 0 << "Excuse ME, You have entered 0 for your ROC, That can't be right :)" << "Text1_4";
-    QTest::newRow("zero diameter") << 1 << "Excuse ME, You have entered 0 for your Mirror Dimeter, That can't be right :)"
-                                   << "Text1_5";
-    QTest::newRow("zero zone") << 2 << "Excuse ME, you have an effective radius for zone 2 set to zero, this can't be right!"
-                               << "Text1_10";
-    QTest::newRow("smaller radius") << 3
-                                    << "Excuse ME, the effective radius for zone 3 is less than zone 2\r\n"
-                                       "Please arrange your zone from smallest radius to largest!"
-                                    << "Text1_13";
-    QTest::newRow("mask too big") << 4
-                                  << "Excuse ME, Your Mask is bigger than your Mirror Radius!\r\nYou'll need to fix this!"
-                                  << "Text1_16";
-    QTest::newRow("negative ROC") << 5 << "Excuse ME, You have entered a negative ROC, That can't be right :)"
-                                  << "Text1_4";
-    QTest::newRow("negative diameter") << 6
-                                       << "Excuse ME, You have entered a negative Mirror Diameter, That can't be right :)"
-                                       << "Text1_5";
-    QTest::newRow("ROC below radius") << 7
-                                      << "Excuse ME, your ROC is smaller than your Mirror Radius, That can't be right :)"
-                                      << "Text1_4";
-    QTest::newRow("negative zone") << 8 << "Excuse ME, you have a negative radius for zone 2, this can't be right!"
-                                   << "Text1_10";
-    QTest::newRow("inner beyond outer") << 9
-                                        << "Excuse ME, the inner radius for zone 3 is larger than its outer radius\r\n"
-                                           "Please enter the inner radius first, then the outer!"
-                                        << "Text1_13";
-    QTest::newRow("outer beyond edge") << 10
-                                       << "Excuse ME, the outer radius for zone 4 is beyond the edge of your Mirror!\r\n"
-                                          "You'll need to fix this!"
-                                       << "Text1_17";
-  }
-
-  void refusedSetupNamesTheFaultAndFocusesIt() {
-    QFETCH(int, fault);
-    QFETCH(QString, message);
-    QFETCH(QString, focus);
-    MirrorTest test = SampleMirror();
-    if (fault == 0) test.Roc = 0.0;
-    if (fault == 1) test.Diameter = 0.0;
-    if (fault == 2) test.ZoneRadius[2] = {0.0, 0.0, 0.0};
-    if (fault == 3) test.ZoneRadius[3] = {1.0, 1.5, 0.0};
-    if (fault == 4) test.ZoneRadius[4][1] = 5.0;
-    if (fault == 5) test.Roc = -64.0;
-    if (fault == 6) test.Diameter = -8.0;
-    if (fault == 7) test.Roc = 3.0;
-    if (fault == 8) test.ZoneRadius[2][0] = -1.0;
-    if (fault == 9) test.ZoneRadius[3] = {3.0, 2.9, 0.0};
-    if (fault == 10) test.ZoneRadius[4][1] = 4.2;  // its effective radius stays inside the mirror
-    WindowFixture f;
-    f.startOnLoadPanel();
-    OpenOnSetup(f, test);
-    f.press(Qt::Key_F3);
-    QCOMPARE(f.prompter.messages().size(), std::size_t{1});
-    const ui::MessageRequest& shown = f.prompter.messages().front();
-    QCOMPARE(shown.text, message);
-    QCOMPARE(shown.title, QStringLiteral("HEY!"));
-    QCOMPARE(shown.icon, ui::MessageIcon::Critical);
-    QCOMPARE(shown.buttons, ui::MessageButtons::Ok);
-    QCOMPARE(f.window->currentPanel(), int{ui::kSetupPanel});
-    QCOMPARE(f.focusedName(), focus);
-    QVERIFY(f.action(ui::kSetupPanel)->isChecked());
-    QVERIFY(!f.action(ui::kReadingsPanel)->isChecked());
+  // The wording of each refusal is the setup checks' own; here: shown once, and where the focus goes.
+  void refusedSetupIsShownAndFocusesTheFault() {
+    struct Case {
+      const char* fault;
+      std::function<void(MirrorTest&)> make;
+      const char* focus;
+    };
+    const Case cases[] = {
+        {"zero ROC", [](MirrorTest& t) { t.Roc = 0.0; }, "Text1_4"},
+        {"zero diameter", [](MirrorTest& t) { t.Diameter = 0.0; }, "Text1_5"},
+        {"zero zone", [](MirrorTest& t) { t.ZoneRadius[2] = {0.0, 0.0, 0.0}; }, "Text1_10"},
+        {"smaller radius", [](MirrorTest& t) { t.ZoneRadius[3] = {1.0, 1.5, 0.0}; }, "Text1_13"},
+        {"mask too big", [](MirrorTest& t) { t.ZoneRadius[4][1] = 5.0; }, "Text1_16"},
+        {"negative ROC", [](MirrorTest& t) { t.Roc = -64.0; }, "Text1_4"},
+        {"negative diameter", [](MirrorTest& t) { t.Diameter = -8.0; }, "Text1_5"},
+        {"ROC below radius", [](MirrorTest& t) { t.Roc = 3.0; }, "Text1_4"},
+        {"negative zone", [](MirrorTest& t) { t.ZoneRadius[2][0] = -1.0; }, "Text1_10"},
+        {"inner beyond outer", [](MirrorTest& t) { t.ZoneRadius[3] = {3.0, 2.9, 0.0}; }, "Text1_13"},
+        // its effective radius stays inside the mirror
+        {"outer beyond edge", [](MirrorTest& t) { t.ZoneRadius[4][1] = 4.2; }, "Text1_17"},
+    };
+    for (const Case& c : cases) {
+      MirrorTest test = SampleMirror();
+      c.make(test);
+      WindowFixture f;
+      OpenOnSetup(f, test);
+      f.press(Qt::Key_F3);
+      QVERIFY2(f.prompter.messages().size() == 1, c.fault);
+      QCOMPARE(f.prompter.messages()[0].title, QStringLiteral("HEY!"));
+      QCOMPARE(f.prompter.messages()[0].icon, ui::MessageIcon::Critical);
+      QCOMPARE(f.prompter.messages()[0].buttons, ui::MessageButtons::Ok);
+      QCOMPARE(f.window->currentPanel(), int{ui::kSetupPanel});
+      QVERIFY2(f.focusedName() == QLatin1String(c.focus), c.fault);
+      QVERIFY(f.action(ui::kSetupPanel)->isChecked());
+      QVERIFY(!f.action(ui::kReadingsPanel)->isChecked());
+    }
   }
 
   void focalRatioQuestionCancelStaysAndOkGoesOnToTheZoneChecks() {
@@ -102,14 +74,10 @@ class SetupPanelTest : public QObject {
     fast.Roc = 10.0;  // f/0.6
     fast.ZoneRadius[1] = {0.0, 0.0, 0.0};
     WindowFixture f;
-    f.startOnLoadPanel();
     OpenOnSetup(f, fast);
     f.prompter.answerMessage(ui::MessageAnswer::Cancel);
     f.press(Qt::Key_F3);
     QCOMPARE(f.prompter.messages().size(), std::size_t{1});
-    QCOMPARE(f.prompter.messages()[0].text,
-             QStringLiteral("Hmmm, your F/Ratio is less than one, Are your SURE? (OK to continue, Cancel to fix)"));
-    QCOMPARE(f.prompter.messages()[0].title, QStringLiteral("Uhhhhhh"));
     QCOMPARE(f.prompter.messages()[0].buttons, ui::MessageButtons::OkCancel);
     QCOMPARE(f.window->currentPanel(), int{ui::kSetupPanel});
     QCOMPARE(f.focusedName(), QStringLiteral("Text1_4"));
@@ -117,8 +85,6 @@ class SetupPanelTest : public QObject {
     f.prompter.answerMessage(ui::MessageAnswer::Ok);
     f.press(Qt::Key_F3);
     QCOMPARE(f.prompter.messages().size(), std::size_t{3});
-    QCOMPARE(f.prompter.messages()[2].text,
-             QStringLiteral("Excuse ME, you have an effective radius for zone 1 set to zero, this can't be right!"));
     QCOMPARE(f.focusedName(), QStringLiteral("Text1_7"));
   }
 
@@ -126,7 +92,6 @@ class SetupPanelTest : public QObject {
     MirrorTest test = SampleMirror();
     test.ZoneRadius[3] = test.ZoneRadius[2];
     WindowFixture f;
-    f.startOnLoadPanel();
     OpenOnSetup(f, test);
     f.press(Qt::Key_F3);
     QVERIFY(f.prompter.messages().empty());
@@ -135,7 +100,6 @@ class SetupPanelTest : public QObject {
 
   void blueOnlyWhileFocusedAndTogglesFlipByTheirKeys() {
     WindowFixture f;
-    f.startOnLoadPanel();
     OpenOnSetup(f, SampleMirror());
     const QColor focused = f.box(0)->palette().color(QPalette::Base);
     QCOMPARE(f.box(4)->palette().color(QPalette::Base), QColor(Qt::black));
@@ -164,7 +128,6 @@ class SetupPanelTest : public QObject {
 
   void numberBoxesFilterTheirKeysAndUndoWhatIsNoNumber() {
     WindowFixture f;
-    f.startOnLoadPanel();
     OpenOnSetup(f, SampleMirror());
     QLineEdit* roc = f.box(4);
     roc->setFocus();
@@ -200,7 +163,6 @@ class SetupPanelTest : public QObject {
     const QLocale english;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     WindowFixture f;
-    f.startOnLoadPanel();
     OpenOnSetup(f, SampleMirror());
     QCOMPARE(f.box(13)->text(), QStringLiteral("2,828"));
     f.box(4)->setFocus();
@@ -213,7 +175,6 @@ class SetupPanelTest : public QObject {
 
   void navigationInnerOuter() {
     WindowFixture f;
-    f.startOnLoadPanel();
     OpenOnSetup(f, SampleMirror());  // four zones, inner and outer radius
     QCOMPARE(f.walk(Qt::Key_Return, 16),
              QStringList({"1", "2", "3", "4", "5", "6", "7", "8", "10", "11", "13", "14", "16", "17", "0", "1"}));
@@ -231,7 +192,6 @@ class SetupPanelTest : public QObject {
     MirrorTest test = SampleMirror();
     test.InnerOuterEntry = 0;
     WindowFixture f;
-    f.startOnLoadPanel();
     OpenOnSetup(f, test);
     QCOMPARE(f.walk(Qt::Key_Return, 11), QStringList({"1", "2", "3", "4", "5", "6", "7", "10", "13", "16", "0"}));
     QCOMPARE(f.walk(Qt::Key_Up, 3), QStringList({"16", "13", "10"}));
@@ -253,7 +213,6 @@ class SetupPanelTest : public QObject {
     MirrorTest test = SampleMirror();
     test.ZoneRadius[1][0] = 0.5;
     WindowFixture f;
-    f.startOnLoadPanel();
     OpenOnSetup(f, test);
     ClickWizard(f, QStringLiteral("big"));
     ClickWizard(f, QStringLiteral("8"));
