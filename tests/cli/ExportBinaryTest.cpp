@@ -156,7 +156,8 @@ TEST_F(ExportBinaryTest, ExportAndSimulateRefuseBadOptionsAndReportWriteFailures
            Case{"simulate", "--view foucault --slit 0 -o v.png", 2, "--slit takes millimetres above 0, up to 100"},
            Case{"simulate", "--view ronchi --lpi -3 -o v.png", 2, "--lpi takes lines per inch above 0, up to 10000"},
            Case{"simulate", "--view ronchi --side up -o v.png", 2, "--side takes left or right"},
-           Case{"simulate", "--view ronchi --size 8 -o v.png", 2, "--size takes a whole number of pixels from 16 to 4000"},
+           Case{"simulate", "--view ronchi --size 8 -o v.png", 2,
+                "--size takes a whole number of pixels from 16 to 4000"},
            Case{"simulate", "--view ronchi --knife x -o v.png", 2, "--knife takes a reading in the test's units"},
            Case{"simulate", "--view ronchi -o no/such/folder/v.gif", 4, "could not write no/such/folder/v.gif"},
        }) {

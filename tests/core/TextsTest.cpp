@@ -28,7 +28,9 @@ TEST(NumberText, GeneralFixedAndTwoDigitForms) {
   EXPECT_EQ(FormatTwoDigits(5.4), "05");
   EXPECT_EQ(FormatTwoDigits(104.5), "104");
   EXPECT_EQ(FormatTwoDigits(-3.0), "-03");
-  for (const auto& [value, rounded] : {std::pair{2.5, 2.0}, {3.5, 4.0}, {-0.5, -0.0}}) EXPECT_EQ(RoundHalfEven(value), rounded);
+  for (const auto& [value, rounded] : {std::pair{2.5, 2.0}, {3.5, 4.0}, {-0.5, -0.0}}) {
+    EXPECT_EQ(RoundHalfEven(value), rounded) << value;
+  }
 }
 
 TEST(NumberText, HugeValuesAreWrittenInFullWithoutNulBytes) {
@@ -111,7 +113,8 @@ TEST(SetupValidation, RefusesSetupsOfNoRealMirrorOrMask) {
       {"ROC below the mirror's radius", [](MirrorTest& t) { t.Roc = 99.9; }, Check::RocBelowMirrorRadius,
        "Excuse ME, your ROC is smaller than your Mirror Radius, That can't be right :)", 0, 0, true},
       {"negative effective radius", [](MirrorTest& t) { t.InnerOuterEntry = 0, t.ZoneRadius[1] = {-20, 0, -20}; },
-       Check::NegativeZoneRadius, "Excuse ME, you have a negative radius for zone 1, this can't be right!", 1, 0, false},
+       Check::NegativeZoneRadius, "Excuse ME, you have a negative radius for zone 1, this can't be right!", 1, 0,
+       false},
       {"negative outer radius", [](MirrorTest& t) { t.ZoneRadius[2] = {30, -40, 35}; }, Check::NegativeZoneRadius,
        "Excuse ME, you have a negative radius for zone 2, this can't be right!", 2, 1, false},
       {"inner beyond outer", [](MirrorTest& t) { t.ZoneRadius[3] = {60, 50, 55}; }, Check::InnerBeyondOuter,

@@ -85,7 +85,9 @@ TEST(LoadTestText, RefusesMalformedLinesNamingLineAndExpectation) {
 }
 
 TEST(LoadTestText, ReadsBlanksLineSeventeenAndHalvesAsTheFileMeansThem) {
-  const auto header = [](const LoadResult& r) { return std::tuple(r.test->ZoneCount, r.test->Units, r.test->MovingSource); };
+  const auto header = [](const LoadResult& r) {
+    return std::tuple(r.test->ZoneCount, r.test->Units, r.test->MovingSource);
+  };
   const LoadResult twoBlanks = LoadWithLine(0, "6  1 1");
   ASSERT_TRUE(twoBlanks.ok()) << twoBlanks.error.detail;
   EXPECT_EQ(header(twoBlanks), std::tuple(6, 1, 1));

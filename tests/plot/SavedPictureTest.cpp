@@ -39,7 +39,8 @@ TEST(SavedPicture, ReportStandsBelowThePanelInItsColumns) {
   const auto& calls = s.calls();
   ASSERT_EQ(calls.size(), 2u + 5u + 8u + 4u * 2u);  // empty cells print nothing
   // Two lines of the mirror, the headings in two rows centred in columns 92 wide, a row per zone.
-  const std::pair<std::size_t, double> rows[] = {{0, 290.0}, {1, 302.0}, {2, 326.0}, {calls.size() - 1, 326.0 + 5 * 12}};
+  const std::pair<std::size_t, double> rows[] = {
+      {0, 290.0}, {1, 302.0}, {2, 326.0}, {calls.size() - 1, 326.0 + 5 * 12}};
   for (const auto& [call, y] : rows) EXPECT_EQ(calls[call].y1, y) << call;
   for (const auto& [call, text, column] : {std::tuple{2, "Effective", 1}, {7, "Zone", 0}}) {
     EXPECT_EQ(calls[call].text, text);

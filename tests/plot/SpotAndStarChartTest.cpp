@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
+#include <tuple>
 
 #include "ChartCalls.h"
 #include "plot/RasterSurface.h"
@@ -90,19 +92,16 @@ TEST(StarTestChartTest, PaintsRingsInGreyFramesAndCaptions) {
 
   const auto texts = CallsOf(s, Op::Text);
   ASSERT_EQ(texts.size(), 7u);
-  EXPECT_EQ(texts[0].text, "0.55mm");
-  EXPECT_EQ(texts[0].y1, 263.0);
-  EXPECT_EQ(texts[1].text, "Inside Focus");
-  EXPECT_EQ(texts[1].colour, kRed);
-  EXPECT_EQ(texts[3].text, "In/Outside Focus for Perfect Mirror!");
-  EXPECT_EQ(texts[3].colour, kGreen);
+  EXPECT_EQ(std::pair(texts[0].text, texts[0].y1), std::pair(std::string("0.55mm"), 263.0));
+  EXPECT_EQ(std::pair(texts[1].text, texts[1].colour), std::pair(std::string("Inside Focus"), kRed));
+  EXPECT_EQ(std::pair(texts[3].text, texts[3].colour),
+            std::pair(std::string("In/Outside Focus for Perfect Mirror!"), kGreen));
   EXPECT_EQ(texts[5].text, "Outside Focus");
-  EXPECT_EQ(texts[6].text, "2 Waves Defocus Star test Simulation, using a 2.5mm Eyepiece");
-  EXPECT_EQ(texts[6].points, 12.0);
+  const std::string title = "2 Waves Defocus Star test Simulation, using a 2.5mm Eyepiece";
+  EXPECT_EQ(std::tuple(texts[6].text, texts[6].points, texts[6].colour), std::tuple(title, 12.0, kWhite));
   RasterSurface titleFont(10, 10);
   titleFont.setFontSize(12.0);
   EXPECT_DOUBLE_EQ(texts[6].y1 + titleFont.textHeight("X") / 2.0, (150 - 103) / 2.0);
-  EXPECT_EQ(texts[6].colour, kWhite);
   s.print("after");
   EXPECT_EQ(CallsOf(s, Op::Text).back().points, 8.25);
 }

@@ -24,7 +24,9 @@ inline void WriteFileBytes(const std::filesystem::path& path, const std::string&
 // Names of the entries now in the folder, sorted.
 inline std::vector<std::string> EntryNames(const std::filesystem::path& folder) {
   std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    names.push_back(entry.path().filename().string());
+  }
   std::sort(names.begin(), names.end());
   return names;
 }
