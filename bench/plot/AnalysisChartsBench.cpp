@@ -10,6 +10,7 @@
 #include "plot/RasterSurface.h"
 #include "plot/SpotDiffractionChart.h"
 #include "plot/StarTestChart.h"
+#include "tests/support/FilledBessel.h"
 #include "tests/support/TestMirror.h"
 
 namespace {
@@ -23,15 +24,7 @@ struct Mirror {
     test.KeReading[3][1] += 0.05;
     fit = analysis.analyse(test);
   }
-  static const BesselTable& Table() {
-    static const BesselTable table = [] {
-      BesselTable t;
-      FillBesselTable(t);
-      return t;
-    }();
-    return table;
-  }
-  const BesselTable& bessel = Table();
+  const BesselTable& bessel = testing::FilledBessel();
   MirrorTest test;
   SurfaceAnalysis analysis;
   BestFit fit;
