@@ -14,12 +14,7 @@ using testing::CallsWhere;
 using testing::TextCall;
 
 MilliesLacroix Judgement(int zones, double tol1, double largestDev, double largestRatio) {
-  MilliesLacroix ml;
-  ml.zoneCount = zones;
-  ml.tol[1] = tol1;
-  ml.largestDev = largestDev;
-  ml.largestRatio = largestRatio;
-  return ml;
+  return {.zoneCount = zones, .tol = {0.0, tol1}, .largestDev = largestDev, .largestRatio = largestRatio};
 }
 
 TEST(TornadoScaleTest, RangeIsRoundedUpToAHundredthAndTheEnvelopeNeverStartsAtTheCentre) {

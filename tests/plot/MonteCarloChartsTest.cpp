@@ -95,11 +95,8 @@ TEST_F(MonteCarloChartsTest, BarsStandOnTheirRangeScaledByThePeak) {
 }
 
 TEST_F(MonteCarloChartsTest, LabelsTitleAndTrialCount) {
-  data_.strehl[100] = 20;
-  data_.rms[3] = 20;
-  data_.trials = 20;
-  data_.meanSd = 0.005;
-  data_.inches = true;
+  data_ = {.trials = 20, .meanSd = 0.005, .inches = true};
+  data_.strehl[100] = data_.rms[3] = 20;
   draw();
   testing::ExpectTextAt(recording_, "Monte Carlo Distrubution using KE standard deviation (n-1) = 0.005 inches",
                         testing::kAny, 1.0, kAxisGrey);
