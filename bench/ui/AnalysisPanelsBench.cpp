@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <optional>
 
+#include "FifteenZoneMirror.h"
 #include "tests/ui/WindowFixture.h"
 #include "ui/window/MainWindow.h"
 #include "ui/window/PanelTexts.h"

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include "FifteenZoneMirror.h"
 #include "tests/ui/WindowFixture.h"
 #include "platform/Clipboard.h"
 #include "ui/window/MainWindow.h"

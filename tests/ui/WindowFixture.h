@@ -21,13 +21,10 @@
 #include "platform/MemorySettingsStore.h"
 #include "tests/ui/SampleMirror.h"
 #include "ui/analysis/MilliesLacroixPanel.h"
-#include "ui/analysis/OffsetPanel.h"
 #include "ui/analysis/SpotDiffractionPanel.h"
 #include "ui/analysis/StarTestPanel.h"
 #include "ui/analysis/SurfaceErrorPanel.h"
 #include "ui/entry/FilePanel.h"
-#include "ui/entry/ReadingsPanel.h"
-#include "ui/entry/SetupPanel.h"
 #include "ui/prompt/ScriptedPrompter.h"
 #include "ui/window/MainWindow.h"
 
@@ -129,11 +126,8 @@ class WindowFixture {
   ui::MainWindow* window = nullptr;
   struct {
     ui::FilePanel* files = nullptr;
-    ui::SetupPanel* setup = nullptr;
-    ui::ReadingsPanel* readings = nullptr;
     ui::SurfaceErrorPanel* surface = nullptr;
     ui::MilliesLacroixPanel* milliesLacroix = nullptr;
-    ui::OffsetPanel* transverse = nullptr;
     ui::SpotDiffractionPanel* spot = nullptr;
     ui::StarTestPanel* star = nullptr;
   } panels;

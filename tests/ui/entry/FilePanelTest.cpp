@@ -107,7 +107,7 @@ class FilePanelTest : public QObject {
     QCOMPARE(f.text(QStringLiteral("lblData_2")), QStringLiteral("Mirror ROC:\nunreadable"));
   }
 
-  void openingShowsTheSurfaceErrorPanelWithoutChecks() {
+  void openingShowsTheSurfaceErrorPanelWithoutChecksAndTheNextSwitchChecks() {
     WindowFixture f;
     f.startOnLoadPanel();
     WriteSample(f.folder(), QStringLiteral("zero.fdr"), 0);
@@ -120,8 +120,8 @@ class FilePanelTest : public QObject {
     QCOMPARE(f.window->state().fileName, QStringLiteral("zero.fdr"));
     f.press(Qt::Key_F2);
     f.press(Qt::Key_F4);
-    QCOMPARE(f.prompter.messageTexts(),
-             QStringList{QStringLiteral("Excuse ME, You have entered 0 for your ROC, That can't be right :)")});
+    QCOMPARE(f.prompter.messages().size(), std::size_t{1});
+    QCOMPARE(f.prompter.messages()[0].icon, ui::MessageIcon::Critical);
     QCOMPARE(f.window->currentPanel(), int{ui::kSetupPanel});
   }
 
