@@ -101,6 +101,12 @@ QStringList WindowFixture::walk(Qt::Key key, int steps) {
   return indices;
 }
 
+void WindowFixture::saveImage(const std::optional<QString>& path, bool inverted) {
+  prompter.answerMessage(inverted ? ui::MessageAnswer::Yes : ui::MessageAnswer::No);
+  prompter.answerSaveFile(path);
+  press(Qt::Key_F9);
+}
+
 QWidget* WindowFixture::focused() const { return QApplication::focusWidget(); }
 
 QString WindowFixture::focusedName() const { return focused() != nullptr ? focused()->objectName() : QString(); }

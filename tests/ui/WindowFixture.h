@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "core/MirrorTest.h"
@@ -92,6 +93,8 @@ class WindowFixture {
   void type(const QString& text);
   // Presses `key` `steps` times and gives the index of each box or cell focused.
   QStringList walk(Qt::Key key, int steps);
+  // F9, answering the inversion question and the file dialog (no path: cancelled).
+  void saveImage(const std::optional<QString>& path, bool inverted = false);
   QWidget* focused() const;
   QString focusedName() const;
 

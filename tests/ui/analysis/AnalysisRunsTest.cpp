@@ -262,9 +262,7 @@ class AnalysisRunsTest : public QObject {
                                                       {Qt::Key_F8, "mirror_Star_Test.gif"}};
     for (const auto& [key, name] : panels) {
       f.press(key);
-      f.prompter.answerMessage(ui::MessageAnswer::No);
-      f.prompter.answerSaveFile(std::nullopt);
-      f.press(Qt::Key_F9);
+      f.saveImage(std::nullopt);
       const ui::SaveFileRequest& request = f.prompter.saveFiles().back();
       QCOMPARE(request.fileName, QString::fromLatin1(name));
       QCOMPARE(request.filter, QStringLiteral("Pictures (*.gif);;PNG pictures (*.png)"));
@@ -295,9 +293,7 @@ class AnalysisRunsTest : public QObject {
     });
     watch.start(0);
     const QString plain = f.folder() + QStringLiteral("/plain.gif");
-    f.prompter.answerMessage(ui::MessageAnswer::No);
-    f.prompter.answerSaveFile(plain);
-    f.press(Qt::Key_F9);
+    f.saveImage(plain);
     watch.stop();
     QVERIFY(titleDuringSave.startsWith(QStringLiteral("Saving image")));
     QVERIFY(busyDuringSave);
@@ -307,9 +303,7 @@ class AnalysisRunsTest : public QObject {
     QCOMPARE(f.slider(QStringLiteral("HScroll1_1"))->value(), 1500);
 
     const QString inverted = f.folder() + QStringLiteral("/inverted");
-    f.prompter.answerMessage(ui::MessageAnswer::Yes);
-    f.prompter.answerSaveFile(inverted);
-    f.press(Qt::Key_F9);
+    f.saveImage(inverted, true);
 
     const QImage plainImage(plain);
     const QImage invertedImage(inverted + QStringLiteral(".gif"));
@@ -329,9 +323,7 @@ class AnalysisRunsTest : public QObject {
     f.slider(QStringLiteral("HScroll1_3"))->setValue(1);
     const plot::PixelImage userPicture = f.panels.star->view().pictureImage();
     const QString path = f.folder() + QStringLiteral("/star.png");
-    f.prompter.answerMessage(ui::MessageAnswer::No);
-    f.prompter.answerSaveFile(path);
-    f.press(Qt::Key_F9);
+    f.saveImage(path);
     const QImage image(path, "PNG");
     QVERIFY(!image.isNull());
     QCOMPARE(image.size(), QSize(769, 465 + 733));
@@ -341,9 +333,7 @@ class AnalysisRunsTest : public QObject {
 
     // A writer failure restores the pointer and closes the progress window.
     const QString missing = f.folder() + QStringLiteral("/missing/folder/x.gif");
-    f.prompter.answerMessage(ui::MessageAnswer::No);
-    f.prompter.answerSaveFile(missing);
-    f.press(Qt::Key_F9);
+    f.saveImage(missing);
     QVERIFY(QApplication::overrideCursor() == nullptr);
     QVERIFY(f.window->findChild<ui::GifProgressWindow*>() == nullptr);
     const ui::MessageRequest& report = f.prompter.messages().back();

@@ -32,9 +32,7 @@ class HighDensityTest : public QObject {
     // The saved surface error picture: the frame at its logical size, the chart in it
     // pixel for pixel as the logical picture.
     const QString path = f.folder() + QStringLiteral("/surface.png");
-    f.prompter.answerMessage(ui::MessageAnswer::No);
-    f.prompter.answerSaveFile(path);
-    f.press(Qt::Key_F9);
+    f.saveImage(path);
     const QImage saved(path, "PNG");
     QCOMPARE(saved.width(), 769);
     QCOMPARE(saved.devicePixelRatio(), 1.0);
@@ -49,9 +47,7 @@ class HighDensityTest : public QObject {
     f.press(Qt::Key_F8);
     QCOMPARE(f.panels.star->view().picture()->pixmap().devicePixelRatio(), 2.0);
     const QString star = f.folder() + QStringLiteral("/star.png");
-    f.prompter.answerMessage(ui::MessageAnswer::No);
-    f.prompter.answerSaveFile(star);
-    f.press(Qt::Key_F9);
+    f.saveImage(star);
     QCOMPARE(QImage(star, "PNG").size(), QSize(769, 465 + 733));
   }
 };
