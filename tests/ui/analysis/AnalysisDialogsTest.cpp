@@ -147,16 +147,6 @@ class AnalysisDialogsTest : public QObject {
     QCOMPARE(d.values.lastMeanStdDev, (0.25 + 0.002 + 0.003) / 3);
   }
 
-  void displayAfterIsStoredAtOnce() {
-    SetupDialog d;
-    d.click("ChkDisplayafter");
-    QCOMPARE(d.store.read("Global", "Show_MC_Dialog"), std::string("True"));
-    QVERIFY(d.settings.showMcDialog);
-    d.click("ChkDisplayafter");
-    QCOMPARE(d.store.read("Global", "Show_MC_Dialog"), std::string("False"));
-    QVERIFY(!d.settings.showMcDialog);
-  }
-
   void explanationStatesTheRangesInTheUsersLocale() {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     const ChartRange strehl{.lower68 = 85, .upper68 = 90, .lower95 = 80, .upper95 = 93};
