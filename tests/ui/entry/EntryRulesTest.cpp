@@ -107,12 +107,6 @@ class EntryRulesTest : public QObject {
     QCOMPARE(test.Roc, 100.5);
     CommitSetupBox(test, kRocBox, QStringLiteral("0"), kComma);  // the setup panel keeps a zero for validation
     QCOMPARE(test.Roc, 0.0);
-    CommitSetupBox(test, kConicBox, QStringLiteral("-1,2"), kComma);
-    QCOMPARE(test.DesiredConic, -1.2);
-    QCOMPARE(CommitSetupBox(test, ZoneBox(2, 1), QStringLiteral("3,5"), kComma), CommitEffect::Redraw);
-    QCOMPARE(test.ZoneRadius[2][1], 3.5);
-    FlipSetupToggle(test, kEntryMethodBox);
-    QCOMPARE(test.InnerOuterEntry, 0);
   }
 
   // Inner and outer radii are the setup panel's test; with effective radii the wizard
@@ -140,23 +134,10 @@ class EntryRulesTest : public QObject {
       QVERIFY2(!IsValidTestName(QString::fromLatin1(bad)), bad);
     }
 
-    QStringList answers{QStringLiteral("old.fdr"), QStringLiteral("old"), QStringLiteral("old")};
-    int invalid = 0;
-    int overwriteAsked = 0;
-    const NameQuestions questions{
-        [&]() -> std::optional<QString> {
-          if (answers.isEmpty()) return std::nullopt;
-          return answers.takeFirst();
-        },
-        [&] { ++invalid; },
-        [&] { return ++overwriteAsked == 2; },
-        [](const QString& fileName) { return fileName == QStringLiteral("old.fdr"); },
-    };
-    QCOMPARE(AskTestFileName(questions), std::optional<QString>(QStringLiteral("old.fdr")));
-    QCOMPARE(invalid, 1);
-    QCOMPARE(overwriteAsked, 2);
-    answers = {QString()};
-    QCOMPARE(AskTestFileName(questions), std::nullopt);
+    // Asking again after a bad or a taken name is the load panel's test; an empty answer gives up.
+    const NameQuestions empty{[]() -> std::optional<QString> { return QString(); }, [] {}, [] { return true; },
+                              [](const QString&) { return false; }};
+    QCOMPARE(AskTestFileName(empty), std::nullopt);
   }
 
   void listPositionClamps() {

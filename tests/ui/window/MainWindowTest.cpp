@@ -17,6 +17,7 @@
 #include "tests/ui/WindowFixture.h"
 #include "core/ResultTexts.h"
 #include "core/SurfaceAnalysis.h"
+#include "tests/support/FilledBessel.h"
 #include "io/TestFileLoader.h"
 #include "platform/QtSettingsStore.h"
 #include "ui/window/PanelTexts.h"
@@ -66,7 +67,7 @@ double SavedDesiredConic(WindowFixture& f) {
 class MainWindowTest : public QObject {
   Q_OBJECT
  private slots:
-  void frameButtonsAndHelpLine() {
+  void frameButtonsHelpLineAndOnlyEscAndF1WithoutATest() {
     WindowFixture f;
     MainWindow& window = f.start();
     QCOMPARE(window.windowTitle(), QStringLiteral("Zonalyst"));
@@ -102,11 +103,8 @@ class MainWindowTest : public QObject {
     QVERIFY(help->geometry().top() > f.action(10)->geometry().bottom());
     QCOMPARE(window.height(), help->geometry().bottom() + 1 + 8);
     QCOMPARE(f.splashShown, 1);
-  }
 
-  void onlyEscAndF1WorkWithoutATest() {
-    WindowFixture f;
-    f.start();
+    // Without a test only Esc and F1 work.
     QVERIFY(OnShow(f, kLoadPanel));
     QVERIFY(AnalysisButtonsEnabled(f, false));
     for (int key = Qt::Key_F2; key <= Qt::Key_F9; ++key) {
@@ -115,7 +113,7 @@ class MainWindowTest : public QObject {
     }
     f.press(Qt::Key_Escape);
     QVERIFY(OnShow(f, kExitPanel));
-    QVERIFY(f.window->isVisible());
+    QVERIFY(window.isVisible());
     f.press(Qt::Key_F1);
     QVERIFY(OnShow(f, kLoadPanel));
     QVERIFY(f.prompter.messages().empty());
@@ -135,16 +133,14 @@ class MainWindowTest : public QObject {
     // The six results are those of the core at the best-fit radius.
     io::LoadResult loaded = io::LoadTestFile(f.folder().toStdString(), kExample.toStdString());
     QVERIFY(loaded.ok());
-    BesselTable bessel;
-    FillBesselTable(bessel);
-    SurfaceAnalysis analysis(bessel);
+    SurfaceAnalysis analysis(testing::FilledBessel());
     analysis.analyse(*loaded.test);
     const ResultTexts expected = FormatResults(analysis.metrics());
     for (int k = 0; k < 6; ++k) {
       QCOMPARE(f.text(QStringLiteral("lblRslt_%1").arg(k)), QString::fromStdString(expected[k]));
-      QCOMPARE(f.label(QStringLiteral("lblF4lbl_%1").arg(k))->text(), QString::fromLatin1(kResultCaptions[k]));
+      QCOMPARE(f.text(QStringLiteral("lblF4lbl_%1").arg(k)), QString::fromLatin1(kResultCaptions[k]));
     }
-    QCOMPARE(f.label(QStringLiteral("lblRslt_1"))->text(), QStringLiteral("1/42.62"));
+    QCOMPARE(f.text(QStringLiteral("lblRslt_1")), QStringLiteral("1/42.62"));
 
     // Panels 4 to 8: each its picture drawn and its own six labels holding the same results.
     const QStringList pictures = {"SG", "PicML", "PicTE", "PicSpot", "Pic2D"};
@@ -159,7 +155,7 @@ class MainWindowTest : public QObject {
       QVERIFY(f.label(pictures[p])->isVisible());
       QVERIFY2(HasInk(f.label(pictures[p])), qPrintable(pictures[p]));
       for (int k = 0; k < 6; ++k) {
-        QCOMPARE(f.label(QStringLiteral("lblRslt_%1").arg(results[p][k]))->text(), QString::fromStdString(expected[k]));
+        QCOMPARE(f.text(QStringLiteral("lblRslt_%1").arg(results[p][k])), QString::fromStdString(expected[k]));
       }
     }
     QVERIFY(f.prompter.messages().empty());
@@ -176,7 +172,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(window.state().fileName, QStringLiteral("b.fdr"));
     f.press(Qt::Key_F1);
     QVERIFY(OnShow(f, kLoadPanel));
-    QCOMPARE(window.findChild<QListWidget*>(QStringLiteral("File1"))->count(), 2);
+    QCOMPARE(f.files()->count(), 2);
   }
 
   void switchRequestedDuringASwitchIsDropped() {
