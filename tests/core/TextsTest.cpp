@@ -152,9 +152,7 @@ TEST(ZoneReport, RowsAndCorrectionColumn) {
             "Mirror Diameter = 200     Best fit Radius of Curvature = 1600     Desired deformation = -1");
   ASSERT_EQ(report.rows.size(), 4u);
   EXPECT_EQ(report.rows[0][5], "");  // zone 1 has no deltas
-  EXPECT_EQ(report.rows[1][0], "2");
-  EXPECT_EQ(report.rows[1][1], "45.000");
-  EXPECT_EQ(report.rows[1][7], "100%");
+  EXPECT_EQ(std::tuple(report.rows[1][0], report.rows[1][1], report.rows[1][7]), std::tuple("2", "45.000", "100%"));
 
   test.DesiredConic = 0.0;  // a sphere: no ideal deltas, no correction
   report = BuildZoneReport(test, 1600.0);
