@@ -5,7 +5,7 @@
 #include <QScrollBar>
 
 #include "PanelSlider.h"
-#include "ui/window/PanelTexts.h"
+#include "ui/panel/PanelId.h"
 #include "ui/analysis/rules/LocalisedText.h"
 
 namespace zonalyst::ui {

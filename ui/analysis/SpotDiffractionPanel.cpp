@@ -5,7 +5,7 @@
 #include <QScrollBar>
 
 #include "PanelSlider.h"
-#include "ui/window/PanelTexts.h"
+#include "ui/panel/PanelId.h"
 
 namespace zonalyst::ui {
 namespace {

@@ -6,7 +6,7 @@
 #include <QScrollBar>
 
 #include "PanelSlider.h"
-#include "ui/window/PanelTexts.h"
+#include "ui/panel/PanelId.h"
 #include "ui/analysis/rules/SliderRules.h"
 
 namespace zonalyst::ui {

@@ -6,7 +6,7 @@
 
 #include "ui/window/EventPump.h"
 #include "PanelSlider.h"
-#include "ui/window/PanelTexts.h"
+#include "ui/panel/PanelId.h"
 #include "SearchInputGuard.h"
 #include "core/BestFitConic.h"
 #include "core/NumberText.h"

@@ -8,7 +8,7 @@
 #include <QScrollBar>
 
 #include "PanelSlider.h"
-#include "ui/window/PanelTexts.h"
+#include "ui/panel/PanelId.h"
 #include "core/TesterControls.h"
 #include "ui/analysis/rules/LocalisedText.h"
 #include "ui/analysis/rules/TesterRules.h"

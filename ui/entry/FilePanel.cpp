@@ -16,7 +16,7 @@
 
 #include "EntryBoxes.h"
 #include "AssociationOffer.h"
-#include "ui/window/PanelTexts.h"
+#include "ui/panel/PanelId.h"
 #include "TestFolderFiles.h"
 #include "TestNameQuestion.h"
 #include "TestOpening.h"

@@ -2,14 +2,9 @@
 
 #include <QString>
 
-#include "plot/Panel.h"
+#include "ui/panel/PanelId.h"
 
 namespace zonalyst::ui {
-
-using plot::IsAnalysisPanel;
-using plot::kPanelCount;
-using plot::Panel;
-using enum plot::Panel;
 
 // The caption of function button i ("(F4) - Surface Error").
 QString ButtonCaption(int panel);
