@@ -24,21 +24,6 @@ namespace {
 
 const QString kExample = QStringLiteral("6in-f8-paraboloid-moving.fdr");
 
-// The example with its line 1 (radius, diameter, conic) replaced.
-QString ExampleWithMirror(WindowFixture& f, const QByteArray& mirrorLine) {
-  const QString path = f.copyExample(kExample);
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  QList<QByteArray> lines = file.readAll().split('\n');
-  file.close();
-  lines[1] = mirrorLine + "\r";
-  QFile::remove(path);
-  QFile out(path);
-  if (!out.open(QIODevice::WriteOnly)) return {};
-  out.write(lines.join('\n'));
-  return path;
-}
-
 }  // namespace
 
 class HardeningTest : public QObject {
@@ -66,9 +51,13 @@ class HardeningTest : public QObject {
   }
 
   void aTestThatReducesToNoSurfaceIsNeverShownAsAMirror() {
-    for (const QByteArray& mirror : {QByteArray("1E+70 6 -1"), QByteArray("48 6 -1E+300")}) {
+    // A perfect paraboloid's readings under a radius or a conic of no mirror.
+    for (const auto& [roc, conic] : {std::pair{1E+70, -1.0}, std::pair{1600.0, -1E+300}}) {
+      MirrorTest test = testing::TestMirror();
+      test.Roc = roc;
+      test.DesiredConic = conic;
       WindowFixture f;
-      MainWindow& window = f.start({ExampleWithMirror(f, mirror)});
+      MainWindow& window = f.open(test);
       QCOMPARE(f.prompter.messageTexts(), QStringList{QString::fromLatin1(kIrreducibleReadings)});
       QCOMPARE(f.prompter.messages()[0].icon, MessageIcon::Critical);
       QCOMPARE(window.currentPanel(), kSetupPanel);
