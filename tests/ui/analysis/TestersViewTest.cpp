@@ -53,21 +53,15 @@ class TestersViewTest : public QObject {
     QCOMPARE(knife->maximum(), scale.maximum);
     QCOMPARE(knife->value(), scale.valueNearest(test.KeAverage[8]));
     QVERIFY(f.text(QStringLiteral("LblKnife")).endsWith(QStringLiteral(" mm, nearest zone 8")));
-    QCOMPARE(f.help(), QString::fromStdString(analysis::KnifeHelp()));
     QVERIFY(f.help().contains(QStringLiteral("readings typed on F3")));
 
-    // Arrows and page keys move it, Up and Down never do; each step redraws.
+    // A key step redraws (the keys of the panels' sliders are the surface panel's test).
     const QImage before = Picture(f);
     const int start = knife->value();
-    const std::pair<Qt::Key, int> moves[] = {
-        {Qt::Key_Up, 0}, {Qt::Key_Down, 0}, {Qt::Key_Right, 1}, {Qt::Key_PageUp, 11}, {Qt::Key_Left, 10}};
-    for (const auto& [key, moved] : moves) {
-      f.press(key);
-      QCOMPARE(knife->value(), start + moved);
-    }
+    f.press(Qt::Key_Right);
+    QCOMPARE(knife->value(), start + 1);
     QVERIFY(Picture(f) != before);
-    QCOMPARE(f.text(QStringLiteral("LblKnife")),
-             QString::fromStdString(KnifeReadingText(test, scale.reading(start + 10))));
+    QCOMPARE(f.text(QStringLiteral("LblKnife")), QString::fromStdString(KnifeReadingText(test, scale.reading(start + 1))));
 
     // Across every zone: at its reading the caption names it.
     for (int z = 1; z <= 15; ++z) {
