@@ -54,7 +54,7 @@ ui::MainWindow& WindowFixture::open(const MirrorTest& test, const QString& fileN
   const std::string written = WriteTestFile(test, folder(), fileName);
   if (written.empty()) qFatal("the test could not be written");
   start({QString::fromStdString(written)});
-  if (window->currentPanel() != ui::kSurfaceErrorPanel) qWarning("the test did not open on the surface error panel");
+  if (window->currentPanel() != ui::kSurfaceErrorPanel) qFatal("the test did not open on the surface error panel");
   return *window;
 }
 

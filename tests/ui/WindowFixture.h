@@ -75,7 +75,8 @@ class WindowFixture {
   ui::MainWindow& start(const QStringList& arguments = {});
   // Starts on a copy of an example test (the 6-inch paraboloid unless named).
   ui::MainWindow& startOnExample(const QString& name = QStringLiteral("6in-f8-paraboloid-moving.fdr"));
-  // Writes the test as fileName and starts on it: the surface error panel is on show.
+  // Writes the test as fileName and starts on it; one that does not open on the surface error
+  // panel ends the test program.
   ui::MainWindow& open(const MirrorTest& test, const QString& fileName = QStringLiteral("m.fdr"));
   // Starts with the window's own unsaved-changes dialog, on the load panel showing the folder.
   ui::MainWindow& startOnLoadPanel();

@@ -57,7 +57,7 @@ class HardeningTest : public QObject {
       test.Roc = roc;
       test.DesiredConic = conic;
       WindowFixture f;
-      MainWindow& window = f.open(test);
+      MainWindow& window = f.start({QString::fromStdString(testing::WriteTestFile(test, f.folder(), "m.fdr"))});
       QCOMPARE(f.prompter.messageTexts(), QStringList{QString::fromLatin1(kIrreducibleReadings)});
       QCOMPARE(f.prompter.messages()[0].icon, MessageIcon::Critical);
       QCOMPARE(window.currentPanel(), kSetupPanel);
