@@ -135,19 +135,6 @@ void SaveDiscardAnswer::poll() {
   }
 }
 
-void WhenModalOpens(const QString& objectName, std::function<void(QDialog&)> act) {
-  auto* timer = new QTimer;
-  timer->setInterval(5);
-  QObject::connect(timer, &QTimer::timeout, [timer, objectName, act] {
-    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-    if (dialog == nullptr || dialog->objectName() != objectName) return;
-    timer->stop();
-    timer->deleteLater();
-    act(*dialog);
-  });
-  timer->start();
-}
-
 void WhenTrue(std::function<bool()> condition, std::function<void()> act) {
   auto* timer = new QTimer;
   timer->setInterval(0);
@@ -158,6 +145,14 @@ void WhenTrue(std::function<bool()> condition, std::function<void()> act) {
     act();
   });
   timer->start();
+}
+
+void WhenModalOpens(const QString& objectName, std::function<void(QDialog&)> act) {
+  const auto modal = [objectName] {
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    return dialog != nullptr && dialog->objectName() == objectName ? dialog : nullptr;
+  };
+  WhenTrue([modal] { return modal() != nullptr; }, [modal, act] { act(*modal()); });
 }
 
 }  // namespace zonalyst::testing
