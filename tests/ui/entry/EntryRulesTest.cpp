@@ -67,16 +67,13 @@ class EntryRulesTest : public QObject {
     };
     const Case cases[] = {
         {true, kZoneCountBox, u'.', AtEnd("1"), KeyVerdict::Refuse},
-        {true, kRocBox, kEnter, AtEnd("1"), KeyVerdict::Swallow},
         {true, ZoneBox(3, 1), u'.', AtEnd("1.2"), KeyVerdict::Refuse},
         {true, kDiameterBox, u'9', At("1.12345", 1), KeyVerdict::Accept},
         {true, kDiameterBox, u'9', At("1.12345", 0, true), KeyVerdict::Accept},
         {true, kConicBox, u'-', At("-1", 0, true), KeyVerdict::Accept},
         {true, kRocBox, u'-', At("1", 0), KeyVerdict::Refuse},
         {true, ZoneBox(1, 0), u'-', At("", 0), KeyVerdict::Refuse},
-        {true, kEntryMethodBox, u'e', AtEnd("Effective"), KeyVerdict::Flip},
         {true, kEntryMethodBox, u'm', AtEnd("Effective"), KeyVerdict::Refuse},
-        {true, kUnitsBox, u'I', AtEnd("Inches"), KeyVerdict::Flip},
         {true, kSourceBox, u'f', AtEnd("Fixed"), KeyVerdict::Flip},
         {true, kSourceBox, u'i', AtEnd("Fixed"), KeyVerdict::Refuse},
         {false, kUnitsCell, u'i', AtEnd("Inches"), KeyVerdict::Flip},
