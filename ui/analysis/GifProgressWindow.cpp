@@ -4,14 +4,9 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
-#include "core/Rounding.h"
+#include "ui/analysis/rules/ImageExportRules.h"
 
 namespace zonalyst::ui {
-
-int GifBarLength(int percent, int width) {
-  const float length = static_cast<float>(percent) * static_cast<float>(width) / 100.0f;
-  return static_cast<int>(RoundHalfEven(length));
-}
 
 GifProgressWindow::GifProgressWindow(QWidget* parent)
     : QDialog(parent), bar_(kBarWidth, kBarHeight, QImage::Format_RGB32), picture_(new QLabel(this)) {
@@ -28,7 +23,7 @@ GifProgressWindow::GifProgressWindow(QWidget* parent)
 }
 
 void GifProgressWindow::showProgress(int percent) {
-  const int length = GifBarLength(percent, kBarWidth);
+  const int length = analysis::GifBarLength(percent, kBarWidth);
   setWindowTitle(QStringLiteral("Saving image %1% Complete").arg(percent));
   if (length > 0) {
     QPainter painter(&bar_);

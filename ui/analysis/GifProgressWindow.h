@@ -25,8 +25,4 @@ class GifProgressWindow final : public QDialog {
   QLabel* picture_;
 };
 
-// Length in pixels of the bar for percent of a bar width pixels wide (single precision,
-// halves to even).
-int GifBarLength(int percent, int width);
-
 }  // namespace zonalyst::ui

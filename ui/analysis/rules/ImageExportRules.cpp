@@ -4,6 +4,8 @@
 #include <cctype>
 #include <filesystem>
 
+#include "core/Rounding.h"
+
 namespace zonalyst::analysis {
 
 ImageFormat ImageFormatOf(const std::string& path) {
@@ -21,6 +23,11 @@ std::string ImageSaveFailure(const std::string& path, const std::string& reason)
   std::string text = "The image could not be saved to " + path + ".";
   if (!reason.empty()) text += "\r\n" + reason;
   return text + "\r\nNothing was written.";
+}
+
+int GifBarLength(int percent, int width) {
+  const float length = static_cast<float>(percent) * static_cast<float>(width) / 100.0f;
+  return static_cast<int>(RoundHalfEven(length));
 }
 
 }  // namespace zonalyst::analysis

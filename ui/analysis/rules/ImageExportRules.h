@@ -23,4 +23,8 @@ std::string WithDefaultExtension(const std::string& path);
 // The message shown when the writer could not save the picture.
 std::string ImageSaveFailure(const std::string& path, const std::string& reason);
 
+// Length in pixels of the progress bar for percent of a bar width pixels wide (single
+// precision, halves to even).
+int GifBarLength(int percent, int width);
+
 }  // namespace zonalyst::analysis
