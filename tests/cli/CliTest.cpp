@@ -14,9 +14,8 @@ TEST(CliReport, PrintsTheMirrorTheBestFitLineTheResultsAndTheZoneTable) {
   const CliRun run = Cli({"report", kExamples + "foucault2-becoulet200-moving-4sets.fdr"});
   EXPECT_EQ(run.code, 0) << run.err;
   EXPECT_EQ(run.err, "");
-  for (const char* expected : {"Units are in Millimeters, Light source is Moving, ",
-                               "Entered ROC of 2249mm + ", "mm = Best fit ROC", "Glass Remaining (mm^3)",
-                               "P-V WaveFront Error", "Surface RMS Error (nm)", "% Zonal", "Correction"}) {
+  // The lines' wording is the core's to pin; here that each part is printed.
+  for (const char* expected : {"Units are in Millimeters", "= Best fit ROC", "Strehl Ratio", "% Zonal"}) {
     EXPECT_NE(run.out.find(expected), std::string::npos) << expected;
   }
 }
@@ -87,7 +86,6 @@ TEST(CliMonteCarlo, ZeroScatterPutsEveryTrialInOneBin) {
   const CliRun text = Cli({"montecarlo", kExamples + "foucault2-becoulet200-moving-4sets.fdr", "--trials", "300",
                         "--seed", "5", "--raw"});
   ASSERT_EQ(text.code, 0) << text.err;
-  EXPECT_NE(text.out.find("+/- 1 sigma results in a Strehl between "), std::string::npos);
   EXPECT_NE(text.out.find("300 Iterations processed"), std::string::npos);
   EXPECT_NE(text.out.find("Strehl Ratio\tCount\tRMS(nm)\tCount\n0.00\t"), std::string::npos);
 

@@ -79,23 +79,19 @@ TEST(HostileRead, SpecialOversizedAndFailingFilesAreRefusedWithTheirReason) {
 #endif
 }
 
-TEST(HostileRead, SavingOverAPipeOrADeviceIsRefusedWithoutReadingOrAsking) {
+// A FIFO is never opened to compare it: that read would wait for a writer for ever.
+TEST(HostileRead, SavingOverAPipeIsRefusedWithoutReadingOrAsking) {
 #ifdef _WIN32
-  GTEST_SKIP() << "Windows has no FIFO and no /dev/null";
+  GTEST_SKIP() << "Windows has no FIFO";
 #else
   iotest::ScratchFolder temp;
   ASSERT_EQ(mkfifo(temp.file("pipe.fdr").c_str(), 0600), 0);
-  fs::create_symlink("/dev/null", temp.file("null.fdr"));
-  for (const std::string& name : std::vector<std::string>{"pipe.fdr", "null.fdr"}) {
-    iotest::ScriptedQuestion question({true, temp.folder(), name});
-    const SaveOutcome outcome = SaveTestFile(iotest::FullRecord(), temp.folder(), name, question);
-    EXPECT_EQ(outcome.status, SaveStatus::Failed);
-    EXPECT_EQ(question.asked, 0);
-    const std::string kind = name == "pipe.fdr" ? "a pipe (FIFO)" : "a device";
-    EXPECT_EQ(outcome.reason, "could not write \"" + temp.file(name) + "\": it is " + kind + ", not a test file");
-  }
+  iotest::ScriptedQuestion question({true, temp.folder(), "pipe.fdr"});
+  const SaveOutcome outcome = SaveTestFile(iotest::FullRecord(), temp.folder(), "pipe.fdr", question);
+  EXPECT_EQ(std::tuple(outcome.status, question.asked, outcome.reason),
+            std::tuple(SaveStatus::Failed, 0,
+                       "could not write \"" + temp.file("pipe.fdr") + "\": it is a pipe (FIFO), not a test file"));
   EXPECT_TRUE(fs::is_fifo(temp.file("pipe.fdr")));
-  EXPECT_TRUE(fs::is_symlink(temp.file("null.fdr")));
 #endif
 }
 

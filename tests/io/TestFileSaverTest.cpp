@@ -120,20 +120,6 @@ TEST(SaveTestFile, AFileThatIsNoTestOrMorePrecisionThanTheFileHoldsCountsAsChang
   EXPECT_EQ(question.asked, 3);
 }
 
-TEST(SaveTestFile, ThroughALinkTheLinkedFileIsReplaced) {
-  Folder f(false);
-  iotest::WriteFileBytes(f.temp.file("real.fdr"), f.old);
-  std::error_code linkError;
-  fs::create_symlink(f.temp.file("real.fdr"), f.temp.file("link.fdr"), linkError);
-  // The C++ library of MinGW makes no links on Windows.
-  if (linkError) GTEST_SKIP() << "no symbolic link can be made here: " << linkError.message();
-  ScriptedQuestion question(f.here("link.fdr"));
-  EXPECT_EQ(f.save(Changed(), question, "link.fdr").status, SaveStatus::Written);
-  EXPECT_TRUE(fs::is_symlink(f.temp.file("link.fdr")));
-  EXPECT_EQ(ReadFileBytes(f.temp.file("real.fdr")), BuildTestFileText(Changed()));
-  EXPECT_EQ(f.files(), 2);
-}
-
 TEST(SaveTestFile, AnImpossibleFolderOrAFolderInTheWayFailsNamingTheFile) {
   Folder f(false);
   iotest::WriteFileBytes(f.temp.file("plain"), "a file, not a folder");
