@@ -46,7 +46,6 @@ TEST(TestFileRoundTrip, GivesBackEveryValueIncludingUnusedZonesAndSetsAlsoInACom
   const LoadResult loaded = LoadTestText(BuildTestFileText(original));
   ASSERT_TRUE(loaded.ok()) << loaded.error.detail;
   EXPECT_EQ(TestFileValuesOf(*loaded.test), TestFileValuesOf(original));
-  EXPECT_EQ(loaded.test->KeReading[15][4], -1.5E-05);
 
   iotest::CommaLocale locale;
   if (!locale.active()) GTEST_SKIP() << "no locale with a decimal comma is installed and localedef could not build one";

@@ -8,7 +8,6 @@
 #include "IoTestSupport.h"
 #include "io/TestFileLayout.h"
 #include "io/TestFileLoader.h"
-#include "io/TestPath.h"
 #include "tests/support/FileSizeLimit.h"
 
 namespace zonalyst::io {
@@ -120,23 +119,16 @@ TEST(SaveTestFile, AFileThatIsNoTestOrMorePrecisionThanTheFileHoldsCountsAsChang
   EXPECT_EQ(question.asked, 3);
 }
 
-TEST(SaveTestFile, AnImpossibleFolderOrAFolderInTheWayFailsNamingTheFile) {
+// Write failures are the file writer's to pin; a folder in the way is the saver's own.
+TEST(SaveTestFile, AFolderInTheWayFailsNamingTheFile) {
   Folder f(false);
-  iotest::WriteFileBytes(f.temp.file("plain"), "a file, not a folder");
   ScriptedQuestion question(f.here());
-  const std::string impossible = f.temp.file("plain");
-  const SaveOutcome outcome = SaveTestFile(iotest::FullRecord(), impossible, "a.fdr", question);
-  EXPECT_EQ(outcome.status, SaveStatus::Failed);
-  EXPECT_EQ(outcome.reason.rfind("could not write \"" + JoinTestPath(impossible, "a.fdr") + "\": ", 0), 0u)
-      << outcome.reason;
-  EXPECT_EQ(f.files(), 1);
-
   fs::create_directory(f.temp.file("a.fdr"));
   const SaveOutcome inTheWay = f.save(iotest::FullRecord(), question);
   EXPECT_EQ(inTheWay.status, SaveStatus::Failed);
   EXPECT_EQ(inTheWay.reason, "could not write \"" + f.temp.file("a.fdr") + "\": it is a folder, not a test file");
   EXPECT_TRUE(fs::is_directory(f.temp.file("a.fdr")));
-  EXPECT_EQ(f.files(), 2);
+  EXPECT_EQ(f.files(), 1);
 }
 
 // The permission bits decide, so that the file is kept even for an administrator, whom
