@@ -61,7 +61,6 @@ TEST_F(ExportBinaryTest, AllPanelsGetTheirDefaultNames) {
   ASSERT_EQ(Export("--panel all"), 0) << err;
   for (const char* suffix : {"_Surface.gif", "_M-L_Plot.gif", "_Trans_Err.gif", "_Diffraction.gif", "_Star_Test.gif"}) {
     const std::string name = std::string("6in-f8-paraboloid-moving") + suffix;
-    EXPECT_TRUE(fs::exists(dir / name)) << name;
     EXPECT_FALSE(Read(name, "gif").isNull()) << name;
   }
 }

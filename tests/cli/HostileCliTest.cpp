@@ -61,17 +61,19 @@ void ExpectLoadFailed(const std::vector<std::string>& paths, const ScratchFolder
   }
 }
 
+// Which files are refused is the loader's to pin; here that every command loads through it
+// (a FIFO read directly would wait for ever) and prints its message clean.
 TEST(HostileCli, PathsThatAreNoTestFilesFailToLoadAtOnce) {
   ScratchFolder scratch;
   const std::string sparse = scratch.write("sparse.fdr", io::BuildTestFileText(Example()));
   fs::resize_file(sparse, std::uintmax_t{2} << 30);
   const std::string control = scratch.write("control.fdr", "\x1b]0;owned\x07\x1b[2J\r\n" + std::string(4, '\0'));
-  ExpectLoadFailed({sparse, scratch.folder(), control}, scratch);
+  ExpectLoadFailed({sparse, control}, scratch);
 #ifdef _WIN32
-  GTEST_SKIP() << "the rest needs a FIFO, /dev/zero and /proc/self/mem, which Windows has not";
+  GTEST_SKIP() << "the rest needs a FIFO, which Windows has not";
 #else
   ASSERT_EQ(mkfifo(scratch.file("pipe.fdr").c_str(), 0600), 0);
-  ExpectLoadFailed({scratch.file("pipe.fdr"), "/dev/zero", "/proc/self/mem"}, scratch);
+  ExpectLoadFailed({scratch.file("pipe.fdr")}, scratch);
 #endif
 }
 

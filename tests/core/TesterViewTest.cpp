@@ -36,11 +36,6 @@ GreyPicture View(const Reduced& m, double reading, const TesterSettings& setting
   return picture;
 }
 
-// Column of the pixel whose centre lies nearest x mm right of the centre.
-int ColumnAt(double xMm, double diameterMm) {
-  return static_cast<int>(std::floor(xMm / diameterMm * kSize + kSize / 2.0));
-}
-
 bool InsideDisc(int i, int j) {
   const int u = 2 * i + 1 - kSize, v = 2 * j + 1 - kSize;
   return u * u + v * v < kSize * kSize;
@@ -80,7 +75,7 @@ TEST(TesterView, AZoneIsMidGreyOnItsRadiusWithTheKnifeAtItsReading) {
         settings.side = side;
         const GreyPicture p = View(m, reading, settings);
         for (const double x : {h, -h}) {
-          const int i = ColumnAt(x, 200.0);
+          const int i = static_cast<int>(std::floor(x / 200.0 * kSize + kSize / 2.0));  // the pixel holding x
           int low = 255, high = 0;
           for (int k = i - 1; k <= i + 1; ++k) {
             low = std::min<int>(low, p.at(k, kSize / 2));

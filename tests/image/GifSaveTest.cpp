@@ -25,21 +25,16 @@ GifSaveResult Save(const PixelImage& picture, const std::filesystem::path& path)
   return GIF().SaveGIF(picture, path, false, 0);
 }
 
-std::vector<int> ProgressOf(int height) {
-  ScratchFolder folder;
-  std::vector<int> percents;
-  const GifSaveResult result = GIF().SaveGIF(Picture(3, height), folder / "p.gif", false, 0, [&](int percent) {
-    percents.push_back(percent);
-    return true;
-  });
-  EXPECT_EQ(result.outcome, GifSaveOutcome::Written) << result.message;
-  return percents;
-}
-
 TEST(GifSaveProgress, ReportedAfterEveryTenthRowRoundedHalfToEven) {
   const std::pair<int, std::vector<int>> cases[] = {
       {9, {}}, {1, {}}, {10, {100}}, {25, {40, 80}}, {48, {21, 42, 62, 83}}, {80, {12, 25, 38, 50, 62, 75, 88, 100}}};
-  for (const auto& [height, percents] : cases) EXPECT_EQ(ProgressOf(height), percents) << height << " rows";
+  ScratchFolder folder;
+  for (const auto& [height, percents] : cases) {
+    std::vector<int> reported;
+    const auto report = [&](int percent) { return reported.push_back(percent), true; };
+    EXPECT_EQ(GIF().SaveGIF(Picture(3, height), folder / "p.gif", false, 0, report).outcome, GifSaveOutcome::Written);
+    EXPECT_EQ(reported, percents) << height << " rows";
+  }
 }
 
 TEST(GifSave, WritesANewFileReplacesAnExistingOneAndTakesTheLargestSide) {

@@ -2,6 +2,7 @@
 // byte of the file reaches a message unescaped.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <tuple>
 
@@ -20,14 +21,6 @@ namespace zonalyst::io {
 namespace {
 
 namespace fs = std::filesystem;
-
-// True when the text holds only printable ASCII.
-bool Printable(const std::string& text) {
-  for (const char c : text) {
-    if (static_cast<unsigned char>(c) < 0x20 || static_cast<unsigned char>(c) >= 0x7f) return false;
-  }
-  return true;
-}
 
 struct RefusedRead {
   std::string path;
@@ -106,7 +99,9 @@ TEST(HostileRead, BytesQuotedFromAFileAreEscapedAndCut) {
   const LoadResult loaded = LoadTestText(text);
   ASSERT_FALSE(loaded.ok());
   EXPECT_EQ(loaded.error.line, 2);
-  EXPECT_TRUE(Printable(loaded.error.detail)) << loaded.error.detail;
+  EXPECT_TRUE(std::all_of(loaded.error.detail.begin(), loaded.error.detail.end(),
+                          [](char c) { return c >= 0x20 && c < 0x7f; }))
+      << loaded.error.detail;
   EXPECT_NE(loaded.error.detail.find("found \"\\x1b]0;title\\x07\\x1b[31m\\x00\\x00\\x00AAAA"), std::string::npos)
       << loaded.error.detail;
   EXPECT_NE(loaded.error.detail.find("...\""), std::string::npos);
