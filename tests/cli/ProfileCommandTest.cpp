@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <charconv>
+#include <cmath>
 #include <sstream>
 
 #include "CliRun.h"
@@ -9,19 +10,15 @@
 namespace zonalyst::cli {
 namespace {
 
-// The CSV's rows as numbers, read with from_chars; a row stops at a cell that is no number.
+// The CSV's rows as numbers read with from_chars; a cell that is no number reads as NaN.
 std::vector<std::vector<double>> CsvRows(const std::string& csv) {
   std::vector<std::vector<double>> rows;
   std::istringstream lines(csv.substr(csv.find('\n') + 1));
   for (std::string line; std::getline(lines, line);) {
-    std::vector<double>& row = rows.emplace_back();
-    for (std::size_t at = 0; at < line.size();) {
-      const auto [end, error] = std::from_chars(line.data() + at, line.data() + line.size(), row.emplace_back());
-      if (error != std::errc()) {
-        row.pop_back();
-        break;
-      }
-      at = static_cast<std::size_t>(end - line.data()) + 1;
+    std::istringstream cells(line);
+    auto& row = rows.emplace_back();
+    for (std::string cell; std::getline(cells, cell, ',');) {
+      std::from_chars(cell.data(), cell.data() + cell.size(), row.emplace_back(std::nan("")));
     }
   }
   return rows;

@@ -33,27 +33,10 @@ DecodedGif Decode(const std::filesystem::path& path) {
   return gif;
 }
 
-// Deterministic pseudo-random numbers, the same on every run.
-struct Lcg {
-  std::uint32_t state = 12345;
-  std::uint32_t next() { return (state = state * 1664525U + 1013904223U) >> 8; }
-};
-
-PixelImage Blank(int width, int height) {
-  return {width, height, std::vector<std::uint32_t>(static_cast<std::size_t>(width) * height, 0)};
-}
-
-PixelImage Noise(int width, int height) {
-  PixelImage picture = Blank(width, height);
-  Lcg random;
-  for (std::uint32_t& pixel : picture.pixels) pixel = random.next() & 0xFFFFFF;
-  return picture;
-}
-
 // Black with a few coloured lines, circles of grey and sparse speckles of every colour.
 PixelImage ReportLike(int width, int height) {
-  PixelImage picture = Blank(width, height);
-  Lcg random;
+  PixelImage picture = test::Filled(width, height);
+  test::Lcg random;
   auto at = [&](int x, int y) -> std::uint32_t& {
     return picture.pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)];
   };
@@ -116,11 +99,11 @@ void ExpectDecodesToThePaletteMappedPicture(const PixelImage& picture, const std
 TEST(GifDecode, EveryPixelDecodesToItsPaletteEntryAndGreyPicturesKeepEveryGrey) {
   ScratchFolder folder;
   for (const PixelImage& picture :
-       {ReportLike(769, 430), Noise(211, 97), Noise(3000, 3), Noise(1, 300), Blank(1, 1), Blank(4000, 2)}) {
+       {ReportLike(769, 430), test::Noise(211, 97), test::Noise(3000, 3), test::Noise(1, 300), test::Filled(1, 1), test::Filled(4000, 2)}) {
     SCOPED_TRACE(std::to_string(picture.width) + " x " + std::to_string(picture.height));
     ExpectDecodesToThePaletteMappedPicture(picture, folder / "picture.gif");
   }
-  PixelImage greys = Noise(257, 131);
+  PixelImage greys = test::Noise(257, 131);
   for (std::uint32_t& pixel : greys.pixels) pixel = (pixel & 0xFF) * 0x010101u;
   ExpectDecodesToThePaletteMappedPicture(greys, folder / "greys.gif", GifPalette::Greys);
 }

@@ -38,6 +38,23 @@ std::vector<unsigned> NineBitCodes(const std::vector<std::uint8_t>& data);
 // The colour of a palette entry 0..124 (channels 0, 64, 128, 192, 255) as 0x00RRGGBB.
 std::uint32_t PaletteColour(int index);
 
+// Deterministic pseudo-random numbers, the same on every run.
+struct Lcg {
+  std::uint32_t state = 12345;
+  std::uint32_t next() { return (state = state * 1664525U + 1013904223U) >> 8; }
+};
+
+// A picture of one colour, or of pseudo-random colours that hardly compress.
+inline PixelImage Filled(int width, int height, std::uint32_t colour = 0) {
+  return {width, height, std::vector<std::uint32_t>(static_cast<std::size_t>(width) * height, colour)};
+}
+inline PixelImage Noise(int width, int height) {
+  PixelImage picture = Filled(width, height);
+  Lcg random;
+  for (std::uint32_t& pixel : picture.pixels) pixel = random.next() & 0xFFFFFF;
+  return picture;
+}
+
 // A picture of one row per given row of palette entries.
 PixelImage PictureOfIndices(const std::vector<std::vector<int>>& rows);
 

@@ -14,9 +14,7 @@ using test::ReadBytes;
 using test::ScratchFolder;
 using ::testing::ElementsAre;
 
-PixelImage Picture(int width, int height) {
-  return {width, height, std::vector<std::uint32_t>(static_cast<std::size_t>(width) * height, 0x00FF8000)};
-}
+PixelImage Picture(int width, int height) { return test::Filled(width, height, 0x00FF8000); }
 
 using testing::ReadFileBytes;
 using testing::WriteFileBytes;
@@ -130,12 +128,10 @@ TEST(GifSave, AFailedWriteIsReportedAndKeepsTheOldFile) {
   ScratchFolder folder;
   const auto path = folder / "full disk.gif";
   WriteFileBytes(path, "previous picture");
-  PixelImage noisy = Picture(500, 500);
-  for (std::size_t i = 0; i < noisy.pixels.size(); ++i) noisy.pixels[i] = static_cast<std::uint32_t>(i * 2654435761U);
   GifSaveResult result;
   {
     const testing::FileSizeLimit limit(100000);
-    result = Save(noisy, path);
+    result = Save(test::Noise(500, 500), path);
   }
   EXPECT_EQ(result.outcome, GifSaveOutcome::Failed);
   EXPECT_EQ(result.message,

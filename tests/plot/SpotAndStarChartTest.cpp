@@ -85,9 +85,8 @@ TEST(StarTestChartTest, PaintsRingsInGreyFramesAndCaptions) {
   } expected[] = {{135, 0, kWhite},    {135, 0.25, kWhite}, {370, 2.75, kGrey}, {370, 3.25, kGrey}, {605, 99.75, kDim},
                   {605, 100.25, kDim}, {135, 102, kRed},    {370, 102, kGreen}, {605, 102, kRed}};
   for (int p = 0; p < 9; ++p) {
-    EXPECT_EQ(circles[p].x1, expected[p].x) << p;
-    EXPECT_EQ(circles[p].radius, expected[p].radius) << p;
-    EXPECT_EQ(circles[p].colour, expected[p].colour) << p;
+    EXPECT_EQ(std::tuple(circles[p].x1, circles[p].radius, circles[p].colour),
+              std::tuple(expected[p].x, expected[p].radius, expected[p].colour)) << p;
   }
 
   const auto texts = CallsOf(s, Op::Text);
