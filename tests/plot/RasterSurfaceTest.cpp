@@ -101,8 +101,7 @@ TEST(RasterSurface, PixelImagesGoInAndOutUnchanged) {
   RasterSurface s(6, 4);
   s.drawImage(2, 1, stamp);
   const PixelImage out = s.toPixelImage();
-  ASSERT_EQ(out.width, 6);
-  ASSERT_EQ(out.height, 4);
+  ASSERT_EQ(std::pair(out.width, out.height), std::pair(6, 4));
   for (int y = 0; y < 2; ++y) {
     for (int x = 0; x < 3; ++x) EXPECT_EQ(out.pixels[(y + 1) * 6 + x + 2], stamp.pixels[y * 3 + x]);
   }

@@ -52,8 +52,7 @@ TEST(SavedPicture, ReportStandsBelowThePanelInItsColumns) {
 TEST(SavedPicture, PictureGrowsByTheReportRoomOrMoreForALongReport) {
   PixelImage panel{740, 280, std::basic_string<std::uint32_t>(740 * 280, 0x123456u)};
   const PixelImage image = ComposeSavedPicture({.picture = panel, .report = FourZoneReport()});
-  EXPECT_EQ(image.width, 740);
-  EXPECT_EQ(image.height, 280 + kReportRoom);
+  EXPECT_EQ(std::pair(image.width, image.height), std::pair(740, 280 + kReportRoom));
   EXPECT_EQ(image.pixels[0], 0x123456u);
   EXPECT_EQ(image.pixels[740 * 279 + 739], 0x123456u);
 
@@ -74,8 +73,7 @@ TEST(SavedPicture, StarImagesStackFivePixelsApart) {
   const std::uint32_t colours[3] = {0x0000ffu, 0x00ff00u, 0xff0000u};
   for (int i = 0; i < 3; ++i) images[i] = {740, 300, std::basic_string<std::uint32_t>(740 * 300, colours[i])};
   const PixelImage stack = ComposeSavedPicture({.panel = kStarTestPanel, .stack = images});
-  EXPECT_EQ(stack.width, 769);
-  EXPECT_EQ(stack.height, 465 + kStarStackRoom);
+  EXPECT_EQ(std::pair(stack.width, stack.height), std::pair(769, 465 + kStarStackRoom));
   const std::array<int, 3> pixels[] = {{0, 299, 0x0000ff}, {0, 302, 0}, {0, 305, 0x00ff00}, {0, 610, 0xff0000},
                                        {0, 909, 0xff0000}, {0, 910, 0}, {745, 0, 0}};
   for (const auto& [x, y, colour] : pixels) EXPECT_EQ(stack.pixels[y * 769 + x], unsigned(colour)) << x << "," << y;

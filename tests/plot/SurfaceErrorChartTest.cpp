@@ -40,8 +40,7 @@ TEST(SurfaceErrorScale, RowFollowsThePeakToValleyWavefrontError) {
   };
   for (const auto& c : cases) {
     const SurfaceErrorScale scale = ChooseSurfaceErrorScale(c.pvFraction, ProfileSpan{0.0, 0.0004});
-    EXPECT_EQ(scale.title, c.title) << c.pvFraction;
-    EXPECT_EQ(scale.colour, c.colour) << c.pvFraction;
+    EXPECT_EQ(std::pair(scale.title, scale.colour), std::pair(std::string(c.title), c.colour)) << c.pvFraction;
     EXPECT_DOUBLE_EQ(scale.unitsPerMm, c.unitsPerMm) << c.pvFraction;
   }
   // The profile's span starts from its sentinels and ignores samples beyond the grid.
