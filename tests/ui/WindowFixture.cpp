@@ -25,9 +25,6 @@ std::string ReadFile(const QString& path) {
   return text.str();
 }
 
-WindowFixture::WindowFixture() = default;
-WindowFixture::~WindowFixture() = default;
-
 ui::MainWindow& WindowFixture::start(const QStringList& arguments) {
   ui::WindowServices services{&prompter, settings, association, &clipboard, saveQuestion,
                               [this](QWidget*, bool showSplash) {
@@ -124,7 +121,6 @@ void SaveDiscardAnswer::poll() {
   QWidget* modal = QApplication::activeModalWidget();
   if (modal == nullptr || modal->objectName() != QStringLiteral("Save_Discard")) return;
   shown_ = true;
-  title_ = modal->windowTitle();
   label_ = modal->findChild<QLabel*>(QStringLiteral("Label1"))->text();
   const QString buttonName = buttonNames_.takeFirst();
   if (buttonNames_.isEmpty()) timer_.stop();

@@ -68,9 +68,6 @@ std::string ReadFile(const QString& path);
 // Set the services up, then start the window.
 class WindowFixture {
  public:
-  WindowFixture();
-  ~WindowFixture();
-
   // Builds the window and runs its start-up; the working folder is the temporary folder.
   ui::MainWindow& start(const QStringList& arguments = {});
   // Starts on a copy of an example test (the 6-inch paraboloid unless named).
@@ -150,7 +147,6 @@ class SaveDiscardAnswer {
   explicit SaveDiscardAnswer(const QString& buttonName) : SaveDiscardAnswer(QStringList{buttonName}) {}
   bool shown() const { return shown_; }
   QString label() const { return label_; }
-  QString title() const { return title_; }
 
  private:
   void poll();
@@ -158,7 +154,6 @@ class SaveDiscardAnswer {
   QStringList buttonNames_;
   bool shown_ = false;
   QString label_;
-  QString title_;
 };
 
 // Handles the next modal dialog named objectName when it opens (polling for it).

