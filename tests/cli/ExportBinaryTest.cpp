@@ -50,7 +50,6 @@ constexpr int kMeasures = 58;
 
 TEST_F(ExportBinaryTest, WritesTheStarTestStackAsGif) {
   ASSERT_EQ(Export("--panel star -o star.gif"), 0) << err;
-  EXPECT_EQ(Contents("star.gif").substr(0, 6), "GIF87a");
   const QImage image = Read("star.gif", "gif");
   ASSERT_EQ(image.size(), QSize(769, 465 + 733));
   // The green frame of the middle image of the first picture crosses its top.

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <tuple>
 #include <utility>
 
 #include "ChartCalls.h"
@@ -70,13 +69,10 @@ TEST_F(MonteCarloChartsTest, BarsStandOnTheirRangeScaledByThePeak) {
   data_.trials = 90;
   data_.meanSd = 0.127;
   const MonteCarloChartRanges ranges = draw();
-  ASSERT_TRUE(ranges.strehl && ranges.rms);
-  const ChartRange& strehl = *ranges.strehl;
-  EXPECT_EQ(std::tuple(strehl.lo, strehl.hi, strehl.barWidth, strehl.lower68, strehl.upper68),
-            std::tuple(80, 90, 28, 86, 87));
-  EXPECT_EQ(std::pair(ranges.rms->lo, ranges.rms->hi), std::pair(10, 20));
+  ASSERT_TRUE(ranges.strehl && ranges.rms);  // their bounds are the core's to pin
 
-  // Strehl bin 86 is the peak: 28 green-shaded lines from x = 45 + 6 x 28, full height.
+  // The Strehl chart runs from bin 80 in bars 28 wide; its peak bin 86: 28 green-shaded
+  // lines from x = 45 + 6 x 28, full height.
   const auto peak = barLines(213.0, 240.0);
   ASSERT_EQ(peak.size(), 28u);
   for (const RecordedCall& c : peak) {
