@@ -22,17 +22,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct RefusedRead {
-  std::string path;
-  std::string failure;
-};
-
-void ExpectRefused(const std::vector<RefusedRead>& cases) {
-  for (const RefusedRead& c : cases) {
-    const FileText read = ReadFileText(c.path);
-    EXPECT_EQ(std::pair(read.text.has_value(), read.failure), std::pair(false, c.failure));
-    const LoadResult loaded = LoadTestFile("", c.path);
-    EXPECT_EQ(std::tuple(loaded.ok(), loaded.error.detail, loaded.error.path), std::tuple(false, c.failure, c.path));
+// Paths and the reader's failure for each.
+void ExpectRefused(const std::vector<std::pair<std::string, std::string>>& cases) {
+  for (const auto& [path, failure] : cases) {
+    const FileText read = ReadFileText(path);
+    EXPECT_EQ(std::pair(read.text.has_value(), read.failure), std::pair(false, failure)) << path;
   }
 }
 
@@ -53,6 +47,9 @@ TEST(HostileRead, SpecialOversizedAndFailingFilesAreRefusedWithTheirReason) {
       {large, "\"" + large + "\"" + tooLarge},
       {temp.file("missing.fdr"), "cannot open \"" + temp.file("missing.fdr") + "\": No such file or directory"},
   });
+  const LoadResult loaded = LoadTestFile("", sparse);  // the loader passes the reader's failure on
+  EXPECT_EQ(std::tuple(loaded.ok(), loaded.error.detail, loaded.error.path),
+            std::tuple(false, "\"" + sparse + "\"" + tooLarge, sparse));
   // Exactly at the bound a file is still read (and then refused for its 101 lines).
   iotest::WriteFileBytes(large, valid + std::string(kMaxTestFileBytes - valid.size(), '\n'));
   EXPECT_TRUE(ReadFileText(large).text);
