@@ -1,10 +1,8 @@
 // The Monte Carlo set-up and explanation dialogs and the save progress window.
-#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTest>
 
 #include "tests/ui/QtTestMain.h"
 #include "core/MonteCarloExplanation.h"

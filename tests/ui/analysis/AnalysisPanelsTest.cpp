@@ -1,17 +1,9 @@
 // The analysis panels in the real window: sliders, captions, result labels, first visits.
-#include <QApplication>
 #include <QCheckBox>
-#include <QLabel>
-#include <QPushButton>
-#include <QTest>
 
 #include "tests/ui/QtTestMain.h"
 #include "tests/ui/WindowFixture.h"
 #include "ui/analysis/AnalysisView.h"
-#include "ui/analysis/MilliesLacroixPanel.h"
-#include "ui/analysis/SpotDiffractionPanel.h"
-#include "ui/analysis/StarTestPanel.h"
-#include "ui/analysis/SurfaceErrorPanel.h"
 
 using namespace zonalyst;
 using testing::WindowFixture;
@@ -102,7 +94,7 @@ class AnalysisPanelsTest : public QObject {
     QVERIFY(f.panels.milliesLacroix->view().pictureImage().pixels == before.pixels);
   }
 
-  void firstStarVisitShowsDefocusZeroAndObstructionThirtyThree() {
+  void firstStarVisitShowsDefocusZeroAndObstructionThirtyThreeAndTheSpotPanelDrawsWithoutObstructionOnEntry() {
     WindowFixture f;
     f.open(testing::ScatteredFifteenZones());
     QScrollBar* defocus = f.slider(QStringLiteral("HScroll1_3"));
@@ -138,24 +130,20 @@ class AnalysisPanelsTest : public QObject {
     f.panels.surface->conicButton()->setFocus();
     QCOMPARE(f.help(), QStringLiteral("This will find the best fit conic constant for your current knife entry data\n"
                                       "This might be usefull when figuring to show if your Over / Under corrected "));
-  }
 
-  void spotPanelDrawsWithoutObstructionOnEntry() {
-    WindowFixture f;
-    f.open(testing::ScatteredFifteenZones());
     f.press(Qt::Key_F7);
     ui::AnalysisView& view = f.panels.spot->view();
     const plot::PixelImage clear = view.pictureImage();
-    QScrollBar* obstruction = f.slider(QStringLiteral("scrlF6Obst"));
-    obstruction->setFocus();
+    QScrollBar* spotObstruction = f.slider(QStringLiteral("scrlF6Obst"));
+    spotObstruction->setFocus();
     QCOMPARE(f.help(), QStringLiteral("Select amount of Central Obstruction (% diameter), "));
-    obstruction->setValue(40);
+    spotObstruction->setValue(40);
     QCOMPARE(f.text(QStringLiteral("lblF6Obst_1")), QStringLiteral("40%"));
     const plot::PixelImage obstructed = view.pictureImage();
     QVERIFY(obstructed.pixels != clear.pixels);
     f.press(Qt::Key_F4);
     f.press(Qt::Key_F7);
-    QCOMPARE(obstruction->value(), 40);
+    QCOMPARE(spotObstruction->value(), 40);
     QVERIFY(view.pictureImage().pixels == clear.pixels);
     // The next movement of the reference slider applies the obstruction shown.
     f.slider(QStringLiteral("HScroll1_2"))->setValue(1501);

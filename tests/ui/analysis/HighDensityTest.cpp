@@ -2,15 +2,11 @@
 // environment): sharp charts on screen, saved pictures at their logical size.
 #include <QGroupBox>
 #include <QImage>
-#include <QLabel>
 #include <QPixmap>
-#include <QTest>
 
 #include "tests/ui/QtTestMain.h"
 #include "tests/ui/WindowFixture.h"
 #include "ui/window/PanelTexts.h"
-#include "ui/analysis/StarTestPanel.h"
-#include "ui/analysis/SurfaceErrorPanel.h"
 
 using namespace zonalyst;
 using testing::WindowFixture;

@@ -3,10 +3,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QImage>
-#include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
 
 #include "tests/ui/QtTestMain.h"
 #include "tests/ui/WindowFixture.h"

@@ -56,13 +56,29 @@ class FilePanelTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void listsShowTestFilesOnlyAnUnreadableFolderLeavesThemEmptyAssociationAsksTheShell() {
+  void listsShowTestFilesAndPreviewTheChosenOneAnUnreadableFolderLeavesThemEmptyAssociationAsksTheShell() {
     WindowFixture f;
     QFile(f.path(QStringLiteral("notes.txt"))).open(QIODevice::WriteOnly);
     QDir(f.folder()).mkdir(QStringLiteral("older"));
     StartOnThreeTests(f);
     QCOMPARE(f.files()->count(), 3);
     QCOMPARE(f.files()->item(0)->text(), QStringLiteral("a.fdr"));
+    auto* frame = f.window->findChild<QGroupBox*>(QStringLiteral("FrmSelected"));
+    QVERIFY(!frame->isVisible());
+    QVERIFY(!f.button(QStringLiteral("chkOpen"))->isEnabled());
+    f.files()->setCurrentRow(1);
+    QVERIFY(frame->isVisible());
+    QVERIFY(f.button(QStringLiteral("chkOpen"))->isEnabled());
+    QCOMPARE(f.text(QStringLiteral("lblData_2")), QStringLiteral("Mirror ROC:\n102 Inches"));
+    QFile bad(f.path(QStringLiteral("bad.fdr")));
+    QVERIFY(bad.open(QIODevice::WriteOnly));
+    bad.write("hello\r\n");
+    bad.close();
+    f.panels.files->refreshFiles();
+    f.files()->setCurrentRow(0);  // a.fdr, then the broken one: no stale values
+    f.files()->setCurrentItem(f.files()->findItems(QStringLiteral("bad.fdr"), Qt::MatchExactly).front());
+    QCOMPARE(f.text(QStringLiteral("lblData_2")), QStringLiteral("Mirror ROC:\nunreadable"));
+
     auto* folders = f.window->findChild<QListWidget*>(QStringLiteral("Dir1"));
     QCOMPARE(folders->item(0)->text(), QStringLiteral("/"));
     QVERIFY(folders->item(folders->count() - 1)->text().endsWith(QStringLiteral("older")));
@@ -80,27 +96,6 @@ class FilePanelTest : public QObject {
     QTest::mouseClick(f.button(QStringLiteral("File_ass")), Qt::LeftButton);
     QCOMPARE(f.fakeAssociation.lookups, before + 1);
     QVERIFY(f.prompter.messages().empty());  // associated already: nothing to offer
-  }
-
-  void previewOfTheChosenFileAndUnreadableForABrokenOne() {
-    WindowFixture f;
-    StartOnThreeTests(f);
-    auto* frame = f.window->findChild<QGroupBox*>(QStringLiteral("FrmSelected"));
-    QVERIFY(!frame->isVisible());
-    QVERIFY(!f.button(QStringLiteral("chkOpen"))->isEnabled());
-    f.files()->setCurrentRow(1);
-    QVERIFY(frame->isVisible());
-    QVERIFY(f.button(QStringLiteral("chkOpen"))->isEnabled());
-    QCOMPARE(f.text(QStringLiteral("lblData_2")), QStringLiteral("Mirror ROC:\n102 Inches"));
-
-    QFile bad(f.path(QStringLiteral("bad.fdr")));
-    QVERIFY(bad.open(QIODevice::WriteOnly));
-    bad.write("hello\r\n");
-    bad.close();
-    f.panels.files->refreshFiles();
-    f.files()->setCurrentRow(0);  // a.fdr, then the broken one: no stale values
-    f.files()->setCurrentItem(f.files()->findItems(QStringLiteral("bad.fdr"), Qt::MatchExactly).front());
-    QCOMPARE(f.text(QStringLiteral("lblData_2")), QStringLiteral("Mirror ROC:\nunreadable"));
   }
 
   void openingShowsTheSurfaceErrorPanelWithoutChecksAndTheNextSwitchChecks() {

@@ -59,7 +59,7 @@ class ReadingsPanelTest : public QObject {
     QCOMPARE(saved.test->KeReading[4][4], 4.0);
   }
 
-  void readingsCommitOnLeavingAndWhatIsNoNumberOrAZeroRadiusIsUndone() {
+  void readingsCommitOnLeavingWhatIsNoNumberOrAZeroRadiusIsUndoneTogglesRedraw() {
     WindowFixture f;
     OpenOnReadings(f, SampleMirror());
     f.cell(4)->setFocus();  // zone 2, set 1
@@ -92,11 +92,8 @@ class ReadingsPanelTest : public QObject {
     f.cell(63)->setFocus();
     f.type(QStringLiteral("-"));
     QCOMPARE(f.cell(63)->text(), QStringLiteral("8"));
-  }
 
-  void togglesAndConicRedrawTheIdealReadingsAndAMousePressEmptiesTheClipboard() {
-    WindowFixture f;
-    OpenOnReadings(f, SampleMirror());
+    // The source toggle and the conic redraw the ideal readings; a mouse press empties the clipboard.
     auto* ideal = f.label(QStringLiteral("lblideal_4"));
     const QString fixed = ideal->text();
     f.cell(61)->setFocus();

@@ -1,5 +1,4 @@
 #include <QtTest>
-#include <functional>
 
 #include "tests/ui/QtTestMain.h"
 #include "tests/ui/WindowFixture.h"
@@ -123,9 +122,20 @@ class SetupPanelTest : public QObject {
     QCOMPARE(f.box(7)->text(), QStringLiteral("0.000"));
   }
 
-  void numberBoxesFilterTheirKeysAndUndoWhatIsNoNumber() {
+  void navigationInnerOuterAndNumberBoxesFilterTheirKeysAndUndoWhatIsNoNumber() {
     WindowFixture f;
-    OpenOnSetup(f, SampleMirror());
+    OpenOnSetup(f, SampleMirror());  // four zones, inner and outer radius
+    QCOMPARE(f.walk(Qt::Key_Return, 16),
+             QStringList({"1", "2", "3", "4", "5", "6", "7", "8", "10", "11", "13", "14", "16", "17", "0", "1"}));
+    QCOMPARE(f.walk(Qt::Key_Left, 3), QStringList({"0", "17", "16"}));
+    QCOMPARE(f.walk(Qt::Key_Up, 4), QStringList({"13", "10", "7", "6"}));
+    f.box(8)->setFocus();
+    QCOMPARE(f.walk(Qt::Key_Down, 4), QStringList({"11", "14", "17", "0"}));
+    QCOMPARE(f.walk(Qt::Key_Up, 1), QStringList({"17"}));
+    QCOMPARE(f.walk(Qt::Key_Right, 1), QStringList({"0"}));
+    f.box(8)->setFocus();
+    QCOMPARE(f.walk(Qt::Key_Up, 1), QStringList({"6"}));
+
     QLineEdit* roc = f.box(4);
     roc->setFocus();
     QVERIFY(roc->hasSelectedText());
@@ -168,21 +178,6 @@ class SetupPanelTest : public QObject {
     f.press(Qt::Key_Return);
     QLocale::setDefault(english);
     QCOMPARE(f.window->state().test.Roc, 12.5);
-  }
-
-  void navigationInnerOuter() {
-    WindowFixture f;
-    OpenOnSetup(f, SampleMirror());  // four zones, inner and outer radius
-    QCOMPARE(f.walk(Qt::Key_Return, 16),
-             QStringList({"1", "2", "3", "4", "5", "6", "7", "8", "10", "11", "13", "14", "16", "17", "0", "1"}));
-    QCOMPARE(f.walk(Qt::Key_Left, 3), QStringList({"0", "17", "16"}));
-    QCOMPARE(f.walk(Qt::Key_Up, 4), QStringList({"13", "10", "7", "6"}));
-    f.box(8)->setFocus();
-    QCOMPARE(f.walk(Qt::Key_Down, 4), QStringList({"11", "14", "17", "0"}));
-    QCOMPARE(f.walk(Qt::Key_Up, 1), QStringList({"17"}));
-    QCOMPARE(f.walk(Qt::Key_Right, 1), QStringList({"0"}));
-    f.box(8)->setFocus();
-    QCOMPARE(f.walk(Qt::Key_Up, 1), QStringList({"6"}));
   }
 
   void navigationEffectiveAndTheZoneCountClamped() {

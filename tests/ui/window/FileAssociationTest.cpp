@@ -3,9 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMimeDatabase>
-#include <QObject>
 #include <QStandardPaths>
-#include <QTest>
 
 #include "tests/ui/QtTestMain.h"
 #include "tests/ui/WindowFixture.h"

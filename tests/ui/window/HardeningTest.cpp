@@ -3,9 +3,7 @@
 // that escaped an event handler.
 #include <QDir>
 #include <QFile>
-#include <QObject>
 #include <QSettings>
-#include <QTest>
 #include <sys/stat.h>
 
 #include "tests/ui/QtTestMain.h"

@@ -5,13 +5,7 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QImage>
-#include <QLabel>
-#include <QListWidget>
-#include <QObject>
-#include <QPushButton>
 #include <QSettings>
-#include <QTest>
-#include <QTimer>
 
 #include "tests/ui/QtTestMain.h"
 #include "tests/ui/WindowFixture.h"
@@ -159,7 +153,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(f.files()->count(), 2);
   }
 
-  void switchRequestedDuringASwitchIsDropped() {
+  void switchRequestedDuringASwitchIsDroppedF9RedrawsThePanelOnShowAndF1SavesAndClosesTheTest() {
     WindowFixture f;
     MainWindow& window = f.startOnExample();
     // The switch to F5 lets pending events run; the F6 key and the F7 click waiting among them are dropped.
@@ -174,11 +168,7 @@ class MainWindowTest : public QObject {
     QCoreApplication::processEvents();
     QVERIFY(OnShow(f, kMilliesLacroixPanel));
     QCOMPARE(window.previousPanel(), kSurfaceErrorPanel);
-  }
 
-  void saveImageKeyRedrawsThePanelOnShowAndTheLoadPanelSavesAndClosesTheTest() {
-    WindowFixture f;
-    MainWindow& window = f.startOnExample();
     f.press(Qt::Key_F6);
     f.prompter.clear();
     f.prompter.answerMessage(MessageAnswer::No);  // not inverted

@@ -1,20 +1,16 @@
 // The rules behind the window's widgets: captions, key map, countdown, command line,
 // association offer, setup checks through the prompter, settings texts.
 #include <QDir>
-#include <QObject>
 #include <QSettings>
-#include <QTest>
 
 #include "tests/ui/QtTestMain.h"
 #include "tests/ui/WindowFixture.h"
-#include "platform/MemorySettingsStore.h"
 #include "platform/QtSettingsStore.h"
 #include "platform/Settings.h"
 #include "ui/entry/AssociationOffer.h"
 #include "ui/window/CommandLine.h"
 #include "ui/window/KeyMap.h"
 #include "ui/window/PanelTexts.h"
-#include "ui/prompt/ScriptedPrompter.h"
 #include "ui/window/SetupCheckRun.h"
 
 using namespace zonalyst;
@@ -80,14 +76,11 @@ class WindowRulesTest : public QObject {
     QSettings(QSettings::IniFormat, QSettings::UserScope, "Zonalyst", "Zonalyst").clear();
   }
 
-  void associationQuestionsNameTheProgram() {
+  void associationOfferNamesTheProgramAndAsksAgainUnlessNoNo() {
     const MessageRequest none = AssociationQuestion({false, ""});
     QCOMPARE(none.text, QStringLiteral("*.fdr file are currently not associated with any programs\r\n"
                                        "Do you want to Associate these to Zonalyst?"));
     QCOMPARE(none.buttons, MessageButtons::YesNo);
-  }
-
-  void associationOfferAsksAgainUnlessNoNo() {
     testing::FakeAssociation association;
     ScriptedPrompter prompter;
     platform::Settings settings;
