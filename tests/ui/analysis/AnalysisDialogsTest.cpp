@@ -155,7 +155,6 @@ class AnalysisDialogsTest : public QObject {
     QVERIFY(!dialog->isModal());
     // The sentences are the explanation's own; the numbers take the user's separator.
     const QString text = Child<QLabel>(*dialog, "Label1")->text();
-    QVERIFY(text.contains(QStringLiteral("+/- 1 sigma results in a Strehl between 0,85 and 0,9\n")));
     QVERIFY(text.contains(QStringLiteral("+/- 2 sigma results in a Strehl between 0,8 and 0,93\n")));
 
     auto* copy = Child<QPushButton>(*dialog, "cmdCopy_data");

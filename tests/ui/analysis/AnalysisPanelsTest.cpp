@@ -35,7 +35,6 @@ class AnalysisPanelsTest : public QObject {
     QCOMPARE(f.text(QStringLiteral("Offset_1")), OffsetCaption("-1.5", "Millimeters", 4));
     QVERIFY(f.text(QStringLiteral("lblRslt_4")) != bestStrehl);
     slider->setValue(3000);
-    QCOMPARE(f.text(QStringLiteral("Offset_1")), OffsetCaption("1.5", "Millimeters", 4));
     f.press(Qt::Key_F4);
     QCOMPARE(slider->value(), 1500);
     QCOMPARE(f.text(QStringLiteral("lblRslt_4")), bestStrehl);

@@ -336,6 +336,7 @@ class MainWindowTest : public QObject {
     f.fakeAssociation.lookup = {false, "/usr/bin/gedit"};
     f.start();
     QVERIFY(f.prompter.messages().empty());
+    QCOMPARE(f.fakeAssociation.lookups, 0);  // start-up does not even look
     // The load panel's button still asks.
     f.prompter.answerMessage(MessageAnswer::Yes);
     QTest::mouseClick(f.button(QStringLiteral("File_ass")), Qt::LeftButton);
