@@ -225,7 +225,7 @@ class AnalysisRunsTest : public QObject {
     QVERIFY(f.panels.surface->explanation() == nullptr);
   }
 
-  void f9ProposesTheDefaultNameOfEachPanelAndCancelSavesNothing() {
+  void f9ProposesEachPanelsNameSavesGifOrPngAndAFailedWriteSaysSo() {
     WindowFixture f;
     f.open(testing::ScatteredFifteenZones(), QStringLiteral("mirror.fdr"));
     const QStringList filesBefore = QDir(f.folder()).entryList(QDir::Files);
@@ -245,11 +245,8 @@ class AnalysisRunsTest : public QObject {
     QCOMPARE(f.prompter.messages().back().buttons, ui::MessageButtons::YesNo);
     QCOMPARE(f.prompter.unexpected(), 0);
     QCOMPARE(QDir(f.folder()).entryList(QDir::Files), filesBefore);
-  }
 
-  void savedGifHoldsThePanelAndTheReportInvertedOnRequest() {
-    WindowFixture f;
-    f.open(testing::ScatteredFifteenZones(), QStringLiteral("mirror.fdr"));
+    // A saved GIF holds the panel and the report, inverted on request.
     f.press(Qt::Key_F6);
     f.slider(QStringLiteral("HScroll1_1"))->setValue(1700);
     QString titleDuringSave;
@@ -284,11 +281,8 @@ class AnalysisRunsTest : public QObject {
     const QPoint reportCorner(2, plainImage.height() - 2);
     QCOMPARE(plainImage.pixelColor(reportCorner), QColor(Qt::black));
     QCOMPARE(invertedImage.pixelColor(reportCorner), QColor(Qt::white));
-  }
 
-  void starTestSavesThreeStackedImagesAsPngAndAFailedWriteSaysSo() {
-    WindowFixture f;
-    f.open(testing::ScatteredFifteenZones(), QStringLiteral("mirror.fdr"));
+    // The star test saves three stacked images, here as PNG.
     f.press(Qt::Key_F8);
     f.slider(QStringLiteral("HScroll1_3"))->setValue(1);
     const plot::PixelImage userPicture = f.panels.star->view().pictureImage();

@@ -65,9 +65,9 @@ class TestersViewTest : public QObject {
     }
   }
 
-  void theMouseChoosesGratingSideAndLines() {
+  void theMouseChoosesGratingSideAndLinesAndF9LeavesTheKnifeWhereItWas() {
     WindowFixture f;
-    f.open(testing::ScatteredFifteenZones());
+    f.open(testing::ScatteredFifteenZones(), QStringLiteral("mirror.fdr"));
     f.press(Qt::Key_F10);
     QCOMPARE(f.text(QStringLiteral("LblCut")), QStringLiteral("0.025 mm"));
     QCOMPARE(f.text(QStringLiteral("LblSlit")), QStringLiteral("0.100 mm"));
@@ -96,12 +96,7 @@ class TestersViewTest : public QObject {
     QVERIFY(MeasuredView(f) != bands);
     QTest::mouseClick(f.find<QRadioButton>(QStringLiteral("OptFoucault")), Qt::LeftButton);
     QCOMPARE(f.slider(QStringLiteral("ScrlCut"))->value(), 25);
-  }
 
-  void f9SavesTheViewWithTheReportAndLeavesTheKnifeWhereItWas() {
-    WindowFixture f;
-    f.open(testing::ScatteredFifteenZones(), QStringLiteral("mirror.fdr"));
-    f.press(Qt::Key_F10);
     QScrollBar* knife = f.slider(QStringLiteral("ScrlKnife"));
     knife->setValue(knife->value() - 37);
     const int placed = knife->value();

@@ -28,10 +28,32 @@ class WorkshopToolsTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void maskTemplateIsSavedAsAPdfOrRefusedForEffectiveRadii() {
+  void previousTestIsDrawnFaintlyBehindWhenAskedAndTheMaskTemplateSavedAsAPdfOrRefusedForEffectiveRadii() {
     WindowFixture f;
     f.startOnLoadPanel();
+    MirrorTest earlier = SampleMirror();
+    earlier.KeReading[3][1] = 0.05;  // a zone well off the paraboloid
+    QVERIFY(!WriteTestFile(earlier, f.folder(), QStringLiteral("a.fdr")).empty());
     f.openTest(SampleMirror());
+    auto* show = f.window->findChild<QCheckBox*>(QStringLiteral("chkPreviousTest"));
+    QCOMPARE(show->text(), QStringLiteral("Show previous test"));
+    QCOMPARE(EarlierCurvePixels(f), 0);
+
+    QTest::mouseClick(show, Qt::LeftButton, {}, QPoint(4, show->height() / 2));
+    QVERIFY(EarlierCurvePixels(f) > 100);
+    QCOMPARE(f.text(QStringLiteral("LblHelp")), QStringLiteral("Grey: a.fdr, the test before this one"));
+    f.press(Qt::Key_F4);  // entering the panel again keeps it
+    QVERIFY(EarlierCurvePixels(f) > 100);
+
+    f.press(Qt::Key_Z);  // a.fdr is first in its folder: nothing before it
+    QCOMPARE(f.window->currentPanel(), int{ui::kSurfaceErrorPanel});
+    QCOMPARE(EarlierCurvePixels(f), 0);
+
+    show->setChecked(false);
+    f.press(Qt::Key_X);
+    QCOMPARE(EarlierCurvePixels(f), 0);
+
+    // Back on m.fdr: its mask template.
     f.press(Qt::Key_F2);
     QPushButton* print = f.button(QStringLiteral("cmdMaskTemplate"));
     QLabel* why = f.label(QStringLiteral("lblMaskTemplate"));
@@ -55,35 +77,6 @@ class WorkshopToolsTest : public QObject {
     QVERIFY(!print->isEnabled());
     QVERIFY(why->isVisible());
     QVERIFY(why->text().contains(QStringLiteral("needs inner and outer radii")));
-    QCOMPARE(f.prompter.unexpected(), 0);
-  }
-
-  void previousTestOfTheFolderIsDrawnFaintlyBehindWhenAsked() {
-    WindowFixture f;
-    f.startOnLoadPanel();
-    MirrorTest earlier = SampleMirror();
-    earlier.KeReading[3][1] = 0.05;  // a zone well off the paraboloid
-    QVERIFY(!WriteTestFile(earlier, f.folder(), QStringLiteral("a.fdr")).empty());
-    f.openTest(SampleMirror());
-    QCOMPARE(f.window->currentPanel(), int{ui::kSurfaceErrorPanel});
-    auto* show = f.window->findChild<QCheckBox*>(QStringLiteral("chkPreviousTest"));
-    QCOMPARE(show->text(), QStringLiteral("Show previous test"));
-    QCOMPARE(EarlierCurvePixels(f), 0);
-
-    QTest::mouseClick(show, Qt::LeftButton, {}, QPoint(4, show->height() / 2));
-    QVERIFY(show->isChecked());
-    QVERIFY(EarlierCurvePixels(f) > 100);
-    QCOMPARE(f.text(QStringLiteral("LblHelp")), QStringLiteral("Grey: a.fdr, the test before this one"));
-    f.press(Qt::Key_F4);  // entering the panel again keeps it
-    QVERIFY(EarlierCurvePixels(f) > 100);
-
-    f.press(Qt::Key_Z);  // a.fdr is first in its folder: nothing before it
-    QCOMPARE(f.window->currentPanel(), int{ui::kSurfaceErrorPanel});
-    QCOMPARE(EarlierCurvePixels(f), 0);
-
-    show->setChecked(false);
-    f.press(Qt::Key_X);
-    QCOMPARE(EarlierCurvePixels(f), 0);
     QCOMPARE(f.prompter.unexpected(), 0);
   }
 };
