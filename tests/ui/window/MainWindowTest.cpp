@@ -237,32 +237,7 @@ class MainWindowTest : public QObject {
     QVERIFY(!window.isVisible());
   }
 
-  void closingIsRefusedAndEscOnTheExitPanelDoesNotCountDown() {
-    WindowFixture f;
-    MainWindow& window = f.startOnExample();
-    // With auto exit off a close request shows the exit panel and is refused, each time.
-    QVERIFY(!window.close());
-    QVERIFY(OnShow(f, kExitPanel));
-    QVERIFY(!window.close());
-    QVERIFY(f.memorySettings.values().empty());
-
-    auto* autoExit = window.findChild<QCheckBox*>(QStringLiteral("ChkAuto_Exit"));
-    QCOMPARE(autoExit->text(), QStringLiteral("Next time Exit after Time Delay of 1/2 second"));
-    QVERIFY(!autoExit->isChecked());
-    QTest::mouseClick(autoExit, Qt::LeftButton);
-    QVERIFY(window.state().settings.showExit);
-    f.press(Qt::Key_Escape);
-    QVERIFY(OnShow(f, kExitPanel));
-    QPushButton* exit = f.button(QStringLiteral("chkExit"));
-    QCOMPARE(exit->text(), QStringLiteral("Confirm Exit"));
-    QVERIFY(!f.button(QStringLiteral("chkAbort"))->isVisible());
-    QVERIFY(exit->hasFocus());
-    QTest::mouseClick(exit, Qt::LeftButton);
-    QVERIFY(!window.isVisible());
-    QCOMPARE(f.memorySettings.read("Global", "Show_Exit"), std::string("True"));
-  }
-
-  void failedSaveAtExitIsReportedAndExitStaysPossible() {
+  void failedSaveAtExitIsReportedClosingIsRefusedAndEscOnTheExitPanelDoesNotCountDown() {
     WindowFixture f;
     MainWindow& window = f.startOnExample();
     const QString missing = QDir(f.folder()).filePath(QStringLiteral("gone")) + QDir::separator();
@@ -276,10 +251,27 @@ class MainWindowTest : public QObject {
     // Back on the panel the user left, the test open.
     QVERIFY(OnShow(f, kSurfaceErrorPanel));
     QVERIFY(window.state().testOpen());
+
+    // With auto exit off a close request shows the exit panel and is refused, each time.
+    QVERIFY(!window.close());
+    QVERIFY(OnShow(f, kExitPanel));
+    QVERIFY(!window.close());
+    QVERIFY(f.memorySettings.values().empty());
+    auto* autoExit = window.findChild<QCheckBox*>(QStringLiteral("ChkAuto_Exit"));
+    QCOMPARE(autoExit->text(), QStringLiteral("Next time Exit after Time Delay of 1/2 second"));
+    QVERIFY(!autoExit->isChecked());
+    QTest::mouseClick(autoExit, Qt::LeftButton);
+    QVERIFY(window.state().settings.showExit);
     f.press(Qt::Key_Escape);
+    QVERIFY(OnShow(f, kExitPanel));
+    QCOMPARE(exit->text(), QStringLiteral("Confirm Exit"));
+    QVERIFY(!f.button(QStringLiteral("chkAbort"))->isVisible());
+    QVERIFY(exit->hasFocus());
+    // The second exit leaves without saving and without a second report.
     QTest::mouseClick(exit, Qt::LeftButton);
     QVERIFY(!window.isVisible());
     QCOMPARE(f.prompter.messages().size(), std::size_t{1});
+    QCOMPARE(f.memorySettings.read("Global", "Show_Exit"), std::string("True"));
   }
 
   void settingsWrittenAtExitAreReadAtTheNextStart() {
