@@ -4,8 +4,6 @@
 #include <QDir>
 #include <QFile>
 #include <QTest>
-#include <fstream>
-#include <sstream>
 
 #include "io/FileAccess.h"
 #include "io/TestFileLayout.h"
@@ -19,10 +17,8 @@ std::string WriteTestFile(const MirrorTest& test, const QString& folder, const Q
 }
 
 std::string ReadFile(const QString& path) {
-  std::ifstream file(path.toStdString(), std::ios::binary);
-  std::ostringstream text;
-  text << file.rdbuf();
-  return text.str();
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
 }
 
 ui::MainWindow& WindowFixture::start(const QStringList& arguments) {

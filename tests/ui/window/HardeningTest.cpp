@@ -64,21 +64,17 @@ class HardeningTest : public QObject {
     }
   }
 
-  void aFailedAssociationIsReported() {
+  void aFailedAssociationAndAnEscapedFailureAreReportedAndTheTestCanBeSaved() {
     WindowFixture f;
     f.fakeAssociation.lookup = {false, ""};
     f.fakeAssociation.failure = "could not write \"mimeapps.list\": No space left on device";
     f.prompter.answerMessage(MessageAnswer::Yes);
-    f.start();
+    MainWindow& window = f.startOnExample();
     QCOMPARE(f.prompter.messages().size(), std::size_t{2});
     QCOMPARE(f.prompter.messages()[1].text,
              QStringLiteral("Zonalyst could not be associated with Fdr files.\r\n"
                             "could not write \"mimeapps.list\": No space left on device"));
-  }
 
-  void anEscapedFailureIsReportedAndTheTestCanBeSaved() {
-    WindowFixture f;
-    MainWindow& window = f.startOnExample();
     window.state().test.Roc += 1.0;
     f.prompter.clear();
     f.prompter.answerMessage(MessageAnswer::Yes);
