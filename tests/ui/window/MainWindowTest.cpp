@@ -105,14 +105,18 @@ class MainWindowTest : public QObject {
     QVERIFY(f.prompter.messages().empty());
   }
 
-  void commandLineTestOpensOnTheSurfaceErrorPanelAndEveryAnalysisPanelShows() {
+  // A test named on the command line did not come through the load panel's lists: its folder is stepped and listed all the same.
+  void commandLineTestOpensOnTheSurfaceErrorPanelEveryAnalysisPanelShowsAndItsFolderIsStepped() {
     WindowFixture f;
-    MainWindow& window = f.startOnExample();
+    const QDir mirrors(f.folder() + QStringLiteral("/mirrors"));
+    QVERIFY(QDir().mkpath(mirrors.path()));
+    for (const char* name : {"a.fdr", "b.fdr"}) QVERIFY(QFile::copy(f.copyExample(kExample), mirrors.filePath(name)));
+    MainWindow& window = f.start({mirrors.filePath(QStringLiteral("a.fdr"))});
     QVERIFY(OnShow(f, kSurfaceErrorPanel));
     QCOMPARE(window.previousPanel(), kSetupPanel);
-    QCOMPARE(window.state().fileName, kExample);
-    QCOMPARE(window.state().folder, QDir::toNativeSeparators(f.folder()) + QDir::separator());
-    QCOMPARE(Frame(f, kSetupPanel)->title(), QStringLiteral("Test Setup Panel -- ") + kExample);
+    QCOMPARE(window.state().fileName, QStringLiteral("a.fdr"));
+    QCOMPARE(window.state().folder, QDir::toNativeSeparators(mirrors.path()) + QDir::separator());
+    QCOMPARE(Frame(f, kSetupPanel)->title(), QStringLiteral("Test Setup Panel -- a.fdr"));
     QVERIFY(AnalysisButtonsEnabled(f, true));
 
     // The results are the core's (one spot check); the other panels show the same six.
@@ -137,15 +141,6 @@ class MainWindowTest : public QObject {
       }
     }
     QVERIFY(f.prompter.messages().empty());
-  }
-
-  // A test named on the command line did not come through the load panel's lists.
-  void commandLineTestsFolderIsSteppedWithXAndListedOnF1() {
-    WindowFixture f;
-    const QDir mirrors(f.folder() + QStringLiteral("/mirrors"));
-    QVERIFY(QDir().mkpath(mirrors.path()));
-    for (const char* name : {"a.fdr", "b.fdr"}) QVERIFY(QFile::copy(f.copyExample(kExample), mirrors.filePath(name)));
-    MainWindow& window = f.start({mirrors.filePath(QStringLiteral("a.fdr"))});
     f.press(Qt::Key_X);
     QCOMPARE(window.state().fileName, QStringLiteral("b.fdr"));
     f.press(Qt::Key_F1);
