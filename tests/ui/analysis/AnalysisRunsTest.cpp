@@ -138,7 +138,7 @@ class AnalysisRunsTest : public QObject {
     QVERIFY(test.DesiredConic > -0.5);
   }
 
-  void monteCarloWithoutScatterPutsEveryTrialIntoOneBin() {
+  void monteCarloWithoutScatterPutsEveryTrialIntoOneBinAndASuppressedExplanationIsNotShown() {
     WindowFixture f;
     f.open(testing::ScatteredFifteenZones());
     const MirrorTest before = f.window->state().test;
@@ -166,6 +166,15 @@ class AnalysisRunsTest : public QObject {
     const QString bin = QString::number(ranges.strehl->lower68 / 100.0);
     QVERIFY(ExplanationText(f).contains(QStringLiteral("+/- 1 sigma results in a Strehl between %1 and %1\n").arg(bin)));
     f.panels.surface->explanation()->close();
+
+    // Suppressed in the set-up, the explanation is not shown.
+    WhenModalOpens(QStringLiteral("MC_Setup"), [](QDialog& setup) {
+      QTest::mouseClick(setup.findChild<QCheckBox*>(QStringLiteral("ChkDisplayafter")), Qt::LeftButton);
+      GoWithoutScatter(setup);
+    });
+    Click(f.panels.surface->monteCarloButton());
+    QCOMPARE(f.settings->read("Global", "Show_MC_Dialog"), std::string("True"));
+    QVERIFY(f.panels.surface->explanation() == nullptr);
   }
 
   void anAbortRunsTheEndSequenceAndFunctionKeysAreIgnored() {
@@ -211,18 +220,6 @@ class AnalysisRunsTest : public QObject {
     QVERIFY(ExplanationText(f).contains(QStringLiteral("+/- 1 sigma results in a Strehl between %1 and %2\n")
                               .arg(QString::number(strehl.lower68 / 100.0), QString::number(strehl.upper68 / 100.0))));
     f.panels.surface->explanation()->close();
-  }
-
-  void suppressedExplanationIsNotShown() {
-    WindowFixture f;
-    f.open(testing::ScatteredFifteenZones());
-    WhenModalOpens(QStringLiteral("MC_Setup"), [](QDialog& setup) {
-      QTest::mouseClick(setup.findChild<QCheckBox*>(QStringLiteral("ChkDisplayafter")), Qt::LeftButton);
-      GoWithoutScatter(setup);
-    });
-    Click(f.panels.surface->monteCarloButton());
-    QCOMPARE(f.settings->read("Global", "Show_MC_Dialog"), std::string("True"));
-    QVERIFY(f.panels.surface->explanation() == nullptr);
   }
 
   void f9ProposesEachPanelsNameSavesGifOrPngAndAFailedWriteSaysSo() {

@@ -105,7 +105,8 @@ class MainWindowTest : public QObject {
     QVERIFY(f.prompter.messages().empty());
   }
 
-  // A test named on the command line did not come through the load panel's lists: its folder is stepped and listed all the same.
+  // A test named on the command line did not come through the load panel's lists: its
+  // folder is stepped and listed all the same.
   void commandLineTestOpensOnTheSurfaceErrorPanelEveryAnalysisPanelShowsAndItsFolderIsStepped() {
     WindowFixture f;
     const QDir mirrors(f.folder() + QStringLiteral("/mirrors"));
