@@ -39,6 +39,8 @@ struct MirrorTest {
   double effectiveRadius(int zone) const { return ZoneRadius[zone][2]; }
   // The zones in use: ZoneCount kept within 3..15, whatever a record being edited holds.
   int zones() const { return std::clamp(ZoneCount, kMinZones, kMaxZones); }
+  // The reading sets in use: ReadingSets kept within 1..4.
+  int sets() const { return std::clamp(ReadingSets, 1, kMaxReadingSets); }
 };
 
 // Fills KeAverage[1..15] with the mean of sets 1..ReadingSets; every row is averaged,

@@ -11,7 +11,7 @@ namespace zonalyst {
 ReadingScatter CalculateReadingScatter(const MirrorTest& test) {
   ReadingScatter scatter;
   const int zones = test.zones();
-  const int sets = std::clamp(test.ReadingSets, 1, kMaxReadingSets);
+  const int sets = test.sets();
   if (sets < 2) {
     const double assumed = test.inInches() ? 0.005 : 0.127;
     for (int z = 1; z <= zones; ++z) scatter.sd[z] = assumed;

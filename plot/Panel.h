@@ -24,4 +24,10 @@ constexpr bool IsAnalysisPanel(int panel) {
   return (panel >= kSurfaceErrorPanel && panel <= kStarTestPanel) || panel == kTestersViewPanel;
 }
 
+// The panels whose slider moves the reference radius off the best fit, and whose frame
+// says so under the picture.
+constexpr bool HasReferenceOffset(int panel) {
+  return panel == kSurfaceErrorPanel || panel == kTransverseErrorPanel || panel == kDiffractionPanel;
+}
+
 }  // namespace zonalyst::plot

@@ -22,9 +22,14 @@ PictureSize PanelPictureSize(Panel panel, const PanelControls& controls) {
   }
 }
 
+PanelControls StarControlsAtDefocus(PanelControls controls, int defocusWaves) {
+  controls.defocusWaves = defocusWaves;
+  controls.detail = DetailAtDefocus(defocusWaves);
+  return controls;
+}
+
 double ReferenceRocMm(Panel panel, double bestFitRocMm, const PanelControls& controls) {
-  const bool offset = panel == kSurfaceErrorPanel || panel == kTransverseErrorPanel || panel == kDiffractionPanel;
-  return offset ? bestFitRocMm + controls.offsetMm : bestFitRocMm;
+  return HasReferenceOffset(panel) ? bestFitRocMm + controls.offsetMm : bestFitRocMm;
 }
 
 void DrawPanelPicture(PictureSurface& s, Panel panel, const MirrorTest& test, SurfaceAnalysis& analysis,

@@ -21,6 +21,11 @@ struct PanelControls {
   const QualityMetrics* earlierTest = nullptr;  // surface error: an earlier test drawn faintly behind
 };
 
+// "High Detail" follows the star test's defocus slider: checked whenever it stands off 0.
+constexpr bool DetailAtDefocus(int defocusWaves) { return defocusWaves != 0; }
+// The star test's controls with the defocus slider moved to defocusWaves.
+PanelControls StarControlsAtDefocus(PanelControls controls, int defocusWaves);
+
 // The size of an analysis panel's picture (the tester's view by the side of its views).
 PictureSize PanelPictureSize(Panel panel, const PanelControls& controls = {});
 

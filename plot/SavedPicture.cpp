@@ -31,10 +31,6 @@ bool EndsWithFdr(const std::string& name) {
 // Centre of the table column c (0..7) in a picture w pixels wide per column.
 double ColumnCentre(int c, int w) { return (c + 0.5) * w; }
 
-bool HasOffsetCaptions(Panel panel) {
-  return panel == kSurfaceErrorPanel || panel == kTransverseErrorPanel || panel == kDiffractionPanel;
-}
-
 // The lines of a text whose lines end in CR LF.
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
@@ -122,7 +118,7 @@ double DrawReport(PictureSurface& s, const ZoneReport& report, double top) {
 FrameTexts PanelFrameTexts(Panel panel, const MirrorTest& test, const BestFit& fit, const QualityMetrics& metrics,
                            double offsetMm) {
   FrameTexts texts{FormatResults(metrics), {}};
-  if (HasOffsetCaptions(panel)) texts.captions = {BestFitCaption(test, fit), OffsetFromBestFitText(test, offsetMm)};
+  if (HasReferenceOffset(panel)) texts.captions = {BestFitCaption(test, fit), OffsetFromBestFitText(test, offsetMm)};
   return texts;
 }
 

@@ -86,12 +86,8 @@ ExportedPanel ExportPanelPicture(const ExportView& view, const MirrorTest& test,
   plot::SavedPicture parts;
   parts.panel = panel;
   if (panel == plot::kStarTestPanel) {
-    // Moving the defocus slider off 0 checks "High Detail".
     for (std::size_t i = 0; i < parts.stack.size(); ++i) {
-      plot::PanelControls stacked = controls;
-      stacked.defocusWaves = plot::kStackedWaves[i];
-      stacked.detail = true;
-      parts.stack[i] = drawPanel(stacked, nullptr);
+      parts.stack[i] = drawPanel(plot::StarControlsAtDefocus(controls, plot::kStackedWaves[i]), nullptr);
     }
   } else {
     parts.picture = out.picture;

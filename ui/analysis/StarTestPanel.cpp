@@ -68,15 +68,12 @@ void StarTestPanel::referenceSliderMoved() {
   defocusCaption_->setText(QString::fromStdString(analysis::DefocusCaption(defocus_->value())));
 }
 
-void StarTestPanel::followDefocus() { detail_->setChecked(analysis::DetailChecked(defocus_->value())); }
+void StarTestPanel::followDefocus() { detail_->setChecked(plot::DetailAtDefocus(defocus_->value())); }
 
 std::array<plot::PixelImage, 3> StarTestPanel::picturesAtDefocus(const std::array<int, 3>& waves) {
   std::array<plot::PixelImage, 3> pictures;
   for (std::size_t i = 0; i < waves.size(); ++i) {
-    plot::PanelControls shown = controls();
-    shown.defocusWaves = waves[i];
-    shown.detail = analysis::DetailChecked(waves[i]);
-    view().redraw(state_.displayRocMm, shown);
+    view().redraw(state_.displayRocMm, plot::StarControlsAtDefocus(controls(), waves[i]));
     pictures[i] = view().pictureImage();
   }
   redraw();

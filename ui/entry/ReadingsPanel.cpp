@@ -4,7 +4,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <algorithm>
 
 #include "EntryBoxes.h"
 #include "EntryGrid.h"
@@ -42,8 +41,7 @@ ReadingsPanel::ReadingsPanel(const PanelContext& context) : test_(context.state.
        .isToggle = IsReadingsToggle,
        .help = ReadingsHelp,
        .next = [this](int cell, NavKey key) {
-         return NextReadingsCell(cell, key, test_.zones(),
-                                 std::clamp(test_.ReadingSets, 1, kMaxReadingSets));
+         return NextReadingsCell(cell, key, test_.zones(), test_.sets());
        },
        .filterKey = FilterReadingsKey,
        .flip = FlipReadingsToggle,
@@ -117,7 +115,7 @@ void ReadingsPanel::showReadings() {
   ComputeEffectiveRadii(test_);
   const QString separator = DecimalSeparator();
   const int zoneCount = test_.zones();
-  const int sets = std::clamp(test_.ReadingSets, 1, kMaxReadingSets);
+  const int sets = test_.sets();
   zoneCount_->setText(QString::number(zoneCount));
   for (int set = 1; set <= kMaxReadingSets; ++set) setHeaders_[set]->setVisible(set <= sets);
   for (int zone = 1; zone <= kMaxZones; ++zone) {

@@ -59,8 +59,6 @@ std::string BestFitConicHelp() {
          "This might be usefull when figuring to show if your Over / Under corrected ";
 }
 
-bool DetailChecked(int defocusWaves) { return defocusWaves != 0; }
-
 StarSliders StarFirstVisit(StarSliders shown) {
   if (shown.defocusWaves == kReferenceSliders[kDefocusSlider].max) shown.defocusWaves = 0;
   if (shown.obstruction == kStarObstructionRange.initial) shown.obstruction = 33;

@@ -41,8 +41,6 @@ std::string StarObstructionHelp();
 std::string ContrastHelp();
 std::string BestFitConicHelp();
 
-// "High Detail" is checked whenever the defocus slider stands off 0.
-bool DetailChecked(int defocusWaves);
 
 // Where the star test's sliders stand after entering the panel: a defocus left at 20
 // goes to 0 and an obstruction left at 99 to 33; other positions stay.
