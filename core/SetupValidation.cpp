@@ -57,6 +57,34 @@ std::optional<SetupFinding> RefuseZone(const MirrorTest& test, int z) {
   return std::nullopt;
 }
 
+// The first refusal of zone z against zone z - 1, if any: each zone lies farther out than
+// the one before, and in inner/outer entry begins no nearer the centre than where it ends.
+std::optional<SetupFinding> RefuseZonePair(const MirrorTest& test, int z) {
+  const std::string zone = std::to_string(z);
+  const std::string before = std::to_string(z - 1);
+  const double radius = test.effectiveRadius(z);
+  const double radiusBefore = test.effectiveRadius(z - 1);
+  if (radius < radiusBefore) {
+    return Refusal(Check::ZonesOutOfOrder,
+                   "Excuse ME, the effective radius for zone " + zone + " is less than zone " + before +
+                       "\r\nPlease arrange your zone from smallest radius to largest!",
+                   z);
+  }
+  if (radius == radiusBefore) {
+    return Refusal(Check::ZonesCoincide,
+                   "Zones " + before + " and " + zone + " coincide: they have the same effective radius." +
+                       "\r\nPlease give each zone its own radius, from the smallest to the largest.",
+                   z);
+  }
+  if (test.InnerOuterEntry == 1 && test.ZoneRadius[z][0] < test.ZoneRadius[z - 1][1]) {
+    return Refusal(Check::ZonesOverlap,
+                   "Zones " + before + " and " + zone + " overlap: zone " + zone + " begins inside zone " + before +
+                       ".\r\nPlease let each zone begin where the one before it ends, or farther out.",
+                   z);
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 std::vector<SetupFinding> CheckSetup(const MirrorTest& test, SetupScope scope) {
@@ -89,12 +117,8 @@ std::vector<SetupFinding> CheckSetup(const MirrorTest& test, SetupScope scope) {
     }
   }
   for (int z = 2; z <= n; ++z) {
-    if (test.effectiveRadius(z) < test.effectiveRadius(z - 1)) {
-      findings.push_back(Refusal(Check::ZonesOutOfOrder,
-                                 "Excuse ME, the effective radius for zone " + std::to_string(z) + " is less than zone " +
-                                     std::to_string(z - 1) +
-                                     "\r\nPlease arrange your zone from smallest radius to largest!",
-                                 z));
+    if (auto refusal = RefuseZonePair(test, z)) {
+      findings.push_back(std::move(*refusal));
       return findings;
     }
   }

@@ -20,6 +20,8 @@ struct SetupFinding {
     NegativeZoneRadius,
     InnerBeyondOuter,
     ZonesOutOfOrder,
+    ZonesCoincide,
+    ZonesOverlap,
     MaskTooBig,
     OuterBeyondEdge,
   };
@@ -39,8 +41,9 @@ enum class SetupScope { SetupPanel, ReadingsPanel };
 // focal-ratio question does not end the list: whoever asks it decides whether to go on.
 // Refused are setups that describe no real mirror or mask: a zero or negative radius of
 // curvature or diameter, a radius of curvature below the mirror's radius, a zero or
-// negative zone radius, zones out of order, a mask beyond the mirror's edge and, in
-// inner/outer entry, an inner radius beyond its outer one. The window and the command
+// negative zone radius, zones out of order or of one effective radius, a mask beyond the
+// mirror's edge and, in inner/outer entry, an inner radius beyond its outer one and a zone
+// that begins inside the one before it. The window and the command
 // line both refuse by this list. Effective radii (ZoneRadius column 2) must be current.
 std::vector<SetupFinding> CheckSetup(const MirrorTest& test, SetupScope scope);
 

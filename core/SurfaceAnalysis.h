@@ -42,11 +42,12 @@ class SurfaceAnalysis {
   // radius, diameter, conic, zone radii and averaged readings are numbers within a
   // thousand kilometres (the conic within 1E+9), and every result is a number. Values
   // that no mirror has (a radius of 1E+70, a conic of -1E+300, readings of 1E+300) fail
-  // here instead of passing for a perfect mirror. (A degenerate but accepted setup, such
-  // as two zones of one radius, keeps earlier values where its arithmetic fails, as
-  // every computation does, and still counts as reduced.)
+  // here instead of passing for a perfect mirror. (A degenerate setup that the setup
+  // checks refuse, such as two zones of one radius, keeps earlier values where its
+  // arithmetic fails, as every computation does, and still counts as reduced.)
   bool reducible() const;
 
+  const BestFit& fit() const { return fit_; }
   const SurfaceProfile& profile() const { return profile_; }
   const QualityMetrics& metrics() const { return metrics_; }
   const BesselTable& bessel() const { return bessel_; }

@@ -32,16 +32,16 @@ History ReduceHistory(const std::vector<std::string>& paths, std::ostream& warni
       history.skipped.push_back({file.path, WithoutTrailingNewlines(messages.str())});
       continue;
     }
-    const BestFit fit = analysis.analyse(*test);
-    if (!analysis.reducible()) {
-      history.skipped.push_back({file.path, kIrreducibleReadings});
+    std::ostringstream refusal;
+    if (!AnalyseOrRefuse(*test, analysis, Readings::Needed, refusal, exitCode)) {
+      history.skipped.push_back({file.path, WithoutTrailingNewlines(refusal.str())});
       continue;
     }
     warnings << messages.str();
     HistoryTest& entry = history.tests.emplace_back();
     entry.path = file.path;
     entry.modified = file.modified;
-    entry.fit = fit;
+    entry.fit = analysis.fit();
     entry.metrics = analysis.metrics();
     const int zones = test->zones();
     for (int z = 1; z <= zones; ++z) entry.zonalCorrectionPct.push_back(ZonalCorrectionPercent(*test, z));

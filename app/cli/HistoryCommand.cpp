@@ -18,8 +18,8 @@ constexpr const char* kUsage =
     "  Reduces every test of a mirror's figuring history, oldest first by the time each\n"
     "  file was last written (ties by name): a folder gives its .fdr files. One row per\n"
     "  test: best-fit radius of curvature (mm), P-V wavefront error, RMS surface error (nm),\n"
-    "  Strehl ratio and each zone's % zonal correction. Tests that do not load are listed\n"
-    "  as skipped; the exit code is 1 when none loads.\n"
+    "  Strehl ratio and each zone's % zonal correction. Tests that do not load, or that\n"
+    "  report refuses, are listed as skipped; the exit code is 1 when none is reduced.\n"
     "  --json   one JSON object: {\"tests\": [...], \"skipped\": [...]}\n"
     "  -o FILE  also draws the error curves of all tests overlaid, above the RMS and Strehl\n"
     "           of each test\n";

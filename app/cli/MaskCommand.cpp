@@ -44,8 +44,8 @@ int RunMask(const CommandWords& words, std::ostream& out, std::ostream& err) {
   if (!output || !EndsWith(*output, ".pdf")) return UsageError("-o names the .pdf file to write", kUsage, err);
 
   // The zone table prints ideal readings: a test that reduces to no mirror is refused as
-  // by every other command.
-  const auto opened = OpenTest(command->testPath, err, exitCode);
+  // by every other command. The mask is cut before any reading is taken.
+  const auto opened = OpenTest(command->testPath, err, exitCode, Readings::NotNeeded);
   if (!opened) return exitCode;
   const MirrorTest& test = opened->test;
   if (const auto refusal = plot::MaskRefusal(test, paper, angle)) {

@@ -4,6 +4,9 @@
 
 #include "CliRun.h"
 #include "JsonNumbers.h"
+#include "core/ReadingsValidation.h"
+#include "io/TestFileLayout.h"
+#include "io/TestFileLoader.h"
 
 namespace zonalyst::cli {
 namespace {
@@ -62,10 +65,15 @@ TEST(CliHistory, TextTableAndExitCodes) {
   EXPECT_NE(table.out.find("1/15.65"), std::string::npos) << table.out;
   EXPECT_NE(table.err.find("skipped " + folder.file("broken.fdr")), std::string::npos);
 
-  const CliRun none = Cli({"history", folder.file("broken.fdr"), folder.file("gone"), "--json"});
+  MirrorTest unread = *io::LoadTestFile("", folder.file("a-third.fdr")).test;
+  unread.KeReading = {};
+  const std::string unreadPath = folder.write("unread.fdr", io::BuildTestFileText(unread));
+  const CliRun none = Cli({"history", folder.file("broken.fdr"), folder.file("gone"), unreadPath, "--json"});
   EXPECT_EQ(none.code, 1);
   EXPECT_NE(none.out.find("{\"file\":" + JsonString(folder.file("gone")) + ",\"error\":\"no such file or folder\"}"),
             std::string::npos);
+  EXPECT_NE(none.out.find("{\"file\":" + JsonString(unreadPath) + ",\"error\":\"" + kNoReadings + "\"}"),
+            std::string::npos) << none.out;
   EXPECT_EQ(Cli({"history"}).code, 2);
   EXPECT_EQ(Cli({"history", folder.path().string(), "-o", "x.jpg"}).code, 2);
 }

@@ -9,7 +9,7 @@
 
 #include "CliRun.h"
 #include "LastResort.h"
-#include "core/SurfaceAnalysis.h"
+#include "core/ReadingsValidation.h"
 #include "io/TestFileLayout.h"
 #include "io/TestFileLoader.h"
 
@@ -90,8 +90,12 @@ TEST(HostileCli, EveryCommandRefusesSetupsOfNoRealMirrorAndValuesThatNoMirrorHas
       // refused on the setup panel only: the command line checks as the setup panel does
       {"inner-beyond-outer", [](MirrorTest& t) { t.ZoneRadius[2][0] = t.ZoneRadius[2][1] + 1; },
        "inner radius for zone 2 is larger than its outer radius"},
+      // zone 2 from 1.25 to 2.3 over zone 3 from 1.85 to 2.3
+      {"overlapping-zones", [](MirrorTest& t) { t.ZoneRadius[2][1] = 2.3; }, "Zones 2 and 3 overlap"},
       // which values do not reduce is the analysis's to pin
       {"roc", [](MirrorTest& t) { t.Roc = 1e70; }, kIrreducibleReadings},
+      {"reading-of-1000-inches", [](MirrorTest& t) { t.KeReading[4][1] = 1000; },
+       "Reading 1 of zone 4 lies farther from reading 1 of zone 1 than the radius of curvature"},
   };
   for (const auto& c : cases) {
     MirrorTest test = Example();
@@ -105,6 +109,24 @@ TEST(HostileCli, EveryCommandRefusesSetupsOfNoRealMirrorAndValuesThatNoMirrorHas
     }
   }
   for (const char* picture : {"ml.png", "view.png", "mask.pdf"}) EXPECT_FALSE(fs::exists(scratch.file(picture)));
+}
+
+// A new test has no readings yet: every command refuses to report it as a mirror, but its
+// mask can be printed, as it is before any reading is taken.
+TEST(HostileCli, ATestWithoutReadingsGivesAMaskAndNoFigures) {
+  ScratchFolder scratch;
+  MirrorTest test = Example();
+  test.KeReading = {};
+  const std::string path = scratch.write("new.fdr", io::BuildTestFileText(test));
+  for (const auto& args : EveryCommand(path, scratch)) {
+    const CliRun run = Cli(args);
+    if (args[0] == "mask") {
+      EXPECT_EQ(run.code, kSuccess) << run.err;
+      continue;
+    }
+    EXPECT_EQ(run.code, kSetupRefused) << args[0];
+    EXPECT_EQ(run.err, std::string(kNoReadings) + "\n") << args[0];
+  }
 }
 
 TEST(HostileCli, AbsurdScatterFailsEveryTrialAndSaysSo) {
