@@ -40,7 +40,8 @@ QMessageBox::Icon ToQt(MessageIcon icon) {
   return QMessageBox::NoIcon;
 }
 
-// The answer a box closed without a button gives: its cancelling button.
+// The button that Esc and the close box press: the cancelling one, or OK where OK is the
+// only way on.
 MessageAnswer EscapeAnswer(MessageButtons buttons) {
   switch (buttons) {
     case MessageButtons::Ok:
@@ -66,6 +67,8 @@ MessageAnswer QtPrompter::message(const MessageRequest& request) {
   } else {
     box.setDefaultButton(ToQt(request.defaultButton));
   }
+  // Esc and the close box press it; Qt finds none by itself beside "Save elsewhere...".
+  box.setEscapeButton(ToQt(EscapeAnswer(request.buttons)));
   const int answer = box.exec();
   if (elsewhere != nullptr && box.clickedButton() == elsewhere) return MessageAnswer::SaveElsewhere;
   switch (answer) {
