@@ -44,7 +44,6 @@ double ComputeErrorProfile(const SurfaceProfile& s, double K, double R, double D
   } else {
     AssignIfFinite(m.PvFraction, 1.0 / m.PvFraction);
   }
-  if (m.PeakValley < 9.9e-5) m.PeakValley = 9.9e-5;
   AssignIfFinite(m.GlassVolume, volume);
   return m.GlassVolume;
 }

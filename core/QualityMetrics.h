@@ -15,7 +15,7 @@ namespace zonalyst {
 struct QualityMetrics {
   std::array<double, kGridRoom> ProfileErr{};  // mm of surface; measured minus desired, minimum shifted to 0
   double ErrMin = 0.0;                         // mm; minimum of the unshifted error
-  double PeakValley = 0.0;    // mm of surface; never below 9.9e-5
+  double PeakValley = 0.0;    // mm of surface; the measured P-V, however small (no chart divides by it)
   double PvFraction = 0.0;    // N of a surface P-V of 1/N wave; 1000 for 0.001 wave or less
   std::array<double, kGridRoom> TransErr{};    // lambda x N (focal ratio); entry 0 stays 0
   double TransErrMax = 0.0;   // lambda x N; largest |TransErr|

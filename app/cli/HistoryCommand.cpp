@@ -59,6 +59,7 @@ void PrintJson(const History& history, std::ostream& out) {
         .key("modified").value(io::UtcTimestamp(entry.modified))
         .key("best_fit_roc_mm").value(entry.fit.bestFitRocMm)
         .key("pv_fraction").value(entry.metrics.PvFraction)
+        .key("peak_valley_mm").value(entry.metrics.PeakValley)
         .key("rms_nm").value(entry.metrics.rmsNanometres())
         .key("strehl").value(entry.metrics.Strehl);
     json.key("zonal_correction_pct").beginArray();

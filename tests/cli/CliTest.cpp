@@ -41,6 +41,9 @@ TEST(CliReport, JsonHasTheAgreedKeysAndAgreesWithTheCore) {
   const BestFit fit = analysis.analyse(*loaded.test);
   EXPECT_EQ(JsonNumber(run.out, "strehl"), analysis.metrics().Strehl);
   EXPECT_EQ(JsonNumber(run.out, "best_fit_roc_mm"), fit.bestFitRocMm);
+  // A good mirror's P-V as measured, however small: the one the P-V text's fraction implies.
+  EXPECT_LT(*JsonNumber(run.out, "peak_valley_mm"), 9.9e-5);
+  EXPECT_DOUBLE_EQ(*JsonNumber(run.out, "peak_valley_mm"), 0.00055 / *JsonNumber(run.out, "pv_fraction"));
 }
 
 TEST(CliExitCodes, LoadFailureUsageAndAWarnedSetup) {

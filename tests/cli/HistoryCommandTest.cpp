@@ -43,7 +43,7 @@ TEST(CliHistory, ReducesTheTestsOldestFirstWithTheReportsFiguresAndListsTheBroke
     at = run.out.find("{\"file\":" + JsonString(path), at);
     ASSERT_NE(at, std::string::npos) << name << " in order";
     const CliRun report = Cli({"report", path, "--json"});
-    for (const char* key : {"best_fit_roc_mm", "pv_fraction", "rms_nm", "strehl"}) {
+    for (const char* key : {"best_fit_roc_mm", "pv_fraction", "peak_valley_mm", "rms_nm", "strehl"}) {
       EXPECT_EQ(JsonNumber(run.out, key, at), JsonNumber(report.out, key)) << name << " " << key;
     }
     std::vector<std::optional<double>> corrections;
