@@ -48,7 +48,8 @@ double ComputeErrorProfile(const SurfaceProfile& s, double K, double R, double D
   return m.GlassVolume;
 }
 
-double ComputeRms(const SurfaceProfile& s, double K, double R, QualityMetrics& m) {
+double RmsWavesOver(const SurfaceProfile& s, double K, double R, GridSamples samples) {
+  const int first = samples.first, last = samples.last;
   // The conic's sag is written out here, in a loop of its own, so that it vectorises;
   // it computes exactly what ConicSag does for a finite, non-zero radius.
   std::array<double, kGridRoom> sag{};
@@ -57,9 +58,9 @@ double ComputeRms(const SurfaceProfile& s, double K, double R, QualityMetrics& m
     const double RR = R * R;
     if (onePlusK == 0.0) {
       // A paraboloid: q is exactly 1, its root 1, and the sag r^2 / R halved.
-      for (int i = 1; i <= kGridLast; ++i) sag[i] = (s.ProfileR[i] * s.ProfileR[i] / R) * 0.5;
+      for (int i = first; i <= last; ++i) sag[i] = (s.ProfileR[i] * s.ProfileR[i] / R) * 0.5;
     } else {
-      for (int i = 1; i <= kGridLast; ++i) {
+      for (int i = first; i <= last; ++i) {
         const double r = s.ProfileR[i];
         const double q = 1.0 - onePlusK * r * r / RR;
         const double inside = q < 0.0 ? 0.0 : 1.0;  // beyond the rim the sag is 0
@@ -67,11 +68,11 @@ double ComputeRms(const SurfaceProfile& s, double K, double R, QualityMetrics& m
       }
     }
   } else {
-    for (int i = 1; i <= kGridLast; ++i) sag[i] = ConicSag(s.ProfileR[i], K, R);
+    for (int i = first; i <= last; ++i) sag[i] = ConicSag(s.ProfileR[i], K, R);
   }
 
   double sr = 0.0, sdr = 0.0, sdd = 0.0;
-  for (int i = 1; i <= kGridLast; ++i) {
+  for (int i = first; i <= last; ++i) {
     const double r = s.ProfileR[i];
     const double d = s.ProfileZ[i] - sag[i];
     sr += r;
@@ -81,7 +82,11 @@ double ComputeRms(const SurfaceProfile& s, double K, double R, QualityMetrics& m
   double piston = 0.0;
   AssignIfFinite(piston, -sdr / sr);
   const double weightedSquares = sdd + 2.0 * piston * sdr + piston * piston * sr;
-  AssignIfFinite(m.RmsWaves, 2.0 * std::sqrt(weightedSquares / sr) / kWavelengthMm);
+  return 2.0 * std::sqrt(weightedSquares / sr) / kWavelengthMm;
+}
+
+double ComputeRms(const SurfaceProfile& s, double K, double R, QualityMetrics& m) {
+  AssignIfFinite(m.RmsWaves, RmsWavesOver(s, K, R, GridSamples{}));
   return m.RmsWaves;
 }
 
@@ -137,8 +142,12 @@ void ComputeDiffraction(const SurfaceProfile& s, const BesselTable& bessel, doub
   DiffractionKernel(s, bessel, D).apply(s, o, m);
 }
 
-double FindBestFitRoc(const SurfaceProfile& s, double K, double R0, QualityMetrics& m) {
-  const auto F = [&](double radius) { return ComputeRms(s, K, radius, m); };
+namespace {
+
+// The radius x that minimises F(x), searched from R0 by parabolic steps around an
+// expanding bracket.
+template <typename Objective>
+double SearchBestRoc(double R0, Objective F) {
   double x = R0;
   double h = 0.0001;
   double x0 = 0, f0 = 0, x1 = 0, f1 = 0, x2 = 0, f2 = 0;
@@ -186,6 +195,16 @@ double FindBestFitRoc(const SurfaceProfile& s, double K, double R0, QualityMetri
     if (finished) break;
   }
   return x + t;
+}
+
+}  // namespace
+
+double FindBestFitRoc(const SurfaceProfile& s, double K, double R0, QualityMetrics& m) {
+  return SearchBestRoc(R0, [&](double radius) { return ComputeRms(s, K, radius, m); });
+}
+
+double FindBestFitRocOver(const SurfaceProfile& s, double K, double R0, GridSamples samples) {
+  return SearchBestRoc(R0, [&](double radius) { return RmsWavesOver(s, K, radius, samples); });
 }
 
 }  // namespace zonalyst

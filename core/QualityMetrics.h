@@ -33,8 +33,18 @@ struct QualityMetrics {
 // mirror of diameter D (mm).
 double ComputeErrorProfile(const SurfaceProfile& surface, double K, double R, double D, QualityMetrics& m);
 
-// RMS wavefront error in waves against the conic of radius R (mm) and constant K,
-// each sample weighted by its radius and the best piston removed. Sets and returns RmsWaves.
+// Samples first..last of the radial grid, both included.
+struct GridSamples {
+  int first = 1;
+  int last = kGridLast;
+};
+
+// RMS wavefront error in waves against the conic of radius R (mm) and constant K over
+// the grid samples given, each weighted by its radius (the area of its ring) and the
+// best piston removed. Not a number when the samples carry no weight.
+double RmsWavesOver(const SurfaceProfile& surface, double K, double R, GridSamples samples);
+
+// RmsWavesOver the whole disc (samples 1..100). Sets and returns RmsWaves.
 double ComputeRms(const SurfaceProfile& surface, double K, double R, QualityMetrics& m);
 
 // Strehl ratio and encircled energy ratio from the Hankel transform of the pupil,
@@ -66,5 +76,8 @@ class DiffractionKernel {
 // from R0 by parabolic steps around an expanding bracket (at most 12 rounds).
 // Every evaluation overwrites RmsWaves.
 double FindBestFitRoc(const SurfaceProfile& surface, double K, double R0, QualityMetrics& m);
+
+// The same search for the radius (mm) that minimises RmsWavesOver the samples given.
+double FindBestFitRocOver(const SurfaceProfile& surface, double K, double R0, GridSamples samples);
 
 }  // namespace zonalyst

@@ -15,6 +15,10 @@ ResultTexts FormatResults(const QualityMetrics& m) {
           FormatRounded(m.EncircledRatio, 3), FormatRounded(m.Strehl, 3),   FormatRounded(m.rmsNanometres(), 1)};
 }
 
+std::string MeasuredSpanRmsText(const std::optional<MeasuredSpanFit>& fit) {
+  return fit ? FormatRounded(fit->rmsNanometres(), 1) : "-";
+}
+
 std::string BestFitCaption(const MirrorTest& test, const BestFit& fit) {
   const bool inches = test.inInches();
   const std::string unit = inches ? "\"" : "mm";

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 
+#include "MeasuredSpan.h"
 #include "MirrorTest.h"
 #include "QualityMetrics.h"
 #include "SurfaceAnalysis.h"
@@ -18,9 +20,16 @@ inline constexpr std::array<const char*, 6> kResultCaptions = {
 
 using ResultTexts = std::array<std::string, 6>;
 
+// The RMS surface error over the zones' measured span, beside the six measures.
+inline constexpr const char* kMeasuredSpanRmsCaption = "Surface RMS over the measured zones (nm)";
+
 // The values of the six result labels: glass, transverse error, encircled energy and
 // Strehl to 3 decimals, the RMS surface error in nm to 1 decimal, and the P-V text.
 ResultTexts FormatResults(const QualityMetrics& metrics);
+
+// The RMS surface error over the measured span in nm to 1 decimal, as the whole disc's;
+// "-" when the span has no fit.
+std::string MeasuredSpanRmsText(const std::optional<MeasuredSpanFit>& fit);
 
 // "1/" + N for a P-V wavefront error of 1/N wave, or the number of waves followed by
 // " Waves!" when it is a wave or more.

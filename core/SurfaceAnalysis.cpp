@@ -67,6 +67,11 @@ bool SurfaceAnalysis::reducible() const {
          Finite(m.Strehl) && Finite(m.EncircledRatio) && Finite(m.GlassVolume);
 }
 
+std::optional<MeasuredSpanFit> SurfaceAnalysis::fitMeasuredSpan(const MirrorTest& test) const {
+  if (!reducible()) return std::nullopt;
+  return FitMeasuredSpan(test, profile_, fit_.bestFitRocMm);
+}
+
 bool ReducesToSurface(MirrorTest test, const BesselTable& bessel) {
   SurfaceAnalysis analysis(bessel);
   analysis.analyse(test);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BesselTable.h"
+#include "MeasuredSpan.h"
 #include "MirrorTest.h"
 #include "QualityMetrics.h"
 #include "SurfaceReduction.h"
@@ -46,6 +47,10 @@ class SurfaceAnalysis {
   // checks refuse, such as two zones of one radius, keeps earlier values where its
   // arithmetic fails, as every computation does, and still counts as reduced.)
   bool reducible() const;
+
+  // The fit over the zones' measured span of the last reduction, searched from its best-fit
+  // radius (FitMeasuredSpan); none when the readings did not reduce to a surface.
+  std::optional<MeasuredSpanFit> fitMeasuredSpan(const MirrorTest& test) const;
 
   const BestFit& fit() const { return fit_; }
   const SurfaceProfile& profile() const { return profile_; }

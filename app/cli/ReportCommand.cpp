@@ -18,7 +18,9 @@ namespace {
 constexpr const char* kUsage =
     "usage: zonalyst-cli report FILE.fdr [--json]\n"
     "  Reduces the knife-edge readings of the test and prints the mirror, the best-fit\n"
-    "  radius of curvature, the six measures of quality at that radius and the zone table.\n"
+    "  radius of curvature, the six measures of quality at that radius, the RMS surface\n"
+    "  error over the measured zones alone (refitted there, whatever lies beyond them) and\n"
+    "  the zone table.\n"
     "  --json   one JSON object instead of the text report\n";
 
 void PrintZoneTable(const ZoneReport& report, std::ostream& out) {
@@ -43,7 +45,7 @@ void PrintText(const OpenedTest& opened, const BestFit& fit, const SurfaceAnalys
   for (std::size_t i = 0; i < results.size(); ++i) {
     out << std::left << std::setw(26) << kResultCaptions[i] << std::right << results[i] << "\n";
   }
-  out << "\n";
+  out << kMeasuredSpanRmsCaption << "  " << MeasuredSpanRmsText(analysis.fitMeasuredSpan(test)) << "\n\n";
   PrintZoneTable(report, out);
 }
 
@@ -71,6 +73,12 @@ void PrintJson(const MirrorTest& test, const BestFit& fit, const SurfaceAnalysis
       .key("strehl").value(m.Strehl)
       .key("rms_waves").value(m.RmsWaves)
       .key("rms_nm").value(m.rmsNanometres());
+  const std::optional<MeasuredSpanFit> spanFit = analysis.fitMeasuredSpan(test);
+  const MeasuredSpan span = MeasuredSpanOf(test);
+  json.key("rms_nm_measured");
+  spanFit ? json.value(spanFit->rmsNanometres()) : json.null();
+  json.key("measured_span_mm").array(std::vector<double>{span.fromMm, span.toMm}).key("measured_span_roc_mm");
+  spanFit ? json.value(spanFit->rocMm) : json.null();
   json.key("zones").beginArray();
   for (int z = 1; z <= zones; ++z) {
     json.beginObject()

@@ -15,7 +15,9 @@ TEST(CliReport, PrintsTheMirrorTheBestFitLineTheResultsAndTheZoneTable) {
   EXPECT_EQ(run.code, 0) << run.err;
   EXPECT_EQ(run.err, "");
   // The lines' wording is the core's to pin; here that each part is printed.
-  for (const char* expected : {"Units are in Millimeters", "= Best fit ROC", "Strehl Ratio", "% Zonal"}) {
+  for (const char* expected :
+       {"Units are in Millimeters", "= Best fit ROC", "Strehl Ratio", "Surface RMS over the measured zones (nm)  ",
+        "% Zonal"}) {
     EXPECT_NE(run.out.find(expected), std::string::npos) << expected;
   }
 }
@@ -27,8 +29,8 @@ TEST(CliReport, JsonHasTheAgreedKeysAndAgreesWithTheCore) {
   std::size_t at = 0;
   for (const char* key : {"units", "moving_source", "zone_count", "reading_sets", "roc", "diameter", "desired_conic",
                           "roc_mm", "best_fit_roc_mm", "glass_volume_mm3", "peak_valley_mm", "pv_fraction", "pv_text",
-                          "transverse_error_max", "encircled_energy_ratio", "strehl", "rms_waves", "rms_nm", "zones",
-                          "profile", "ml"}) {
+                          "transverse_error_max", "encircled_energy_ratio", "strehl", "rms_waves", "rms_nm",
+                          "rms_nm_measured", "measured_span_mm", "measured_span_roc_mm", "zones", "profile", "ml"}) {
     const std::size_t found = run.out.find("\"" + std::string(key) + "\":", at);
     ASSERT_NE(found, std::string::npos) << key;
     at = found;

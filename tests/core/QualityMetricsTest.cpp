@@ -9,19 +9,12 @@
 #include "core/ConicGeometry.h"
 #include "core/QualityMetrics.h"
 #include "tests/support/FilledBessel.h"
+#include "tests/support/TestMirror.h"
 
 namespace zonalyst {
 namespace {
 
-// A measured surface equal to the conic (K, R) plus an error profile.
-SurfaceProfile SurfaceOf(double K, double R, double D, double (*error)(double fraction)) {
-  SurfaceProfile p;
-  for (int i = 0; i <= 100; ++i) {
-    p.ProfileR[i] = (i * D) / 200.0;
-    p.ProfileZ[i] = ConicSag(p.ProfileR[i], K, R) + error(i / 100.0);
-  }
-  return p;
-}
+using testing::ConicSurface;
 
 TEST(BesselTable, HoldsPiTimesJ0) {
   const BesselTable& t = testing::FilledBessel();
@@ -45,14 +38,14 @@ void Measure(const SurfaceProfile& p, double K, double R, double D, QualityMetri
 // A perfect paraboloid, and a sphere lifted by a piston, which is removed everywhere.
 TEST(QualityMetrics, PerfectSurfaceAndPiston) {
   QualityMetrics m;
-  Measure(SurfaceOf(-1.0, 1600.0, 200.0, [](double) { return 0.0; }), -1.0, 1600.0, 200.0, m);
+  Measure(ConicSurface(-1.0, 1600.0, 200.0, [](double) { return 0.0; }), -1.0, 1600.0, 200.0, m);
   EXPECT_EQ(std::tuple(m.PeakValley, m.PvFraction, m.TransErrMax, m.RmsWaves, m.GlassVolume, m.TransErr[0]),
             std::tuple(0.0, 1000.0, 0.0, 0.0, 0.0, 0.0));
   EXPECT_DOUBLE_EQ(m.Strehl, 1.0);
   EXPECT_DOUBLE_EQ(m.EncircledRatio, 1.0);
 
   QualityMetrics piston;
-  Measure(SurfaceOf(0.0, 2000.0, 150.0, [](double) { return 0.0021; }), 0.0, 2000.0, 150.0, piston);
+  Measure(ConicSurface(0.0, 2000.0, 150.0, [](double) { return 0.0021; }), 0.0, 2000.0, 150.0, piston);
   EXPECT_EQ(piston.PvFraction, 1000.0);
   EXPECT_NEAR(piston.RmsWaves, 0.0, 1e-6);
   EXPECT_NEAR(piston.Strehl, 1.0, 1e-12);
@@ -61,7 +54,7 @@ TEST(QualityMetrics, PerfectSurfaceAndPiston) {
 
 TEST(QualityMetrics, QuarterWaveStepOverTheOuterHalf) {
   const SurfaceProfile p =
-      SurfaceOf(-1.0, 1600.0, 200.0, [](double f) { return f > 0.5 ? 0.00055 / 4.0 : 0.0; });
+      ConicSurface(-1.0, 1600.0, 200.0, [](double f) { return f > 0.5 ? 0.00055 / 4.0 : 0.0; });
   QualityMetrics m;
   const double volume = ComputeErrorProfile(p, -1.0, 1600.0, 200.0, m);
   EXPECT_NEAR(m.PvFraction, 4.0, 1e-9);
@@ -75,7 +68,7 @@ TEST(QualityMetrics, QuarterWaveStepOverTheOuterHalf) {
 }
 
 TEST(QualityMetrics, ObstructionDarkensTheInnerSamples) {
-  const SurfaceProfile p = SurfaceOf(-1.0, 1600.0, 200.0, [](double) { return 0.0; });
+  const SurfaceProfile p = ConicSurface(-1.0, 1600.0, 200.0, [](double) { return 0.0; });
   QualityMetrics m;
   ComputeErrorProfile(p, -1.0, 1600.0, 200.0, m);
   ComputeDiffraction(p, testing::FilledBessel(), 200.0, 33.0, m);
@@ -87,14 +80,14 @@ TEST(QualityMetrics, ObstructionDarkensTheInnerSamples) {
 }
 
 TEST(FindBestFitRoc, FindsTheRadiusOfTheMeasuredConic) {
-  const SurfaceProfile p = SurfaceOf(-1.0, 1601.25, 200.0, [](double) { return 0.0; });
+  const SurfaceProfile p = ConicSurface(-1.0, 1601.25, 200.0, [](double) { return 0.0; });
   QualityMetrics m;
   EXPECT_NEAR(FindBestFitRoc(p, -1.0, 1600.0, m), 1601.25, 1e-3);
 }
 
 TEST(FindBestFitRoc, MovesAtMostOneProbeStepFromAMinimum) {
   const SurfaceProfile p =
-      SurfaceOf(-1.0, 1600.0, 200.0, [](double f) { return 2e-5 * std::cos(6 * f); });
+      ConicSurface(-1.0, 1600.0, 200.0, [](double f) { return 2e-5 * std::cos(6 * f); });
   QualityMetrics m;
   // Walk to a radius whose neighbours one probe step away are both worse.
   const double h = 0.0001;
@@ -116,7 +109,7 @@ TEST(FindBestFitRoc, MovesAtMostOneProbeStepFromAMinimum) {
 
 // The radius search's own sag loop must give exactly what ConicSag gives.
 TEST(ComputeRms, AgreesBitForBitWithTheConicSag) {
-  const SurfaceProfile p = SurfaceOf(-0.7, 900.0, 250.0, [](double f) { return 3e-5 * f * f * f; });
+  const SurfaceProfile p = ConicSurface(-0.7, 900.0, 250.0, [](double f) { return 3e-5 * f * f * f; });
   for (const double K : {-1.0, -0.5, 0.0, 1.2, 40.0}) {  // K = 40 puts the outer samples beyond the rim
     for (const double R : {700.0, 901.3, 1e4}) {
       double sr = 0, sdr = 0, sdd = 0;

@@ -4,6 +4,7 @@
 
 #include "core/ConicGeometry.h"
 #include "core/MirrorTest.h"
+#include "core/SurfaceReduction.h"
 
 namespace zonalyst::testing {
 
@@ -56,6 +57,17 @@ inline MirrorTest TestMirror(const MirrorRecipe& recipe = {}) {
     test.KeReading[z][1] = recipe.movingSource ? displacement : 2.0 * displacement;
   }
   return test;
+}
+
+// A measured surface on the grid of a mirror of diameter D (mm): the conic (K, R) plus
+// an error profile (mm) given at each fraction of the semi-diameter.
+inline SurfaceProfile ConicSurface(double K, double R, double D, double (*error)(double fraction)) {
+  SurfaceProfile p;
+  for (int i = 0; i <= 100; ++i) {
+    p.ProfileR[i] = (i * D) / 200.0;
+    p.ProfileZ[i] = ConicSag(p.ProfileR[i], K, R) + error(i / 100.0);
+  }
+  return p;
 }
 
 }  // namespace zonalyst::testing
