@@ -42,7 +42,7 @@ MilliesLacroix ComputeMilliesLacroix(MirrorTest& test, int sliderValue) {
     ml.dev[z] = ml.meas[z] - ml.ideal[z] - ml.shift;
     if (z >= 2) {
       const double idealStep = ml.ideal[z] - ml.ideal[z - 1];
-      if (idealStep != 0.0) AssignIfFinite(ml.ratio[z], (ml.meas[z] - ml.meas[z - 1]) / idealStep);
+      if (idealStep != 0.0) ml.hasRatio[z] = AssignIfFinite(ml.ratio[z], (ml.meas[z] - ml.meas[z - 1]) / idealStep);
       ml.largestRatio = std::max(ml.largestRatio, ml.ratio[z]);
     }
     AssignIfFinite(ml.tol[z], 2.0 * test.Roc * ml.rta / test.effectiveRadius(z));

@@ -16,6 +16,7 @@ struct MilliesLacroix {
   std::array<double, kMaxZones + 2> ideal{};  // -K h^2 / Roc, the reading a perfect mirror gives
   std::array<double, kMaxZones + 2> dev{};    // meas - ideal - shift
   std::array<double, kMaxZones + 2> ratio{};  // zones 2..N: achieved over desired correction; 0 when undefined
+  std::array<bool, kMaxZones + 2> hasRatio{};  // zones 2..N: whether the ratio is defined (a desired correction)
   std::array<double, kMaxZones + 2> tol{};    // allowed deviation 2 Roc RTA / h
   std::array<double, kMaxZones + 2> rel{};    // |dev / tol|
   double rta = 0.0;           // allowed transverse aberration

@@ -59,12 +59,14 @@ TEST(MilliesLacroixTest, DeviationsHaveZeroMeanTheLargestIsReportedAndASphereHas
   EXPECT_DOUBLE_EQ(ml.largestDev, largest);
   EXPECT_DOUBLE_EQ(ml.maxRta, worst);
   EXPECT_DOUBLE_EQ(ml.ratio[3], (3.0 - 1.9) / ((75.0 * 75.0 - 55.0 * 55.0) / 2000.0));
+  EXPECT_TRUE(ml.hasRatio[3]);
 
   t.DesiredConic = 0.0;
   const MilliesLacroix sphere = ComputeMilliesLacroix(t, 0);
   for (int z = 1; z <= 4; ++z) {
     EXPECT_EQ(sphere.ideal[z], 0.0);
     EXPECT_EQ(sphere.ratio[z], 0.0);
+    EXPECT_FALSE(sphere.hasRatio[z]);
   }
   EXPECT_EQ(sphere.largestRatio, 0.0);
 }
