@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "NumberText.h"
+#include "Utf8Sequence.h"
 
 namespace zonalyst {
 
@@ -75,25 +76,37 @@ JsonWriter& JsonWriter::value(bool flag) {
 JsonWriter& JsonWriter::value(std::string_view text) {
   separate();
   out_ += '"';
-  for (const char c : text) {
-    switch (c) {
-      case '"': out_ += "\\\""; break;
-      case '\\': out_ += "\\\\"; break;
-      case '\n': out_ += "\\n"; break;
-      case '\r': out_ += "\\r"; break;
-      case '\t': out_ += "\\t"; break;
-      default:
-        if (static_cast<unsigned char>(c) < 0x20) {
-          char escaped[8];
-          std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
-          out_ += escaped;
-        } else {
-          out_ += c;
-        }
+  while (!text.empty()) {
+    const Utf8Sequence sequence = NextUtf8Sequence(text);
+    if (!sequence.wellFormed) {
+      out_ += kReplacementCharacter;
+    } else if (sequence.length > 1) {
+      out_ += text.substr(0, sequence.length);
+    } else {
+      appendAscii(text.front());
     }
+    text.remove_prefix(sequence.length);
   }
   out_ += '"';
   return *this;
+}
+
+void JsonWriter::appendAscii(char c) {
+  switch (c) {
+    case '"': out_ += "\\\""; break;
+    case '\\': out_ += "\\\\"; break;
+    case '\n': out_ += "\\n"; break;
+    case '\r': out_ += "\\r"; break;
+    case '\t': out_ += "\\t"; break;
+    default:
+      if (static_cast<unsigned char>(c) < 0x20) {
+        char escaped[8];
+        std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
+        out_ += escaped;
+      } else {
+        out_ += c;
+      }
+  }
 }
 
 JsonWriter& JsonWriter::null() {

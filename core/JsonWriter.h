@@ -8,7 +8,8 @@
 namespace zonalyst {
 
 // A compact JSON text built call by call, for machine-readable reports. Doubles are
-// written with 17 significant digits (non-finite ones as null).
+// written with 17 significant digits (non-finite ones as null). The text is always valid
+// UTF-8: bytes of a string that are not (a file name of another encoding) become U+FFFD.
 class JsonWriter {
  public:
   JsonWriter& beginObject();
@@ -34,6 +35,7 @@ class JsonWriter {
 
  private:
   void separate();
+  void appendAscii(char c);
   std::string out_;
   std::vector<bool> needsComma_;
   bool afterKey_ = false;

@@ -6,6 +6,7 @@
 #include "FixedPalette.h"
 #include "GifHeader.h"
 #include "LzwEncoder.h"
+#include "io/FileAccess.h"
 #include "io/PathText.h"
 #include "io/ReplacingFile.h"
 #include "SubBlockWriter.h"
@@ -51,7 +52,7 @@ std::string PictureProblem(const PixelImage& picture) {
 }
 
 GifSaveResult Failure(const std::filesystem::path& fileName, const std::string& reason) {
-  return {GifSaveOutcome::Failed, "Cannot save \"" + io::TextFromPath(fileName) + "\": " + reason + "."};
+  return {GifSaveOutcome::Failed, io::WriteFailure(io::TextFromPath(fileName), reason)};
 }
 
 constexpr std::array<std::uint8_t, 3 * kPaletteSize> MakeGreyTable() {

@@ -9,6 +9,7 @@
 
 #include "FileKind.h"
 #include "PathText.h"
+#include "PrintableText.h"
 #include "ReplacingFile.h"
 #include "SystemFileCalls.h"
 
@@ -17,7 +18,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
+std::string Quoted(std::string_view path) { return "\"" + PrintableName(path) + "\""; }
 
 std::string Reason(int errorNumber) {
   return errorNumber != 0 ? std::generic_category().message(errorNumber) : "read error";
@@ -69,7 +70,11 @@ std::string ReplaceFileText(const std::string& path, std::string_view bytes) {
   ReplacingFile file(PathFromText(path));
   file.write(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
   if (file.commit()) return {};
-  return "could not write " + Quoted(path) + ": " + file.error();
+  return WriteFailure(path, file.error());
+}
+
+std::string WriteFailure(std::string_view path, std::string_view reason) {
+  return "could not write " + Quoted(path) + ": " + std::string(reason);
 }
 
 }  // namespace zonalyst::io

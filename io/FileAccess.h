@@ -25,7 +25,15 @@ FileText ReadFileText(const std::string& path);
 
 // Replaces the file at path by the bytes, or creates it, through ReplacingFile (a
 // failure leaves an earlier file whole). Returns an empty string on success, else
-// "could not write \"<path>\": " and the reason.
+// the WriteFailure.
 std::string ReplaceFileText(const std::string& path, std::string_view bytes);
+
+// What the command line and the window say when memory ran out while a file was made:
+// every writer makes its file whole in memory or in a temporary file first.
+inline constexpr std::string_view kOutOfMemory = "out of memory; nothing was written";
+
+// The one form of every writer's failure: could not write "<path>": <reason>, the path
+// shown as PrintableName shows it.
+std::string WriteFailure(std::string_view path, std::string_view reason);
 
 }  // namespace zonalyst::io

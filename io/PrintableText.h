@@ -12,4 +12,9 @@ namespace zonalyst::io {
 // carries raw control bytes to a terminal or a message box.
 std::string PrintableQuote(std::string_view bytes, std::size_t maxBytes);
 
+// A file name or path as a message shows it: whole, its letters of any language kept,
+// but every control character (a line break, an escape sequence) and every byte that is
+// not UTF-8 shown as \xNN, so that a name can neither split a line nor steer a terminal.
+std::string PrintableName(std::string_view name);
+
 }  // namespace zonalyst::io

@@ -1,11 +1,14 @@
 #include "ReplacingFile.h"
 
 #include <cerrno>
+#include <chrono>
+#include <random>
 #include <system_error>
 #include <utility>
 
 #include "FileKind.h"
 #include "PathText.h"
+#include "PrintableText.h"
 #include "SystemFileCalls.h"
 
 namespace zonalyst::io {
@@ -15,11 +18,32 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::size_t kBufferBytes = 64 * 1024;
-// Names tried for the temporary file before giving up; another save to the same
-// target is the only reason a name is taken.
+// Names tried for the temporary file before giving up; with random names only another
+// program's file of the same name makes one be passed over.
 constexpr int kTemporaryNames = 100;
 
 std::string Reason(int errorNumber) { return std::generic_category().message(errorNumber); }
+
+// A new name beside the target, as mkstemp makes one: short whatever the target's length
+// (a name of 255 bytes is legal, one longer is not), random, so that stale temporaries of
+// an interrupted run never stand in the way.
+fs::path TemporaryName(const fs::path& folder) {
+  static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+  thread_local std::mt19937_64 random(std::random_device{}() ^
+                                      static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
+  std::string name = ".zonalyst-";
+  for (int i = 0; i < 10; ++i) name += kLetters[random() % (sizeof kLetters - 1)];
+  return folder / (name + ".tmp");
+}
+
+// A file whose permissions grant no writing is never replaced, though replacing it needs
+// only the folder's permission: someone marked it so. The bits are read, since an
+// administrator passes every access check; a file this user may not write counts too.
+bool IsReadOnly(const fs::file_status& status, const fs::path& path) {
+  if (!fs::is_regular_file(status)) return false;
+  constexpr fs::perms kAnyWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+  return (status.permissions() & kAnyWrite) == fs::perms::none || !MayWrite(path);
+}
 
 }  // namespace
 
@@ -34,11 +58,16 @@ ReplacingFile::ReplacingFile(const fs::path& target) : target_(FollowLinks(targe
     error_ = "cannot replace the file: " + statusError.message();
     return;
   }
+  if (IsReadOnly(status, target_)) {
+    error_ = "it is read-only";
+    return;
+  }
+  // Allocated before the file exists: a failure then leaves nothing behind.
+  buffer_.resize(kBufferBytes);
   const fs::path folder = target_.parent_path();
   int lastError = EEXIST;
   for (int n = 0; n < kTemporaryNames && stream_ == nullptr; ++n) {
-    fs::path candidate = target_;
-    candidate += "~" + std::to_string(n) + ".tmp";
+    fs::path candidate = TemporaryName(folder);
     errno = 0;
     stream_ = CreateNewFile(candidate);
     if (stream_ != nullptr) {
@@ -49,11 +78,11 @@ ReplacingFile::ReplacingFile(const fs::path& target) : target_(FollowLinks(targe
     }
   }
   if (stream_ == nullptr) {
-    fail("cannot create a temporary file in \"" + (folder.empty() ? std::string(".") : TextFromPath(folder)) + "\"",
+    fail("cannot create a temporary file in \"" + PrintableName(folder.empty() ? std::string(".") : TextFromPath(folder)) +
+             "\"",
          lastError);
     return;
   }
-  buffer_.resize(kBufferBytes);
   std::setvbuf(stream_, buffer_.data(), _IOFBF, buffer_.size());
 }
 

@@ -14,7 +14,7 @@ namespace zonalyst::io {
 // was written. An existing file is replaced on success and left byte for byte as it was
 // otherwise, and no half-written or temporary file is ever left behind. Through a
 // symbolic link the linked file is replaced and the link stays. A target that is a
-// folder, a pipe, a device or a socket is refused at once.
+// folder, a pipe, a device or a socket is refused at once, and so is a read-only file.
 class ReplacingFile {
  public:
   // Checks the target and creates the temporary file; error() tells why when that failed.

@@ -2,12 +2,15 @@
 
 #include <fcntl.h>
 
+#include <cerrno>
+
 #ifdef _WIN32
 #include <io.h>
 #include <share.h>
 #include <sys/stat.h>
 #include <windows.h>
 #else
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -43,11 +46,37 @@ std::FILE* CreateNewFile(const std::filesystem::path& path) {
   return file;
 }
 
+bool MayWrite([[maybe_unused]] const std::filesystem::path& path) {
+#ifdef _WIN32
+  return true;
+#else
+  return ::access(path.c_str(), W_OK) == 0;
+#endif
+}
+
 bool FlushToDisk(std::FILE* file) {
 #ifdef _WIN32
   return _commit(_fileno(file)) == 0;
 #else
   return ::fsync(::fileno(file)) == 0;
+#endif
+}
+
+std::optional<FileTime> LastWritten(const std::filesystem::path& path, std::error_code& error) {
+#ifdef _WIN32
+  const auto written = std::filesystem::last_write_time(path, error);
+  if (error) return std::nullopt;
+  return std::chrono::time_point_cast<std::chrono::microseconds>(std::chrono::file_clock::to_sys(written));
+#else
+  // The file system's own seconds: the library's file clock refuses times after 2262.
+  struct stat status {};
+  if (::stat(path.c_str(), &status) != 0) {
+    error = {errno, std::generic_category()};
+    return std::nullopt;
+  }
+  error.clear();
+  return FileTime(std::chrono::seconds(status.st_mtim.tv_sec) +
+                  std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::nanoseconds(status.st_mtim.tv_nsec)));
 #endif
 }
 

@@ -1,6 +1,7 @@
 #include "TestFileLoader.h"
 
 #include "FileAccess.h"
+#include "PrintableText.h"
 #include "TestFileLayout.h"
 #include "TestPath.h"
 #include "core/ConicGeometry.h"
@@ -27,7 +28,7 @@ std::optional<int> WholeNumberIn(double value, int first, int last) {
 }  // namespace
 
 std::string LoadError::userMessage() const {
-  return "Hey,  I had a problem opening the file " + path + ".\r\n" +
+  return "Hey,  I had a problem opening the file " + PrintableName(path) + ".\r\n" +
          "Email me the file and I'll see if I can figure out what I did wrong!\r\n" + std::string(kContactAddress);
 }
 

@@ -18,7 +18,8 @@ struct LoadError {
   std::string detail;  // for the command line: "line 3: expected three numbers ..."
 
   // The message box text: "Hey,  I had a problem opening the file <path>." CR LF
-  // "Email me the file and I'll see if I can figure out what I did wrong!" CR LF <contact>.
+  // "Email me the file and I'll see if I can figure out what I did wrong!" CR LF <contact>,
+  // the path as PrintableName shows it.
   std::string userMessage() const;
   // The message box text followed, for a fault of the file as a whole (not a test file, too
   // large, unreadable), by its reason on a line of its own.

@@ -2,10 +2,6 @@
 
 #include <filesystem>
 
-#ifndef _WIN32
-#include <unistd.h>
-#endif
-
 #include "FileAccess.h"
 #include "FileKind.h"
 #include "PathText.h"
@@ -25,23 +21,6 @@ bool FileHoldsRecord(const std::string& path, const MirrorTest& test) {
   return read != nullptr && *read == TestFileValuesOf(test);
 }
 
-// A file whose permissions grant no writing. The bits are read rather than tried, since
-// replacing a file needs only the folder's permission, and an administrator passes any
-// access check; a file this user may not write counts too.
-bool IsReadOnlyFile(const std::string& path) {
-  namespace fs = std::filesystem;
-  std::error_code error;
-  const fs::file_status status = fs::status(PathFromText(path), error);
-  if (error || !fs::exists(status)) return false;
-  constexpr fs::perms kAnyWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
-  if ((status.permissions() & kAnyWrite) == fs::perms::none) return true;
-#ifndef _WIN32
-  return ::access(path.c_str(), W_OK) != 0;
-#else
-  return false;
-#endif
-}
-
 }  // namespace
 
 SaveOutcome SaveTestFile(const MirrorTest& test, const std::string& folder, const std::string& fileName,
@@ -55,7 +34,7 @@ SaveOutcome SaveTestFile(const MirrorTest& test, const std::string& folder, cons
   // A pipe or a device in the test's place is neither read for the comparison nor written.
   if (const auto kind = SpecialFileKind(status)) {
     outcome.status = SaveStatus::Failed;
-    outcome.reason = "could not write \"" + path + "\": it is " + *kind + ", not a test file";
+    outcome.reason = WriteFailure(path, "it is " + *kind + ", not a test file");
     return outcome;
   }
   const bool exists = status.type() != std::filesystem::file_type::not_found;  // unknown counts as existing
@@ -74,13 +53,7 @@ SaveOutcome SaveTestFile(const MirrorTest& test, const std::string& folder, cons
     if (outcome.folder.empty() || outcome.fileName.empty()) return outcome;
   }
 
-  const std::string target = JoinTestPath(outcome.folder, outcome.fileName);
-  if (IsReadOnlyFile(target)) {
-    outcome.status = SaveStatus::Failed;
-    outcome.reason = "\"" + target + "\" is read-only";
-    return outcome;
-  }
-  outcome.reason = ReplaceFileText(target, BuildTestFileText(test));
+  outcome.reason = ReplaceFileText(JoinTestPath(outcome.folder, outcome.fileName), BuildTestFileText(test));
   outcome.status = outcome.reason.empty() ? SaveStatus::Written : SaveStatus::Failed;
   return outcome;
 }

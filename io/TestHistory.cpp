@@ -2,10 +2,13 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <tuple>
 
+#include "FileKind.h"
 #include "PathText.h"
 
 namespace zonalyst::io {
@@ -23,23 +26,39 @@ bool HasTestExtension(const fs::path& path) {
 // Every failure gives a reason instead of an exception: a history lists what it can.
 void AddFile(const fs::path& path, TestHistoryFiles& found) {
   std::error_code error;
-  const fs::file_time_type written = fs::last_write_time(path, error);
-  if (error) {
+  if (const auto modified = LastWritten(path, error)) {
+    found.files.push_back({TextFromPath(path), *modified});
+  } else {
     found.unlisted.push_back({TextFromPath(path), error.message()});
-    return;
   }
-  const auto modified = std::chrono::time_point_cast<std::chrono::system_clock::duration>(
-      std::chrono::file_clock::to_sys(written));
-  found.files.push_back({TextFromPath(path), modified});
+}
+
+// Why a folder's entry named as a test is no file (its kind), or nothing when it is one.
+std::optional<std::string> NoFileReason(const fs::directory_entry& entry) {
+  std::error_code error;
+  const fs::file_status status = entry.status(error);
+  if (const auto kind = SpecialFileKind(status)) return "it is " + *kind + ", not a test file";
+  if (!error) return std::nullopt;
+  std::error_code linkError;
+  if (!entry.is_symlink(linkError)) return error.message();
+  return error.value() == ELOOP ? "it is a loop of symbolic links" : "it is a symbolic link to nothing";
 }
 
 void AddFolder(const fs::path& folder, TestHistoryFiles& found) {
+  const std::size_t firstUnlisted = found.unlisted.size();
   std::error_code error;
   fs::directory_iterator entries(folder, error);
   for (; !error && entries != fs::directory_iterator(); entries.increment(error)) {
-    std::error_code kindError;
-    if (HasTestExtension(entries->path()) && entries->is_regular_file(kindError)) AddFile(entries->path(), found);
+    if (!HasTestExtension(entries->path())) continue;
+    if (auto reason = NoFileReason(*entries)) {
+      found.unlisted.push_back({TextFromPath(entries->path()), *std::move(reason)});
+    } else {
+      AddFile(entries->path(), found);
+    }
   }
+  // A folder gives its entries in no particular order.
+  std::sort(found.unlisted.begin() + static_cast<std::ptrdiff_t>(firstUnlisted), found.unlisted.end(),
+            [](const UnlistedPath& a, const UnlistedPath& b) { return a.path < b.path; });
   if (error) found.unlisted.push_back({TextFromPath(folder), error.message()});
 }
 
@@ -66,7 +85,7 @@ TestHistoryFiles ListTestHistory(const std::vector<std::string>& paths) {
   return found;
 }
 
-std::string UtcTimestamp(std::chrono::system_clock::time_point time) {
+std::string UtcTimestamp(FileTime time) {
   using namespace std::chrono;
   const auto day = floor<days>(time);
   const year_month_day date(day);

@@ -1,18 +1,20 @@
 #pragma once
 
-#include <chrono>
 #include <string>
 #include <vector>
+
+#include "SystemFileCalls.h"
 
 namespace zonalyst::io {
 
 // A test file of a figuring history and when it was last written.
 struct DatedTestFile {
   std::string path;
-  std::chrono::system_clock::time_point modified;
+  FileTime modified;
 };
 
-// A path of the history that is neither a readable folder nor a file, and why.
+// A path of the history that is neither a readable folder nor a file, or a folder's
+// entry named as a test that is no file, and why.
 struct UnlistedPath {
   std::string path;
   std::string reason;
@@ -23,12 +25,14 @@ struct TestHistoryFiles {
   std::vector<UnlistedPath> unlisted;
 };
 
-// The tests of a mirror's figuring history: each folder gives its regular files ending
-// in ".fdr" (any case; sub-folders are not searched), each other path is taken as
-// given. Ordered oldest first by modification time, ties by file name, then by path.
+// The tests of a mirror's figuring history: each folder gives its entries ending in
+// ".fdr" (any case; sub-folders are not searched), each other path is taken as given.
+// The files are ordered oldest first by modification time, ties by file name, then by
+// path. A folder's entry that is no file (a sub-folder, a pipe, a device, a link to
+// nothing or a loop of links) is unlisted with its kind; none is left out in silence.
 TestHistoryFiles ListTestHistory(const std::vector<std::string>& paths);
 
 // "2026-12-06T14:40:55Z": the time in UTC to the second.
-std::string UtcTimestamp(std::chrono::system_clock::time_point time);
+std::string UtcTimestamp(FileTime time);
 
 }  // namespace zonalyst::io

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <chrono>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -9,13 +8,14 @@
 #include "core/MirrorTest.h"
 #include "core/QualityMetrics.h"
 #include "core/SurfaceAnalysis.h"
+#include "io/SystemFileCalls.h"
 
 namespace zonalyst::cli {
 
 // One test of a figuring history, reduced as `report` reduces it.
 struct HistoryTest {
   std::string path;
-  std::chrono::system_clock::time_point modified;
+  io::FileTime modified;
   MirrorTest test;  // with its zone averages
   BestFit fit;
   QualityMetrics metrics;  // at the best-fit radius

@@ -170,5 +170,25 @@ TEST(JsonWriter, NestsAndEscapes) {
   EXPECT_EQ(json.text(), R"({"a":1.5,"b":[1,"x\"y\\z\tw",null],"c":null,"d":null})");
 }
 
+// Each ill-formed piece becomes one U+FFFD, as Unicode recommends: a stray or truncated
+// byte run, an overlong form, a surrogate, a code point past U+10FFFF.
+TEST(JsonWriter, StringsAreAlwaysValidUtf8) {
+  const std::string r = "\xef\xbf\xbd";
+  const std::pair<std::string, std::string> cases[] = {
+      {"Zo\xc3\xab \xe2\x82\xac \xf0\x9f\x94\xad", "Zo\xc3\xab \xe2\x82\xac \xf0\x9f\x94\xad"},
+      {"b\xff\xfe.fdr", "b" + r + r + ".fdr"},
+      {"\xe2\x82.fdr", r + ".fdr"},
+      {"\xc0\xaf", r + r},
+      {"\xed\xa0\x80", r + r + r},
+      {"\xf4\x90\x80\x80", r + r + r + r},
+      {"\xf0\x9f\x94", r},
+  };
+  for (const auto& [text, repaired] : cases) {
+    JsonWriter json;
+    json.value(text);
+    EXPECT_EQ(json.text(), "\"" + repaired + "\"") << text;
+  }
+}
+
 }  // namespace
 }  // namespace zonalyst

@@ -104,7 +104,7 @@ TEST(GifSave, PicturesThatCannotBeWrittenAreRefusedWithTheirReason) {
   for (const auto& c : cases) {
     const GifSaveResult result = Save({c.width, c.height, std::vector<std::uint32_t>(c.pixelCount, 0)}, path);
     EXPECT_EQ(result.outcome, GifSaveOutcome::Failed);
-    EXPECT_EQ(result.message, "Cannot save \"" + path.string() + "\": " + c.reason + ".");
+    EXPECT_EQ(result.message, "could not write \"" + path.string() + "\": " + c.reason);
   }
   EXPECT_EQ(ReadFileBytes(path), "previous picture");
   EXPECT_THAT(folder.entries(), ElementsAre("refused.gif"));
@@ -116,8 +116,8 @@ TEST(GifSave, AMissingFolderIsReportedWithTheWritersReason) {
   const auto missing = folder / "no such folder" / "x.gif";
   const GifSaveResult noFolder = Save(Picture(2, 2), missing);
   EXPECT_EQ(noFolder.outcome, GifSaveOutcome::Failed);
-  EXPECT_EQ(noFolder.message, "Cannot save \"" + missing.string() + "\": cannot create a temporary file in \"" +
-                                  (folder / "no such folder").string() + "\": No such file or directory.");
+  EXPECT_EQ(noFolder.message, "could not write \"" + missing.string() + "\": cannot create a temporary file in \"" +
+                                  (folder / "no such folder").string() + "\": No such file or directory");
   EXPECT_TRUE(folder.entries().empty());
 }
 
@@ -135,7 +135,7 @@ TEST(GifSave, AFailedWriteIsReportedAndKeepsTheOldFile) {
   }
   EXPECT_EQ(result.outcome, GifSaveOutcome::Failed);
   EXPECT_EQ(result.message,
-            "Cannot save \"" + path.string() + "\": writing the temporary file failed: File too large.");
+            "could not write \"" + path.string() + "\": writing the temporary file failed: File too large");
   EXPECT_EQ(ReadFileBytes(path), "previous picture");
   EXPECT_THAT(folder.entries(), ElementsAre("full disk.gif"));
 #endif

@@ -90,6 +90,10 @@ TEST(HostileRead, BytesQuotedFromAFileAreEscapedAndCut) {
   EXPECT_EQ(PrintableQuote("\x1b[2J\x07 \x7f\xc3\xa9", 40), "\\x1b[2J\\x07 \\x7f\\xc3\\xa9");
   EXPECT_EQ(PrintableQuote(std::string(50, 'x'), 40), std::string(40, 'x') + "...");
   EXPECT_EQ(PrintableQuote(std::string(5, '\0'), 3), "\\x00\\x00\\x00...");
+  // A name keeps its letters of any language; controls (C1 ones too) and bytes that are
+  // no UTF-8 are escaped, so that a name neither splits a line nor steers a terminal.
+  EXPECT_EQ(PrintableName("Zo\xc3\xab \xe2\x82\xac/\xe9\x8f\xa1.fdr"), "Zo\xc3\xab \xe2\x82\xac/\xe9\x8f\xa1.fdr");
+  EXPECT_EQ(PrintableName("a\nb\x1b[31m\x7f\xc2\x9b\xff\xe2\x82.fdr"), "a\\x0ab\\x1b[31m\\x7f\\xc2\\x9b\\xff\\xe2\\x82.fdr");
 
   // A line of escape sequences and NULs: the detail names the line and shows the bytes escaped.
   const std::string text = "6 1 1\r\n\x1b]0;title\x07\x1b[31m" + std::string(3, '\0') + std::string(60, 'A') + "\r\n";

@@ -74,9 +74,36 @@ TEST(HostileWrite, AFullOrReadOnlyDiskKeepsTheOldFileAndLeavesNothingBehind) {
   EXPECT_EQ(EntryNames(disk.path()), (Names{"filler", "picture.png"}));
 
   ASSERT_TRUE(disk.readOnly());
-  EXPECT_EQ(ReplaceFileText(target, "new"), "could not write \"" + target + "\": cannot create a temporary file in \"" +
-                                                disk.path().string() + "\": Read-only file system");
+  EXPECT_EQ(ReplaceFileText(target, "new"), "could not write \"" + target + "\": it is read-only");
+  EXPECT_EQ(ReplaceFileText(disk.file("new.png"), "new"), "could not write \"" + disk.file("new.png") +
+                                                          "\": cannot create a temporary file in \"" +
+                                                          disk.path().string() + "\": Read-only file system");
   EXPECT_EQ(ReadFileBytes(target), old);
+}
+
+// The permission bits decide, so that a file marked read-only is kept even for an
+// administrator, whom no access check stops. The temporary file's name is short and new
+// whatever stands beside the target: a name of 255 bytes and a hundred temporaries
+// left by interrupted runs stand in the way of no write.
+TEST(HostileWrite, AReadOnlyFileIsRefusedAndNoNameOrStaleTemporaryStandsInTheWay) {
+  iotest::ScratchFolder temp;
+  const std::string locked = temp.write("locked.png", "old");
+  fs::permissions(locked, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  EXPECT_EQ(ReplaceFileText(locked, "new"), "could not write \"" + locked + "\": it is read-only");
+  EXPECT_EQ(ReadFileBytes(locked), "old");
+  fs::permissions(locked, fs::perms::owner_write, fs::perm_options::add);
+
+  constexpr std::size_t kStale = 100;
+  for (std::size_t n = 0; n < kStale; ++n) temp.write("picture.png~" + std::to_string(n) + ".tmp", "stale");
+  Names targets{"picture.png"};
+#ifndef _WIN32
+  targets.push_back(std::string(251, 'n') + ".gif");  // Windows' whole paths end at 260 characters
+#endif
+  for (const std::string& name : targets) {
+    EXPECT_EQ(ReplaceFileText(temp.file(name), "new"), "") << name.size() << " bytes";
+    EXPECT_EQ(ReadFileBytes(temp.file(name)), "new");
+  }
+  EXPECT_EQ(temp.entries().size(), kStale + 1 + targets.size()) << "no temporary file is left";
 }
 
 }  // namespace

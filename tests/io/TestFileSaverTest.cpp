@@ -131,19 +131,6 @@ TEST(SaveTestFile, AFolderInTheWayFailsNamingTheFile) {
   EXPECT_EQ(f.files(), 1);
 }
 
-// The permission bits decide, so that the file is kept even for an administrator, whom
-// no access check stops.
-TEST(SaveTestFile, AReadOnlyFileIsNeverReplacedAndTheFailureSaysWhy) {
-  Folder f;
-  fs::permissions(f.temp.file("a.fdr"), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-  ScriptedQuestion question(f.here());
-  const SaveOutcome outcome = f.save(Changed(), question);
-  EXPECT_EQ(outcome.status, SaveStatus::Failed);
-  EXPECT_EQ(outcome.reason, "\"" + f.temp.file("a.fdr") + "\" is read-only");
-  EXPECT_EQ(std::pair(f.a(), f.files()), std::pair(f.old, 1));
-  fs::permissions(f.temp.file("a.fdr"), fs::perms::owner_write, fs::perm_options::add);
-}
-
 TEST(SaveTestFile, AFailedWriteLeavesTheOldFileWholeAndReportsFailure) {
 #ifdef _WIN32
   GTEST_SKIP() << "Windows has no limit on the size of a process's files to stand in for a full disk";

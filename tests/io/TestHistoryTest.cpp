@@ -5,10 +5,16 @@
 #include "IoTestSupport.h"
 #include "io/TestHistory.h"
 
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/stat.h>
+#endif
+
 namespace zonalyst::io {
 namespace {
 
 namespace fs = std::filesystem;
+using Names = std::vector<std::string>;
 
 TEST(TestHistory, ListsTheFoldersTestsOldestFirstTiesByNameAndNamesWhatItCannotList) {
   iotest::ScratchFolder folder;
@@ -22,16 +28,41 @@ TEST(TestHistory, ListsTheFoldersTestsOldestFirstTiesByNameAndNamesWhatItCannotL
     fs::last_write_time(folder.file(file.name), base + std::chrono::minutes(file.minutesLater));
   }
   fs::create_directory(folder.path() / "sub.fdr");
+  Names names{"early.fdr", "notes.txt", "a.FDR", "b.fdr", "late.fdr"};
+  std::vector<UnlistedPath> unlisted;
+#ifndef _WIN32
+  // A date past 2262, where the system clock's nanoseconds end, lists and sorts last.
+  using namespace std::chrono;
+  iotest::WriteFileBytes(folder.file("future.fdr"), "x");
+  // The library's own clock cannot set it either.
+  const timespec future{sys_seconds(sys_days(year{2300} / January / 1)).time_since_epoch().count(), 0};
+  const timespec times[2] = {future, future};
+  ASSERT_EQ(utimensat(AT_FDCWD, folder.file("future.fdr").c_str(), times, 0), 0);
+  names.push_back("future.fdr");
+  ASSERT_EQ(mkfifo(folder.file("pipe.fdr").c_str(), 0600), 0);
+  fs::create_symlink("nothing", folder.path() / "dangling.fdr");
+  fs::create_symlink("loop.fdr", folder.path() / "loop.fdr");
+  unlisted = {{folder.file("dangling.fdr"), "it is a symbolic link to nothing"},
+              {folder.file("loop.fdr"), "it is a loop of symbolic links"},
+              {folder.file("pipe.fdr"), "it is a pipe (FIFO), not a test file"}};
+#endif
+  unlisted.push_back({folder.file("sub.fdr"), "it is a folder, not a test file"});
   const std::string loose = folder.file("notes.txt");
   const std::string missing = folder.file("gone");
+  unlisted.push_back({missing, "no such file or folder"});
 
   const TestHistoryFiles found = ListTestHistory({folder.folder(), loose, missing});
-  std::vector<std::string> names;
-  for (const DatedTestFile& file : found.files) names.push_back(fs::path(file.path).filename().string());
-  EXPECT_EQ(names, (std::vector<std::string>{"early.fdr", "notes.txt", "a.FDR", "b.fdr", "late.fdr"}));
-  ASSERT_EQ(found.unlisted.size(), 1u);
-  EXPECT_EQ(found.unlisted[0].path, missing);
-  EXPECT_EQ(found.unlisted[0].reason, "no such file or folder");
+  Names listed;
+  for (const DatedTestFile& file : found.files) listed.push_back(fs::path(file.path).filename().string());
+  EXPECT_EQ(listed, names);
+  ASSERT_EQ(found.unlisted.size(), unlisted.size());
+  for (std::size_t i = 0; i < unlisted.size(); ++i) {
+    EXPECT_EQ(found.unlisted[i].path, unlisted[i].path);
+    EXPECT_EQ(found.unlisted[i].reason, unlisted[i].reason);
+  }
+#ifndef _WIN32
+  EXPECT_EQ(UtcTimestamp(found.files.back().modified), "2300-01-01T00:00:00Z");
+#endif
 }
 
 TEST(TestHistory, TimestampsAreUtcToTheSecond) {

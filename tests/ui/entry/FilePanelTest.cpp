@@ -268,8 +268,9 @@ class FilePanelTest : public QObject {
     QFile::setPermissions(a, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
     TypeRoc(f, QStringLiteral("a.fdr"), QStringLiteral("99"));
     f.press(Qt::Key_Return);
-    const QString expected = QStringLiteral("The test could not be saved to ") + a + QStringLiteral(".\r\n\"") + a +
-                             QStringLiteral("\" is read-only\r\nThe test stays open; nothing was lost.");
+    const QString expected = QStringLiteral("The test could not be saved to ") + a +
+                             QStringLiteral(".\r\ncould not write \"") + a +
+                             QStringLiteral("\": it is read-only\r\nThe test stays open; nothing was lost.");
     const auto leave = [&f](const std::function<void()>& how) {
       f.prompter.clear();
       SaveDiscardAnswer overwrite(QStringLiteral("cmdOverwrite"));
@@ -328,7 +329,7 @@ class FilePanelTest : public QObject {
     SaveDiscardAnswer overwrite(QStringLiteral("cmdOverwrite"));
     f.press(Qt::Key_F1);
     QCOMPARE(f.prompter.messages().size(), std::size_t{1});
-    QVERIFY2(f.prompter.messages()[0].text.contains(QDir(folder).filePath("a.fdr") + "\" is read-only\r\n"),
+    QVERIFY2(f.prompter.messages()[0].text.contains(QDir(folder).filePath("a.fdr") + "\": it is read-only\r\n"),
              qPrintable(f.prompter.messages()[0].text));
     QCOMPARE(f.window->currentPanel(), int{ui::kSetupPanel});
     QCOMPARE(f.window->state().test.Roc, 99.0);
