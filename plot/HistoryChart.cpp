@@ -11,8 +11,6 @@
 namespace zonalyst::plot {
 namespace {
 
-constexpr int kMostXLabels = 20;
-
 // Older curves fade towards the background; the newest before the latest is nearly red.
 Rgb Faded(int k, int count) {
   const double t = static_cast<double>(k + 1) / count;
@@ -31,6 +29,18 @@ void DrawCurves(PictureSurface& s, const MirrorTest& latest, const std::vector<c
   const RadialCurve newest = SurfaceErrorCurve(frame, *tests.back(), span.min, scale.unitsPerMm);
   DrawRadialLine(s, frame, newest, kRed);
   DrawRadiusAxesAndZones(s, frame, latest, newest);
+}
+
+// Every how many tests a number stands under the axis, counted back from the latest: a
+// step of 1, 2 or 5 times a power of ten that leaves the widest number a blank's room.
+int LabelStep(const PictureSurface& s, const TrendFrame& f) {
+  const double room = s.textWidth(std::to_string(f.count) + " ");
+  const double perTest = (f.right - f.left) / f.count;
+  for (int power = 1;; power *= 10) {
+    for (const int factor : {1, 2, 5}) {
+      if (factor * power * perTest >= room || factor * power >= f.count) return factor * power;
+    }
+  }
 }
 
 void DrawTrend(PictureSurface& s, const std::vector<const QualityMetrics*>& tests) {
@@ -56,10 +66,10 @@ void DrawTrend(PictureSurface& s, const std::vector<const QualityMetrics*>& test
   s.print("1");
   PrintCentred(s, "Strehl", f.right, f.top - 2.0 * h);
 
-  const int stride = (f.count + kMostXLabels - 1) / kMostXLabels;
+  const int step = LabelStep(s, f);
   s.setTextColour(kWhite);
   for (int k = 0; k < f.count; ++k) {
-    if ((f.count - 1 - k) % stride == 0) PrintCentred(s, std::to_string(k + 1), f.x(k), f.base + 2.0);
+    if ((f.count - 1 - k) % step == 0) PrintCentred(s, std::to_string(k + 1), f.x(k), f.base + 2.0);
   }
   PrintCentred(s, "Test, oldest to latest", (f.left + f.right) / 2.0, f.base + 2.0 + h);
 

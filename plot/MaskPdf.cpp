@@ -15,15 +15,24 @@ namespace {
 // Fine enough that a 100 mm bar is drawn to within a thousandth of a millimetre.
 constexpr int kPdfDotsPerInch = 1200;
 
+// A PDF writer whose document, dropped unfinished when drawing stopped (memory ran out),
+// goes without Qt's warning about a device still being painted on: PdfSurface leaves such
+// a document without ending it.
+class DroppableWriter final : public QPdfWriter {
+ public:
+  using QPdfWriter::QPdfWriter;
+  ~DroppableWriter() override { painters = 0; }
+};
+
 }  // namespace
 
 std::string WriteMaskPdf(const MaskLayout& layout, const Paper& paper, const std::string& path) {
   // The document is made in memory and written by the program's one file writer.
   QByteArray bytes;
   QBuffer buffer(&bytes);
-  if (!buffer.open(QIODevice::WriteOnly)) return "could not lay out the pages of " + path;
+  if (!buffer.open(QIODevice::WriteOnly)) return io::WriteFailure(path, "the pages could not be laid out");
   {
-    QPdfWriter writer(&buffer);
+    DroppableWriter writer(&buffer);
     writer.setResolution(kPdfDotsPerInch);
     writer.setCreator(QStringLiteral("Zonalyst"));
     writer.setTitle(QStringLiteral("Couder mask template"));
@@ -31,7 +40,7 @@ std::string WriteMaskPdf(const MaskLayout& layout, const Paper& paper, const std
                          QPageSize::FuzzyMatch);
     const QMarginsF margins(kPageMarginMm, kPageMarginMm, kPageMarginMm, kPageMarginMm);
     if (!writer.setPageLayout(QPageLayout(size, QPageLayout::Portrait, margins, QPageLayout::Millimeter))) {
-      return "could not lay out the pages of " + path;
+      return io::WriteFailure(path, "the pages could not be laid out");
     }
     PdfSurface surface(writer);
     bool ok = true;
@@ -41,7 +50,7 @@ std::string WriteMaskPdf(const MaskLayout& layout, const Paper& paper, const std
         if (ok) DrawMaskPage(surface, layout, row, column);
       }
     }
-    if (!surface.finish() || !ok) return "could not write the pages of " + path;
+    if (!surface.finish() || !ok) return io::WriteFailure(path, "the pages could not be drawn");
   }
   return io::ReplaceFileText(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }

@@ -1,6 +1,7 @@
 #include "PdfSurface.h"
 
 #include <QFontMetricsF>
+#include <QPaintEngine>
 #include <QPdfWriter>
 #include <cmath>
 
@@ -30,6 +31,15 @@ PdfSurface::PdfSurface(QPdfWriter& writer)
   painter_.setRenderHint(QPainter::Antialiasing, true);
   // Nothing is drawn beyond the printable area, as on a screen picture beyond its edge.
   painter_.setClipRect(QRectF(0.0, 0.0, device(widthMm_), device(heightMm_)));
+}
+
+PdfSurface::~PdfSurface() {
+  if (!painter_.isActive()) return;
+  // Ending the painter would write the rest of the document, and that may fail again
+  // for lack of memory: inside a destructor such a failure ends the program. An engine
+  // marked inactive is left without a word.
+  painter_.paintEngine()->setActive(false);
+  painter_.end();
 }
 
 bool PdfSurface::newPage() {

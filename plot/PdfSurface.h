@@ -15,6 +15,9 @@ namespace zonalyst::plot {
 class PdfSurface final : public PictureSurface {
  public:
   explicit PdfSurface(QPdfWriter& writer);
+  // Without finish() (drawing stopped by an exception, memory running out) the document
+  // is dropped unfinished.
+  ~PdfSurface() override;
   PdfSurface(const PdfSurface&) = delete;
   PdfSurface& operator=(const PdfSurface&) = delete;
 

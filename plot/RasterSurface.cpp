@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
+#include <new>
 
 #include "PainterShapes.h"
 #include "PictureSizes.h"
@@ -48,6 +49,12 @@ bool ClipSegment(double& x1, double& y1, double& x2, double& y2, double xLo, dou
          cut(y1, x1, y2, x2, yHi, false);
 }
 
+// Qt gives a null image, and throws nothing, when the memory for one is not there; a null
+// image drawn on or read would then crash the program instead.
+void CheckAllocated(const QImage& image) {
+  if (image.isNull()) throw std::bad_alloc();
+}
+
 bool AllFinite(std::initializer_list<double> values) {
   for (double v : values) {
     if (!std::isfinite(v)) return false;
@@ -65,6 +72,7 @@ RasterSurface::RasterSurface(int width, int height, double devicePixelRatio)
   const double ratio = std::isfinite(devicePixelRatio) ? std::clamp(devicePixelRatio, 1.0, 4.0) : 1.0;
   image_ = QImage(static_cast<int>(std::ceil(width_ * ratio)), static_cast<int>(std::ceil(height_ * ratio)),
                   QImage::Format_RGB32);
+  CheckAllocated(image_);
   image_.setDevicePixelRatio(ratio);
   image_.fill(Qt::black);
 }
@@ -162,7 +170,9 @@ const QImage& RasterSurface::image() const {
 PixelImage RasterSurface::toPixelImage() const { return ToPixelImage(image()); }
 
 QImage ToQImage(const PixelImage& image) {
-  QImage out(std::max(0, image.width), std::max(0, image.height), QImage::Format_RGB32);
+  if (image.width <= 0 || image.height <= 0) return {};
+  QImage out(image.width, image.height, QImage::Format_RGB32);
+  CheckAllocated(out);
   if (image.pixels.size() < static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height)) {
     out.fill(Qt::black);
     return out;
@@ -176,7 +186,9 @@ QImage ToQImage(const PixelImage& image) {
 }
 
 PixelImage ToPixelImage(const QImage& image) {
+  if (image.isNull()) return {};
   const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+  CheckAllocated(rgb);
   PixelImage out;
   out.width = rgb.width();
   out.height = rgb.height();

@@ -17,7 +17,8 @@ namespace zonalyst::plot {
 // With a device pixel ratio above 1 the image holds that many pixels per unit of the
 // scale (a sharp picture for a high-density screen); the scale and every coordinate
 // stay those of the logical size.
-// Needs a QGuiApplication for its fonts.
+// Needs a QGuiApplication for its fonts. Throws std::bad_alloc when the memory for the
+// image is not there, as every image made here does.
 class RasterSurface final : public PictureSurface {
  public:
   RasterSurface(int width, int height, double devicePixelRatio = 1.0);

@@ -62,6 +62,27 @@ TEST(HistoryChart, OlderCurvesFadeTheLatestIsRedAndEachTestHasItsTrendPoints) {
   EXPECT_EQ(LinesOf(s, kGreen).size(), 1u + 2u);  // the axis and two joins
 }
 
+TEST(HistoryChart, TheTestNumbersNeverRunTogetherAndTheLatestIsNumbered) {
+  RasterSurface raster(kHistoryPicture.width, kHistoryPicture.height);
+  for (const int count : {3, 30, 10000}) {
+    const std::vector<QualityMetrics> tests = Tests(count);
+    std::vector<const QualityMetrics*> oldestFirst;
+    for (const QualityMetrics& m : tests) oldestFirst.push_back(&m);
+    RecordingSurface s(raster);
+    DrawHistory(s, zonalyst::testing::TestMirror(), oldestFirst);
+    const double labelTop = TrendFrame{}.base + 2.0;
+    const std::vector<RecordedCall> labels = testing::CallsWhere(s, [&](const RecordedCall& c) {
+      return c.op == RecordedCall::Op::Text && c.y1 == labelTop && c.text.find_first_not_of("0123456789") == std::string::npos;
+    });
+    ASSERT_FALSE(labels.empty()) << count;
+    EXPECT_EQ(labels.back().text, std::to_string(count));
+    for (std::size_t i = 1; i < labels.size(); ++i) {
+      EXPECT_GE(labels[i].x1, labels[i - 1].x1 + raster.textWidth(labels[i - 1].text + " "))
+          << count << " tests: " << labels[i - 1].text << " runs into " << labels[i].text;
+    }
+  }
+}
+
 TEST(SurfaceErrorChart, AnEarlierTestsCurveLiesFaintlyOverTheFillAndUnderTheOutline) {
   const std::vector<QualityMetrics> tests = Tests(2);
   const MirrorTest test = zonalyst::testing::TestMirror();

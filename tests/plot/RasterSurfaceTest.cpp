@@ -4,6 +4,7 @@
 
 #include <array>
 #include <limits>
+#include <new>
 #include <set>
 
 #include "plot/PictureSizes.h"
@@ -108,6 +109,14 @@ TEST(RasterSurface, PixelImagesGoInAndOutUnchanged) {
   EXPECT_EQ(out.pixels[0], 0u);
   const PixelImage back = ToPixelImage(ToQImage(stamp));
   EXPECT_EQ(back.pixels, stamp.pixels);
+}
+
+// Qt gives a null image where memory fails it (here: more pixels in a row than it takes).
+TEST(RasterSurface, AnImageTheMemoryCannotHoldIsOutOfMemoryNotACrash) {
+  constexpr int kTooWide = 600'000'000;
+  EXPECT_THROW(RasterSurface(kTooWide, 1), std::bad_alloc);
+  EXPECT_THROW(ToQImage(PixelImage{kTooWide, 1, {}}), std::bad_alloc);
+  EXPECT_TRUE(ToQImage(PixelImage{}).isNull());
 }
 
 // A chart drawn through the tee into a logical picture and a double-density one: the
