@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "Commands.h"
+#include "io/PrintableText.h"
 
 namespace zonalyst::cli {
 namespace {
@@ -36,8 +37,9 @@ void PrintUsage(std::ostream& out) {
 }  // namespace
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  constexpr const char* kHint = "; see `zonalyst-cli --help`\n";
   if (args.empty()) {
-    PrintUsage(err);
+    err << "zonalyst-cli: expected a command" << kHint;
     return kUsageError;
   }
   if (args.front() == "--help" || args.front() == "-h" || args.front() == "help") {
@@ -47,8 +49,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   for (const Command& command : kCommands) {
     if (args.front() == command.name) return command.run(CommandWords(args.begin() + 1, args.end()), out, err);
   }
-  err << "zonalyst-cli: unknown command " << args.front() << "\n";
-  PrintUsage(err);
+  err << "zonalyst-cli: unknown command " << io::PrintableName(args.front()) << kHint;
   return kUsageError;
 }
 

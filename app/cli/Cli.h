@@ -12,7 +12,7 @@ enum ExitCode : int {
   kLoadFailed = 1,    // the test file could not be loaded
   kUsageError = 2,    // unknown command or option
   kSetupRefused = 3,  // the file loads but its setup would be refused, or its readings do not reduce to a surface
-  kWriteFailed = 4,   // a picture or a recording could not be written
+  kWriteFailed = 4,   // a file or the standard output could not be written
   kUnexpectedFailure = 5,  // memory ran out or another failure stopped the command
 };
 

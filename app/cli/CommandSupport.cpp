@@ -19,8 +19,16 @@ std::optional<std::uint32_t> SeedOption(const Options& options) {
   return static_cast<std::uint32_t>(*seed);
 }
 
+std::string HelpHint(std::string_view usage) {
+  constexpr std::string_view kUsageStart = "usage: ";
+  if (usage.starts_with(kUsageStart)) usage.remove_prefix(kUsageStart.size());
+  const std::size_t program = usage.find(' ');
+  const std::size_t command = program == std::string_view::npos ? program : usage.find_first_of(" \n", program + 1);
+  return "see `" + std::string(usage.substr(0, command)) + " --help`";
+}
+
 int UsageError(const std::string& problem, const char* usage, std::ostream& err) {
-  err << "zonalyst-cli: " << problem << "\n" << usage;
+  err << "zonalyst-cli: " << problem << "; " << HelpHint(usage) << "\n";
   return kUsageError;
 }
 

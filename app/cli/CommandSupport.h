@@ -4,6 +4,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
 
 #include "Options.h"
 
@@ -11,7 +12,8 @@ namespace zonalyst::cli {
 
 // Parses a command's words and answers --help: either the options and the single test
 // file they name, or an exit code (0 after the usage was printed for --help, 2 for a
-// usage error, with the usage on err).
+// usage error, with UsageError's line on err). Every usage text starts
+// "usage: zonalyst-cli COMMAND".
 struct ParsedCommand {
   Options options;
   std::string testPath;
@@ -30,7 +32,10 @@ bool EndsWith(const std::string& text, const std::string& tail);
 std::optional<std::uint32_t> SeedOption(const Options& options);
 inline constexpr const char* kSeedProblem = "--seed takes a whole number from 0 to 4294967295";
 
-// Reports a bad option value with the usage and returns the usage exit code.
+// Reports a usage error in one line, its problem and where to read more ("...; see
+// `zonalyst-cli report --help`"), and returns the usage exit code.
 int UsageError(const std::string& problem, const char* usage, std::ostream& err);
+// "see `zonalyst-cli COMMAND --help`" for the command whose usage text is given.
+std::string HelpHint(std::string_view usage);
 
 }  // namespace zonalyst::cli

@@ -4,10 +4,13 @@
 #include "ExportPictures.h"
 #include "OpenTest.h"
 #include "PictureFile.h"
+#include "ReferenceOffset.h"
 #include "TesterOptions.h"
 #include "core/MonteCarlo.h"
+#include "core/SurfaceAnalysis.h"
 #include "io/FileAccess.h"
 #include "io/PathText.h"
+#include "io/PrintableText.h"
 #include "plot/SavedPicture.h"
 #include "plot/TesterViewChart.h"
 
@@ -67,11 +70,10 @@ int RunExport(const CommandWords& words, std::ostream& out, std::ostream& err) {
   }
 
   ExportSettings settings;
-  if (const auto text = options.value("--offset")) {
-    const auto value = ParseNumberOption(*text);
-    if (!value) return UsageError("--offset takes a number of millimetres", kUsage, err);
-    settings.controls.offsetMm = *value;
-  }
+  std::string problem;
+  const auto offsetMm = OffsetOption(options, problem);
+  if (!offsetMm) return UsageError(problem, kUsage, err);
+  settings.controls.offsetMm = *offsetMm;
   if (const auto text = options.value("--obstruction")) {
     const auto value = ParseWholeOption(*text, 0, 99);
     if (!value) return UsageError("--obstruction takes a whole number from 0 to 99", kUsage, err);
@@ -95,6 +97,11 @@ int RunExport(const CommandWords& words, std::ostream& out, std::ostream& err) {
   const auto seed = SeedOption(options);
   if (!seed) return UsageError(kSeedProblem, kUsage, err);
   settings.seed = *seed;
+  if (views.size() != 1 || views.front().panel != plot::kTestersViewPanel) {
+    if (const auto unused = options.firstGiven(TesterOptionNames())) {
+      return UsageError(*unused + " is for --panel testers-view only", kUsage, err);
+    }
+  }
   const auto tester = ParseTesterOptions(options, false, kUsage, err, exitCode);
   if (!tester) return exitCode;
   settings.tester = *tester;
@@ -108,6 +115,13 @@ int RunExport(const CommandWords& words, std::ostream& out, std::ostream& err) {
 
   auto opened = OpenTest(command->testPath, err, exitCode);
   if (!opened) return exitCode;
+  if (options.has("--offset")) {
+    MirrorTest reduced = opened->test;
+    const BestFit fit = SurfaceAnalysis(opened->bessel).reduceAndFit(reduced);
+    if (const auto refusal = ReferenceOffsetProblem(reduced, fit.bestFitRocMm, settings.controls.offsetMm)) {
+      return UsageError(*refusal, kUsage, err);
+    }
+  }
 
   const auto gui = GuiForFonts();
   const std::string testName = io::FileNameOf(opened->path);
@@ -115,12 +129,11 @@ int RunExport(const CommandWords& words, std::ostream& out, std::ostream& err) {
     ExportedPanel exported = ExportPanelPicture(view, opened->test, opened->bessel, settings, options.has("--record"));
     if (options.has("--invert")) plot::InvertPixels(exported.saved);
     const std::string path = output.value_or(plot::DefaultImageName(testName, view.panel));
-    std::string problem;
     if (!WritePicture(exported.saved, path, image::GifPalette::Fixed, problem)) {
       err << "zonalyst-cli: " << problem << "\n";
       return kWriteFailed;
     }
-    out << path << " (" << exported.saved.width << " x " << exported.saved.height << ")\n";
+    out << io::PrintableName(path) << " (" << exported.saved.width << " x " << exported.saved.height << ")\n";
     if (const auto recordPath = options.value("--record")) {
       const std::string recordProblem = io::ReplaceFileText(*recordPath, exported.recording + "\n");
       if (!recordProblem.empty()) {

@@ -1,6 +1,7 @@
 #include "Cli.h"
 #include "Commands.h"
 #include "History.h"
+#include "io/FileAccess.h"
 
 namespace zonalyst::cli {
 
@@ -20,8 +21,8 @@ int RunMask(const CommandWords&, std::ostream&, std::ostream& err) {
   return kUsageError;
 }
 
-bool WriteHistoryPicture(const History&, const std::string&, std::string& problem) {
-  problem = "the history's picture needs the picture layer, which this build leaves out";
+bool WriteHistoryPicture(const History&, const std::string& path, std::string& problem) {
+  problem = io::WriteFailure(path, "the history's picture needs the picture layer, which this build leaves out");
   return false;
 }
 

@@ -8,6 +8,7 @@
 #include "core/NumberText.h"
 #include "core/ResultTexts.h"
 #include "io/PathText.h"
+#include "io/PrintableText.h"
 #include "io/TestHistory.h"
 
 namespace zonalyst::cli {
@@ -31,14 +32,17 @@ std::string TableDate(const HistoryTest& entry) {
 }
 
 void PrintTable(const History& history, std::ostream& out, std::ostream& err) {
+  std::vector<std::string> names;
+  for (const HistoryTest& entry : history.tests) names.push_back(io::PrintableName(io::FileNameOf(entry.path)));
   std::size_t nameWidth = 4;
-  for (const HistoryTest& entry : history.tests) nameWidth = std::max(nameWidth, io::FileNameOf(entry.path).size());
+  for (const std::string& name : names) nameWidth = std::max(nameWidth, name.size());
   out << std::left << std::setw(static_cast<int>(nameWidth)) << "File" << std::right << "  " << std::setw(20)
       << "Modified" << std::setw(14) << "Best-fit ROC" << std::setw(12) << "P-V" << std::setw(10) << "RMS nm"
       << std::setw(8) << "Strehl" << "  % zonal correction, zone 1..N\n";
-  for (const HistoryTest& entry : history.tests) {
+  for (std::size_t i = 0; i < history.tests.size(); ++i) {
+    const HistoryTest& entry = history.tests[i];
     const QualityMetrics& m = entry.metrics;
-    out << std::left << std::setw(static_cast<int>(nameWidth)) << io::FileNameOf(entry.path) << std::right << "  "
+    out << std::left << std::setw(static_cast<int>(nameWidth)) << names[i] << std::right << "  "
         << std::setw(20) << TableDate(entry) << std::setw(14) << FormatFixed(entry.fit.bestFitRocMm, 3)
         << std::setw(12) << PeakValleyText(m.PvFraction) << std::setw(10) << FormatFixed(m.rmsNanometres(), 1)
         << std::setw(8) << FormatFixed(m.Strehl, 3) << " ";
@@ -47,7 +51,9 @@ void PrintTable(const History& history, std::ostream& out, std::ostream& err) {
     }
     out << "\n";
   }
-  for (const SkippedTest& skipped : history.skipped) err << "skipped " << skipped.path << ":\n" << skipped.error << "\n";
+  for (const SkippedTest& skipped : history.skipped) {
+    err << "skipped " << io::PrintableName(skipped.path) << ":\n" << skipped.error << "\n";
+  }
 }
 
 void PrintJson(const History& history, std::ostream& out) {

@@ -4,6 +4,7 @@
 #include <new>
 
 #include "Cli.h"
+#include "io/FileAccess.h"
 
 namespace zonalyst::cli {
 
@@ -11,7 +12,7 @@ int RunWithLastResort(const std::function<int()>& run, std::ostream& err) {
   try {
     return run();
   } catch (const std::bad_alloc&) {
-    err << "zonalyst-cli: out of memory; nothing more was done\n";
+    err << "zonalyst-cli: " << io::kOutOfMemory << "\n";
   } catch (const std::exception& failure) {
     err << "zonalyst-cli: unexpected failure (" << failure.what() << "); nothing more was done\n";
   } catch (...) {

@@ -4,6 +4,7 @@
 #include "OpenTest.h"
 #include "PictureFile.h"
 #include "io/PathText.h"
+#include "io/PrintableText.h"
 #include "plot/MaskLayout.h"
 #include "plot/MaskPdf.h"
 
@@ -60,7 +61,7 @@ int RunMask(const CommandWords& words, std::ostream& out, std::ostream& err) {
     err << "zonalyst-cli: " << problem << "\n";
     return kWriteFailed;
   }
-  out << *output << " (" << layout.pageCount() << (layout.pageCount() == 1 ? " page" : " pages") << " of "
+  out << io::PrintableName(*output) << " (" << layout.pageCount() << (layout.pageCount() == 1 ? " page" : " pages") << " of "
       << paper.name << ")\n";
   return kSuccess;
 }

@@ -19,10 +19,14 @@ class Options {
     std::set<std::string, std::less<>> valued;
   };
 
-  // Fills error and returns nothing for an unknown option or a missing value.
+  // Fills error and returns nothing for an unknown option, one given twice or a missing
+  // value.
   static std::optional<Options> Parse(const std::vector<std::string>& words, const Accepted& accepted, std::string& error);
 
   bool has(std::string_view name) const { return flags_.contains(std::string(name)) || values_.contains(std::string(name)); }
+  // One of the names that was given (the first flag, then the first valued option, in
+  // alphabetical order), if any.
+  std::optional<std::string> firstGiven(const Accepted& names) const;
   std::optional<std::string> value(std::string_view name) const;
   const std::vector<std::string>& positionals() const { return positionals_; }
 
@@ -32,7 +36,8 @@ class Options {
   std::vector<std::string> positionals_;
 };
 
-// A number given on the command line ("." as separator in every locale).
+// A number given on the command line ("." as separator in every locale, blanks before and
+// after it ignored alike).
 std::optional<double> ParseNumberOption(std::string_view text);
 // A whole number within [low, high]; 64 bits on every platform, so that bounds such as
 // 2^32 - 1 hold where long has 32.

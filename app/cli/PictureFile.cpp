@@ -10,14 +10,14 @@ bool WritePicture(const plot::PixelImage& picture, const std::string& path, imag
                   std::string& problem) {
   if (EndsWith(path, ".png")) {
     const std::string png = plot::PngBytes(picture);
-    problem = png.empty() ? "could not encode " + path + " as PNG" : io::ReplaceFileText(path, png);
+    problem = png.empty() ? io::WriteFailure(path, "the picture could not be encoded as PNG") : io::ReplaceFileText(path, png);
     return problem.empty();
   }
   image::PixelImage pixels{picture.width, picture.height, {picture.pixels.begin(), picture.pixels.end()}};
   const std::uint32_t corner = pixels.pixels.empty() ? 0u : pixels.pixels.front();
   const image::GifSaveResult result = image::GIF(palette).SaveGIF(pixels, io::PathFromText(path), false, corner);
   if (result.outcome == image::GifSaveOutcome::Written) return true;
-  problem = "could not write " + path + (result.message.empty() ? "" : ": " + result.message);
+  problem = result.message;
   return false;
 }
 

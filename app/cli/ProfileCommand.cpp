@@ -4,6 +4,7 @@
 #include "CommandSupport.h"
 #include "Commands.h"
 #include "OpenTest.h"
+#include "ReferenceOffset.h"
 #include "core/NumberText.h"
 #include "core/SurfaceAnalysis.h"
 
@@ -16,7 +17,8 @@ constexpr const char* kUsage =
     "  edge (101 rows): radius and height of the measured surface (mm), its error from the\n"
     "  desired conic at the best-fit radius (nm of surface) and the transverse error\n"
     "  (wavelength x focal ratio). Numbers in the shortest form that reads back exactly.\n"
-    "  --offset MM   reference radius offset from the best fit, mm\n";
+    "  --offset MM   reference radius offset from the best fit, mm; the reference radius must\n"
+    "                exceed the mirror's semi-diameter\n";
 
 // A spreadsheet reads an empty cell where a computation had no finite result.
 std::string Cell(double value) { return std::isfinite(value) ? FormatShortest(value) : std::string(); }
@@ -27,20 +29,18 @@ int RunProfile(const CommandWords& words, std::ostream& out, std::ostream& err) 
   int exitCode = kSuccess;
   const auto command = ParseCommand(words, {{}, {"--offset"}}, kUsage, out, err, exitCode);
   if (!command) return exitCode;
-  double offsetMm = 0.0;
-  if (const auto text = command->options.value("--offset")) {
-    const auto value = ParseNumberOption(*text);
-    if (!value) return UsageError("--offset takes a number of millimetres", kUsage, err);
-    offsetMm = *value;
-  }
+  std::string problem;
+  const auto offsetMm = OffsetOption(command->options, problem);
+  if (!offsetMm) return UsageError(problem, kUsage, err);
   auto opened = OpenTest(command->testPath, err, exitCode);
   if (!opened) return exitCode;
 
   SurfaceAnalysis analysis(opened->bessel);
   const BestFit fit = analysis.reduceAndFit(opened->test);
-  const double referenceMm = fit.bestFitRocMm + offsetMm;
-  if (!(referenceMm > 0.0)) return UsageError("--offset leaves no positive reference radius", kUsage, err);
-  analysis.measureAt(opened->test, referenceMm);
+  if (const auto refusal = ReferenceOffsetProblem(opened->test, fit.bestFitRocMm, *offsetMm)) {
+    return UsageError(*refusal, kUsage, err);
+  }
+  analysis.measureAt(opened->test, fit.bestFitRocMm + *offsetMm);
 
   constexpr double kNmPerMm = 1e6;
   const SurfaceProfile& p = analysis.profile();

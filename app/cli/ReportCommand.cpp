@@ -11,6 +11,7 @@
 #include "core/ResultTexts.h"
 #include "core/SurfaceAnalysis.h"
 #include "core/ZoneReport.h"
+#include "io/PrintableText.h"
 
 namespace zonalyst::cli {
 namespace {
@@ -37,7 +38,7 @@ void PrintZoneTable(const ZoneReport& report, std::ostream& out) {
 void PrintText(const OpenedTest& opened, const BestFit& fit, const SurfaceAnalysis& analysis, std::ostream& out) {
   const MirrorTest& test = opened.test;
   const ZoneReport report = BuildZoneReport(test, fit.bestFitRocMm);
-  out << "Test: " << opened.path << "\n"
+  out << "Test: " << io::PrintableName(opened.path) << "\n"
       << report.unitsLine << "\n"
       << report.mirrorLine << "\n"
       << BestFitCaption(test, fit) << "\n\n";

@@ -5,6 +5,7 @@
 #include "PictureFile.h"
 #include "TesterOptions.h"
 #include "core/SurfaceAnalysis.h"
+#include "io/PrintableText.h"
 #include "plot/TesterViewChart.h"
 
 namespace zonalyst::cli {
@@ -46,7 +47,7 @@ int RunSimulate(const CommandWords& words, std::ostream& out, std::ostream& err)
     err << "zonalyst-cli: " << problem << "\n";
     return kWriteFailed;
   }
-  out << *output << " (" << view.size << " x " << view.size << ")\n";
+  out << io::PrintableName(*output) << " (" << view.size << " x " << view.size << ")\n";
   return kSuccess;
 }
 

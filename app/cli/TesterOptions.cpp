@@ -1,13 +1,21 @@
 #include "TesterOptions.h"
 
+#include <cmath>
+
 #include "CommandSupport.h"
 
 namespace zonalyst::cli {
+namespace {
+
+// Far beyond any rig's scale, yet small enough that the view's arithmetic stays exact.
+constexpr double kMaxKnifeReading = 1e6;
+
+}  // namespace
 
 const char* const kTesterOptionsHelp =
     "  The knife position is a reading on the rig's scale in the test's units, like the zone readings.\n"
-    "  --knife X          knife or grating position (default: the middle zone's average reading,\n"
-    "                     where that zone looks nulled)\n"
+    "  --knife X          knife or grating position, -1000000..1000000 (default: the middle zone's\n"
+    "                     average reading, where that zone looks nulled)\n"
     "  --cut MM           how far the knife edge stands past the axis into the beam, or the grating's phase,\n"
     "                     mm (default 0.025 for the knife, 0 for the grating)\n"
     "  --slit MM          width of the slit source, mm (default 0.1)\n"
@@ -16,9 +24,14 @@ const char* const kTesterOptionsHelp =
     "  --perfect          the desired conic at the best-fit radius instead of the measured mirror\n"
     "  --size PX          side of the square picture, 16..4000 pixels (default 400)\n";
 
+const Options::Accepted& TesterOptionNames() {
+  static const Options::Accepted names{{"--perfect"}, {"--view", "--knife", "--cut", "--slit", "--lpi", "--side", "--size"}};
+  return names;
+}
+
 void AcceptTesterOptions(Options::Accepted& accepted) {
-  accepted.flags.insert("--perfect");
-  accepted.valued.insert({"--view", "--knife", "--cut", "--slit", "--lpi", "--side", "--size"});
+  accepted.flags.insert(TesterOptionNames().flags.begin(), TesterOptionNames().flags.end());
+  accepted.valued.insert(TesterOptionNames().valued.begin(), TesterOptionNames().valued.end());
 }
 
 std::optional<TesterRequest> ParseTesterOptions(const Options& options, bool viewRequired, const char* usage,
@@ -37,7 +50,9 @@ std::optional<TesterRequest> ParseTesterOptions(const Options& options, bool vie
   }
   if (const auto text = options.value("--knife")) {
     request.knife = ParseNumberOption(*text);
-    if (!request.knife) return refuse("--knife takes a reading in the test's units");
+    if (!request.knife || std::abs(*request.knife) > kMaxKnifeReading) {
+      return refuse("--knife takes a reading in the test's units, from -1000000 to 1000000");
+    }
   }
   if (const auto text = options.value("--cut")) {
     const auto value = ParseNumberOption(*text);

@@ -17,14 +17,15 @@ struct TesterRequest {
   int size = kDefaultViewSize;  // pixels of a view's side
 };
 
-// Adds the tester's options to those a command accepts.
+// The tester's options, and the same added to those a command accepts.
+const Options::Accepted& TesterOptionNames();
 void AcceptTesterOptions(Options::Accepted& accepted);
 
 // The options' help, one line each, the reading scale explained in the first.
 extern const char* const kTesterOptionsHelp;
 
-// Reads the tester's options; a bad value is a usage error (exit code 2, message and
-// usage on err). --view is required when viewRequired.
+// Reads the tester's options; a bad value is a usage error (exit code 2, UsageError's
+// line on err). --view is required when viewRequired; --knife lies within +-1e6.
 std::optional<TesterRequest> ParseTesterOptions(const Options& options, bool viewRequired, const char* usage,
                                                 std::ostream& err, int& exitCode);
 

@@ -1,13 +1,11 @@
+#include <cstdio>
 #include <iostream>
 
-#include "Cli.h"
 #include "CommandLineWords.h"
-#include "LastResort.h"
+#include "StandardStreams.h"
 
 int main(int argc, char** argv) {
-  std::ios::sync_with_stdio(false);
+  zonalyst::cli::HoldClosedStandardStreams();
   const zonalyst::cli::Utf8Console console;
-  return zonalyst::cli::RunWithLastResort(
-      [&] { return zonalyst::cli::RunCli(zonalyst::cli::CommandLineWords(argc, argv), std::cout, std::cerr); },
-      std::cerr);
+  return zonalyst::cli::RunWithCheckedOutput(zonalyst::cli::CommandLineWords(argc, argv), stdout, std::cerr);
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "CliRun.h"
 #include "JsonNumbers.h"
 #include "core/SurfaceAnalysis.h"
@@ -56,11 +58,31 @@ TEST(CliExitCodes, LoadFailureUsageAndAWarnedSetup) {
       << missing.err;
   EXPECT_EQ(missing.out, "");
 
-  for (const std::vector<std::string>& usage :
-       {std::vector<std::string>{}, {"frobnicate"}, {"report"}, {"report", "a.fdr", "--bogus"},
-        {"montecarlo", "a.fdr", "--trials", "0"}, {"montecarlo", "a.fdr", "--trials"}}) {
-    EXPECT_EQ(Cli(usage).code, 2) << ::testing::PrintToString(usage);
+  // A usage error is one line: its reason and where to read more.
+  const std::string paraboloid = kExamples + "6in-f8-paraboloid-moving.fdr";
+  const std::pair<std::vector<std::string>, std::string> usages[] = {
+      {{}, "zonalyst-cli"},
+      {{"frobnicate"}, "zonalyst-cli"},
+      {{"report"}, "zonalyst-cli report"},
+      {{"report", "a.fdr", "--bogus"}, "zonalyst-cli report"},
+      {{"report", "a.fdr", "--json", "--json"}, "zonalyst-cli report"},
+      {{"montecarlo", "a.fdr", "--trials", "0"}, "zonalyst-cli montecarlo"},
+      {{"montecarlo", "a.fdr", "--seed", "1", "--trials"}, "zonalyst-cli montecarlo"},
+      {{"montecarlo", "a.fdr", "--seed", "1", "--seed", "2"}, "zonalyst-cli montecarlo"},
+      // a reference sphere within the semi-diameter (the best fit is about 2438 mm)
+      {{"profile", paraboloid, "--offset", "-2430"}, "zonalyst-cli profile"},
+      {{"profile", paraboloid, "--offset", "2e6"}, "zonalyst-cli profile"},
+  };
+  for (const auto& [args, command] : usages) {
+    const CliRun run = Cli(args);
+    EXPECT_EQ(run.code, 2) << ::testing::PrintToString(args);
+    EXPECT_TRUE(run.err.starts_with("zonalyst-cli: ") && run.err.ends_with("; see `" + command + " --help`\n") &&
+                std::count(run.err.begin(), run.err.end(), '\n') == 1)
+        << run.err;
   }
+  // Blanks around a number count alike.
+  const CliRun plain = Cli({"montecarlo", paraboloid, "--trials", "5", "--seed", "3"});
+  EXPECT_EQ(Cli({"montecarlo", paraboloid, "--trials", " 5", "--seed", "3 "}).out, plain.out);
   const CliRun help = Cli({"montecarlo", "--help"});
   EXPECT_EQ(help.code, 0);
   EXPECT_EQ(help.out.rfind("usage: zonalyst-cli montecarlo", 0), 0u);

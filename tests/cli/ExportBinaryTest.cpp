@@ -148,8 +148,14 @@ TEST_F(ExportBinaryTest, ExportAndSimulateRefuseBadOptionsAndReportWriteFailures
            Case{"simulate", "--view ronchi --side up -o v.png", 2, "--side takes left or right"},
            Case{"simulate", "--view ronchi --size 8 -o v.png", 2,
                 "--size takes a whole number of pixels from 16 to 4000"},
-           Case{"simulate", "--view ronchi --knife x -o v.png", 2, "--knife takes a reading in the test's units"},
-           Case{"simulate", "--view ronchi -o no/such/folder/v.gif", 4, "could not write no/such/folder/v.gif"},
+           Case{"simulate", "--view ronchi --knife 7e306 -o v.png", 2,
+                "--knife takes a reading in the test's units, from -1000000 to 1000000"},
+           Case{"simulate", "--view ronchi -o no/such/folder/v.gif", 4,
+                "could not write \"no/such/folder/v.gif\": cannot create a temporary file"},
+           Case{"export", "--panel ml --knife 0.3 -o ml.png", 2, "--knife is for --panel testers-view only"},
+           Case{"export", "--panel all --perfect", 2, "--perfect is for --panel testers-view only"},
+           Case{"export", "--panel surface --offset -2430 -o s.png", 2,
+                "--offset leaves a reference radius of 8.419 mm, not beyond the mirror's semi-diameter of 76.2 mm"},
        }) {
     EXPECT_EQ(Run(c.command, c.options), c.exitCode) << c.options;
     EXPECT_NE(err.find(std::string("zonalyst-cli: ") + c.message), std::string::npos) << c.options << "\n" << err;

@@ -2,6 +2,8 @@
 // code, and no output holds inf, nan, NUL or a raw control byte.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <new>
 #include <sstream>
@@ -9,6 +11,7 @@
 
 #include "CliRun.h"
 #include "LastResort.h"
+#include "StandardStreams.h"
 #include "core/ReadingsValidation.h"
 #include "io/TestFileLayout.h"
 #include "io/TestFileLoader.h"
@@ -129,6 +132,51 @@ TEST(HostileCli, ATestWithoutReadingsGivesAMaskAndNoFigures) {
   }
 }
 
+// Output that goes nowhere fails the command, whatever the command: the reason on err and
+// the exit code of a failed write.
+TEST(HostileCli, EveryCommandFailsWhenItsOutputCannotBeWritten) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Windows has no /dev/full";
+#else
+  ScratchFolder scratch;
+  auto commands = EveryCommand(kExample, scratch);
+  commands.push_back({"history", kExamples});
+  commands.push_back({"report", "--help"});
+  for (const auto& args : commands) {
+    std::FILE* full = std::fopen("/dev/full", "w");
+    ASSERT_NE(full, nullptr);
+    std::ostringstream err;
+    EXPECT_EQ(RunWithCheckedOutput(args, full, err), kWriteFailed) << args[0];
+    std::fclose(full);
+    const std::string reason = "zonalyst-cli: could not write the output: No space left on device\n";
+    EXPECT_TRUE(err.str().ends_with(reason)) << args[0] << ": " << err.str();
+  }
+#endif
+}
+
+// A file name reaches the terminal escaped (it can neither split a row nor steer the
+// terminal) and JSON as valid UTF-8.
+TEST(HostileCli, NamesAreShownEscapedAndJsonStaysUtf8) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Windows takes no control characters in a name";
+#else
+  ScratchFolder scratch;
+  const std::string name = "c\nx\x1b[31m\xff.fdr";
+  const std::string shown = "c\\x0ax\\x1b[31m\\xff.fdr";
+  scratch.write(name, io::BuildTestFileText(Example()));
+  const CliRun report = Cli({"report", scratch.file(name)});
+  EXPECT_EQ(report.out.rfind("Test: " + scratch.file(shown) + "\n", 0), 0u) << report.out;
+  const CliRun missing = Cli({"report", scratch.file("gone\x1b.fdr")});
+  EXPECT_NE(missing.err.find(scratch.file("gone\\x1b.fdr")), std::string::npos) << missing.err;
+  const CliRun table = Cli({"history", scratch.folder()});
+  EXPECT_EQ(std::count(table.out.begin(), table.out.end(), '\n'), 2) << table.out;
+  EXPECT_NE(table.out.find(shown), std::string::npos);
+  for (const CliRun& run : {report, missing, table}) EXPECT_TRUE(Clean(run.out + run.err)) << run.out << run.err;
+  const CliRun json = Cli({"history", scratch.folder(), "--json"});
+  EXPECT_NE(json.out.find("c\\nx\\u001b[31m\xef\xbf\xbd.fdr"), std::string::npos) << json.out;
+#endif
+}
+
 TEST(HostileCli, AbsurdScatterFailsEveryTrialAndSaysSo) {
   const CliRun json = Cli({"montecarlo", kExample, "--trials", "50", "--seed", "1", "--sd", "1e50", "--json"});
   EXPECT_NE(json.out.find("\"failed_trials\":50"), std::string::npos) << json.out;
@@ -141,7 +189,7 @@ TEST(HostileCli, AnEscapedFailureEndsInOneLineAndItsOwnExitCode) {
   EXPECT_EQ(RunWithLastResort([]() -> int { throw 7; }, err), kUnexpectedFailure);
   EXPECT_EQ(RunWithLastResort([] { return kWriteFailed; }, err), kWriteFailed);
   EXPECT_EQ(err.str(),
-            "zonalyst-cli: out of memory; nothing more was done\n"
+            "zonalyst-cli: out of memory; nothing was written\n"
             "zonalyst-cli: unexpected failure (disk on fire); nothing more was done\n"
             "zonalyst-cli: unexpected failure; nothing more was done\n");
 }

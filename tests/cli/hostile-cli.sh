@@ -76,5 +76,74 @@ if [ -n "$with_export" ]; then
   fi
 fi
 
+# Output that cannot be written fails every command with its reason.
+for command in report profile history bestconic montecarlo; do
+  for sink in /dev/full closed; do
+    if [ "$sink" = closed ]; then timeout 30 "$cli" "$command" "$example" >&- 2>"$dir/err"; else
+      timeout 30 "$cli" "$command" "$example" >"$sink" 2>"$dir/err"; fi
+    got=$?
+    [ "$got" -eq 4 ] && grep -q "^zonalyst-cli: could not write the output: " "$dir/err" ||
+      { echo "FAIL: exit $got, output to $sink of $command"; cat "$dir/err"; failures=$((failures + 1)); }
+  done
+done
+
+# Names of 255 bytes, a hundred stale temporaries and a date in 2300 stand in the way of nothing.
+mkdir "$dir/dated" && cp "$example" "$dir/dated/a.fdr" && touch -d 2300-01-01 "$dir/dated/a.fdr"
+expect 0 history "$dir/dated" --json
+grep -q '"modified":"2300-01-01T00:00:00Z"' "$dir/out" || { echo "FAIL: a test of 2300 not listed"; failures=$((failures + 1)); }
+long=$(printf 'n%.0s' $(seq 251))
+cp "$example" "$dir/$long.fdr"
+expect 0 report "$dir/$long.fdr"
+if [ -n "$with_export" ]; then
+  for n in $(seq 0 99); do : >"$dir/stale.png~$n.tmp"; done
+  expect 0 export "$example" --panel ml -o "$dir/$long.png"
+  expect 0 simulate "$example" --view ronchi -o "$dir/stale.png"
+  [ "$(ls -A "$dir" | grep -c 'tmp$')" -eq 100 ] || { echo "FAIL: temporaries left"; failures=$((failures + 1)); }
+
+  # Out of memory is exit 5 with its message, never a crash, whatever the limit (a build
+  # with sanitizers reserves terabytes of addresses and runs under no limit at all).
+  if (ulimit -v 1000000 && "$cli" --help >/dev/null 2>&1); then
+    with_mirror "630 79 -1" huge.fdr
+    ran_out=0
+    for limit in 100000 150000 200000 300000; do
+      for command in "simulate $example --view foucault --size 4000 -o $dir/oom.png" \
+                     "export $example --panel testers-view --size 4000 -o $dir/oom.gif" "mask $dir/huge.fdr -o $dir/oom.pdf"; do
+        (ulimit -v "$limit" && exec timeout 60 "$cli" $command) >/dev/null 2>"$dir/err"
+        got=$?
+        [ "$got" -eq 5 ] && ran_out=$((ran_out + 1))
+        if [ "$got" -ne 0 ] && { [ "$got" -ne 5 ] || ! grep -q "^zonalyst-cli: out of memory; nothing was written$" "$dir/err"; }; then
+          echo "FAIL: exit $got under $limit KiB: $command"; cat "$dir/err"; failures=$((failures + 1))
+        fi
+      done
+    done
+    [ "$ran_out" -gt 0 ] || { echo "FAIL: no limit ran the memory out"; failures=$((failures + 1)); }
+    echo "memory limits: $ran_out of 12 runs ran out of memory"
+  else
+    echo "memory limit: this build does not run under one (sanitizers), not checked"
+  fi
+
+  # A read-only picture, PDF or record is refused for an ordinary user too, though the
+  # folder would let them replace it.
+  if [ "$(id -u)" -eq 0 ] && command -v setpriv >/dev/null; then
+    mkdir "$dir/shared" && chmod 755 "$dir" && chmod 777 "$dir/shared" && cp "$example" "$dir/shared/t.fdr"
+    for name in mine.png mine.gif mine.pdf mine.json; do echo old >"$dir/shared/$name"; done
+    as_user() { setpriv --reuid=65534 --regid=65534 --clear-groups env HOME="$dir/shared" "$@"; }
+    cli_as_user() { as_user timeout 30 "$cli" "$@" >/dev/null 2>"$dir/err"; echo $?; }
+    for args in "export $dir/shared/t.fdr --panel ml -o $dir/shared/mine.png" \
+                "simulate $dir/shared/t.fdr --view ronchi -o $dir/shared/mine.gif" \
+                "mask $dir/shared/t.fdr -o $dir/shared/mine.pdf" \
+                "export $dir/shared/t.fdr --panel ml -o $dir/shared/new.png --record $dir/shared/mine.json"; do
+      got=$(cli_as_user $args)
+      [ "$got" -eq 4 ] && grep -q 'could not write ".*": it is read-only' "$dir/err" ||
+        { echo "FAIL: exit $got as an ordinary user: $args"; cat "$dir/err"; failures=$((failures + 1)); }
+    done
+    for name in mine.png mine.gif mine.pdf mine.json; do
+      grep -qx old "$dir/shared/$name" || { echo "FAIL: read-only $name replaced"; failures=$((failures + 1)); }
+    done
+  else
+    echo "read-only for an ordinary user: not root or no setpriv here, not checked"
+  fi
+fi
+
 [ "$failures" -eq 0 ] && echo "hostile command lines: all cases passed"
 exit "$failures"
