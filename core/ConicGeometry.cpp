@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "BranchFreeConic.h"
 #include "SafeAssign.h"
 
 namespace zonalyst {
@@ -12,6 +13,17 @@ double ConicSag(double r, double K, double R) {
   double sag = 0.0;
   AssignIfFinite(sag, (r * r / R) / (1.0 + std::sqrt(q)));
   return sag;
+}
+
+ZONALYST_WIDE_VECTORS void ConicSagOnGrid(const std::array<double, kGridRoom>& r, double K, double R,
+                                          std::array<double, kGridRoom>& sag) {
+  const double onePlusK = 1.0 + K;
+  const double RR = R * R;
+  if (ParaboloidForm(onePlusK, RR)) {
+    for (int i = 0; i <= kGridLast; ++i) sag[i] = BranchFreeParaboloidSag(r[i], R);
+  } else {
+    for (int i = 0; i <= kGridLast; ++i) sag[i] = BranchFreeConicSag(r[i], onePlusK, R, RR);
+  }
 }
 
 double ConicSlope(double r, double K, double R) {

@@ -6,15 +6,20 @@
 
 #include "ConicGeometry.h"
 #include "PupilIntensity.h"
+#include "RmsObjective.h"
 #include "Rounding.h"
 #include "SafeAssign.h"
+#include "Vectorised.h"
 
 namespace zonalyst {
 
-double ComputeErrorProfile(const SurfaceProfile& s, double K, double R, double D, QualityMetrics& m) {
+ZONALYST_WIDE_VECTORS double ComputeErrorProfile(const SurfaceProfile& s, double K, double R, double D,
+                                                QualityMetrics& m) {
+  std::array<double, kGridRoom> sag;
+  ConicSagOnGrid(s.ProfileR, K, R, sag);
   m.ErrMin = 1e11;
   for (int i = 0; i <= kGridLast; ++i) {
-    m.ProfileErr[i] = s.ProfileZ[i] - ConicSag(s.ProfileR[i], K, R);
+    m.ProfileErr[i] = s.ProfileZ[i] - sag[i];
     if (m.ProfileErr[i] < m.ErrMin) m.ErrMin = m.ProfileErr[i];
   }
 
@@ -30,12 +35,16 @@ double ComputeErrorProfile(const SurfaceProfile& s, double K, double R, double D
   AssignIfFinite(m.PvFraction, m.PeakValley / kWavelengthMm);
 
   // The slope error doubles on reflection; times the focal length it is the ray's
-  // transverse aberration, here in units of lambda times the focal ratio.
+  // transverse aberration, here in units of lambda times the focal ratio. The divisions
+  // run in a loop of their own, which vectorises.
+  std::array<double, kGridRoom> transverse;
+  for (int i = 1; i <= kGridLast; ++i) {
+    transverse[i] =
+        2.0 * D * (m.ProfileErr[i] - m.ProfileErr[i - 1]) / (s.ProfileR[i] - s.ProfileR[i - 1]) / kWavelengthMm;
+  }
   m.TransErrMax = 0.0;
   for (int i = 1; i <= kGridLast; ++i) {
-    AssignIfFinite(m.TransErr[i],
-                   2.0 * D * (m.ProfileErr[i] - m.ProfileErr[i - 1]) / (s.ProfileR[i] - s.ProfileR[i - 1]) /
-                       kWavelengthMm);
+    AssignIfFinite(m.TransErr[i], transverse[i]);
     if (std::abs(m.TransErr[i]) > m.TransErrMax) m.TransErrMax = std::abs(m.TransErr[i]);
   }
 
@@ -46,43 +55,6 @@ double ComputeErrorProfile(const SurfaceProfile& s, double K, double R, double D
   }
   AssignIfFinite(m.GlassVolume, volume);
   return m.GlassVolume;
-}
-
-double RmsWavesOver(const SurfaceProfile& s, double K, double R, GridSamples samples) {
-  const int first = samples.first, last = samples.last;
-  // The conic's sag is written out here, in a loop of its own, so that it vectorises;
-  // it computes exactly what ConicSag does for a finite, non-zero radius.
-  std::array<double, kGridRoom> sag{};
-  if (std::isfinite(R) && std::abs(R) > 1e-100) {
-    const double onePlusK = 1.0 + K;
-    const double RR = R * R;
-    if (onePlusK == 0.0) {
-      // A paraboloid: q is exactly 1, its root 1, and the sag r^2 / R halved.
-      for (int i = first; i <= last; ++i) sag[i] = (s.ProfileR[i] * s.ProfileR[i] / R) * 0.5;
-    } else {
-      for (int i = first; i <= last; ++i) {
-        const double r = s.ProfileR[i];
-        const double q = 1.0 - onePlusK * r * r / RR;
-        const double inside = q < 0.0 ? 0.0 : 1.0;  // beyond the rim the sag is 0
-        sag[i] = inside * ((r * r / R) / (1.0 + std::sqrt(std::max(q, 0.0))));
-      }
-    }
-  } else {
-    for (int i = first; i <= last; ++i) sag[i] = ConicSag(s.ProfileR[i], K, R);
-  }
-
-  double sr = 0.0, sdr = 0.0, sdd = 0.0;
-  for (int i = first; i <= last; ++i) {
-    const double r = s.ProfileR[i];
-    const double d = s.ProfileZ[i] - sag[i];
-    sr += r;
-    sdr += d * r;
-    sdd += d * d * r;
-  }
-  double piston = 0.0;
-  AssignIfFinite(piston, -sdr / sr);
-  const double weightedSquares = sdd + 2.0 * piston * sdr + piston * piston * sr;
-  return 2.0 * std::sqrt(weightedSquares / sr) / kWavelengthMm;
 }
 
 double ComputeRms(const SurfaceProfile& s, double K, double R, QualityMetrics& m) {
@@ -101,8 +73,8 @@ DiffractionKernel::DiffractionKernel(const SurfaceProfile& s, const BesselTable&
     double a = 0.0;
     for (int i = 0; i <= kGridLast; ++i) {
       const double r = s.ProfileR[i];
-      bessel_[j][i] = bessel.at(RoundIndexHalfEven(u * 100.0 * r));
-      a += bessel_[j][i] * r;
+      bessel_[i][j] = bessel.at(RoundIndexHalfEven(u * 100.0 * r));
+      a += bessel_[i][j] * r;
     }
     AssignIfFinite(a, a / (sumAll * std::numbers::pi));
     perfect_[j] = a * a;
@@ -113,19 +85,21 @@ bool DiffractionKernel::fits(const SurfaceProfile& s, double D) const {
   return D == diameter_ && s.ProfileR == radii_;
 }
 
-void DiffractionKernel::apply(const SurfaceProfile& s, double o, QualityMetrics& m) const {
+ZONALYST_WIDE_VECTORS void DiffractionKernel::apply(const SurfaceProfile& s, double o, QualityMetrics& m) const {
   const PupilPhasors pupil = ComputePupilPhasors(s.ProfileR, m.ProfileErr, DarkThrough(o));
 
+  std::array<double, kAngles> c{}, sn{};
+  for (int i = 0; i <= kGridLast; ++i) {
+    for (int j = 0; j < kAngles; ++j) {
+      c[j] += pupil.weightedCos[i] * bessel_[i][j];
+      sn[j] += pupil.weightedSin[i] * bessel_[i][j];
+    }
+  }
   std::array<double, kAngles> measured{};
   for (int j = 0; j < kAngles; ++j) {
-    double c = 0.0, sn = 0.0;
-    for (int i = 0; i <= kGridLast; ++i) {
-      c += pupil.weightedCos[i] * bessel_[j][i];
-      sn += pupil.weightedSin[i] * bessel_[j][i];
-    }
-    AssignIfFinite(c, c / (pupil.weight * std::numbers::pi));
-    AssignIfFinite(sn, sn / (pupil.weight * std::numbers::pi));
-    measured[j] = c * c + sn * sn;
+    AssignIfFinite(c[j], c[j] / (pupil.weight * std::numbers::pi));
+    AssignIfFinite(sn[j], sn[j] / (pupil.weight * std::numbers::pi));
+    measured[j] = c[j] * c[j] + sn[j] * sn[j];
   }
 
   AssignIfFinite(m.Strehl, measured[0] / perfect_[0]);
@@ -144,21 +118,25 @@ void ComputeDiffraction(const SurfaceProfile& s, const BesselTable& bessel, doub
 
 namespace {
 
-// The radius x that minimises F(x), searched from R0 by parabolic steps around an
-// expanding bracket.
-template <typename Objective>
-double SearchBestRoc(double R0, Objective F) {
+// The radius x that minimises F(x) = value(rms(x)), searched from R0 by parabolic steps
+// around an expanding bracket. Each rms.expect names the radii that the next steps may
+// try, so that they are computed side by side; the search asks for one at a time.
+template <typename Value>
+double SearchBestRoc(double R0, RmsObjective& rms, Value value) {
+  const auto F = [&](double radius) { return value(rms(radius)); };
   double x = R0;
   double h = 0.0001;
   double x0 = 0, f0 = 0, x1 = 0, f1 = 0, x2 = 0, f2 = 0;
   double t = 0.0;
   for (int round = 1;; ++round) {
+    rms.expect({x, x + h, x - h, x + 2.0 * h});
     f0 = F(x);
     x0 = 0.0;
     const double toBeat = f0;
     bool finished = false;
 
     x1 = h;
+    rms.expect({x + h, x - h, x + 2.0 * h, x - 2.0 * h});
     f1 = F(x + h);
     if (f1 >= f0) {
       h = -h;
@@ -170,6 +148,7 @@ double SearchBestRoc(double R0, Objective F) {
       // Expand the bracket 2h, 4h, 8h, ... until the objective rises again.
       for (double mult = 2.0; mult < 1e300; mult *= 2.0) {
         x2 = mult * h;
+        rms.expect({x + x2, x + 2.0 * x2, x + 4.0 * x2, x + 8.0 * x2});
         f2 = F(x + x2);
         if (!(f2 < f1)) break;
         x0 = x1, f0 = f1;
@@ -181,6 +160,7 @@ double SearchBestRoc(double R0, Objective F) {
     AssignIfFinite(t, ((x2 * x2 - x0 * x0) * (f1 - f0) - (x1 * x1 - x0 * x0) * (f2 - f0) + 1e-45) /
                               (2.0 * ((x2 - x0) * (f1 - f0) - (x1 - x0) * (f2 - f0))) +
                           1e-45);
+    rms.expect({x + t, (x + t) + h, (x + t) - h, (x + t) - 2.0 * h});  // and the next round's start
     double f3 = F(x + t);
     if (f1 < f3) {
       t = x1;
@@ -200,11 +180,17 @@ double SearchBestRoc(double R0, Objective F) {
 }  // namespace
 
 double FindBestFitRoc(const SurfaceProfile& s, double K, double R0, QualityMetrics& m) {
-  return SearchBestRoc(R0, [&](double radius) { return ComputeRms(s, K, radius, m); });
+  RmsObjective rms(s, K, GridSamples{});
+  // As ComputeRms: a value whose arithmetic failed leaves RmsWaves as it was.
+  return SearchBestRoc(R0, rms, [&](double value) {
+    AssignIfFinite(m.RmsWaves, value);
+    return m.RmsWaves;
+  });
 }
 
 double FindBestFitRocOver(const SurfaceProfile& s, double K, double R0, GridSamples samples) {
-  return SearchBestRoc(R0, [&](double radius) { return RmsWavesOver(s, K, radius, samples); });
+  RmsObjective rms(s, K, samples);
+  return SearchBestRoc(R0, rms, [](double value) { return value; });
 }
 
 }  // namespace zonalyst

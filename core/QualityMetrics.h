@@ -68,7 +68,9 @@ class DiffractionKernel {
  private:
   double diameter_;
   std::array<double, kGridRoom> radii_;
-  std::array<std::array<double, kGridRoom>, kAngles> bessel_{};
+  // Bessel values by sample, then angle: the sums of all angles advance together, each
+  // in the order of the samples.
+  std::array<std::array<double, kAngles>, kGridRoom> bessel_{};
   std::array<double, kAngles> perfect_{};
 };
 

@@ -1,7 +1,8 @@
 #include "SurfaceAnalysis.h"
 
-#include <algorithm>
 #include <cmath>
+
+#include "Vectorised.h"
 
 namespace zonalyst {
 namespace {
@@ -28,9 +29,12 @@ bool WithinComputableRange(const MirrorTest& test) {
   return within;
 }
 
+// Counts instead of stopping at the first, so that the loop vectorises.
 template <std::size_t N>
 bool AllFinite(const std::array<double, N>& values) {
-  return std::all_of(values.begin(), values.end(), Finite);
+  int numbers = 0;
+  for (const double x : values) numbers += IsNumber(x) ? 1 : 0;
+  return numbers == static_cast<int>(N);
 }
 
 }  // namespace

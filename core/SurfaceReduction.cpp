@@ -4,6 +4,7 @@
 
 #include "ConicGeometry.h"
 #include "SafeAssign.h"
+#include "Vectorised.h"
 
 namespace zonalyst {
 namespace {
@@ -38,11 +39,13 @@ void IntegrateZoneErrors(int zoneCount, double R0, SurfaceProfile& p) {
     const double dh = p.ZoneH[z] - p.ZoneH[z - 1];
     const double ePrev = p.ZoneSlopeErr[z - 1];
     const double wPrev = p.ZoneHeightErr[z - 1];
+    const double carrierSag = ConicSag(h, K, R0);
+    const double carrierSlope = ConicSlope(h, K, R0);
     w = wPrev;
     for (int pass = 0; pass < 4; ++pass) {
-      const double zEstimate = ConicSag(h, K, R0) + w;
+      const double zEstimate = carrierSag + w;
       AssignIfFinite(measuredSlope, h / ((k - a) + R0 - zEstimate));
-      AssignIfFinite(e, measuredSlope - ConicSlope(h, K, R0));
+      AssignIfFinite(e, measuredSlope - carrierSlope);
       AssignIfFinite(w, wPrev + (ePrev + e) * dh / 2.0);
     }
     p.ZoneSlopeErr[z] = e;
@@ -69,16 +72,22 @@ double HeightErrorIn(const SurfaceProfile& p, int j, double r) {
 }
 
 // The carrier conic plus the height error. The zone index advances at most one zone
-// per sample.
-void SampleSurface(int zoneCount, double R0, double D, SurfaceProfile& p) {
-  const double K = p.FitConic;
+// per sample; the samples' intervals are found first, so that the loop of the heights
+// vectorises.
+ZONALYST_WIDE_VECTORS void SampleSurface(int zoneCount, double R0, double D, SurfaceProfile& p) {
+  for (int i = 0; i <= kGridLast; ++i) p.ProfileR[i] = (i * D) / 200.0;
+  std::array<double, kGridRoom> carrier;
+  ConicSagOnGrid(p.ProfileR, p.FitConic, R0, carrier);
   const int lastInterval = zoneCount + 1;
+  std::array<int, kGridRoom> interval;
   int j = 1;
   for (int i = 0; i <= kGridLast; ++i) {
-    const double r = (i * D) / 200.0;
-    p.ProfileR[i] = r;
-    if (p.ZoneH[j] < r && j < lastInterval) ++j;
-    AssignIfFinite(p.ProfileZ[i], ConicSag(r, K, R0) + HeightErrorIn(p, j, r));
+    if (p.ZoneH[j] < p.ProfileR[i] && j < lastInterval) ++j;
+    interval[i] = j;
+  }
+  for (int i = 0; i <= kGridLast; ++i) {
+    const double z = carrier[i] + HeightErrorIn(p, interval[i], p.ProfileR[i]);
+    p.ProfileZ[i] = IsNumber(z) ? z : p.ProfileZ[i];  // as AssignIfFinite, without a branch
   }
 }
 

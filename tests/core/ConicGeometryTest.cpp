@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <limits>
 
 #include "core/ConicGeometry.h"
 #include "tests/support/TestMirror.h"
@@ -15,6 +19,24 @@ TEST(ConicSag, SphereParaboloidAndRim) {
   EXPECT_EQ(ConicSag(50.0, 3.0, 100.0), 25.0);
   EXPECT_EQ(ConicSag(50.001, 3.0, 100.0), 0.0);  // beyond the rim
   EXPECT_EQ(ConicSag(10.0, 0.0, 0.0), 0.0);                           // no radius: no NaN
+}
+
+// The grid form is written without branches so that it vectorises; it must still give
+// ConicSag's value for every argument, failures and the rim included.
+TEST(ConicSagOnGrid, GivesConicSagsValueToTheLastBit) {
+  constexpr double kInfinity = std::numeric_limits<double>::infinity();
+  std::array<double, kGridRoom> r{};
+  for (int i = 0; i <= kGridLast; ++i) r[i] = i * 1.27;
+  for (const double K : {-1.0, 0.0, -0.64, 3.0, 40.0, 1e300}) {
+    for (const double R : {1219.2, 250.0, -800.0, 0.0, 1e-170, 1e200, kInfinity, std::nan("")}) {
+      std::array<double, kGridRoom> sag{};
+      ConicSagOnGrid(r, K, R, sag);
+      for (int i = 0; i <= kGridLast; ++i) {
+        ASSERT_EQ(std::bit_cast<std::uint64_t>(sag[i]), std::bit_cast<std::uint64_t>(ConicSag(r[i], K, R)))
+            << "K " << K << " R " << R << " r " << r[i];
+      }
+    }
+  }
 }
 
 TEST(ConicSlope, IsTheDerivativeOfTheSag) {

@@ -8,6 +8,7 @@
 #include "core/BesselTable.h"
 #include "core/ConicGeometry.h"
 #include "core/QualityMetrics.h"
+#include "core/SurfaceAnalysis.h"
 #include "tests/support/FilledBessel.h"
 #include "tests/support/TestMirror.h"
 
@@ -122,6 +123,58 @@ TEST(ComputeRms, AgreesBitForBitWithTheConicSag) {
       EXPECT_EQ(ComputeRms(p, K, R, m), 2 * std::sqrt((sdd + 2 * c * sdr + c * c * sr) / sr) / 0.00055)
           << "K " << K << " R " << R;
     }
+  }
+}
+
+// The radius search computes trial radii side by side and answers repeated ones from
+// memory, and the metrics' loops are written to vectorise: none of it may move a result.
+// These are the plain computations' results, to the last bit.
+TEST(FindBestFitRoc, GivesThePlainSearchsRadiusToTheLastBit) {
+  const struct {
+    SurfaceProfile surface;
+    double K, R0;
+    double radius, rms;  // found, and RmsWaves of the last trial radius
+  } cases[] = {
+      {ConicSurface(-1.0, 1600.0, 200.0, [](double f) { return 2e-5 * std::cos(6 * f); }), -1.0, 1600.0,
+       0x1.8ffef87fed9fp+10, 0x1.236cd0bcd25d4p-5},
+      {ConicSurface(0.0, 900.0, 250.0, [](double f) { return 3e-5 * f * f * f; }), 0.0, 905.0, 0x1.c1ff945f26c8bp+9,
+       0x1.51592f2a7df68p-8},
+      {ConicSurface(-0.7, 900.0, 250.0, [](double f) { return 3e-5 * f * f * f; }), 40.0, 901.3, 0x1.0da6cccc4044bp+10,
+       0x1.d8ea811212346p+8},  // the outer samples lie beyond the rim of K = 40
+      {ConicSurface(-1.0, 3000.0, 300.0, [](double f) { return -4e-5 * f * f * (1 - f); }), -1.3, 2990.0,
+       0x1.76edc87eb6137p+11, 0x1.9ad29247ea523p-3},
+  };
+  for (const auto& c : cases) {
+    QualityMetrics m;
+    EXPECT_EQ(FindBestFitRoc(c.surface, c.K, c.R0, m), c.radius) << "K " << c.K;
+    EXPECT_EQ(m.RmsWaves, c.rms) << "K " << c.K;
+  }
+}
+
+TEST(SurfaceAnalysis, GivesThePlainComputationsResultsToTheLastBit) {
+  const BesselTable& bessel = testing::FilledBessel();
+  const struct {
+    testing::MirrorRecipe recipe;
+    double bestFit, rmsWaves, sag73, transErrMax, glassVolume;
+  } cases[] = {
+      {{.roc = 2200.0, .movingSource = false}, 0x1.12ffd9d8bfb4bp+11, 0x1.f62f470d0294fp-10, 0x1.360d150220052p+0,
+       0x1.afe9cd944ep-4, 0x1.b31bfa999334cp-6},
+      {{.roc = 1600.0, .conic = 0.0}, 0x1.8fff65c20501p+10, 0x1.dab428c2fa899p-8, 0x1.aa8af665aaf64p+0,
+       0x1.96c071fb8da2ep-2, 0x1.9da5d0a0d7e7fp-4},
+      {{.roc = 60.0, .diameter = 8.0, .conic = -1.2, .inches = true, .zones = {1.0, 2.0, 2.8, 3.4, 3.9}},
+       0x1.7cff6803a6d45p+10, 0x1.1a13591c50c1bp-7, 0x1.cdf6dab9a3f9ap+0, 0x1.84349b98df781p-1,
+       0x1.d18fcda51dee3p-4},
+  };
+  for (const auto& c : cases) {
+    MirrorTest test = testing::TestMirror(c.recipe);
+    const double unit = c.recipe.inches ? 0.04 : 1.0;
+    for (int z = 1; z <= test.ZoneCount; ++z) test.KeReading[z][1] += 0.01 * ((z * 7) % 5 - 2) * unit;
+    SurfaceAnalysis analysis(bessel);
+    const BestFit fit = analysis.analyse(test);
+    const QualityMetrics& m = analysis.metrics();
+    EXPECT_EQ(std::tuple(fit.bestFitRocMm, m.RmsWaves, analysis.profile().ProfileZ[73], m.TransErrMax, m.GlassVolume),
+              std::tuple(c.bestFit, c.rmsWaves, c.sag73, c.transErrMax, c.glassVolume))
+        << "ROC " << c.recipe.roc;
   }
 }
 
