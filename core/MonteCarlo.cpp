@@ -56,6 +56,10 @@ int RmsBin(double rmsNanometres) {
   return bin >= 0.0 && bin < 300.0 ? static_cast<int>(bin) : -1;
 }
 
+bool TooManyTrialsFailed(int failedTrials, int trials) {
+  return static_cast<std::int64_t>(failedTrials) * 100 > trials;
+}
+
 template <std::size_t N>
 std::optional<ChartRange> ComputeChartRange(const std::array<std::int32_t, N>& histogram, int trials) {
   ChartRange range;

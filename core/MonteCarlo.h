@@ -79,11 +79,16 @@ struct ChartRange {
 template <std::size_t N>
 std::optional<ChartRange> ComputeChartRange(const std::array<std::int32_t, N>& histogram, int trials);
 
+// Whether more than one trial in a hundred failed to reduce to a surface: the standard
+// deviation is then larger than the readings can bear, and the run shows no ranges.
+bool TooManyTrialsFailed(int failedTrials, int trials);
+
 // One Monte Carlo run: perturbs the nominal zone averages with Gaussian noise of each
 // zone's standard deviation, analyses every trial as the surface error panel does
 // (MonteCarloRunning set, no averaging) and bins the Strehl ratio and RMS error. A
 // trial whose readings do not reduce to a surface (SurfaceAnalysis::reducible) counts
-// as failed and is left out of the bins and of the shares of the chart ranges.
+// as failed and is left out of the bins and of the shares of the chart ranges; when too
+// many fail, the run has no ranges at all.
 // Trials run one at a time so that a window can draw and let events run between them.
 class MonteCarloRun {
  public:
@@ -108,10 +113,16 @@ class MonteCarloRun {
   double meanSd() const { return meanSd_; }
   const std::array<std::int32_t, kStrehlBins>& strehlHistogram() const { return strehl_; }
   const std::array<std::int32_t, kRmsBins>& rmsHistogram() const { return rms_; }
-  std::optional<ChartRange> strehlRange() const { return ComputeChartRange(strehl_, trials_ - failed_); }
-  std::optional<ChartRange> rmsRange() const { return ComputeChartRange(rms_, trials_ - failed_); }
+  bool tooManyFailed() const { return TooManyTrialsFailed(failed_, trials_); }
+  std::optional<ChartRange> strehlRange() const { return rangeOf(strehl_); }
+  std::optional<ChartRange> rmsRange() const { return rangeOf(rms_); }
 
  private:
+  template <std::size_t N>
+  std::optional<ChartRange> rangeOf(const std::array<std::int32_t, N>& histogram) const {
+    if (tooManyFailed()) return std::nullopt;
+    return ComputeChartRange(histogram, trials_ - failed_);
+  }
   void perturb(UniformSource& uniform);
   void recordTrial();
 

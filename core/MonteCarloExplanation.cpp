@@ -44,6 +44,13 @@ std::string FailedTrialsSentence(int failedTrials, int trials) {
          " trials failed: their readings could not be reduced to a surface, and the charts leave them out.";
 }
 
+std::string TooManyFailedTrialsMessage(int failedTrials, int trials) {
+  return std::to_string(failedTrials) + " of " + std::to_string(trials) +
+         " trials failed: their readings could not be reduced to a surface.\n"
+         "The standard deviation is larger than the readings can bear.\n"
+         "Please try a smaller one.";
+}
+
 std::string ExplainMonteCarlo(const std::optional<ChartRange>& strehl, const std::optional<ChartRange>& rms,
                               int failedTrials, int trials) {
   const RangeSentences s = DescribeRanges(strehl, rms);

@@ -18,6 +18,11 @@ RangeSentences DescribeRanges(const std::optional<ChartRange>& strehl, const std
 // How many trials of a run failed to reduce to a surface; empty when none did.
 std::string FailedTrialsSentence(int failedTrials, int trials);
 
+// What a run says instead of its ranges when too many of its trials failed
+// (TooManyTrialsFailed): how many, and that the standard deviation is larger than the
+// readings can bear. One sentence a line, lines ended by LF.
+std::string TooManyFailedTrialsMessage(int failedTrials, int trials);
+
 // The whole explanation shown after a run (lines joined by CR LF), with the failed trials
 // said at its end when there were any.
 std::string ExplainMonteCarlo(const std::optional<ChartRange>& strehl, const std::optional<ChartRange>& rms,

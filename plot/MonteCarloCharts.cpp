@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cmath>
 #include <span>
+#include <sstream>
 
+#include "core/MonteCarloExplanation.h"
 #include "core/NumberText.h"
 #include "core/Rounding.h"
 
@@ -100,9 +102,25 @@ void DrawHistogram(PictureSurface& s, const HistogramChart& chart) {
   DrawAxes(s, chart);
 }
 
+// The standard deviation in the set-up dialog's pattern "0.0000", so that both show the same digits.
 std::string Title(const MonteCarloChartData& data) {
-  return "Monte Carlo Distrubution using KE standard deviation (n-1) = " + FormatRounded(data.meanSd, 4) +
+  return "Monte Carlo Distrubution using KE standard deviation (n-1) = " + FormatFixed(data.meanSd, 4) +
          (data.inches ? " inches" : "mm");
+}
+
+void DrawTitle(PictureSurface& s, const MonteCarloChartData& data, double middle) {
+  s.setTextColour(kAxisGrey);
+  PrintCentred(s, Title(data), middle, 1.0);
+  PrintCentred(s, std::to_string(data.trials) + " Iterations processed", middle, 1.0 + s.textHeight("X"));
+}
+
+// No charts: the title, and in their place how many trials failed and why.
+void DrawFailedRun(PictureSurface& s, const MonteCarloChartData& data, double middle, double top) {
+  DrawTitle(s, data, middle);
+  s.setTextColour(kOrange);
+  std::istringstream message(TooManyFailedTrialsMessage(data.failedTrials, data.trials));
+  double y = top;
+  for (std::string line; std::getline(message, line); y += s.textHeight("X")) PrintCentred(s, line, middle, y);
 }
 
 }  // namespace
@@ -134,18 +152,20 @@ std::string StrehlTickLabel(int bin) {
 std::string RmsTickLabel(int bin) { return std::to_string(bin); }
 
 MonteCarloChartRanges DrawMonteCarloCharts(PictureSurface& s, const MonteCarloChartData& data) {
-  const int binned = data.trials - data.failedTrials;
-  MonteCarloChartRanges ranges{ComputeChartRange(data.strehl, binned), ComputeChartRange(data.rms, binned)};
   const double top = (s.scaleHeight() - kChartHeight) / 2;
   const double middle = s.scaleWidth() / 2.0;
   s.clear();
+  if (TooManyTrialsFailed(data.failedTrials, data.trials)) {
+    DrawFailedRun(s, data, middle, top);
+    return {};
+  }
+  const int binned = data.trials - data.failedTrials;
+  MonteCarloChartRanges ranges{ComputeChartRange(data.strehl, binned), ComputeChartRange(data.rms, binned)};
   DrawHistogram(s, {middle - 325.0, top, top + kChartHeight, data.strehl, ranges.strehl, StrehlTickLabel,
                     "Strehl Ratio"});
   DrawHistogram(s, {middle + 25.0, top, top + kChartHeight, data.rms, ranges.rms, RmsTickLabel,
                     "Surface RMS Error (nm)"});
-  s.setTextColour(kAxisGrey);
-  PrintCentred(s, Title(data), middle, 1.0);
-  PrintCentred(s, std::to_string(data.trials) + " Iterations processed", middle, 1.0 + s.textHeight("X"));
+  DrawTitle(s, data, middle);
   return ranges;
 }
 

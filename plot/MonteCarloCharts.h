@@ -41,7 +41,8 @@ std::string RmsTickLabel(int bin);
 
 // Clears the picture and draws the Strehl histogram (left) and the RMS histogram
 // (right) side by side with their axes, the title and the trial count. A chart
-// without a range draws its axes and captions only.
+// without a range draws its axes and captions only. A run with too many failed trials
+// (TooManyTrialsFailed) has no charts and no ranges: the picture says how many failed.
 MonteCarloChartRanges DrawMonteCarloCharts(PictureSurface& s, const MonteCarloChartData& data);
 
 }  // namespace zonalyst::plot

@@ -16,7 +16,9 @@ constexpr const char* kUsage =
     "usage: zonalyst-cli montecarlo FILE.fdr [--trials N] [--seed S] [--sd X | --sd X1,X2,...] [--raw] [--json]\n"
     "  Perturbs every zone's mean reading with Gaussian noise, analyses each trial as the\n"
     "  surface error panel does and prints the 68 and 95 per cent ranges of the Strehl\n"
-    "  ratio and of the RMS surface error.\n"
+    "  ratio and of the RMS surface error. When more than 1 % of the trials cannot be\n"
+    "  reduced to a surface, it says so instead and exits with 3: the standard deviation\n"
+    "  is then larger than the readings can bear.\n"
     "  --trials N   number of trials, 1..10000 (default 10000)\n"
     "  --seed S     seed of the random generator (default: from the clock)\n"
     "  --sd ...     standard deviation of the readings in the test's units: one value for\n"
@@ -95,6 +97,10 @@ int RunMonteCarlo(const CommandWords& words, std::ostream& out, std::ostream& er
   while (run.runTrial(uniform)) {
   }
   run.finish();
+  if (run.tooManyFailed()) {
+    err << "zonalyst-cli: " << TooManyFailedTrialsMessage(run.failedTrials(), run.trials()) << "\n";
+    return kSetupRefused;
+  }
   const auto strehlRange = run.strehlRange();
   const auto rmsRange = run.rmsRange();
   const QualityMetrics& nominal = analysis.metrics();

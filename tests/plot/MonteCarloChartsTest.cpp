@@ -94,7 +94,7 @@ TEST_F(MonteCarloChartsTest, LabelsTitleAndTrialCount) {
   data_ = {.trials = 20, .meanSd = 0.005, .inches = true};
   data_.strehl[100] = data_.rms[3] = 20;
   draw();
-  testing::ExpectTextAt(recording_, "Monte Carlo Distrubution using KE standard deviation (n-1) = 0.005 inches",
+  testing::ExpectTextAt(recording_, "Monte Carlo Distrubution using KE standard deviation (n-1) = 0.0050 inches",
                         testing::kAny, 1.0, kAxisGrey);
   for (const char* text : {"20 Iterations processed", "Strehl Ratio", "Surface RMS Error (nm)", "1", ".90"}) {
     EXPECT_NE(TextCall(recording_, text), nullptr) << text;
@@ -104,7 +104,22 @@ TEST_F(MonteCarloChartsTest, LabelsTitleAndTrialCount) {
   data_.inches = false;
   data_.meanSd = 0.127;
   draw();
-  EXPECT_NE(TextCall(recording_, "Monte Carlo Distrubution using KE standard deviation (n-1) = 0.127mm"), nullptr);
+  EXPECT_NE(TextCall(recording_, "Monte Carlo Distrubution using KE standard deviation (n-1) = 0.1270mm"), nullptr);
+}
+
+TEST_F(MonteCarloChartsTest, ARunWhoseTrialsMostlyFailedShowsWhyInsteadOfCharts) {
+  data_ = {.trials = 200, .failedTrials = 3, .meanSd = 0.127};
+  data_.strehl[90] = data_.rms[20] = 197;
+  const MonteCarloChartRanges ranges = draw();
+  EXPECT_FALSE(ranges.strehl || ranges.rms);
+  EXPECT_TRUE(CallsOf(recording_, Op::Line).empty());
+  for (const char* line : {"3 of 200 trials failed: their readings could not be reduced to a surface.",
+                           "The standard deviation is larger than the readings can bear.", "Please try a smaller one.",
+                           "200 Iterations processed"}) {
+    EXPECT_NE(TextCall(recording_, line), nullptr) << line;
+  }
+  data_.failedTrials = 2;  // one in a hundred: charted
+  EXPECT_TRUE(draw().strehl);
 }
 
 TEST_F(MonteCarloChartsTest, WithoutABinAboveFiveOnlyTheAxesAreDrawn) {
