@@ -76,4 +76,12 @@ void BM_MaskOf300mmMirror(benchmark::State& state) {
 }
 BENCHMARK(BM_MaskOf300mmMirror)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5)->ReportAggregatesOnly(true);
 
+// 10 000 Monte Carlo trials of a real 200 mm test, start-up included: the command line's
+// side of the window's Monte Carlo figure (bench/ui).
+void BM_MonteCarloOf200mmMirror(benchmark::State& state) {
+  RunCli(state, "montecarlo '" + kExamples + "foucault2-becoulet200-moving-4sets.fdr' --seed 7");
+}
+BENCHMARK(BM_MonteCarloOf200mmMirror)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
 }  // namespace
