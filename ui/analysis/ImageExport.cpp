@@ -2,7 +2,7 @@
 
 #include <QApplication>
 
-#include "ui/window/EventPump.h"
+#include "ui/panel/EventPump.h"
 #include "GifProgressWindow.h"
 #include "AnalysisPanel.h"
 #include "image/GIF.h"

@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "ui/entry/EntryBoxes.h"
+#include "ui/panel/EntryBoxes.h"
 #include "ui/analysis/rules/LocalisedText.h"
 #include "ui/analysis/rules/McSetupRules.h"
 

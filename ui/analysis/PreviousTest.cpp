@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "ui/entry/TestFolderFiles.h"
+#include "ui/panel/TestFolderFiles.h"
 #include "core/SetupValidation.h"
 #include "core/SurfaceAnalysis.h"
 #include "io/TestFileLoader.h"

@@ -1,7 +1,7 @@
 // The Monte Carlo run of the surface error panel (Command3).
 #include <QPushButton>
 
-#include "ui/window/EventPump.h"
+#include "ui/panel/EventPump.h"
 #include "McSetupDialog.h"
 #include "SurfaceErrorPanel.h"
 #include "core/MonteCarlo.h"

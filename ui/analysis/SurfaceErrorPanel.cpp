@@ -4,7 +4,7 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 
-#include "ui/window/EventPump.h"
+#include "ui/panel/EventPump.h"
 #include "PanelSlider.h"
 #include "ui/panel/PanelId.h"
 #include "SearchInputGuard.h"

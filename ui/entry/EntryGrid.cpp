@@ -8,7 +8,7 @@
 #include <optional>
 #include <utility>
 
-#include "EntryBoxes.h"
+#include "ui/panel/EntryBoxes.h"
 
 namespace zonalyst::ui {
 

@@ -14,10 +14,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "EntryBoxes.h"
+#include "ui/panel/EntryBoxes.h"
 #include "AssociationOffer.h"
 #include "ui/panel/PanelId.h"
-#include "TestFolderFiles.h"
+#include "ui/panel/TestFolderFiles.h"
 #include "TestNameQuestion.h"
 #include "TestOpening.h"
 #include "UserFolders.h"

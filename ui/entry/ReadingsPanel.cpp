@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "EntryBoxes.h"
+#include "ui/panel/EntryBoxes.h"
 #include "EntryGrid.h"
 #include "core/ConicGeometry.h"
 #include "core/Constants.h"

@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "EntryBoxes.h"
+#include "ui/panel/EntryBoxes.h"
 #include "EntryGrid.h"
 #include "MaskTemplateButton.h"
 #include "core/ConicGeometry.h"

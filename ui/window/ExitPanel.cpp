@@ -3,7 +3,7 @@
 #include <QCheckBox>
 #include <QPushButton>
 
-#include "EventPump.h"
+#include "ui/panel/EventPump.h"
 #include "ExitCountdown.h"
 
 namespace zonalyst::ui {

@@ -30,7 +30,7 @@
 #include "Artwork.h"
 #include "ui/entry/AssociationOffer.h"
 #include "CommandLine.h"
-#include "EventPump.h"
+#include "ui/panel/EventPump.h"
 #include "ExitPanel.h"
 #include "KeyMap.h"
 #include "LastResort.h"
