@@ -26,7 +26,8 @@ constexpr bool DetailAtDefocus(int defocusWaves) { return defocusWaves != 0; }
 // The star test's controls with the defocus slider moved to defocusWaves.
 PanelControls StarControlsAtDefocus(PanelControls controls, int defocusWaves);
 
-// The size of an analysis panel's picture (the tester's view by the side of its views).
+// The size of an analysis panel's picture (the tester's view by the side of its views);
+// none for the other panels.
 PictureSize PanelPictureSize(Panel panel, const PanelControls& controls = {});
 
 // The radius an analysis panel measures the test at, mm: the best fit moved by the offset
@@ -34,8 +35,8 @@ PictureSize PanelPictureSize(Panel panel, const PanelControls& controls = {});
 double ReferenceRocMm(Panel panel, double bestFitRocMm, const PanelControls& controls);
 
 // Measures the test at the panel's reference radius with analysis, which has reduced the
-// test and found its best-fit radius bestFitRocMm (mm), and draws the panel's picture on s.
-// The Millies-Lacroix picture averages the readings of a copy of the test.
+// test and found its best-fit radius bestFitRocMm (mm), and draws the panel's picture on s
+// (nothing for a panel without one).
 void DrawPanelPicture(PictureSurface& s, Panel panel, const MirrorTest& test, SurfaceAnalysis& analysis,
                       double bestFitRocMm, const PanelControls& controls);
 

@@ -3,23 +3,12 @@
 #include <algorithm>
 #include <cmath>
 
+#include "PanelTable.h"
 #include "RasterSurface.h"
 
 namespace zonalyst::plot {
 
 namespace {
-
-std::string PanelSuffix(Panel panel) {
-  switch (panel) {
-    case kSurfaceErrorPanel: return "_Surface.gif";
-    case kMilliesLacroixPanel: return "_M-L_Plot.gif";
-    case kTransverseErrorPanel: return "_Trans_Err.gif";
-    case kDiffractionPanel: return "_Diffraction.gif";
-    case kStarTestPanel: return "_Star_Test.gif";
-    case kTestersViewPanel: return "_Testers_View.gif";
-    default: return ".gif";
-  }
-}
 
 bool EndsWithFdr(const std::string& name) {
   if (name.size() < 4) return false;
@@ -75,6 +64,8 @@ double FrameTextsHeight(const SavedPicture& parts, PictureSurface& scratch) {
   return parts.frame ? std::ceil(DrawFrameTexts(scratch, *parts.frame)) : 0.0;
 }
 
+bool IsStarStack(const SavedPicture& parts) { return RowOf(parts.panel).saved == SavedKind::StarStack; }
+
 PictureSize StackSize(const std::array<PixelImage, 3>& images) {
   int width = kPanelFrame.width;
   int stacked = 2 * kStarStackGap;
@@ -89,7 +80,16 @@ PictureSize StackSize(const std::array<PixelImage, 3>& images) {
 
 std::string DefaultImageName(const std::string& testFileName, Panel panel) {
   const std::string stem = EndsWithFdr(testFileName) ? testFileName.substr(0, testFileName.size() - 4) : testFileName;
-  return stem + PanelSuffix(panel);
+  return stem + std::string(RowOf(panel).suffix);
+}
+
+std::array<PixelImage, 3> StarStack(const PanelControls& controls,
+                                    const std::function<PixelImage(const PanelControls&)>& drawAt) {
+  std::array<PixelImage, 3> pictures;
+  for (std::size_t i = 0; i < pictures.size(); ++i) {
+    pictures[i] = drawAt(StarControlsAtDefocus(controls, kStackedWaves[i]));
+  }
+  return pictures;
 }
 
 double DrawReport(PictureSurface& s, const ZoneReport& report, double top) {
@@ -123,7 +123,7 @@ FrameTexts PanelFrameTexts(Panel panel, const MirrorTest& test, const BestFit& f
 }
 
 PictureSize SavedPictureSize(const SavedPicture& parts) {
-  if (parts.panel == kStarTestPanel) return StackSize(parts.stack);
+  if (IsStarStack(parts)) return StackSize(parts.stack);
   const int width = std::max(1, parts.picture.width);
   // Measure first on a scratch surface, so that a long report grows the picture.
   RasterSurface scratch(width, 1);
@@ -134,7 +134,7 @@ PictureSize SavedPictureSize(const SavedPicture& parts) {
 
 void DrawSavedPicture(PictureSurface& s, const SavedPicture& parts) {
   s.clear();
-  if (parts.panel == kStarTestPanel) {
+  if (IsStarStack(parts)) {
     double y = 0;
     for (const PixelImage& image : parts.stack) {
       s.drawImage(0, y, image);

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "Panel.h"
+#include "PanelPicture.h"
 #include "PictureSizes.h"
 #include "PictureSurface.h"
 #include "core/QualityMetrics.h"
@@ -24,10 +26,14 @@ inline constexpr int kStarStackGap = 5;
 // The star test's saved picture stacks its pictures at these defocus positions, waves.
 inline constexpr std::array<int, 3> kStackedWaves{2, 5, 10};
 
+// The star test's pictures to stack: drawAt draws the panel's picture for the controls it
+// is given, here the star test's controls moved to each of kStackedWaves in turn.
+std::array<PixelImage, 3> StarStack(const PanelControls& controls,
+                                    const std::function<PixelImage(const PanelControls&)>& drawAt);
+
 // The proposed file name: the test's file name without its ".fdr" extension (any other
-// name is kept whole) followed by the panel's suffix ("_Surface.gif", "_M-L_Plot.gif",
-// "_Trans_Err.gif", "_Diffraction.gif", "_Star_Test.gif", "_Testers_View.gif", ".gif" for
-// any other panel); the suffix alone for a test never saved.
+// name is kept whole) followed by the panel's suffix (PanelRow::suffix, "_Surface.gif" for
+// the surface error); the suffix alone for a test never saved.
 std::string DefaultImageName(const std::string& testFileName, Panel panel);
 
 // Draws the report (units line, mirror line, the eight-column zone table) on s, its
@@ -44,11 +50,11 @@ struct FrameTexts {
 FrameTexts PanelFrameTexts(Panel panel, const MirrorTest& test, const BestFit& fit, const QualityMetrics& metrics,
                            double offsetMm);
 
-// What a saved picture is made of. The star test's is its three pictures stacked. Any
-// other panel's is its picture with the test's report below: the frame grabbed from the
-// window, or the chart alone headed by the frame's numbers.
+// What a saved picture is made of, by its panel's kind (PanelRow::saved). The star test's
+// is its three pictures stacked. Any other panel's is its picture with the test's report
+// below: the frame grabbed from the window, or the chart alone headed by the frame's numbers.
 struct SavedPicture {
-  Panel panel = kSurfaceErrorPanel;
+  Panel panel = Panel::SurfaceError;
   PixelImage picture{};               // the panel's frame as shown, or its chart
   std::optional<FrameTexts> frame{};  // drawn above a chart alone
   ZoneReport report{};

@@ -11,14 +11,22 @@
 #include "io/FileAccess.h"
 #include "io/PathText.h"
 #include "io/PrintableText.h"
+#include "plot/PanelTable.h"
 #include "plot/SavedPicture.h"
 #include "plot/TesterViewChart.h"
 
 namespace zonalyst::cli {
 namespace {
 
-const std::string kUsageText = std::string(
-    "usage: zonalyst-cli export FILE.fdr --panel surface|ml|transverse|spot|star|montecarlo|testers-view|all\n"
+// The names --panel takes, each followed by separator, the last by lastSeparator and "all".
+std::string PanelChoices(const std::string& separator, const std::string& lastSeparator) {
+  std::string choices;
+  for (const std::string& name : ExportViewNames()) choices += name + separator;
+  return choices.substr(0, choices.size() - separator.size()) + lastSeparator + "all";
+}
+
+const std::string kUsageText =
+    "usage: zonalyst-cli export FILE.fdr --panel " + PanelChoices("|", "|") + "\n" + std::string(
     "       [options]\n"
     "  Draws the panel's picture as the window does, with the panel's six measures above it\n"
     "  and the report below it (the star test stacks its images at 2, 5 and 10 waves\n"
@@ -56,17 +64,14 @@ int RunExport(const CommandWords& words, std::ostream& out, std::ostream& err) {
   const std::string panelName = options.value("--panel").value_or("");
   std::vector<ExportView> views;
   if (panelName == "all") {
-    for (int panel = plot::kSurfaceErrorPanel; panel <= plot::kStarTestPanel; ++panel) {
-      views.push_back({static_cast<plot::Panel>(panel)});
-    }
+    views = ExportAllViews();
     if (options.has("-o") || options.has("--record")) {
       return UsageError("-o and --record name one file: not with --panel all", kUsage, err);
     }
   } else if (const auto view = ExportViewNamed(panelName)) {
     views = {*view};
   } else {
-    return UsageError("--panel takes surface, ml, transverse, spot, star, montecarlo, testers-view or all", kUsage,
-                      err);
+    return UsageError("--panel takes " + PanelChoices(", ", " or "), kUsage, err);
   }
 
   ExportSettings settings;
@@ -97,9 +102,10 @@ int RunExport(const CommandWords& words, std::ostream& out, std::ostream& err) {
   const auto seed = SeedOption(options);
   if (!seed) return UsageError(kSeedProblem, kUsage, err);
   settings.seed = *seed;
-  if (views.size() != 1 || views.front().panel != plot::kTestersViewPanel) {
+  const plot::PanelRow& testersView = plot::RowOf(plot::Panel::TestersView);
+  if (views.size() != 1 || views.front().panel != testersView.panel) {
     if (const auto unused = options.firstGiven(TesterOptionNames())) {
-      return UsageError(*unused + " is for --panel testers-view only", kUsage, err);
+      return UsageError(*unused + " is for --panel " + std::string(testersView.name) + " only", kUsage, err);
     }
   }
   const auto tester = ParseTesterOptions(options, false, kUsage, err, exitCode);

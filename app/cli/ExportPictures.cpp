@@ -1,12 +1,14 @@
 #include "ExportPictures.h"
 
 #include <functional>
+#include <string_view>
 
 #include "core/JsonWriter.h"
 #include "core/MonteCarlo.h"
 #include "core/SurfaceAnalysis.h"
 #include "core/ZoneReport.h"
 #include "plot/MonteCarloCharts.h"
+#include "plot/PanelTable.h"
 #include "plot/RasterSurface.h"
 #include "plot/RecordingSurface.h"
 #include "plot/SavedPicture.h"
@@ -15,6 +17,8 @@ namespace zonalyst::cli {
 namespace {
 
 using Drawing = std::function<void(plot::PictureSurface&)>;
+
+constexpr std::string_view kMonteCarloName = "montecarlo";
 
 // Draws once on a raster picture of the size given, writing the calls into json when asked.
 plot::PixelImage Draw(plot::PictureSize size, const Drawing& draw, JsonWriter* json) {
@@ -47,21 +51,38 @@ plot::PixelImage MonteCarloPicture(MirrorTest test, SurfaceAnalysis& analysis, d
 }  // namespace
 
 std::optional<ExportView> ExportViewNamed(const std::string& name) {
-  if (name == "surface") return ExportView{plot::kSurfaceErrorPanel};
-  if (name == "ml") return ExportView{plot::kMilliesLacroixPanel};
-  if (name == "transverse") return ExportView{plot::kTransverseErrorPanel};
-  if (name == "spot") return ExportView{plot::kDiffractionPanel};
-  if (name == "star") return ExportView{plot::kStarTestPanel};
-  if (name == "montecarlo") return ExportView{plot::kSurfaceErrorPanel, true};
-  if (name == "testers-view") return ExportView{plot::kTestersViewPanel};
+  // The Monte Carlo histograms are what the surface error panel shows after a run.
+  if (name == kMonteCarloName) return ExportView{plot::Panel::SurfaceError, true};
+  for (const plot::PanelRow& row : plot::kPanelRows) {
+    if (!row.name.empty() && row.name == name) return ExportView{row.panel};
+  }
   return std::nullopt;
+}
+
+std::vector<ExportView> ExportAllViews() {
+  std::vector<ExportView> views;
+  for (const plot::PanelRow& row : plot::kPanelRows) {
+    if (row.inExportAll) views.push_back({row.panel});
+  }
+  return views;
+}
+
+std::vector<std::string> ExportViewNames() {
+  std::vector<std::string> inAll;
+  std::vector<std::string> others;
+  for (const plot::PanelRow& row : plot::kPanelRows) {
+    if (!row.name.empty()) (row.inExportAll ? inAll : others).emplace_back(row.name);
+  }
+  inAll.emplace_back(kMonteCarloName);
+  inAll.insert(inAll.end(), others.begin(), others.end());
+  return inAll;
 }
 
 ExportedPanel ExportPanelPicture(const ExportView& view, const MirrorTest& test, const BesselTable& bessel,
                                  const ExportSettings& settings, bool record) {
   const plot::Panel panel = view.panel;
   plot::PanelControls controls = settings.controls;
-  controls.obstruction = settings.obstruction.value_or(panel == plot::kStarTestPanel ? 33.0 : 0.0);
+  controls.obstruction = settings.obstruction.value_or(plot::RowOf(panel).defaultObstruction);
   if (view.monteCarlo) controls.offsetMm = 0.0;
 
   MirrorTest reduced = test;
@@ -85,10 +106,8 @@ ExportedPanel ExportPanelPicture(const ExportView& view, const MirrorTest& test,
 
   plot::SavedPicture parts;
   parts.panel = panel;
-  if (panel == plot::kStarTestPanel) {
-    for (std::size_t i = 0; i < parts.stack.size(); ++i) {
-      parts.stack[i] = drawPanel(plot::StarControlsAtDefocus(controls, plot::kStackedWaves[i]), nullptr);
-    }
+  if (plot::RowOf(panel).saved == plot::SavedKind::StarStack) {
+    parts.stack = plot::StarStack(controls, [&](const plot::PanelControls& c) { return drawPanel(c, nullptr); });
   } else {
     parts.picture = out.picture;
     parts.frame = plot::PanelFrameTexts(panel, reduced, fit, analysis.metrics(), controls.offsetMm);

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/BesselTable.h"
 #include "TesterOptions.h"
@@ -16,13 +17,17 @@ namespace zonalyst::cli {
 // What the command line can export: an analysis panel's picture, the tester's view, or
 // the Monte Carlo histograms, which the window shows on the surface error panel.
 struct ExportView {
-  plot::Panel panel = plot::kSurfaceErrorPanel;
+  plot::Panel panel = plot::Panel::SurfaceError;
   bool monteCarlo = false;
 };
 
-// The view from its command-line name ("surface", "ml", "transverse", "spot", "star",
-// "montecarlo", "testers-view").
+// The view from its command-line name: a panel's (PanelRow::name) or "montecarlo".
 std::optional<ExportView> ExportViewNamed(const std::string& name);
+// The views that --panel all draws (PanelRow::inExportAll).
+std::vector<ExportView> ExportAllViews();
+// The names --panel takes besides "all": the panels of "all", then "montecarlo", then the
+// other panels with a picture.
+std::vector<std::string> ExportViewNames();
 
 // The slider and check-box positions the pictures are drawn with.
 struct ExportSettings {

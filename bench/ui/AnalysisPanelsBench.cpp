@@ -66,15 +66,15 @@ void SliderStep(benchmark::State& state, ui::Panel panel, const char* sliderName
     step = -step;
   }
 }
-BENCHMARK_CAPTURE(SliderStep, surface_error, ui::kSurfaceErrorPanel, "HScroll1_0", 1500);
-BENCHMARK_CAPTURE(SliderStep, millies_lacroix, ui::kMilliesLacroixPanel, "HScroll1_4", 0);
-BENCHMARK_CAPTURE(SliderStep, transverse_error, ui::kTransverseErrorPanel, "HScroll1_1", 1500);
-BENCHMARK_CAPTURE(SliderStep, spot_offset, ui::kDiffractionPanel, "HScroll1_2", 1500);
-BENCHMARK_CAPTURE(SliderStep, spot_obstruction, ui::kDiffractionPanel, "scrlF6Obst", 20);
-BENCHMARK_CAPTURE(SliderStep, star_defocus, ui::kStarTestPanel, "HScroll1_3", 5);
-BENCHMARK_CAPTURE(SliderStep, star_obstruction, ui::kStarTestPanel, "HScroll2", 33);
+BENCHMARK_CAPTURE(SliderStep, surface_error, ui::Panel::SurfaceError, "HScroll1_0", 1500);
+BENCHMARK_CAPTURE(SliderStep, millies_lacroix, ui::Panel::MilliesLacroix, "HScroll1_4", 0);
+BENCHMARK_CAPTURE(SliderStep, transverse_error, ui::Panel::TransverseError, "HScroll1_1", 1500);
+BENCHMARK_CAPTURE(SliderStep, spot_offset, ui::Panel::Diffraction, "HScroll1_2", 1500);
+BENCHMARK_CAPTURE(SliderStep, spot_obstruction, ui::Panel::Diffraction, "scrlF6Obst", 20);
+BENCHMARK_CAPTURE(SliderStep, star_defocus, ui::Panel::StarTest, "HScroll1_3", 5);
+BENCHMARK_CAPTURE(SliderStep, star_obstruction, ui::Panel::StarTest, "HScroll2", 33);
 // The knife of the tester's view from the middle zone: both mirrors traced and drawn again.
-BENCHMARK_CAPTURE(SliderStep, testers_view_knife, ui::kTestersViewPanel, "ScrlKnife", std::nullopt);
+BENCHMARK_CAPTURE(SliderStep, testers_view_knife, ui::Panel::TestersView, "ScrlKnife", std::nullopt);
 
 // Command3 to the end of 10000 trials: charts every 100 trials, events after every trial.
 // The set-up dialog is answered with 0.01 mm for every zone.
@@ -108,7 +108,7 @@ void BM_F4OnFifteenZoneTest(benchmark::State& state) {
     state.ResumeTiming();
     w.press(Qt::Key_F4);
     QCoreApplication::processEvents();
-    if (w.window->currentPanel() != ui::kSurfaceErrorPanel) state.SkipWithError("F4 did not show the panel");
+    if (w.window->currentPanel() != ui::Panel::SurfaceError) state.SkipWithError("F4 did not show the panel");
   }
 }
 BENCHMARK(BM_F4OnFifteenZoneTest)->Unit(benchmark::kMillisecond);

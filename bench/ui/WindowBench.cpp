@@ -51,7 +51,7 @@ void BM_StartUpToSurfaceErrorPanel(benchmark::State& state) {
   for (auto _ : state) {
     Services s;
     auto window = StartWindow(s, QString::fromStdString(path));
-    if (window->currentPanel() != ui::kSurfaceErrorPanel) state.SkipWithError("not on the surface error panel");
+    if (window->currentPanel() != ui::Panel::SurfaceError) state.SkipWithError("not on the surface error panel");
     state.PauseTiming();
     window.reset();
     QCoreApplication::processEvents();
@@ -72,7 +72,7 @@ void BM_FunctionKeySwitchBetweenAnalysisPanels(benchmark::State& state) {
     const Qt::Key key = toSpot ? Qt::Key_F7 : Qt::Key_F4;
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
     QApplication::sendEvent(window.get(), &press);
-    const int expected = toSpot ? ui::kDiffractionPanel : ui::kSurfaceErrorPanel;
+    const ui::Panel expected = toSpot ? ui::Panel::Diffraction : ui::Panel::SurfaceError;
     if (window->currentPanel() != expected) state.SkipWithError("the key did not switch");
     toSpot = !toSpot;
   }

@@ -16,12 +16,12 @@ TEST(SavedPicture, DefaultNamesFollowTheTestAndThePanel) {
     const char* file;
     Panel panel;
     const char* name;
-  } cases[] = {{"", kSurfaceErrorPanel, "_Surface.gif"},
-               {"mirror.fdr", kMilliesLacroixPanel, "mirror_M-L_Plot.gif"},
-               {"Big.FDR", kStarTestPanel, "Big_Star_Test.gif"},
-               {"mirror.fdr", kReadingsPanel, "mirror.gif"},
-               {"notes", kSurfaceErrorPanel, "notes_Surface.gif"}};
-  for (const auto& c : cases) EXPECT_EQ(DefaultImageName(c.file, c.panel), c.name) << c.file << " " << c.panel;
+  } cases[] = {{"", Panel::SurfaceError, "_Surface.gif"},
+               {"mirror.fdr", Panel::MilliesLacroix, "mirror_M-L_Plot.gif"},
+               {"Big.FDR", Panel::StarTest, "Big_Star_Test.gif"},
+               {"mirror.fdr", Panel::Readings, "mirror.gif"},
+               {"notes", Panel::SurfaceError, "notes_Surface.gif"}};
+  for (const auto& c : cases) EXPECT_EQ(DefaultImageName(c.file, c.panel), c.name) << c.file << " " << IndexOf(c.panel);
 }
 
 ZoneReport FourZoneReport() {
@@ -72,7 +72,7 @@ TEST(SavedPicture, StarImagesStackFivePixelsApart) {
   std::array<PixelImage, 3> images;
   const std::uint32_t colours[3] = {0x0000ffu, 0x00ff00u, 0xff0000u};
   for (int i = 0; i < 3; ++i) images[i] = {740, 300, std::basic_string<std::uint32_t>(740 * 300, colours[i])};
-  const PixelImage stack = ComposeSavedPicture({.panel = kStarTestPanel, .stack = images});
+  const PixelImage stack = ComposeSavedPicture({.panel = Panel::StarTest, .stack = images});
   EXPECT_EQ(std::pair(stack.width, stack.height), std::pair(769, 465 + kStarStackRoom));
   const std::array<int, 3> pixels[] = {{0, 299, 0x0000ff}, {0, 302, 0}, {0, 305, 0x00ff00}, {0, 610, 0xff0000},
                                        {0, 909, 0xff0000}, {0, 910, 0}, {745, 0, 0}};

@@ -29,11 +29,11 @@ ui::MainWindow& WindowFixture::start(const QStringList& arguments) {
                               }};
   window_ = std::make_unique<ui::MainWindow>(services);
   window = window_.get();
-  panels = {dynamic_cast<ui::FilePanel*>(window->panelContent(ui::kLoadPanel)),
-            dynamic_cast<ui::SurfaceErrorPanel*>(window->panelContent(ui::kSurfaceErrorPanel)),
-            dynamic_cast<ui::MilliesLacroixPanel*>(window->panelContent(ui::kMilliesLacroixPanel)),
-            dynamic_cast<ui::SpotDiffractionPanel*>(window->panelContent(ui::kDiffractionPanel)),
-            dynamic_cast<ui::StarTestPanel*>(window->panelContent(ui::kStarTestPanel))};
+  panels = {dynamic_cast<ui::FilePanel*>(window->panelContent(ui::Panel::Load)),
+            dynamic_cast<ui::SurfaceErrorPanel*>(window->panelContent(ui::Panel::SurfaceError)),
+            dynamic_cast<ui::MilliesLacroixPanel*>(window->panelContent(ui::Panel::MilliesLacroix)),
+            dynamic_cast<ui::SpotDiffractionPanel*>(window->panelContent(ui::Panel::Diffraction)),
+            dynamic_cast<ui::StarTestPanel*>(window->panelContent(ui::Panel::StarTest))};
   if (!(panels.files && panels.surface && panels.milliesLacroix && panels.spot && panels.star)) qFatal("a panel of another type");
   window->startUp(arguments, dir_.path());
   window->activateWindow();
@@ -47,7 +47,7 @@ ui::MainWindow& WindowFixture::open(const MirrorTest& test, const QString& fileN
   const std::string written = WriteTestFile(test, folder(), fileName);
   if (written.empty()) qFatal("the test could not be written");
   start({QString::fromStdString(written)});
-  if (window->currentPanel() != ui::kSurfaceErrorPanel) qFatal("the test did not open on the surface error panel");
+  if (window->currentPanel() != ui::Panel::SurfaceError) qFatal("the test did not open on the surface error panel");
   return *window;
 }
 

@@ -12,8 +12,9 @@
 
 namespace zonalyst::ui {
 
-AnalysisPanel::AnalysisPanel(const PanelContext& context, plot::Panel panel) : context_(context), state_(context.state) {
-  view_ = new AnalysisView(state_, AnalysisViewFor(panel), this);
+AnalysisPanel::AnalysisPanel(const PanelContext& context, const AnalysisLayout& panelLayout)
+    : context_(context), state_(context.state) {
+  view_ = new AnalysisView(state_, panelLayout, this);
   controls_ = new QVBoxLayout;
   controls_->setSpacing(2);
   auto* layout = new QVBoxLayout(this);
@@ -39,11 +40,15 @@ plot::SavedPicture AnalysisPanel::savedPicture() {
   plot::SavedPicture parts;
   parts.panel = view_->panel();
   parts.picture = plot::ToPixelImage(image);
-  parts.report = BuildZoneReport(state_.test, state_.displayRocMm);
+  parts.report = BuildZoneReport(state_.test, bestFitRocMm_);
   return parts;
 }
 
-BestFit AnalysisPanel::reduce() { return view_->analysis().reduceAndFit(state_.test); }
+BestFit AnalysisPanel::reduce() {
+  const BestFit fit = view_->analysis().reduceAndFit(state_.test);
+  bestFitRocMm_ = fit.bestFitRocMm;
+  return fit;
+}
 
 QLabel* AnalysisPanel::addCaption(QHBoxLayout* row, const QString& name, int stretch) {
   auto* label = new QLabel(this);

@@ -21,7 +21,7 @@ namespace zonalyst::ui {
 class AnalysisPanel : public PanelContent {
   Q_OBJECT
  public:
-  AnalysisPanel(const PanelContext& context, plot::Panel panel);
+  AnalysisPanel(const PanelContext& context, const AnalysisLayout& layout);
 
   AnalysisView& view() { return *view_; }
   // This panel's slider of the array HScroll1 (none on the tester's view) and its part of
@@ -33,8 +33,10 @@ class AnalysisPanel : public PanelContent {
 
  protected:
   // Averages (unless a Monte Carlo run supplies the averages), reduces and finds the
-  // best-fit radius.
+  // best-fit radius, which the panel keeps for its pictures and its report.
   BestFit reduce();
+  // The best-fit radius of the last reduction, mm.
+  double bestFitRocMm() const { return bestFitRocMm_; }
   // A caption label named name, in a row of the controls.
   QLabel* addCaption(QHBoxLayout* row, const QString& name, int stretch = 1);
   QHBoxLayout* addRow();
@@ -46,6 +48,7 @@ class AnalysisPanel : public PanelContent {
  private:
   AnalysisView* view_;
   QVBoxLayout* controls_;
+  double bestFitRocMm_ = 0.0;
 };
 
 }  // namespace zonalyst::ui

@@ -10,24 +10,7 @@
 
 namespace zonalyst::ui {
 
-AnalysisViewLayout AnalysisViewFor(plot::Panel panel) {
-  switch (panel) {
-    case plot::kMilliesLacroixPanel:
-      return {panel, QStringLiteral("PicML"), QStringLiteral("ResultsML"), {29, 28, 27, 26, 25, 24}};
-    case plot::kTransverseErrorPanel:
-      return {panel, QStringLiteral("PicTE"), QStringLiteral("ResultsTE"), {11, 10, 9, 8, 7, 6}};
-    case plot::kDiffractionPanel:
-      return {panel, QStringLiteral("PicSpot"), QStringLiteral("ResultsSpot"), {12, 13, 14, 15, 16, 17}};
-    case plot::kStarTestPanel:
-      return {panel, QStringLiteral("Pic2D"), QStringLiteral("Results2D"), {23, 22, 21, 20, 19, 18}};
-    case plot::kTestersViewPanel:
-      return {panel, QStringLiteral("PicTester"), QStringLiteral("ResultsTester"), {30, 31, 32, 33, 34, 35}};
-    default:
-      return {plot::kSurfaceErrorPanel, QStringLiteral("SG"), QStringLiteral("Picture1"), {0, 1, 2, 3, 4, 5}};
-  }
-}
-
-AnalysisView::AnalysisView(AppState& state, const AnalysisViewLayout& panelLayout, QWidget* parent)
+AnalysisView::AnalysisView(AppState& state, const AnalysisLayout& panelLayout, QWidget* parent)
     : QWidget(parent),
       state_(state),
       panel_(panelLayout.panel),

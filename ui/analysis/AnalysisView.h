@@ -17,24 +17,24 @@ namespace zonalyst::ui {
 
 class ResultLabels;
 
-// How one analysis panel's view is made: which panel it is, its picture's and result
-// labels' names and the indices of its result labels (glass .. RMS).
-struct AnalysisViewLayout {
-  plot::Panel panel = plot::kSurfaceErrorPanel;
+// What the window tells an analysis panel of itself: which panel it is, the names of its
+// picture and result labels, the indices of its result labels (glass .. RMS), its slider
+// of the array HScroll1 (-1: none) and the number of its function key (4 for F4).
+struct AnalysisLayout {
+  plot::Panel panel = plot::Panel::SurfaceError;
   QString pictureName;
   QString resultsName;
   std::array<int, 6> resultIndices{};
+  int slider = -1;
+  int functionKey = 0;
 };
-
-// The layout of an analysis panel's view.
-AnalysisViewLayout AnalysisViewFor(plot::Panel panel);
 
 // The picture and six result labels of an analysis panel, drawn for the open test at a
 // reference radius with the panel's controls.
 class AnalysisView final : public QWidget {
   Q_OBJECT
  public:
-  AnalysisView(AppState& state, const AnalysisViewLayout& panelLayout, QWidget* parent = nullptr);
+  AnalysisView(AppState& state, const AnalysisLayout& panelLayout, QWidget* parent = nullptr);
   ~AnalysisView() override;
 
   // Draws the picture again for the best-fit radius bestFitRocMm and the controls given,

@@ -5,33 +5,31 @@
 #include <QScrollBar>
 
 #include "PanelSlider.h"
-#include "ui/panel/PanelId.h"
 #include "ui/analysis/rules/LocalisedText.h"
 
 namespace zonalyst::ui {
 
-MilliesLacroixPanel::MilliesLacroixPanel(const PanelContext& context)
-    : AnalysisPanel(context, kMilliesLacroixPanel) {
+MilliesLacroixPanel::MilliesLacroixPanel(const PanelContext& context, const AnalysisLayout& layout)
+    : AnalysisPanel(context, layout), sliderIndex_(layout.slider) {
   note_ = addCaption(addRow(), QStringLiteral("LblML"));
   note_->setMinimumHeight(2 * note_->fontMetrics().height());
-  shift_ = MakePanelSlider(QStringLiteral("HScroll1_%1").arg(analysis::kMilliesLacroixSlider),
-                          analysis::ReferenceSliderRange(analysis::kMilliesLacroixSlider), this, [this] {
-                            setHelp(analysis::ReferenceSliderHelp(analysis::kMilliesLacroixSlider));
-                            note_->setText(analysis::ScreenText(analysis::MilliesLacroixNote()));
-                          });
+  shift_ = MakePanelSlider(QStringLiteral("HScroll1_%1").arg(sliderIndex_),
+                           analysis::ReferenceSliderRange(sliderIndex_), this, [this] {
+                             setHelp(analysis::ReferenceSliderHelp(sliderIndex_));
+                             note_->setText(analysis::ScreenText(analysis::MilliesLacroixNote()));
+                           });
   addRow()->addWidget(shift_);
 }
 
 void MilliesLacroixPanel::enterPanel(const PanelEntry& /*entry*/) {
   shift_->setFocus();
   const BestFit fit = reduce();
-  shift_->setValue(analysis::ReferenceSliderRange(analysis::kMilliesLacroixSlider).initial);
-  state_.displayRocMm = fit.bestFitRocMm;
-  view().redraw(state_.displayRocMm, {.mlShift = shift_->value()});
+  shift_->setValue(analysis::ReferenceSliderRange(sliderIndex_).initial);
+  view().redraw(fit.bestFitRocMm, {.mlShift = shift_->value()});
 }
 
 void MilliesLacroixPanel::referenceSliderMoved() {
-  view().redraw(state_.displayRocMm, {.mlShift = shift_->value()});
+  view().redraw(bestFitRocMm(), {.mlShift = shift_->value()});
 }
 
 }  // namespace zonalyst::ui

@@ -12,13 +12,14 @@
 
 namespace zonalyst::ui {
 
-OffsetPanel::OffsetPanel(const PanelContext& context, plot::Panel panel, int sliderIndex)
-    : AnalysisPanel(context, panel), sliderIndex_(sliderIndex) {
+OffsetPanel::OffsetPanel(const PanelContext& context, const AnalysisLayout& layout)
+    : AnalysisPanel(context, layout), sliderIndex_(layout.slider), resetKey_(layout.functionKey) {
   captionRow_ = addRow();
-  bestFitCaption_ = addCaption(captionRow_, QStringLiteral("Offset_%1").arg(2 * sliderIndex));
-  offsetCaption_ = addCaption(captionRow_, QStringLiteral("Offset_%1").arg(2 * sliderIndex + 1));
-  slider_ = MakePanelSlider(QStringLiteral("HScroll1_%1").arg(sliderIndex), analysis::ReferenceSliderRange(sliderIndex), this,
-                           [this] { setHelp(analysis::ReferenceSliderHelp(sliderIndex_)); });
+  bestFitCaption_ = addCaption(captionRow_, QStringLiteral("Offset_%1").arg(2 * sliderIndex_));
+  offsetCaption_ = addCaption(captionRow_, QStringLiteral("Offset_%1").arg(2 * sliderIndex_ + 1));
+  slider_ = MakePanelSlider(QStringLiteral("HScroll1_%1").arg(sliderIndex_),
+                            analysis::ReferenceSliderRange(sliderIndex_), this,
+                            [this] { setHelp(analysis::ReferenceSliderHelp(sliderIndex_)); });
   addRow()->addWidget(slider_);
 }
 
@@ -29,7 +30,6 @@ void OffsetPanel::enterPanel(const PanelEntry& /*entry*/) {
 
 void OffsetPanel::showPanel() {
   const BestFit fit = reduce();
-  state_.displayRocMm = fit.bestFitRocMm;
   drawBestFit();
   showBestFit(fit);
 }
@@ -44,7 +44,6 @@ void OffsetPanel::refreshBestFit() {
 }
 
 void OffsetPanel::showBestFit(const BestFit& fit) {
-  state_.displayRocMm = fit.bestFitRocMm;
   bestFitCaption_->setText(analysis::ScreenText(BestFitCaption(state_.test, fit)));
   slider_->setValue(analysis::ReferenceSliderRange(sliderIndex_).initial);
   writeOffsetCaption();
@@ -57,13 +56,13 @@ void OffsetPanel::referenceSliderMoved() {
   writeOffsetCaption();
 }
 
-void OffsetPanel::drawBestFit() { view().redraw(state_.displayRocMm, {}); }
+void OffsetPanel::drawBestFit() { view().redraw(bestFitRocMm(), {}); }
 
-void OffsetPanel::drawAt(double offsetMm) { view().redraw(state_.displayRocMm, {.offsetMm = offsetMm}); }
+void OffsetPanel::drawAt(double offsetMm) { view().redraw(bestFitRocMm(), {.offsetMm = offsetMm}); }
 
 void OffsetPanel::writeOffsetCaption() {
   offsetCaption_->setText(
-      analysis::ScreenText(analysis::OffsetCaption(state_.test, offsetMm(), analysis::ResetKeyOf(sliderIndex_))));
+      analysis::ScreenText(analysis::OffsetCaption(state_.test, offsetMm(), resetKey_)));
 }
 
 }  // namespace zonalyst::ui

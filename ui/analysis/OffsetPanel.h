@@ -9,11 +9,12 @@ namespace zonalyst::ui {
 // A panel whose slider of the array HScroll1 (0, 1 or 2) offsets the reference radius
 // from the best fit by steps of 0.001 mm: the surface error, transverse error and spot
 // diffraction panels. Their captions `Offset` 2i and 2i+1 give the best-fit correction
-// and the offset; entering the panel recentres the slider, so its function key resets it.
+// and the offset; entering the panel recentres the slider, so its function key resets it
+// (the caption says which).
 class OffsetPanel : public AnalysisPanel {
   Q_OBJECT
  public:
-  OffsetPanel(const PanelContext& context, plot::Panel panel, int sliderIndex);
+  OffsetPanel(const PanelContext& context, const AnalysisLayout& layout);
 
   QScrollBar* referenceSlider() const override { return slider_; }
   void enterPanel(const PanelEntry& entry) override;
@@ -38,6 +39,7 @@ class OffsetPanel : public AnalysisPanel {
   void writeOffsetCaption();
 
   int sliderIndex_;
+  int resetKey_;
   QHBoxLayout* captionRow_;
   QLabel* bestFitCaption_;
   QLabel* offsetCaption_;

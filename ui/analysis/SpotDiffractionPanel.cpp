@@ -5,7 +5,6 @@
 #include <QScrollBar>
 
 #include "PanelSlider.h"
-#include "ui/panel/PanelId.h"
 
 namespace zonalyst::ui {
 namespace {
@@ -22,8 +21,8 @@ QLabel* LegendLabel(const QString& name, const QString& text, const QColor& colo
 
 }  // namespace
 
-SpotDiffractionPanel::SpotDiffractionPanel(const PanelContext& context)
-    : OffsetPanel(context, kDiffractionPanel, analysis::kSpotSlider) {
+SpotDiffractionPanel::SpotDiffractionPanel(const PanelContext& context, const AnalysisLayout& layout)
+    : OffsetPanel(context, layout) {
   QHBoxLayout* row = addRow();
   auto* heading = addCaption(row, QStringLiteral("lblF6Obst_0"), 0);
   heading->setText(QStringLiteral("Central Obstruction"));
@@ -46,10 +45,10 @@ SpotDiffractionPanel::SpotDiffractionPanel(const PanelContext& context)
   actual->move(left, top + 5 + ideal->height());
 }
 
-void SpotDiffractionPanel::drawBestFit() { view().redraw(state_.displayRocMm, {.obstruction = 0.0}); }
+void SpotDiffractionPanel::drawBestFit() { view().redraw(bestFitRocMm(), {.obstruction = 0.0}); }
 
 void SpotDiffractionPanel::drawAt(double offsetMm) {
-  view().redraw(state_.displayRocMm,
+  view().redraw(bestFitRocMm(),
                 {.offsetMm = offsetMm, .obstruction = static_cast<double>(obstruction_->value())});
 }
 

@@ -4,7 +4,7 @@
 
 namespace zonalyst::ui {
 
-// Panel 7, the spot diffraction profile: the reference slider HScroll1(2), the central
+// The spot diffraction profile: the reference slider HScroll1(2), the central
 // obstruction slider scrlF6Obst with its caption lblF6Obst(1), and the legend
 // lblF6Ideal(0) "- Ideal" / lblF6Ideal(1) "- Actual" over the picture. Entering the panel
 // draws without obstruction whatever the obstruction slider shows; the next movement of
@@ -12,7 +12,7 @@ namespace zonalyst::ui {
 class SpotDiffractionPanel final : public OffsetPanel {
   Q_OBJECT
  public:
-  explicit SpotDiffractionPanel(const PanelContext& context);
+  SpotDiffractionPanel(const PanelContext& context, const AnalysisLayout& layout);
   QScrollBar* obstructionSlider() const { return obstruction_; }
 
  protected:

@@ -6,18 +6,19 @@
 #include <QScrollBar>
 
 #include "PanelSlider.h"
-#include "ui/panel/PanelId.h"
+#include "plot/PanelTable.h"
 #include "ui/analysis/rules/SliderRules.h"
 
 namespace zonalyst::ui {
 
-StarTestPanel::StarTestPanel(const PanelContext& context) : AnalysisPanel(context, kStarTestPanel) {
+StarTestPanel::StarTestPanel(const PanelContext& context, const AnalysisLayout& layout)
+    : AnalysisPanel(context, layout), panel_(layout.panel) {
   QHBoxLayout* row = addRow();
   defocusHeading_ = addCaption(row, QStringLiteral("Offset_6"), 0);
   defocusHeading_->setMinimumWidth(130);
-  defocus_ = MakePanelSlider(QStringLiteral("HScroll1_%1").arg(analysis::kDefocusSlider),
-                            analysis::ReferenceSliderRange(analysis::kDefocusSlider), this,
-                            [this] { setHelp(analysis::ReferenceSliderHelp(analysis::kDefocusSlider)); });
+  defocus_ = MakePanelSlider(QStringLiteral("HScroll1_%1").arg(layout.slider),
+                             analysis::ReferenceSliderRange(layout.slider), this,
+                             [this, slider = layout.slider] { setHelp(analysis::ReferenceSliderHelp(slider)); });
   defocus_->setFixedWidth(300);
   row->addWidget(defocus_);
   defocusCaption_ = addCaption(row, QStringLiteral("Offset_7"));
@@ -53,11 +54,11 @@ void StarTestPanel::enterPanel(const PanelEntry& /*entry*/) {
 }
 
 void StarTestPanel::showPanel() {
-  const BestFit fit = reduce();
+  reduce();
   shownOnce_ = true;
-  state_.displayRocMm = fit.bestFitRocMm;
   defocusHeading_->setText(QString::fromLatin1(analysis::kDefocusHeading));
-  const analysis::StarSliders moved = analysis::StarFirstVisit({defocus_->value(), obstruction_->value()});
+  const analysis::StarSliders moved = analysis::StarFirstVisit(
+      {defocus_->value(), obstruction_->value()}, plot::RowOf(panel_).defaultObstruction);
   defocus_->setValue(moved.defocusWaves);
   obstruction_->setValue(moved.obstruction);
   redraw();
@@ -70,16 +71,6 @@ void StarTestPanel::referenceSliderMoved() {
 
 void StarTestPanel::followDefocus() { detail_->setChecked(plot::DetailAtDefocus(defocus_->value())); }
 
-std::array<plot::PixelImage, 3> StarTestPanel::picturesAtDefocus(const std::array<int, 3>& waves) {
-  std::array<plot::PixelImage, 3> pictures;
-  for (std::size_t i = 0; i < waves.size(); ++i) {
-    view().redraw(state_.displayRocMm, plot::StarControlsAtDefocus(controls(), waves[i]));
-    pictures[i] = view().pictureImage();
-  }
-  redraw();
-  return pictures;
-}
-
 plot::PanelControls StarTestPanel::controls() const {
   return {.obstruction = static_cast<double>(obstruction_->value()),
           .defocusWaves = defocus_->value(),
@@ -89,13 +80,17 @@ plot::PanelControls StarTestPanel::controls() const {
 
 void StarTestPanel::redraw() {
   if (!shownOnce_) return;
-  view().redraw(state_.displayRocMm, controls());
+  view().redraw(bestFitRocMm(), controls());
 }
 
 plot::SavedPicture StarTestPanel::savedPicture() {
   plot::SavedPicture parts;
-  parts.panel = kStarTestPanel;
-  parts.stack = picturesAtDefocus(plot::kStackedWaves);
+  parts.panel = panel_;
+  parts.stack = plot::StarStack(controls(), [this](const plot::PanelControls& atDefocus) {
+    view().redraw(bestFitRocMm(), atDefocus);
+    return view().pictureImage();
+  });
+  redraw();
   return parts;
 }
 

@@ -9,14 +9,14 @@ class QScrollBar;
 
 namespace zonalyst::ui {
 
-// Panel 8, the star test: the defocus slider HScroll1(3) with the heading Offset(6) and
+// The star test: the defocus slider HScroll1(3) with the heading Offset(6) and
 // its caption Offset(7), the obstruction slider HScroll2 with its caption Offset(9), and
 // the boxes ChkDetail "High Detail" and ChkContrast "High Contrast"; every change of one
 // of them redraws the three images.
 class StarTestPanel final : public AnalysisPanel {
   Q_OBJECT
  public:
-  explicit StarTestPanel(const PanelContext& context);
+  StarTestPanel(const PanelContext& context, const AnalysisLayout& layout);
 
   QScrollBar* referenceSlider() const override { return defocus_; }
   QScrollBar* obstructionSlider() const { return obstruction_; }
@@ -28,10 +28,8 @@ class StarTestPanel final : public AnalysisPanel {
   void referenceSliderMoved() override;
   // Sets ChkDetail by the defocus slider; a change of the box redraws.
   void followDefocus();
-  // The pictures the defocus slider would show at each of `waves` (High Detail by its
-  // rule), drawn without moving the controls; the user's own picture is drawn again after.
-  std::array<plot::PixelImage, 3> picturesAtDefocus(const std::array<int, 3>& waves);
-  // The star test saves its pictures at plot::kStackedWaves, stacked.
+  // The star test saves its pictures at plot::kStackedWaves, stacked (plot::StarStack),
+  // drawn without moving the controls; the user's own picture is drawn again after.
   plot::SavedPicture savedPicture() override;
 
  private:
@@ -39,6 +37,7 @@ class StarTestPanel final : public AnalysisPanel {
   plot::PanelControls controls() const;
   void redraw();
 
+  plot::Panel panel_;
   bool shownOnce_ = false;  // nothing to draw before the panel has reduced the test
   QScrollBar* defocus_;
   QScrollBar* obstruction_;

@@ -6,7 +6,6 @@
 
 #include "ui/panel/EventPump.h"
 #include "PanelSlider.h"
-#include "ui/panel/PanelId.h"
 #include "SearchInputGuard.h"
 #include "core/BestFitConic.h"
 #include "core/NumberText.h"
@@ -14,8 +13,8 @@
 
 namespace zonalyst::ui {
 
-SurfaceErrorPanel::SurfaceErrorPanel(const PanelContext& context)
-    : OffsetPanel(context, kSurfaceErrorPanel, analysis::kSurfaceSlider) {
+SurfaceErrorPanel::SurfaceErrorPanel(const PanelContext& context, const AnalysisLayout& layout)
+    : OffsetPanel(context, layout) {
   QHBoxLayout* row = addRow();
   row->addStretch(1);
   conicButton_ = new QPushButton(QStringLiteral("Find Best Fit Conic Constant"), this);
@@ -56,16 +55,16 @@ void SurfaceErrorPanel::showPreviousTest() {
                             : "There is no earlier test in this folder that loads");
 }
 
-void SurfaceErrorPanel::drawBestFit() { view().redraw(state_.displayRocMm, {.earlierTest = previousMetrics()}); }
+void SurfaceErrorPanel::drawBestFit() { view().redraw(bestFitRocMm(), {.earlierTest = previousMetrics()}); }
 
 void SurfaceErrorPanel::drawAt(double offsetMm) {
   // While a Monte Carlo run holds the picture, a slider only measures: the charts stay.
   if (state_.test.MonteCarloRunning) {
-    view().analysis().measureAt(state_.test, state_.displayRocMm + offsetMm);
+    view().analysis().measureAt(state_.test, bestFitRocMm() + offsetMm);
     view().showResults();
     return;
   }
-  view().redraw(state_.displayRocMm, {.offsetMm = offsetMm, .earlierTest = previousMetrics()});
+  view().redraw(bestFitRocMm(), {.offsetMm = offsetMm, .earlierTest = previousMetrics()});
 }
 
 void SurfaceErrorPanel::findBestFitConic() {

@@ -13,14 +13,14 @@ class QPushButton;
 
 namespace zonalyst::ui {
 
-// Panel 4, the surface error: the reference slider HScroll1(0) with its captions
+// The surface error: the reference slider HScroll1(0) with its captions
 // Offset(0) and Offset(1), and the buttons Command1 "Find Best Fit Conic Constant" and
 // Command3 "Run Monte Carlo Analysis", and the check box chkPreviousTest "Show previous test",
 // which draws the folder's previous test faintly behind the open one.
 class SurfaceErrorPanel final : public OffsetPanel {
   Q_OBJECT
  public:
-  explicit SurfaceErrorPanel(const PanelContext& context);
+  SurfaceErrorPanel(const PanelContext& context, const AnalysisLayout& layout);
 
   QPushButton* conicButton() const { return conicButton_; }
   QPushButton* monteCarloButton() const { return monteCarloButton_; }

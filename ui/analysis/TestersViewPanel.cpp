@@ -8,15 +8,14 @@
 #include <QScrollBar>
 
 #include "PanelSlider.h"
-#include "ui/panel/PanelId.h"
 #include "core/TesterControls.h"
 #include "ui/analysis/rules/LocalisedText.h"
 #include "ui/analysis/rules/TesterRules.h"
 
 namespace zonalyst::ui {
 
-TestersViewPanel::TestersViewPanel(const PanelContext& context)
-    : AnalysisPanel(context, kTestersViewPanel) {
+TestersViewPanel::TestersViewPanel(const PanelContext& context, const AnalysisLayout& layout)
+    : AnalysisPanel(context, layout) {
   QHBoxLayout* row = addRow();
   knife_ = addSlider(row, QStringLiteral("Knife Position"), QStringLiteral("ScrlKnife"),
                      {0, 0, 0, analysis::kKnifeLargeChange}, &analysis::KnifeHelp);
@@ -75,9 +74,7 @@ QScrollBar* TestersViewPanel::addSlider(QHBoxLayout* row, const QString& heading
 void TestersViewPanel::enterPanel(const PanelEntry& /*entry*/) {
   knife_->setFocus();
   const double keptReading = scale_.reading(knife_->value());
-  const BestFit fit = reduce();
-  state_.displayRocMm = fit.bestFitRocMm;
-  bestFitRocMm_ = fit.bestFitRocMm;
+  reduce();
   const MirrorTest& test = state_.test;
   const bool sameReadings = shown_ && shownReadings_ == test.KeAverage && shownInches_ == test.inInches();
   const double reading =
@@ -110,7 +107,7 @@ void TestersViewPanel::redraw() {
   cutCaption_->setText(analysis::ScreenText(analysis::MillimetreCaption(cut_->value())));
   slitCaption_->setText(analysis::ScreenText(analysis::MillimetreCaption(slit_->value())));
   linesCaption_->setText(analysis::ScreenText(analysis::LinesPerInchCaption(linesPerInch_->value())));
-  view().redraw(bestFitRocMm_, {.tester = now});
+  view().redraw(bestFitRocMm(), {.tester = now});
 }
 
 }  // namespace zonalyst::ui

@@ -14,7 +14,7 @@ class QScrollBar;
 
 namespace zonalyst::ui {
 
-// Panel 10, the tester's view: the measured and the perfect mirror as the tester sees
+// The tester's view: the measured and the perfect mirror as the tester sees
 // them. The knife slider ScrlKnife (steps of 0.01 mm or 0.0005 inch on the readings'
 // scale) with its caption LblKnife naming the nearest zone, the sliders ScrlCut, ScrlSlit
 // and ScrlLpi with their captions LblCut, LblSlit and LblLpi, the choice OptFoucault /
@@ -22,7 +22,7 @@ namespace zonalyst::ui {
 class TestersViewPanel final : public AnalysisPanel {
   Q_OBJECT
  public:
-  explicit TestersViewPanel(const PanelContext& context);
+  TestersViewPanel(const PanelContext& context, const AnalysisLayout& layout);
 
   QScrollBar* knifeSlider() const { return knife_; }
 
@@ -39,7 +39,6 @@ class TestersViewPanel final : public AnalysisPanel {
   bool shown_ = false;  // nothing to draw before the panel has reduced the test
   std::array<double, 17> shownReadings_{};  // the averages and units the knife was placed for
   bool shownInches_ = false;
-  double bestFitRocMm_ = 0.0;
   KnifeScale scale_;
   QScrollBar* knife_ = nullptr;
   QScrollBar* cut_ = nullptr;

@@ -39,8 +39,7 @@ QString DriveOf(const QString& folder) {
 
 }  // namespace
 
-FilePanel::FilePanel(const PanelContext& context, platform::FileAssociation& association)
-    : context_(context), association_(association) {
+FilePanel::FilePanel(const PanelContext& context) : context_(context) {
   setObjectName(QStringLiteral("FilePanel"));
   drives_ = new QComboBox(this);
   drives_->setObjectName(QStringLiteral("Drive1"));
@@ -84,7 +83,7 @@ FilePanel::FilePanel(const PanelContext& context, platform::FileAssociation& ass
   connect(open_, &QPushButton::clicked, this, &FilePanel::openSelected);
   connect(create_, &QPushButton::clicked, this, &FilePanel::createNewTest);
   connect(associationButton_, &QPushButton::clicked, this, [this] {
-    OfferFileAssociation(association_, context_.prompter, context_.state.settings, OfferOccasion::Button);
+    OfferFileAssociation(context_.association, context_.prompter, context_.state.settings, OfferOccasion::Button);
   });
 }
 
@@ -187,7 +186,7 @@ void FilePanel::openSelected() {
   if (chosen.isEmpty()) return;
   QListWidgetItem* item = chosen.front();
   if (OpenTest(context_.state, context_.prompter, folder_, item->text())) {
-    emit panelRequested({kSurfaceErrorPanel, true});
+    emit panelRequested({Panel::SurfaceError, true});
   }
 }
 
@@ -199,7 +198,7 @@ void FilePanel::createNewTest() {
     state.folder = folder_;
     state.fileName = *fileName;
     ResetToNewTestDefaults(state.test);
-    emit panelRequested({kSetupPanel});
+    emit panelRequested({Panel::Setup});
   }
   createBusy_ = false;
 }

@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include "platform/FileAssociation.h"
 #include "ui/panel/PanelContent.h"
 #include "ui/panel/PanelContext.h"
 #include "ui/entry/rules/ListPosition.h"
@@ -16,13 +15,13 @@ class QPushButton;
 
 namespace zonalyst::ui {
 
-// Panel 1: the drive, folder and file lists of test files ("*.fdr"), the preview of
+// The load panel: the drive, folder and file lists of test files ("*.fdr"), the preview of
 // the chosen file, opening it or creating a new test; also previous/next test file.
 // On a system without drives the drive list holds the file system root.
 class FilePanel final : public PanelContent {
   Q_OBJECT
  public:
-  FilePanel(const PanelContext& context, platform::FileAssociation& association);
+  explicit FilePanel(const PanelContext& context);
 
   // With a test just closed: the list refreshed and focused. Without: the lists
   // pointed at the program's own folder when it is writable, else at the user's
@@ -51,7 +50,6 @@ class FilePanel final : public PanelContent {
   void showPreview(int row);
 
   PanelContext context_;
-  platform::FileAssociation& association_;
   QString folder_;
   QComboBox* drives_ = nullptr;
   QListWidget* folders_ = nullptr;

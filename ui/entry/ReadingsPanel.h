@@ -10,7 +10,7 @@ class QLabel;
 
 namespace zonalyst::ui {
 
-// Panel 3: the knife-edge readings of the open test, up to four sets per zone beside
+// The readings panel: the knife-edge readings of the open test, up to four sets per zone beside
 // each zone's effective radius and ideal reading, and a side column that repeats the
 // rig and mirror values: an entry grid of cells lblF3Kedata_0 .. lblF3Kedata_65. The
 // zone averages follow every commit.

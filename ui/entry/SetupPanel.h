@@ -12,7 +12,7 @@ class QPushButton;
 
 namespace zonalyst::ui {
 
-// Panel 2: the mirror, the rig and the Couder mask of the open test in an entry grid of
+// The setup panel: the mirror, the rig and the Couder mask of the open test in an entry grid of
 // 52 boxes Text1_0 .. Text1_51, the mask zone wizard, and the button that prints the
 // mask template.
 class SetupPanel final : public PanelContent {

@@ -11,14 +11,13 @@
 namespace zonalyst::ui {
 
 // What the window owns for the whole run and hands to its panels: the open test, where
-// it lives, the Bessel table, the four settings and the reference radius of the last picture.
+// it lives, the Bessel table, the four settings, the random source and the Monte Carlo values.
 struct AppState {
   MirrorTest test;
   QString folder;    // folder of the open test, as the user chose it
   QString fileName;  // empty: no test is open
   BesselTable bessel;
   platform::Settings settings;
-  double displayRocMm = 0.0;  // best-fit radius of the last analysis picture
   int filePosition = 0;       // place of the open test in the load panel's file list
   UniformSource random{0};    // seeded from the clock at start-up
   MonteCarloValues monteCarlo;  // shared by the Monte Carlo run and its set-up dialog

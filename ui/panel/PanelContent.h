@@ -2,11 +2,13 @@
 
 #include <QWidget>
 
+#include "ui/panel/PanelId.h"
+
 namespace zonalyst::ui {
 
 // How a panel was entered.
 struct PanelEntry {
-  int previousPanel = 0;
+  Panel previousPanel = Panel::Exit;
   bool closedTest = false;  // load panel: a test was open and has just been saved and closed
 };
 
@@ -14,7 +16,7 @@ struct PanelEntry {
 // opened is shown as opening one always is: its setup drawn first, then `panel`, without
 // stopping at the setup checks.
 struct PanelRequest {
-  int panel = 0;
+  Panel panel = Panel::Exit;
   bool testOpened = false;
 };
 

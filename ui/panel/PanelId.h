@@ -4,10 +4,8 @@
 
 namespace zonalyst::ui {
 
-// The panels by number, the same for the window and the command line's pictures.
-using plot::IsAnalysisPanel;
-using plot::kPanelCount;
+// The panels, the same for the window and the command line's pictures.
+using plot::IndexOf;
 using plot::Panel;
-using enum plot::Panel;
 
 }  // namespace zonalyst::ui

@@ -33,12 +33,12 @@ ExitPanel::ExitPanel(QWidget* parent)
   connect(abort_, &QPushButton::clicked, this, &ExitPanel::abort);
 }
 
-ExitPanel::Outcome ExitPanel::runExitSequence(bool autoExit, int previousPanel) {
+ExitPanel::Outcome ExitPanel::runExitSequence(bool autoExit, Panel previousPanel) {
   autoExit_->setChecked(autoExit);
   abort_->hide();
   exit_->setText(ConfirmExitCaption());
   exit_->setFocus();
-  if (!autoExit || previousPanel == 0) return Outcome::Waiting;
+  if (!autoExit || previousPanel == Panel::Exit) return Outcome::Waiting;
 
   abort_->setChecked(false);
   abort_->show();

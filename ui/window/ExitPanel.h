@@ -7,7 +7,7 @@ class QPushButton;
 
 namespace zonalyst::ui {
 
-// Panel 0: the auto-exit choice, the exit button and, during the half-second countdown,
+// The exit panel: the auto-exit choice, the exit button and, during the half-second countdown,
 // the ABORT button.
 class ExitPanel final : public PanelContent {
   Q_OBJECT
@@ -17,7 +17,7 @@ class ExitPanel final : public PanelContent {
   enum class Outcome { Waiting, CountedDown, Aborted };
   // The exit sequence: the check box from the setting, the exit button focused, and with
   // auto exit on (unless the panel was already on show) the countdown.
-  Outcome runExitSequence(bool autoExit, int previousPanel);
+  Outcome runExitSequence(bool autoExit, Panel previousPanel);
 
   bool exitAborted() const { return exitAborted_; }
   void clearExitAborted() { exitAborted_ = false; }

@@ -2,15 +2,16 @@
 
 #include <Qt>
 
+#include "WindowPanels.h"
+
 namespace zonalyst::ui {
 
 KeyDecision DecideKey(int qtKey, bool withModifiers, bool testOpen) {
   using Kind = KeyDecision::Kind;
   if (withModifiers) return {};
-  if (qtKey == Qt::Key_Escape) return {Kind::Switch, 0};
-  if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F10) {
-    const int panel = qtKey - Qt::Key_F1 + 1;
-    return panel == 1 || testOpen ? KeyDecision{Kind::Switch, panel} : KeyDecision{};
+  for (const WindowPanel& row : WindowPanels()) {
+    if (row.key != qtKey) continue;
+    return !row.needsTest || testOpen ? KeyDecision{Kind::Switch, row.panel} : KeyDecision{};
   }
   if (!testOpen) return {};
   if (qtKey == Qt::Key_X) return {Kind::NextFile};

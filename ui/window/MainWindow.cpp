@@ -11,16 +11,12 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <utility>
 
 #include "ui/analysis/ImageExport.h"
-#include "ui/analysis/MilliesLacroixPanel.h"
 #include "ui/analysis/ReferenceSliders.h"
-#include "ui/analysis/SpotDiffractionPanel.h"
 #include "ui/analysis/StarTestPanel.h"
-#include "ui/analysis/SurfaceErrorPanel.h"
-#include "ui/analysis/TestersViewPanel.h"
-#include "ui/analysis/rules/SliderRules.h"
 #include "ui/entry/FilePanel.h"
 #include "ui/entry/ReadingsPanel.h"
 #include "ui/entry/SaveDiscardDialog.h"
@@ -36,23 +32,28 @@
 #include "LastResort.h"
 #include "PanelTexts.h"
 #include "SetupCheckRun.h"
+#include "WindowPanels.h"
 #include "core/BesselTable.h"
+#include "plot/PanelTable.h"
 
 namespace zonalyst::ui {
 namespace {
 
-// Window geometry in pixels: the function buttons in a column at the left, the panel
-// frames beside them, the help line underneath both. The eleventh button (F10) reaches
-// one row below the frames, and the window is that row taller.
+// Window geometry in pixels: a function button for each panel in a column at the left, the
+// panel frames beside them, the help line underneath both. The buttons that do not fit
+// beside the frames reach below them, and the window is as many rows taller.
 constexpr int kMargin = 8;
 constexpr int kButtonWidth = 180;
 constexpr int kButtonHeight = 40;
 constexpr int kButtonGap = 6;
-constexpr int kFrameWidth = 769;
-constexpr int kFrameHeight = 465;
+constexpr int kButtonPitch = kButtonHeight + kButtonGap;
+constexpr int kFrameWidth = plot::kPanelFrame.width;
+constexpr int kFrameHeight = plot::kPanelFrame.height;
 constexpr int kFrameLeft = kMargin + kButtonWidth + kMargin;
+constexpr int kButtonsBesideFrames = (kFrameHeight + kButtonGap) / kButtonPitch;
+constexpr int kButtonRowsBelowFrames = std::max(0, static_cast<int>(plot::kPanelCount) - kButtonsBesideFrames);
 constexpr int kHelpHeight = 36;
-constexpr int kHelpTop = kMargin + kFrameHeight + kMargin + kButtonHeight + kButtonGap;
+constexpr int kHelpTop = kMargin + kFrameHeight + kMargin + kButtonRowsBelowFrames * kButtonPitch;
 constexpr int kWindowWidth = kFrameLeft + kFrameWidth + kMargin;
 constexpr int kWindowHeight = kHelpTop + kHelpHeight + kMargin;
 
@@ -61,16 +62,14 @@ constexpr int kWindowHeight = kHelpTop + kHelpHeight + kMargin;
 MainWindow::MainWindow(WindowServices services, QWidget* parent)
     : QWidget(parent),
       services_(std::move(services)),
-      context_{state_, *services_.prompter, *services_.settings, *services_.clipboard},
+      context_{state_, *services_.prompter, *services_.settings, *services_.clipboard, *services_.association},
       saveQuestion_(services_.saveQuestion != nullptr ? services_.saveQuestion
                                                       : new SaveDiscardQuestion(this, *services_.prompter)) {
   setObjectName(QStringLiteral("frmMain"));
   setWindowTitle(QString::fromLatin1(kProgramTitle));
   setWindowIcon(QIcon(MirrorArtwork(64)));
   setFixedSize(kWindowWidth, kWindowHeight);
-  buildFrames();
   buildPanels();
-  buildButtons();
   help_ = new QLabel(this);
   help_->setObjectName(QStringLiteral("LblHelp"));
   help_->setGeometry(kMargin, kHelpTop, kWindowWidth - 2 * kMargin, kHelpHeight);
@@ -78,69 +77,51 @@ MainWindow::MainWindow(WindowServices services, QWidget* parent)
   help_->setWordWrap(true);
   setPanelCaptions();
   // No panel is on show until start-up switches to the first one.
-  for (QGroupBox* frame : frames_) frame->hide();
+  for (QGroupBox* frame : frames_.all()) frame->hide();
   enableButtons();
   qApp->installEventFilter(this);
 }
 
 MainWindow::~MainWindow() { qApp->removeEventFilter(this); }
 
-void MainWindow::buildFrames() {
-  for (int i = 0; i < kPanelCount; ++i) {
-    frames_[i] = new QGroupBox(this);
-    frames_[i]->setObjectName(QStringLiteral("Display_%1").arg(i));
-    frames_[i]->setGeometry(kFrameLeft, kMargin, kFrameWidth, kFrameHeight);
-    auto* layout = new QVBoxLayout(frames_[i]);
-    layout->setContentsMargins(6, 4, 6, 4);
-  }
-  frames_[kExitPanel]->setTitle(PanelCaption(kExitPanel, {}));
-}
-
 void MainWindow::buildPanels() {
-  exitPanel_ = new ExitPanel;
+  for (const WindowPanel& row : WindowPanels()) {
+    const Panel panel = row.panel;
+    const int index = IndexOf(panel);
+    auto* frame = new QGroupBox(this);
+    frame->setObjectName(QStringLiteral("Display_%1").arg(index));
+    frame->setGeometry(kFrameLeft, kMargin, kFrameWidth, kFrameHeight);
+    auto* layout = new QVBoxLayout(frame);
+    layout->setContentsMargins(6, 4, 6, 4);
+    frames_[panel] = frame;
+    if (row.make != nullptr) place(panel, row.make(context_, AnalysisLayoutOf(row)));
+
+    auto* button = new QPushButton(ButtonCaption(panel), this);
+    button->setObjectName(QStringLiteral("Action_%1").arg(index));
+    button->setCheckable(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setGeometry(kMargin, kMargin + index * kButtonPitch, kButtonWidth, kButtonHeight);
+    if (row.tooltip != nullptr) button->setToolTip(QString::fromLatin1(row.tooltip));
+    connect(button, &QPushButton::clicked, this, [this, panel] { onActionButton(panel); });
+    buttons_[panel] = button;
+  }
+
+  exitPanel_ = qobject_cast<ExitPanel*>(contents_[Panel::Exit]);
   connect(exitPanel_, &ExitPanel::exitClicked, this, &MainWindow::confirmExit);
   connect(exitPanel_, &ExitPanel::abortClicked, this, [this] { cancelClose_ = true; });
   connect(exitPanel_, &ExitPanel::autoExitChanged, this, [this](bool on) { state_.settings.showExit = on; });
-  place(kExitPanel, exitPanel_);
-
-  filePanel_ = new FilePanel(context_, *services_.association);
-  setupPanel_ = new SetupPanel(context_);
-  readingsPanel_ = new ReadingsPanel(context_);
-  place(kLoadPanel, filePanel_);
-  place(kSetupPanel, setupPanel_);
-  place(kReadingsPanel, readingsPanel_);
-
-  auto* starTest = new StarTestPanel(context_);
-  analysisPanels_[kSurfaceErrorPanel] = new SurfaceErrorPanel(context_);
-  analysisPanels_[kMilliesLacroixPanel] = new MilliesLacroixPanel(context_);
-  analysisPanels_[kTransverseErrorPanel] = new OffsetPanel(context_, kTransverseErrorPanel, analysis::kTransverseSlider);
-  analysisPanels_[kDiffractionPanel] = new SpotDiffractionPanel(context_);
-  analysisPanels_[kStarTestPanel] = starTest;
-  analysisPanels_[kTestersViewPanel] = new TestersViewPanel(context_);
-  for (int i = 0; i < kPanelCount; ++i) {
-    if (analysisPanels_[i] != nullptr) place(i, analysisPanels_[i]);
-  }
-  JoinReferenceSliders(analysisPanels_, *starTest);
+  filePanel_ = qobject_cast<FilePanel*>(contents_[Panel::Load]);
+  setupPanel_ = qobject_cast<SetupPanel*>(contents_[Panel::Setup]);
+  readingsPanel_ = qobject_cast<ReadingsPanel*>(contents_[Panel::Readings]);
+  JoinReferenceSliders(analysisPanels_.all(), *qobject_cast<StarTestPanel*>(contents_[Panel::StarTest]));
 }
 
-void MainWindow::place(int panel, PanelContent* content) {
+void MainWindow::place(Panel panel, PanelContent* content) {
   contents_[panel] = content;
+  analysisPanels_[panel] = qobject_cast<AnalysisPanel*>(content);
   frames_[panel]->layout()->addWidget(content);
   connect(content, &PanelContent::helpChanged, this, &MainWindow::setHelp);
   connect(content, &PanelContent::panelRequested, this, &MainWindow::onPanelRequest);
-}
-
-void MainWindow::buildButtons() {
-  for (int i = 0; i < kPanelCount; ++i) {
-    auto* button = new QPushButton(ButtonCaption(i), this);
-    button->setObjectName(QStringLiteral("Action_%1").arg(i));
-    button->setCheckable(true);
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setGeometry(kMargin, kMargin + i * (kButtonHeight + kButtonGap), kButtonWidth, kButtonHeight);
-    connect(button, &QPushButton::clicked, this, [this, i] { onActionButton(i); });
-    buttons_[i] = button;
-  }
-  buttons_[kSaveImagePanel]->setToolTip(SaveImageTooltip());
 }
 
 void MainWindow::startUp(const QStringList& arguments, const QString& workingFolder) {
@@ -155,9 +136,9 @@ void MainWindow::startUp(const QStringList& arguments, const QString& workingFol
   FillBesselTable(state_.bessel);
   const std::optional<TestLocation> location = TestFromArguments(arguments, workingFolder);
   if (location && OpenTest(state_, *services_.prompter, location->folder, location->fileName)) {
-    showOpenedTest(kSurfaceErrorPanel);
+    showOpenedTest(Panel::SurfaceError);
   } else {
-    actionClick(kLoadPanel);
+    actionClick(Panel::Load);
   }
 }
 
@@ -169,8 +150,8 @@ void MainWindow::onPanelRequest(const PanelRequest& request) {
   }
 }
 
-void MainWindow::showOpenedTest(int panel) {
-  actionClick(kSetupPanel);
+void MainWindow::showOpenedTest(Panel panel) {
+  actionClick(Panel::Setup);
   validationArmed_ = false;
   actionClick(panel);
 }
@@ -238,37 +219,43 @@ void MainWindow::setHelp(const QString& text) {
   help_->setText(shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
-void MainWindow::onActionButton(int panel) {
+void MainWindow::onActionButton(Panel panel) {
   actionClick(panel);
   // A click dropped by a guard must not leave its button toggled.
   syncButton(panel);
 }
 
-void MainWindow::syncButton(int panel) {
-  const int shown = switchBusy_ && switchingTo_ >= 0 ? switchingTo_ : currentPanel_;
+void MainWindow::syncButton(Panel panel) {
+  const Panel shown = switchBusy_ && switchingTo_ ? *switchingTo_ : currentPanel_;
   buttons_[panel]->setChecked(panel == shown);
 }
 
 void MainWindow::enableButtons() {
-  for (int i = 0; i < kPanelCount; ++i) buttons_[i]->setEnabled(ButtonEnabled(i, state_.testOpen()));
+  for (const WindowPanel& row : WindowPanels()) {
+    buttons_[row.panel]->setEnabled(ButtonEnabled(row.panel, state_.testOpen()));
+  }
 }
 
-void MainWindow::showOnly(int panel) {
-  for (int j = 0; j < kPanelCount; ++j) {
-    const bool shown = j == panel;
-    buttons_[j]->setChecked(shown);
-    frames_[j]->setVisible(shown);
-    frames_[j]->setEnabled(shown);
+void MainWindow::showOnly(Panel panel) {
+  for (const WindowPanel& row : WindowPanels()) {
+    const bool shown = row.panel == panel;
+    buttons_[row.panel]->setChecked(shown);
+    frames_[row.panel]->setVisible(shown);
+    frames_[row.panel]->setEnabled(shown);
     LetEventsRun();
   }
 }
 
 void MainWindow::setPanelCaptions() {
-  for (int i = kLoadPanel; i < kPanelCount; ++i) frames_[i]->setTitle(PanelCaption(i, state_.fileName));
+  for (const WindowPanel& row : WindowPanels()) {
+    frames_[row.panel]->setTitle(PanelCaption(row.panel, state_.fileName));
+  }
 }
 
-bool MainWindow::validationStops(int panel) {
-  if (!state_.testOpen() || panel < kSetupPanel) {
+bool MainWindow::validationStops(Panel panel) {
+  // The panels that need no test (exit, load) are reached without the checks: leaving
+  // the test saves it as it stands.
+  if (!state_.testOpen() || !WindowPanelOf(panel).needsTest) {
     validationArmed_ = false;
     return false;
   }
@@ -283,31 +270,30 @@ bool MainWindow::validationStops(int panel) {
                      [this](const SetupFinding& finding, SetupScope scope) { focusFinding(finding, scope); })) {
     return false;
   }
-  for (int j = 0; j < kPanelCount; ++j) {
-    if (j != kSaveImagePanel) buttons_[j]->setChecked(j == currentPanel_);
+  for (const WindowPanel& row : WindowPanels()) {
+    if (row.panel != Panel::SaveImage) buttons_[row.panel]->setChecked(row.panel == currentPanel_);
   }
   LetEventsRun();
   return true;
 }
 
-void MainWindow::actionClick(int panel) {
-  if (panel < 0 || panel >= kPanelCount) return;
+void MainWindow::actionClick(Panel panel) {
   if (switchBusy_ || state_.test.MonteCarloRunning) return;
   switchBusy_ = true;
-  if (panel != kExitPanel) exitSaveFailed_ = false;
+  if (panel != Panel::Exit) exitSaveFailed_ = false;
   enableButtons();
   if (validationStops(panel)) {
     switchBusy_ = false;
     return;
   }
   // Leaving the test saves it first; without a save the user stays where they were.
-  const bool closingTest = panel == kLoadPanel && state_.testOpen();
+  const bool closingTest = panel == Panel::Load && state_.testOpen();
   if (closingTest && !MayLeaveTest(saveCommittingEdits(StaysOpenAdvice(), false))) {
     switchBusy_ = false;
-    syncButton(kLoadPanel);
+    syncButton(Panel::Load);
     return;
   }
-  if (panel == kExitPanel && currentPanel_ != kExitPanel) panelBeforeExit_ = currentPanel_;
+  if (panel == Panel::Exit && currentPanel_ != Panel::Exit) panelBeforeExit_ = currentPanel_;
   if (IsAnalysisPanel(panel) && state_.testOpen() &&
       RefuseIrreducible(state_.test, state_.bessel, *services_.prompter)) {
     // The setup and readings panels stay on show for the user to mend the values; an
@@ -317,28 +303,28 @@ void MainWindow::actionClick(int panel) {
       switchBusy_ = false;
       return;
     }
-    panel = kSetupPanel;
+    panel = Panel::Setup;
   }
-  if (panel != kSaveImagePanel) {
+  if (panel != Panel::SaveImage) {
     switchingTo_ = panel;
     showOnly(panel);
   }
   setPanelCaptions();
-  if (panel != kSaveImagePanel) {
+  if (panel != Panel::SaveImage) {
     previousPanel_ = currentPanel_;
     currentPanel_ = panel;
-    switchingTo_ = -1;
+    switchingTo_.reset();
   }
   switch (panel) {
-    case kExitPanel:
+    case Panel::Exit:
       enterExitPanel();
       break;
-    case kLoadPanel:
+    case Panel::Load:
       enterLoadPanel(closingTest);
       break;
-    case kSaveImagePanel:
+    case Panel::SaveImage:
       saveImage();
-      buttons_[kSaveImagePanel]->setChecked(false);
+      buttons_[Panel::SaveImage]->setChecked(false);
       switchBusy_ = false;
       buttons_[currentPanel_]->setChecked(true);
       actionClick(currentPanel_);
@@ -362,7 +348,7 @@ void MainWindow::enterLoadPanel(bool closedTest) {
     enableButtons();
     setPanelCaptions();
   }
-  contents_[kLoadPanel]->enterPanel({previousPanel_, closedTest});
+  contents_[Panel::Load]->enterPanel({previousPanel_, closedTest});
   setHelp(LoadPanelHelp());
 }
 
@@ -412,7 +398,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     return;
   }
   unloadBusy_ = true;
-  actionClick(kExitPanel);
+  actionClick(Panel::Exit);
   if (state_.settings.showExit && !exitConfirmed_) confirmExit();
   unloadBusy_ = false;
   if (cancelClose_) {

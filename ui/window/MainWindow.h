@@ -3,14 +3,15 @@
 #include <QString>
 #include <QStringList>
 #include <QWidget>
-#include <array>
 #include <functional>
+#include <optional>
 
 #include "core/SetupValidation.h"
 #include "ui/panel/AppState.h"
 #include "ui/panel/PanelContent.h"
 #include "ui/panel/PanelContext.h"
-#include "PanelTexts.h"
+#include "ui/panel/PanelId.h"
+#include "PerPanel.h"
 #include "ui/prompt/Prompter.h"
 #include "ui/entry/rules/ListPosition.h"
 #include "ui/entry/TestSaving.h"
@@ -44,9 +45,9 @@ struct WindowServices {
   std::function<bool(QWidget* owner, bool showSplash)> splash;
 };
 
-// frmMain: the stacked panel frames `Display_0`..`Display_10` with the panels the window
-// builds into them, the function buttons `Action_0`..`Action_10`, the help line `LblHelp`,
-// and the one open test. The panels get a PanelContext and talk back by their signals.
+// frmMain: a stacked panel frame `Display_i` with the panel the window builds into it and a
+// function button `Action_i` for each row i of its table (WindowPanels), the help line
+// `LblHelp`, and the one open test. The panels get a PanelContext and talk back by their signals.
 class MainWindow final : public QWidget {
   Q_OBJECT
  public:
@@ -59,12 +60,12 @@ class MainWindow final : public QWidget {
   void startUp(const QStringList& arguments, const QString& workingFolder);
 
   // The panel switch, for the buttons, the keys and the panels.
-  void actionClick(int panel);
-  int currentPanel() const { return currentPanel_; }
-  int previousPanel() const { return previousPanel_; }
+  void actionClick(Panel panel);
+  Panel currentPanel() const { return currentPanel_; }
+  Panel previousPanel() const { return previousPanel_; }
 
-  // The panel in frame `panel` (none in the frame of F9, which shows no panel).
-  PanelContent* panelContent(int panel) const { return contents_[panel]; }
+  // The panel in the panel's frame (none in the frame of F9, which shows no panel).
+  PanelContent* panelContent(Panel panel) const { return contents_[panel]; }
   AppState& state() { return state_; }
 
   // Ctrl+S: saves the open test as leaving it would, stays on the panel and says on the
@@ -80,13 +81,13 @@ class MainWindow final : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  void buildFrames();
+  // The frame, the panel and the button of every row of the window's table.
   void buildPanels();
-  void place(int panel, PanelContent* content);
+  void place(Panel panel, PanelContent* content);
   void onPanelRequest(const PanelRequest& request);
   // Shows a test just opened: the setup is drawn, then `panel` is shown. The opening never
   // stops at the setup checks; the next switch runs them.
-  void showOpenedTest(int panel);
+  void showOpenedTest(Panel panel);
   // Saves the open test when it differs from its file, asking first; follows a "save as";
   // a failed save is reported (with `advice`) and may go elsewhere. See SaveOpenTest.
   TestSaved saveTest(const QString& advice);
@@ -95,13 +96,12 @@ class MainWindow final : public QWidget {
   // Puts the focus where the user fixes the failed check of the setup or readings panel.
   void focusFinding(const SetupFinding& finding, SetupScope scope);
   void saveImage();
-  void buildButtons();
-  void onActionButton(int panel);
-  void syncButton(int panel);
+  void onActionButton(Panel panel);
+  void syncButton(Panel panel);
   void enableButtons();
-  void showOnly(int panel);
+  void showOnly(Panel panel);
   void setPanelCaptions();
-  bool validationStops(int panel);
+  bool validationStops(Panel panel);
   TestSaved saveCommittingEdits(const QString& advice, bool keepFocus);
   void enterLoadPanel(bool closedTest);
   void enterExitPanel();
@@ -114,26 +114,26 @@ class MainWindow final : public QWidget {
   PanelContext context_;
   io::SaveQuestion* saveQuestion_ = nullptr;
 
-  std::array<QGroupBox*, kPanelCount> frames_{};
-  std::array<PanelContent*, kPanelCount> contents_{};
-  std::array<QPushButton*, kPanelCount> buttons_{};
+  PerPanel<QGroupBox*> frames_;
+  PerPanel<PanelContent*> contents_;
+  PerPanel<QPushButton*> buttons_;
   QLabel* help_ = nullptr;
   ExitPanel* exitPanel_ = nullptr;
   FilePanel* filePanel_ = nullptr;
   SetupPanel* setupPanel_ = nullptr;
   ReadingsPanel* readingsPanel_ = nullptr;
-  std::array<AnalysisPanel*, kPanelCount> analysisPanels_{};
+  PerPanel<AnalysisPanel*> analysisPanels_;
 
-  int currentPanel_ = 0;
-  int previousPanel_ = 0;
-  int switchingTo_ = -1;  // the panel a running switch shows
+  Panel currentPanel_ = Panel::Exit;
+  Panel previousPanel_ = Panel::Exit;
+  std::optional<Panel> switchingTo_;  // the panel a running switch shows
   bool switchBusy_ = false;
   bool validationArmed_ = false;
   bool startUpBusy_ = false;
   bool unloadBusy_ = false;
   bool exitConfirmed_ = false;  // the exit button's work is done: a close need not do it again
   bool exitSaveFailed_ = false;  // a save at exit failed and was reported: the next exit leaves
-  int panelBeforeExit_ = kLoadPanel;  // where a failed or unanswered save at exit returns
+  Panel panelBeforeExit_ = Panel::Load;  // where a failed or unanswered save at exit returns
   bool returnPending_ = false;        // return there once the running switch ends
   bool returnAfterFailedSave_ = false;
   QString helpOnReturn_;  // a Ctrl+S confirmation to show again when the window is active again

@@ -2,16 +2,16 @@
 
 #include <algorithm>
 
-#include "PanelTexts.h"
+#include "WindowPanels.h"
 #include "core/SurfaceAnalysis.h"
 
 namespace zonalyst::ui {
 
-bool ValidateSetup(const MirrorTest& test, int panelOnShow, Prompter& prompter,
+bool ValidateSetup(const MirrorTest& test, Panel panelOnShow, Prompter& prompter,
                    const std::function<void(const SetupFinding&, SetupScope)>& focusFinding) {
-  if (panelOnShow != kSetupPanel && panelOnShow != kReadingsPanel) return false;
-  const SetupScope scope = panelOnShow == kSetupPanel ? SetupScope::SetupPanel : SetupScope::ReadingsPanel;
-  for (const SetupFinding& finding : CheckSetup(test, scope)) {
+  const std::optional<SetupScope> scope = WindowPanelOf(panelOnShow).checksOnLeaving;
+  if (!scope) return false;
+  for (const SetupFinding& finding : CheckSetup(test, *scope)) {
     MessageRequest request;
     request.text = QString::fromStdString(finding.message);
     request.title = QString::fromStdString(finding.title);
@@ -22,7 +22,7 @@ bool ValidateSetup(const MirrorTest& test, int panelOnShow, Prompter& prompter,
       request.icon = MessageIcon::Critical;
       prompter.message(request);
     }
-    if (focusFinding) focusFinding(finding, scope);
+    if (focusFinding) focusFinding(finding, *scope);
     return true;
   }
   return false;

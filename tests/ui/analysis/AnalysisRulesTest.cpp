@@ -13,9 +13,9 @@ class AnalysisRulesTest : public QObject {
   Q_OBJECT
  private slots:
   void starSlidersMoveOnlyFromTheirStartingPositions() {
-    QCOMPARE(analysis::StarFirstVisit({5, 99}), (analysis::StarSliders{5, 33}));
-    QCOMPARE(analysis::StarFirstVisit({20, 10}), (analysis::StarSliders{0, 10}));
-    QCOMPARE(analysis::StarFirstVisit({19, 98}), (analysis::StarSliders{19, 98}));
+    QCOMPARE(analysis::StarFirstVisit({5, 99}, 33), (analysis::StarSliders{5, 33}));
+    QCOMPARE(analysis::StarFirstVisit({20, 10}, 33), (analysis::StarSliders{0, 10}));
+    QCOMPARE(analysis::StarFirstVisit({19, 98}, 33), (analysis::StarSliders{19, 98}));
   }
 
   void standardDeviationBoxesTakeDigitsAndOneSeparatorWithFiveDecimals() {

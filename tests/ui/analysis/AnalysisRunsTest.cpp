@@ -124,7 +124,7 @@ class AnalysisRunsTest : public QObject {
                f.press(Qt::Key_Escape);
              });
     Click(f.panels.surface->conicButton());
-    QCOMPARE(f.window->currentPanel(), 4);
+    QCOMPARE(f.window->currentPanel(), ui::Panel::SurfaceError);
     QCOMPARE(f.saveAnswer.asked, 0);  // Ctrl+S waited too
     QCOMPARE(f.prompter.messages().size(), size_t{1});
     QVERIFY(reached > -0.5);  // stopped early, long before the best fit
@@ -200,7 +200,7 @@ class AnalysisRunsTest : public QObject {
     Click(f.panels.surface->monteCarloButton());
 
     QCOMPARE(captionDuringRun, QStringLiteral("Press to Abort MC Analysis!"));
-    QCOMPARE(f.window->currentPanel(), 4);
+    QCOMPARE(f.window->currentPanel(), ui::Panel::SurfaceError);
     QCOMPARE(f.saveAnswer.asked, 0);
     const int trials = f.panels.surface->lastTrials();
     QCOMPARE(trials, 101);

@@ -32,7 +32,8 @@ class HighDensityTest : public QObject {
     const QImage saved(path, "PNG");
     QCOMPARE(saved.width(), 769);
     QCOMPARE(saved.devicePixelRatio(), 1.0);
-    auto* frame = f.window->findChild<QGroupBox*>(QStringLiteral("Display_%1").arg(ui::kSurfaceErrorPanel));
+    const QString frameName = QStringLiteral("Display_%1").arg(ui::IndexOf(ui::Panel::SurfaceError));
+    auto* frame = f.window->findChild<QGroupBox*>(frameName);
     const QPoint corner = view.picture()->mapTo(frame, QPoint(0, 0));
     for (int y = 0; y < logical.height; y += 7) {
       for (int x = 0; x < logical.width; x += 5) {

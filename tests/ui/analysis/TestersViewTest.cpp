@@ -104,7 +104,7 @@ class TestersViewTest : public QObject {
     f.saveImage(path);
     QCOMPARE(f.prompter.saveFiles().back().fileName, QStringLiteral("mirror_Testers_View.gif"));
     QCOMPARE(QImage(path, "PNG").width(), 769);
-    QCOMPARE(f.window->currentPanel(), 10);
+    QCOMPARE(f.window->currentPanel(), ui::Panel::TestersView);
     QCOMPARE(knife->value(), placed);
   }
 };

@@ -106,14 +106,14 @@ class FilePanelTest : public QObject {
     f.files()->setCurrentRow(0);
     f.files()->setFocus();
     f.press(Qt::Key_Return);  // Enter in the file list opens
-    QCOMPARE(f.window->currentPanel(), int{ui::kSurfaceErrorPanel});
+    QCOMPARE(f.window->currentPanel(), ui::Panel::SurfaceError);
     QVERIFY(f.prompter.messages().empty());
     QCOMPARE(f.window->state().fileName, QStringLiteral("zero.fdr"));
     f.press(Qt::Key_F2);
     f.press(Qt::Key_F4);
     QCOMPARE(f.prompter.messages().size(), std::size_t{1});
     QCOMPARE(f.prompter.messages()[0].icon, ui::MessageIcon::Critical);
-    QCOMPARE(f.window->currentPanel(), int{ui::kSetupPanel});
+    QCOMPARE(f.window->currentPanel(), ui::Panel::Setup);
   }
 
   void doubleClickOpensSteppingSavesAChangedTestFirstAndPreviousOnTheFirstAndNextOnTheLastStay() {
@@ -122,7 +122,7 @@ class FilePanelTest : public QObject {
     const QPoint onA = f.files()->visualItemRect(f.files()->item(0)).center();
     QTest::mouseClick(f.files()->viewport(), Qt::LeftButton, {}, onA);
     QTest::mouseDClick(f.files()->viewport(), Qt::LeftButton, {}, onA);
-    QCOMPARE(f.window->currentPanel(), int{ui::kSurfaceErrorPanel});
+    QCOMPARE(f.window->currentPanel(), ui::Panel::SurfaceError);
     f.press(Qt::Key_Z);
     QCOMPARE(f.window->state().fileName, QStringLiteral("a.fdr"));
     f.press(Qt::Key_F2);
@@ -133,13 +133,13 @@ class FilePanelTest : public QObject {
     QVERIFY(overwrite.shown());
     QCOMPARE(RocOnDisk(f, "a.fdr"), 99.0);
     QCOMPARE(f.window->state().fileName, QStringLiteral("b.fdr"));
-    QCOMPARE(f.window->currentPanel(), int{ui::kSetupPanel});
+    QCOMPARE(f.window->currentPanel(), ui::Panel::Setup);
     QCOMPARE(f.box(4)->text(), QStringLiteral("102"));
     f.press(Qt::Key_X);
     f.press(Qt::Key_X);
     QCOMPARE(f.window->state().test.Roc, 103.0);  // c.fdr
     QCOMPARE(f.window->state().filePosition, 2);
-    QCOMPARE(f.window->currentPanel(), int{ui::kSetupPanel});
+    QCOMPARE(f.window->currentPanel(), ui::Panel::Setup);
     QVERIFY(f.prompter.messages().empty());
   }
 
@@ -157,7 +157,7 @@ class FilePanelTest : public QObject {
     QVERIFY(f.prompter.messages()[0].text.contains(QDir(sub).filePath("a.fdr")));
     QCOMPARE(f.window->state().fileName, QStringLiteral("a.fdr"));
     QCOMPARE(f.window->state().test.Roc, 99.0);
-    QCOMPARE(f.window->currentPanel(), int{ui::kSetupPanel});
+    QCOMPARE(f.window->currentPanel(), ui::Panel::Setup);
   }
 
   void newTestUnderAnExistingNameAsksAgainOnCancelAndSaveDiscardOnF1() {
@@ -175,7 +175,7 @@ class FilePanelTest : public QObject {
              QStringLiteral("File name already exists, what now?\r\nPress Ok to erase existing file and start new file\r\n"
                             "Press Cancel to try a new file name"));
     QCOMPARE(f.prompter.messages()[0].buttons, ui::MessageButtons::OkCancel);
-    QCOMPARE(f.window->currentPanel(), int{ui::kSetupPanel});
+    QCOMPARE(f.window->currentPanel(), ui::Panel::Setup);
     QCOMPARE(f.window->state().fileName, QStringLiteral("a.fdr"));
     QCOMPARE(f.box(4)->text(), QStringLiteral("128"));
 
@@ -183,7 +183,7 @@ class FilePanelTest : public QObject {
     f.press(Qt::Key_F1);
     QCOMPARE(discard.label(), QStringLiteral("The contents of file a.fdr have changed, what do you want to do now?"));
     QCOMPARE(ReadFile(f.path(QStringLiteral("a.fdr"))), before);
-    QCOMPARE(f.window->currentPanel(), int{ui::kLoadPanel});
+    QCOMPARE(f.window->currentPanel(), ui::Panel::Load);
     QVERIFY(!f.window->state().testOpen());
   }
 
@@ -255,7 +255,7 @@ class FilePanelTest : public QObject {
       f.press(leave);
       QVERIFY(close.shown());
       QCOMPARE(ReadFile(f.path(QStringLiteral("a.fdr"))), a);
-      QCOMPARE(f.window->currentPanel(), int{ui::kSetupPanel});
+      QCOMPARE(f.window->currentPanel(), ui::Panel::Setup);
       QCOMPARE(f.window->state().test.Roc, 77.0);
     }
   }
@@ -290,7 +290,7 @@ class FilePanelTest : public QObject {
     QCOMPARE(f.prompter.messages()[0].text,
              expected + QStringLiteral("\r\nPress the exit button again to leave without saving."));
     QVERIFY(f.window->isVisible());
-    QCOMPARE(f.window->currentPanel(), int{ui::kSetupPanel});
+    QCOMPARE(f.window->currentPanel(), ui::Panel::Setup);
     QCOMPARE(f.window->state().fileName, QStringLiteral("a.fdr"));
     QCOMPARE(f.window->state().test.Roc, 99.0);
     QCOMPARE(ReadFile(a), before);
@@ -307,7 +307,7 @@ class FilePanelTest : public QObject {
     QCOMPARE(f.prompter.saveFiles()[0].folder, ui::DocumentsFolder());
     QCOMPARE(io::LoadTestFile(elsewhere.toStdString(), "moved.fdr").test->Roc, 99.0);
     QCOMPARE(ReadFile(a), before);
-    QCOMPARE(f.window->currentPanel(), int{ui::kLoadPanel});
+    QCOMPARE(f.window->currentPanel(), ui::Panel::Load);
     QCOMPARE(f.panels.files->folder(), elsewhere);
     QCOMPARE(f.prompter.unexpected(), 0);
   }
@@ -331,7 +331,7 @@ class FilePanelTest : public QObject {
     QCOMPARE(f.prompter.messages().size(), std::size_t{1});
     QVERIFY2(f.prompter.messages()[0].text.contains(QDir(folder).filePath("a.fdr") + "\": it is read-only\r\n"),
              qPrintable(f.prompter.messages()[0].text));
-    QCOMPARE(f.window->currentPanel(), int{ui::kSetupPanel});
+    QCOMPARE(f.window->currentPanel(), ui::Panel::Setup);
     QCOMPARE(f.window->state().test.Roc, 99.0);
     QCOMPARE(io::LoadTestFile(folder.toStdString(), "a.fdr").test->Roc, 101.0);
   }
@@ -350,7 +350,7 @@ class FilePanelTest : public QObject {
     };
     ctrlS();
     QCOMPARE(RocOnDisk(f, "a.fdr"), 88.0);
-    QCOMPARE(f.window->currentPanel(), int{ui::kSetupPanel});
+    QCOMPARE(f.window->currentPanel(), ui::Panel::Setup);
     QCOMPARE(f.focusedName(), QStringLiteral("Text1_4"));
     QTRY_COMPARE(f.text(QStringLiteral("LblHelp")), QStringLiteral("The test was saved to ") + a + QStringLiteral("."));
     ctrlS();

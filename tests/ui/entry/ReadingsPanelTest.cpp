@@ -137,7 +137,7 @@ class ReadingsPanelTest : public QObject {
     OpenOnReadings(f, test);
     f.press(Qt::Key_F4);
     QCOMPARE(f.prompter.messages().size(), std::size_t{1});
-    QCOMPARE(f.window->currentPanel(), int{ui::kReadingsPanel});
+    QCOMPARE(f.window->currentPanel(), ui::Panel::Readings);
     QCOMPARE(f.focusedName(), QStringLiteral("lblF3Kedata_63"));
   }
 };

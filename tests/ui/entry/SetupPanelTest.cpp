@@ -14,7 +14,7 @@ void OpenOnSetup(WindowFixture& f, const MirrorTest& test) {
   f.startOnLoadPanel();
   f.openTest(test);
   f.press(Qt::Key_F2);
-  QCOMPARE(f.window->currentPanel(), int{ui::kSetupPanel});
+  QCOMPARE(f.window->currentPanel(), ui::Panel::Setup);
   QCOMPARE(f.focusedName(), QStringLiteral("Text1_0"));
 }
 
@@ -60,9 +60,9 @@ class SetupPanelTest : public QObject {
       f.press(Qt::Key_F3);
       QVERIFY2(f.prompter.messages().size() == 1, c.fault);
       QCOMPARE(f.prompter.messages()[0].title, QStringLiteral("HEY!"));
-      QCOMPARE(f.window->currentPanel(), int{ui::kSetupPanel});
+      QCOMPARE(f.window->currentPanel(), ui::Panel::Setup);
       QVERIFY2(f.focusedName() == QLatin1String(c.focus), c.fault);
-      QVERIFY(!f.action(ui::kReadingsPanel)->isChecked());
+      QVERIFY(!f.action(ui::Panel::Readings)->isChecked());
     }
   }
 
@@ -77,7 +77,7 @@ class SetupPanelTest : public QObject {
     QCOMPARE(f.prompter.messages().size(), std::size_t{1});
     QCOMPARE(f.prompter.messages()[0].buttons, ui::MessageButtons::OkCancel);
     QCOMPARE(f.prompter.messages()[0].icon, ui::MessageIcon::None);
-    QCOMPARE(f.window->currentPanel(), int{ui::kSetupPanel});
+    QCOMPARE(f.window->currentPanel(), ui::Panel::Setup);
     QCOMPARE(f.focusedName(), QStringLiteral("Text1_4"));
 
     f.prompter.answerMessage(ui::MessageAnswer::Ok);

@@ -46,7 +46,7 @@ class WorkshopToolsTest : public QObject {
     QVERIFY(EarlierCurvePixels(f) > 100);
 
     f.press(Qt::Key_Z);  // a.fdr is first in its folder: nothing before it
-    QCOMPARE(f.window->currentPanel(), int{ui::kSurfaceErrorPanel});
+    QCOMPARE(f.window->currentPanel(), ui::Panel::SurfaceError);
     QCOMPARE(EarlierCurvePixels(f), 0);
 
     show->setChecked(false);

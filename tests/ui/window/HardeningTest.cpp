@@ -56,11 +56,11 @@ class HardeningTest : public QObject {
       WindowFixture f;
       MainWindow& window = f.start({QString::fromStdString(testing::WriteTestFile(test, f.folder(), "m.fdr"))});
       QCOMPARE(f.prompter.messageTexts(), QStringList{QString::fromLatin1(kIrreducibleReadings)});
-      QCOMPARE(window.currentPanel(), kSetupPanel);
+      QCOMPARE(window.currentPanel(), Panel::Setup);
       f.press(Qt::Key_F4);
       f.press(Qt::Key_F7);
       QCOMPARE(f.prompter.messages().size(), std::size_t{3});
-      QCOMPARE(window.currentPanel(), kSetupPanel);
+      QCOMPARE(window.currentPanel(), Panel::Setup);
     }
   }
 
@@ -97,7 +97,7 @@ class HardeningTest : public QObject {
         file.write(QByteArray(100000, '1'));
       }
       MainWindow& window = f.start({path});
-      QCOMPARE(window.currentPanel(), kLoadPanel);
+      QCOMPARE(window.currentPanel(), Panel::Load);
       QVERIFY(!window.state().testOpen());
       // The wording is the loader's.
       QCOMPARE(f.prompter.messages().size(), std::size_t{1});

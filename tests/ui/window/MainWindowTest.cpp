@@ -13,6 +13,7 @@
 #include "io/TestFileLoader.h"
 #include "platform/QtSettingsStore.h"
 #include "ui/window/PanelTexts.h"
+#include "ui/window/WindowPanels.h"
 
 using namespace zonalyst;
 using namespace zonalyst::ui;
@@ -22,20 +23,23 @@ namespace {
 
 const QString kExample = QStringLiteral("6in-f8-paraboloid-moving.fdr");
 
-QGroupBox* Frame(WindowFixture& f, int panel) { return f.find<QGroupBox>(QStringLiteral("Display_%1").arg(panel)); }
+QGroupBox* Frame(WindowFixture& f, Panel panel) {
+  return f.find<QGroupBox>(QStringLiteral("Display_%1").arg(IndexOf(panel)));
+}
 
 // Whether exactly this panel's frame and button are the ones on show.
-bool OnShow(WindowFixture& f, int panel) {
-  for (int j = 0; j < kPanelCount; ++j) {
+bool OnShow(WindowFixture& f, Panel panel) {
+  for (const WindowPanel& row : WindowPanels()) {
+    const Panel j = row.panel;
     if (Frame(f, j)->isVisible() != (j == panel)) return false;
-    if (j != kSaveImagePanel && f.action(j)->isChecked() != (j == panel)) return false;
+    if (j != Panel::SaveImage && f.action(j)->isChecked() != (j == panel)) return false;
   }
   return f.window->currentPanel() == panel;
 }
 
 bool AnalysisButtonsEnabled(WindowFixture& f, bool enabled) {
-  for (int i = 2; i < kPanelCount; ++i) {
-    if (f.action(i)->isEnabled() != enabled) return false;
+  for (const WindowPanel& row : WindowPanels()) {
+    if (IndexOf(row.panel) >= IndexOf(Panel::Setup) && f.action(row.panel)->isEnabled() != enabled) return false;
   }
   return true;
 }
@@ -68,40 +72,40 @@ class MainWindowTest : public QObject {
     QCOMPARE(window.minimumSize(), window.maximumSize());
     window.resize(window.width() + 300, window.height() + 200);
     QCOMPARE(window.size(), window.minimumSize());
-    for (int i = 0; i < kPanelCount; ++i) {
-      QGroupBox* frame = Frame(f, i);
+    for (const WindowPanel& row : WindowPanels()) {
+      QGroupBox* frame = Frame(f, row.panel);
       QCOMPARE(frame->size(), QSize(769, 465));
       QVERIFY(window.rect().contains(frame->geometry()));
-      QPushButton* button = f.action(i);
-      QCOMPARE(button->text(), ButtonCaption(i));
+      QPushButton* button = f.action(row.panel);
+      QCOMPARE(button->text(), ButtonCaption(row.panel));
       QVERIFY(button->isCheckable());
       QCOMPARE(button->focusPolicy(), Qt::NoFocus);
       QVERIFY(window.rect().contains(button->geometry()));
       QVERIFY(!button->geometry().intersects(frame->geometry()));
     }
-    QCOMPARE(f.action(9)->toolTip(),
+    QCOMPARE(f.action(Panel::SaveImage)->toolTip(),
              QStringLiteral("Dump Screen to Clipboard, then open graphics editor and paste new image."));
     QLabel* help = f.label(QStringLiteral("LblHelp"));
     QCOMPARE(help->text(), QStringLiteral("Select a file from the list, or create a new file"));
     // The tester's view's button one row below F9's; the help line below both.
-    QCOMPARE(f.action(10)->geometry(), f.action(9)->geometry().translated(0, 46));
-    QCOMPARE(f.action(0)->geometry().y(), 8);
-    QCOMPARE(Frame(f, 4)->geometry(), QRect(196, 8, 769, 465));
-    QVERIFY(help->geometry().top() > f.action(10)->geometry().bottom());
+    QCOMPARE(f.action(Panel::TestersView)->geometry(), f.action(Panel::SaveImage)->geometry().translated(0, 46));
+    QCOMPARE(f.action(Panel::Exit)->geometry().y(), 8);
+    QCOMPARE(Frame(f, Panel::SurfaceError)->geometry(), QRect(196, 8, 769, 465));
+    QVERIFY(help->geometry().top() > f.action(Panel::TestersView)->geometry().bottom());
     QCOMPARE(window.height(), help->geometry().bottom() + 1 + 8);
     QCOMPARE(f.splashShown, 1);
 
     // Without a test only Esc and F1 work.
-    QVERIFY(OnShow(f, kLoadPanel));
+    QVERIFY(OnShow(f, Panel::Load));
     QVERIFY(AnalysisButtonsEnabled(f, false));
     for (int key = Qt::Key_F2; key <= Qt::Key_F9; ++key) {
       f.press(Qt::Key(key));
-      QVERIFY2(OnShow(f, kLoadPanel), qPrintable(QStringLiteral("after key %1").arg(key)));
+      QVERIFY2(OnShow(f, Panel::Load), qPrintable(QStringLiteral("after key %1").arg(key)));
     }
     f.press(Qt::Key_Escape);
-    QVERIFY(OnShow(f, kExitPanel));
+    QVERIFY(OnShow(f, Panel::Exit));
     f.press(Qt::Key_F1);
-    QVERIFY(OnShow(f, kLoadPanel));
+    QVERIFY(OnShow(f, Panel::Load));
     QVERIFY(f.prompter.messages().empty());
   }
 
@@ -113,11 +117,11 @@ class MainWindowTest : public QObject {
     QVERIFY(QDir().mkpath(mirrors.path()));
     for (const char* name : {"a.fdr", "b.fdr"}) QVERIFY(QFile::copy(f.copyExample(kExample), mirrors.filePath(name)));
     MainWindow& window = f.start({mirrors.filePath(QStringLiteral("a.fdr"))});
-    QVERIFY(OnShow(f, kSurfaceErrorPanel));
-    QCOMPARE(window.previousPanel(), kSetupPanel);
+    QVERIFY(OnShow(f, Panel::SurfaceError));
+    QCOMPARE(window.previousPanel(), Panel::Setup);
     QCOMPARE(window.state().fileName, QStringLiteral("a.fdr"));
     QCOMPARE(window.state().folder, QDir::toNativeSeparators(mirrors.path()) + QDir::separator());
-    QCOMPARE(Frame(f, kSetupPanel)->title(), QStringLiteral("Test Setup Panel -- a.fdr"));
+    QCOMPARE(Frame(f, Panel::Setup)->title(), QStringLiteral("Test Setup Panel -- a.fdr"));
     QVERIFY(AnalysisButtonsEnabled(f, true));
 
     // The results are the core's (one spot check); the other panels show the same six.
@@ -126,6 +130,8 @@ class MainWindowTest : public QObject {
     QCOMPARE(expected[1], QStringLiteral("1/42.62"));
     QCOMPARE(f.text(QStringLiteral("lblF4lbl_1")), QString::fromLatin1(kResultCaptions[1]));
 
+    const Panel panels[5] = {Panel::SurfaceError, Panel::MilliesLacroix, Panel::TransverseError, Panel::Diffraction,
+                             Panel::StarTest};
     const QStringList pictures = {"SG", "PicML", "PicTE", "PicSpot", "Pic2D"};
     const int results[5][6] = {{0, 1, 2, 3, 4, 5},
                                {29, 28, 27, 26, 25, 24},
@@ -134,7 +140,7 @@ class MainWindowTest : public QObject {
                                {23, 22, 21, 20, 19, 18}};
     for (int p = 0; p < 5; ++p) {
       f.press(Qt::Key(Qt::Key_F4 + p));
-      QVERIFY(OnShow(f, kSurfaceErrorPanel + p));
+      QVERIFY(OnShow(f, panels[p]));
       QVERIFY(f.label(pictures[p])->isVisible());
       QVERIFY2(HasInk(f.label(pictures[p])), qPrintable(pictures[p]));
       for (int k = 0; k < 6; ++k) {
@@ -145,7 +151,7 @@ class MainWindowTest : public QObject {
     f.press(Qt::Key_X);
     QCOMPARE(window.state().fileName, QStringLiteral("b.fdr"));
     f.press(Qt::Key_F1);
-    QVERIFY(OnShow(f, kLoadPanel));
+    QVERIFY(OnShow(f, Panel::Load));
     QCOMPARE(f.files()->count(), 2);
   }
 
@@ -157,13 +163,13 @@ class MainWindowTest : public QObject {
     QCoreApplication::postEvent(focus, new QKeyEvent(QEvent::KeyPress, Qt::Key_F6, Qt::NoModifier));
     for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
       const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
-      QCoreApplication::postEvent(f.action(7), new QMouseEvent(type, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
-                                                                 held, Qt::NoModifier));
+      QCoreApplication::postEvent(f.action(Panel::Diffraction), new QMouseEvent(type, QPointF(5, 5), QPointF(5, 5),
+                                                                                Qt::LeftButton, held, Qt::NoModifier));
     }
-    window.actionClick(kMilliesLacroixPanel);
+    window.actionClick(Panel::MilliesLacroix);
     QCoreApplication::processEvents();
-    QVERIFY(OnShow(f, kMilliesLacroixPanel));
-    QCOMPARE(window.previousPanel(), kSurfaceErrorPanel);
+    QVERIFY(OnShow(f, Panel::MilliesLacroix));
+    QCOMPARE(window.previousPanel(), Panel::SurfaceError);
 
     f.press(Qt::Key_F6);
     f.prompter.clear();
@@ -171,15 +177,15 @@ class MainWindowTest : public QObject {
     f.prompter.answerSaveFile(std::nullopt);
     f.label(QStringLiteral("lblRslt_11"))->clear();
     f.press(Qt::Key_F9);
-    QVERIFY(OnShow(f, kTransverseErrorPanel));
+    QVERIFY(OnShow(f, Panel::TransverseError));
     QCOMPARE(f.prompter.saveFiles().size(), std::size_t{1});
     QVERIFY(!f.label(QStringLiteral("lblRslt_11"))->text().isEmpty());
-    QCOMPARE(window.previousPanel(), kTransverseErrorPanel);
+    QCOMPARE(window.previousPanel(), Panel::TransverseError);
 
     window.state().test.DesiredConic = -0.5;
     f.press(Qt::Key_F1);
     QVERIFY(!window.state().testOpen());
-    QCOMPARE(Frame(f, kSetupPanel)->title(), QStringLiteral("Test Setup Panel -- "));
+    QCOMPARE(Frame(f, Panel::Setup)->title(), QStringLiteral("Test Setup Panel -- "));
     QVERIFY(AnalysisButtonsEnabled(f, false));
     QCOMPARE(SavedDesiredConic(f), -0.5);
   }
@@ -221,12 +227,12 @@ class MainWindowTest : public QObject {
       QTimer::singleShot(150, abort, [abort] { QTest::mouseClick(abort, Qt::LeftButton); });
       f.press(Qt::Key_Escape);
       QVERIFY(window.isVisible());
-      QVERIFY(OnShow(f, kExitPanel));
+      QVERIFY(OnShow(f, Panel::Exit));
       QCOMPARE(exit->text(), QStringLiteral("Click to Exit"));
       QVERIFY(!abort->isChecked());
       if (next != Qt::Key_unknown) {
         f.press(next);
-        QVERIFY(OnShow(f, kSurfaceErrorPanel));
+        QVERIFY(OnShow(f, Panel::SurfaceError));
       }
     }
     QTest::mouseClick(exit, Qt::LeftButton);
@@ -245,12 +251,12 @@ class MainWindowTest : public QObject {
     // Its wording is pinned by the load panel's test of a read-only file.
     QVERIFY(f.prompter.messages()[0].text.contains(missing + kExample));
     // Back on the panel the user left, the test open.
-    QVERIFY(OnShow(f, kSurfaceErrorPanel));
+    QVERIFY(OnShow(f, Panel::SurfaceError));
     QVERIFY(window.state().testOpen());
 
     // With auto exit off a close request shows the exit panel and is refused, each time.
     QVERIFY(!window.close());
-    QVERIFY(OnShow(f, kExitPanel));
+    QVERIFY(OnShow(f, Panel::Exit));
     QVERIFY(!window.close());
     QVERIFY(f.memorySettings.values().empty());
     auto* autoExit = window.findChild<QCheckBox*>(QStringLiteral("ChkAuto_Exit"));
@@ -259,7 +265,7 @@ class MainWindowTest : public QObject {
     QTest::mouseClick(autoExit, Qt::LeftButton);
     QVERIFY(window.state().settings.showExit);
     f.press(Qt::Key_Escape);
-    QVERIFY(OnShow(f, kExitPanel));
+    QVERIFY(OnShow(f, Panel::Exit));
     QCOMPARE(exit->text(), QStringLiteral("Confirm Exit"));
     QVERIFY(!f.button(QStringLiteral("chkAbort"))->isVisible());
     QVERIFY(exit->hasFocus());

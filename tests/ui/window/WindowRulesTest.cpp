@@ -12,6 +12,8 @@
 #include "ui/window/KeyMap.h"
 #include "ui/window/PanelTexts.h"
 #include "ui/window/SetupCheckRun.h"
+#include "ui/window/WindowPanels.h"
+#include "plot/PanelTable.h"
 
 using namespace zonalyst;
 using namespace zonalyst::ui;
@@ -30,6 +32,27 @@ class WindowRulesTest : public QObject {
                                           std::tuple{Qt::Key_F11, true, false}, std::tuple{Qt::Key_A, true, false},
                                           std::tuple{Qt::Key_F4, true, true}}) {
       QCOMPARE(DecideKey(key, modifiers, open), KeyDecision{});
+    }
+  }
+
+  // A key shows one panel and the tests and the help find the controls by name: no two
+  // panels share a key, a picture or result label name, a result label or a slider.
+  void eachPanelHasItsOwnKeyNamesResultLabelsAndSlider() {
+    QSet<int> keys;
+    QSet<QString> names;
+    QSet<int> labels;
+    QSet<int> sliders;
+    const auto unique = [](auto& seen, const auto& value) {
+      const bool first = !seen.contains(value);
+      seen.insert(value);
+      return first;
+    };
+    for (const WindowPanel& row : WindowPanels()) {
+      QVERIFY(unique(keys, row.key));
+      if (!plot::IsAnalysisPanel(row.panel)) continue;
+      QVERIFY2(unique(names, QString(row.pictureName)) && unique(names, QString(row.resultsName)), row.pictureName);
+      for (int label : row.resultIndices) QVERIFY2(unique(labels, label), row.pictureName);
+      if (row.slider >= 0) QVERIFY2(unique(sliders, row.slider), row.pictureName);
     }
   }
 
@@ -89,9 +112,9 @@ class WindowRulesTest : public QObject {
     int focused = 0;
     const auto focus = [&focused](const SetupFinding&, SetupScope) { ++focused; };
     // Only the setup and readings panels are checked.
-    QVERIFY(!ValidateSetup(test, kSurfaceErrorPanel, prompter, focus));
+    QVERIFY(!ValidateSetup(test, Panel::SurfaceError, prompter, focus));
     QVERIFY(prompter.messages().empty());
-    QVERIFY(ValidateSetup(test, kSetupPanel, prompter, focus));
+    QVERIFY(ValidateSetup(test, Panel::Setup, prompter, focus));
     QCOMPARE(prompter.messages().at(0).icon, MessageIcon::Critical);
     QCOMPARE(prompter.messages()[0].buttons, MessageButtons::Ok);
     QCOMPARE(focused, 1);

@@ -19,15 +19,6 @@ SliderRange ReferenceSliderRange(int index) {
   return index >= 0 && index < kReferenceSliderCount ? kReferenceSliders[index] : SliderRange{};
 }
 
-int ResetKeyOf(int index) {
-  switch (index) {
-    case kSurfaceSlider: return 4;
-    case kTransverseSlider: return 6;
-    case kSpotSlider: return 7;
-    default: return 0;
-  }
-}
-
 std::string ReferenceSliderHelp(int index) {
   switch (index) {
     case kSurfaceSlider:
@@ -59,9 +50,9 @@ std::string BestFitConicHelp() {
          "This might be usefull when figuring to show if your Over / Under corrected ";
 }
 
-StarSliders StarFirstVisit(StarSliders shown) {
+StarSliders StarFirstVisit(StarSliders shown, int firstObstruction) {
   if (shown.defocusWaves == kReferenceSliders[kDefocusSlider].max) shown.defocusWaves = 0;
-  if (shown.obstruction == kStarObstructionRange.initial) shown.obstruction = 33;
+  if (shown.obstruction == kStarObstructionRange.initial) shown.obstruction = firstObstruction;
   return shown;
 }
 

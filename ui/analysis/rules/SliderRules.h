@@ -28,9 +28,6 @@ SliderRange ReferenceSliderRange(int index);
 inline constexpr SliderRange kSpotObstructionRange{0, 99, 0, 10};
 inline constexpr SliderRange kStarObstructionRange{0, 99, 99, 10};
 
-// The function key that resets a reference slider (F4, F6, F7), 0 for the others.
-int ResetKeyOf(int index);
-
 // The help line of a slider of HScroll1 when it takes the focus.
 std::string ReferenceSliderHelp(int index);
 // The note of the Millies-Lacroix panel (LblML), two lines joined by CR LF.
@@ -43,13 +40,13 @@ std::string BestFitConicHelp();
 
 
 // Where the star test's sliders stand after entering the panel: a defocus left at 20
-// goes to 0 and an obstruction left at 99 to 33; other positions stay.
+// goes to 0 and an obstruction left at 99 to firstObstruction; other positions stay.
 struct StarSliders {
   int defocusWaves = 0;
   int obstruction = 0;
   friend bool operator==(const StarSliders&, const StarSliders&) = default;
 };
-StarSliders StarFirstVisit(StarSliders shown);
+StarSliders StarFirstVisit(StarSliders shown, int firstObstruction);
 
 // Captions beside the sliders.
 inline constexpr const char* kDefocusHeading = "DeFocus Amount";
