@@ -12,7 +12,7 @@
 namespace zonalyst::ui {
 
 StarTestPanel::StarTestPanel(const PanelContext& context, const AnalysisLayout& layout)
-    : AnalysisPanel(context, layout), panel_(layout.panel) {
+    : AnalysisPanel(context, layout) {
   QHBoxLayout* row = addRow();
   defocusHeading_ = addCaption(row, QStringLiteral("Offset_6"), 0);
   defocusHeading_->setMinimumWidth(130);
@@ -58,7 +58,7 @@ void StarTestPanel::showPanel() {
   shownOnce_ = true;
   defocusHeading_->setText(QString::fromLatin1(analysis::kDefocusHeading));
   const analysis::StarSliders moved = analysis::StarFirstVisit(
-      {defocus_->value(), obstruction_->value()}, plot::RowOf(panel_).defaultObstruction);
+      {defocus_->value(), obstruction_->value()}, plot::RowOf(view().panel()).defaultObstruction);
   defocus_->setValue(moved.defocusWaves);
   obstruction_->setValue(moved.obstruction);
   redraw();
@@ -85,7 +85,7 @@ void StarTestPanel::redraw() {
 
 plot::SavedPicture StarTestPanel::savedPicture() {
   plot::SavedPicture parts;
-  parts.panel = panel_;
+  parts.panel = view().panel();
   parts.stack = plot::StarStack(controls(), [this](const plot::PanelControls& atDefocus) {
     view().redraw(bestFitRocMm(), atDefocus);
     return view().pictureImage();

@@ -37,7 +37,6 @@ class StarTestPanel final : public AnalysisPanel {
   plot::PanelControls controls() const;
   void redraw();
 
-  plot::Panel panel_;
   bool shownOnce_ = false;  // nothing to draw before the panel has reduced the test
   QScrollBar* defocus_;
   QScrollBar* obstruction_;
