@@ -202,9 +202,12 @@ PixelImage ToPixelImage(const QImage& image) {
 }
 
 std::string PngBytes(const PixelImage& image) {
+  const QImage picture = ToQImage(image);
+  if (picture.isNull()) return {};
   QByteArray bytes;
   QBuffer buffer(&bytes);
-  if (!buffer.open(QIODevice::WriteOnly) || !ToQImage(image).save(&buffer, "PNG")) return {};
+  // Encoding into memory fails only where the memory does.
+  if (!buffer.open(QIODevice::WriteOnly) || !picture.save(&buffer, "PNG")) throw std::bad_alloc();
   return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 

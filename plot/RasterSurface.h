@@ -67,8 +67,8 @@ class RasterSurface final : public PictureSurface {
 // Conversions between the plain picture and a QImage (RGB32).
 QImage ToQImage(const PixelImage& image);
 PixelImage ToPixelImage(const QImage& image);
-// The picture encoded as a PNG file's bytes, for the one file writer of io; empty when
-// Qt cannot encode it.
+// The picture encoded as a PNG file's bytes, for the one file writer of io; empty for an
+// empty picture.
 std::string PngBytes(const PixelImage& image);
 
 }  // namespace zonalyst::plot

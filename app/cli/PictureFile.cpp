@@ -10,7 +10,7 @@ bool WritePicture(const plot::PixelImage& picture, const std::string& path, imag
                   std::string& problem) {
   if (EndsWith(path, ".png")) {
     const std::string png = plot::PngBytes(picture);
-    problem = png.empty() ? io::WriteFailure(path, "the picture could not be encoded as PNG") : io::ReplaceFileText(path, png);
+    problem = png.empty() ? io::WriteFailure(path, "the picture has nothing to save") : io::ReplaceFileText(path, png);
     return problem.empty();
   }
   image::PixelImage pixels{picture.width, picture.height, {picture.pixels.begin(), picture.pixels.end()}};

@@ -1,8 +1,10 @@
 #include "ImageExport.h"
 
 #include <QApplication>
+#include <QScopeGuard>
 
 #include "ui/panel/EventPump.h"
+#include "ui/panel/SaveGuard.h"
 #include "GifProgressWindow.h"
 #include "AnalysisPanel.h"
 #include "image/GIF.h"
@@ -29,6 +31,8 @@ void WriteGif(QWidget* owner, Prompter& prompter, const plot::PixelImage& pictur
     GifProgressWindow progress(owner);
     progress.show();
     QApplication::setOverrideCursor(Qt::WaitCursor);
+    // Memory running out while the file is made must not leave the busy pointer behind.
+    const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
     LetEventsRun();
     result = image::GIF().SaveGIF(pixels, path, false, corner, [&progress](int percent) {
       progress.showProgress(percent);
@@ -36,14 +40,11 @@ void WriteGif(QWidget* owner, Prompter& prompter, const plot::PixelImage& pictur
       return true;
     });
     progress.close();
-    QApplication::restoreOverrideCursor();
   }
   if (result.outcome != image::GifSaveOutcome::Written) ReportFailure(prompter, path, result.message);
 }
 
-}  // namespace
-
-void SaveImageAndReport(AnalysisPanel& panel, Prompter& prompter, const AppState& state) {
+void SaveImage(AnalysisPanel& panel, Prompter& prompter, const AppState& state) {
   const plot::SavedPicture parts = panel.savedPicture();
   plot::PixelImage picture = plot::ComposeSavedPicture(parts);
 
@@ -66,11 +67,18 @@ void SaveImageAndReport(AnalysisPanel& panel, Prompter& prompter, const AppState
   if (analysis::ImageFormatOf(path) == analysis::ImageFormat::Png) {
     const std::string png = plot::PngBytes(picture);
     const std::string problem =
-        png.empty() ? "The picture could not be encoded as PNG." : io::ReplaceFileText(path, png);
+        png.empty() ? io::WriteFailure(path, "the picture has nothing to save") : io::ReplaceFileText(path, png);
     if (!problem.empty()) ReportFailure(prompter, path, problem);
     return;
   }
   WriteGif(panel.window(), prompter, picture, path);
+}
+
+}  // namespace
+
+void SaveImageAndReport(AnalysisPanel& panel, Prompter& prompter, const AppState& state) {
+  SaveGuardingMemory(prompter, QString::fromLatin1(analysis::kSaveImageTitle),
+                     [&] { SaveImage(panel, prompter, state); });
 }
 
 }  // namespace zonalyst::ui

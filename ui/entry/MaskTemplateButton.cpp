@@ -8,6 +8,7 @@
 
 #include "plot/MaskLayout.h"
 #include "plot/MaskPdf.h"
+#include "ui/panel/SaveGuard.h"
 
 namespace zonalyst::ui {
 namespace {
@@ -48,6 +49,10 @@ void MaskTemplateButton::refresh() {
 }
 
 void MaskTemplateButton::print() {
+  SaveGuardingMemory(prompter_, kTitle, [this] { printToChosenFile(); });
+}
+
+void MaskTemplateButton::printToChosenFile() {
   const plot::Paper& paper = UsersPaper();
   const MirrorTest& test = state_.test;
   if (const auto refusal = plot::MaskRefusal(test, paper, plot::kDefaultOpeningDeg)) {

@@ -26,7 +26,9 @@ class MaskTemplateButton final : public QWidget {
   void saved(const QString& text);
 
  private:
+  // Memory running out while the mask is made is reported, as by every save of a picture.
   void print();
+  void printToChosenFile();
 
   const AppState& state_;
   Prompter& prompter_;

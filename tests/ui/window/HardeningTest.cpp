@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QSettings>
+#include <new>
 #include <sys/stat.h>
 
 #include "tests/ui/QtTestMain.h"
@@ -11,6 +12,7 @@
 #include "core/SurfaceAnalysis.h"
 #include "io/TestFileLoader.h"
 #include "platform/QtSettingsStore.h"
+#include "ui/panel/SaveGuard.h"
 #include "ui/window/PanelTexts.h"
 
 using namespace zonalyst;
@@ -85,6 +87,42 @@ class HardeningTest : public QObject {
     const io::LoadResult saved = io::LoadTestFile(f.folder().toStdString(), kExample.toStdString());
     QVERIFY(saved.ok());
     QCOMPARE(saved.test->Roc, window.state().test.Roc);
+  }
+
+  // The permission bits decide, so that the check holds for the administrator these tests
+  // run as; the memory cannot be made to run out here, so the save that runs out is one
+  // that throws as a failed allocation does.
+  void aReadOnlyPictureOrMaskIsRefusedAndMemoryRunningOutIsToldAndTheWindowGoesOn() {
+    WindowFixture f;
+    MainWindow& window = f.startOnExample();
+    const QString picture = f.path(QStringLiteral("locked.gif"));
+    const QString mask = f.path(QStringLiteral("locked.pdf"));
+    for (const QString& path : {picture, mask}) {
+      QFile file(path);
+      QVERIFY(file.open(QIODevice::WriteOnly) && file.write("old") == 3);
+      file.close();
+      QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    }
+    f.saveImage(picture);
+    f.press(Qt::Key_F2);
+    f.prompter.answerSaveFile(mask);
+    QTest::mouseClick(f.button(QStringLiteral("cmdMaskTemplate")), Qt::LeftButton);
+    QCOMPARE(f.prompter.messages().size(), std::size_t{3});
+    for (const auto& [message, path] :
+         {std::pair{f.prompter.messages()[1], picture}, std::pair{f.prompter.messages()[2], mask}}) {
+      QVERIFY2(message.text.contains(QStringLiteral("could not write \"") + path + QStringLiteral("\": it is read-only")),
+               qPrintable(message.text));
+      QFile file(path);
+      QVERIFY(file.open(QIODevice::ReadOnly));
+      QCOMPARE(file.readAll(), QByteArray("old"));
+    }
+
+    f.prompter.clear();
+    SaveGuardingMemory(f.prompter, QStringLiteral("Save Image"), [] { throw std::bad_alloc(); });
+    QCOMPARE(f.prompter.messageTexts(), QStringList{QStringLiteral("out of memory; nothing was written")});
+    QCOMPARE(f.prompter.messages()[0].title, QStringLiteral("Save Image"));
+    f.press(Qt::Key_F4);
+    QCOMPARE(window.currentPanel(), Panel::SurfaceError);
   }
 
   void aTestThatCannotBeOpenedIsReportedOnceOnTheLoadPanel() {
