@@ -206,14 +206,19 @@ void FilePanel::createNewTest() {
 void FilePanel::openNeighbour(entry::FileStep step) {
   AppState& state = context_.state;
   showTestFolder();
-  const QList<QListWidgetItem*> found = files_->findItems(state.fileName, Qt::MatchExactly);
+  const bool pastFailure =
+      failedStep_ && failedStep_->folder == state.folder && failedStep_->openTest == state.fileName;
+  const QList<QListWidgetItem*> found =
+      files_->findItems(pastFailure ? failedStep_->file : state.fileName, Qt::MatchExactly);
   const int position = entry::SteppedListPosition(state.filePosition, found.isEmpty() ? -1 : files_->row(found.front()),
                                                   step == entry::FileStep::Previous ? -1 : 1, files_->count());
   if (position < 0) return;
   state.filePosition = position;
   files_->setCurrentRow(position);
   // A file that fails to load leaves the open test as it was.
-  OpenTest(state, context_.prompter, folder_, files_->item(position)->text());
+  const QString target = files_->item(position)->text();
+  failedStep_ = FailedStep{state.folder, state.fileName, target};
+  if (OpenTest(state, context_.prompter, folder_, target)) failedStep_.reset();
 }
 
 bool FilePanel::eventFilter(QObject* watched, QEvent* event) {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QString>
 #include <array>
+#include <optional>
 
 #include "ui/panel/PanelContent.h"
 #include "ui/panel/PanelContext.h"
@@ -34,7 +36,9 @@ class FilePanel final : public PanelContent {
   QString folder() const { return folder_; }
   void refreshFiles();
 
-  // Opens the previous or next test of the open test's folder (the open test saved already).
+  // Opens the previous or next test of the open test's folder (the open test saved
+  // already). After a file that did not load, the next step goes on from that file while
+  // the same test stays open, so that every file past it can be reached.
   void openNeighbour(entry::FileStep step);
 
   void openSelected();
@@ -60,6 +64,13 @@ class FilePanel final : public PanelContent {
   QPushButton* create_ = nullptr;
   QPushButton* associationButton_ = nullptr;
   bool createBusy_ = false;
+  // The file a step last failed to load, and the test that stayed open then.
+  struct FailedStep {
+    QString folder;
+    QString openTest;
+    QString file;
+  };
+  std::optional<FailedStep> failedStep_;
 };
 
 }  // namespace zonalyst::ui

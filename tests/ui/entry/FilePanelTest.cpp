@@ -143,6 +143,23 @@ class FilePanelTest : public QObject {
     QVERIFY(f.prompter.messages().empty());
   }
 
+  void steppingGoesOnPastAFileThatDoesNotLoad() {
+    WindowFixture f;
+    StartOnThreeTests(f);
+    QVERIFY(QFile::resize(f.path(QStringLiteral("b.fdr")), qint64{2} << 30));  // sparse, too large to be a test
+    f.openFile(QStringLiteral("a.fdr"));
+    f.press(Qt::Key_X);
+    QCOMPARE(f.prompter.messages().size(), std::size_t{1});
+    QVERIFY2(f.prompter.messages()[0].text.contains(QStringLiteral("too large")), qPrintable(f.prompter.messages()[0].text));
+    QCOMPARE(f.window->state().fileName, QStringLiteral("a.fdr"));
+    f.press(Qt::Key_X);
+    QCOMPARE(f.window->state().fileName, QStringLiteral("c.fdr"));
+    f.press(Qt::Key_Z);
+    f.press(Qt::Key_Z);
+    QCOMPARE(f.window->state().fileName, QStringLiteral("a.fdr"));
+    QCOMPARE(f.prompter.messages().size(), std::size_t{2});
+  }
+
   void failedSaveWhileSteppingKeepsTheTestOpen() {
     WindowFixture f;
     const QString sub = QDir(f.folder()).filePath(QStringLiteral("sub"));
