@@ -19,6 +19,13 @@ std::string MeasuredSpanRmsText(const std::optional<MeasuredSpanFit>& fit) {
   return fit ? FormatRounded(fit->rmsNanometres(), 1) : "-";
 }
 
+std::string MeasuredSpanNote(const std::optional<MeasuredSpanFit>& fit) {
+  if (!fit) return "";
+  const std::string percent = FormatRounded(100.0 * fit->areaFraction, 0);
+  return "RMS over the measured zones: " + MeasuredSpanRmsText(fit) + " nm (" + percent +
+         " % of the area); beyond them the surface is extrapolated";
+}
+
 std::string BestFitCaption(const MirrorTest& test, const BestFit& fit) {
   const bool inches = test.inInches();
   const std::string unit = inches ? "\"" : "mm";

@@ -31,6 +31,10 @@ ResultTexts FormatResults(const QualityMetrics& metrics);
 // "-" when the span has no fit.
 std::string MeasuredSpanRmsText(const std::optional<MeasuredSpanFit>& fit);
 
+// "RMS over the measured zones: 1.7 nm (68 % of the area); beyond them the surface is
+// extrapolated", the share of the area in whole per cent; empty when the span has no fit.
+std::string MeasuredSpanNote(const std::optional<MeasuredSpanFit>& fit);
+
 // "1/" + N for a P-V wavefront error of 1/N wave, or the number of waves followed by
 // " Waves!" when it is a wave or more.
 std::string PeakValleyText(double pvFraction);

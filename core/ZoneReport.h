@@ -19,6 +19,7 @@ struct ZoneReport {
   static constexpr std::array<const char*, 8> kLowerHeadings = {
       "Zone", "Radius", "Knife Reading", "Knife Reading", "Difference", "Zone Delta", "Zone Delta", "Correction"};
   std::vector<std::array<std::string, 8>> rows;  // empty cells where a column does not apply
+  std::string measuredSpanLine;  // under the table: the RMS over the measured zones (MeasuredSpanNote)
 };
 
 // Zone z's % zonal correction: 100 x its measured zone delta (KeAverage, current) over

@@ -112,6 +112,10 @@ double DrawReport(PictureSurface& s, const ZoneReport& report, double top) {
   printRow(ZoneReport::kUpperHeadings);
   printRow(ZoneReport::kLowerHeadings);
   for (const auto& row : report.rows) printRow(row);
+  if (!report.measuredSpanLine.empty()) {
+    PrintCentred(s, report.measuredSpanLine, xc, y + line);
+    y += 2 * line;
+  }
   return y + line - top;
 }
 

@@ -36,8 +36,9 @@ std::array<PixelImage, 3> StarStack(const PanelControls& controls,
 // the surface error); the suffix alone for a test never saved.
 std::string DefaultImageName(const std::string& testFileName, Panel panel);
 
-// Draws the report (units line, mirror line, the eight-column zone table) on s, its
-// first line centred at y = top + 10; returns the height it needs below top.
+// Draws the report (units line, mirror line, the eight-column zone table and, a line
+// below it, the RMS over the measured zones) on s, its first line centred at
+// y = top + 10; returns the height it needs below top.
 double DrawReport(PictureSurface& s, const ZoneReport& report, double top);
 
 // The numbers of an analysis panel's frame, in the texts of the window's labels: the six

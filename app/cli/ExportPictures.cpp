@@ -112,6 +112,7 @@ ExportedPanel ExportPanelPicture(const ExportView& view, const MirrorTest& test,
     parts.picture = out.picture;
     parts.frame = plot::PanelFrameTexts(panel, reduced, fit, analysis.metrics(), controls.offsetMm);
     parts.report = BuildZoneReport(reduced, fit.bestFitRocMm);
+    parts.report.measuredSpanLine = MeasuredSpanNote(analysis.fitMeasuredSpan(reduced));
   }
   if (recording) json.key("saved").beginObject();
   out.saved = Draw(plot::SavedPictureSize(parts), [&](plot::PictureSurface& s) { plot::DrawSavedPicture(s, parts); },

@@ -54,6 +54,9 @@ TEST(ResultTexts, PanelRounding) {
   EXPECT_EQ(PeakValleyText(2.0), "1 Waves!");
   EXPECT_EQ(PeakValleyText(0.8), "2.5 Waves!");
   EXPECT_EQ(PeakValleyText(17.3), "1/8.65");
+  EXPECT_EQ(MeasuredSpanNote(MeasuredSpanFit{.span = {}, .areaFraction = 0.6841, .rmsWaves = 0.0062}),  // 1.705 nm
+            "RMS over the measured zones: 1.7 nm (68 % of the area); beyond them the surface is extrapolated");
+  EXPECT_EQ(MeasuredSpanNote(std::nullopt), "");
 }
 
 TEST(ResultTexts, BestFitCaptionInBothUnits) {

@@ -47,6 +47,13 @@ TEST(SavedPicture, ReportStandsBelowThePanelInItsColumns) {
     EXPECT_DOUBLE_EQ(calls[call].x1 + raster.textWidth(text) / 2.0, (column + 0.5) * 92);
   }
   EXPECT_EQ(calls.back().text, "1.000");
+
+  ZoneReport withSpan = FourZoneReport();
+  withSpan.measuredSpanLine = "RMS over the measured zones";
+  RecordingSurface spanned(raster);
+  EXPECT_EQ(DrawReport(spanned, withSpan, 280), DrawReport(s, FourZoneReport(), 280) + 2 * 12);
+  EXPECT_EQ(spanned.calls().back().text, withSpan.measuredSpanLine);
+  EXPECT_EQ(spanned.calls().back().y1, 326.0 + 7 * 12);  // a line below the last row
 }
 
 TEST(SavedPicture, PictureGrowsByTheReportRoomOrMoreForALongReport) {

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
+#include "core/ResultTexts.h"
 #include "core/ZoneReport.h"
 #include "plot/RasterSurface.h"
 
@@ -41,6 +42,7 @@ plot::SavedPicture AnalysisPanel::savedPicture() {
   parts.panel = view_->panel();
   parts.picture = plot::ToPixelImage(image);
   parts.report = BuildZoneReport(state_.test, bestFitRocMm_);
+  parts.report.measuredSpanLine = MeasuredSpanNote(view_->analysis().fitMeasuredSpan(state_.test));
   return parts;
 }
 

@@ -41,7 +41,10 @@ void AnalysisView::redraw(double bestFitRocMm, const plot::PanelControls& contro
   showResults();
 }
 
-void AnalysisView::showResults() { results_->setTexts(FormatResults(analysis_.metrics())); }
+void AnalysisView::showResults() {
+  results_->setTexts(FormatResults(analysis_.metrics()));
+  results_->setRmsToolTip(MeasuredSpanNote(analysis_.fitMeasuredSpan(state_.test)));
+}
 
 void AnalysisView::paint(const std::function<void(plot::PictureSurface&)>& draw) {
   // A sharp picture on a high-density screen: the chart is drawn (and computed) once,

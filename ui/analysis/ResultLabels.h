@@ -17,9 +17,12 @@ class ResultLabels final : public QFrame {
  public:
   ResultLabels(const std::array<int, 6>& labelIndices, QWidget* parent = nullptr);
   void setTexts(const ResultTexts& texts);
+  // The tooltip of the RMS caption and value: the core's text, in the user's numbers.
+  void setRmsToolTip(const std::string& text);
 
  private:
   std::array<QLabel*, 6> values_{};
+  QLabel* rmsCaption_ = nullptr;
 };
 
 }  // namespace zonalyst::ui

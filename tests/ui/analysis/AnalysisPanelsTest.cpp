@@ -77,9 +77,14 @@ class AnalysisPanelsTest : public QObject {
     f.open(testing::ScatteredFifteenZones());
     QStringList surface;
     for (int i = 0; i <= 5; ++i) surface << f.text(QStringLiteral("lblRslt_%1").arg(i));
+    // The RMS's caption and value tell the RMS over the measured zones; the core words it.
+    const QString spanNote = f.label(QStringLiteral("lblRslt_5"))->toolTip();
+    QVERIFY(spanNote.startsWith(QStringLiteral("RMS over the measured zones: ")));
+    QCOMPARE(f.label(QStringLiteral("lblF4lbl_5"))->toolTip(), spanNote);
     f.slider(QStringLiteral("HScroll1_0"))->setValue(200);
     f.press(Qt::Key_F5);
     for (int k = 0; k < 6; ++k) QCOMPARE(f.text(QStringLiteral("lblRslt_%1").arg(29 - k)), surface[k]);
+    QCOMPARE(f.label(QStringLiteral("lblRslt_24"))->toolTip(), spanNote);
     QScrollBar* shift = f.slider(QStringLiteral("HScroll1_4"));
     QCOMPARE(QApplication::focusWidget(), shift);
     QVERIFY(f.text(QStringLiteral("LblML"))
