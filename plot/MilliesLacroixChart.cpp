@@ -76,7 +76,7 @@ void DrawCorrection(PictureSurface& s, const Frame& f, const MilliesLacroix& ml)
     PrintCentred(s, std::to_string(z), left + w / 2.0, barTop - textH);
   }
 
-  s.setTextColour(kWhite);
+  // The captions keep the colour of the bar labels before them.
   PrintCentred(s, "Percentage of Desired Correction", f.xc - 150, f.base);
   PrintCentred(s, "Between Zone and Zone -1", f.xc - 150, f.base + textH);
 }

@@ -89,9 +89,9 @@ TEST_F(MilliesLacroixChartTest, IdealReadingsGiveFullBarsAndZoneMarksOnTheMiddle
                             "Percentage of Desired Correction", "Between Zone and Zone -1"}) {
     EXPECT_TRUE(printed(label)) << label;
   }
-  // The correction chart's captions are white, whatever colour its bar labels took.
+  // The correction chart's captions take the yellow of the bar labels drawn before them.
   for (const char* caption : {"Percentage of Desired Correction", "Between Zone and Zone -1"}) {
-    EXPECT_EQ(TextCall(s, caption)->colour, kWhite) << caption;
+    EXPECT_EQ(TextCall(s, caption)->colour, kYellow) << caption;
   }
 
   const auto circles = CallsOf(s, RecordedCall::Op::Circle);
