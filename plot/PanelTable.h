@@ -37,7 +37,8 @@ struct PanelScene {
 struct PanelRow {
   Panel panel;
   std::string_view name{};           // on the command line (export --panel); empty without a picture
-  std::string_view suffix = ".gif";  // ends the proposed name of its saved picture
+  std::string_view suffix = ".gif";  // ends the proposed name of its saved picture, whose
+                                     // extension is the format proposed
   bool analysis = false;             // shows a picture of the analysis, which F9 saves
   bool referenceOffset = false;      // its slider moves the reference radius off the best fit,
                                      // and its frame says so under the picture
@@ -118,7 +119,7 @@ inline constexpr std::array kPanelRows{
     PanelRow{.panel = Panel::SaveImage},
     PanelRow{.panel = Panel::TestersView,
              .name = "testers-view",
-             .suffix = "_Testers_View.gif",
+             .suffix = "_Testers_View.png",  // a GIF's palette would band its smooth greys
              .analysis = true,
              .size = [](const PanelControls& c) { return TestersViewPictureSize(c.tester.viewSide); },
              .draw = [](PictureSurface& s, const PanelScene& p) {

@@ -58,12 +58,14 @@ void SaveImage(AnalysisPanel& panel, Prompter& prompter, const AppState& state) 
   SaveFileRequest request;
   request.title = QString::fromLatin1(analysis::kSaveImageTitle);
   request.folder = state.folder;
-  request.fileName = QString::fromStdString(plot::DefaultImageName(state.fileName.toStdString(), parts.panel));
-  request.filter = QString::fromLatin1(analysis::kImageFilters);
+  const std::string proposed = plot::DefaultImageName(state.fileName.toStdString(), parts.panel);
+  const analysis::ImageFormat defaultFormat = analysis::ImageFormatOf(proposed);
+  request.fileName = QString::fromStdString(proposed);
+  request.filter = QString::fromStdString(analysis::ImageFilters(defaultFormat));
   const std::optional<QString> chosen = prompter.saveFile(request);
   if (!chosen || chosen->isEmpty()) return;
 
-  const std::string path = analysis::WithDefaultExtension(chosen->toStdString());
+  const std::string path = analysis::WithDefaultExtension(chosen->toStdString(), defaultFormat);
   if (analysis::ImageFormatOf(path) == analysis::ImageFormat::Png) {
     const std::string png = plot::PngBytes(picture);
     const std::string problem =

@@ -1,6 +1,7 @@
 #include "QtPrompter.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -52,6 +53,14 @@ MessageAnswer EscapeAnswer(MessageButtons buttons) {
   return MessageAnswer::Ok;
 }
 
+// A name typed without an extension takes the one of the filter chosen ("PNG pictures (*.png)").
+QString WithExtensionOfFilter(const QString& path, const QString& filter) {
+  const qsizetype star = filter.indexOf(QStringLiteral("(*."));
+  const qsizetype end = filter.indexOf(QLatin1Char(')'), star);
+  if (!QFileInfo(path).suffix().isEmpty() || star < 0 || end < 0) return path;
+  return path + filter.mid(star + 2, end - star - 2);
+}
+
 }  // namespace
 
 MessageAnswer QtPrompter::message(const MessageRequest& request) {
@@ -91,9 +100,10 @@ QString QtPrompter::input(const InputRequest& request) {
 
 std::optional<QString> QtPrompter::saveFile(const SaveFileRequest& request) {
   const QString start = request.folder.isEmpty() ? request.fileName : request.folder + '/' + request.fileName;
-  const QString path = QFileDialog::getSaveFileName(owner_, request.title, start, request.filter);
+  QString chosenFilter;
+  const QString path = QFileDialog::getSaveFileName(owner_, request.title, start, request.filter, &chosenFilter);
   if (path.isEmpty()) return std::nullopt;
-  return path;
+  return WithExtensionOfFilter(path, chosenFilter);
 }
 
 }  // namespace zonalyst::ui

@@ -57,8 +57,11 @@ class AnalysisRulesTest : public QObject {
   void imageNamesFormatsAndProgress() {
     QCOMPARE(analysis::ImageFormatOf("/x/m_Surface.gif"), analysis::ImageFormat::Gif);
     QCOMPARE(analysis::ImageFormatOf("/x/m_Surface.PNG"), analysis::ImageFormat::Png);
-    QCOMPARE(analysis::WithDefaultExtension("/x/m_Surface"), std::string("/x/m_Surface.gif"));
-    QCOMPARE(analysis::WithDefaultExtension("/x.d/m.png"), std::string("/x.d/m.png"));
+    using analysis::ImageFormat;
+    QCOMPARE(analysis::WithDefaultExtension("/x/m_Surface", ImageFormat::Gif), std::string("/x/m_Surface.gif"));
+    QCOMPARE(analysis::WithDefaultExtension("/x/m_View", ImageFormat::Png), std::string("/x/m_View.png"));
+    QCOMPARE(analysis::WithDefaultExtension("/x.d/m.gif", ImageFormat::Png), std::string("/x.d/m.gif"));
+    QCOMPARE(analysis::ImageFilters(ImageFormat::Png), std::string("PNG pictures (*.png);;Pictures (*.gif)"));
     QCOMPARE(analysis::GifBarLength(50, 301), 150);  // 150.5 rounds to even
     QCOMPARE(analysis::GifBarLength(1, 250), 2);     // 2.5 rounds to even
   }

@@ -15,8 +15,15 @@ ImageFormat ImageFormatOf(const std::string& path) {
   return extension == ".png" ? ImageFormat::Png : ImageFormat::Gif;
 }
 
-std::string WithDefaultExtension(const std::string& path) {
-  return std::filesystem::path(path).has_extension() ? path : path + ".gif";
+std::string ImageFilters(ImageFormat defaultFormat) {
+  const std::string gif = "Pictures (*.gif)";
+  const std::string png = "PNG pictures (*.png)";
+  return defaultFormat == ImageFormat::Png ? png + ";;" + gif : gif + ";;" + png;
+}
+
+std::string WithDefaultExtension(const std::string& path, ImageFormat defaultFormat) {
+  if (std::filesystem::path(path).has_extension()) return path;
+  return path + (defaultFormat == ImageFormat::Png ? ".png" : ".gif");
 }
 
 std::string ImageSaveFailure(const std::string& path, const std::string& reason) {

@@ -8,17 +8,19 @@ namespace zonalyst::analysis {
 inline constexpr const char* kInvertTitle = "Invert Image?";
 inline constexpr const char* kInvertText = "Do you want to save the image Inverted (White back Ground)?";
 
-// The save dialog's title and filters: GIF first, PNG offered as a second choice.
 inline constexpr const char* kSaveImageTitle = "Save Image";
-inline constexpr const char* kImageFilters = "Pictures (*.gif);;PNG pictures (*.png)";
 
 enum class ImageFormat { Gif, Png };
 
 // The format a chosen name asks for: PNG for a ".png" name (any case), else GIF.
 ImageFormat ImageFormatOf(const std::string& path);
 
-// The chosen name with ".gif" added when its file name has no extension.
-std::string WithDefaultExtension(const std::string& path);
+// The save dialog's filters, GIF and PNG on every panel, the panel's default format first
+// (the one its proposed name ends in).
+std::string ImageFilters(ImageFormat defaultFormat);
+
+// The chosen name with the default format's extension added when its file name has none.
+std::string WithDefaultExtension(const std::string& path, ImageFormat defaultFormat);
 
 // The message shown when the writer could not save the picture.
 std::string ImageSaveFailure(const std::string& path, const std::string& reason);
