@@ -25,13 +25,23 @@ std::string PanelChoices(const std::string& separator, const std::string& lastSe
   return choices.substr(0, choices.size() - separator.size()) + lastSeparator + "all";
 }
 
+// "surface, ml, ... and star": the panels that "all" exports.
+std::string PanelsOfAll() {
+  std::string names;
+  const std::vector<ExportView> views = ExportAllViews();
+  for (std::size_t i = 0; i < views.size(); ++i) {
+    names += (i == 0 ? "" : i + 1 == views.size() ? " and " : ", ") + std::string(plot::RowOf(views[i].panel).name);
+  }
+  return names;
+}
+
 const std::string kUsageText =
     "usage: zonalyst-cli export FILE.fdr --panel " + PanelChoices("|", "|") + "\n" + std::string(
     "       [options]\n"
     "  Draws the panel's picture as the window does, with the panel's six measures above it\n"
     "  and the report below it (the star test stacks its images at 2, 5 and 10 waves\n"
-    "  instead), and saves it. \"all\" is the five analysis panels, without the Monte Carlo\n"
-    "  histograms.\n"
+    "  instead), and saves it.\n") +
+    "  \"all\" is " + PanelsOfAll() + ", each in its own file.\n" + std::string(
     "  --offset MM        reference radius offset from the best fit, mm (surface, transverse, spot)\n"
     "  --obstruction PCT  central obstruction, 0..99 per cent (spot default 0, star 33)\n"
     "  --defocus WAVES    star test defocus, 0..20 whole waves (default 0)\n"
