@@ -29,19 +29,34 @@ void AddFile(const fs::path& path, TestHistoryFiles& found) {
   if (const auto modified = LastWritten(path, error)) {
     found.files.push_back({TextFromPath(path), *modified});
   } else {
-    found.unlisted.push_back({TextFromPath(path), error.message()});
+    found.unlisted.push_back({TextFromPath(path), error.message(), "unreadable"});
   }
 }
 
-// Why a folder's entry named as a test is no file (its kind), or nothing when it is one.
-std::optional<std::string> NoFileReason(const fs::directory_entry& entry) {
+std::string KindWord(fs::file_type type) {
+  switch (type) {
+    case fs::file_type::directory: return "folder";
+    case fs::file_type::fifo: return "pipe";
+    case fs::file_type::block:
+    case fs::file_type::character: return "device";
+    case fs::file_type::socket: return "socket";
+    default: return "other";
+  }
+}
+
+// Why a folder's entry named as a test is no file, and its kind; nothing when it is one.
+std::optional<UnlistedPath> NoFile(const fs::directory_entry& entry) {
+  const std::string path = TextFromPath(entry.path());
   std::error_code error;
   const fs::file_status status = entry.status(error);
-  if (const auto kind = SpecialFileKind(status)) return "it is " + *kind + ", not a test file";
+  if (const auto kind = SpecialFileKind(status)) {
+    return UnlistedPath{path, "it is " + *kind + ", not a test file", KindWord(status.type())};
+  }
   if (!error) return std::nullopt;
   std::error_code linkError;
-  if (!entry.is_symlink(linkError)) return error.message();
-  return error.value() == ELOOP ? "it is a loop of symbolic links" : "it is a symbolic link to nothing";
+  if (!entry.is_symlink(linkError)) return UnlistedPath{path, error.message(), "unreadable"};
+  if (error.value() == ELOOP) return UnlistedPath{path, "it is a loop of symbolic links", "link-loop"};
+  return UnlistedPath{path, "it is a symbolic link to nothing", "dangling-link"};
 }
 
 void AddFolder(const fs::path& folder, TestHistoryFiles& found) {
@@ -50,8 +65,8 @@ void AddFolder(const fs::path& folder, TestHistoryFiles& found) {
   fs::directory_iterator entries(folder, error);
   for (; !error && entries != fs::directory_iterator(); entries.increment(error)) {
     if (!HasTestExtension(entries->path())) continue;
-    if (auto reason = NoFileReason(*entries)) {
-      found.unlisted.push_back({TextFromPath(entries->path()), *std::move(reason)});
+    if (auto noFile = NoFile(*entries)) {
+      found.unlisted.push_back(*std::move(noFile));
     } else {
       AddFile(entries->path(), found);
     }
@@ -59,7 +74,7 @@ void AddFolder(const fs::path& folder, TestHistoryFiles& found) {
   // A folder gives its entries in no particular order.
   std::sort(found.unlisted.begin() + static_cast<std::ptrdiff_t>(firstUnlisted), found.unlisted.end(),
             [](const UnlistedPath& a, const UnlistedPath& b) { return a.path < b.path; });
-  if (error) found.unlisted.push_back({TextFromPath(folder), error.message()});
+  if (error) found.unlisted.push_back({TextFromPath(folder), error.message(), "unreadable"});
 }
 
 }  // namespace
@@ -74,7 +89,11 @@ TestHistoryFiles ListTestHistory(const std::vector<std::string>& paths) {
     } else if (fs::exists(path, error)) {
       AddFile(path, found);
     } else {
-      found.unlisted.push_back({text, error ? error.message() : "no such file or folder"});
+      if (error) {
+        found.unlisted.push_back({text, error.message(), "unreadable"});
+      } else {
+        found.unlisted.push_back({text, "no such file or folder", "missing"});
+      }
     }
   }
   const auto order = [](const DatedTestFile& file) {

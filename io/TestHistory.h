@@ -18,6 +18,9 @@ struct DatedTestFile {
 struct UnlistedPath {
   std::string path;
   std::string reason;
+  // One word for what stands there: "folder", "pipe", "device", "socket", "other",
+  // "link-loop", "dangling-link", "missing" or "unreadable".
+  std::string kind;
 };
 
 struct TestHistoryFiles {

@@ -20,7 +20,9 @@ std::string WithoutTrailingNewlines(std::string text) {
 History ReduceHistory(const std::vector<std::string>& paths, std::ostream& warnings) {
   const io::TestHistoryFiles files = io::ListTestHistory(paths);
   History history;
-  for (const io::UnlistedPath& unlisted : files.unlisted) history.skipped.push_back({unlisted.path, unlisted.reason});
+  for (const io::UnlistedPath& unlisted : files.unlisted) {
+    history.skipped.push_back({unlisted.path, unlisted.reason, unlisted.kind});
+  }
   BesselTable bessel;
   FillBesselTable(bessel);  // once: filling it costs more than reducing a test
   SurfaceAnalysis analysis(bessel);
@@ -29,12 +31,12 @@ History ReduceHistory(const std::vector<std::string>& paths, std::ostream& warni
     int exitCode = 0;
     auto test = LoadCheckedTest(file.path, messages, exitCode);
     if (!test) {
-      history.skipped.push_back({file.path, WithoutTrailingNewlines(messages.str())});
+      history.skipped.push_back({file.path, WithoutTrailingNewlines(messages.str()), "not-a-test"});
       continue;
     }
     std::ostringstream refusal;
     if (!AnalyseOrRefuse(*test, analysis, Readings::Needed, refusal, exitCode)) {
-      history.skipped.push_back({file.path, WithoutTrailingNewlines(refusal.str())});
+      history.skipped.push_back({file.path, WithoutTrailingNewlines(refusal.str()), "refused"});
       continue;
     }
     warnings << messages.str();

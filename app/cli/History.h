@@ -26,6 +26,9 @@ struct HistoryTest {
 struct SkippedTest {
   std::string path;
   std::string error;
+  // What stands at the path (see io::UnlistedPath), or "not-a-test" for a file that does
+  // not load, or "refused" for a test that cannot be reduced.
+  std::string kind;
 };
 
 struct History {

@@ -21,7 +21,9 @@ constexpr const char* kUsage =
     "  test: best-fit radius of curvature (mm), P-V wavefront error, RMS surface error (nm),\n"
     "  Strehl ratio and each zone's % zonal correction. Tests that do not load, or that\n"
     "  report refuses, are listed as skipped; the exit code is 1 when none is reduced.\n"
-    "  --json   one JSON object: {\"tests\": [...], \"skipped\": [...]}\n"
+    "  --json   one JSON object: {\"tests\": [...], \"skipped\": [...]}, each\n"
+    "           skipped path with its kind: folder, pipe, device, socket, other,\n"
+    "           link-loop, dangling-link, missing, unreadable, not-a-test or refused\n"
     "  -o FILE  also draws the error curves of all tests overlaid, above the RMS and Strehl\n"
     "           of each test\n";
 
@@ -74,7 +76,8 @@ void PrintJson(const History& history, std::ostream& out) {
   }
   json.endArray().key("skipped").beginArray();
   for (const SkippedTest& skipped : history.skipped) {
-    json.beginObject().key("file").value(skipped.path).key("error").value(skipped.error).endObject();
+    json.beginObject().key("file").value(skipped.path).key("kind").value(skipped.kind);
+    json.key("error").value(skipped.error).endObject();
   }
   json.endArray().endObject();
   out << json.text() << "\n";

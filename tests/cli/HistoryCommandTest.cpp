@@ -52,7 +52,8 @@ TEST(CliHistory, ReducesTheTestsOldestFirstWithTheReportsFiguresAndListsTheBroke
     }
     EXPECT_EQ(JsonNumbers(run.out, "zonal_correction_pct", at), corrections) << name;
   }
-  const std::size_t skipped = run.out.find("\"skipped\":[{\"file\":" + JsonString(folder.file("broken.fdr")));
+  const std::size_t skipped = run.out.find("\"skipped\":[{\"file\":" + JsonString(folder.file("broken.fdr")) +
+                                          ",\"kind\":\"not-a-test\"");
   ASSERT_NE(skipped, std::string::npos);
   EXPECT_NE(run.out.find("\"error\":\"Hey,  I had a problem opening the file", skipped), std::string::npos);
 }
@@ -70,9 +71,11 @@ TEST(CliHistory, TextTableAndExitCodes) {
   const std::string unreadPath = folder.write("unread.fdr", io::BuildTestFileText(unread));
   const CliRun none = Cli({"history", folder.file("broken.fdr"), folder.file("gone"), unreadPath, "--json"});
   EXPECT_EQ(none.code, 1);
-  EXPECT_NE(none.out.find("{\"file\":" + JsonString(folder.file("gone")) + ",\"error\":\"no such file or folder\"}"),
+  EXPECT_NE(none.out.find("{\"file\":" + JsonString(folder.file("gone")) +
+                          ",\"kind\":\"missing\",\"error\":\"no such file or folder\"}"),
             std::string::npos);
-  EXPECT_NE(none.out.find("{\"file\":" + JsonString(unreadPath) + ",\"error\":\"" + kNoReadings + "\"}"),
+  EXPECT_NE(none.out.find("{\"file\":" + JsonString(unreadPath) + ",\"kind\":\"refused\",\"error\":\"" +
+                          kNoReadings + "\"}"),
             std::string::npos) << none.out;
   EXPECT_EQ(Cli({"history"}).code, 2);
   EXPECT_EQ(Cli({"history", folder.path().string(), "-o", "x.jpg"}).code, 2);

@@ -42,14 +42,14 @@ TEST(TestHistory, ListsTheFoldersTestsOldestFirstTiesByNameAndNamesWhatItCannotL
   ASSERT_EQ(mkfifo(folder.file("pipe.fdr").c_str(), 0600), 0);
   fs::create_symlink("nothing", folder.path() / "dangling.fdr");
   fs::create_symlink("loop.fdr", folder.path() / "loop.fdr");
-  unlisted = {{folder.file("dangling.fdr"), "it is a symbolic link to nothing"},
-              {folder.file("loop.fdr"), "it is a loop of symbolic links"},
-              {folder.file("pipe.fdr"), "it is a pipe (FIFO), not a test file"}};
+  unlisted = {{folder.file("dangling.fdr"), "it is a symbolic link to nothing", "dangling-link"},
+              {folder.file("loop.fdr"), "it is a loop of symbolic links", "link-loop"},
+              {folder.file("pipe.fdr"), "it is a pipe (FIFO), not a test file", "pipe"}};
 #endif
-  unlisted.push_back({folder.file("sub.fdr"), "it is a folder, not a test file"});
+  unlisted.push_back({folder.file("sub.fdr"), "it is a folder, not a test file", "folder"});
   const std::string loose = folder.file("notes.txt");
   const std::string missing = folder.file("gone");
-  unlisted.push_back({missing, "no such file or folder"});
+  unlisted.push_back({missing, "no such file or folder", "missing"});
 
   const TestHistoryFiles found = ListTestHistory({folder.folder(), loose, missing});
   Names listed;
@@ -59,6 +59,7 @@ TEST(TestHistory, ListsTheFoldersTestsOldestFirstTiesByNameAndNamesWhatItCannotL
   for (std::size_t i = 0; i < unlisted.size(); ++i) {
     EXPECT_EQ(found.unlisted[i].path, unlisted[i].path);
     EXPECT_EQ(found.unlisted[i].reason, unlisted[i].reason);
+    EXPECT_EQ(found.unlisted[i].kind, unlisted[i].kind);
   }
 #ifndef _WIN32
   EXPECT_EQ(UtcTimestamp(found.files.back().modified), "2300-01-01T00:00:00Z");
