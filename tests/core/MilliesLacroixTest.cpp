@@ -26,24 +26,6 @@ void SetReadings(MirrorTest& t, const double (&values)[5]) {
   }
 }
 
-TEST(MilliesLacroixTest, ReadingsOnTheIdealGiveNoDeviationAndFullCorrection) {
-  MirrorTest t = FourZoneTest(0, 0);
-  double readings[5] = {};
-  for (int z = 1; z <= 4; ++z) readings[z] = 7.5 + t.ZoneRadius[z][2] * t.ZoneRadius[z][2] / t.Roc;
-  SetReadings(t, readings);
-  const MilliesLacroix ml = ComputeMilliesLacroix(t, 0);
-  EXPECT_EQ(ml.zoneCount, 4);
-  for (int z = 1; z <= 4; ++z) {
-    EXPECT_NEAR(t.KeAverage[z], readings[z], 1e-12) << "averages recomputed, zone " << z;
-    EXPECT_NEAR(ml.dev[z], 0.0, 1e-12) << "zone " << z;
-    if (z >= 2) {
-      EXPECT_NEAR(ml.ratio[z], 1.0, 1e-9) << "zone " << z;
-    }
-  }
-  EXPECT_NEAR(ml.maxRta, 0.0, 1e-9);
-  EXPECT_NEAR(ml.largestRatio, 1.0, 1e-9);
-}
-
 TEST(MilliesLacroixTest, DeviationsHaveZeroMeanTheLargestIsReportedAndASphereHasNoRatios) {
   MirrorTest t = FourZoneTest(0, 0);
   SetReadings(t, {0.0, 0.1, 1.9, 3.0, 4.4});

@@ -48,13 +48,6 @@ TEST(PolarNormalPair, RejectsPairsOutsideTheCircleAndAtItsCentre) {
   EXPECT_EQ(v, 0.0);
 }
 
-TEST(MonteCarloFailures, MoreThanOneTrialInAHundredIsTooMany) {
-  for (const auto& [failed, trials, tooMany] : {std::tuple{1, 100, false}, {2, 100, true}, {0, 0, false},
-                                                {100, 10000, false}, {101, 10000, true}}) {
-    EXPECT_EQ(TooManyTrialsFailed(failed, trials), tooMany) << failed << " of " << trials;
-  }
-}
-
 TEST(MonteCarloBins, StrehlRoundsUpAndRmsRoundsHalfToEven) {
   for (const auto& [strehl, bin] : {std::pair{0.85, 85}, {0.851, 86}, {0.0, 0}, {1.0, 100}}) {
     EXPECT_EQ(StrehlBin(strehl), bin) << strehl;

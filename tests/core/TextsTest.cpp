@@ -17,7 +17,8 @@ namespace {
 
 TEST(NumberText, GeneralFixedAndTwoDigitForms) {
   for (const auto& [value, text] : {std::pair{1.5, "1.5"}, {0.0, "0"}, {-0.0, "0"}, {0.00001, "1E-05"},
-                                    {0.0001, "0.0001"}, {1e15, "1E+15"}, {0.1 + 0.2, "0.3"}}) {
+                                    {0.0001, "0.0001"}, {1e15, "1E+15"}, {0.1 + 0.2, "0.3"},
+                                    {1.0 / 3.0, "0.333333333333333"}, {123456789012345678.0, "1.23456789012346E+17"}}) {
     EXPECT_EQ(FormatGeneral(value), text) << value;
   }
   EXPECT_EQ(FormatRounded(2.0625, 3), "2.062");  // an exact half rounds to even
