@@ -5,7 +5,6 @@
 
 #include "GifFileParts.h"
 #include "image/GIF.h"
-#include "tests/support/FileSizeLimit.h"
 
 namespace zonalyst::image {
 namespace {
@@ -86,6 +85,8 @@ TEST(GifSave, StoppingOrThrowingFromTheProgressCallbackLeavesTheTargetAsItWasAnd
   EXPECT_EQ(gif.SaveGIF(Picture(4, 30), folder / "x.gif", false, 0).outcome, GifSaveOutcome::Written);
 }
 
+// A missing folder or a full disk: the file writer's reason, pinned by the export tests of the
+// command line (ExportBinaryTest, hostile-cli.sh) and the file writer's own.
 TEST(GifSave, PicturesThatCannotBeWrittenAreRefusedWithTheirReason) {
   const struct {
     int width, height;
@@ -108,37 +109,6 @@ TEST(GifSave, PicturesThatCannotBeWrittenAreRefusedWithTheirReason) {
   }
   EXPECT_EQ(ReadFileBytes(path), "previous picture");
   EXPECT_THAT(folder.entries(), ElementsAre("refused.gif"));
-}
-
-// Which targets cannot be replaced is the file writer's to pin; here that its reason is passed on.
-TEST(GifSave, AMissingFolderIsReportedWithTheWritersReason) {
-  ScratchFolder folder;
-  const auto missing = folder / "no such folder" / "x.gif";
-  const GifSaveResult noFolder = Save(Picture(2, 2), missing);
-  EXPECT_EQ(noFolder.outcome, GifSaveOutcome::Failed);
-  EXPECT_EQ(noFolder.message, "could not write \"" + missing.string() + "\": cannot create a temporary file in \"" +
-                                  (folder / "no such folder").string() + "\": No such file or directory");
-  EXPECT_TRUE(folder.entries().empty());
-}
-
-TEST(GifSave, AFailedWriteIsReportedAndKeepsTheOldFile) {
-#ifdef _WIN32
-  GTEST_SKIP() << "Windows has no limit on the size of a process's files to stand in for a full disk";
-#else
-  ScratchFolder folder;
-  const auto path = folder / "full disk.gif";
-  WriteFileBytes(path, "previous picture");
-  GifSaveResult result;
-  {
-    const testing::FileSizeLimit limit(100000);
-    result = Save(test::Noise(500, 500), path);
-  }
-  EXPECT_EQ(result.outcome, GifSaveOutcome::Failed);
-  EXPECT_EQ(result.message,
-            "could not write \"" + path.string() + "\": writing the temporary file failed: File too large");
-  EXPECT_EQ(ReadFileBytes(path), "previous picture");
-  EXPECT_THAT(folder.entries(), ElementsAre("full disk.gif"));
-#endif
 }
 
 }  // namespace

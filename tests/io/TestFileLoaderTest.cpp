@@ -116,8 +116,6 @@ TEST(LoadTestText, AFileEndingBeforeLineSeventeenFailsAndOneEndingAfterItReadsZe
   EXPECT_EQ(result.error.detail,
             "line 18: expected the zone entry digit (1 inner and outer radius, 0 effective radius), a blank and the "
             "number of reading sets, but the file ends before it");
-  lines.resize(10);
-  EXPECT_EQ(LoadTestText(Joined(lines)).error.line, 11);
   EXPECT_FALSE(LoadTestText("").ok());
 }
 
@@ -133,11 +131,9 @@ TEST(LoadTestText, AcceptsOneHundredAndOneLinesButNotOneHundredAndTwo) {
 }
 
 TEST(JoinTestPath, AddsASeparatorOnlyWhenTheFolderLacksOne) {
+  // A folder with and without one and none at all: LoadTestFile's test. A root folder already ends in one.
   const std::string sep(1, kPathSeparator);
-  EXPECT_EQ(JoinTestPath("mirrors", "a.fdr"), "mirrors" + sep + "a.fdr");
-  EXPECT_EQ(JoinTestPath("mirrors" + sep, "a.fdr"), "mirrors" + sep + "a.fdr");
-  EXPECT_EQ(JoinTestPath(sep, "a.fdr"), sep + "a.fdr");  // a root folder already ends in one
-  EXPECT_EQ(JoinTestPath("", "a.fdr"), "a.fdr");
+  EXPECT_EQ(JoinTestPath(sep, "a.fdr"), sep + "a.fdr");
   // Drive letters, backslashes and forward slashes on Windows; elsewhere a backslash is a
   // character of the name.
   const struct {

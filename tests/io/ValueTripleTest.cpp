@@ -5,8 +5,6 @@
 #include <array>
 #include <optional>
 
-#include "IoTestSupport.h"
-
 namespace zonalyst::io {
 namespace {
 
@@ -36,13 +34,6 @@ TEST(ParseFileNumber, AcceptsDecimalFormsWithLeadingBlanksOnly) {
   for (const char* text : {"", "   ", "1.5 ", "1.5x", "+-1", "+", "-", "1,5", "0x10", "infinity", "NaN", "1..2"}) {
     EXPECT_EQ(ParseFileNumber(text), std::nullopt) << '"' << text << '"';
   }
-}
-
-TEST(ParseValueTriple, ReadsPointsInACommaLocale) {
-  iotest::CommaLocale locale;
-  if (!locale.active()) GTEST_SKIP() << "no locale with a decimal comma is installed and localedef could not build one";
-  EXPECT_EQ(ParseValueTriple("96.5 8.25 -1.5"), (Triple{96.5, 8.25, -1.5}));
-  EXPECT_EQ(ParseValueTriple("96,5 8 -1"), std::nullopt);
 }
 
 }  // namespace
