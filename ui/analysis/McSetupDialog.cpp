@@ -40,8 +40,8 @@ QLabel* ValueLabel(const QString& objectName, QWidget* parent) {
 }  // namespace
 
 McSetupDialog::McSetupDialog(MonteCarloValues& values, platform::Settings& settings, platform::SettingsStore& store,
-                             QWidget* parent)
-    : QDialog(parent), values_(values), settings_(settings), store_(store) {
+                             Prompter& prompter, QWidget* parent)
+    : QDialog(parent), values_(values), settings_(settings), store_(store), prompter_(prompter) {
   setObjectName(QStringLiteral("MC_Setup"));
   setWindowTitle(QStringLiteral("Monte Carlo Setup"));
   setModal(true);
@@ -65,22 +65,22 @@ McSetupDialog::McSetupDialog(MonteCarloValues& values, platform::Settings& setti
     calc_[k]->setText(StdDevShown(values_.zoneStdDev[k + 1]));
     last_[k] = ValueLabel(QStringLiteral("lbLast_%1").arg(k), zones);
     last_[k]->setText(StdDevShown(values_.lastStdDev[k + 1]));
-    manual_[k] = makeBox(QStringLiteral("txtMan_%1").arg(k));
-    manual_[k]->setText(calc_[k]->text());
+    manual_[k].edit = makeBox(QStringLiteral("txtMan_%1").arg(k));
+    fill(manual_[k], values_.zoneStdDev[k + 1]);
     const bool shown = k < values_.zoneCount;
     for (QWidget* w : {static_cast<QWidget*>(number), static_cast<QWidget*>(calc_[k]), static_cast<QWidget*>(last_[k]),
-                       static_cast<QWidget*>(manual_[k])}) {
+                       static_cast<QWidget*>(manual_[k].edit)}) {
       w->setVisible(shown);
     }
     grid->addWidget(number, k + 1, 0);
     grid->addWidget(calc_[k], k + 1, 1);
     grid->addWidget(last_[k], k + 1, 2);
-    grid->addWidget(manual_[k], k + 1, 3);
+    grid->addWidget(manual_[k].edit, k + 1, 3);
   }
   // Rows of hidden zones take no room: the space left over goes below the last zone.
   grid->setRowStretch(kRows + 1, 1);
-  connect(useCalculated, &QPushButton::clicked, this, [this] { fillFromLabels(calc_); });
-  connect(useLast, &QPushButton::clicked, this, [this] { fillFromLabels(last_); });
+  connect(useCalculated, &QPushButton::clicked, this, [this] { fillZones(values_.zoneStdDev); });
+  connect(useLast, &QPushButton::clicked, this, [this] { fillZones(values_.lastStdDev); });
 
   // Right: the three means, each with a button that copies it into every zone.
   auto* meanFrame = new QGroupBox(QStringLiteral("Mean Standard Deviation (n-1) for all zones (see note!)"), this);
@@ -95,13 +95,13 @@ McSetupDialog::McSetupDialog(MonteCarloValues& values, platform::Settings& setti
   for (int i = 0; i < 3; ++i) {
     auto* sub = new QGroupBox(QString::fromLatin1(meanTitles[i]), meanFrame);
     auto* row = new QHBoxLayout(sub);
-    means_[i] = makeBox(QStringLiteral("Text1_%1").arg(i));
-    means_[i]->setText(StdDevShown(meanValues[i]));
+    means_[i].edit = makeBox(QStringLiteral("Text1_%1").arg(i));
+    fill(means_[i], meanValues[i]);
     auto* useForAll = new QPushButton(QStringLiteral("Use for All Zones"), sub);
     useForAll->setAutoDefault(false);
     useForAll->setObjectName(QStringLiteral("Command1_%1").arg(i));
     connect(useForAll, &QPushButton::clicked, this, [this, i] { useForAllZones(i); });
-    row->addWidget(means_[i]);
+    row->addWidget(means_[i].edit);
     row->addWidget(useForAll);
     meanLayout->addWidget(sub);
   }
@@ -139,7 +139,7 @@ McSetupDialog::McSetupDialog(MonteCarloValues& values, platform::Settings& setti
   auto* layout = new QHBoxLayout(this);
   layout->addWidget(zones);
   layout->addWidget(meanFrame);
-  if (values_.zoneCount > 0) manual_[0]->setFocus();
+  if (values_.zoneCount > 0) manual_[0].edit->setFocus();
 }
 
 QLineEdit* McSetupDialog::makeBox(const QString& objectName) {
@@ -152,35 +152,67 @@ QLineEdit* McSetupDialog::makeBox(const QString& objectName) {
   return box;
 }
 
-void McSetupDialog::fillFromLabels(const std::array<QLabel*, kRows>& labels) {
-  for (int k = 0; k < kRows; ++k) manual_[k]->setText(labels[k]->text());
+void McSetupDialog::fill(ValueBox& box, double value) {
+  box.filledWith = value;
+  box.edit->setText(StdDevShown(value));
+}
+
+double McSetupDialog::held(const ValueBox& box) const {
+  return analysis::HeldValue(box.edit->text(), box.filledWith, Separator());
+}
+
+ZoneValues McSetupDialog::zoneValues() const {
+  ZoneValues values{};
+  for (int k = 0; k < kRows; ++k) values[k + 1] = held(manual_[k]);
+  return values;
+}
+
+void McSetupDialog::fillZones(const ZoneValues& values) {
+  for (int k = 0; k < kRows; ++k) fill(manual_[k], values[k + 1]);
+  showManualMean();
 }
 
 void McSetupDialog::useForAllZones(int meanBox) {
-  for (int k = 0; k < values_.zoneCount && k < kRows; ++k) manual_[k]->setText(means_[meanBox]->text());
+  const double value = held(means_[meanBox]);
+  for (int k = 0; k < values_.zoneCount && k < kRows; ++k) fill(manual_[k], value);
+  showManualMean();
+}
+
+void McSetupDialog::showManualMean() {
+  // The mean that the run's chart title states, from the same values: both show the same digits.
+  fill(means_[1], MeanOverZones(zoneValues(), values_.zoneCount));
 }
 
 void McSetupDialog::go() {
-  for (int k = 0; k < kRows; ++k) {
-    const double value = analysis::ReadTypedNumber(manual_[k]->text(), Separator());
-    values_.zoneStdDev[k + 1] = value;
-    values_.lastStdDev[k + 1] = value;
+  const ZoneValues sd = zoneValues();
+  if (const auto zone = analysis::ZoneBeyondRadius(sd, values_.zoneCount, values_.radiusOfCurvature)) {
+    MessageRequest refusal;
+    refusal.title = windowTitle();
+    refusal.text = analysis::LocalisedText(
+        analysis::ZoneBeyondRadiusMessage(*zone, sd[*zone], values_.radiusOfCurvature));
+    refusal.icon = MessageIcon::Exclamation;
+    prompter_.message(refusal);
+    manual_[*zone - 1].edit->setFocus();
+    return;
   }
-  values_.lastMeanStdDev = analysis::ReadTypedNumber(means_[1]->text(), Separator());
+  values_.zoneStdDev = sd;
+  values_.lastStdDev = sd;
+  values_.lastMeanStdDev = held(means_[1]);
   values_.cancelled = false;
   accept();
 }
 
 void McSetupDialog::commitZoneBox(int row) {
-  manual_[row]->setText(StdDevShown(analysis::ReadTypedNumber(manual_[row]->text(), Separator())));
-  QStringList texts;
-  for (QLineEdit* box : manual_) texts << box->text();
-  means_[1]->setText(StdDevShown(analysis::MeanOfZoneBoxes(texts, values_.zoneCount, Separator())));
+  ValueBox& box = manual_[row];
+  const double value = held(box);
+  // A typed number becomes the value that its box shows once reformatted to "0.0000".
+  fill(box, value == box.filledWith ? value : analysis::ReadTypedNumber(StdDevShown(value), Separator()));
+  showManualMean();
 }
 
 int McSetupDialog::rowOf(const QObject* box) const {
   for (int k = 0; k < kRows; ++k) {
-    if (manual_[k] == box) return k;
+    if (manual_[k].edit == box) return k;
   }
   return -1;
 }
@@ -192,7 +224,7 @@ bool McSetupDialog::handleKey(QLineEdit* box, QKeyEvent* key) {
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Down) direction = 1;
     if (key->key() == Qt::Key_Up) direction = -1;
     if (direction != 0) {
-      manual_[analysis::NextZoneRow(row, direction, values_.zoneCount)]->setFocus(Qt::TabFocusReason);
+      manual_[analysis::NextZoneRow(row, direction, values_.zoneCount)].edit->setFocus(Qt::TabFocusReason);
       return true;
     }
   }

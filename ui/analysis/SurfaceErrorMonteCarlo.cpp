@@ -32,8 +32,9 @@ void SurfaceErrorPanel::runMonteCarlo() {
   shared.zoneStdDev = scatter.sd;
   shared.meanStdDev = scatter.meanSd;
   shared.zoneCount = test.ZoneCount;
+  shared.radiusOfCurvature = test.Roc;
   {
-    McSetupDialog setup(shared, state_.settings, context_.settings, window());
+    McSetupDialog setup(shared, state_.settings, context_.settings, context_.prompter, window());
     setup.exec();
   }
   if (shared.cancelled) return;

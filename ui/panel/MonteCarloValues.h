@@ -14,6 +14,7 @@ struct MonteCarloValues {
   double meanStdDev = 0.0;      // mean of the calculated values over the zones
   double lastMeanStdDev = 0.0;  // the manual-entry mean of the previous GO
   int zoneCount = 0;
+  double radiusOfCurvature = 0.0;  // of the test: GO refuses a zone that scatters more
   bool cancelled = true;  // set when the dialog opens, cleared only by GO
   std::string rawData;    // the histogram table of the last run, for the clipboard
 };

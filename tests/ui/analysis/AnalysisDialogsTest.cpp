@@ -11,6 +11,7 @@
 #include "ui/analysis/GifProgressWindow.h"
 #include "ui/analysis/McExplainDialog.h"
 #include "ui/analysis/McSetupDialog.h"
+#include "ui/prompt/ScriptedPrompter.h"
 
 using namespace zonalyst;
 
@@ -23,8 +24,10 @@ ui::MonteCarloValues ThreeZones() {
     values.zoneStdDev[z] = 0.001 * z;
     values.lastStdDev[z] = 0.0;
   }
-  values.meanStdDev = 0.002;
+  values.zoneStdDev[3] = 0.00304;  // shown as 0.0030, used as it is
+  values.meanStdDev = MeanOverZones(values.zoneStdDev, 3);
   values.lastMeanStdDev = 0.5;
+  values.radiusOfCurvature = 48.0;
   return values;
 }
 
@@ -40,7 +43,8 @@ struct SetupDialog {
   ui::MonteCarloValues values = ThreeZones();
   platform::Settings settings;
   platform::MemorySettingsStore store;
-  ui::McSetupDialog dialog{values, settings, store};
+  ui::ScriptedPrompter prompter;
+  ui::McSetupDialog dialog{values, settings, store, prompter};
   SetupDialog() { dialog.show(); }
   template <typename T = QLineEdit>
   T* child(const char* name) {
@@ -71,23 +75,45 @@ class AnalysisDialogsTest : public QObject {
     QVERIFY(d.child<QCheckBox>("ChkDisplayafter")->isChecked());
     QVERIFY(d.values.cancelled);
 
-    // The manual column's buttons refill its rows, and GO copies all fifteen.
+    // The manual column's buttons refill its rows, "Manual entry" follows with their mean,
+    // and GO copies all fifteen.
     d.click("Command2_0");  // last entered
     QCOMPARE(d.child("txtMan_0")->text(), QStringLiteral("0.0000"));
     QCOMPARE(d.child("txtMan_9")->text(), QStringLiteral("0.0000"));
+    QCOMPARE(d.child("Text1_1")->text(), QStringLiteral("0.0000"));
     d.click("Command2_1");  // calculated
     QCOMPARE(d.child("txtMan_9")->text(), QStringLiteral("0.0100"));
+    QCOMPARE(d.child("Text1_1")->text(), QStringLiteral("0.0020"));
     d.click("Command1_2");  // the mean for all zones in use
     QCOMPARE(d.child("txtMan_0")->text(), QStringLiteral("0.5000"));
     QCOMPARE(d.child("txtMan_2")->text(), QStringLiteral("0.5000"));
     QCOMPARE(d.child("txtMan_3")->text(), QStringLiteral("0.0040"));
+    QCOMPARE(d.child("Text1_1")->text(), QStringLiteral("0.5000"));
     d.click("Command2_2");
     QVERIFY(!d.values.cancelled);
     QCOMPARE(d.values.zoneStdDev[1], 0.5);
     QCOMPARE(d.values.zoneStdDev[3], 0.5);
     QCOMPARE(d.values.zoneStdDev[4], 0.004);
     QCOMPARE(d.values.lastStdDev[15], 0.015);
-    QCOMPARE(d.values.lastMeanStdDev, 0.002);
+    QCOMPARE(d.values.lastMeanStdDev, 0.5);
+  }
+
+  void goRefusesAZoneThatScattersMoreThanTheRadiusOfCurvature() {
+    SetupDialog d;
+    d.child("Text1_1")->setText(QStringLiteral("48.5"));
+    d.click("Command1_1");
+    d.click("Command2_2");
+    QVERIFY(d.values.cancelled);
+    QVERIFY(d.dialog.isVisible());
+    QCOMPARE(d.prompter.messageTexts(),
+             QStringList{QStringLiteral("The standard deviation of zone 1, 48.5000, is larger than the radius of "
+                                        "curvature of this test, 48.\r\nNo readings scatter that far: please enter "
+                                        "a smaller one.")});
+    d.child("Text1_1")->setText(QStringLiteral("48"));
+    d.click("Command1_1");
+    d.click("Command2_2");
+    QVERIFY(!d.values.cancelled);
+    QCOMPARE(d.values.zoneStdDev[3], 48.0);
   }
 
   void cancelChangesNothing() {
@@ -139,7 +165,8 @@ class AnalysisDialogsTest : public QObject {
     d.click("Command2_2");
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     QCOMPARE(d.values.zoneStdDev[1], 0.25);
-    QCOMPARE(d.values.lastMeanStdDev, (0.25 + 0.002 + 0.003) / 3);
+    QCOMPARE(d.values.zoneStdDev[3], 0.00304);
+    QCOMPARE(d.values.lastMeanStdDev, (0.25 + 0.002 + 0.00304) / 3);
   }
 
   void explanationStatesTheRangesInTheUsersLocale() {

@@ -43,9 +43,12 @@ class AnalysisRulesTest : public QObject {
 
   void standardDeviationTextsAndMeans() {
     QCOMPARE(analysis::StdDevText(0.00005), std::string("0.0000"));
-    const QStringList boxes = {QStringLiteral("0,1"), QStringLiteral("0,3"), QStringLiteral("x"), QStringLiteral("9")};
-    QCOMPARE(analysis::MeanOfZoneBoxes(boxes, 2, QLatin1Char(',')), 0.2);
-    QCOMPARE(analysis::MeanOfZoneBoxes(boxes, 3, QLatin1Char(',')), 0.4 / 3);
+    QCOMPARE(analysis::HeldValue(QStringLiteral("0,0016"), 0.00164, QLatin1Char(',')), 0.00164);
+    QCOMPARE(analysis::HeldValue(QStringLiteral("0,0017"), 0.00164, QLatin1Char(',')), 0.0017);
+    QCOMPARE(analysis::HeldValue(QStringLiteral("x"), 0.00164, QLatin1Char(',')), 0.0);
+    const ZoneValues sd = {0.0, 1.0, 3.0, 2.0, 9.0};
+    QCOMPARE(analysis::ZoneBeyondRadius(sd, 3, 2.0), std::optional<int>(2));
+    QCOMPARE(analysis::ZoneBeyondRadius(sd, 3, 3.0), std::nullopt);
     QCOMPARE(analysis::NextZoneRow(0, -1, 3), 0);
   }
 

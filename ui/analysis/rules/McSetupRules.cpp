@@ -15,12 +15,22 @@ entry::KeyVerdict FilterStdDevKey(QChar key, const entry::EditState& state, cons
   return entry::FilterSetupKey(entry::kDiameterBox, key, state, separator);
 }
 
-double MeanOfZoneBoxes(const QStringList& texts, int zoneCount, QChar separator) {
-  const int rows = std::min<int>(zoneCount, static_cast<int>(texts.size()));
-  if (rows <= 0) return 0.0;
-  double sum = 0.0;
-  for (int k = 0; k < rows; ++k) sum += ReadTypedNumber(texts[k], separator);
-  return sum / rows;
+double HeldValue(const QString& shown, double filledWith, QChar separator) {
+  if (shown == LocalisedNumbersIn(StdDevText(filledWith), separator)) return filledWith;
+  return ReadTypedNumber(shown, separator);
+}
+
+std::optional<int> ZoneBeyondRadius(const ZoneValues& sd, int zoneCount, double roc) {
+  for (int z = 1; z <= zoneCount && z < static_cast<int>(sd.size()); ++z) {
+    if (sd[z] > roc) return z;
+  }
+  return std::nullopt;
+}
+
+std::string ZoneBeyondRadiusMessage(int zone, double sd, double roc) {
+  return "The standard deviation of zone " + std::to_string(zone) + ", " + StdDevText(sd) +
+         ", is larger than the radius of curvature of this test, " + FormatRounded(roc, 4) +
+         ".\r\nNo readings scatter that far: please enter a smaller one.";
 }
 
 int NextZoneRow(int row, int direction, int zoneCount) {

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QChar>
-#include <QStringList>
+#include <QString>
+#include <optional>
 #include <string>
 
+#include "core/MonteCarlo.h"
 #include "ui/entry/rules/KeyFilter.h"
 
 namespace zonalyst::analysis {
@@ -15,8 +17,17 @@ std::string StdDevText(double value);
 // with at most five decimals; Enter is swallowed, anything else refused with a beep.
 entry::KeyVerdict FilterStdDevKey(QChar key, const entry::EditState& state, const QString& separator);
 
-// The mean of the first zoneCount zone boxes (text that is not a number counts as 0).
-double MeanOfZoneBoxes(const QStringList& texts, int zoneCount, QChar separator);
+// The value a box of the dialog holds: the value it was filled with, to the last bit, while
+// it still shows it; otherwise the number it shows (text that is not a number reads as 0).
+double HeldValue(const QString& shown, double filledWith, QChar separator);
+
+// The first zone (1-based) of zones 1..zoneCount whose standard deviation is larger than
+// the test's radius of curvature (both in the test's units): readings do not scatter by
+// more than the distance from the mirror to its centre.
+std::optional<int> ZoneBeyondRadius(const ZoneValues& sd, int zoneCount, double roc);
+
+// Why GO refuses that zone's standard deviation ("." as separator).
+std::string ZoneBeyondRadiusMessage(int zone, double sd, double roc);
 
 // The zone box the arrows and Enter move to from row (0-based): direction +1 (Enter,
 // Down) or -1 (Up), staying within the visible rows 0..zoneCount-1.
