@@ -42,9 +42,11 @@ void AnalysisView::redraw(double bestFitRocMm, const plot::PanelControls& contro
 }
 
 void AnalysisView::showResults() {
-  results_->setTexts(FormatResults(analysis_.metrics()));
+  showResults(analysis_.metrics());
   results_->setRmsToolTip(MeasuredSpanNote(analysis_.fitMeasuredSpan(state_.test)));
 }
+
+void AnalysisView::showResults(const QualityMetrics& metrics) { results_->setTexts(FormatResults(metrics)); }
 
 void AnalysisView::paint(const std::function<void(plot::PictureSurface&)>& draw) {
   // A sharp picture on a high-density screen: the chart is drawn (and computed) once,

@@ -46,6 +46,8 @@ class AnalysisView final : public QWidget {
   // of its last measurement, and a picture drawn by other means than the panel's own.
   SurfaceAnalysis& analysis() { return analysis_; }
   void showResults();
+  // The six results of measures made elsewhere (a Monte Carlo trial on its worker).
+  void showResults(const QualityMetrics& metrics);
   void paint(const std::function<void(plot::PictureSurface&)>& draw);
   // The picture at its logical size, as it is saved.
   plot::PixelImage pictureImage() const { return surface_.toPixelImage(); }

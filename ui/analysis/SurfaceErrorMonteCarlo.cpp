@@ -1,8 +1,8 @@
 // The Monte Carlo run of the surface error panel (Command3).
 #include <QPushButton>
 
-#include "ui/panel/EventPump.h"
 #include "McSetupDialog.h"
+#include "MonteCarloTrials.h"
 #include "SurfaceErrorPanel.h"
 #include "core/MonteCarlo.h"
 #include "core/MonteCarloExplanation.h"
@@ -11,20 +11,37 @@
 namespace zonalyst::ui {
 namespace {
 
-constexpr int kChartEvery = 100;
+// The button changes colour about four times a second.
+constexpr int kTicksPerBlink = 250 / WorkerRun::kTickMs;
 const char* const kRunCaption = "Run Monte Carlo Analysis";
 const char* const kAbortCaption = "Press to Abort MC Analysis!";
 const char* const kRed = "background-color: rgb(255, 0, 0);";
+
+// The window's test is marked as in a run, so that the window refuses to switch panels or
+// tests, for as long as the run lasts, however it ends.
+class RunningMark {
+ public:
+  explicit RunningMark(MirrorTest& test) : test_(test) { test_.MonteCarloRunning = true; }
+  RunningMark(const RunningMark&) = delete;
+  RunningMark& operator=(const RunningMark&) = delete;
+  ~RunningMark() {
+    test_.MonteCarloRunning = false;
+    test_.MonteCarloAbort = false;
+  }
+
+ private:
+  MirrorTest& test_;
+};
 
 }  // namespace
 
 void SurfaceErrorPanel::runMonteCarlo() {
   MirrorTest& test = state_.test;
   if (test.MonteCarloRunning) {
-    test.MonteCarloAbort = true;
+    worker_.requestStop();
     return;
   }
-  if (searching_) return;
+  if (worker_.running()) return;
 
   // The scatter of the user's own readings, offered in the set-up dialog.
   MonteCarloValues& shared = state_.monteCarlo;
@@ -45,34 +62,51 @@ void SurfaceErrorPanel::runMonteCarlo() {
   monteCarloButton_->setStyleSheet(QString::fromLatin1(kRed));
   monteCarloButton_->setText(QString::fromLatin1(kAbortCaption));
   ranges_ = {};
-  bool red = true;
 
-  MonteCarloRun run(test, view().analysis(), sd, shared.meanStdDev);
-  while (!run.done()) {
-    run.runTrial(state_.random);
-    LetEventsRun();
-    // The result labels follow the trials with the charts: repainting them after every
-    // trial would take most of the run's time.
-    if (run.trials() % kChartEvery == 0) {
-      view().showResults();
-      red = !red;
-      monteCarloButton_->setStyleSheet(red ? QString::fromLatin1(kRed) : restingStyle);
-      const plot::MonteCarloChartData data = plot::MonteCarloChartData::Of(run, test.inInches());
-      view().paint([&](plot::PictureSurface& s) { ranges_ = plot::DrawMonteCarloCharts(s, data); });
-    }
+  // The trials run on the worker; the event loop shows how far they have got.
+  MonteCarloTrials trials(test, view().analysis(), sd, shared.meanStdDev, state_.random);
+  {
+    const RunningMark running(test);
+    int ticks = 0;
+    worker_.run([&] { trials.run(worker_); },
+                [&] {
+                  const MonteCarloProgress progress = trials.progress();
+                  if (progress.lastTrial) view().showResults(*progress.lastTrial);
+                  drawMonteCarloCharts(progress.charts);
+                  if (++ticks % kTicksPerBlink == 0) {
+                    const bool red = ticks / kTicksPerBlink % 2 == 0;
+                    monteCarloButton_->setStyleSheet(red ? QString::fromLatin1(kRed) : restingStyle);
+                  }
+                });
   }
+  state_.random = trials.random();
+  const MonteCarloRun& run = trials.result();
   trials_ = run.trials();
-  // Back to the nominal averages, their best-fit radius, results and captions; the
-  // charts stay on the picture.
-  run.finish();
+  // The charts of every trial made, also after an abort; then the nominal averages, their
+  // best-fit radius, results and captions, under the charts that stay on the picture.
+  drawMonteCarloCharts(plot::MonteCarloChartData::Of(run, test.inInches()));
   refreshBestFit();
   monteCarloButton_->setStyleSheet(restingStyle);
   monteCarloButton_->setText(QString::fromLatin1(kRunCaption));
   finishMonteCarlo(McRawData(run.strehlHistogram(), run.rmsHistogram()), run.failedTrials());
 }
 
+void SurfaceErrorPanel::drawMonteCarloCharts(const plot::MonteCarloChartData& data) {
+  view().paint([&](plot::PictureSurface& s) { ranges_ = plot::DrawMonteCarloCharts(s, data); });
+}
+
 void SurfaceErrorPanel::finishMonteCarlo(const std::string& rawData, int failedTrials) {
   state_.monteCarlo.rawData = rawData;
+  // A run whose trials mostly failed has no ranges to explain: it says so, whatever the setting.
+  if (TooManyTrialsFailed(failedTrials, trials_)) {
+    MessageRequest report;
+    report.title = QStringLiteral("Monte Carlo Analysis");
+    report.text = QString::fromStdString(TooManyFailedTrialsMessage(failedTrials, trials_))
+                      .replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    report.icon = MessageIcon::Exclamation;
+    context_.prompter.message(report);
+    return;
+  }
   if (state_.settings.showMcDialog) return;
   if (explanation_) explanation_->close();
   explanation_ = new McExplainDialog(ExplainMonteCarlo(ranges_.strehl, ranges_.rms, failedTrials, trials_), rawData,

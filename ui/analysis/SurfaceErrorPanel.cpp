@@ -4,7 +4,6 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 
-#include "ui/panel/EventPump.h"
 #include "PanelSlider.h"
 #include "SearchInputGuard.h"
 #include "core/BestFitConic.h"
@@ -69,25 +68,35 @@ void SurfaceErrorPanel::drawAt(double offsetMm) {
 
 void SurfaceErrorPanel::findBestFitConic() {
   if (searching_) {
-    stopSearch_ = true;
+    worker_.requestStop();
     return;
   }
-  if (state_.test.MonteCarloRunning) return;
+  if (worker_.running() || state_.test.MonteCarloRunning) return;
   searching_ = true;
-  stopSearch_ = false;
+  // The search steps the constant of a copy on the worker; the panel follows it on the
+  // event loop, drawn for the constant reached.
+  MirrorTest searched = state_.test;
+  SurfaceAnalysis analysis = view().analysis();
+  const double startRms = analysis.metrics().RmsWaves;
+  Published<double> reached;
+  reached.publish(searched.DesiredConic);
   ConicSearchResult result;
   {
-    SearchInputGuard guard(window(), [this] { stopSearch_ = true; });
+    SearchInputGuard guard(window(), [this] { worker_.requestStop(); });
     ConicSearch search;
-    search.recompute = [this](MirrorTest&) {
-      showPanel();
-      return view().analysis().metrics().RmsWaves;
+    search.recompute = [&analysis](MirrorTest& test) {
+      analysis.analyse(test);
+      return analysis.metrics().RmsWaves;
     };
-    search.afterTrial = [this](const MirrorTest&) {
-      LetEventsRun();
-      return !stopSearch_;
+    search.afterTrial = [this, &reached](const MirrorTest& test) {
+      reached.publish(test.DesiredConic);
+      return !worker_.stopRequested();
     };
-    result = FindBestFitConic(state_.test, view().analysis().metrics().RmsWaves, search);
+    worker_.run([&] { result = FindBestFitConic(searched, startRms, search); },
+                [&] {
+                  state_.test.DesiredConic = reached.latest();
+                  showPanel();
+                });
   }
   searching_ = false;
 
@@ -97,7 +106,8 @@ void SurfaceErrorPanel::findBestFitConic() {
                                       "\r\nDo You wish to retain this Deformation?\r\nProbably NOT A GOOD IDEA! ");
   question.buttons = MessageButtons::YesNo;
   question.defaultButton = MessageAnswer::No;
-  if (context_.prompter.message(question) != MessageAnswer::Yes) state_.test.DesiredConic = result.startConic;
+  const bool keep = context_.prompter.message(question) == MessageAnswer::Yes;
+  state_.test.DesiredConic = keep ? result.bestConic : result.startConic;
   // The last trial's picture belongs to a constant the search stepped past: show the one kept.
   showPanel();
 }

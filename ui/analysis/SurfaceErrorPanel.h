@@ -7,6 +7,7 @@
 #include "PreviousTest.h"
 #include "platform/Clipboard.h"
 #include "plot/MonteCarloCharts.h"
+#include "ui/panel/WorkerRun.h"
 
 class QCheckBox;
 class QPushButton;
@@ -33,11 +34,13 @@ class SurfaceErrorPanel final : public OffsetPanel {
   const plot::MonteCarloChartRanges& lastRanges() const { return ranges_; }
   int lastTrials() const { return trials_; }
 
-  // Command1: steps the desired conic constant to the best fit, redrawing every trial;
-  // a second click or Esc stops it. Asks whether to keep the constant found.
+  // Command1: steps the desired conic constant to the best fit on a worker, the panel
+  // drawn for the constant reached as it goes; a second click or Esc stops it. Asks
+  // whether to keep the constant found.
   void findBestFitConic();
-  // Command3: asks for the scatter (MC_Setup) and runs the trials with the button red and
-  // blinking, both charts every 100 trials; a second press aborts.
+  // Command3: asks for the scatter (MC_Setup) and runs the trials on a worker with the
+  // button red and blinking, both charts and the results following the trials made; a
+  // second press aborts.
   void runMonteCarlo();
 
  protected:
@@ -45,6 +48,7 @@ class SurfaceErrorPanel final : public OffsetPanel {
   void drawAt(double offsetMm) override;
 
  private:
+  void drawMonteCarloCharts(const plot::MonteCarloChartData& data);
   void finishMonteCarlo(const std::string& rawData, int failedTrials);
   void showPreviousTest();
   const QualityMetrics* previousMetrics();
@@ -56,8 +60,8 @@ class SurfaceErrorPanel final : public OffsetPanel {
   QPointer<McExplainDialog> explanation_;
   plot::MonteCarloChartRanges ranges_;
   int trials_ = 0;
+  WorkerRun worker_;  // the Monte Carlo trials or the best-fit conic search
   bool searching_ = false;
-  bool stopSearch_ = false;
 };
 
 }  // namespace zonalyst::ui

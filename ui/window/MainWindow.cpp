@@ -196,7 +196,8 @@ void MainWindow::reportEscapedFailure(const std::string& what) {
 }
 
 void MainWindow::stepTestFile(entry::FileStep step) {
-  if (!state_.testOpen()) return;
+  // A Monte Carlo run keeps its test and panel to the end, as it keeps the function keys.
+  if (!state_.testOpen() || state_.test.MonteCarloRunning) return;
   if (MayLeaveTest(saveCommittingEdits(StaysOpenAdvice(), false))) filePanel_->openNeighbour(step);
   actionClick(currentPanel_);
 }

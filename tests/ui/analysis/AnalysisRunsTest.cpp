@@ -7,6 +7,7 @@
 #include <QSet>
 #include <numeric>
 
+#include "plot/RasterSurface.h"
 #include "tests/ui/QtTestMain.h"
 #include "tests/ui/WindowFixture.h"
 #include "ui/analysis/GifProgressWindow.h"
@@ -112,11 +113,14 @@ class AnalysisRunsTest : public QObject {
 
   void escOrASecondClickStopsTheSearchAndFunctionKeysWaitForIt() {
     WindowFixture f;
-    OpenParaboloidAsSphere(f);
+    // Far from the best fit, so that the panel shows the search on its way.
+    MirrorTest start = testing::TestMirror();
+    start.DesiredConic = 100.0;
+    f.open(start);
     f.prompter.answerMessage(ui::MessageAnswer::No);
     double reached = 0.0;
     const MirrorTest& test = f.window->state().test;
-    WhenTrue([&] { return test.DesiredConic != 0.0; },
+    WhenTrue([&] { return test.DesiredConic != 100.0; },
              [&] {
                f.press(Qt::Key_F5);
                QTest::keyClick(f.window, Qt::Key_S, Qt::ControlModifier);
@@ -127,15 +131,15 @@ class AnalysisRunsTest : public QObject {
     QCOMPARE(f.window->currentPanel(), ui::Panel::SurfaceError);
     QCOMPARE(f.saveAnswer.asked, 0);  // Ctrl+S waited too
     QCOMPARE(f.prompter.messages().size(), size_t{1});
-    QVERIFY(reached > -0.5);  // stopped early, long before the best fit
-    QCOMPARE(test.DesiredConic, 0.0);
+    QVERIFY(reached > 50.0);  // stopped early, long before the best fit
+    QCOMPARE(test.DesiredConic, 100.0);
 
     // Stopped by a second click, Yes keeps the value reached so far.
     f.prompter.answerMessage(ui::MessageAnswer::Yes);
-    WhenTrue([&] { return test.DesiredConic != 0.0; }, [&] { Click(f.panels.surface->conicButton()); });
+    WhenTrue([&] { return test.DesiredConic != 100.0; }, [&] { Click(f.panels.surface->conicButton()); });
     Click(f.panels.surface->conicButton());
     QCOMPARE(f.prompter.messages().size(), size_t{2});
-    QVERIFY(test.DesiredConic > -0.5);
+    QVERIFY(test.DesiredConic > 50.0);
   }
 
   void monteCarloWithoutScatterPutsEveryTrialIntoOneBinAndASuppressedExplanationIsNotShown() {
@@ -166,6 +170,7 @@ class AnalysisRunsTest : public QObject {
     const QString bin = QString::number(ranges.strehl->lower68 / 100.0);
     QVERIFY(ExplanationText(f).contains(QStringLiteral("+/- 1 sigma results in a Strehl between %1 and %1\n").arg(bin)));
     f.panels.surface->explanation()->close();
+    QTRY_VERIFY(f.panels.surface->explanation() == nullptr);
 
     // Suppressed in the set-up, the explanation is not shown.
     WhenModalOpens(QStringLiteral("MC_Setup"), [](QDialog& setup) {
@@ -177,9 +182,10 @@ class AnalysisRunsTest : public QObject {
     QVERIFY(f.panels.surface->explanation() == nullptr);
   }
 
-  void anAbortRunsTheEndSequenceAndFunctionKeysAreIgnored() {
+  void anAbortRunsTheEndSequenceWithTheTrialsDoneAndKeysAreIgnored() {
     WindowFixture f;
     f.open(testing::ScatteredFifteenZones());
+    testing::WriteTestFile(testing::TestMirror(), f.folder(), QStringLiteral("n.fdr"));
     const MirrorTest before = f.window->state().test;
     const QString rms = f.text(QStringLiteral("lblRslt_5"));
     // A constant changed behind the panel's back: the end of the run shows its best fit.
@@ -187,11 +193,12 @@ class AnalysisRunsTest : public QObject {
     const QString rocCaption = f.text(QStringLiteral("Offset_0"));
     QString captionDuringRun;
     WhenModalOpens(QStringLiteral("MC_Setup"), [&](QDialog& setup) {
-      // Pressed again once the charts have been drawn after trial 100.
+      // Pressed again once the charts have been drawn.
       WhenTrue([&] { return f.panels.surface->lastRanges().strehl.has_value(); },
                [&] {
                  captionDuringRun = f.panels.surface->monteCarloButton()->text();
                  f.press(Qt::Key_F6);
+                 f.press(Qt::Key_X);
                  QTest::keyClick(f.window, Qt::Key_S, Qt::ControlModifier);
                  Click(f.panels.surface->monteCarloButton());
                });
@@ -201,9 +208,10 @@ class AnalysisRunsTest : public QObject {
 
     QCOMPARE(captionDuringRun, QStringLiteral("Press to Abort MC Analysis!"));
     QCOMPARE(f.window->currentPanel(), ui::Panel::SurfaceError);
+    QCOMPARE(f.window->state().fileName, QStringLiteral("m.fdr"));
     QCOMPARE(f.saveAnswer.asked, 0);
     const int trials = f.panels.surface->lastTrials();
-    QCOMPARE(trials, 101);
+    QVERIFY(trials > 0 && trials < 10000);
     QVERIFY(!f.window->state().test.MonteCarloRunning);
     QVERIFY(!f.window->state().test.MonteCarloAbort);
     QCOMPARE(f.window->state().test.KeAverage, before.KeAverage);
@@ -211,14 +219,25 @@ class AnalysisRunsTest : public QObject {
     QVERIFY(f.text(QStringLiteral("Offset_0")) != rocCaption);
     QCOMPARE(f.panels.surface->monteCarloButton()->text(), QStringLiteral("Run Monte Carlo Analysis"));
     QVERIFY(f.panels.surface->monteCarloButton()->styleSheet().isEmpty());
-    const QList<int> counts = TableCounts(f.window->state().monteCarlo.rawData, 1);
-    QCOMPARE(std::accumulate(counts.begin(), counts.end(), 0), trials);
-    // The explanation states the ranges of the last drawing, after trial 100.
+
+    // The charts are those of every trial done: drawn again from the table, the same picture.
+    const std::string& table = f.window->state().monteCarlo.rawData;
+    const QList<int> strehlCounts = TableCounts(table, 1);
+    const QList<int> rmsCounts = TableCounts(table, 3);
+    QCOMPARE(std::accumulate(strehlCounts.begin(), strehlCounts.end(), 0), trials);
+    plot::MonteCarloChartData data{.trials = trials, .meanSd = f.window->state().monteCarlo.meanStdDev};
+    std::copy(strehlCounts.begin(), strehlCounts.end(), data.strehl.begin());
+    std::copy(rmsCounts.begin(), rmsCounts.end(), data.rms.begin());
+    const plot::PixelImage shown = f.panels.surface->view().pictureImage();
+    plot::RasterSurface again(shown.width, shown.height);
+    const plot::MonteCarloChartRanges ranges = plot::DrawMonteCarloCharts(again, data);
+    QVERIFY(again.toPixelImage().pixels == shown.pixels);
+    // The explanation states their ranges.
     QVERIFY(f.panels.surface->explanation() != nullptr);
-    const ChartRange& strehl = *f.panels.surface->lastRanges().strehl;
-    QVERIFY(strehl.reached68());
+    QVERIFY(ranges.strehl && ranges.strehl->reached68());
     QVERIFY(ExplanationText(f).contains(QStringLiteral("+/- 1 sigma results in a Strehl between %1 and %2\n")
-                              .arg(QString::number(strehl.lower68 / 100.0), QString::number(strehl.upper68 / 100.0))));
+                              .arg(QString::number(ranges.strehl->lower68 / 100.0),
+                                   QString::number(ranges.strehl->upper68 / 100.0))));
     f.panels.surface->explanation()->close();
   }
 
