@@ -89,6 +89,7 @@ McSetupDialog::McSetupDialog(MonteCarloValues& values, platform::Settings& setti
                                            "\n(see note) and entered it below"),
                             meanFrame);
   aveDev->setObjectName(QStringLiteral("LblKEAveDev"));
+  aveDev->setWordWrap(true);  // the column is as wide as its title, not as this long line
   meanLayout->addWidget(aveDev);
   const std::array<const char*, 3> meanTitles = {"Calculated", "Manual entry", "Last Entry"};
   const std::array<double, 3> meanValues = {values_.meanStdDev, values_.meanStdDev, values_.lastMeanStdDev};
@@ -113,20 +114,21 @@ McSetupDialog::McSetupDialog(MonteCarloValues& values, platform::Settings& setti
   note->setObjectName(QStringLiteral("lblNote"));
   noteLayout->addWidget(note);
   meanLayout->addWidget(noteFrame);
+  meanLayout->addStretch(1);
   displayAfter_ =
-      new QCheckBox(QStringLiteral("Display Monte Carlo Explanation Dialog after complete analysis?"), meanFrame);
+      new QCheckBox(QStringLiteral("Display Monte Carlo Explanation Dialog after complete analysis?"), this);
   displayAfter_->setObjectName(QStringLiteral("ChkDisplayafter"));
   displayAfter_->setChecked(!settings_.showMcDialog);
   connect(displayAfter_, &QCheckBox::clicked, this, [this](bool checked) {
     settings_.showMcDialog = !checked;
     platform::WriteShowMcDialog(store_, settings_.showMcDialog);
   });
-  meanLayout->addWidget(displayAfter_);
-  meanLayout->addStretch(1);
   auto* buttons = new QHBoxLayout;
-  auto* goButton = new QPushButton(QStringLiteral("GO"), meanFrame);
+  buttons->addWidget(displayAfter_);
+  buttons->addStretch(1);
+  auto* goButton = new QPushButton(QStringLiteral("GO"), this);
   goButton->setObjectName(QStringLiteral("Command2_2"));
-  auto* cancel = new QPushButton(QStringLiteral("Cancel"), meanFrame);
+  auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
   cancel->setObjectName(QStringLiteral("Command3"));
   for (QPushButton* b : {goButton, cancel}) b->setAutoDefault(false);
   for (QPushButton* b : {useCalculated, useLast}) b->setAutoDefault(false);
@@ -134,11 +136,15 @@ McSetupDialog::McSetupDialog(MonteCarloValues& values, platform::Settings& setti
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   buttons->addWidget(goButton);
   buttons->addWidget(cancel);
-  meanLayout->addLayout(buttons);
 
-  auto* layout = new QHBoxLayout(this);
-  layout->addWidget(zones);
-  layout->addWidget(meanFrame);
+  // The check box and GO span both frames below them: the dialog stays narrower than the
+  // main window.
+  auto* frames = new QHBoxLayout;
+  frames->addWidget(zones);
+  frames->addWidget(meanFrame);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(frames);
+  layout->addLayout(buttons);
   if (values_.zoneCount > 0) manual_[0].edit->setFocus();
 }
 
