@@ -8,9 +8,11 @@
 #include <numeric>
 
 #include "plot/RasterSurface.h"
+#include "tests/cli/CliRun.h"
 #include "tests/ui/QtTestMain.h"
 #include "tests/ui/WindowFixture.h"
 #include "ui/analysis/GifProgressWindow.h"
+#include "ui/analysis/rules/McSetupRules.h"
 
 using namespace zonalyst;
 using testing::WindowFixture;
@@ -239,6 +241,29 @@ class AnalysisRunsTest : public QObject {
                               .arg(QString::number(ranges.strehl->lower68 / 100.0),
                                    QString::number(ranges.strehl->upper68 / 100.0))));
     f.panels.surface->explanation()->close();
+  }
+
+  void theWindowsRunGivesTheCommandLinesHistogramsRangesAndExplanation() {
+    WindowFixture f;
+    f.startOnExample(QStringLiteral("foucault2-becoulet200-moving-4sets.fdr"));
+    f.window->state().random = UniformSource(7);
+    // GO with the scatter calculated from the reading sets, as the command line's default.
+    WhenModalOpens(QStringLiteral("MC_Setup"), [](QDialog& setup) { Click(Button(setup, "Command2_2")); });
+    Click(f.panels.surface->monteCarloButton());
+
+    const std::string path = f.path(QStringLiteral("foucault2-becoulet200-moving-4sets.fdr")).toStdString();
+    const cli::CliRun cli = cli::Cli({"montecarlo", path, "--seed", "7", "--raw"});
+    QCOMPARE(cli.code, 0);
+    QVERIFY(QString::fromStdString(cli.out).startsWith(
+        QStringLiteral("Mean standard deviation (n-1) = %1 mm\n10000 Iterations processed")
+            .arg(QString::fromStdString(analysis::StdDevText(f.window->state().monteCarlo.meanStdDev)))));
+    const QString explanation = ExplanationText(f);
+    const QStringList ranges = QString::fromStdString(cli.out).split(QLatin1Char('\n')).filter(QStringLiteral(" sigma "));
+    QCOMPARE(ranges.size(), 4);
+    for (const QString& line : ranges) QVERIFY2(explanation.contains(line), qPrintable(line));
+    std::string table = f.window->state().monteCarlo.rawData;
+    std::erase(table, '\r');
+    QVERIFY(cli.out.ends_with("\n" + table));
   }
 
   void f9ProposesEachPanelsNameSavesGifOrPngAndAFailedWriteSaysSo() {
