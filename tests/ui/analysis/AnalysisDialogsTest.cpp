@@ -80,10 +80,8 @@ class AnalysisDialogsTest : public QObject {
     d.click("Command2_0");  // last entered
     QCOMPARE(d.child("txtMan_0")->text(), QStringLiteral("0.0000"));
     QCOMPARE(d.child("txtMan_9")->text(), QStringLiteral("0.0000"));
-    QCOMPARE(d.child("Text1_1")->text(), QStringLiteral("0.0000"));
     d.click("Command2_1");  // calculated
     QCOMPARE(d.child("txtMan_9")->text(), QStringLiteral("0.0100"));
-    QCOMPARE(d.child("Text1_1")->text(), QStringLiteral("0.0020"));
     d.click("Command1_2");  // the mean for all zones in use
     QCOMPARE(d.child("txtMan_0")->text(), QStringLiteral("0.5000"));
     QCOMPARE(d.child("txtMan_2")->text(), QStringLiteral("0.5000"));
@@ -109,11 +107,6 @@ class AnalysisDialogsTest : public QObject {
              QStringList{QStringLiteral("The standard deviation of zone 1, 48.5000, is larger than the radius of "
                                         "curvature of this test, 48.\r\nNo readings scatter that far: please enter "
                                         "a smaller one.")});
-    d.child("Text1_1")->setText(QStringLiteral("48"));
-    d.click("Command1_1");
-    d.click("Command2_2");
-    QVERIFY(!d.values.cancelled);
-    QCOMPARE(d.values.zoneStdDev[3], 48.0);
   }
 
   void cancelChangesNothing() {
