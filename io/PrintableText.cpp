@@ -50,4 +50,11 @@ std::string PrintableName(std::string_view name) {
   return shown;
 }
 
+std::string AsSentence(std::string reason) {
+  if (!reason.empty() && reason.front() >= 'a' && reason.front() <= 'z') {
+    reason.front() = static_cast<char>(reason.front() - 'a' + 'A');
+  }
+  return reason;
+}
+
 }  // namespace zonalyst::io

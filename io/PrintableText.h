@@ -17,4 +17,8 @@ std::string PrintableQuote(std::string_view bytes, std::size_t maxBytes);
 // not UTF-8 shown as \xNN, so that a name can neither split a line nor steer a terminal.
 std::string PrintableName(std::string_view name);
 
+// A reason ("could not write ...") as a sentence of a message begins: its first letter in
+// upper case. Messages put it after a file name or another sentence.
+std::string AsSentence(std::string reason);
+
 }  // namespace zonalyst::io

@@ -34,7 +34,7 @@ std::string LoadError::userMessage() const {
 
 std::string LoadError::userMessageWithReason() const {
   if (line != 0 || detail.empty()) return userMessage();
-  return userMessage() + "\r\n" + detail;
+  return userMessage() + "\r\n" + AsSentence(detail);
 }
 
 LoadResult LoadTestText(std::string_view text) {

@@ -1,5 +1,7 @@
 #include "AssociationOffer.h"
 
+#include "io/PrintableText.h"
+
 namespace zonalyst::ui {
 
 MessageRequest AssociationQuestion(const platform::AssociationLookup& lookup) {
@@ -36,7 +38,7 @@ void OfferFileAssociation(platform::FileAssociation& association, Prompter& prom
     if (const std::string failure = association.registerAssociation(); !failure.empty()) {
       MessageRequest report;
       report.text = QStringLiteral("Zonalyst could not be associated with Fdr files.\r\n") +
-                    QString::fromStdString(failure);
+                    QString::fromStdString(io::AsSentence(failure));
       report.icon = MessageIcon::Critical;
       prompter.message(report);
     }

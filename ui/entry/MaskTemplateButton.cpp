@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "io/PrintableText.h"
 #include "plot/MaskLayout.h"
 #include "plot/MaskPdf.h"
 #include "ui/panel/SaveGuard.h"
@@ -69,8 +70,9 @@ void MaskTemplateButton::printToChosenFile() {
   const plot::MaskLayout layout = plot::PlanMask(test, state_.fileName.toStdString(), paper, plot::kDefaultOpeningDeg);
   const std::string problem = plot::WriteMaskPdf(layout, paper, path.toStdString());
   if (!problem.empty()) {
-    prompter_.message({QStringLiteral("The mask template was not saved:\r\n") + QString::fromStdString(problem), kTitle,
-                       MessageButtons::Ok, MessageAnswer::Ok, MessageIcon::Critical});
+    prompter_.message({QStringLiteral("The mask template was not saved:\r\n") +
+                           QString::fromStdString(io::AsSentence(problem)),
+                       kTitle, MessageButtons::Ok, MessageAnswer::Ok, MessageIcon::Critical});
     return;
   }
   emit saved(QStringLiteral("Mask template saved to %1 (%2 of %3): print it at actual size, then check the scale bar")

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 
 #include "UserFolders.h"
+#include "io/PrintableText.h"
 #include "io/TestPath.h"
 
 namespace zonalyst::ui {
@@ -28,7 +29,7 @@ TestSaved ReportFailure(AppState& state, io::SaveOutcome failed, Prompter& promp
     MessageRequest report;
     report.text = QStringLiteral("The test could not be saved to ") +
                   QString::fromStdString(io::JoinTestPath(failed.folder, failed.fileName)) + QStringLiteral(".\r\n") +
-                  QString::fromStdString(failed.reason) + QStringLiteral("\r\n") + advice;
+                  QString::fromStdString(io::AsSentence(failed.reason)) + QStringLiteral("\r\n") + advice;
     report.icon = MessageIcon::Critical;
     report.buttons = MessageButtons::OkSaveElsewhere;
     if (prompter.message(report) != MessageAnswer::SaveElsewhere) return TestSaved::Failed;

@@ -75,7 +75,7 @@ class HardeningTest : public QObject {
     QCOMPARE(f.prompter.messages().size(), std::size_t{2});
     QCOMPARE(f.prompter.messages()[1].text,
              QStringLiteral("Zonalyst could not be associated with Fdr files.\r\n"
-                            "could not write \"mimeapps.list\": No space left on device"));
+                            "Could not write \"mimeapps.list\": No space left on device"));
 
     window.state().test.Roc += 1.0;
     f.prompter.clear();
@@ -110,7 +110,7 @@ class HardeningTest : public QObject {
     QCOMPARE(f.prompter.messages().size(), std::size_t{3});
     for (const auto& [message, path] :
          {std::pair{f.prompter.messages()[1], picture}, std::pair{f.prompter.messages()[2], mask}}) {
-      QVERIFY2(message.text.contains(QStringLiteral("could not write \"") + path + QStringLiteral("\": it is read-only")),
+      QVERIFY2(message.text.contains(QStringLiteral("Could not write \"") + path + QStringLiteral("\": it is read-only")),
                qPrintable(message.text));
       QFile file(path);
       QVERIFY(file.open(QIODevice::ReadOnly));

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "core/Rounding.h"
+#include "io/PrintableText.h"
 
 namespace zonalyst::analysis {
 
@@ -28,7 +29,7 @@ std::string WithDefaultExtension(const std::string& path, ImageFormat defaultFor
 
 std::string ImageSaveFailure(const std::string& path, const std::string& reason) {
   std::string text = "The image could not be saved to " + path + ".";
-  if (!reason.empty()) text += "\r\n" + reason;
+  if (!reason.empty()) text += "\r\n" + io::AsSentence(reason);
   return text + "\r\nNothing was written.";
 }
 
