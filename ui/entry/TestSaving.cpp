@@ -9,8 +9,9 @@
 namespace zonalyst::ui {
 namespace {
 
-// Answers the question as the platform's save dialog already did: write there.
-class ChosenPlace final : public io::SaveQuestion {
+// Answers the question as the user already did, by the platform's save dialog or Ctrl+S:
+// write there.
+class WriteThere final : public io::SaveQuestion {
  public:
   io::SaveDecision ask(const std::string& folder, const std::string& fileName) override {
     return {true, folder, fileName};
@@ -42,7 +43,7 @@ TestSaved ReportFailure(AppState& state, io::SaveOutcome failed, Prompter& promp
     const std::optional<QString> chosen = prompter.saveFile(request);
     if (!chosen || chosen->isEmpty()) return TestSaved::Failed;
     const QFileInfo place(WithTestExtension(*chosen));
-    ChosenPlace there;
+    WriteThere there;
     const io::SaveOutcome outcome = io::SaveTestFile(state.test, place.absolutePath().toStdString(),
                                                      place.fileName().toStdString(), there);
     if (outcome.status != io::SaveStatus::Failed) {
@@ -55,6 +56,11 @@ TestSaved ReportFailure(AppState& state, io::SaveOutcome failed, Prompter& promp
 }
 
 }  // namespace
+
+TestSaved SaveOpenTestAtOnce(AppState& state, Prompter& prompter, const QString& advice) {
+  WriteThere there;
+  return SaveOpenTest(state, there, prompter, advice);
+}
 
 QString StaysOpenAdvice() { return QStringLiteral("The test stays open; nothing was lost."); }
 

@@ -28,6 +28,10 @@ inline bool MayLeaveTest(TestSaved saved) {
 // dialog in the documents folder, after which the record follows the new folder and name.
 TestSaved SaveOpenTest(AppState& state, io::SaveQuestion& question, Prompter& prompter, const QString& advice);
 
+// Ctrl+S: saves the open test to its file when it differs from it, without asking; a
+// failed save as SaveOpenTest.
+TestSaved SaveOpenTestAtOnce(AppState& state, Prompter& prompter, const QString& advice);
+
 // The advice of a failed save that keeps the user with the test.
 QString StaysOpenAdvice();
 

@@ -160,13 +160,13 @@ TestSaved MainWindow::saveTest(const QString& advice) {
   return SaveOpenTest(state_, *saveQuestion_, *services_.prompter, advice);
 }
 
-TestSaved MainWindow::saveCommittingEdits(const QString& advice, bool keepFocus) {
+TestSaved MainWindow::saveCommittingEdits(const QString& advice, bool keepFocus, bool ask) {
   // The box being edited keeps its text only once it has given up the focus.
   QPointer<QWidget> editing = QApplication::focusWidget();
   if (editing && editing->window() != this) editing = nullptr;
   if (editing) editing->clearFocus();
   LetEventsRun();
-  const TestSaved saved = saveTest(advice);
+  const TestSaved saved = ask ? saveTest(advice) : SaveOpenTestAtOnce(state_, *services_.prompter, advice);
   setPanelCaptions();
   if (editing && (keepFocus || !MayLeaveTest(saved))) editing->setFocus();
   return saved;
@@ -175,13 +175,13 @@ TestSaved MainWindow::saveCommittingEdits(const QString& advice, bool keepFocus)
 void MainWindow::saveNow() {
   if (!state_.testOpen() || switchBusy_ || state_.test.MonteCarloRunning) return;
   switchBusy_ = true;
-  const TestSaved saved = saveCommittingEdits(StaysOpenAdvice(), true);
+  const TestSaved saved = saveCommittingEdits(StaysOpenAdvice(), true, false);
   switchBusy_ = false;
   const QString path = TestFilePath(state_.folder, state_.fileName);
   QString confirmation;
-  if (saved == TestSaved::Written) confirmation = QStringLiteral("The test was saved to ") + path + QStringLiteral(".");
+  if (saved == TestSaved::Written) confirmation = QStringLiteral("Saved to ") + path;
   if (saved == TestSaved::Unchanged) {
-    confirmation = QStringLiteral("Nothing to save: ") + path + QStringLiteral(" already holds the test.");
+    confirmation = QStringLiteral("There is nothing to save: ") + path + QStringLiteral(" already holds the test.");
   }
   if (confirmation.isEmpty()) return;
   setHelp(confirmation);
@@ -198,7 +198,7 @@ void MainWindow::reportEscapedFailure(const std::string& what) {
 void MainWindow::stepTestFile(entry::FileStep step) {
   // A Monte Carlo run keeps its test and panel to the end, as it keeps the function keys.
   if (!state_.testOpen() || state_.test.MonteCarloRunning) return;
-  if (MayLeaveTest(saveCommittingEdits(StaysOpenAdvice(), false))) filePanel_->openNeighbour(step);
+  if (MayLeaveTest(saveCommittingEdits(StaysOpenAdvice(), false, true))) filePanel_->openNeighbour(step);
   actionClick(currentPanel_);
 }
 
@@ -289,7 +289,7 @@ void MainWindow::actionClick(Panel panel) {
   }
   // Leaving the test saves it first; without a save the user stays where they were.
   const bool closingTest = panel == Panel::Load && state_.testOpen();
-  if (closingTest && !MayLeaveTest(saveCommittingEdits(StaysOpenAdvice(), false))) {
+  if (closingTest && !MayLeaveTest(saveCommittingEdits(StaysOpenAdvice(), false, true))) {
     switchBusy_ = false;
     syncButton(Panel::Load);
     return;

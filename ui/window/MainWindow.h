@@ -68,8 +68,9 @@ class MainWindow final : public QWidget {
   PanelContent* panelContent(Panel panel) const { return contents_[panel]; }
   AppState& state() { return state_; }
 
-  // Ctrl+S: saves the open test as leaving it would, stays on the panel and says on the
-  // help line that the file was written.
+  // Ctrl+S: saves the open test to its file at once, without the unsaved-changes question,
+  // stays on the panel and says on the help line that the file was written, or that there
+  // was nothing to save. A failed save is reported as leaving the test reports it.
   void saveNow();
   void setHelp(const QString& text);
   // After an exception escaped an event handler: says so and, with a test open, offers to
@@ -102,7 +103,8 @@ class MainWindow final : public QWidget {
   void showOnly(Panel panel);
   void setPanelCaptions();
   bool validationStops(Panel panel);
-  TestSaved saveCommittingEdits(const QString& advice, bool keepFocus);
+  // Saves after the box being edited gave up its text; `ask`: with the unsaved-changes question.
+  TestSaved saveCommittingEdits(const QString& advice, bool keepFocus, bool ask);
   void enterLoadPanel(bool closedTest);
   void enterExitPanel();
   void confirmExit();
