@@ -111,7 +111,12 @@ bool EntryGrid::handleKey(int index, const QKeyEvent& event) {
 }
 
 void EntryGrid::commit(int index) {
-  if (rules_.commit(test_, index, box(index)->text(), DecimalSeparator()) == entry::CommitEffect::Redraw) {
+  // Looking is not changing: a box that still shows the record's value keeps the value to
+  // the last bit, where the shown digits would round it.
+  const QString separator = DecimalSeparator();
+  const QString text = box(index)->text();
+  if (text == rules_.text(test_, index, separator)) return;
+  if (rules_.commit(test_, index, text, separator) == entry::CommitEffect::Redraw) {
     emit recordChanged();
   } else {
     showText(index);

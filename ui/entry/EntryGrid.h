@@ -38,7 +38,7 @@ struct EntryGridRules {
 // The entry boxes of the setup or readings panel, children of that panel, which lays them
 // out. A box turns blue and selects its text when it gets the focus and puts its help on
 // the help line; keys move the focus, flip toggles or pass the box's filter (a refused key
-// beeps); leaving a box commits its text into the record and shows the record's value again.
+// beeps); leaving a box commits a changed text into the record and shows the record's value again.
 class EntryGrid final : public QObject {
   Q_OBJECT
  public:

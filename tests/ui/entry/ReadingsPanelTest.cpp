@@ -3,6 +3,7 @@
 #include "tests/ui/QtTestMain.h"
 #include "tests/ui/WindowFixture.h"
 #include "io/TestFileLoader.h"
+#include "ui/entry/rules/EntryIndex.h"
 #include "ui/window/PanelTexts.h"
 
 using namespace zonalyst;
@@ -128,6 +129,29 @@ class ReadingsPanelTest : public QObject {
     QCOMPARE(f.walk(Qt::Key_Up, 5), QStringList({"13", "9", "5", "1", "65"}));
     QCOMPARE(f.walk(Qt::Key_Up, 1), QStringList({"64"}));
     QCOMPARE(f.walk(Qt::Key_Right, 2), QStringList({"65", "0"}));
+  }
+
+  // Looking is not changing: the published tests keep readings such as 40.200001, shown as
+  // "40.200". Visiting every box and cell and leaving them saves nothing, asks nothing and
+  // leaves each file as it was, byte for byte.
+  void visitingEveryBoxAndCellLeavesTheTestAsItWas() {
+    const QStringList examples =
+        QDir(QStringLiteral(ZONALYST_SOURCE_DIR "/examples")).entryList({QStringLiteral("foucault2-*.fdr")});
+    QVERIFY(examples.size() >= 5);
+    for (const QString& example : examples) {
+      WindowFixture f;
+      f.startOnExample(example);
+      const std::string before = ReadFile(f.path(example));
+      f.press(Qt::Key_F2);
+      f.walk(Qt::Key_Return, 2 * entry::kSetupBoxCount);
+      f.press(Qt::Key_F3);
+      f.walk(Qt::Key_Return, entry::kReadingsCellCount);
+      f.press(Qt::Key_S, Qt::ControlModifier);
+      f.press(Qt::Key_F1);
+      QVERIFY2(ReadFile(f.path(example)) == before, qPrintable(example));
+      QCOMPARE(f.saveAnswer.asked, 0);
+      QVERIFY(f.prompter.messages().empty());
+    }
   }
 
   void refusalOnTheReadingsPanelFocusesTheDiameter() {
