@@ -203,22 +203,24 @@ void FilePanel::createNewTest() {
   createBusy_ = false;
 }
 
-void FilePanel::openNeighbour(entry::FileStep step) {
+bool FilePanel::openNeighbour(entry::FileStep step) {
   AppState& state = context_.state;
   showTestFolder();
   const bool pastFailure =
       failedStep_ && failedStep_->folder == state.folder && failedStep_->openTest == state.fileName;
   const QList<QListWidgetItem*> found =
       files_->findItems(pastFailure ? failedStep_->file : state.fileName, Qt::MatchExactly);
-  const int position = entry::SteppedListPosition(state.filePosition, found.isEmpty() ? -1 : files_->row(found.front()),
-                                                  step == entry::FileStep::Previous ? -1 : 1, files_->count());
-  if (position < 0) return;
+  const int row = found.isEmpty() ? -1 : files_->row(found.front());
+  const int position =
+      entry::SteppedListPosition(state.filePosition, row, step == entry::FileStep::Previous ? -1 : 1, files_->count());
+  if (position < 0 || position == row) return false;
   state.filePosition = position;
   files_->setCurrentRow(position);
   // A file that fails to load leaves the open test as it was.
   const QString target = files_->item(position)->text();
   failedStep_ = FailedStep{state.folder, state.fileName, target};
   if (OpenTest(state, context_.prompter, folder_, target)) failedStep_.reset();
+  return true;
 }
 
 bool FilePanel::eventFilter(QObject* watched, QEvent* event) {

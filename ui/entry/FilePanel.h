@@ -38,8 +38,9 @@ class FilePanel final : public PanelContent {
 
   // Opens the previous or next test of the open test's folder (the open test saved
   // already). After a file that did not load, the next step goes on from that file while
-  // the same test stays open, so that every file past it can be reached.
-  void openNeighbour(entry::FileStep step);
+  // the same test stays open, so that every file past it can be reached. False when there
+  // is no test that way (the open one is the last or the first): nothing is opened.
+  bool openNeighbour(entry::FileStep step);
 
   void openSelected();
   void createNewTest();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <Qt>
+
 #include "ui/panel/PanelId.h"
 
 namespace zonalyst::ui {
@@ -13,9 +15,10 @@ struct KeyDecision {
 };
 
 // The window's key map, by Qt key code: a panel's key (WindowPanel::key) switches to it,
-// with a test open or when the panel needs none (exit and load); X and Z step to the next
-// and previous test file with a test open. Keys with a modifier other than the keypad's
-// are left to the control.
-KeyDecision DecideKey(int qtKey, bool withModifiers, bool testOpen);
+// with a test open or when the panel needs none (exit and load). With a test open,
+// Ctrl+PageDown and Ctrl+PageUp step to the next and previous test file on every panel,
+// and so do X and Z unless the focus is in an entry box, where they are letters like any
+// other. Other keys with a modifier (Ctrl, Alt, Meta) are left to the control.
+KeyDecision DecideKey(int qtKey, Qt::KeyboardModifiers modifiers, bool testOpen, bool inEntryBox);
 
 }  // namespace zonalyst::ui

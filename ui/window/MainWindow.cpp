@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QTimer>
@@ -52,7 +53,7 @@ constexpr int kFrameHeight = plot::kPanelFrame.height;
 constexpr int kFrameLeft = kMargin + kButtonWidth + kMargin;
 constexpr int kButtonsBesideFrames = (kFrameHeight + kButtonGap) / kButtonPitch;
 constexpr int kButtonRowsBelowFrames = std::max(0, static_cast<int>(plot::kPanelCount) - kButtonsBesideFrames);
-constexpr int kHelpHeight = 36;
+constexpr int kHelpHeight = 52;  // three lines: an entry box's help and the stepping keys
 constexpr int kHelpTop = kMargin + kFrameHeight + kMargin + kButtonRowsBelowFrames * kButtonPitch;
 constexpr int kWindowWidth = kFrameLeft + kFrameWidth + kMargin;
 constexpr int kWindowHeight = kHelpTop + kHelpHeight + kMargin;
@@ -198,8 +199,10 @@ void MainWindow::reportEscapedFailure(const std::string& what) {
 void MainWindow::stepTestFile(entry::FileStep step) {
   // A Monte Carlo run keeps its test and panel to the end, as it keeps the function keys.
   if (!state_.testOpen() || state_.test.MonteCarloRunning) return;
-  if (MayLeaveTest(saveCommittingEdits(StaysOpenAdvice(), false, true))) filePanel_->openNeighbour(step);
+  const bool saved = MayLeaveTest(saveCommittingEdits(StaysOpenAdvice(), false, true));
+  const bool stepped = saved && filePanel_->openNeighbour(step);
   actionClick(currentPanel_);
+  if (saved && !stepped) setHelp(FolderEndHelp(step));
 }
 
 void MainWindow::focusFinding(const SetupFinding& finding, SetupScope scope) {
@@ -423,8 +426,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     saveNow();
     return true;
   }
-  const bool modified = (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0;
-  const KeyDecision decision = DecideKey(key->key(), modified, state_.testOpen());
+  // The key goes to the box with the window's focus, whether the window is active or not.
+  const bool inEntryBox = qobject_cast<QLineEdit*>(widget) != nullptr;
+  const KeyDecision decision = DecideKey(key->key(), key->modifiers(), state_.testOpen(), inEntryBox);
   switch (decision.kind) {
     case KeyDecision::Kind::None:
       return false;

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "ui/entry/rules/ListPosition.h"
 #include "ui/panel/PanelId.h"
 
 namespace zonalyst::ui {
@@ -13,6 +14,8 @@ QString ButtonCaption(Panel panel);
 QString PanelCaption(Panel panel, const QString& fileName);
 // The help line the load panel shows on entry.
 QString LoadPanelHelp();
+// The help line after a step found no test that way: the open one is the last or first.
+QString FolderEndHelp(entry::FileStep step);
 
 // Whether the panel's function button can be pressed: Exit and Load always, the others with a test open.
 bool ButtonEnabled(Panel panel, bool testOpen);

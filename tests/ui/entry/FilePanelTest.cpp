@@ -116,6 +116,7 @@ class FilePanelTest : public QObject {
     QCOMPARE(f.window->currentPanel(), ui::Panel::Setup);
   }
 
+  // In an entry box X and Z are letters: Ctrl+PageDown and Ctrl+PageUp step there.
   void doubleClickOpensSteppingSavesAChangedTestFirstAndPreviousOnTheFirstAndNextOnTheLastStay() {
     WindowFixture f;
     StartOnThreeTests(f);
@@ -125,21 +126,24 @@ class FilePanelTest : public QObject {
     QCOMPARE(f.window->currentPanel(), ui::Panel::SurfaceError);
     f.press(Qt::Key_Z);
     QCOMPARE(f.window->state().fileName, QStringLiteral("a.fdr"));
+    QCOMPARE(f.help(), QStringLiteral("This is the first test of the folder: there is no previous one"));
     f.press(Qt::Key_F2);
     f.box(4)->setFocus();
-    f.type(QStringLiteral("99"));
+    f.type(QStringLiteral("99x"));  // a stray letter
+    QCOMPARE(f.window->state().fileName, QStringLiteral("a.fdr"));
     SaveDiscardAnswer overwrite(QStringLiteral("cmdOverwrite"));
-    f.press(Qt::Key_X);  // the box being edited commits before the save
+    f.press(Qt::Key_PageDown, Qt::ControlModifier);  // the box being edited commits before the save
     QVERIFY(overwrite.shown());
     QCOMPARE(RocOnDisk(f, "a.fdr"), 99.0);
     QCOMPARE(f.window->state().fileName, QStringLiteral("b.fdr"));
     QCOMPARE(f.window->currentPanel(), ui::Panel::Setup);
     QCOMPARE(f.box(4)->text(), QStringLiteral("102"));
-    f.press(Qt::Key_X);
-    f.press(Qt::Key_X);
+    f.press(Qt::Key_PageDown, Qt::ControlModifier);
+    f.press(Qt::Key_PageDown, Qt::ControlModifier);
     QCOMPARE(f.window->state().test.Roc, 103.0);  // c.fdr
     QCOMPARE(f.window->state().filePosition, 2);
     QCOMPARE(f.window->currentPanel(), ui::Panel::Setup);
+    QCOMPARE(f.help(), QStringLiteral("This is the last test of the folder: there is no next one"));
     QVERIFY(f.prompter.messages().empty());
   }
 
@@ -169,7 +173,7 @@ class FilePanelTest : public QObject {
     f.press(Qt::Key_Return);
     QVERIFY(QDir(sub).removeRecursively());
     f.prompter.clear();
-    f.press(Qt::Key_X);
+    f.press(Qt::Key_PageDown, Qt::ControlModifier);
     QCOMPARE(f.prompter.messages().size(), std::size_t{1});
     QVERIFY(f.prompter.messages()[0].text.contains(QDir(sub).filePath("a.fdr")));
     QCOMPARE(f.window->state().fileName, QStringLiteral("a.fdr"));
@@ -267,9 +271,10 @@ class FilePanelTest : public QObject {
     f.press(Qt::Key_F2);
     f.box(4)->setFocus();
     f.type(QStringLiteral("77"));
-    for (const Qt::Key leave : {Qt::Key_F1, Qt::Key_X}) {
+    for (const auto& [leave, modifiers] : {std::pair{Qt::Key_F1, Qt::KeyboardModifiers()},
+                                           std::pair{Qt::Key_PageDown, Qt::KeyboardModifiers(Qt::ControlModifier)}}) {
       SaveDiscardAnswer close{QStringList{QString()}};
-      f.press(leave);
+      f.press(leave, modifiers);
       QVERIFY(close.shown());
       QCOMPARE(ReadFile(f.path(QStringLiteral("a.fdr"))), a);
       QCOMPARE(f.window->currentPanel(), ui::Panel::Setup);
@@ -277,7 +282,7 @@ class FilePanelTest : public QObject {
     }
   }
 
-  void aReadOnlyTestLeftByF1XOrExitStaysOpenAndCanBeSavedElsewhere() {
+  void aReadOnlyTestLeftByF1AStepOrExitStaysOpenAndCanBeSavedElsewhere() {
     WindowFixture f;
     StartOnThreeTests(f);
     const QString a = f.path(QStringLiteral("a.fdr"));
@@ -295,7 +300,7 @@ class FilePanelTest : public QObject {
       QVERIFY(overwrite.shown());
     };
     leave([&f] { f.press(Qt::Key_F1); });
-    leave([&f] { f.press(Qt::Key_X); });
+    leave([&f] { f.press(Qt::Key_PageDown, Qt::ControlModifier); });
     QCOMPARE(f.prompter.messages().size(), std::size_t{1});
     QCOMPARE(f.prompter.messages()[0].text, expected);
     QCOMPARE(f.prompter.messages()[0].buttons, ui::MessageButtons::OkSaveElsewhere);

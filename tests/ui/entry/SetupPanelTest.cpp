@@ -96,9 +96,9 @@ class SetupPanelTest : public QObject {
     f.box(4)->setFocus();
     QVERIFY(!f.box(4)->isReadOnly());
     QCOMPARE(f.box(0)->palette().color(QPalette::Base), QColor(Qt::black));
-    QCOMPARE(f.text(QStringLiteral("LblHelp")),
-             QStringLiteral("Enter the ROC (radius of curvature) for this mirror\n"
-                            "(Hint, while zone 1 nulled, measure from knife edge to mirror face)"));
+    QCOMPARE(f.help(), QStringLiteral("Enter the ROC (radius of curvature) for this mirror\n"
+                                      "(Hint, while zone 1 nulled, measure from knife edge to mirror face)\n"
+                                      "Ctrl+PageDown / Ctrl+PageUp: the next / previous test of the folder"));
     f.box(2)->setFocus();
     QCOMPARE(f.box(2)->text(), QStringLiteral("Inches"));
     f.type(QStringLiteral("m"));

@@ -21,17 +21,19 @@ using namespace zonalyst::ui;
 class WindowRulesTest : public QObject {
   Q_OBJECT
  private slots:
-  // The function keys with and without a test are the window's test; these are the keys it leaves out.
+  // The function keys, the letters in an entry box and Ctrl+PageDown are the window's
+  // tests; these are the keys it leaves out.
   void keyMapWithAndWithoutATest() {
     using Kind = KeyDecision::Kind;
-    QCOMPARE(DecideKey(Qt::Key_F10, false, false), KeyDecision{});
-    QCOMPARE(DecideKey(Qt::Key_X, false, true), KeyDecision{Kind::NextFile});
-    QCOMPARE(DecideKey(Qt::Key_Z, false, true), KeyDecision{Kind::PreviousFile});
-    // Ignored: X and Z without a test, other keys, and keys with a modifier.
-    for (const auto& [key, open, modifiers] : {std::tuple{Qt::Key_X, false, false}, std::tuple{Qt::Key_Z, false, false},
-                                          std::tuple{Qt::Key_F11, true, false}, std::tuple{Qt::Key_A, true, false},
-                                          std::tuple{Qt::Key_F4, true, true}}) {
-      QCOMPARE(DecideKey(key, modifiers, open), KeyDecision{});
+    const Qt::KeyboardModifiers none = Qt::NoModifier, ctrl = Qt::ControlModifier;
+    QCOMPARE(DecideKey(Qt::Key_Z, Qt::ShiftModifier, true, false), KeyDecision{Kind::PreviousFile});
+    QCOMPARE(DecideKey(Qt::Key_PageUp, ctrl | Qt::KeypadModifier, true, true), KeyDecision{Kind::PreviousFile});
+    // Ignored: stepping without a test, other keys, and keys with another modifier.
+    for (const auto& [key, open, modifiers] :
+         {std::tuple{Qt::Key_X, false, none}, std::tuple{Qt::Key_PageDown, false, ctrl}, std::tuple{Qt::Key_F10, false, none},
+          std::tuple{Qt::Key_A, true, none}, std::tuple{Qt::Key_PageDown, true, ctrl | Qt::AltModifier},
+          std::tuple{Qt::Key_F4, true, ctrl}}) {
+      QCOMPARE(DecideKey(key, modifiers, open, false), KeyDecision{});
     }
   }
 

@@ -18,9 +18,12 @@ const QString kConicHelp = QStringLiteral(
     "Enter the desired deformation constant\n"
     "(Hint > 0 = Oblate, 0 = spherical, < 0 and > -1 = ellipse,  -1 = parabolic mirror, < -1 = hyperbolic)");
 
-}  // namespace
+// In an entry box X and Z are letters: the help names the keys that step between tests.
+QString WithSteppingKeys(const QString& help) {
+  return help + QStringLiteral("\nCtrl+PageDown / Ctrl+PageUp: the next / previous test of the folder");
+}
 
-QString SetupHelp(int box, bool innerOuter) {
+QString SetupBoxHelp(int box, bool innerOuter) {
   switch (box) {
     case kZoneCountBox:
       return QStringLiteral("Enter the number of zones in your mask.  Min = 3, Max = 15\nI'm working on this one Mr. Quorran :)");
@@ -39,7 +42,7 @@ QString SetupHelp(int box, bool innerOuter) {
   return QStringLiteral("Enter ") + side + QStringLiteral(" radius for zone ") + zone + QStringLiteral(" mask opening");
 }
 
-QString ReadingsHelp(int cell) {
+QString ReadingsCellHelp(int cell) {
   switch (cell) {
     case kUnitsCell: return kUnitsHelp;
     case kSourceCell: return kSourceHelp;
@@ -53,6 +56,12 @@ QString ReadingsHelp(int cell) {
       .arg(ZoneOfCell(cell))
       .arg(SetOfCell(cell));
 }
+
+}  // namespace
+
+QString SetupHelp(int box, bool innerOuter) { return WithSteppingKeys(SetupBoxHelp(box, innerOuter)); }
+
+QString ReadingsHelp(int cell) { return WithSteppingKeys(ReadingsCellHelp(cell)); }
 
 QString UnreadableFolderHelp(const QString& folder) {
   return QStringLiteral("The folder ") + folder + QStringLiteral(" cannot be read; choose another one");
