@@ -76,10 +76,4 @@ std::optional<MeasuredSpanFit> SurfaceAnalysis::fitMeasuredSpan(const MirrorTest
   return FitMeasuredSpan(test, profile_, fit_.bestFitRocMm);
 }
 
-bool ReducesToSurface(MirrorTest test, const BesselTable& bessel) {
-  SurfaceAnalysis analysis(bessel);
-  analysis.analyse(test);
-  return analysis.reducible();
-}
-
 }  // namespace zonalyst

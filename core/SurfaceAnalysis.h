@@ -66,7 +66,4 @@ class SurfaceAnalysis {
   bool inputsComputable_ = true;  // the averages are numbers and the values within range
 };
 
-// Whether the test's readings reduce to a surface (SurfaceAnalysis::reducible), tried on a copy.
-bool ReducesToSurface(MirrorTest test, const BesselTable& bessel);
-
 }  // namespace zonalyst

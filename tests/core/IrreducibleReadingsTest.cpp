@@ -14,7 +14,7 @@
 namespace zonalyst {
 namespace {
 
-TEST(ReducesToSurface, ValuesNoMirrorHasDoNotReduce) {
+TEST(SurfaceAnalysis, ValuesNoMirrorHasDoNotReduce) {
   struct Case {
     const char* what;
     void (*change)(MirrorTest&);
@@ -37,11 +37,13 @@ TEST(ReducesToSurface, ValuesNoMirrorHasDoNotReduce) {
   for (const Case& c : cases) {
     MirrorTest test = testing::TestMirror();
     c.change(test);
-    EXPECT_EQ(ReducesToSurface(test, testing::FilledBessel()), c.reduces) << c.what;
+    SurfaceAnalysis analysis(testing::FilledBessel());
+    analysis.analyse(test);
+    EXPECT_EQ(analysis.reducible(), c.reduces) << c.what;
   }
 }
 
-TEST(ReducesToSurface, AbsurdScatterFailsEveryTrialAndTheRunSaysSo) {
+TEST(SurfaceAnalysis, AbsurdScatterFailsEveryTrialAndTheRunSaysSo) {
   SurfaceAnalysis analysis(testing::FilledBessel());
   MirrorTest test = testing::TestMirror();
   analysis.analyse(test);

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
+#include "core/ReadingsValidation.h"
 #include "core/ResultTexts.h"
 #include "core/ZoneReport.h"
 #include "plot/RasterSurface.h"
@@ -16,13 +17,27 @@ namespace zonalyst::ui {
 AnalysisPanel::AnalysisPanel(const PanelContext& context, const AnalysisLayout& panelLayout)
     : context_(context), state_(context.state) {
   view_ = new AnalysisView(state_, panelLayout, this);
-  controls_ = new QVBoxLayout;
+  controlsBox_ = new QWidget(this);
+  controls_ = new QVBoxLayout(controlsBox_);
+  controls_->setContentsMargins(0, 0, 0, 0);
   controls_->setSpacing(2);
+  noReadings_ = new QLabel(QString::fromLatin1(kNoReadings) + QStringLiteral("\nPress F3 to enter them."), this);
+  noReadings_->setObjectName(QStringLiteral("lblNoReadings"));
+  noReadings_->setAlignment(Qt::AlignCenter);
+  noReadings_->hide();
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(2);
   layout->addWidget(view_, 1);
-  layout->addLayout(controls_);
+  layout->addWidget(noReadings_, 1);
+  layout->addWidget(controlsBox_);
+}
+
+void AnalysisPanel::showReadingsMissing(bool missing) {
+  view_->setVisible(!missing);
+  controlsBox_->setVisible(!missing);
+  noReadings_->setVisible(missing);
+  if (missing) emit helpChanged(noReadings_->text());
 }
 
 plot::SavedPicture AnalysisPanel::savedPicture() {
@@ -53,7 +68,7 @@ BestFit AnalysisPanel::reduce() {
 }
 
 QLabel* AnalysisPanel::addCaption(QHBoxLayout* row, const QString& name, int stretch) {
-  auto* label = new QLabel(this);
+  auto* label = new QLabel(controlsBox_);
   label->setObjectName(name);
   row->addWidget(label, stretch);
   return label;

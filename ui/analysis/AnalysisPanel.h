@@ -30,6 +30,9 @@ class AnalysisPanel : public PanelContent {
   virtual void referenceSliderMoved() {}
   // What F9 saves of this panel: its frame as shown, with the test's report below.
   virtual plot::SavedPicture savedPicture();
+  // Without readings the panel draws nothing: it says that none have been entered yet and
+  // points to F3, on the panel and on the help line.
+  void showReadingsMissing(bool missing);
 
  protected:
   // Averages (unless a Monte Carlo run supplies the averages), reduces and finds the
@@ -47,7 +50,9 @@ class AnalysisPanel : public PanelContent {
 
  private:
   AnalysisView* view_;
+  QWidget* controlsBox_;  // the rows of controls below the picture
   QVBoxLayout* controls_;
+  QLabel* noReadings_;
   double bestFitRocMm_ = 0.0;
 };
 

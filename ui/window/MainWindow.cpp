@@ -205,12 +205,11 @@ void MainWindow::stepTestFile(entry::FileStep step) {
   if (saved && !stepped) setHelp(FolderEndHelp(step));
 }
 
-void MainWindow::focusFinding(const SetupFinding& finding, SetupScope scope) {
-  const int target = entry::RefusalFocus(finding, scope);
-  if (scope == SetupScope::SetupPanel) {
-    setupPanel_->focusBox(target);
+void MainWindow::focusPlace(entry::FixPlace place) {
+  if (place.onReadingsPanel) {
+    readingsPanel_->focusCell(place.index);
   } else {
-    readingsPanel_->focusCell(target);
+    setupPanel_->focusBox(place.index);
   }
 }
 
@@ -235,8 +234,9 @@ void MainWindow::syncButton(Panel panel) {
 }
 
 void MainWindow::enableButtons() {
+  const bool figures = figuresShown_ && IsAnalysisPanel(currentPanel_);
   for (const WindowPanel& row : WindowPanels()) {
-    buttons_[row.panel]->setEnabled(ButtonEnabled(row.panel, state_.testOpen()));
+    buttons_[row.panel]->setEnabled(ButtonEnabled(row.panel, state_.testOpen(), figures));
   }
 }
 
@@ -270,8 +270,8 @@ bool MainWindow::validationStops(Panel panel) {
   // Taking the focus makes the box being edited commit its value first.
   buttons_[panel]->setFocus();
   LetEventsRun();
-  if (!ValidateSetup(state_.test, currentPanel_, *services_.prompter,
-                     [this](const SetupFinding& finding, SetupScope scope) { focusFinding(finding, scope); })) {
+  if (!ValidateSetup(state_.test, state_.bessel, currentPanel_, *services_.prompter,
+                     [this](entry::FixPlace place) { focusPlace(place); })) {
     return false;
   }
   for (const WindowPanel& row : WindowPanels()) {
@@ -298,16 +298,15 @@ void MainWindow::actionClick(Panel panel) {
     return;
   }
   if (panel == Panel::Exit && currentPanel_ != Panel::Exit) panelBeforeExit_ = currentPanel_;
-  if (IsAnalysisPanel(panel) && state_.testOpen() &&
-      RefuseIrreducible(state_.test, state_.bessel, *services_.prompter)) {
-    // The setup and readings panels stay on show for the user to mend the values; an
-    // analysis panel cannot show this test, so the setup panel takes its place.
-    if (!IsAnalysisPanel(currentPanel_)) {
-      syncButton(panel);
-      switchBusy_ = false;
-      return;
-    }
-    panel = Panel::Setup;
+  std::optional<entry::FixPlace> mend;
+  bool readingsMissing = false;
+  if (IsAnalysisPanel(panel) && state_.testOpen()) {
+    const AnalysisCheck check = CheckBeforeAnalysis(state_.test, state_.bessel, *services_.prompter);
+    // An analysis panel cannot show a refused test: the panel where the user mends it
+    // takes its place.
+    mend = check.refused;
+    if (mend) panel = mend->onReadingsPanel ? Panel::Readings : Panel::Setup;
+    readingsMissing = check.noReadings;
   }
   if (panel != Panel::SaveImage) {
     switchingTo_ = panel;
@@ -334,14 +333,23 @@ void MainWindow::actionClick(Panel panel) {
       actionClick(currentPanel_);
       return;
     default:
-      contents_[panel]->enterPanel({previousPanel_, false});
+      enterPanel(panel, readingsMissing);
       break;
   }
+  if (mend) focusPlace(*mend);
+  enableButtons();
   switchBusy_ = false;
   if (returnPending_) {
     returnPending_ = false;
     returnFromExit(std::exchange(returnAfterFailedSave_, false));
   }
+}
+
+void MainWindow::enterPanel(Panel panel, bool readingsMissing) {
+  AnalysisPanel* analysis = analysisPanels_[panel];
+  figuresShown_ = analysis != nullptr && !readingsMissing;
+  if (analysis != nullptr) analysis->showReadingsMissing(readingsMissing);
+  if (!readingsMissing) contents_[panel]->enterPanel({previousPanel_, false});
 }
 
 void MainWindow::enterLoadPanel(bool closedTest) {
@@ -433,7 +441,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     case KeyDecision::Kind::None:
       return false;
     case KeyDecision::Kind::Switch:
-      actionClick(decision.panel);
+      // A key does what its button does, and nothing where the button cannot be pressed.
+      if (buttons_[decision.panel]->isEnabled()) actionClick(decision.panel);
       return true;
     case KeyDecision::Kind::NextFile:
     case KeyDecision::Kind::PreviousFile:

@@ -6,7 +6,7 @@
 #include <functional>
 #include <optional>
 
-#include "core/SetupValidation.h"
+#include "ui/entry/rules/ValidationFocus.h"
 #include "ui/panel/AppState.h"
 #include "ui/panel/PanelContent.h"
 #include "ui/panel/PanelContext.h"
@@ -94,8 +94,11 @@ class MainWindow final : public QWidget {
   TestSaved saveTest(const QString& advice);
   // Keys X and Z: the open test saved, then the next or previous test of its folder opened.
   void stepTestFile(entry::FileStep step);
-  // Puts the focus where the user fixes the failed check of the setup or readings panel.
-  void focusFinding(const SetupFinding& finding, SetupScope scope);
+  // Puts the focus where the user mends what a check refused.
+  void focusPlace(entry::FixPlace place);
+  // Does what showing the panel means; an analysis panel of a test without readings says
+  // so instead of drawing.
+  void enterPanel(Panel panel, bool readingsMissing);
   void saveImage();
   void onActionButton(Panel panel);
   void syncButton(Panel panel);
@@ -131,6 +134,7 @@ class MainWindow final : public QWidget {
   std::optional<Panel> switchingTo_;  // the panel a running switch shows
   bool switchBusy_ = false;
   bool validationArmed_ = false;
+  bool figuresShown_ = false;  // the analysis panel on show draws the test (it has readings)
   bool startUpBusy_ = false;
   bool unloadBusy_ = false;
   bool exitConfirmed_ = false;  // the exit button's work is done: a close need not do it again

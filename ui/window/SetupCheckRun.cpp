@@ -1,43 +1,66 @@
 #include "SetupCheckRun.h"
 
-#include <algorithm>
-
 #include "WindowPanels.h"
-#include "core/SurfaceAnalysis.h"
+#include "core/ReadingsValidation.h"
 
 namespace zonalyst::ui {
+namespace {
 
-bool ValidateSetup(const MirrorTest& test, Panel panelOnShow, Prompter& prompter,
-                   const std::function<void(const SetupFinding&, SetupScope)>& focusFinding) {
+void ShowRefusal(const std::string& message, const std::string& title, Prompter& prompter) {
+  MessageRequest request;
+  request.text = QString::fromStdString(message);
+  if (!title.empty()) request.title = QString::fromStdString(title);
+  request.icon = MessageIcon::Critical;
+  prompter.message(request);
+}
+
+std::optional<ReadingsRefusal> RefuseReadings(MirrorTest test, const BesselTable& bessel) {
+  SurfaceAnalysis analysis(bessel);
+  return AnalyseReadings(test, analysis);
+}
+
+}  // namespace
+
+bool ValidateSetup(const MirrorTest& test, const BesselTable& bessel, Panel panelOnShow, Prompter& prompter,
+                   const std::function<void(entry::FixPlace)>& fix) {
   const std::optional<SetupScope> scope = WindowPanelOf(panelOnShow).checksOnLeaving;
   if (!scope) return false;
   for (const SetupFinding& finding : CheckSetup(test, *scope)) {
-    MessageRequest request;
-    request.text = QString::fromStdString(finding.message);
-    request.title = QString::fromStdString(finding.title);
     if (finding.question) {
+      MessageRequest request;
+      request.text = QString::fromStdString(finding.message);
+      request.title = QString::fromStdString(finding.title);
       request.buttons = MessageButtons::OkCancel;
       if (prompter.message(request) == MessageAnswer::Ok) continue;
     } else {
-      request.icon = MessageIcon::Critical;
-      prompter.message(request);
+      ShowRefusal(finding.message, finding.title, prompter);
     }
-    if (focusFinding) focusFinding(finding, *scope);
+    fix(entry::RefusalPlace(finding, *scope));
     return true;
   }
-  return false;
+  if (*scope != SetupScope::ReadingsPanel) return false;
+  // The readings it shows; values too large to compute with are mended on the setup panel,
+  // and a test without readings is no fault of the readings panel's.
+  const std::optional<ReadingsRefusal> refusal = RefuseReadings(test, bessel);
+  if (!refusal || refusal->check == ReadingsRefusal::Check::NoReadings) return false;
+  const entry::FixPlace place = entry::RefusalPlace(*refusal);
+  if (!place.onReadingsPanel) return false;
+  ShowRefusal(refusal->message, {}, prompter);
+  fix(place);
+  return true;
 }
 
-bool RefuseIrreducible(const MirrorTest& test, const BesselTable& bessel, Prompter& prompter) {
-  const std::vector<SetupFinding> findings = CheckSetup(test, SetupScope::SetupPanel);
-  const bool refusedBySetup =
-      std::any_of(findings.begin(), findings.end(), [](const SetupFinding& finding) { return !finding.question; });
-  if (refusedBySetup || ReducesToSurface(test, bessel)) return false;
-  MessageRequest request;
-  request.text = QString::fromLatin1(kIrreducibleReadings);
-  request.icon = MessageIcon::Critical;
-  prompter.message(request);
-  return true;
+AnalysisCheck CheckBeforeAnalysis(const MirrorTest& test, const BesselTable& bessel, Prompter& prompter) {
+  for (const SetupFinding& finding : CheckSetup(test, SetupScope::SetupPanel)) {
+    if (finding.question) continue;
+    ShowRefusal(finding.message, finding.title, prompter);
+    return {entry::RefusalPlace(finding, SetupScope::SetupPanel)};
+  }
+  const std::optional<ReadingsRefusal> refusal = RefuseReadings(test, bessel);
+  if (!refusal) return {};
+  if (refusal->check == ReadingsRefusal::Check::NoReadings) return {std::nullopt, true};
+  ShowRefusal(refusal->message, {}, prompter);
+  return {entry::RefusalPlace(*refusal)};
 }
 
 }  // namespace zonalyst::ui

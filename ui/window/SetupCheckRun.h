@@ -1,12 +1,13 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 
+#include "ui/entry/rules/ValidationFocus.h"
 #include "ui/panel/PanelId.h"
 #include "ui/prompt/Prompter.h"
 #include "core/BesselTable.h"
 #include "core/MirrorTest.h"
-#include "core/SetupValidation.h"
 
 namespace zonalyst::ui {
 
@@ -14,13 +15,21 @@ namespace zonalyst::ui {
 // (WindowPanel::checksOnLeaving: the setup and readings panels); other panels check
 // nothing. Each finding is shown as its message box (the focal-ratio question with OK and
 // Cancel, the others with OK and the critical icon); a refusal puts the focus through
-// focusFinding. Returns true when the user must fix something.
-bool ValidateSetup(const MirrorTest& test, Panel panelOnShow, Prompter& prompter,
-                   const std::function<void(const SetupFinding&, SetupScope)>& focusFinding);
+// fix. Leaving the readings panel also refuses the readings that it shows and that no
+// mirror gives (AnalyseReadings). Returns true when the user must fix something.
+bool ValidateSetup(const MirrorTest& test, const BesselTable& bessel, Panel panelOnShow, Prompter& prompter,
+                   const std::function<void(entry::FixPlace)>& fix);
 
-// Before an analysis panel shows the test: when the setup checks accept it but its
-// readings do not reduce to a surface (values no mirror has), shows kIrreducibleReadings
-// with the critical icon and returns true. A setup that the checks refuse is left to them.
-bool RefuseIrreducible(const MirrorTest& test, const BesselTable& bessel, Prompter& prompter);
+// What the checks before an analysis found.
+struct AnalysisCheck {
+  std::optional<entry::FixPlace> refused;  // told to the user: where to mend it
+  bool noReadings = false;                 // nothing refused, but no reading entered yet
+};
+
+// Before an analysis panel shows the test, on every way in, the checks of the command
+// line: the setup checks (their refusals; the focal-ratio question is the setup panel's
+// to ask) and the readings checks (AnalyseReadings). A refusal is shown as its message
+// box with the critical icon.
+AnalysisCheck CheckBeforeAnalysis(const MirrorTest& test, const BesselTable& bessel, Prompter& prompter);
 
 }  // namespace zonalyst::ui

@@ -12,7 +12,6 @@
 #include "ui/entry/rules/ListPosition.h"
 #include "ui/entry/rules/MaskWizard.h"
 #include "ui/entry/rules/TestFileName.h"
-#include "ui/entry/rules/ValidationFocus.h"
 
 using namespace zonalyst;
 using namespace zonalyst::entry;
@@ -115,13 +114,6 @@ class EntryRulesTest : public QObject {
     QCOMPARE(RunMaskWizard(test, QStringLiteral("0"), kDot).kind, WizardOutcome::Kind::Applied);
     QCOMPARE(test.ZoneRadius[1][0], 1.225);  // 4 sqrt(0.25^2 / 2 + 0.25^2)
     QCOMPARE(test.ZoneRadius[1][1], 99.0);
-  }
-
-  void aZeroDiameterOnTheReadingsPanelFocusesItsCell() {
-    MirrorTest test = testing::TestMirror(testing::kNewTestRecipe);
-    test.Diameter = 0.0;
-    QCOMPARE(RefusalFocus(CheckSetup(test, SetupScope::ReadingsPanel).front(), SetupScope::ReadingsPanel),
-             kDiameterCell);
   }
 
   void testFileNames() {

@@ -154,15 +154,21 @@ class ReadingsPanelTest : public QObject {
     }
   }
 
-  void refusalOnTheReadingsPanelFocusesTheDiameter() {
-    MirrorTest test = SampleMirror();
-    test.Roc = 0.0;
+  // Leaving the panel refuses a setup of no mirror at the diameter, and a reading that no
+  // mirror gives at that reading.
+  void refusalsOnTheReadingsPanelFocusTheValueToFix() {
     WindowFixture f;
-    OpenOnReadings(f, test);
+    OpenOnReadings(f, SampleMirror());
+    f.cell(63)->setFocus();
+    f.type(QStringLiteral("0"));
     f.press(Qt::Key_F4);
-    QCOMPARE(f.prompter.messages().size(), std::size_t{1});
-    QCOMPARE(f.window->currentPanel(), ui::Panel::Readings);
     QCOMPARE(f.focusedName(), QStringLiteral("lblF3Kedata_63"));
+    f.type(QStringLiteral("8"));
+    f.cell(8)->setFocus();  // zone 3, set 1
+    f.type(QStringLiteral("1000"));
+    f.press(Qt::Key_F4);
+    QCOMPARE(f.focusedName(), QStringLiteral("lblF3Kedata_8"));
+    QVERIFY(f.prompter.messages().back().text.startsWith(QStringLiteral("Reading 1 of zone 3 lies farther")));
   }
 };
 

@@ -29,7 +29,8 @@ class SetupPanelTest : public QObject {
   Q_OBJECT
 
  private slots:
-  // The wording of each refusal is the setup checks' own; here: shown once, and where the focus goes.
+  // The wording of each refusal is the setup checks' own; here: opened, the test stays on
+  // the setup panel with the focus on the value to fix, and so does its analysis key.
   void refusedSetupIsShownAndFocusesTheFault() {
     struct Case {
       const char* fault;
@@ -56,22 +57,26 @@ class SetupPanelTest : public QObject {
       MirrorTest test = SampleMirror();
       c.make(test);
       WindowFixture f;
-      OpenOnSetup(f, test);
-      f.press(Qt::Key_F3);
-      QVERIFY2(f.prompter.messages().size() == 1, c.fault);
-      QCOMPARE(f.prompter.messages()[0].title, QStringLiteral("HEY!"));
+      f.startOnLoadPanel();
+      f.openTest(test);
+      f.press(Qt::Key_F4);
+      QVERIFY2(f.prompter.messages().size() == 2, c.fault);
+      QCOMPARE(f.prompter.messages()[1].title, QStringLiteral("HEY!"));
       QCOMPARE(f.window->currentPanel(), ui::Panel::Setup);
       QVERIFY2(f.focusedName() == QLatin1String(c.focus), c.fault);
-      QVERIFY(!f.action(ui::Panel::Readings)->isChecked());
+      QVERIFY(!f.action(ui::Panel::SurfaceError)->isChecked());
     }
   }
 
+  // Opening the test does not ask: the question is the setup panel's.
   void focalRatioQuestionCancelStaysAndOkGoesOnToTheZoneChecks() {
     MirrorTest fast = SampleMirror();
     fast.Roc = 10.0;  // f/0.6
-    fast.ZoneRadius[1] = {0.0, 0.0, 0.0};
     WindowFixture f;
     OpenOnSetup(f, fast);
+    QVERIFY(f.prompter.messages().empty());
+    f.box(8)->setFocus();
+    f.type(QStringLiteral("0"));  // zone 1 ends where it begins
     f.prompter.answerMessage(ui::MessageAnswer::Cancel);
     f.press(Qt::Key_F3);
     QCOMPARE(f.prompter.messages().size(), std::size_t{1});
@@ -175,6 +180,7 @@ class SetupPanelTest : public QObject {
   void navigationEffectiveAndTheZoneCountClamped() {
     MirrorTest test = SampleMirror();
     test.InnerOuterEntry = 0;
+    for (int z = 1; z <= 4; ++z) test.ZoneRadius[z][0] = test.ZoneRadius[z][2];
     WindowFixture f;
     OpenOnSetup(f, test);
     QCOMPARE(f.walk(Qt::Key_Return, 11), QStringList({"1", "2", "3", "4", "5", "6", "7", "10", "13", "16", "0"}));

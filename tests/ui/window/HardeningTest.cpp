@@ -1,6 +1,6 @@
 // The window where the desktop or the test is hostile: a pipe in place of the settings
-// file, a test whose readings reduce to no surface, a failed association, an exception
-// that escaped an event handler.
+// file, a test that the checks refuse or that has no readings, a failed association, an
+// exception that escaped an event handler.
 #include <QDir>
 #include <QFile>
 #include <QSettings>
@@ -49,21 +49,59 @@ class HardeningTest : public QObject {
     QVERIFY(QDir(path).removeRecursively());
   }
 
-  void aTestThatReducesToNoSurfaceIsNeverShownAsAMirror() {
-    // A perfect paraboloid's readings under a radius or a conic of no mirror.
-    for (const auto& [roc, conic] : {std::pair{1E+70, -1.0}, std::pair{1600.0, -1E+300}}) {
-      MirrorTest test = testing::TestMirror();
-      test.Roc = roc;
-      test.DesiredConic = conic;
+  // A test that the command line refuses is never analysed, whether it comes from the
+  // command line or by a step (the load panel: the setup panel's test): it opens where the
+  // user mends it, with the refusal, and its analysis keys stay refused.
+  void aRefusedTestIsNeverAnalysedOnAnyWayIn() {
+    struct Case {
+      void (*spoil)(MirrorTest&);
+      Qt::Key way;  // started on the refused test, or on the one before it and stepped
+      const char* message;
+      Panel panel;
+      const char* focus;
+    };
+    const Case cases[] = {
+        {[](MirrorTest& t) { t.Roc = 1E+70; }, Qt::Key_unknown, kIrreducibleReadings, Panel::Setup, "Text1_4"},
+        {[](MirrorTest& t) { t.KeReading[3][1] = 200; }, Qt::Key_X, "Reading 1 of zone 3", Panel::Readings,
+         "lblF3Kedata_8"},
+    };
+    for (const Case& c : cases) {
+      MirrorTest refused = testing::SampleMirror();
+      c.spoil(refused);
       WindowFixture f;
-      MainWindow& window = f.start({QString::fromStdString(testing::WriteTestFile(test, f.folder(), "m.fdr"))});
-      QCOMPARE(f.prompter.messageTexts(), QStringList{QString::fromLatin1(kIrreducibleReadings)});
-      QCOMPARE(window.currentPanel(), Panel::Setup);
-      f.press(Qt::Key_F4);
-      f.press(Qt::Key_F7);
-      QCOMPARE(f.prompter.messages().size(), std::size_t{3});
-      QCOMPARE(window.currentPanel(), Panel::Setup);
+      testing::WriteTestFile(testing::SampleMirror(), f.folder(), "a.fdr");
+      const std::string path = testing::WriteTestFile(refused, f.folder(), "b.fdr");
+      f.start({c.way == Qt::Key_X ? f.path("a.fdr") : QString::fromStdString(path)});
+      for (const Qt::Key key : {c.way, Qt::Key_F4}) {
+        if (key != Qt::Key_unknown) {
+          f.prompter.clear();
+          f.press(key);
+        }
+        QVERIFY2(f.prompter.messages().size() == 1 && f.prompter.messages()[0].text.startsWith(c.message), c.message);
+        QCOMPARE(f.window->currentPanel(), c.panel);
+        QCOMPARE(f.focusedName(), QLatin1String(c.focus));
+      }
     }
+  }
+
+  // A test whose readings are all still zero shows no figures: the analysis panels point
+  // to F3, and F9 has nothing to save, as on the setup and readings panels.
+  void aTestWithoutReadingsShowsNoFigures() {
+    WindowFixture f;
+    MainWindow& window = f.open(testing::TestMirror(testing::kNewTestRecipe));
+    for (const Qt::Key key : {Qt::Key_F2, Qt::Key_F10, Qt::Key_F4}) {
+      f.press(key);
+      QVERIFY(!f.action(Panel::SaveImage)->isEnabled());
+    }
+    QVERIFY(window.panelContent(Panel::SurfaceError)->findChild<QLabel*>(QStringLiteral("lblNoReadings"))->isVisible());
+    QCOMPARE(f.help(), QStringLiteral("No knife-edge readings have been entered yet for this test.\nPress F3 to enter them."));
+    QVERIFY(!f.label(QStringLiteral("SG"))->isVisible());
+    f.press(Qt::Key_F3);
+    f.cell(0)->setFocus();
+    f.type(QStringLiteral("0.1"));
+    f.press(Qt::Key_F4);
+    QVERIFY(f.label(QStringLiteral("SG"))->isVisible());
+    QVERIFY(f.action(Panel::SaveImage)->isEnabled());
   }
 
   void aFailedAssociationAndAnEscapedFailureAreReportedAndTheTestCanBeSaved() {

@@ -1,5 +1,5 @@
 // The rules behind the window's widgets: captions, key map, countdown, command line,
-// association offer, setup checks through the prompter, settings texts.
+// association offer, settings texts.
 #include <QDir>
 #include <QSettings>
 
@@ -11,7 +11,6 @@
 #include "ui/window/CommandLine.h"
 #include "ui/window/KeyMap.h"
 #include "ui/window/PanelTexts.h"
-#include "ui/window/SetupCheckRun.h"
 #include "ui/window/WindowPanels.h"
 #include "plot/PanelTable.h"
 
@@ -104,23 +103,6 @@ class WindowRulesTest : public QObject {
     OfferFileAssociation(association, prompter, settings, OfferOccasion::StartUp);
     QVERIFY(!settings.noFileAss);  // Yes: ask again next time
     QCOMPARE(association.registrations, 0);
-  }
-
-  void setupChecksAskThroughThePrompter() {
-    MirrorTest test;
-    test.Roc = 0.0;
-    test.Diameter = 8.0;
-    ScriptedPrompter prompter;
-    int focused = 0;
-    const auto focus = [&focused](const SetupFinding&, SetupScope) { ++focused; };
-    // Only the setup and readings panels are checked.
-    QVERIFY(!ValidateSetup(test, Panel::SurfaceError, prompter, focus));
-    QVERIFY(prompter.messages().empty());
-    QVERIFY(ValidateSetup(test, Panel::Setup, prompter, focus));
-    QCOMPARE(prompter.messages().at(0).icon, MessageIcon::Critical);
-    QCOMPARE(prompter.messages()[0].buttons, MessageButtons::Ok);
-    QCOMPARE(focused, 1);
-    // A focal ratio below one is the setup panel's test.
   }
 };
 
