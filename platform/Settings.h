@@ -11,6 +11,8 @@ inline constexpr const char* kKeyShowSplash = "Show_Splash";
 inline constexpr const char* kKeyShowExit = "Show_Exit";
 inline constexpr const char* kKeyShowMcDialog = "Show_MC_Dialog";
 inline constexpr const char* kKeyNoFileAss = "No_File_ass";
+// The paper of the last mask template, "A4" or "Letter", stored as soon as it is chosen.
+inline constexpr const char* kKeyMaskPaper = "Mask_Paper";
 
 // The four choices kept between runs; all false on a first run.
 struct Settings {

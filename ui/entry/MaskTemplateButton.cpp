@@ -1,10 +1,13 @@
 #include "MaskTemplateButton.h"
 
+#include <QComboBox>
 #include <QFileInfo>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <iterator>
 
 #include "io/PrintableText.h"
 #include "plot/MaskLayout.h"
@@ -16,18 +19,27 @@ namespace {
 
 const QString kTitle = QStringLiteral("Print Mask Template");
 
-// Letter where the user's locale measures in US units, A4 elsewhere.
-const plot::Paper& UsersPaper() {
-  return QLocale().measurementSystem() == QLocale::ImperialUSSystem ? plot::kLetter : plot::kA4;
+constexpr const plot::Paper* kPapers[] = {&plot::kA4, &plot::kLetter};
+
+// The paper chosen last, or else Letter where the user's locale measures in US units and
+// A4 elsewhere: its place in kPapers.
+int FirstPaper(platform::SettingsStore& settings) {
+  const std::string stored = settings.read(platform::kSettingsSection, platform::kKeyMaskPaper);
+  for (std::size_t i = 0; i < std::size(kPapers); ++i) {
+    if (stored == kPapers[i]->name) return static_cast<int>(i);
+  }
+  return QLocale().measurementSystem() == QLocale::ImperialUSSystem ? 1 : 0;
 }
 
 }  // namespace
 
-MaskTemplateButton::MaskTemplateButton(const AppState& state, Prompter& prompter, QWidget* parent)
+MaskTemplateButton::MaskTemplateButton(const AppState& state, Prompter& prompter, platform::SettingsStore& settings,
+                                       QWidget* parent)
     : QWidget(parent),
       state_(state),
       prompter_(prompter),
       button_(new QPushButton(QStringLiteral("Print Mask Template..."), this)),
+      paper_(new QComboBox(this)),
       why_(new QLabel(QStringLiteral("The mask template needs inner and outer radii: set the Mask Entry Type to "
                                      "Inner/Outer"),
                       this)) {
@@ -35,17 +47,27 @@ MaskTemplateButton::MaskTemplateButton(const AppState& state, Prompter& prompter
   button_->setAutoDefault(false);
   why_->setObjectName(QStringLiteral("lblMaskTemplate"));
   why_->setWordWrap(true);
+  paper_->setObjectName(QStringLiteral("cboMaskPaper"));
+  for (const plot::Paper* paper : kPapers) paper_->addItem(QString::fromLatin1(paper->name));
+  paper_->setCurrentIndex(FirstPaper(settings));
+  auto* row = new QHBoxLayout;
+  row->addWidget(button_, 1);
+  row->addWidget(paper_);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(button_);
+  layout->addLayout(row);
   layout->addWidget(why_);
   connect(button_, &QPushButton::clicked, this, &MaskTemplateButton::print);
+  connect(paper_, &QComboBox::activated, this, [this, &settings](int index) {
+    settings.write(platform::kSettingsSection, platform::kKeyMaskPaper, kPapers[index]->name);
+  });
   refresh();
 }
 
 void MaskTemplateButton::refresh() {
   const bool innerOuter = state_.test.InnerOuterEntry == 1;
   button_->setEnabled(innerOuter);
+  paper_->setEnabled(innerOuter);
   why_->setVisible(!innerOuter);
 }
 
@@ -54,7 +76,7 @@ void MaskTemplateButton::print() {
 }
 
 void MaskTemplateButton::printToChosenFile() {
-  const plot::Paper& paper = UsersPaper();
+  const plot::Paper& paper = *kPapers[paper_->currentIndex()];
   const MirrorTest& test = state_.test;
   if (const auto refusal = plot::MaskRefusal(test, paper, plot::kDefaultOpeningDeg)) {
     prompter_.message({QString::fromStdString(*refusal), kTitle, MessageButtons::Ok, MessageAnswer::Ok,

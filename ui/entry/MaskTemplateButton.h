@@ -2,21 +2,26 @@
 
 #include <QWidget>
 
+#include "platform/Settings.h"
 #include "ui/panel/AppState.h"
 #include "ui/prompt/Prompter.h"
 
+class QComboBox;
 class QLabel;
 class QPushButton;
 
 namespace zonalyst::ui {
 
 // The setup panel's button cmdMaskTemplate "Print Mask Template...": saves the open test's
-// Couder mask as a PDF to print at actual size, the file chosen in a save dialog. For a
-// test entered as effective radii the button is disabled and lblMaskTemplate says why.
+// Couder mask as a PDF to print at actual size, the file chosen in a save dialog, on the
+// paper chosen beside it (cboMaskPaper, A4 or Letter: the last choice, kept in the
+// settings, or the user's locale's paper). For a test entered as effective radii the
+// button is disabled and lblMaskTemplate says why.
 class MaskTemplateButton final : public QWidget {
   Q_OBJECT
  public:
-  MaskTemplateButton(const AppState& state, Prompter& prompter, QWidget* parent = nullptr);
+  MaskTemplateButton(const AppState& state, Prompter& prompter, platform::SettingsStore& settings,
+                     QWidget* parent = nullptr);
 
   // Enables the button, or disables it with its reason, for the record as it stands.
   void refresh();
@@ -33,6 +38,7 @@ class MaskTemplateButton final : public QWidget {
   const AppState& state_;
   Prompter& prompter_;
   QPushButton* button_;
+  QComboBox* paper_;
   QLabel* why_;
 };
 

@@ -57,7 +57,7 @@ SetupPanel::SetupPanel(const PanelContext& context) : test_(context.state.test),
   wizard_ = new QPushButton(QStringLiteral("Couder Mask Zone Wizard (Enter Data on the left first, then click here)"), this);
   wizard_->setObjectName(QStringLiteral("cmd_Zone_Magic"));
   connect(wizard_, &QPushButton::clicked, this, &SetupPanel::runWizard);
-  maskTemplate_ = new MaskTemplateButton(context.state, context.prompter, this);
+  maskTemplate_ = new MaskTemplateButton(context.state, context.prompter, context.settings, this);
   connect(maskTemplate_, &MaskTemplateButton::saved, this, &SetupPanel::helpChanged);
   buildLayout();
 }

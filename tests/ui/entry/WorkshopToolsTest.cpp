@@ -1,4 +1,5 @@
 #include <QCheckBox>
+#include <QComboBox>
 #include <QtTest>
 
 #include "tests/ui/QtTestMain.h"
@@ -28,7 +29,7 @@ class WorkshopToolsTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void previousTestIsDrawnFaintlyBehindWhenAskedAndTheMaskTemplateSavedAsAPdfOrRefusedForEffectiveRadii() {
+  void previousTestIsDrawnFaintlyBehindWhenAskedAndTheMaskTemplateSavedAsAPdfOnTheChosenPaperOrRefusedForEffectiveRadii() {
     WindowFixture f;
     f.startOnLoadPanel();
     MirrorTest earlier = SampleMirror();
@@ -66,7 +67,10 @@ class WorkshopToolsTest : public QObject {
     QCOMPARE(f.prompter.saveFiles().back().fileName, QStringLiteral("m_Mask.pdf"));
     QCOMPARE(f.prompter.saveFiles().back().folder, f.folder());
     QCOMPARE(ReadFile(pdf + QStringLiteral(".pdf")).substr(0, 5), std::string("%PDF-"));
-    QVERIFY(f.text(QStringLiteral("LblHelp")).startsWith(QStringLiteral("Mask template saved to ") + pdf));
+    QVERIFY(f.help().startsWith(QStringLiteral("Mask template saved to ") + pdf));
+    QVERIFY(f.help().contains(QStringLiteral("of Letter")));  // the paper of the user's country
+    f.find<QComboBox>(QStringLiteral("cboMaskPaper"))->setFocus();
+    f.press(Qt::Key_Up);  // A4, kept for the next run
 
     f.prompter.answerSaveFile(std::nullopt);  // cancelled: nothing written, nothing said
     QTest::mouseClick(print, Qt::LeftButton);
@@ -78,6 +82,7 @@ class WorkshopToolsTest : public QObject {
     QVERIFY(why->isVisible());
     QVERIFY(why->text().contains(QStringLiteral("needs inner and outer radii")));
     QCOMPARE(f.prompter.unexpected(), 0);
+    QCOMPARE(f.settings->read(platform::kSettingsSection, platform::kKeyMaskPaper), std::string("A4"));
   }
 };
 
