@@ -16,4 +16,8 @@ QString ClickToExitCaption() { return QStringLiteral("Click to Exit"); }
 QString AbortExitCaption() { return QStringLiteral("ABORT EXIT!"); }
 QString AutoExitCaption() { return QStringLiteral("Next time Exit after Time Delay of 1/2 second"); }
 
+QString ExitPanelHelp() {
+  return QStringLiteral("Press Confirm Exit to leave Zonalyst, or a function key to go back to a panel");
+}
+
 }  // namespace zonalyst::ui

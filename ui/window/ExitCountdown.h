@@ -15,5 +15,7 @@ QString ConfirmExitCaption();
 QString ClickToExitCaption();
 QString AbortExitCaption();
 QString AutoExitCaption();
+// The help line while the exit panel is on show.
+QString ExitPanelHelp();
 
 }  // namespace zonalyst::ui

@@ -34,6 +34,7 @@ ExitPanel::ExitPanel(QWidget* parent)
 }
 
 ExitPanel::Outcome ExitPanel::runExitSequence(bool autoExit, Panel previousPanel) {
+  emit helpChanged(ExitPanelHelp());
   autoExit_->setChecked(autoExit);
   abort_->hide();
   exit_->setText(ConfirmExitCaption());

@@ -104,6 +104,7 @@ class MainWindowTest : public QObject {
     }
     f.press(Qt::Key_Escape);
     QVERIFY(OnShow(f, Panel::Exit));
+    QCOMPARE(f.help(), QStringLiteral("Press Confirm Exit to leave Zonalyst, or a function key to go back to a panel"));
     f.press(Qt::Key_F1);
     QVERIFY(OnShow(f, Panel::Load));
     QVERIFY(f.prompter.messages().empty());
