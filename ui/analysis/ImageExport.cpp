@@ -16,9 +16,9 @@
 namespace zonalyst::ui {
 namespace {
 
-void ReportFailure(Prompter& prompter, const std::string& path, const std::string& reason) {
+void ReportFailure(Prompter& prompter, const std::string& reason) {
   MessageRequest request;
-  request.text = QString::fromStdString(analysis::ImageSaveFailure(path, reason));
+  request.text = QString::fromStdString(analysis::ImageSaveFailure(reason));
   request.icon = MessageIcon::Critical;
   prompter.message(request);
 }
@@ -41,7 +41,7 @@ void WriteGif(QWidget* owner, Prompter& prompter, const plot::PixelImage& pictur
     });
     progress.close();
   }
-  if (result.outcome != image::GifSaveOutcome::Written) ReportFailure(prompter, path, result.message);
+  if (result.outcome != image::GifSaveOutcome::Written) ReportFailure(prompter, result.message);
 }
 
 void SaveImage(AnalysisPanel& panel, Prompter& prompter, const AppState& state) {
@@ -70,7 +70,7 @@ void SaveImage(AnalysisPanel& panel, Prompter& prompter, const AppState& state) 
     const std::string png = plot::PngBytes(picture);
     const std::string problem =
         png.empty() ? io::WriteFailure(path, "the picture has nothing to save") : io::ReplaceFileText(path, png);
-    if (!problem.empty()) ReportFailure(prompter, path, problem);
+    if (!problem.empty()) ReportFailure(prompter, problem);
     return;
   }
   WriteGif(panel.window(), prompter, picture, path);

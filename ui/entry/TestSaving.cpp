@@ -4,7 +4,6 @@
 
 #include "UserFolders.h"
 #include "io/PrintableText.h"
-#include "io/TestPath.h"
 
 namespace zonalyst::ui {
 namespace {
@@ -28,8 +27,8 @@ QString WithTestExtension(const QString& path) {
 TestSaved ReportFailure(AppState& state, io::SaveOutcome failed, Prompter& prompter, const QString& advice) {
   for (;;) {
     MessageRequest report;
-    report.text = QStringLiteral("The test could not be saved to ") +
-                  QString::fromStdString(io::JoinTestPath(failed.folder, failed.fileName)) + QStringLiteral(".\r\n") +
+    // The reason names the file.
+    report.text = QStringLiteral("The test could not be saved.\r\n") +
                   QString::fromStdString(io::AsSentence(failed.reason)) + QStringLiteral("\r\n") + advice;
     report.icon = MessageIcon::Critical;
     report.buttons = MessageButtons::OkSaveElsewhere;

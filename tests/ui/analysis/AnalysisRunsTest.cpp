@@ -334,9 +334,10 @@ class AnalysisRunsTest : public QObject {
     QVERIFY(QApplication::overrideCursor() == nullptr);
     QVERIFY(f.window->findChild<ui::GifProgressWindow*>() == nullptr);
     const ui::MessageRequest& report = f.prompter.messages().back();
-    QVERIFY2(
-        report.text.startsWith(QStringLiteral("The image could not be saved to ") + missing + QStringLiteral(".\r\n")),
-        qPrintable(report.text));
+    QVERIFY2(report.text.startsWith(QStringLiteral("The image could not be saved.\r\nCould not write \"") + missing +
+                                    QStringLiteral("\": ")),
+             qPrintable(report.text));
+    QCOMPARE(report.text.count(missing), 1);
     QVERIFY(report.text.endsWith(QStringLiteral("\r\nNothing was written.")));
     QVERIFY(!QFile::exists(missing));
   }

@@ -286,8 +286,7 @@ class FilePanelTest : public QObject {
     QFile::setPermissions(a, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
     TypeRoc(f, QStringLiteral("a.fdr"), QStringLiteral("99"));
     f.press(Qt::Key_Return);
-    const QString expected = QStringLiteral("The test could not be saved to ") + a +
-                             QStringLiteral(".\r\nCould not write \"") + a +
+    const QString expected = QStringLiteral("The test could not be saved.\r\nCould not write \"") + a +
                              QStringLiteral("\": it is read-only\r\nThe test stays open; nothing was lost.");
     const auto leave = [&f](const std::function<void()>& how) {
       f.prompter.clear();

@@ -27,10 +27,8 @@ std::string WithDefaultExtension(const std::string& path, ImageFormat defaultFor
   return path + (defaultFormat == ImageFormat::Png ? ".png" : ".gif");
 }
 
-std::string ImageSaveFailure(const std::string& path, const std::string& reason) {
-  std::string text = "The image could not be saved to " + path + ".";
-  if (!reason.empty()) text += "\r\n" + io::AsSentence(reason);
-  return text + "\r\nNothing was written.";
+std::string ImageSaveFailure(const std::string& reason) {
+  return "The image could not be saved.\r\n" + io::AsSentence(reason) + "\r\nNothing was written.";
 }
 
 int GifBarLength(int percent, int width) {

@@ -22,8 +22,9 @@ std::string ImageFilters(ImageFormat defaultFormat);
 // The chosen name with the default format's extension added when its file name has none.
 std::string WithDefaultExtension(const std::string& path, ImageFormat defaultFormat);
 
-// The message shown when the writer could not save the picture.
-std::string ImageSaveFailure(const std::string& path, const std::string& reason);
+// The message shown when the writer could not save the picture; the writer's reason
+// names the file.
+std::string ImageSaveFailure(const std::string& reason);
 
 // Length in pixels of the progress bar for percent of a bar width pixels wide (single
 // precision, halves to even).
