@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
+#include <iterator>
 #include <optional>
 #include <tuple>
 
@@ -102,6 +103,14 @@ TestHistoryFiles ListTestHistory(const std::vector<std::string>& paths) {
   std::sort(found.files.begin(), found.files.end(),
             [&](const DatedTestFile& a, const DatedTestFile& b) { return order(a) < order(b); });
   return found;
+}
+
+std::optional<DatedTestFile> PreviousInHistory(const std::string& folder, const std::string& fileName) {
+  const std::vector<DatedTestFile> files = ListTestHistory({folder}).files;
+  const auto open = std::find_if(files.begin(), files.end(),
+                                 [&](const DatedTestFile& file) { return FileNameOf(file.path) == fileName; });
+  if (open == files.end() || open == files.begin()) return std::nullopt;
+  return *std::prev(open);
 }
 
 std::string UtcTimestamp(FileTime time) {

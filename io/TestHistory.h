@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,11 @@ struct TestHistoryFiles {
 // path. A folder's entry that is no file (a sub-folder, a pipe, a device, a link to
 // nothing or a loop of links) is unlisted with its kind; none is left out in silence.
 TestHistoryFiles ListTestHistory(const std::vector<std::string>& paths);
+
+// The test written before the one named fileName in its folder, in the order of
+// ListTestHistory (so the one `history` lists before it); none when that test is the
+// first or is not listed.
+std::optional<DatedTestFile> PreviousInHistory(const std::string& folder, const std::string& fileName);
 
 // "2026-12-06T14:40:55Z": the time in UTC to the second.
 std::string UtcTimestamp(FileTime time);

@@ -9,6 +9,8 @@
 
 namespace zonalyst::plot {
 
+struct EarlierTest;
+
 // The controls of the analysis panels that change what their picture shows.
 struct PanelControls {
   double offsetMm = 0.0;     // reference radius minus the best fit, mm: surface, transverse and spot
@@ -18,7 +20,7 @@ struct PanelControls {
   bool detail = false;       // star test grey mapping
   bool contrast = false;
   TesterControls tester{};   // the tester's view
-  const QualityMetrics* earlierTest = nullptr;  // surface error: an earlier test drawn faintly behind
+  const EarlierTest* earlierTest = nullptr;  // surface error: an earlier test drawn faintly behind
 };
 
 // "High Detail" follows the star test's defocus slider: checked whenever it stands off 0.

@@ -74,5 +74,7 @@ class PictureSurface {
 // Text placements used all over the charts, built on print and the text metrics.
 void PrintCentred(PictureSurface& s, const std::string& text, double centreX, double top);
 void PrintRightAligned(PictureSurface& s, const std::string& text, double rightX, double centreY);
+// The text as it fits in width: whole, or with characters of its middle replaced by "...".
+std::string ElidedToWidth(const PictureSurface& s, const std::string& text, double width);
 
 }  // namespace zonalyst::plot

@@ -72,6 +72,27 @@ void DrawZoneMarks(PictureSurface& s, const RadialFrame& frame, const MirrorTest
   }
 }
 
+// The part of the step from height y1 to y2 that lies between top and base: where it
+// starts and ends as fractions of the step, and its heights there.
+struct StepPart {
+  double from, to, y1, y2;
+};
+std::optional<StepPart> PartWithin(double y1, double y2, double top, double base) {
+  if (!std::isfinite(y1) || !std::isfinite(y2)) return std::nullopt;
+  double from = 0.0, to = 1.0;
+  if (y1 != y2) {
+    const double atTop = (top - y1) / (y2 - y1);
+    const double atBase = (base - y1) / (y2 - y1);
+    from = std::max(from, std::min(atTop, atBase));
+    to = std::min(to, std::max(atTop, atBase));
+  } else if (y1 < top || y1 > base) {
+    return std::nullopt;
+  }
+  if (from > to) return std::nullopt;
+  const auto at = [&](double t) { return std::clamp(y1 + (y2 - y1) * t, top, base); };
+  return StepPart{from, to, at(from), at(to)};
+}
+
 }  // namespace
 
 RadialFrame RadialFrame::For(const PictureSurface& s) {
@@ -123,8 +144,12 @@ void DrawRadialCurve(PictureSurface& s, const RadialFrame& frame, const RadialCu
 
 void DrawRadialLine(PictureSurface& s, const RadialFrame& frame, const RadialCurve& curve, Rgb colour) {
   for (int i = 0; i < kGridLast; ++i) {
-    s.line(frame.xRight(i), curve.point[i], frame.xRight(i + 1), curve.point[i + 1], colour);
-    s.line(frame.xLeft(i), curve.point[i], frame.xLeft(i + 1), curve.point[i + 1], colour);
+    const auto part = PartWithin(curve.point[i], curve.point[i + 1], frame.top, frame.base);
+    if (!part) continue;
+    const double from = i + part->from;  // per cent of the radius
+    const double to = i + part->to;
+    s.line(frame.xRight(from), part->y1, frame.xRight(to), part->y2, colour);
+    s.line(frame.xLeft(from), part->y1, frame.xLeft(to), part->y2, colour);
   }
 }
 

@@ -46,7 +46,8 @@ LengthAxis ChooseLengthAxis(double semiDiameter, bool inches);
 // both halves.
 void DrawRadialCurve(PictureSurface& s, const RadialFrame& frame, const RadialCurve& curve);
 
-// The curve alone, mirrored on both halves, in one colour.
+// The curve alone, mirrored on both halves, in one colour, cut off where it leaves the
+// plot area (between the frame's top and base).
 void DrawRadialLine(PictureSurface& s, const RadialFrame& frame, const RadialCurve& curve, Rgb colour);
 
 // Percent-radius axis on the right half, length axis on the left half, both axis

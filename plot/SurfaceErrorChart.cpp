@@ -105,20 +105,24 @@ Rgb GridLabelColour(double nanometres, Rgb previous) {
 }
 
 void DrawSurfaceError(PictureSurface& s, const MirrorTest& test, const QualityMetrics& m,
-                      const QualityMetrics* earlier) {
+                      const EarlierTest* earlier) {
   const RadialFrame frame = RadialFrame::For(s);
-  std::vector<const QualityMetrics*> shown = {&m};
-  if (earlier) shown.push_back(earlier);
-  const auto [scale, span] = ScaleHoldingAll(shown);
+  const ProfileSpan span = SpanOfProfile(m);
+  const SurfaceErrorScale scale = ChooseSurfaceErrorScale(m.PvFraction, span);
   s.clear();
   DrawSurfaceErrorGrid(s, frame, scale);
   const RadialCurve curve = SurfaceErrorCurve(frame, m, span.min, scale.unitsPerMm);
   DrawRadialCurve(s, frame, curve);
-  if (earlier) {
-    DrawRadialLine(s, frame, SurfaceErrorCurve(frame, *earlier, span.min, scale.unitsPerMm), kEarlierCurve);
+  if (earlier && earlier->metrics) {
+    DrawRadialLine(s, frame, SurfaceErrorCurve(frame, *earlier->metrics, span.min, scale.unitsPerMm), kEarlierCurve);
     DrawRadialLine(s, frame, curve, kRed);
   }
   DrawRadiusAxesAndZones(s, frame, test, curve);
+  if (earlier) {
+    s.setTextColour(kEarlierCurve);
+    PrintCentred(s, ElidedToWidth(s, earlier->legend, s.scaleWidth() - 8.0), frame.centreX,
+                 frame.base + 1.0 + 2.0 * s.textHeight("X"));
+  }
 }
 
 }  // namespace zonalyst::plot

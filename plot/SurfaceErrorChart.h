@@ -54,14 +54,22 @@ void DrawSurfaceErrorGrid(PictureSurface& s, const RadialFrame& frame, const Sur
 // The error profile as a curve in the scale, its lowest value spanMin (mm) on the base.
 RadialCurve SurfaceErrorCurve(const RadialFrame& frame, const QualityMetrics& m, double spanMin, double unitsPerMm);
 
-// The colour of an earlier test's curve drawn behind the current one.
+// The colour of an earlier test's curve drawn behind the current one, and of its legend.
 inline constexpr Rgb kEarlierCurve{140, 140, 140};
 
+// An earlier test to show behind the open one: its metrics (none when it is not drawn)
+// and the legend that names it, or says why it is not drawn.
+struct EarlierTest {
+  const QualityMetrics* metrics = nullptr;
+  std::string legend;
+};
+
 // The surface error cross-section of the test for the metrics last computed: centre
-// line, scale title, nanometre grid, error curve, radius axes and zone marks. With an
-// earlier test's metrics, the scale holds both curves and the earlier one is drawn
-// faintly over the filled area and under the current curve's outline.
+// line, scale title, nanometre grid, error curve, radius axes and zone marks, all in the
+// test's own scale. With an earlier test, its curve is drawn faintly in that scale over
+// the filled area and under the current curve's outline, cut off where it leaves the
+// plot area, and its legend is printed under the axis captions.
 void DrawSurfaceError(PictureSurface& s, const MirrorTest& test, const QualityMetrics& m,
-                      const QualityMetrics* earlier = nullptr);
+                      const EarlierTest* earlier = nullptr);
 
 }  // namespace zonalyst::plot

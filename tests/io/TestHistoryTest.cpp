@@ -52,6 +52,10 @@ TEST(TestHistory, ListsTheFoldersTestsOldestFirstTiesByNameAndNamesWhatItCannotL
     EXPECT_EQ(found.unlisted[i].reason, unlisted[i].reason);
     EXPECT_EQ(found.unlisted[i].kind, unlisted[i].kind);
   }
+  // The test before one is the one listed before it; the oldest and a stranger have none.
+  EXPECT_EQ(PreviousInHistory(folder.folder(), "b.fdr")->path, folder.file("a.FDR"));
+  EXPECT_FALSE(PreviousInHistory(folder.folder(), "early.fdr"));
+  EXPECT_FALSE(PreviousInHistory(folder.folder(), "gone.fdr"));
 }
 
 // A file dated past 2262, where the system clock's nanoseconds end: hostile-cli.sh lists one.

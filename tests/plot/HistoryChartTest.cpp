@@ -92,7 +92,9 @@ TEST(SurfaceErrorChart, AnEarlierTestsCurveLiesFaintlyOverTheFillAndUnderTheOutl
   EXPECT_TRUE(LinesOf(alone, kEarlierCurve).empty());
 
   RecordingSurface withEarlier(raster);
-  DrawSurfaceError(withEarlier, test, tests[1], &tests[0]);
+  const EarlierTest earlierTest{&tests[0], "Grey: the previous test"};
+  DrawSurfaceError(withEarlier, test, tests[1], &earlierTest);
+  EXPECT_EQ(testing::TextCall(withEarlier, "Grey: the previous test")->colour, kEarlierCurve);
   const std::vector<RecordedCall> earlier = LinesOf(withEarlier, kEarlierCurve);
   ASSERT_EQ(earlier.size(), 200u);
   EXPECT_EQ(LinesOf(withEarlier, kRed).size(), LinesOf(alone, kRed).size() + 200u);
@@ -106,11 +108,26 @@ TEST(SurfaceErrorChart, AnEarlierTestsCurveLiesFaintlyOverTheFillAndUnderTheOutl
   EXPECT_GT(edgeHeight(earlier), 0.0);
   EXPECT_NEAR(edgeHeight(earlier), 0.5 * edgeHeight(LinesOf(withEarlier, kRed)), 1.0);
 
-  // A much deeper earlier test widens the scale so that both curves fit.
+  // A much deeper earlier test keeps the open test's scale and is cut off at the plot's top.
   const std::vector<QualityMetrics> deep = Tests(10);
-  RecordingSurface widened(raster);
-  DrawSurfaceError(widened, test, deep[0], &deep[9]);
-  EXPECT_NE(testing::TextCall(widened, "1 Lambda Wave Front Scale"), nullptr);
+  RecordingSurface clipped(raster);
+  // A legend too wide for the picture loses the middle of its text.
+  const EarlierTest deeper{&deep[9], "Grey: " + std::string(200, 'n') + " of 2026-01-02"};
+  DrawSurfaceError(clipped, test, deep[0], &deeper);
+  const RecordedCall legend = CallsOf(clipped, RecordedCall::Op::Text).back();
+  EXPECT_TRUE(legend.text.starts_with("Grey: n") && legend.text.ends_with("n of 2026-01-02")) << legend.text;
+  EXPECT_NE(legend.text.find("n...n"), std::string::npos);
+  EXPECT_GE(legend.x1, 0.0);
+  EXPECT_LE(legend.x1 + raster.textWidth(legend.text), kSG.width);
+  EXPECT_EQ(testing::TextCall(clipped, "1/4 Lambda Wave Front Scale")->colour, kWhite);
+  const std::vector<RecordedCall> cut = LinesOf(clipped, kEarlierCurve);
+  ASSERT_FALSE(cut.empty());
+  EXPECT_LT(cut.size(), 200u);
+  for (const RecordedCall& c : cut) {
+    EXPECT_GE(std::min(c.y1, c.y2), frame.top);
+    EXPECT_LE(std::max(c.y1, c.y2), frame.base);
+  }
+  EXPECT_NEAR(cut.back().y2, frame.top, 1e-9);  // the left half's last step runs into the top
 }
 
 }  // namespace

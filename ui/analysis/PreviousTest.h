@@ -3,28 +3,33 @@
 #include <QString>
 #include <optional>
 
-#include "ui/panel/AppState.h"
 #include "core/QualityMetrics.h"
+#include "plot/SurfaceErrorChart.h"
+#include "ui/panel/AppState.h"
 
 namespace zonalyst::ui {
 
-// The test before the open one in its folder (the one Z opens), reduced and measured at
-// its own best-fit radius, so that the surface error panel can draw it behind the open
-// test. Read again whenever another test is open.
+// The test written before the open one in its folder, the one `history` lists before it,
+// reduced and measured at its own best-fit radius, so that the surface error panel can
+// draw it behind the open test; or, in its legend, why it is not drawn. Read again
+// whenever another test is open.
 class PreviousTest {
  public:
-  // The previous test's metrics, or none when there is no previous test, it does not load
-  // or its setup would be refused.
-  const QualityMetrics* metricsFor(const AppState& state);
-  // Its file name; empty when there is none.
-  const QString& name() const { return name_; }
+  PreviousTest() = default;
+  PreviousTest(const PreviousTest&) = delete;  // the earlier test points into it
+  PreviousTest& operator=(const PreviousTest&) = delete;
+
+  // The previous test and the legend that names it with its file's date. No metrics when
+  // there is none, or it does not load, its setup would be refused or its readings are
+  // refused: the legend then says so.
+  const plot::EarlierTest& readFor(const AppState& state);
   // Forgets what was read, so that the next call reads the folder again.
-  void forget() { openTest_.clear(); }
+  void forget() { openTest_.reset(); }
 
  private:
-  QString openTest_;  // folder and name of the open test the metrics belong to
-  QString name_;
+  std::optional<QString> openTest_;  // folder and name of the open test the rest belongs to
   std::optional<QualityMetrics> metrics_;
+  plot::EarlierTest earlier_;
 };
 
 }  // namespace zonalyst::ui

@@ -30,7 +30,9 @@ SurfaceErrorPanel::SurfaceErrorPanel(const PanelContext& context, const Analysis
   previousBox_->setObjectName(QStringLiteral("chkPreviousTest"));
   row->addWidget(previousBox_);
   row->addStretch(1);
-  OnFocusIn(previousBox_, [this] { setHelp("Draws the test before this one in its folder (the one Z opens) in grey behind it"); });
+  OnFocusIn(previousBox_, [this] {
+    setHelp("Draws in grey behind this test the one written before it in its folder, as history lists them");
+  });
   connect(previousBox_, &QCheckBox::toggled, this, &SurfaceErrorPanel::showPreviousTest);
   OnFocusIn(conicButton_, [this] { setHelp(analysis::BestFitConicHelp()); });
   connect(conicButton_, &QPushButton::clicked, this, &SurfaceErrorPanel::findBestFitConic);
@@ -42,19 +44,17 @@ void SurfaceErrorPanel::enterPanel(const PanelEntry& entry) {
   OffsetPanel::enterPanel(entry);
 }
 
-const QualityMetrics* SurfaceErrorPanel::previousMetrics() {
-  return previousBox_ && previousBox_->isChecked() ? previousTest_.metricsFor(state_) : nullptr;
+const plot::EarlierTest* SurfaceErrorPanel::previousTest() {
+  return previousBox_ && previousBox_->isChecked() ? &previousTest_.readFor(state_) : nullptr;
 }
 
 void SurfaceErrorPanel::showPreviousTest() {
   previousTest_.forget();
   drawAt(offsetMm());
-  if (!previousBox_->isChecked()) return;
-  setHelp(previousMetrics() ? "Grey: " + previousTest_.name().toStdString() + ", the test before this one"
-                            : "There is no earlier test in this folder that loads");
+  if (const plot::EarlierTest* shown = previousTest()) setHelp(shown->legend);
 }
 
-void SurfaceErrorPanel::drawBestFit() { view().redraw(bestFitRocMm(), {.earlierTest = previousMetrics()}); }
+void SurfaceErrorPanel::drawBestFit() { view().redraw(bestFitRocMm(), {.earlierTest = previousTest()}); }
 
 void SurfaceErrorPanel::drawAt(double offsetMm) {
   // While a Monte Carlo run holds the picture, a slider only measures: the charts stay.
@@ -63,7 +63,7 @@ void SurfaceErrorPanel::drawAt(double offsetMm) {
     view().showResults();
     return;
   }
-  view().redraw(bestFitRocMm(), {.offsetMm = offsetMm, .earlierTest = previousMetrics()});
+  view().redraw(bestFitRocMm(), {.offsetMm = offsetMm, .earlierTest = previousTest()});
 }
 
 void SurfaceErrorPanel::findBestFitConic() {

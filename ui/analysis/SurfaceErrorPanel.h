@@ -17,7 +17,7 @@ namespace zonalyst::ui {
 // The surface error: the reference slider HScroll1(0) with its captions
 // Offset(0) and Offset(1), and the buttons Command1 "Find Best Fit Conic Constant" and
 // Command3 "Run Monte Carlo Analysis", and the check box chkPreviousTest "Show previous test",
-// which draws the folder's previous test faintly behind the open one.
+// which draws the test written before the open one faintly behind it, named in a legend.
 class SurfaceErrorPanel final : public OffsetPanel {
   Q_OBJECT
  public:
@@ -51,7 +51,7 @@ class SurfaceErrorPanel final : public OffsetPanel {
   void drawMonteCarloCharts(const plot::MonteCarloChartData& data);
   void finishMonteCarlo(const std::string& rawData, int failedTrials);
   void showPreviousTest();
-  const QualityMetrics* previousMetrics();
+  const plot::EarlierTest* previousTest();
 
   QPushButton* conicButton_;
   QPushButton* monteCarloButton_;

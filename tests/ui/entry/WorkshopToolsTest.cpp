@@ -12,15 +12,29 @@ using namespace zonalyst::testing;
 
 namespace {
 
-// Pixels of the surface error picture in an earlier test's grey.
-int EarlierCurvePixels(const WindowFixture& f) {
-  const QImage picture = f.label(QStringLiteral("SG"))->pixmap().toImage();
+QImage SurfacePicture(const WindowFixture& f) { return f.label(QStringLiteral("SG"))->pixmap().toImage(); }
+
+// Pixels of the surface error picture in an earlier test's grey, within the rows given.
+int EarlierPixels(const WindowFixture& f, int fromRow, int toRow) {
+  const QImage picture = SurfacePicture(f);
   const QRgb grey = qRgb(plot::kEarlierCurve.r, plot::kEarlierCurve.g, plot::kEarlierCurve.b);
   int count = 0;
-  for (int y = 0; y < picture.height(); ++y) {
+  for (int y = fromRow; y <= toRow; ++y) {
     for (int x = 0; x < picture.width(); ++x) count += (picture.pixel(x, y) & 0xffffffu) == (grey & 0xffffffu);
   }
   return count;
+}
+// The plot area's rows, from its top line to its base line, and the legend's below them.
+constexpr int kTop = 40;
+constexpr int kBase = 240;
+constexpr int kLast = 279;
+
+// Dates the file as written at noon UTC on that day of January 2026.
+void SetWritten(const QString& path, int day) {
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::ReadWrite));
+  QVERIFY(file.setFileTime(QDateTime(QDate(2026, 1, day), QTime(12, 0), QTimeZone::utc()),
+                           QFileDevice::FileModificationTime));
 }
 
 }  // namespace
@@ -33,28 +47,40 @@ class WorkshopToolsTest : public QObject {
     WindowFixture f;
     f.startOnLoadPanel();
     MirrorTest earlier = SampleMirror();
-    earlier.KeReading[3][1] = 0.05;  // a zone well off the paraboloid
-    QVERIFY(!WriteTestFile(earlier, f.folder(), QStringLiteral("a.fdr")).empty());
+    for (int z = 1; z <= 4; ++z) earlier.KeReading[z][1] = -0.01 * z;  // farther from the paraboloid
+    MirrorTest refused = SampleMirror();
+    refused.Roc = 0.0;
+    // Named after the open test: the previous test is the one written before it.
+    QVERIFY(!WriteTestFile(earlier, f.folder(), QStringLiteral("z.fdr")).empty());
+    QVERIFY(!WriteTestFile(refused, f.folder(), QStringLiteral("y.fdr")).empty());
+    SetWritten(f.path(QStringLiteral("z.fdr")), 2);
+    SetWritten(f.path(QStringLiteral("y.fdr")), 3);
     f.openTest(SampleMirror());
     auto* show = f.window->findChild<QCheckBox*>(QStringLiteral("chkPreviousTest"));
     QCOMPARE(show->text(), QStringLiteral("Show previous test"));
-    QCOMPARE(EarlierCurvePixels(f), 0);
+    const QImage alone = SurfacePicture(f);
 
+    // y.fdr would be refused: not drawn, and its legend says why.
     QTest::mouseClick(show, Qt::LeftButton, {}, QPoint(4, show->height() / 2));
-    QVERIFY(EarlierCurvePixels(f) > 100);
-    QCOMPARE(f.text(QStringLiteral("LblHelp")), QStringLiteral("Grey: a.fdr, the test before this one"));
-    f.press(Qt::Key_F4);  // entering the panel again keeps it
-    QVERIFY(EarlierCurvePixels(f) > 100);
+    QCOMPARE(f.help(), QStringLiteral("Not drawn, its setup would be refused: the previous test, "
+                                      "y.fdr of 2026-01-03T12:00:00Z"));
+    QCOMPARE(EarlierPixels(f, 0, kBase), 0);
+    QVERIFY(EarlierPixels(f, kBase + 1, kLast) > 0);
 
-    f.press(Qt::Key_Z);  // a.fdr is first in its folder: nothing before it
-    QCOMPARE(f.window->currentPanel(), ui::Panel::SurfaceError);
-    QCOMPARE(EarlierCurvePixels(f), 0);
-
+    // Then z.fdr is drawn in the open test's scale, its title unchanged, cut off at the top.
+    QVERIFY(QFile::remove(f.path(QStringLiteral("y.fdr"))));
     show->setChecked(false);
-    f.press(Qt::Key_X);
-    QCOMPARE(EarlierCurvePixels(f), 0);
+    QCOMPARE(EarlierPixels(f, 0, kLast), 0);
+    show->setChecked(true);
+    QCOMPARE(f.help(), QStringLiteral("Grey: the previous test, z.fdr of 2026-01-02T12:00:00Z"));
+    QVERIFY(EarlierPixels(f, kTop, kBase) > 100);
+    QVERIFY(EarlierPixels(f, kTop, kTop) > 0);
+    QCOMPARE(SurfacePicture(f).copy(0, 0, alone.width(), kTop), alone.copy(0, 0, alone.width(), kTop));
+    f.press(Qt::Key_F4);  // entering the panel again keeps it
+    QVERIFY(EarlierPixels(f, kTop, kBase) > 100);
+    show->setChecked(false);
 
-    // Back on m.fdr: its mask template.
+    // Its mask template.
     f.press(Qt::Key_F2);
     QPushButton* print = f.button(QStringLiteral("cmdMaskTemplate"));
     QLabel* why = f.label(QStringLiteral("lblMaskTemplate"));
