@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "Constants.h"
 #include "NumberText.h"
 
 namespace zonalyst {
@@ -14,6 +15,9 @@ std::string ReadingText(const MirrorTest& test, double reading) {
   return FormatFixed(reading, test.inInches() ? 4 : 2) + " " + UnitName(test);
 }
 
+// Slider values are ints: a reading far out on the scale is clamped to what they hold.
+constexpr double kLimit = 1e9;
+
 }  // namespace
 
 int KnifeScale::valueNearest(double reading) const {
@@ -23,6 +27,14 @@ int KnifeScale::valueNearest(double reading) const {
   return static_cast<int>(value);
 }
 
+int KnifeScale::ValueBelow(double reading, double step) {
+  return static_cast<int>(std::clamp(std::floor(reading / step), -kLimit, kLimit));
+}
+
+int KnifeScale::ValueAbove(double reading, double step) {
+  return static_cast<int>(std::clamp(std::ceil(reading / step), -kLimit, kLimit));
+}
+
 KnifeScale KnifeSliderScale(const MirrorTest& test) {
   KnifeScale scale;
   scale.step = test.inInches() ? 0.0005 : 0.01;
@@ -30,10 +42,8 @@ KnifeScale KnifeSliderScale(const MirrorTest& test) {
   const auto first = test.KeAverage.begin() + 1;
   const auto [low, high] = std::minmax_element(first, first + zones);
   const double margin = std::max((*high - *low) / 2.0, test.inInches() ? 0.08 : 2.0);
-  // Slider values are ints: a reading far out on the scale is clamped to what they hold.
-  constexpr double kLimit = 1e9;
-  scale.minimum = static_cast<int>(std::clamp(std::floor((*low - margin) / scale.step), -kLimit, kLimit));
-  scale.maximum = static_cast<int>(std::clamp(std::ceil((*high + margin) / scale.step), -kLimit, kLimit));
+  scale.minimum = KnifeScale::ValueBelow(*low - margin, scale.step);
+  scale.maximum = KnifeScale::ValueAbove(*high + margin, scale.step);
   return scale;
 }
 
@@ -55,14 +65,19 @@ std::string KnifePositionText(const MirrorTest& test, double reading, TesterPatt
          std::to_string(NearestZone(test, reading));
 }
 
-std::string TesterSettingsText(const TesterSettings& settings) {
+std::string TesterLengthText(const MirrorTest& test, double mm) {
+  if (!test.inInches()) return FormatGeneral(mm) + " mm";
+  return FormatRounded(mm / kMmPerInch, 5) + " inch";
+}
+
+std::string TesterSettingsText(const MirrorTest& test, const TesterSettings& settings) {
   const std::string side = settings.side == EntrySide::Left ? "left" : "right";
   if (settings.pattern == TesterPattern::Foucault) {
-    return "cut " + FormatGeneral(settings.cutMm) + " mm, slit " + FormatGeneral(settings.slitMm) +
-           " mm, knife from the " + side;
+    return "cut " + TesterLengthText(test, settings.cutMm) + ", slit " + TesterLengthText(test, settings.slitMm) +
+           ", knife from the " + side;
   }
-  return FormatGeneral(settings.linesPerInch) + " lines per inch, phase " + FormatGeneral(settings.cutMm) +
-         " mm, grating from the " + side;
+  return FormatGeneral(settings.linesPerInch) + " lines per inch, phase " + TesterLengthText(test, settings.cutMm) +
+         ", grating from the " + side;
 }
 
 std::string PerfectViewCaption(const MirrorTest& test, double bestFitRocMm) {

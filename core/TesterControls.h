@@ -17,6 +17,9 @@ struct KnifeScale {
   int maximum = 0;
   double reading(int value) const { return value * step; }
   int valueNearest(double reading) const;  // within minimum..maximum
+  // The slider values at or just below and above a reading, within what an int holds.
+  static int ValueBelow(double reading, double step);
+  static int ValueAbove(double reading, double step);
 };
 KnifeScale KnifeSliderScale(const MirrorTest& test);
 
@@ -31,9 +34,13 @@ std::string KnifeReadingText(const MirrorTest& test, double reading);
 // ("Grating" for a Ronchigram).
 std::string KnifePositionText(const MirrorTest& test, double reading, TesterPattern pattern);
 
+// A length of the tester's settings (mm) in the test's units, as the knife is shown:
+// "0.025 mm", or on a test in inches "0.00098 inch" (five decimals at most).
+std::string TesterLengthText(const MirrorTest& test, double mm);
+
 // The settings of the view in words: "cut 0.025 mm, slit 0.1 mm, knife from the right",
-// or "100 lines per inch, phase 0 mm, grating from the left".
-std::string TesterSettingsText(const TesterSettings& settings);
+// or "100 lines per inch, phase 0 mm, grating from the left"; lengths as TesterLengthText.
+std::string TesterSettingsText(const MirrorTest& test, const TesterSettings& settings);
 
 // Captions of the two views: "Measured mirror" and "Perfect: K = -1, ROC 2391.41 mm"
 // (the desired conic at the best-fit radius, in the test's units).

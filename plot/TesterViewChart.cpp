@@ -40,7 +40,7 @@ void DrawTestersView(PictureSurface& s, const MirrorTest& test, const SurfacePro
   const double below = kCaptionRoom + controls.viewSide + 2.0;
   s.setTextColour(kYellow);
   PrintCentred(s, KnifePositionText(test, controls.knifeReading, controls.settings.pattern), 2 * quarter, below);
-  PrintCentred(s, TesterSettingsText(controls.settings), 2 * quarter, below + s.textHeight("X"));
+  PrintCentred(s, TesterSettingsText(test, controls.settings), 2 * quarter, below + s.textHeight("X"));
 }
 
 }  // namespace zonalyst::plot

@@ -90,7 +90,7 @@ TEST_F(ExportBinaryTest, SavedPictureCarriesTheMeasuresAboveTheChart) {
 TEST_F(ExportBinaryTest, TestersViewPanelWithItsReport) {
   ASSERT_EQ(Export("--panel testers-view --view ronchi --lpi 50 --record tv.json"), 0) << err;
   EXPECT_EQ(Read("6in-f8-paraboloid-moving_Testers_View.png", "png").size(), QSize(740, kMeasures + 280 + 300));
-  EXPECT_NE(Contents("tv.json").find("\"text\":\"50 lines per inch, phase 0 mm, grating from the right\""),
+  EXPECT_NE(Contents("tv.json").find("\"text\":\"50 lines per inch, phase 0 inch, grating from the right\""),
             std::string::npos);
   ASSERT_EQ(Export("--panel testers-view --size 400 --knife 0.25 -o big.png"), 0) << err;
   EXPECT_EQ(Read("big.png", "png").size(), QSize(840, kMeasures + 444 + 300));

@@ -5,6 +5,7 @@
 #include "ChartCalls.h"
 #include "core/NumberText.h"
 #include "core/QualityMetrics.h"
+#include "core/RonchiBands.h"
 #include "core/TesterControls.h"
 #include "plot/RasterSurface.h"
 #include "plot/TesterViewChart.h"
@@ -51,7 +52,7 @@ TEST(TesterViewChartTest, MeasuredAndPerfectSideBySideUnderTheirCaptions) {
   const std::string knife =
       "Knife at " + FormatFixed(m.test.KeAverage[3], 4) + " inch on the readings' scale, nearest zone 3";
   ExpectTextAt(s, knife, 370 - raster.textWidth(knife) / 2, 254, kYellow);
-  ExpectTextAt(s, "cut 0.025 mm, slit 0.1 mm, knife from the right", testing::kAny, 254 + h, kYellow);
+  ExpectTextAt(s, "cut 0.00098 inch, slit 0.00394 inch, knife from the right", testing::kAny, 254 + h, kYellow);
 
   // Each view is the one the core computes, pixel for pixel.
   const QImage& picture = raster.image();
@@ -73,8 +74,8 @@ TEST(TesterViewChartTest, MeasuredAndPerfectSideBySideUnderTheirCaptions) {
 TEST(TesterViewChartTest, TextsOfTheControls) {
   const Figured m;
   // The knife's text is in the chart's captions above.
-  EXPECT_EQ(TesterSettingsText({TesterPattern::Ronchi, 0.0, 0.1, 133.0, EntrySide::Left}),
-            "133 lines per inch, phase 0 mm, grating from the left");
+  EXPECT_EQ(TesterSettingsText(m.test, {TesterPattern::Ronchi, 0.0254, 0.1, 133.0, EntrySide::Left}),
+            "133 lines per inch, phase 0.001 inch, grating from the left");
   // A knife between zones names the nearer.
   for (const auto& [reading, zone] : {std::pair{0.0218, 2}, {0.0498, 3}, {-5.0, 1}, {5.0, 5}}) {
     EXPECT_EQ(NearestZone(m.test, reading), zone) << reading;
@@ -88,6 +89,12 @@ TEST(TesterViewChartTest, TextsOfTheControls) {
   EXPECT_EQ(scale.valueNearest(1e9), scale.maximum);
   EXPECT_EQ(scale.valueNearest(0.015), 30);
   EXPECT_EQ(scale.valueNearest(-1e9), scale.minimum);
+  // For the grating each end reaches out to where the perfect mirror shows 8 bands, no farther.
+  const KnifeScale ronchi = RonchiKnifeScale(m.test, m.profile, m.bestFit, 100.0);
+  for (const auto& [end, inwards] : {std::pair{ronchi.minimum, 2}, {ronchi.maximum, -2}}) {
+    EXPECT_GE(PerfectMirrorBands(m.test, m.profile, m.bestFit, ronchi.reading(end), 100.0), kRonchiEndBands);
+    EXPECT_LT(PerfectMirrorBands(m.test, m.profile, m.bestFit, ronchi.reading(end + inwards), 100.0), kRonchiEndBands);
+  }
 }
 
 }  // namespace

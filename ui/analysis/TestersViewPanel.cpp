@@ -1,13 +1,15 @@
 #include "TestersViewPanel.h"
 
 #include <QCheckBox>
-#include <algorithm>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
+#include <cmath>
 
 #include "PanelSlider.h"
+#include "core/RonchiBands.h"
 #include "core/TesterControls.h"
 #include "ui/analysis/rules/LocalisedText.h"
 #include "ui/analysis/rules/TesterRules.h"
@@ -17,16 +19,15 @@ namespace zonalyst::ui {
 TestersViewPanel::TestersViewPanel(const PanelContext& context, const AnalysisLayout& layout)
     : AnalysisPanel(context, layout) {
   QHBoxLayout* row = addRow();
-  knife_ = addSlider(row, QStringLiteral("Knife Position"), QStringLiteral("ScrlKnife"),
-                     {0, 0, 0, analysis::kKnifeLargeChange}, &analysis::KnifeHelp);
+  const LabelledSlider knife = addSlider(row, QStringLiteral("Knife Position"), QStringLiteral("ScrlKnife"),
+                                         {0, 0, 0, analysis::kKnifeLargeChange}, &analysis::KnifeHelp);
+  knife_ = knife.slider;
   knife_->setFixedWidth(300);
-  knifeCaption_ = addCaption(row, QStringLiteral("LblKnife"));
+  knifeCaption_ = knife.caption;
 
   row = addRow();
-  cut_ = addSlider(row, QStringLiteral("Cut"), QStringLiteral("ScrlCut"), analysis::kCutRange, &analysis::CutHelp);
-  cutCaption_ = addCaption(row, QStringLiteral("LblCut"));
-  slit_ = addSlider(row, QStringLiteral("Slit"), QStringLiteral("ScrlSlit"), analysis::kSlitRange, &analysis::SlitHelp);
-  slitCaption_ = addCaption(row, QStringLiteral("LblSlit"));
+  cut_ = addSlider(row, QStringLiteral("Cut"), QStringLiteral("ScrlCut"), lengths_.cut, &analysis::CutHelp);
+  slit_ = addSlider(row, QStringLiteral("Slit"), QStringLiteral("ScrlSlit"), lengths_.slit, &analysis::SlitHelp);
 
   row = addRow();
   foucault_ = new QRadioButton(QStringLiteral("Foucault"), this);
@@ -44,69 +45,111 @@ TestersViewPanel::TestersViewPanel(const PanelContext& context, const AnalysisLa
   OnFocusIn(fromLeft_, [this] { setHelp(analysis::SideHelp()); });
   linesPerInch_ = addSlider(row, QStringLiteral("Grating"), QStringLiteral("ScrlLpi"), analysis::kLinesPerInchRange,
                             &analysis::LinesPerInchHelp);
-  linesCaption_ = addCaption(row, QStringLiteral("LblLpi"));
+  linesPerInch_.setEnabled(false);
 
-  for (QScrollBar* slider : {knife_, cut_, slit_, linesPerInch_}) {
+  for (QScrollBar* slider : {knife_, cut_.slider, slit_.slider}) {
     connect(slider, &QScrollBar::valueChanged, this, [this] { redraw(); });
   }
-  // Choosing the knife or the grating puts the cut at that one's usual place.
-  connect(ronchi_, &QRadioButton::toggled, this, [this](bool ronchi) {
-    const int cut = analysis::CutPositionFor(ronchi ? TesterPattern::Ronchi : TesterPattern::Foucault);
-    if (cut_->value() != cut) {
-      cut_->setValue(cut);
-    } else {
-      redraw();
-    }
+  // The grating's span of the knife depends on its lines.
+  connect(linesPerInch_.slider, &QScrollBar::valueChanged, this, [this] { placeKnife(knifeReading()); });
+  connect(ronchi_, &QRadioButton::toggled, this, [this] {
+    usePattern();
+    placeKnife(knifeReading());
   });
   connect(fromLeft_, &QCheckBox::toggled, this, [this] { redraw(); });
 }
 
-QScrollBar* TestersViewPanel::addSlider(QHBoxLayout* row, const QString& heading, const QString& name,
-                                        const analysis::SliderRange& range, std::string (*help)()) {
+void TestersViewPanel::LabelledSlider::setEnabled(bool enabled) const {
+  for (QWidget* part : {static_cast<QWidget*>(heading), static_cast<QWidget*>(slider), static_cast<QWidget*>(caption)}) {
+    part->setEnabled(enabled);
+  }
+}
+
+TestersViewPanel::LabelledSlider TestersViewPanel::addSlider(QHBoxLayout* row, const QString& heading,
+                                                             const QString& name, const analysis::SliderRange& range,
+                                                             std::string (*help)()) {
   auto* label = new QLabel(heading, this);
   row->addWidget(label);
   QScrollBar* slider = MakePanelSlider(name, range, this, [this, help] { setHelp(help()); });
   slider->setFixedWidth(150);
   row->addWidget(slider);
-  return slider;
+  return {label, slider, addCaption(row, QStringLiteral("Lbl") + name.mid(4))};
 }
 
 void TestersViewPanel::enterPanel(const PanelEntry& /*entry*/) {
   knife_->setFocus();
-  const double keptReading = scale_.reading(knife_->value());
+  const double keptReading = knifeReading();
   reduce();
   const MirrorTest& test = state_.test;
   const bool sameReadings = shown_ && shownReadings_ == test.KeAverage && shownInches_ == test.inInches();
-  const double reading =
-      sameReadings ? keptReading : test.KeAverage[MiddleZone(test.zones())];
-  shown_ = false;
-  scale_ = KnifeSliderScale(test);
-  knife_->setRange(scale_.minimum, scale_.maximum);
-  knife_->setValue(scale_.valueNearest(reading));
+  if (!shown_ || shownInches_ != test.inInches()) useLengthUnits(test.inInches());
   shown_ = true;
   shownReadings_ = test.KeAverage;
   shownInches_ = test.inInches();
+  placeKnife(sameReadings ? keptReading : test.KeAverage[MiddleZone(test.zones())]);
+}
+
+TesterPattern TestersViewPanel::pattern() const {
+  return ronchi_->isChecked() ? TesterPattern::Ronchi : TesterPattern::Foucault;
+}
+
+double TestersViewPanel::knifeReading() const { return scale_.reading(knife_->value()); }
+
+void TestersViewPanel::useLengthUnits(bool inches) {
+  const analysis::TesterLengthSliders now = analysis::LengthSlidersFor(inches);
+  // The lengths set stay as they were; at first they are the usual ones in the test's units.
+  const auto place = [&](QScrollBar* slider, const analysis::SliderRange& range, int usual) {
+    const QSignalBlocker quiet(slider);
+    const auto kept = static_cast<int>(std::lround(slider->value() * lengths_.mmPerStep / now.mmPerStep));
+    slider->setRange(range.min, range.max);
+    slider->setValue(shown_ ? kept : usual);
+  };
+  place(cut_.slider, now.cut, analysis::CutPositionFor(pattern(), now));
+  place(slit_.slider, now.slit, now.slit.initial);
+  lengths_ = now;
+}
+
+void TestersViewPanel::usePattern() {
+  const QSignalBlocker quiet(cut_.slider);
+  cut_.slider->setValue(analysis::CutPositionFor(pattern(), lengths_));
+  cut_.heading->setText(QString::fromLatin1(analysis::CutHeading(pattern())));
+  slit_.setEnabled(pattern() == TesterPattern::Foucault);
+  linesPerInch_.setEnabled(pattern() == TesterPattern::Ronchi);
+}
+
+void TestersViewPanel::placeKnife(double reading) {
+  if (!shown_) return;
+  const MirrorTest& test = state_.test;
+  scale_ = pattern() == TesterPattern::Ronchi
+               ? RonchiKnifeScale(test, view().analysis().profile(), bestFitRocMm(), linesPerInch_.slider->value())
+               : KnifeSliderScale(test);
+  {
+    const QSignalBlocker quiet(knife_);
+    knife_->setRange(scale_.minimum, scale_.maximum);
+    knife_->setValue(scale_.valueNearest(reading));
+  }
   redraw();
 }
 
 plot::TesterControls TestersViewPanel::controls() const {
   plot::TesterControls controls;
-  controls.settings.pattern = ronchi_->isChecked() ? TesterPattern::Ronchi : TesterPattern::Foucault;
-  controls.settings.cutMm = cut_->value() * analysis::kMmPerCutStep;
-  controls.settings.slitMm = slit_->value() * analysis::kMmPerCutStep;
-  controls.settings.linesPerInch = linesPerInch_->value();
+  controls.settings.pattern = pattern();
+  controls.settings.cutMm = cut_.slider->value() * lengths_.mmPerStep;
+  controls.settings.slitMm = slit_.slider->value() * lengths_.mmPerStep;
+  controls.settings.linesPerInch = linesPerInch_.slider->value();
   controls.settings.side = fromLeft_->isChecked() ? EntrySide::Left : EntrySide::Right;
-  controls.knifeReading = scale_.reading(knife_->value());
+  controls.knifeReading = knifeReading();
   return controls;
 }
 
 void TestersViewPanel::redraw() {
   if (!shown_) return;
   const plot::TesterControls now = controls();
-  knifeCaption_->setText(analysis::ScreenText(KnifeReadingText(state_.test, now.knifeReading)));
-  cutCaption_->setText(analysis::ScreenText(analysis::MillimetreCaption(cut_->value())));
-  slitCaption_->setText(analysis::ScreenText(analysis::MillimetreCaption(slit_->value())));
-  linesCaption_->setText(analysis::ScreenText(analysis::LinesPerInchCaption(linesPerInch_->value())));
+  const MirrorTest& test = state_.test;
+  knifeCaption_->setText(analysis::ScreenText(KnifeReadingText(test, now.knifeReading)));
+  cut_.caption->setText(analysis::ScreenText(TesterLengthText(test, now.settings.cutMm)));
+  slit_.caption->setText(analysis::ScreenText(TesterLengthText(test, now.settings.slitMm)));
+  linesPerInch_.caption->setText(analysis::ScreenText(analysis::LinesPerInchCaption(linesPerInch_.slider->value())));
   view().redraw(bestFitRocMm(), {.tester = now});
 }
 

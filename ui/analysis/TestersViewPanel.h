@@ -16,9 +16,12 @@ namespace zonalyst::ui {
 
 // The tester's view: the measured and the perfect mirror as the tester sees
 // them. The knife slider ScrlKnife (steps of 0.01 mm or 0.0005 inch on the readings'
-// scale) with its caption LblKnife naming the nearest zone, the sliders ScrlCut, ScrlSlit
-// and ScrlLpi with their captions LblCut, LblSlit and LblLpi, the choice OptFoucault /
-// OptRonchi and the box ChkLeft (knife from the left). Every change redraws both views.
+// scale; for the grating it reaches out to where the perfect mirror shows enough bands)
+// with its caption LblKnife naming the nearest zone, the sliders ScrlCut ("Cut", or
+// "Phase" for the grating), ScrlSlit (the knife's only) and ScrlLpi (the grating's only)
+// with their captions LblCut, LblSlit and LblLpi, in the test's units, the choice
+// OptFoucault / OptRonchi and the box ChkLeft (knife from the left). Every change
+// redraws both views.
 class TestersViewPanel final : public AnalysisPanel {
   Q_OBJECT
  public:
@@ -31,23 +34,36 @@ class TestersViewPanel final : public AnalysisPanel {
   void enterPanel(const PanelEntry& entry) override;
 
  private:
-  QScrollBar* addSlider(QHBoxLayout* row, const QString& heading, const QString& name,
-                        const analysis::SliderRange& range, std::string (*help)());
+  // A slider with its heading before it and its caption after it.
+  struct LabelledSlider {
+    QLabel* heading;
+    QScrollBar* slider;
+    QLabel* caption;
+    void setEnabled(bool enabled) const;
+  };
+  LabelledSlider addSlider(QHBoxLayout* row, const QString& heading, const QString& name,
+                           const analysis::SliderRange& range, std::string (*help)());
+  TesterPattern pattern() const;
+  double knifeReading() const;
   plot::TesterControls controls() const;
+  // The cut and slit sliders in the test's units.
+  void useLengthUnits(bool inches);
+  // The controls of the knife or the grating, and the cut at its usual place.
+  void usePattern();
+  // The knife slider's span for the test and the pattern, the knife at the reading; redraws.
+  void placeKnife(double reading);
   void redraw();
 
   bool shown_ = false;  // nothing to draw before the panel has reduced the test
   std::array<double, 17> shownReadings_{};  // the averages and units the knife was placed for
   bool shownInches_ = false;
   KnifeScale scale_;
+  analysis::TesterLengthSliders lengths_ = analysis::LengthSlidersFor(false);
   QScrollBar* knife_ = nullptr;
-  QScrollBar* cut_ = nullptr;
-  QScrollBar* slit_ = nullptr;
-  QScrollBar* linesPerInch_ = nullptr;
   QLabel* knifeCaption_ = nullptr;
-  QLabel* cutCaption_ = nullptr;
-  QLabel* slitCaption_ = nullptr;
-  QLabel* linesCaption_ = nullptr;
+  LabelledSlider cut_{};
+  LabelledSlider slit_{};
+  LabelledSlider linesPerInch_{};
   QRadioButton* foucault_ = nullptr;
   QRadioButton* ronchi_ = nullptr;
   QCheckBox* fromLeft_ = nullptr;

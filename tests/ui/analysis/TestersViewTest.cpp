@@ -1,6 +1,8 @@
 // The tester's view in the real window: F10, its sliders by key and mouse, the choice of
 // knife or grating, the side, the nearest zone at every zone and F9.
 #include <QCheckBox>
+#include <QLabel>
+#include <algorithm>
 #include <QGroupBox>
 #include <QImage>
 #include <QRadioButton>
@@ -21,6 +23,24 @@ QImage Picture(const WindowFixture& f) {
 
 // The left view's square in the picture (the measured mirror).
 QImage MeasuredView(const WindowFixture& f) { return Picture(f).copy(185 - 118, 16, 236, 236); }
+
+// The dark bands across the middle row of the right view (the perfect mirror).
+int PerfectMirrorDarkBands(const WindowFixture& f) {
+  const QImage picture = Picture(f);
+  int bands = 0;
+  bool dark = false;
+  for (int x = 555 - 118; x < 555 + 118; ++x) {
+    const bool now = (picture.pixel(x, 16 + 118) & 0xffffffu) == 0u;
+    bands += now && !dark;
+    dark = now;
+  }
+  return bands;
+}
+
+bool HasHeading(const WindowFixture& f, const QString& text) {
+  const auto labels = f.window->findChildren<QLabel*>();
+  return std::any_of(labels.begin(), labels.end(), [&](const QLabel* label) { return label->text() == text; });
+}
 
 }  // namespace
 
@@ -70,7 +90,7 @@ class TestersViewTest : public QObject {
     f.open(testing::ScatteredFifteenZones(), QStringLiteral("mirror.fdr"));
     f.press(Qt::Key_F10);
     QCOMPARE(f.text(QStringLiteral("LblCut")), QStringLiteral("0.025 mm"));
-    QCOMPARE(f.text(QStringLiteral("LblSlit")), QStringLiteral("0.100 mm"));
+    QCOMPARE(f.text(QStringLiteral("LblSlit")), QStringLiteral("0.1 mm"));
 
     // The knife from the left shows the mirror image of the knife from the right.
     const QImage right = MeasuredView(f);
@@ -80,7 +100,7 @@ class TestersViewTest : public QObject {
     // The grating: its phase starts at 0, its views hold only black and white.
     QTest::mouseClick(f.find<QRadioButton>(QStringLiteral("OptRonchi")), Qt::LeftButton);
     QCOMPARE(f.slider(QStringLiteral("ScrlCut"))->value(), 0);
-    QCOMPARE(f.text(QStringLiteral("LblCut")), QStringLiteral("0.000 mm"));
+    QCOMPARE(f.text(QStringLiteral("LblCut")), QStringLiteral("0 mm"));
     const QImage bands = MeasuredView(f);
     for (int y = 0; y < bands.height(); y += 7) {
       for (int x = 0; x < bands.width(); x += 7) {
@@ -115,6 +135,27 @@ class TestersViewTest : public QObject {
     QCOMPARE(gif.size(), png.size());
     const QRect report(0, 465, png.width(), png.height() - 465);
     QCOMPARE(gif.copy(report).convertToFormat(QImage::Format_RGB32), png.copy(report).convertToFormat(QImage::Format_RGB32));
+  }
+
+  void onAnInchTestTheLengthsAreInInchesAndTheGratingReachesEightBandsAtBothEnds() {
+    WindowFixture f;
+    f.startOnExample();  // a 6 inch mirror measured in inches
+    f.press(Qt::Key_F10);
+    QCOMPARE(f.text(QStringLiteral("LblSlit")), QStringLiteral("0.004 inch"));
+    QScrollBar* knife = f.slider(QStringLiteral("ScrlKnife"));
+    const std::pair knifeSpan(knife->minimum(), knife->maximum());
+    QVERIFY(!f.slider(QStringLiteral("ScrlLpi"))->isEnabled());
+
+    // The grating: "Cut" is its phase, the slit is not used, the knife reaches farther.
+    QTest::mouseClick(f.find<QRadioButton>(QStringLiteral("OptRonchi")), Qt::LeftButton);
+    QCOMPARE(f.text(QStringLiteral("LblCut")), QStringLiteral("0 inch"));
+    QVERIFY(HasHeading(f, QStringLiteral("Phase")) && !HasHeading(f, QStringLiteral("Cut")));
+    QVERIFY(!f.slider(QStringLiteral("ScrlSlit"))->isEnabled() && f.slider(QStringLiteral("ScrlLpi"))->isEnabled());
+    QVERIFY(knife->minimum() < knifeSpan.first && knife->maximum() > knifeSpan.second);
+    for (const int end : {knife->minimum(), knife->maximum()}) {
+      knife->setValue(end);
+      QVERIFY2(PerfectMirrorDarkBands(f) >= 8, qPrintable(QString::number(PerfectMirrorDarkBands(f))));
+    }
   }
 };
 

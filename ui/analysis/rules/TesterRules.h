@@ -7,20 +7,27 @@
 
 namespace zonalyst::analysis {
 
-// The sliders of the tester's view besides the knife's (whose range follows the test):
-// cut and slit in thousandths of a millimetre, lines per inch as they are.
-inline constexpr SliderRange kCutRange{-500, 500, 25, 10};
-inline constexpr SliderRange kSlitRange{5, 1000, 100, 10};
+// The cut (or phase) and slit sliders, in the test's units as the knife is: steps of a
+// thousandth of a millimetre, or on a test in inches of a ten-thousandth of an inch.
+struct TesterLengthSliders {
+  SliderRange cut;
+  SliderRange slit;
+  double mmPerStep = 0.0;
+};
+TesterLengthSliders LengthSlidersFor(bool inches);
+
+// The lines per inch of the grating, as they are.
 inline constexpr SliderRange kLinesPerInchRange{10, 500, 100, 10};
 inline constexpr int kKnifeLargeChange = 10;
-inline constexpr double kMmPerCutStep = 0.001;
 
 // The cut slider's position when the knife or the grating is chosen: the knife a quarter
 // of the default slit into the beam, the grating at phase 0.
-int CutPositionFor(TesterPattern pattern);
+int CutPositionFor(TesterPattern pattern, const TesterLengthSliders& sliders);
 
-// Captions beside the sliders ("0.025 mm", "100 lines per inch"); "." as separator.
-std::string MillimetreCaption(int thousandths);
+// The heading of the cut slider: "Cut" for the knife, "Phase" for the grating.
+const char* CutHeading(TesterPattern pattern);
+
+// "100 lines per inch".
 std::string LinesPerInchCaption(int lines);
 
 // Help lines of the controls, shown when they take the focus.
