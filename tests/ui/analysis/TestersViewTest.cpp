@@ -24,19 +24,6 @@ QImage Picture(const WindowFixture& f) {
 // The left view's square in the picture (the measured mirror).
 QImage MeasuredView(const WindowFixture& f) { return Picture(f).copy(185 - 118, 16, 236, 236); }
 
-// The dark bands across the middle row of the right view (the perfect mirror).
-int PerfectMirrorDarkBands(const WindowFixture& f) {
-  const QImage picture = Picture(f);
-  int bands = 0;
-  bool dark = false;
-  for (int x = 555 - 118; x < 555 + 118; ++x) {
-    const bool now = (picture.pixel(x, 16 + 118) & 0xffffffu) == 0u;
-    bands += now && !dark;
-    dark = now;
-  }
-  return bands;
-}
-
 bool HasHeading(const WindowFixture& f, const QString& text) {
   const auto labels = f.window->findChildren<QLabel*>();
   return std::any_of(labels.begin(), labels.end(), [&](const QLabel* label) { return label->text() == text; });
@@ -137,7 +124,7 @@ class TestersViewTest : public QObject {
     QCOMPARE(gif.copy(report).convertToFormat(QImage::Format_RGB32), png.copy(report).convertToFormat(QImage::Format_RGB32));
   }
 
-  void onAnInchTestTheLengthsAreInInchesAndTheGratingReachesEightBandsAtBothEnds() {
+  void onAnInchTestTheLengthsAreInInchesAndTheGratingsKnifeReachesFarther() {
     WindowFixture f;
     f.startOnExample();  // a 6 inch mirror measured in inches
     f.press(Qt::Key_F10);
@@ -151,11 +138,8 @@ class TestersViewTest : public QObject {
     QCOMPARE(f.text(QStringLiteral("LblCut")), QStringLiteral("0 inch"));
     QVERIFY(HasHeading(f, QStringLiteral("Phase")) && !HasHeading(f, QStringLiteral("Cut")));
     QVERIFY(!f.slider(QStringLiteral("ScrlSlit"))->isEnabled() && f.slider(QStringLiteral("ScrlLpi"))->isEnabled());
+    // How far it reaches is the core's to pin (RonchiKnifeScale).
     QVERIFY(knife->minimum() < knifeSpan.first && knife->maximum() > knifeSpan.second);
-    for (const int end : {knife->minimum(), knife->maximum()}) {
-      knife->setValue(end);
-      QVERIFY2(PerfectMirrorDarkBands(f) >= 8, qPrintable(QString::number(PerfectMirrorDarkBands(f))));
-    }
   }
 };
 
