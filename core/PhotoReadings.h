@@ -1,0 +1,109 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "MirrorTest.h"
+#include "TesterView.h"
+
+namespace zonalyst {
+
+// Readings taken from a series of photographs of the mirror through the tester, one per
+// knife position: each zone's null is where its left and right sides are equally bright.
+
+// One decoded photograph, rows top to bottom, x to the right and y down. One plane for a
+// grey file, three (red, green, blue) for a colour one; samples keep the file's depth
+// (0..255 or 0..65535). scale is how many pixels of the file one pixel here stands for
+// (a photograph may be reduced on reading; 1 when it was not).
+struct PhotoFrame {
+  int width = 0;
+  int height = 0;
+  int planeCount = 0;                                // 1 or 3
+  std::array<std::vector<std::uint16_t>, 3> planes;  // width * height samples each
+  double scale = 1.0;
+};
+
+// One grey value per pixel of a photograph, same layout as PhotoFrame.
+struct GreyFrame {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint16_t> grey;  // width * height values
+  double scale = 1.0;
+  std::uint16_t at(int x, int y) const { return grey[static_cast<std::size_t>(y) * width + x]; }
+};
+
+// The knife position written in a photograph's file name: the last number in it
+// ("Image_1.25.png" 1.25, "ke_0.0240in.jpg" 0.024, "ke-0.3.png" -0.3); none without one.
+std::optional<double> KnifePositionInName(const std::string& fileName);
+
+// The tester's simulated view as a grey frame (for series made without files).
+GreyFrame FrameOf(const GreyPicture& picture);
+
+// Which samples make the grey: the channel with the widest spread inside the lit disc,
+// or the mean of the channels when their spreads are alike.
+enum class GreySource { Red, Green, Blue, Mean };
+GreySource ChooseGreySource(const std::vector<PhotoFrame>& series);
+GreyFrame GreyOf(const PhotoFrame& frame, GreySource source);
+
+// The mirror's disc in a frame's pixels: centre (x right, y down from the top-left
+// corner) and radius.
+struct PhotoDisc {
+  double x = 0.0;
+  double y = 0.0;
+  double radius = 0.0;
+};
+
+// Each pixel's brightest value over the series: every part of the disc is lit in some frame.
+GreyFrame BrightestOfAll(const std::vector<GreyFrame>& series);
+
+// The disc found in the brightest-of-all frame; none when no disc can be told from the
+// background.
+std::optional<PhotoDisc> FindDisc(const GreyFrame& brightest);
+
+// True when a Couder mask stands in front of the mirror: dark rings between the zones'
+// openings in the brightest-of-all frame.
+bool DetectMask(const GreyFrame& brightest, const PhotoDisc& disc, const MirrorTest& test);
+
+// A window of pixels, [x0, x1) x [y0, y1).
+struct PixelWindow {
+  int x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+};
+
+// Why a zone has, or has not, a reading.
+enum class NullStatus {
+  Read,            // one clear crossing
+  NoCrossing,      // the contrast keeps its sign over the photographed range
+  ManyCrossings,   // several crossings, none clearly the strongest
+  NearCentre,      // radius inside 0.35 of the mirror's: the two windows nearly meet
+  OutsideDisc,     // a window falls outside the disc or the frame
+};
+// A short text of the status for tables and the JSON output ("read", "no crossing", ...).
+std::string StatusText(NullStatus status);
+
+// One zone's result.
+struct ZoneNull {
+  int zone = 0;             // 1..ZoneCount
+  double radiusMm = 0.0;    // effective radius
+  PixelWindow left, right;  // where its brightness was measured
+  std::vector<double> contrast;    // c = (L - R) / (L + R), one per frame in position order
+  std::optional<double> reading;   // knife position of the null, test units; none unless Read
+  double uncertainty = 0.0;        // standard error of the null, test units (0 without a reading)
+  NullStatus status = NullStatus::NoCrossing;
+};
+
+struct PhotoReadingsResult {
+  std::vector<double> positions;  // the frames' knife positions, ascending
+  std::vector<ZoneNull> zones;    // zones 1..ZoneCount
+};
+
+// The nulls of every zone of the test from grey frames (all the same size) taken at the
+// knife positions (test units, on the readings' scale; at least two, all different, in any
+// order), with the disc given or found, and the windows inside the mask's openings when
+// masked.
+PhotoReadingsResult ReadPhotoNulls(const MirrorTest& test, const std::vector<GreyFrame>& frames,
+                                   const std::vector<double>& positions, const PhotoDisc& disc, bool masked);
+
+}  // namespace zonalyst
