@@ -20,6 +20,8 @@ inline constexpr int kPhotoFrameWidth = 1000;
 struct PhotoLoad {
   PhotoFrame frame;
   std::string error;  // empty when read
+  int fileWidth = 0;  // the picture's size in the file, pixels (as a viewer shows it)
+  int fileHeight = 0;
 };
 
 // Reads one PNG, JPEG or TIFF photograph at 8 or 16 bits, reduced by whole-pixel averaging

@@ -1,0 +1,67 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include "photo/PhotoFile.h"
+#include "tests/support/ScratchFolder.h"
+
+namespace zonalyst::photo {
+namespace {
+
+using zonalyst::testing::ScratchFolder;
+
+// Photographs of width x 2 pixels, each one grey level, named 0.png, 1.png, ...
+std::vector<std::string> GreyPhotos(const ScratchFolder& folder, const std::vector<int>& widths) {
+  std::vector<std::string> paths;
+  for (std::size_t i = 0; i < widths.size(); ++i) {
+    QImage image(widths[i], 2, QImage::Format_Grayscale8);
+    image.fill(static_cast<uint>(10 * i));
+    paths.push_back((folder.path() / (std::to_string(i) + ".png")).string());
+    EXPECT_TRUE(image.save(QString::fromStdString(paths.back())));
+  }
+  return paths;
+}
+
+TEST(ReadPhotoSeries, KeepsThePathsOrderAndReportsEveryFileRead) {
+  ScratchFolder folder;
+  const std::vector<std::string> paths = GreyPhotos(folder, std::vector<int>(7, 3));
+  std::vector<int> reported;
+  const SeriesLoad series = ReadPhotoSeries(paths, 0, [&](int read) {
+    reported.push_back(read);
+    return true;
+  });
+  ASSERT_EQ(series.error, "");
+  ASSERT_EQ(series.frames.size(), 7u);
+  for (std::size_t i = 0; i < 7; ++i) EXPECT_EQ(series.frames[i].planes[0][0], 10 * i);
+  ASSERT_FALSE(reported.empty());
+  EXPECT_TRUE(std::is_sorted(reported.begin(), reported.end()));
+  EXPECT_EQ(reported.back(), 7);
+}
+
+TEST(ReadPhotoSeries, AFrameOfAnotherSizeIsNamed) {
+  ScratchFolder folder;
+  const std::vector<std::string> paths = GreyPhotos(folder, {3, 3, 4, 3});
+  const SeriesLoad series = ReadPhotoSeries(paths, 0);
+  EXPECT_EQ(series.error, "\"" + paths[2] + "\" is 4 x 2 pixels, but \"" + paths[0] +
+                              "\" is 3 x 2: the photographs of a series must all be the same size");
+  EXPECT_TRUE(series.frames.empty());
+}
+
+TEST(ReadPhotoSeries, TheFirstFileThatFailsIsNamed) {
+  ScratchFolder folder;
+  std::vector<std::string> paths = GreyPhotos(folder, {3, 3});
+  paths.insert(paths.begin() + 1, (folder.path() / "missing.png").string());
+  EXPECT_EQ(ReadPhotoSeries(paths, 0).error, "cannot open \"" + paths[1] + "\": No such file or directory");
+}
+
+TEST(ReadPhotoSeries, StopsWhenProgressSaysSo) {
+  ScratchFolder folder;
+  const std::vector<std::string> paths = GreyPhotos(folder, std::vector<int>(6, 3));
+  const SeriesLoad series = ReadPhotoSeries(paths, 0, [](int) { return false; });
+  EXPECT_TRUE(series.cancelled);
+  EXPECT_TRUE(series.frames.empty());
+  EXPECT_EQ(series.error, "");
+}
+
+}  // namespace
+}  // namespace zonalyst::photo
