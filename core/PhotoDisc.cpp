@@ -1,0 +1,219 @@
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+
+#include "PhotoReadings.h"
+
+namespace zonalyst {
+
+// The disc is found in four steps.
+// 1. Two levels split the picture: the background, the median of the pixels below a
+//    threshold, and the disc, the median of those at or above it; the threshold is half-way
+//    between the two, found by iterating from the middle of the 1st and 99th percentiles.
+//    Medians ignore a thin bright rim and a dim side of the disc.
+// 2. The lit pixels connected to each other form patches; patches of at least a twentieth
+//    of the largest one's area make the disc (specks of stray light are dropped).
+// 3. Each place where a row or a column of pixels crosses the threshold between such a patch
+//    and the background is a boundary point, placed between the two pixel centres by linear
+//    interpolation of their greys.
+// 4. A circle is fitted to the boundary points by least squares (the algebraic fit, then
+//    the geometric one), and points farther from it than three robust standard deviations
+//    (at least a pixel) are dropped and the circle fitted again, until none is dropped.
+
+namespace {
+
+struct Point {
+  double x = 0.0;
+  double y = 0.0;
+};
+
+struct Levels {
+  double background = 0.0;
+  double disc = 0.0;
+  double threshold() const { return (background + disc) / 2.0; }
+};
+
+// The value below which a fraction of the counted pixels lie, among values [from, to).
+double Quantile(const std::vector<std::size_t>& histogram, std::size_t from, std::size_t to, double fraction) {
+  std::size_t total = 0;
+  for (std::size_t v = from; v < to; ++v) total += histogram[v];
+  const auto wanted = static_cast<std::size_t>(fraction * static_cast<double>(total));
+  std::size_t seen = 0;
+  for (std::size_t v = from; v < to; ++v) {
+    seen += histogram[v];
+    if (seen > wanted) return static_cast<double>(v);
+  }
+  return static_cast<double>(to - 1);
+}
+
+std::optional<Levels> SplitLevels(const GreyFrame& frame) {
+  std::vector<std::size_t> histogram(65536, 0);
+  for (const std::uint16_t v : frame.grey) ++histogram[v];
+  const std::size_t size = histogram.size();
+  double threshold = (Quantile(histogram, 0, size, 0.01) + Quantile(histogram, 0, size, 0.99)) / 2.0;
+  Levels levels;
+  for (int iteration = 0; iteration < 50; ++iteration) {
+    const auto split = static_cast<std::size_t>(std::ceil(threshold));
+    if (split == 0 || split >= size) return std::nullopt;
+    levels = {Quantile(histogram, 0, split, 0.5), Quantile(histogram, split, size, 0.5)};
+    if (levels.threshold() == threshold) break;
+    threshold = levels.threshold();
+  }
+  // A disc must stand out of the background by more than the grey's own steps.
+  if (!(levels.disc - levels.background >= 4.0)) return std::nullopt;
+  return levels;
+}
+
+// Marks the pixels of the lit patches that make the disc: 1 for those, 0 for the rest.
+std::vector<std::uint8_t> DiscPatches(const GreyFrame& frame, double threshold) {
+  const std::size_t pixels = frame.grey.size();
+  std::vector<int> patch(pixels, -1);  // -1 dark, else the patch's number
+  std::vector<std::size_t> area;
+  std::vector<std::size_t> stack;
+  for (std::size_t start = 0; start < pixels; ++start) {
+    if (patch[start] != -1 || frame.grey[start] < threshold) continue;
+    const int number = static_cast<int>(area.size());
+    area.push_back(0);
+    patch[start] = number;
+    stack.push_back(start);
+    while (!stack.empty()) {
+      const std::size_t p = stack.back();
+      stack.pop_back();
+      ++area[number];
+      const std::size_t x = p % frame.width;
+      const auto visit = [&](std::size_t q) {
+        if (patch[q] == -1 && frame.grey[q] >= threshold) {
+          patch[q] = number;
+          stack.push_back(q);
+        }
+      };
+      if (x > 0) visit(p - 1);
+      if (x + 1 < static_cast<std::size_t>(frame.width)) visit(p + 1);
+      if (p >= static_cast<std::size_t>(frame.width)) visit(p - frame.width);
+      if (p + frame.width < pixels) visit(p + frame.width);
+    }
+  }
+  std::vector<std::uint8_t> inDisc(pixels, 0);
+  if (area.empty()) return inDisc;
+  const std::size_t largest = *std::max_element(area.begin(), area.end());
+  for (std::size_t p = 0; p < pixels; ++p) inDisc[p] = patch[p] >= 0 && 20 * area[patch[p]] >= largest;
+  return inDisc;
+}
+
+std::vector<Point> BoundaryPoints(const GreyFrame& frame, const std::vector<std::uint8_t>& inDisc, double threshold) {
+  std::vector<Point> points;
+  // Pixel k's centre is k + 0.5; the crossing lies where the greys interpolate to the threshold.
+  const auto crossing = [threshold](double at, double a, double b) {
+    return at + 0.5 + std::clamp((threshold - a) / (b - a), 0.0, 1.0);
+  };
+  const int w = frame.width, h = frame.height;
+  for (int y = 0; y < h; ++y) {
+    for (int x = 0; x + 1 < w; ++x) {
+      const std::size_t p = static_cast<std::size_t>(y) * w + x;
+      if (inDisc[p] == inDisc[p + 1]) continue;
+      if (inDisc[p] ? frame.grey[p + 1] >= threshold : frame.grey[p] >= threshold) continue;  // another patch
+      points.push_back({crossing(x, frame.grey[p], frame.grey[p + 1]), y + 0.5});
+    }
+  }
+  for (int y = 0; y + 1 < h; ++y) {
+    for (int x = 0; x < w; ++x) {
+      const std::size_t p = static_cast<std::size_t>(y) * w + x;
+      const std::size_t q = p + w;
+      if (inDisc[p] == inDisc[q]) continue;
+      if (inDisc[p] ? frame.grey[q] >= threshold : frame.grey[p] >= threshold) continue;
+      points.push_back({x + 0.5, crossing(y, frame.grey[p], frame.grey[q])});
+    }
+  }
+  return points;
+}
+
+// Solves the 3 x 3 system a v = b by Cramer's rule; false when singular.
+bool Solve3(const double a[3][3], const double b[3], double v[3]) {
+  const auto det = [](const double m[3][3]) {
+    return m[0][0] * (m[1][1] * m[2][2] - m[1][2] * m[2][1]) - m[0][1] * (m[1][0] * m[2][2] - m[1][2] * m[2][0]) +
+           m[0][2] * (m[1][0] * m[2][1] - m[1][1] * m[2][0]);
+  };
+  const double d = det(a);
+  if (!(std::abs(d) > 0.0)) return false;
+  for (int k = 0; k < 3; ++k) {
+    double m[3][3];
+    for (int i = 0; i < 3; ++i) {
+      for (int j = 0; j < 3; ++j) m[i][j] = j == k ? b[i] : a[i][j];
+    }
+    v[k] = det(m) / d;
+  }
+  return true;
+}
+
+// The algebraic fit x^2 + y^2 + D x + E y + F = 0 about the points' mean (for conditioning),
+// then Gauss-Newton steps on the distances to the circle.
+std::optional<PhotoDisc> FitCircle(const std::vector<Point>& points) {
+  if (points.size() < 8) return std::nullopt;
+  Point mean;
+  for (const Point& p : points) mean = {mean.x + p.x, mean.y + p.y};
+  const double n = static_cast<double>(points.size());
+  mean = {mean.x / n, mean.y / n};
+  double a[3][3] = {}, b[3] = {};
+  for (const Point& p : points) {
+    const double u = p.x - mean.x, v = p.y - mean.y, s = u * u + v * v;
+    const double row[3] = {u, v, 1.0};
+    for (int i = 0; i < 3; ++i) {
+      for (int j = 0; j < 3; ++j) a[i][j] += row[i] * row[j];
+      b[i] -= row[i] * s;
+    }
+  }
+  double abc[3];
+  if (!Solve3(a, b, abc)) return std::nullopt;
+  double cx = -abc[0] / 2.0, cy = -abc[1] / 2.0;
+  double r = std::sqrt(cx * cx + cy * cy - abc[2]);
+  for (int step = 0; step < 10 && std::isfinite(r); ++step) {
+    // Residual e = |p - c| - r; its gradient in (cx, cy, r) is (-(p - c) / |p - c|, -1).
+    double jtj[3][3] = {}, jte[3] = {};
+    for (const Point& p : points) {
+      const double dx = p.x - mean.x - cx, dy = p.y - mean.y - cy, d = std::hypot(dx, dy);
+      if (!(d > 0.0)) continue;
+      const double g[3] = {-dx / d, -dy / d, -1.0};
+      for (int i = 0; i < 3; ++i) {
+        for (int j = 0; j < 3; ++j) jtj[i][j] += g[i] * g[j];
+        jte[i] -= g[i] * (d - r);
+      }
+    }
+    double delta[3];
+    if (!Solve3(jtj, jte, delta)) break;
+    cx += delta[0], cy += delta[1], r += delta[2];
+    if (std::abs(delta[0]) + std::abs(delta[1]) + std::abs(delta[2]) < 1e-9) break;
+  }
+  if (!(std::isfinite(cx) && std::isfinite(cy) && r > 0.0)) return std::nullopt;
+  return PhotoDisc{cx + mean.x, cy + mean.y, r};
+}
+
+}  // namespace
+
+std::optional<PhotoDisc> FindDisc(const GreyFrame& brightest) {
+  if (brightest.width < 3 || brightest.height < 3) return std::nullopt;
+  const std::optional<Levels> levels = SplitLevels(brightest);
+  if (!levels) return std::nullopt;
+  const double threshold = levels->threshold();
+  std::vector<Point> points = BoundaryPoints(brightest, DiscPatches(brightest, threshold), threshold);
+  std::optional<PhotoDisc> disc = FitCircle(points);
+  std::vector<double> distances;
+  for (int round = 0; round < 20 && disc; ++round) {
+    distances.clear();
+    for (const Point& p : points) distances.push_back(std::abs(std::hypot(p.x - disc->x, p.y - disc->y) - disc->radius));
+    std::vector<double> sorted = distances;
+    std::nth_element(sorted.begin(), sorted.begin() + sorted.size() / 2, sorted.end());
+    const double limit = std::max(1.0, 3.0 * 1.4826 * sorted[sorted.size() / 2]);
+    std::vector<Point> kept;
+    for (std::size_t i = 0; i < points.size(); ++i) {
+      if (distances[i] <= limit) kept.push_back(points[i]);
+    }
+    if (kept.size() == points.size()) break;
+    points = std::move(kept);
+    disc = FitCircle(points);
+  }
+  // A disc too small to hold the zones' windows is no disc.
+  if (!disc || disc->radius < 8.0) return std::nullopt;
+  return disc;
+}
+
+}  // namespace zonalyst

@@ -1,0 +1,141 @@
+#include "PhotoWindows.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace zonalyst {
+
+// The windows. A zone of effective radius r has a window on each side of the centre on the
+// horizontal diameter, centred at x = -r (left) and x = +r (right), millimetres on the mirror
+// mapping to pixels by R / (D / 2). Each reaches 0.5 % of D / 2 either way radially and
+// 2.75 % vertically, but at least 2 pixels. Its brightness is the mean grey over its exact
+// rectangle (pixels cut by its edge count by the part inside), so its centre is where the
+// zone is and not where the pixel grid rounds it to.
+//
+// Behind a Couder mask only the openings are lit, and the openings need not straddle the
+// diameter. The column under each window is taken at its brightest over the series; the lit
+// run of it nearest the diameter is the opening, and the window moves into it (keeping a
+// margin from its edges, and shrinking if the opening is lower than the window). Radially the
+// window stays within the zone's inner and outer radii when the test gives them.
+
+namespace {
+
+constexpr double kRadialHalfWidth = 0.005;   // of D / 2
+constexpr double kVerticalHalfHeight = 0.0275;
+constexpr double kLeastHalfPixels = 2.0;
+constexpr double kMarginOfRadius = 0.01;     // a window's distance from an opening's edge, of R
+constexpr double kLeastMarginPixels = 2.0;
+
+// The vertical extent [top, bottom) of the lit run of column span [x0, x1) nearest to the
+// disc's centre row, at the columns' brightest over the series; none when nothing is lit.
+std::optional<std::pair<double, double>> OpeningRun(const std::vector<GreyFrame>& frames, const PhotoDisc& disc,
+                                                    int x0, int x1) {
+  const GreyFrame& first = frames.front();
+  const int top = std::max(0, static_cast<int>(std::floor(disc.y - disc.radius)));
+  const int bottom = std::min(first.height, static_cast<int>(std::ceil(disc.y + disc.radius)));
+  if (top >= bottom) return std::nullopt;
+  std::vector<double> profile(static_cast<std::size_t>(bottom - top), 0.0);
+  for (int y = top; y < bottom; ++y) {
+    double sum = 0.0;
+    for (int x = x0; x < x1; ++x) {
+      std::uint16_t brightest = 0;
+      for (const GreyFrame& frame : frames) brightest = std::max(brightest, frame.at(x, y));
+      sum += brightest;
+    }
+    profile[y - top] = sum / (x1 - x0);
+  }
+  const auto [low, high] = std::minmax_element(profile.begin(), profile.end());
+  const double threshold = (*low + *high) / 2.0;
+  if (!(*high > *low)) return std::nullopt;
+  std::optional<std::pair<double, double>> best;
+  double bestGap = 0.0;
+  for (int y = top; y < bottom;) {
+    if (profile[y - top] < threshold) {
+      ++y;
+      continue;
+    }
+    const int start = y;
+    while (y < bottom && profile[y - top] >= threshold) ++y;
+    const double gap = std::max({0.0, start - disc.y, disc.y - y});
+    if (!best || gap < bestGap || (gap == bestGap && y - start > best->second - best->first)) {
+      best = std::pair<double, double>(start, y);
+      bestGap = gap;
+    }
+  }
+  return best;
+}
+
+bool Inside(const WindowRect& w, const PhotoDisc& disc) {
+  const double dx = std::max(std::abs(w.x0 - disc.x), std::abs(w.x1 - disc.x));
+  const double dy = std::max(std::abs(w.y0 - disc.y), std::abs(w.y1 - disc.y));
+  return dx * dx + dy * dy <= disc.radius * disc.radius;
+}
+
+}  // namespace
+
+ZoneWindows PlaceZoneWindows(const MirrorTest& test, int zone, const PhotoDisc& disc,
+                             const std::vector<GreyFrame>& frames, bool masked) {
+  ZoneWindows out;
+  const double semiDiameter = test.diameterMm() / 2.0;
+  const double pixelsPerMm = disc.radius / semiDiameter;
+  const double r = test.effectiveRadius(zone) * test.mmPerUnit() * pixelsPerMm;
+  double halfWidth = std::max(kRadialHalfWidth * disc.radius, kLeastHalfPixels);
+  const double halfHeight = std::max(kVerticalHalfHeight * disc.radius, kLeastHalfPixels);
+  const double margin = std::max(kMarginOfRadius * disc.radius, kLeastMarginPixels);
+  if (masked && test.InnerOuterEntry == 1) {
+    const double inner = test.ZoneRadius[zone][0] * test.mmPerUnit() * pixelsPerMm;
+    const double outer = test.ZoneRadius[zone][1] * test.mmPerUnit() * pixelsPerMm;
+    halfWidth = std::max(0.5, std::min({halfWidth, r - inner - margin, outer - r - margin}));
+  }
+  out.left = {disc.x - r - halfWidth, disc.y - halfHeight, disc.x - r + halfWidth, disc.y + halfHeight};
+  out.right = {disc.x + r - halfWidth, disc.y - halfHeight, disc.x + r + halfWidth, disc.y + halfHeight};
+  const int width = frames.empty() ? 0 : frames.front().width;
+  const int height = frames.empty() ? 0 : frames.front().height;
+  const auto inFrame = [&](const WindowRect& w) { return w.x0 >= 0.0 && w.y0 >= 0.0 && w.x1 <= width && w.y1 <= height; };
+  out.insideFrame = inFrame(out.left) && inFrame(out.right);
+  bool fits = out.insideFrame;
+  if (masked && fits) {
+    for (WindowRect* w : {&out.left, &out.right}) {
+      const PixelWindow columns = Covering(*w);
+      const auto run = OpeningRun(frames, disc, columns.x0, columns.x1);
+      const double from = run ? run->first + margin : 0.0;
+      const double to = run ? run->second - margin : 0.0;
+      if (!(to - from >= 1.0)) {
+        fits = false;
+        continue;
+      }
+      const double half = std::min(halfHeight, (to - from) / 2.0);
+      const double centre = std::clamp(disc.y, from + half, to - half);
+      w->y0 = centre - half;
+      w->y1 = centre + half;
+    }
+  }
+  out.insideDisc = fits && Inside(out.left, disc) && Inside(out.right, disc);
+  return out;
+}
+
+PixelWindow Covering(const WindowRect& w) {
+  return {static_cast<int>(std::floor(w.x0)), static_cast<int>(std::floor(w.y0)), static_cast<int>(std::ceil(w.x1)),
+          static_cast<int>(std::ceil(w.y1))};
+}
+
+double WindowMean(const GreyFrame& frame, const WindowRect& w, std::vector<double>& weights) {
+  const PixelWindow pixels = Covering(w);
+  const int columns = pixels.x1 - pixels.x0;
+  weights.resize(static_cast<std::size_t>(columns));
+  for (int i = 0; i < columns; ++i) {
+    const double x = pixels.x0 + i;
+    weights[i] = std::min(x + 1.0, w.x1) - std::max(x, w.x0);
+  }
+  double sum = 0.0;
+  for (int y = pixels.y0; y < pixels.y1; ++y) {
+    const double rowWeight = std::min(y + 1.0, w.y1) - std::max(static_cast<double>(y), w.y0);
+    const std::uint16_t* row = frame.grey.data() + static_cast<std::size_t>(y) * frame.width + pixels.x0;
+    double rowSum = 0.0;
+    for (int i = 0; i < columns; ++i) rowSum += weights[i] * row[i];
+    sum += rowWeight * rowSum;
+  }
+  return sum / ((w.x1 - w.x0) * (w.y1 - w.y0));
+}
+
+}  // namespace zonalyst

@@ -1,0 +1,208 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <random>
+
+#include "tests/support/TestMirror.h"
+#include "core/ContrastCrossing.h"
+#include "core/PhotoReadings.h"
+#include "core/QualityMetrics.h"
+
+namespace zonalyst {
+namespace {
+
+using testing::TestMirror;
+
+// Real reading sets: a 252 mm f/4.7 (moving source), a 254 mm f/5 (fixed source) and an
+// 8" f/6 in inches, its readings taken here as with a fixed source.
+struct Mirror {
+  testing::MirrorRecipe recipe;
+  std::vector<double> readings;
+};
+const Mirror kT254{{.roc = 2391.0, .diameter = 252.0, .innerOuter = true, .zones = {31, 56, 80, 98, 113, 126}},
+                   {35.23, 35.705, 36.28, 36.925, 37.665, 38.345}};
+const Mirror kTenInchFixed{
+    {.roc = 2540.0, .diameter = 254.0, .movingSource = false, .innerOuter = true, .zones = {40, 62, 80, 94, 106, 117, 127}},
+    {9.99, 10.79, 11.72, 12.64, 13.52, 14.43, 15.38}};
+const Mirror kEightInchFixed{{.roc = 96.0, .diameter = 8.0, .inches = true, .movingSource = false, .innerOuter = true,
+                              .zones = {1.4, 2.1, 2.65, 3.1, 3.55, 4.0}},
+                             {0.499, 0.517, 0.536, 0.55, 0.57, 0.592}};
+
+struct Reduced {
+  MirrorTest test;
+  SurfaceProfile profile;
+  double bestFitRocMm = 0.0;
+};
+
+Reduced Reduce(const Mirror& mirror) {
+  testing::MirrorRecipe recipe = mirror.recipe;
+  recipe.perfectReadings = false;
+  Reduced m{TestMirror(recipe), {}, 0.0};
+  for (int z = 1; z <= m.test.ZoneCount; ++z) m.test.KeReading[z][1] = mirror.readings[z - 1];
+  AverageReadings(m.test);
+  QualityMetrics metrics;
+  m.bestFitRocMm = FindBestFitRoc(m.profile, m.test.DesiredConic, ReduceReadings(m.test, m.profile), metrics);
+  return m;
+}
+
+// What stands between the simulated view and the camera.
+struct Camera {
+  int size = 400;                   // of the disc's square
+  int marginX = 0, marginY = 0;     // frame beyond the square, left and top (and as much + 40 right and bottom)
+  double blurPx = 0.0;
+  double noise = 0.0;               // grey levels
+  bool gains = false;               // frame gains 0.85..1.15
+  bool rim = false;                 // a thin bright ring at the disc's edge
+  bool mask = false;                // the test's Couder mask, odd zones open above the diameter
+  double background = 0.0;
+  EntrySide side = EntrySide::Right;
+  bool degraded() const { return marginX || marginY || blurPx > 0.0 || noise > 0.0 || gains || rim || mask || background > 0.0; }
+};
+
+struct Series {
+  std::vector<GreyFrame> frames;
+  std::vector<double> positions;
+  PhotoDisc disc;  // the truth
+};
+
+// The project's mask: each zone open within 30 degrees of the diameter, odd zones above it,
+// even ones below; u to the right and v up, mm from the centre.
+bool InMaskOpening(const MirrorTest& test, double u, double v) {
+  const double r = std::hypot(u, v);
+  for (int z = 1; z <= test.ZoneCount; ++z) {
+    const double inner = test.ZoneRadius[z][0] * test.mmPerUnit(), outer = test.ZoneRadius[z][1] * test.mmPerUnit();
+    const double up = z % 2 == 1 ? v : -v;
+    if (r >= inner && r < outer && up >= 0.0 && up <= std::abs(u) * std::tan(std::numbers::pi / 6.0)) return true;
+  }
+  return false;
+}
+
+void Blur(std::vector<double>& image, int w, int h, double sigma) {
+  const int reach = static_cast<int>(std::ceil(3.0 * sigma));
+  std::vector<double> kernel;
+  for (int k = -reach; k <= reach; ++k) kernel.push_back(std::exp(-k * k / (2.0 * sigma * sigma)));
+  double total = 0.0;
+  for (double v : kernel) total += v;
+  std::vector<double> out(image.size());
+  for (const int pass : {0, 1}) {
+    for (int y = 0; y < h; ++y) {
+      for (int x = 0; x < w; ++x) {
+        double sum = 0.0;
+        for (int k = -reach; k <= reach; ++k) {
+          const int xx = std::clamp(pass == 0 ? x + k : x, 0, w - 1), yy = std::clamp(pass == 1 ? y + k : y, 0, h - 1);
+          sum += kernel[k + reach] * image[static_cast<std::size_t>(yy) * w + xx];
+        }
+        out[static_cast<std::size_t>(y) * w + x] = sum / total;
+      }
+    }
+    image.swap(out);
+  }
+}
+
+// Frames every step from the first zone's reading less margin to the last's plus margin.
+Series MakeSeries(const Reduced& m, double step, const Camera& camera, double from, double to) {
+  Series s;
+  const int extra = camera.degraded() ? 40 : 0;
+  const int w = camera.size + 2 * camera.marginX + extra, h = camera.size + 2 * camera.marginY + extra;
+  s.disc = {camera.marginX + camera.size / 2.0, camera.marginY + camera.size / 2.0, camera.size / 2.0};
+  std::mt19937 random(20261207);
+  std::normal_distribution<double> noise(0.0, 1.0);
+  const double mmPerPixel = m.test.diameterMm() / camera.size;
+  GreyPicture view;
+  const int count = static_cast<int>(std::floor((to - from) / step + 1e-9)) + 1;
+  for (int k = 0; k < count; ++k) {
+    const double x = from + k * step;
+    SimulateTesterView(m.test, m.profile, m.bestFitRocMm, false, x, {.side = camera.side}, camera.size, view);
+    if (!camera.degraded()) {
+      s.frames.push_back(FrameOf(view));
+      s.positions.push_back(x);
+      continue;
+    }
+    const double gain = camera.gains ? 0.85 + 0.3 * ((k * 7) % 11) / 10.0 : 1.0;
+    std::vector<double> image(static_cast<std::size_t>(w) * h, 0.0);
+    for (int j = 0; j < camera.size; ++j) {
+      for (int i = 0; i < camera.size; ++i) {
+        const double u = (i + 0.5 - camera.size / 2.0) * mmPerPixel, v = (camera.size / 2.0 - j - 0.5) * mmPerPixel;
+        const double r = std::hypot(u, v);
+        double value = view.at(i, j);
+        if (camera.rim && r > m.test.diameterMm() / 2.0 - 1.5 * mmPerPixel && r < m.test.diameterMm() / 2.0) value += 80.0;
+        if (camera.mask && !InMaskOpening(m.test, u, v)) value = 0.0;
+        image[static_cast<std::size_t>(j + camera.marginY) * w + i + camera.marginX] = gain * value;
+      }
+    }
+    if (camera.blurPx > 0.0) Blur(image, w, h, camera.blurPx);
+    GreyFrame frame{w, h, std::vector<std::uint16_t>(image.size()), 1.0};
+    for (std::size_t p = 0; p < image.size(); ++p) {
+      const double value = camera.background + image[p] + (camera.noise > 0.0 ? camera.noise * noise(random) : 0.0);
+      frame.grey[p] = static_cast<std::uint16_t>(std::clamp(std::round(value), 0.0, 255.0));
+    }
+    s.frames.push_back(std::move(frame));
+    s.positions.push_back(x);
+  }
+  return s;
+}
+
+Series MakeSeries(const Reduced& m, double step, const Camera& camera = {}) {
+  const int n = m.test.ZoneCount;
+  return MakeSeries(m, step, camera, m.test.KeAverage[1] - 3 * step, m.test.KeAverage[n] + 3 * step);
+}
+
+// Where the simulated tester nulls each zone (test units, index z): for a moving source its
+// reading; for a fixed one, whose exact geometry nulls up to a few micrometres away, where the
+// zone's windows balance in noiseless frames a micrometre apart around the reading at which
+// the zone's rays meet the axis in the knife's plane.
+std::vector<double> ModelNulls(const Reduced& m) {
+  std::vector<double> nulls(m.test.KeAverage.begin(), m.test.KeAverage.end());
+  if (m.test.MovingSource != 0) return nulls;
+  const double mm = m.test.mmPerUnit();
+  for (int z = 1; z <= m.test.ZoneCount; ++z) {
+    const double h = m.profile.ZoneH[z];
+    const auto offset = [&](double x) {
+      return KnifePlaneOffset(h, MeasuredSurfaceAt(m.profile, h), PlaceKnife(m.test, m.profile, x));
+    };
+    double a = nulls[z], b = a + 0.01, fa = offset(a);
+    for (int i = 0; i < 30 && std::abs(b - a) > 1e-12; ++i) {
+      const double fb = offset(b);
+      const double next = b - fb * (b - a) / (fb - fa);
+      a = b, fa = fb, b = next;
+    }
+    const Series fine = MakeSeries(m, 0.001 / mm, {}, b - 0.008 / mm, b + 0.008 / mm);
+    nulls[z] = ReadPhotoNulls(m.test, fine.frames, fine.positions, fine.disc, false).zones[z - 1].reading.value_or(b);
+  }
+  return nulls;
+}
+
+// Every zone outside 0.35 of the radius read within tolerance (mm) of the model's null,
+// those inside it refused as near the centre.
+void ExpectNulls(const Reduced& m, const std::vector<double>& nulls, const PhotoReadingsResult& result,
+                 double toleranceMm, const std::string& what) {
+  ASSERT_EQ(result.zones.size(), static_cast<std::size_t>(m.test.ZoneCount)) << what;
+  for (const ZoneNull& zone : result.zones) {
+    if (zone.radiusMm < 0.35 * m.test.diameterMm() / 2.0) {
+      EXPECT_EQ(zone.status, NullStatus::NearCentre) << what << " zone " << zone.zone;
+      continue;
+    }
+    ASSERT_EQ(zone.status, NullStatus::Read) << what << " zone " << zone.zone;
+    EXPECT_NEAR(*zone.reading * m.test.mmPerUnit(), nulls[zone.zone] * m.test.mmPerUnit(), toleranceMm)
+        << what << " zone " << zone.zone;
+    EXPECT_GE(zone.uncertainty, 0.0);
+    EXPECT_LT(zone.uncertainty * m.test.mmPerUnit(), toleranceMm) << what << " zone " << zone.zone;
+  }
+}
+
+TEST(PhotoReadings, CleanFramesNullEveryZoneWhereTheSimulatedTesterDoesFromEitherSide) {
+  for (const Mirror* mirror : {&kT254, &kTenInchFixed, &kEightInchFixed}) {
+    const Reduced m = Reduce(*mirror);
+    const std::vector<double> nulls = ModelNulls(m);
+    const double step = m.test.inInches() ? 0.004 : 0.1;
+    for (const EntrySide side : {EntrySide::Left, EntrySide::Right}) {
+      const Series s = MakeSeries(m, step, {.side = side});
+      const std::string what = "diameter " + std::to_string(m.test.Diameter) + (side == EntrySide::Left ? " left" : " right");
+      ExpectNulls(m, nulls, ReadPhotoNulls(m.test, s.frames, s.positions, s.disc, false), 0.003, what);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace zonalyst
