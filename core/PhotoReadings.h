@@ -49,7 +49,8 @@ GreySource ChooseGreySource(const std::vector<PhotoFrame>& series);
 GreyFrame GreyOf(const PhotoFrame& frame, GreySource source);
 
 // The mirror's disc in a frame's pixels: centre (x right, y down from the top-left
-// corner) and radius.
+// corner of the frame; pixel (i, j) covers [i, i + 1) x [j, j + 1), its centre at
+// (i + 0.5, j + 0.5)) and radius.
 struct PhotoDisc {
   double x = 0.0;
   double y = 0.0;
@@ -63,8 +64,8 @@ GreyFrame BrightestOfAll(const std::vector<GreyFrame>& series);
 // background.
 std::optional<PhotoDisc> FindDisc(const GreyFrame& brightest);
 
-// True when a Couder mask stands in front of the mirror: dark rings between the zones'
-// openings in the brightest-of-all frame.
+// True when a Couder mask stands in front of the mirror: in the brightest-of-all frame
+// most of the annulus the zones span stays dark, only the mask's openings lit.
 bool DetectMask(const GreyFrame& brightest, const PhotoDisc& disc, const MirrorTest& test);
 
 // A window of pixels, [x0, x1) x [y0, y1).
@@ -87,10 +88,13 @@ std::string StatusText(NullStatus status);
 struct ZoneNull {
   int zone = 0;             // 1..ZoneCount
   double radiusMm = 0.0;    // effective radius
-  PixelWindow left, right;  // where its brightness was measured
-  std::vector<double> contrast;    // c = (L - R) / (L + R), one per frame in position order
+  PixelWindow left, right;  // the pixels its brightness was measured on
+  // c = (L - R) / (L + R), one per frame in position order; not a number in a frame where
+  // both windows are black; empty when a window falls outside the frame.
+  std::vector<double> contrast;
   std::optional<double> reading;   // knife position of the null, test units; none unless Read
-  double uncertainty = 0.0;        // standard error of the null, test units (0 without a reading)
+  double uncertainty = 0.0;        // standard error of the null, test units (0 without a reading,
+                                   // and from the two bracketing frames alone)
   NullStatus status = NullStatus::NoCrossing;
 };
 
