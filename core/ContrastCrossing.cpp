@@ -15,9 +15,10 @@ namespace zonalyst {
 //
 // The null. A straight line is fitted by least squares to c against the knife position over
 // the frames within two of the crossing, as long as the curve still runs straight there: an
-// outer frame counts while its step in c goes the same way as across the crossing and is at
-// least half as large, so that a side already saturated (black, or at the light's full
-// brightness) does not bend the line. The null is where the line crosses zero; its
+// outer frame counts when its step from the frame inside it, and the step to the frame beyond
+// it, both go the same way as across the crossing and are at least half as large. A frame on
+// or next to a saturated stretch (one side black, or at the light's full brightness) then
+// does not bend the line. The null is where the line crosses zero; its
 // uncertainty the standard error of that point, from the scatter of the frames about the
 // line, in knife travel. With the two bracketing frames alone the null is their linear
 // interpolation, whose scatter cannot be measured (uncertainty 0).
@@ -76,8 +77,10 @@ CurveNull FindCurveNull(const std::vector<double>& positions, const std::vector<
   const double across = c[s.last] - c[s.first];
   const double step = across / (s.last - s.first);
   int from = s.first, to = s.last;
-  while (from > s.first + 1 - kReach && from > 0 && (c[from] - c[from - 1]) / step >= kStraightStep) --from;
-  while (to < s.last - 1 + kReach && to + 1 < n && (c[to + 1] - c[to]) / step >= kStraightStep) ++to;
+  // Whether the curve runs straight from frame a to its neighbour b = a +- 1.
+  const auto straight = [&](int a, int b) { return b < 0 || b >= n || (c[std::max(a, b)] - c[std::min(a, b)]) / step >= kStraightStep; };
+  while (from > s.first + 1 - kReach && from > 0 && straight(from, from - 1) && straight(from - 1, from - 2)) --from;
+  while (to < s.last - 1 + kReach && to + 1 < n && straight(to, to + 1) && straight(to + 1, to + 2)) ++to;
   const double bracketed = Interpolate(x[s.first], c[s.first], x[s.last], c[s.last]);
   const int count = to - from + 1;
   if (count < 3) return {NullStatus::Read, bracketed, 0.0};

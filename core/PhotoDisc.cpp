@@ -13,9 +13,9 @@ namespace zonalyst {
 //    Medians ignore a thin bright rim and a dim side of the disc.
 // 2. The lit pixels connected to each other form patches; patches of at least a twentieth
 //    of the largest one's area make the disc (specks of stray light are dropped).
-// 3. Each place where a row or a column of pixels crosses the threshold between such a patch
-//    and the background is a boundary point, placed between the two pixel centres by linear
-//    interpolation of their greys.
+// 3. Where each row and each column of pixels first and last crosses the threshold between
+//    the background and such a patch is a boundary point, placed between the two pixel
+//    centres by linear interpolation of their greys.
 // 4. A circle is fitted to the boundary points by least squares (the algebraic fit, then
 //    the geometric one), and points farther from it than three robust standard deviations
 //    (at least a pixel) are dropped and the circle fitted again, until none is dropped.
@@ -100,28 +100,42 @@ std::vector<std::uint8_t> DiscPatches(const GreyFrame& frame, double threshold) 
   return inDisc;
 }
 
+// The outermost crossings of each row and each column: where the disc begins and ends
+// along it. Dim parts inside the disc (where the knife never lets the light fully through,
+// such as along the vertical diameter) then add no points.
 std::vector<Point> BoundaryPoints(const GreyFrame& frame, const std::vector<std::uint8_t>& inDisc, double threshold) {
   std::vector<Point> points;
-  // Pixel k's centre is k + 0.5; the crossing lies where the greys interpolate to the threshold.
-  const auto crossing = [threshold](double at, double a, double b) {
-    return at + 0.5 + std::clamp((threshold - a) / (b - a), 0.0, 1.0);
+  // Between pixel k (outside) and its neighbour inside, k + 0.5 and the neighbour's centre,
+  // where the greys interpolate to the threshold; none when k is another lit patch.
+  const auto between = [&](std::size_t outside, std::size_t inside, double outsideCentre, double direction) {
+    const double a = frame.grey[outside], b = frame.grey[inside];
+    if (a >= threshold) return std::optional<double>();
+    return std::optional<double>(outsideCentre + direction * (threshold - a) / (b - a));
   };
   const int w = frame.width, h = frame.height;
+  const auto at = [w](int x, int y) { return static_cast<std::size_t>(y) * w + x; };
   for (int y = 0; y < h; ++y) {
-    for (int x = 0; x + 1 < w; ++x) {
-      const std::size_t p = static_cast<std::size_t>(y) * w + x;
-      if (inDisc[p] == inDisc[p + 1]) continue;
-      if (inDisc[p] ? frame.grey[p + 1] >= threshold : frame.grey[p] >= threshold) continue;  // another patch
-      points.push_back({crossing(x, frame.grey[p], frame.grey[p + 1]), y + 0.5});
+    int first = 0, last = w - 1;
+    while (first < w && !inDisc[at(first, y)]) ++first;
+    if (first == w) continue;
+    while (!inDisc[at(last, y)]) --last;
+    if (first > 0) {
+      if (const auto x = between(at(first - 1, y), at(first, y), first - 0.5, 1.0)) points.push_back({*x, y + 0.5});
+    }
+    if (last + 1 < w) {
+      if (const auto x = between(at(last + 1, y), at(last, y), last + 1.5, -1.0)) points.push_back({*x, y + 0.5});
     }
   }
-  for (int y = 0; y + 1 < h; ++y) {
-    for (int x = 0; x < w; ++x) {
-      const std::size_t p = static_cast<std::size_t>(y) * w + x;
-      const std::size_t q = p + w;
-      if (inDisc[p] == inDisc[q]) continue;
-      if (inDisc[p] ? frame.grey[q] >= threshold : frame.grey[p] >= threshold) continue;
-      points.push_back({x + 0.5, crossing(y, frame.grey[p], frame.grey[q])});
+  for (int x = 0; x < w; ++x) {
+    int first = 0, last = h - 1;
+    while (first < h && !inDisc[at(x, first)]) ++first;
+    if (first == h) continue;
+    while (!inDisc[at(x, last)]) --last;
+    if (first > 0) {
+      if (const auto y = between(at(x, first - 1), at(x, first), first - 0.5, 1.0)) points.push_back({x + 0.5, *y});
+    }
+    if (last + 1 < h) {
+      if (const auto y = between(at(x, last + 1), at(x, last), last + 1.5, -1.0)) points.push_back({x + 0.5, *y});
     }
   }
   return points;

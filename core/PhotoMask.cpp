@@ -7,12 +7,15 @@ namespace zonalyst {
 
 // A Couder mask lets light through its openings only: in the brightest-of-all frame, where
 // every part of a bare mirror is lit in some frame, most of the annulus that the zones span
-// stays as dark as the background. The background is the median grey outside the disc, the
-// lit level the 95th percentile inside the annulus; a pixel is lit above half-way between.
+// stays as dark as the background. Parts of a bare mirror are never fully lit (the knife
+// edge darkens the vertical diameter evenly at every position), so a pixel counts as lit
+// above a tenth of the way from the background (the median grey outside the disc) to the
+// lit level (the 95th percentile inside the annulus).
 
 namespace {
 
 constexpr double kLitPercentile = 0.95;
+constexpr double kLitFractionOfTheWay = 0.1;
 constexpr double kMaskedBelowLitFraction = 0.5;
 
 double Percentile(std::vector<std::uint16_t>& values, double fraction) {
@@ -37,7 +40,7 @@ bool DetectMask(const GreyFrame& brightest, const PhotoDisc& disc, const MirrorT
   }
   if (annulus.empty() || !(outer > inner)) return false;
   const double background = outside.empty() ? 0.0 : Percentile(outside, 0.5);
-  const double threshold = (background + Percentile(annulus, kLitPercentile)) / 2.0;
+  const double threshold = background + kLitFractionOfTheWay * (Percentile(annulus, kLitPercentile) - background);
   const auto lit = std::count_if(annulus.begin(), annulus.end(), [&](std::uint16_t v) { return v > threshold; });
   return static_cast<double>(lit) < kMaskedBelowLitFraction * static_cast<double>(annulus.size());
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <random>
 
 #include "tests/support/TestMirror.h"
@@ -18,7 +19,7 @@ using testing::TestMirror;
 // 8" f/6 in inches, its readings taken here as with a fixed source.
 struct Mirror {
   testing::MirrorRecipe recipe;
-  std::vector<double> readings;
+  std::vector<double> readings;  // none: a perfect mirror's
 };
 const Mirror kT254{{.roc = 2391.0, .diameter = 252.0, .innerOuter = true, .zones = {31, 56, 80, 98, 113, 126}},
                    {35.23, 35.705, 36.28, 36.925, 37.665, 38.345}};
@@ -37,9 +38,9 @@ struct Reduced {
 
 Reduced Reduce(const Mirror& mirror) {
   testing::MirrorRecipe recipe = mirror.recipe;
-  recipe.perfectReadings = false;
+  recipe.perfectReadings = mirror.readings.empty();
   Reduced m{TestMirror(recipe), {}, 0.0};
-  for (int z = 1; z <= m.test.ZoneCount; ++z) m.test.KeReading[z][1] = mirror.readings[z - 1];
+  for (std::size_t z = 1; z <= mirror.readings.size(); ++z) m.test.KeReading[z][1] = mirror.readings[z - 1];
   AverageReadings(m.test);
   QualityMetrics metrics;
   m.bestFitRocMm = FindBestFitRoc(m.profile, m.test.DesiredConic, ReduceReadings(m.test, m.profile), metrics);
@@ -202,6 +203,100 @@ TEST(PhotoReadings, CleanFramesNullEveryZoneWhereTheSimulatedTesterDoesFromEithe
       ExpectNulls(m, nulls, ReadPhotoNulls(m.test, s.frames, s.positions, s.disc, false), 0.003, what);
     }
   }
+}
+
+TEST(PhotoReadings, ACouderMaskIsDetectedAndItsOpeningsRead) {
+  const Reduced m = Reduce(kT254);
+  const Series s = MakeSeries(m, 0.1, {.blurPx = 1.0, .noise = 2.0, .mask = true});
+  EXPECT_TRUE(DetectMask(BrightestOfAll(s.frames), s.disc, m.test));
+  const PhotoReadingsResult result = ReadPhotoNulls(m.test, s.frames, s.positions, s.disc, true);
+  ExpectNulls(m, ModelNulls(m), result, 0.02, "masked");
+  // Odd zones open above the diameter, even ones below: each window lies in its opening.
+  for (const ZoneNull& zone : result.zones) {
+    if (zone.status != NullStatus::Read) continue;
+    const PixelWindow& w = zone.right;
+    EXPECT_TRUE(zone.zone % 2 == 1 ? w.y1 <= s.disc.y : w.y0 >= s.disc.y) << "zone " << zone.zone;
+  }
+}
+
+TEST(PhotoReadings, AZoneWithoutAClearNullGetsNoReadingAndSaysWhy) {
+  // Zone 1 lies near the centre, zone 5's null beyond the photographed range, zone 6's
+  // windows reach past the disc's edge.
+  const Reduced m = Reduce({{.zones = {20.0, 38.0, 55.0, 70.0, 83.0, 99.0}}, {}});
+  const Series s = MakeSeries(m, 0.1, {}, 10.0, 11.8);
+  const PhotoReadingsResult result = ReadPhotoNulls(m.test, s.frames, s.positions, s.disc, false);
+  std::vector<std::string> statuses;
+  for (const ZoneNull& zone : result.zones) {
+    statuses.push_back(StatusText(zone.status));
+    EXPECT_EQ(zone.reading.has_value(), zone.status == NullStatus::Read);
+    EXPECT_EQ(zone.contrast.size(), s.frames.size());
+  }
+  EXPECT_EQ(statuses, (std::vector<std::string>{"near centre", "read", "read", "read", "no crossing", "outside disc"}));
+  EXPECT_EQ(StatusText(NullStatus::ManyCrossings), "many crossings");
+  // A disc given in the frame's corner puts the windows outside the frame: no contrast at all.
+  for (const ZoneNull& zone : ReadPhotoNulls(m.test, s.frames, s.positions, {20.0, 20.0, 200.0}, false).zones) {
+    EXPECT_EQ(zone.status, zone.zone == 1 ? NullStatus::NearCentre : NullStatus::OutsideDisc);
+    EXPECT_TRUE(zone.contrast.empty());
+  }
+}
+
+TEST(PhotoReadings, OfSeveralCrossingsOnlyAClearlyStrongestOneIsANull) {
+  const std::vector<double> x = {0, 1, 2, 3, 4, 5, 6, 7};
+  const auto null = [&](std::vector<double> c, std::vector<double> d = {}) {
+    if (d.empty()) d = c;
+    return FindCurveNull(x, c, d);
+  };
+  const CurveNull straight = null({-0.6, -0.45, -0.3, -0.15, 0.0, 0.15, 0.3, 0.45});
+  EXPECT_EQ(straight.status, NullStatus::Read);
+  EXPECT_NEAR(straight.position, 4.0, 1e-12);
+  EXPECT_NEAR(straight.uncertainty, 0.0, 1e-12);
+  // Frames on or next to a saturated stretch do not bend the line.
+  EXPECT_NEAR(null({-1, -1, -1, -0.75, -0.15, 0.45, 1, 1}).position, 4.25, 1e-12);
+  EXPECT_EQ(null({-0.5, 0.5, 0.5, 0.5, -0.5, -0.5, -0.5, -0.5}).status, NullStatus::ManyCrossings);
+  EXPECT_EQ(null({-0.5, -0.2, 0.01, -0.2, -0.5, -0.6, -0.6, -0.6}).status, NullStatus::NoCrossing);  // touches zero
+  EXPECT_EQ(null({0.2, 0.3, 0.4, 0.5, 0.5, 0.5, 0.5, 0.5}).status, NullStatus::NoCrossing);
+  // A flicker between two nearly black frames is far weaker than the true crossing.
+  const CurveNull strong = null({-0.6, -0.2, 0.2, 0.6, 0.6, 0.6, 0.5, -0.5}, {-60, -20, 20, 60, 60, 60, 0.5, -0.5});
+  EXPECT_EQ(strong.status, NullStatus::Read);
+  EXPECT_NEAR(strong.position, 1.5, 1e-12);
+  // Noise at the null is one crossing; a frame with both windows black is left out.
+  const double nan = std::nan("");
+  const CurveNull noisy = null({-0.6, -0.3, 0.01, -0.01, 0.3, 0.6, nan, 0.6});
+  EXPECT_EQ(noisy.status, NullStatus::Read);
+  EXPECT_NEAR(noisy.position, 2.5, 0.1);
+  EXPECT_GT(noisy.uncertainty, 0.0);
+}
+
+TEST(PhotoReadings, TheKnifePositionIsTheLastNumberOfTheFileName) {
+  for (const auto& [name, position] : std::vector<std::pair<std::string, double>>{
+           {"Image_1.25.png", 1.25}, {"ke_0.0240in.jpg", 0.024}, {"ke-0.3.png", -0.3}, {"shots/2026-12-07_12.5.TIF", 12.5},
+           {"series.2\\a_-.5.jpeg", -0.5}, {"Image_7", 7.0}, {"x-2-3.png", 3.0}, {"0.5", 0.5}}) {
+    EXPECT_EQ(KnifePositionInName(name), position) << name;
+  }
+  EXPECT_FALSE(KnifePositionInName("mirror.png"));
+  EXPECT_FALSE(KnifePositionInName("run3/mirror.jp2"));
+}
+
+TEST(PhotoReadings, TheGreyIsTheLitChannelOrTheMeanOfAlikeOnes) {
+  const auto photo = [](std::uint16_t r, std::uint16_t g, std::uint16_t b) {
+    PhotoFrame frame{2, 2, 3, {}, 1.0};
+    const std::array<std::uint16_t, 3> lit = {r, g, b};
+    for (int c = 0; c < 3; ++c) frame.planes[c] = {0, lit[c], lit[c], 1};
+    return frame;
+  };
+  EXPECT_EQ(ChooseGreySource({photo(20, 40000, 30), photo(10, 30000, 20)}), GreySource::Green);
+  EXPECT_EQ(ChooseGreySource({photo(200, 30, 20)}), GreySource::Red);
+  EXPECT_EQ(ChooseGreySource({photo(200, 190, 180)}), GreySource::Mean);
+  EXPECT_EQ(GreyOf(photo(1, 2, 4), GreySource::Mean).grey, (std::vector<std::uint16_t>{0, 2, 2, 1}));
+  EXPECT_EQ(GreyOf(photo(1, 40000, 4), GreySource::Green).grey, (std::vector<std::uint16_t>{0, 40000, 40000, 1}));
+  PhotoFrame grey{2, 1, 1, {std::vector<std::uint16_t>{5, 7}}, 2.0};
+  EXPECT_EQ(ChooseGreySource({grey}), GreySource::Mean);
+  const GreyFrame a = GreyOf(grey, GreySource::Red);
+  EXPECT_EQ(a.grey, (std::vector<std::uint16_t>{5, 7}));
+  EXPECT_EQ(a.scale, 2.0);
+  const GreyFrame b{2, 1, {9, 3}, 2.0};
+  EXPECT_EQ(BrightestOfAll({a, b}).grey, (std::vector<std::uint16_t>{9, 7}));
+  EXPECT_FALSE(FindDisc(BrightestOfAll({a, b})));
 }
 
 }  // namespace
