@@ -123,7 +123,7 @@ inline constexpr std::array kPanelRows{
              .analysis = true,
              .size = [](const PanelControls& c) { return TestersViewPictureSize(c.tester.viewSide); },
              .draw = [](PictureSurface& s, const PanelScene& p) {
-               DrawTestersView(s, p.test, p.analysis.profile(), p.rocMm, p.controls.tester);
+               DrawTestersView(s, p.test, p.analysis.profile(), p.rocMm, p.controls.tester, p.controls.testerPhoto);
              }},
 };
 

@@ -25,13 +25,18 @@ PixelImage GreyPixels(const GreyPicture& picture) {
 }
 
 void DrawTestersView(PictureSurface& s, const MirrorTest& test, const SurfaceProfile& profile, double bestFitRocMm,
-                     const TesterControls& controls) {
+                     const TesterControls& controls, const TesterPhoto* photo) {
   s.clear();
   const int quarter = s.scaleWidth() / 4;
   GreyPicture view;
   s.setTextColour(kWhite);
   for (const bool perfect : {false, true}) {
     const int centre = perfect ? 3 * quarter : quarter;
+    if (perfect && photo != nullptr) {
+      s.drawImage(centre - controls.viewSide / 2, kCaptionRoom, photo->image);
+      PrintCentred(s, photo->caption, centre, 2.0);
+      continue;
+    }
     SimulateTesterView(test, profile, bestFitRocMm, perfect, controls.knifeReading, controls.settings,
                        controls.viewSide, view);
     s.drawImage(centre - controls.viewSide / 2, kCaptionRoom, GreyPixels(view));

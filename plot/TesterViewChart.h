@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "PictureSizes.h"
 #include "PictureSurface.h"
 #include "core/MirrorTest.h"
@@ -19,6 +21,12 @@ struct TesterControls {
   int viewSide = kTesterViewSide;
 };
 
+// A photograph of the mirror through the tester, viewSide pixels square, and its caption.
+struct TesterPhoto {
+  PixelImage image;
+  std::string caption;
+};
+
 // The picture for views of the side given: kPicTester for the window's views, wider and
 // taller for larger ones (two views, their captions above and two lines of text below).
 PictureSize TestersViewPictureSize(int viewSide);
@@ -29,8 +37,8 @@ PixelImage GreyPixels(const GreyPicture& picture);
 // Computes and draws the tester's view of a test reduced into profile, whose best-fit
 // radius is bestFitRocMm: the measured mirror centred on the first quarter of the width and
 // the perfect one on the third, each under its caption, and below them in yellow the
-// knife's place and the settings.
+// knife's place and the settings. A photograph given takes the perfect one's place.
 void DrawTestersView(PictureSurface& s, const MirrorTest& test, const SurfaceProfile& profile, double bestFitRocMm,
-                     const TesterControls& controls);
+                     const TesterControls& controls, const TesterPhoto* photo = nullptr);
 
 }  // namespace zonalyst::plot

@@ -1,6 +1,8 @@
 #include "TestersViewPanel.h"
 
 #include <QCheckBox>
+#include <QFileInfo>
+#include <QPushButton>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QRadioButton>
@@ -9,10 +11,15 @@
 #include <cmath>
 
 #include "PanelSlider.h"
+#include "core/NumberText.h"
 #include "core/RonchiBands.h"
 #include "core/TesterControls.h"
 #include "ui/analysis/rules/LocalisedText.h"
 #include "ui/analysis/rules/TesterRules.h"
+#include "ui/panel/EntryBoxes.h"
+#include "ui/photo/SeriesFrames.h"
+#include "ui/photo/rules/PhotoSeries.h"
+#include "ui/photo/rules/PhotoView.h"
 
 namespace zonalyst::ui {
 
@@ -24,6 +31,15 @@ TestersViewPanel::TestersViewPanel(const PanelContext& context, const AnalysisLa
   knife_ = knife.slider;
   knife_->setFixedWidth(300);
   knifeCaption_ = knife.caption;
+  auto* compare = new QPushButton(QStringLiteral("Compare with Photo..."), this);
+  compare->setObjectName(QStringLiteral("cmdComparePhoto"));
+  row->addWidget(compare);
+  showPhoto_ = new QCheckBox(QStringLiteral("Photo"), this);
+  showPhoto_->setObjectName(QStringLiteral("chkPhoto"));
+  showPhoto_->setEnabled(false);
+  row->addWidget(showPhoto_);
+  connect(compare, &QPushButton::clicked, this, &TestersViewPanel::compareWithPhoto);
+  connect(showPhoto_, &QCheckBox::toggled, this, [this] { redraw(); });
 
   row = addRow();
   cut_ = addSlider(row, QStringLiteral("Cut"), QStringLiteral("ScrlCut"), lengths_.cut, &analysis::CutHelp);
@@ -86,7 +102,50 @@ void TestersViewPanel::enterPanel(const PanelEntry& /*entry*/) {
   shown_ = true;
   shownReadings_ = test.KeAverage;
   shownInches_ = test.inInches();
-  placeKnife(sameReadings ? keptReading : test.KeAverage[MiddleZone(test.zones())]);
+  const double start = showPhoto_->isChecked() ? photoReading_ : test.KeAverage[MiddleZone(test.zones())];
+  placeKnife(sameReadings ? keptReading : start);
+}
+
+void TestersViewPanel::compareWithPhoto() {
+  const QString title = QStringLiteral("Compare with Photo");
+  const QStringList paths = ChoosePhotos(context_.prompter, title, state_.folder, false);
+  if (paths.isEmpty()) return;
+  const QString name = QFileInfo(paths.front()).fileName();
+  const QChar separator = DecimalSeparator().front();
+  const MirrorTest& test = state_.test;
+  const QString unit = test.inInches() ? QStringLiteral("inch") : QStringLiteral("mm");
+  const auto tell = [&](const QString& text) {
+    MessageRequest report;
+    report.text = text;
+    report.title = title;
+    report.icon = MessageIcon::Exclamation;
+    context_.prompter.message(report);
+  };
+  InputRequest ask;
+  ask.prompt = QStringLiteral("Knife position of %1 (%2):").arg(name, unit);
+  ask.title = title;
+  ask.defaultText = photos::PositionText(KnifePositionInName(name.toStdString()), separator);
+  const QString typed = context_.prompter.input(ask);
+  if (typed.isEmpty()) return;
+  const std::optional<double> reading = photos::ReadPosition(typed, separator);
+  if (!reading) return tell(QStringLiteral("\"%1\" is not a knife position.").arg(typed));
+  const SeriesFrames one = LoadSeriesFrames(paths, test);
+  if (!one.error.empty()) return tell(QString::fromStdString(one.error));
+  // The disc the user settled on for photos of this size, else the one found on this photo.
+  const GreyFrame& frame = one.frames.front();
+  const std::optional<SeriesDisc>& series = state_.photoDisc;
+  const std::optional<PhotoDisc> disc =
+      series && series->width == frame.width && series->height == frame.height ? series->disc : one.disc;
+  if (!disc) return tell(QStringLiteral("No disc stands out from the background in %1.").arg(name));
+  photo_.image = plot::GreyPixels(photos::DiscCrop(frame, *disc, plot::kTesterViewSide));
+  photo_.caption = "Photo at " + FormatFixed(*reading, test.inInches() ? 4 : 2) + " " + unit.toStdString();
+  photoReading_ = *reading;
+  {
+    const QSignalBlocker quiet(showPhoto_);
+    showPhoto_->setEnabled(true);
+    showPhoto_->setChecked(true);
+  }
+  placeKnife(*reading);
 }
 
 TesterPattern TestersViewPanel::pattern() const {
@@ -150,7 +209,7 @@ void TestersViewPanel::redraw() {
   cut_.caption->setText(analysis::ScreenText(TesterLengthText(test, now.settings.cutMm)));
   slit_.caption->setText(analysis::ScreenText(TesterLengthText(test, now.settings.slitMm)));
   linesPerInch_.caption->setText(analysis::ScreenText(analysis::LinesPerInchCaption(linesPerInch_.slider->value())));
-  view().redraw(bestFitRocMm(), {.tester = now});
+  view().redraw(bestFitRocMm(), {.tester = now, .testerPhoto = showPhoto_->isChecked() ? &photo_ : nullptr});
 }
 
 }  // namespace zonalyst::ui

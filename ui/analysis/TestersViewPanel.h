@@ -21,13 +21,16 @@ namespace zonalyst::ui {
 // "Phase" for the grating), ScrlSlit (the knife's only) and ScrlLpi (the grating's only)
 // with their captions LblCut, LblSlit and LblLpi, in the test's units, the choice
 // OptFoucault / OptRonchi and the box ChkLeft (knife from the left). Every change
-// redraws both views.
+// redraws both views. "Compare with Photo..." (cmdComparePhoto) shows a photograph of the
+// mirror through the tester, cropped to its disc, in place of the perfect mirror and
+// moves the knife to the photo's position; chkPhoto shows it or the perfect mirror.
 class TestersViewPanel final : public AnalysisPanel {
   Q_OBJECT
  public:
   TestersViewPanel(const PanelContext& context, const AnalysisLayout& layout);
 
   QScrollBar* knifeSlider() const { return knife_; }
+  double knifeReading() const;
 
   // Reduces the test and draws; the knife goes to the middle zone's reading unless the
   // panel shows the same readings as before (F9 redraws the panel as the user left it).
@@ -44,7 +47,8 @@ class TestersViewPanel final : public AnalysisPanel {
   LabelledSlider addSlider(QHBoxLayout* row, const QString& heading, const QString& name,
                            const analysis::SliderRange& range, std::string (*help)());
   TesterPattern pattern() const;
-  double knifeReading() const;
+  // Asks for a photo and its knife position, then shows it.
+  void compareWithPhoto();
   plot::TesterControls controls() const;
   // The cut and slit sliders in the test's units.
   void useLengthUnits(bool inches);
@@ -67,6 +71,9 @@ class TestersViewPanel final : public AnalysisPanel {
   QRadioButton* foucault_ = nullptr;
   QRadioButton* ronchi_ = nullptr;
   QCheckBox* fromLeft_ = nullptr;
+  QCheckBox* showPhoto_ = nullptr;
+  plot::TesterPhoto photo_;  // the photo compared, kTesterViewSide square
+  double photoReading_ = 0.0;
 };
 
 }  // namespace zonalyst::ui

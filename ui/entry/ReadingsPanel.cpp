@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 #include "ui/panel/EntryBoxes.h"
 #include "EntryGrid.h"
@@ -12,6 +13,8 @@
 #include "ui/entry/rules/EntryIndex.h"
 #include "ui/entry/rules/EntryText.h"
 #include "ui/entry/rules/HelpTexts.h"
+#include "ui/photo/PhotoReadingsDialog.h"
+#include "ui/photo/SeriesFrames.h"
 
 namespace zonalyst::ui {
 
@@ -32,7 +35,7 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, const QString& objectNam
 
 }  // namespace
 
-ReadingsPanel::ReadingsPanel(const PanelContext& context) : test_(context.state.test) {
+ReadingsPanel::ReadingsPanel(const PanelContext& context) : context_(context), test_(context.state.test) {
   setObjectName(QStringLiteral("ReadingsPanel"));
   cells_ = new EntryGrid(
       test_,
@@ -95,7 +98,12 @@ void ReadingsPanel::buildLayout() {
     side->addWidget(new QLabel(QString::fromLatin1(kSideLabels[i]), this), i + 1, 0);
     side->addWidget(cells_->box(kUnitsCell + i), i + 1, 1);
   }
-  side->setRowStretch(7, 1);
+  auto* photos = new QPushButton(QStringLiteral("Read from Photos..."), this);
+  photos->setObjectName(QStringLiteral("cmdReadPhotos"));
+  photos->setToolTip(QStringLiteral("Fill a reading set from photographs taken through the tester at a series of knife positions"));
+  connect(photos, &QPushButton::clicked, this, &ReadingsPanel::readFromPhotos);
+  side->addWidget(photos, 7, 0, 1, 2);
+  side->setRowStretch(8, 1);
 
   auto* panel = new QHBoxLayout(this);
   panel->setContentsMargins(4, 0, 4, 0);
@@ -130,6 +138,14 @@ void ReadingsPanel::showReadings() {
     if (IsReadingCell(cell)) cells_->box(cell)->setVisible(IsReadingsCellShown(cell, zoneCount, sets));
     cells_->showText(cell);
   }
+}
+
+void ReadingsPanel::readFromPhotos() {
+  const QStringList paths = ChoosePhotos(context_.prompter, QStringLiteral("Read from Photos"), context_.state.folder, true);
+  if (paths.isEmpty()) return;
+  PhotoReadingsDialog dialog(context_.state, context_.prompter, this);
+  dialog.run(paths);
+  showReadings();
 }
 
 void ReadingsPanel::focusCell(int cell) { cells_->focus(cell); }

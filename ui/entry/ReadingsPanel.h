@@ -13,7 +13,8 @@ namespace zonalyst::ui {
 // The readings panel: the knife-edge readings of the open test, up to four sets per zone beside
 // each zone's effective radius and ideal reading, and a side column that repeats the
 // rig and mirror values: an entry grid of cells lblF3Kedata_0 .. lblF3Kedata_65. The
-// zone averages follow every commit.
+// zone averages follow every commit. "Read from Photos..." (cmdReadPhotos) fills a set from
+// a series of photographs of the tester's view.
 class ReadingsPanel final : public PanelContent {
   Q_OBJECT
  public:
@@ -30,7 +31,10 @@ class ReadingsPanel final : public PanelContent {
 
  private:
   void buildLayout();
+  // Asks for the photos, then reads them in the photo readings dialog.
+  void readFromPhotos();
 
+  PanelContext context_;
   MirrorTest& test_;
   class EntryGrid* cells_ = nullptr;
   std::array<QLabel*, 16> zoneLabels_{};

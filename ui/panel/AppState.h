@@ -1,17 +1,28 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 #include "core/BesselTable.h"
 #include "core/MonteCarlo.h"
+#include "core/PhotoReadings.h"
 #include "core/MirrorTest.h"
 #include "platform/Settings.h"
 #include "ui/panel/MonteCarloValues.h"
 
 namespace zonalyst::ui {
 
+// The disc the user last settled on when reading photos, in the pixels of their frames as
+// read, with the frames' size: the tester's view crops a photo read to that size to it.
+struct SeriesDisc {
+  int width = 0;
+  int height = 0;
+  PhotoDisc disc;
+};
+
 // What the window owns for the whole run and hands to its panels: the open test, where
-// it lives, the Bessel table, the four settings, the random source and the Monte Carlo values.
+// it lives, the Bessel table, the four settings, the random source, the Monte Carlo values
+// and the disc of the photos read last.
 struct AppState {
   MirrorTest test;
   QString folder;    // folder of the open test, as the user chose it
@@ -21,6 +32,7 @@ struct AppState {
   int filePosition = 0;       // place of the open test in the load panel's file list
   UniformSource random{0};    // seeded from the clock at start-up
   MonteCarloValues monteCarlo;  // shared by the Monte Carlo run and its set-up dialog
+  std::optional<SeriesDisc> photoDisc;  // written by the photo readings dialog
 
   bool testOpen() const { return !fileName.isEmpty(); }
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 namespace zonalyst::ui {
@@ -39,6 +40,15 @@ struct SaveFileRequest {
   QString filter;
 };
 
+// A file-open dialog: title, starting folder, filter ("Photos (*.png *.jpg)") and whether
+// several files may be chosen.
+struct OpenFilesRequest {
+  QString title;
+  QString folder;
+  QString filter;
+  bool several = false;
+};
+
 // Every modal question the program asks the user goes through this one seam, so that
 // tests can answer them.
 class Prompter {
@@ -49,6 +59,8 @@ class Prompter {
   virtual QString input(const InputRequest& request) = 0;
   // The chosen path, or nothing when the user cancelled.
   virtual std::optional<QString> saveFile(const SaveFileRequest& request) = 0;
+  // The chosen paths; empty when the user cancelled.
+  virtual QStringList openFiles(const OpenFilesRequest& request) = 0;
 };
 
 }  // namespace zonalyst::ui

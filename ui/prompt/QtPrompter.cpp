@@ -106,4 +106,10 @@ std::optional<QString> QtPrompter::saveFile(const SaveFileRequest& request) {
   return WithExtensionOfFilter(path, chosenFilter);
 }
 
+QStringList QtPrompter::openFiles(const OpenFilesRequest& request) {
+  if (request.several) return QFileDialog::getOpenFileNames(owner_, request.title, request.folder, request.filter);
+  const QString path = QFileDialog::getOpenFileName(owner_, request.title, request.folder, request.filter);
+  return path.isEmpty() ? QStringList() : QStringList{path};
+}
+
 }  // namespace zonalyst::ui

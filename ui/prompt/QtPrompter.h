@@ -16,6 +16,7 @@ class QtPrompter final : public Prompter {
   MessageAnswer message(const MessageRequest& request) override;
   QString input(const InputRequest& request) override;
   std::optional<QString> saveFile(const SaveFileRequest& request) override;
+  QStringList openFiles(const OpenFilesRequest& request) override;
 
  private:
   QPointer<QWidget> owner_;

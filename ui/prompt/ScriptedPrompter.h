@@ -19,14 +19,17 @@ class ScriptedPrompter final : public Prompter {
   void answerMessage(MessageAnswer answer) { answers_.emplace_back(answer); }
   void answerInput(const QString& text) { answers_.emplace_back(text); }
   void answerSaveFile(std::optional<QString> path) { answers_.emplace_back(std::move(path)); }
+  void answerOpenFiles(const QStringList& paths) { answers_.emplace_back(paths); }
 
   MessageAnswer message(const MessageRequest& request) override;
   QString input(const InputRequest& request) override;
   std::optional<QString> saveFile(const SaveFileRequest& request) override;
+  QStringList openFiles(const OpenFilesRequest& request) override;
 
   const std::vector<MessageRequest>& messages() const { return messages_; }
   const std::vector<InputRequest>& inputs() const { return inputs_; }
   const std::vector<SaveFileRequest>& saveFiles() const { return saveFiles_; }
+  const std::vector<OpenFilesRequest>& openFileRequests() const { return openFiles_; }
   // The texts of the message boxes shown, in order.
   QStringList messageTexts() const;
   int unexpected() const { return unexpected_; }
@@ -34,7 +37,7 @@ class ScriptedPrompter final : public Prompter {
   void clear();
 
  private:
-  using Answer = std::variant<MessageAnswer, QString, std::optional<QString>>;
+  using Answer = std::variant<MessageAnswer, QString, std::optional<QString>, QStringList>;
   template <typename T>
   std::optional<T> next();
 
@@ -42,6 +45,7 @@ class ScriptedPrompter final : public Prompter {
   std::vector<MessageRequest> messages_;
   std::vector<InputRequest> inputs_;
   std::vector<SaveFileRequest> saveFiles_;
+  std::vector<OpenFilesRequest> openFiles_;
   int unexpected_ = 0;
 };
 

@@ -1,0 +1,139 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QImage>
+#include <QTableWidget>
+#include <QtTest>
+
+#include "core/SurfaceAnalysis.h"
+#include "core/TesterControls.h"
+#include "io/TestFileLoader.h"
+#include "tests/ui/QtTestMain.h"
+#include "tests/ui/WindowFixture.h"
+#include "ui/analysis/TestersViewPanel.h"
+#include "ui/entry/rules/EntryIndex.h"
+
+using namespace zonalyst;
+using namespace zonalyst::testing;
+
+namespace {
+
+// Photos of the open test's mirror as the tester shows it, 160 pixels square, every 0.2 mm
+// of knife travel from 9.8 to 13.2 mm (around its readings), named by their positions.
+QStringList WriteSeries(WindowFixture& f) {
+  MirrorTest test = f.window->state().test;
+  SurfaceAnalysis analysis(f.window->state().bessel);
+  const double bestFit = analysis.reduceAndFit(test).bestFitRocMm;
+  QStringList paths;
+  GreyPicture view;
+  for (int step = 0; step < 18; ++step) {
+    const double knife = 9.8 + 0.2 * step;
+    SimulateTesterView(test, analysis.profile(), bestFit, false, knife, TesterSettings{}, 160, view);
+    QImage image(view.grey.data(), view.size, view.size, view.size, QImage::Format_Grayscale8);
+    paths << f.path(QStringLiteral("ke_%1.png").arg(knife, 0, 'f', 1));
+    if (!image.save(paths.back())) qFatal("could not write %s", qPrintable(paths.back()));
+  }
+  return paths;
+}
+
+// Opens the test mirror, shows F3 and presses "Read from Photos..." with its series; act
+// runs once the dialog has read the photos, and closes it.
+void ReadPhotos(WindowFixture& f, const std::function<void(QDialog&)>& act) {
+  f.open(TestMirror());
+  f.press(Qt::Key_F3);
+  f.prompter.answerOpenFiles(WriteSeries(f));
+  bool done = false;
+  WhenTrue(
+      [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        return dialog != nullptr && dialog->findChild<QTableWidget*>(QStringLiteral("tblZones"))->rowCount() > 0;
+      },
+      [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        act(*dialog);
+        done = true;
+        dialog->reject();
+      });
+  QTest::mouseClick(f.button(QStringLiteral("cmdReadPhotos")), Qt::LeftButton);
+  QVERIFY(done);
+}
+
+QString ZoneReading(QDialog& dialog, int zone) {
+  return dialog.findChild<QTableWidget*>(QStringLiteral("tblZones"))->item(zone - 1, 2)->text();
+}
+
+}  // namespace
+
+class PhotoDialogTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void photosFillTheChosenSetAndTheTestAsksToBeSaved() {
+    WindowFixture f;
+    const MirrorTest hand = TestMirror();
+    std::array<QString, 7> read{};
+    ReadPhotos(f, [&](QDialog& dialog) {
+      QCOMPARE(ZoneReading(dialog, 1), QString());  // too near the centre
+      for (int zone = 2; zone <= 6; ++zone) read[zone] = ZoneReading(dialog, zone);
+      QCOMPARE(dialog.findChild<QComboBox*>(QStringLiteral("cboFillSet"))->currentText(), QStringLiteral("2"));
+      QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("cmdFillSet")), Qt::LeftButton);
+    });
+    for (int zone = 2; zone <= 6; ++zone) {
+      QVERIFY2(std::abs(read[zone].toDouble() - hand.KeReading[zone][1]) < 0.01, qPrintable(read[zone]));
+      QCOMPARE(f.cell(entry::ReadingCell(zone, 2))->text().toDouble(), read[zone].toDouble());
+    }
+    QCOMPARE(f.cell(entry::ReadingCell(1, 2))->text(), QStringLiteral("0"));
+    QCOMPARE(f.window->state().test.ReadingSets, 2);
+
+    f.press(Qt::Key_F1);  // leaving the test asks to save it
+    QCOMPARE(f.saveAnswer.asked, 1);
+    const io::LoadResult saved = io::LoadTestFile(f.folder().toStdString(), "m.fdr");
+    QVERIFY(saved.ok());
+    QCOMPARE(saved.test->KeReading[4][2], read[4].toDouble());
+  }
+
+  void theDiscMovedByItsBoxesOrTheMouseReadsAgain() {
+    WindowFixture f;
+    ReadPhotos(f, [&](QDialog& dialog) {
+      auto* radius = dialog.findChild<QDoubleSpinBox*>(QStringLiteral("txtDiscR"));
+      auto* x = dialog.findChild<QDoubleSpinBox*>(QStringLiteral("txtDiscX"));
+      const QString before = ZoneReading(dialog, 6);
+      radius->setFocus();
+      radius->selectAll();
+      QTest::keyClicks(radius, QString::number(radius->value() * 0.8, 'f', 1));
+      QTest::keyClick(radius, Qt::Key_Return);
+      QVERIFY(ZoneReading(dialog, 6) != before);
+
+      // A drag from inside the disc moves it by as much in the photo's pixels.
+      auto* view = dialog.findChild<QWidget*>(QStringLiteral("picDisc"));
+      const double startX = x->value();
+      const QPoint centre = view->rect().center();
+      QTest::mousePress(view, Qt::LeftButton, {}, centre);
+      QTest::mouseMove(view, centre + QPoint(21, 0));
+      QTest::mouseRelease(view, Qt::LeftButton, {}, centre + QPoint(21, 0));
+      QCOMPARE(x->value(), startX + 21 * 160.0 / 420.0);
+    });
+  }
+
+  void comparingWithAPhotoShowsItAndMovesTheKnifeToItsPosition() {
+    WindowFixture f;
+    f.open(TestMirror());
+    const QStringList series = WriteSeries(f);
+    f.press(Qt::Key_F10);
+    f.prompter.answerOpenFiles({series[11]});  // ke_12.0.png
+    f.prompter.answerInput(QStringLiteral("12.05"));
+    QTest::mouseClick(f.button(QStringLiteral("cmdComparePhoto")), Qt::LeftButton);
+    QCOMPARE(f.prompter.inputs().back().defaultText, QStringLiteral("12"));
+    auto* panel = static_cast<ui::TestersViewPanel*>(f.window->panelContent(ui::Panel::TestersView));
+    QCOMPARE(panel->knifeReading(), 12.05);
+    QVERIFY(f.find<QCheckBox>(QStringLiteral("chkPhoto"))->isChecked());
+    QVERIFY(panel->view().logicalPicture() != QImage());
+    const QImage withPhoto = panel->view().logicalPicture();
+    f.find<QCheckBox>(QStringLiteral("chkPhoto"))->setChecked(false);
+    QVERIFY(panel->view().logicalPicture() != withPhoto);  // the perfect mirror again
+    QCOMPARE(f.prompter.unexpected(), 0);
+  }
+};
+
+ZONALYST_QTEST_MAIN(PhotoDialogTest)
+#include "PhotoDialogTest.moc"

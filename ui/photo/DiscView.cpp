@@ -1,0 +1,100 @@
+#include "DiscView.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <algorithm>
+
+namespace zonalyst::ui {
+namespace {
+
+// The rim is taken hold of within this many screen pixels.
+constexpr double kRimReach = 6.0;
+
+// The frame as 8-bit grey, its brightest value white.
+QImage GreyImage(const GreyFrame& frame) {
+  QImage image(frame.width, frame.height, QImage::Format_Grayscale8);
+  if (image.isNull() || frame.grey.empty()) return {};
+  const double brightest = std::max<double>(1.0, *std::max_element(frame.grey.begin(), frame.grey.end()));
+  for (int y = 0; y < frame.height; ++y) {
+    uchar* line = image.scanLine(y);
+    for (int x = 0; x < frame.width; ++x) line[x] = static_cast<uchar>(255.0 * frame.at(x, y) / brightest + 0.5);
+  }
+  return image;
+}
+
+}  // namespace
+
+DiscView::DiscView(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("picDisc"));
+  setFixedSize(420, 420);
+  setMouseTracking(true);
+  setToolTip(QStringLiteral("Drag the disc to move it, its rim to resize it"));
+}
+
+void DiscView::setFrame(const GreyFrame& brightest) {
+  image_ = GreyImage(brightest);
+  update();
+}
+
+void DiscView::setDisc(const PhotoDisc& disc) {
+  disc_ = disc;
+  update();
+}
+
+void DiscView::setZones(const std::vector<ZoneNull>& zones) {
+  zones_ = zones;
+  update();
+}
+
+photos::FrameFit DiscView::fit() const { return photos::FrameFit::Of(image_.width(), image_.height(), width(), height()); }
+
+void DiscView::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), Qt::black);
+  if (image_.isNull()) return;
+  const photos::FrameFit f = fit();
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  painter.drawImage(QRectF(f.left, f.top, image_.width() * f.scale, image_.height() * f.scale), image_);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setBrush(Qt::NoBrush);
+  for (const ZoneNull& zone : zones_) {
+    painter.setPen(QPen(zone.status == NullStatus::Read ? QColor(0, 220, 0) : QColor(150, 150, 150), 1));
+    for (const PixelWindow& w : {zone.left, zone.right}) {
+      painter.drawRect(QRectF(f.toViewX(w.x0), f.toViewY(w.y0), (w.x1 - w.x0) * f.scale, (w.y1 - w.y0) * f.scale));
+    }
+  }
+  painter.setPen(QPen(QColor(255, 255, 0), 1.5));
+  const QPointF centre(f.toViewX(disc_.x), f.toViewY(disc_.y));
+  painter.drawEllipse(centre, disc_.radius * f.scale, disc_.radius * f.scale);
+  painter.drawLine(centre - QPointF(5, 0), centre + QPointF(5, 0));
+  painter.drawLine(centre - QPointF(0, 5), centre + QPointF(0, 5));
+}
+
+void DiscView::mousePressEvent(QMouseEvent* event) {
+  const photos::FrameFit f = fit();
+  if (image_.isNull() || event->button() != Qt::LeftButton) return;
+  from_ = QPointF(f.toFrameX(event->position().x()), f.toFrameY(event->position().y()));
+  held_ = disc_;
+  grab_ = photos::GrabAt(disc_, from_.x(), from_.y(), kRimReach / f.scale);
+}
+
+void DiscView::mouseMoveEvent(QMouseEvent* event) {
+  const photos::FrameFit f = fit();
+  const double x = f.toFrameX(event->position().x());
+  const double y = f.toFrameY(event->position().y());
+  if (grab_ == photos::DiscGrab::None) {
+    // Shows what a press would take hold of.
+    const photos::DiscGrab under = image_.isNull() ? photos::DiscGrab::None : photos::GrabAt(disc_, x, y, kRimReach / f.scale);
+    setCursor(under == photos::DiscGrab::Rim      ? Qt::SizeFDiagCursor
+              : under == photos::DiscGrab::Centre ? Qt::SizeAllCursor
+                                                  : Qt::ArrowCursor);
+    return;
+  }
+  disc_ = photos::Dragged(held_, grab_, from_.x(), from_.y(), x, y);
+  update();
+  emit discMoved(disc_);
+}
+
+void DiscView::mouseReleaseEvent(QMouseEvent*) { grab_ = photos::DiscGrab::None; }
+
+}  // namespace zonalyst::ui

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "core/PhotoReadings.h"
+#include "core/TesterView.h"
+
+namespace zonalyst::photos {
+
+// A photograph as the tester's view shows it beside the simulation: the square around the
+// disc (frame pixels), scaled to side x side pixels by averaging the frame's pixels under
+// each, its brightest pixel made white. What lies outside the frame is black.
+GreyPicture DiscCrop(const GreyFrame& frame, const PhotoDisc& disc, int side);
+
+}  // namespace zonalyst::photos

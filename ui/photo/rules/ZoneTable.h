@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <array>
+#include <vector>
+
+#include "core/MirrorTest.h"
+#include "core/PhotoReadings.h"
+
+namespace zonalyst::photos {
+
+// The zone table's columns: zone, effective radius (mm), the reading from the photos and
+// its uncertainty (test units), why it has or has not one, and the test's average reading.
+inline constexpr int kZoneColumns = 6;
+using ZoneRow = std::array<QString, kZoneColumns>;
+
+std::array<QString, kZoneColumns> ZoneHeaders(const MirrorTest& test);
+// One row per zone of the result, numbers with the user's decimal separator.
+std::vector<ZoneRow> ZoneRows(const MirrorTest& test, const PhotoReadingsResult& result, QChar separator);
+
+}  // namespace zonalyst::photos
