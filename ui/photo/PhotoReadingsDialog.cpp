@@ -35,8 +35,8 @@ QTableWidget* MakeTable(const QString& objectName, const QStringList& headers, Q
   table->setObjectName(objectName);
   table->setHorizontalHeaderLabels(headers);
   table->verticalHeader()->hide();
-  table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  table->horizontalHeader()->setStretchLastSection(true);
+  table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
+  table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   return table;
 }
 
@@ -70,6 +70,8 @@ PhotoReadingsDialog::PhotoReadingsDialog(AppState& state, Prompter& prompter, QW
   for (const QString& header : photos::ZoneHeaders(state_.test)) headers << header;
   zones_ = MakeTable(QStringLiteral("tblZones"), headers, this);
   zones_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  // Eight zones in view; more scroll.
+  zones_->setMinimumHeight(zones_->horizontalHeader()->sizeHint().height() + 8 * zones_->verticalHeader()->defaultSectionSize() + 4);
 
   set_ = new QComboBox(this);
   set_->setObjectName(QStringLiteral("cboFillSet"));

@@ -2,6 +2,7 @@
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QImage>
+#include <QPainter>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -18,8 +19,9 @@ using namespace zonalyst::testing;
 
 namespace {
 
-// Photos of the open test's mirror as the tester shows it, 160 pixels square, every 0.2 mm
-// of knife travel from 9.8 to 13.2 mm (around its readings), named by their positions.
+// Photos of the open test's mirror as the tester shows it, 120 pixels across off the centre
+// of a 180 x 160 frame, every 0.2 mm of knife travel from 9.8 to 13.2 mm (around its
+// readings), named by their positions.
 QStringList WriteSeries(WindowFixture& f) {
   MirrorTest test = f.window->state().test;
   SurfaceAnalysis analysis(f.window->state().bessel);
@@ -28,8 +30,10 @@ QStringList WriteSeries(WindowFixture& f) {
   GreyPicture view;
   for (int step = 0; step < 18; ++step) {
     const double knife = 9.8 + 0.2 * step;
-    SimulateTesterView(test, analysis.profile(), bestFit, false, knife, TesterSettings{}, 160, view);
-    QImage image(view.grey.data(), view.size, view.size, view.size, QImage::Format_Grayscale8);
+    SimulateTesterView(test, analysis.profile(), bestFit, false, knife, TesterSettings{}, 120, view);
+    QImage image(180, 160, QImage::Format_Grayscale8);
+    image.fill(12);
+    QPainter(&image).drawImage(40, 25, QImage(view.grey.data(), view.size, view.size, view.size, QImage::Format_Grayscale8));
     paths << f.path(QStringLiteral("ke_%1.png").arg(knife, 0, 'f', 1));
     if (!image.save(paths.back())) qFatal("could not write %s", qPrintable(paths.back()));
   }
@@ -111,7 +115,7 @@ class PhotoDialogTest : public QObject {
       QTest::mousePress(view, Qt::LeftButton, {}, centre);
       QTest::mouseMove(view, centre + QPoint(21, 0));
       QTest::mouseRelease(view, Qt::LeftButton, {}, centre + QPoint(21, 0));
-      QCOMPARE(x->value(), startX + 21 * 160.0 / 420.0);
+      QCOMPARE(x->value(), startX + 21 * 180.0 / 420.0);
     });
   }
 

@@ -107,7 +107,7 @@ class PhotoRulesTest : public QObject {
     QCOMPARE(ZoneHeaders(test)[2], QStringLiteral("Photo Reading (mm)"));
   }
 
-  void theCropCoversTheDiscWithItsBrightestPixelWhite() {
+  void theCropShowsTheDiscAloneWithItsBrightestPixelWhite() {
     // A 40 x 30 frame, dark but for a bright 10 x 10 square centred on (20, 15).
     GreyFrame frame{40, 30, std::vector<std::uint16_t>(1200, 100)};
     for (int y = 10; y < 20; ++y) {
@@ -115,8 +115,9 @@ class PhotoRulesTest : public QObject {
     }
     const GreyPicture inside = DiscCrop(frame, {20.0, 15.0, 5.0}, 20);
     QCOMPARE(inside.size, 20);
-    QCOMPARE(int{inside.at(0, 0)}, 255);
-    QCOMPARE(int{inside.at(19, 19)}, 255);
+    QCOMPARE(int{inside.at(3, 10)}, 255);
+    QCOMPARE(int{inside.at(16, 16)}, 255);
+    QCOMPARE(int{inside.at(0, 0)}, 0);  // outside the disc
     const GreyPicture wider = DiscCrop(frame, {20.0, 15.0, 20.0}, 40);
     QCOMPARE(int{wider.at(20, 20)}, 255);
     QCOMPARE(int{wider.at(1, 20)}, 26);   // 100 of 1000

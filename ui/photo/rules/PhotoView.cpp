@@ -26,7 +26,8 @@ GreyPicture DiscCrop(const GreyFrame& frame, const PhotoDisc& disc, int side) {
     const auto [y0, y1] = span(top, j, frame.height);
     for (int i = 0; i < side; ++i) {
       const auto [x0, x1] = span(left, i, frame.width);
-      if (x0 >= x1 || y0 >= y1) continue;
+      const bool onDisc = std::hypot(i + 0.5 - side / 2.0, j + 0.5 - side / 2.0) <= side / 2.0;
+      if (x0 >= x1 || y0 >= y1 || !onDisc) continue;
       double sum = 0.0;
       for (int y = y0; y < y1; ++y) {
         for (int x = x0; x < x1; ++x) sum += frame.at(x, y);
