@@ -31,7 +31,7 @@ TestersViewPanel::TestersViewPanel(const PanelContext& context, const AnalysisLa
   knife_ = knife.slider;
   knife_->setFixedWidth(300);
   knifeCaption_ = knife.caption;
-  auto* compare = new QPushButton(QStringLiteral("Compare with Photo..."), this);
+  auto* compare = new QPushButton(QStringLiteral("Compare with P&hoto..."), this);
   compare->setObjectName(QStringLiteral("cmdComparePhoto"));
   row->addWidget(compare);
   showPhoto_ = new QCheckBox(QStringLiteral("Photo"), this);

@@ -98,7 +98,7 @@ void ReadingsPanel::buildLayout() {
     side->addWidget(new QLabel(QString::fromLatin1(kSideLabels[i]), this), i + 1, 0);
     side->addWidget(cells_->box(kUnitsCell + i), i + 1, 1);
   }
-  auto* photos = new QPushButton(QStringLiteral("Read from Photos..."), this);
+  auto* photos = new QPushButton(QStringLiteral("Read from &Photos..."), this);
   photos->setObjectName(QStringLiteral("cmdReadPhotos"));
   photos->setToolTip(QStringLiteral("Fill a reading set from photographs taken through the tester at a series of knife positions"));
   connect(photos, &QPushButton::clicked, this, &ReadingsPanel::readFromPhotos);

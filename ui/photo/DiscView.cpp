@@ -26,7 +26,7 @@ QImage GreyImage(const GreyFrame& frame) {
 
 DiscView::DiscView(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("picDisc"));
-  setFixedSize(420, 420);
+  setFixedSize(360, 360);
   setMouseTracking(true);
   setToolTip(QStringLiteral("Drag the disc to move it, its rim to resize it"));
 }

@@ -110,7 +110,7 @@ PhotoReadingsDialog::PhotoReadingsDialog(AppState& state, Prompter& prompter, QW
 QWidget* PhotoReadingsDialog::buildSeriesColumn() {
   auto* column = new QWidget(this);
   photos_ = MakeTable(QStringLiteral("tblPhotos"), {QStringLiteral("Photo"), QStringLiteral("Knife")}, column);
-  photos_->setMinimumWidth(220);
+  photos_->setMinimumWidth(190);
   connect(photos_, &QTableWidget::cellChanged, this, &PhotoReadingsDialog::positionEdited);
   choose_ = new QPushButton(QStringLiteral("Choose Photos..."), column);
   choose_->setObjectName(QStringLiteral("cmdChoosePhotos"));

@@ -115,7 +115,7 @@ class PhotoDialogTest : public QObject {
       QTest::mousePress(view, Qt::LeftButton, {}, centre);
       QTest::mouseMove(view, centre + QPoint(21, 0));
       QTest::mouseRelease(view, Qt::LeftButton, {}, centre + QPoint(21, 0));
-      QCOMPARE(x->value(), startX + 21 * 180.0 / 420.0);
+      QCOMPARE(x->value(), startX + 21 * 180.0 / 360.0);
     });
   }
 
