@@ -218,6 +218,7 @@ void PhotoReadingsDialog::setReading(bool reading) {
 void PhotoReadingsDialog::read() {
   frames_.clear();
   result_.reset();
+  discView_->setFrame({});
   setReading(true);
   progress_->setRange(0, static_cast<int>(series_.size()));
   progress_->setValue(0);
