@@ -111,6 +111,7 @@ QWidget* PhotoReadingsDialog::buildSeriesColumn() {
   auto* column = new QWidget(this);
   photos_ = MakeTable(QStringLiteral("tblPhotos"), {QStringLiteral("Photo"), QStringLiteral("Knife")}, column);
   photos_->setMinimumWidth(190);
+  photos_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
   connect(photos_, &QTableWidget::cellChanged, this, &PhotoReadingsDialog::positionEdited);
   choose_ = new QPushButton(QStringLiteral("Choose Photos..."), column);
   choose_->setObjectName(QStringLiteral("cmdChoosePhotos"));
