@@ -19,20 +19,20 @@ using namespace zonalyst::testing;
 
 namespace {
 
-// Photos of the open test's mirror as the tester shows it, 200 pixels across off the centre
-// of a 280 x 240 frame, every 0.2 mm of knife travel from 9.8 to 13.2 mm (around its
-// readings), named by their positions.
+// Photos of the open test's mirror as the tester shows it, a disc 200 pixels across centred
+// on (140, 125) of a 280 x 240 frame, every 0.1 mm of knife travel from 9.8 to 13.2 mm
+// (around its readings), named by their positions.
 QStringList WriteSeries(WindowFixture& f) {
   MirrorTest test = f.window->state().test;
   SurfaceAnalysis analysis(f.window->state().bessel);
   const double bestFit = analysis.reduceAndFit(test).bestFitRocMm;
   QStringList paths;
   GreyPicture view;
-  for (int step = 0; step < 18; ++step) {
-    const double knife = 9.8 + 0.2 * step;
+  for (int step = 0; step < 35; ++step) {
+    const double knife = 9.8 + 0.1 * step;
     SimulateTesterView(test, analysis.profile(), bestFit, false, knife, TesterSettings{}, 200, view);
     QImage image(280, 240, QImage::Format_Grayscale8);
-    image.fill(12);
+    image.fill(0);
     QPainter(&image).drawImage(40, 25, QImage(view.grey.data(), view.size, view.size, view.size, QImage::Format_Grayscale8));
     paths << f.path(QStringLiteral("ke_%1.png").arg(knife, 0, 'f', 1));
     if (!image.save(paths.back())) qFatal("could not write %s", qPrintable(paths.back()));
@@ -62,6 +62,14 @@ void ReadPhotos(WindowFixture& f, const std::function<void(QDialog&)>& act) {
   QVERIFY(done);
 }
 
+void TypeInto(QDialog& dialog, const QString& boxName, double value) {
+  auto* box = dialog.findChild<QDoubleSpinBox*>(boxName);
+  box->setFocus();
+  box->selectAll();
+  QTest::keyClicks(box, QString::number(value, 'f', 1));
+  QTest::keyClick(box, Qt::Key_Return);
+}
+
 QString ZoneReading(QDialog& dialog, int zone) {
   return dialog.findChild<QTableWidget*>(QStringLiteral("tblZones"))->item(zone - 1, 2)->text();
 }
@@ -77,6 +85,11 @@ class PhotoDialogTest : public QObject {
     const MirrorTest hand = TestMirror();
     std::array<QString, 7> read{};
     ReadPhotos(f, [&](QDialog& dialog) {
+      const QString found = ZoneReading(dialog, 6);
+      TypeInto(dialog, QStringLiteral("txtDiscX"), 140.0);
+      TypeInto(dialog, QStringLiteral("txtDiscY"), 125.0);
+      TypeInto(dialog, QStringLiteral("txtDiscR"), 100.0);
+      QVERIFY(ZoneReading(dialog, 6) != found);
       QCOMPARE(ZoneReading(dialog, 1), QString());  // too near the centre
       for (int zone = 2; zone <= 6; ++zone) read[zone] = ZoneReading(dialog, zone);
       QCOMPARE(dialog.findChild<QComboBox*>(QStringLiteral("cboFillSet"))->currentText(), QStringLiteral("2"));
@@ -86,36 +99,31 @@ class PhotoDialogTest : public QObject {
       QVERIFY2(std::abs(read[zone].toDouble() - hand.KeReading[zone][1]) < 0.01, qPrintable(read[zone]));
       QCOMPARE(f.cell(entry::ReadingCell(zone, 2))->text().toDouble(), read[zone].toDouble());
     }
-    QCOMPARE(f.cell(entry::ReadingCell(1, 2))->text(), QStringLiteral("0"));
+    QCOMPARE(f.cell(entry::ReadingCell(1, 2))->text().toDouble(), 0.0);  // unread: kept
     QCOMPARE(f.window->state().test.ReadingSets, 2);
 
+    const double filled = f.window->state().test.KeReading[4][2];  // as read, not as shown
+    QVERIFY(std::abs(filled - read[4].toDouble()) <= 0.0005);
     f.press(Qt::Key_F1);  // leaving the test asks to save it
     QCOMPARE(f.saveAnswer.asked, 1);
     const io::LoadResult saved = io::LoadTestFile(f.folder().toStdString(), "m.fdr");
     QVERIFY(saved.ok());
-    QCOMPARE(saved.test->KeReading[4][2], read[4].toDouble());
+    QCOMPARE(saved.test->KeReading[4][2], filled);
   }
 
-  void theDiscMovedByItsBoxesOrTheMouseReadsAgain() {
+  void theDiscDraggedByTheMouseMovesByAsMuchInThePhotosPixelsAndReadsAgain() {
     WindowFixture f;
     ReadPhotos(f, [&](QDialog& dialog) {
-      auto* radius = dialog.findChild<QDoubleSpinBox*>(QStringLiteral("txtDiscR"));
       auto* x = dialog.findChild<QDoubleSpinBox*>(QStringLiteral("txtDiscX"));
-      const QString before = ZoneReading(dialog, 6);
-      radius->setFocus();
-      radius->selectAll();
-      QTest::keyClicks(radius, QString::number(radius->value() * 0.8, 'f', 1));
-      QTest::keyClick(radius, Qt::Key_Return);
-      QVERIFY(ZoneReading(dialog, 6) != before);
-
-      // A drag from inside the disc moves it by as much in the photo's pixels.
       auto* view = dialog.findChild<QWidget*>(QStringLiteral("picDisc"));
+      const QString before = ZoneReading(dialog, 6);
       const double startX = x->value();
       const QPoint centre = view->rect().center();
       QTest::mousePress(view, Qt::LeftButton, {}, centre);
       QTest::mouseMove(view, centre + QPoint(21, 0));
       QTest::mouseRelease(view, Qt::LeftButton, {}, centre + QPoint(21, 0));
       QVERIFY(std::abs(x->value() - (startX + 21 * 280.0 / 360.0)) <= 0.05);  // shown to 0.1 pixel
+      QVERIFY(ZoneReading(dialog, 6) != before);
     });
   }
 
@@ -124,7 +132,7 @@ class PhotoDialogTest : public QObject {
     f.open(TestMirror());
     const QStringList series = WriteSeries(f);
     f.press(Qt::Key_F10);
-    f.prompter.answerOpenFiles({series[11]});  // ke_12.0.png
+    f.prompter.answerOpenFiles({series[22]});  // ke_12.0.png
     f.prompter.answerInput(QStringLiteral("12.05"));
     QTest::mouseClick(f.button(QStringLiteral("cmdComparePhoto")), Qt::LeftButton);
     QCOMPARE(f.prompter.inputs().back().defaultText, QStringLiteral("12"));
