@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <numbers>
 
 #include "PhotoReadings.h"
 
@@ -19,8 +20,13 @@ namespace zonalyst {
 // 4. A circle is fitted to the boundary points by least squares (the algebraic fit, then
 //    the geometric one), and points farther from it than three robust standard deviations
 //    (at least a pixel) are dropped and the circle fitted again, until none is dropped.
+// 5. Twice, the edge is found again across that circle, on each radius where the grey falls
+//    most steeply from the disc's own level there to the background, and the circle fitted
+//    again as in 4.
 
 namespace {
+
+constexpr double kLeastRadius = 8.0;  // pixels
 
 struct Point {
   double x = 0.0;
@@ -201,20 +207,15 @@ std::optional<PhotoDisc> FitCircle(const std::vector<Point>& points) {
   return PhotoDisc{cx + mean.x, cy + mean.y, r};
 }
 
-}  // namespace
-
-std::optional<PhotoDisc> FindDisc(const GreyFrame& brightest) {
-  if (brightest.width < 3 || brightest.height < 3) return std::nullopt;
-  const std::optional<Levels> levels = SplitLevels(brightest);
-  if (!levels) return std::nullopt;
-  const double threshold = levels->threshold();
-  std::vector<Point> points = BoundaryPoints(brightest, DiscPatches(brightest, threshold), threshold);
+// Fits a circle to the points, dropping those farther from it than three robust standard
+// deviations (at least a pixel) and fitting again until none is dropped.
+std::optional<PhotoDisc> FitCircleRobustly(std::vector<Point> points) {
   std::optional<PhotoDisc> disc = FitCircle(points);
-  std::vector<double> distances;
+  std::vector<double> distances, sorted;
   for (int round = 0; round < 20 && disc; ++round) {
     distances.clear();
     for (const Point& p : points) distances.push_back(std::abs(std::hypot(p.x - disc->x, p.y - disc->y) - disc->radius));
-    std::vector<double> sorted = distances;
+    sorted = distances;
     std::nth_element(sorted.begin(), sorted.begin() + sorted.size() / 2, sorted.end());
     const double limit = std::max(1.0, 3.0 * 1.4826 * sorted[sorted.size() / 2]);
     std::vector<Point> kept;
@@ -225,8 +226,75 @@ std::optional<PhotoDisc> FindDisc(const GreyFrame& brightest) {
     points = std::move(kept);
     disc = FitCircle(points);
   }
+  return disc;
+}
+
+// The grey at (x, y) interpolated bilinearly between pixel centres; outside the frame the
+// nearest edge pixel's.
+double GreyAt(const GreyFrame& frame, double x, double y) {
+  const double u = std::clamp(x - 0.5, 0.0, frame.width - 1.0), v = std::clamp(y - 0.5, 0.0, frame.height - 1.0);
+  const int i = std::min(static_cast<int>(u), frame.width - 2), j = std::min(static_cast<int>(v), frame.height - 2);
+  const double fu = u - i, fv = v - j;
+  return (1 - fv) * ((1 - fu) * frame.at(i, j) + fu * frame.at(i + 1, j)) +
+         fv * ((1 - fu) * frame.at(i, j + 1) + fu * frame.at(i + 1, j + 1));
+}
+
+// Boundary points found again across the edge of a circle: along each radius, from outside
+// in, where the grey first reaches half-way between the background and the disc's own level
+// just inside the edge there, and then the steepest fall of the grey next to that. A side of
+// the disc that stays dimmer in every frame then keeps its edge where the light ends, not
+// where it falls below the global threshold.
+std::vector<Point> EdgePoints(const GreyFrame& frame, const PhotoDisc& disc, const Levels& levels) {
+  std::vector<Point> points;
+  const double reach = std::max(6.0, 0.03 * disc.radius);
+  constexpr double kStep = 0.5;
+  const int samples = static_cast<int>(2.0 * reach / kStep) + 1;
+  const int angles = std::max(360, static_cast<int>(std::numbers::pi * disc.radius));
+  std::vector<double> profile(static_cast<std::size_t>(samples)), inner;
+  for (int a = 0; a < angles; ++a) {
+    const double angle = 2.0 * std::numbers::pi * a / angles, cx = std::cos(angle), cy = std::sin(angle);
+    const auto at = [&](int k) { return disc.radius - reach + k * kStep; };  // distance from the centre
+    for (int k = 0; k < samples; ++k) profile[k] = GreyAt(frame, disc.x + at(k) * cx, disc.y + at(k) * cy);
+    // The disc's level: the median of the inner half of the profile, clear of a rim.
+    inner.assign(profile.begin(), profile.begin() + samples / 2);
+    std::nth_element(inner.begin(), inner.begin() + inner.size() / 2, inner.end());
+    const double level = inner[inner.size() / 2];
+    if (!(level - levels.background >= 0.1 * (levels.disc - levels.background))) continue;  // a dark side
+    const double half = (level + levels.background) / 2.0;
+    int k = samples - 1;
+    while (k > 0 && profile[k] < half) --k;
+    if (k == samples - 1 || k == 0) continue;
+    // The edge is the steepest fall near that crossing (a thin bright rim inside the edge
+    // would pull a level crossing outwards, not the fall's steepest point), placed between
+    // samples by the parabola through the three steepest steps.
+    const auto fall = [&](int m) { return profile[m] - profile[m + 1]; };  // between samples m and m + 1
+    int steepest = k;
+    for (int m = std::max(1, k - 4); m <= std::min(samples - 3, k + 4); ++m) {
+      if (fall(m) > fall(steepest)) steepest = m;
+    }
+    if (steepest < 1 || steepest > samples - 3) continue;
+    const double before = fall(steepest - 1), peak = fall(steepest), after = fall(steepest + 1);
+    const double curvature = before - 2.0 * peak + after;
+    const double offset = curvature < 0.0 ? std::clamp(0.5 * (before - after) / curvature, -0.5, 0.5) : 0.0;
+    const double r = at(steepest) + kStep * (0.5 + offset);
+    points.push_back({disc.x + r * cx, disc.y + r * cy});
+  }
+  return points;
+}
+
+}  // namespace
+
+std::optional<PhotoDisc> FindDisc(const GreyFrame& brightest) {
+  if (brightest.width < 3 || brightest.height < 3) return std::nullopt;
+  const std::optional<Levels> levels = SplitLevels(brightest);
+  if (!levels) return std::nullopt;
+  const double threshold = levels->threshold();
+  std::optional<PhotoDisc> disc = FitCircleRobustly(BoundaryPoints(brightest, DiscPatches(brightest, threshold), threshold));
+  for (int pass = 0; pass < 2 && disc && disc->radius >= kLeastRadius; ++pass) {
+    disc = FitCircleRobustly(EdgePoints(brightest, *disc, *levels));
+  }
   // A disc too small to hold the zones' windows is no disc.
-  if (!disc || disc->radius < 8.0) return std::nullopt;
+  if (!disc || disc->radius < kLeastRadius) return std::nullopt;
   return disc;
 }
 
