@@ -31,6 +31,10 @@ TestersViewPanel::TestersViewPanel(const PanelContext& context, const AnalysisLa
   knife_ = knife.slider;
   knife_->setFixedWidth(300);
   knifeCaption_ = knife.caption;
+
+  row = addRow();
+  cut_ = addSlider(row, QStringLiteral("Cut"), QStringLiteral("ScrlCut"), lengths_.cut, &analysis::CutHelp);
+  slit_ = addSlider(row, QStringLiteral("Slit"), QStringLiteral("ScrlSlit"), lengths_.slit, &analysis::SlitHelp);
   auto* compare = new QPushButton(QStringLiteral("Compare with P&hoto..."), this);
   compare->setObjectName(QStringLiteral("cmdComparePhoto"));
   row->addWidget(compare);
@@ -40,10 +44,6 @@ TestersViewPanel::TestersViewPanel(const PanelContext& context, const AnalysisLa
   row->addWidget(showPhoto_);
   connect(compare, &QPushButton::clicked, this, &TestersViewPanel::compareWithPhoto);
   connect(showPhoto_, &QCheckBox::toggled, this, [this] { redraw(); });
-
-  row = addRow();
-  cut_ = addSlider(row, QStringLiteral("Cut"), QStringLiteral("ScrlCut"), lengths_.cut, &analysis::CutHelp);
-  slit_ = addSlider(row, QStringLiteral("Slit"), QStringLiteral("ScrlSlit"), lengths_.slit, &analysis::SlitHelp);
 
   row = addRow();
   foucault_ = new QRadioButton(QStringLiteral("Foucault"), this);
