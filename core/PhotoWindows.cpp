@@ -13,8 +13,9 @@ namespace zonalyst {
 // zone is and not where the pixel grid rounds it to.
 //
 // Behind a Couder mask only the openings are lit, and the openings need not straddle the
-// diameter. The column under each window is taken at its brightest over the series; the lit
-// run of it nearest the diameter is the opening, and the window moves into it (keeping a
+// diameter. The column under each window is taken at its brightest over the series, near the
+// diameter (three times the window's half-height and margin either way); the lit run of it
+// nearest the diameter is the opening, and the window moves into it (keeping a
 // margin from its edges, and shrinking if the opening is lower than the window). Radially the
 // window stays within the zone's inner and outer radii when the test gives them.
 
@@ -27,26 +28,32 @@ constexpr double kMarginOfRadius = 0.01;     // a window's distance from an open
 constexpr double kLeastMarginPixels = 2.0;
 
 // The vertical extent [top, bottom) of the lit run of column span [x0, x1) nearest to the
-// disc's centre row, at the columns' brightest over the series; none when nothing is lit.
+// disc's centre row, within reach rows of it, at the columns' brightest over the series; the
+// whole reach when its darkest row is at least half as bright as its brightest (no edge of an
+// opening there); none when nothing is lit.
 std::optional<std::pair<double, double>> OpeningRun(const std::vector<GreyFrame>& frames, const PhotoDisc& disc,
-                                                    int x0, int x1) {
+                                                    int x0, int x1, double reach) {
   const GreyFrame& first = frames.front();
-  const int top = std::max(0, static_cast<int>(std::floor(disc.y - disc.radius)));
-  const int bottom = std::min(first.height, static_cast<int>(std::ceil(disc.y + disc.radius)));
-  if (top >= bottom) return std::nullopt;
+  const int top = std::max({0, static_cast<int>(std::floor(disc.y - disc.radius)), static_cast<int>(std::floor(disc.y - reach))});
+  const int bottom = std::min({first.height, static_cast<int>(std::ceil(disc.y + disc.radius)),
+                               static_cast<int>(std::ceil(disc.y + reach))});
+  if (top >= bottom || x0 >= x1) return std::nullopt;
   std::vector<double> profile(static_cast<std::size_t>(bottom - top), 0.0);
+  std::vector<std::uint16_t> brightest(static_cast<std::size_t>(x1 - x0));
   for (int y = top; y < bottom; ++y) {
-    double sum = 0.0;
-    for (int x = x0; x < x1; ++x) {
-      std::uint16_t brightest = 0;
-      for (const GreyFrame& frame : frames) brightest = std::max(brightest, frame.at(x, y));
-      sum += brightest;
+    std::fill(brightest.begin(), brightest.end(), 0);
+    for (const GreyFrame& frame : frames) {
+      const std::uint16_t* row = frame.grey.data() + static_cast<std::size_t>(y) * frame.width + x0;
+      for (int i = 0; i < x1 - x0; ++i) brightest[i] = std::max(brightest[i], row[i]);
     }
+    double sum = 0.0;
+    for (const std::uint16_t v : brightest) sum += v;
     profile[y - top] = sum / (x1 - x0);
   }
   const auto [low, high] = std::minmax_element(profile.begin(), profile.end());
+  if (!(*high > 0.0)) return std::nullopt;
+  if (*low >= 0.5 * *high) return std::pair<double, double>(top, bottom);
   const double threshold = (*low + *high) / 2.0;
-  if (!(*high > *low)) return std::nullopt;
   std::optional<std::pair<double, double>> best;
   double bestGap = 0.0;
   for (int y = top; y < bottom;) {
@@ -97,7 +104,7 @@ ZoneWindows PlaceZoneWindows(const MirrorTest& test, int zone, const PhotoDisc& 
   if (masked && fits) {
     for (WindowRect* w : {&out.left, &out.right}) {
       const PixelWindow columns = Covering(*w);
-      const auto run = OpeningRun(frames, disc, columns.x0, columns.x1);
+      const auto run = OpeningRun(frames, disc, columns.x0, columns.x1, 3.0 * (halfHeight + margin));
       const double from = run ? run->first + margin : 0.0;
       const double to = run ? run->second - margin : 0.0;
       if (!(to - from >= 1.0)) {
