@@ -7,7 +7,7 @@
 
 namespace zonalyst {
 
-// The disc is found in four steps.
+// The disc is found in five steps.
 // 1. Two levels split the picture: the background, the median of the pixels below a
 //    threshold, and the disc, the median of those at or above it; the threshold is half-way
 //    between the two, found by iterating from the middle of the 1st and 99th percentiles.
@@ -17,9 +17,12 @@ namespace zonalyst {
 // 3. Where each row and each column of pixels first and last crosses the threshold between
 //    the background and such a patch is a boundary point, placed between the two pixel
 //    centres by linear interpolation of their greys.
-// 4. A circle is fitted to the boundary points by least squares (the algebraic fit, then
-//    the geometric one), and points farther from it than three robust standard deviations
-//    (at least a pixel) are dropped and the circle fitted again, until none is dropped.
+// 4. Of the circles through three boundary points, the one that most points lie on and
+//    hardly any outside of keeps its points (a mask's openings, or a side that stays dim,
+//    leave many points inside the disc). A circle is fitted to them by least squares (the
+//    algebraic fit, then the geometric one), and points farther from it than three robust
+//    standard deviations (at least a pixel) are dropped and the circle fitted again, until
+//    none is dropped.
 // 5. Twice, the edge is found again across that circle, on each radius where the grey falls
 //    most steeply from the disc's own level there to the background, and the circle fitted
 //    again as in 4.
@@ -207,6 +210,53 @@ std::optional<PhotoDisc> FitCircle(const std::vector<Point>& points) {
   return PhotoDisc{cx + mean.x, cy + mean.y, r};
 }
 
+// The circle through three points; none when they lie in a line.
+std::optional<PhotoDisc> Circumcircle(Point a, Point b, Point c) {
+  const double bx = b.x - a.x, by = b.y - a.y, cx = c.x - a.x, cy = c.y - a.y;
+  const double d = 2.0 * (bx * cy - by * cx);
+  if (!(std::abs(d) > 1e-9)) return std::nullopt;
+  const double b2 = bx * bx + by * by, c2 = cx * cx + cy * cy;
+  const double ux = (cy * b2 - by * c2) / d, uy = (bx * c2 - cx * b2) / d;
+  return PhotoDisc{a.x + ux, a.y + uy, std::hypot(ux, uy)};
+}
+
+// The points on the circle that passes through the most of them while leaving hardly any
+// outside it: the disc holds every lit patch. Circles through three points drawn in a fixed
+// pseudo-random order are tried. Behind a Couder mask the outline of the openings mostly lies
+// inside the disc, and only the openings that reach the mirror's edge lie on it.
+std::vector<Point> OnTheDisc(const std::vector<Point>& points) {
+  constexpr int kTrials = 400;
+  constexpr double kOnCircle = 1.5;  // pixels
+  if (points.size() < 8) return points;
+  std::uint64_t state = 0x9E3779B97F4A7C15ull;
+  const auto pick = [&] {
+    state = state * 6364136223846793005ull + 1442695040888963407ull;
+    return points[(state >> 33) % points.size()];
+  };
+  const auto error = [](const Point& p, const PhotoDisc& circle) {
+    return std::hypot(p.x - circle.x, p.y - circle.y) - circle.radius;
+  };
+  std::optional<PhotoDisc> best;
+  std::size_t mostOn = 0;
+  for (int trial = 0; trial < kTrials; ++trial) {
+    const std::optional<PhotoDisc> circle = Circumcircle(pick(), pick(), pick());
+    if (!circle || circle->radius < kLeastRadius) continue;
+    std::size_t on = 0, outside = 0;
+    for (const Point& p : points) {
+      const double e = error(p, *circle);
+      on += std::abs(e) <= kOnCircle;
+      outside += e > kOnCircle;
+    }
+    if (100 * outside <= points.size() && on > mostOn) best = circle, mostOn = on;
+  }
+  if (!best) return points;
+  std::vector<Point> on;
+  for (const Point& p : points) {
+    if (std::abs(error(p, *best)) <= kOnCircle) on.push_back(p);
+  }
+  return on;
+}
+
 // Fits a circle to the points, dropping those farther from it than three robust standard
 // deviations (at least a pixel) and fitting again until none is dropped.
 std::optional<PhotoDisc> FitCircleRobustly(std::vector<Point> points) {
@@ -289,7 +339,8 @@ std::optional<PhotoDisc> FindDisc(const GreyFrame& brightest) {
   const std::optional<Levels> levels = SplitLevels(brightest);
   if (!levels) return std::nullopt;
   const double threshold = levels->threshold();
-  std::optional<PhotoDisc> disc = FitCircleRobustly(BoundaryPoints(brightest, DiscPatches(brightest, threshold), threshold));
+  std::optional<PhotoDisc> disc =
+      FitCircleRobustly(OnTheDisc(BoundaryPoints(brightest, DiscPatches(brightest, threshold), threshold)));
   for (int pass = 0; pass < 2 && disc && disc->radius >= kLeastRadius; ++pass) {
     disc = FitCircleRobustly(EdgePoints(brightest, *disc, *levels));
   }
