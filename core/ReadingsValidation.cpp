@@ -31,6 +31,8 @@ bool WithinFactorOfTwo(const BestFit& fit) {
   return fit.bestFitRocMm >= fit.enteredRocMm / 2.0 && fit.bestFitRocMm <= fit.enteredRocMm * 2.0;
 }
 
+}  // namespace
+
 bool AnyReading(const MirrorTest& test) {
   for (int z = 1; z <= test.zones(); ++z) {
     for (int s = 1; s <= test.sets(); ++s) {
@@ -39,8 +41,6 @@ bool AnyReading(const MirrorTest& test) {
   }
   return false;
 }
-
-}  // namespace
 
 std::optional<ReadingsRefusal> AnalyseReadings(MirrorTest& test, SurfaceAnalysis& analysis) {
   if (auto refusal = RefuseReadingBeyondRoc(test)) return refusal;

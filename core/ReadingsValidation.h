@@ -25,6 +25,9 @@ struct ReadingsRefusal {
 // What every front end says of a test whose readings are all still 0.
 inline constexpr const char* kNoReadings = "No knife-edge readings have been entered yet for this test.";
 
+// True when a reading of the zones and sets in use differs from 0.
+bool AnyReading(const MirrorTest& test);
+
 // The checks between the setup checks and an analysis, in this order: each reading of the
 // zones and sets in use lies within the radius of curvature of zone 1's reading of its set
 // (no mirror moves its centre of curvature farther); the test is then analysed, and its

@@ -26,23 +26,23 @@ std::string Reason(int errorNumber) {
 
 FileText Refused(std::string failure) { return {std::nullopt, std::move(failure)}; }
 
-FileText TooLarge(const std::string& path) {
-  return Refused(Quoted(path) + " is too large to be a test file (more than " + std::to_string(kMaxTestFileBytes) +
-                 " bytes)");
+FileText TooLarge(const std::string& path, std::string_view what) {
+  return Refused(Quoted(path) + " is too large to be " + std::string(what) + " (more than " +
+                 std::to_string(kMaxTestFileBytes) + " bytes)");
 }
 
 }  // namespace
 
-FileText ReadFileText(const std::string& path) {
+FileText ReadFileText(const std::string& path, std::string_view what) {
   const fs::path file = PathFromText(path);
   std::error_code error;
   const fs::file_status status = fs::status(file, error);
   if (!fs::exists(status)) {
     return Refused("cannot open " + Quoted(path) + ": " + (error ? error.message() : Reason(ENOENT)));
   }
-  if (const auto kind = SpecialFileKind(status)) return Refused(Quoted(path) + " is " + *kind + ", not a test file");
+  if (const auto kind = SpecialFileKind(status)) return Refused(Quoted(path) + " is " + *kind + ", not " + std::string(what));
   const std::uintmax_t size = fs::file_size(file, error);
-  if (!error && size > kMaxTestFileBytes) return TooLarge(path);
+  if (!error && size > kMaxTestFileBytes) return TooLarge(path, what);
 
   errno = 0;
   std::FILE* stream = OpenForReading(file);
@@ -62,7 +62,7 @@ FileText ReadFileText(const std::string& path) {
   }
   std::fclose(stream);
   if (readError != 0) return Refused("cannot read " + Quoted(path) + ": " + Reason(readError));
-  if (text.size() > kMaxTestFileBytes) return TooLarge(path);
+  if (text.size() > kMaxTestFileBytes) return TooLarge(path, what);
   return {std::move(text), {}};
 }
 

@@ -1,3 +1,4 @@
+#include <QThread>
 #include <algorithm>
 #include <atomic>
 #include <condition_variable>
@@ -58,6 +59,9 @@ SeriesLoad ReadPhotoSeries(const std::vector<std::string>& paths, int maxWidth,
       changed.notify_one();
     }
   };
+  // Qt takes the first thread that asks for its thread data as its main thread: this one,
+  // which may make the application later, and not a worker.
+  QThread::currentThread();
   const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
   std::vector<std::jthread> workers;
   for (unsigned k = 0; k < std::min<std::size_t>(cores, paths.size()); ++k) workers.emplace_back(work);

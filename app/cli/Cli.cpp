@@ -26,6 +26,7 @@ constexpr std::array kCommands = {
     Command{"mask", "the Couder mask as a PDF to print at actual size", RunMask},
     Command{"profile", "the reduced profile and its error as CSV, for ray tracers and spreadsheets", RunProfile},
     Command{"simulate", "the Foucault-gram or Ronchigram of the measured mirror at a knife position", RunSimulate},
+    Command{"photos", "each zone's reading found in photographs taken through the tester", RunPhotos},
 };
 
 void PrintUsage(std::ostream& out) {

@@ -17,5 +17,6 @@ int RunHistory(const CommandWords& words, std::ostream& out, std::ostream& err);
 int RunMask(const CommandWords& words, std::ostream& out, std::ostream& err);
 int RunProfile(const CommandWords& words, std::ostream& out, std::ostream& err);
 int RunSimulate(const CommandWords& words, std::ostream& out, std::ostream& err);
+int RunPhotos(const CommandWords& words, std::ostream& out, std::ostream& err);
 
 }  // namespace zonalyst::cli

@@ -21,6 +21,11 @@ int RunMask(const CommandWords&, std::ostream&, std::ostream& err) {
   return kUsageError;
 }
 
+int RunPhotos(const CommandWords&, std::ostream&, std::ostream& err) {
+  err << "zonalyst-cli: photos needs the picture layer, which this build leaves out\n";
+  return kUsageError;
+}
+
 bool WriteHistoryPicture(const History&, const std::string& path, std::string& problem) {
   problem = io::WriteFailure(path, "the history's picture needs the picture layer, which this build leaves out");
   return false;

@@ -78,6 +78,24 @@ if [ -n "$with_export" ]; then
   fi
 fi
 
+if [ -n "$with_export" ]; then
+  # Photographs that are none, or that make no series, end at once with a sentence.
+  p=$dir/photos
+  mkdir "$p"
+  timeout 60 "$cli" simulate "$example" --view foucault --size 64 -o "$p/a_1.png" >/dev/null &&
+    timeout 60 "$cli" simulate "$example" --view foucault --size 65 -o "$p/other_3.png" >/dev/null ||
+    { echo "FAIL: no photographs simulated"; failures=$((failures + 1)); }
+  echo "no picture" >"$p/text_4.png" && : >"$p/empty_5.jpg" && mkdir "$p/folder_6.png" && mkfifo "$p/pipe_7.png"
+  # A PNG of a few bytes whose header claims 100000 x 100000 pixels.
+  printf '\211PNG\r\n\032\n\000\000\000\rIHDR\000\001\206\240\000\001\206\240\010\000\000\000\000\215\071\124\024\000\000\000\000IEND\256\102\140\202' >"$p/bomb_8.png"
+  for photo in text_4.png empty_5.jpg folder_6.png pipe_7.png bomb_8.png other_3.png; do
+    expect 1 photos "$example" "$p/a_1.png" "$p/$photo"
+    grep -q "^zonalyst-cli: .*$photo\"" "$dir/err" || { echo "FAIL: $photo not named"; cat "$dir/err"; failures=$((failures + 1)); }
+  done
+  expect 2 photos "$example" "$p/a_1.png"
+  expect 2 photos "$example" "$p/a_1.png" "$p/a_1.png"
+fi
+
 # Output that cannot be written fails every command with its reason.
 for command in report profile history bestconic montecarlo; do
   for sink in /dev/full closed; do

@@ -1,0 +1,293 @@
+#include <iomanip>
+
+#include "Cli.h"
+#include "CommandSupport.h"
+#include "Commands.h"
+#include "OpenTest.h"
+#include "PhotoPositions.h"
+#include "PictureFile.h"
+#include "core/JsonWriter.h"
+#include "core/NumberText.h"
+#include "core/ReadingsValidation.h"
+#include "io/FileAccess.h"
+#include "io/PrintableText.h"
+#include "io/TestFileLayout.h"
+#include "photo/PhotoFile.h"
+#include "plot/ContrastCurvesChart.h"
+#include "plot/RasterSurface.h"
+
+namespace zonalyst::cli {
+namespace {
+
+constexpr const char* kUsage =
+    "usage: zonalyst-cli photos FILE.fdr PHOTO... [--positions FILE.csv] [--disc X,Y,R] [--mask]\n"
+    "                           [--set N] [--json] [-o OUT.fdr] [--plot OUT.png]\n"
+    "  Reads each zone's knife-edge reading from photographs of the mirror taken through the\n"
+    "  tester at two or more knife positions (PNG, JPEG or TIFF, all the same size): the\n"
+    "  position where the zone's left and right sides are equally bright. A photograph's knife\n"
+    "  position is the last number in its file name (Image_1.25.png is 1.25), in the test's\n"
+    "  units on the readings' scale. Prints the disc, the photographs and one row per zone:\n"
+    "  its reading, the reading's uncertainty, its status and the test's own average reading.\n"
+    "  A zone without a reading gets a warning on the error output; a made-up value is never given.\n"
+    "  --positions FILE.csv  the knife positions as lines \"file,position\" instead\n"
+    "  --disc X,Y,R  the mirror's disc in the photographs' pixels, x to the right and y down\n"
+    "                from the top-left corner, instead of finding it\n"
+    "  --mask        a Couder mask stands in front of the mirror (else it is detected)\n"
+    "  --set N       the reading set -o fills, 1 to 4 (default: the next free set, or 1)\n"
+    "  --json        one JSON object: {\"disc\": {...}, \"photos\": [...], \"zones\": [...]}\n"
+    "  -o OUT.fdr    writes a copy of the test with the readings as set N; a zone without a\n"
+    "                reading keeps the set's value there\n"
+    "  --plot OUT.png  draws each zone's contrast against the knife position\n";
+
+// What the command was asked to do, checked before any file is read.
+struct PhotosRequest {
+  std::string testPath;
+  std::vector<std::string> photos;
+  std::optional<PhotoDisc> disc;  // in the files' pixels
+  std::optional<int> set;
+  std::optional<std::string> positionsList, output, plot;
+  bool masked = false, json = false;
+};
+
+std::optional<PhotoDisc> ParseDisc(const std::string& text) {
+  const std::size_t first = text.find(',');
+  const std::size_t second = first == std::string::npos ? first : text.find(',', first + 1);
+  if (second == std::string::npos) return std::nullopt;
+  const auto x = ParseNumberOption(text.substr(0, first));
+  const auto y = ParseNumberOption(text.substr(first + 1, second - first - 1));
+  const auto r = ParseNumberOption(text.substr(second + 1));
+  if (!x || !y || !r || !(*r > 0.0)) return std::nullopt;
+  return PhotoDisc{*x, *y, *r};
+}
+
+std::optional<PhotosRequest> ParseRequest(const CommandWords& words, std::ostream& out, std::ostream& err,
+                                          int& exitCode) {
+  const auto options =
+      ParseOptions(words, {{"--json", "--mask"}, {"--positions", "--disc", "--set", "-o", "--plot"}}, kUsage, out,
+                   err, exitCode);
+  if (!options) return std::nullopt;
+  const auto fail = [&](const std::string& problem) {
+    exitCode = UsageError(problem, kUsage, err);
+    return std::nullopt;
+  };
+  const std::vector<std::string>& files = options->positionals();
+  if (files.empty()) return fail("expected a test file and two or more photographs");
+  PhotosRequest request;
+  request.testPath = files.front();
+  request.photos.assign(files.begin() + 1, files.end());
+  if (request.photos.size() < 2) return fail("expected two or more photographs at different knife positions");
+  if (const auto disc = options->value("--disc")) {
+    request.disc = ParseDisc(*disc);
+    if (!request.disc) return fail("--disc takes X,Y,R: the centre and a radius larger than 0, in pixels");
+  }
+  if (const auto set = options->value("--set")) {
+    const auto n = ParseWholeOption(*set, 1, kMaxReadingSets);
+    if (!n) return fail("--set takes a reading set from 1 to 4");
+    request.set = static_cast<int>(*n);
+  }
+  request.positionsList = options->value("--positions");
+  request.output = options->value("-o");
+  if (request.output && !EndsWith(*request.output, ".fdr")) return fail("-o names the .fdr file to write");
+  request.plot = options->value("--plot");
+  if (request.plot && !EndsWith(*request.plot, ".png")) return fail("--plot names the .png file to write");
+  request.masked = options->has("--mask");
+  request.json = options->has("--json");
+  exitCode = kSuccess;
+  return request;
+}
+
+// The set -o fills when --set does not say: the one after those in use, set 1 for a test
+// without readings, and set 1 again when all four are in use.
+int DefaultSet(const MirrorTest& test) {
+  if (!AnyReading(test) || test.sets() == kMaxReadingSets) return 1;
+  return test.sets() + 1;
+}
+
+// The photographs as grey frames, the disc (given or found) and whether a mask stands in
+// front of the mirror.
+struct Series {
+  std::vector<GreyFrame> frames;
+  PhotoDisc disc;          // in the frames' pixels
+  double scale = 1.0;      // file pixels per frame pixel
+  bool found = false;
+  bool masked = false;
+};
+
+std::optional<Series> ReadSeries(const PhotosRequest& request, const MirrorTest& test, std::ostream& err,
+                                 int& exitCode) {
+  photo::SeriesLoad load = photo::ReadPhotoSeries(request.photos, photo::kPhotoFrameWidth);
+  if (!load.error.empty()) {
+    err << "zonalyst-cli: " << load.error << "\n";
+    exitCode = kLoadFailed;
+    return std::nullopt;
+  }
+  Series series;
+  series.scale = load.frames.front().scale;
+  const GreySource source = ChooseGreySource(load.frames);
+  for (PhotoFrame& frame : load.frames) {
+    series.frames.push_back(GreyOf(frame, source));
+    frame = {};  // the colour planes are no longer needed
+  }
+  const GreyFrame brightest = BrightestOfAll(series.frames);
+  if (request.disc) {
+    series.disc = {request.disc->x / series.scale, request.disc->y / series.scale, request.disc->radius / series.scale};
+  } else {
+    const auto disc = FindDisc(brightest);
+    if (!disc) {
+      err << "zonalyst-cli: no mirror can be told from the background in the photographs; give its disc with "
+             "--disc X,Y,R\n";
+      exitCode = kLoadFailed;
+      return std::nullopt;
+    }
+    series.disc = *disc;
+    series.found = true;
+  }
+  series.masked = request.masked || DetectMask(brightest, series.disc, test);
+  return series;
+}
+
+// The test's own average reading of each zone, where it has readings.
+std::optional<double> HandReading(const MirrorTest& test, int zone) {
+  if (!AnyReading(test)) return std::nullopt;
+  return test.KeAverage[zone];
+}
+
+// The photographs in the order of their positions, as the result lists them.
+std::vector<std::string> PhotosByPosition(const PhotosRequest& request, const std::vector<double>& given,
+                                          const std::vector<double>& ascending) {
+  std::vector<std::string> ordered;
+  for (const double position : ascending) {
+    for (std::size_t i = 0; i < given.size(); ++i) {
+      if (given[i] == position) ordered.push_back(request.photos[i]);
+    }
+  }
+  return ordered;
+}
+
+void PrintText(const MirrorTest& test, const Series& series, const std::vector<std::string>& photos,
+               const PhotoReadingsResult& result, std::ostream& out) {
+  const int decimals = test.inInches() ? 5 : 4;
+  const double s = series.scale;
+  out << "Disc (" << (series.found ? "found" : "given") << "): centre " << FormatFixed(series.disc.x * s, 1) << ", "
+      << FormatFixed(series.disc.y * s, 1) << " px, radius " << FormatFixed(series.disc.radius * s, 1) << " px"
+      << (series.masked ? ", behind a mask" : "") << "\n\n";
+  std::size_t nameWidth = 5;
+  std::vector<std::string> names;
+  for (const std::string& photo : photos) {
+    names.push_back(io::PrintableName(photo));
+    nameWidth = std::max(nameWidth, names.back().size());
+  }
+  out << std::left << std::setw(static_cast<int>(nameWidth)) << "Photo" << std::right << std::setw(14)
+      << "Knife position\n";
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    out << std::left << std::setw(static_cast<int>(nameWidth)) << names[i] << std::right << std::setw(14)
+        << FormatFixed(result.positions[i], decimals) << "\n";
+  }
+  out << "\n"
+      << std::setw(4) << "Zone" << std::setw(11) << "Radius mm" << std::setw(11) << "Reading" << std::setw(13)
+      << "Uncertainty" << "  " << std::left << std::setw(16) << "Status" << std::right << std::setw(11) << "Hand"
+      << std::setw(12) << "Difference\n";
+  for (const ZoneNull& zone : result.zones) {
+    const auto hand = HandReading(test, zone.zone);
+    const auto cell = [&](std::optional<double> value) { return value ? FormatFixed(*value, decimals) : "-"; };
+    out << std::setw(4) << zone.zone << std::setw(11) << FormatFixed(zone.radiusMm, 2) << std::setw(11)
+        << cell(zone.reading) << std::setw(13) << cell(zone.reading ? std::optional(zone.uncertainty) : std::nullopt)
+        << "  " << std::left << std::setw(16) << StatusText(zone.status) << std::right << std::setw(11) << cell(hand)
+        << std::setw(11)
+        << cell(zone.reading && hand ? std::optional(*zone.reading - *hand) : std::nullopt) << "\n";
+  }
+}
+
+void PrintJson(const MirrorTest& test, const Series& series, const std::vector<std::string>& photos,
+               const PhotoReadingsResult& result, std::ostream& out) {
+  const double s = series.scale;
+  JsonWriter json;
+  json.beginObject().key("disc").beginObject()
+      .key("x").value(series.disc.x * s)
+      .key("y").value(series.disc.y * s)
+      .key("radius").value(series.disc.radius * s)
+      .key("source").value(series.found ? "found" : "given")
+      .endObject();
+  json.key("photos").beginArray();
+  for (std::size_t i = 0; i < photos.size(); ++i) {
+    json.beginObject().key("file").value(photos[i]).key("position").value(result.positions[i]).endObject();
+  }
+  json.endArray().key("zones").beginArray();
+  for (const ZoneNull& zone : result.zones) {
+    json.beginObject().key("zone").value(zone.zone).key("radius_mm").value(zone.radiusMm).key("reading");
+    zone.reading ? json.value(*zone.reading) : json.null();
+    json.key("uncertainty").value(zone.uncertainty).key("status").value(StatusText(zone.status)).key("hand");
+    const auto hand = HandReading(test, zone.zone);
+    hand ? json.value(*hand) : json.null();
+    json.endObject();
+  }
+  json.endArray().endObject();
+  out << json.text() << "\n";
+}
+
+// Writes a copy of the test with the readings as reading set `set`, the zones without one
+// keeping the set's value; the writer's failure, or nothing.
+std::string WriteWithReadings(MirrorTest test, int set, const PhotoReadingsResult& result, const std::string& path) {
+  test.ReadingSets = std::max(test.sets(), set);
+  for (const ZoneNull& zone : result.zones) {
+    if (zone.reading) test.KeReading[zone.zone][set] = *zone.reading;
+  }
+  return io::ReplaceFileText(path, io::BuildTestFileText(test));
+}
+
+bool WritePlot(const MirrorTest& test, const PhotoReadingsResult& result, const std::string& path,
+               std::string& problem) {
+  const auto gui = GuiForFonts();
+  plot::RasterSurface surface(plot::kContrastChartWidth, plot::kContrastChartHeight);
+  plot::DrawContrastCurves(surface, result, test.inInches());
+  return WritePicture(surface.toPixelImage(), path, image::GifPalette::Fixed, problem);
+}
+
+}  // namespace
+
+int RunPhotos(const CommandWords& words, std::ostream& out, std::ostream& err) {
+  int exitCode = kSuccess;
+  const auto request = ParseRequest(words, out, err, exitCode);
+  if (!request) return exitCode;
+  const PhotoPositions positions = KnifePositionsOf(request->photos, request->positionsList);
+  if (positions.listUnreadable) {
+    err << "zonalyst-cli: " << positions.problem << "\n";
+    return kLoadFailed;
+  }
+  if (!positions.problem.empty()) return UsageError(positions.problem, kUsage, err);
+
+  auto opened = OpenTest(request->testPath, err, exitCode, Readings::NotNeeded);
+  if (!opened) return exitCode;
+  MirrorTest& test = opened->test;
+  AverageReadings(test);
+  const auto series = ReadSeries(*request, test, err, exitCode);
+  if (!series) return exitCode;
+  const PhotoReadingsResult result =
+      ReadPhotoNulls(test, series->frames, positions.positions, series->disc, series->masked);
+  const std::vector<std::string> photos = PhotosByPosition(*request, positions.positions, result.positions);
+  request->json ? PrintJson(test, *series, photos, result, out) : PrintText(test, *series, photos, result, out);
+
+  const int set = request->set.value_or(DefaultSet(test));
+  for (const ZoneNull& zone : result.zones) {
+    if (zone.reading) continue;
+    err << "warning: zone " << zone.zone << " has no reading (" << StatusText(zone.status) << ")"
+        << (request->output ? "; set " + std::to_string(set) + " keeps its value there" : std::string()) << "\n";
+  }
+  if (request->output) {
+    const std::string problem = WriteWithReadings(test, set, result, *request->output);
+    if (!problem.empty()) {
+      err << "zonalyst-cli: " << problem << "\n";
+      return kWriteFailed;
+    }
+  }
+  if (request->plot) {
+    std::string problem;
+    if (!WritePlot(test, result, *request->plot, problem)) {
+      err << "zonalyst-cli: " << problem << "\n";
+      return kWriteFailed;
+    }
+  }
+  return kSuccess;
+}
+
+}  // namespace zonalyst::cli

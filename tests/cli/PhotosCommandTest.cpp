@@ -1,0 +1,219 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <cmath>
+#include <random>
+
+#include "CliRun.h"
+#include "core/NumberText.h"
+#include "core/PhotoReadings.h"
+#include "io/TestFileLoader.h"
+#include "plot/ContrastCurvesChart.h"
+
+namespace zonalyst::cli {
+namespace {
+
+using testing::ReadFileBytes;
+using testing::WriteFileBytes;
+
+// A moving-source test whose zones 2..7 lie outside 0.35 of the radius; its readings run
+// from 0.75 to 2.25 mm, and with a moving source they are where the simulated view nulls.
+const std::string kTest = kExamples + "foucault2-simu200f6-unmasked-7zones-effective.fdr";
+constexpr int kDisc = 300;                   // the simulated disc's diameter, pixels
+constexpr int kFrameWidth = 480, kFrameHeight = 380;
+constexpr int kLeft = 120, kTop = 30;        // the disc's square off the frame's centre
+
+// Each pixel's value after a Gaussian blur of sigma pixels, along rows then columns.
+std::vector<double> Blurred(std::vector<double> v, int width, int height, double sigma) {
+  const int reach = static_cast<int>(std::ceil(3.0 * sigma));
+  std::vector<double> kernel;
+  for (int i = -reach; i <= reach; ++i) kernel.push_back(std::exp(-i * i / (2.0 * sigma * sigma)));
+  double sum = 0.0;
+  for (const double k : kernel) sum += k;
+  for (const auto& [stepX, stepY] : {std::pair{1, 0}, std::pair{0, 1}}) {
+    std::vector<double> out(v.size(), 0.0);
+    for (int y = 0; y < height; ++y) {
+      for (int x = 0; x < width; ++x) {
+        for (int i = -reach; i <= reach; ++i) {
+          const int sx = std::clamp(x + i * stepX, 0, width - 1), sy = std::clamp(y + i * stepY, 0, height - 1);
+          out[y * width + x] += kernel[i + reach] / sum * v[sy * width + sx];
+        }
+      }
+    }
+    v = std::move(out);
+  }
+  return v;
+}
+
+// The simulated view at the knife position as a camera would take it: off-centre in a larger
+// frame, a bright rim at the edge, blurred 1.5 px, exposed with the gain, noise of 3 grey
+// levels, JPEG at quality 85.
+void TakePhoto(const std::string& view, double gain, unsigned seed, const std::string& photo) {
+  const QImage simulated = QImage(QString::fromStdString(view)).convertToFormat(QImage::Format_Grayscale8);
+  ASSERT_FALSE(simulated.isNull());
+  std::vector<double> v(kFrameWidth * kFrameHeight, 0.0);
+  const double c = kDisc / 2.0;
+  for (int y = 0; y < kDisc; ++y) {
+    for (int x = 0; x < kDisc; ++x) {
+      const double r = std::hypot(x + 0.5 - c, y + 0.5 - c);
+      const double rim = std::fabs(r - c) < 0.7 ? 140.0 : 0.0;
+      v[(y + kTop) * kFrameWidth + x + kLeft] = std::max<double>(simulated.constScanLine(y)[x], rim);
+    }
+  }
+  v = Blurred(std::move(v), kFrameWidth, kFrameHeight, 1.5);
+  std::mt19937 noise(seed);
+  std::normal_distribution<double> sigma3(0.0, 3.0);
+  QImage image(kFrameWidth, kFrameHeight, QImage::Format_Grayscale8);
+  for (int y = 0; y < kFrameHeight; ++y) {
+    for (int x = 0; x < kFrameWidth; ++x) {
+      image.scanLine(y)[x] = static_cast<uchar>(std::clamp(std::round(v[y * kFrameWidth + x] * gain + sigma3(noise)), 0.0, 255.0));
+    }
+  }
+  ASSERT_TRUE(image.save(QString::fromStdString(photo), "JPEG", 85));
+}
+
+class PhotosCommand : public ::testing::Test {
+ protected:
+  // 20 photographs every 0.1 mm from 0.55 to 2.45 mm, made once for every case.
+  static void SetUpTestSuite() {
+    folder_ = new ScratchFolder;
+    for (int k = 0; k < 20; ++k) {
+      const std::string knife = FormatFixed(0.55 + 0.1 * k, 2);
+      const std::string view = (folder_->path() / "view.png").string();
+      ASSERT_EQ(Cli({"simulate", kTest, "--view", "foucault", "--knife", knife, "--size", std::to_string(kDisc),
+                     "-o", view}).code, kSuccess);
+      photos_.push_back((folder_->path() / ("ke_" + knife + "mm.jpg")).string());
+      TakePhoto(view, 0.85 + 0.3 * std::fmod(k * 0.618, 1.0), 100 + k, photos_.back());
+    }
+  }
+  static void TearDownTestSuite() { delete folder_; }
+
+  static CliRun Photos(std::vector<std::string> options, std::vector<std::string> photos = photos_) {
+    std::vector<std::string> args = {"photos", kTest};
+    args.insert(args.end(), photos.begin(), photos.end());
+    args.insert(args.end(), options.begin(), options.end());
+    return Cli(args);
+  }
+  static std::string Scratch(const std::string& name) { return (folder_->path() / name).string(); }
+
+  static inline ScratchFolder* folder_ = nullptr;
+  static inline std::vector<std::string> photos_;
+};
+
+QStringList Keys(const QJsonObject& object) {
+  QStringList keys = object.keys();
+  keys.sort();
+  return keys;
+}
+
+TEST_F(PhotosCommand, DegradedJpegSeriesGivesEachZoneWithinAHundredthOfAMillimetre) {
+  const CliRun run = Photos({"--json"});
+  ASSERT_EQ(run.code, kSuccess) << run.err;
+  const QJsonObject json = QJsonDocument::fromJson(QByteArray::fromStdString(run.out)).object();
+  EXPECT_EQ(Keys(json), (QStringList{"disc", "photos", "zones"}));
+  const QJsonObject disc = json["disc"].toObject();
+  EXPECT_EQ(Keys(disc), (QStringList{"radius", "source", "x", "y"}));
+  EXPECT_EQ(disc["source"].toString(), "found");
+  EXPECT_NEAR(disc["x"].toDouble(), kLeft + kDisc / 2.0, 2.0);
+  EXPECT_NEAR(disc["radius"].toDouble(), kDisc / 2.0, 2.0);
+  const QJsonArray photos = json["photos"].toArray();
+  ASSERT_EQ(photos.size(), 20);
+  EXPECT_EQ(Keys(photos[0].toObject()), (QStringList{"file", "position"}));
+  EXPECT_EQ(photos[4].toObject()["position"].toDouble(), 0.95);
+
+  const QJsonArray zones = json["zones"].toArray();
+  ASSERT_EQ(zones.size(), 7);
+  EXPECT_EQ(zones[0].toObject()["status"].toString().toStdString(), StatusText(NullStatus::NearCentre));
+  EXPECT_TRUE(zones[0].toObject()["reading"].isNull());
+  EXPECT_NE(run.err.find("warning: zone 1 has no reading"), std::string::npos) << run.err;
+  for (int z = 1; z < 7; ++z) {
+    const QJsonObject zone = zones[z].toObject();
+    EXPECT_EQ(Keys(zone), (QStringList{"hand", "radius_mm", "reading", "status", "uncertainty", "zone"}));
+    EXPECT_EQ(zone["status"].toString().toStdString(), StatusText(NullStatus::Read)) << "zone " << z + 1;
+    EXPECT_NEAR(zone["reading"].toDouble(), zone["hand"].toDouble(), 0.01) << "zone " << z + 1;
+  }
+}
+
+TEST_F(PhotosCommand, WritesTheReadingsAsTheNextSetOfACopyAndKeepsTheInput) {
+  const std::string before = ReadFileBytes(kTest);
+  const std::string copy = Scratch("copy.fdr");
+  const std::string plot = Scratch("curves.png");
+  const CliRun run = Photos({"-o", copy, "--plot", plot});
+  ASSERT_EQ(run.code, kSuccess) << run.err;
+  EXPECT_NE(run.out.find("Disc (found)"), std::string::npos) << run.out;
+  EXPECT_NE(run.err.find("warning: zone 1 has no reading (" + StatusText(NullStatus::NearCentre) +
+                         "); set 2 keeps its value there"),
+            std::string::npos)
+      << run.err;
+  EXPECT_EQ(ReadFileBytes(kTest), before);
+  const io::LoadResult written = io::LoadTestFile("", copy);
+  const io::LoadResult input = io::LoadTestFile("", kTest);
+  ASSERT_TRUE(written.ok() && input.ok());
+  EXPECT_EQ(written.test->ReadingSets, 2);
+  EXPECT_EQ(written.test->KeReading[1][2], input.test->KeReading[1][2]) << "an unread zone keeps its value";
+  for (int z = 2; z <= 7; ++z) EXPECT_NEAR(written.test->KeReading[z][2], input.test->KeReading[z][1], 0.01) << z;
+  EXPECT_EQ(QImage(QString::fromStdString(plot)).size(), QSize(plot::kContrastChartWidth, plot::kContrastChartHeight));
+}
+
+TEST_F(PhotosCommand, AGivenDiscAndListedPositionsReadAlike) {
+  std::string list = "file,position\n";
+  std::vector<std::string> renamed;
+  for (std::size_t k = 0; k < photos_.size(); ++k) {
+    renamed.push_back(Scratch("frame" + std::to_string(k) + ".jpg"));
+    std::filesystem::copy_file(photos_[k], renamed.back());
+    list += "frame" + std::to_string(k) + ".jpg," + FormatFixed(0.55 + 0.1 * k, 2) + "\r\n";
+  }
+  WriteFileBytes(Scratch("positions.csv"), list);
+  const std::string disc = std::to_string(kLeft + kDisc / 2) + "," + std::to_string(kTop + kDisc / 2) + "," +
+                           std::to_string(kDisc / 2);
+  const CliRun found = Photos({"--json"});
+  const CliRun given = Photos({"--json", "--positions", Scratch("positions.csv"), "--disc", disc, "--set", "4"}, renamed);
+  ASSERT_EQ(given.code, kSuccess) << given.err;
+  EXPECT_NE(given.out.find(R"("source":"given")"), std::string::npos);
+  const QJsonArray a = QJsonDocument::fromJson(QByteArray::fromStdString(found.out))["zones"].toArray();
+  const QJsonArray b = QJsonDocument::fromJson(QByteArray::fromStdString(given.out))["zones"].toArray();
+  for (int z = 1; z < 7; ++z) EXPECT_NEAR(a[z]["reading"].toDouble(), b[z]["reading"].toDouble(), 0.01) << z;
+}
+
+TEST_F(PhotosCommand, RefusesWhatCannotBeReadWithItsExitCode) {
+  WriteFileBytes(Scratch("text_1.5.png"), "no picture\n");
+  WriteFileBytes(Scratch("empty_1.6.jpg"), "");
+  QImage small(20, 20, QImage::Format_Grayscale8);
+  small.fill(0);
+  small.save(QString::fromStdString(Scratch("small_2.95.png")));
+  const std::string p0 = photos_[0], p1 = photos_[1];
+  struct Case {
+    std::vector<std::string> photos, options;
+    int code;
+    std::string message;
+  };
+  const std::vector<Case> cases = {
+      {{p0}, {}, kUsageError, "expected two or more photographs at different knife positions"},
+      {{p0, p0}, {}, kUsageError, "are both at knife position 0.55"},
+      {{p0, Scratch("frame.jpg")}, {}, kUsageError, "holds no knife position; give them with --positions FILE.csv"},
+      {{p0, p1}, {"--disc", "1,2"}, kUsageError, "--disc takes X,Y,R"},
+      {{p0, p1}, {"--set", "5"}, kUsageError, "--set takes a reading set from 1 to 4"},
+      {{p0, p1}, {"-o", "x.txt"}, kUsageError, "-o names the .fdr file to write"},
+      {{p0, p1}, {"--positions", Scratch("none.csv")}, kLoadFailed, "none.csv\": No such file or directory"},
+      {{p0, Scratch("text_1.5.png")}, {}, kLoadFailed, "text_1.5.png\" is not a PNG, JPEG or TIFF picture"},
+      {{p0, Scratch("empty_1.6.jpg")}, {}, kLoadFailed, "empty_1.6.jpg\" is empty, not a photograph"},
+      {{p0, Scratch("small_2.95.png")}, {}, kLoadFailed, "the photographs of a series must all be the same size"},
+  };
+  for (const Case& c : cases) {
+    const CliRun run = Photos(c.options, c.photos);
+    EXPECT_EQ(run.code, c.code) << c.message;
+    EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+    EXPECT_EQ(run.out, "");
+  }
+  EXPECT_EQ(Cli({"photos", Scratch("missing.fdr"), p0, p1}).code, kLoadFailed);
+  std::string zeroRadius = ReadFileBytes(kTest);
+  zeroRadius.replace(zeroRadius.find("2400 199"), 4, "0");
+  WriteFileBytes(Scratch("zero-radius.fdr"), zeroRadius);
+  EXPECT_EQ(Cli({"photos", Scratch("zero-radius.fdr"), p0, p1}).code, kSetupRefused);
+}
+
+}  // namespace
+}  // namespace zonalyst::cli
