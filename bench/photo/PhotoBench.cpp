@@ -67,7 +67,7 @@ BENCHMARK(BM_DecodeTwentyFiveFiveMegapixelJpegs)->Unit(benchmark::kMillisecond)-
 void BM_PhotosCommandOnTwentyFiveFiveMegapixelJpegs(benchmark::State& state) {
   std::string command = "'" ZONALYST_CLI "' photos '" + kTest + "'";
   for (const std::string& path : Series()) command += " '" + path + "'";
-  command += " --json >/dev/null";
+  command += " --json >/dev/null 2>&1";
   for (auto _ : state) {
     if (std::system(command.c_str()) != 0) state.SkipWithError(("failed: " + command).c_str());
   }
