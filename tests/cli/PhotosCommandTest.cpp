@@ -22,9 +22,9 @@ using testing::WriteFileBytes;
 // A moving-source test whose zones 2..7 lie outside 0.35 of the radius; its readings run
 // from 0.75 to 2.25 mm, and with a moving source they are where the simulated view nulls.
 const std::string kTest = kExamples + "foucault2-simu200f6-unmasked-7zones-effective.fdr";
-constexpr int kDisc = 300;                   // the simulated disc's diameter, pixels
-constexpr int kFrameWidth = 480, kFrameHeight = 380;
-constexpr int kLeft = 120, kTop = 30;        // the disc's square off the frame's centre
+constexpr int kDisc = 400;                   // the simulated disc's diameter, pixels
+constexpr int kFrameWidth = 600, kFrameHeight = 480;
+constexpr int kLeft = 130, kTop = 46;        // the disc's square off the frame's centre
 
 // Each pixel's value after a Gaussian blur of sigma pixels, along rows then columns.
 std::vector<double> Blurred(std::vector<double> v, int width, int height, double sigma) {
