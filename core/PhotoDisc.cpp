@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <numbers>
 
+#include "GreyHistogram.h"
 #include "PhotoReadings.h"
 
 namespace zonalyst {
@@ -42,29 +43,16 @@ struct Levels {
   double threshold() const { return (background + disc) / 2.0; }
 };
 
-// The value below which a fraction of the counted pixels lie, among values [from, to).
-double Quantile(const std::vector<std::size_t>& histogram, std::size_t from, std::size_t to, double fraction) {
-  std::size_t total = 0;
-  for (std::size_t v = from; v < to; ++v) total += histogram[v];
-  const auto wanted = static_cast<std::size_t>(fraction * static_cast<double>(total));
-  std::size_t seen = 0;
-  for (std::size_t v = from; v < to; ++v) {
-    seen += histogram[v];
-    if (seen > wanted) return static_cast<double>(v);
-  }
-  return static_cast<double>(to - 1);
-}
-
 std::optional<Levels> SplitLevels(const GreyFrame& frame) {
-  std::vector<std::size_t> histogram(65536, 0);
+  GreyHistogram histogram(65536, 0);
   for (const std::uint16_t v : frame.grey) ++histogram[v];
   const std::size_t size = histogram.size();
-  double threshold = (Quantile(histogram, 0, size, 0.01) + Quantile(histogram, 0, size, 0.99)) / 2.0;
+  double threshold = (HistogramQuantile(histogram, 0, size, 0.01) + HistogramQuantile(histogram, 0, size, 0.99)) / 2.0;
   Levels levels;
   for (int iteration = 0; iteration < 50; ++iteration) {
     const auto split = static_cast<std::size_t>(std::ceil(threshold));
     if (split == 0 || split >= size) return std::nullopt;
-    levels = {Quantile(histogram, 0, split, 0.5), Quantile(histogram, split, size, 0.5)};
+    levels = {HistogramQuantile(histogram, 0, split, 0.5), HistogramQuantile(histogram, split, size, 0.5)};
     if (levels.threshold() == threshold) break;
     threshold = levels.threshold();
   }
@@ -123,30 +111,21 @@ std::vector<Point> BoundaryPoints(const GreyFrame& frame, const std::vector<std:
   };
   const int w = frame.width, h = frame.height;
   const auto at = [w](int x, int y) { return static_cast<std::size_t>(y) * w + x; };
-  for (int y = 0; y < h; ++y) {
-    int first = 0, last = w - 1;
-    while (first < w && !inDisc[at(first, y)]) ++first;
-    if (first == w) continue;
-    while (!inDisc[at(last, y)]) --last;
+  // A line of count pixels, pixel k at index(k); place turns a position along it into a point.
+  const auto scan = [&](int count, const auto& index, const auto& place) {
+    int first = 0, last = count - 1;
+    while (first < count && !inDisc[index(first)]) ++first;
+    if (first == count) return;
+    while (!inDisc[index(last)]) --last;
     if (first > 0) {
-      if (const auto x = between(at(first - 1, y), at(first, y), first - 0.5, 1.0)) points.push_back({*x, y + 0.5});
+      if (const auto t = between(index(first - 1), index(first), first - 0.5, 1.0)) points.push_back(place(*t));
     }
-    if (last + 1 < w) {
-      if (const auto x = between(at(last + 1, y), at(last, y), last + 1.5, -1.0)) points.push_back({*x, y + 0.5});
+    if (last + 1 < count) {
+      if (const auto t = between(index(last + 1), index(last), last + 1.5, -1.0)) points.push_back(place(*t));
     }
-  }
-  for (int x = 0; x < w; ++x) {
-    int first = 0, last = h - 1;
-    while (first < h && !inDisc[at(x, first)]) ++first;
-    if (first == h) continue;
-    while (!inDisc[at(x, last)]) --last;
-    if (first > 0) {
-      if (const auto y = between(at(x, first - 1), at(x, first), first - 0.5, 1.0)) points.push_back({x + 0.5, *y});
-    }
-    if (last + 1 < h) {
-      if (const auto y = between(at(x, last + 1), at(x, last), last + 1.5, -1.0)) points.push_back({x + 0.5, *y});
-    }
-  }
+  };
+  for (int y = 0; y < h; ++y) scan(w, [&](int x) { return at(x, y); }, [&](double x) { return Point{x, y + 0.5}; });
+  for (int x = 0; x < w; ++x) scan(h, [&](int y) { return at(x, y); }, [&](double y) { return Point{x + 0.5, y}; });
   return points;
 }
 

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cstddef>
 
+#include "GreyHistogram.h"
 #include "PhotoReadings.h"
 
 namespace zonalyst {
@@ -23,23 +24,14 @@ constexpr double kAlikeRatio = 0.8;
 // The spread of one channel: the distance between its 1st and 99.5th percentiles over the
 // samples. The lit disc holds the bright end and the background or the shadow the dark one,
 // so a channel that the tester's light does not reach has a small spread.
-double Spread(const std::vector<std::size_t>& histogram, std::size_t count) {
-  const auto percentile = [&](double fraction) {
-    const auto wanted = static_cast<std::size_t>(fraction * static_cast<double>(count));
-    std::size_t seen = 0;
-    for (std::size_t v = 0; v < histogram.size(); ++v) {
-      seen += histogram[v];
-      if (seen > wanted) return static_cast<double>(v);
-    }
-    return static_cast<double>(histogram.size() - 1);
-  };
-  return percentile(0.995) - percentile(0.01);
+double Spread(const GreyHistogram& histogram) {
+  return HistogramQuantile(histogram, 0, histogram.size(), 0.995) - HistogramQuantile(histogram, 0, histogram.size(), 0.01);
 }
 
 }  // namespace
 
 GreySource ChooseGreySource(const std::vector<PhotoFrame>& series) {
-  std::array<std::vector<std::size_t>, 3> histograms;
+  std::array<GreyHistogram, 3> histograms;
   for (auto& h : histograms) h.assign(65536, 0);
   std::size_t count = 0;
   for (const PhotoFrame& frame : series) {
@@ -52,7 +44,7 @@ GreySource ChooseGreySource(const std::vector<PhotoFrame>& series) {
   }
   if (count == 0) return GreySource::Mean;
   std::array<double, 3> spread{};
-  for (int c = 0; c < 3; ++c) spread[c] = Spread(histograms[c], count);
+  for (int c = 0; c < 3; ++c) spread[c] = Spread(histograms[c]);
   const auto widest = static_cast<int>(std::max_element(spread.begin(), spread.end()) - spread.begin());
   if (*std::min_element(spread.begin(), spread.end()) >= kAlikeRatio * spread[widest]) return GreySource::Mean;
   return static_cast<GreySource>(widest);  // Red, Green, Blue in plane order
