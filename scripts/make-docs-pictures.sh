@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Makes the README's pictures (docs/*.png) from the real window, shown under Xvfb on a real
-# test: the surface error panel (F4) and the tester's view (F10). Run it again whenever the
+# test: the surface error panel (F4) and the tester's view (F10); and the photo readings
+# dialog (F3, "Read from Photos...") on the example photo series. Run it again whenever the
 # window changes.  usage: scripts/make-docs-pictures.sh [BUILD_DIR]   (default: build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
 example=examples/foucault2-becoulet200-moving-4sets.fdr
+photos_test=examples/foucault2-simu200f6-unmasked-7zones-effective.fdr
+photos=examples/photos/simu200f6
 
 ./scripts/setup.sh
 [ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release > /dev/null
@@ -36,3 +39,28 @@ XDG_CONFIG_HOME=$config LC_ALL=C.UTF-8 xvfb-run -a -s "-screen 0 1280x1024x24" b
   shot F10 window-testers-view.png
   kill "$program"
 ' make-docs-pictures "$build" "$example"
+
+# The photo readings dialog: Alt+P presses "Read from Photos...", the file box is given the
+# series' folder and then every photo in it, and the dialog is captured once it has read them.
+XDG_CONFIG_HOME=$config LC_ALL=C.UTF-8 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+  set -euo pipefail
+  "$1/bin/zonalyst" "$(pwd)/$2" &
+  program=$!
+  sleep 3
+  window=$(xdotool search --onlyvisible --name "Zonalyst" | head -1)
+  xdotool key --window "$window" F3
+  sleep 1
+  xdotool windowfocus --sync "$window"
+  xdotool key alt+p
+  sleep 1.5
+  xdotool type --delay 5 "$(pwd)/$3/"
+  xdotool key Return
+  sleep 1
+  xdotool type --delay 5 "$(cd "$3" && ls | sed "s/.*/\"&\"/" | tr "\n" " ")"
+  xdotool key Return
+  sleep 6
+  dialog=$(xdotool search --onlyvisible --name "Read from Photos" | head -1)
+  import -window "$dialog" docs/window-photo-readings.png
+  echo docs/window-photo-readings.png
+  kill "$program"
+' make-docs-pictures "$build" "$photos_test" "$photos"
