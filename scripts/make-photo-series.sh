@@ -28,7 +28,12 @@ rm -f "$out"/knife_*.jpg
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-centre_x=$((left + size / 2)) centre_y=$((top + size / 2))
+# ImageMagick puts pixel centres at whole numbers: the disc's square spans left - 0.5 to
+# left + size - 0.5, so its centre and the rim, one pixel wide just inside its edge, stand half a
+# pixel up and left of the whole-number centre.
+centre_x=$(awk -v a="$left" -v s="$size" 'BEGIN { print a + s / 2 - 0.5 }')
+centre_y=$(awk -v a="$top" -v s="$size" 'BEGIN { print a + s / 2 - 0.5 }')
+rim_x=$(awk -v c="$centre_x" -v s="$size" 'BEGIN { print c + s / 2 - 0.5 }')
 for ((k = 0; k < count; k++)); do
   knife=$(awk -v a="$first" -v s="$step" -v k="$k" 'BEGIN { printf "%.2f", a + s * k }')
   # Exposure gains from 0.85 to 1.15 in a fixed, irregular order.
@@ -36,7 +41,7 @@ for ((k = 0; k < count; k++)); do
   "$cli" simulate "$test_file" --view foucault --knife "$knife" --size "$size" -o "$work/view.png" > /dev/null
   convert -size "$frame" xc:black "$work/view.png" -geometry "+$left+$top" -composite \
     -fill none -stroke "$rim" -strokewidth 1 \
-    -draw "circle $centre_x,$centre_y $((centre_x + size / 2)),$centre_y" \
+    -draw "circle $centre_x,$centre_y $rim_x,$centre_y" \
     -gaussian-blur 0x1.5 \
     -channel R -evaluate multiply 0.35 -channel B -evaluate multiply 0.45 +channel \
     -evaluate multiply "$gain" \

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <iomanip>
 
 #include "Cli.h"
@@ -33,10 +34,12 @@ constexpr const char* kUsage =
     "  --disc X,Y,R  the mirror's disc in the photographs' pixels, x to the right and y down\n"
     "                from the top-left corner, instead of finding it\n"
     "  --mask        a Couder mask stands in front of the mirror (else it is detected)\n"
-    "  --set N       the reading set -o fills, 1 to 4 (default: the next free set, or 1)\n"
+    "  --set N       the reading set -o fills: a set in use or the next one (default: the\n"
+    "                next one, or 1 when all four are in use or the test has no readings)\n"
     "  --json        one JSON object: {\"disc\": {...}, \"photos\": [...], \"zones\": [...]}\n"
     "  -o OUT.fdr    writes a copy of the test with the readings as set N; a zone without a\n"
-    "                reading keeps the set's value there\n"
+    "                reading keeps the set's value there, or takes its mean of the other sets\n"
+    "                in a set brought into use, so that its average stays as it was\n"
     "  --plot OUT.png  draws each zone's contrast against the knife position\n";
 
 // What the command was asked to do, checked before any file is read.
@@ -94,13 +97,6 @@ std::optional<PhotosRequest> ParseRequest(const CommandWords& words, std::ostrea
   request.json = options->has("--json");
   exitCode = kSuccess;
   return request;
-}
-
-// The set -o fills when --set does not say: the one after those in use, set 1 for a test
-// without readings, and set 1 again when all four are in use.
-int DefaultSet(const MirrorTest& test) {
-  if (!AnyReading(test) || test.sets() == kMaxReadingSets) return 1;
-  return test.sets() + 1;
 }
 
 // The photographs as grey frames, the disc (given or found) and whether a mask stands in
@@ -225,16 +221,6 @@ void PrintJson(const MirrorTest& test, const Series& series, const std::vector<s
   out << json.text() << "\n";
 }
 
-// Writes a copy of the test with the readings as reading set `set`, the zones without one
-// keeping the set's value; the writer's failure, or nothing.
-std::string WriteWithReadings(MirrorTest test, int set, const PhotoReadingsResult& result, const std::string& path) {
-  test.ReadingSets = std::max(test.sets(), set);
-  for (const ZoneNull& zone : result.zones) {
-    if (zone.reading) test.KeReading[zone.zone][set] = *zone.reading;
-  }
-  return io::ReplaceFileText(path, io::BuildTestFileText(test));
-}
-
 bool WritePlot(const MirrorTest& test, const PhotoReadingsResult& result, const std::string& path,
                std::string& problem) {
   const auto gui = GuiForFonts();
@@ -260,6 +246,13 @@ int RunPhotos(const CommandWords& words, std::ostream& out, std::ostream& err) {
   if (!opened) return exitCode;
   MirrorTest& test = opened->test;
   AverageReadings(test);
+  const int set = request->set.value_or(NextReadingSet(test));
+  if (set > LastFillableSet(test)) {
+    const int last = LastFillableSet(test);
+    return UsageError("--set " + std::to_string(set) + " would bring reading sets of zeros into use; this test takes set 1" +
+                          (last > 1 ? " to " + std::to_string(last) : std::string()),
+                      kUsage, err);
+  }
   const auto series = ReadSeries(*request, test, err, exitCode);
   if (!series) return exitCode;
   const PhotoReadingsResult result =
@@ -267,14 +260,20 @@ int RunPhotos(const CommandWords& words, std::ostream& out, std::ostream& err) {
   const std::vector<std::string> photos = PhotosByPosition(*request, positions.positions, result.positions);
   request->json ? PrintJson(test, *series, photos, result, out) : PrintText(test, *series, photos, result, out);
 
-  const int set = request->set.value_or(DefaultSet(test));
+  MirrorTest filled = test;
+  const std::vector<KeptReading> kept = FillReadingSet(filled, result, set);
   for (const ZoneNull& zone : result.zones) {
     if (zone.reading) continue;
-    err << "warning: zone " << zone.zone << " has no reading (" << StatusText(zone.status) << ")"
-        << (request->output ? "; set " + std::to_string(set) + " keeps its value there" : std::string()) << "\n";
+    err << "warning: zone " << zone.zone << " has no reading (" << StatusText(zone.status) << ")";
+    if (request->output) {
+      const auto k = std::find_if(kept.begin(), kept.end(), [&](const KeptReading& r) { return r.zone == zone.zone; });
+      err << "; set " << set << (k->fromOtherSets ? " takes its mean of the other sets there, " : " keeps its value there, ")
+          << FormatFixed(k->value, test.inInches() ? 5 : 4);
+    }
+    err << "\n";
   }
   if (request->output) {
-    const std::string problem = WriteWithReadings(test, set, result, *request->output);
+    const std::string problem = io::ReplaceFileText(*request->output, io::BuildTestFileText(filled));
     if (!problem.empty()) {
       err << "zonalyst-cli: " << problem << "\n";
       return kWriteFailed;

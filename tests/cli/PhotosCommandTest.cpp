@@ -155,13 +155,14 @@ TEST_F(PhotosCommand, WritesTheReadingsAsTheNextSetOfACopyAndKeepsTheInput) {
   const CliRun run = Photos({"--json", "-o", copy, "--plot", plot});
   ASSERT_EQ(run.code, kSuccess) << run.err;
   EXPECT_EQ(run.err, "warning: zone 1 has no reading (" + StatusText(NullStatus::NearCentre) +
-                         "); set 2 keeps its value there\n");
+                         "); set 2 takes its mean of the other sets there, 0.7500\n");
   EXPECT_EQ(ReadFileBytes(kTest), before);
   const io::LoadResult written = io::LoadTestFile("", copy);
   const io::LoadResult input = io::LoadTestFile("", kTest);
   ASSERT_TRUE(written.ok() && input.ok());
   EXPECT_EQ(written.test->ReadingSets, 2);
-  EXPECT_EQ(written.test->KeReading[1][2], input.test->KeReading[1][2]) << "an unread zone keeps its value";
+  // A zone without a reading keeps its average: the set brought into use takes its mean there.
+  EXPECT_EQ(written.test->KeReading[1][2], input.test->KeReading[1][1]);
   const QJsonArray zones = JsonOf(run)["zones"].toArray();
   for (int z = 2; z <= 7; ++z) {
     EXPECT_NEAR(written.test->KeReading[z][2], zones[z - 1]["reading"].toDouble(), 1e-12) << z;
@@ -207,6 +208,7 @@ TEST_F(PhotosCommand, RefusesWhatCannotBeReadWithItsExitCode) {
       {{p0, Scratch("frame.jpg")}, {}, kUsageError, "holds no knife position; give them with --positions FILE.csv"},
       {{p0, p1}, {"--disc", "1,2"}, kUsageError, "--disc takes X,Y,R"},
       {{p0, p1}, {"--set", "5"}, kUsageError, "--set takes a reading set from 1 to 4"},
+      {{p0, p1}, {"--set", "3"}, kUsageError, "--set 3 would bring reading sets of zeros into use"},
       {{p0, p1}, {"-o", "x.txt"}, kUsageError, "-o names the .fdr file to write"},
       {{p0, p1}, {"--positions", Scratch("none.csv")}, kLoadFailed, "none.csv\": No such file or directory"},
       {{p0, Scratch("text_1.5.png")}, {}, kLoadFailed, "text_1.5.png\" is not a PNG, JPEG or TIFF picture"},

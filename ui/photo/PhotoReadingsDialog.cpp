@@ -22,7 +22,6 @@
 #include "plot/ContrastCurvesChart.h"
 #include "plot/RasterSurface.h"
 #include "ui/panel/EntryBoxes.h"
-#include "ui/photo/rules/ReadingSetFill.h"
 #include "ui/photo/rules/ZoneTable.h"
 
 namespace zonalyst::ui {
@@ -75,8 +74,9 @@ PhotoReadingsDialog::PhotoReadingsDialog(AppState& state, Prompter& prompter, QW
 
   set_ = new QComboBox(this);
   set_->setObjectName(QStringLiteral("cboFillSet"));
-  for (int set = 1; set <= kMaxReadingSets; ++set) set_->addItem(QString::number(set));
-  set_->setCurrentIndex(photos::ProposedSet(state_.test) - 1);
+  // A set further on would bring sets of zeros into use.
+  for (int set = 1; set <= LastFillableSet(state_.test); ++set) set_->addItem(QString::number(set));
+  set_->setCurrentIndex(NextReadingSet(state_.test) - 1);
   fill_ = new QPushButton(this);
   fill_->setObjectName(QStringLiteral("cmdFillSet"));
   const auto nameFill = [this] { fill_->setText(QStringLiteral("Fill Set %1").arg(set_->currentIndex() + 1)); };
@@ -345,12 +345,15 @@ void PhotoReadingsDialog::showZones() {
 void PhotoReadingsDialog::fillSet() {
   if (!result_) return;
   const int set = set_->currentIndex() + 1;
-  const std::vector<int> kept = photos::FillReadingSet(state_.test, *result_, set);
+  const std::vector<KeptReading> kept = FillReadingSet(state_.test, *result_, set);
   QString text = QStringLiteral("Set %1 holds the readings from the photos.").arg(set);
   if (!kept.empty()) {
     QStringList zones;
-    for (const int zone : kept) zones << QString::number(zone);
-    text += QStringLiteral(" Zones without a reading keep their values: %1.").arg(zones.join(QStringLiteral(", ")));
+    for (const KeptReading& zone : kept) zones << QString::number(zone.zone);
+    text += kept.front().fromOtherSets
+                ? QStringLiteral(" Zones without a reading take their mean of the other sets: %1.")
+                : QStringLiteral(" Zones without a reading keep their values: %1.");
+    text = text.arg(zones.join(QStringLiteral(", ")));
   }
   status_->setText(text);
   showZones();

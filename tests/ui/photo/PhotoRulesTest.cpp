@@ -4,7 +4,6 @@
 #include "ui/photo/rules/DiscDrag.h"
 #include "ui/photo/rules/PhotoSeries.h"
 #include "ui/photo/rules/PhotoView.h"
-#include "ui/photo/rules/ReadingSetFill.h"
 #include "ui/photo/rules/ZoneTable.h"
 
 using namespace zonalyst;
@@ -75,24 +74,6 @@ class PhotoRulesTest : public QObject {
     QCOMPARE(fit.scale, 1.05);
     QCOMPARE(fit.toViewY(0.0), 105.0);
     QCOMPARE(fit.toFrameX(fit.toViewX(123.0)), 123.0);
-  }
-
-  void fillingASetWritesTheReadZonesAndKeepsTheOthers() {
-    MirrorTest test = testing::TestMirror();
-    QCOMPARE(ProposedSet(test), 2);
-    test.KeReading[1][2] = 7.0;
-    test.KeReading[3][2] = 8.0;
-    const std::vector<int> kept = FillReadingSet(test, TwoOfThreeUnread(), 2);
-    QCOMPARE(kept, (std::vector<int>{1, 3}));
-    QCOMPARE(test.KeReading[2][2], 10.5);
-    QCOMPARE(test.KeReading[3][2], 8.0);
-    QCOMPARE(test.ReadingSets, 2);
-    QCOMPARE(test.KeAverage[2], (test.KeReading[2][1] + 10.5) / 2.0);
-    QCOMPARE(ProposedSet(test), 3);
-    FillReadingSet(test, TwoOfThreeUnread(), 1);
-    QCOMPARE(test.ReadingSets, 2);  // a set in use leaves the count
-    for (int set = 3; set <= 4; ++set) test.KeReading[1][set] = 1.0;
-    QCOMPARE(ProposedSet(test), 1);
   }
 
   void zoneRowsGiveReadingsInTheTestsUnitsAndStatusesOfTheOthers() {
