@@ -326,7 +326,11 @@ TEST(PhotoReadings, TheGreyIsTheLitChannelOrTheMeanOfAlikeOnes) {
 // Zone 2 of three read at 10.5, zones 1 and 3 not.
 TEST(PhotoReadings, FillingASetKeepsEveryUnreadZonesAverage) {
   PhotoReadingsResult result;
-  for (int z = 1; z <= 3; ++z) result.zones.push_back({.zone = z, .reading = z == 2 ? std::optional(10.5) : std::nullopt});
+  for (int z = 1; z <= 3; ++z) {
+    ZoneNull& zone = result.zones.emplace_back();
+    zone.zone = z;
+    if (z == 2) zone.reading = 10.5;
+  }
   MirrorTest test = TestMirror({.zones = {20.0, 38.0, 55.0}});
   test.ReadingSets = 2;
   for (int z = 1; z <= 3; ++z) test.KeReading[z][2] = test.KeReading[z][1] + 0.5;
