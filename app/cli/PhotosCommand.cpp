@@ -119,11 +119,7 @@ std::optional<Series> ReadSeries(const PhotosRequest& request, const MirrorTest&
   }
   Series series;
   series.scale = load.frames.front().scale;
-  const GreySource source = ChooseGreySource(load.frames);
-  for (PhotoFrame& frame : load.frames) {
-    series.frames.push_back(GreyOf(frame, source));
-    frame = {};  // the colour planes are no longer needed
-  }
+  series.frames = GreySeries(load.frames);
   const GreyFrame brightest = BrightestOfAll(series.frames);
   if (request.disc) {
     series.disc = {request.disc->x / series.scale, request.disc->y / series.scale, request.disc->radius / series.scale};

@@ -17,11 +17,7 @@ SeriesFrames LoadSeriesFrames(const QStringList& paths, const MirrorTest& test,
   series.error = load.error;
   series.cancelled = load.cancelled;
   if (!series.error.empty() || series.cancelled || load.frames.empty()) return series;
-  const GreySource source = ChooseGreySource(load.frames);
-  for (PhotoFrame& frame : load.frames) {
-    series.frames.push_back(GreyOf(frame, source));
-    frame = PhotoFrame{};  // the colour planes are done with: at most one copy of a photo lives twice
-  }
+  series.frames = GreySeries(load.frames);
   series.brightest = BrightestOfAll(series.frames);
   series.disc = FindDisc(series.brightest);
   if (series.disc) series.masked = DetectMask(series.brightest, *series.disc, test);
