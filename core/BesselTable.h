@@ -16,9 +16,7 @@ class BesselTable {
   bool filled() const { return filled_; }
 
   // The entry at a rounded index; indices outside the table read 0.
-  double at(double index) const {
-    return index >= 0.0 && index < kSize ? values_[static_cast<int>(index)] : 0.0;
-  }
+  double at(double index) const { return index >= 0.0 && index < kSize ? values_[static_cast<int>(index)] : 0.0; }
   double operator[](int n) const { return values_[n]; }
 
  private:

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <functional>
-
 #include "MirrorTest.h"
+
+#include <functional>
 
 namespace zonalyst {
 

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "Vectorised.h"
+
 #include <algorithm>
 #include <cmath>
-
-#include "Vectorised.h"
 
 namespace zonalyst {
 

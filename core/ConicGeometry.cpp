@@ -1,9 +1,9 @@
 #include "ConicGeometry.h"
 
-#include <cmath>
-
 #include "BranchFreeConic.h"
 #include "SafeAssign.h"
+
+#include <cmath>
 
 namespace zonalyst {
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <array>
-
 #include "Constants.h"
 #include "MirrorTest.h"
+
+#include <array>
 
 namespace zonalyst {
 

@@ -25,9 +25,9 @@ namespace zonalyst {
 
 namespace {
 
-constexpr int kReach = 2;               // frames either side of a crossing that belong to it
+constexpr int kReach = 2;  // frames either side of a crossing that belong to it
 constexpr double kClearlyStrongest = 3.0;
-constexpr double kStraightStep = 0.5;   // an outer frame's step, of the step across the crossing
+constexpr double kStraightStep = 0.5;  // an outer frame's step, of the step across the crossing
 
 struct Crossing {
   int first = 0;  // the frame before the first sign change (index among the usable frames)
@@ -69,7 +69,8 @@ CurveNull FindCurveNull(const std::vector<double>& positions, const std::vector<
     s.strength = std::min(largestDifference(s.first - 1, s.first), largestDifference(s.last, s.last + 1));
   }
   if (crossings.empty()) return {};
-  std::sort(crossings.begin(), crossings.end(), [](const Crossing& a, const Crossing& b) { return a.strength > b.strength; });
+  std::sort(crossings.begin(), crossings.end(),
+            [](const Crossing& a, const Crossing& b) { return a.strength > b.strength; });
   if (crossings.size() > 1 && !(crossings[0].strength >= kClearlyStrongest * crossings[1].strength)) {
     return {NullStatus::ManyCrossings};
   }
@@ -78,7 +79,9 @@ CurveNull FindCurveNull(const std::vector<double>& positions, const std::vector<
   const double step = across / (s.last - s.first);
   int from = s.first, to = s.last;
   // Whether the curve runs straight from frame a to its neighbour b = a +- 1.
-  const auto straight = [&](int a, int b) { return b < 0 || b >= n || (c[std::max(a, b)] - c[std::min(a, b)]) / step >= kStraightStep; };
+  const auto straight = [&](int a, int b) {
+    return b < 0 || b >= n || (c[std::max(a, b)] - c[std::min(a, b)]) / step >= kStraightStep;
+  };
   while (from > s.first + 1 - kReach && from > 0 && straight(from, from - 1) && straight(from - 1, from - 2)) --from;
   while (to < s.last - 1 + kReach && to + 1 < n && straight(to, to + 1) && straight(to + 1, to + 2)) ++to;
   const double bracketed = Interpolate(x[s.first], c[s.first], x[s.last], c[s.last]);

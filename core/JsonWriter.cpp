@@ -1,10 +1,10 @@
 #include "JsonWriter.h"
 
-#include <cmath>
-#include <cstdio>
-
 #include "NumberText.h"
 #include "Utf8Sequence.h"
+
+#include <cmath>
+#include <cstdio>
 
 namespace zonalyst {
 
@@ -93,11 +93,21 @@ JsonWriter& JsonWriter::value(std::string_view text) {
 
 void JsonWriter::appendAscii(char c) {
   switch (c) {
-    case '"': out_ += "\\\""; break;
-    case '\\': out_ += "\\\\"; break;
-    case '\n': out_ += "\\n"; break;
-    case '\r': out_ += "\\r"; break;
-    case '\t': out_ += "\\t"; break;
+    case '"':
+      out_ += "\\\"";
+      break;
+    case '\\':
+      out_ += "\\\\";
+      break;
+    case '\n':
+      out_ += "\\n";
+      break;
+    case '\r':
+      out_ += "\\r";
+      break;
+    case '\t':
+      out_ += "\\t";
+      break;
     default:
       if (static_cast<unsigned char>(c) < 0x20) {
         char escaped[8];

@@ -1,8 +1,8 @@
 #include "MeasuredSpan.h"
 
-#include <cmath>
-
 #include "QualityMetrics.h"
+
+#include <cmath>
 
 namespace zonalyst {
 namespace {
@@ -44,8 +44,8 @@ std::optional<MeasuredSpanFit> FitMeasuredSpan(const MirrorTest& test, const Sur
   fit.rocMm = FindBestFitRocOver(profile, K, startRocMm, samples);
   fit.rmsWaves = RmsWavesOver(profile, K, fit.rocMm, samples);
   const double semiDiameter = test.diameterMm() / 2.0;
-  fit.areaFraction = (fit.span.toMm * fit.span.toMm - fit.span.fromMm * fit.span.fromMm) /
-                     (semiDiameter * semiDiameter);
+  fit.areaFraction =
+      (fit.span.toMm * fit.span.toMm - fit.span.fromMm * fit.span.fromMm) / (semiDiameter * semiDiameter);
   if (!std::isfinite(fit.rocMm) || !std::isfinite(fit.rmsWaves) || !std::isfinite(fit.areaFraction)) {
     return std::nullopt;
   }

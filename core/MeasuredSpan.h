@@ -1,9 +1,9 @@
 #pragma once
 
-#include <optional>
-
 #include "MirrorTest.h"
 #include "SurfaceReduction.h"
+
+#include <optional>
 
 namespace zonalyst {
 

@@ -1,9 +1,9 @@
 #include "MilliesLacroix.h"
 
+#include "SafeAssign.h"
+
 #include <algorithm>
 #include <cmath>
-
-#include "SafeAssign.h"
 
 namespace zonalyst {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <array>
-
 #include "MirrorTest.h"
+
+#include <array>
 
 namespace zonalyst {
 
@@ -12,18 +12,18 @@ namespace zonalyst {
 // indexed by zone, 1..ZoneCount.
 struct MilliesLacroix {
   int zoneCount = 0;
-  std::array<double, kMaxZones + 2> meas{};   // averaged reading, doubled for a moving source
-  std::array<double, kMaxZones + 2> ideal{};  // -K h^2 / Roc, the reading a perfect mirror gives
-  std::array<double, kMaxZones + 2> dev{};    // meas - ideal - shift
-  std::array<double, kMaxZones + 2> ratio{};  // zones 2..N: achieved over desired correction; 0 when undefined
+  std::array<double, kMaxZones + 2> meas{};    // averaged reading, doubled for a moving source
+  std::array<double, kMaxZones + 2> ideal{};   // -K h^2 / Roc, the reading a perfect mirror gives
+  std::array<double, kMaxZones + 2> dev{};     // meas - ideal - shift
+  std::array<double, kMaxZones + 2> ratio{};   // zones 2..N: achieved over desired correction; 0 when undefined
   std::array<bool, kMaxZones + 2> hasRatio{};  // zones 2..N: whether the ratio is defined (a desired correction)
-  std::array<double, kMaxZones + 2> tol{};    // allowed deviation 2 Roc RTA / h
-  std::array<double, kMaxZones + 2> rel{};    // |dev / tol|
-  double rta = 0.0;           // allowed transverse aberration
-  double shift = 0.0;         // common reference of the deviations, slider included
-  double maxRta = 0.0;        // largest rel (0 when there is none)
-  double largestDev = 0.0;    // largest |dev|
-  double largestRatio = 0.0;  // largest ratio, 0 when none is positive
+  std::array<double, kMaxZones + 2> tol{};     // allowed deviation 2 Roc RTA / h
+  std::array<double, kMaxZones + 2> rel{};     // |dev / tol|
+  double rta = 0.0;                            // allowed transverse aberration
+  double shift = 0.0;                          // common reference of the deviations, slider included
+  double maxRta = 0.0;                         // largest rel (0 when there is none)
+  double largestDev = 0.0;                     // largest |dev|
+  double largestRatio = 0.0;                   // largest ratio, 0 when none is positive
 };
 
 // Allowed transverse aberration in user units: (Roc / Diameter) x 1.22 lambda / 2 for

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "Constants.h"
+
 #include <algorithm>
 #include <array>
-
-#include "Constants.h"
 
 namespace zonalyst {
 
@@ -11,13 +11,13 @@ namespace zonalyst {
 // KeAverage) are in the test's own units, millimetres or inches as Units says;
 // computations convert copies and never change the record.
 struct MirrorTest {
-  int ZoneCount = 4;        // zones of the mask, 3..15
-  int Units = 1;            // 0 millimetres, 1 inches
-  int MovingSource = 0;     // 0 fixed light source, 1 moving (knife and source together)
-  int ReadingSets = 1;      // reading sets per zone, 1..4
-  int InnerOuterEntry = 1;  // 1 zones by inner and outer radius, 0 by effective radius
-  double Roc = 0.0;         // entered radius of curvature, user units
-  double Diameter = 0.0;    // optical diameter, user units
+  int ZoneCount = 4;          // zones of the mask, 3..15
+  int Units = 1;              // 0 millimetres, 1 inches
+  int MovingSource = 0;       // 0 fixed light source, 1 moving (knife and source together)
+  int ReadingSets = 1;        // reading sets per zone, 1..4
+  int InnerOuterEntry = 1;    // 1 zones by inner and outer radius, 0 by effective radius
+  double Roc = 0.0;           // entered radius of curvature, user units
+  double Diameter = 0.0;      // optical diameter, user units
   double DesiredConic = 0.0;  // desired conic constant K: 0 sphere, -1 paraboloid
 
   // Rows 1..15 are zones. Column 0 inner radius (or the entered effective radius),

@@ -1,10 +1,10 @@
 #include "MonteCarlo.h"
 
-#include <algorithm>
-#include <cmath>
-
 #include "NumberText.h"
 #include "Rounding.h"
+
+#include <algorithm>
+#include <cmath>
 
 namespace zonalyst {
 

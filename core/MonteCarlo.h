@@ -1,5 +1,8 @@
 #pragma once
 
+#include "MirrorTest.h"
+#include "SurfaceAnalysis.h"
+
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -7,17 +10,14 @@
 #include <random>
 #include <string>
 
-#include "MirrorTest.h"
-#include "SurfaceAnalysis.h"
-
 namespace zonalyst {
 
 // Per-zone standard deviations of the knife-edge readings (user units), zones 1..15.
 using ZoneValues = std::array<double, 17>;
 
 struct ReadingScatter {
-  ZoneValues sd{};        // zones beyond ZoneCount stay 0
-  double meanSd = 0.0;    // mean over zones 1..ZoneCount
+  ZoneValues sd{};      // zones beyond ZoneCount stay 0
+  double meanSd = 0.0;  // mean over zones 1..ZoneCount
 };
 
 // The scatter of each zone's readings between the reading sets, after removing

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "MonteCarlo.h"
+
 #include <optional>
 #include <string>
-
-#include "MonteCarlo.h"
 
 namespace zonalyst {
 

@@ -1,12 +1,12 @@
 #include "NumberText.h"
 
+#include "Rounding.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <limits>
-
-#include "Rounding.h"
 
 namespace zonalyst {
 namespace {

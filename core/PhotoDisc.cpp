@@ -1,10 +1,10 @@
+#include "GreyHistogram.h"
+#include "PhotoReadings.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <numbers>
-
-#include "GreyHistogram.h"
-#include "PhotoReadings.h"
 
 namespace zonalyst {
 
@@ -124,8 +124,18 @@ std::vector<Point> BoundaryPoints(const GreyFrame& frame, const std::vector<std:
       if (const auto t = between(index(last + 1), index(last), last + 1.5, -1.0)) points.push_back(place(*t));
     }
   };
-  for (int y = 0; y < h; ++y) scan(w, [&](int x) { return at(x, y); }, [&](double x) { return Point{x, y + 0.5}; });
-  for (int x = 0; x < w; ++x) scan(h, [&](int y) { return at(x, y); }, [&](double y) { return Point{x + 0.5, y}; });
+  for (int y = 0; y < h; ++y)
+    scan(
+        w, [&](int x) { return at(x, y); },
+        [&](double x) {
+          return Point{x, y + 0.5};
+        });
+  for (int x = 0; x < w; ++x)
+    scan(
+        h, [&](int y) { return at(x, y); },
+        [&](double y) {
+          return Point{x + 0.5, y};
+        });
   return points;
 }
 
@@ -243,7 +253,8 @@ std::optional<PhotoDisc> FitCircleRobustly(std::vector<Point> points) {
   std::vector<double> distances, sorted;
   for (int round = 0; round < 20 && disc; ++round) {
     distances.clear();
-    for (const Point& p : points) distances.push_back(std::abs(std::hypot(p.x - disc->x, p.y - disc->y) - disc->radius));
+    for (const Point& p : points)
+      distances.push_back(std::abs(std::hypot(p.x - disc->x, p.y - disc->y) - disc->radius));
     sorted = distances;
     std::nth_element(sorted.begin(), sorted.begin() + sorted.size() / 2, sorted.end());
     const double limit = std::max(1.0, 3.0 * 1.4826 * sorted[sorted.size() / 2]);

@@ -1,8 +1,8 @@
-#include <algorithm>
-#include <cstddef>
-
 #include "GreyHistogram.h"
 #include "PhotoReadings.h"
+
+#include <algorithm>
+#include <cstddef>
 
 namespace zonalyst {
 
@@ -25,7 +25,8 @@ constexpr double kAlikeRatio = 0.8;
 // samples. The lit disc holds the bright end and the background or the shadow the dark one,
 // so a channel that the tester's light does not reach has a small spread.
 double Spread(const GreyHistogram& histogram) {
-  return HistogramQuantile(histogram, 0, histogram.size(), 0.995) - HistogramQuantile(histogram, 0, histogram.size(), 0.01);
+  return HistogramQuantile(histogram, 0, histogram.size(), 0.995) -
+         HistogramQuantile(histogram, 0, histogram.size(), 0.01);
 }
 
 }  // namespace

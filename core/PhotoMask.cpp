@@ -1,7 +1,7 @@
+#include "PhotoReadings.h"
+
 #include <algorithm>
 #include <cmath>
-
-#include "PhotoReadings.h"
 
 namespace zonalyst {
 

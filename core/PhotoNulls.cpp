@@ -1,10 +1,10 @@
+#include "ContrastCrossing.h"
+#include "PhotoWindows.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
 #include <numeric>
-
-#include "ContrastCrossing.h"
-#include "PhotoWindows.h"
 
 namespace zonalyst {
 
@@ -24,11 +24,16 @@ constexpr double kInnermostReadFraction = 0.35;
 
 std::string StatusText(NullStatus status) {
   switch (status) {
-    case NullStatus::Read: return "read";
-    case NullStatus::NoCrossing: return "no crossing";
-    case NullStatus::ManyCrossings: return "many crossings";
-    case NullStatus::NearCentre: return "near centre";
-    case NullStatus::OutsideDisc: return "outside disc";
+    case NullStatus::Read:
+      return "read";
+    case NullStatus::NoCrossing:
+      return "no crossing";
+    case NullStatus::ManyCrossings:
+      return "many crossings";
+    case NullStatus::NearCentre:
+      return "near centre";
+    case NullStatus::OutsideDisc:
+      return "outside disc";
   }
   return "";
 }

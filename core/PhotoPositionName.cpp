@@ -1,7 +1,7 @@
+#include "PhotoReadings.h"
+
 #include <cctype>
 #include <charconv>
-
-#include "PhotoReadings.h"
 
 namespace zonalyst {
 
@@ -18,7 +18,8 @@ std::optional<double> KnifePositionInName(const std::string& fileName) {
   const std::size_t dot = name.rfind('.');
   if (dot != std::string::npos) {
     bool letter = false;
-    for (std::size_t i = dot + 1; i < name.size(); ++i) letter |= std::isalpha(static_cast<unsigned char>(name[i])) != 0;
+    for (std::size_t i = dot + 1; i < name.size(); ++i)
+      letter |= std::isalpha(static_cast<unsigned char>(name[i])) != 0;
     if (letter) name.resize(dot);
   }
   // The last run of digits with at most one decimal point inside, and a minus sign

@@ -1,7 +1,7 @@
-#include <algorithm>
-
 #include "PhotoReadings.h"
 #include "ReadingsValidation.h"
+
+#include <algorithm>
 
 namespace zonalyst {
 

@@ -1,13 +1,13 @@
 #pragma once
 
+#include "MirrorTest.h"
+#include "TesterView.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
-
-#include "MirrorTest.h"
-#include "TesterView.h"
 
 namespace zonalyst {
 
@@ -78,11 +78,11 @@ struct PixelWindow {
 
 // Why a zone has, or has not, a reading.
 enum class NullStatus {
-  Read,            // one clear crossing
-  NoCrossing,      // the contrast keeps its sign over the photographed range
-  ManyCrossings,   // several crossings, none clearly the strongest
-  NearCentre,      // radius inside 0.35 of the mirror's: the two windows nearly meet
-  OutsideDisc,     // a window falls outside the disc or the frame
+  Read,           // one clear crossing
+  NoCrossing,     // the contrast keeps its sign over the photographed range
+  ManyCrossings,  // several crossings, none clearly the strongest
+  NearCentre,     // radius inside 0.35 of the mirror's: the two windows nearly meet
+  OutsideDisc,    // a window falls outside the disc or the frame
 };
 // A short text of the status for tables and the JSON output ("read", "no crossing", ...).
 std::string StatusText(NullStatus status);
@@ -95,9 +95,9 @@ struct ZoneNull {
   // c = (L - R) / (L + R), one per frame in position order; not a number in a frame where
   // both windows are black; empty when a window falls outside the frame.
   std::vector<double> contrast;
-  std::optional<double> reading;   // knife position of the null, test units; none unless Read
-  double uncertainty = 0.0;        // standard error of the null, test units (0 without a reading,
-                                   // and from the two bracketing frames alone)
+  std::optional<double> reading;  // knife position of the null, test units; none unless Read
+  double uncertainty = 0.0;       // standard error of the null, test units (0 without a reading,
+                                  // and from the two bracketing frames alone)
   NullStatus status = NullStatus::NoCrossing;
 };
 
@@ -120,7 +120,7 @@ int NextReadingSet(const MirrorTest& test);
 // A zone that got no reading from the photos, and the value its set holds there.
 struct KeptReading {
   int zone = 0;
-  double value = 0.0;         // test units
+  double value = 0.0;          // test units
   bool fromOtherSets = false;  // the zone's mean over the sets that were in use
 };
 

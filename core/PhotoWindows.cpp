@@ -21,22 +21,23 @@ namespace zonalyst {
 
 namespace {
 
-constexpr double kRadialHalfWidth = 0.005;   // of D / 2
+constexpr double kRadialHalfWidth = 0.005;  // of D / 2
 constexpr double kVerticalHalfHeight = 0.0275;
 constexpr double kLeastHalfPixels = 2.0;
-constexpr double kMarginOfRadius = 0.01;     // a window's distance from an opening's edge, of R
+constexpr double kMarginOfRadius = 0.01;  // a window's distance from an opening's edge, of R
 constexpr double kLeastMarginPixels = 2.0;
 
 // The vertical extent [top, bottom) of the lit run of column span [x0, x1) nearest to the
 // disc's centre row, within reach rows of it, at the columns' brightest over the series; the
 // whole reach when its darkest row is at least half as bright as its brightest (no edge of an
 // opening there); none when nothing is lit.
-std::optional<std::pair<double, double>> OpeningRun(const std::vector<GreyFrame>& frames, const PhotoDisc& disc,
-                                                    int x0, int x1, double reach) {
+std::optional<std::pair<double, double>> OpeningRun(const std::vector<GreyFrame>& frames, const PhotoDisc& disc, int x0,
+                                                    int x1, double reach) {
   const GreyFrame& first = frames.front();
-  const int top = std::max({0, static_cast<int>(std::floor(disc.y - disc.radius)), static_cast<int>(std::floor(disc.y - reach))});
-  const int bottom = std::min({first.height, static_cast<int>(std::ceil(disc.y + disc.radius)),
-                               static_cast<int>(std::ceil(disc.y + reach))});
+  const int top =
+      std::max({0, static_cast<int>(std::floor(disc.y - disc.radius)), static_cast<int>(std::floor(disc.y - reach))});
+  const int bottom = std::min(
+      {first.height, static_cast<int>(std::ceil(disc.y + disc.radius)), static_cast<int>(std::ceil(disc.y + reach))});
   if (top >= bottom || x0 >= x1) return std::nullopt;
   std::vector<double> profile(static_cast<std::size_t>(bottom - top), 0.0);
   std::vector<std::uint16_t> brightest(static_cast<std::size_t>(x1 - x0));
@@ -98,7 +99,9 @@ ZoneWindows PlaceZoneWindows(const MirrorTest& test, int zone, const PhotoDisc& 
   out.right = {disc.x + r - halfWidth, disc.y - halfHeight, disc.x + r + halfWidth, disc.y + halfHeight};
   const int width = frames.empty() ? 0 : frames.front().width;
   const int height = frames.empty() ? 0 : frames.front().height;
-  const auto inFrame = [&](const WindowRect& w) { return w.x0 >= 0.0 && w.y0 >= 0.0 && w.x1 <= width && w.y1 <= height; };
+  const auto inFrame = [&](const WindowRect& w) {
+    return w.x0 >= 0.0 && w.y0 >= 0.0 && w.x1 <= width && w.y1 <= height;
+  };
   out.insideFrame = inFrame(out.left) && inFrame(out.right);
   bool fits = out.insideFrame;
   if (masked && fits) {

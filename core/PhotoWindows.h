@@ -1,8 +1,8 @@
 #pragma once
 
-#include <vector>
-
 #include "PhotoReadings.h"
+
+#include <vector>
 
 namespace zonalyst {
 

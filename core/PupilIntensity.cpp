@@ -1,17 +1,17 @@
 #include "PupilIntensity.h"
 
+#include "Rounding.h"
+#include "SafeAssign.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
-#include "Rounding.h"
-#include "SafeAssign.h"
-
 namespace zonalyst {
 
 RadialIntensity ComputeRadialIntensity(const std::array<double, kGridRoom>& radiusMm,
-                                       const std::array<double, kGridRoom>& surfaceErrorMm,
-                                       const BesselTable& bessel, double angleStep, int darkThrough) {
+                                       const std::array<double, kGridRoom>& surfaceErrorMm, const BesselTable& bessel,
+                                       double angleStep, int darkThrough) {
   const PupilPhasors pupil = ComputePupilPhasors(radiusMm, surfaceErrorMm, darkThrough);
   const int first = std::max(0, darkThrough + 1);
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <array>
-
 #include "BesselTable.h"
 #include "Constants.h"
+
+#include <array>
 
 namespace zonalyst {
 
@@ -18,8 +18,8 @@ using RadialIntensity = std::array<double, kGridLast + 1>;
 // step (index rounded halves to even). Samples 0..darkThrough are dark (a central
 // obstruction); -1 leaves the whole pupil open. A pupil with no sample left keeps 0.
 RadialIntensity ComputeRadialIntensity(const std::array<double, kGridRoom>& radiusMm,
-                                       const std::array<double, kGridRoom>& surfaceErrorMm,
-                                       const BesselTable& bessel, double angleStep, int darkThrough);
+                                       const std::array<double, kGridRoom>& surfaceErrorMm, const BesselTable& bessel,
+                                       double angleStep, int darkThrough);
 
 // Each open sample's radius times the cosine and sine of its wavefront phase 2k e_i
 // (zero for dark samples), and the sum of the open radii: the part of the Hankel sums

@@ -1,9 +1,5 @@
 #include "QualityMetrics.h"
 
-#include <algorithm>
-#include <cmath>
-#include <numbers>
-
 #include "ConicGeometry.h"
 #include "PupilIntensity.h"
 #include "RmsObjective.h"
@@ -11,10 +7,14 @@
 #include "SafeAssign.h"
 #include "Vectorised.h"
 
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
 namespace zonalyst {
 
 ZONALYST_WIDE_VECTORS double ComputeErrorProfile(const SurfaceProfile& s, double K, double R, double D,
-                                                QualityMetrics& m) {
+                                                 QualityMetrics& m) {
   std::array<double, kGridRoom> sag;
   ConicSagOnGrid(s.ProfileR, K, R, sag);
   m.ErrMin = 1e11;
@@ -81,9 +81,7 @@ DiffractionKernel::DiffractionKernel(const SurfaceProfile& s, const BesselTable&
   }
 }
 
-bool DiffractionKernel::fits(const SurfaceProfile& s, double D) const {
-  return D == diameter_ && s.ProfileR == radii_;
-}
+bool DiffractionKernel::fits(const SurfaceProfile& s, double D) const { return D == diameter_ && s.ProfileR == radii_; }
 
 ZONALYST_WIDE_VECTORS void DiffractionKernel::apply(const SurfaceProfile& s, double o, QualityMetrics& m) const {
   const PupilPhasors pupil = ComputePupilPhasors(s.ProfileR, m.ProfileErr, DarkThrough(o));
@@ -111,8 +109,7 @@ ZONALYST_WIDE_VECTORS void DiffractionKernel::apply(const SurfaceProfile& s, dou
   AssignIfFinite(m.EncircledRatio, measuredRing / perfectRing);
 }
 
-void ComputeDiffraction(const SurfaceProfile& s, const BesselTable& bessel, double D, double o,
-                        QualityMetrics& m) {
+void ComputeDiffraction(const SurfaceProfile& s, const BesselTable& bessel, double D, double o, QualityMetrics& m) {
   DiffractionKernel(s, bessel, D).apply(s, o, m);
 }
 

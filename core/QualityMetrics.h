@@ -1,11 +1,11 @@
 #pragma once
 
-#include <array>
-#include <optional>
-
 #include "BesselTable.h"
 #include "Constants.h"
 #include "SurfaceReduction.h"
+
+#include <array>
+#include <optional>
 
 namespace zonalyst {
 
@@ -15,14 +15,14 @@ namespace zonalyst {
 struct QualityMetrics {
   std::array<double, kGridRoom> ProfileErr{};  // mm of surface; measured minus desired, minimum shifted to 0
   double ErrMin = 0.0;                         // mm; minimum of the unshifted error
-  double PeakValley = 0.0;    // mm of surface; the measured P-V, however small (no chart divides by it)
-  double PvFraction = 0.0;    // N of a surface P-V of 1/N wave; 1000 for 0.001 wave or less
-  std::array<double, kGridRoom> TransErr{};    // lambda x N (focal ratio); entry 0 stays 0
-  double TransErrMax = 0.0;   // lambda x N; largest |TransErr|
-  double RmsWaves = 0.0;      // RMS wavefront error in waves of 550 nm, piston removed
-  double Strehl = 0.0;        // central intensity, measured over perfect
-  double EncircledRatio = 0.0;  // light within 1.8 lambda/D, measured over perfect
-  double GlassVolume = 0.0;   // mm^3 standing above the lowest point of the error profile
+  double PeakValley = 0.0;                   // mm of surface; the measured P-V, however small (no chart divides by it)
+  double PvFraction = 0.0;                   // N of a surface P-V of 1/N wave; 1000 for 0.001 wave or less
+  std::array<double, kGridRoom> TransErr{};  // lambda x N (focal ratio); entry 0 stays 0
+  double TransErrMax = 0.0;                  // lambda x N; largest |TransErr|
+  double RmsWaves = 0.0;                     // RMS wavefront error in waves of 550 nm, piston removed
+  double Strehl = 0.0;                       // central intensity, measured over perfect
+  double EncircledRatio = 0.0;               // light within 1.8 lambda/D, measured over perfect
+  double GlassVolume = 0.0;                  // mm^3 standing above the lowest point of the error profile
 
   // RMS surface error in nanometres, as the panels show it.
   double rmsNanometres() const { return RmsWaves / 2.0 * 550.0; }

@@ -16,8 +16,7 @@ std::optional<ReadingsRefusal> RefuseReadingBeyondRoc(const MirrorTest& test) {
         const std::string zone = std::to_string(z);
         const std::string set = std::to_string(s);
         return ReadingsRefusal{Check::ReadingBeyondRoc,
-                               "Reading " + set + " of zone " + zone +
-                                   " lies farther from reading " + set +
+                               "Reading " + set + " of zone " + zone + " lies farther from reading " + set +
                                    " of zone 1 than the radius of curvature: no mirror gives such readings.\r\n"
                                    "Please check these two readings and the radius of curvature.",
                                z, s};

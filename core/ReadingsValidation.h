@@ -1,10 +1,10 @@
 #pragma once
 
-#include <optional>
-#include <string>
-
 #include "MirrorTest.h"
 #include "SurfaceAnalysis.h"
+
+#include <optional>
+#include <string>
 
 namespace zonalyst {
 

@@ -1,22 +1,22 @@
 #pragma once
 
-#include <array>
-#include <optional>
-#include <string>
-
 #include "MeasuredSpan.h"
 #include "MirrorTest.h"
 #include "QualityMetrics.h"
 #include "SurfaceAnalysis.h"
+
+#include <array>
+#include <optional>
+#include <string>
 
 namespace zonalyst {
 
 // The six measures of quality as every analysis panel shows them, in this order:
 // glass remaining, P-V wavefront error, transverse error, encircled energy ratio,
 // Strehl ratio, surface RMS error. Texts use "." as decimal separator.
-inline constexpr std::array<const char*, 6> kResultCaptions = {
-    "Glass Remaining (mm^3)", "P-V WaveFront Error", "Transverse Error",
-    "Encircled Energy Ratio", "Strehl Ratio",        "Surface RMS Error (nm)"};
+inline constexpr std::array<const char*, 6> kResultCaptions = {"Glass Remaining (mm^3)", "P-V WaveFront Error",
+                                                               "Transverse Error",       "Encircled Energy Ratio",
+                                                               "Strehl Ratio",           "Surface RMS Error (nm)"};
 
 using ResultTexts = std::array<std::string, 6>;
 

@@ -1,13 +1,13 @@
 #include "RmsObjective.h"
 
-#include <algorithm>
-#include <cmath>
-#include <limits>
-
 #include "BranchFreeConic.h"
 #include "ConicGeometry.h"
 #include "SafeAssign.h"
 #include "Vectorised.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
 
 namespace zonalyst {
 namespace {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <array>
-
 #include "QualityMetrics.h"
+
+#include <array>
 
 namespace zonalyst {
 

@@ -1,11 +1,11 @@
 #include "RonchiBands.h"
 
+#include "Constants.h"
+#include "TesterView.h"
+
 #include <algorithm>
 #include <cmath>
 #include <functional>
-
-#include "Constants.h"
-#include "TesterView.h"
 
 namespace zonalyst {
 namespace {

@@ -123,8 +123,8 @@ std::vector<SetupFinding> CheckSetup(const MirrorTest& test, SetupScope scope) {
     }
   }
   if (test.Diameter / 2.0 < test.effectiveRadius(n)) {
-    findings.push_back(Refusal(Check::MaskTooBig,
-                               "Excuse ME, Your Mask is bigger than your Mirror Radius!\r\nYou'll need to fix this!", n));
+    findings.push_back(Refusal(
+        Check::MaskTooBig, "Excuse ME, Your Mask is bigger than your Mirror Radius!\r\nYou'll need to fix this!", n));
     return findings;
   }
   if (test.InnerOuterEntry == 1) {

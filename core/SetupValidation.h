@@ -1,9 +1,9 @@
 #pragma once
 
+#include "MirrorTest.h"
+
 #include <string>
 #include <vector>
-
-#include "MirrorTest.h"
 
 namespace zonalyst {
 

@@ -1,11 +1,11 @@
 #include "StarTest.h"
 
-#include <algorithm>
-#include <cmath>
-
 #include "ConicGeometry.h"
 #include "Rounding.h"
 #include "SafeAssign.h"
+
+#include <algorithm>
+#include <cmath>
 
 namespace zonalyst {
 
@@ -69,8 +69,8 @@ StarRings MapStarRings(const RadialIntensity& intensity, StarGreyMapping mapping
 }
 
 StarTestImages ComputeStarTest(const SurfaceProfile& surface, double K, const BesselTable& bessel, double rocMm,
-                               double defocusWaves, double defocusStepMm, double diameterMm,
-                               double obstructionPercent, StarGreyMapping mapping) {
+                               double defocusWaves, double defocusStepMm, double diameterMm, double obstructionPercent,
+                               StarGreyMapping mapping) {
   StarTestImages images;
   images.defocusMm = defocusWaves * defocusStepMm;
   const StarWavefronts w = ComputeStarWavefronts(surface, K, rocMm, images.defocusMm);

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <array>
-
 #include "BesselTable.h"
 #include "PupilIntensity.h"
 #include "SurfaceReduction.h"
+
+#include <array>
 
 namespace zonalyst {
 
@@ -56,7 +56,7 @@ struct StarTestImages {
 // and a central obstruction of obstructionPercent of the diameter, which darkens the
 // centre of all three images.
 StarTestImages ComputeStarTest(const SurfaceProfile& surface, double K, const BesselTable& bessel, double rocMm,
-                               double defocusWaves, double defocusStepMm, double diameterMm,
-                               double obstructionPercent, StarGreyMapping mapping);
+                               double defocusWaves, double defocusStepMm, double diameterMm, double obstructionPercent,
+                               StarGreyMapping mapping);
 
 }  // namespace zonalyst

@@ -1,8 +1,8 @@
 #include "SurfaceAnalysis.h"
 
-#include <cmath>
-
 #include "Vectorised.h"
+
+#include <cmath>
 
 namespace zonalyst {
 namespace {

@@ -1,10 +1,10 @@
 #include "SurfaceReduction.h"
 
-#include <algorithm>
-
 #include "ConicGeometry.h"
 #include "SafeAssign.h"
 #include "Vectorised.h"
+
+#include <algorithm>
 
 namespace zonalyst {
 namespace {

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <array>
-
 #include "Constants.h"
 #include "MirrorTest.h"
+
+#include <array>
 
 namespace zonalyst {
 
@@ -15,12 +15,12 @@ struct SurfaceProfile {
   std::array<double, kZoneRoom> ZoneK{};          // zone readings, halved for a fixed source
   std::array<double, kZoneRoom> ZoneSlopeErr{};   // measured minus fitted slope at each zone
   std::array<double, kZoneRoom> ZoneHeightErr{};  // integral of the slope error from the centre
-  double FitIntercept = 0.0;  // reading of the paraxial centre of curvature
-  double FitConic = 0.0;      // conic constant implied by the readings' slope against h^2
-  double RocMm = 0.0;         // entered radius of curvature
-  int ZoneCount = 0;          // zones of the reduction; ZoneH[ZoneCount + 1] is the edge
-  std::array<double, kGridRoom> ProfileR{};  // grid radius r_i = i * D / 200, i = 0..100
-  std::array<double, kGridRoom> ProfileZ{};  // measured sagitta at r_i
+  double FitIntercept = 0.0;                      // reading of the paraxial centre of curvature
+  double FitConic = 0.0;                          // conic constant implied by the readings' slope against h^2
+  double RocMm = 0.0;                             // entered radius of curvature
+  int ZoneCount = 0;                              // zones of the reduction; ZoneH[ZoneCount + 1] is the edge
+  std::array<double, kGridRoom> ProfileR{};       // grid radius r_i = i * D / 200, i = 0..100
+  std::array<double, kGridRoom> ProfileZ{};       // measured sagitta at r_i
 };
 
 // Reduces KeAverage of the test to the measured surface sampled on the radial grid:

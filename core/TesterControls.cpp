@@ -1,10 +1,10 @@
 #include "TesterControls.h"
 
-#include <algorithm>
-#include <cmath>
-
 #include "Constants.h"
 #include "NumberText.h"
+
+#include <algorithm>
+#include <cmath>
 
 namespace zonalyst {
 namespace {

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <string>
-
 #include "MirrorTest.h"
 #include "TesterView.h"
+
+#include <string>
 
 namespace zonalyst {
 

@@ -1,10 +1,10 @@
 #include "TesterView.h"
 
-#include <algorithm>
-#include <cmath>
-
 #include "ConicGeometry.h"
 #include "Rounding.h"
+
+#include <algorithm>
+#include <cmath>
 
 namespace zonalyst {
 

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "MirrorTest.h"
+#include "SurfaceReduction.h"
+
 #include <cstdint>
 #include <functional>
 #include <vector>
-
-#include "MirrorTest.h"
-#include "SurfaceReduction.h"
 
 namespace zonalyst {
 
@@ -76,8 +76,8 @@ class KnifePlaneTable {
   }
 
  private:
-  double perStep_ = 0.0;       // table steps per mm
-  std::vector<double> gain_;   // kRadii + 1 values
+  double perStep_ = 0.0;      // table steps per mm
+  std::vector<double> gain_;  // kRadii + 1 values
 };
 
 enum class TesterPattern { Foucault, Ronchi };
@@ -86,9 +86,9 @@ enum class EntrySide { Left, Right };
 // How the tester is set. The cut's default is the knife's; a grating's phase is 0 by default.
 struct TesterSettings {
   TesterPattern pattern = TesterPattern::Foucault;
-  double cutMm = 0.025;        // knife past the axis into the beam, or the grating's phase
-  double slitMm = 0.1;         // width of the slit source
-  double linesPerInch = 100.0; // of the grating
+  double cutMm = 0.025;         // knife past the axis into the beam, or the grating's phase
+  double slitMm = 0.1;          // width of the slit source
+  double linesPerInch = 100.0;  // of the grating
   EntrySide side = EntrySide::Right;
 };
 inline constexpr double kDefaultKnifeCutMm = 0.025;

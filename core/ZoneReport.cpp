@@ -1,10 +1,10 @@
 #include "ZoneReport.h"
 
-#include <algorithm>
-
 #include "ConicGeometry.h"
 #include "NumberText.h"
 #include "Rounding.h"
+
+#include <algorithm>
 
 namespace zonalyst {
 

@@ -43,8 +43,7 @@ constexpr std::array<std::uint8_t, 3 * kPaletteSize> kColourTable = MakeColourTa
 }  // namespace
 
 std::uint8_t PaletteIndex(std::uint32_t pixel) {
-  return static_cast<std::uint8_t>(kChannels.red[(pixel >> 16) & 0xFF] +
-                                   kChannels.green[(pixel >> 8) & 0xFF] +
+  return static_cast<std::uint8_t>(kChannels.red[(pixel >> 16) & 0xFF] + kChannels.green[(pixel >> 8) & 0xFF] +
                                    kChannels.blue[pixel & 0xFF]);
 }
 

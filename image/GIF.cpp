@@ -1,16 +1,16 @@
 #include "GIF.h"
 
-#include <cstddef>
-#include <vector>
-
 #include "FixedPalette.h"
 #include "GifHeader.h"
 #include "LzwEncoder.h"
+#include "SubBlockWriter.h"
+#include "core/Rounding.h"
 #include "io/FileAccess.h"
 #include "io/PathText.h"
 #include "io/ReplacingFile.h"
-#include "SubBlockWriter.h"
-#include "core/Rounding.h"
+
+#include <cstddef>
+#include <vector>
 
 namespace zonalyst::image {
 
@@ -40,13 +40,11 @@ std::string PictureProblem(const PixelImage& picture) {
     return "the picture is " + Size(picture) + " and has nothing to save";
   }
   if (picture.width > GIF::kMaxSide || picture.height > GIF::kMaxSide) {
-    return "the picture is " + Size(picture) + ", more than " + std::to_string(GIF::kMaxSide) +
-           " on a side";
+    return "the picture is " + Size(picture) + ", more than " + std::to_string(GIF::kMaxSide) + " on a side";
   }
   const std::size_t needed = static_cast<std::size_t>(picture.width) * static_cast<std::size_t>(picture.height);
   if (picture.pixels.size() != needed) {
-    return "the picture is " + Size(picture) + " but holds " + std::to_string(picture.pixels.size()) +
-           " pixel values";
+    return "the picture is " + Size(picture) + " but holds " + std::to_string(picture.pixels.size()) + " pixel values";
   }
   return {};
 }
@@ -63,15 +61,12 @@ constexpr std::array<std::uint8_t, 3 * kPaletteSize> MakeGreyTable() {
 
 constexpr std::array<std::uint8_t, 3 * kPaletteSize> kGreyTable = MakeGreyTable();
 
-int ProgressPercent(int row, int height) {
-  return static_cast<int>(RoundHalfEven(100.0 * row / height));
-}
+int ProgressPercent(int row, int height) { return static_cast<int>(RoundHalfEven(100.0 * row / height)); }
 
 }  // namespace
 
-GifSaveResult GIF::SaveGIF(const PixelImage& picture, const std::filesystem::path& fileName,
-                           bool useTransparency, std::uint32_t transparentColour,
-                           const GifProgress& progress) {
+GifSaveResult GIF::SaveGIF(const PixelImage& picture, const std::filesystem::path& fileName, bool useTransparency,
+                           std::uint32_t transparentColour, const GifProgress& progress) {
   if (busy_) return {GifSaveOutcome::Busy, "A GIF image is already being saved."};
   const BusyGuard guard(busy_);
 
@@ -92,7 +87,8 @@ GifSaveResult GIF::SaveGIF(const PixelImage& picture, const std::filesystem::pat
   std::vector<std::uint8_t> row(static_cast<std::size_t>(picture.width));
   const std::uint32_t* source = picture.pixels.data();
   for (int y = 1; y <= picture.height; ++y) {
-    for (std::uint8_t& index : row) index = greys ? static_cast<std::uint8_t>(*source++ & 0xFF) : PaletteIndex(*source++);
+    for (std::uint8_t& index : row)
+      index = greys ? static_cast<std::uint8_t>(*source++ & 0xFF) : PaletteIndex(*source++);
     encoder.encodeRow(row.data(), picture.width);
     if (y % kRowsPerProgress == 0 && progress && !progress(ProgressPercent(y, picture.height))) {
       return {GifSaveOutcome::Cancelled, "Saving \"" + io::TextFromPath(fileName) + "\" was cancelled."};

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "PixelImage.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <string>
-
-#include "PixelImage.h"
 
 namespace zonalyst::image {
 
@@ -43,9 +43,8 @@ class GIF {
   // transparentColour (0x00RRGGBB, top byte ignored; entry 0 when none is), else it
   // is GIF87a. A call made while this writer is saving (from the progress callback)
   // returns Busy and writes nothing. The file appears only when it was written whole.
-  GifSaveResult SaveGIF(const PixelImage& picture, const std::filesystem::path& fileName,
-                        bool useTransparency, std::uint32_t transparentColour,
-                        const GifProgress& progress = {});
+  GifSaveResult SaveGIF(const PixelImage& picture, const std::filesystem::path& fileName, bool useTransparency,
+                        std::uint32_t transparentColour, const GifProgress& progress = {});
 
  private:
   GifPalette palette_;

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "SubBlockWriter.h"
+
 #include <cstdint>
 #include <vector>
-
-#include "SubBlockWriter.h"
 
 namespace zonalyst::image {
 

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "io/ReplacingFile.h"
+
 #include <array>
 #include <cstdint>
-
-#include "io/ReplacingFile.h"
 
 namespace zonalyst::image {
 

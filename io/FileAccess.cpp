@@ -1,17 +1,17 @@
 #include "FileAccess.h"
 
+#include "FileKind.h"
+#include "PathText.h"
+#include "PrintableText.h"
+#include "ReplacingFile.h"
+#include "SystemFileCalls.h"
+
 #include <array>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
-
-#include "FileKind.h"
-#include "PathText.h"
-#include "PrintableText.h"
-#include "ReplacingFile.h"
-#include "SystemFileCalls.h"
 
 namespace zonalyst::io {
 namespace {
@@ -40,7 +40,8 @@ FileText ReadFileText(const std::string& path, std::string_view what) {
   if (!fs::exists(status)) {
     return Refused("cannot open " + Quoted(path) + ": " + (error ? error.message() : Reason(ENOENT)));
   }
-  if (const auto kind = SpecialFileKind(status)) return Refused(Quoted(path) + " is " + *kind + ", not " + std::string(what));
+  if (const auto kind = SpecialFileKind(status))
+    return Refused(Quoted(path) + " is " + *kind + ", not " + std::string(what));
   const std::uintmax_t size = fs::file_size(file, error);
   if (!error && size > kMaxTestFileBytes) return TooLarge(path, what);
 

@@ -16,12 +16,17 @@ std::optional<std::string> SpecialFileKind(const fs::file_status& status) {
     case fs::file_type::not_found:
     case fs::file_type::none:
       return std::nullopt;
-    case fs::file_type::directory: return "a folder";
-    case fs::file_type::fifo: return "a pipe (FIFO)";
+    case fs::file_type::directory:
+      return "a folder";
+    case fs::file_type::fifo:
+      return "a pipe (FIFO)";
     case fs::file_type::block:
-    case fs::file_type::character: return "a device";
-    case fs::file_type::socket: return "a socket";
-    default: return "something other than a file";
+    case fs::file_type::character:
+      return "a device";
+    case fs::file_type::socket:
+      return "a socket";
+    default:
+      return "something other than a file";
   }
 }
 

@@ -1,15 +1,15 @@
 #include "ReplacingFile.h"
 
+#include "FileKind.h"
+#include "PathText.h"
+#include "PrintableText.h"
+#include "SystemFileCalls.h"
+
 #include <cerrno>
 #include <chrono>
 #include <random>
 #include <system_error>
 #include <utility>
-
-#include "FileKind.h"
-#include "PathText.h"
-#include "PrintableText.h"
-#include "SystemFileCalls.h"
 
 namespace zonalyst::io {
 
@@ -29,8 +29,8 @@ std::string Reason(int errorNumber) { return std::generic_category().message(err
 // an interrupted run never stand in the way.
 fs::path TemporaryName(const fs::path& folder) {
   static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-  thread_local std::mt19937_64 random(std::random_device{}() ^
-                                      static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
+  thread_local std::mt19937_64 random(
+      std::random_device{}() ^ static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
   std::string name = ".zonalyst-";
   for (int i = 0; i < 10; ++i) name += kLetters[random() % (sizeof kLetters - 1)];
   return folder / (name + ".tmp");
@@ -78,8 +78,8 @@ ReplacingFile::ReplacingFile(const fs::path& target) : target_(FollowLinks(targe
     }
   }
   if (stream_ == nullptr) {
-    fail("cannot create a temporary file in \"" + PrintableName(folder.empty() ? std::string(".") : TextFromPath(folder)) +
-             "\"",
+    fail("cannot create a temporary file in \"" +
+             PrintableName(folder.empty() ? std::string(".") : TextFromPath(folder)) + "\"",
          lastError);
     return;
   }

@@ -1,14 +1,14 @@
 #include "SystemFileCalls.h"
 
+#include <cerrno>
 #include <fcntl.h>
 
-#include <cerrno>
-
 #ifdef _WIN32
+#include <windows.h>
+
 #include <io.h>
 #include <share.h>
 #include <sys/stat.h>
-#include <windows.h>
 #else
 #include <sys/stat.h>
 #include <unistd.h>
@@ -75,8 +75,8 @@ std::optional<FileTime> LastWritten(const std::filesystem::path& path, std::erro
     return std::nullopt;
   }
   error.clear();
-  return FileTime(std::chrono::seconds(status.st_mtim.tv_sec) +
-                  std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::nanoseconds(status.st_mtim.tv_nsec)));
+  return FileTime(std::chrono::seconds(status.st_mtim.tv_sec) + std::chrono::duration_cast<std::chrono::microseconds>(
+                                                                    std::chrono::nanoseconds(status.st_mtim.tv_nsec)));
 #endif
 }
 

@@ -1,11 +1,11 @@
 #include "TestFileLayout.h"
 
-#include <cctype>
-
 #include "PrintableText.h"
 #include "ValueTriple.h"
 #include "core/Constants.h"
 #include "core/NumberText.h"
+
+#include <cctype>
 
 namespace zonalyst::io {
 namespace {
@@ -42,8 +42,8 @@ std::variant<FileLines, LoadFault> SplitLines(std::string_view text) {
                                               std::to_string(kMaxFileLines) + " lines"};
     }
     const std::size_t end = text.find('\n', position);
-    std::string_view line = text.substr(position, end == std::string_view::npos ? text.size() - position
-                                                                                  : end - position);
+    std::string_view line =
+        text.substr(position, end == std::string_view::npos ? text.size() - position : end - position);
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     lines.text[lines.count++] = line;
     if (end == std::string_view::npos) break;
@@ -67,7 +67,8 @@ std::variant<TestFileValues, LoadFault> ReadTestFileValues(std::string_view text
 
   TestFileValues values;
   const auto header = ParseValueTriple(lines.text[0]);
-  if (!header) return FaultAt(lines, 0, "three numbers (zone count, units 0 mm or 1 inch, light source 0 fixed or 1 moving)");
+  if (!header)
+    return FaultAt(lines, 0, "three numbers (zone count, units 0 mm or 1 inch, light source 0 fixed or 1 moving)");
   values.header = *header;
 
   const auto mirror = ParseValueTriple(lines.text[1]);
@@ -95,9 +96,9 @@ std::variant<TestFileValues, LoadFault> ReadTestFileValues(std::string_view text
       if (line.empty()) continue;  // an empty or missing reading line reads 0
       const auto reading = ParseFileNumber(line);
       if (!reading) {
-        return FaultAt(lines, index,
-                       "the reading of zone " + std::to_string(zone) + " in set " + std::to_string(set) +
-                           " or an empty line");
+        return FaultAt(
+            lines, index,
+            "the reading of zone " + std::to_string(zone) + " in set " + std::to_string(set) + " or an empty line");
       }
       values.moreReadings[zone - 1][set - 2] = *reading;
     }

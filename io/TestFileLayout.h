@@ -1,11 +1,11 @@
 #pragma once
 
+#include "core/MirrorTest.h"
+
 #include <array>
 #include <string>
 #include <string_view>
 #include <variant>
-
-#include "core/MirrorTest.h"
 
 namespace zonalyst::io {
 
@@ -15,10 +15,10 @@ inline constexpr int kMaxFileLines = 101;
 // The values of a test file exactly as its lines hold them, before any rounding or
 // range check: what the saver compares with the record to decide whether to write.
 struct TestFileValues {
-  std::array<double, 3> header{};                     // line 0: zone count, units, moving source
-  std::array<double, 3> mirror{};                     // line 1: ROC, diameter, desired conic
-  std::array<std::array<double, 3>, 15> zones{};      // lines 2..16: inner, outer, set-1 reading
-  std::string entryAndSets;                           // line 17 as text, e.g. "1 3"
+  std::array<double, 3> header{};                        // line 0: zone count, units, moving source
+  std::array<double, 3> mirror{};                        // line 1: ROC, diameter, desired conic
+  std::array<std::array<double, 3>, 15> zones{};         // lines 2..16: inner, outer, set-1 reading
+  std::string entryAndSets;                              // line 17 as text, e.g. "1 3"
   std::array<std::array<double, 3>, 15> moreReadings{};  // lines 18..62: sets 2..4 per zone
 
   bool operator==(const TestFileValues&) const = default;  // exact equality of reals

@@ -51,7 +51,8 @@ LoadResult LoadTestText(std::string_view text) {
 
   const char entry = values.entryAndSets.front();
   const char sets = values.entryAndSets.back();
-  if (entry != '0' && entry != '1') return Failure(18, "line 18: expected zone entry 0 (effective radius) or 1 (inner and outer radius)");
+  if (entry != '0' && entry != '1')
+    return Failure(18, "line 18: expected zone entry 0 (effective radius) or 1 (inner and outer radius)");
   if (sets < '1' || sets > '4') return Failure(18, "line 18: expected 1 to 4 reading sets");
 
   MirrorTest test;

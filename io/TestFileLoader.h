@@ -1,10 +1,10 @@
 #pragma once
 
+#include "core/MirrorTest.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
-
-#include "core/MirrorTest.h"
 
 namespace zonalyst::io {
 

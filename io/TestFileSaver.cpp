@@ -1,12 +1,12 @@
 #include "TestFileSaver.h"
 
-#include <filesystem>
-
 #include "FileAccess.h"
 #include "FileKind.h"
 #include "PathText.h"
 #include "TestFileLayout.h"
 #include "TestPath.h"
+
+#include <filesystem>
 
 namespace zonalyst::io {
 namespace {

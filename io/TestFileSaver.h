@@ -1,8 +1,8 @@
 #pragma once
 
-#include <string>
-
 #include "core/MirrorTest.h"
+
+#include <string>
 
 namespace zonalyst::io {
 
@@ -11,7 +11,7 @@ struct SaveDecision {
   bool goAhead = false;  // false: write nothing
   std::string folder;    // where to write: the folder and name asked about, or new ones
   std::string fileName;
-  bool notNow = false;   // with goAhead false: no answer given, the user stays with the test
+  bool notNow = false;  // with goAhead false: no answer given, the user stays with the test
 };
 
 // Asks the user whether to save a test that differs from its file (the unsaved-changes
@@ -33,9 +33,9 @@ enum class SaveStatus {
 
 struct SaveOutcome {
   SaveStatus status = SaveStatus::Unnamed;
-  std::string folder;    // folder and name the test now belongs to (changed by "save as")
+  std::string folder;  // folder and name the test now belongs to (changed by "save as")
   std::string fileName;
-  std::string reason;    // for Failed: what went wrong, naming the file
+  std::string reason;  // for Failed: what went wrong, naming the file
 };
 
 // Saves the record to JoinTestPath(folder, fileName) when it differs from the file

@@ -1,5 +1,8 @@
 #include "TestHistory.h"
 
+#include "FileKind.h"
+#include "PathText.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
@@ -8,9 +11,6 @@
 #include <iterator>
 #include <optional>
 #include <tuple>
-
-#include "FileKind.h"
-#include "PathText.h"
 
 namespace zonalyst::io {
 namespace {
@@ -36,12 +36,17 @@ void AddFile(const fs::path& path, TestHistoryFiles& found) {
 
 std::string KindWord(fs::file_type type) {
   switch (type) {
-    case fs::file_type::directory: return "folder";
-    case fs::file_type::fifo: return "pipe";
+    case fs::file_type::directory:
+      return "folder";
+    case fs::file_type::fifo:
+      return "pipe";
     case fs::file_type::block:
-    case fs::file_type::character: return "device";
-    case fs::file_type::socket: return "socket";
-    default: return "other";
+    case fs::file_type::character:
+      return "device";
+    case fs::file_type::socket:
+      return "socket";
+    default:
+      return "other";
   }
 }
 

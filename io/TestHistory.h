@@ -1,10 +1,10 @@
 #pragma once
 
+#include "SystemFileCalls.h"
+
 #include <optional>
 #include <string>
 #include <vector>
-
-#include "SystemFileCalls.h"
 
 namespace zonalyst::io {
 

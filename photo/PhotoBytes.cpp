@@ -1,15 +1,15 @@
 #include "PhotoBytes.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <filesystem>
-#include <system_error>
-
 #include "PhotoFile.h"
 #include "io/FileKind.h"
 #include "io/PathText.h"
 #include "io/PrintableText.h"
 #include "io/SystemFileCalls.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
 
 namespace zonalyst::photo {
 namespace {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+
 #include <string>
 
 namespace zonalyst::photo {

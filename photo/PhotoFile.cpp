@@ -1,12 +1,13 @@
 #include "PhotoFile.h"
 
-#include <QBuffer>
-#include <QImageReader>
-#include <array>
-#include <string_view>
-
 #include "PhotoBytes.h"
 #include "PhotoReduction.h"
+
+#include <QBuffer>
+#include <QImageReader>
+
+#include <array>
+#include <string_view>
 
 namespace zonalyst::photo {
 namespace {
@@ -45,8 +46,8 @@ PhotoLoad ReadPhoto(const std::string& path, int maxWidth) {
   const std::int64_t pixels = static_cast<std::int64_t>(size.width()) * size.height();
   if (size.isValid() && pixels > kMaxPhotoPixels) {
     return Refused(QuotedName(path) + " is too large a picture (" + std::to_string(size.width()) + " x " +
-                   std::to_string(size.height()) + " pixels, more than " +
-                   std::to_string(kMaxPhotoPixels / 1'000'000) + " megapixels)");
+                   std::to_string(size.height()) + " pixels, more than " + std::to_string(kMaxPhotoPixels / 1'000'000) +
+                   " megapixels)");
   }
   const QImage image = reader.read();
   if (image.isNull()) {

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "core/PhotoReadings.h"
+
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
-
-#include "core/PhotoReadings.h"
 
 namespace zonalyst::photo {
 

@@ -11,11 +11,14 @@ namespace {
 bool IsGrey(const QImage& image) {
   switch (image.format()) {
     case QImage::Format_Grayscale8:
-    case QImage::Format_Grayscale16: return true;
+    case QImage::Format_Grayscale16:
+      return true;
     case QImage::Format_Mono:
     case QImage::Format_MonoLSB:
-    case QImage::Format_Indexed8: return image.isGrayscale();  // looks at the colour table only
-    default: return false;
+    case QImage::Format_Indexed8:
+      return image.isGrayscale();  // looks at the colour table only
+    default:
+      return false;
   }
 }
 

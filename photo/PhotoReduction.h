@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QImage>
-
 #include "core/PhotoReadings.h"
+
+#include <QImage>
 
 namespace zonalyst::photo {
 

@@ -1,13 +1,14 @@
+#include "PhotoBytes.h"
+#include "PhotoFile.h"
+
 #include <QThread>
+
 #include <algorithm>
 #include <atomic>
 #include <condition_variable>
 #include <exception>
 #include <mutex>
 #include <thread>
-
-#include "PhotoBytes.h"
-#include "PhotoFile.h"
 
 namespace zonalyst::photo {
 namespace {

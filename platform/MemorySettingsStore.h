@@ -1,10 +1,10 @@
 #pragma once
 
+#include "Settings.h"
+
 #include <map>
 #include <string>
 #include <utility>
-
-#include "Settings.h"
 
 namespace zonalyst::platform {
 

@@ -37,9 +37,9 @@ QString QtSettingsStore::filePath() {
 QtSettingsStore::QtSettingsStore() {
   // QSettings reads its file as it is made: the check comes first.
   if (!Usable(filePath())) return;
-  settings_ = std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                          QString::fromLatin1(kSettingsApplication),
-                                          QString::fromLatin1(kSettingsApplication));
+  settings_ =
+      std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, QString::fromLatin1(kSettingsApplication),
+                                  QString::fromLatin1(kSettingsApplication));
 }
 
 QtSettingsStore::~QtSettingsStore() = default;

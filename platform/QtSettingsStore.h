@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QString>
-#include <memory>
-
 #include "Settings.h"
+
+#include <QString>
+
+#include <memory>
 
 class QSettings;
 

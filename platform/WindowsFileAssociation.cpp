@@ -3,12 +3,12 @@
 #include "WindowsFileAssociation.h"
 
 #include <windows.h>
-#include <shellapi.h>
 
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
 #include <cstdio>
+#include <shellapi.h>
 #include <utility>
 
 namespace zonalyst::platform {
@@ -54,17 +54,26 @@ AssociationLookup WindowsFileAssociation::find() {
 
   std::string result;
   switch (code) {
-    case SE_ERR_NOASSOC: result = kNoAssociation; break;
-    case SE_ERR_FNF: result = "FILE_NOT_FOUND"; break;
-    case SE_ERR_PNF: result = "PATH_NOT_FOUND"; break;
-    case ERROR_BAD_FORMAT: result = "BAD_FORMAT"; break;
+    case SE_ERR_NOASSOC:
+      result = kNoAssociation;
+      break;
+    case SE_ERR_FNF:
+      result = "FILE_NOT_FOUND";
+      break;
+    case SE_ERR_PNF:
+      result = "PATH_NOT_FOUND";
+      break;
+    case ERROR_BAD_FORMAT:
+      result = "BAD_FORMAT";
+      break;
     default:
       if (code >= 32) result = found;
       break;
   }
   const std::string tail = Lower(executableName_);
   const std::string lower = Lower(result);
-  const bool associated = lower.size() >= tail.size() && lower.compare(lower.size() - tail.size(), tail.size(), tail) == 0;
+  const bool associated =
+      lower.size() >= tail.size() && lower.compare(lower.size() - tail.size(), tail.size(), tail) == 0;
   return {associated, result};
 }
 

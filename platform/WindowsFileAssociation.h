@@ -2,9 +2,9 @@
 
 #ifdef _WIN32
 
-#include <string>
-
 #include "FileAssociation.h"
+
+#include <string>
 
 namespace zonalyst::platform {
 

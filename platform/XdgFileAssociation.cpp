@@ -1,5 +1,7 @@
 #include "XdgFileAssociation.h"
 
+#include "io/FileAccess.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -8,11 +10,10 @@
 #include <QStandardPaths>
 #include <QStringList>
 #include <QTextStream>
+
 #include <optional>
 #include <string_view>
 #include <utility>
-
-#include "io/FileAccess.h"
 
 namespace zonalyst::platform {
 namespace {
@@ -175,13 +176,12 @@ QString ExecProgram(const QString& execLine) {
 XdgFileAssociation::XdgFileAssociation(QString programPath) : programPath_(std::move(programPath)) {}
 
 AssociationLookup XdgFileAssociation::find() {
-  const QMimeType type = QMimeDatabase().mimeTypeForFile(QString::fromLatin1(kProbeFileName),
-                                                          QMimeDatabase::MatchExtension);
+  const QMimeType type =
+      QMimeDatabase().mimeTypeForFile(QString::fromLatin1(kProbeFileName), QMimeDatabase::MatchExtension);
   const QString entry = type.isDefault() ? QString() : DefaultApplication(type.name());
   if (entry.isEmpty()) return {false, kNoAssociation};
-  const QString program = ExecProgram(GroupValue(ReadLines(entry).value_or(QStringList()),
-                                                 QStringLiteral("[Desktop Entry]"),
-                                                 QStringLiteral("Exec")));
+  const QString program = ExecProgram(
+      GroupValue(ReadLines(entry).value_or(QStringList()), QStringLiteral("[Desktop Entry]"), QStringLiteral("Exec")));
   const bool associated =
       QFileInfo(program).fileName().compare(QFileInfo(programPath_).fileName(), Qt::CaseInsensitive) == 0;
   return {associated, program.toStdString()};
@@ -198,9 +198,9 @@ std::string XdgFileAssociation::registerAssociation() {
                            .join(QLatin1Char('\n')) +
                        QLatin1Char('\n');
   const QString desktopEntry = data + "/applications/" + kDesktopFile;
-  for (const auto& [path, bytes] : {std::pair{data + "/mime/packages/zonalyst.xml", MimePackage()},
-                                    std::pair{desktopEntry, DesktopEntry(programPath_).toUtf8()},
-                                    std::pair{mimeApps, list.toUtf8()}}) {
+  for (const auto& [path, bytes] :
+       {std::pair{data + "/mime/packages/zonalyst.xml", MimePackage()},
+        std::pair{desktopEntry, DesktopEntry(programPath_).toUtf8()}, std::pair{mimeApps, list.toUtf8()}}) {
     if (std::string problem = WriteBytes(path, bytes); !problem.empty()) return problem;
   }
   RefreshCache(QStringLiteral("update-mime-database"), data + "/mime");

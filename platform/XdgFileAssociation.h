@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QString>
-
 #include "FileAssociation.h"
+
+#include <QString>
 
 namespace zonalyst::platform {
 

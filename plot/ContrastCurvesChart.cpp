@@ -1,20 +1,31 @@
 #include "ContrastCurvesChart.h"
 
+#include "core/NumberText.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <string>
 
-#include "core/NumberText.h"
-
 namespace zonalyst::plot {
 namespace {
 
 // One colour per zone, bright on the black background and told apart side by side.
-constexpr std::array<Rgb, 15> kZoneColours = {{{255, 80, 80},   {255, 170, 0},   {255, 255, 0},  {120, 255, 0},
-                                               {0, 220, 120},   {0, 255, 255},   {0, 160, 255},  {120, 120, 255},
-                                               {200, 90, 255},  {255, 0, 200},   {255, 150, 150}, {200, 200, 120},
-                                               {150, 255, 200}, {150, 200, 255}, {255, 255, 255}}};
+constexpr std::array<Rgb, 15> kZoneColours = {{{255, 80, 80},
+                                               {255, 170, 0},
+                                               {255, 255, 0},
+                                               {120, 255, 0},
+                                               {0, 220, 120},
+                                               {0, 255, 255},
+                                               {0, 160, 255},
+                                               {120, 120, 255},
+                                               {200, 90, 255},
+                                               {255, 0, 200},
+                                               {255, 150, 150},
+                                               {200, 200, 120},
+                                               {150, 255, 200},
+                                               {150, 200, 255},
+                                               {255, 255, 255}}};
 constexpr Rgb kUnread{90, 90, 90};
 constexpr double kDotRadius = 2.0;
 constexpr double kNullMark = 6.0;  // half the null's cross, picture units
@@ -37,8 +48,8 @@ double TickStep(double span) {
 // The fewest decimals (at most 6) that show the value exactly.
 int DecimalsOf(double value) {
   int decimals = 0;
-  for (double scaled = std::fabs(value); decimals < 6 && std::fabs(scaled - std::round(scaled)) > 1e-9 * std::max(1.0, scaled);
-       scaled *= 10.0) {
+  for (double scaled = std::fabs(value);
+       decimals < 6 && std::fabs(scaled - std::round(scaled)) > 1e-9 * std::max(1.0, scaled); scaled *= 10.0) {
     ++decimals;
   }
   return decimals;
@@ -124,7 +135,8 @@ ContrastFrame ContrastFrame::For(const PhotoReadingsResult& result) {
     }
   }
   constexpr std::array kContrastTops = {0.01, 0.02, 0.05, 0.1, 0.2, 0.5, 1.0};
-  f.contrastTop = *std::find_if(kContrastTops.begin(), kContrastTops.end() - 1, [&](double top) { return top >= largest; });
+  f.contrastTop =
+      *std::find_if(kContrastTops.begin(), kContrastTops.end() - 1, [&](double top) { return top >= largest; });
   return f;
 }
 

@@ -1,12 +1,12 @@
 #include "HistoryChart.h"
 
-#include <algorithm>
-#include <cmath>
-#include <string>
-
 #include "RadialChart.h"
 #include "SurfaceErrorChart.h"
 #include "core/NumberText.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
 
 namespace zonalyst::plot {
 namespace {

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <vector>
-
 #include "PictureSizes.h"
 #include "PictureSurface.h"
 #include "core/MirrorTest.h"
 #include "core/QualityMetrics.h"
+
+#include <vector>
 
 namespace zonalyst::plot {
 

@@ -1,11 +1,11 @@
 #include "MaskLayout.h"
 
+#include "core/ConicGeometry.h"
+#include "core/NumberText.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
-
-#include "core/ConicGeometry.h"
-#include "core/NumberText.h"
 
 namespace zonalyst::plot {
 namespace {
@@ -60,9 +60,8 @@ MaskLayout PlanMask(const MirrorTest& test, const std::string& testName, const P
   layout.barLengthMm = test.inInches() ? 4.0 * kMmPerInch : 100.0;
   layout.barCaption = test.inInches() ? "This bar measures 4 inches when printed at actual size"
                                       : "This bar measures 100 mm when printed at actual size";
-  layout.infoLines = {"Test: " + testName,
-                      "Diameter " + FormatGeneral(test.Diameter) + " " + unit + ", radius of curvature " +
-                          FormatGeneral(test.Roc) + " " + unit};
+  layout.infoLines = {"Test: " + testName, "Diameter " + FormatGeneral(test.Diameter) + " " + unit +
+                                               ", radius of curvature " + FormatGeneral(test.Roc) + " " + unit};
   layout.table.push_back({"Zone", std::string("Inner ") + unit, std::string("Outer ") + unit,
                           std::string("Effective ") + unit, std::string("Ideal reading ") + unit});
   for (int z = 1; z <= zones; ++z) {

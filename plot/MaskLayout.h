@@ -1,12 +1,12 @@
 #pragma once
 
+#include "PictureSurface.h"
+#include "core/MirrorTest.h"
+
 #include <array>
 #include <optional>
 #include <string>
 #include <vector>
-
-#include "PictureSurface.h"
-#include "core/MirrorTest.h"
 
 namespace zonalyst::plot {
 
@@ -58,8 +58,8 @@ struct MaskLayout {
   double barLengthMm = 100.0;  // 100 mm, or 4 inches for a test in inches
   double barHeightMm = 5.0;
   std::string barCaption;
-  std::vector<std::string> infoLines;          // name, then diameter and radius of curvature
-  std::vector<std::array<std::string, 5>> table;  // headings, then one row per zone
+  std::vector<std::string> infoLines;                          // name, then diameter and radius of curvature
+  std::vector<std::array<std::string, 5>> table;               // headings, then one row per zone
   double infoTop(int line) const { return 8.0 + 6.0 * line; }  // the caption is line 0
   double tableTop(int row) const { return infoTop(static_cast<int>(infoLines.size()) + 2) + 4.5 * row; }
   static constexpr std::array<double, 5> kTableColumns = {0.0, 18.0, 50.0, 82.0, 114.0};  // left edges

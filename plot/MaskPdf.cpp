@@ -1,13 +1,14 @@
 #include "MaskPdf.h"
 
-#include <QBuffer>
-#include <QPageLayout>
-#include <QPdfWriter>
-#include <string_view>
-
 #include "MaskTemplate.h"
 #include "PdfSurface.h"
 #include "io/FileAccess.h"
+
+#include <QBuffer>
+#include <QPageLayout>
+#include <QPdfWriter>
+
+#include <string_view>
 
 namespace zonalyst::plot {
 namespace {

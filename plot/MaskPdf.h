@@ -1,8 +1,8 @@
 #pragma once
 
-#include <string>
-
 #include "MaskLayout.h"
+
+#include <string>
 
 namespace zonalyst::plot {
 

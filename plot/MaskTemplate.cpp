@@ -27,8 +27,8 @@ struct PageView {
 };
 
 void DrawInfo(const PageView& v, const MaskLayout& layout) {
-  std::vector<PicturePoint> bar = {{0.0, 0.0}, {layout.barLengthMm, 0.0}, {layout.barLengthMm, layout.barHeightMm},
-                                   {0.0, layout.barHeightMm}};
+  std::vector<PicturePoint> bar = {
+      {0.0, 0.0}, {layout.barLengthMm, 0.0}, {layout.barLengthMm, layout.barHeightMm}, {0.0, layout.barHeightMm}};
   for (PicturePoint& corner : bar) corner = v.onPage(corner);
   v.s.fillPolygon(bar, kBlack);
   v.text(layout.barCaption, 0.0, layout.infoTop(0));

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <vector>
-
 #include "MaskLayout.h"
 #include "PictureSurface.h"
+
+#include <vector>
 
 namespace zonalyst::plot {
 

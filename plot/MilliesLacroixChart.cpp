@@ -1,11 +1,11 @@
 #include "MilliesLacroixChart.h"
 
+#include "core/NumberText.h"
+#include "core/Rounding.h"
+
 #include <algorithm>
 #include <cmath>
 #include <string>
-
-#include "core/NumberText.h"
-#include "core/Rounding.h"
 
 namespace zonalyst::plot {
 

@@ -1,13 +1,13 @@
 #include "MonteCarloCharts.h"
 
+#include "core/MonteCarloExplanation.h"
+#include "core/NumberText.h"
+#include "core/Rounding.h"
+
 #include <algorithm>
 #include <cmath>
 #include <span>
 #include <sstream>
-
-#include "core/MonteCarloExplanation.h"
-#include "core/NumberText.h"
-#include "core/Rounding.h"
 
 namespace zonalyst::plot {
 namespace {
@@ -161,10 +161,10 @@ MonteCarloChartRanges DrawMonteCarloCharts(PictureSurface& s, const MonteCarloCh
   }
   const int binned = data.trials - data.failedTrials;
   MonteCarloChartRanges ranges{ComputeChartRange(data.strehl, binned), ComputeChartRange(data.rms, binned)};
-  DrawHistogram(s, {middle - 325.0, top, top + kChartHeight, data.strehl, ranges.strehl, StrehlTickLabel,
-                    "Strehl Ratio"});
-  DrawHistogram(s, {middle + 25.0, top, top + kChartHeight, data.rms, ranges.rms, RmsTickLabel,
-                    "Surface RMS Error (nm)"});
+  DrawHistogram(s,
+                {middle - 325.0, top, top + kChartHeight, data.strehl, ranges.strehl, StrehlTickLabel, "Strehl Ratio"});
+  DrawHistogram(s,
+                {middle + 25.0, top, top + kChartHeight, data.rms, ranges.rms, RmsTickLabel, "Surface RMS Error (nm)"});
   DrawTitle(s, data, middle);
   return ranges;
 }

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "PictureSurface.h"
+#include "core/MonteCarlo.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
-
-#include "PictureSurface.h"
-#include "core/MonteCarlo.h"
 
 namespace zonalyst::plot {
 

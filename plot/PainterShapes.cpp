@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPolygonF>
+
 #include <cmath>
 
 namespace zonalyst::plot {

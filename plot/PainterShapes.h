@@ -1,11 +1,12 @@
 #pragma once
 
+#include "PictureSurface.h"
+
 #include <QColor>
 #include <QPointF>
+
 #include <functional>
 #include <vector>
-
-#include "PictureSurface.h"
 
 class QPainter;
 

@@ -19,7 +19,7 @@ struct PanelControls {
   int defocusWaves = 0;      // star test, whole waves
   bool detail = false;       // star test grey mapping
   bool contrast = false;
-  TesterControls tester{};   // the tester's view
+  TesterControls tester{};                   // the tester's view
   const TesterPhoto* testerPhoto = nullptr;  // the tester's view: a photo in place of the perfect mirror
   const EarlierTest* earlierTest = nullptr;  // surface error: an earlier test drawn faintly behind
 };

@@ -1,9 +1,5 @@
 #pragma once
 
-#include <array>
-#include <cstddef>
-#include <string_view>
-
 #include "MilliesLacroixChart.h"
 #include "Panel.h"
 #include "PanelPicture.h"
@@ -15,6 +11,10 @@
 #include "core/MilliesLacroix.h"
 #include "core/SpotDiffraction.h"
 #include "core/StarTest.h"
+
+#include <array>
+#include <cstddef>
+#include <string_view>
 
 namespace zonalyst::plot {
 
@@ -44,7 +44,7 @@ struct PanelRow {
                                      // and its frame says so under the picture
   bool inExportAll = false;          // one of the pictures of export --panel all
   SavedKind saved = SavedKind::FrameAndReport;
-  int defaultObstruction = 0;        // central obstruction until one is chosen, per cent of the diameter
+  int defaultObstruction = 0;  // central obstruction until one is chosen, per cent of the diameter
   PictureSize (*size)(const PanelControls&) = nullptr;
   void (*draw)(PictureSurface&, const PanelScene&) = nullptr;
 };
@@ -55,38 +55,38 @@ inline constexpr std::array kPanelRows{
     PanelRow{.panel = Panel::Load},
     PanelRow{.panel = Panel::Setup},
     PanelRow{.panel = Panel::Readings},
-    PanelRow{.panel = Panel::SurfaceError,
-             .name = "surface",
-             .suffix = "_Surface.gif",
-             .analysis = true,
-             .referenceOffset = true,
-             .inExportAll = true,
-             .size = [](const PanelControls&) { return kSG; },
-             .draw = [](PictureSurface& s, const PanelScene& p) {
-               DrawSurfaceError(s, p.test, p.analysis.metrics(), p.controls.earlierTest);
-             }},
+    PanelRow{
+        .panel = Panel::SurfaceError,
+        .name = "surface",
+        .suffix = "_Surface.gif",
+        .analysis = true,
+        .referenceOffset = true,
+        .inExportAll = true,
+        .size = [](const PanelControls&) { return kSG; },
+        .draw = [](PictureSurface& s,
+                   const PanelScene& p) { DrawSurfaceError(s, p.test, p.analysis.metrics(), p.controls.earlierTest); }},
     PanelRow{.panel = Panel::MilliesLacroix,
              .name = "ml",
              .suffix = "_M-L_Plot.gif",
              .analysis = true,
              .inExportAll = true,
              .size = [](const PanelControls&) { return kPicML; },
-             .draw = [](PictureSurface& s, const PanelScene& p) {
-               // The plot averages the readings of a copy of the test.
-               MirrorTest averaged = p.test;
-               const MilliesLacroix ml = ComputeMilliesLacroix(averaged, p.controls.mlShift);
-               DrawMilliesLacroix(s, averaged, ml);
-             }},
-    PanelRow{.panel = Panel::TransverseError,
-             .name = "transverse",
-             .suffix = "_Trans_Err.gif",
-             .analysis = true,
-             .referenceOffset = true,
-             .inExportAll = true,
-             .size = [](const PanelControls&) { return kPicTE; },
-             .draw = [](PictureSurface& s, const PanelScene& p) {
-               DrawTransverseError(s, p.test, p.analysis.metrics());
-             }},
+             .draw =
+                 [](PictureSurface& s, const PanelScene& p) {
+                   // The plot averages the readings of a copy of the test.
+                   MirrorTest averaged = p.test;
+                   const MilliesLacroix ml = ComputeMilliesLacroix(averaged, p.controls.mlShift);
+                   DrawMilliesLacroix(s, averaged, ml);
+                 }},
+    PanelRow{
+        .panel = Panel::TransverseError,
+        .name = "transverse",
+        .suffix = "_Trans_Err.gif",
+        .analysis = true,
+        .referenceOffset = true,
+        .inExportAll = true,
+        .size = [](const PanelControls&) { return kPicTE; },
+        .draw = [](PictureSurface& s, const PanelScene& p) { DrawTransverseError(s, p.test, p.analysis.metrics()); }},
     PanelRow{.panel = Panel::Diffraction,
              .name = "spot",
              .suffix = "_Diffraction.gif",
@@ -94,11 +94,12 @@ inline constexpr std::array kPanelRows{
              .referenceOffset = true,
              .inExportAll = true,
              .size = [](const PanelControls&) { return kPicSpot; },
-             .draw = [](PictureSurface& s, const PanelScene& p) {
-               const SurfaceAnalysis& a = p.analysis;
-               DrawSpotDiffraction(s, ComputeSpotDiffraction(a.profile(), a.metrics(), a.bessel(), p.test.diameterMm(),
-                                                             p.controls.obstruction));
-             }},
+             .draw =
+                 [](PictureSurface& s, const PanelScene& p) {
+                   const SurfaceAnalysis& a = p.analysis;
+                   DrawSpotDiffraction(s, ComputeSpotDiffraction(a.profile(), a.metrics(), a.bessel(),
+                                                                 p.test.diameterMm(), p.controls.obstruction));
+                 }},
     PanelRow{.panel = Panel::StarTest,
              .name = "star",
              .suffix = "_Star_Test.gif",
@@ -107,24 +108,25 @@ inline constexpr std::array kPanelRows{
              .saved = SavedKind::StarStack,
              .defaultObstruction = 33,
              .size = [](const PanelControls&) { return kPic2D; },
-             .draw = [](PictureSurface& s, const PanelScene& p) {
-               const PanelControls& c = p.controls;
-               const double diameter = p.test.diameterMm();
-               const StarTestImages images =
-                   ComputeStarTest(p.analysis.profile(), p.test.DesiredConic, p.analysis.bessel(), p.rocMm,
-                                   c.defocusWaves, DefocusStep(p.rocMm, diameter), diameter, c.obstruction,
-                                   {c.detail, c.contrast});
-               DrawStarTest(s, images, {c.defocusWaves, p.rocMm, diameter, p.test.inInches()});
-             }},
+             .draw =
+                 [](PictureSurface& s, const PanelScene& p) {
+                   const PanelControls& c = p.controls;
+                   const double diameter = p.test.diameterMm();
+                   const StarTestImages images = ComputeStarTest(
+                       p.analysis.profile(), p.test.DesiredConic, p.analysis.bessel(), p.rocMm, c.defocusWaves,
+                       DefocusStep(p.rocMm, diameter), diameter, c.obstruction, {c.detail, c.contrast});
+                   DrawStarTest(s, images, {c.defocusWaves, p.rocMm, diameter, p.test.inInches()});
+                 }},
     PanelRow{.panel = Panel::SaveImage},
     PanelRow{.panel = Panel::TestersView,
              .name = "testers-view",
              .suffix = "_Testers_View.png",  // a GIF's palette would band its smooth greys
              .analysis = true,
              .size = [](const PanelControls& c) { return TestersViewPictureSize(c.tester.viewSide); },
-             .draw = [](PictureSurface& s, const PanelScene& p) {
-               DrawTestersView(s, p.test, p.analysis.profile(), p.rocMm, p.controls.tester, p.controls.testerPhoto);
-             }},
+             .draw =
+                 [](PictureSurface& s, const PanelScene& p) {
+                   DrawTestersView(s, p.test, p.analysis.profile(), p.rocMm, p.controls.tester, p.controls.testerPhoto);
+                 }},
 };
 
 inline constexpr std::size_t kPanelCount = kPanelRows.size();

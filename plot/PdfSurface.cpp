@@ -1,13 +1,14 @@
 #include "PdfSurface.h"
 
-#include <QFontMetricsF>
-#include <QPaintEngine>
-#include <QPdfWriter>
-#include <cmath>
-
 #include "PainterShapes.h"
 #include "PictureSizes.h"
 #include "RasterSurface.h"
+
+#include <QFontMetricsF>
+#include <QPaintEngine>
+#include <QPdfWriter>
+
+#include <cmath>
 
 namespace zonalyst::plot {
 namespace {
@@ -59,7 +60,9 @@ void PdfSurface::clear() {
   textY_ = 0.0;
 }
 
-QPen PdfSurface::pen(Rgb colour) const { return QPen(ToQColor(colour), device(kLineWidthMm), Qt::SolidLine, Qt::FlatCap); }
+QPen PdfSurface::pen(Rgb colour) const {
+  return QPen(ToQColor(colour), device(kLineWidthMm), Qt::SolidLine, Qt::FlatCap);
+}
 
 void PdfSurface::line(double x1, double y1, double x2, double y2, Rgb colour) {
   if (!Finite(x1, y1) || !Finite(x2, y2)) return;

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "PictureSurface.h"
+
 #include <QFont>
 #include <QPainter>
-
-#include "PictureSurface.h"
 
 class QPdfWriter;
 

@@ -1,12 +1,12 @@
 #include "RadialChart.h"
 
+#include "core/NumberText.h"
+#include "core/Rounding.h"
+
 #include <algorithm>
 #include <cmath>
 #include <optional>
 #include <string>
-
-#include "core/NumberText.h"
-#include "core/Rounding.h"
 
 namespace zonalyst::plot {
 namespace {

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <array>
-
 #include "PictureSurface.h"
 #include "core/Constants.h"
 #include "core/MirrorTest.h"
+
+#include <array>
 
 namespace zonalyst::plot {
 

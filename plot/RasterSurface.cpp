@@ -1,15 +1,16 @@
 #include "RasterSurface.h"
 
+#include "PainterShapes.h"
+#include "PictureSizes.h"
+
 #include <QBuffer>
 #include <QFontMetrics>
 #include <QPainter>
+
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
 #include <new>
-
-#include "PainterShapes.h"
-#include "PictureSizes.h"
 
 namespace zonalyst::plot {
 namespace {
@@ -65,9 +66,7 @@ bool AllFinite(std::initializer_list<double> values) {
 }  // namespace
 
 RasterSurface::RasterSurface(int width, int height, double devicePixelRatio)
-    : width_(std::max(1, width)),
-      height_(std::max(1, height)),
-      font_(PictureFont(kPictureFontPoints)) {
+    : width_(std::max(1, width)), height_(std::max(1, height)), font_(PictureFont(kPictureFontPoints)) {
   // Screens go up to four device pixels per logical one; beyond, the image would only grow.
   const double ratio = std::isfinite(devicePixelRatio) ? std::clamp(devicePixelRatio, 1.0, 4.0) : 1.0;
   image_ = QImage(static_cast<int>(std::ceil(width_ * ratio)), static_cast<int>(std::ceil(height_ * ratio)),

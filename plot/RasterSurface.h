@@ -1,11 +1,12 @@
 #pragma once
 
+#include "PictureSurface.h"
+
 #include <QFont>
 #include <QImage>
-#include <string>
-#include <memory>
 
-#include "PictureSurface.h"
+#include <memory>
+#include <string>
 
 class QPainter;
 

@@ -1,8 +1,8 @@
 #include "RecordingSurface.h"
 
-#include <cmath>
-
 #include "PictureSizes.h"
+
+#include <cmath>
 
 namespace zonalyst::plot {
 namespace {

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <string>
-#include <vector>
-
 #include "PictureSurface.h"
 #include "core/JsonWriter.h"
+
+#include <string>
+#include <vector>
 
 namespace zonalyst::plot {
 
@@ -15,10 +15,10 @@ struct RecordedCall {
   double x1 = 0.0, y1 = 0.0;  // line start; circle centre; text position; image corner
   double x2 = 0.0, y2 = 0.0;  // line end
   double radius = 0.0;
-  Rgb colour{};               // line, circle and text colour
+  Rgb colour{};  // line, circle and text colour
   std::string text;
-  double points = 0.0;        // font size of a text
-  int width = 0, height = 0;  // image size
+  double points = 0.0;                // font size of a text
+  int width = 0, height = 0;          // image size
   std::vector<PicturePoint> corners;  // filled polygon
 };
 

@@ -1,10 +1,10 @@
 #include "SavedPicture.h"
 
-#include <algorithm>
-#include <cmath>
-
 #include "PanelTable.h"
 #include "RasterSurface.h"
+
+#include <algorithm>
+#include <cmath>
 
 namespace zonalyst::plot {
 

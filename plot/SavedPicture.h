@@ -1,11 +1,5 @@
 #pragma once
 
-#include <array>
-#include <functional>
-#include <optional>
-#include <string>
-#include <vector>
-
 #include "Panel.h"
 #include "PanelPicture.h"
 #include "PictureSizes.h"
@@ -14,6 +8,12 @@
 #include "core/ResultTexts.h"
 #include "core/SurfaceAnalysis.h"
 #include "core/ZoneReport.h"
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace zonalyst::plot {
 

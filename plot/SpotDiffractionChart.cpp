@@ -1,8 +1,8 @@
 #include "SpotDiffractionChart.h"
 
-#include <cmath>
-
 #include "core/NumberText.h"
+
+#include <cmath>
 
 namespace zonalyst::plot {
 
@@ -13,9 +13,7 @@ SpotScale::SpotScale(const PictureSurface& s)
       floor(top + 200),
       midY(s.scaleHeight() / 2) {}
 
-double SpotScale::y(double intensity) const {
-  return intensity > 1e-5 ? top - 40.0 * std::log10(intensity) : floor;
-}
+double SpotScale::y(double intensity) const { return intensity > 1e-5 ? top - 40.0 * std::log10(intensity) : floor; }
 
 std::string SpotGridLabel(int m) { return m == 0 ? "0" : FormatGeneral(-m / 2.0); }
 

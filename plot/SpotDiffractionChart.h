@@ -1,9 +1,9 @@
 #pragma once
 
-#include <string>
-
 #include "PictureSurface.h"
 #include "core/SpotDiffraction.h"
+
+#include <string>
 
 namespace zonalyst::plot {
 

@@ -1,10 +1,10 @@
 #include "StarTestChart.h"
 
-#include <algorithm>
-
 #include "PictureSizes.h"
 #include "core/Constants.h"
 #include "core/NumberText.h"
+
+#include <algorithm>
 
 namespace zonalyst::plot {
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <string>
-
 #include "PictureSurface.h"
 #include "core/StarTest.h"
+
+#include <string>
 
 namespace zonalyst::plot {
 
@@ -22,10 +22,10 @@ inline Rgb RingColour(int grey) {
 
 // What the captions and the title need besides the images.
 struct StarTestLabels {
-  int defocusWaves = 0;        // the slider value
-  double displayRocMm = 0.0;   // best-fit radius, for the eyepiece focal length
+  int defocusWaves = 0;       // the slider value
+  double displayRocMm = 0.0;  // best-fit radius, for the eyepiece focal length
   double diameterMm = 0.0;
-  bool inches = false;         // the focal shift is shown in inches
+  bool inches = false;  // the focal shift is shown in inches
 };
 
 // "Airy Disk Representation, using a 25mm Eyepiece" at 0 waves, else

@@ -1,11 +1,11 @@
 #include "SurfaceErrorChart.h"
 
-#include <algorithm>
-#include <cmath>
-
 #include "core/Constants.h"
 #include "core/NumberText.h"
 #include "core/Rounding.h"
+
+#include <algorithm>
+#include <cmath>
 
 namespace zonalyst::plot {
 namespace {
@@ -104,8 +104,7 @@ Rgb GridLabelColour(double nanometres, Rgb previous) {
   return previous;
 }
 
-void DrawSurfaceError(PictureSurface& s, const MirrorTest& test, const QualityMetrics& m,
-                      const EarlierTest* earlier) {
+void DrawSurfaceError(PictureSurface& s, const MirrorTest& test, const QualityMetrics& m, const EarlierTest* earlier) {
   const RadialFrame frame = RadialFrame::For(s);
   const ProfileSpan span = SpanOfProfile(m);
   const SurfaceErrorScale scale = ChooseSurfaceErrorScale(m.PvFraction, span);

@@ -1,13 +1,13 @@
 #pragma once
 
-#include <optional>
-#include <string>
-#include <vector>
-
 #include "PictureSurface.h"
 #include "RadialChart.h"
 #include "core/MirrorTest.h"
 #include "core/QualityMetrics.h"
+
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace zonalyst::plot {
 

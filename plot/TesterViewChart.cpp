@@ -1,8 +1,8 @@
 #include "TesterViewChart.h"
 
-#include <algorithm>
-
 #include "core/TesterControls.h"
+
+#include <algorithm>
 
 namespace zonalyst::plot {
 namespace {

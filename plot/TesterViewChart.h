@@ -1,12 +1,12 @@
 #pragma once
 
-#include <string>
-
 #include "PictureSizes.h"
 #include "PictureSurface.h"
 #include "core/MirrorTest.h"
 #include "core/SurfaceReduction.h"
 #include "core/TesterView.h"
+
+#include <string>
 
 namespace zonalyst::plot {
 

@@ -1,12 +1,12 @@
 #include "TransverseErrorChart.h"
 
-#include <algorithm>
-#include <cmath>
-#include <string>
-
 #include "RadialChart.h"
 #include "core/NumberText.h"
 #include "core/Rounding.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
 
 namespace zonalyst::plot {
 namespace {

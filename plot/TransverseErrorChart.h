@@ -1,10 +1,10 @@
 #pragma once
 
-#include <optional>
-
 #include "PictureSurface.h"
 #include "core/MirrorTest.h"
 #include "core/QualityMetrics.h"
+
+#include <optional>
 
 namespace zonalyst::plot {
 

@@ -7,6 +7,10 @@
 //   g++ -std=c++20 -I. scripts/make_examples.cpp BUILD/io/libzonalyst_io.a BUILD/core/libzonalyst_core.a
 //       -o /tmp/make_examples && /tmp/make_examples DATA_FOLDER examples
 // The scatter comes from a fixed seed; another standard library may draw other numbers.
+#include "core/ConicGeometry.h"
+#include "core/Rounding.h"
+#include "io/TestFileSaver.h"
+
 #include <charconv>
 #include <cmath>
 #include <filesystem>
@@ -17,10 +21,6 @@
 #include <random>
 #include <string>
 #include <vector>
-
-#include "core/ConicGeometry.h"
-#include "core/Rounding.h"
-#include "io/TestFileSaver.h"
 
 namespace {
 
@@ -197,6 +197,7 @@ int main(int argc, char** argv) {
   const std::string examples = argv[2];
   try {
     std::mt19937 random(1998);
+    // clang-format off
     const std::vector<MadeUpMirror> mirrors = {
         {"6in-f8-paraboloid-moving.fdr", 1, 1, 96.0, 6.0, {0.0, 1.25, 1.85, 2.3, 2.68, 3.0}, 1, 1.0, 0.25, {0.0},
          0.001, 3},
@@ -205,6 +206,7 @@ int main(int argc, char** argv) {
         {"8in-f6-overcorrected-moving.fdr", 1, 1, 96.0, 8.0, {0.0, 1.4, 2.1, 2.65, 3.1, 3.55, 4.0}, 2, 1.3, 0.5,
          {0.0, 0.004}, 0.0015, 3},
     };
+    // clang-format on
     for (const auto& mirror : mirrors) Save(MadeUp(mirror, random), examples, mirror.name);
 
     for (const auto& entry : std::filesystem::directory_iterator(dataFolder)) {

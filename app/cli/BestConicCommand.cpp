@@ -41,13 +41,20 @@ int RunBestConic(const CommandWords& words, std::ostream& out, std::ostream& err
   if (command->options.has("--json")) {
     JsonWriter json;
     json.beginObject()
-        .key("start_conic").value(result.startConic)
-        .key("best_conic").value(result.bestConic)
-        .key("best_conic_text").value(FormatRounded(result.bestConic, 3))
-        .key("rms_waves").value(m.RmsWaves)
-        .key("rms_nm").value(m.rmsNanometres())
-        .key("trials").value(result.trials)
-        .key("stopped").value(result.stopped)
+        .key("start_conic")
+        .value(result.startConic)
+        .key("best_conic")
+        .value(result.bestConic)
+        .key("best_conic_text")
+        .value(FormatRounded(result.bestConic, 3))
+        .key("rms_waves")
+        .value(m.RmsWaves)
+        .key("rms_nm")
+        .value(m.rmsNanometres())
+        .key("trials")
+        .value(result.trials)
+        .key("stopped")
+        .value(result.stopped)
         .endObject();
     out << json.text() << "\n";
   } else {

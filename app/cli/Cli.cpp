@@ -1,10 +1,10 @@
 #include "Cli.h"
 
-#include <array>
-#include <string_view>
-
 #include "Commands.h"
 #include "io/PrintableText.h"
+
+#include <array>
+#include <string_view>
 
 namespace zonalyst::cli {
 namespace {
@@ -18,11 +18,9 @@ struct Command {
 constexpr std::array kCommands = {
     Command{"report", "the six measures of quality, the best-fit radius and the zone table", RunReport},
     Command{"bestconic", "the conic constant that the mirror matches best", RunBestConic},
-    Command{"montecarlo", "the spread of Strehl ratio and RMS error from the scatter of the readings",
-            RunMonteCarlo},
+    Command{"montecarlo", "the spread of Strehl ratio and RMS error from the scatter of the readings", RunMonteCarlo},
     Command{"export", "an analysis panel's picture with the report below it, as GIF or PNG", RunExport},
-    Command{"history", "every test of a figuring history, oldest first, and a picture of their curves",
-            RunHistory},
+    Command{"history", "every test of a figuring history, oldest first, and a picture of their curves", RunHistory},
     Command{"mask", "the Couder mask as a PDF to print at actual size", RunMask},
     Command{"profile", "the reduced profile and its error as CSV, for ray tracers and spreadsheets", RunProfile},
     Command{"simulate", "the Foucault-gram or Ronchigram of the measured mirror at a knife position", RunSimulate},

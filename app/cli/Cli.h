@@ -9,11 +9,11 @@ namespace zonalyst::cli {
 // Exit codes of the command line.
 enum ExitCode : int {
   kSuccess = 0,
-  kLoadFailed = 1,    // the test file could not be loaded
-  kUsageError = 2,    // unknown command or option
-  kSetupRefused = 3,  // the file loads but its setup would be refused, or its readings do not reduce to a
-                      // surface (also in more than 1 % of a Monte Carlo run's trials)
-  kWriteFailed = 4,   // a file or the standard output could not be written
+  kLoadFailed = 1,         // the test file could not be loaded
+  kUsageError = 2,         // unknown command or option
+  kSetupRefused = 3,       // the file loads but its setup would be refused, or its readings do not reduce to a
+                           // surface (also in more than 1 % of a Monte Carlo run's trials)
+  kWriteFailed = 4,        // a file or the standard output could not be written
   kUnexpectedFailure = 5,  // memory ran out or another failure stopped the command
 };
 

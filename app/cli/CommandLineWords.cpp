@@ -1,10 +1,11 @@
 #include "CommandLineWords.h"
 
 #ifdef _WIN32
-#include <windows.h>
-#include <shellapi.h>
-
 #include "io/PathText.h"
+
+#include <windows.h>
+
+#include <shellapi.h>
 #endif
 
 namespace zonalyst::cli {

@@ -1,9 +1,9 @@
 #include "CommandSupport.h"
 
+#include "Cli.h"
+
 #include <chrono>
 #include <limits>
-
-#include "Cli.h"
 
 namespace zonalyst::cli {
 

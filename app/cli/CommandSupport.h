@@ -1,12 +1,12 @@
 #pragma once
 
+#include "Options.h"
+
 #include <cstdint>
 #include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
-
-#include "Options.h"
 
 namespace zonalyst::cli {
 

@@ -36,27 +36,30 @@ std::string PanelsOfAll() {
 }
 
 const std::string kUsageText =
-    "usage: zonalyst-cli export FILE.fdr --panel " + PanelChoices("|", "|") + "\n" + std::string(
-    "       [options]\n"
-    "  Draws the panel's picture as the window does, with the panel's six measures above it\n"
-    "  and the report below it (the star test stacks its images at 2, 5 and 10 waves\n"
-    "  instead), and saves it.\n") +
-    "  \"all\" is " + PanelsOfAll() + ", each in its own file.\n" + std::string(
-    "  --offset MM        reference radius offset from the best fit, mm (surface, transverse, spot)\n"
-    "  --obstruction PCT  central obstruction, 0..99 per cent (spot default 0, star 33)\n"
-    "  --defocus WAVES    star test defocus, 0..20 whole waves (default 0)\n"
-    "  --detail           star test: high detail\n"
-    "  --contrast         star test: high contrast\n"
-    "  --ml-shift N       Millies-Lacroix reference shift, -100..100 (0.01 mm or 1/2540 inch each)\n"
-    "  --trials N         Monte Carlo trials, 1..10000 (default 10000)\n"
-    "  --seed S           seed of the Monte Carlo random generator (default: from the clock)\n"
-    "  --invert           white background (every colour replaced by its complement)\n"
-    "  -o OUT.gif|OUT.png the file to write (default: the test's name and the panel's suffix\n"
-    "                     in the current folder); not with --panel all\n"
-    "  --record OUT.json  also write the drawing calls of the panel picture, and those of the\n"
-    "                     saved picture under \"saved\"; not with --panel all\n"
-    "  testers-view: the measured and the perfect mirror in the tester (--size 236 unless given)\n"
-    "  --view foucault|ronchi  knife edge (default) or grating\n") + kTesterOptionsHelp;
+    "usage: zonalyst-cli export FILE.fdr --panel " + PanelChoices("|", "|") + "\n" +
+    std::string(
+        "       [options]\n"
+        "  Draws the panel's picture as the window does, with the panel's six measures above it\n"
+        "  and the report below it (the star test stacks its images at 2, 5 and 10 waves\n"
+        "  instead), and saves it.\n") +
+    "  \"all\" is " + PanelsOfAll() + ", each in its own file.\n" +
+    std::string(
+        "  --offset MM        reference radius offset from the best fit, mm (surface, transverse, spot)\n"
+        "  --obstruction PCT  central obstruction, 0..99 per cent (spot default 0, star 33)\n"
+        "  --defocus WAVES    star test defocus, 0..20 whole waves (default 0)\n"
+        "  --detail           star test: high detail\n"
+        "  --contrast         star test: high contrast\n"
+        "  --ml-shift N       Millies-Lacroix reference shift, -100..100 (0.01 mm or 1/2540 inch each)\n"
+        "  --trials N         Monte Carlo trials, 1..10000 (default 10000)\n"
+        "  --seed S           seed of the Monte Carlo random generator (default: from the clock)\n"
+        "  --invert           white background (every colour replaced by its complement)\n"
+        "  -o OUT.gif|OUT.png the file to write (default: the test's name and the panel's suffix\n"
+        "                     in the current folder); not with --panel all\n"
+        "  --record OUT.json  also write the drawing calls of the panel picture, and those of the\n"
+        "                     saved picture under \"saved\"; not with --panel all\n"
+        "  testers-view: the measured and the perfect mirror in the tester (--size 236 unless given)\n"
+        "  --view foucault|ronchi  knife edge (default) or grating\n") +
+    kTesterOptionsHelp;
 const char* const kUsage = kUsageText.c_str();
 
 }  // namespace

@@ -1,8 +1,5 @@
 #include "ExportPictures.h"
 
-#include <functional>
-#include <string_view>
-
 #include "core/JsonWriter.h"
 #include "core/MonteCarlo.h"
 #include "core/SurfaceAnalysis.h"
@@ -12,6 +9,9 @@
 #include "plot/RasterSurface.h"
 #include "plot/RecordingSurface.h"
 #include "plot/SavedPicture.h"
+
+#include <functional>
+#include <string_view>
 
 namespace zonalyst::cli {
 namespace {
@@ -45,7 +45,8 @@ plot::PixelImage MonteCarloPicture(MirrorTest test, SurfaceAnalysis& analysis, d
   }
   run.finish();
   const auto data = plot::MonteCarloChartData::Of(run, test.inInches());
-  return Draw(plot::kSG, [&](plot::PictureSurface& s) { plot::DrawMonteCarloCharts(s, data); }, json);
+  return Draw(
+      plot::kSG, [&](plot::PictureSurface& s) { plot::DrawMonteCarloCharts(s, data); }, json);
 }
 
 }  // namespace
@@ -94,9 +95,10 @@ ExportedPanel ExportPanelPicture(const ExportView& view, const MirrorTest& test,
   ExportedPanel out;
   json.beginObject();
   const auto drawPanel = [&](const plot::PanelControls& c, JsonWriter* into) {
-    return Draw(plot::PanelPictureSize(panel, c),
-                [&](plot::PictureSurface& s) { plot::DrawPanelPicture(s, panel, reduced, analysis, fit.bestFitRocMm, c); },
-                into);
+    return Draw(
+        plot::PanelPictureSize(panel, c),
+        [&](plot::PictureSurface& s) { plot::DrawPanelPicture(s, panel, reduced, analysis, fit.bestFitRocMm, c); },
+        into);
   };
   if (view.monteCarlo) {
     out.picture = MonteCarloPicture(reduced, analysis, fit.bestFitRocMm, settings, recording);
@@ -115,8 +117,8 @@ ExportedPanel ExportPanelPicture(const ExportView& view, const MirrorTest& test,
     parts.report.measuredSpanLine = MeasuredSpanNote(analysis.fitMeasuredSpan(reduced));
   }
   if (recording) json.key("saved").beginObject();
-  out.saved = Draw(plot::SavedPictureSize(parts), [&](plot::PictureSurface& s) { plot::DrawSavedPicture(s, parts); },
-                   recording);
+  out.saved = Draw(
+      plot::SavedPictureSize(parts), [&](plot::PictureSurface& s) { plot::DrawSavedPicture(s, parts); }, recording);
   if (recording) {
     json.endObject().endObject();
     out.recording = json.text();

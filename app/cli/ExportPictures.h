@@ -1,16 +1,16 @@
 #pragma once
 
-#include <cstdint>
-#include <optional>
-#include <string>
-#include <vector>
-
-#include "core/BesselTable.h"
 #include "TesterOptions.h"
+#include "core/BesselTable.h"
 #include "core/MirrorTest.h"
 #include "plot/Panel.h"
 #include "plot/PanelPicture.h"
 #include "plot/PictureSurface.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
 
 namespace zonalyst::cli {
 

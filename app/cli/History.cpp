@@ -1,11 +1,11 @@
 #include "History.h"
 
-#include <algorithm>
-#include <sstream>
-
 #include "OpenTest.h"
 #include "core/ZoneReport.h"
 #include "io/TestHistory.h"
+
+#include <algorithm>
+#include <sstream>
 
 namespace zonalyst::cli {
 namespace {

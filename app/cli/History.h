@@ -1,14 +1,14 @@
 #pragma once
 
-#include <optional>
-#include <ostream>
-#include <string>
-#include <vector>
-
 #include "core/MirrorTest.h"
 #include "core/QualityMetrics.h"
 #include "core/SurfaceAnalysis.h"
 #include "io/SystemFileCalls.h"
+
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
 
 namespace zonalyst::cli {
 
@@ -18,7 +18,7 @@ struct HistoryTest {
   io::FileTime modified;
   MirrorTest test;  // with its zone averages
   BestFit fit;
-  QualityMetrics metrics;  // at the best-fit radius
+  QualityMetrics metrics;                                 // at the best-fit radius
   std::vector<std::optional<double>> zonalCorrectionPct;  // zones 1..N; none where it has no value
 };
 

@@ -1,5 +1,3 @@
-#include <iomanip>
-
 #include "Cli.h"
 #include "CommandSupport.h"
 #include "Commands.h"
@@ -10,6 +8,8 @@
 #include "io/PathText.h"
 #include "io/PrintableText.h"
 #include "io/TestHistory.h"
+
+#include <iomanip>
 
 namespace zonalyst::cli {
 namespace {
@@ -40,14 +40,15 @@ void PrintTable(const History& history, std::ostream& out, std::ostream& err) {
   for (const std::string& name : names) nameWidth = std::max(nameWidth, name.size());
   out << std::left << std::setw(static_cast<int>(nameWidth)) << "File" << std::right << "  " << std::setw(20)
       << "Modified" << std::setw(14) << "Best-fit ROC" << std::setw(12) << "P-V" << std::setw(10) << "RMS nm"
-      << std::setw(8) << "Strehl" << "  % zonal correction, zone 1..N\n";
+      << std::setw(8) << "Strehl"
+      << "  % zonal correction, zone 1..N\n";
   for (std::size_t i = 0; i < history.tests.size(); ++i) {
     const HistoryTest& entry = history.tests[i];
     const QualityMetrics& m = entry.metrics;
-    out << std::left << std::setw(static_cast<int>(nameWidth)) << names[i] << std::right << "  "
-        << std::setw(20) << TableDate(entry) << std::setw(14) << FormatFixed(entry.fit.bestFitRocMm, 3)
-        << std::setw(12) << PeakValleyText(m.PvFraction) << std::setw(10) << FormatFixed(m.rmsNanometres(), 1)
-        << std::setw(8) << FormatFixed(m.Strehl, 3) << " ";
+    out << std::left << std::setw(static_cast<int>(nameWidth)) << names[i] << std::right << "  " << std::setw(20)
+        << TableDate(entry) << std::setw(14) << FormatFixed(entry.fit.bestFitRocMm, 3) << std::setw(12)
+        << PeakValleyText(m.PvFraction) << std::setw(10) << FormatFixed(m.rmsNanometres(), 1) << std::setw(8)
+        << FormatFixed(m.Strehl, 3) << " ";
     for (const auto& correction : entry.zonalCorrectionPct) {
       out << std::setw(6) << (correction ? FormatTwoDigits(*correction) + "%" : "-");
     }
@@ -63,13 +64,20 @@ void PrintJson(const History& history, std::ostream& out) {
   json.beginObject().key("tests").beginArray();
   for (const HistoryTest& entry : history.tests) {
     json.beginObject()
-        .key("file").value(entry.path)
-        .key("modified").value(io::UtcTimestamp(entry.modified))
-        .key("best_fit_roc_mm").value(entry.fit.bestFitRocMm)
-        .key("pv_fraction").value(entry.metrics.PvFraction)
-        .key("peak_valley_mm").value(entry.metrics.PeakValley)
-        .key("rms_nm").value(entry.metrics.rmsNanometres())
-        .key("strehl").value(entry.metrics.Strehl);
+        .key("file")
+        .value(entry.path)
+        .key("modified")
+        .value(io::UtcTimestamp(entry.modified))
+        .key("best_fit_roc_mm")
+        .value(entry.fit.bestFitRocMm)
+        .key("pv_fraction")
+        .value(entry.metrics.PvFraction)
+        .key("peak_valley_mm")
+        .value(entry.metrics.PeakValley)
+        .key("rms_nm")
+        .value(entry.metrics.rmsNanometres())
+        .key("strehl")
+        .value(entry.metrics.Strehl);
     json.key("zonal_correction_pct").beginArray();
     for (const auto& correction : entry.zonalCorrectionPct) correction ? json.value(*correction) : json.null();
     json.endArray().endObject();

@@ -1,10 +1,10 @@
 #include "LastResort.h"
 
-#include <exception>
-#include <new>
-
 #include "Cli.h"
 #include "io/FileAccess.h"
+
+#include <exception>
+#include <new>
 
 namespace zonalyst::cli {
 

@@ -61,8 +61,8 @@ int RunMask(const CommandWords& words, std::ostream& out, std::ostream& err) {
     err << "zonalyst-cli: " << problem << "\n";
     return kWriteFailed;
   }
-  out << io::PrintableName(*output) << " (" << layout.pageCount() << (layout.pageCount() == 1 ? " page" : " pages") << " of "
-      << paper.name << ")\n";
+  out << io::PrintableName(*output) << " (" << layout.pageCount() << (layout.pageCount() == 1 ? " page" : " pages")
+      << " of " << paper.name << ")\n";
   return kSuccess;
 }
 

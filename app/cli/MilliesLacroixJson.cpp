@@ -1,8 +1,8 @@
 #include "MilliesLacroixJson.h"
 
-#include <vector>
-
 #include "core/MilliesLacroix.h"
+
+#include <vector>
 
 namespace zonalyst::cli {
 

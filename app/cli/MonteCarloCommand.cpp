@@ -1,5 +1,3 @@
-#include <sstream>
-
 #include "Cli.h"
 #include "CommandSupport.h"
 #include "Commands.h"
@@ -8,6 +6,8 @@
 #include "core/MonteCarlo.h"
 #include "core/MonteCarloExplanation.h"
 #include "core/NumberText.h"
+
+#include <sstream>
 
 namespace zonalyst::cli {
 namespace {
@@ -49,14 +49,22 @@ void WriteChart(JsonWriter& json, const std::optional<ChartRange>& range) {
     return;
   }
   json.beginObject()
-      .key("lo").value(range->lo)
-      .key("hi").value(range->hi)
-      .key("peak").value(range->peak)
-      .key("bar_width").value(range->barWidth)
-      .key("lower68").value(range->lower68)
-      .key("upper68").value(range->upper68)
-      .key("lower95").value(range->lower95)
-      .key("upper95").value(range->upper95)
+      .key("lo")
+      .value(range->lo)
+      .key("hi")
+      .value(range->hi)
+      .key("peak")
+      .value(range->peak)
+      .key("bar_width")
+      .value(range->barWidth)
+      .key("lower68")
+      .value(range->lower68)
+      .key("upper68")
+      .value(range->upper68)
+      .key("lower95")
+      .value(range->lower95)
+      .key("upper95")
+      .value(range->upper95)
       .endObject();
 }
 
@@ -110,13 +118,20 @@ int RunMonteCarlo(const CommandWords& words, std::ostream& out, std::ostream& er
     json.beginObject().key("sd").beginArray();
     for (int z = 1; z <= test.ZoneCount; ++z) json.value(scatter.sd[z]);
     json.endArray()
-        .key("mean_sd").value(scatter.meanSd)
-        .key("trials").value(run.trials())
-        .key("failed_trials").value(run.failedTrials())
-        .key("nominal_strehl").value(nominal.Strehl)
-        .key("nominal_rms_nm").value(nominal.rmsNanometres())
-        .key("strehl_hist").array(run.strehlHistogram())
-        .key("rms_hist").array(run.rmsHistogram());
+        .key("mean_sd")
+        .value(scatter.meanSd)
+        .key("trials")
+        .value(run.trials())
+        .key("failed_trials")
+        .value(run.failedTrials())
+        .key("nominal_strehl")
+        .value(nominal.Strehl)
+        .key("nominal_rms_nm")
+        .value(nominal.rmsNanometres())
+        .key("strehl_hist")
+        .array(run.strehlHistogram())
+        .key("rms_hist")
+        .array(run.rmsHistogram());
     json.key("strehl_chart");
     WriteChart(json, strehlRange);
     json.key("rms_chart");

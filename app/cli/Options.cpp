@@ -1,13 +1,14 @@
 #include "Options.h"
 
-#include <cmath>
-
 #include "io/PrintableText.h"
 #include "io/ValueTriple.h"
 
+#include <cmath>
+
 namespace zonalyst::cli {
 
-std::optional<Options> Options::Parse(const std::vector<std::string>& words, const Accepted& accepted, std::string& error) {
+std::optional<Options> Options::Parse(const std::vector<std::string>& words, const Accepted& accepted,
+                                      std::string& error) {
   Options options;
   for (std::size_t i = 0; i < words.size(); ++i) {
     const std::string& word = words[i];

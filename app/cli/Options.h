@@ -21,9 +21,12 @@ class Options {
 
   // Fills error and returns nothing for an unknown option, one given twice or a missing
   // value.
-  static std::optional<Options> Parse(const std::vector<std::string>& words, const Accepted& accepted, std::string& error);
+  static std::optional<Options> Parse(const std::vector<std::string>& words, const Accepted& accepted,
+                                      std::string& error);
 
-  bool has(std::string_view name) const { return flags_.contains(std::string(name)) || values_.contains(std::string(name)); }
+  bool has(std::string_view name) const {
+    return flags_.contains(std::string(name)) || values_.contains(std::string(name));
+  }
   // One of the names that was given (the first flag, then the first valued option, in
   // alphabetical order), if any.
   std::optional<std::string> firstGiven(const Accepted& names) const;

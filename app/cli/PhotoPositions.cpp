@@ -1,13 +1,13 @@
 #include "PhotoPositions.h"
 
-#include <map>
-
 #include "Options.h"
 #include "core/NumberText.h"
 #include "core/PhotoReadings.h"
 #include "io/FileAccess.h"
 #include "io/PathText.h"
 #include "io/PrintableText.h"
+
+#include <map>
 
 namespace zonalyst::cli {
 namespace {
@@ -59,17 +59,16 @@ PhotoPositions KnifePositionsOf(const std::vector<std::string>& photos, const st
   PhotoPositions result;
   std::map<double, std::string> photoAt;
   for (const std::string& photo : photos) {
-    const auto position =
-        listPath ? ListedPosition(byFile, photo) : KnifePositionInName(io::FileNameOf(photo));
+    const auto position = listPath ? ListedPosition(byFile, photo) : KnifePositionInName(io::FileNameOf(photo));
     if (!position) {
-      result.problem = listPath ? Quoted(*listPath) + " gives no knife position for " + Quoted(photo)
-                                : "the name of " + Quoted(photo) +
-                                      " holds no knife position; give them with --positions FILE.csv";
+      result.problem =
+          listPath ? Quoted(*listPath) + " gives no knife position for " + Quoted(photo)
+                   : "the name of " + Quoted(photo) + " holds no knife position; give them with --positions FILE.csv";
       return result;
     }
     if (const auto [taken, added] = photoAt.emplace(*position, photo); !added) {
-      result.problem = Quoted(taken->second) + " and " + Quoted(photo) + " are both at knife position " +
-                       FormatGeneral(*position);
+      result.problem =
+          Quoted(taken->second) + " and " + Quoted(photo) + " are both at knife position " + FormatGeneral(*position);
       return result;
     }
     result.positions.push_back(*position);

@@ -1,6 +1,3 @@
-#include <algorithm>
-#include <iomanip>
-
 #include "Cli.h"
 #include "CommandSupport.h"
 #include "Commands.h"
@@ -16,6 +13,9 @@
 #include "photo/PhotoFile.h"
 #include "plot/ContrastCurvesChart.h"
 #include "plot/RasterSurface.h"
+
+#include <algorithm>
+#include <iomanip>
 
 namespace zonalyst::cli {
 namespace {
@@ -65,9 +65,8 @@ std::optional<PhotoDisc> ParseDisc(const std::string& text) {
 
 std::optional<PhotosRequest> ParseRequest(const CommandWords& words, std::ostream& out, std::ostream& err,
                                           int& exitCode) {
-  const auto options =
-      ParseOptions(words, {{"--json", "--mask"}, {"--positions", "--disc", "--set", "-o", "--plot"}}, kUsage, out,
-                   err, exitCode);
+  const auto options = ParseOptions(words, {{"--json", "--mask"}, {"--positions", "--disc", "--set", "-o", "--plot"}},
+                                    kUsage, out, err, exitCode);
   if (!options) return std::nullopt;
   const auto fail = [&](const std::string& problem) {
     exitCode = UsageError(problem, kUsage, err);
@@ -103,8 +102,8 @@ std::optional<PhotosRequest> ParseRequest(const CommandWords& words, std::ostrea
 // front of the mirror.
 struct Series {
   std::vector<GreyFrame> frames;
-  PhotoDisc disc;          // in the frames' pixels
-  double scale = 1.0;      // file pixels per frame pixel
+  PhotoDisc disc;      // in the frames' pixels
+  double scale = 1.0;  // file pixels per frame pixel
   bool found = false;
   bool masked = false;
 };
@@ -177,16 +176,16 @@ void PrintText(const MirrorTest& test, const Series& series, const std::vector<s
   }
   out << "\n"
       << std::setw(4) << "Zone" << std::setw(11) << "Radius mm" << std::setw(11) << "Reading" << std::setw(13)
-      << "Uncertainty" << "  " << std::left << std::setw(16) << "Status" << std::right << std::setw(11) << "Hand"
-      << std::setw(12) << "Difference\n";
+      << "Uncertainty"
+      << "  " << std::left << std::setw(16) << "Status" << std::right << std::setw(11) << "Hand" << std::setw(12)
+      << "Difference\n";
   for (const ZoneNull& zone : result.zones) {
     const auto hand = HandReading(test, zone.zone);
     const auto cell = [&](std::optional<double> value) { return value ? FormatFixed(*value, decimals) : "-"; };
     out << std::setw(4) << zone.zone << std::setw(11) << FormatFixed(zone.radiusMm, 2) << std::setw(11)
         << cell(zone.reading) << std::setw(13) << cell(zone.reading ? std::optional(zone.uncertainty) : std::nullopt)
         << "  " << std::left << std::setw(16) << StatusText(zone.status) << std::right << std::setw(11) << cell(hand)
-        << std::setw(11)
-        << cell(zone.reading && hand ? std::optional(*zone.reading - *hand) : std::nullopt) << "\n";
+        << std::setw(11) << cell(zone.reading && hand ? std::optional(*zone.reading - *hand) : std::nullopt) << "\n";
   }
 }
 
@@ -194,11 +193,17 @@ void PrintJson(const MirrorTest& test, const Series& series, const std::vector<s
                const PhotoReadingsResult& result, std::ostream& out) {
   const double s = series.scale;
   JsonWriter json;
-  json.beginObject().key("disc").beginObject()
-      .key("x").value(series.disc.x * s)
-      .key("y").value(series.disc.y * s)
-      .key("radius").value(series.disc.radius * s)
-      .key("source").value(series.found ? "found" : "given")
+  json.beginObject()
+      .key("disc")
+      .beginObject()
+      .key("x")
+      .value(series.disc.x * s)
+      .key("y")
+      .value(series.disc.y * s)
+      .key("radius")
+      .value(series.disc.radius * s)
+      .key("source")
+      .value(series.found ? "found" : "given")
       .endObject();
   json.key("photos").beginArray();
   for (std::size_t i = 0; i < photos.size(); ++i) {
@@ -245,7 +250,8 @@ int RunPhotos(const CommandWords& words, std::ostream& out, std::ostream& err) {
   const int set = request->set.value_or(NextReadingSet(test));
   if (set > LastFillableSet(test)) {
     const int last = LastFillableSet(test);
-    return UsageError("--set " + std::to_string(set) + " would bring reading sets of zeros into use; this test takes set 1" +
+    return UsageError("--set " + std::to_string(set) +
+                          " would bring reading sets of zeros into use; this test takes set 1" +
                           (last > 1 ? " to " + std::to_string(last) : std::string()),
                       kUsage, err);
   }
@@ -263,7 +269,8 @@ int RunPhotos(const CommandWords& words, std::ostream& out, std::ostream& err) {
     err << "warning: zone " << zone.zone << " has no reading (" << StatusText(zone.status) << ")";
     if (request->output) {
       const auto k = std::find_if(kept.begin(), kept.end(), [&](const KeptReading& r) { return r.zone == zone.zone; });
-      err << "; set " << set << (k->fromOtherSets ? " takes its mean of the other sets there, " : " keeps its value there, ")
+      err << "; set " << set
+          << (k->fromOtherSets ? " takes its mean of the other sets there, " : " keeps its value there, ")
           << FormatFixed(k->value, test.inInches() ? 5 : 4);
     }
     err << "\n";

@@ -1,12 +1,13 @@
 #pragma once
 
-#include <QGuiApplication>
-#include <memory>
-#include <string>
-
 #include "CommandSupport.h"
 #include "image/GIF.h"
 #include "plot/PictureSurface.h"
+
+#include <QGuiApplication>
+
+#include <memory>
+#include <string>
 
 namespace zonalyst::cli {
 

@@ -1,5 +1,3 @@
-#include <cmath>
-
 #include "Cli.h"
 #include "CommandSupport.h"
 #include "Commands.h"
@@ -7,6 +5,8 @@
 #include "ReferenceOffset.h"
 #include "core/NumberText.h"
 #include "core/SurfaceAnalysis.h"
+
+#include <cmath>
 
 namespace zonalyst::cli {
 namespace {

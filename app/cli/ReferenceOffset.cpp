@@ -1,8 +1,8 @@
 #include "ReferenceOffset.h"
 
-#include <cmath>
-
 #include "core/NumberText.h"
+
+#include <cmath>
 
 namespace zonalyst::cli {
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <optional>
-#include <string>
-
 #include "Options.h"
 #include "core/MirrorTest.h"
+
+#include <optional>
+#include <string>
 
 namespace zonalyst::cli {
 

@@ -1,6 +1,3 @@
-#include <algorithm>
-#include <iomanip>
-
 #include "Cli.h"
 #include "CommandSupport.h"
 #include "Commands.h"
@@ -12,6 +9,9 @@
 #include "core/SurfaceAnalysis.h"
 #include "core/ZoneReport.h"
 #include "io/PrintableText.h"
+
+#include <algorithm>
+#include <iomanip>
 
 namespace zonalyst::cli {
 namespace {
@@ -56,24 +56,42 @@ void PrintJson(const MirrorTest& test, const BestFit& fit, const SurfaceAnalysis
   const int zones = test.zones();
   JsonWriter json;
   json.beginObject()
-      .key("units").value(test.inInches() ? "inch" : "mm")
-      .key("moving_source").value(test.MovingSource == 1)
-      .key("zone_count").value(test.ZoneCount)
-      .key("reading_sets").value(test.ReadingSets)
-      .key("roc").value(test.Roc)
-      .key("diameter").value(test.Diameter)
-      .key("desired_conic").value(test.DesiredConic)
-      .key("roc_mm").value(fit.enteredRocMm)
-      .key("best_fit_roc_mm").value(fit.bestFitRocMm)
-      .key("glass_volume_mm3").value(m.GlassVolume)
-      .key("peak_valley_mm").value(m.PeakValley)
-      .key("pv_fraction").value(m.PvFraction)
-      .key("pv_text").value(PeakValleyText(m.PvFraction))
-      .key("transverse_error_max").value(m.TransErrMax)
-      .key("encircled_energy_ratio").value(m.EncircledRatio)
-      .key("strehl").value(m.Strehl)
-      .key("rms_waves").value(m.RmsWaves)
-      .key("rms_nm").value(m.rmsNanometres());
+      .key("units")
+      .value(test.inInches() ? "inch" : "mm")
+      .key("moving_source")
+      .value(test.MovingSource == 1)
+      .key("zone_count")
+      .value(test.ZoneCount)
+      .key("reading_sets")
+      .value(test.ReadingSets)
+      .key("roc")
+      .value(test.Roc)
+      .key("diameter")
+      .value(test.Diameter)
+      .key("desired_conic")
+      .value(test.DesiredConic)
+      .key("roc_mm")
+      .value(fit.enteredRocMm)
+      .key("best_fit_roc_mm")
+      .value(fit.bestFitRocMm)
+      .key("glass_volume_mm3")
+      .value(m.GlassVolume)
+      .key("peak_valley_mm")
+      .value(m.PeakValley)
+      .key("pv_fraction")
+      .value(m.PvFraction)
+      .key("pv_text")
+      .value(PeakValleyText(m.PvFraction))
+      .key("transverse_error_max")
+      .value(m.TransErrMax)
+      .key("encircled_energy_ratio")
+      .value(m.EncircledRatio)
+      .key("strehl")
+      .value(m.Strehl)
+      .key("rms_waves")
+      .value(m.RmsWaves)
+      .key("rms_nm")
+      .value(m.rmsNanometres());
   const std::optional<MeasuredSpanFit> spanFit = analysis.fitMeasuredSpan(test);
   const MeasuredSpan span = MeasuredSpanOf(test);
   json.key("rms_nm_measured");
@@ -83,22 +101,33 @@ void PrintJson(const MirrorTest& test, const BestFit& fit, const SurfaceAnalysis
   json.key("zones").beginArray();
   for (int z = 1; z <= zones; ++z) {
     json.beginObject()
-        .key("zone").value(z)
-        .key("effective_radius").value(test.effectiveRadius(z))
-        .key("average_reading").value(test.KeAverage[z])
-        .key("ideal_reading").value(IdealReading(test, z))
+        .key("zone")
+        .value(z)
+        .key("effective_radius")
+        .value(test.effectiveRadius(z))
+        .key("average_reading")
+        .value(test.KeAverage[z])
+        .key("ideal_reading")
+        .value(IdealReading(test, z))
         .key("zonal_correction_pct");
     const auto correction = ZonalCorrectionPercent(test, z);
     correction ? json.value(*correction) : json.null();
     json.endObject();
   }
   json.endArray();
-  const auto grid = [](const auto& values) { return std::vector<double>(values.begin(), values.begin() + kGridLast + 1); };
-  json.key("profile").beginObject()
-      .key("r_mm").array(grid(p.ProfileR))
-      .key("z_mm").array(grid(p.ProfileZ))
-      .key("err_mm").array(grid(m.ProfileErr))
-      .key("trans_err").array(grid(m.TransErr))
+  const auto grid = [](const auto& values) {
+    return std::vector<double>(values.begin(), values.begin() + kGridLast + 1);
+  };
+  json.key("profile")
+      .beginObject()
+      .key("r_mm")
+      .array(grid(p.ProfileR))
+      .key("z_mm")
+      .array(grid(p.ProfileZ))
+      .key("err_mm")
+      .array(grid(m.ProfileErr))
+      .key("trans_err")
+      .array(grid(m.TransErr))
       .endObject();
   WriteMilliesLacroixJson(json, test);
   json.endObject();

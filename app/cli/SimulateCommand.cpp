@@ -11,12 +11,13 @@
 namespace zonalyst::cli {
 namespace {
 
-const std::string kUsage = std::string(
-    "usage: zonalyst-cli simulate FILE.fdr --view foucault|ronchi [options] -o OUT.png|OUT.gif\n"
-    "  What the tester sees of the measured mirror: the Foucault-gram behind a knife edge, or\n"
-    "  the Ronchigram behind a grating, ray traced on the reduced surface. Black outside the\n"
-    "  mirror; a GIF keeps every grey.\n"
-    "  --view foucault|ronchi  knife edge or grating\n") +
+const std::string kUsage =
+    std::string(
+        "usage: zonalyst-cli simulate FILE.fdr --view foucault|ronchi [options] -o OUT.png|OUT.gif\n"
+        "  What the tester sees of the measured mirror: the Foucault-gram behind a knife edge, or\n"
+        "  the Ronchigram behind a grating, ray traced on the reduced surface. Black outside the\n"
+        "  mirror; a GIF keeps every grey.\n"
+        "  --view foucault|ronchi  knife edge or grating\n") +
     kTesterOptionsHelp + "  -o OUT.png|OUT.gif the file to write\n";
 
 }  // namespace

@@ -1,8 +1,8 @@
 #include "TesterOptions.h"
 
-#include <cmath>
-
 #include "CommandSupport.h"
+
+#include <cmath>
 
 namespace zonalyst::cli {
 namespace {
@@ -25,7 +25,8 @@ const char* const kTesterOptionsHelp =
     "  --size PX          side of the square picture, 16..4000 pixels (default 400)\n";
 
 const Options::Accepted& TesterOptionNames() {
-  static const Options::Accepted names{{"--perfect"}, {"--view", "--knife", "--cut", "--slit", "--lpi", "--side", "--size"}};
+  static const Options::Accepted names{{"--perfect"},
+                                       {"--view", "--knife", "--cut", "--slit", "--lpi", "--side", "--size"}};
   return names;
 }
 

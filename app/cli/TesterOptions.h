@@ -1,11 +1,11 @@
 #pragma once
 
+#include "Options.h"
+#include "core/TesterView.h"
+
 #include <optional>
 #include <ostream>
 #include <string>
-
-#include "Options.h"
-#include "core/TesterView.h"
 
 namespace zonalyst::cli {
 

@@ -1,8 +1,8 @@
-#include <cstdio>
-#include <iostream>
-
 #include "CommandLineWords.h"
 #include "StandardStreams.h"
+
+#include <cstdio>
+#include <iostream>
 
 int main(int argc, char** argv) {
   zonalyst::cli::HoldClosedStandardStreams();

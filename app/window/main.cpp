@@ -1,22 +1,23 @@
 // zonalyst: the window program. At most one argument, the test file to open.
+#include "platform/Clipboard.h"
+#include "platform/QtSettingsStore.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+
 #include <cstdio>
 #include <exception>
 #include <functional>
 #include <new>
 #include <string>
-
-#include "platform/Clipboard.h"
-#include "platform/QtSettingsStore.h"
 #ifdef _WIN32
 #include "platform/WindowsFileAssociation.h"
 #else
 #include "platform/XdgFileAssociation.h"
 #endif
-#include "ui/window/MainWindow.h"
 #include "ui/prompt/QtPrompter.h"
+#include "ui/window/MainWindow.h"
 #include "ui/window/SplashWindow.h"
 
 namespace {

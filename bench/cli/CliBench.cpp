@@ -1,12 +1,12 @@
+#include "io/TestFileLayout.h"
+#include "tests/support/TestMirror.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <string>
-
-#include "io/TestFileLayout.h"
-#include "tests/support/TestMirror.h"
 
 // Times whole zonalyst-cli processes; each iteration is one run as a user would start it.
 namespace {
@@ -45,7 +45,10 @@ void BM_HistoryOfHundredTests(benchmark::State& state) {
   RunCli(state, "history '" + folder.string() + "' --json");
   fs::remove_all(folder);
 }
-BENCHMARK(BM_HistoryOfHundredTests)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5)
+BENCHMARK(BM_HistoryOfHundredTests)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
 void BM_HistoryOfHundredTestsWithPicture(benchmark::State& state) {
@@ -53,7 +56,10 @@ void BM_HistoryOfHundredTestsWithPicture(benchmark::State& state) {
   RunCli(state, "history '" + folder.string() + "' -o '" + (folder / "history.png").string() + "'");
   fs::remove_all(folder);
 }
-BENCHMARK(BM_HistoryOfHundredTestsWithPicture)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5)
+BENCHMARK(BM_HistoryOfHundredTestsWithPicture)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
 // A 300 mm f/4 paraboloid with eight zones of equal area, in millimetres.
@@ -74,14 +80,21 @@ void BM_MaskOf300mmMirror(benchmark::State& state) {
   fs::remove(test);
   fs::remove(pdf);
 }
-BENCHMARK(BM_MaskOf300mmMirror)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_MaskOf300mmMirror)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 // 10 000 Monte Carlo trials of a real 200 mm test, start-up included: the command line's
 // side of the window's Monte Carlo figure (bench/ui).
 void BM_MonteCarloOf200mmMirror(benchmark::State& state) {
   RunCli(state, "montecarlo '" + kExamples + "foucault2-becoulet200-moving-4sets.fdr' --seed 7");
 }
-BENCHMARK(BM_MonteCarloOf200mmMirror)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(5)
+BENCHMARK(BM_MonteCarloOf200mmMirror)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
 }  // namespace

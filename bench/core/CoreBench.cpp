@@ -1,10 +1,10 @@
-#include <benchmark/benchmark.h>
-
 #include "core/BesselTable.h"
 #include "core/MonteCarlo.h"
 #include "core/SurfaceAnalysis.h"
 #include "core/TesterView.h"
 #include "tests/support/TestMirror.h"
+
+#include <benchmark/benchmark.h>
 
 namespace zonalyst {
 namespace {
@@ -61,8 +61,8 @@ void BM_TesterView(benchmark::State& state) {
   if (state.range(0) == 1) settings.pattern = TesterPattern::Ronchi;
   GreyPicture picture;
   for (auto _ : state) {
-    SimulateTesterView(test, analysis.profile(), fit.bestFitRocMm, false, test.KeAverage[3], settings,
-                       kDefaultViewSize, picture);
+    SimulateTesterView(test, analysis.profile(), fit.bestFitRocMm, false, test.KeAverage[3], settings, kDefaultViewSize,
+                       picture);
     benchmark::DoNotOptimize(picture.grey.data());
   }
 }

@@ -1,8 +1,8 @@
-#include <benchmark/benchmark.h>
-
 #include "core/PhotoReadings.h"
 #include "core/QualityMetrics.h"
 #include "tests/support/TestMirror.h"
+
+#include <benchmark/benchmark.h>
 
 namespace zonalyst {
 namespace {

@@ -1,3 +1,5 @@
+#include "image/GIF.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -6,10 +8,7 @@
 #include <filesystem>
 #include <new>
 #include <string>
-
 #include <unistd.h>
-
-#include "image/GIF.h"
 
 // Heap use of the writer: every operator new is counted, so the peak above the bytes
 // held before a save is what the writer needs besides the picture. (fopen's own FILE

@@ -1,14 +1,14 @@
-#include <benchmark/benchmark.h>
+#include "core/NumberText.h"
+#include "photo/PhotoFile.h"
 
 #include <QImage>
 #include <QPainter>
+#include <benchmark/benchmark.h>
+
 #include <algorithm>
 #include <filesystem>
 #include <random>
 #include <string>
-
-#include "core/NumberText.h"
-#include "photo/PhotoFile.h"
 
 // 25 photographs of 5 megapixels (2592 x 1944, a common sensor), JPEG at quality 90: the
 // simulated Foucault-grams of a bundled test every 0.1 mm, enlarged to a disc 1700 pixels
@@ -55,12 +55,16 @@ const std::vector<std::string>& Series() {
 void BM_DecodeTwentyFiveFiveMegapixelJpegs(benchmark::State& state) {
   if (Series().empty()) state.SkipWithError("the series could not be simulated");
   for (auto _ : state) {
-    const zonalyst::photo::SeriesLoad load = zonalyst::photo::ReadPhotoSeries(Series(), zonalyst::photo::kPhotoFrameWidth);
+    const zonalyst::photo::SeriesLoad load =
+        zonalyst::photo::ReadPhotoSeries(Series(), zonalyst::photo::kPhotoFrameWidth);
     if (!load.error.empty()) state.SkipWithError(load.error.c_str());
     benchmark::DoNotOptimize(load.frames.data());
   }
 }
-BENCHMARK(BM_DecodeTwentyFiveFiveMegapixelJpegs)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(3)
+BENCHMARK(BM_DecodeTwentyFiveFiveMegapixelJpegs)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(3)
     ->ReportAggregatesOnly(true);
 
 // What the user waits for: zonalyst-cli photos from the files to the printed readings.
@@ -72,7 +76,10 @@ void BM_PhotosCommandOnTwentyFiveFiveMegapixelJpegs(benchmark::State& state) {
     if (std::system(command.c_str()) != 0) state.SkipWithError(("failed: " + command).c_str());
   }
 }
-BENCHMARK(BM_PhotosCommandOnTwentyFiveFiveMegapixelJpegs)->Unit(benchmark::kMillisecond)->UseRealTime()
-    ->Repetitions(3)->ReportAggregatesOnly(true);
+BENCHMARK(BM_PhotosCommandOnTwentyFiveFiveMegapixelJpegs)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
 
 }  // namespace

@@ -1,5 +1,3 @@
-#include <benchmark/benchmark.h>
-
 #include "core/BesselTable.h"
 #include "core/MilliesLacroix.h"
 #include "core/SpotDiffraction.h"
@@ -12,6 +10,8 @@
 #include "plot/StarTestChart.h"
 #include "tests/support/FilledBessel.h"
 #include "tests/support/TestMirror.h"
+
+#include <benchmark/benchmark.h>
 
 namespace {
 

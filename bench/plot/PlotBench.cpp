@@ -1,13 +1,12 @@
-#include <benchmark/benchmark.h>
-
-#include <QGuiApplication>
-
 #include "core/BesselTable.h"
 #include "core/SurfaceAnalysis.h"
 #include "plot/PictureSizes.h"
 #include "plot/RasterSurface.h"
 #include "plot/SurfaceErrorChart.h"
 #include "tests/support/TestMirror.h"
+
+#include <QGuiApplication>
+#include <benchmark/benchmark.h>
 
 namespace {
 

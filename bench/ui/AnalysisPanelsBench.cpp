@@ -1,7 +1,11 @@
 // The analysis panels in the real window under the offscreen platform: one step of
 // each slider with its redraw, a full Monte Carlo run against the command line's, and F4
 // on a 15-zone test.
-#include <benchmark/benchmark.h>
+#include "FifteenZoneMirror.h"
+#include "tests/ui/WindowFixture.h"
+#include "ui/analysis/SurfaceErrorPanel.h"
+#include "ui/window/MainWindow.h"
+#include "ui/window/PanelTexts.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -9,16 +13,12 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
+#include <benchmark/benchmark.h>
+
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <optional>
-
-#include "FifteenZoneMirror.h"
-#include "tests/ui/WindowFixture.h"
-#include "ui/window/MainWindow.h"
-#include "ui/window/PanelTexts.h"
-#include "ui/analysis/SurfaceErrorPanel.h"
 
 namespace {
 
@@ -130,7 +130,10 @@ void BM_MonteCarloRunAgainstCommandLine(benchmark::State& state) {
   state.counters["window_over_cli"] = windowSeconds / cliSeconds;
   state.counters["longest_gap_ms"] = 1000.0 * longestGap;
 }
-BENCHMARK(BM_MonteCarloRunAgainstCommandLine)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(5)
+BENCHMARK(BM_MonteCarloRunAgainstCommandLine)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(5)
     ->Repetitions(3);
 
 // F4 on the open test: reduction, best fit, picture, captions and slider recentred.

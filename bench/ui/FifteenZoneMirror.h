@@ -1,10 +1,10 @@
 #pragma once
 
-#include <cmath>
-#include <vector>
-
 #include "core/ConicGeometry.h"
 #include "tests/support/TestMirror.h"
+
+#include <cmath>
+#include <vector>
 
 namespace zonalyst::testing {
 

@@ -1,18 +1,18 @@
 // The window under the offscreen platform: start-up on a 15-zone test up to the surface
 // error panel (splash left out), and a function-key switch between two analysis panels.
-#include <benchmark/benchmark.h>
+#include "FifteenZoneMirror.h"
+#include "platform/Clipboard.h"
+#include "tests/ui/WindowFixture.h"
+#include "ui/window/MainWindow.h"
+#include "ui/window/PanelTexts.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QKeyEvent>
 #include <QTemporaryDir>
-#include <memory>
+#include <benchmark/benchmark.h>
 
-#include "FifteenZoneMirror.h"
-#include "tests/ui/WindowFixture.h"
-#include "platform/Clipboard.h"
-#include "ui/window/MainWindow.h"
-#include "ui/window/PanelTexts.h"
+#include <memory>
 
 namespace {
 
@@ -47,7 +47,8 @@ std::unique_ptr<ui::MainWindow> StartWindow(Services& s, const QString& test) {
 void BM_StartUpToSurfaceErrorPanel(benchmark::State& state) {
   App();
   QTemporaryDir dir;
-  const std::string path = testing::WriteTestFile(testing::FifteenZoneMirror(), dir.path(), QStringLiteral("fifteen.fdr"));
+  const std::string path =
+      testing::WriteTestFile(testing::FifteenZoneMirror(), dir.path(), QStringLiteral("fifteen.fdr"));
   for (auto _ : state) {
     Services s;
     auto window = StartWindow(s, QString::fromStdString(path));
@@ -58,13 +59,17 @@ void BM_StartUpToSurfaceErrorPanel(benchmark::State& state) {
     state.ResumeTiming();
   }
 }
-BENCHMARK(BM_StartUpToSurfaceErrorPanel)->Unit(benchmark::kMillisecond)->Iterations(10)->Repetitions(5)
+BENCHMARK(BM_StartUpToSurfaceErrorPanel)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(10)
+    ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
 void BM_FunctionKeySwitchBetweenAnalysisPanels(benchmark::State& state) {
   App();
   QTemporaryDir dir;
-  const std::string path = testing::WriteTestFile(testing::FifteenZoneMirror(), dir.path(), QStringLiteral("fifteen.fdr"));
+  const std::string path =
+      testing::WriteTestFile(testing::FifteenZoneMirror(), dir.path(), QStringLiteral("fifteen.fdr"));
   Services s;
   auto window = StartWindow(s, QString::fromStdString(path));
   bool toSpot = true;
@@ -77,7 +82,10 @@ void BM_FunctionKeySwitchBetweenAnalysisPanels(benchmark::State& state) {
     toSpot = !toSpot;
   }
 }
-BENCHMARK(BM_FunctionKeySwitchBetweenAnalysisPanels)->Unit(benchmark::kMillisecond)->Iterations(20)->Repetitions(5)
+BENCHMARK(BM_FunctionKeySwitchBetweenAnalysisPanels)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(20)
+    ->Repetitions(5)
     ->ReportAggregatesOnly(true);
 
 }  // namespace

@@ -4,8 +4,10 @@
 // bound; the other bytes are the file's content. Loading must end, with a test or with a
 // printable reason. A loaded test saved back over its path must load again as the same
 // test, with the links still links; a folder or a pipe is refused without a question.
-#include <sys/stat.h>
-#include <unistd.h>
+#include "io/FileAccess.h"
+#include "io/TestFileLayout.h"
+#include "io/TestFileLoader.h"
+#include "io/TestFileSaver.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -13,11 +15,8 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
-
-#include "io/FileAccess.h"
-#include "io/TestFileLayout.h"
-#include "io/TestFileLoader.h"
-#include "io/TestFileSaver.h"
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -52,7 +51,9 @@ void Lay(Kind kind, std::string_view content) {
   const fs::path& folder = Folder();
   const fs::path test = folder / "test.fdr";
   switch (kind) {
-    case Kind::File: Write(test, content); break;
+    case Kind::File:
+      Write(test, content);
+      break;
     case Kind::Link:
       Write(folder / "real.fdr", content);
       fs::create_symlink("real.fdr", test);
@@ -62,12 +63,16 @@ void Lay(Kind kind, std::string_view content) {
       fs::create_symlink(folder / "real.fdr", folder / "middle.fdr");
       fs::create_symlink("middle.fdr", test);
       break;
-    case Kind::Dangling: fs::create_symlink("missing.fdr", test); break;
+    case Kind::Dangling:
+      fs::create_symlink("missing.fdr", test);
+      break;
     case Kind::Loop:
       fs::create_symlink("test.fdr", folder / "other.fdr");
       fs::create_symlink("other.fdr", test);
       break;
-    case Kind::Folder: fs::create_directory(test); break;
+    case Kind::Folder:
+      fs::create_directory(test);
+      break;
     case Kind::Pipe:
       if (::mkfifo(test.c_str(), 0600) != 0) std::abort();
       break;
@@ -75,7 +80,8 @@ void Lay(Kind kind, std::string_view content) {
       Write(test, content);
       fs::resize_file(test, kMaxTestFileBytes + 1 + content.size());
       break;
-    case Kind::Count: break;
+    case Kind::Count:
+      break;
   }
 }
 

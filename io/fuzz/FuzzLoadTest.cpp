@@ -1,13 +1,13 @@
 // Feeds arbitrary text to the test file loader. Whatever loads must also survive a
 // save and a second load unchanged: the text written for the reloaded record equals
 // the text written for the first one.
+#include "io/TestFileLayout.h"
+#include "io/TestFileLoader.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
-
-#include "io/TestFileLayout.h"
-#include "io/TestFileLoader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "Cli.h"
+#include "tests/support/ScratchFolder.h"
+
 #include <sstream>
 #include <string>
 #include <vector>
-
-#include "Cli.h"
-#include "tests/support/ScratchFolder.h"
 
 namespace zonalyst::cli {
 

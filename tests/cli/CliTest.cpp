@@ -1,13 +1,13 @@
-#include <gtest/gtest.h>
-
-#include <algorithm>
-
 #include "CliRun.h"
 #include "JsonNumbers.h"
 #include "core/SurfaceAnalysis.h"
 #include "io/TestFileLayout.h"
 #include "io/TestFileLoader.h"
 #include "tests/support/FilledBessel.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace zonalyst::cli {
 namespace {
@@ -17,9 +17,8 @@ TEST(CliReport, PrintsTheMirrorTheBestFitLineTheResultsAndTheZoneTable) {
   EXPECT_EQ(run.code, 0) << run.err;
   EXPECT_EQ(run.err, "");
   // The lines' wording is the core's to pin; here that each part is printed.
-  for (const char* expected :
-       {"Units are in Millimeters", "= Best fit ROC", "Strehl Ratio", "Surface RMS over the measured zones (nm)  ",
-        "% Zonal"}) {
+  for (const char* expected : {"Units are in Millimeters", "= Best fit ROC", "Strehl Ratio",
+                               "Surface RMS over the measured zones (nm)  ", "% Zonal"}) {
     EXPECT_NE(run.out.find(expected), std::string::npos) << expected;
   }
 }
@@ -29,10 +28,12 @@ TEST(CliReport, JsonHasTheAgreedKeysAndAgreesWithTheCore) {
   const CliRun run = Cli({"report", path, "--json"});
   ASSERT_EQ(run.code, 0) << run.err;
   std::size_t at = 0;
+  // clang-format off
   for (const char* key : {"units", "moving_source", "zone_count", "reading_sets", "roc", "diameter", "desired_conic",
                           "roc_mm", "best_fit_roc_mm", "glass_volume_mm3", "peak_valley_mm", "pv_fraction", "pv_text",
                           "transverse_error_max", "encircled_energy_ratio", "strehl", "rms_waves", "rms_nm",
                           "rms_nm_measured", "measured_span_mm", "measured_span_roc_mm", "zones", "profile", "ml"}) {
+    // clang-format on
     const std::size_t found = run.out.find("\"" + std::string(key) + "\":", at);
     ASSERT_NE(found, std::string::npos) << key;
     at = found;

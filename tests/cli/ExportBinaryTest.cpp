@@ -1,14 +1,14 @@
-#include <gtest/gtest.h>
-#include <sys/wait.h>
+#include "tests/support/ScratchFolder.h"
 
 #include <QImage>
 #include <QImageReader>
 #include <QSize>
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <set>
 #include <string>
-
-#include "tests/support/ScratchFolder.h"
+#include <sys/wait.h>
 
 // Runs the real zonalyst-cli export and reads its files back with Qt's decoders.
 namespace {

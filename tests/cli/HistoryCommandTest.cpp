@@ -1,12 +1,12 @@
-#include <gtest/gtest.h>
-
-#include <filesystem>
-
 #include "CliRun.h"
 #include "JsonNumbers.h"
 #include "core/ReadingsValidation.h"
 #include "io/TestFileLayout.h"
 #include "io/TestFileLoader.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
 
 namespace zonalyst::cli {
 namespace {
@@ -17,10 +17,11 @@ namespace fs = std::filesystem;
 struct FiguringFolder : ScratchFolder {
   FiguringFolder() {
     const auto base = fs::file_time_type::clock::now() - std::chrono::hours(3);
-    const std::pair<const char*, const char*> order[] = {{"z-first.fdr", "foucault2-eti310-stage-overcorrected-fixed.fdr"},
-                                                         {"broken.fdr", nullptr},
-                                                         {"m-second.fdr", "foucault2-eti310-final-fixed.fdr"},
-                                                         {"a-third.fdr", "10in-f5-mm-fixed-3sets.fdr"}};
+    const std::pair<const char*, const char*> order[] = {
+        {"z-first.fdr", "foucault2-eti310-stage-overcorrected-fixed.fdr"},
+        {"broken.fdr", nullptr},
+        {"m-second.fdr", "foucault2-eti310-final-fixed.fdr"},
+        {"a-third.fdr", "10in-f5-mm-fixed-3sets.fdr"}};
     int hour = 0;
     for (const auto& [name, example] : order) {
       if (example) {
@@ -47,13 +48,14 @@ TEST(CliHistory, ReducesTheTestsOldestFirstWithTheReportsFiguresAndListsTheBroke
       EXPECT_EQ(JsonNumber(run.out, key, at), JsonNumber(report.out, key)) << name << " " << key;
     }
     std::vector<std::optional<double>> corrections;
-    for (std::size_t zone = report.out.find("\"zones\":"); (zone = report.out.find("\"zone\":", zone + 1)) != std::string::npos;) {
+    for (std::size_t zone = report.out.find("\"zones\":");
+         (zone = report.out.find("\"zone\":", zone + 1)) != std::string::npos;) {
       corrections.push_back(JsonNumber(report.out, "zonal_correction_pct", zone));
     }
     EXPECT_EQ(JsonNumbers(run.out, "zonal_correction_pct", at), corrections) << name;
   }
-  const std::size_t skipped = run.out.find("\"skipped\":[{\"file\":" + JsonString(folder.file("broken.fdr")) +
-                                          ",\"kind\":\"not-a-test\"");
+  const std::size_t skipped =
+      run.out.find("\"skipped\":[{\"file\":" + JsonString(folder.file("broken.fdr")) + ",\"kind\":\"not-a-test\"");
   ASSERT_NE(skipped, std::string::npos);
   EXPECT_NE(run.out.find("\"error\":\"Hey,  I had a problem opening the file", skipped), std::string::npos);
 }
@@ -74,9 +76,10 @@ TEST(CliHistory, TextTableAndExitCodes) {
   EXPECT_NE(none.out.find("{\"file\":" + JsonString(folder.file("gone")) +
                           ",\"kind\":\"missing\",\"error\":\"no such file or folder\"}"),
             std::string::npos);
-  EXPECT_NE(none.out.find("{\"file\":" + JsonString(unreadPath) + ",\"kind\":\"refused\",\"error\":\"" +
-                          kNoReadings + "\"}"),
-            std::string::npos) << none.out;
+  EXPECT_NE(
+      none.out.find("{\"file\":" + JsonString(unreadPath) + ",\"kind\":\"refused\",\"error\":\"" + kNoReadings + "\"}"),
+      std::string::npos)
+      << none.out;
   EXPECT_EQ(Cli({"history"}).code, 2);
   EXPECT_EQ(Cli({"history", folder.path().string(), "-o", "x.jpg"}).code, 2);
 }

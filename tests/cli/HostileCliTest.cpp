@@ -1,5 +1,12 @@
 // The command line on hostile paths and values: every case ends at once with its exit
 // code, and no output holds inf, nan, NUL or a raw control byte.
+#include "CliRun.h"
+#include "LastResort.h"
+#include "StandardStreams.h"
+#include "core/ReadingsValidation.h"
+#include "io/TestFileLayout.h"
+#include "io/TestFileLoader.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,13 +15,6 @@
 #include <new>
 #include <sstream>
 #include <stdexcept>
-
-#include "CliRun.h"
-#include "LastResort.h"
-#include "StandardStreams.h"
-#include "core/ReadingsValidation.h"
-#include "io/TestFileLayout.h"
-#include "io/TestFileLoader.h"
 
 #ifndef _WIN32
 #include <sys/stat.h>
@@ -37,15 +37,17 @@ bool Clean(const std::string& text) {
 }
 
 // Every command on the file, export with the options it needs.
-std::vector<std::vector<std::string>> EveryCommand(const std::string& path, [[maybe_unused]] const ScratchFolder& scratch) {
-  return {{"report", path, "--json"},
-          {"bestconic", path},
-          {"montecarlo", path, "--trials", "10"},
-          {"profile", path},
+std::vector<std::vector<std::string>> EveryCommand(const std::string& path,
+                                                   [[maybe_unused]] const ScratchFolder& scratch) {
+  return {
+      {"report", path, "--json"},
+      {"bestconic", path},
+      {"montecarlo", path, "--trials", "10"},
+      {"profile", path},
 #ifdef ZONALYST_HAS_EXPORT
-          {"export", path, "--panel", "ml", "-o", scratch.file("ml.png")},
-          {"simulate", path, "--view", "foucault", "-o", scratch.file("view.png")},
-          {"mask", path, "-o", scratch.file("mask.pdf")},
+      {"export", path, "--panel", "ml", "-o", scratch.file("ml.png")},
+      {"simulate", path, "--view", "foucault", "-o", scratch.file("view.png")},
+      {"mask", path, "-o", scratch.file("mask.pdf")},
 #endif
   };
 }

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "core/JsonWriter.h"
+
 #include <charconv>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "core/JsonWriter.h"
 
 namespace zonalyst::cli {
 

@@ -1,17 +1,17 @@
-#include <gtest/gtest.h>
-
-#include <QImage>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <cmath>
-#include <random>
-
 #include "CliRun.h"
 #include "core/NumberText.h"
 #include "core/PhotoReadings.h"
 #include "io/TestFileLoader.h"
 #include "plot/ContrastCurvesChart.h"
+
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
 
 namespace zonalyst::cli {
 namespace {
@@ -22,9 +22,9 @@ using testing::WriteFileBytes;
 // A moving-source test whose zones 2..7 lie outside 0.35 of the radius; its readings run
 // from 0.75 to 2.25 mm, and with a moving source they are where the simulated view nulls.
 const std::string kTest = kExamples + "foucault2-simu200f6-unmasked-7zones-effective.fdr";
-constexpr int kDisc = 400;                   // the simulated disc's diameter, pixels
+constexpr int kDisc = 400;  // the simulated disc's diameter, pixels
 constexpr int kFrameWidth = 600, kFrameHeight = 480;
-constexpr int kLeft = 130, kTop = 46;        // the disc's square off the frame's centre
+constexpr int kLeft = 130, kTop = 46;  // the disc's square off the frame's centre
 
 // Each pixel's value after a Gaussian blur of sigma pixels, along rows then columns.
 std::vector<double> Blurred(std::vector<double> v, int width, int height, double sigma) {
@@ -69,7 +69,8 @@ void TakePhoto(const std::string& view, double gain, unsigned seed, const std::s
   QImage image(kFrameWidth, kFrameHeight, QImage::Format_Grayscale8);
   for (int y = 0; y < kFrameHeight; ++y) {
     for (int x = 0; x < kFrameWidth; ++x) {
-      image.scanLine(y)[x] = static_cast<uchar>(std::clamp(std::round(v[y * kFrameWidth + x] * gain + sigma3(noise)), 0.0, 255.0));
+      image.scanLine(y)[x] =
+          static_cast<uchar>(std::clamp(std::round(v[y * kFrameWidth + x] * gain + sigma3(noise)), 0.0, 255.0));
     }
   }
   ASSERT_TRUE(image.save(QString::fromStdString(photo), "JPEG", 85));
@@ -83,8 +84,10 @@ class PhotosCommand : public ::testing::Test {
     for (int k = 0; k < 20; ++k) {
       const std::string knife = FormatFixed(0.55 + 0.1 * k, 2);
       const std::string view = (folder_->path() / "view.png").string();
-      ASSERT_EQ(Cli({"simulate", kTest, "--view", "foucault", "--knife", knife, "--size", std::to_string(kDisc),
-                     "-o", view}).code, kSuccess);
+      ASSERT_EQ(
+          Cli({"simulate", kTest, "--view", "foucault", "--knife", knife, "--size", std::to_string(kDisc), "-o", view})
+              .code,
+          kSuccess);
       photos_.push_back((folder_->path() / ("ke_" + knife + "mm.jpg")).string());
       TakePhoto(view, 0.85 + 0.3 * std::fmod(k * 0.618, 1.0), 100 + k, photos_.back());
     }
@@ -112,8 +115,8 @@ QStringList Keys(const QJsonObject& object) {
 QJsonObject JsonOf(const CliRun& run) { return QJsonDocument::fromJson(QByteArray::fromStdString(run.out)).object(); }
 
 // The disc where the test drew it: "X,Y,R" in the photographs' pixels.
-const std::string kTrueDisc = std::to_string(kLeft + kDisc / 2) + "," + std::to_string(kTop + kDisc / 2) + "," +
-                              std::to_string(kDisc / 2);
+const std::string kTrueDisc =
+    std::to_string(kLeft + kDisc / 2) + "," + std::to_string(kTop + kDisc / 2) + "," + std::to_string(kDisc / 2);
 
 TEST_F(PhotosCommand, JsonHoldsExactlyTheKeysAndAStatusForEveryZone) {
   const CliRun run = Photos({"--json"});
@@ -134,7 +137,8 @@ TEST_F(PhotosCommand, JsonHoldsExactlyTheKeysAndAStatusForEveryZone) {
   EXPECT_TRUE(zones[0]["reading"].isNull());
   EXPECT_EQ(run.err, "warning: zone 1 has no reading (" + StatusText(NullStatus::NearCentre) + ")\n");
   for (int z = 1; z < 7; ++z) {
-    EXPECT_EQ(Keys(zones[z].toObject()), (QStringList{"hand", "radius_mm", "reading", "status", "uncertainty", "zone"}));
+    EXPECT_EQ(Keys(zones[z].toObject()),
+              (QStringList{"hand", "radius_mm", "reading", "status", "uncertainty", "zone"}));
     EXPECT_EQ(zones[z]["status"].toString().toStdString(), StatusText(NullStatus::Read)) << "zone " << z + 1;
   }
 }

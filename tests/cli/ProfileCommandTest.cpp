@@ -1,11 +1,11 @@
+#include "CliRun.h"
+#include "JsonNumbers.h"
+
 #include <gtest/gtest.h>
 
 #include <charconv>
 #include <cmath>
 #include <sstream>
-
-#include "CliRun.h"
-#include "JsonNumbers.h"
 
 namespace zonalyst::cli {
 namespace {

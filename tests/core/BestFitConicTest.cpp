@@ -1,9 +1,9 @@
-#include <gtest/gtest.h>
-
-#include "tests/support/FilledBessel.h"
-#include "tests/support/TestMirror.h"
 #include "core/BestFitConic.h"
 #include "core/SurfaceAnalysis.h"
+#include "tests/support/FilledBessel.h"
+#include "tests/support/TestMirror.h"
+
+#include <gtest/gtest.h>
 
 namespace zonalyst {
 namespace {

@@ -1,3 +1,6 @@
+#include "core/ConicGeometry.h"
+#include "tests/support/TestMirror.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -5,9 +8,6 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
-
-#include "core/ConicGeometry.h"
-#include "tests/support/TestMirror.h"
 
 namespace zonalyst {
 namespace {
@@ -18,7 +18,7 @@ TEST(ConicSag, SphereParaboloidAndRim) {
   // K = 3: q is exactly 0 at r = R / 2, the rim of this oblate conic.
   EXPECT_EQ(ConicSag(50.0, 3.0, 100.0), 25.0);
   EXPECT_EQ(ConicSag(50.001, 3.0, 100.0), 0.0);  // beyond the rim
-  EXPECT_EQ(ConicSag(10.0, 0.0, 0.0), 0.0);                           // no radius: no NaN
+  EXPECT_EQ(ConicSag(10.0, 0.0, 0.0), 0.0);      // no radius: no NaN
 }
 
 // The grid form is written without branches so that it vectorises; it must still give

@@ -1,12 +1,12 @@
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <cmath>
-
 #include "core/ConicGeometry.h"
 #include "core/SpotDiffraction.h"
 #include "core/StarTest.h"
 #include "tests/support/FilledBessel.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
 
 namespace zonalyst {
 namespace {

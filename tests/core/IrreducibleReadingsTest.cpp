@@ -1,15 +1,15 @@
 // Values that no mirror has are never reduced to a mirror: the analysis says it could
 // not, and a Monte Carlo trial with such values counts as failed, not as a result.
+#include "core/MonteCarlo.h"
+#include "core/MonteCarloExplanation.h"
+#include "core/SurfaceAnalysis.h"
+#include "tests/support/FilledBessel.h"
+#include "tests/support/TestMirror.h"
+
 #include <gtest/gtest.h>
 
 #include <limits>
 #include <numeric>
-
-#include "tests/support/FilledBessel.h"
-#include "tests/support/TestMirror.h"
-#include "core/MonteCarlo.h"
-#include "core/MonteCarloExplanation.h"
-#include "core/SurfaceAnalysis.h"
 
 namespace zonalyst {
 namespace {

@@ -1,8 +1,8 @@
-#include <gtest/gtest.h>
-
 #include "core/MeasuredSpan.h"
 #include "core/QualityMetrics.h"
 #include "tests/support/TestMirror.h"
+
+#include <gtest/gtest.h>
 
 namespace zonalyst {
 namespace {

@@ -1,11 +1,10 @@
 #include "core/MilliesLacroix.h"
+#include "tests/support/TestMirror.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
-
-#include "tests/support/TestMirror.h"
 namespace zonalyst {
 namespace {
 

@@ -1,12 +1,12 @@
+#include "core/MonteCarlo.h"
+#include "core/MonteCarloExplanation.h"
+#include "tests/support/FilledBessel.h"
+#include "tests/support/TestMirror.h"
+
 #include <gtest/gtest.h>
 
 #include <numeric>
 #include <tuple>
-
-#include "tests/support/FilledBessel.h"
-#include "tests/support/TestMirror.h"
-#include "core/MonteCarlo.h"
-#include "core/MonteCarloExplanation.h"
 
 namespace zonalyst {
 namespace {

@@ -1,14 +1,14 @@
+#include "core/ContrastCrossing.h"
+#include "core/PhotoReadings.h"
+#include "core/QualityMetrics.h"
+#include "tests/support/TestMirror.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <random>
-
-#include "tests/support/TestMirror.h"
-#include "core/ContrastCrossing.h"
-#include "core/PhotoReadings.h"
-#include "core/QualityMetrics.h"
 
 namespace zonalyst {
 namespace {
@@ -33,12 +33,19 @@ Mirror T254() {
                   {35.23, 35.705, 36.28, 36.925, 37.665, 38.345});
 }
 Mirror TenInchFixed() {
-  return MirrorOf({.roc = 2540.0, .diameter = 254.0, .movingSource = false, .innerOuter = true,
+  return MirrorOf({.roc = 2540.0,
+                   .diameter = 254.0,
+                   .movingSource = false,
+                   .innerOuter = true,
                    .zones = {40, 62, 80, 94, 106, 117, 127}},
                   {9.99, 10.79, 11.72, 12.64, 13.52, 14.43, 15.38});
 }
 Mirror EightInchFixed() {
-  return MirrorOf({.roc = 96.0, .diameter = 8.0, .inches = true, .movingSource = false, .innerOuter = true,
+  return MirrorOf({.roc = 96.0,
+                   .diameter = 8.0,
+                   .inches = true,
+                   .movingSource = false,
+                   .innerOuter = true,
                    .zones = {1.4, 2.1, 2.65, 3.1, 3.55, 4.0}},
                   {0.499, 0.517, 0.536, 0.55, 0.57, 0.592});
 }
@@ -62,16 +69,18 @@ Reduced Reduce(const Mirror& mirror) {
 
 // What stands between the simulated view and the camera.
 struct Camera {
-  int size = 400;                   // of the disc's square
-  int marginX = 0, marginY = 0;     // frame beyond the square, left and top (and as much + 40 right and bottom)
+  int size = 400;                // of the disc's square
+  int marginX = 0, marginY = 0;  // frame beyond the square, left and top (and as much + 40 right and bottom)
   double blurPx = 0.0;
-  double noise = 0.0;               // grey levels
-  bool gains = false;               // frame gains 0.85..1.15
-  bool rim = false;                 // a bright ring a pixel wide inside the disc's edge
-  bool mask = false;                // the test's Couder mask, odd zones open above the diameter
+  double noise = 0.0;  // grey levels
+  bool gains = false;  // frame gains 0.85..1.15
+  bool rim = false;    // a bright ring a pixel wide inside the disc's edge
+  bool mask = false;   // the test's Couder mask, odd zones open above the diameter
   double background = 0.0;
   EntrySide side = EntrySide::Right;
-  bool degraded() const { return marginX || marginY || blurPx > 0.0 || noise > 0.0 || gains || rim || mask || background > 0.0; }
+  bool degraded() const {
+    return marginX || marginY || blurPx > 0.0 || noise > 0.0 || gains || rim || mask || background > 0.0;
+  }
 };
 
 struct Series {
@@ -223,14 +232,16 @@ TEST(PhotoReadings, CleanFramesNullEveryZoneWhereTheSimulatedTesterDoesFromEithe
     const double step = m.test.inInches() ? 0.004 : 0.1;
     for (const EntrySide side : {EntrySide::Left, EntrySide::Right}) {
       const Series s = MakeSeries(m, step, {.side = side});
-      const std::string what = "diameter " + std::to_string(m.test.Diameter) + (side == EntrySide::Left ? " left" : " right");
+      const std::string what =
+          "diameter " + std::to_string(m.test.Diameter) + (side == EntrySide::Left ? " left" : " right");
       ExpectNulls(m, nulls, ReadPhotoNulls(m.test, s.frames, s.positions, s.disc, false), 0.003, what);
     }
   }
 }
 
 TEST(PhotoReadings, DegradedFramesOfAnOffCentreDiscStillNullEveryZoneWithTheDiscFound) {
-  const Camera camera{.marginX = 37, .marginY = 11, .blurPx = 1.5, .noise = 3.0, .gains = true, .rim = true, .background = 6.0};
+  const Camera camera{
+      .marginX = 37, .marginY = 11, .blurPx = 1.5, .noise = 3.0, .gains = true, .rim = true, .background = 6.0};
   for (const Mirror& mirror : {T254(), EightInchFixed()}) {
     const Reduced m = Reduce(mirror);
     const Series s = MakeSeries(m, m.test.inInches() ? 0.004 : 0.1, camera);
@@ -305,9 +316,14 @@ TEST(PhotoReadings, OfSeveralCrossingsOnlyAClearlyStrongestOneIsANull) {
 }
 
 TEST(PhotoReadings, TheKnifePositionIsTheLastNumberOfTheFileName) {
-  for (const auto& [name, position] : std::vector<std::pair<std::string, double>>{
-           {"Image_1.25.png", 1.25}, {"ke_0.0240in.jpg", 0.024}, {"ke-0.3.png", -0.3}, {"shots/2026-12-07_12.5.TIF", 12.5},
-           {"series.2\\a_-.5.jpeg", -0.5}, {"Image_7", 7.0}, {"x-2-3.png", 3.0}, {"0.5", 0.5}}) {
+  for (const auto& [name, position] : std::vector<std::pair<std::string, double>>{{"Image_1.25.png", 1.25},
+                                                                                  {"ke_0.0240in.jpg", 0.024},
+                                                                                  {"ke-0.3.png", -0.3},
+                                                                                  {"shots/2026-12-07_12.5.TIF", 12.5},
+                                                                                  {"series.2\\a_-.5.jpeg", -0.5},
+                                                                                  {"Image_7", 7.0},
+                                                                                  {"x-2-3.png", 3.0},
+                                                                                  {"0.5", 0.5}}) {
     EXPECT_EQ(KnifePositionInName(name), position) << name;
   }
   EXPECT_FALSE(KnifePositionInName("mirror.png"));

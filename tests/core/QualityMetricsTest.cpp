@@ -1,15 +1,15 @@
+#include "core/BesselTable.h"
+#include "core/QualityMetrics.h"
+#include "core/SurfaceAnalysis.h"
+#include "tests/support/FilledBessel.h"
+#include "tests/support/TestMirror.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <tuple>
-
-#include "core/BesselTable.h"
-#include "core/QualityMetrics.h"
-#include "core/SurfaceAnalysis.h"
-#include "tests/support/FilledBessel.h"
-#include "tests/support/TestMirror.h"
 
 namespace zonalyst {
 namespace {
@@ -24,7 +24,8 @@ TEST(BesselTable, HoldsPiTimesJ0) {
   EXPECT_EQ(t.at(-1.0), 0.0);
   double worst = 0.0;
   for (int n = 0; n < BesselTable::kFilled; ++n) {
-    worst = std::max(worst, std::abs(t[n] - std::numbers::pi * std::cyl_bessel_j(0.0, 2.0 * std::numbers::pi * n / 100.0)));
+    worst =
+        std::max(worst, std::abs(t[n] - std::numbers::pi * std::cyl_bessel_j(0.0, 2.0 * std::numbers::pi * n / 100.0)));
   }
   EXPECT_LT(worst, 3e-6);
 }
@@ -53,8 +54,7 @@ TEST(QualityMetrics, PerfectSurfaceAndPiston) {
 }
 
 TEST(QualityMetrics, QuarterWaveStepOverTheOuterHalf) {
-  const SurfaceProfile p =
-      ConicSurface(-1.0, 1600.0, 200.0, [](double f) { return f > 0.5 ? 0.00055 / 4.0 : 0.0; });
+  const SurfaceProfile p = ConicSurface(-1.0, 1600.0, 200.0, [](double f) { return f > 0.5 ? 0.00055 / 4.0 : 0.0; });
   QualityMetrics m;
   const double volume = ComputeErrorProfile(p, -1.0, 1600.0, 200.0, m);
   EXPECT_NEAR(m.PvFraction, 4.0, 1e-9);
@@ -72,8 +72,8 @@ TEST(QualityMetrics, ObstructionDarkensTheInnerSamples) {
   QualityMetrics m;
   ComputeErrorProfile(p, -1.0, 1600.0, 200.0, m);
   ComputeDiffraction(p, testing::FilledBessel(), 200.0, 33.0, m);
-  EXPECT_NEAR(m.Strehl, 1.0, 1e-12);  // each pupil is normalised to itself
-  EXPECT_NE(m.EncircledRatio, 1.0);   // but the obstructed pattern spreads differently
+  EXPECT_NEAR(m.Strehl, 1.0, 1e-12);                                // each pupil is normalised to itself
+  EXPECT_NE(m.EncircledRatio, 1.0);                                 // but the obstructed pattern spreads differently
   ComputeDiffraction(p, testing::FilledBessel(), 200.0, 100.0, m);  // nothing left: the previous values stay
   EXPECT_TRUE(std::isfinite(m.Strehl));
   EXPECT_TRUE(std::isfinite(m.EncircledRatio));
@@ -89,6 +89,7 @@ TEST(FindBestFitRoc, FindsTheRadiusOfTheMeasuredConic) {
 // memory, and the metrics' loops are written to vectorise: none of it may move a result.
 // These are the plain computations' results, to the last bit.
 TEST(FindBestFitRoc, GivesThePlainSearchsRadiusToTheLastBit) {
+  // clang-format off
   const struct {
     SurfaceProfile surface;
     double K, R0;
@@ -103,6 +104,7 @@ TEST(FindBestFitRoc, GivesThePlainSearchsRadiusToTheLastBit) {
       {ConicSurface(-1.0, 3000.0, 300.0, [](double f) { return -4e-5 * f * f * (1 - f); }), -1.3, 2990.0,
        0x1.76edc87eb6137p+11, 0x1.9ad29247ea523p-3},
   };
+  // clang-format on
   for (const auto& c : cases) {
     QualityMetrics m;
     EXPECT_EQ(FindBestFitRoc(c.surface, c.K, c.R0, m), c.radius) << "K " << c.K;
@@ -116,12 +118,23 @@ TEST(SurfaceAnalysis, GivesThePlainComputationsResultsToTheLastBit) {
     testing::MirrorRecipe recipe;
     double bestFit, rmsWaves, sag73, transErrMax, glassVolume;
   } cases[] = {
-      {{.roc = 2200.0, .movingSource = false}, 0x1.12ffd9d8bfb4bp+11, 0x1.f62f470d0294fp-10, 0x1.360d150220052p+0,
-       0x1.afe9cd944ep-4, 0x1.b31bfa999334cp-6},
-      {{.roc = 1600.0, .conic = 0.0}, 0x1.8fff65c20501p+10, 0x1.dab428c2fa899p-8, 0x1.aa8af665aaf64p+0,
-       0x1.96c071fb8da2ep-2, 0x1.9da5d0a0d7e7fp-4},
+      {{.roc = 2200.0, .movingSource = false},
+       0x1.12ffd9d8bfb4bp+11,
+       0x1.f62f470d0294fp-10,
+       0x1.360d150220052p+0,
+       0x1.afe9cd944ep-4,
+       0x1.b31bfa999334cp-6},
+      {{.roc = 1600.0, .conic = 0.0},
+       0x1.8fff65c20501p+10,
+       0x1.dab428c2fa899p-8,
+       0x1.aa8af665aaf64p+0,
+       0x1.96c071fb8da2ep-2,
+       0x1.9da5d0a0d7e7fp-4},
       {{.roc = 60.0, .diameter = 8.0, .conic = -1.2, .inches = true, .zones = {1.0, 2.0, 2.8, 3.4, 3.9}},
-       0x1.7cff6803a6d45p+10, 0x1.1a13591c50c1bp-7, 0x1.cdf6dab9a3f9ap+0, 0x1.84349b98df781p-1,
+       0x1.7cff6803a6d45p+10,
+       0x1.1a13591c50c1bp-7,
+       0x1.cdf6dab9a3f9ap+0,
+       0x1.84349b98df781p-1,
        0x1.d18fcda51dee3p-4},
   };
   for (const auto& c : cases) {

@@ -1,13 +1,13 @@
 // Readings that no mirror gives are refused before they are reported as a mirror, naming
 // the reading to fix (the command line's test pins the wording); a test without readings
 // is told apart from the others.
+#include "core/ReadingsValidation.h"
+#include "tests/support/FilledBessel.h"
+#include "tests/support/TestMirror.h"
+
 #include <gtest/gtest.h>
 
 #include <tuple>
-
-#include "tests/support/FilledBessel.h"
-#include "tests/support/TestMirror.h"
-#include "core/ReadingsValidation.h"
 
 namespace zonalyst {
 namespace {
@@ -27,8 +27,8 @@ TEST(ReadingsValidation, RefusesReadingsThatNoMirrorGivesFirstTheOneNamed) {
       {"zone 1 beyond the radius", [](MirrorTest& t) { t.KeReading[1][2] = 1700; }, Check::ReadingBeyondRoc, 2, 2},
       {"a reading beyond the radius the other way", [](MirrorTest& t) { t.KeReading[5][2] = -1600; },
        Check::ReadingBeyondRoc, 5, 2},
-      {"values the analysis cannot compute with", [](MirrorTest& t) { t.DesiredConic = -1e300; }, Check::Irreducible,
-       0, 0},
+      {"values the analysis cannot compute with", [](MirrorTest& t) { t.DesiredConic = -1e300; }, Check::Irreducible, 0,
+       0},
       {"a best-fit radius more than twice the entered one",
        [](MirrorTest& t) { t.KeReading[6][1] = t.KeReading[6][2] -= 1590; }, Check::BestFitFarOff, 0, 0},
       {"no readings", [](MirrorTest& t) { t.KeReading = {}; }, Check::NoReadings, 0, 0},

@@ -1,10 +1,10 @@
+#include "core/QualityMetrics.h"
+#include "core/SurfaceReduction.h"
+#include "tests/support/TestMirror.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
-
-#include "tests/support/TestMirror.h"
-#include "core/QualityMetrics.h"
-#include "core/SurfaceReduction.h"
 
 namespace zonalyst {
 namespace {
@@ -34,7 +34,6 @@ TEST(ReduceReadings, PerfectConicReadingsGiveThatConic) {
     EXPECT_NEAR(best, 1600.0, 0.01) << "K " << K;
   }
 }
-
 
 TEST(ReduceReadings, ConstantAddedToReadingsChangesOnlyTheIntercept) {
   MirrorTest test = TestMirror({.roc = 1500.0, .diameter = 150.0, .conic = -0.8, .zones = {15, 30, 45, 60, 70}});

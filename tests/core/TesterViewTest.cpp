@@ -1,11 +1,11 @@
+#include "core/QualityMetrics.h"
+#include "core/TesterView.h"
+#include "tests/support/TestMirror.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdlib>
-
-#include "tests/support/TestMirror.h"
-#include "core/QualityMetrics.h"
-#include "core/TesterView.h"
 
 namespace zonalyst {
 namespace {

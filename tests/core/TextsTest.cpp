@@ -1,24 +1,26 @@
-#include <gtest/gtest.h>
-
-#include <cmath>
-#include <limits>
-#include <tuple>
-
-#include "tests/support/TestMirror.h"
 #include "core/JsonWriter.h"
 #include "core/NumberText.h"
 #include "core/ResultTexts.h"
 #include "core/Rounding.h"
 #include "core/SetupValidation.h"
 #include "core/ZoneReport.h"
+#include "tests/support/TestMirror.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <tuple>
 
 namespace zonalyst {
 namespace {
 
 TEST(NumberText, GeneralFixedAndTwoDigitForms) {
+  // clang-format off
   for (const auto& [value, text] : {std::pair{1.5, "1.5"}, {0.0, "0"}, {-0.0, "0"}, {0.00001, "1E-05"},
                                     {0.0001, "0.0001"}, {1e15, "1E+15"}, {0.1 + 0.2, "0.3"},
                                     {1.0 / 3.0, "0.333333333333333"}, {123456789012345678.0, "1.23456789012346E+17"}}) {
+    // clang-format on
     EXPECT_EQ(FormatGeneral(value), text) << value;
   }
   EXPECT_EQ(FormatRounded(2.0625, 3), "2.062");  // an exact half rounds to even
@@ -48,8 +50,10 @@ TEST(NumberText, HugeValuesAreWrittenInFullWithoutNulBytes) {
 }
 
 TEST(ResultTexts, PanelRounding) {
+  // clang-format off
   const QualityMetrics m{.PvFraction = 1000.0, .TransErrMax = 0.1234, .RmsWaves = 0.0401,  // 11.0275 nm
                          .Strehl = 0.9995, .EncircledRatio = 0.98765, .GlassVolume = 12.34567};
+  // clang-format on
   const ResultTexts texts = FormatResults(m);
   EXPECT_EQ(texts, (ResultTexts{"12.346", "1/500", "0.123", "0.988", "1", "11"}));
   EXPECT_EQ(PeakValleyText(2.0), "1 Waves!");
@@ -100,6 +104,7 @@ TEST(SetupValidation, RefusesSetupsOfNoRealMirrorOrMask) {
     int zone, column;
     bool onReadingsPanel;
   };
+  // clang-format off
   const Case cases[] = {
       // one finding: the diameter is not checked after the radius
       {"zero ROC and diameter", [](MirrorTest& t) { t.Roc = t.Diameter = 0; }, Check::ZeroRoc,
@@ -132,6 +137,7 @@ TEST(SetupValidation, RefusesSetupsOfNoRealMirrorOrMask) {
        "Excuse ME, the outer radius for zone 6 is beyond the edge of your Mirror!\r\nYou'll need to fix this!", 6, 1,
        false},
   };
+  // clang-format on
   MirrorTest sound = testing::TestMirror();
   sound.InnerOuterEntry = 1;
   for (int z = 1; z <= 6; ++z) sound.ZoneRadius[z][1] = sound.ZoneRadius[z][0];

@@ -1,8 +1,7 @@
+#include "GifFileParts.h"
 #include "image/FixedPalette.h"
 
 #include <gtest/gtest.h>
-
-#include "GifFileParts.h"
 
 namespace zonalyst::image {
 namespace {

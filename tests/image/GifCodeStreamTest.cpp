@@ -1,11 +1,11 @@
+#include "GifFileParts.h"
+#include "image/GIF.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <set>
 #include <utility>
-
-#include "GifFileParts.h"
-#include "image/GIF.h"
 
 namespace zonalyst::image {
 namespace {

@@ -1,12 +1,12 @@
+#include "GifFileParts.h"
+#include "image/FixedPalette.h"
+#include "image/GIF.h"
+
 #include <gif_lib.h>
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <memory>
-
-#include "GifFileParts.h"
-#include "image/FixedPalette.h"
-#include "image/GIF.h"
 
 namespace zonalyst::image {
 namespace {
@@ -98,8 +98,8 @@ void ExpectDecodesToThePaletteMappedPicture(const PixelImage& picture, const std
 
 TEST(GifDecode, EveryPixelDecodesToItsPaletteEntryAndGreyPicturesKeepEveryGrey) {
   ScratchFolder folder;
-  for (const PixelImage& picture :
-       {ReportLike(769, 430), test::Noise(211, 97), test::Noise(3000, 3), test::Noise(1, 300), test::Filled(1, 1), test::Filled(4000, 2)}) {
+  for (const PixelImage& picture : {ReportLike(769, 430), test::Noise(211, 97), test::Noise(3000, 3),
+                                    test::Noise(1, 300), test::Filled(1, 1), test::Filled(4000, 2)}) {
     SCOPED_TRACE(std::to_string(picture.width) + " x " + std::to_string(picture.height));
     ExpectDecodesToThePaletteMappedPicture(picture, folder / "picture.gif");
   }

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "image/PixelImage.h"
+#include "tests/support/ScratchFolder.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <string>
 #include <vector>
-
-#include "image/PixelImage.h"
-#include "tests/support/ScratchFolder.h"
 
 namespace zonalyst::image::test {
 
@@ -19,10 +19,10 @@ struct GifFileParts {
   std::vector<std::uint8_t> controlExtension;  // empty when absent, else all 8 bytes
   std::vector<std::uint8_t> imageDescriptor;   // separator and the 9 bytes after it
   int minimumCodeSize = 0;
-  std::vector<int> subBlockSizes;              // in file order, without the terminator
-  std::vector<std::uint8_t> data;              // the sub-blocks' data bytes joined
+  std::vector<int> subBlockSizes;  // in file order, without the terminator
+  std::vector<std::uint8_t> data;  // the sub-blocks' data bytes joined
   std::size_t bytesAfterTrailer = 0;
-  bool terminatedAndTrailed = false;           // block terminator 0, then 0x3B
+  bool terminatedAndTrailed = false;  // block terminator 0, then 0x3B
 };
 
 inline std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& path) {

@@ -1,10 +1,10 @@
+#include "GifFileParts.h"
+#include "image/GIF.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <stdexcept>
-
-#include "GifFileParts.h"
-#include "image/GIF.h"
 
 namespace zonalyst::image {
 namespace {

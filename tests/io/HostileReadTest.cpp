@@ -1,17 +1,17 @@
 // Reading files that are not test files: every case ends at once with a reason, and no
 // byte of the file reaches a message unescaped.
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <filesystem>
-#include <tuple>
-
 #include "IoTestSupport.h"
 #include "io/FileAccess.h"
 #include "io/PrintableText.h"
 #include "io/TestFileLayout.h"
 #include "io/TestFileLoader.h"
 #include "io/TestFileSaver.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <tuple>
 
 #ifndef _WIN32
 #include <sys/stat.h>
@@ -93,16 +93,17 @@ TEST(HostileRead, BytesQuotedFromAFileAreEscapedAndCut) {
   // A name keeps its letters of any language; controls (C1 ones too) and bytes that are
   // no UTF-8 are escaped, so that a name neither splits a line nor steers a terminal.
   EXPECT_EQ(PrintableName("Zo\xc3\xab \xe2\x82\xac/\xe9\x8f\xa1.fdr"), "Zo\xc3\xab \xe2\x82\xac/\xe9\x8f\xa1.fdr");
-  EXPECT_EQ(PrintableName("a\nb\x1b[31m\x7f\xc2\x9b\xff\xe2\x82.fdr"), "a\\x0ab\\x1b[31m\\x7f\\xc2\\x9b\\xff\\xe2\\x82.fdr");
+  EXPECT_EQ(PrintableName("a\nb\x1b[31m\x7f\xc2\x9b\xff\xe2\x82.fdr"),
+            "a\\x0ab\\x1b[31m\\x7f\\xc2\\x9b\\xff\\xe2\\x82.fdr");
 
   // A line of escape sequences and NULs: the detail names the line and shows the bytes escaped.
   const std::string text = "6 1 1\r\n\x1b]0;title\x07\x1b[31m" + std::string(3, '\0') + std::string(60, 'A') + "\r\n";
   const LoadResult loaded = LoadTestText(text);
   ASSERT_FALSE(loaded.ok());
   EXPECT_EQ(loaded.error.line, 2);
-  EXPECT_TRUE(std::all_of(loaded.error.detail.begin(), loaded.error.detail.end(),
-                          [](char c) { return c >= 0x20 && c < 0x7f; }))
-      << loaded.error.detail;
+  EXPECT_TRUE(std::all_of(loaded.error.detail.begin(), loaded.error.detail.end(), [](char c) {
+    return c >= 0x20 && c < 0x7f;
+  })) << loaded.error.detail;
   EXPECT_NE(loaded.error.detail.find("found \"\\x1b]0;title\\x07\\x1b[31m\\x00\\x00\\x00AAAA"), std::string::npos)
       << loaded.error.detail;
   EXPECT_NE(loaded.error.detail.find("...\""), std::string::npos);

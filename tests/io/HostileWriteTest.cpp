@@ -1,13 +1,13 @@
 // Writing files where writing is hard: through links, onto pipes and devices, onto a
 // full or read-only disk. A failure leaves the old file byte for byte and no temporary
 // file, and says why.
-#include <gtest/gtest.h>
-
-#include <filesystem>
-
 #include "IoTestSupport.h"
 #include "SmallDisk.h"
 #include "io/FileAccess.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
 
 #ifndef _WIN32
 #include <sys/stat.h>
@@ -49,7 +49,7 @@ TEST(HostileWrite, PipesDevicesAndFoldersAreRefusedAtOnce) {
   ASSERT_EQ(mkfifo(temp.file("pipe.gif").c_str(), 0600), 0);
   fs::create_symlink("/dev/null", temp.file("null.png"));
   fs::create_directory(temp.file("folder.json"));
-  const std::vector<std::pair<std::string, std::string>> cases = {
+  const std::vector<std::pair<std::string, std::string> > cases = {
       {"pipe.gif", "a pipe (FIFO)"}, {"null.png", "a device"}, {"folder.json", "a folder"}};
   for (const auto& [name, kind] : cases) {
     EXPECT_EQ(ReplaceFileText(temp.file(name), "bytes"),
@@ -76,8 +76,8 @@ TEST(HostileWrite, AFullOrReadOnlyDiskKeepsTheOldFileAndLeavesNothingBehind) {
   ASSERT_TRUE(disk.readOnly());
   EXPECT_EQ(ReplaceFileText(target, "new"), "could not write \"" + target + "\": it is read-only");
   EXPECT_EQ(ReplaceFileText(disk.file("new.png"), "new"), "could not write \"" + disk.file("new.png") +
-                                                          "\": cannot create a temporary file in \"" +
-                                                          disk.path().string() + "\": Read-only file system");
+                                                              "\": cannot create a temporary file in \"" +
+                                                              disk.path().string() + "\": Read-only file system");
   EXPECT_EQ(ReadFileBytes(target), old);
 }
 

@@ -1,10 +1,10 @@
 #include "IoTestSupport.h"
 
+#include "tests/support/TestMirror.h"
+
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
-
-#include "tests/support/TestMirror.h"
 
 namespace zonalyst::io::iotest {
 namespace {
@@ -17,9 +17,7 @@ bool CommaIsDecimalSeparator() {
   return std::string(buffer) == "1,5";
 }
 
-bool TrySetLocale(const char* name) {
-  return std::setlocale(LC_ALL, name) != nullptr && CommaIsDecimalSeparator();
-}
+bool TrySetLocale(const char* name) { return std::setlocale(LC_ALL, name) != nullptr && CommaIsDecimalSeparator(); }
 
 // Builds de_DE.UTF-8 from the C library's locale sources into a private folder, once
 // for all test runs on the machine. Windows has every locale built in.
@@ -44,18 +42,25 @@ bool BuildGermanLocale() {
 MirrorTest FullRecord() {
   std::vector<double> outer;
   for (int zone = 1; zone <= 15; ++zone) outer.push_back(0.25 * zone);
-  MirrorTest test = testing::TestMirror({.roc = 96.25, .diameter = 6.0, .inches = true, .innerOuter = true,
-                                         .zones = outer, .readingSets = 3, .perfectReadings = false});
+  MirrorTest test = testing::TestMirror({.roc = 96.25,
+                                         .diameter = 6.0,
+                                         .inches = true,
+                                         .innerOuter = true,
+                                         .zones = outer,
+                                         .readingSets = 3,
+                                         .perfectReadings = false});
   test.ZoneCount = 6;
   for (int zone = 1; zone <= 15; ++zone) {
-    for (int set = 1; set <= 4; ++set) test.KeReading[zone][set] = (10 * zone * zone + set - 500) / 10000.0;  // a 4-decimal value, exactly as read
+    for (int set = 1; set <= 4; ++set)
+      test.KeReading[zone][set] = (10 * zone * zone + set - 500) / 10000.0;  // a 4-decimal value, exactly as read
   }
   test.KeReading[15][4] = -1.5E-05;
   return test;
 }
 
 CommaLocale::CommaLocale() {
-  for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "nl_NL.UTF-8", "it_IT.UTF-8", "German_Germany.1252"}) {
+  for (const char* name :
+       {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "nl_NL.UTF-8", "it_IT.UTF-8", "German_Germany.1252"}) {
     if (TrySetLocale(name)) {
       active_ = true;
       return;

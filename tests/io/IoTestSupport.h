@@ -1,10 +1,10 @@
 #pragma once
 
-#include <string>
-
 #include "core/MirrorTest.h"
 #include "io/TestFileSaver.h"
 #include "tests/support/ScratchFolder.h"
+
+#include <string>
 
 namespace zonalyst::io::iotest {
 

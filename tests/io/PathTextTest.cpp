@@ -1,11 +1,10 @@
+#include "IoTestSupport.h"
 #include "io/PathText.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
-
-#include "IoTestSupport.h"
 
 namespace zonalyst::io {
 namespace {

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "tests/support/ScratchFolder.h"
+
 #include <filesystem>
 #include <string>
-
-#include "tests/support/ScratchFolder.h"
 
 namespace zonalyst::io::iotest {
 

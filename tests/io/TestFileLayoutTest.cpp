@@ -1,11 +1,10 @@
+#include "IoTestSupport.h"
 #include "io/TestFileLayout.h"
+#include "io/TestFileLoader.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
-
-#include "IoTestSupport.h"
-#include "io/TestFileLoader.h"
 
 namespace zonalyst::io {
 namespace {

@@ -1,14 +1,13 @@
+#include "IoTestSupport.h"
+#include "io/TestFileLayout.h"
 #include "io/TestFileLoader.h"
+#include "io/TestPath.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <tuple>
 #include <vector>
-
-#include "IoTestSupport.h"
-#include "io/TestFileLayout.h"
-#include "io/TestPath.h"
 
 namespace zonalyst::io {
 namespace {
@@ -53,8 +52,9 @@ TEST(LoadTestText, RefusesMalformedLinesNamingLineAndExpectation) {
     std::string line;
     std::string detail;
   };
-  const std::string header = "line 1: expected three numbers (zone count, units 0 mm or 1 inch, light source 0 "
-                             "fixed or 1 moving), found \"6 1 1 \"";
+  const std::string header =
+      "line 1: expected three numbers (zone count, units 0 mm or 1 inch, light source 0 "
+      "fixed or 1 moving), found \"6 1 1 \"";
   std::vector<Case> cases = {
       {0, "6 1 1 ", header},
       {5, "1 2",
@@ -70,8 +70,9 @@ TEST(LoadTestText, RefusesMalformedLinesNamingLineAndExpectation) {
   }
   cases.push_back({0, "6 1 3", "line 1: expected light source 0 (fixed) or 1 (moving)"});
   for (const char* bad : {"abc", "0.5x", "0,5", "inf", "nan", " "}) {  // zone 4, set 3
-    cases.push_back({28, bad, "line 29: expected the reading of zone 4 in set 3 or an empty line, found \"" +
-                                  std::string(bad) + "\""});
+    cases.push_back(
+        {28, bad,
+         "line 29: expected the reading of zone 4 in set 3 or an empty line, found \"" + std::string(bad) + "\""});
   }
   for (const char* bad : {"", "x 2", "1 x", "1 2 "}) cases.push_back({17, bad, ""});
   for (const Case& c : cases) {

@@ -1,13 +1,12 @@
+#include "IoTestSupport.h"
+#include "io/TestFileLayout.h"
+#include "io/TestFileLoader.h"
 #include "io/TestFileSaver.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <tuple>
-
-#include "IoTestSupport.h"
-#include "io/TestFileLayout.h"
-#include "io/TestFileLoader.h"
 
 namespace zonalyst::io {
 namespace {

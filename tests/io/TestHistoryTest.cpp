@@ -1,9 +1,9 @@
+#include "IoTestSupport.h"
+#include "io/TestHistory.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
-
-#include "IoTestSupport.h"
-#include "io/TestHistory.h"
 
 #ifndef _WIN32
 #include <sys/stat.h>

@@ -27,8 +27,12 @@ TEST(ParseValueTriple, RefusesMisplacedBlanksAndTextThatIsNotANumber) {
 }
 
 TEST(ParseFileNumber, AcceptsDecimalFormsWithLeadingBlanksOnly) {
-  for (const auto& [text, value] : {std::pair{"0", 0.0}, {"  -0.25", -0.25}, {".5", 0.5}, {"+2", 2.0},
-                                    {"1e-05", 1E-05}, {"1.23456789012346E+17", 1.23456789012346E+17}}) {
+  for (const auto& [text, value] : {std::pair{"0", 0.0},
+                                    {"  -0.25", -0.25},
+                                    {".5", 0.5},
+                                    {"+2", 2.0},
+                                    {"1e-05", 1E-05},
+                                    {"1.23456789012346E+17", 1.23456789012346E+17}}) {
     EXPECT_EQ(ParseFileNumber(text), value) << '"' << text << '"';
   }
   for (const char* text : {"", "   ", "1.5 ", "1.5x", "+-1", "+", "-", "1,5", "0x10", "infinity", "NaN", "1..2"}) {

@@ -1,14 +1,13 @@
 #include "photo/PhotoFile.h"
-
-#include <gtest/gtest.h>
-#include <sys/stat.h>
+#include "tests/support/ScratchFolder.h"
 
 #include <QBuffer>
 #include <QColor>
 #include <QImage>
-#include <array>
+#include <gtest/gtest.h>
 
-#include "tests/support/ScratchFolder.h"
+#include <array>
+#include <sys/stat.h>
 
 namespace zonalyst::photo {
 namespace {

@@ -1,9 +1,8 @@
-#include <gtest/gtest.h>
-
-#include <QImage>
-
 #include "photo/PhotoFile.h"
 #include "tests/support/ScratchFolder.h"
+
+#include <QImage>
+#include <gtest/gtest.h>
 
 namespace zonalyst::photo {
 namespace {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "plot/RecordingSurface.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,8 +12,6 @@
 #include <optional>
 #include <string>
 #include <vector>
-
-#include "plot/RecordingSurface.h"
 
 namespace zonalyst::plot::testing {
 

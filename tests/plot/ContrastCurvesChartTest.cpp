@@ -1,9 +1,8 @@
+#include "ChartCalls.h"
 #include "plot/ContrastCurvesChart.h"
+#include "plot/RasterSurface.h"
 
 #include <gtest/gtest.h>
-
-#include "ChartCalls.h"
-#include "plot/RasterSurface.h"
 
 namespace zonalyst::plot {
 namespace {

@@ -1,7 +1,3 @@
-#include <gtest/gtest.h>
-
-#include <filesystem>
-
 #include "core/MonteCarlo.h"
 #include "core/SurfaceAnalysis.h"
 #include "io/TestFileLoader.h"
@@ -12,6 +8,10 @@
 #include "plot/SurfaceErrorChart.h"
 #include "plot/TransverseErrorChart.h"
 #include "tests/support/FilledBessel.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
 
 namespace zonalyst::plot {
 namespace {

@@ -1,11 +1,10 @@
-#include "plot/HistoryChart.h"
-
-#include <gtest/gtest.h>
-
 #include "ChartCalls.h"
+#include "plot/HistoryChart.h"
 #include "plot/RasterSurface.h"
 #include "plot/SurfaceErrorChart.h"
 #include "tests/support/TestMirror.h"
+
+#include <gtest/gtest.h>
 
 namespace zonalyst::plot {
 namespace {
@@ -14,8 +13,9 @@ using testing::CallsOf;
 using testing::LinesOf;
 
 TEST(HistoryChart, AxisEndIsTheRoundNumberAtOrAboveTheLargestRms) {
-  const std::pair<double, double> cases[] = {{0.0, 1.0}, {0.4, 1.0}, {1.5, 2.0}, {49.5, 50.0}, {50.0, 50.0},
-                                             {51.0, 100.0}, {120.0, 200.0}, {1e300, 1e300}, {std::nan(""), 1.0}};
+  const std::pair<double, double> cases[] = {{0.0, 1.0},     {0.4, 1.0},     {1.5, 2.0},
+                                             {49.5, 50.0},   {50.0, 50.0},   {51.0, 100.0},
+                                             {120.0, 200.0}, {1e300, 1e300}, {std::nan(""), 1.0}};
   for (const auto& [largest, end] : cases) EXPECT_DOUBLE_EQ(RoundAxisEnd(largest), end) << largest;
 }
 
@@ -42,7 +42,8 @@ TEST(HistoryChart, OlderCurvesFadeTheLatestIsRedAndEachTestHasItsTrendPoints) {
   const std::vector<RecordedCall> lines = CallsOf(s, RecordedCall::Op::Line);
   std::vector<Rgb> curveColours;
   for (const RecordedCall& c : lines) {
-    if (c.x2 - c.x1 == 3.0 && (curveColours.empty() || !(curveColours.back() == c.colour))) curveColours.push_back(c.colour);
+    if (c.x2 - c.x1 == 3.0 && (curveColours.empty() || !(curveColours.back() == c.colour)))
+      curveColours.push_back(c.colour);
   }
   ASSERT_GE(curveColours.size(), 3u);
   EXPECT_EQ(curveColours[2], kRed);
@@ -72,7 +73,8 @@ TEST(HistoryChart, TheTestNumbersNeverRunTogetherAndTheLatestIsNumbered) {
     DrawHistory(s, zonalyst::testing::TestMirror(), oldestFirst);
     const double labelTop = TrendFrame{}.base + 2.0;
     const std::vector<RecordedCall> labels = testing::CallsWhere(s, [&](const RecordedCall& c) {
-      return c.op == RecordedCall::Op::Text && c.y1 == labelTop && c.text.find_first_not_of("0123456789") == std::string::npos;
+      return c.op == RecordedCall::Op::Text && c.y1 == labelTop &&
+             c.text.find_first_not_of("0123456789") == std::string::npos;
     });
     ASSERT_FALSE(labels.empty()) << count;
     EXPECT_EQ(labels.back().text, std::to_string(count));
@@ -101,8 +103,9 @@ TEST(SurfaceErrorChart, AnEarlierTestsCurveLiesFaintlyOverTheFillAndUnderTheOutl
   // The earlier test is half as deep: its edge stands half as high above the base.
   const RadialFrame frame = RadialFrame::For(raster);
   const auto edgeHeight = [&](const std::vector<RecordedCall>& lines) {
-    const auto edge = std::find_if(lines.begin(), lines.end(),
-                                   [&](const RecordedCall& c) { return c.x1 == frame.xRight(99) && c.x2 == frame.xRight(100); });
+    const auto edge = std::find_if(lines.begin(), lines.end(), [&](const RecordedCall& c) {
+      return c.x1 == frame.xRight(99) && c.x2 == frame.xRight(100);
+    });
     return edge == lines.end() ? 0.0 : frame.base - edge->y2;
   };
   EXPECT_GT(edgeHeight(earlier), 0.0);

@@ -1,17 +1,16 @@
+#include "ChartCalls.h"
+#include "plot/MaskPdf.h"
 #include "plot/MaskTemplate.h"
-
-#include <gtest/gtest.h>
+#include "plot/RasterSurface.h"
+#include "tests/support/TestMirror.h"
 
 #include <QTemporaryDir>
+#include <gtest/gtest.h>
+
 #include <cmath>
 #include <fstream>
 #include <iterator>
 #include <tuple>
-
-#include "ChartCalls.h"
-#include "plot/MaskPdf.h"
-#include "plot/RasterSurface.h"
-#include "tests/support/TestMirror.h"
 
 namespace zonalyst::plot {
 namespace {
@@ -38,7 +37,8 @@ struct DrawnPage {
     DrawMaskPage(s, layout, row, column);
   }
   std::vector<RecordedCall> polygons(Rgb colour) const {
-    return testing::CallsWhere(s, [&](const RecordedCall& c) { return c.op == RecordedCall::Op::Polygon && c.colour == colour; });
+    return testing::CallsWhere(
+        s, [&](const RecordedCall& c) { return c.op == RecordedCall::Op::Polygon && c.colour == colour; });
   }
   RasterSurface raster;
   RecordingSurface s;
@@ -127,7 +127,8 @@ TEST(MaskLayout, RefusesWhatItCannotDraw) {
     double angle;
     const char* message;
   } cases[] = {
-      {effective, 30.0, "The mask template needs each zone's inner and outer radius; this test gives effective radii only."},
+      {effective, 30.0,
+       "The mask template needs each zone's inner and outer radius; this test gives effective radii only."},
       {crossed, 30.0, "Zone 3's outer radius must be larger than its inner radius."},
       {MaskedMirror(200.0, 4), 0.0, "The openings' angle must be above 0 and at most 90 degrees."},
       {MaskedMirror(200.0, 4), 90.5, "The openings' angle must be above 0 and at most 90 degrees."},

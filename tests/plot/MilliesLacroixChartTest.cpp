@@ -1,10 +1,9 @@
-#include "plot/MilliesLacroixChart.h"
-
-#include <gtest/gtest.h>
-
 #include "ChartCalls.h"
+#include "plot/MilliesLacroixChart.h"
 #include "plot/RasterSurface.h"
 #include "tests/support/TestMirror.h"
+
+#include <gtest/gtest.h>
 
 namespace zonalyst::plot {
 namespace {

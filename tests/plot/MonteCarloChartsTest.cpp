@@ -1,13 +1,12 @@
+#include "ChartCalls.h"
 #include "plot/MonteCarloCharts.h"
+#include "plot/PictureSizes.h"
+#include "plot/RasterSurface.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <utility>
-
-#include "ChartCalls.h"
-#include "plot/PictureSizes.h"
-#include "plot/RasterSurface.h"
 
 namespace zonalyst::plot {
 namespace {

@@ -1,10 +1,9 @@
 #include "plot/RadialChart.h"
+#include "plot/RasterSurface.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-
-#include "plot/RasterSurface.h"
 
 namespace zonalyst::plot {
 namespace {

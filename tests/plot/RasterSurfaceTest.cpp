@@ -1,4 +1,6 @@
+#include "plot/PictureSizes.h"
 #include "plot/RasterSurface.h"
+#include "plot/TeeSurface.h"
 
 #include <gtest/gtest.h>
 
@@ -6,9 +8,6 @@
 #include <limits>
 #include <new>
 #include <set>
-
-#include "plot/PictureSizes.h"
-#include "plot/TeeSurface.h"
 
 namespace zonalyst::plot {
 namespace {

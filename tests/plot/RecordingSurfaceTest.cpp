@@ -1,8 +1,7 @@
+#include "plot/RasterSurface.h"
 #include "plot/RecordingSurface.h"
 
 #include <gtest/gtest.h>
-
-#include "plot/RasterSurface.h"
 
 namespace zonalyst::plot {
 namespace {

@@ -1,12 +1,11 @@
+#include "plot/RasterSurface.h"
+#include "plot/RecordingSurface.h"
 #include "plot/SavedPicture.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <tuple>
-
-#include "plot/RasterSurface.h"
-#include "plot/RecordingSurface.h"
 
 namespace zonalyst::plot {
 namespace {

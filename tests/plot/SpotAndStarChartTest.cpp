@@ -1,13 +1,13 @@
+#include "ChartCalls.h"
+#include "plot/RasterSurface.h"
+#include "plot/SpotDiffractionChart.h"
+#include "plot/StarTestChart.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
 #include <tuple>
-
-#include "ChartCalls.h"
-#include "plot/RasterSurface.h"
-#include "plot/SpotDiffractionChart.h"
-#include "plot/StarTestChart.h"
 
 namespace zonalyst::plot {
 namespace {
@@ -86,7 +86,8 @@ TEST(StarTestChartTest, PaintsRingsInGreyFramesAndCaptions) {
                   {605, 100.25, kDim}, {135, 102, kRed},    {370, 102, kGreen}, {605, 102, kRed}};
   for (int p = 0; p < 9; ++p) {
     EXPECT_EQ(std::tuple(circles[p].x1, circles[p].radius, circles[p].colour),
-              std::tuple(expected[p].x, expected[p].radius, expected[p].colour)) << p;
+              std::tuple(expected[p].x, expected[p].radius, expected[p].colour))
+        << p;
   }
 
   const auto texts = CallsOf(s, Op::Text);

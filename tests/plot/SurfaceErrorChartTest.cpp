@@ -1,16 +1,15 @@
+#include "ChartCalls.h"
+#include "core/SurfaceAnalysis.h"
+#include "plot/PictureSizes.h"
+#include "plot/RasterSurface.h"
 #include "plot/SurfaceErrorChart.h"
+#include "tests/support/FilledBessel.h"
+#include "tests/support/TestMirror.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
-
-#include "ChartCalls.h"
-#include "core/SurfaceAnalysis.h"
-#include "plot/PictureSizes.h"
-#include "plot/RasterSurface.h"
-#include "tests/support/FilledBessel.h"
-#include "tests/support/TestMirror.h"
 
 namespace zonalyst::plot {
 namespace {

@@ -1,7 +1,3 @@
-#include <gtest/gtest.h>
-
-#include <tuple>
-
 #include "ChartCalls.h"
 #include "core/NumberText.h"
 #include "core/QualityMetrics.h"
@@ -10,6 +6,10 @@
 #include "plot/RasterSurface.h"
 #include "plot/TesterViewChart.h"
 #include "tests/support/TestMirror.h"
+
+#include <gtest/gtest.h>
+
+#include <tuple>
 
 namespace zonalyst::plot {
 namespace {

@@ -1,14 +1,13 @@
+#include "ChartCalls.h"
+#include "plot/PictureSizes.h"
+#include "plot/RasterSurface.h"
 #include "plot/TransverseErrorChart.h"
+#include "tests/support/TestMirror.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
-
-#include "ChartCalls.h"
-#include "plot/PictureSizes.h"
-#include "plot/RasterSurface.h"
-#include "tests/support/TestMirror.h"
 
 namespace zonalyst::plot {
 namespace {

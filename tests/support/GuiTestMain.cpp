@@ -1,6 +1,5 @@
-#include <gtest/gtest.h>
-
 #include <QGuiApplication>
+#include <gtest/gtest.h>
 
 // The main of the tests that draw or decode pictures: fonts and Qt's image decoders need
 // a GUI application; no window is ever shown.

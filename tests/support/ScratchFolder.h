@@ -36,8 +36,9 @@ inline std::vector<std::string> EntryNames(const std::filesystem::path& folder) 
 class ScratchFolder {
  public:
   ScratchFolder() {
-    static std::mt19937_64 names(std::random_device{}() ^
-                                 static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
+    static std::mt19937_64 names(
+        std::random_device{}() ^
+        static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
     do {
       path_ = std::filesystem::temp_directory_path() / ("zonalyst-test-" + std::to_string(names()));
     } while (!std::filesystem::create_directory(path_));

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <vector>
-
 #include "core/ConicGeometry.h"
 #include "core/MirrorTest.h"
 #include "core/SurfaceReduction.h"
+
+#include <vector>
 
 namespace zonalyst::testing {
 
@@ -21,12 +21,12 @@ struct MirrorRecipe {
   double conic = -1.0;
   bool inches = false;
   bool movingSource = true;
-  bool innerOuter = false;                 // zones by inner and outer radius
-  std::vector<double> zones = kSixZones;   // effective radii; with innerOuter the outer radii,
-                                           // each zone starting where the one before ends
+  bool innerOuter = false;                // zones by inner and outer radius
+  std::vector<double> zones = kSixZones;  // effective radii; with innerOuter the outer radii,
+                                          // each zone starting where the one before ends
   int readingSets = 1;
-  bool perfectReadings = true;             // set 1 as a perfect conic reads; else no readings
-  double readingOffset = 10.0;             // knife position at the paraxial centre of curvature
+  bool perfectReadings = true;  // set 1 as a perfect conic reads; else no readings
+  double readingOffset = 10.0;  // knife position at the paraxial centre of curvature
 };
 
 // The readings of a perfect conic: the zonal centre of curvature lies -K times the

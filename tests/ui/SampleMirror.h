@@ -1,8 +1,8 @@
 #pragma once
 
-#include <cmath>
-
 #include "tests/support/TestMirror.h"
+
+#include <cmath>
 
 namespace zonalyst::testing {
 

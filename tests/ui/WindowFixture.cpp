@@ -1,13 +1,13 @@
 #include "WindowFixture.h"
 
+#include "io/FileAccess.h"
+#include "io/TestFileLayout.h"
+#include "io/TestPath.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QTest>
-
-#include "io/FileAccess.h"
-#include "io/TestFileLayout.h"
-#include "io/TestPath.h"
 
 namespace zonalyst::testing {
 
@@ -22,11 +22,11 @@ std::string ReadFile(const QString& path) {
 }
 
 ui::MainWindow& WindowFixture::start(const QStringList& arguments) {
-  ui::WindowServices services{&prompter, settings, association, &clipboard, saveQuestion,
-                              [this](QWidget*, bool showSplash) {
-                                ++splashShown;
-                                return splashChoice || showSplash;
-                              }};
+  ui::WindowServices services{
+      &prompter, settings, association, &clipboard, saveQuestion, [this](QWidget*, bool showSplash) {
+        ++splashShown;
+        return splashChoice || showSplash;
+      }};
   window_ = std::make_unique<ui::MainWindow>(services);
   window = window_.get();
   panels = {dynamic_cast<ui::FilePanel*>(window->panelContent(ui::Panel::Load)),
@@ -34,7 +34,8 @@ ui::MainWindow& WindowFixture::start(const QStringList& arguments) {
             dynamic_cast<ui::MilliesLacroixPanel*>(window->panelContent(ui::Panel::MilliesLacroix)),
             dynamic_cast<ui::SpotDiffractionPanel*>(window->panelContent(ui::Panel::Diffraction)),
             dynamic_cast<ui::StarTestPanel*>(window->panelContent(ui::Panel::StarTest))};
-  if (!(panels.files && panels.surface && panels.milliesLacroix && panels.spot && panels.star)) qFatal("a panel of another type");
+  if (!(panels.files && panels.surface && panels.milliesLacroix && panels.spot && panels.star))
+    qFatal("a panel of another type");
   window->startUp(arguments, dir_.path());
   window->activateWindow();
   if (!QTest::qWaitForWindowActive(window)) qWarning("the window did not become active");

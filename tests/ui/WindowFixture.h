@@ -1,20 +1,5 @@
 #pragma once
 
-#include <QDialog>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QScrollBar>
-#include <QString>
-#include <QStringList>
-#include <QTemporaryDir>
-#include <QTimer>
-#include <functional>
-#include <memory>
-#include <optional>
-#include <string>
-
 #include "core/MirrorTest.h"
 #include "io/TestFileSaver.h"
 #include "platform/Clipboard.h"
@@ -28,6 +13,22 @@
 #include "ui/entry/FilePanel.h"
 #include "ui/prompt/ScriptedPrompter.h"
 #include "ui/window/MainWindow.h"
+
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
 
 namespace zonalyst::testing {
 

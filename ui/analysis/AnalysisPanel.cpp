@@ -1,16 +1,15 @@
 #include "AnalysisPanel.h"
 
-#include <QHBoxLayout>
-#include <QImage>
-#include <QLabel>
-#include <QPainter>
-#include <QVBoxLayout>
-
 #include "core/ReadingsValidation.h"
 #include "core/ResultTexts.h"
 #include "core/ZoneReport.h"
 #include "plot/RasterSurface.h"
 
+#include <QHBoxLayout>
+#include <QImage>
+#include <QLabel>
+#include <QPainter>
+#include <QVBoxLayout>
 
 namespace zonalyst::ui {
 

@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QString>
-
 #include "AnalysisView.h"
-#include "ui/panel/PanelContent.h"
-#include "ui/panel/PanelContext.h"
 #include "core/SurfaceAnalysis.h"
 #include "plot/SavedPicture.h"
+#include "ui/panel/PanelContent.h"
+#include "ui/panel/PanelContext.h"
+
+#include <QString>
 
 class QHBoxLayout;
 class QLabel;

@@ -1,12 +1,12 @@
 #include "AnalysisView.h"
 
-#include <QLabel>
-#include <QPixmap>
-#include <QVBoxLayout>
-
 #include "ResultLabels.h"
 #include "core/ResultTexts.h"
 #include "plot/TeeSurface.h"
+
+#include <QLabel>
+#include <QPixmap>
+#include <QVBoxLayout>
 
 namespace zonalyst::ui {
 
@@ -58,8 +58,7 @@ void AnalysisView::paint(const std::function<void(plot::PictureSurface&)>& draw)
     draw(surface_);
   } else {
     if (!screenSurface_ || screenSurface_->devicePixelRatio() != ratio) {
-      screenSurface_ =
-          std::make_unique<plot::RasterSurface>(surface_.scaleWidth(), surface_.scaleHeight(), ratio);
+      screenSurface_ = std::make_unique<plot::RasterSurface>(surface_.scaleWidth(), surface_.scaleHeight(), ratio);
     }
     plot::TeeSurface both(surface_, *screenSurface_);
     both.clear();

@@ -1,15 +1,16 @@
 #pragma once
 
-#include <QString>
-#include <QWidget>
-#include <array>
-#include <functional>
-#include <memory>
-
 #include "core/SurfaceAnalysis.h"
 #include "plot/PanelPicture.h"
 #include "plot/RasterSurface.h"
 #include "ui/panel/AppState.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <memory>
 
 class QLabel;
 
@@ -59,7 +60,7 @@ class AnalysisView final : public QWidget {
   AppState& state_;
   plot::Panel panel_;
   SurfaceAnalysis analysis_;
-  plot::RasterSurface surface_;  // the logical size, saved as it is
+  plot::RasterSurface surface_;                         // the logical size, saved as it is
   std::unique_ptr<plot::RasterSurface> screenSurface_;  // at the screen's pixel density, when above 1
   ResultLabels* results_;
   QLabel* picture_;

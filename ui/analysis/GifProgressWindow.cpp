@@ -1,10 +1,10 @@
 #include "GifProgressWindow.h"
 
+#include "ui/analysis/rules/ImageExportRules.h"
+
 #include <QLabel>
 #include <QPainter>
 #include <QVBoxLayout>
-
-#include "ui/analysis/rules/ImageExportRules.h"
 
 namespace zonalyst::ui {
 

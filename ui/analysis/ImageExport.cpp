@@ -1,17 +1,17 @@
 #include "ImageExport.h"
 
-#include <QApplication>
-#include <QScopeGuard>
-
-#include "ui/panel/EventPump.h"
-#include "ui/panel/SaveGuard.h"
-#include "GifProgressWindow.h"
 #include "AnalysisPanel.h"
+#include "GifProgressWindow.h"
 #include "image/GIF.h"
 #include "io/FileAccess.h"
 #include "plot/RasterSurface.h"
 #include "plot/SavedPicture.h"
 #include "ui/analysis/rules/ImageExportRules.h"
+#include "ui/panel/EventPump.h"
+#include "ui/panel/SaveGuard.h"
+
+#include <QApplication>
+#include <QScopeGuard>
 
 namespace zonalyst::ui {
 namespace {

@@ -1,13 +1,13 @@
 #include "McExplainDialog.h"
 
+#include "ui/analysis/rules/LocalisedText.h"
+
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-#include "ui/analysis/rules/LocalisedText.h"
 
 namespace zonalyst::ui {
 

@@ -1,10 +1,11 @@
 #pragma once
 
-#include <QDialog>
-#include <string>
-
 #include "platform/Clipboard.h"
 #include "platform/Settings.h"
+
+#include <QDialog>
+
+#include <string>
 
 class QLabel;
 

@@ -1,5 +1,9 @@
 #include "McSetupDialog.h"
 
+#include "ui/analysis/rules/LocalisedText.h"
+#include "ui/analysis/rules/McSetupRules.h"
+#include "ui/panel/EntryBoxes.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QGridLayout>
@@ -9,10 +13,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-#include "ui/panel/EntryBoxes.h"
-#include "ui/analysis/rules/LocalisedText.h"
-#include "ui/analysis/rules/McSetupRules.h"
 
 namespace zonalyst::ui {
 namespace {
@@ -194,8 +194,8 @@ void McSetupDialog::go() {
   if (const auto zone = analysis::ZoneBeyondRadius(sd, values_.zoneCount, values_.radiusOfCurvature)) {
     MessageRequest refusal;
     refusal.title = windowTitle();
-    refusal.text = analysis::LocalisedText(
-        analysis::ZoneBeyondRadiusMessage(*zone, sd[*zone], values_.radiusOfCurvature));
+    refusal.text =
+        analysis::LocalisedText(analysis::ZoneBeyondRadiusMessage(*zone, sd[*zone], values_.radiusOfCurvature));
     refusal.icon = MessageIcon::Exclamation;
     prompter_.message(refusal);
     manual_[*zone - 1].edit->setFocus();
@@ -238,9 +238,13 @@ bool McSetupDialog::handleKey(QLineEdit* box, QKeyEvent* key) {
   const std::optional<QChar> typed = TypedCharOf(*key);
   if (!typed) return false;
   switch (analysis::FilterStdDevKey(*typed, EditStateOf(*box), DecimalSeparator())) {
-    case entry::KeyVerdict::Accept: return false;
-    case entry::KeyVerdict::Refuse: QApplication::beep(); return true;
-    default: return true;
+    case entry::KeyVerdict::Accept:
+      return false;
+    case entry::KeyVerdict::Refuse:
+      QApplication::beep();
+      return true;
+    default:
+      return true;
   }
 }
 
@@ -256,8 +260,10 @@ bool McSetupDialog::eventFilter(QObject* watched, QEvent* event) {
       ShowBoxFocus(box, false);
       if (const int row = rowOf(box); row >= 0) commitZoneBox(row);
       break;
-    case QEvent::KeyPress: return handleKey(box, static_cast<QKeyEvent*>(event));
-    default: break;
+    case QEvent::KeyPress:
+      return handleKey(box, static_cast<QKeyEvent*>(event));
+    default:
+      break;
   }
   return QDialog::eventFilter(watched, event);
 }

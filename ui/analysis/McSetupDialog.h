@@ -1,11 +1,12 @@
 #pragma once
 
-#include <QDialog>
-#include <array>
-
 #include "platform/Settings.h"
 #include "ui/panel/MonteCarloValues.h"
 #include "ui/prompt/Prompter.h"
+
+#include <QDialog>
+
+#include <array>
 
 class QCheckBox;
 class QLabel;

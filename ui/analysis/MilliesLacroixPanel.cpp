@@ -1,11 +1,11 @@
 #include "MilliesLacroixPanel.h"
 
+#include "PanelSlider.h"
+#include "ui/analysis/rules/LocalisedText.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QScrollBar>
-
-#include "PanelSlider.h"
-#include "ui/analysis/rules/LocalisedText.h"
 
 namespace zonalyst::ui {
 
@@ -28,8 +28,6 @@ void MilliesLacroixPanel::enterPanel(const PanelEntry& /*entry*/) {
   view().redraw(fit.bestFitRocMm, {.mlShift = shift_->value()});
 }
 
-void MilliesLacroixPanel::referenceSliderMoved() {
-  view().redraw(bestFitRocMm(), {.mlShift = shift_->value()});
-}
+void MilliesLacroixPanel::referenceSliderMoved() { view().redraw(bestFitRocMm(), {.mlShift = shift_->value()}); }
 
 }  // namespace zonalyst::ui

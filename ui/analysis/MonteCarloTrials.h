@@ -1,10 +1,10 @@
 #pragma once
 
-#include <optional>
-
 #include "core/MonteCarlo.h"
 #include "plot/MonteCarloCharts.h"
 #include "ui/panel/WorkerRun.h"
+
+#include <optional>
 
 namespace zonalyst::ui {
 

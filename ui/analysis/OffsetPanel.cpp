@@ -1,14 +1,14 @@
 #include "OffsetPanel.h"
 
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QScrollBar>
-#include <QSignalBlocker>
-
 #include "PanelSlider.h"
 #include "core/ResultTexts.h"
 #include "ui/analysis/rules/LocalisedText.h"
 #include "ui/analysis/rules/OffsetCaptions.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QScrollBar>
+#include <QSignalBlocker>
 
 namespace zonalyst::ui {
 
@@ -17,9 +17,9 @@ OffsetPanel::OffsetPanel(const PanelContext& context, const AnalysisLayout& layo
   captionRow_ = addRow();
   bestFitCaption_ = addCaption(captionRow_, QStringLiteral("Offset_%1").arg(2 * sliderIndex_));
   offsetCaption_ = addCaption(captionRow_, QStringLiteral("Offset_%1").arg(2 * sliderIndex_ + 1));
-  slider_ = MakePanelSlider(QStringLiteral("HScroll1_%1").arg(sliderIndex_),
-                            analysis::ReferenceSliderRange(sliderIndex_), this,
-                            [this] { setHelp(analysis::ReferenceSliderHelp(sliderIndex_)); });
+  slider_ =
+      MakePanelSlider(QStringLiteral("HScroll1_%1").arg(sliderIndex_), analysis::ReferenceSliderRange(sliderIndex_),
+                      this, [this] { setHelp(analysis::ReferenceSliderHelp(sliderIndex_)); });
   addRow()->addWidget(slider_);
 }
 
@@ -61,8 +61,7 @@ void OffsetPanel::drawBestFit() { view().redraw(bestFitRocMm(), {}); }
 void OffsetPanel::drawAt(double offsetMm) { view().redraw(bestFitRocMm(), {.offsetMm = offsetMm}); }
 
 void OffsetPanel::writeOffsetCaption() {
-  offsetCaption_->setText(
-      analysis::ScreenText(analysis::OffsetCaption(state_.test, offsetMm(), resetKey_)));
+  offsetCaption_->setText(analysis::ScreenText(analysis::OffsetCaption(state_.test, offsetMm(), resetKey_)));
 }
 
 }  // namespace zonalyst::ui

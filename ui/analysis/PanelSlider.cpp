@@ -36,7 +36,7 @@ class ControlWatch final : public QObject {
 }  // namespace
 
 QScrollBar* MakePanelSlider(const QString& objectName, const analysis::SliderRange& range, QWidget* parent,
-                           std::function<void()> onFocus) {
+                            std::function<void()> onFocus) {
   auto* slider = new QScrollBar(Qt::Horizontal, parent);
   slider->setObjectName(objectName);
   slider->setRange(range.min, range.max);

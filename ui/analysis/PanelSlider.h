@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QString>
-#include <functional>
-
 #include "ui/analysis/rules/SliderRules.h"
+
+#include <QString>
+
+#include <functional>
 
 class QScrollBar;
 class QWidget;
@@ -15,7 +16,7 @@ namespace zonalyst::ui {
 // Page keys and the mouse move it), and onFocus called when it takes the focus (the
 // help line).
 QScrollBar* MakePanelSlider(const QString& objectName, const analysis::SliderRange& range, QWidget* parent,
-                           std::function<void()> onFocus);
+                            std::function<void()> onFocus);
 
 // Calls onFocus whenever widget takes the focus.
 void OnFocusIn(QWidget* widget, std::function<void()> onFocus);

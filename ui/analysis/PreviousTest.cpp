@@ -1,7 +1,5 @@
 #include "PreviousTest.h"
 
-#include <algorithm>
-
 #include "core/ReadingsValidation.h"
 #include "core/SetupValidation.h"
 #include "core/SurfaceAnalysis.h"
@@ -9,6 +7,8 @@
 #include "io/PrintableText.h"
 #include "io/TestFileLoader.h"
 #include "io/TestHistory.h"
+
+#include <algorithm>
 
 namespace zonalyst::ui {
 namespace {
@@ -24,8 +24,7 @@ std::optional<std::string> WhyNotDrawn(const io::LoadResult& loaded, SurfaceAnal
   }
   const auto refusal = AnalyseReadings(test, analysis);
   if (!refusal) return std::nullopt;
-  return refusal->check == ReadingsRefusal::Check::NoReadings ? "it has no readings yet"
-                                                              : "its readings are refused";
+  return refusal->check == ReadingsRefusal::Check::NoReadings ? "it has no readings yet" : "its readings are refused";
 }
 
 }  // namespace
@@ -36,9 +35,8 @@ const plot::EarlierTest& PreviousTest::readFor(const AppState& state) {
   openTest_ = openTest;
   metrics_.reset();
   earlier_ = {nullptr, "No test of this folder was written before this one"};
-  const auto previous = state.testOpen()
-                            ? io::PreviousInHistory(state.folder.toStdString(), state.fileName.toStdString())
-                            : std::nullopt;
+  const auto previous =
+      state.testOpen() ? io::PreviousInHistory(state.folder.toStdString(), state.fileName.toStdString()) : std::nullopt;
   if (!previous) return earlier_;
 
   const std::string named =

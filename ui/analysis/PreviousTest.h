@@ -1,11 +1,12 @@
 #pragma once
 
-#include <QString>
-#include <optional>
-
 #include "core/QualityMetrics.h"
 #include "plot/SurfaceErrorChart.h"
 #include "ui/panel/AppState.h"
+
+#include <QString>
+
+#include <optional>
 
 namespace zonalyst::ui {
 

@@ -1,8 +1,8 @@
 #include "ReferenceSliders.h"
 
-#include <QScrollBar>
-
 #include "StarTestPanel.h"
+
+#include <QScrollBar>
 
 namespace zonalyst::ui {
 

@@ -1,9 +1,9 @@
 #include "ResultLabels.h"
 
-#include <QLabel>
-
 #include "plot/PictureSizes.h"
 #include "ui/analysis/rules/LocalisedText.h"
+
+#include <QLabel>
 
 namespace zonalyst::ui {
 

@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QFrame>
-#include <array>
-
 #include "core/ResultTexts.h"
+
+#include <QFrame>
+
+#include <array>
 
 class QLabel;
 

@@ -1,10 +1,10 @@
 #include "SpotDiffractionPanel.h"
 
+#include "PanelSlider.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QScrollBar>
-
-#include "PanelSlider.h"
 
 namespace zonalyst::ui {
 namespace {
@@ -27,7 +27,7 @@ SpotDiffractionPanel::SpotDiffractionPanel(const PanelContext& context, const An
   auto* heading = addCaption(row, QStringLiteral("lblF6Obst_0"), 0);
   heading->setText(QStringLiteral("Central Obstruction"));
   obstruction_ = MakePanelSlider(QStringLiteral("scrlF6Obst"), analysis::kSpotObstructionRange, this,
-                                [this] { setHelp(analysis::SpotObstructionHelp()); });
+                                 [this] { setHelp(analysis::SpotObstructionHelp()); });
   obstruction_->setFixedWidth(300);
   row->addWidget(obstruction_);
   obstructionCaption_ = addCaption(row, QStringLiteral("lblF6Obst_1"));
@@ -48,8 +48,7 @@ SpotDiffractionPanel::SpotDiffractionPanel(const PanelContext& context, const An
 void SpotDiffractionPanel::drawBestFit() { view().redraw(bestFitRocMm(), {.obstruction = 0.0}); }
 
 void SpotDiffractionPanel::drawAt(double offsetMm) {
-  view().redraw(bestFitRocMm(),
-                {.offsetMm = offsetMm, .obstruction = static_cast<double>(obstruction_->value())});
+  view().redraw(bestFitRocMm(), {.offsetMm = offsetMm, .obstruction = static_cast<double>(obstruction_->value())});
 }
 
 void SpotDiffractionPanel::obstructionMoved() {

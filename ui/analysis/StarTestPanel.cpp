@@ -1,13 +1,13 @@
 #include "StarTestPanel.h"
 
+#include "PanelSlider.h"
+#include "plot/PanelTable.h"
+#include "ui/analysis/rules/SliderRules.h"
+
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QScrollBar>
-
-#include "PanelSlider.h"
-#include "plot/PanelTable.h"
-#include "ui/analysis/rules/SliderRules.h"
 
 namespace zonalyst::ui {
 
@@ -16,9 +16,9 @@ StarTestPanel::StarTestPanel(const PanelContext& context, const AnalysisLayout& 
   QHBoxLayout* row = addRow();
   defocusHeading_ = addCaption(row, QStringLiteral("Offset_6"), 0);
   defocusHeading_->setMinimumWidth(130);
-  defocus_ = MakePanelSlider(QStringLiteral("HScroll1_%1").arg(layout.slider),
-                             analysis::ReferenceSliderRange(layout.slider), this,
-                             [this, slider = layout.slider] { setHelp(analysis::ReferenceSliderHelp(slider)); });
+  defocus_ =
+      MakePanelSlider(QStringLiteral("HScroll1_%1").arg(layout.slider), analysis::ReferenceSliderRange(layout.slider),
+                      this, [this, slider = layout.slider] { setHelp(analysis::ReferenceSliderHelp(slider)); });
   defocus_->setFixedWidth(300);
   row->addWidget(defocus_);
   defocusCaption_ = addCaption(row, QStringLiteral("Offset_7"));
@@ -31,7 +31,7 @@ StarTestPanel::StarTestPanel(const PanelContext& context, const AnalysisLayout& 
   obstructionHeading->setMinimumWidth(130);
   obstructionHeading->setText(QStringLiteral("Central Obstruction"));
   obstruction_ = MakePanelSlider(QStringLiteral("HScroll2"), analysis::kStarObstructionRange, this,
-                                [this] { setHelp(analysis::StarObstructionHelp()); });
+                                 [this] { setHelp(analysis::StarObstructionHelp()); });
   obstruction_->setFixedWidth(300);
   row->addWidget(obstruction_);
   obstructionCaption_ = addCaption(row, QStringLiteral("Offset_9"));
@@ -57,8 +57,8 @@ void StarTestPanel::showPanel() {
   reduce();
   shownOnce_ = true;
   defocusHeading_->setText(QString::fromLatin1(analysis::kDefocusHeading));
-  const analysis::StarSliders moved = analysis::StarFirstVisit(
-      {defocus_->value(), obstruction_->value()}, plot::RowOf(view().panel()).defaultObstruction);
+  const analysis::StarSliders moved = analysis::StarFirstVisit({defocus_->value(), obstruction_->value()},
+                                                               plot::RowOf(view().panel()).defaultObstruction);
   defocus_->setValue(moved.defocusWaves);
   obstruction_->setValue(moved.obstruction);
   redraw();

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <array>
-
 #include "AnalysisPanel.h"
+
+#include <array>
 
 class QCheckBox;
 class QScrollBar;

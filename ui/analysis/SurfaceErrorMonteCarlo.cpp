@@ -1,12 +1,12 @@
 // The Monte Carlo run of the surface error panel (Command3).
-#include <QPushButton>
-
 #include "McSetupDialog.h"
 #include "MonteCarloTrials.h"
 #include "SurfaceErrorPanel.h"
 #include "core/MonteCarlo.h"
 #include "core/MonteCarloExplanation.h"
 #include "plot/MonteCarloCharts.h"
+
+#include <QPushButton>
 
 namespace zonalyst::ui {
 namespace {

@@ -1,14 +1,14 @@
 #include "SurfaceErrorPanel.h"
 
-#include <QCheckBox>
-#include <QHBoxLayout>
-#include <QPushButton>
-
 #include "PanelSlider.h"
 #include "SearchInputGuard.h"
 #include "core/BestFitConic.h"
 #include "core/NumberText.h"
 #include "ui/analysis/rules/LocalisedText.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QPushButton>
 
 namespace zonalyst::ui {
 
@@ -103,7 +103,7 @@ void SurfaceErrorPanel::findBestFitConic() {
   MessageRequest question;
   question.title = QStringLiteral("Best fit Conic Constatn");
   question.text = analysis::LocalisedText("Best fit Conic Constant = " + FormatRounded(result.bestConic, 3) +
-                                      "\r\nDo You wish to retain this Deformation?\r\nProbably NOT A GOOD IDEA! ");
+                                          "\r\nDo You wish to retain this Deformation?\r\nProbably NOT A GOOD IDEA! ");
   question.buttons = MessageButtons::YesNo;
   question.defaultButton = MessageAnswer::No;
   const bool keep = context_.prompter.message(question) == MessageAnswer::Yes;

@@ -1,13 +1,13 @@
 #pragma once
 
-#include <QPointer>
-
 #include "McExplainDialog.h"
 #include "OffsetPanel.h"
 #include "PreviousTest.h"
 #include "platform/Clipboard.h"
 #include "plot/MonteCarloCharts.h"
 #include "ui/panel/WorkerRun.h"
+
+#include <QPointer>
 
 class QCheckBox;
 class QPushButton;

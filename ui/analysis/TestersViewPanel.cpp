@@ -1,15 +1,5 @@
 #include "TestersViewPanel.h"
 
-#include <QCheckBox>
-#include <QFileInfo>
-#include <QPushButton>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QRadioButton>
-#include <QScrollBar>
-#include <QSignalBlocker>
-#include <cmath>
-
 #include "PanelSlider.h"
 #include "core/NumberText.h"
 #include "core/RonchiBands.h"
@@ -20,6 +10,17 @@
 #include "ui/photo/SeriesFrames.h"
 #include "ui/photo/rules/PhotoSeries.h"
 #include "ui/photo/rules/PhotoView.h"
+
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+#include <cmath>
 
 namespace zonalyst::ui {
 
@@ -76,7 +77,8 @@ TestersViewPanel::TestersViewPanel(const PanelContext& context, const AnalysisLa
 }
 
 void TestersViewPanel::LabelledSlider::setEnabled(bool enabled) const {
-  for (QWidget* part : {static_cast<QWidget*>(heading), static_cast<QWidget*>(slider), static_cast<QWidget*>(caption)}) {
+  for (QWidget* part :
+       {static_cast<QWidget*>(heading), static_cast<QWidget*>(slider), static_cast<QWidget*>(caption)}) {
     part->setEnabled(enabled);
   }
 }

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <array>
-
 #include "AnalysisPanel.h"
 #include "core/TesterControls.h"
 #include "plot/TesterViewChart.h"
 #include "ui/analysis/rules/TesterRules.h"
+
+#include <array>
 
 class QCheckBox;
 class QHBoxLayout;
@@ -58,7 +58,7 @@ class TestersViewPanel final : public AnalysisPanel {
   void placeKnife(double reading);
   void redraw();
 
-  bool shown_ = false;  // nothing to draw before the panel has reduced the test
+  bool shown_ = false;                      // nothing to draw before the panel has reduced the test
   std::array<double, 17> shownReadings_{};  // the averages and units the knife was placed for
   bool shownInches_ = false;
   KnifeScale scale_;

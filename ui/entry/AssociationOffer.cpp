@@ -6,12 +6,12 @@ namespace zonalyst::ui {
 
 MessageRequest AssociationQuestion(const platform::AssociationLookup& lookup) {
   MessageRequest request;
-  request.text = lookup.result.empty()
-                     ? QStringLiteral("*.fdr file are currently not associated with any programs\r\n"
-                                      "Do you want to Associate these to Zonalyst?")
-                     : QStringLiteral("*.fdr file are currently associated with ") +
-                           QString::fromStdString(lookup.result) +
-                           QStringLiteral("\r\nDo you want to Associate Fdr files with Zonalyst?");
+  request.text = lookup.result.empty() ? QStringLiteral(
+                                             "*.fdr file are currently not associated with any programs\r\n"
+                                             "Do you want to Associate these to Zonalyst?")
+                                       : QStringLiteral("*.fdr file are currently associated with ") +
+                                             QString::fromStdString(lookup.result) +
+                                             QStringLiteral("\r\nDo you want to Associate Fdr files with Zonalyst?");
   request.title = QStringLiteral("Set File Association");
   request.buttons = MessageButtons::YesNo;
   request.defaultButton = MessageAnswer::Yes;
@@ -29,8 +29,8 @@ MessageRequest AskAgainQuestion() {
   return request;
 }
 
-void OfferFileAssociation(platform::FileAssociation& association, Prompter& prompter,
-                          platform::Settings& settings, OfferOccasion occasion) {
+void OfferFileAssociation(platform::FileAssociation& association, Prompter& prompter, platform::Settings& settings,
+                          OfferOccasion occasion) {
   if (occasion == OfferOccasion::StartUp && settings.noFileAss) return;
   const platform::AssociationLookup lookup = association.find();
   if (lookup.associated) return;

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ui/prompt/Prompter.h"
 #include "platform/FileAssociation.h"
 #include "platform/Settings.h"
+#include "ui/prompt/Prompter.h"
 
 namespace zonalyst::ui {
 
@@ -16,7 +16,7 @@ MessageRequest AskAgainQuestion();
 // anything but Yes sets No_File_ass.
 // At start-up nothing is looked up when No_File_ass is set; the load panel's button always asks.
 enum class OfferOccasion { StartUp, Button };
-void OfferFileAssociation(platform::FileAssociation& association, Prompter& prompter,
-                          platform::Settings& settings, OfferOccasion occasion);
+void OfferFileAssociation(platform::FileAssociation& association, Prompter& prompter, platform::Settings& settings,
+                          OfferOccasion occasion);
 
 }  // namespace zonalyst::ui

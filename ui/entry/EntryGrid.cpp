@@ -1,14 +1,15 @@
 #include "EntryGrid.h"
 
+#include "ui/panel/EntryBoxes.h"
+
 #include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPalette>
+
 #include <optional>
 #include <utility>
-
-#include "ui/panel/EntryBoxes.h"
 
 namespace zonalyst::ui {
 
@@ -29,11 +30,16 @@ std::optional<entry::NavKey> NavKeyOf(const QKeyEvent& event) {
   switch (event.key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-    case Qt::Key_Right: return entry::NavKey::Next;
-    case Qt::Key_Left: return entry::NavKey::Previous;
-    case Qt::Key_Up: return entry::NavKey::Up;
-    case Qt::Key_Down: return entry::NavKey::Down;
-    default: return std::nullopt;
+    case Qt::Key_Right:
+      return entry::NavKey::Next;
+    case Qt::Key_Left:
+      return entry::NavKey::Previous;
+    case Qt::Key_Up:
+      return entry::NavKey::Up;
+    case Qt::Key_Down:
+      return entry::NavKey::Down;
+    default:
+      return std::nullopt;
   }
 }
 
@@ -84,9 +90,13 @@ bool EntryGrid::eventFilter(QObject* watched, QEvent* event) {
       if (rules_.editableOnlyWhileFocused) edit->setReadOnly(true);
       commit(index);
       break;
-    case QEvent::MouseButtonPress: emit boxPressed(); break;
-    case QEvent::KeyPress: return handleKey(index, *static_cast<QKeyEvent*>(event));
-    default: break;
+    case QEvent::MouseButtonPress:
+      emit boxPressed();
+      break;
+    case QEvent::KeyPress:
+      return handleKey(index, *static_cast<QKeyEvent*>(event));
+    default:
+      break;
   }
   return QObject::eventFilter(watched, event);
 }
@@ -99,9 +109,13 @@ bool EntryGrid::handleKey(int index, const QKeyEvent& event) {
   const std::optional<QChar> typed = TypedCharOf(event);
   if (!typed) return false;
   switch (rules_.filterKey(index, *typed, EditStateOf(*box(index)), DecimalSeparator())) {
-    case entry::KeyVerdict::Accept: return false;
-    case entry::KeyVerdict::Swallow: return true;
-    case entry::KeyVerdict::Refuse: QApplication::beep(); return true;
+    case entry::KeyVerdict::Accept:
+      return false;
+    case entry::KeyVerdict::Swallow:
+      return true;
+    case entry::KeyVerdict::Refuse:
+      QApplication::beep();
+      return true;
     case entry::KeyVerdict::Flip:
       rules_.flip(test_, index);
       emit recordChanged();

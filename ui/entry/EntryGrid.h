@@ -1,14 +1,15 @@
 #pragma once
 
-#include <QObject>
-#include <QString>
-#include <functional>
-#include <vector>
-
 #include "core/MirrorTest.h"
 #include "ui/entry/rules/Commit.h"
 #include "ui/entry/rules/KeyFilter.h"
 #include "ui/entry/rules/Navigation.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <vector>
 
 class QKeyEvent;
 class QLineEdit;
@@ -29,8 +30,7 @@ struct EntryGridRules {
   std::function<entry::KeyVerdict(int index, QChar key, const entry::EditState& state, const QString& separator)>
       filterKey;
   std::function<void(MirrorTest& test, int index)> flip;
-  std::function<entry::CommitEffect(MirrorTest& test, int index, const QString& text, const QString& separator)>
-      commit;
+  std::function<entry::CommitEffect(MirrorTest& test, int index, const QString& text, const QString& separator)> commit;
   // What the box shows for the record.
   std::function<QString(const MirrorTest& test, int index, const QString& separator)> text;
 };

@@ -1,5 +1,16 @@
 #include "FilePanel.h"
 
+#include "AssociationOffer.h"
+#include "TestNameQuestion.h"
+#include "TestOpening.h"
+#include "UserFolders.h"
+#include "ui/entry/rules/FilePreview.h"
+#include "ui/entry/rules/HelpTexts.h"
+#include "ui/entry/rules/ListPosition.h"
+#include "ui/panel/EntryBoxes.h"
+#include "ui/panel/PanelId.h"
+#include "ui/panel/TestFolderFiles.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QDateTime>
@@ -13,17 +24,6 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-#include "ui/panel/EntryBoxes.h"
-#include "AssociationOffer.h"
-#include "ui/panel/PanelId.h"
-#include "ui/panel/TestFolderFiles.h"
-#include "TestNameQuestion.h"
-#include "TestOpening.h"
-#include "UserFolders.h"
-#include "ui/entry/rules/FilePreview.h"
-#include "ui/entry/rules/HelpTexts.h"
-#include "ui/entry/rules/ListPosition.h"
 
 namespace zonalyst::ui {
 namespace {
@@ -139,7 +139,7 @@ void FilePanel::fillFolders() {
   // The path from the drive down to the folder, then the folders inside it, indented
   // one step per level.
   QStringList path;
-  for (QDir dir(folder_);; ) {
+  for (QDir dir(folder_);;) {
     path.prepend(dir.absolutePath());
     if (!dir.cdUp()) break;
   }

@@ -1,12 +1,13 @@
 #pragma once
 
-#include <QString>
-#include <array>
-#include <optional>
-
+#include "ui/entry/rules/ListPosition.h"
 #include "ui/panel/PanelContent.h"
 #include "ui/panel/PanelContext.h"
-#include "ui/entry/rules/ListPosition.h"
+
+#include <QString>
+
+#include <array>
+#include <optional>
 
 class QComboBox;
 class QGroupBox;

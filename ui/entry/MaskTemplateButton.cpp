@@ -1,5 +1,10 @@
 #include "MaskTemplateButton.h"
 
+#include "io/PrintableText.h"
+#include "plot/MaskLayout.h"
+#include "plot/MaskPdf.h"
+#include "ui/panel/SaveGuard.h"
+
 #include <QComboBox>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -7,12 +12,8 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <iterator>
 
-#include "io/PrintableText.h"
-#include "plot/MaskLayout.h"
-#include "plot/MaskPdf.h"
-#include "ui/panel/SaveGuard.h"
+#include <iterator>
 
 namespace zonalyst::ui {
 namespace {
@@ -79,28 +80,29 @@ void MaskTemplateButton::printToChosenFile() {
   const plot::Paper& paper = *kPapers[paper_->currentIndex()];
   const MirrorTest& test = state_.test;
   if (const auto refusal = plot::MaskRefusal(test, paper, plot::kDefaultOpeningDeg)) {
-    prompter_.message({QString::fromStdString(*refusal), kTitle, MessageButtons::Ok, MessageAnswer::Ok,
-                       MessageIcon::Critical});
+    prompter_.message(
+        {QString::fromStdString(*refusal), kTitle, MessageButtons::Ok, MessageAnswer::Ok, MessageIcon::Critical});
     return;
   }
   const QString name = QFileInfo(state_.fileName).completeBaseName();
-  const auto chosen = prompter_.saveFile({kTitle, state_.folder, name + QStringLiteral("_Mask.pdf"),
-                                          QStringLiteral("PDF (*.pdf)")});
+  const auto chosen =
+      prompter_.saveFile({kTitle, state_.folder, name + QStringLiteral("_Mask.pdf"), QStringLiteral("PDF (*.pdf)")});
   if (!chosen || chosen->isEmpty()) return;
   QString path = *chosen;
   if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) path += QStringLiteral(".pdf");
   const plot::MaskLayout layout = plot::PlanMask(test, state_.fileName.toStdString(), paper, plot::kDefaultOpeningDeg);
   const std::string problem = plot::WriteMaskPdf(layout, paper, path.toStdString());
   if (!problem.empty()) {
-    prompter_.message({QStringLiteral("The mask template was not saved:\r\n") +
-                           QString::fromStdString(io::AsSentence(problem)),
-                       kTitle, MessageButtons::Ok, MessageAnswer::Ok, MessageIcon::Critical});
+    prompter_.message(
+        {QStringLiteral("The mask template was not saved:\r\n") + QString::fromStdString(io::AsSentence(problem)),
+         kTitle, MessageButtons::Ok, MessageAnswer::Ok, MessageIcon::Critical});
     return;
   }
-  emit saved(QStringLiteral("Mask template saved to %1 (%2 of %3): print it at actual size, then check the scale bar")
-                 .arg(path)
-                 .arg(layout.pageCount() == 1 ? QStringLiteral("1 page") : QStringLiteral("%1 pages").arg(layout.pageCount()))
-                 .arg(QString::fromLatin1(paper.name)));
+  emit saved(
+      QStringLiteral("Mask template saved to %1 (%2 of %3): print it at actual size, then check the scale bar")
+          .arg(path)
+          .arg(layout.pageCount() == 1 ? QStringLiteral("1 page") : QStringLiteral("%1 pages").arg(layout.pageCount()))
+          .arg(QString::fromLatin1(paper.name)));
 }
 
 }  // namespace zonalyst::ui

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QWidget>
-
 #include "platform/Settings.h"
 #include "ui/panel/AppState.h"
 #include "ui/prompt/Prompter.h"
+
+#include <QWidget>
 
 class QComboBox;
 class QLabel;

@@ -1,20 +1,20 @@
 #include "ReadingsPanel.h"
 
-#include <QGridLayout>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-
-#include "ui/panel/EntryBoxes.h"
 #include "EntryGrid.h"
 #include "core/ConicGeometry.h"
 #include "core/Constants.h"
 #include "ui/entry/rules/EntryIndex.h"
 #include "ui/entry/rules/EntryText.h"
 #include "ui/entry/rules/HelpTexts.h"
+#include "ui/panel/EntryBoxes.h"
 #include "ui/photo/PhotoReadingsDialog.h"
 #include "ui/photo/SeriesFrames.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 
 namespace zonalyst::ui {
 
@@ -22,7 +22,7 @@ using namespace entry;
 
 namespace {
 
-constexpr const char* kSideLabels[6] = {"Measurment Units", "Light Source Type", "Radius of Curvature",
+constexpr const char* kSideLabels[6] = {"Measurment Units", "Light Source Type",   "Radius of Curvature",
                                         "Mirror Diameter",  "Desired Deformation", "Number of Data Sets"};
 
 QLabel* MakeLabel(QWidget* parent, const QString& text, const QString& objectName, bool wrap = false) {
@@ -43,9 +43,7 @@ ReadingsPanel::ReadingsPanel(const PanelContext& context) : context_(context), t
        .count = kReadingsCellCount,
        .isToggle = IsReadingsToggle,
        .help = ReadingsHelp,
-       .next = [this](int cell, NavKey key) {
-         return NextReadingsCell(cell, key, test_.zones(), test_.sets());
-       },
+       .next = [this](int cell, NavKey key) { return NextReadingsCell(cell, key, test_.zones(), test_.sets()); },
        .filterKey = FilterReadingsKey,
        .flip = FlipReadingsToggle,
        .commit = CommitReadingsCell,
@@ -55,7 +53,8 @@ ReadingsPanel::ReadingsPanel(const PanelContext& context) : context_(context), t
   for (int cell = 0; cell < kReadingsCellCount; ++cell) cells_->box(cell)->setFixedWidth(IsReadingCell(cell) ? 78 : 96);
   connect(cells_, &EntryGrid::helpChanged, this, &ReadingsPanel::helpChanged);
   connect(cells_, &EntryGrid::recordChanged, this, &ReadingsPanel::showReadings);
-  connect(cells_, &EntryGrid::boxPressed, this, [clipboard = &context.clipboard] { clipboard->setText(std::string()); });
+  connect(cells_, &EntryGrid::boxPressed, this,
+          [clipboard = &context.clipboard] { clipboard->setText(std::string()); });
   buildLayout();
 }
 
@@ -84,7 +83,8 @@ void ReadingsPanel::buildLayout() {
     grid->addWidget(zoneLabels_[zone], zone, 0);
     grid->addWidget(effective_[zone], zone, 1);
     grid->addWidget(ideal_[zone], zone, 2);
-    for (int set = 1; set <= kMaxReadingSets; ++set) grid->addWidget(cells_->box(ReadingCell(zone, set)), zone, set + 2);
+    for (int set = 1; set <= kMaxReadingSets; ++set)
+      grid->addWidget(cells_->box(ReadingCell(zone, set)), zone, set + 2);
   }
   grid->setRowStretch(kMaxZones + 1, 1);
   grid->setVerticalSpacing(2);
@@ -100,7 +100,8 @@ void ReadingsPanel::buildLayout() {
   }
   auto* photos = new QPushButton(QStringLiteral("Read from &Photos..."), this);
   photos->setObjectName(QStringLiteral("cmdReadPhotos"));
-  photos->setToolTip(QStringLiteral("Fill a reading set from photographs taken through the tester at a series of knife positions"));
+  photos->setToolTip(
+      QStringLiteral("Fill a reading set from photographs taken through the tester at a series of knife positions"));
   connect(photos, &QPushButton::clicked, this, &ReadingsPanel::readFromPhotos);
   side->addWidget(photos, 7, 0, 1, 2);
   side->setRowStretch(8, 1);
@@ -141,7 +142,8 @@ void ReadingsPanel::showReadings() {
 }
 
 void ReadingsPanel::readFromPhotos() {
-  const QStringList paths = ChoosePhotos(context_.prompter, QStringLiteral("Read from Photos"), context_.state.folder, true);
+  const QStringList paths =
+      ChoosePhotos(context_.prompter, QStringLiteral("Read from Photos"), context_.state.folder, true);
   if (paths.isEmpty()) return;
   PhotoReadingsDialog dialog(context_.state, context_.prompter, this);
   dialog.run(paths);

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <array>
-
+#include "core/MirrorTest.h"
 #include "ui/panel/PanelContent.h"
 #include "ui/panel/PanelContext.h"
-#include "core/MirrorTest.h"
+
+#include <array>
 
 class QLabel;
 

@@ -1,11 +1,11 @@
 #include "SaveDiscardDialog.h"
 
+#include "TestNameQuestion.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-#include "TestNameQuestion.h"
 
 namespace zonalyst::ui {
 namespace {
@@ -28,9 +28,9 @@ SaveDiscardDialog::SaveDiscardDialog(const QString& folder, const QString& fileN
   setModal(true);
   decision_ = {false, folder.toStdString(), fileName.toStdString(), true};
 
-  auto* label = new QLabel(QStringLiteral("The contents of file ") + fileName +
-                               QStringLiteral(" have changed, what do you want to do now?"),
-                           this);
+  auto* label = new QLabel(
+      QStringLiteral("The contents of file ") + fileName + QStringLiteral(" have changed, what do you want to do now?"),
+      this);
   label->setObjectName(QStringLiteral("Label1"));
   label->setWordWrap(true);
   auto* buttons = new QHBoxLayout;

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "io/TestFileSaver.h"
+#include "ui/prompt/Prompter.h"
+
 #include <QDialog>
 #include <QPointer>
-
-#include "ui/prompt/Prompter.h"
-#include "io/TestFileSaver.h"
 
 namespace zonalyst::ui {
 

@@ -1,14 +1,5 @@
 #include "SetupPanel.h"
 
-#include <QGridLayout>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QVBoxLayout>
-#include <algorithm>
-
-#include "ui/panel/EntryBoxes.h"
 #include "EntryGrid.h"
 #include "MaskTemplateButton.h"
 #include "core/ConicGeometry.h"
@@ -17,6 +8,16 @@
 #include "ui/entry/rules/EntryText.h"
 #include "ui/entry/rules/HelpTexts.h"
 #include "ui/entry/rules/MaskWizard.h"
+#include "ui/panel/EntryBoxes.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace zonalyst::ui {
 
@@ -24,9 +25,9 @@ using namespace entry;
 
 namespace {
 
-constexpr const char* kBoxLabels[kFirstZoneBox] = {
-    "Number of Mask Zones", "Mask Entry Type",     "Measurment Units",   "Light Source Type",
-    "Radius of Curvature",  "Mirror Diameter",     "Desired Deformation"};
+constexpr const char* kBoxLabels[kFirstZoneBox] = {"Number of Mask Zones", "Mask Entry Type",     "Measurment Units",
+                                                   "Light Source Type",    "Radius of Curvature", "Mirror Diameter",
+                                                   "Desired Deformation"};
 
 constexpr const char* kZoneHeaders[4] = {"Zone", "Inner   Mask Radius", "Outer    Mask Radius",
                                          "Effective  Mask Radius"};
@@ -42,9 +43,7 @@ SetupPanel::SetupPanel(const PanelContext& context) : test_(context.state.test),
        .editableOnlyWhileFocused = true,
        .isToggle = IsSetupToggle,
        .help = [this](int box) { return SetupHelp(box, innerOuter()); },
-       .next = [this](int box, NavKey key) {
-         return NextSetupBox(box, key, test_.zones(), innerOuter());
-       },
+       .next = [this](int box, NavKey key) { return NextSetupBox(box, key, test_.zones(), innerOuter()); },
        .filterKey = FilterSetupKey,
        .flip = FlipSetupToggle,
        .commit = CommitSetupBox,
@@ -54,7 +53,8 @@ SetupPanel::SetupPanel(const PanelContext& context) : test_(context.state.test),
   for (int zone = 1; zone <= kMaxZones; ++zone) grid_->box(ZoneBox(zone, 2))->setFocusPolicy(Qt::NoFocus);
   connect(grid_, &EntryGrid::helpChanged, this, &SetupPanel::helpChanged);
   connect(grid_, &EntryGrid::recordChanged, this, &SetupPanel::showSetup);
-  wizard_ = new QPushButton(QStringLiteral("Couder Mask Zone Wizard (Enter Data on the left first, then click here)"), this);
+  wizard_ =
+      new QPushButton(QStringLiteral("Couder Mask Zone Wizard (Enter Data on the left first, then click here)"), this);
   wizard_->setObjectName(QStringLiteral("cmd_Zone_Magic"));
   connect(wizard_, &QPushButton::clicked, this, &SetupPanel::runWizard);
   maskTemplate_ = new MaskTemplateButton(context.state, context.prompter, context.settings, this);

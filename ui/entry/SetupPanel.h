@@ -1,11 +1,11 @@
 #pragma once
 
-#include <array>
-
+#include "core/MirrorTest.h"
 #include "ui/panel/PanelContent.h"
 #include "ui/panel/PanelContext.h"
 #include "ui/prompt/Prompter.h"
-#include "core/MirrorTest.h"
+
+#include <array>
 
 class QLabel;
 class QPushButton;

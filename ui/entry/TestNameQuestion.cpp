@@ -1,9 +1,9 @@
 #include "TestNameQuestion.h"
 
-#include <QFileInfo>
-
 #include "io/TestPath.h"
 #include "ui/entry/rules/TestFileName.h"
+
+#include <QFileInfo>
 
 namespace zonalyst::ui {
 

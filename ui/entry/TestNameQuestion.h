@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QString>
-#include <optional>
-
 #include "ui/prompt/Prompter.h"
+
+#include <QString>
+
+#include <optional>
 
 namespace zonalyst::ui {
 

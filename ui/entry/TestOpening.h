@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QString>
-
 #include "ui/panel/AppState.h"
 #include "ui/prompt/Prompter.h"
+
+#include <QString>
 
 namespace zonalyst::ui {
 

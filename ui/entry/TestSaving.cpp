@@ -1,9 +1,9 @@
 #include "TestSaving.h"
 
-#include <QFileInfo>
-
 #include "UserFolders.h"
 #include "io/PrintableText.h"
+
+#include <QFileInfo>
 
 namespace zonalyst::ui {
 namespace {
@@ -43,8 +43,8 @@ TestSaved ReportFailure(AppState& state, io::SaveOutcome failed, Prompter& promp
     if (!chosen || chosen->isEmpty()) return TestSaved::Failed;
     const QFileInfo place(WithTestExtension(*chosen));
     WriteThere there;
-    const io::SaveOutcome outcome = io::SaveTestFile(state.test, place.absolutePath().toStdString(),
-                                                     place.fileName().toStdString(), there);
+    const io::SaveOutcome outcome =
+        io::SaveTestFile(state.test, place.absolutePath().toStdString(), place.fileName().toStdString(), there);
     if (outcome.status != io::SaveStatus::Failed) {
       state.folder = QString::fromStdString(outcome.folder);
       state.fileName = QString::fromStdString(outcome.fileName);
@@ -72,10 +72,14 @@ TestSaved SaveOpenTest(AppState& state, io::SaveQuestion& question, Prompter& pr
       state.fileName = QString::fromStdString(outcome.fileName);
       return TestSaved::Written;
     case io::SaveStatus::Unnamed:
-    case io::SaveStatus::Unchanged: return TestSaved::Unchanged;
-    case io::SaveStatus::Declined: return TestSaved::Discarded;
-    case io::SaveStatus::NotNow: return TestSaved::NotNow;
-    case io::SaveStatus::Failed: return ReportFailure(state, outcome, prompter, advice);
+    case io::SaveStatus::Unchanged:
+      return TestSaved::Unchanged;
+    case io::SaveStatus::Declined:
+      return TestSaved::Discarded;
+    case io::SaveStatus::NotNow:
+      return TestSaved::NotNow;
+    case io::SaveStatus::Failed:
+      return ReportFailure(state, outcome, prompter, advice);
   }
   return TestSaved::Failed;
 }

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QString>
-
+#include "io/TestFileSaver.h"
 #include "ui/panel/AppState.h"
 #include "ui/prompt/Prompter.h"
-#include "io/TestFileSaver.h"
+
+#include <QString>
 
 namespace zonalyst::ui {
 

@@ -1,14 +1,15 @@
 #pragma once
 
-#include <QString>
-#include <optional>
-
 #include "core/BesselTable.h"
+#include "core/MirrorTest.h"
 #include "core/MonteCarlo.h"
 #include "core/PhotoReadings.h"
-#include "core/MirrorTest.h"
 #include "platform/Settings.h"
 #include "ui/panel/MonteCarloValues.h"
+
+#include <QString>
+
+#include <optional>
 
 namespace zonalyst::ui {
 
@@ -29,9 +30,9 @@ struct AppState {
   QString fileName;  // empty: no test is open
   BesselTable bessel;
   platform::Settings settings;
-  int filePosition = 0;       // place of the open test in the load panel's file list
-  UniformSource random{0};    // seeded from the clock at start-up
-  MonteCarloValues monteCarlo;  // shared by the Monte Carlo run and its set-up dialog
+  int filePosition = 0;                 // place of the open test in the load panel's file list
+  UniformSource random{0};              // seeded from the clock at start-up
+  MonteCarloValues monteCarlo;          // shared by the Monte Carlo run and its set-up dialog
   std::optional<SeriesDisc> photoDisc;  // written by the photo readings dialog
 
   bool testOpen() const { return !fileName.isEmpty(); }

@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QString>
-#include <optional>
-
 #include "ui/entry/rules/KeyFilter.h"
+
+#include <QString>
+
+#include <optional>
 
 class QKeyEvent;
 class QLineEdit;

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <string>
-
 #include "core/MonteCarlo.h"
+
+#include <string>
 
 namespace zonalyst::ui {
 
@@ -15,8 +15,8 @@ struct MonteCarloValues {
   double lastMeanStdDev = 0.0;  // the manual-entry mean of the previous GO
   int zoneCount = 0;
   double radiusOfCurvature = 0.0;  // of the test: GO refuses a zone that scatters more
-  bool cancelled = true;  // set when the dialog opens, cleared only by GO
-  std::string rawData;    // the histogram table of the last run, for the clipboard
+  bool cancelled = true;           // set when the dialog opens, cleared only by GO
+  std::string rawData;             // the histogram table of the last run, for the clipboard
 };
 
 }  // namespace zonalyst::ui

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QWidget>
-
 #include "ui/panel/PanelId.h"
+
+#include <QWidget>
 
 namespace zonalyst::ui {
 

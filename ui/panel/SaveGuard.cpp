@@ -1,8 +1,8 @@
 #include "SaveGuard.h"
 
-#include <new>
-
 #include "io/FileAccess.h"
+
+#include <new>
 
 namespace zonalyst::ui {
 

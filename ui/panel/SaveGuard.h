@@ -1,9 +1,10 @@
 #pragma once
 
-#include <QString>
-#include <functional>
-
 #include "ui/prompt/Prompter.h"
+
+#include <QString>
+
+#include <functional>
 
 namespace zonalyst::ui {
 

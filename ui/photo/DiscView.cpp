@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+
 #include <algorithm>
 
 namespace zonalyst::ui {
@@ -46,7 +47,9 @@ void DiscView::setZones(const std::vector<ZoneNull>& zones) {
   update();
 }
 
-photos::FrameFit DiscView::fit() const { return photos::FrameFit::Of(image_.width(), image_.height(), width(), height()); }
+photos::FrameFit DiscView::fit() const {
+  return photos::FrameFit::Of(image_.width(), image_.height(), width(), height());
+}
 
 void DiscView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
@@ -84,7 +87,8 @@ void DiscView::mouseMoveEvent(QMouseEvent* event) {
   const double y = f.toFrameY(event->position().y());
   if (grab_ == photos::DiscGrab::None) {
     // Shows what a press would take hold of.
-    const photos::DiscGrab under = image_.isNull() ? photos::DiscGrab::None : photos::GrabAt(disc_, x, y, kRimReach / f.scale);
+    const photos::DiscGrab under =
+        image_.isNull() ? photos::DiscGrab::None : photos::GrabAt(disc_, x, y, kRimReach / f.scale);
     setCursor(under == photos::DiscGrab::Rim      ? Qt::SizeFDiagCursor
               : under == photos::DiscGrab::Centre ? Qt::SizeAllCursor
                                                   : Qt::ArrowCursor);

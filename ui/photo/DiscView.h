@@ -1,11 +1,12 @@
 #pragma once
 
-#include <QImage>
-#include <QWidget>
-#include <vector>
-
 #include "core/PhotoReadings.h"
 #include "ui/photo/rules/DiscDrag.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <vector>
 
 namespace zonalyst::ui {
 

@@ -1,5 +1,12 @@
 #include "PhotoReadingsDialog.h"
 
+#include "DiscView.h"
+#include "SeriesFrames.h"
+#include "plot/ContrastCurvesChart.h"
+#include "plot/RasterSurface.h"
+#include "ui/panel/EntryBoxes.h"
+#include "ui/photo/rules/ZoneTable.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -15,14 +22,8 @@
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <algorithm>
 
-#include "DiscView.h"
-#include "SeriesFrames.h"
-#include "plot/ContrastCurvesChart.h"
-#include "plot/RasterSurface.h"
-#include "ui/panel/EntryBoxes.h"
-#include "ui/photo/rules/ZoneTable.h"
+#include <algorithm>
 
 namespace zonalyst::ui {
 namespace {
@@ -70,7 +71,8 @@ PhotoReadingsDialog::PhotoReadingsDialog(AppState& state, Prompter& prompter, QW
   zones_ = MakeTable(QStringLiteral("tblZones"), headers, this);
   zones_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   // Eight zones in view; more scroll.
-  zones_->setMinimumHeight(zones_->horizontalHeader()->sizeHint().height() + 8 * zones_->verticalHeader()->defaultSectionSize() + 4);
+  zones_->setMinimumHeight(zones_->horizontalHeader()->sizeHint().height() +
+                           8 * zones_->verticalHeader()->defaultSectionSize() + 4);
 
   set_ = new QComboBox(this);
   set_->setObjectName(QStringLiteral("cboFillSet"));
@@ -209,8 +211,8 @@ void PhotoReadingsDialog::showSeries() {
 void PhotoReadingsDialog::setReading(bool reading) {
   progress_->setVisible(reading);
   cancel_->setVisible(reading);
-  for (QWidget* control : std::initializer_list<QWidget*>{choose_, photos_, discX_, discY_, discR_, findDisc_, mask_,
-                                                           discView_, set_}) {
+  for (QWidget* control :
+       std::initializer_list<QWidget*>{choose_, photos_, discX_, discY_, discR_, findDisc_, mask_, discView_, set_}) {
     control->setEnabled(!reading && (control == choose_ || !frames_.empty()));
   }
   fill_->setEnabled(!reading && result_.has_value());
@@ -317,8 +319,9 @@ void PhotoReadingsDialog::readNulls() {
     state_.photoDisc = SeriesDisc{frames_.front().width, frames_.front().height, disc_};
     const auto read = std::count_if(result_->zones.begin(), result_->zones.end(),
                                     [](const ZoneNull& zone) { return zone.reading.has_value(); });
-    status_->setText(QStringLiteral("%1 of %2 zones read.").arg(read).arg(result_->zones.size()) +
-                     (found_ ? QString() : QStringLiteral(" No disc stands out from the background: place it by hand.")));
+    status_->setText(
+        QStringLiteral("%1 of %2 zones read.").arg(read).arg(result_->zones.size()) +
+        (found_ ? QString() : QStringLiteral(" No disc stands out from the background: place it by hand.")));
   } else if (!frames_.empty()) {
     status_->setText(problem);
   }

@@ -1,13 +1,14 @@
 #pragma once
 
-#include <QDialog>
-#include <vector>
-
 #include "core/PhotoReadings.h"
 #include "ui/panel/AppState.h"
 #include "ui/panel/WorkerRun.h"
 #include "ui/photo/rules/PhotoSeries.h"
 #include "ui/prompt/Prompter.h"
+
+#include <QDialog>
+
+#include <vector>
 
 class QCheckBox;
 class QComboBox;

@@ -1,14 +1,15 @@
 #pragma once
 
+#include "core/MirrorTest.h"
+#include "core/PhotoReadings.h"
+#include "ui/prompt/Prompter.h"
+
 #include <QStringList>
+
 #include <functional>
 #include <optional>
 #include <string>
 #include <vector>
-
-#include "core/MirrorTest.h"
-#include "core/PhotoReadings.h"
-#include "ui/prompt/Prompter.h"
 
 namespace zonalyst::ui {
 

@@ -11,32 +11,46 @@ namespace {
 
 QMessageBox::StandardButton ToQt(MessageAnswer answer) {
   switch (answer) {
-    case MessageAnswer::Ok: return QMessageBox::Ok;
-    case MessageAnswer::Cancel: return QMessageBox::Cancel;
-    case MessageAnswer::Yes: return QMessageBox::Yes;
-    case MessageAnswer::No: return QMessageBox::No;
-    case MessageAnswer::SaveElsewhere: return QMessageBox::NoButton;
+    case MessageAnswer::Ok:
+      return QMessageBox::Ok;
+    case MessageAnswer::Cancel:
+      return QMessageBox::Cancel;
+    case MessageAnswer::Yes:
+      return QMessageBox::Yes;
+    case MessageAnswer::No:
+      return QMessageBox::No;
+    case MessageAnswer::SaveElsewhere:
+      return QMessageBox::NoButton;
   }
   return QMessageBox::Ok;
 }
 
 QMessageBox::StandardButtons ToQt(MessageButtons buttons) {
   switch (buttons) {
-    case MessageButtons::Ok: return QMessageBox::Ok;
-    case MessageButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
-    case MessageButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
-    case MessageButtons::OkSaveElsewhere: return QMessageBox::Ok;
+    case MessageButtons::Ok:
+      return QMessageBox::Ok;
+    case MessageButtons::OkCancel:
+      return QMessageBox::Ok | QMessageBox::Cancel;
+    case MessageButtons::YesNo:
+      return QMessageBox::Yes | QMessageBox::No;
+    case MessageButtons::OkSaveElsewhere:
+      return QMessageBox::Ok;
   }
   return QMessageBox::Ok;
 }
 
 QMessageBox::Icon ToQt(MessageIcon icon) {
   switch (icon) {
-    case MessageIcon::None: return QMessageBox::NoIcon;
-    case MessageIcon::Critical: return QMessageBox::Critical;
-    case MessageIcon::Exclamation: return QMessageBox::Warning;
-    case MessageIcon::Information: return QMessageBox::Information;
-    case MessageIcon::Question: return QMessageBox::Question;
+    case MessageIcon::None:
+      return QMessageBox::NoIcon;
+    case MessageIcon::Critical:
+      return QMessageBox::Critical;
+    case MessageIcon::Exclamation:
+      return QMessageBox::Warning;
+    case MessageIcon::Information:
+      return QMessageBox::Information;
+    case MessageIcon::Question:
+      return QMessageBox::Question;
   }
   return QMessageBox::NoIcon;
 }
@@ -46,9 +60,12 @@ QMessageBox::Icon ToQt(MessageIcon icon) {
 MessageAnswer EscapeAnswer(MessageButtons buttons) {
   switch (buttons) {
     case MessageButtons::Ok:
-    case MessageButtons::OkSaveElsewhere: return MessageAnswer::Ok;
-    case MessageButtons::OkCancel: return MessageAnswer::Cancel;
-    case MessageButtons::YesNo: return MessageAnswer::No;
+    case MessageButtons::OkSaveElsewhere:
+      return MessageAnswer::Ok;
+    case MessageButtons::OkCancel:
+      return MessageAnswer::Cancel;
+    case MessageButtons::YesNo:
+      return MessageAnswer::No;
   }
   return MessageAnswer::Ok;
 }
@@ -81,11 +98,16 @@ MessageAnswer QtPrompter::message(const MessageRequest& request) {
   const int answer = box.exec();
   if (elsewhere != nullptr && box.clickedButton() == elsewhere) return MessageAnswer::SaveElsewhere;
   switch (answer) {
-    case QMessageBox::Ok: return MessageAnswer::Ok;
-    case QMessageBox::Cancel: return MessageAnswer::Cancel;
-    case QMessageBox::Yes: return MessageAnswer::Yes;
-    case QMessageBox::No: return MessageAnswer::No;
-    default: return EscapeAnswer(request.buttons);
+    case QMessageBox::Ok:
+      return MessageAnswer::Ok;
+    case QMessageBox::Cancel:
+      return MessageAnswer::Cancel;
+    case QMessageBox::Yes:
+      return MessageAnswer::Yes;
+    case QMessageBox::No:
+      return MessageAnswer::No;
+    default:
+      return EscapeAnswer(request.buttons);
   }
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "Prompter.h"
+
 #include <QPointer>
 #include <QWidget>
-
-#include "Prompter.h"
 
 namespace zonalyst::ui {
 

@@ -1,13 +1,14 @@
 #pragma once
 
+#include "Prompter.h"
+
 #include <QString>
 #include <QStringList>
+
 #include <deque>
 #include <optional>
 #include <variant>
 #include <vector>
-
-#include "Prompter.h"
 
 namespace zonalyst::ui {
 

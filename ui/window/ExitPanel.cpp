@@ -1,10 +1,10 @@
 #include "ExitPanel.h"
 
+#include "ExitCountdown.h"
+#include "ui/panel/EventPump.h"
+
 #include <QCheckBox>
 #include <QPushButton>
-
-#include "ui/panel/EventPump.h"
-#include "ExitCountdown.h"
 
 namespace zonalyst::ui {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <Qt>
-
 #include "ui/panel/PanelId.h"
+
+#include <Qt>
 
 namespace zonalyst::ui {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <string>
-
 #include "ui/prompt/Prompter.h"
+
+#include <string>
 
 namespace zonalyst::ui {
 

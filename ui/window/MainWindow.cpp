@@ -1,5 +1,27 @@
 #include "MainWindow.h"
 
+#include "Artwork.h"
+#include "CommandLine.h"
+#include "ExitPanel.h"
+#include "KeyMap.h"
+#include "LastResort.h"
+#include "PanelTexts.h"
+#include "SetupCheckRun.h"
+#include "WindowPanels.h"
+#include "core/BesselTable.h"
+#include "plot/PanelTable.h"
+#include "ui/analysis/ImageExport.h"
+#include "ui/analysis/ReferenceSliders.h"
+#include "ui/analysis/StarTestPanel.h"
+#include "ui/entry/AssociationOffer.h"
+#include "ui/entry/FilePanel.h"
+#include "ui/entry/ReadingsPanel.h"
+#include "ui/entry/SaveDiscardDialog.h"
+#include "ui/entry/SetupPanel.h"
+#include "ui/entry/TestOpening.h"
+#include "ui/entry/rules/ValidationFocus.h"
+#include "ui/panel/EventPump.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDateTime>
@@ -12,30 +34,9 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
+
 #include <algorithm>
 #include <utility>
-
-#include "ui/analysis/ImageExport.h"
-#include "ui/analysis/ReferenceSliders.h"
-#include "ui/analysis/StarTestPanel.h"
-#include "ui/entry/FilePanel.h"
-#include "ui/entry/ReadingsPanel.h"
-#include "ui/entry/SaveDiscardDialog.h"
-#include "ui/entry/SetupPanel.h"
-#include "ui/entry/TestOpening.h"
-#include "ui/entry/rules/ValidationFocus.h"
-#include "Artwork.h"
-#include "ui/entry/AssociationOffer.h"
-#include "CommandLine.h"
-#include "ui/panel/EventPump.h"
-#include "ExitPanel.h"
-#include "KeyMap.h"
-#include "LastResort.h"
-#include "PanelTexts.h"
-#include "SetupCheckRun.h"
-#include "WindowPanels.h"
-#include "core/BesselTable.h"
-#include "plot/PanelTable.h"
 
 namespace zonalyst::ui {
 namespace {

@@ -1,24 +1,25 @@
 #pragma once
 
-#include <QString>
-#include <QStringList>
-#include <QWidget>
-#include <functional>
-#include <optional>
-
+#include "PerPanel.h"
+#include "io/TestFileSaver.h"
+#include "platform/Clipboard.h"
+#include "platform/FileAssociation.h"
+#include "platform/Settings.h"
+#include "ui/entry/TestSaving.h"
+#include "ui/entry/rules/ListPosition.h"
 #include "ui/entry/rules/ValidationFocus.h"
 #include "ui/panel/AppState.h"
 #include "ui/panel/PanelContent.h"
 #include "ui/panel/PanelContext.h"
 #include "ui/panel/PanelId.h"
-#include "PerPanel.h"
 #include "ui/prompt/Prompter.h"
-#include "ui/entry/rules/ListPosition.h"
-#include "ui/entry/TestSaving.h"
-#include "io/TestFileSaver.h"
-#include "platform/Clipboard.h"
-#include "platform/FileAssociation.h"
-#include "platform/Settings.h"
+
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+#include <functional>
+#include <optional>
 
 class QGroupBox;
 class QLabel;
@@ -137,12 +138,12 @@ class MainWindow final : public QWidget {
   bool figuresShown_ = false;  // the analysis panel on show draws the test (it has readings)
   bool startUpBusy_ = false;
   bool unloadBusy_ = false;
-  bool exitConfirmed_ = false;  // the exit button's work is done: a close need not do it again
-  bool exitSaveFailed_ = false;  // a save at exit failed and was reported: the next exit leaves
+  bool exitConfirmed_ = false;           // the exit button's work is done: a close need not do it again
+  bool exitSaveFailed_ = false;          // a save at exit failed and was reported: the next exit leaves
   Panel panelBeforeExit_ = Panel::Load;  // where a failed or unanswered save at exit returns
-  bool returnPending_ = false;        // return there once the running switch ends
+  bool returnPending_ = false;           // return there once the running switch ends
   bool returnAfterFailedSave_ = false;
-  QString helpOnReturn_;  // a Ctrl+S confirmation to show again when the window is active again
+  QString helpOnReturn_;     // a Ctrl+S confirmation to show again when the window is active again
   bool cancelClose_ = true;  // a close is refused unless the exit has been confirmed
 };
 

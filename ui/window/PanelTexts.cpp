@@ -15,8 +15,9 @@ QString PanelCaption(Panel panel, const QString& fileName) {
 QString LoadPanelHelp() { return QStringLiteral("Select a file from the list, or create a new file"); }
 
 QString FolderEndHelp(entry::FileStep step) {
-  return step == entry::FileStep::Next ? QStringLiteral("This is the last test of the folder: there is no next one")
-                                       : QStringLiteral("This is the first test of the folder: there is no previous one");
+  return step == entry::FileStep::Next
+             ? QStringLiteral("This is the last test of the folder: there is no next one")
+             : QStringLiteral("This is the first test of the folder: there is no previous one");
 }
 
 bool ButtonEnabled(Panel panel, bool testOpen, bool figuresOnShow) {

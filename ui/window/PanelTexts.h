@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QString>
-
 #include "ui/entry/rules/ListPosition.h"
 #include "ui/panel/PanelId.h"
+
+#include <QString>
 
 namespace zonalyst::ui {
 

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "plot/PanelTable.h"
+#include "ui/panel/PanelId.h"
+
 #include <array>
 #include <cstddef>
 #include <span>
-
-#include "plot/PanelTable.h"
-#include "ui/panel/PanelId.h"
 
 namespace zonalyst::ui {
 

@@ -1,13 +1,13 @@
 #pragma once
 
-#include <functional>
-#include <optional>
-
+#include "core/BesselTable.h"
+#include "core/MirrorTest.h"
 #include "ui/entry/rules/ValidationFocus.h"
 #include "ui/panel/PanelId.h"
 #include "ui/prompt/Prompter.h"
-#include "core/BesselTable.h"
-#include "core/MirrorTest.h"
+
+#include <functional>
+#include <optional>
 
 namespace zonalyst::ui {
 

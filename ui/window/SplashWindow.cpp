@@ -1,13 +1,13 @@
 #include "SplashWindow.h"
 
+#include "Artwork.h"
+#include "ui/prompt/Prompter.h"
+
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QTimer>
-
-#include "Artwork.h"
-#include "ui/prompt/Prompter.h"
 
 namespace zonalyst::ui {
 namespace {
@@ -30,7 +30,8 @@ QLabel* MakePicture(QWidget* parent, const char* name) {
 }  // namespace
 
 SplashWindow::SplashWindow(bool autoClose, QWidget* owner)
-    : QDialog(owner), check_(new QCheckBox(QStringLiteral("Auto Close this window next Time"), this)),
+    : QDialog(owner),
+      check_(new QCheckBox(QStringLiteral("Auto Close this window next Time"), this)),
       timer_(new QTimer(this)) {
   setObjectName(QStringLiteral("frmSplash"));
   setWindowTitle(QString::fromLatin1(kProgramTitle));
@@ -75,7 +76,10 @@ SplashWindow::SplashWindow(bool autoClose, QWidget* owner)
 bool SplashWindow::autoClose() const { return check_->isChecked(); }
 
 QString SplashWindow::versionText() {
-  return QStringLiteral("Version %1.%2.%3").arg(ZONALYST_VERSION_MAJOR).arg(ZONALYST_VERSION_MINOR).arg(ZONALYST_VERSION_PATCH);
+  return QStringLiteral("Version %1.%2.%3")
+      .arg(ZONALYST_VERSION_MAJOR)
+      .arg(ZONALYST_VERSION_MINOR)
+      .arg(ZONALYST_VERSION_PATCH);
 }
 
 void SplashWindow::keyPressEvent(QKeyEvent* /*event*/) { accept(); }

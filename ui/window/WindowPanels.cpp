@@ -1,7 +1,5 @@
 #include "WindowPanels.h"
 
-#include <type_traits>
-
 #include "ExitPanel.h"
 #include "plot/PanelTable.h"
 #include "ui/analysis/MilliesLacroixPanel.h"
@@ -14,6 +12,8 @@
 #include "ui/entry/FilePanel.h"
 #include "ui/entry/ReadingsPanel.h"
 #include "ui/entry/SetupPanel.h"
+
+#include <type_traits>
 
 namespace zonalyst::ui {
 namespace {
@@ -141,8 +141,12 @@ const WindowPanel& WindowPanelOf(Panel panel) { return kWindowPanels[static_cast
 AnalysisLayout AnalysisLayoutOf(const WindowPanel& row) {
   // The function keys are consecutive codes: F4 is Qt::Key_F1 + 3.
   const int functionKey = row.key >= Qt::Key_F1 && row.key <= Qt::Key_F35 ? row.key - Qt::Key_F1 + 1 : 0;
-  return {row.panel,         QString::fromLatin1(row.pictureName), QString::fromLatin1(row.resultsName),
-          row.resultIndices, row.slider,                           functionKey};
+  return {row.panel,
+          QString::fromLatin1(row.pictureName),
+          QString::fromLatin1(row.resultsName),
+          row.resultIndices,
+          row.slider,
+          functionKey};
 }
 
 }  // namespace zonalyst::ui

@@ -1,28 +1,29 @@
 #pragma once
 
-#include <Qt>
-#include <array>
-#include <optional>
-#include <span>
-
 #include "core/SetupValidation.h"
 #include "ui/analysis/AnalysisView.h"
 #include "ui/panel/PanelContent.h"
 #include "ui/panel/PanelContext.h"
 #include "ui/panel/PanelId.h"
 
+#include <Qt>
+
+#include <array>
+#include <optional>
+#include <span>
+
 namespace zonalyst::ui {
 
 // What a panel is to the window: one row per panel, in the order of its buttons.
 struct WindowPanel {
   Panel panel;
-  Qt::Key key;                           // shows the panel (F9 saves the picture on show)
-  const char* buttonCaption;             // "(F4) - Surface Error"
-  const char* frameCaption;              // "Surface Error Analysis -- "
-  bool captionNamesTest = false;         // the open test's name follows the frame's caption
-  bool needsTest = true;                 // its button and key work only with a test open
+  Qt::Key key;                                  // shows the panel (F9 saves the picture on show)
+  const char* buttonCaption;                    // "(F4) - Surface Error"
+  const char* frameCaption;                     // "Surface Error Analysis -- "
+  bool captionNamesTest = false;                // the open test's name follows the frame's caption
+  bool needsTest = true;                        // its button and key work only with a test open
   std::optional<SetupScope> checksOnLeaving{};  // the setup checks that guard leaving it
-  const char* tooltip = nullptr;         // of its button
+  const char* tooltip = nullptr;                // of its button
   // An analysis panel's picture and result labels, the indices of its result labels
   // (glass .. RMS) and its slider of the array HScroll1 (-1: none).
   const char* pictureName = "";

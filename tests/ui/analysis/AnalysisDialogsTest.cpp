@@ -1,17 +1,17 @@
 // The Monte Carlo set-up and explanation dialogs and the save progress window.
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-
-#include "tests/ui/QtTestMain.h"
 #include "core/MonteCarloExplanation.h"
 #include "platform/Clipboard.h"
 #include "platform/MemorySettingsStore.h"
+#include "tests/ui/QtTestMain.h"
 #include "ui/analysis/GifProgressWindow.h"
 #include "ui/analysis/McExplainDialog.h"
 #include "ui/analysis/McSetupDialog.h"
 #include "ui/prompt/ScriptedPrompter.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 
 using namespace zonalyst;
 

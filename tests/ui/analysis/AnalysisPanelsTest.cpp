@@ -1,9 +1,9 @@
 // The analysis panels in the real window: sliders, captions, result labels, first visits.
-#include <QCheckBox>
-
 #include "tests/ui/QtTestMain.h"
 #include "tests/ui/WindowFixture.h"
 #include "ui/analysis/AnalysisView.h"
+
+#include <QCheckBox>
 
 using namespace zonalyst;
 using testing::WindowFixture;
@@ -63,7 +63,8 @@ class AnalysisPanelsTest : public QObject {
 
   void captionsInInches() {
     WindowFixture f;
-    f.open(testing::TestMirror({.roc = 64.0, .diameter = 8.0, .inches = true, .zones = {1.2, 2.2, 3.0, 3.7}, .readingOffset = 0.5}),
+    f.open(testing::TestMirror(
+               {.roc = 64.0, .diameter = 8.0, .inches = true, .zones = {1.2, 2.2, 3.0, 3.7}, .readingOffset = 0.5}),
            QStringLiteral("inch.fdr"));
     QVERIFY(f.text(QStringLiteral("Offset_0")).endsWith(QStringLiteral("\" = Best fit ROC")));
     f.slider(QStringLiteral("HScroll1_0"))->setValue(0);

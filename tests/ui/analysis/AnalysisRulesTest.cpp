@@ -1,11 +1,11 @@
 // Rules of the analysis panels that need no window (the sliders' ranges and offsets are
 // the window tests').
-#include <QtTest>
-
 #include "ui/analysis/rules/ImageExportRules.h"
 #include "ui/analysis/rules/LocalisedText.h"
 #include "ui/analysis/rules/McSetupRules.h"
 #include "ui/analysis/rules/SliderRules.h"
+
+#include <QtTest>
 
 using namespace zonalyst;
 
@@ -27,13 +27,11 @@ class AnalysisRulesTest : public QObject {
       const char* separator = ".";
     };
     // Typing ".325" and a comma separator are the dialog test's.
-    const Case cases[] = {{QLatin1Char('.'), "0.1", KeyVerdict::Refuse},
-                          {QLatin1Char('5'), "0.1234", KeyVerdict::Accept},
-                          {QLatin1Char('5'), "0.12345", KeyVerdict::Refuse},
-                          {QLatin1Char('-'), "", KeyVerdict::Refuse},
-                          {QChar(entry::kEnter), "", KeyVerdict::Swallow},
-                          {QChar(entry::kBackspace), "1", KeyVerdict::Accept},
-                          {QLatin1Char('.'), "0", KeyVerdict::Refuse, ","}};
+    const Case cases[] = {
+        {QLatin1Char('.'), "0.1", KeyVerdict::Refuse},     {QLatin1Char('5'), "0.1234", KeyVerdict::Accept},
+        {QLatin1Char('5'), "0.12345", KeyVerdict::Refuse}, {QLatin1Char('-'), "", KeyVerdict::Refuse},
+        {QChar(entry::kEnter), "", KeyVerdict::Swallow},   {QChar(entry::kBackspace), "1", KeyVerdict::Accept},
+        {QLatin1Char('.'), "0", KeyVerdict::Refuse, ","}};
     for (const Case& c : cases) {
       const QString text = QString::fromLatin1(c.text);
       QCOMPARE(analysis::FilterStdDevKey(c.key, {text, int(text.size()), false}, QString::fromLatin1(c.separator)),

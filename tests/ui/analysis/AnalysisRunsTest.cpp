@@ -1,22 +1,23 @@
 // The long runs of the analysis panels in the real window: best-fit conic search, Monte
 // Carlo run, and the image export of F9.
-#include <QCheckBox>
-#include <QDir>
-#include <QImage>
-#include <QRegularExpression>
-#include <QSet>
-#include <numeric>
-
 #include "plot/RasterSurface.h"
 #include "tests/cli/CliRun.h"
 #include "tests/ui/QtTestMain.h"
 #include "tests/ui/WindowFixture.h"
 #include "ui/analysis/GifProgressWindow.h"
 
+#include <QCheckBox>
+#include <QDir>
+#include <QImage>
+#include <QRegularExpression>
+#include <QSet>
+
+#include <numeric>
+
 using namespace zonalyst;
-using testing::WindowFixture;
 using testing::WhenModalOpens;
 using testing::WhenTrue;
+using testing::WindowFixture;
 
 namespace {
 
@@ -234,9 +235,9 @@ class AnalysisRunsTest : public QObject {
     // The explanation states their ranges.
     QVERIFY(f.panels.surface->explanation() != nullptr);
     QVERIFY(ranges.strehl && ranges.strehl->reached68());
-    QVERIFY(ExplanationText(f).contains(QStringLiteral("+/- 1 sigma results in a Strehl between %1 and %2\n")
-                              .arg(QString::number(ranges.strehl->lower68 / 100.0),
-                                   QString::number(ranges.strehl->upper68 / 100.0))));
+    QVERIFY(ExplanationText(f).contains(
+        QStringLiteral("+/- 1 sigma results in a Strehl between %1 and %2\n")
+            .arg(QString::number(ranges.strehl->lower68 / 100.0), QString::number(ranges.strehl->upper68 / 100.0))));
     f.panels.surface->explanation()->close();
   }
 
@@ -252,7 +253,8 @@ class AnalysisRunsTest : public QObject {
     const cli::CliRun cli = cli::Cli({"montecarlo", path, "--seed", "7", "--raw"});
     QCOMPARE(cli.code, 0);
     const QString explanation = ExplanationText(f);
-    const QStringList ranges = QString::fromStdString(cli.out).split(QLatin1Char('\n')).filter(QStringLiteral(" sigma "));
+    const QStringList ranges =
+        QString::fromStdString(cli.out).split(QLatin1Char('\n')).filter(QStringLiteral(" sigma "));
     QCOMPARE(ranges.size(), 4);
     for (const QString& line : ranges) QVERIFY2(explanation.contains(line), qPrintable(line));
     std::string table = f.window->state().monteCarlo.rawData;

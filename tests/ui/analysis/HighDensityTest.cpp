@@ -1,12 +1,12 @@
 // The window on a screen of twice the pixel density (QT_SCALE_FACTOR=2, set by the test's
 // environment): sharp charts on screen, saved pictures at their logical size.
-#include <QGroupBox>
-#include <QImage>
-#include <QPixmap>
-
 #include "tests/ui/QtTestMain.h"
 #include "tests/ui/WindowFixture.h"
 #include "ui/window/PanelTexts.h"
+
+#include <QGroupBox>
+#include <QImage>
+#include <QPixmap>
 
 using namespace zonalyst;
 using testing::WindowFixture;

@@ -1,16 +1,17 @@
 // The tester's view in the real window: F10, its sliders by key and mouse, the choice of
 // knife or grating, the side, the nearest zone at every zone and F9.
-#include <QCheckBox>
-#include <QLabel>
-#include <algorithm>
-#include <QGroupBox>
-#include <QImage>
-#include <QRadioButton>
-
+#include "core/TesterControls.h"
 #include "tests/ui/QtTestMain.h"
 #include "tests/ui/WindowFixture.h"
-#include "core/TesterControls.h"
 #include "ui/analysis/rules/TesterRules.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QRadioButton>
+
+#include <algorithm>
 
 using namespace zonalyst;
 using testing::WindowFixture;
@@ -121,7 +122,8 @@ class TestersViewTest : public QObject {
     const QImage gif(f.folder() + QStringLiteral("/view.gif"), "GIF");
     QCOMPARE(gif.size(), png.size());
     const QRect report(0, 465, png.width(), png.height() - 465);
-    QCOMPARE(gif.copy(report).convertToFormat(QImage::Format_RGB32), png.copy(report).convertToFormat(QImage::Format_RGB32));
+    QCOMPARE(gif.copy(report).convertToFormat(QImage::Format_RGB32),
+             png.copy(report).convertToFormat(QImage::Format_RGB32));
   }
 
   void onAnInchTestTheLengthsAreInInchesAndTheGratingsKnifeReachesFarther() {

@@ -1,6 +1,3 @@
-#include <QtTest>
-#include <sys/stat.h>
-
 #include "core/ConicGeometry.h"
 #include "core/NumberText.h"
 #include "tests/ui/SampleMirror.h"
@@ -12,6 +9,10 @@
 #include "ui/entry/rules/ListPosition.h"
 #include "ui/entry/rules/MaskWizard.h"
 #include "ui/entry/rules/TestFileName.h"
+
+#include <QtTest>
+
+#include <sys/stat.h>
 
 using namespace zonalyst;
 using namespace zonalyst::entry;
@@ -48,8 +49,7 @@ class EntryRulesTest : public QObject {
     ComputeEffectiveRadii(test);
     QCOMPARE(SetupBoxText(test, kRocBox, kComma), QStringLiteral("128,5"));
     QCOMPARE(SetupBoxText(test, ZoneBox(2, 1), kComma), QStringLiteral("2,25"));
-    QCOMPARE(SetupBoxText(test, ZoneBox(2, 2), kComma),
-             ScreenNumber(FormatFixed(test.ZoneRadius[2][2], 3), kComma));
+    QCOMPARE(SetupBoxText(test, ZoneBox(2, 2), kComma), ScreenNumber(FormatFixed(test.ZoneRadius[2][2], 3), kComma));
     test.InnerOuterEntry = 0;
     QCOMPARE(SetupBoxText(test, ZoneBox(2, 0), kComma), QStringLiteral("1,500"));
     test.KeReading[3][2] = 0.1234;

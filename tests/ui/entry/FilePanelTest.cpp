@@ -1,15 +1,15 @@
+#include "io/TestFileLoader.h"
+#include "tests/ui/QtTestMain.h"
+#include "tests/ui/WindowFixture.h"
+#include "ui/entry/UserFolders.h"
+#include "ui/window/PanelTexts.h"
+
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QProcess>
 #include <QScopeGuard>
 #include <QtTest>
-
-#include "tests/ui/QtTestMain.h"
-#include "tests/ui/WindowFixture.h"
-#include "io/TestFileLoader.h"
-#include "ui/window/PanelTexts.h"
-#include "ui/entry/UserFolders.h"
 
 using namespace zonalyst;
 using namespace zonalyst::testing;
@@ -150,7 +150,8 @@ class FilePanelTest : public QObject {
     f.openFile(QStringLiteral("a.fdr"));
     f.press(Qt::Key_X);
     QCOMPARE(f.prompter.messages().size(), std::size_t{1});
-    QVERIFY2(f.prompter.messages()[0].text.contains(QStringLiteral("too large")), qPrintable(f.prompter.messages()[0].text));
+    QVERIFY2(f.prompter.messages()[0].text.contains(QStringLiteral("too large")),
+             qPrintable(f.prompter.messages()[0].text));
     QCOMPARE(f.window->state().fileName, QStringLiteral("a.fdr"));
     f.press(Qt::Key_X);
     QCOMPARE(f.window->state().fileName, QStringLiteral("c.fdr"));
@@ -188,9 +189,10 @@ class FilePanelTest : public QObject {
     QTest::mouseClick(f.button(QStringLiteral("chkNew")), Qt::LeftButton);
     QCOMPARE(f.prompter.inputs().size(), std::size_t{2});
     QCOMPARE(f.prompter.inputs()[0].prompt, QStringLiteral("Enter New File Name (without .fdr!)"));
-    QCOMPARE(f.prompter.messages()[0].text,
-             QStringLiteral("File name already exists, what now?\r\nPress Ok to erase existing file and start new file\r\n"
-                            "Press Cancel to try a new file name"));
+    QCOMPARE(
+        f.prompter.messages()[0].text,
+        QStringLiteral("File name already exists, what now?\r\nPress Ok to erase existing file and start new file\r\n"
+                       "Press Cancel to try a new file name"));
     QCOMPARE(f.prompter.messages()[0].buttons, ui::MessageButtons::OkCancel);
     QCOMPARE(f.window->currentPanel(), ui::Panel::Setup);
     QCOMPARE(f.window->state().fileName, QStringLiteral("a.fdr"));
@@ -336,9 +338,11 @@ class FilePanelTest : public QObject {
     QDir(f.folder()).mkdir(QStringLiteral("mounted"));
     const auto mount = [&folder](const QStringList& options) {
       return QProcess::execute(QStringLiteral("mount"), QStringList{QStringLiteral("-t"), QStringLiteral("tmpfs")} +
-                                                            options + QStringList{QStringLiteral("tmpfs"), folder}) == 0;
+                                                            options + QStringList{QStringLiteral("tmpfs"), folder}) ==
+             0;
     };
-    if (!mount({QStringLiteral("-o"), QStringLiteral("size=1m")})) QSKIP("this machine does not allow mounting a folder");
+    if (!mount({QStringLiteral("-o"), QStringLiteral("size=1m")}))
+      QSKIP("this machine does not allow mounting a folder");
     const auto unmount = qScopeGuard([&folder] { QProcess::execute(QStringLiteral("umount"), {folder}); });
     WriteThreeTests(f, folder);
     QVERIFY(mount({QStringLiteral("-o"), QStringLiteral("remount,ro")}));
@@ -389,7 +393,8 @@ class FilePanelTest : public QObject {
     ctrlS();
     QCOMPARE(RocOnDisk(f, "moved.fdr"), 66.0);
     QCOMPARE(f.window->state().fileName, QStringLiteral("moved.fdr"));
-    QVERIFY(f.window->findChild<QGroupBox*>(QStringLiteral("Display_2"))->title().contains(QStringLiteral("moved.fdr")));
+    QVERIFY(
+        f.window->findChild<QGroupBox*>(QStringLiteral("Display_2"))->title().contains(QStringLiteral("moved.fdr")));
     QTRY_COMPARE(f.help(), QStringLiteral("Saved to ") + moved);
   }
 

@@ -1,10 +1,10 @@
-#include <QtTest>
-
+#include "io/TestFileLoader.h"
 #include "tests/ui/QtTestMain.h"
 #include "tests/ui/WindowFixture.h"
-#include "io/TestFileLoader.h"
 #include "ui/entry/rules/EntryIndex.h"
 #include "ui/window/PanelTexts.h"
+
+#include <QtTest>
 
 using namespace zonalyst;
 using namespace zonalyst::testing;
@@ -64,8 +64,9 @@ class ReadingsPanelTest : public QObject {
     WindowFixture f;
     OpenOnReadings(f, SampleMirror());
     f.cell(4)->setFocus();  // zone 2, set 1
-    QCOMPARE(f.help(), QStringLiteral("Enter the knife edge reading for zone 2, reading 1\n(Hint, Positive away from mirror!)\n"
-                                      "Ctrl+PageDown / Ctrl+PageUp: the next / previous test of the folder"));
+    QCOMPARE(f.help(),
+             QStringLiteral("Enter the knife edge reading for zone 2, reading 1\n(Hint, Positive away from mirror!)\n"
+                            "Ctrl+PageDown / Ctrl+PageUp: the next / previous test of the folder"));
     f.type(QStringLiteral("-0.125"));
     QCOMPARE(f.window->state().test.KeAverage[2], 0.02);
     f.cell(62)->setFocus();

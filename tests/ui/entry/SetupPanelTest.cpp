@@ -1,8 +1,8 @@
-#include <QtTest>
-
 #include "tests/ui/QtTestMain.h"
 #include "tests/ui/WindowFixture.h"
 #include "ui/window/PanelTexts.h"
+
+#include <QtTest>
 
 using namespace zonalyst;
 using namespace zonalyst::testing;
@@ -37,6 +37,7 @@ class SetupPanelTest : public QObject {
       std::function<void(MirrorTest&)> make;
       const char* focus;
     };
+    // clang-format off
     const Case cases[] = {
         {"zero ROC", [](MirrorTest& t) { t.Roc = 0.0; }, "Text1_4"},
         {"zero diameter", [](MirrorTest& t) { t.Diameter = 0.0; }, "Text1_5"},
@@ -53,6 +54,7 @@ class SetupPanelTest : public QObject {
         // its effective radius stays inside the mirror
         {"outer beyond edge", [](MirrorTest& t) { t.ZoneRadius[4][1] = 4.2; }, "Text1_17"},
     };
+    // clang-format on
     for (const Case& c : cases) {
       MirrorTest test = SampleMirror();
       c.make(test);

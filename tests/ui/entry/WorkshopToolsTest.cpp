@@ -1,11 +1,11 @@
-#include <QCheckBox>
-#include <QComboBox>
-#include <QtTest>
-
+#include "plot/SurfaceErrorChart.h"
 #include "tests/ui/QtTestMain.h"
 #include "tests/ui/WindowFixture.h"
 #include "ui/window/PanelTexts.h"
-#include "plot/SurfaceErrorChart.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QtTest>
 
 using namespace zonalyst;
 using namespace zonalyst::testing;
@@ -43,7 +43,8 @@ class WorkshopToolsTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void previousTestIsDrawnFaintlyBehindWhenAskedAndTheMaskTemplateSavedAsAPdfOnTheChosenPaperOrRefusedForEffectiveRadii() {
+  void
+  previousTestIsDrawnFaintlyBehindWhenAskedAndTheMaskTemplateSavedAsAPdfOnTheChosenPaperOrRefusedForEffectiveRadii() {
     WindowFixture f;
     f.startOnLoadPanel();
     MirrorTest earlier = SampleMirror();

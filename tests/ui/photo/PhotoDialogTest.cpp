@@ -1,11 +1,3 @@
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDoubleSpinBox>
-#include <QImage>
-#include <QPainter>
-#include <QTableWidget>
-#include <QtTest>
-
 #include "core/SurfaceAnalysis.h"
 #include "core/TesterControls.h"
 #include "io/TestFileLoader.h"
@@ -13,6 +5,14 @@
 #include "tests/ui/WindowFixture.h"
 #include "ui/analysis/TestersViewPanel.h"
 #include "ui/entry/rules/EntryIndex.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QImage>
+#include <QPainter>
+#include <QTableWidget>
+#include <QtTest>
 
 using namespace zonalyst;
 using namespace zonalyst::testing;
@@ -33,7 +33,8 @@ QStringList WriteSeries(WindowFixture& f) {
     SimulateTesterView(test, analysis.profile(), bestFit, false, knife, TesterSettings{}, 200, view);
     QImage image(280, 240, QImage::Format_Grayscale8);
     image.fill(0);
-    QPainter(&image).drawImage(40, 25, QImage(view.grey.data(), view.size, view.size, view.size, QImage::Format_Grayscale8));
+    QPainter(&image).drawImage(40, 25,
+                               QImage(view.grey.data(), view.size, view.size, view.size, QImage::Format_Grayscale8));
     paths << f.path(QStringLiteral("ke_%1.png").arg(knife, 0, 'f', 1));
     if (!image.save(paths.back())) qFatal("could not write %s", qPrintable(paths.back()));
   }

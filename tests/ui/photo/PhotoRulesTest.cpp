@@ -1,10 +1,10 @@
-#include <QtTest>
-
 #include "tests/support/TestMirror.h"
 #include "ui/photo/rules/DiscDrag.h"
 #include "ui/photo/rules/PhotoSeries.h"
 #include "ui/photo/rules/PhotoView.h"
 #include "ui/photo/rules/ZoneTable.h"
+
+#include <QtTest>
 
 using namespace zonalyst;
 using namespace zonalyst::photos;
@@ -14,8 +14,8 @@ namespace {
 // Zones 1..3 of six: zone 2 read at 10.5 +- 0.004, the others not.
 PhotoReadingsResult TwoOfThreeUnread() {
   PhotoReadingsResult result;
-  for (const auto& [radius, status] : {std::pair{20.0, NullStatus::NearCentre}, {38.0, NullStatus::Read},
-                                       {55.25, NullStatus::NoCrossing}}) {
+  for (const auto& [radius, status] :
+       {std::pair{20.0, NullStatus::NearCentre}, {38.0, NullStatus::Read}, {55.25, NullStatus::NoCrossing}}) {
     ZoneNull zone;
     zone.zone = static_cast<int>(result.zones.size()) + 1;
     zone.radiusMm = radius;
@@ -36,15 +36,18 @@ class PhotoRulesTest : public QObject {
 
  private slots:
   void seriesTakesPositionsFromNamesAndSaysWhatStopsIt() {
-    std::vector<SeriesPhoto> series = SeriesOf({QStringLiteral("/p/Image_1.25.png"), QStringLiteral("/p/ke_0.0240in.jpg")});
+    std::vector<SeriesPhoto> series =
+        SeriesOf({QStringLiteral("/p/Image_1.25.png"), QStringLiteral("/p/ke_0.0240in.jpg")});
     QCOMPARE(series[0].position, std::optional(1.25));
     QCOMPARE(series[1].position, std::optional(0.024));
     QCOMPARE(SeriesProblem(series), QString());
-    QCOMPARE(SeriesProblem({series[0]}), QStringLiteral("Choose at least two photos, taken at different knife positions."));
+    QCOMPARE(SeriesProblem({series[0]}),
+             QStringLiteral("Choose at least two photos, taken at different knife positions."));
     series[1].position.reset();
     QCOMPARE(SeriesProblem(series), QStringLiteral("Give the knife position of ke_0.0240in.jpg."));
     series[1].position = 1.25;
-    QCOMPARE(SeriesProblem(series), QStringLiteral("Image_1.25.png and ke_0.0240in.jpg are at the same knife position."));
+    QCOMPARE(SeriesProblem(series),
+             QStringLiteral("Image_1.25.png and ke_0.0240in.jpg are at the same knife position."));
   }
 
   void positionsReadAndShowWithTheUsersSeparator() {
@@ -101,8 +104,8 @@ class PhotoRulesTest : public QObject {
     QCOMPARE(int{inside.at(0, 0)}, 0);  // outside the disc
     const GreyPicture wider = DiscCrop(frame, {20.0, 15.0, 20.0}, 40);
     QCOMPARE(int{wider.at(20, 20)}, 255);
-    QCOMPARE(int{wider.at(1, 20)}, 26);   // 100 of 1000
-    QCOMPARE(int{wider.at(20, 1)}, 0);    // above the frame
+    QCOMPARE(int{wider.at(1, 20)}, 26);  // 100 of 1000
+    QCOMPARE(int{wider.at(20, 1)}, 0);   // above the frame
   }
 };
 

@@ -1,11 +1,11 @@
 // Every question that the desktop's boxes ask can be dismissed by Esc and by the close box;
 // both answer as the cancelling button, or as OK where OK is the only way on.
-#include <QDialog>
-#include <QPointer>
-
 #include "tests/ui/QtTestMain.h"
 #include "tests/ui/WindowFixture.h"
 #include "ui/prompt/QtPrompter.h"
+
+#include <QDialog>
+#include <QPointer>
 
 using namespace zonalyst::ui;
 

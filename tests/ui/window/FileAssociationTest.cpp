@@ -1,13 +1,13 @@
 // The freedesktop association under a temporary data folder: offered by the window,
 // registered, and found again through the MIME database and the mimeapps list.
+#include "platform/XdgFileAssociation.h"
+#include "tests/ui/QtTestMain.h"
+#include "tests/ui/WindowFixture.h"
+
 #include <QDir>
 #include <QFile>
 #include <QMimeDatabase>
 #include <QStandardPaths>
-
-#include "tests/ui/QtTestMain.h"
-#include "tests/ui/WindowFixture.h"
-#include "platform/XdgFileAssociation.h"
 
 using namespace zonalyst;
 using namespace zonalyst::platform;
@@ -35,7 +35,8 @@ class FileAssociationTest : public QObject {
   Q_OBJECT
  private slots:
   void execLineQuotesTheProgramPath() {
-    QCOMPARE(DesktopExecLine(QStringLiteral("/opt/My Tools/zonalyst")), QStringLiteral("\"/opt/My Tools/zonalyst\" %f"));
+    QCOMPARE(DesktopExecLine(QStringLiteral("/opt/My Tools/zonalyst")),
+             QStringLiteral("\"/opt/My Tools/zonalyst\" %f"));
     QCOMPARE(DesktopExecLine(QStringLiteral("/opt/a\"b$c/zonalyst")),
              QStringLiteral("\"/opt/a\\\\\"b\\\\$c/zonalyst\" %f"));
     for (const QString& path : {QStringLiteral("/opt/My Tools/zonalyst"), QStringLiteral("/opt/a\"b$c/zonalyst"),

@@ -1,19 +1,20 @@
 // The window where the desktop or the test is hostile: a pipe in place of the settings
 // file, a test that the checks refuse or that has no readings, a failed association, an
 // exception that escaped an event handler.
-#include <QDir>
-#include <QFile>
-#include <QSettings>
-#include <new>
-#include <sys/stat.h>
-
-#include "tests/ui/QtTestMain.h"
-#include "tests/ui/WindowFixture.h"
 #include "core/SurfaceAnalysis.h"
 #include "io/TestFileLoader.h"
 #include "platform/QtSettingsStore.h"
+#include "tests/ui/QtTestMain.h"
+#include "tests/ui/WindowFixture.h"
 #include "ui/panel/SaveGuard.h"
 #include "ui/window/PanelTexts.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+
+#include <new>
+#include <sys/stat.h>
 
 using namespace zonalyst;
 using namespace zonalyst::ui;
@@ -94,7 +95,8 @@ class HardeningTest : public QObject {
       QVERIFY(!f.action(Panel::SaveImage)->isEnabled());
     }
     QVERIFY(window.panelContent(Panel::SurfaceError)->findChild<QLabel*>(QStringLiteral("lblNoReadings"))->isVisible());
-    QCOMPARE(f.help(), QStringLiteral("No knife-edge readings have been entered yet for this test.\nPress F3 to enter them."));
+    QCOMPARE(f.help(),
+             QStringLiteral("No knife-edge readings have been entered yet for this test.\nPress F3 to enter them."));
     QVERIFY(!f.label(QStringLiteral("SG"))->isVisible());
     f.press(Qt::Key_F3);
     f.cell(0)->setFocus();
@@ -148,8 +150,9 @@ class HardeningTest : public QObject {
     QCOMPARE(f.prompter.messages().size(), std::size_t{3});
     for (const auto& [message, path] :
          {std::pair{f.prompter.messages()[1], picture}, std::pair{f.prompter.messages()[2], mask}}) {
-      QVERIFY2(message.text.contains(QStringLiteral("Could not write \"") + path + QStringLiteral("\": it is read-only")),
-               qPrintable(message.text));
+      QVERIFY2(
+          message.text.contains(QStringLiteral("Could not write \"") + path + QStringLiteral("\": it is read-only")),
+          qPrintable(message.text));
       QFile file(path);
       QVERIFY(file.open(QIODevice::ReadOnly));
       QCOMPARE(file.readAll(), QByteArray("old"));

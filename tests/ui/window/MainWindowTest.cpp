@@ -1,19 +1,19 @@
 // The real window driven by key and mouse: function keys and their guards, the command
 // line, the exit panel and its countdown, the close request, settings across runs.
+#include "core/ResultTexts.h"
+#include "io/TestFileLoader.h"
+#include "platform/QtSettingsStore.h"
+#include "tests/ui/QtTestMain.h"
+#include "tests/ui/WindowFixture.h"
+#include "ui/window/PanelTexts.h"
+#include "ui/window/WindowPanels.h"
+
 #include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QImage>
 #include <QSettings>
-
-#include "tests/ui/QtTestMain.h"
-#include "tests/ui/WindowFixture.h"
-#include "core/ResultTexts.h"
-#include "io/TestFileLoader.h"
-#include "platform/QtSettingsStore.h"
-#include "ui/window/PanelTexts.h"
-#include "ui/window/WindowPanels.h"
 
 using namespace zonalyst;
 using namespace zonalyst::ui;
@@ -278,8 +278,9 @@ class MainWindowTest : public QObject {
   }
 
   void settingsWrittenAtExitAreReadAtTheNextStart() {
-    const QString ini = QFileInfo(QSettings(QSettings::IniFormat, QSettings::UserScope, "Zonalyst", "Zonalyst")
-                                      .fileName()).absoluteFilePath();
+    const QString ini =
+        QFileInfo(QSettings(QSettings::IniFormat, QSettings::UserScope, "Zonalyst", "Zonalyst").fileName())
+            .absoluteFilePath();
     QVERIFY(ini.startsWith(qEnvironmentVariable("XDG_CONFIG_HOME")));
     QFile::remove(ini);
     {

@@ -1,11 +1,12 @@
 // The splash: its version, the check box as the Show_Splash choice, the one-second close.
+#include "tests/ui/QtTestMain.h"
+#include "ui/window/SplashWindow.h"
+
 #include <QCheckBox>
 #include <QLabel>
 #include <QTimer>
-#include <functional>
 
-#include "tests/ui/QtTestMain.h"
-#include "ui/window/SplashWindow.h"
+#include <functional>
 
 using zonalyst::ui::SplashWindow;
 
@@ -66,8 +67,9 @@ class SplashWindowTest : public QObject {
     }
     for (const char* name : {"lblTitle", "lblVersion", "lblQuest", "Label1", "Picture1", "Picture2"}) {
       SplashWindow splash(false);
-      QVERIFY2(RunModal(splash, [&splash, name] { QTest::mouseClick(splash.findChild<QLabel*>(name), Qt::LeftButton); }),
-               name);
+      QVERIFY2(
+          RunModal(splash, [&splash, name] { QTest::mouseClick(splash.findChild<QLabel*>(name), Qt::LeftButton); }),
+          name);
     }
   }
 };

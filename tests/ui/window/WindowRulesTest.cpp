@@ -1,18 +1,18 @@
 // The rules behind the window's widgets: captions, key map, countdown, command line,
 // association offer, settings texts.
-#include <QDir>
-#include <QSettings>
-
-#include "tests/ui/QtTestMain.h"
-#include "tests/ui/WindowFixture.h"
 #include "platform/QtSettingsStore.h"
 #include "platform/Settings.h"
+#include "plot/PanelTable.h"
+#include "tests/ui/QtTestMain.h"
+#include "tests/ui/WindowFixture.h"
 #include "ui/entry/AssociationOffer.h"
 #include "ui/window/CommandLine.h"
 #include "ui/window/KeyMap.h"
 #include "ui/window/PanelTexts.h"
 #include "ui/window/WindowPanels.h"
-#include "plot/PanelTable.h"
+
+#include <QDir>
+#include <QSettings>
 
 using namespace zonalyst;
 using namespace zonalyst::ui;
@@ -29,9 +29,9 @@ class WindowRulesTest : public QObject {
     QCOMPARE(DecideKey(Qt::Key_PageUp, ctrl | Qt::KeypadModifier, true, true), KeyDecision{Kind::PreviousFile});
     // Ignored: stepping without a test, other keys, and keys with another modifier.
     for (const auto& [key, open, modifiers] :
-         {std::tuple{Qt::Key_X, false, none}, std::tuple{Qt::Key_PageDown, false, ctrl}, std::tuple{Qt::Key_F10, false, none},
-          std::tuple{Qt::Key_A, true, none}, std::tuple{Qt::Key_PageDown, true, ctrl | Qt::AltModifier},
-          std::tuple{Qt::Key_F4, true, ctrl}}) {
+         {std::tuple{Qt::Key_X, false, none}, std::tuple{Qt::Key_PageDown, false, ctrl},
+          std::tuple{Qt::Key_F10, false, none}, std::tuple{Qt::Key_A, true, none},
+          std::tuple{Qt::Key_PageDown, true, ctrl | Qt::AltModifier}, std::tuple{Qt::Key_F4, true, ctrl}}) {
       QCOMPARE(DecideKey(key, modifiers, open, false), KeyDecision{});
     }
   }
@@ -66,8 +66,8 @@ class WindowRulesTest : public QObject {
     QVERIFY(bare.has_value());
     QCOMPARE(bare->folder, work + sep);
     QCOMPARE(bare->fileName, QStringLiteral("m.fdr"));
-    for (const QStringList& none : {QStringList{}, QStringList{QString()}, QStringList{"a.fdr", "b.fdr"},
-                                    QStringList{root + "tests" + sep}}) {
+    for (const QStringList& none :
+         {QStringList{}, QStringList{QString()}, QStringList{"a.fdr", "b.fdr"}, QStringList{root + "tests" + sep}}) {
       QVERIFY(!TestFromArguments(none, work).has_value());
     }
   }

@@ -1,11 +1,11 @@
 #include "ImageExportRules.h"
 
+#include "core/Rounding.h"
+#include "io/PrintableText.h"
+
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
-
-#include "core/Rounding.h"
-#include "io/PrintableText.h"
 
 namespace zonalyst::analysis {
 

@@ -1,10 +1,10 @@
 #include "McSetupRules.h"
 
-#include <algorithm>
-
 #include "LocalisedText.h"
 #include "core/NumberText.h"
 #include "ui/entry/rules/EntryIndex.h"
+
+#include <algorithm>
 
 namespace zonalyst::analysis {
 

@@ -1,12 +1,13 @@
 #pragma once
 
-#include <QChar>
-#include <QString>
-#include <optional>
-#include <string>
-
 #include "core/MonteCarlo.h"
 #include "ui/entry/rules/KeyFilter.h"
+
+#include <QChar>
+#include <QString>
+
+#include <optional>
+#include <string>
 
 namespace zonalyst::analysis {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <string>
-
 #include "core/MirrorTest.h"
+
+#include <string>
 
 namespace zonalyst::analysis {
 

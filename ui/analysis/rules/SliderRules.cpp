@@ -23,10 +23,14 @@ std::string ReferenceSliderHelp(int index) {
   switch (index) {
     case kSurfaceSlider:
     case kTransverseSlider:
-    case kSpotSlider: return "Offsetting ROC can help during figuring, Shorter ROC effectively raises center of mirror";
-    case kDefocusSlider: return "Use Arrow keys or Mouse to select waves of defocus for star test";
-    case kMilliesLacroixSlider: return "Use Arrow Keys or Mouse to adjust Max RTA offset value";
-    default: return {};
+    case kSpotSlider:
+      return "Offsetting ROC can help during figuring, Shorter ROC effectively raises center of mirror";
+    case kDefocusSlider:
+      return "Use Arrow keys or Mouse to select waves of defocus for star test";
+    case kMilliesLacroixSlider:
+      return "Use Arrow Keys or Mouse to adjust Max RTA offset value";
+    default:
+      return {};
   }
 }
 

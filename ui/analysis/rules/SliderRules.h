@@ -38,7 +38,6 @@ std::string StarObstructionHelp();
 std::string ContrastHelp();
 std::string BestFitConicHelp();
 
-
 // Where the star test's sliders stand after entering the panel: a defocus left at 20
 // goes to 0 and an obstruction left at 99 to firstObstruction; other positions stay.
 struct StarSliders {

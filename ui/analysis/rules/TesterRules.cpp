@@ -40,6 +40,8 @@ std::string PatternHelp() {
   return "Foucault shows the shadows behind a knife edge, Ronchi the bands behind a grating at the same place";
 }
 
-std::string SideHelp() { return "Check to bring the knife edge (or the grating) in from the left instead of the right"; }
+std::string SideHelp() {
+  return "Check to bring the knife edge (or the grating) in from the left instead of the right";
+}
 
 }  // namespace zonalyst::analysis

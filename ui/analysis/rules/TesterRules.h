@@ -1,9 +1,9 @@
 #pragma once
 
-#include <string>
-
 #include "SliderRules.h"
 #include "core/TesterView.h"
+
+#include <string>
 
 namespace zonalyst::analysis {
 

@@ -1,11 +1,11 @@
 #include "Commit.h"
 
-#include <algorithm>
-
 #include "EntryIndex.h"
 #include "EntryText.h"
 #include "core/Constants.h"
 #include "core/Rounding.h"
+
+#include <algorithm>
 
 namespace zonalyst::entry {
 namespace {
@@ -25,10 +25,17 @@ CommitEffect CommitSetupBox(MirrorTest& test, int box, const QString& text, cons
     case kZoneCountBox:
       test.ZoneCount = ClampedWhole(*value, kMinZones, kMaxZones);
       return CommitEffect::Redraw;
-    case kRocBox: test.Roc = *value; return CommitEffect::None;
-    case kDiameterBox: test.Diameter = *value; return CommitEffect::None;
-    case kConicBox: test.DesiredConic = *value; return CommitEffect::None;
-    default: break;
+    case kRocBox:
+      test.Roc = *value;
+      return CommitEffect::None;
+    case kDiameterBox:
+      test.Diameter = *value;
+      return CommitEffect::None;
+    case kConicBox:
+      test.DesiredConic = *value;
+      return CommitEffect::None;
+    default:
+      break;
   }
   if (!IsZoneBox(box)) return CommitEffect::None;
   test.ZoneRadius[ZoneOfBox(box)][ColumnOfBox(box)] = *value;
@@ -41,11 +48,14 @@ CommitEffect CommitReadingsCell(MirrorTest& test, int cell, const QString& text,
   if (value) {
     switch (cell) {
       case kUnitsCell:
-      case kSourceCell: break;
+      case kSourceCell:
+        break;
       case kRocCell:
         if (*value != 0.0) test.Roc = *value;
         break;
-      case kDiameterCell: test.Diameter = *value; break;
+      case kDiameterCell:
+        test.Diameter = *value;
+        break;
       case kConicCell:
         test.DesiredConic = *value;
         effect = CommitEffect::Redraw;

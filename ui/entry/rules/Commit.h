@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QString>
-
 #include "core/MirrorTest.h"
+
+#include <QString>
 
 namespace zonalyst::entry {
 

@@ -1,11 +1,11 @@
 #include "EntryText.h"
 
-#include <charconv>
-#include <cmath>
-
 #include "EntryIndex.h"
 #include "core/ConicGeometry.h"
 #include "core/NumberText.h"
+
+#include <charconv>
+#include <cmath>
 
 namespace zonalyst::entry {
 
@@ -39,14 +39,22 @@ QString SourceWord(int movingSource) { return movingSource == 1 ? QStringLiteral
 
 QString SetupBoxText(const MirrorTest& test, int box, const QString& separator) {
   switch (box) {
-    case kZoneCountBox: return QString::number(test.ZoneCount);
-    case kEntryMethodBox: return EntryMethodWord(test.InnerOuterEntry);
-    case kUnitsBox: return UnitsWord(test.Units);
-    case kSourceBox: return SourceWord(test.MovingSource);
-    case kRocBox: return ScreenNumber(FormatGeneral(test.Roc), separator);
-    case kDiameterBox: return ScreenNumber(FormatGeneral(test.Diameter), separator);
-    case kConicBox: return ScreenNumber(FormatGeneral(test.DesiredConic), separator);
-    default: break;
+    case kZoneCountBox:
+      return QString::number(test.ZoneCount);
+    case kEntryMethodBox:
+      return EntryMethodWord(test.InnerOuterEntry);
+    case kUnitsBox:
+      return UnitsWord(test.Units);
+    case kSourceBox:
+      return SourceWord(test.MovingSource);
+    case kRocBox:
+      return ScreenNumber(FormatGeneral(test.Roc), separator);
+    case kDiameterBox:
+      return ScreenNumber(FormatGeneral(test.Diameter), separator);
+    case kConicBox:
+      return ScreenNumber(FormatGeneral(test.DesiredConic), separator);
+    default:
+      break;
   }
   const int zone = ZoneOfBox(box);
   const int column = ColumnOfBox(box);
@@ -57,13 +65,20 @@ QString SetupBoxText(const MirrorTest& test, int box, const QString& separator) 
 
 QString ReadingsCellText(const MirrorTest& test, int cell, const QString& separator) {
   switch (cell) {
-    case kUnitsCell: return UnitsWord(test.Units);
-    case kSourceCell: return SourceWord(test.MovingSource);
-    case kRocCell: return ScreenNumber(FormatGeneral(test.Roc), separator);
-    case kDiameterCell: return ScreenNumber(FormatGeneral(test.Diameter), separator);
-    case kConicCell: return ScreenNumber(FormatGeneral(test.DesiredConic), separator);
-    case kSetsCell: return QString::number(test.ReadingSets);
-    default: break;
+    case kUnitsCell:
+      return UnitsWord(test.Units);
+    case kSourceCell:
+      return SourceWord(test.MovingSource);
+    case kRocCell:
+      return ScreenNumber(FormatGeneral(test.Roc), separator);
+    case kDiameterCell:
+      return ScreenNumber(FormatGeneral(test.Diameter), separator);
+    case kConicCell:
+      return ScreenNumber(FormatGeneral(test.DesiredConic), separator);
+    case kSetsCell:
+      return QString::number(test.ReadingSets);
+    default:
+      break;
   }
   return ScreenNumber(FormatFixed(test.KeReading[ZoneOfCell(cell)][SetOfCell(cell)], 3), separator);
 }

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "core/MirrorTest.h"
+
 #include <QString>
+
 #include <optional>
 #include <string>
-
-#include "core/MirrorTest.h"
 
 namespace zonalyst::entry {
 

@@ -1,13 +1,13 @@
 #include "FilePreview.h"
 
-#include <algorithm>
-#include <string_view>
-
 #include "EntryText.h"
 #include "core/NumberText.h"
 #include "core/Rounding.h"
 #include "io/FileAccess.h"
 #include "io/ValueTriple.h"
+
+#include <algorithm>
+#include <string_view>
 
 namespace zonalyst::entry {
 namespace {

@@ -26,15 +26,22 @@ QString WithSteppingKeys(const QString& help) {
 QString SetupBoxHelp(int box, bool innerOuter) {
   switch (box) {
     case kZoneCountBox:
-      return QStringLiteral("Enter the number of zones in your mask.  Min = 3, Max = 15\nI'm working on this one Mr. Quorran :)");
+      return QStringLiteral(
+          "Enter the number of zones in your mask.  Min = 3, Max = 15\nI'm working on this one Mr. Quorran :)");
     case kEntryMethodBox:
       return QStringLiteral("Select zone radius entry method (Inner/Outer or Effective Radius)\nToggle with Space Bar");
-    case kUnitsBox: return kUnitsHelp;
-    case kSourceBox: return kSourceHelp;
-    case kRocBox: return kRocHelp;
-    case kDiameterBox: return kDiameterHelp;
-    case kConicBox: return kConicHelp;
-    default: break;
+    case kUnitsBox:
+      return kUnitsHelp;
+    case kSourceBox:
+      return kSourceHelp;
+    case kRocBox:
+      return kRocHelp;
+    case kDiameterBox:
+      return kDiameterHelp;
+    case kConicBox:
+      return kConicHelp;
+    default:
+      break;
   }
   const QString zone = QString::number(ZoneOfBox(box));
   if (!innerOuter) return QStringLiteral("Enter effective radius for zone ") + zone;
@@ -44,13 +51,20 @@ QString SetupBoxHelp(int box, bool innerOuter) {
 
 QString ReadingsCellHelp(int cell) {
   switch (cell) {
-    case kUnitsCell: return kUnitsHelp;
-    case kSourceCell: return kSourceHelp;
-    case kRocCell: return kRocHelp;
-    case kDiameterCell: return kDiameterHelp;
-    case kConicCell: return kConicHelp;
-    case kSetsCell: return QStringLiteral("Enter the number of knife edge readings for each zone (min = 1, Max = 4)");
-    default: break;
+    case kUnitsCell:
+      return kUnitsHelp;
+    case kSourceCell:
+      return kSourceHelp;
+    case kRocCell:
+      return kRocHelp;
+    case kDiameterCell:
+      return kDiameterHelp;
+    case kConicCell:
+      return kConicHelp;
+    case kSetsCell:
+      return QStringLiteral("Enter the number of knife edge readings for each zone (min = 1, Max = 4)");
+    default:
+      break;
   }
   return QStringLiteral("Enter the knife edge reading for zone %1, reading %2\n(Hint, Positive away from mirror!)")
       .arg(ZoneOfCell(cell))

@@ -42,24 +42,35 @@ KeyVerdict FilterNumber(BoxKind kind, QChar key, const EditState& state, const Q
 KeyVerdict FilterSetupKey(int box, QChar key, const EditState& state, const QString& separator) {
   if (key == kEnter) return KeyVerdict::Swallow;
   switch (box) {
-    case kZoneCountBox: return FilterNumber(BoxKind::WholeNumber, key, state, separator);
-    case kEntryMethodBox: return FilterToggle(key, " ie");
-    case kUnitsBox: return FilterToggle(key, " mi");
-    case kSourceBox: return FilterToggle(key, " fm");
-    case kConicBox: return FilterNumber(BoxKind::SignedReal, key, state, separator);
-    default: return FilterNumber(BoxKind::Real, key, state, separator);
+    case kZoneCountBox:
+      return FilterNumber(BoxKind::WholeNumber, key, state, separator);
+    case kEntryMethodBox:
+      return FilterToggle(key, " ie");
+    case kUnitsBox:
+      return FilterToggle(key, " mi");
+    case kSourceBox:
+      return FilterToggle(key, " fm");
+    case kConicBox:
+      return FilterNumber(BoxKind::SignedReal, key, state, separator);
+    default:
+      return FilterNumber(BoxKind::Real, key, state, separator);
   }
 }
 
 KeyVerdict FilterReadingsKey(int cell, QChar key, const EditState& state, const QString& separator) {
   if (key == kEnter) return KeyVerdict::Swallow;
   switch (cell) {
-    case kUnitsCell: return FilterToggle(key, " mi");
-    case kSourceCell: return FilterToggle(key, " fm");
-    case kSetsCell: return FilterNumber(BoxKind::WholeNumber, key, state, separator);
+    case kUnitsCell:
+      return FilterToggle(key, " mi");
+    case kSourceCell:
+      return FilterToggle(key, " fm");
+    case kSetsCell:
+      return FilterNumber(BoxKind::WholeNumber, key, state, separator);
     case kRocCell:
-    case kDiameterCell: return FilterNumber(BoxKind::Real, key, state, separator);
-    default: return FilterNumber(BoxKind::SignedReal, key, state, separator);
+    case kDiameterCell:
+      return FilterNumber(BoxKind::Real, key, state, separator);
+    default:
+      return FilterNumber(BoxKind::SignedReal, key, state, separator);
   }
 }
 

@@ -1,9 +1,9 @@
 #include "MaskWizard.h"
 
-#include <cmath>
-
 #include "EntryText.h"
 #include "core/Rounding.h"
+
+#include <cmath>
 
 namespace zonalyst::entry {
 
@@ -12,7 +12,8 @@ WizardOutcome RunMaskWizard(MirrorTest& test, const QString& answer, const QStri
   const QString userError = QStringLiteral("User Error");
   if (answer.isEmpty()) return {};
   const std::optional<double> obstruction = ParseScreenNumber(answer, separator);
-  if (!obstruction) return {Kind::Refused, QStringLiteral("You entered a non numerical number, Aborting wizard"), userError};
+  if (!obstruction)
+    return {Kind::Refused, QStringLiteral("You entered a non numerical number, Aborting wizard"), userError};
   const double d = *obstruction;
   const double D = test.Diameter;
   if (!(d < D)) {

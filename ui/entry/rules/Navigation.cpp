@@ -1,9 +1,9 @@
 #include "Navigation.h"
 
+#include "EntryIndex.h"
+
 #include <algorithm>
 #include <vector>
-
-#include "EntryIndex.h"
 
 namespace zonalyst::entry {
 namespace {
@@ -29,8 +29,10 @@ int NextSetupBox(int box, NavKey key, int zoneCount, bool innerOuter) {
   const int lastBox = order.back();
 
   switch (key) {
-    case NavKey::Next: return order[(at + 1) % count];
-    case NavKey::Previous: return order[(at + count - 1) % count];
+    case NavKey::Next:
+      return order[(at + 1) % count];
+    case NavKey::Previous:
+      return order[(at + count - 1) % count];
     case NavKey::Down:
       if (box < kFirstZoneBox) return order[at + 1];
       return ZoneOfBox(box) < zoneCount ? box + 3 : kZoneCountBox;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+
 #include <functional>
 #include <optional>
 
@@ -24,9 +25,9 @@ bool IsValidTestName(const QString& name);
 
 // How the name question reaches the user and the disk.
 struct NameQuestions {
-  std::function<std::optional<QString>()> askName;     // the input box; nothing for Cancel
-  std::function<void()> tellInvalid;                   // "File name is not valid, try again"
-  std::function<bool()> confirmOverwrite;              // "File name already exists": true for OK
+  std::function<std::optional<QString>()> askName;      // the input box; nothing for Cancel
+  std::function<void()> tellInvalid;                    // "File name is not valid, try again"
+  std::function<bool()> confirmOverwrite;               // "File name already exists": true for OK
   std::function<bool(const QString& fileName)> exists;  // a file of that name in the folder
 };
 

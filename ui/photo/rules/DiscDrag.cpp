@@ -26,12 +26,15 @@ DiscGrab GrabAt(const PhotoDisc& disc, double x, double y, double reach) {
 PhotoDisc Dragged(const PhotoDisc& disc, DiscGrab grab, double fromX, double fromY, double toX, double toY) {
   PhotoDisc moved = disc;
   switch (grab) {
-    case DiscGrab::None: break;
+    case DiscGrab::None:
+      break;
     case DiscGrab::Centre:
       moved.x += toX - fromX;
       moved.y += toY - fromY;
       break;
-    case DiscGrab::Rim: moved.radius = std::max(kSmallestRadius, std::hypot(toX - disc.x, toY - disc.y)); break;
+    case DiscGrab::Rim:
+      moved.radius = std::max(kSmallestRadius, std::hypot(toX - disc.x, toY - disc.y));
+      break;
   }
   return moved;
 }

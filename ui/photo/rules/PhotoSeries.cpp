@@ -1,11 +1,12 @@
 #include "PhotoSeries.h"
 
-#include <QFileInfo>
-#include <cmath>
-#include <string>
-
 #include "core/NumberText.h"
 #include "core/PhotoReadings.h"
+
+#include <QFileInfo>
+
+#include <cmath>
+#include <string>
 
 namespace zonalyst::photos {
 

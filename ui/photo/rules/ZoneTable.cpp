@@ -16,9 +16,12 @@ QString Number(double value, int decimals, QChar separator) {
 
 std::array<QString, kZoneColumns> ZoneHeaders(const MirrorTest& test) {
   const QString unit = test.inInches() ? QStringLiteral("inch") : QStringLiteral("mm");
-  return {QStringLiteral("Zone"),          QStringLiteral("Radius (mm)"),
-          QStringLiteral("Photo Reading (%1)").arg(unit), QStringLiteral("Uncertainty (%1)").arg(unit),
-          QStringLiteral("Status"),        QStringLiteral("Hand Reading (%1)").arg(unit)};
+  return {QStringLiteral("Zone"),
+          QStringLiteral("Radius (mm)"),
+          QStringLiteral("Photo Reading (%1)").arg(unit),
+          QStringLiteral("Uncertainty (%1)").arg(unit),
+          QStringLiteral("Status"),
+          QStringLiteral("Hand Reading (%1)").arg(unit)};
 }
 
 std::vector<ZoneRow> ZoneRows(const MirrorTest& test, const PhotoReadingsResult& result, QChar separator) {

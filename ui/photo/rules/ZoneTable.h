@@ -1,11 +1,12 @@
 #pragma once
 
-#include <QString>
-#include <array>
-#include <vector>
-
 #include "core/MirrorTest.h"
 #include "core/PhotoReadings.h"
+
+#include <QString>
+
+#include <array>
+#include <vector>
 
 namespace zonalyst::photos {
 
