@@ -13,7 +13,7 @@ packages=(
   xdg-utils desktop-file-utils shared-mime-info libglib2.0-bin
   libgif-dev
   dpkg-dev
-  clang
+  clang clang-format  # clang-format: the format check of scripts/test.sh
   # the Windows command line: the cross-compiler, GoogleTest's sources, Wine to run the tests
   g++-mingw-w64-x86-64-posix wine64 googletest
 )
