@@ -7,6 +7,8 @@ packages=(
   build-essential cmake pkg-config
   qt6-base-dev
   qt6-image-formats-plugins  # TIFF photographs
+  qt6-multimedia-dev qt6-serialport-dev  # the live tester: camera and dial indicator
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good  # Qt Multimedia's backend and USB cameras (v4l2src)
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fontconfig
   xvfb xauth imagemagick x11-apps xdotool
