@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <functional>
 #include <numbers>
 
 namespace zonalyst {
@@ -209,11 +210,24 @@ std::optional<PhotoDisc> Circumcircle(Point a, Point b, Point c) {
   return PhotoDisc{a.x + ux, a.y + uy, std::hypot(ux, uy)};
 }
 
+// Whether a circle can be the mirror in a frame: a radius of at least kLeastRadius and at
+// most the frame's diagonal, the centre at most a quarter of the frame's width (height) beyond
+// its sides. Three boundary points on a straight edge (light from one side, a photo cut short)
+// make circles of 100 000 pixels, whose edge no search should then walk along.
+struct CanBeTheMirror {
+  double width = 0.0;
+  double height = 0.0;
+  bool operator()(const PhotoDisc& c) const {
+    return c.radius >= kLeastRadius && c.radius <= std::hypot(width, height) && c.x >= -width / 4.0 &&
+           c.x <= 1.25 * width && c.y >= -height / 4.0 && c.y <= 1.25 * height;
+  }
+};
+
 // The points on the circle that passes through the most of them while leaving hardly any
 // outside it: the disc holds every lit patch. Circles through three points drawn in a fixed
 // pseudo-random order are tried. Behind a Couder mask the outline of the openings mostly lies
 // inside the disc, and only the openings that reach the mirror's edge lie on it.
-std::vector<Point> OnTheDisc(const std::vector<Point>& points) {
+std::vector<Point> OnTheDisc(const std::vector<Point>& points, const CanBeTheMirror& plausible) {
   constexpr int kTrials = 400;
   constexpr double kOnCircle = 1.5;  // pixels
   if (points.size() < 8) return points;
@@ -229,7 +243,7 @@ std::vector<Point> OnTheDisc(const std::vector<Point>& points) {
   std::size_t mostOn = 0;
   for (int trial = 0; trial < kTrials; ++trial) {
     const std::optional<PhotoDisc> circle = Circumcircle(pick(), pick(), pick());
-    if (!circle || circle->radius < kLeastRadius) continue;
+    if (!circle || !plausible(*circle)) continue;
     std::size_t on = 0, outside = 0;
     for (const Point& p : points) {
       const double e = error(p, *circle);
@@ -324,18 +338,24 @@ std::vector<Point> EdgePoints(const GreyFrame& frame, const PhotoDisc& disc, con
 
 }  // namespace
 
-std::optional<PhotoDisc> FindDisc(const GreyFrame& brightest) {
+std::optional<PhotoDisc> FindDisc(const GreyFrame& brightest, const std::function<bool()>& keepGoing) {
+  const auto stopped = [&] { return keepGoing && !keepGoing(); };
   if (brightest.width < 3 || brightest.height < 3) return std::nullopt;
   const std::optional<Levels> levels = SplitLevels(brightest);
-  if (!levels) return std::nullopt;
+  if (!levels || stopped()) return std::nullopt;
   const double threshold = levels->threshold();
-  std::optional<PhotoDisc> disc =
-      FitCircleRobustly(OnTheDisc(BoundaryPoints(brightest, DiscPatches(brightest, threshold), threshold)));
-  for (int pass = 0; pass < 2 && disc && disc->radius >= kLeastRadius; ++pass) {
+  const CanBeTheMirror plausible{static_cast<double>(brightest.width), static_cast<double>(brightest.height)};
+  const std::vector<std::uint8_t> patches = DiscPatches(brightest, threshold);
+  if (stopped()) return std::nullopt;
+  const std::vector<Point> boundary = BoundaryPoints(brightest, patches, threshold);
+  if (stopped()) return std::nullopt;
+  std::optional<PhotoDisc> disc = FitCircleRobustly(OnTheDisc(boundary, plausible));
+  for (int pass = 0; pass < 2 && disc && plausible(*disc); ++pass) {
+    if (stopped()) return std::nullopt;
     disc = FitCircleRobustly(EdgePoints(brightest, *disc, *levels));
   }
-  // A disc too small to hold the zones' windows is no disc.
-  if (!disc || disc->radius < kLeastRadius) return std::nullopt;
+  // A disc too small to hold the zones' windows, or one the frame cannot show, is no disc.
+  if (!disc || !plausible(*disc) || stopped()) return std::nullopt;
   return disc;
 }
 

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -64,8 +65,11 @@ struct PhotoDisc {
 GreyFrame BrightestOfAll(const std::vector<GreyFrame>& series);
 
 // The disc found in the brightest-of-all frame; none when no disc can be told from the
-// background.
-std::optional<PhotoDisc> FindDisc(const GreyFrame& brightest);
+// background. The work is bounded by the frame's size: a circle that cannot be the mirror
+// (a radius beyond the frame's diagonal, the centre far outside the frame) is refused before
+// its edge is searched. keepGoing, when given, is asked between the search's steps; when it
+// answers false the search stops and finds none.
+std::optional<PhotoDisc> FindDisc(const GreyFrame& brightest, const std::function<bool()>& keepGoing = {});
 
 // True when a Couder mask stands in front of the mirror: in the brightest-of-all frame
 // most of the annulus the zones span stays dark, only the mask's openings lit.

@@ -251,6 +251,41 @@ TEST(PhotoReadings, DegradedFramesOfAnOffCentreDiscStillNullEveryZoneWithTheDisc
   }
 }
 
+// Frames of 80 x 80 whose light has a straight edge, from one side or above the grey rows of
+// a photo cut short: three points on that edge make circles of 100 000 pixels, whose edge a
+// search once walked for minutes. The finder answers at once, with no disc where none is, the
+// disc above the cut where one is; and it stops when asked to, between its steps.
+TEST(PhotoReadings, TheDiscFinderAnswersFramesWhoseLightHasAStraightEdgeAndStopsWhenAsked) {
+  std::uint64_t state = 12345;
+  const auto noise = [&state](int spread) {
+    state = state * 6364136223846793005ull + 1442695040888963407ull;
+    return static_cast<int>((state >> 33) % spread);
+  };
+  const auto frame = [&](const auto& grey) {
+    GreyFrame f{80, 80, std::vector<std::uint16_t>(6400), 1.0};
+    for (int y = 0; y < 80; ++y) {
+      for (int x = 0; x < 80; ++x) f.grey[y * 80 + x] = static_cast<std::uint16_t>(grey(x, y));
+    }
+    return f;
+  };
+  for (const int edge : {10, 30, 50}) {
+    EXPECT_FALSE(FindDisc(frame([&](int x, int) { return x >= edge ? 100 + noise(60) : noise(16); }))) << edge;
+  }
+  for (const int cut : {60, 70}) {
+    const GreyFrame cutShort = frame([&](int x, int y) {
+      return y >= cut ? 128 : (x - 40) * (x - 40) + (y - 30) * (y - 30) < 900 ? 180 + noise(40) : noise(16);
+    });
+    const std::optional<PhotoDisc> disc = FindDisc(cutShort);
+    ASSERT_TRUE(disc) << cut;
+    EXPECT_NEAR(disc->x, 40.5, 0.5);
+    EXPECT_NEAR(disc->y, 30.5, 0.5);
+    EXPECT_NEAR(disc->radius, 30.0, 0.5);
+    int asked = 0;
+    EXPECT_FALSE(FindDisc(cutShort, [&] { return ++asked < 3; }));
+    EXPECT_EQ(asked, 3);
+  }
+}
+
 TEST(PhotoReadings, ACouderMaskIsDetectedAndItsOpeningsRead) {
   const Reduced m = Reduce(T254());
   const Series s = MakeSeries(m, 0.1, {.marginX = 20, .marginY = 10, .blurPx = 1.0, .noise = 2.0, .mask = true});
