@@ -238,9 +238,9 @@ bool McSetupDialog::handleKey(QLineEdit* box, QKeyEvent* key) {
   const std::optional<QChar> typed = TypedCharOf(*key);
   if (!typed) return false;
   switch (analysis::FilterStdDevKey(*typed, EditStateOf(*box), DecimalSeparator())) {
-    case entry::KeyVerdict::Accept:
+    case panel::KeyVerdict::Accept:
       return false;
-    case entry::KeyVerdict::Refuse:
+    case panel::KeyVerdict::Refuse:
       QApplication::beep();
       return true;
     default:

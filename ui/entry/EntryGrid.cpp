@@ -109,14 +109,14 @@ bool EntryGrid::handleKey(int index, const QKeyEvent& event) {
   const std::optional<QChar> typed = TypedCharOf(event);
   if (!typed) return false;
   switch (rules_.filterKey(index, *typed, EditStateOf(*box(index)), DecimalSeparator())) {
-    case entry::KeyVerdict::Accept:
+    case panel::KeyVerdict::Accept:
       return false;
-    case entry::KeyVerdict::Swallow:
+    case panel::KeyVerdict::Swallow:
       return true;
-    case entry::KeyVerdict::Refuse:
+    case panel::KeyVerdict::Refuse:
       QApplication::beep();
       return true;
-    case entry::KeyVerdict::Flip:
+    case panel::KeyVerdict::Flip:
       rules_.flip(test_, index);
       emit recordChanged();
       return true;

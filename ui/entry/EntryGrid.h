@@ -2,8 +2,8 @@
 
 #include "core/MirrorTest.h"
 #include "ui/entry/rules/Commit.h"
-#include "ui/entry/rules/KeyFilter.h"
 #include "ui/entry/rules/Navigation.h"
+#include "ui/panel/rules/KeyFilter.h"
 
 #include <QObject>
 #include <QString>
@@ -27,7 +27,7 @@ struct EntryGridRules {
   std::function<bool(int index)> isToggle;
   std::function<QString(int index)> help;
   std::function<int(int index, entry::NavKey key)> next;
-  std::function<entry::KeyVerdict(int index, QChar key, const entry::EditState& state, const QString& separator)>
+  std::function<panel::KeyVerdict(int index, QChar key, const panel::EditState& state, const QString& separator)>
       filterKey;
   std::function<void(MirrorTest& test, int index)> flip;
   std::function<entry::CommitEffect(MirrorTest& test, int index, const QString& text, const QString& separator)> commit;

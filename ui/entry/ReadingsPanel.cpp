@@ -3,10 +3,10 @@
 #include "EntryGrid.h"
 #include "core/ConicGeometry.h"
 #include "core/Constants.h"
-#include "ui/entry/rules/EntryIndex.h"
 #include "ui/entry/rules/EntryText.h"
 #include "ui/entry/rules/HelpTexts.h"
 #include "ui/panel/EntryBoxes.h"
+#include "ui/panel/rules/EntryIndex.h"
 #include "ui/photo/PhotoReadingsDialog.h"
 #include "ui/photo/SeriesFrames.h"
 
@@ -19,6 +19,7 @@
 namespace zonalyst::ui {
 
 using namespace entry;
+using namespace panel;
 
 namespace {
 

@@ -4,11 +4,11 @@
 #include "MaskTemplateButton.h"
 #include "core/ConicGeometry.h"
 #include "core/Constants.h"
-#include "ui/entry/rules/EntryIndex.h"
 #include "ui/entry/rules/EntryText.h"
 #include "ui/entry/rules/HelpTexts.h"
 #include "ui/entry/rules/MaskWizard.h"
 #include "ui/panel/EntryBoxes.h"
+#include "ui/panel/rules/EntryIndex.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -22,6 +22,7 @@
 namespace zonalyst::ui {
 
 using namespace entry;
+using namespace panel;
 
 namespace {
 

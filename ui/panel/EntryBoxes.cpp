@@ -18,13 +18,13 @@ void SelectAllOnFocus(QLineEdit* box, bool byMouse) {
 }
 
 std::optional<QChar> TypedCharOf(const QKeyEvent& event) {
-  if (event.key() == Qt::Key_Backspace) return QChar(entry::kBackspace);
+  if (event.key() == Qt::Key_Backspace) return QChar(panel::kBackspace);
   const QString text = event.text();
   if (text.size() != 1 || !text.front().isPrint()) return std::nullopt;
   return text.front();
 }
 
-entry::EditState EditStateOf(const QLineEdit& box) {
+panel::EditState EditStateOf(const QLineEdit& box) {
   const int caret = box.hasSelectedText() ? box.selectionStart() : box.cursorPosition();
   const bool allSelected = !box.text().isEmpty() && box.selectedText() == box.text();
   return {box.text(), caret, allSelected};

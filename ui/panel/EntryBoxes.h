@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/entry/rules/KeyFilter.h"
+#include "ui/panel/rules/KeyFilter.h"
 
 #include <QString>
 
@@ -17,11 +17,11 @@ namespace zonalyst::ui {
 // Selects the whole text, also after a mouse click has placed the caret.
 void SelectAllOnFocus(QLineEdit* box, bool byMouse);
 
-// The character a key press types for the filters (Backspace as entry::kBackspace), or
+// The character a key press types for the filters (Backspace as panel::kBackspace), or
 // nothing for keys the box handles alone (Delete, Home, shortcuts).
 std::optional<QChar> TypedCharOf(const QKeyEvent& event);
 
-entry::EditState EditStateOf(const QLineEdit& box);
+panel::EditState EditStateOf(const QLineEdit& box);
 
 // The user's decimal separator.
 QString DecimalSeparator();

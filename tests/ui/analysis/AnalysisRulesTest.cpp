@@ -19,7 +19,7 @@ class AnalysisRulesTest : public QObject {
   }
 
   void standardDeviationBoxesTakeDigitsAndOneSeparatorWithFiveDecimals() {
-    using entry::KeyVerdict;
+    using panel::KeyVerdict;
     struct Case {
       QChar key;
       const char* text;
@@ -30,7 +30,7 @@ class AnalysisRulesTest : public QObject {
     const Case cases[] = {
         {QLatin1Char('.'), "0.1", KeyVerdict::Refuse},     {QLatin1Char('5'), "0.1234", KeyVerdict::Accept},
         {QLatin1Char('5'), "0.12345", KeyVerdict::Refuse}, {QLatin1Char('-'), "", KeyVerdict::Refuse},
-        {QChar(entry::kEnter), "", KeyVerdict::Swallow},   {QChar(entry::kBackspace), "1", KeyVerdict::Accept},
+        {QChar(panel::kEnter), "", KeyVerdict::Swallow},   {QChar(panel::kBackspace), "1", KeyVerdict::Accept},
         {QLatin1Char('.'), "0", KeyVerdict::Refuse, ","}};
     for (const Case& c : cases) {
       const QString text = QString::fromLatin1(c.text);

@@ -2,13 +2,13 @@
 #include "core/NumberText.h"
 #include "tests/ui/SampleMirror.h"
 #include "ui/entry/rules/Commit.h"
-#include "ui/entry/rules/EntryIndex.h"
 #include "ui/entry/rules/EntryText.h"
 #include "ui/entry/rules/FilePreview.h"
-#include "ui/entry/rules/KeyFilter.h"
 #include "ui/entry/rules/ListPosition.h"
 #include "ui/entry/rules/MaskWizard.h"
 #include "ui/entry/rules/TestFileName.h"
+#include "ui/panel/rules/EntryIndex.h"
+#include "ui/panel/rules/KeyFilter.h"
 
 #include <QtTest>
 
@@ -16,6 +16,7 @@
 
 using namespace zonalyst;
 using namespace zonalyst::entry;
+using namespace zonalyst::panel;
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "io/TestFileLoader.h"
 #include "tests/ui/QtTestMain.h"
 #include "tests/ui/WindowFixture.h"
-#include "ui/entry/rules/EntryIndex.h"
+#include "ui/panel/rules/EntryIndex.h"
 #include "ui/window/PanelTexts.h"
 
 #include <QtTest>
@@ -144,9 +144,9 @@ class ReadingsPanelTest : public QObject {
       f.startOnExample(example);
       const std::string before = ReadFile(f.path(example));
       f.press(Qt::Key_F2);
-      f.walk(Qt::Key_Return, 2 * entry::kSetupBoxCount);
+      f.walk(Qt::Key_Return, 2 * panel::kSetupBoxCount);
       f.press(Qt::Key_F3);
-      f.walk(Qt::Key_Return, entry::kReadingsCellCount);
+      f.walk(Qt::Key_Return, panel::kReadingsCellCount);
       f.press(Qt::Key_S, Qt::ControlModifier);
       f.press(Qt::Key_F1);
       QVERIFY2(ReadFile(f.path(example)) == before, qPrintable(example));

@@ -4,7 +4,7 @@
 #include "tests/ui/QtTestMain.h"
 #include "tests/ui/WindowFixture.h"
 #include "ui/analysis/TestersViewPanel.h"
-#include "ui/entry/rules/EntryIndex.h"
+#include "ui/panel/rules/EntryIndex.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -99,10 +99,10 @@ class PhotoDialogTest : public QObject {
     });
     for (int zone = 2; zone <= 6; ++zone) {
       QVERIFY2(std::abs(read[zone].toDouble() - hand.KeReading[zone][1]) < 0.01, qPrintable(read[zone]));
-      QCOMPARE(f.cell(entry::ReadingCell(zone, 2))->text().toDouble(), read[zone].toDouble());
+      QCOMPARE(f.cell(panel::ReadingCell(zone, 2))->text().toDouble(), read[zone].toDouble());
     }
     // Unread in a set brought into use: the zone's mean of the other sets, its average unmoved.
-    QCOMPARE(f.cell(entry::ReadingCell(1, 2))->text(), f.cell(entry::ReadingCell(1, 1))->text());
+    QCOMPARE(f.cell(panel::ReadingCell(1, 2))->text(), f.cell(panel::ReadingCell(1, 1))->text());
     QCOMPARE(f.window->state().test.ReadingSets, 2);
 
     const double filled = f.window->state().test.KeReading[4][2];  // as read, not as shown

@@ -2,7 +2,6 @@
 
 #include "LocalisedText.h"
 #include "core/NumberText.h"
-#include "ui/entry/rules/EntryIndex.h"
 
 #include <algorithm>
 
@@ -10,9 +9,8 @@ namespace zonalyst::analysis {
 
 std::string StdDevText(double value) { return FormatFixed(value, 4); }
 
-entry::KeyVerdict FilterStdDevKey(QChar key, const entry::EditState& state, const QString& separator) {
-  // The same rule as the setup's positive decimal boxes (the diameter box among them).
-  return entry::FilterSetupKey(entry::kDiameterBox, key, state, separator);
+panel::KeyVerdict FilterStdDevKey(QChar key, const panel::EditState& state, const QString& separator) {
+  return panel::FilterNumberKey(panel::NumberKind::Real, key, state, separator);
 }
 
 double HeldValue(const QString& shown, double filledWith, QChar separator) {

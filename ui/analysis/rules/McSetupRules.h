@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/MonteCarlo.h"
-#include "ui/entry/rules/KeyFilter.h"
+#include "ui/panel/rules/KeyFilter.h"
 
 #include <QChar>
 #include <QString>
@@ -16,7 +16,7 @@ std::string StdDevText(double value);
 
 // The key filter of the zone and mean boxes: digits, Backspace and one decimal separator
 // with at most five decimals; Enter is swallowed, anything else refused with a beep.
-entry::KeyVerdict FilterStdDevKey(QChar key, const entry::EditState& state, const QString& separator);
+panel::KeyVerdict FilterStdDevKey(QChar key, const panel::EditState& state, const QString& separator);
 
 // The value a box of the dialog holds: the value it was filled with, to the last bit, while
 // it still shows it; otherwise the number it shows (text that is not a number reads as 0).

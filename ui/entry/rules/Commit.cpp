@@ -1,13 +1,17 @@
 #include "Commit.h"
 
-#include "EntryIndex.h"
 #include "EntryText.h"
 #include "core/Constants.h"
 #include "core/Rounding.h"
+#include "ui/panel/rules/EntryIndex.h"
 
 #include <algorithm>
 
 namespace zonalyst::entry {
+
+// The boxes and cells of the setup and readings panels, numbered by the kit.
+using namespace panel;
+
 namespace {
 
 int ClampedWhole(double value, int low, int high) {

@@ -1,13 +1,16 @@
 #include "EntryText.h"
 
-#include "EntryIndex.h"
 #include "core/ConicGeometry.h"
 #include "core/NumberText.h"
+#include "ui/panel/rules/EntryIndex.h"
 
 #include <charconv>
 #include <cmath>
 
 namespace zonalyst::entry {
+
+// The boxes and cells of the setup and readings panels, numbered by the kit.
+using namespace panel;
 
 QString ScreenNumber(const std::string& dotText, const QString& separator) {
   QString text = QString::fromStdString(dotText);

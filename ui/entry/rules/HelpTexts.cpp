@@ -1,8 +1,12 @@
 #include "HelpTexts.h"
 
-#include "EntryIndex.h"
+#include "ui/panel/rules/EntryIndex.h"
 
 namespace zonalyst::entry {
+
+// The boxes and cells of the setup and readings panels, numbered by the kit.
+using namespace panel;
+
 namespace {
 
 const QString kUnitsHelp = QStringLiteral(

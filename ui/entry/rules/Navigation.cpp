@@ -1,11 +1,15 @@
 #include "Navigation.h"
 
-#include "EntryIndex.h"
+#include "ui/panel/rules/EntryIndex.h"
 
 #include <algorithm>
 #include <vector>
 
 namespace zonalyst::entry {
+
+// The boxes and cells of the setup and readings panels, numbered by the kit.
+using namespace panel;
+
 namespace {
 
 std::vector<int> SetupEntryOrder(int zoneCount, bool innerOuter) {

@@ -1,8 +1,11 @@
 #include "ValidationFocus.h"
 
-#include "EntryIndex.h"
+#include "ui/panel/rules/EntryIndex.h"
 
 namespace zonalyst::entry {
+
+// The boxes and cells of the setup and readings panels, numbered by the kit.
+using namespace panel;
 
 FixPlace RefusalPlace(const SetupFinding& finding, SetupScope scope) {
   using Check = SetupFinding::Check;

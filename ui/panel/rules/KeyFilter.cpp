@@ -2,13 +2,11 @@
 
 #include "EntryIndex.h"
 
-namespace zonalyst::entry {
+namespace zonalyst::panel {
 namespace {
 
 // At most this many digits after the decimal separator.
 constexpr int kMaxDecimals = 5;
-
-enum class BoxKind { WholeNumber, Real, SignedReal };
 
 bool IsDigit(QChar key) { return key >= QLatin1Char('0') && key <= QLatin1Char('9'); }
 
@@ -20,9 +18,12 @@ KeyVerdict FilterToggle(QChar key, const char* flipKeys) {
   return KeyVerdict::Refuse;
 }
 
-KeyVerdict FilterNumber(BoxKind kind, QChar key, const EditState& state, const QString& separator) {
+}  // namespace
+
+KeyVerdict FilterNumberKey(NumberKind kind, QChar key, const EditState& state, const QString& separator) {
+  if (key == kEnter) return KeyVerdict::Swallow;
   if (key == kBackspace) return KeyVerdict::Accept;
-  if (kind == BoxKind::WholeNumber) return IsDigit(key) ? KeyVerdict::Accept : KeyVerdict::Refuse;
+  if (kind == NumberKind::Whole) return IsDigit(key) ? KeyVerdict::Accept : KeyVerdict::Refuse;
 
   const int separatorAt = state.text.indexOf(separator);
   if (separatorAt >= 0 && state.caret - (separatorAt + separator.size()) >= kMaxDecimals) return KeyVerdict::Refuse;
@@ -30,20 +31,18 @@ KeyVerdict FilterNumber(BoxKind kind, QChar key, const EditState& state, const Q
   if (separator.size() == 1 && key == separator.front()) {
     return separatorAt >= 0 && !state.allSelected ? KeyVerdict::Refuse : KeyVerdict::Accept;
   }
-  if (key == QLatin1Char('-') && kind == BoxKind::SignedReal) {
+  if (key == QLatin1Char('-') && kind == NumberKind::SignedReal) {
     const bool second = state.text.contains(QLatin1Char('-')) && !state.allSelected;
     return second || state.caret != 0 ? KeyVerdict::Refuse : KeyVerdict::Accept;
   }
   return KeyVerdict::Refuse;
 }
 
-}  // namespace
-
 KeyVerdict FilterSetupKey(int box, QChar key, const EditState& state, const QString& separator) {
   if (key == kEnter) return KeyVerdict::Swallow;
   switch (box) {
     case kZoneCountBox:
-      return FilterNumber(BoxKind::WholeNumber, key, state, separator);
+      return FilterNumberKey(NumberKind::Whole, key, state, separator);
     case kEntryMethodBox:
       return FilterToggle(key, " ie");
     case kUnitsBox:
@@ -51,9 +50,9 @@ KeyVerdict FilterSetupKey(int box, QChar key, const EditState& state, const QStr
     case kSourceBox:
       return FilterToggle(key, " fm");
     case kConicBox:
-      return FilterNumber(BoxKind::SignedReal, key, state, separator);
+      return FilterNumberKey(NumberKind::SignedReal, key, state, separator);
     default:
-      return FilterNumber(BoxKind::Real, key, state, separator);
+      return FilterNumberKey(NumberKind::Real, key, state, separator);
   }
 }
 
@@ -65,13 +64,13 @@ KeyVerdict FilterReadingsKey(int cell, QChar key, const EditState& state, const 
     case kSourceCell:
       return FilterToggle(key, " fm");
     case kSetsCell:
-      return FilterNumber(BoxKind::WholeNumber, key, state, separator);
+      return FilterNumberKey(NumberKind::Whole, key, state, separator);
     case kRocCell:
     case kDiameterCell:
-      return FilterNumber(BoxKind::Real, key, state, separator);
+      return FilterNumberKey(NumberKind::Real, key, state, separator);
     default:
-      return FilterNumber(BoxKind::SignedReal, key, state, separator);
+      return FilterNumberKey(NumberKind::SignedReal, key, state, separator);
   }
 }
 
-}  // namespace zonalyst::entry
+}  // namespace zonalyst::panel

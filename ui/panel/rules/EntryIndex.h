@@ -1,6 +1,6 @@
 #pragma once
 
-namespace zonalyst::entry {
+namespace zonalyst::panel {
 
 // Setup panel boxes Text1_0 .. Text1_51: seven single boxes, then the zone table of
 // three columns per zone (inner or effective, outer, computed effective).
@@ -38,4 +38,4 @@ constexpr int ZoneOfCell(int cell) { return cell / 4 + 1; }
 constexpr int SetOfCell(int cell) { return cell % 4 + 1; }
 constexpr bool IsReadingsToggle(int cell) { return cell == kUnitsCell || cell == kSourceCell; }
 
-}  // namespace zonalyst::entry
+}  // namespace zonalyst::panel
