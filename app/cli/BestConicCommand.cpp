@@ -21,9 +21,9 @@ constexpr const char* kUsage =
 
 int RunBestConic(const CommandWords& words, std::ostream& out, std::ostream& err) {
   int exitCode = kSuccess;
-  const auto command = ParseCommand(words, {{"--json"}, {}}, kUsage, out, err, exitCode);
-  if (!command) return exitCode;
-  auto opened = OpenTest(command->testPath, err, exitCode);
+  const auto request = ParsePrintRequest(words, kUsage, out, err, exitCode);
+  if (!request) return exitCode;
+  auto opened = OpenTest(request->testPath, err, exitCode);
   if (!opened) return exitCode;
   MirrorTest& test = opened->test;
 
@@ -38,7 +38,7 @@ int RunBestConic(const CommandWords& words, std::ostream& out, std::ostream& err
   analysis.analyse(test);
   const QualityMetrics& m = analysis.metrics();
 
-  if (command->options.has("--json")) {
+  if (request->json) {
     JsonWriter json;
     json.beginObject()
         .key("start_conic")

@@ -32,6 +32,11 @@ int UsageError(const std::string& problem, const char* usage, std::ostream& err)
   return kUsageError;
 }
 
+std::nullopt_t RefuseUsage(const std::string& problem, const char* usage, std::ostream& err, int& exitCode) {
+  exitCode = UsageError(problem, usage, err);
+  return std::nullopt;
+}
+
 std::optional<Options> ParseOptions(const std::vector<std::string>& words, Options::Accepted accepted,
                                     const char* usage, std::ostream& out, std::ostream& err, int& exitCode) {
   accepted.flags.insert("--help");
@@ -43,10 +48,7 @@ std::optional<Options> ParseOptions(const std::vector<std::string>& words, Optio
     exitCode = kSuccess;
     return std::nullopt;
   }
-  if (!options) {
-    exitCode = UsageError(problem, usage, err);
-    return std::nullopt;
-  }
+  if (!options) return RefuseUsage(problem, usage, err, exitCode);
   return options;
 }
 
@@ -54,11 +56,15 @@ std::optional<ParsedCommand> ParseCommand(const std::vector<std::string>& words,
                                           const char* usage, std::ostream& out, std::ostream& err, int& exitCode) {
   const auto options = ParseOptions(words, std::move(accepted), usage, out, err, exitCode);
   if (!options) return std::nullopt;
-  if (options->positionals().size() != 1) {
-    exitCode = UsageError("expected exactly one test file", usage, err);
-    return std::nullopt;
-  }
+  if (options->positionals().size() != 1) return RefuseUsage("expected exactly one test file", usage, err, exitCode);
   return ParsedCommand{*options, options->positionals().front()};
+}
+
+std::optional<PrintRequest> ParsePrintRequest(const std::vector<std::string>& words, const char* usage,
+                                              std::ostream& out, std::ostream& err, int& exitCode) {
+  const auto command = ParseCommand(words, {{"--json"}, {}}, usage, out, err, exitCode);
+  if (!command) return std::nullopt;
+  return PrintRequest{command->testPath, command->options.has("--json")};
 }
 
 }  // namespace zonalyst::cli

@@ -10,6 +10,9 @@
 
 namespace zonalyst::cli {
 
+// Every command parses its words into a request value and checks it before it reads any
+// file, then runs the request; a check that needs the test follows its opening.
+
 // Parses a command's words and answers --help: either the options and the single test
 // file they name, or an exit code (0 after the usage was printed for --help, 2 for a
 // usage error, with UsageError's line on err). Every usage text starts
@@ -20,6 +23,15 @@ struct ParsedCommand {
 };
 std::optional<ParsedCommand> ParseCommand(const std::vector<std::string>& words, Options::Accepted accepted,
                                           const char* usage, std::ostream& out, std::ostream& err, int& exitCode);
+
+// The request of a command that reads one test and prints what it finds as text or JSON
+// (report, bestconic).
+struct PrintRequest {
+  std::string testPath;
+  bool json = false;  // --json
+};
+std::optional<PrintRequest> ParsePrintRequest(const std::vector<std::string>& words, const char* usage,
+                                              std::ostream& out, std::ostream& err, int& exitCode);
 
 // The same for a command that takes any number of positional words.
 std::optional<Options> ParseOptions(const std::vector<std::string>& words, Options::Accepted accepted,
@@ -35,6 +47,8 @@ inline constexpr const char* kSeedProblem = "--seed takes a whole number from 0 
 // Reports a usage error in one line, its problem and where to read more ("...; see
 // `zonalyst-cli report --help`"), and returns the usage exit code.
 int UsageError(const std::string& problem, const char* usage, std::ostream& err);
+// The same for a parser: sets exitCode and returns nothing.
+std::nullopt_t RefuseUsage(const std::string& problem, const char* usage, std::ostream& err, int& exitCode);
 // "see `zonalyst-cli COMMAND --help`" for the command whose usage text is given.
 std::string HelpHint(std::string_view usage);
 

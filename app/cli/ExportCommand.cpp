@@ -62,99 +62,109 @@ const std::string kUsageText =
     kTesterOptionsHelp;
 const char* const kUsage = kUsageText.c_str();
 
-}  // namespace
+// What the command was asked to draw and where, checked before the test is read.
+struct ExportRequest {
+  std::string testPath;
+  std::vector<ExportView> views;
+  ExportSettings settings;
+  std::optional<std::string> output, record;  // one picture and its drawing calls
+  bool offsetGiven = false;                   // checked against the mirror once it is open
+  bool invert = false;
+};
 
-int RunExport(const CommandWords& words, std::ostream& out, std::ostream& err) {
-  int exitCode = kSuccess;
+std::optional<ExportRequest> ParseRequest(const CommandWords& words, std::ostream& out, std::ostream& err,
+                                          int& exitCode) {
   Options::Accepted accepted{
       {"--detail", "--contrast", "--invert"},
       {"--panel", "--offset", "--obstruction", "--defocus", "--ml-shift", "--trials", "--seed", "-o", "--record"}};
   AcceptTesterOptions(accepted);
   const auto command = ParseCommand(words, accepted, kUsage, out, err, exitCode);
-  if (!command) return exitCode;
+  if (!command) return std::nullopt;
   const Options& options = command->options;
+  const auto fail = [&](const std::string& problem) { return RefuseUsage(problem, kUsage, err, exitCode); };
 
+  ExportRequest request;
+  request.testPath = command->testPath;
   const std::string panelName = options.value("--panel").value_or("");
-  std::vector<ExportView> views;
   if (panelName == "all") {
-    views = ExportAllViews();
+    request.views = ExportAllViews();
     if (options.has("-o") || options.has("--record")) {
-      return UsageError("-o and --record name one file: not with --panel all", kUsage, err);
+      return fail("-o and --record name one file: not with --panel all");
     }
   } else if (const auto view = ExportViewNamed(panelName)) {
-    views = {*view};
+    request.views = {*view};
   } else {
-    return UsageError("--panel takes " + PanelChoices(", ", " or "), kUsage, err);
+    return fail("--panel takes " + PanelChoices(", ", " or "));
   }
 
-  ExportSettings settings;
+  ExportSettings& settings = request.settings;
   std::string problem;
   const auto offsetMm = OffsetOption(options, problem);
-  if (!offsetMm) return UsageError(problem, kUsage, err);
+  if (!offsetMm) return fail(problem);
   settings.controls.offsetMm = *offsetMm;
+  request.offsetGiven = options.has("--offset");
   if (const auto text = options.value("--obstruction")) {
     const auto value = ParseWholeOption(*text, 0, 99);
-    if (!value) return UsageError("--obstruction takes a whole number from 0 to 99", kUsage, err);
+    if (!value) return fail("--obstruction takes a whole number from 0 to 99");
     settings.obstruction = static_cast<double>(*value);
   }
   if (const auto text = options.value("--defocus")) {
     const auto value = ParseWholeOption(*text, 0, 20);
-    if (!value) return UsageError("--defocus takes a whole number from 0 to 20", kUsage, err);
+    if (!value) return fail("--defocus takes a whole number from 0 to 20");
     settings.controls.defocusWaves = static_cast<int>(*value);
   }
   if (const auto text = options.value("--ml-shift")) {
     const auto value = ParseWholeOption(*text, -100, 100);
-    if (!value) return UsageError("--ml-shift takes a whole number from -100 to 100", kUsage, err);
+    if (!value) return fail("--ml-shift takes a whole number from -100 to 100");
     settings.controls.mlShift = static_cast<int>(*value);
   }
   if (const auto text = options.value("--trials")) {
     const auto value = ParseWholeOption(*text, 1, MonteCarloRun::kMaxTrials);
-    if (!value) return UsageError("--trials takes a whole number from 1 to 10000", kUsage, err);
+    if (!value) return fail("--trials takes a whole number from 1 to 10000");
     settings.trials = static_cast<int>(*value);
   }
   const auto seed = SeedOption(options);
-  if (!seed) return UsageError(kSeedProblem, kUsage, err);
+  if (!seed) return fail(kSeedProblem);
   settings.seed = *seed;
   const plot::PanelRow& testersView = plot::RowOf(plot::Panel::TestersView);
-  if (views.size() != 1 || views.front().panel != testersView.panel) {
+  if (request.views.size() != 1 || request.views.front().panel != testersView.panel) {
     if (const auto unused = options.firstGiven(TesterOptionNames())) {
-      return UsageError(*unused + " is for --panel " + std::string(testersView.name) + " only", kUsage, err);
+      return fail(*unused + " is for --panel " + std::string(testersView.name) + " only");
     }
   }
   const auto tester = ParseTesterOptions(options, false, kUsage, err, exitCode);
-  if (!tester) return exitCode;
+  if (!tester) return std::nullopt;
   settings.tester = *tester;
   if (!options.has("--size")) settings.tester.size = plot::kTesterViewSide;
   settings.controls.detail = options.has("--detail");
   settings.controls.contrast = options.has("--contrast");
-  const auto output = options.value("-o");
-  if (output && !EndsWith(*output, ".gif") && !EndsWith(*output, ".png")) {
-    return UsageError("-o names a .gif or .png file", kUsage, err);
+  request.output = options.value("-o");
+  if (request.output && !EndsWith(*request.output, ".gif") && !EndsWith(*request.output, ".png")) {
+    return fail("-o names a .gif or .png file");
   }
+  request.record = options.value("--record");
+  request.invert = options.has("--invert");
+  exitCode = kSuccess;
+  return request;
+}
 
-  auto opened = OpenTest(command->testPath, err, exitCode);
-  if (!opened) return exitCode;
-  if (options.has("--offset")) {
-    MirrorTest reduced = opened->test;
-    const BestFit fit = SurfaceAnalysis(opened->bessel).reduceAndFit(reduced);
-    if (const auto refusal = ReferenceOffsetProblem(reduced, fit.bestFitRocMm, settings.controls.offsetMm)) {
-      return UsageError(*refusal, kUsage, err);
-    }
-  }
-
+// Draws and writes each view's picture (and its drawing calls when asked), naming each file.
+int WritePictures(const ExportRequest& request, const OpenedTest& opened, std::ostream& out, std::ostream& err) {
   const auto gui = GuiForFonts();
-  const std::string testName = io::FileNameOf(opened->path);
-  for (const ExportView& view : views) {
-    ExportedPanel exported = ExportPanelPicture(view, opened->test, opened->bessel, settings, options.has("--record"));
-    if (options.has("--invert")) plot::InvertPixels(exported.saved);
-    const std::string path = output.value_or(plot::DefaultImageName(testName, view.panel));
+  const std::string testName = io::FileNameOf(opened.path);
+  for (const ExportView& view : request.views) {
+    ExportedPanel exported =
+        ExportPanelPicture(view, opened.test, opened.bessel, request.settings, request.record.has_value());
+    if (request.invert) plot::InvertPixels(exported.saved);
+    const std::string path = request.output.value_or(plot::DefaultImageName(testName, view.panel));
+    std::string problem;
     if (!WritePicture(exported.saved, path, image::GifPalette::Fixed, problem)) {
       err << "zonalyst-cli: " << problem << "\n";
       return kWriteFailed;
     }
     out << io::PrintableName(path) << " (" << exported.saved.width << " x " << exported.saved.height << ")\n";
-    if (const auto recordPath = options.value("--record")) {
-      const std::string recordProblem = io::ReplaceFileText(*recordPath, exported.recording + "\n");
+    if (request.record) {
+      const std::string recordProblem = io::ReplaceFileText(*request.record, exported.recording + "\n");
       if (!recordProblem.empty()) {
         err << "zonalyst-cli: " << recordProblem << "\n";
         return kWriteFailed;
@@ -162,6 +172,25 @@ int RunExport(const CommandWords& words, std::ostream& out, std::ostream& err) {
     }
   }
   return kSuccess;
+}
+
+}  // namespace
+
+int RunExport(const CommandWords& words, std::ostream& out, std::ostream& err) {
+  int exitCode = kSuccess;
+  const auto request = ParseRequest(words, out, err, exitCode);
+  if (!request) return exitCode;
+  auto opened = OpenTest(request->testPath, err, exitCode);
+  if (!opened) return exitCode;
+  if (request->offsetGiven) {
+    MirrorTest reduced = opened->test;
+    const BestFit fit = SurfaceAnalysis(opened->bessel).reduceAndFit(reduced);
+    const double offsetMm = request->settings.controls.offsetMm;
+    if (const auto refusal = ReferenceOffsetProblem(reduced, fit.bestFitRocMm, offsetMm)) {
+      return UsageError(*refusal, kUsage, err);
+    }
+  }
+  return WritePictures(*request, *opened, out, err);
 }
 
 }  // namespace zonalyst::cli

@@ -27,6 +27,25 @@ constexpr const char* kUsage =
     "  -o FILE  also draws the error curves of all tests overlaid, above the RMS and Strehl\n"
     "           of each test\n";
 
+// What the command was asked to reduce and draw, checked before any test is read.
+struct HistoryRequest {
+  std::vector<std::string> paths;  // folders and test files
+  std::optional<std::string> picture;
+  bool json = false;
+};
+
+std::optional<HistoryRequest> ParseRequest(const CommandWords& words, std::ostream& out, std::ostream& err,
+                                           int& exitCode) {
+  const auto options = ParseOptions(words, {{"--json"}, {"-o"}}, kUsage, out, err, exitCode);
+  if (!options) return std::nullopt;
+  if (options->positionals().empty()) return RefuseUsage("expected a folder or test files", kUsage, err, exitCode);
+  HistoryRequest request{options->positionals(), options->value("-o"), options->has("--json")};
+  if (request.picture && !EndsWith(*request.picture, ".png") && !EndsWith(*request.picture, ".gif")) {
+    return RefuseUsage("-o names a .gif or .png file", kUsage, err, exitCode);
+  }
+  return request;
+}
+
 // "2026-12-06 14:40 UTC" from the JSON's timestamp.
 std::string TableDate(const HistoryTest& entry) {
   const std::string stamp = io::UtcTimestamp(entry.modified);
@@ -95,16 +114,11 @@ void PrintJson(const History& history, std::ostream& out) {
 
 int RunHistory(const CommandWords& words, std::ostream& out, std::ostream& err) {
   int exitCode = kSuccess;
-  const auto options = ParseOptions(words, {{"--json"}, {"-o"}}, kUsage, out, err, exitCode);
-  if (!options) return exitCode;
-  if (options->positionals().empty()) return UsageError("expected a folder or test files", kUsage, err);
-  const auto picture = options->value("-o");
-  if (picture && !EndsWith(*picture, ".png") && !EndsWith(*picture, ".gif")) {
-    return UsageError("-o names a .gif or .png file", kUsage, err);
-  }
+  const auto request = ParseRequest(words, out, err, exitCode);
+  if (!request) return exitCode;
 
-  const History history = ReduceHistory(options->positionals(), err);
-  if (options->has("--json")) {
+  const History history = ReduceHistory(request->paths, err);
+  if (request->json) {
     PrintJson(history, out);
   } else {
     PrintTable(history, out, err);
@@ -113,9 +127,9 @@ int RunHistory(const CommandWords& words, std::ostream& out, std::ostream& err) 
     err << "zonalyst-cli: no test of the history could be loaded\n";
     return kLoadFailed;
   }
-  if (picture) {
+  if (request->picture) {
     std::string problem;
-    if (!WriteHistoryPicture(history, *picture, problem)) {
+    if (!WriteHistoryPicture(history, *request->picture, problem)) {
       err << "zonalyst-cli: " << problem << "\n";
       return kWriteFailed;
     }

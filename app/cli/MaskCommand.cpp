@@ -23,46 +23,65 @@ constexpr const char* kUsage =
     "                     above 0 and at most 90 (default 30)\n"
     "  -o MASK.pdf        the file to write\n";
 
+// What the command was asked to print, checked before the test is read.
+struct MaskRequest {
+  std::string testPath;
+  const plot::Paper* paper = &plot::kA4;
+  double angle = plot::kDefaultOpeningDeg;  // degrees from the horizontal diameter
+  std::string output;
+};
+
+std::optional<MaskRequest> ParseRequest(const CommandWords& words, std::ostream& out, std::ostream& err,
+                                        int& exitCode) {
+  const auto command = ParseCommand(words, {{}, {"--paper", "--angle", "-o"}}, kUsage, out, err, exitCode);
+  if (!command) return std::nullopt;
+  const Options& options = command->options;
+  const auto fail = [&](const std::string& problem) { return RefuseUsage(problem, kUsage, err, exitCode); };
+  MaskRequest request;
+  request.testPath = command->testPath;
+  const std::string paperName = options.value("--paper").value_or("a4");
+  if (paperName != "a4" && paperName != "letter") return fail("--paper takes a4 or letter");
+  request.paper = paperName == "a4" ? &plot::kA4 : &plot::kLetter;
+  if (const auto text = options.value("--angle")) {
+    const auto value = ParseNumberOption(*text);
+    if (!value || !(*value > 0.0 && *value <= 90.0)) {
+      return fail("--angle takes a number of degrees above 0 and at most 90");
+    }
+    request.angle = *value;
+  }
+  const auto output = options.value("-o");
+  if (!output || !EndsWith(*output, ".pdf")) return fail("-o names the .pdf file to write");
+  request.output = *output;
+  return request;
+}
+
 }  // namespace
 
 int RunMask(const CommandWords& words, std::ostream& out, std::ostream& err) {
   int exitCode = kSuccess;
-  const auto command = ParseCommand(words, {{}, {"--paper", "--angle", "-o"}}, kUsage, out, err, exitCode);
-  if (!command) return exitCode;
-  const Options& options = command->options;
-  const std::string paperName = options.value("--paper").value_or("a4");
-  if (paperName != "a4" && paperName != "letter") return UsageError("--paper takes a4 or letter", kUsage, err);
-  const plot::Paper& paper = paperName == "a4" ? plot::kA4 : plot::kLetter;
-  double angle = plot::kDefaultOpeningDeg;
-  if (const auto text = options.value("--angle")) {
-    const auto value = ParseNumberOption(*text);
-    if (!value || !(*value > 0.0 && *value <= 90.0)) {
-      return UsageError("--angle takes a number of degrees above 0 and at most 90", kUsage, err);
-    }
-    angle = *value;
-  }
-  const auto output = options.value("-o");
-  if (!output || !EndsWith(*output, ".pdf")) return UsageError("-o names the .pdf file to write", kUsage, err);
+  const auto request = ParseRequest(words, out, err, exitCode);
+  if (!request) return exitCode;
+  const plot::Paper& paper = *request->paper;
 
   // The zone table prints ideal readings: a test that reduces to no mirror is refused as
   // by every other command. The mask is cut before any reading is taken.
-  const auto opened = OpenTest(command->testPath, err, exitCode, Readings::NotNeeded);
+  const auto opened = OpenTest(request->testPath, err, exitCode, Readings::NotNeeded);
   if (!opened) return exitCode;
   const MirrorTest& test = opened->test;
-  if (const auto refusal = plot::MaskRefusal(test, paper, angle)) {
+  if (const auto refusal = plot::MaskRefusal(test, paper, request->angle)) {
     err << "zonalyst-cli: " << *refusal << "\n";
     return kSetupRefused;
   }
   const auto gui = GuiForFonts();
-  const std::string name = io::FileNameOf(command->testPath);
-  const plot::MaskLayout layout = plot::PlanMask(test, name, paper, angle);
-  const std::string problem = plot::WriteMaskPdf(layout, paper, *output);
+  const std::string name = io::FileNameOf(request->testPath);
+  const plot::MaskLayout layout = plot::PlanMask(test, name, paper, request->angle);
+  const std::string problem = plot::WriteMaskPdf(layout, paper, request->output);
   if (!problem.empty()) {
     err << "zonalyst-cli: " << problem << "\n";
     return kWriteFailed;
   }
-  out << io::PrintableName(*output) << " (" << layout.pageCount() << (layout.pageCount() == 1 ? " page" : " pages")
-      << " of " << paper.name << ")\n";
+  out << io::PrintableName(request->output) << " (" << layout.pageCount()
+      << (layout.pageCount() == 1 ? " page" : " pages") << " of " << paper.name << ")\n";
   return kSuccess;
 }
 

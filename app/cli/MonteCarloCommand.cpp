@@ -27,20 +27,60 @@ constexpr const char* kUsage =
     "  --raw        also print the histogram table\n"
     "  --json       one JSON object instead of text\n";
 
-// One value for every zone, or exactly one per zone.
-bool ParseStandardDeviations(const std::string& text, int zones, ReadingScatter& scatter) {
+// What the command was asked to run, checked before the test is read.
+struct MonteCarloRequest {
+  std::string testPath;
+  int trials = MonteCarloRun::kMaxTrials;
+  std::uint32_t seed = 0;
+  // --sd: one value for every zone or one per zone, in the test's units; checked against
+  // the test's zones once it is open. An empty list when the text is no list of
+  // non-negative numbers; nothing when not given (calculated from the reading sets).
+  std::optional<std::vector<double>> sd;
+  bool raw = false, json = false;
+};
+
+std::vector<double> StandardDeviationList(const std::string& text) {
   std::vector<double> values;
   std::stringstream list(text);
   for (std::string item; std::getline(list, item, ',');) {
     const auto value = ParseNumberOption(item);
-    if (!value || *value < 0.0) return false;
+    if (!value || *value < 0.0) return {};
     values.push_back(*value);
   }
-  if (values.size() != 1 && values.size() != static_cast<std::size_t>(zones)) return false;
-  scatter.sd = {};
+  return values;
+}
+
+std::optional<MonteCarloRequest> ParseRequest(const CommandWords& words, std::ostream& out, std::ostream& err,
+                                              int& exitCode) {
+  const auto command =
+      ParseCommand(words, {{"--json", "--raw"}, {"--trials", "--seed", "--sd"}}, kUsage, out, err, exitCode);
+  if (!command) return std::nullopt;
+  const Options& options = command->options;
+  MonteCarloRequest request;
+  request.testPath = command->testPath;
+  if (const auto text = options.value("--trials")) {
+    const auto parsed = ParseWholeOption(*text, 1, MonteCarloRun::kMaxTrials);
+    if (!parsed) return RefuseUsage("--trials takes a whole number from 1 to 10000", kUsage, err, exitCode);
+    request.trials = static_cast<int>(*parsed);
+  }
+  const auto seed = SeedOption(options);
+  if (!seed) return RefuseUsage(kSeedProblem, kUsage, err, exitCode);
+  request.seed = *seed;
+  if (const auto text = options.value("--sd")) request.sd = StandardDeviationList(*text);
+  request.raw = options.has("--raw");
+  request.json = options.has("--json");
+  exitCode = kSuccess;
+  return request;
+}
+
+// The scatter of the request's --sd for a test of that many zones: one value for every
+// zone, or exactly one per zone; nothing for another count.
+std::optional<ReadingScatter> GivenScatter(const std::vector<double>& values, int zones) {
+  if (values.size() != 1 && values.size() != static_cast<std::size_t>(zones)) return std::nullopt;
+  ReadingScatter scatter;
   for (int z = 1; z <= zones; ++z) scatter.sd[z] = values.size() == 1 ? values[0] : values[z - 1];
   scatter.meanSd = MeanOverZones(scatter.sd, zones);
-  return true;
+  return scatter;
 }
 
 void WriteChart(JsonWriter& json, const std::optional<ChartRange>& range) {
@@ -68,84 +108,41 @@ void WriteChart(JsonWriter& json, const std::optional<ChartRange>& range) {
       .endObject();
 }
 
-}  // namespace
+void PrintJson(const MirrorTest& test, const ReadingScatter& scatter, const MonteCarloRun& run,
+               const QualityMetrics& nominal, bool raw, std::ostream& out) {
+  JsonWriter json;
+  json.beginObject().key("sd").beginArray();
+  for (int z = 1; z <= test.ZoneCount; ++z) json.value(scatter.sd[z]);
+  json.endArray()
+      .key("mean_sd")
+      .value(scatter.meanSd)
+      .key("trials")
+      .value(run.trials())
+      .key("failed_trials")
+      .value(run.failedTrials())
+      .key("nominal_strehl")
+      .value(nominal.Strehl)
+      .key("nominal_rms_nm")
+      .value(nominal.rmsNanometres())
+      .key("strehl_hist")
+      .array(run.strehlHistogram())
+      .key("rms_hist")
+      .array(run.rmsHistogram());
+  json.key("strehl_chart");
+  WriteChart(json, run.strehlRange());
+  json.key("rms_chart");
+  WriteChart(json, run.rmsRange());
+  if (raw) json.key("raw").value(McRawData(run.strehlHistogram(), run.rmsHistogram()));
+  json.endObject();
+  out << json.text() << "\n";
+}
 
-int RunMonteCarlo(const CommandWords& words, std::ostream& out, std::ostream& err) {
-  int exitCode = kSuccess;
-  const auto command =
-      ParseCommand(words, {{"--json", "--raw"}, {"--trials", "--seed", "--sd"}}, kUsage, out, err, exitCode);
-  if (!command) return exitCode;
-  const Options& options = command->options;
-
-  int trials = MonteCarloRun::kMaxTrials;
-  if (const auto text = options.value("--trials")) {
-    const auto parsed = ParseWholeOption(*text, 1, MonteCarloRun::kMaxTrials);
-    if (!parsed) return UsageError("--trials takes a whole number from 1 to 10000", kUsage, err);
-    trials = static_cast<int>(*parsed);
-  }
-  const auto seed = SeedOption(options);
-  if (!seed) return UsageError(kSeedProblem, kUsage, err);
-
-  auto opened = OpenTest(command->testPath, err, exitCode);
-  if (!opened) return exitCode;
-  MirrorTest& test = opened->test;
-
-  SurfaceAnalysis analysis(opened->bessel);
-  analysis.analyse(test);  // the nominal averages, as the surface error panel shows them
-
-  ReadingScatter scatter = CalculateReadingScatter(test);
-  if (const auto text = options.value("--sd")) {
-    if (!ParseStandardDeviations(*text, test.ZoneCount, scatter)) {
-      return UsageError("--sd takes one non-negative number or one per zone, separated by commas", kUsage, err);
-    }
-  }
-
-  UniformSource uniform(*seed);
-  MonteCarloRun run(test, analysis, scatter.sd, scatter.meanSd, trials);
-  while (run.runTrial(uniform)) {
-  }
-  run.finish();
-  if (run.tooManyFailed()) {
-    err << "zonalyst-cli: " << TooManyFailedTrialsMessage(run.failedTrials(), run.trials()) << "\n";
-    return kSetupRefused;
-  }
-  const auto strehlRange = run.strehlRange();
-  const auto rmsRange = run.rmsRange();
-  const QualityMetrics& nominal = analysis.metrics();
-
-  if (options.has("--json")) {
-    JsonWriter json;
-    json.beginObject().key("sd").beginArray();
-    for (int z = 1; z <= test.ZoneCount; ++z) json.value(scatter.sd[z]);
-    json.endArray()
-        .key("mean_sd")
-        .value(scatter.meanSd)
-        .key("trials")
-        .value(run.trials())
-        .key("failed_trials")
-        .value(run.failedTrials())
-        .key("nominal_strehl")
-        .value(nominal.Strehl)
-        .key("nominal_rms_nm")
-        .value(nominal.rmsNanometres())
-        .key("strehl_hist")
-        .array(run.strehlHistogram())
-        .key("rms_hist")
-        .array(run.rmsHistogram());
-    json.key("strehl_chart");
-    WriteChart(json, strehlRange);
-    json.key("rms_chart");
-    WriteChart(json, rmsRange);
-    if (options.has("--raw")) json.key("raw").value(McRawData(run.strehlHistogram(), run.rmsHistogram()));
-    json.endObject();
-    out << json.text() << "\n";
-    return kSuccess;
-  }
-
-  const RangeSentences sentences = DescribeRanges(strehlRange, rmsRange);
+void PrintText(const MirrorTest& test, const ReadingScatter& scatter, const MonteCarloRun& run,
+               const QualityMetrics& nominal, const MonteCarloRequest& request, std::ostream& out) {
+  const RangeSentences sentences = DescribeRanges(run.strehlRange(), run.rmsRange());
   out << "Mean standard deviation (n-1) = " << FormatRounded(scatter.meanSd, 4) << (test.inInches() ? " inches" : " mm")
       << "\n"
-      << run.trials() << " Iterations processed (seed " << *seed << ")\n";
+      << run.trials() << " Iterations processed (seed " << request.seed << ")\n";
   if (const std::string failed = FailedTrialsSentence(run.failedTrials(), run.trials()); !failed.empty()) {
     out << failed << "\n";
   }
@@ -155,10 +152,44 @@ int RunMonteCarlo(const CommandWords& words, std::ostream& out, std::ostream& er
       << sentences.rms68 << "\n\n"
       << sentences.strehl95 << "\n"
       << sentences.rms95 << "\n";
-  if (options.has("--raw")) {
+  if (request.raw) {
     std::string table = McRawData(run.strehlHistogram(), run.rmsHistogram());
     std::erase(table, '\r');
     out << "\n" << table;
+  }
+}
+
+}  // namespace
+
+int RunMonteCarlo(const CommandWords& words, std::ostream& out, std::ostream& err) {
+  int exitCode = kSuccess;
+  const auto request = ParseRequest(words, out, err, exitCode);
+  if (!request) return exitCode;
+  auto opened = OpenTest(request->testPath, err, exitCode);
+  if (!opened) return exitCode;
+  MirrorTest& test = opened->test;
+
+  SurfaceAnalysis analysis(opened->bessel);
+  analysis.analyse(test);  // the nominal averages, as the surface error panel shows them
+  std::optional<ReadingScatter> scatter = CalculateReadingScatter(test);
+  if (request->sd) scatter = GivenScatter(*request->sd, test.ZoneCount);
+  if (!scatter) {
+    return UsageError("--sd takes one non-negative number or one per zone, separated by commas", kUsage, err);
+  }
+
+  UniformSource uniform(request->seed);
+  MonteCarloRun run(test, analysis, scatter->sd, scatter->meanSd, request->trials);
+  while (run.runTrial(uniform)) {
+  }
+  run.finish();
+  if (run.tooManyFailed()) {
+    err << "zonalyst-cli: " << TooManyFailedTrialsMessage(run.failedTrials(), run.trials()) << "\n";
+    return kSetupRefused;
+  }
+  if (request->json) {
+    PrintJson(test, *scatter, run, analysis.metrics(), request->raw, out);
+  } else {
+    PrintText(test, *scatter, run, analysis.metrics(), *request, out);
   }
   return kSuccess;
 }

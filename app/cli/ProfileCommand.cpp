@@ -20,6 +20,22 @@ constexpr const char* kUsage =
     "  --offset MM   reference radius offset from the best fit, mm; the reference radius must\n"
     "                exceed the mirror's semi-diameter\n";
 
+// What the command was asked to print, checked before the test is read.
+struct ProfileRequest {
+  std::string testPath;
+  double offsetMm = 0.0;  // checked against the mirror once it is open
+};
+
+std::optional<ProfileRequest> ParseRequest(const CommandWords& words, std::ostream& out, std::ostream& err,
+                                           int& exitCode) {
+  const auto command = ParseCommand(words, {{}, {"--offset"}}, kUsage, out, err, exitCode);
+  if (!command) return std::nullopt;
+  std::string problem;
+  const auto offsetMm = OffsetOption(command->options, problem);
+  if (!offsetMm) return RefuseUsage(problem, kUsage, err, exitCode);
+  return ProfileRequest{command->testPath, *offsetMm};
+}
+
 // A spreadsheet reads an empty cell where a computation had no finite result.
 std::string Cell(double value) { return std::isfinite(value) ? FormatShortest(value) : std::string(); }
 
@@ -27,20 +43,17 @@ std::string Cell(double value) { return std::isfinite(value) ? FormatShortest(va
 
 int RunProfile(const CommandWords& words, std::ostream& out, std::ostream& err) {
   int exitCode = kSuccess;
-  const auto command = ParseCommand(words, {{}, {"--offset"}}, kUsage, out, err, exitCode);
-  if (!command) return exitCode;
-  std::string problem;
-  const auto offsetMm = OffsetOption(command->options, problem);
-  if (!offsetMm) return UsageError(problem, kUsage, err);
-  auto opened = OpenTest(command->testPath, err, exitCode);
+  const auto request = ParseRequest(words, out, err, exitCode);
+  if (!request) return exitCode;
+  auto opened = OpenTest(request->testPath, err, exitCode);
   if (!opened) return exitCode;
 
   SurfaceAnalysis analysis(opened->bessel);
   const BestFit fit = analysis.reduceAndFit(opened->test);
-  if (const auto refusal = ReferenceOffsetProblem(opened->test, fit.bestFitRocMm, *offsetMm)) {
+  if (const auto refusal = ReferenceOffsetProblem(opened->test, fit.bestFitRocMm, request->offsetMm)) {
     return UsageError(*refusal, kUsage, err);
   }
-  analysis.measureAt(opened->test, fit.bestFitRocMm + *offsetMm);
+  analysis.measureAt(opened->test, fit.bestFitRocMm + request->offsetMm);
 
   constexpr double kNmPerMm = 1e6;
   const SurfaceProfile& p = analysis.profile();

@@ -138,14 +138,14 @@ void PrintJson(const MirrorTest& test, const BestFit& fit, const SurfaceAnalysis
 
 int RunReport(const CommandWords& words, std::ostream& out, std::ostream& err) {
   int exitCode = kSuccess;
-  const auto command = ParseCommand(words, {{"--json"}, {}}, kUsage, out, err, exitCode);
-  if (!command) return exitCode;
-  auto opened = OpenTest(command->testPath, err, exitCode);
+  const auto request = ParsePrintRequest(words, kUsage, out, err, exitCode);
+  if (!request) return exitCode;
+  auto opened = OpenTest(request->testPath, err, exitCode);
   if (!opened) return exitCode;
 
   SurfaceAnalysis analysis(opened->bessel);
   const BestFit fit = analysis.analyse(opened->test);
-  if (command->options.has("--json")) {
+  if (request->json) {
     PrintJson(opened->test, fit, analysis, out);
   } else {
     PrintText(*opened, fit, analysis, out);

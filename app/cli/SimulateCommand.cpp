@@ -20,35 +20,50 @@ const std::string kUsage =
         "  --view foucault|ronchi  knife edge or grating\n") +
     kTesterOptionsHelp + "  -o OUT.png|OUT.gif the file to write\n";
 
+// What the command was asked to draw, checked before the test is read.
+struct SimulateRequest {
+  std::string testPath;
+  TesterRequest tester;
+  std::string output;
+};
+
+std::optional<SimulateRequest> ParseRequest(const CommandWords& words, std::ostream& out, std::ostream& err,
+                                            int& exitCode) {
+  Options::Accepted accepted{{}, {"-o"}};
+  AcceptTesterOptions(accepted);
+  const auto command = ParseCommand(words, accepted, kUsage.c_str(), out, err, exitCode);
+  if (!command) return std::nullopt;
+  const auto tester = ParseTesterOptions(command->options, true, kUsage.c_str(), err, exitCode);
+  if (!tester) return std::nullopt;
+  const auto output = command->options.value("-o");
+  if (!output || (!EndsWith(*output, ".gif") && !EndsWith(*output, ".png"))) {
+    return RefuseUsage("-o names the .png or .gif file to write", kUsage.c_str(), err, exitCode);
+  }
+  return SimulateRequest{command->testPath, *tester, *output};
+}
+
 }  // namespace
 
 int RunSimulate(const CommandWords& words, std::ostream& out, std::ostream& err) {
   int exitCode = kSuccess;
-  Options::Accepted accepted{{}, {"-o"}};
-  AcceptTesterOptions(accepted);
-  const auto command = ParseCommand(words, accepted, kUsage.c_str(), out, err, exitCode);
-  if (!command) return exitCode;
-  const auto request = ParseTesterOptions(command->options, true, kUsage.c_str(), err, exitCode);
+  const auto request = ParseRequest(words, out, err, exitCode);
   if (!request) return exitCode;
-  const auto output = command->options.value("-o");
-  if (!output || (!EndsWith(*output, ".gif") && !EndsWith(*output, ".png"))) {
-    return UsageError("-o names the .png or .gif file to write", kUsage.c_str(), err);
-  }
 
-  auto opened = OpenTest(command->testPath, err, exitCode);
+  auto opened = OpenTest(request->testPath, err, exitCode);
   if (!opened) return exitCode;
   SurfaceAnalysis analysis(opened->bessel);
   const BestFit fit = analysis.reduceAndFit(opened->test);
   GreyPicture view;
-  SimulateTesterView(opened->test, analysis.profile(), fit.bestFitRocMm, request->perfect,
-                     KnifeReading(*request, opened->test), request->settings, request->size, view);
+  const TesterRequest& tester = request->tester;
+  SimulateTesterView(opened->test, analysis.profile(), fit.bestFitRocMm, tester.perfect,
+                     KnifeReading(tester, opened->test), tester.settings, tester.size, view);
 
   std::string problem;
-  if (!WritePicture(plot::GreyPixels(view), *output, image::GifPalette::Greys, problem)) {
+  if (!WritePicture(plot::GreyPixels(view), request->output, image::GifPalette::Greys, problem)) {
     err << "zonalyst-cli: " << problem << "\n";
     return kWriteFailed;
   }
-  out << io::PrintableName(*output) << " (" << view.size << " x " << view.size << ")\n";
+  out << io::PrintableName(request->output) << " (" << view.size << " x " << view.size << ")\n";
   return kSuccess;
 }
 

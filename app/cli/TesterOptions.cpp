@@ -37,10 +37,7 @@ void AcceptTesterOptions(Options::Accepted& accepted) {
 
 std::optional<TesterRequest> ParseTesterOptions(const Options& options, bool viewRequired, const char* usage,
                                                 std::ostream& err, int& exitCode) {
-  auto refuse = [&](const std::string& problem) {
-    exitCode = UsageError(problem, usage, err);
-    return std::nullopt;
-  };
+  const auto refuse = [&](const std::string& problem) { return RefuseUsage(problem, usage, err, exitCode); };
   TesterRequest request;
   const auto view = options.value("--view");
   if (view == "ronchi") {
