@@ -14,9 +14,9 @@ namespace zonalyst::ui {
 
 OffsetPanel::OffsetPanel(const PanelContext& context, const AnalysisLayout& layout)
     : AnalysisPanel(context, layout), sliderIndex_(layout.slider), resetKey_(layout.functionKey) {
-  captionRow_ = addRow();
-  bestFitCaption_ = addCaption(captionRow_, QStringLiteral("Offset_%1").arg(2 * sliderIndex_));
-  offsetCaption_ = addCaption(captionRow_, QStringLiteral("Offset_%1").arg(2 * sliderIndex_ + 1));
+  QHBoxLayout* captionRow = addRow();
+  bestFitCaption_ = addCaption(captionRow, QStringLiteral("Offset_%1").arg(2 * sliderIndex_));
+  offsetCaption_ = addCaption(captionRow, QStringLiteral("Offset_%1").arg(2 * sliderIndex_ + 1));
   slider_ =
       MakePanelSlider(QStringLiteral("HScroll1_%1").arg(sliderIndex_), analysis::ReferenceSliderRange(sliderIndex_),
                       this, [this] { setHelp(analysis::ReferenceSliderHelp(sliderIndex_)); });

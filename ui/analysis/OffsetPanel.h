@@ -32,7 +32,6 @@ class OffsetPanel : public AnalysisPanel {
   virtual void drawBestFit();
   // A drawing at the slider's offset from the best fit after a slider moved.
   virtual void drawAt(double offsetMm);
-  QHBoxLayout* captionRow() const { return captionRow_; }
 
  private:
   void showBestFit(const BestFit& fit);
@@ -40,7 +39,6 @@ class OffsetPanel : public AnalysisPanel {
 
   int sliderIndex_;
   int resetKey_;
-  QHBoxLayout* captionRow_;
   QLabel* bestFitCaption_;
   QLabel* offsetCaption_;
   QScrollBar* slider_;

@@ -20,7 +20,6 @@ class StarTestPanel final : public AnalysisPanel {
 
   QScrollBar* referenceSlider() const override { return defocus_; }
   QScrollBar* obstructionSlider() const { return obstruction_; }
-  QCheckBox* detailBox() const { return detail_; }
 
   void enterPanel(const PanelEntry& entry) override;
   // The panel driver: reduce, best fit, first-visit defaults, draw.

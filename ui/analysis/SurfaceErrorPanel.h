@@ -25,7 +25,6 @@ class SurfaceErrorPanel final : public OffsetPanel {
 
   QPushButton* conicButton() const { return conicButton_; }
   QPushButton* monteCarloButton() const { return monteCarloButton_; }
-  QCheckBox* previousTestBox() const { return previousBox_; }
 
   void enterPanel(const PanelEntry& entry) override;
   // The explanation window of the last run while it is open.

@@ -29,7 +29,6 @@ class TestersViewPanel final : public AnalysisPanel {
  public:
   TestersViewPanel(const PanelContext& context, const AnalysisLayout& layout);
 
-  QScrollBar* knifeSlider() const { return knife_; }
   double knifeReading() const;
 
   // Reduces the test and draws; the knife goes to the middle zone's reading unless the

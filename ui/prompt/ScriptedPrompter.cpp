@@ -28,10 +28,7 @@ std::optional<QString> ScriptedPrompter::saveFile(const SaveFileRequest& request
   return next<std::optional<QString>>().value_or(std::nullopt);
 }
 
-QStringList ScriptedPrompter::openFiles(const OpenFilesRequest& request) {
-  openFiles_.push_back(request);
-  return next<QStringList>().value_or(QStringList());
-}
+QStringList ScriptedPrompter::openFiles(const OpenFilesRequest&) { return next<QStringList>().value_or(QStringList()); }
 
 QStringList ScriptedPrompter::messageTexts() const {
   QStringList texts;
@@ -44,7 +41,6 @@ void ScriptedPrompter::clear() {
   messages_.clear();
   inputs_.clear();
   saveFiles_.clear();
-  openFiles_.clear();
   unexpected_ = 0;
 }
 

@@ -30,7 +30,6 @@ class ScriptedPrompter final : public Prompter {
   const std::vector<MessageRequest>& messages() const { return messages_; }
   const std::vector<InputRequest>& inputs() const { return inputs_; }
   const std::vector<SaveFileRequest>& saveFiles() const { return saveFiles_; }
-  const std::vector<OpenFilesRequest>& openFileRequests() const { return openFiles_; }
   // The texts of the message boxes shown, in order.
   QStringList messageTexts() const;
   int unexpected() const { return unexpected_; }
@@ -46,7 +45,6 @@ class ScriptedPrompter final : public Prompter {
   std::vector<MessageRequest> messages_;
   std::vector<InputRequest> inputs_;
   std::vector<SaveFileRequest> saveFiles_;
-  std::vector<OpenFilesRequest> openFiles_;
   int unexpected_ = 0;
 };
 
