@@ -5,8 +5,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace zonalyst::plot {
 namespace {
@@ -47,28 +49,92 @@ void DrawAxisCaptions(PictureSurface& s, const RadialFrame& frame, bool inches) 
   PrintCentred(s, "Percent Radius", frame.centreX + 150.0, top);
 }
 
-void DrawZoneMark(PictureSurface& s, const RadialFrame& frame, double x, std::optional<double> crossing,
-                  const std::string& number) {
-  if (crossing) {
-    const double y = *crossing - 5.0;
-    s.line(x, y, x, y + 10.0, kYellow);
-    s.line(x, frame.top, x, y, kOlive);
+// One line of a zone's label, centred on the zone's mark.
+struct LabelLine {
+  std::string text;
+  double top = 0.0;
+};
+
+// A zone's mark on one half of the chart.
+struct ZoneMark {
+  int zone = 0;
+  double x = 0.0;
+  std::optional<double> crossing;  // where the mark crosses the curve
+};
+
+// Labels closer than this (picture units) read as one.
+constexpr double kLabelGap = 2.0;
+// How far a zone's "Z" stands above its number.
+constexpr double kLabelLineStep = 9.0;
+
+std::string NumberOf(const ZoneMark& mark) { return std::to_string(mark.zone); }
+
+bool TooClose(const PictureSurface& s, const ZoneMark& a, const ZoneMark& b) {
+  const double reach = (s.textWidth(NumberOf(a)) + s.textWidth(NumberOf(b))) / 2.0 + kLabelGap;
+  return std::abs(a.x - b.x) < reach;
+}
+
+bool Crowded(const PictureSurface& s, const std::vector<ZoneMark>& marks) {
+  for (std::size_t i = 0; i < marks.size(); ++i) {
+    for (std::size_t j = i + 1; j < marks.size(); ++j) {
+      if (TooClose(s, marks[i], marks[j])) return true;
+    }
   }
-  const double numberTop = frame.top - s.textHeight(number);
-  PrintCentred(s, number, x, numberTop);
-  PrintCentred(s, "Z", x, numberTop - 9.0);
+  return false;
+}
+
+// The label of each mark. A "Z" stands above the zone's number while no two numbers come
+// close; on a denser mask the numbers stand alone, odd zones on the lower line and even
+// ones on the upper, and a number that would still come close to one already placed on its
+// line is left out, the outer zones placed first.
+std::vector<std::vector<LabelLine>> PlaceZoneLabels(const PictureSurface& s, const RadialFrame& frame,
+                                                    const std::vector<ZoneMark>& marks) {
+  const auto numberTop = [&](const ZoneMark& mark) { return frame.top - s.textHeight(NumberOf(mark)); };
+  std::vector<std::vector<LabelLine>> labels(marks.size());
+  if (!Crowded(s, marks)) {
+    for (std::size_t i = 0; i < marks.size(); ++i) {
+      labels[i] = {{NumberOf(marks[i]), numberTop(marks[i])}, {"Z", numberTop(marks[i]) - kLabelLineStep}};
+    }
+    return labels;
+  }
+  const auto upper = [](const ZoneMark& mark) { return mark.zone % 2 == 0; };
+  std::vector<std::size_t> order(marks.size());
+  std::iota(order.begin(), order.end(), std::size_t{0});
+  std::stable_sort(order.begin(), order.end(),
+                   [&](std::size_t a, std::size_t b) { return marks[a].zone > marks[b].zone; });
+  std::vector<ZoneMark> placed;
+  for (const std::size_t i : order) {
+    const ZoneMark& mark = marks[i];
+    const bool taken = std::any_of(placed.begin(), placed.end(), [&](const ZoneMark& other) {
+      return upper(other) == upper(mark) && TooClose(s, mark, other);
+    });
+    if (taken) continue;
+    labels[i] = {{NumberOf(mark), numberTop(mark) - (upper(mark) ? kLabelLineStep : 0.0)}};
+    placed.push_back(mark);
+  }
+  return labels;
 }
 
 void DrawZoneMarks(PictureSurface& s, const RadialFrame& frame, const MirrorTest& test, const RadialCurve& curve) {
   s.setTextColour(kYellow);
   const double semiMm = test.diameterMm() / 2.0;
+  std::vector<ZoneMark> marks;
   for (int z = 1; z <= std::min(test.ZoneCount, kMaxZones); ++z) {
     const double fraction = test.effectiveRadius(z) * test.mmPerUnit() / semiMm;
     std::optional<double> crossing;
     if (const auto k = SampleAt(fraction)) crossing = curve.level[*k];
-    const std::string number = std::to_string(z);
-    DrawZoneMark(s, frame, frame.centreX - fraction * kHalfWidth, crossing, number);
-    DrawZoneMark(s, frame, frame.centreX + fraction * kHalfWidth, crossing, number);
+    marks.push_back({z, frame.centreX - fraction * kHalfWidth, crossing});
+    marks.push_back({z, frame.centreX + fraction * kHalfWidth, crossing});
+  }
+  const std::vector<std::vector<LabelLine>> labels = PlaceZoneLabels(s, frame, marks);
+  for (std::size_t i = 0; i < marks.size(); ++i) {
+    const ZoneMark& mark = marks[i];
+    if (mark.crossing) {
+      const double y = *mark.crossing - 5.0;
+      s.line(mark.x, y, mark.x, y + 10.0, kYellow);
+      s.line(mark.x, frame.top, mark.x, y, kOlive);
+    }
+    for (const LabelLine& line : labels[i]) PrintCentred(s, line.text, mark.x, line.top);
   }
 }
 

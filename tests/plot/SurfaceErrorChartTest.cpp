@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -146,6 +147,40 @@ TEST_F(SurfaceErrorChartTest, ZoneMarksCrossTheCurveOnBothHalves) {
   for (const RecordedCall& c : zs) {
     EXPECT_EQ(c.colour, kYellow);
     EXPECT_EQ(c.y1, 40.0 - 12.0 - 9.0);
+  }
+}
+
+TEST_F(SurfaceErrorChartTest, DenseMasksNumberTheirZonesOnTwoLinesWithoutOverlap) {
+  std::vector<double> equalArea;
+  for (int z = 1; z <= 15; ++z) equalArea.push_back(100.0 * std::sqrt((z - 0.5) / 15.0));
+  std::vector<double> outerTenth;
+  for (int z = 1; z <= 15; ++z) outerTenth.push_back(90.0 + 0.65 * z);
+  const struct {
+    const char* mask;
+    std::vector<double> zones;
+    std::size_t labels;  // on both halves
+  } cases[] = {{"equal areas", equalArea, 30}, {"the outer tenth", outerTenth, 10}};
+  for (const auto& c : cases) {
+    const MirrorTest test = zonalyst::testing::TestMirror({.roc = 2400.0, .zones = c.zones});
+    RecordingSurface recording(raster_);
+    DrawSurfaceError(recording, test, metrics_);
+    const auto labels = testing::CallsWhere(recording, [](const RecordedCall& call) {
+      return call.op == RecordedCall::Op::Text && call.y1 < 40.0 &&
+             call.text.find_first_not_of("0123456789") == std::string::npos;
+    });
+    EXPECT_EQ(TextCall(recording, "Z"), nullptr) << c.mask;
+    EXPECT_EQ(labels.size(), c.labels) << c.mask;
+    EXPECT_EQ(std::count_if(labels.begin(), labels.end(), [](const RecordedCall& l) { return l.text == "15"; }), 2)
+        << c.mask;
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+      EXPECT_EQ(labels[i].y1, std::stoi(labels[i].text) % 2 == 0 ? 40.0 - 12.0 - 9.0 : 40.0 - 12.0) << c.mask;
+      for (std::size_t j = i + 1; j < labels.size(); ++j) {
+        const RecordedCall& a = labels[i].x1 < labels[j].x1 ? labels[i] : labels[j];
+        const RecordedCall& b = labels[i].x1 < labels[j].x1 ? labels[j] : labels[i];
+        EXPECT_TRUE(a.y1 != b.y1 || a.x1 + raster_.textWidth(a.text) < b.x1)
+            << c.mask << ": " << a.text << " overlaps " << b.text;
+      }
+    }
   }
 }
 
