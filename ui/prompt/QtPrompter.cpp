@@ -1,10 +1,18 @@
 #include "QtPrompter.h"
 
+#include <QDateTime>
+#include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QInputDialog>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QTreeView>
+
+#include <algorithm>
 
 namespace zonalyst::ui {
 namespace {
@@ -78,6 +86,48 @@ QString WithExtensionOfFilter(const QString& path, const QString& filter) {
   return path + filter.mid(star + 2, end - star - 2);
 }
 
+// Qt's own file box, where the desktop offers none, opens its columns narrower than their
+// texts ("17....KiB"): the size, type and date columns take their texts' width, and the box
+// widens as it first shows (when its view has its width) to hold a long test's picture name
+// beside them in the name column.
+class FileBoxFitter final : public QObject {
+ public:
+  FileBoxFitter(QFileDialog& dialog, QTreeView& view) : QObject(&dialog), dialog_(dialog), view_(view) {
+    QHeaderView* header = view.header();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(0, QHeaderView::Stretch);
+    for (int column = 1; column < header->count(); ++column) {
+      header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+    }
+    dialog.installEventFilter(this);
+  }
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == &dialog_ && event->type() == QEvent::Show) {
+      const QFontMetrics metrics = view_.fontMetrics();
+      const QString sample = QStringLiteral("foucault2-simu200f6-unmasked-7zones-effective_M-L_Plot.gif") +
+                             QStringLiteral("1023.99 KiB") + QStringLiteral("JPEG image") +
+                             QLocale().toString(QDateTime(QDate(2025, 12, 31), QTime(23, 59, 59)));
+      const int wanted = metrics.horizontalAdvance(sample) + 8 * metrics.averageCharWidth();
+      const int width = std::min(dialog_.width() + wanted - view_.width(), dialog_.screen()->availableSize().width());
+      if (width > dialog_.width()) dialog_.resize(width, dialog_.height());
+      dialog_.removeEventFilter(this);
+    }
+    return false;
+  }
+
+ private:
+  QFileDialog& dialog_;
+  QTreeView& view_;
+};
+
+// Runs the box; the paths chosen, or none when the user cancelled.
+QStringList RunFileBox(QFileDialog& dialog) {
+  if (auto* view = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))) new FileBoxFitter(dialog, *view);
+  if (dialog.exec() != QDialog::Accepted) return {};
+  return dialog.selectedFiles();
+}
+
 }  // namespace
 
 MessageAnswer QtPrompter::message(const MessageRequest& request) {
@@ -122,16 +172,17 @@ QString QtPrompter::input(const InputRequest& request) {
 
 std::optional<QString> QtPrompter::saveFile(const SaveFileRequest& request) {
   const QString start = request.folder.isEmpty() ? request.fileName : request.folder + '/' + request.fileName;
-  QString chosenFilter;
-  const QString path = QFileDialog::getSaveFileName(owner_, request.title, start, request.filter, &chosenFilter);
-  if (path.isEmpty()) return std::nullopt;
-  return WithExtensionOfFilter(path, chosenFilter);
+  QFileDialog dialog(owner_, request.title, start, request.filter);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  const QStringList chosen = RunFileBox(dialog);
+  if (chosen.isEmpty() || chosen.front().isEmpty()) return std::nullopt;
+  return WithExtensionOfFilter(chosen.front(), dialog.selectedNameFilter());
 }
 
 QStringList QtPrompter::openFiles(const OpenFilesRequest& request) {
-  if (request.several) return QFileDialog::getOpenFileNames(owner_, request.title, request.folder, request.filter);
-  const QString path = QFileDialog::getOpenFileName(owner_, request.title, request.folder, request.filter);
-  return path.isEmpty() ? QStringList() : QStringList{path};
+  QFileDialog dialog(owner_, request.title, request.folder, request.filter);
+  dialog.setFileMode(request.several ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
+  return RunFileBox(dialog);
 }
 
 }  // namespace zonalyst::ui

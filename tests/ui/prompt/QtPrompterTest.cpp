@@ -1,11 +1,15 @@
 // Every question that the desktop's boxes ask can be dismissed by Esc and by the close box;
-// both answer as the cancelling button, or as OK where OK is the only way on.
+// both answer as the cancelling button, or as OK where OK is the only way on. The file boxes
+// show their columns whole.
 #include "tests/ui/QtTestMain.h"
 #include "tests/ui/WindowFixture.h"
 #include "ui/prompt/QtPrompter.h"
 
 #include <QDialog>
+#include <QFileDialog>
 #include <QPointer>
+#include <QTemporaryDir>
+#include <QTreeView>
 
 using namespace zonalyst::ui;
 
@@ -54,6 +58,44 @@ class QtPrompterTest : public QObject {
       QCOMPARE(prompter.saveFile(SaveFileRequest{}), std::nullopt);
       QVERIFY2(stuck == 0, how);
     }
+  }
+
+  void fileBoxesShowEveryColumnWholeAndGiveThePathChosen() {
+    QTemporaryDir dir;
+    const QString longName = QStringLiteral("foucault2-simu200f6-unmasked-7zones-effective_M-L_Plot.gif");
+    QFile file(dir.filePath(longName));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray(17500, 'x')) == 17500);
+    file.close();
+    QWidget owner;
+    owner.show();
+    QtPrompter prompter(&owner);
+    int stuck = 0;
+    // Once the folder is listed, every column is as wide as its texts; then name is chosen.
+    const auto choose = [&](const QString& name) {
+      DismissNextBox(
+          [name](QDialog& box) {
+            auto* view = box.findChild<QTreeView*>(QStringLiteral("treeView"));
+            const QAbstractItemView& rows = *view;  // its column hints are public
+            QTRY_COMPARE(view->model()->rowCount(view->rootIndex()), 1);
+            for (int column = 0; column < view->model()->columnCount(); ++column) {
+              QTRY_VERIFY2(view->columnWidth(column) >= rows.sizeHintForColumn(column), qPrintable(name));
+            }
+            static_cast<QFileDialog&>(box).selectFile(name);
+            box.accept();
+          },
+          stuck);
+    };
+    choose(QStringLiteral("chosen"));
+    QCOMPARE(prompter.saveFile({QStringLiteral("Save Image"), dir.path(), QStringLiteral("m_Surface.gif"),
+                                QStringLiteral("Pictures (*.gif);;PNG pictures (*.png)")}),
+             dir.filePath(QStringLiteral("chosen.gif")));
+    for (const bool several : {true, false}) {
+      choose(longName);
+      QCOMPARE(prompter.openFiles(
+                   {QStringLiteral("Read from Photos"), dir.path(), QStringLiteral("Photos (*.gif)"), several}),
+               QStringList{dir.filePath(longName)});
+    }
+    QCOMPARE(stuck, 0);
   }
 };
 
