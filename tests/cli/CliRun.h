@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Cli.h"
+#include "app/cli/Cli.h"
 #include "tests/support/ScratchFolder.h"
 
 #include <sstream>

@@ -1,8 +1,8 @@
 // The command line on hostile paths and values: every case ends at once with its exit
 // code, and no output holds inf, nan, NUL or a raw control byte.
 #include "CliRun.h"
-#include "LastResort.h"
-#include "StandardStreams.h"
+#include "app/cli/LastResort.h"
+#include "app/cli/StandardStreams.h"
 #include "core/ReadingsValidation.h"
 #include "io/TestFileLayout.h"
 #include "io/TestFileLoader.h"

@@ -2,7 +2,6 @@
 // environment): sharp charts on screen, saved pictures at their logical size.
 #include "tests/ui/QtTestMain.h"
 #include "tests/ui/WindowFixture.h"
-#include "ui/window/PanelTexts.h"
 
 #include <QGroupBox>
 #include <QImage>

@@ -2,7 +2,6 @@
 #include "tests/ui/QtTestMain.h"
 #include "tests/ui/WindowFixture.h"
 #include "ui/entry/UserFolders.h"
-#include "ui/window/PanelTexts.h"
 
 #include <QDir>
 #include <QFile>

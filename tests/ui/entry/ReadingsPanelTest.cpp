@@ -2,7 +2,6 @@
 #include "tests/ui/QtTestMain.h"
 #include "tests/ui/WindowFixture.h"
 #include "ui/panel/rules/EntryIndex.h"
-#include "ui/window/PanelTexts.h"
 
 #include <QtTest>
 

@@ -1,6 +1,5 @@
 #include "tests/ui/QtTestMain.h"
 #include "tests/ui/WindowFixture.h"
-#include "ui/window/PanelTexts.h"
 
 #include <QtTest>
 

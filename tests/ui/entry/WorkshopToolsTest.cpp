@@ -1,7 +1,6 @@
 #include "plot/SurfaceErrorChart.h"
 #include "tests/ui/QtTestMain.h"
 #include "tests/ui/WindowFixture.h"
-#include "ui/window/PanelTexts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
