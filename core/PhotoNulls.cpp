@@ -1,26 +1,11 @@
 #include "ContrastCrossing.h"
-#include "PhotoWindows.h"
+#include "ZoneMeter.h"
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <numeric>
 
 namespace zonalyst {
-
-// The contrast of a frame is c = (L - R) / (L + R), L and R the mean greys of a zone's left
-// and right windows. A gain common to the frame cancels in the ratio, so frames taken at
-// different exposures are compared as they are. Which side turns bright first depends on the
-// side the knife enters from; the null, where c changes sign, does not.
-//
-// Zones inside 0.35 of the mirror's radius get no reading: their two windows nearly meet and
-// the knife darkens both at once.
-
-namespace {
-
-constexpr double kInnermostReadFraction = 0.35;
-
-}  // namespace
 
 std::string StatusText(NullStatus status) {
   switch (status) {
@@ -34,6 +19,10 @@ std::string StatusText(NullStatus status) {
       return "near centre";
     case NullStatus::OutsideDisc:
       return "outside disc";
+    case NullStatus::OneDirectionOnly:
+      return "one direction only";
+    case NullStatus::TurnaroundInCrossing:
+      return "turnaround in the crossing";
   }
   return "";
 }
@@ -49,34 +38,31 @@ PhotoReadingsResult ReadPhotoNulls(const MirrorTest& test, const std::vector<Gre
     return f.width == frames[0].width && f.height == frames[0].height &&
            f.grey.size() == static_cast<std::size_t>(f.width) * f.height;
   });
-  const bool usable = sameSize && frames.size() == positions.size() && disc.radius > 0.0 && test.Diameter > 0.0;
-  std::vector<double> weights, difference;
-  for (int z = 1; z <= test.zones(); ++z) {
+  static const std::vector<GreyFrame> kNone;
+  const ZoneMeter meter(test, disc, sameSize && frames.size() == positions.size() ? frames : kNone, masked);
+  std::vector<std::vector<ZoneBalance>> balances;  // per frame, in position order
+  for (const std::size_t k : order) balances.push_back(meter.measure(frames[k]));
+  std::vector<double> difference;
+  for (std::size_t z = 0; z < meter.zones().size(); ++z) {
+    const MeteredZone& metered = meter.zones()[z];
     ZoneNull zone;
-    zone.zone = z;
-    zone.radiusMm = test.effectiveRadius(z) * test.mmPerUnit();
-    zone.status = NullStatus::OutsideDisc;
-    if (usable) {
-      const ZoneWindows windows = PlaceZoneWindows(test, z, disc, frames, masked);
-      zone.left = Covering(windows.left);
-      zone.right = Covering(windows.right);
-      difference.clear();
-      for (const std::size_t k : order) {
-        if (!windows.insideFrame) break;
-        const double l = WindowMean(frames[k], windows.left, weights);
-        const double r = WindowMean(frames[k], windows.right, weights);
-        zone.contrast.push_back(l + r > 0.0 ? (l - r) / (l + r) : std::numeric_limits<double>::quiet_NaN());
-        difference.push_back(l - r);
-      }
-      if (zone.radiusMm < kInnermostReadFraction * test.diameterMm() / 2.0) {
-        zone.status = NullStatus::NearCentre;
-      } else if (windows.insideDisc) {
-        const CurveNull null = FindCurveNull(result.positions, zone.contrast, difference);
-        zone.status = null.status;
-        if (null.status == NullStatus::Read) {
-          zone.reading = null.position;
-          zone.uncertainty = null.uncertainty;
-        }
+    zone.zone = metered.zone;
+    zone.radiusMm = metered.radiusMm;
+    zone.left = Covering(metered.windows.left);
+    zone.right = Covering(metered.windows.right);
+    zone.status = metered.status;
+    difference.clear();
+    for (const std::vector<ZoneBalance>& frame : balances) {
+      if (!metered.windows.insideFrame) break;
+      zone.contrast.push_back(frame[z].contrast);
+      difference.push_back(frame[z].difference);
+    }
+    if (metered.status == NullStatus::Read) {
+      const CurveNull null = FindCurveNull(result.positions, zone.contrast, difference);
+      zone.status = null.status;
+      if (null.status == NullStatus::Read) {
+        zone.reading = null.position;
+        zone.uncertainty = null.uncertainty;
       }
     }
     result.zones.push_back(std::move(zone));

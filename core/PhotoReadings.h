@@ -87,6 +87,9 @@ enum class NullStatus {
   ManyCrossings,  // several crossings, none clearly the strongest
   NearCentre,     // radius inside 0.35 of the mirror's: the two windows nearly meet
   OutsideDisc,    // a window falls outside the disc or the frame
+  // Of a sweep of the knife:
+  OneDirectionOnly,      // read in passes of one direction only, so not freed of the camera's latency
+  TurnaroundInCrossing,  // the knife turned inside the zone's transition in every pass that crossed
 };
 // A short text of the status for tables and the JSON output ("read", "no crossing", ...).
 std::string StatusText(NullStatus status);
