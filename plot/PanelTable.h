@@ -117,7 +117,6 @@ inline constexpr std::array kPanelRows{
                        DefocusStep(p.rocMm, diameter), diameter, c.obstruction, {c.detail, c.contrast});
                    DrawStarTest(s, images, {c.defocusWaves, p.rocMm, diameter, p.test.inInches()});
                  }},
-    PanelRow{.panel = Panel::SaveImage},
     PanelRow{.panel = Panel::TestersView,
              .name = "testers-view",
              .suffix = "_Testers_View.png",  // a GIF's palette would band its smooth greys
@@ -129,17 +128,17 @@ inline constexpr std::array kPanelRows{
                  }},
 };
 
-inline constexpr std::size_t kPanelCount = kPanelRows.size();
+static_assert(kPanelRows.size() == kPanelCount, "kPanelRows needs exactly one row for each Panel");
 
 constexpr bool RowsFollowTheEnumeration() {
-  for (std::size_t i = 0; i < kPanelCount; ++i) {
-    if (IndexOf(kPanelRows[i].panel) != static_cast<int>(i)) return false;
+  for (std::size_t i = 0; i < kPanelRows.size(); ++i) {
+    if (RowIndex(kPanelRows[i].panel) != i) return false;
   }
   return true;
 }
 static_assert(RowsFollowTheEnumeration(), "the rows of kPanelRows stand in the order of Panel");
 
-constexpr const PanelRow& RowOf(Panel panel) { return kPanelRows[static_cast<std::size_t>(IndexOf(panel))]; }
+constexpr const PanelRow& RowOf(Panel panel) { return kPanelRows[RowIndex(panel)]; }
 
 // The panels that show a picture of the analysis, and whose picture F9 saves.
 constexpr bool IsAnalysisPanel(Panel panel) { return RowOf(panel).analysis; }

@@ -14,7 +14,7 @@ TEST(PanelTable, EachPictureHasItsOwnNameAndSuffixAndIsDrawn) {
   std::set<std::string_view> suffixes;
   for (const PanelRow& row : kPanelRows) {
     if (!row.analysis) {
-      EXPECT_TRUE(row.name.empty()) << IndexOf(row.panel);
+      EXPECT_TRUE(row.name.empty()) << RowIndex(row.panel);
       continue;
     }
     EXPECT_TRUE(names.insert(row.name).second) << row.name;

@@ -20,7 +20,8 @@ TEST(SavedPicture, DefaultNamesFollowTheTestAndThePanel) {
                {"Big.FDR", Panel::StarTest, "Big_Star_Test.gif"},
                {"mirror.fdr", Panel::Readings, "mirror.gif"},
                {"notes", Panel::SurfaceError, "notes_Surface.gif"}};
-  for (const auto& c : cases) EXPECT_EQ(DefaultImageName(c.file, c.panel), c.name) << c.file << " " << IndexOf(c.panel);
+  for (const auto& c : cases)
+    EXPECT_EQ(DefaultImageName(c.file, c.panel), c.name) << c.file << " " << RowIndex(c.panel);
 }
 
 ZoneReport FourZoneReport() {

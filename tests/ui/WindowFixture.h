@@ -101,6 +101,7 @@ class WindowFixture {
   QLineEdit* cell(int index) const;  // readings cell lblF3Kedata_index
   QPushButton* button(const QString& name) const { return find<QPushButton>(name); }
   QPushButton* action(ui::Panel panel) const { return button(QStringLiteral("Action_%1").arg(ui::IndexOf(panel))); }
+  QPushButton* saveImageAction() const { return button(QStringLiteral("Action_%1").arg(ui::kSaveImageIndex)); }
   QLabel* label(const QString& name) const { return find<QLabel>(name); }
   QString text(const QString& labelName) const { return label(labelName)->text(); }
   QString help() const { return text(QStringLiteral("LblHelp")); }

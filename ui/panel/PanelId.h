@@ -5,7 +5,8 @@
 namespace zonalyst::ui {
 
 // The panels, the same for the window and the command line's pictures.
-using plot::IndexOf;
+using plot::kPanelCount;
 using plot::Panel;
+using plot::RowIndex;
 
 }  // namespace zonalyst::ui

@@ -16,6 +16,7 @@ KeyDecision DecideKey(int qtKey, Qt::KeyboardModifiers modifiers, bool testOpen,
     if (row.key != qtKey) continue;
     return !row.needsTest || testOpen ? KeyDecision{Kind::Switch, row.panel} : KeyDecision{};
   }
+  if (qtKey == SaveImageCommand().key) return testOpen ? KeyDecision{Kind::SaveImage} : KeyDecision{};
   if (!testOpen || inEntryBox) return {};
   if (qtKey == Qt::Key_X) return {Kind::NextFile};
   if (qtKey == Qt::Key_Z) return {Kind::PreviousFile};

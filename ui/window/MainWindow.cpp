@@ -53,7 +53,7 @@ constexpr int kFrameWidth = plot::kPanelFrame.width;
 constexpr int kFrameHeight = plot::kPanelFrame.height;
 constexpr int kFrameLeft = kMargin + kButtonWidth + kMargin;
 constexpr int kButtonsBesideFrames = (kFrameHeight + kButtonGap) / kButtonPitch;
-constexpr int kButtonRowsBelowFrames = std::max(0, static_cast<int>(plot::kPanelCount) - kButtonsBesideFrames);
+constexpr int kButtonRowsBelowFrames = std::max(0, kButtonCount - kButtonsBesideFrames);
 constexpr int kHelpHeight = 52;  // three lines: an entry box's help and the stepping keys
 constexpr int kHelpTop = kMargin + kFrameHeight + kMargin + kButtonRowsBelowFrames * kButtonPitch;
 constexpr int kWindowWidth = kFrameLeft + kFrameWidth + kMargin;
@@ -79,7 +79,6 @@ MainWindow::MainWindow(WindowServices services, QWidget* parent)
   help_->setWordWrap(true);
   setPanelCaptions();
   // No panel is on show until start-up switches to the first one.
-  for (QGroupBox* frame : frames_.all()) frame->hide();
   enableButtons();
   qApp->installEventFilter(this);
 }
@@ -89,24 +88,15 @@ MainWindow::~MainWindow() { qApp->removeEventFilter(this); }
 void MainWindow::buildPanels() {
   for (const WindowPanel& row : WindowPanels()) {
     const Panel panel = row.panel;
-    const int index = IndexOf(panel);
-    auto* frame = new QGroupBox(this);
-    frame->setObjectName(QStringLiteral("Display_%1").arg(index));
-    frame->setGeometry(kFrameLeft, kMargin, kFrameWidth, kFrameHeight);
-    auto* layout = new QVBoxLayout(frame);
-    layout->setContentsMargins(6, 4, 6, 4);
-    frames_[panel] = frame;
-    if (row.make != nullptr) place(panel, row.make(context_, AnalysisLayoutOf(row)));
-
-    auto* button = new QPushButton(ButtonCaption(panel), this);
-    button->setObjectName(QStringLiteral("Action_%1").arg(index));
-    button->setCheckable(true);
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setGeometry(kMargin, kMargin + index * kButtonPitch, kButtonWidth, kButtonHeight);
-    if (row.tooltip != nullptr) button->setToolTip(QString::fromLatin1(row.tooltip));
-    connect(button, &QPushButton::clicked, this, [this, panel] { onActionButton(panel); });
-    buttons_[panel] = button;
+    frames_[panel] = addFrame(IndexOf(panel));
+    place(panel, row.make(context_, AnalysisLayoutOf(row)));
+    buttons_[panel] = addButton(IndexOf(panel), ButtonCaption(panel), nullptr);
+    connect(buttons_[panel], &QPushButton::clicked, this, [this, panel] { onActionButton(panel); });
   }
+  const WindowCommand& saveImage = SaveImageCommand();
+  addFrame(kSaveImageIndex)->setTitle(QString::fromLatin1(saveImage.frameCaption));
+  saveImageButton_ = addButton(kSaveImageIndex, QString::fromLatin1(saveImage.buttonCaption), saveImage.tooltip);
+  connect(saveImageButton_, &QPushButton::clicked, this, &MainWindow::saveImage);
 
   exitPanel_ = qobject_cast<ExitPanel*>(contents_[Panel::Exit]);
   connect(exitPanel_, &ExitPanel::exitClicked, this, &MainWindow::confirmExit);
@@ -116,6 +106,26 @@ void MainWindow::buildPanels() {
   setupPanel_ = qobject_cast<SetupPanel*>(contents_[Panel::Setup]);
   readingsPanel_ = qobject_cast<ReadingsPanel*>(contents_[Panel::Readings]);
   JoinReferenceSliders(analysisPanels_.all(), *qobject_cast<StarTestPanel*>(contents_[Panel::StarTest]));
+}
+
+QGroupBox* MainWindow::addFrame(int index) {
+  auto* frame = new QGroupBox(this);
+  frame->setObjectName(QStringLiteral("Display_%1").arg(index));
+  frame->setGeometry(kFrameLeft, kMargin, kFrameWidth, kFrameHeight);
+  frame->hide();
+  auto* layout = new QVBoxLayout(frame);
+  layout->setContentsMargins(6, 4, 6, 4);
+  return frame;
+}
+
+QPushButton* MainWindow::addButton(int index, const QString& caption, const char* tooltip) {
+  auto* button = new QPushButton(caption, this);
+  button->setObjectName(QStringLiteral("Action_%1").arg(index));
+  button->setCheckable(true);
+  button->setFocusPolicy(Qt::NoFocus);
+  button->setGeometry(kMargin, kMargin + index * kButtonPitch, kButtonWidth, kButtonHeight);
+  if (tooltip != nullptr) button->setToolTip(QString::fromLatin1(tooltip));
+  return button;
 }
 
 void MainWindow::place(Panel panel, PanelContent* content) {
@@ -215,7 +225,13 @@ void MainWindow::focusPlace(entry::FixPlace place) {
 }
 
 void MainWindow::saveImage() {
-  if (AnalysisPanel* panel = analysisPanels_[currentPanel_]) SaveImageAndReport(*panel, *services_.prompter, state_);
+  AnalysisPanel* panel = analysisPanels_[currentPanel_];
+  if (panel == nullptr || switchBusy_ || state_.test.MonteCarloRunning) return;
+  switchBusy_ = true;
+  SaveImageAndReport(*panel, *services_.prompter, state_);
+  saveImageButton_->setChecked(false);
+  switchBusy_ = false;
+  actionClick(currentPanel_);
 }
 
 void MainWindow::setHelp(const QString& text) {
@@ -235,10 +251,9 @@ void MainWindow::syncButton(Panel panel) {
 }
 
 void MainWindow::enableButtons() {
-  const bool figures = figuresShown_ && IsAnalysisPanel(currentPanel_);
-  for (const WindowPanel& row : WindowPanels()) {
-    buttons_[row.panel]->setEnabled(ButtonEnabled(row.panel, state_.testOpen(), figures));
-  }
+  for (const WindowPanel& row : WindowPanels())
+    buttons_[row.panel]->setEnabled(ButtonEnabled(row.panel, state_.testOpen()));
+  saveImageButton_->setEnabled(figuresShown_ && IsAnalysisPanel(currentPanel_));
 }
 
 void MainWindow::showOnly(Panel panel) {
@@ -275,9 +290,7 @@ bool MainWindow::validationStops(Panel panel) {
                      [this](entry::FixPlace place) { focusPlace(place); })) {
     return false;
   }
-  for (const WindowPanel& row : WindowPanels()) {
-    if (row.panel != Panel::SaveImage) buttons_[row.panel]->setChecked(row.panel == currentPanel_);
-  }
+  for (const WindowPanel& row : WindowPanels()) buttons_[row.panel]->setChecked(row.panel == currentPanel_);
   LetEventsRun();
   return true;
 }
@@ -309,16 +322,12 @@ void MainWindow::actionClick(Panel panel) {
     if (mend) panel = mend->onReadingsPanel ? Panel::Readings : Panel::Setup;
     readingsMissing = check.noReadings;
   }
-  if (panel != Panel::SaveImage) {
-    switchingTo_ = panel;
-    showOnly(panel);
-  }
+  switchingTo_ = panel;
+  showOnly(panel);
   setPanelCaptions();
-  if (panel != Panel::SaveImage) {
-    previousPanel_ = currentPanel_;
-    currentPanel_ = panel;
-    switchingTo_.reset();
-  }
+  previousPanel_ = currentPanel_;
+  currentPanel_ = panel;
+  switchingTo_.reset();
   switch (panel) {
     case Panel::Exit:
       enterExitPanel();
@@ -326,13 +335,6 @@ void MainWindow::actionClick(Panel panel) {
     case Panel::Load:
       enterLoadPanel(closingTest);
       break;
-    case Panel::SaveImage:
-      saveImage();
-      buttons_[Panel::SaveImage]->setChecked(false);
-      switchBusy_ = false;
-      buttons_[currentPanel_]->setChecked(true);
-      actionClick(currentPanel_);
-      return;
     default:
       enterPanel(panel, readingsMissing);
       break;
@@ -444,6 +446,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     case KeyDecision::Kind::Switch:
       // A key does what its button does, and nothing where the button cannot be pressed.
       if (buttons_[decision.panel]->isEnabled()) actionClick(decision.panel);
+      return true;
+    case KeyDecision::Kind::SaveImage:
+      if (saveImageButton_->isEnabled()) saveImage();
       return true;
     case KeyDecision::Kind::NextFile:
     case KeyDecision::Kind::PreviousFile:

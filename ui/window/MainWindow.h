@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ButtonColumn.h"
 #include "PerPanel.h"
 #include "io/TestFileSaver.h"
 #include "platform/Clipboard.h"
@@ -65,7 +66,7 @@ class MainWindow final : public QWidget {
   Panel currentPanel() const { return currentPanel_; }
   Panel previousPanel() const { return previousPanel_; }
 
-  // The panel in the panel's frame (none in the frame of F9, which shows no panel).
+  // The panel in the panel's frame.
   PanelContent* panelContent(Panel panel) const { return contents_[panel]; }
   AppState& state() { return state_; }
 
@@ -85,6 +86,9 @@ class MainWindow final : public QWidget {
  private:
   // The frame, the panel and the button of every row of the window's table.
   void buildPanels();
+  // The frame and the function button at this place of the column (ButtonColumn.h).
+  QGroupBox* addFrame(int index);
+  QPushButton* addButton(int index, const QString& caption, const char* tooltip);
   void place(Panel panel, PanelContent* content);
   void onPanelRequest(const PanelRequest& request);
   // Shows a test just opened: the setup is drawn, then `panel` is shown. The opening never
@@ -100,6 +104,7 @@ class MainWindow final : public QWidget {
   // Does what showing the panel means; an analysis panel of a test without readings says
   // so instead of drawing.
   void enterPanel(Panel panel, bool readingsMissing);
+  // F9: saves the picture of the analysis panel on show, then draws the panel again.
   void saveImage();
   void onActionButton(Panel panel);
   void syncButton(Panel panel);
@@ -123,6 +128,7 @@ class MainWindow final : public QWidget {
   PerPanel<QGroupBox*> frames_;
   PerPanel<PanelContent*> contents_;
   PerPanel<QPushButton*> buttons_;
+  QPushButton* saveImageButton_ = nullptr;
   QLabel* help_ = nullptr;
   ExitPanel* exitPanel_ = nullptr;
   FilePanel* filePanel_ = nullptr;

@@ -20,9 +20,6 @@ QString FolderEndHelp(entry::FileStep step) {
              : QStringLiteral("This is the first test of the folder: there is no previous one");
 }
 
-bool ButtonEnabled(Panel panel, bool testOpen, bool figuresOnShow) {
-  if (panel == Panel::SaveImage) return testOpen && figuresOnShow;
-  return !WindowPanelOf(panel).needsTest || testOpen;
-}
+bool ButtonEnabled(Panel panel, bool testOpen) { return !WindowPanelOf(panel).needsTest || testOpen; }
 
 }  // namespace zonalyst::ui

@@ -17,8 +17,8 @@ QString LoadPanelHelp();
 // The help line after a step found no test that way: the open one is the last or first.
 QString FolderEndHelp(entry::FileStep step);
 
-// Whether the panel's function button can be pressed: Exit and Load always, F9 while an
-// analysis panel shows the test's figures, the others with a test open.
-bool ButtonEnabled(Panel panel, bool testOpen, bool figuresOnShow);
+// Whether the panel's function button can be pressed: Exit and Load always, the others with
+// a test open.
+bool ButtonEnabled(Panel panel, bool testOpen);
 
 }  // namespace zonalyst::ui

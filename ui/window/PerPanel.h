@@ -1,6 +1,5 @@
 #pragma once
 
-#include "plot/PanelTable.h"
 #include "ui/panel/PanelId.h"
 
 #include <array>
@@ -13,13 +12,12 @@ namespace zonalyst::ui {
 template <typename T>
 class PerPanel {
  public:
-  T& operator[](Panel panel) { return values_[Slot(panel)]; }
-  const T& operator[](Panel panel) const { return values_[Slot(panel)]; }
+  T& operator[](Panel panel) { return values_[RowIndex(panel)]; }
+  const T& operator[](Panel panel) const { return values_[RowIndex(panel)]; }
   std::span<const T> all() const { return values_; }
 
  private:
-  static std::size_t Slot(Panel panel) { return static_cast<std::size_t>(IndexOf(panel)); }
-  std::array<T, plot::kPanelCount> values_{};
+  std::array<T, kPanelCount> values_{};
 };
 
 }  // namespace zonalyst::ui

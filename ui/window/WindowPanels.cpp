@@ -1,7 +1,6 @@
 #include "WindowPanels.h"
 
 #include "ExitPanel.h"
-#include "plot/PanelTable.h"
 #include "ui/analysis/MilliesLacroixPanel.h"
 #include "ui/analysis/OffsetPanel.h"
 #include "ui/analysis/SpotDiffractionPanel.h"
@@ -107,11 +106,6 @@ constexpr std::array kWindowPanels{
                 .resultIndices = {23, 22, 21, 20, 19, 18},
                 .slider = analysis::kDefocusSlider,
                 .make = &Make<StarTestPanel>},
-    WindowPanel{.panel = Panel::SaveImage,
-                .key = Qt::Key_F9,
-                .buttonCaption = "(F9) Save as Image",
-                .frameCaption = "Save Image",
-                .tooltip = "Dump Screen to Clipboard, then open graphics editor and paste new image."},
     WindowPanel{.panel = Panel::TestersView,
                 .key = Qt::Key_F10,
                 .buttonCaption = "(F10) - Tester's View",
@@ -123,20 +117,29 @@ constexpr std::array kWindowPanels{
                 .make = &Make<TestersViewPanel>},
 };
 
+static_assert(kWindowPanels.size() == kPanelCount, "kWindowPanels needs exactly one row for each Panel");
+
 constexpr bool RowsFollowThePanels() {
-  if (kWindowPanels.size() != plot::kPanelCount) return false;
   for (std::size_t i = 0; i < kWindowPanels.size(); ++i) {
-    if (kWindowPanels[i].panel != plot::kPanelRows[i].panel) return false;
+    if (RowIndex(kWindowPanels[i].panel) != i) return false;
   }
   return true;
 }
-static_assert(RowsFollowThePanels(), "the window has one row per panel, in the order of Panel");
+static_assert(RowsFollowThePanels(), "the rows of kWindowPanels stand in the order of Panel");
+
+constexpr WindowCommand kSaveImageCommand{
+    .key = Qt::Key_F9,
+    .buttonCaption = "(F9) Save as Image",
+    .frameCaption = "Save Image",
+    .tooltip = "Dump Screen to Clipboard, then open graphics editor and paste new image."};
 
 }  // namespace
 
 std::span<const WindowPanel> WindowPanels() { return kWindowPanels; }
 
-const WindowPanel& WindowPanelOf(Panel panel) { return kWindowPanels[static_cast<std::size_t>(IndexOf(panel))]; }
+const WindowPanel& WindowPanelOf(Panel panel) { return kWindowPanels[RowIndex(panel)]; }
+
+const WindowCommand& SaveImageCommand() { return kSaveImageCommand; }
 
 AnalysisLayout AnalysisLayoutOf(const WindowPanel& row) {
   // The function keys are consecutive codes: F4 is Qt::Key_F1 + 3.

@@ -92,7 +92,7 @@ class HardeningTest : public QObject {
     MainWindow& window = f.open(testing::TestMirror(testing::kNewTestRecipe));
     for (const Qt::Key key : {Qt::Key_F2, Qt::Key_F10, Qt::Key_F4}) {
       f.press(key);
-      QVERIFY(!f.action(Panel::SaveImage)->isEnabled());
+      QVERIFY(!f.saveImageAction()->isEnabled());
     }
     QVERIFY(window.panelContent(Panel::SurfaceError)->findChild<QLabel*>(QStringLiteral("lblNoReadings"))->isVisible());
     QCOMPARE(f.help(),
@@ -103,7 +103,7 @@ class HardeningTest : public QObject {
     f.type(QStringLiteral("0.1"));
     f.press(Qt::Key_F4);
     QVERIFY(f.label(QStringLiteral("SG"))->isVisible());
-    QVERIFY(f.action(Panel::SaveImage)->isEnabled());
+    QVERIFY(f.saveImageAction()->isEnabled());
   }
 
   void aFailedAssociationAndAnEscapedFailureAreReportedAndTheTestCanBeSaved() {
