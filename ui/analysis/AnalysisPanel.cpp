@@ -33,6 +33,7 @@ AnalysisPanel::AnalysisPanel(const PanelContext& context, const AnalysisLayout& 
 }
 
 void AnalysisPanel::showReadingsMissing(bool missing) {
+  readingsMissing_ = missing;
   view_->setVisible(!missing);
   controlsBox_->setVisible(!missing);
   noReadings_->setVisible(missing);

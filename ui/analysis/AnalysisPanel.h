@@ -33,6 +33,8 @@ class AnalysisPanel : public PanelContent {
   // Without readings the panel draws nothing: it says that none have been entered yet and
   // points to F3, on the panel and on the help line.
   void showReadingsMissing(bool missing);
+  // Whether the panel shows the test's figures, as F9 saves them: not without readings.
+  bool showsFigures() const { return !readingsMissing_; }
 
  protected:
   // Averages (unless a Monte Carlo run supplies the averages), reduces and finds the
@@ -53,6 +55,7 @@ class AnalysisPanel : public PanelContent {
   QWidget* controlsBox_;  // the rows of controls below the picture
   QVBoxLayout* controls_;
   QLabel* noReadings_;
+  bool readingsMissing_ = false;
   double bestFitRocMm_ = 0.0;
 };
 

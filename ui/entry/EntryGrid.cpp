@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPalette>
 
+#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -45,8 +46,8 @@ std::optional<entry::NavKey> NavKeyOf(const QKeyEvent& event) {
 
 }  // namespace
 
-EntryGrid::EntryGrid(MirrorTest& test, EntryGridRules rules, QWidget* panel)
-    : QObject(panel), test_(test), rules_(std::move(rules)) {
+EntryGrid::EntryGrid(AppState& state, EntryGridRules rules, QWidget* panel)
+    : QObject(panel), state_(state), test_(state.test), rules_(std::move(rules)) {
   for (int index = 0; index < rules_.count; ++index) {
     auto* box = new QLineEdit(panel);
     box->setObjectName(rules_.objectName.arg(index));
@@ -56,6 +57,7 @@ EntryGrid::EntryGrid(MirrorTest& test, EntryGridRules rules, QWidget* panel)
     ShowFocused(box, false);
     box->setProperty("entryIndex", index);
     boxes_.push_back(box);
+    shownTest_.push_back(-1);
     box->installEventFilter(this);
   }
 }
@@ -63,6 +65,7 @@ EntryGrid::EntryGrid(MirrorTest& test, EntryGridRules rules, QWidget* panel)
 void EntryGrid::showText(int index) {
   QLineEdit* edit = box(index);
   edit->setText(rules_.text(test_, index, DecimalSeparator()));
+  shownTest_[static_cast<std::size_t>(index)] = state_.testSerial;
   if (edit->hasFocus()) edit->selectAll();
 }
 
@@ -70,6 +73,7 @@ void EntryGrid::focus(int index) { box(index)->setFocus(Qt::OtherFocusReason); }
 
 void EntryGrid::clear() {
   for (QLineEdit* edit : boxes_) edit->clear();
+  std::fill(shownTest_.begin(), shownTest_.end(), -1);
 }
 
 bool EntryGrid::eventFilter(QObject* watched, QEvent* event) {
@@ -117,6 +121,7 @@ bool EntryGrid::handleKey(int index, const QKeyEvent& event) {
       QApplication::beep();
       return true;
     case panel::KeyVerdict::Flip:
+      if (!showsOpenTest(index)) return true;
       rules_.flip(test_, index);
       emit recordChanged();
       return true;
@@ -129,7 +134,7 @@ void EntryGrid::commit(int index) {
   // the last bit, where the shown digits would round it.
   const QString separator = DecimalSeparator();
   const QString text = box(index)->text();
-  if (text == rules_.text(test_, index, separator)) return;
+  if (!showsOpenTest(index) || text == rules_.text(test_, index, separator)) return;
   if (rules_.commit(test_, index, text, separator) == entry::CommitEffect::Redraw) {
     emit recordChanged();
   } else {

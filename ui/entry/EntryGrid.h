@@ -3,6 +3,7 @@
 #include "core/MirrorTest.h"
 #include "ui/entry/rules/Commit.h"
 #include "ui/entry/rules/Navigation.h"
+#include "ui/panel/AppState.h"
 #include "ui/panel/rules/KeyFilter.h"
 
 #include <QObject>
@@ -39,10 +40,12 @@ struct EntryGridRules {
 // out. A box turns blue and selects its text when it gets the focus and puts its help on
 // the help line; keys move the focus, flip toggles or pass the box's filter (a refused key
 // beeps); leaving a box commits a changed text into the record and shows the record's value again.
+// A box commits only into the test it was filled from: once another test is open
+// (AppState::openTest), a box not filled again commits and flips nothing.
 class EntryGrid final : public QObject {
   Q_OBJECT
  public:
-  EntryGrid(MirrorTest& test, EntryGridRules rules, QWidget* panel);
+  EntryGrid(AppState& state, EntryGridRules rules, QWidget* panel);
 
   QLineEdit* box(int index) const { return boxes_[static_cast<std::size_t>(index)]; }
   // Shows the record's value; a box with the focus keeps its whole text selected.
@@ -63,10 +66,13 @@ class EntryGrid final : public QObject {
  private:
   bool handleKey(int index, const QKeyEvent& event);
   void commit(int index);
+  bool showsOpenTest(int index) const { return shownTest_[static_cast<std::size_t>(index)] == state_.testSerial; }
 
+  AppState& state_;
   MirrorTest& test_;
   EntryGridRules rules_;
   std::vector<QLineEdit*> boxes_;
+  std::vector<int> shownTest_;  // AppState::testSerial of the test each box was filled from; -1: none
 };
 
 }  // namespace zonalyst::ui

@@ -8,7 +8,6 @@
 #include "ui/entry/rules/HelpTexts.h"
 #include "ui/entry/rules/ListPosition.h"
 #include "ui/panel/EntryBoxes.h"
-#include "ui/panel/PanelId.h"
 #include "ui/panel/TestFolderFiles.h"
 
 #include <QApplication>
@@ -184,26 +183,19 @@ void FilePanel::showPreview(int row) {
 void FilePanel::openSelected() {
   const QList<QListWidgetItem*> chosen = files_->selectedItems();
   if (chosen.isEmpty()) return;
-  QListWidgetItem* item = chosen.front();
-  if (OpenTest(context_.state, context_.prompter, folder_, item->text())) {
-    emit panelRequested({Panel::SurfaceError, true});
-  }
+  emit openRequested(folder_, chosen.front()->text());
 }
 
 void FilePanel::createNewTest() {
   if (createBusy_) return;
   createBusy_ = true;
   if (const std::optional<QString> fileName = AskTestFileName(context_.prompter, folder_)) {
-    AppState& state = context_.state;
-    state.folder = folder_;
-    state.fileName = *fileName;
-    ResetToNewTestDefaults(state.test);
-    emit panelRequested({Panel::Setup});
+    emit newTestRequested(folder_, *fileName);
   }
   createBusy_ = false;
 }
 
-bool FilePanel::openNeighbour(entry::FileStep step) {
+FilePanel::Step FilePanel::openNeighbour(entry::FileStep step) {
   AppState& state = context_.state;
   showTestFolder();
   const bool pastFailure =
@@ -213,14 +205,15 @@ bool FilePanel::openNeighbour(entry::FileStep step) {
   const int row = found.isEmpty() ? -1 : files_->row(found.front());
   const int position =
       entry::SteppedListPosition(state.filePosition, row, step == entry::FileStep::Previous ? -1 : 1, files_->count());
-  if (position < 0 || position == row) return false;
+  if (position < 0 || position == row) return Step::NoTest;
   state.filePosition = position;
   files_->setCurrentRow(position);
   // A file that fails to load leaves the open test as it was.
   const QString target = files_->item(position)->text();
   failedStep_ = FailedStep{state.folder, state.fileName, target};
-  if (OpenTest(state, context_.prompter, folder_, target)) failedStep_.reset();
-  return true;
+  if (!OpenTest(state, context_.prompter, folder_, target)) return Step::NotLoaded;
+  failedStep_.reset();
+  return Step::Opened;
 }
 
 bool FilePanel::eventFilter(QObject* watched, QEvent* event) {

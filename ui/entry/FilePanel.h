@@ -39,12 +39,21 @@ class FilePanel final : public PanelContent {
 
   // Opens the previous or next test of the open test's folder (the open test saved
   // already). After a file that did not load, the next step goes on from that file while
-  // the same test stays open, so that every file past it can be reached. False when there
-  // is no test that way (the open one is the last or the first): nothing is opened.
-  bool openNeighbour(entry::FileStep step);
+  // the same test stays open, so that every file past it can be reached.
+  enum class Step {
+    NoTest,     // there is no test that way (the open one is the last or the first)
+    NotLoaded,  // the file that way did not load: told, the open test left as it was
+    Opened,
+  };
+  Step openNeighbour(entry::FileStep step);
 
   void openSelected();
   void createNewTest();
+
+ signals:
+  // The user chose a test of the list, or named a new one: the window opens it.
+  void openRequested(const QString& folder, const QString& fileName);
+  void newTestRequested(const QString& folder, const QString& fileName);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -39,7 +39,7 @@ QLabel* MakeLabel(QWidget* parent, const QString& text, const QString& objectNam
 ReadingsPanel::ReadingsPanel(const PanelContext& context) : context_(context), test_(context.state.test) {
   setObjectName(QStringLiteral("ReadingsPanel"));
   cells_ = new EntryGrid(
-      test_,
+      context.state,
       {.objectName = QStringLiteral("lblF3Kedata_%1"),
        .count = kReadingsCellCount,
        .isToggle = IsReadingsToggle,

@@ -38,7 +38,7 @@ constexpr const char* kZoneHeaders[4] = {"Zone", "Inner   Mask Radius", "Outer  
 SetupPanel::SetupPanel(const PanelContext& context) : test_(context.state.test), prompter_(context.prompter) {
   setObjectName(QStringLiteral("SetupPanel"));
   grid_ = new EntryGrid(
-      test_,
+      context.state,
       {.objectName = QStringLiteral("Text1_%1"),
        .count = kSetupBoxCount,
        .editableOnlyWhileFocused = true,

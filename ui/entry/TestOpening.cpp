@@ -3,6 +3,8 @@
 #include "io/TestFileLoader.h"
 #include "io/TestPath.h"
 
+#include <utility>
+
 namespace zonalyst::ui {
 
 bool OpenTest(AppState& state, Prompter& prompter, const QString& folder, const QString& fileName) {
@@ -13,10 +15,14 @@ bool OpenTest(AppState& state, Prompter& prompter, const QString& folder, const 
     prompter.message(request);
     return false;
   }
-  state.test = *loaded.test;
-  state.folder = folder;
-  state.fileName = fileName;
+  state.openTest(*std::move(loaded.test), folder, fileName);
   return true;
+}
+
+void OpenNewTest(AppState& state, const QString& folder, const QString& fileName) {
+  MirrorTest fresh = state.test;
+  ResetToNewTestDefaults(fresh);
+  state.openTest(fresh, folder, fileName);
 }
 
 QString TestFilePath(const QString& folder, const QString& fileName) {

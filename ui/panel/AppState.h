@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <optional>
+#include <utility>
 
 namespace zonalyst::ui {
 
@@ -34,8 +35,17 @@ struct AppState {
   UniformSource random{0};              // seeded from the clock at start-up
   MonteCarloValues monteCarlo;          // shared by the Monte Carlo run and its set-up dialog
   std::optional<SeriesDisc> photoDisc;  // written by the photo readings dialog
+  int testSerial = 0;                   // counts the tests made the open one
 
   bool testOpen() const { return !fileName.isEmpty(); }
+  // Makes `opened` the open test, living as fileName in folder. What was shown of the test
+  // before it is stale from now on: an entry box filled for it commits nothing (EntryGrid).
+  void openTest(MirrorTest opened, QString inFolder, QString name) {
+    test = std::move(opened);
+    folder = std::move(inFolder);
+    fileName = std::move(name);
+    ++testSerial;
+  }
 };
 
 }  // namespace zonalyst::ui

@@ -12,17 +12,9 @@ struct PanelEntry {
   bool closedTest = false;  // load panel: a test was open and has just been saved and closed
 };
 
-// What a panel asks of the window: a panel on show (its own one drawn again). A test just
-// opened is shown as opening one always is: its setup drawn first, then `panel`, without
-// stopping at the setup checks.
-struct PanelRequest {
-  Panel panel = Panel::Exit;
-  bool testOpened = false;
-};
-
 // The content of one panel frame. The window shows the frame and then calls enterPanel,
 // where the panel does what showing it means (draw, put the focus on its first control).
-// A panel never holds the window: it talks back through its two signals.
+// A panel never holds the window: it talks back through its signals.
 class PanelContent : public QWidget {
   Q_OBJECT
  public:
@@ -32,7 +24,6 @@ class PanelContent : public QWidget {
  signals:
   // The help line's text.
   void helpChanged(const QString& text);
-  void panelRequested(const PanelRequest& request);
 };
 
 }  // namespace zonalyst::ui

@@ -33,36 +33,37 @@ ExitPanel::ExitPanel(QWidget* parent)
   connect(abort_, &QPushButton::clicked, this, &ExitPanel::abort);
 }
 
-ExitPanel::Outcome ExitPanel::runExitSequence(bool autoExit, Panel previousPanel) {
+void ExitPanel::runExitSequence(bool autoExit, Panel previousPanel) {
   emit helpChanged(ExitPanelHelp());
   autoExit_->setChecked(autoExit);
   abort_->hide();
   exit_->setText(ConfirmExitCaption());
   exit_->setFocus();
-  if (!autoExit || previousPanel == Panel::Exit) return Outcome::Waiting;
+  outcome_ = Outcome::Waiting;
+  if (!autoExit || previousPanel == Panel::Exit) return;
 
   abort_->setChecked(false);
   abort_->show();
   abort_->setFocus();
-  exitAborted_ = false;
   for (int step = 1; step <= kCountdownSteps; ++step) {
     PauseThenLetEventsRun(kCountdownStepMs);
     exit_->setText(CountdownCaption(step));
-    if (exitAborted_) break;
+    if (outcome_ == Outcome::Aborted) break;
   }
-  if (!exitAborted_) return Outcome::CountedDown;
+  if (outcome_ != Outcome::Aborted) {
+    outcome_ = Outcome::CountedDown;
+    return;
+  }
   exit_->setText(ClickToExitCaption());
-  return Outcome::Aborted;
 }
 
 void ExitPanel::abort() {
   if (abortBusy_) return;
   abortBusy_ = true;
-  exitAborted_ = true;
+  outcome_ = Outcome::Aborted;
   LetEventsRun();
   abort_->setChecked(false);
   exit_->setText(ClickToExitCaption());
-  emit abortClicked();
   abortBusy_ = false;
 }
 

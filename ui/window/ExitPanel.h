@@ -14,17 +14,15 @@ class ExitPanel final : public PanelContent {
  public:
   explicit ExitPanel(QWidget* parent = nullptr);
 
+  // How the last exit sequence ended: without a countdown the exit button decides.
   enum class Outcome { Waiting, CountedDown, Aborted };
   // The exit sequence: the check box from the setting, the exit button focused, and with
   // auto exit on (unless the panel was already on show) the countdown.
-  Outcome runExitSequence(bool autoExit, Panel previousPanel);
-
-  bool exitAborted() const { return exitAborted_; }
-  void clearExitAborted() { exitAborted_ = false; }
+  void runExitSequence(bool autoExit, Panel previousPanel);
+  Outcome outcome() const { return outcome_; }
 
  signals:
   void exitClicked();
-  void abortClicked();
   void autoExitChanged(bool autoExit);
 
  private:
@@ -33,7 +31,7 @@ class ExitPanel final : public PanelContent {
   QCheckBox* autoExit_;
   QPushButton* exit_;
   QPushButton* abort_;
-  bool exitAborted_ = false;
+  Outcome outcome_ = Outcome::Waiting;
   bool abortBusy_ = false;
 };
 

@@ -59,6 +59,9 @@ constexpr int kHelpTop = kMargin + kFrameHeight + kMargin + kButtonRowsBelowFram
 constexpr int kWindowWidth = kFrameLeft + kFrameWidth + kMargin;
 constexpr int kWindowHeight = kHelpTop + kHelpHeight + kMargin;
 
+// The panel where the user mends what a check refused.
+Panel MendingPanel(entry::FixPlace place) { return place.onReadingsPanel ? Panel::Readings : Panel::Setup; }
+
 }  // namespace
 
 MainWindow::MainWindow(WindowServices services, QWidget* parent)
@@ -93,16 +96,20 @@ void MainWindow::buildPanels() {
     buttons_[panel] = addButton(IndexOf(panel), ButtonCaption(panel), nullptr);
     connect(buttons_[panel], &QPushButton::clicked, this, [this, panel] { onActionButton(panel); });
   }
-  const WindowCommand& saveImage = SaveImageCommand();
-  addFrame(kSaveImageIndex)->setTitle(QString::fromLatin1(saveImage.frameCaption));
-  saveImageButton_ = addButton(kSaveImageIndex, QString::fromLatin1(saveImage.buttonCaption), saveImage.tooltip);
-  connect(saveImageButton_, &QPushButton::clicked, this, &MainWindow::saveImage);
+  const WindowCommand& command = SaveImageCommand();
+  addFrame(kSaveImageIndex)->setTitle(QString::fromLatin1(command.frameCaption));
+  saveImageButton_ = addButton(kSaveImageIndex, QString::fromLatin1(command.buttonCaption), command.tooltip);
+  connect(saveImageButton_, &QPushButton::clicked, this, [this] {
+    saveImage();
+    saveImageButton_->setChecked(false);
+  });
 
   exitPanel_ = qobject_cast<ExitPanel*>(contents_[Panel::Exit]);
   connect(exitPanel_, &ExitPanel::exitClicked, this, &MainWindow::confirmExit);
-  connect(exitPanel_, &ExitPanel::abortClicked, this, [this] { cancelClose_ = true; });
   connect(exitPanel_, &ExitPanel::autoExitChanged, this, [this](bool on) { state_.settings.showExit = on; });
   filePanel_ = qobject_cast<FilePanel*>(contents_[Panel::Load]);
+  connect(filePanel_, &FilePanel::openRequested, this, &MainWindow::openChosenTest);
+  connect(filePanel_, &FilePanel::newTestRequested, this, &MainWindow::openNewTest);
   setupPanel_ = qobject_cast<SetupPanel*>(contents_[Panel::Setup]);
   readingsPanel_ = qobject_cast<ReadingsPanel*>(contents_[Panel::Readings]);
   JoinReferenceSliders(analysisPanels_.all(), *qobject_cast<StarTestPanel*>(contents_[Panel::StarTest]));
@@ -133,39 +140,239 @@ void MainWindow::place(Panel panel, PanelContent* content) {
   analysisPanels_[panel] = qobject_cast<AnalysisPanel*>(content);
   frames_[panel]->layout()->addWidget(content);
   connect(content, &PanelContent::helpChanged, this, &MainWindow::setHelp);
-  connect(content, &PanelContent::panelRequested, this, &MainWindow::onPanelRequest);
 }
 
 void MainWindow::startUp(const QStringList& arguments, const QString& workingFolder) {
-  if (startUpBusy_) return;
-  startUpBusy_ = true;
+  const WindowStates::Scope starting = states_.enter(WindowState::StartingUp);
+  if (!starting) return;
   state_.random = UniformSource(static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch()));
   state_.settings = platform::ReadSettings(*services_.settings);
   if (services_.splash) state_.settings.showSplash = services_.splash(this, state_.settings.showSplash);
   show();
-  cancelClose_ = true;
   OfferFileAssociation(*services_.association, *services_.prompter, state_.settings, OfferOccasion::StartUp);
   FillBesselTable(state_.bessel);
   const std::optional<TestLocation> location = TestFromArguments(arguments, workingFolder);
   if (location && OpenTest(state_, *services_.prompter, location->folder, location->fileName)) {
-    showOpenedTest(Panel::SurfaceError);
+    showOpenedTest(Panel::SurfaceError, true);
   } else {
-    actionClick(Panel::Load);
+    switchPanel(Panel::Load);
   }
 }
 
-void MainWindow::onPanelRequest(const PanelRequest& request) {
-  if (request.testOpened) {
-    showOpenedTest(request.panel);
-  } else {
-    actionClick(request.panel);
+void MainWindow::actionClick(Panel panel) {
+  if (state_.test.MonteCarloRunning) return;
+  bool countedDown = false;
+  if (const WindowStates::Scope switching = states_.enter(WindowState::SwitchingPanel)) {
+    switchPanel(panel);
+    countedDown = panel == Panel::Exit && exitPanel_->outcome() == ExitPanel::Outcome::CountedDown;
+  }
+  // The exit countdown ran out: the window closes as a close request closes it.
+  if (countedDown) close();
+}
+
+void MainWindow::switchPanel(Panel panel) {
+  if (panel != Panel::Exit) exitSaveFailed_ = false;
+  enableButtons();
+  if (leavingRefused(panel)) return;
+  // Leaving the test saves it first; without a save the user stays where they were.
+  const bool closingTest = panel == Panel::Load && state_.testOpen();
+  if (closingTest && !MayLeaveTest(saveCommittingEdits(StaysOpenAdvice(), false, true))) {
+    syncButton(Panel::Load);
+    return;
+  }
+  if (panel == Panel::Exit && currentPanel_ != Panel::Exit) panelBeforeExit_ = currentPanel_;
+  AnalysisCheck check;
+  if (IsAnalysisPanel(panel) && state_.testOpen()) {
+    check = CheckBeforeAnalysis(state_.test, state_.bessel, *services_.prompter);
+  }
+  // An analysis panel cannot show a refused test: the panel where the user mends it takes its place.
+  showPanel(check.refused ? MendingPanel(*check.refused) : panel, currentPanel_, check, closingTest);
+}
+
+void MainWindow::openChosenTest(const QString& folder, const QString& fileName) {
+  const WindowStates::Scope switching = states_.enter(WindowState::SwitchingTest);
+  if (switching && OpenTest(state_, *services_.prompter, folder, fileName)) showOpenedTest(Panel::SurfaceError, true);
+}
+
+void MainWindow::openNewTest(const QString& folder, const QString& fileName) {
+  const WindowStates::Scope switching = states_.enter(WindowState::SwitchingTest);
+  if (!switching) return;
+  OpenNewTest(state_, folder, fileName);
+  fillEntryPanels();
+  showPanel(Panel::Setup, currentPanel_);
+}
+
+void MainWindow::stepTestFile(entry::FileStep step) {
+  // A Monte Carlo run keeps its test and panel to the end, as it keeps the function keys.
+  if (!state_.testOpen() || state_.test.MonteCarloRunning) return;
+  const WindowStates::Scope switching = states_.enter(WindowState::SwitchingTest);
+  // Without a save the user stays with the test, in the box being edited.
+  if (!switching || !MayLeaveTest(saveCommittingEdits(StaysOpenAdvice(), false, true))) return;
+  switch (filePanel_->openNeighbour(step)) {
+    case FilePanel::Step::Opened:
+      showOpenedTest(currentPanel_, false);
+      break;
+    case FilePanel::Step::NoTest:
+      setHelp(FolderEndHelp(step));
+      break;
+    case FilePanel::Step::NotLoaded:
+      break;
   }
 }
 
-void MainWindow::showOpenedTest(Panel panel) {
-  actionClick(Panel::Setup);
-  validationArmed_ = false;
+void MainWindow::showOpenedTest(Panel wanted, bool drawSetupFirst) {
+  fillEntryPanels();
+  if (drawSetupFirst) showPanel(Panel::Setup, currentPanel_);
+  const Panel previous = currentPanel_;
+  const AnalysisCheck check = CheckBeforeAnalysis(state_.test, state_.bessel, *services_.prompter);
+  showPanel(check.refused ? MendingPanel(*check.refused) : wanted, previous, check);
+}
+
+void MainWindow::fillEntryPanels() {
+  setupPanel_->showSetup();
+  readingsPanel_->showReadings();
+  // An analysis panel on show keeps the name of the test whose figures it shows until it is left.
+  for (const Panel panel : {Panel::Setup, Panel::Readings}) {
+    frames_[panel]->setTitle(PanelCaption(panel, state_.fileName));
+  }
+}
+
+void MainWindow::saveImage() {
+  AnalysisPanel* panel = analysisPanels_[currentPanel_];
+  if (panel == nullptr || state_.test.MonteCarloRunning) return;
+  const WindowStates::Scope saving = states_.enter(WindowState::SavingImage);
+  if (!saving) return;
+  SaveImageAndReport(*panel, *services_.prompter, state_);
+  showPanel(currentPanel_, currentPanel_);
+}
+
+void MainWindow::confirmExit() {
+  if (const WindowStates::Scope exiting = states_.enter(WindowState::Exiting)) leaveOrReturn();
+  if (states_.current() == WindowState::Left) close();
+}
+
+void MainWindow::leaveOrReturn() {
+  const TestSaved saved = saveBeforeExit();
+  if (MayLeaveTest(saved)) {
+    platform::WriteSettings(*services_.settings, state_.settings);
+    states_.leave();
+    return;
+  }
+  const WindowStates::Scope returning = states_.enter(WindowState::ReturningFromExit);
+  switchPanel(panelBeforeExit_);
+  exitSaveFailed_ = saved == TestSaved::Failed;
+}
+
+TestSaved MainWindow::saveBeforeExit() {
+  // The user was told that the next exit after a failed save leaves without saving.
+  if (exitSaveFailed_) return TestSaved::Discarded;
+  return saveTest(StaysOpenAdvice() + QStringLiteral("\r\nPress the exit button again to leave without saving."));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (const WindowStates::Scope closing = states_.enter(WindowState::Closing)) {
+    bool aborted = false;
+    if (currentPanel_ != Panel::Exit) {
+      switchPanel(Panel::Exit);
+      aborted = exitPanel_->outcome() == ExitPanel::Outcome::Aborted;
+    }
+    if (state_.settings.showExit && !aborted) leaveOrReturn();
+  }
+  event->setAccepted(states_.current() == WindowState::Left);
+}
+
+void MainWindow::showPanel(Panel panel, Panel previous, const AnalysisCheck& check, bool closedTest) {
+  // Set first, so that a click dropped while the panel is drawn leaves its button as shown.
+  previousPanel_ = previous;
+  currentPanel_ = panel;
+  showOnly(panel);
+  setPanelCaptions();
+  switch (panel) {
+    case Panel::Exit:
+      exitPanel_->runExitSequence(state_.settings.showExit, previousPanel_);
+      break;
+    case Panel::Load:
+      enterLoadPanel(closedTest);
+      break;
+    default:
+      enterPanel(panel, IsAnalysisPanel(panel) && check.noReadings);
+      break;
+  }
+  if (check.refused) focusPlace(*check.refused);
+  enableButtons();
+}
+
+bool MainWindow::leavingRefused(Panel panel) {
+  // The panels that need no test (exit, load) are reached without the checks: leaving
+  // the test saves it as it stands.
+  if (!state_.testOpen() || !WindowPanelOf(panel).needsTest) return false;
+  // Taking the focus makes the box being edited commit its value first.
+  buttons_[panel]->setFocus();
+  LetEventsRun();
+  if (!ValidateSetup(state_.test, state_.bessel, currentPanel_, *services_.prompter,
+                     [this](entry::FixPlace place) { focusPlace(place); })) {
+    return false;
+  }
+  for (const WindowPanel& row : WindowPanels()) buttons_[row.panel]->setChecked(row.panel == currentPanel_);
+  LetEventsRun();
+  return true;
+}
+
+void MainWindow::focusPlace(entry::FixPlace place) {
+  if (place.onReadingsPanel) {
+    readingsPanel_->focusCell(place.index);
+  } else {
+    setupPanel_->focusBox(place.index);
+  }
+}
+
+void MainWindow::enterPanel(Panel panel, bool readingsMissing) {
+  if (AnalysisPanel* analysis = analysisPanels_[panel]) analysis->showReadingsMissing(readingsMissing);
+  if (!readingsMissing) contents_[panel]->enterPanel({previousPanel_, false});
+}
+
+void MainWindow::enterLoadPanel(bool closedTest) {
+  setupPanel_->clearEntryFields();
+  readingsPanel_->clearEntryFields();
+  if (closedTest) {
+    state_.fileName.clear();
+    enableButtons();
+    setPanelCaptions();
+  }
+  contents_[Panel::Load]->enterPanel({previousPanel_, closedTest});
+  setHelp(LoadPanelHelp());
+}
+
+void MainWindow::onActionButton(Panel panel) {
   actionClick(panel);
+  // A click dropped by the window's state must not leave its button toggled.
+  syncButton(panel);
+}
+
+void MainWindow::syncButton(Panel panel) { buttons_[panel]->setChecked(panel == currentPanel_); }
+
+void MainWindow::enableButtons() {
+  for (const WindowPanel& row : WindowPanels()) {
+    buttons_[row.panel]->setEnabled(ButtonEnabled(row.panel, state_.testOpen()));
+  }
+  const AnalysisPanel* analysis = analysisPanels_[currentPanel_];
+  saveImageButton_->setEnabled(analysis != nullptr && analysis->showsFigures());
+}
+
+void MainWindow::showOnly(Panel panel) {
+  for (const WindowPanel& row : WindowPanels()) {
+    const bool shown = row.panel == panel;
+    buttons_[row.panel]->setChecked(shown);
+    frames_[row.panel]->setVisible(shown);
+    frames_[row.panel]->setEnabled(shown);
+    LetEventsRun();
+  }
+}
+
+void MainWindow::setPanelCaptions() {
+  for (const WindowPanel& row : WindowPanels()) {
+    frames_[row.panel]->setTitle(PanelCaption(row.panel, state_.fileName));
+  }
 }
 
 TestSaved MainWindow::saveTest(const QString& advice) {
@@ -185,10 +392,10 @@ TestSaved MainWindow::saveCommittingEdits(const QString& advice, bool keepFocus,
 }
 
 void MainWindow::saveNow() {
-  if (!state_.testOpen() || switchBusy_ || state_.test.MonteCarloRunning) return;
-  switchBusy_ = true;
+  if (!state_.testOpen() || state_.test.MonteCarloRunning) return;
+  const WindowStates::Scope saving = states_.enter(WindowState::Saving);
+  if (!saving) return;
   const TestSaved saved = saveCommittingEdits(StaysOpenAdvice(), true, false);
-  switchBusy_ = false;
   const QString path = TestFilePath(state_.folder, state_.fileName);
   QString confirmation;
   if (saved == TestSaved::Written) confirmation = QStringLiteral("Saved to ") + path;
@@ -202,225 +409,14 @@ void MainWindow::saveNow() {
   if (!isActiveWindow()) helpOnReturn_ = confirmation;
 }
 
-void MainWindow::reportEscapedFailure(const std::string& what) {
-  const MessageRequest report = EscapedFailureReport(what, state_.testOpen());
-  if (services_.prompter->message(report) == MessageAnswer::Yes) saveTest(StaysOpenAdvice());
-}
-
-void MainWindow::stepTestFile(entry::FileStep step) {
-  // A Monte Carlo run keeps its test and panel to the end, as it keeps the function keys.
-  if (!state_.testOpen() || state_.test.MonteCarloRunning) return;
-  const bool saved = MayLeaveTest(saveCommittingEdits(StaysOpenAdvice(), false, true));
-  const bool stepped = saved && filePanel_->openNeighbour(step);
-  actionClick(currentPanel_);
-  if (saved && !stepped) setHelp(FolderEndHelp(step));
-}
-
-void MainWindow::focusPlace(entry::FixPlace place) {
-  if (place.onReadingsPanel) {
-    readingsPanel_->focusCell(place.index);
-  } else {
-    setupPanel_->focusBox(place.index);
-  }
-}
-
-void MainWindow::saveImage() {
-  AnalysisPanel* panel = analysisPanels_[currentPanel_];
-  if (panel == nullptr || switchBusy_ || state_.test.MonteCarloRunning) return;
-  switchBusy_ = true;
-  SaveImageAndReport(*panel, *services_.prompter, state_);
-  saveImageButton_->setChecked(false);
-  switchBusy_ = false;
-  actionClick(currentPanel_);
-}
-
 void MainWindow::setHelp(const QString& text) {
   QString shown = text;
   help_->setText(shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
-void MainWindow::onActionButton(Panel panel) {
-  actionClick(panel);
-  // A click dropped by a guard must not leave its button toggled.
-  syncButton(panel);
-}
-
-void MainWindow::syncButton(Panel panel) {
-  const Panel shown = switchBusy_ && switchingTo_ ? *switchingTo_ : currentPanel_;
-  buttons_[panel]->setChecked(panel == shown);
-}
-
-void MainWindow::enableButtons() {
-  for (const WindowPanel& row : WindowPanels())
-    buttons_[row.panel]->setEnabled(ButtonEnabled(row.panel, state_.testOpen()));
-  saveImageButton_->setEnabled(figuresShown_ && IsAnalysisPanel(currentPanel_));
-}
-
-void MainWindow::showOnly(Panel panel) {
-  for (const WindowPanel& row : WindowPanels()) {
-    const bool shown = row.panel == panel;
-    buttons_[row.panel]->setChecked(shown);
-    frames_[row.panel]->setVisible(shown);
-    frames_[row.panel]->setEnabled(shown);
-    LetEventsRun();
-  }
-}
-
-void MainWindow::setPanelCaptions() {
-  for (const WindowPanel& row : WindowPanels()) {
-    frames_[row.panel]->setTitle(PanelCaption(row.panel, state_.fileName));
-  }
-}
-
-bool MainWindow::validationStops(Panel panel) {
-  // The panels that need no test (exit, load) are reached without the checks: leaving
-  // the test saves it as it stands.
-  if (!state_.testOpen() || !WindowPanelOf(panel).needsTest) {
-    validationArmed_ = false;
-    return false;
-  }
-  if (!validationArmed_) {
-    validationArmed_ = true;
-    return false;
-  }
-  // Taking the focus makes the box being edited commit its value first.
-  buttons_[panel]->setFocus();
-  LetEventsRun();
-  if (!ValidateSetup(state_.test, state_.bessel, currentPanel_, *services_.prompter,
-                     [this](entry::FixPlace place) { focusPlace(place); })) {
-    return false;
-  }
-  for (const WindowPanel& row : WindowPanels()) buttons_[row.panel]->setChecked(row.panel == currentPanel_);
-  LetEventsRun();
-  return true;
-}
-
-void MainWindow::actionClick(Panel panel) {
-  if (switchBusy_ || state_.test.MonteCarloRunning) return;
-  switchBusy_ = true;
-  if (panel != Panel::Exit) exitSaveFailed_ = false;
-  enableButtons();
-  if (validationStops(panel)) {
-    switchBusy_ = false;
-    return;
-  }
-  // Leaving the test saves it first; without a save the user stays where they were.
-  const bool closingTest = panel == Panel::Load && state_.testOpen();
-  if (closingTest && !MayLeaveTest(saveCommittingEdits(StaysOpenAdvice(), false, true))) {
-    switchBusy_ = false;
-    syncButton(Panel::Load);
-    return;
-  }
-  if (panel == Panel::Exit && currentPanel_ != Panel::Exit) panelBeforeExit_ = currentPanel_;
-  std::optional<entry::FixPlace> mend;
-  bool readingsMissing = false;
-  if (IsAnalysisPanel(panel) && state_.testOpen()) {
-    const AnalysisCheck check = CheckBeforeAnalysis(state_.test, state_.bessel, *services_.prompter);
-    // An analysis panel cannot show a refused test: the panel where the user mends it
-    // takes its place.
-    mend = check.refused;
-    if (mend) panel = mend->onReadingsPanel ? Panel::Readings : Panel::Setup;
-    readingsMissing = check.noReadings;
-  }
-  switchingTo_ = panel;
-  showOnly(panel);
-  setPanelCaptions();
-  previousPanel_ = currentPanel_;
-  currentPanel_ = panel;
-  switchingTo_.reset();
-  switch (panel) {
-    case Panel::Exit:
-      enterExitPanel();
-      break;
-    case Panel::Load:
-      enterLoadPanel(closingTest);
-      break;
-    default:
-      enterPanel(panel, readingsMissing);
-      break;
-  }
-  if (mend) focusPlace(*mend);
-  enableButtons();
-  switchBusy_ = false;
-  if (returnPending_) {
-    returnPending_ = false;
-    returnFromExit(std::exchange(returnAfterFailedSave_, false));
-  }
-}
-
-void MainWindow::enterPanel(Panel panel, bool readingsMissing) {
-  AnalysisPanel* analysis = analysisPanels_[panel];
-  figuresShown_ = analysis != nullptr && !readingsMissing;
-  if (analysis != nullptr) analysis->showReadingsMissing(readingsMissing);
-  if (!readingsMissing) contents_[panel]->enterPanel({previousPanel_, false});
-}
-
-void MainWindow::enterLoadPanel(bool closedTest) {
-  setupPanel_->clearEntryFields();
-  readingsPanel_->clearEntryFields();
-  if (closedTest) {
-    state_.fileName.clear();
-    enableButtons();
-    setPanelCaptions();
-  }
-  contents_[Panel::Load]->enterPanel({previousPanel_, closedTest});
-  setHelp(LoadPanelHelp());
-}
-
-void MainWindow::enterExitPanel() {
-  if (exitPanel_->runExitSequence(state_.settings.showExit, previousPanel_) == ExitPanel::Outcome::CountedDown) {
-    close();
-  }
-}
-
-TestSaved MainWindow::saveBeforeExit() {
-  // The user was told that the next exit after a failed save leaves without saving.
-  if (exitSaveFailed_) return TestSaved::Discarded;
-  return saveTest(StaysOpenAdvice() + QStringLiteral("\r\nPress the exit button again to leave without saving."));
-}
-
-void MainWindow::returnFromExit(bool saveFailed) {
-  if (switchBusy_) {
-    // The exit panel's own switch is still running: return once it ends.
-    returnPending_ = true;
-    returnAfterFailedSave_ = saveFailed;
-    return;
-  }
-  actionClick(panelBeforeExit_);
-  exitSaveFailed_ = saveFailed;
-}
-
-void MainWindow::confirmExit() {
-  const TestSaved saved = saveBeforeExit();
-  if (!MayLeaveTest(saved)) {
-    cancelClose_ = true;
-    returnFromExit(saved == TestSaved::Failed);
-    return;
-  }
-  if (exitPanel_->exitAborted()) {
-    exitPanel_->clearExitAborted();
-  } else {
-    cancelClose_ = false;
-  }
-  platform::WriteSettings(*services_.settings, state_.settings);
-  exitConfirmed_ = !cancelClose_;
-  close();
-}
-
-void MainWindow::closeEvent(QCloseEvent* event) {
-  if (unloadBusy_) {
-    event->accept();
-    return;
-  }
-  unloadBusy_ = true;
-  actionClick(Panel::Exit);
-  if (state_.settings.showExit && !exitConfirmed_) confirmExit();
-  unloadBusy_ = false;
-  if (cancelClose_) {
-    event->ignore();
-  } else {
-    event->accept();
-  }
+void MainWindow::reportEscapedFailure(const std::string& what) {
+  const MessageRequest report = EscapedFailureReport(what, state_.testOpen());
+  if (services_.prompter->message(report) == MessageAnswer::Yes) saveTest(StaysOpenAdvice());
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

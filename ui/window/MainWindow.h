@@ -2,6 +2,8 @@
 
 #include "ButtonColumn.h"
 #include "PerPanel.h"
+#include "SetupCheckRun.h"
+#include "WindowState.h"
 #include "io/TestFileSaver.h"
 #include "platform/Clipboard.h"
 #include "platform/FileAssociation.h"
@@ -20,7 +22,6 @@
 #include <QWidget>
 
 #include <functional>
-#include <optional>
 
 class QGroupBox;
 class QLabel;
@@ -47,9 +48,12 @@ struct WindowServices {
   std::function<bool(QWidget* owner, bool showSplash)> splash;
 };
 
-// frmMain: a stacked panel frame `Display_i` with the panel the window builds into it and a
-// function button `Action_i` for each row i of its table (WindowPanels), the help line
-// `LblHelp`, and the one open test. The panels get a PanelContext and talk back by their signals.
+// frmMain: a column of function buttons `Action_i` (ButtonColumn.h), each with its frame
+// `Display_i` beside the column holding the panel the window builds into it from its table
+// (WindowPanels), F9's button saving the picture on show; the help line `LblHelp`; and the
+// one open test. The panels get a PanelContext and talk back by their signals. What the
+// window is doing is one state value (WindowState.h), held by each piece of work for as long
+// as it runs.
 class MainWindow final : public QWidget {
   Q_OBJECT
  public:
@@ -61,7 +65,7 @@ class MainWindow final : public QWidget {
   // load panel. A name without a folder is taken from workingFolder. Runs once.
   void startUp(const QStringList& arguments, const QString& workingFolder);
 
-  // The panel switch, for the buttons, the keys and the panels.
+  // The panel switch of the buttons and the keys.
   void actionClick(Panel panel);
   Panel currentPanel() const { return currentPanel_; }
   Panel previousPanel() const { return previousPanel_; }
@@ -81,49 +85,74 @@ class MainWindow final : public QWidget {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // A close request shows the exit panel; it is accepted once the exit is done (auto exit
+  // does it at once unless its countdown is aborted, else the exit button), and refused
+  // while the window is busy.
   void closeEvent(QCloseEvent* event) override;
 
  private:
   // The frame, the panel and the button of every row of the window's table.
   void buildPanels();
-  // The frame and the function button at this place of the column (ButtonColumn.h).
+  // The frame and the function button at this place of the column.
   QGroupBox* addFrame(int index);
   QPushButton* addButton(int index, const QString& caption, const char* tooltip);
   void place(Panel panel, PanelContent* content);
-  void onPanelRequest(const PanelRequest& request);
-  // Shows a test just opened: the setup is drawn, then `panel` is shown. The opening never
-  // stops at the setup checks; the next switch runs them.
-  void showOpenedTest(Panel panel);
-  // Saves the open test when it differs from its file, asking first; follows a "save as";
-  // a failed save is reported (with `advice`) and may go elsewhere. See SaveOpenTest.
-  TestSaved saveTest(const QString& advice);
-  // Keys X and Z: the open test saved, then the next or previous test of its folder opened.
+
+  // The work of the states, run inside them.
+  // SwitchingPanel: leaves the panel on show (its checks; for the load panel the test saved
+  // and closed) and shows `panel`, or the panel where a refused test is mended.
+  void switchPanel(Panel panel);
+  // SwitchingTest: the test chosen on the load panel, or a new one named there (shown on the
+  // setup panel without the checks, which refuse it until its mask is entered).
+  void openChosenTest(const QString& folder, const QString& fileName);
+  void openNewTest(const QString& folder, const QString& fileName);
+  // SwitchingTest: Ctrl+PageDown and Ctrl+PageUp, X and Z: the open test saved, then the next
+  // or previous test of its folder opened on the panel on show.
   void stepTestFile(entry::FileStep step);
+  // The one way a test gets on show once it is loaded or made into the record: both entry
+  // panels filled from it before any box can give up its text, then the panel `wanted`, or,
+  // where the command line would refuse the test, the panel where it is mended, with the
+  // refusal. A test opened from the load panel or the command line has its setup drawn
+  // first, as opening one always had; a step comes from the panel on show.
+  void showOpenedTest(Panel wanted, bool drawSetupFirst);
+  // Both entry panels and their captions show the open test, so that no box holds a value
+  // of the test before it.
+  void fillEntryPanels();
+  // SavingImage, F9: saves the picture of the analysis panel on show, then draws the panel again.
+  void saveImage();
+  // Exiting and Closing: saves the test (unless the last save at exit failed) and leaves, or
+  // goes back to the panel before the exit (ReturningFromExit).
+  void leaveOrReturn();
+  void confirmExit();
+
+  // Shows `panel` of the open test, entered from `previous`; `check` is what the checks
+  // before an analysis found.
+  void showPanel(Panel panel, Panel previous, const AnalysisCheck& check = {}, bool closedTest = false);
+  // The checks of the panel on show refused leaving it for `panel`.
+  bool leavingRefused(Panel panel);
   // Puts the focus where the user mends what a check refused.
   void focusPlace(entry::FixPlace place);
   // Does what showing the panel means; an analysis panel of a test without readings says
   // so instead of drawing.
   void enterPanel(Panel panel, bool readingsMissing);
-  // F9: saves the picture of the analysis panel on show, then draws the panel again.
-  void saveImage();
+  void enterLoadPanel(bool closedTest);
   void onActionButton(Panel panel);
   void syncButton(Panel panel);
   void enableButtons();
   void showOnly(Panel panel);
   void setPanelCaptions();
-  bool validationStops(Panel panel);
+  // Saves the open test when it differs from its file, asking first; follows a "save as";
+  // a failed save is reported (with `advice`) and may go elsewhere. See SaveOpenTest.
+  TestSaved saveTest(const QString& advice);
   // Saves after the box being edited gave up its text; `ask`: with the unsaved-changes question.
   TestSaved saveCommittingEdits(const QString& advice, bool keepFocus, bool ask);
-  void enterLoadPanel(bool closedTest);
-  void enterExitPanel();
-  void confirmExit();
   TestSaved saveBeforeExit();
-  void returnFromExit(bool saveFailed);
 
   WindowServices services_;
   AppState state_;
   PanelContext context_;
   io::SaveQuestion* saveQuestion_ = nullptr;
+  WindowStates states_;
 
   PerPanel<QGroupBox*> frames_;
   PerPanel<PanelContent*> contents_;
@@ -138,19 +167,10 @@ class MainWindow final : public QWidget {
 
   Panel currentPanel_ = Panel::Exit;
   Panel previousPanel_ = Panel::Exit;
-  std::optional<Panel> switchingTo_;  // the panel a running switch shows
-  bool switchBusy_ = false;
-  bool validationArmed_ = false;
-  bool figuresShown_ = false;  // the analysis panel on show draws the test (it has readings)
-  bool startUpBusy_ = false;
-  bool unloadBusy_ = false;
-  bool exitConfirmed_ = false;           // the exit button's work is done: a close need not do it again
-  bool exitSaveFailed_ = false;          // a save at exit failed and was reported: the next exit leaves
   Panel panelBeforeExit_ = Panel::Load;  // where a failed or unanswered save at exit returns
-  bool returnPending_ = false;           // return there once the running switch ends
-  bool returnAfterFailedSave_ = false;
-  QString helpOnReturn_;     // a Ctrl+S confirmation to show again when the window is active again
-  bool cancelClose_ = true;  // a close is refused unless the exit has been confirmed
+  bool exitSaveFailed_ = false;          // that save failed and was reported: the next exit leaves
+                                         // without saving, unless another panel is shown first
+  QString helpOnReturn_;                 // a Ctrl+S confirmation to show again when the window is active again
 };
 
 }  // namespace zonalyst::ui

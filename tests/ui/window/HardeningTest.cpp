@@ -11,6 +11,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
+#include <QLineEdit>
 #include <QSettings>
 
 #include <new>
@@ -18,11 +20,74 @@
 
 using namespace zonalyst;
 using namespace zonalyst::ui;
+using testing::SaveDiscardAnswer;
 using testing::WindowFixture;
 
 namespace {
 
 const QString kExample = QStringLiteral("6in-f8-paraboloid-moving.fdr");
+
+// A test that the command line refuses for one value, and where the window shows it.
+struct Refused {
+  void (*spoil)(MirrorTest&);
+  Panel panel;
+  const char* box;
+  const char* value;
+};
+const Refused kRocRefused{[](MirrorTest& t) { t.Roc = -3477; }, Panel::Setup, "Text1_4", "-3477"};
+const Refused kZoneRefused{[](MirrorTest& t) { t.ZoneRadius[1][0] = -10; }, Panel::Setup, "Text1_7", "-10"};
+const Refused kReadingRefused{[](MirrorTest& t) { t.KeReading[2][1] = 4000; }, Panel::Readings, "lblF3Kedata_4",
+                              "4000.000"};
+
+// The ways from one test into another.
+enum class Way { CommandLine, LoadPanel, NextKey, PreviousKey, X, Z, Overwrite, Discard };
+
+// Goes from the open test to `next` (on the load panel, or the next or previous test of
+// the folder) as the user would; Overwrite and Discard answer the question of a changed test.
+void Switch(WindowFixture& f, Way way, const QString& next) {
+  const bool changed = way == Way::Overwrite || way == Way::Discard;
+  if (changed) f.type(QStringLiteral("3"));  // three zones on F2, three reading sets on F3
+  SaveDiscardAnswer answer(way == Way::Discard ? QStringLiteral("cmdDiscard") : QStringLiteral("cmdOverwrite"));
+  // X and Z are letters in an entry box.
+  if ((way == Way::X || way == Way::Z) && f.focused() != nullptr) f.focused()->clearFocus();
+  switch (way) {
+    case Way::CommandLine:
+      f.start({f.path(next)});
+      break;
+    case Way::LoadPanel:
+      f.press(Qt::Key_F1);
+      f.openFile(next);
+      break;
+    case Way::PreviousKey:
+      f.press(Qt::Key_PageUp, Qt::ControlModifier);
+      break;
+    case Way::X:
+      f.press(Qt::Key_X);
+      break;
+    case Way::Z:
+      f.press(Qt::Key_Z);
+      break;
+    default:
+      f.press(Qt::Key_PageDown, Qt::ControlModifier);
+  }
+  QCOMPARE(answer.shown(), changed);
+  // After the question the window system makes the window active again.
+  f.window->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(f.window));
+}
+
+// The refused test is the open one, on the panel where it is mended, with its own values
+// under its own name and the refusal told once.
+void ExpectOpen(WindowFixture& f, const Refused& refused, const QString& name) {
+  QCOMPARE(f.window->state().fileName, name);
+  QCOMPARE(f.window->currentPanel(), refused.panel);
+  QCOMPARE(f.find<QGroupBox>(QStringLiteral("Display_%1").arg(IndexOf(refused.panel)))->title().section(' ', -1), name);
+  QCOMPARE(f.focusedName(), QLatin1String(refused.box));
+  QCOMPARE(qobject_cast<QLineEdit*>(f.focused())->text(), QLatin1String(refused.value));
+  QCOMPARE(f.prompter.messages().size(), std::size_t{1});
+  QCOMPARE(f.prompter.messages()[0].icon, MessageIcon::Critical);
+  f.prompter.clear();
+}
 
 }  // namespace
 
@@ -82,6 +147,74 @@ class HardeningTest : public QObject {
         QCOMPARE(f.window->currentPanel(), c.panel);
         QCOMPARE(f.focusedName(), QLatin1String(c.focus));
       }
+    }
+  }
+
+  // Whatever way the user goes from a test into a refused one, and from a refused one
+  // into another, from the setup or the readings panel, no value of one test is shown as
+  // another's or written into it: Ctrl+S and leaving write nothing into the refused files.
+  void noValueOfOneTestIsWrittenIntoARefusedOne_data() {
+    QTest::addColumn<int>("way");
+    QTest::addColumn<Qt::Key>("panelKey");
+    const std::pair<const char*, Way> ways[] = {{"load panel", Way::LoadPanel},
+                                                {"Ctrl+PageDown", Way::NextKey},
+                                                {"Ctrl+PageUp", Way::PreviousKey},
+                                                {"X", Way::X},
+                                                {"Z", Way::Z},
+                                                {"Overwrite", Way::Overwrite},
+                                                {"Discard", Way::Discard}};
+    for (const auto& [name, way] : ways) {
+      for (const Qt::Key key : {Qt::Key_F2, Qt::Key_F3}) {
+        QTest::addRow("%s from F%d", name, key - Qt::Key_F1 + 1) << static_cast<int>(way) << key;
+      }
+    }
+    QTest::addRow("command line into F2") << static_cast<int>(Way::CommandLine) << Qt::Key_F2;
+    QTest::addRow("command line into F3") << static_cast<int>(Way::CommandLine) << Qt::Key_F3;
+  }
+
+  void noValueOfOneTestIsWrittenIntoARefusedOne() {
+    QFETCH(int, way);
+    QFETCH(Qt::Key, panelKey);
+    const Way how = static_cast<Way>(way);
+    // From F2 into a test refused there, then into one refused on F3; from F3 the other way.
+    const Refused& first = panelKey == Qt::Key_F2 ? kRocRefused : kReadingRefused;
+    const Refused& second = panelKey == Qt::Key_F2 ? kReadingRefused : kZoneRefused;
+    const bool backwards = how == Way::PreviousKey || how == Way::Z;
+    const QStringList names =
+        backwards ? QStringList{"c.fdr", "b.fdr", "a.fdr"} : QStringList{"a.fdr", "b.fdr", "c.fdr"};
+    WindowFixture f;
+    f.saveQuestion = nullptr;  // the window's own Save Changes dialog
+    MirrorTest good = testing::SampleMirror();
+    for (int k = 0; k < 3; ++k) {
+      MirrorTest test = good;
+      if (k > 0) (k == 1 ? first : second).spoil(test);
+      QVERIFY(!testing::WriteTestFile(test, f.folder(), names[k]).empty());
+    }
+    std::vector<std::string> before;
+    for (const QString& name : names) before.push_back(testing::ReadFile(f.path(name)));
+
+    if (how != Way::CommandLine) {
+      f.start({f.path(names[0])});
+      f.press(panelKey);
+    }
+    // Good to refused, then refused to refused (the command line opens one test).
+    for (int k = 1; k < (how == Way::CommandLine ? 2 : 3); ++k) {
+      // Only the good test is changed before it is left.
+      const bool answered = how == Way::Overwrite || how == Way::Discard;
+      Switch(f, answered && k == 2 ? Way::NextKey : how, names[k]);
+      if (QTest::currentTestFailed()) return;
+      ExpectOpen(f, k == 1 ? first : second, names[k]);
+      if (QTest::currentTestFailed()) return;
+    }
+    f.press(Qt::Key_S, Qt::ControlModifier);
+    QVERIFY2(f.help().startsWith(QStringLiteral("There is nothing to save")), qPrintable(f.help()));
+    {
+      SaveDiscardAnswer overwrite(QStringLiteral("cmdOverwrite"));
+      f.press(Qt::Key_F1);
+    }
+    // The good test holds what was typed into it when the question was answered Overwrite.
+    for (int k = how == Way::Overwrite ? 1 : 0; k < 3; ++k) {
+      QVERIFY2(testing::ReadFile(f.path(names[k])) == before[k], qPrintable(names[k]));
     }
   }
 
