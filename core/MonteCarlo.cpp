@@ -8,12 +8,26 @@
 
 namespace zonalyst {
 
+namespace {
+
+// True when every set holds the same reading of the zone: a copy, or too few readings to
+// tell their scatter.
+bool SetsAgreeExactly(const MirrorTest& test, int zone) {
+  const auto& readings = test.KeReading[static_cast<std::size_t>(zone)];
+  for (int s = 2; s <= test.sets(); ++s) {
+    if (readings[static_cast<std::size_t>(s)] != readings[1]) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
 ReadingScatter CalculateReadingScatter(const MirrorTest& test) {
   ReadingScatter scatter;
   const int zones = test.zones();
   const int sets = test.sets();
+  const double assumed = test.inInches() ? 0.005 : 0.127;
   if (sets < 2) {
-    const double assumed = test.inInches() ? 0.005 : 0.127;
     for (int z = 1; z <= zones; ++z) scatter.sd[z] = assumed;
   } else {
     // Every set is freed of its own zero offset before the zones are compared.
@@ -33,6 +47,18 @@ ReadingScatter CalculateReadingScatter(const MirrorTest& test) {
         squares += deviation * deviation;
       }
       scatter.sd[z] = std::sqrt(squares / (sets - 1));
+    }
+    // A zone whose sets agree exactly tells nothing of its scatter: it takes the mean of the
+    // zones that do scatter, or the single set's assumption when none does.
+    double sum = 0.0;
+    int scattered = 0;
+    for (int z = 1; z <= zones; ++z) {
+      if (SetsAgreeExactly(test, z)) continue;
+      sum += scatter.sd[z];
+      ++scattered;
+    }
+    for (int z = 1; z <= zones; ++z) {
+      if (SetsAgreeExactly(test, z)) scatter.sd[z] = scattered > 0 ? sum / scattered : assumed;
     }
   }
   scatter.meanSd = MeanOverZones(scatter.sd, zones);

@@ -22,7 +22,10 @@ struct ReadingScatter {
 
 // The scatter of each zone's readings between the reading sets, after removing
 // every set's own zero offset (each set's mean over the zones becomes 1.0): the
-// sample standard deviation (n-1). A single set assumes 0.127 mm (0.005 inch).
+// sample standard deviation (n-1). A single set assumes 0.127 mm (0.005 inch). A zone whose
+// sets hold the same reading (one copied from another, as a set filled from photographs may
+// hold at a zone they did not read) takes the mean of the zones that scatter, or the single
+// set's assumption when none does: never 0 for want of a second measurement.
 ReadingScatter CalculateReadingScatter(const MirrorTest& test);
 
 // Mean of the values of zones 1..zoneCount.

@@ -70,4 +70,13 @@ PhotoReadingsResult ReadPhotoNulls(const MirrorTest& test, const std::vector<Gre
   return result;
 }
 
+ZoneReadings ReadingsOf(const PhotoReadingsResult& result) {
+  ZoneReadings readings;
+  for (const ZoneNull& zone : result.zones) {
+    readings.resize(std::max(readings.size(), static_cast<std::size_t>(zone.zone)));
+    readings[static_cast<std::size_t>(zone.zone - 1)] = zone.reading;
+  }
+  return readings;
+}
+
 }  // namespace zonalyst

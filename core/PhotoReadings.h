@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MirrorTest.h"
+#include "ReadingSetFill.h"
 #include "TesterView.h"
 
 #include <array>
@@ -120,26 +121,7 @@ struct PhotoReadingsResult {
 PhotoReadingsResult ReadPhotoNulls(const MirrorTest& test, const std::vector<GreyFrame>& frames,
                                    const std::vector<double>& positions, const PhotoDisc& disc, bool masked);
 
-// The reading set the photos' readings go to unless the user chooses: the one after the sets
-// in use, set 1 for a test without readings, and set 1 again when all four are in use.
-int NextReadingSet(const MirrorTest& test);
-
-// A zone that got no reading from the photos, and the value its set holds there.
-struct KeptReading {
-  int zone = 0;
-  double value = 0.0;          // test units
-  bool fromOtherSets = false;  // the zone's mean over the sets that were in use
-};
-
-// The last set the photos' readings may go to: the one after the sets in use (at most 4), or
-// set 1 for a test without readings; a set further on would bring sets of zeros into use.
-int LastFillableSet(const MirrorTest& test);
-
-// Writes each zone's reading from the photos into reading set `set` (1..LastFillableSet),
-// brings the set into use and averages again; a test without readings then uses set 1 alone.
-// A zone without a reading keeps its value in a set that was in use; in the set brought into
-// use it takes the zone's mean over the other sets, so that its average stays as measured
-// (the set's old value, often 0 in a file, would move the zone by itself). Returns those zones.
-std::vector<KeptReading> FillReadingSet(MirrorTest& test, const PhotoReadingsResult& result, int set);
+// Each zone's reading as a reading set takes it (zone z's at [z - 1]), none where unread.
+ZoneReadings ReadingsOf(const PhotoReadingsResult& result);
 
 }  // namespace zonalyst

@@ -13,6 +13,8 @@ inline constexpr const char* kKeyShowMcDialog = "Show_MC_Dialog";
 inline constexpr const char* kKeyNoFileAss = "No_File_ass";
 // The paper of the last mask template, "A4" or "Letter", stored as soon as it is chosen.
 inline constexpr const char* kKeyMaskPaper = "Mask_Paper";
+// The folder photographs were last chosen from, stored as soon as they are chosen.
+inline constexpr const char* kKeyPhotoFolder = "Photo_Folder";
 
 // The four choices kept between runs; all false on a first run.
 struct Settings {

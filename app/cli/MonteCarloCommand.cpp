@@ -23,7 +23,7 @@ constexpr const char* kUsage =
     "  --seed S     seed of the random generator (default: from the clock)\n"
     "  --sd ...     standard deviation of the readings in the test's units: one value for\n"
     "               every zone, or one per zone separated by commas (default: calculated\n"
-    "               from the reading sets)\n"
+    "               from the reading sets; not 0 for every zone)\n"
     "  --raw        also print the histogram table\n"
     "  --json       one JSON object instead of text\n";
 
@@ -175,6 +175,9 @@ int RunMonteCarlo(const CommandWords& words, std::ostream& out, std::ostream& er
   if (request->sd) scatter = GivenScatter(*request->sd, test.ZoneCount);
   if (!scatter) {
     return UsageError("--sd takes one non-negative number or one per zone, separated by commas", kUsage, err);
+  }
+  if (request->sd && scatter->meanSd == 0.0) {
+    return UsageError("--sd of 0 for every zone leaves the readings no scatter to analyse", kUsage, err);
   }
 
   UniformSource uniform(request->seed);

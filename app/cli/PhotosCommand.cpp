@@ -37,9 +37,11 @@ constexpr const char* kUsage =
     "  --set N       the reading set -o fills: a set in use or the next one (default: the\n"
     "                next one, or 1 when all four are in use or the test has no readings)\n"
     "  --json        one JSON object: {\"disc\": {...}, \"photos\": [...], \"zones\": [...]}\n"
-    "  -o OUT.fdr    writes a copy of the test with the readings as set N; a zone without a\n"
-    "                reading keeps the set's value there, or takes its mean of the other sets\n"
-    "                in a set brought into use, so that its average stays as it was\n"
+    "  -o OUT.fdr    writes a copy of the test with the readings as set N, to 0.001 mm\n"
+    "                (0.0001 inch); a zone without a reading keeps the value measured in the\n"
+    "                set there. Nothing is written, with exit code 3, when no zone was read or\n"
+    "                when the set holds no measured value at a zone without a reading (a set\n"
+    "                brought into use, or a test without readings)\n"
     "  --plot OUT.png  draws each zone's contrast against the knife position\n";
 
 // What the command was asked to do, checked before any file is read.
@@ -262,20 +264,24 @@ int RunPhotos(const CommandWords& words, std::ostream& out, std::ostream& err) {
   const std::vector<std::string> photos = PhotosByPosition(*request, positions.positions, result.positions);
   request->json ? PrintJson(test, *series, photos, result, out) : PrintText(test, *series, photos, result, out);
 
-  MirrorTest filled = test;
-  const std::vector<KeptReading> kept = FillReadingSet(filled, result, set);
   for (const ZoneNull& zone : result.zones) {
-    if (zone.reading) continue;
-    err << "warning: zone " << zone.zone << " has no reading (" << StatusText(zone.status) << ")";
-    if (request->output) {
-      const auto k = std::find_if(kept.begin(), kept.end(), [&](const KeptReading& r) { return r.zone == zone.zone; });
-      err << "; set " << set
-          << (k->fromOtherSets ? " takes its mean of the other sets there, " : " keeps its value there, ")
-          << FormatFixed(k->value, test.inInches() ? 5 : 4);
-    }
-    err << "\n";
+    if (!zone.reading) err << "warning: zone " << zone.zone << " has no reading (" << StatusText(zone.status) << ")\n";
   }
   if (request->output) {
+    MirrorTest filled = test;
+    const ReadingSetFill fill = FillReadingSet(filled, ReadingsOf(result), set, UnmeasuredZones::Refuse);
+    const std::string name = io::PrintableName(*request->output);
+    if (fill.outcome == ReadingSetFill::Outcome::NothingRead) {
+      err << "zonalyst-cli: no zone was read from the photographs; " << name << " was not written\n";
+      return kSetupRefused;
+    }
+    if (fill.outcome == ReadingSetFill::Outcome::Unmeasured) {
+      err << "zonalyst-cli: " << (fill.unmeasured.size() == 1 ? "zone " : "zones ") << ZoneListText(fill.unmeasured)
+          << " got no reading from the photographs, and set " << set
+          << " holds no measured value there; a value never measured is not written as a reading, so " << name
+          << " was not written\n";
+      return kSetupRefused;
+    }
     const std::string problem = io::ReplaceFileText(*request->output, io::BuildTestFileText(filled));
     if (!problem.empty()) {
       err << "zonalyst-cli: " << problem << "\n";

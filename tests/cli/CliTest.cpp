@@ -116,7 +116,7 @@ TEST(CliMonteCarlo, OptionsReachTheRunInBothOutputForms) {
   ASSERT_EQ(text.code, 0) << text.err;
   EXPECT_NE(text.out.find("300 Iterations processed"), std::string::npos);
   EXPECT_NE(text.out.find("Strehl Ratio\tCount\tRMS(nm)\tCount\n0.00\t"), std::string::npos);
-  EXPECT_EQ(Cli({"montecarlo", path, "--sd", "1,2"}).code, 2);
+  for (const char* sd : {"1,2", "0", "0,0,0,0"}) EXPECT_EQ(Cli({"montecarlo", path, "--sd", sd}).code, 2) << sd;
 }
 
 TEST(CliMonteCarlo, SeedTakesEveryThirtyTwoBitValueAndNothingElse) {

@@ -152,27 +152,55 @@ TEST_F(PhotosCommand, DegradedJpegSeriesWithItsDiscGivesEachZoneWithinAHundredth
   }
 }
 
-TEST_F(PhotosCommand, WritesTheReadingsAsTheNextSetOfACopyAndKeepsTheInput) {
+TEST_F(PhotosCommand, WritesTheReadingsIntoASetOfACopyAndKeepsTheInput) {
   const std::string before = ReadFileBytes(kTest);
   const std::string copy = Scratch("copy.fdr");
   const std::string plot = Scratch("curves.png");
-  const CliRun run = Photos({"--json", "-o", copy, "--plot", plot});
+  const CliRun run = Photos({"--json", "--set", "1", "-o", copy, "--plot", plot});
   ASSERT_EQ(run.code, kSuccess) << run.err;
-  EXPECT_EQ(run.err, "warning: zone 1 has no reading (" + StatusText(NullStatus::NearCentre) +
-                         "); set 2 takes its mean of the other sets there, 0.7500\n");
+  EXPECT_EQ(run.err, "warning: zone 1 has no reading (" + StatusText(NullStatus::NearCentre) + ")\n");
   EXPECT_EQ(ReadFileBytes(kTest), before);
   const io::LoadResult written = io::LoadTestFile("", copy);
   const io::LoadResult input = io::LoadTestFile("", kTest);
   ASSERT_TRUE(written.ok() && input.ok());
-  EXPECT_EQ(written.test->ReadingSets, 2);
-  // A zone without a reading keeps its average: the set brought into use takes its mean there.
-  EXPECT_EQ(written.test->KeReading[1][2], input.test->KeReading[1][1]);
+  EXPECT_EQ(written.test->ReadingSets, 1);
+  EXPECT_EQ(written.test->KeReading[1][1], input.test->KeReading[1][1]) << "an unread zone keeps its measured value";
   const QJsonArray zones = JsonOf(run)["zones"].toArray();
   for (int z = 2; z <= 7; ++z) {
-    EXPECT_NEAR(written.test->KeReading[z][2], zones[z - 1]["reading"].toDouble(), 1e-12) << z;
-    EXPECT_EQ(written.test->KeReading[z][1], input.test->KeReading[z][1]) << z;
+    EXPECT_EQ(written.test->KeReading[z][1], std::stod(FormatFixed(zones[z - 1]["reading"].toDouble(), 3))) << z;
   }
   EXPECT_EQ(QImage(QString::fromStdString(plot)).size(), QSize(plot::kContrastChartWidth, plot::kContrastChartHeight));
+}
+
+// A value never measured is never written as a reading: nothing is written, exit code 3.
+TEST_F(PhotosCommand, WritesNothingWhereAZoneWouldHoldAValueNeverMeasured) {
+  std::string blank = ReadFileBytes(kTest);
+  for (const std::string zone :
+       {"30.96 0 0.75", "46.87 0 1", "59.43 0 1.25", "65.76 0 1.5", "77.46 0 1.75", "85.25 0 2", "93.5 0 2.25"}) {
+    blank.replace(blank.find(zone), zone.size(), zone.substr(0, zone.rfind(' ')) + " 0");
+  }
+  WriteFileBytes(Scratch("blank.fdr"), blank);
+  const std::string copy = Scratch("refused.fdr");
+  const std::string unmeasured = "zone 1 got no reading from the photographs, and set ";
+  struct Case {
+    std::string test;
+    std::vector<std::string> options;
+    std::string message;
+  };
+  const std::vector<Case> cases = {
+      {kTest, {}, unmeasured + "2 holds no measured value there"},
+      {Scratch("blank.fdr"), {}, unmeasured + "1 holds no measured value there"},
+      {kTest, {"--disc", "5000,5000,100", "--set", "1"}, "no zone was read from the photographs"},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> args = {"photos", c.test, "-o", copy};
+    args.insert(args.end(), photos_.begin(), photos_.end());
+    args.insert(args.end(), c.options.begin(), c.options.end());
+    const CliRun run = Cli(args);
+    EXPECT_EQ(run.code, kSetupRefused) << c.message;
+    EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+    EXPECT_FALSE(std::filesystem::exists(copy)) << c.message;
+  }
 }
 
 TEST_F(PhotosCommand, ListedPositionsServeAsTheNamesDo) {

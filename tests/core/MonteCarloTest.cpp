@@ -34,6 +34,19 @@ TEST(ReadingScatter, SetOffsetsAreRemovedBeforeComparingZones) {
   EXPECT_NEAR(scattered.sd[1], std::sqrt(2 * 0.005 * 0.005), 1e-12);
 }
 
+TEST(ReadingScatter, ZonesWhoseSetsAgreeExactlyTakeTheOthersScatterNeverZero) {
+  MirrorTest test = testing::TestMirror();
+  test.ReadingSets = 2;
+  for (int z = 1; z <= 6; ++z) test.KeReading[z][2] = test.KeReading[z][1];
+  EXPECT_DOUBLE_EQ(CalculateReadingScatter(test).meanSd, 0.127) << "a copied set tells no scatter";
+  test.KeReading[2][2] += 0.06;
+  test.KeReading[5][2] -= 0.06;
+  const ReadingScatter scatter = CalculateReadingScatter(test);
+  const double mean = (scatter.sd[2] + scatter.sd[5]) / 2;
+  EXPECT_GT(mean, 0.0);
+  for (const int copied : {1, 3, 4, 6}) EXPECT_DOUBLE_EQ(scatter.sd[copied], mean) << copied;
+}
+
 struct ScriptedUniform {
   std::vector<double> values;
   std::size_t next_ = 0;

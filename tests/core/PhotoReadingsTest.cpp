@@ -387,41 +387,5 @@ TEST(PhotoReadings, TheGreyIsTheLitChannelOrTheMeanOfAlikeOnes) {
   EXPECT_FALSE(FindDisc(BrightestOfAll({a, b})));
 }
 
-// Zone 2 of three read at 10.5, zones 1 and 3 not.
-TEST(PhotoReadings, FillingASetKeepsEveryUnreadZonesAverage) {
-  PhotoReadingsResult result;
-  for (int z = 1; z <= 3; ++z) {
-    ZoneNull& zone = result.zones.emplace_back();
-    zone.zone = z;
-    if (z == 2) zone.reading = 10.5;
-  }
-  MirrorTest test = TestMirror({.zones = {20.0, 38.0, 55.0}});
-  test.ReadingSets = 2;
-  for (int z = 1; z <= 3; ++z) test.KeReading[z][2] = test.KeReading[z][1] + 0.5;
-  EXPECT_EQ(NextReadingSet(test), 3);
-  EXPECT_EQ(LastFillableSet(test), 3);
-  MirrorTest filled = test;
-  const std::vector<KeptReading> kept = FillReadingSet(filled, result, 3);
-  ASSERT_EQ(kept.size(), 2u);
-  EXPECT_TRUE(kept[0].fromOtherSets);
-  EXPECT_EQ(filled.ReadingSets, 3);
-  EXPECT_EQ(filled.KeReading[2][3], 10.5);
-  AverageReadings(test);
-  EXPECT_DOUBLE_EQ(filled.KeAverage[1], test.KeAverage[1]) << "a set brought into use moves no unread zone";
-  EXPECT_DOUBLE_EQ(filled.KeAverage[3], test.KeAverage[3]);
-  // A set in use keeps its values where there is no reading.
-  filled = test;
-  EXPECT_FALSE(FillReadingSet(filled, result, 1)[0].fromOtherSets);
-  EXPECT_EQ(filled.KeReading[1][1], test.KeReading[1][1]);
-  EXPECT_EQ(filled.ReadingSets, 2);
-  // Without readings only set 1 can be filled, and it is then the only set.
-  MirrorTest blank = TestMirror({.zones = {20.0, 38.0, 55.0}, .readingSets = 3, .perfectReadings = false});
-  EXPECT_EQ(LastFillableSet(blank), 1);
-  FillReadingSet(blank, result, 1);
-  EXPECT_EQ(blank.ReadingSets, 1);
-  test.ReadingSets = 4;
-  EXPECT_EQ(NextReadingSet(test), 1);
-}
-
 }  // namespace
 }  // namespace zonalyst

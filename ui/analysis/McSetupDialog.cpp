@@ -191,16 +191,20 @@ void McSetupDialog::showManualMean() {
 
 void McSetupDialog::go() {
   const ZoneValues sd = zoneValues();
-  if (const auto zone = analysis::ZoneBeyondRadius(sd, values_.zoneCount, values_.radiusOfCurvature)) {
+  const auto refuse = [&](const QString& text, int row) {
     MessageRequest refusal;
     refusal.title = windowTitle();
-    refusal.text =
-        analysis::LocalisedText(analysis::ZoneBeyondRadiusMessage(*zone, sd[*zone], values_.radiusOfCurvature));
+    refusal.text = text;
     refusal.icon = MessageIcon::Exclamation;
     prompter_.message(refusal);
-    manual_[*zone - 1].edit->setFocus();
-    return;
+    manual_[row].edit->setFocus();
+  };
+  if (const auto zone = analysis::ZoneBeyondRadius(sd, values_.zoneCount, values_.radiusOfCurvature)) {
+    return refuse(
+        analysis::LocalisedText(analysis::ZoneBeyondRadiusMessage(*zone, sd[*zone], values_.radiusOfCurvature)),
+        *zone - 1);
   }
+  if (analysis::NoZoneScatters(sd, values_.zoneCount)) return refuse(QString::fromLatin1(analysis::kNoZoneScatters), 0);
   values_.zoneStdDev = sd;
   values_.lastStdDev = sd;
   values_.lastMeanStdDev = held(means_[1]);

@@ -7,6 +7,7 @@
 #include "ui/analysis/rules/LocalisedText.h"
 #include "ui/analysis/rules/TesterRules.h"
 #include "ui/panel/EntryBoxes.h"
+#include "ui/panel/WorkerRun.h"
 #include "ui/photo/SeriesFrames.h"
 #include "ui/photo/rules/PhotoSeries.h"
 #include "ui/photo/rules/PhotoView.h"
@@ -36,14 +37,14 @@ TestersViewPanel::TestersViewPanel(const PanelContext& context, const AnalysisLa
   row = addRow();
   cut_ = addSlider(row, QStringLiteral("Cut"), QStringLiteral("ScrlCut"), lengths_.cut, &analysis::CutHelp);
   slit_ = addSlider(row, QStringLiteral("Slit"), QStringLiteral("ScrlSlit"), lengths_.slit, &analysis::SlitHelp);
-  auto* compare = new QPushButton(QStringLiteral("Compare with P&hoto..."), this);
-  compare->setObjectName(QStringLiteral("cmdComparePhoto"));
-  row->addWidget(compare);
+  compare_ = new QPushButton(QStringLiteral("Compare with P&hoto..."), this);
+  compare_->setObjectName(QStringLiteral("cmdComparePhoto"));
+  row->addWidget(compare_);
   showPhoto_ = new QCheckBox(QStringLiteral("Photo"), this);
   showPhoto_->setObjectName(QStringLiteral("chkPhoto"));
   showPhoto_->setEnabled(false);
   row->addWidget(showPhoto_);
-  connect(compare, &QPushButton::clicked, this, &TestersViewPanel::compareWithPhoto);
+  connect(compare_, &QPushButton::clicked, this, &TestersViewPanel::compareWithPhoto);
   connect(showPhoto_, &QCheckBox::toggled, this, [this] { redraw(); });
 
   row = addRow();
@@ -110,7 +111,7 @@ void TestersViewPanel::enterPanel(const PanelEntry& /*entry*/) {
 
 void TestersViewPanel::compareWithPhoto() {
   const QString title = QStringLiteral("Compare with Photo");
-  const QStringList paths = ChoosePhotos(context_.prompter, title, state_.folder, false);
+  const QStringList paths = ChoosePhotos(context_.prompter, context_.settings, title, state_.folder, false);
   if (paths.isEmpty()) return;
   const QString name = QFileInfo(paths.front()).fileName();
   const QChar separator = DecimalSeparator().front();
@@ -131,7 +132,12 @@ void TestersViewPanel::compareWithPhoto() {
   if (typed.isEmpty()) return;
   const std::optional<double> reading = photos::ReadPosition(typed, separator);
   if (!reading) return tell(QStringLiteral("\"%1\" is not a knife position.").arg(typed));
-  const SeriesFrames one = LoadSeriesFrames(paths, test);
+  // Decoded off the window's thread, which goes on drawing; the button waits meanwhile.
+  compare_->setEnabled(false);
+  SeriesFrames one;
+  WorkerRun decoding;
+  decoding.run([&one, &paths, copy = test] { one = LoadSeriesFrames(paths, copy); }, [] {});
+  compare_->setEnabled(true);
   if (!one.error.empty()) return tell(QString::fromStdString(one.error));
   // The disc the user settled on for photos of this size, else the one found on this photo.
   const GreyFrame& frame = one.frames.front();

@@ -9,6 +9,7 @@
 
 class QCheckBox;
 class QHBoxLayout;
+class QPushButton;
 class QRadioButton;
 class QScrollBar;
 
@@ -71,6 +72,7 @@ class TestersViewPanel final : public AnalysisPanel {
   QRadioButton* ronchi_ = nullptr;
   QCheckBox* fromLeft_ = nullptr;
   QCheckBox* showPhoto_ = nullptr;
+  QPushButton* compare_ = nullptr;
   plot::TesterPhoto photo_;  // the photo compared, kTesterViewSide square
   double photoReading_ = 0.0;
 };

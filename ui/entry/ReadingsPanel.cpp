@@ -143,11 +143,13 @@ void ReadingsPanel::showReadings() {
 }
 
 void ReadingsPanel::readFromPhotos() {
-  const QStringList paths =
-      ChoosePhotos(context_.prompter, QStringLiteral("Read from Photos"), context_.state.folder, true);
+  const QStringList paths = ChoosePhotos(context_.prompter, context_.settings, QStringLiteral("Read from Photos"),
+                                         context_.state.folder, true);
   if (paths.isEmpty()) return;
-  PhotoReadingsDialog dialog(context_.state, context_.prompter, this);
+  PhotoReadingsDialog dialog(context_, this);
   dialog.run(paths);
+  // The tester's view crops a photo of the series' size to the disc settled on.
+  if (const auto disc = dialog.settledDisc()) context_.state.photoDisc = disc;
   showReadings();
 }
 

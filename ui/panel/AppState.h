@@ -34,7 +34,7 @@ struct AppState {
   int filePosition = 0;                 // place of the open test in the load panel's file list
   UniformSource random{0};              // seeded from the clock at start-up
   MonteCarloValues monteCarlo;          // shared by the Monte Carlo run and its set-up dialog
-  std::optional<SeriesDisc> photoDisc;  // written by the photo readings dialog
+  std::optional<SeriesDisc> photoDisc;  // the disc the photo readings dialog closed with
   int testSerial = 0;                   // counts the tests made the open one
 
   bool testOpen() const { return !fileName.isEmpty(); }

@@ -2,14 +2,19 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 #include <algorithm>
+#include <cmath>
 
 namespace zonalyst::ui {
 namespace {
 
 // The rim is taken hold of within this many screen pixels.
 constexpr double kRimReach = 6.0;
+// A notch of the wheel magnifies by this much; a frame pixel shows at most this large.
+constexpr double kZoomStep = 1.25;
+constexpr double kLargestPixel = 16.0;
 
 // The frame as 8-bit grey, its brightest value white.
 QImage GreyImage(const GreyFrame& frame) {
@@ -29,11 +34,13 @@ DiscView::DiscView(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("picDisc"));
   setFixedSize(360, 360);
   setMouseTracking(true);
-  setToolTip(QStringLiteral("Drag the disc to move it, its rim to resize it"));
+  setToolTip(QStringLiteral("Drag the disc to move it, its rim to resize it; the wheel magnifies the view"));
 }
 
 void DiscView::setFrame(const GreyFrame& brightest) {
   image_ = GreyImage(brightest);
+  fileScale_ = brightest.scale;
+  zoom_ = 1.0;
   update();
 }
 
@@ -48,7 +55,38 @@ void DiscView::setZones(const std::vector<ZoneNull>& zones) {
 }
 
 photos::FrameFit DiscView::fit() const {
-  return photos::FrameFit::Of(image_.width(), image_.height(), width(), height());
+  return photos::FrameFit::Zoomed(image_.width(), image_.height(), width(), height(), zoom_, centre_.x(), centre_.y());
+}
+
+void DiscView::zoomTo(double zoom, double centreX, double centreY) {
+  const double whole = photos::FrameFit::Of(image_.width(), image_.height(), width(), height()).scale;
+  zoom_ = std::clamp(zoom, 1.0, std::max(1.0, kLargestPixel / whole));
+  centre_ = QPointF(centreX, centreY);
+  // The centre as the view shows it, kept within the frame.
+  const photos::FrameFit f = fit();
+  centre_ = QPointF(f.toFrameX(width() / 2.0), f.toFrameY(height() / 2.0));
+  update();
+}
+
+void DiscView::showEdge() {
+  if (image_.isNull()) return;
+  const double whole = photos::FrameFit::Of(image_.width(), image_.height(), width(), height()).scale;
+  zoomTo(std::max(2.0, fileScale_ / whole), disc_.x + disc_.radius, disc_.y);
+}
+
+void DiscView::showWhole() { zoomTo(1.0, 0.0, 0.0); }
+
+void DiscView::wheelEvent(QWheelEvent* event) {
+  if (image_.isNull()) return;
+  const photos::FrameFit before = fit();
+  const QPointF mouse = event->position();
+  const QPointF held(before.toFrameX(mouse.x()), before.toFrameY(mouse.y()));
+  const double zoom = zoom_ * std::pow(kZoomStep, event->angleDelta().y() / 120.0);
+  const double whole = photos::FrameFit::Of(image_.width(), image_.height(), width(), height()).scale;
+  const double scale = whole * std::clamp(zoom, 1.0, std::max(1.0, kLargestPixel / whole));
+  // The frame point under the mouse stays under it.
+  zoomTo(zoom, held.x() + (width() / 2.0 - mouse.x()) / scale, held.y() + (height() / 2.0 - mouse.y()) / scale);
+  event->accept();
 }
 
 void DiscView::paintEvent(QPaintEvent*) {
@@ -56,8 +94,14 @@ void DiscView::paintEvent(QPaintEvent*) {
   painter.fillRect(rect(), Qt::black);
   if (image_.isNull()) return;
   const photos::FrameFit f = fit();
-  painter.setRenderHint(QPainter::SmoothPixmapTransform);
-  painter.drawImage(QRectF(f.left, f.top, image_.width() * f.scale, image_.height() * f.scale), image_);
+  // Only the frame's pixels in view, each a square of its own once magnified.
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, f.scale < 1.0);
+  const QRectF frameInView =
+      QRectF(f.toFrameX(0), f.toFrameY(0), width() / f.scale, height() / f.scale).intersected(QRectF(image_.rect()));
+  const QRect source = frameInView.toAlignedRect().intersected(image_.rect());
+  painter.drawImage(
+      QRectF(f.toViewX(source.left()), f.toViewY(source.top()), source.width() * f.scale, source.height() * f.scale),
+      image_, source);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setBrush(Qt::NoBrush);
   for (const ZoneNull& zone : zones_) {
@@ -79,12 +123,17 @@ void DiscView::mousePressEvent(QMouseEvent* event) {
   from_ = QPointF(f.toFrameX(event->position().x()), f.toFrameY(event->position().y()));
   held_ = disc_;
   grab_ = photos::GrabAt(disc_, from_.x(), from_.y(), kRimReach / f.scale);
+  panning_ = grab_ == photos::DiscGrab::None && magnified();
 }
 
 void DiscView::mouseMoveEvent(QMouseEvent* event) {
   const photos::FrameFit f = fit();
   const double x = f.toFrameX(event->position().x());
   const double y = f.toFrameY(event->position().y());
+  if (panning_) {
+    zoomTo(zoom_, centre_.x() - (x - from_.x()), centre_.y() - (y - from_.y()));
+    return;
+  }
   if (grab_ == photos::DiscGrab::None) {
     // Shows what a press would take hold of.
     const photos::DiscGrab under =
@@ -99,6 +148,9 @@ void DiscView::mouseMoveEvent(QMouseEvent* event) {
   emit discMoved(disc_);
 }
 
-void DiscView::mouseReleaseEvent(QMouseEvent*) { grab_ = photos::DiscGrab::None; }
+void DiscView::mouseReleaseEvent(QMouseEvent*) {
+  grab_ = photos::DiscGrab::None;
+  panning_ = false;
+}
 
 }  // namespace zonalyst::ui

@@ -2,6 +2,7 @@
 
 #include "DiscView.h"
 #include "SeriesFrames.h"
+#include "core/ReadingsValidation.h"
 #include "plot/ContrastCurvesChart.h"
 #include "plot/RasterSurface.h"
 #include "ui/panel/EntryBoxes.h"
@@ -57,8 +58,8 @@ QTableWidgetItem* ReadOnlyItem(const QString& text) {
 
 }  // namespace
 
-PhotoReadingsDialog::PhotoReadingsDialog(AppState& state, Prompter& prompter, QWidget* parent)
-    : QDialog(parent), state_(state), prompter_(prompter) {
+PhotoReadingsDialog::PhotoReadingsDialog(const PanelContext& context, QWidget* parent)
+    : QDialog(parent), state_(context.state), prompter_(context.prompter), settings_(context.settings) {
   setObjectName(QStringLiteral("frmPhotoReadings"));
   setWindowTitle(QStringLiteral("Read from Photos"));
   setModal(true);
@@ -106,6 +107,8 @@ PhotoReadingsDialog::PhotoReadingsDialog(AppState& state, Prompter& prompter, QW
   layout->addLayout(top);
   layout->addWidget(zones_, 1);
   layout->addLayout(buttons);
+  // Enter completes a typed value; it never presses a button, least of all Fill Set.
+  for (QPushButton* button : findChildren<QPushButton*>()) button->setAutoDefault(false);
   setReading(false);
 }
 
@@ -160,14 +163,36 @@ QWidget* PhotoReadingsDialog::buildDiscColumn() {
     boxes->addWidget(new QLabel(QString::fromLatin1(caption), column));
     boxes->addWidget(box);
   }
+  edgeView_ = new QPushButton(QStringLiteral("Edge 1:1"), column);
+  edgeView_->setObjectName(QStringLiteral("cmdEdgeView"));
+  edgeView_->setToolTip(QStringLiteral("Show the disc's rim at one screen pixel a photo pixel, or the whole photo"));
+  connect(edgeView_, &QPushButton::clicked, this, [this] {
+    discView_->magnified() ? discView_->showWhole() : discView_->showEdge();
+    edgeView_->setText(discView_->magnified() ? QStringLiteral("Whole Photo") : QStringLiteral("Edge 1:1"));
+  });
   auto* more = new QHBoxLayout;
   more->addWidget(findDisc_);
   more->addWidget(mask_);
   more->addStretch(1);
+  more->addWidget(edgeView_);
+  edgeDiameter_ = MakeDiscBox(QStringLiteral("txtEdgeDiameter"), column);
+  edgeDiameter_->setDecimals(state_.test.inInches() ? 3 : 1);
+  edgeDiameter_->setMinimum(edgeDiameter_->decimals() == 3 ? 0.001 : 0.1);
+  edgeDiameter_->setValue(state_.test.Diameter);
+  edgeDiameter_->setToolTip(
+      QStringLiteral("The diameter the disc's edge stands for: the test's, or less where a bevel hides the rim"));
+  connect(edgeDiameter_, &QDoubleSpinBox::valueChanged, this, &PhotoReadingsDialog::readNulls);
+  scale_ = new QLabel(column);
+  scale_->setObjectName(QStringLiteral("lblScale"));
+  auto* edge = new QHBoxLayout;
+  edge->addWidget(new QLabel(QStringLiteral("Edge diameter (%1)").arg(state_.test.inInches() ? "inch" : "mm"), column));
+  edge->addWidget(edgeDiameter_);
+  edge->addWidget(scale_, 1);
   auto* layout = new QVBoxLayout(column);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(discView_);
   layout->addLayout(boxes);
+  layout->addLayout(edge);
   layout->addLayout(more);
   layout->addStretch(1);
   return column;
@@ -178,6 +203,11 @@ int PhotoReadingsDialog::run(const QStringList& paths) {
   showSeries();
   QTimer::singleShot(0, this, &PhotoReadingsDialog::read);
   return exec();
+}
+
+std::optional<SeriesDisc> PhotoReadingsDialog::settledDisc() const {
+  if (frames_.empty()) return std::nullopt;
+  return SeriesDisc{frames_.front().width, frames_.front().height, disc_};
 }
 
 void PhotoReadingsDialog::reject() {
@@ -191,7 +221,7 @@ void PhotoReadingsDialog::reject() {
 }
 
 void PhotoReadingsDialog::choosePhotos() {
-  const QStringList paths = ChoosePhotos(prompter_, QStringLiteral("Choose Photos"), state_.folder, true);
+  const QStringList paths = ChoosePhotos(prompter_, settings_, QStringLiteral("Choose Photos"), state_.folder, true);
   if (paths.isEmpty()) return;
   series_ = photos::SeriesOf(paths);
   showSeries();
@@ -211,11 +241,11 @@ void PhotoReadingsDialog::showSeries() {
 void PhotoReadingsDialog::setReading(bool reading) {
   progress_->setVisible(reading);
   cancel_->setVisible(reading);
-  for (QWidget* control :
-       std::initializer_list<QWidget*>{choose_, photos_, discX_, discY_, discR_, findDisc_, mask_, discView_, set_}) {
+  for (QWidget* control : std::initializer_list<QWidget*>{choose_, photos_, discX_, discY_, discR_, edgeDiameter_,
+                                                          findDisc_, mask_, edgeView_, discView_, set_}) {
     control->setEnabled(!reading && (control == choose_ || !frames_.empty()));
   }
-  fill_->setEnabled(!reading && result_.has_value());
+  fill_->setEnabled(!reading && anyRead());
 }
 
 void PhotoReadingsDialog::read() {
@@ -315,17 +345,37 @@ void PhotoReadingsDialog::readNulls() {
   if (!frames_.empty() && problem.isEmpty()) {
     std::vector<double> positions;
     for (const photos::SeriesPhoto& photo : series_) positions.push_back(*photo.position);
-    result_ = ReadPhotoNulls(state_.test, frames_, positions, disc_, mask_->isChecked());
-    state_.photoDisc = SeriesDisc{frames_.front().width, frames_.front().height, disc_};
+    result_ = ReadPhotoNulls(state_.test, frames_, positions, mirrorDisc(), mask_->isChecked());
     const auto read = std::count_if(result_->zones.begin(), result_->zones.end(),
                                     [](const ZoneNull& zone) { return zone.reading.has_value(); });
-    status_->setText(
-        QStringLiteral("%1 of %2 zones read.").arg(read).arg(result_->zones.size()) +
-        (found_ ? QString() : QStringLiteral(" No disc stands out from the background: place it by hand.")));
+    status_->setText(QStringLiteral("%1 of %2 zones read.").arg(read).arg(result_->zones.size()) +
+                     (found_
+                          ? QString()
+                          : QStringLiteral(" No disc stands out from the background in these photos: place it by hand, "
+                                           "dragging the circle onto the mirror or typing its centre and radius.")));
   } else if (!frames_.empty()) {
     status_->setText(problem);
   }
+  showScale();
   showZones();
+}
+
+PhotoDisc PhotoReadingsDialog::mirrorDisc() const {
+  PhotoDisc mirror = disc_;
+  if (edgeDiameter_->value() > 0.0) mirror.radius *= state_.test.Diameter / edgeDiameter_->value();
+  return mirror;
+}
+
+void PhotoReadingsDialog::showScale() {
+  if (frames_.empty()) {
+    scale_->clear();
+    return;
+  }
+  const bool found = found_ && found_->x == disc_.x && found_->y == disc_.y && found_->radius == disc_.radius;
+  const bool given = edgeDiameter_->value() != state_.test.Diameter;
+  scale_->setText(QStringLiteral("Scale: %1%2")
+                      .arg(found ? QStringLiteral("found edge") : QStringLiteral("edge placed by hand"),
+                           given ? QStringLiteral(", diameter given") : QString()));
 }
 
 void PhotoReadingsDialog::showZones() {
@@ -342,21 +392,59 @@ void PhotoReadingsDialog::showZones() {
       zones_->setItem(row, column, new QTableWidgetItem(rows[static_cast<std::size_t>(row)][column]));
     }
   }
-  fill_->setEnabled(result_.has_value() && !worker_.running());
+  fill_->setEnabled(anyRead() && !worker_.running());
+}
+
+bool PhotoReadingsDialog::anyRead() const {
+  return result_ && std::any_of(result_->zones.begin(), result_->zones.end(),
+                                [](const ZoneNull& zone) { return zone.reading.has_value(); });
 }
 
 void PhotoReadingsDialog::fillSet() {
   if (!result_) return;
   const int set = set_->currentIndex() + 1;
-  const std::vector<KeptReading> kept = FillReadingSet(state_.test, *result_, set);
-  QString text = QStringLiteral("Set %1 holds the readings from the photos.").arg(set);
-  if (!kept.empty()) {
-    QStringList zones;
-    for (const KeptReading& zone : kept) zones << QString::number(zone.zone);
-    text += kept.front().fromOtherSets
-                ? QStringLiteral(" Zones without a reading take their mean of the other sets: %1.")
-                : QStringLiteral(" Zones without a reading keep their values: %1.");
-    text = text.arg(zones.join(QStringLiteral(", ")));
+  const ZoneReadings readings = ReadingsOf(*result_);
+  MirrorTest filled = state_.test;
+  ReadingSetFill fill = FillReadingSet(filled, readings, set, UnmeasuredZones::Refuse);
+  if (fill.outcome == ReadingSetFill::Outcome::Unmeasured) {
+    const bool one = fill.unmeasured.size() == 1;
+    const QString zones = QString::fromStdString(ZoneListText(fill.unmeasured));
+    const QString written = AnyReading(state_.test)
+                                ? QStringLiteral("its mean of the other sets, which would then seem to agree")
+                                : QStringLiteral("0, which was never measured");
+    MessageRequest ask;
+    ask.title = windowTitle();
+    ask.icon = MessageIcon::Question;
+    ask.buttons = MessageButtons::YesNo;
+    ask.defaultButton = MessageAnswer::No;
+    ask.text = (one ? QStringLiteral("Zone %1 has no reading from the photos, and set %2 holds no measured value "
+                                     "there.\r\nFill Set %2 anyway, with zone %1 taking %3?")
+                    : QStringLiteral("Zones %1 have no reading from the photos, and set %2 holds no measured value "
+                                     "there.\r\nFill Set %2 anyway, with each of them taking %3?"))
+                   .arg(zones)
+                   .arg(set)
+                   .arg(written);
+    if (prompter_.message(ask) != MessageAnswer::Yes) {
+      status_->setText(QStringLiteral("Set %1 was left as it was.").arg(set));
+      return;
+    }
+    filled = state_.test;
+    fill = FillReadingSet(filled, readings, set, UnmeasuredZones::Accept);
+  }
+  if (fill.outcome != ReadingSetFill::Outcome::Filled) return;
+  state_.test = filled;
+  QString text = fill.filled == 1
+                     ? QStringLiteral("Set %1 holds 1 reading from the photos.").arg(set)
+                     : QStringLiteral("Set %1 holds %2 readings from the photos.").arg(set).arg(fill.filled);
+  if (!fill.kept.empty()) {
+    text += (fill.kept.size() == 1 ? QStringLiteral(" Zone %1 keeps its value.")
+                                   : QStringLiteral(" Zones %1 keep their values."))
+                .arg(QString::fromStdString(ZoneListText(fill.kept)));
+  }
+  if (!fill.unmeasured.empty()) {
+    text += (fill.unmeasured.size() == 1 ? QStringLiteral(" Zone %1 has no measured value: type it by hand.")
+                                         : QStringLiteral(" Zones %1 have no measured value: type them by hand."))
+                .arg(QString::fromStdString(ZoneListText(fill.unmeasured)));
   }
   status_->setText(text);
   showZones();

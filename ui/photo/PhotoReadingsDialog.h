@@ -2,6 +2,7 @@
 
 #include "core/PhotoReadings.h"
 #include "ui/panel/AppState.h"
+#include "ui/panel/PanelContext.h"
 #include "ui/panel/WorkerRun.h"
 #include "ui/photo/rules/PhotoSeries.h"
 #include "ui/prompt/Prompter.h"
@@ -25,17 +26,22 @@ class DiscView;
 // frmPhotoReadings, "Read from Photos": the photos of a series (tblPhotos: file and knife
 // position, which the user may edit), read on a worker with a progress bar (barReading) and
 // a Cancel button (cmdCancelReading); the brightest-of-all frame with the disc and the
-// zones' windows (picDisc), the disc's centre and radius in the photos' pixels (txtDiscX,
-// txtDiscY, txtDiscR) and the mask (chkMask); the contrast curves (picContrast) and each
-// zone's reading (tblZones). Every change reads the nulls again at once. "Fill Set N"
+// zones' windows (picDisc, magnified by the wheel, or on the rim at one screen pixel a photo
+// pixel by cmdEdgeView), the disc's centre and radius in the photos' pixels (txtDiscX,
+// txtDiscY, txtDiscR), the diameter its edge stands for (txtEdgeDiameter, the test's unless
+// typed) with where the scale comes from (lblScale), and the mask (chkMask); the contrast
+// curves (picContrast) and each zone's reading (tblZones). Every change reads the nulls again at once. "Fill Set N"
 // (cmdFillSet, the set chosen in cboFillSet) writes the readings into the open test.
 class PhotoReadingsDialog final : public QDialog {
   Q_OBJECT
  public:
-  PhotoReadingsDialog(AppState& state, Prompter& prompter, QWidget* parent = nullptr);
+  PhotoReadingsDialog(const PanelContext& context, QWidget* parent = nullptr);
 
   // Shows the dialog modally and reads the photos once it shows.
   int run(const QStringList& paths);
+  // The disc the user settled on, with the size of the frames it belongs to; none before a
+  // series was read.
+  std::optional<SeriesDisc> settledDisc() const;
 
  protected:
   void reject() override;
@@ -53,12 +59,18 @@ class PhotoReadingsDialog final : public QDialog {
   void setDisc(const PhotoDisc& disc);
   void findDisc();
   void readNulls();
+  // The disc of the whole mirror, as the reader takes it: the disc's edge stands for the
+  // diameter typed.
+  PhotoDisc mirrorDisc() const;
+  void showScale();
   void showZones();
   void fillSet();
+  bool anyRead() const;
   void setReading(bool reading);
 
   AppState& state_;
   Prompter& prompter_;
+  platform::SettingsStore& settings_;
   WorkerRun worker_;
   bool closeAfterReading_ = false;
 
@@ -77,6 +89,9 @@ class PhotoReadingsDialog final : public QDialog {
   QDoubleSpinBox* discY_ = nullptr;
   QDoubleSpinBox* discR_ = nullptr;
   QPushButton* findDisc_ = nullptr;
+  QPushButton* edgeView_ = nullptr;
+  QDoubleSpinBox* edgeDiameter_ = nullptr;
+  QLabel* scale_ = nullptr;
   QCheckBox* mask_ = nullptr;
   QLabel* chart_ = nullptr;
   QTableWidget* zones_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include "core/MirrorTest.h"
 #include "core/PhotoReadings.h"
+#include "platform/Settings.h"
 #include "ui/prompt/Prompter.h"
 
 #include <QStringList>
@@ -13,9 +14,11 @@
 
 namespace zonalyst::ui {
 
-// Asks for photographs (PNG, JPEG or TIFF) in the prompter's file box, starting in folder:
-// several, or one. Empty when the user cancelled.
-QStringList ChoosePhotos(Prompter& prompter, const QString& title, const QString& folder, bool several);
+// Asks for photographs (PNG, JPEG or TIFF) in the prompter's file box: several, or one. The
+// box starts in the folder photos were last chosen from (kept in the settings store), else in
+// testFolder. Empty when the user cancelled.
+QStringList ChoosePhotos(Prompter& prompter, platform::SettingsStore& settings, const QString& title,
+                         const QString& testFolder, bool several);
 
 // A series of photographs made ready for reading: their grey frames, reduced to at most
 // photo::kPhotoFrameWidth pixels across, the brightest of all, the disc found there and

@@ -11,6 +11,7 @@
 #include <QDoubleSpinBox>
 #include <QImage>
 #include <QPainter>
+#include <QProgressBar>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -41,12 +42,23 @@ QStringList WriteSeries(WindowFixture& f) {
   return paths;
 }
 
-// Opens the test mirror, shows F3 and presses "Read from Photos..." with its series; act
-// runs once the dialog has read the photos, and closes it.
-void ReadPhotos(WindowFixture& f, const std::function<void(QDialog&)>& act) {
-  f.open(TestMirror());
+// Black frames: no mirror in them.
+QStringList WriteBlackFrames(WindowFixture& f) {
+  QStringList paths;
+  for (const char* name : {"dark_1.0.png", "dark_1.5.png", "dark_2.0.png"}) {
+    QImage image(280, 240, QImage::Format_Grayscale8);
+    image.fill(0);
+    paths << f.path(QString::fromLatin1(name));
+    if (!image.save(paths.back())) qFatal("could not write %s", qPrintable(paths.back()));
+  }
+  return paths;
+}
+
+// Shows F3 of the open test and presses "Read from Photos..." with the photos (a series of
+// the open test's mirror unless given); act runs once the dialog has read them, and closes it.
+void ReadPhotos(WindowFixture& f, const std::function<void(QDialog&)>& act, const QStringList& photos = {}) {
   f.press(Qt::Key_F3);
-  f.prompter.answerOpenFiles(WriteSeries(f));
+  f.prompter.answerOpenFiles(photos.isEmpty() ? WriteSeries(f) : photos);
   bool done = false;
   WhenTrue(
       [&] {
@@ -71,9 +83,25 @@ void TypeInto(QDialog& dialog, const QString& boxName, double value) {
   QTest::keyClick(box, Qt::Key_Return);
 }
 
-QString ZoneReading(QDialog& dialog, int zone) {
-  return dialog.findChild<QTableWidget*>(QStringLiteral("tblZones"))->item(zone - 1, 2)->text();
+// Places the disc where WriteSeries drew it.
+void PlaceTrueDisc(QDialog& dialog) {
+  TypeInto(dialog, QStringLiteral("txtDiscX"), 140.0);
+  TypeInto(dialog, QStringLiteral("txtDiscY"), 125.0);
+  TypeInto(dialog, QStringLiteral("txtDiscR"), 100.0);
 }
+
+QString Cell(QDialog& dialog, int zone, int column) {
+  return dialog.findChild<QTableWidget*>(QStringLiteral("tblZones"))->item(zone - 1, column)->text();
+}
+
+QString ZoneReading(QDialog& dialog, int zone) { return Cell(dialog, zone, 2); }
+
+void FillSet(QDialog& dialog, int set) {
+  dialog.findChild<QComboBox*>(QStringLiteral("cboFillSet"))->setCurrentIndex(set - 1);
+  QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("cmdFillSet")), Qt::LeftButton);
+}
+
+QString Status(QDialog& dialog) { return dialog.findChild<QLabel*>(QStringLiteral("lblPhotoStatus"))->text(); }
 
 }  // namespace
 
@@ -81,41 +109,97 @@ class PhotoDialogTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void photosFillTheChosenSetAndTheTestAsksToBeSaved() {
+  // Zone 1 lies too near the centre to be read; set 2 held no value there before.
+  void fillingASetBroughtIntoUseAsksBeforeAZoneHoldsAValueNeverMeasured() {
     WindowFixture f;
+    f.open(TestMirror());
     const MirrorTest hand = TestMirror();
     std::array<QString, 7> read{};
     ReadPhotos(f, [&](QDialog& dialog) {
       const QString found = ZoneReading(dialog, 6);
       TypeInto(dialog, QStringLiteral("txtDiscR"), 90.0);
       QVERIFY(ZoneReading(dialog, 6) != found);
-      TypeInto(dialog, QStringLiteral("txtDiscX"), 140.0);
-      TypeInto(dialog, QStringLiteral("txtDiscY"), 125.0);
-      TypeInto(dialog, QStringLiteral("txtDiscR"), 100.0);
+      PlaceTrueDisc(dialog);
       QCOMPARE(ZoneReading(dialog, 1), QString());  // too near the centre
       for (int zone = 2; zone <= 6; ++zone) read[zone] = ZoneReading(dialog, zone);
       QCOMPARE(dialog.findChild<QComboBox*>(QStringLiteral("cboFillSet"))->currentText(), QStringLiteral("2"));
-      QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("cmdFillSet")), Qt::LeftButton);
+      f.prompter.answerMessage(ui::MessageAnswer::No);
+      FillSet(dialog, 2);
+      QCOMPARE(f.window->state().test.ReadingSets, 1);  // refused: nothing changed
+      QCOMPARE(Status(dialog), QStringLiteral("Set 2 was left as it was."));
+      f.prompter.answerMessage(ui::MessageAnswer::Yes);
+      FillSet(dialog, 2);
+      QCOMPARE(Status(dialog), QStringLiteral("Set 2 holds 5 readings from the photos. Zone 1 has no measured value: "
+                                              "type it by hand."));
     });
+    QCOMPARE(f.prompter.messages().size(), std::size_t{2});
+    QVERIFY(f.prompter.messages()[0].text.startsWith(
+        QStringLiteral("Zone 1 has no reading from the photos, and set 2 holds no measured value there.")));
     for (int zone = 2; zone <= 6; ++zone) {
       QVERIFY2(std::abs(read[zone].toDouble() - hand.KeReading[zone][1]) < 0.01, qPrintable(read[zone]));
-      QCOMPARE(f.cell(panel::ReadingCell(zone, 2))->text().toDouble(), read[zone].toDouble());
+      QCOMPARE(f.cell(panel::ReadingCell(zone, 2))->text(), read[zone]);  // as shown, not to 15 digits
     }
-    // Unread in a set brought into use: the zone's mean of the other sets, its average unmoved.
     QCOMPARE(f.cell(panel::ReadingCell(1, 2))->text(), f.cell(panel::ReadingCell(1, 1))->text());
     QCOMPARE(f.window->state().test.ReadingSets, 2);
+  }
 
-    const double filled = f.window->state().test.KeReading[4][2];  // as read, not as shown
-    QVERIFY(std::abs(filled - read[4].toDouble()) <= 0.0005);
-    f.press(Qt::Key_F1);  // leaving the test asks to save it
-    QCOMPARE(f.saveAnswer.asked, 1);
+  void aSetFilledAndSavedIsCleanAndTheFileHoldsWhatWasCompared() {
+    WindowFixture f;
+    f.open(TestMirror());
+    QString read4;
+    ReadPhotos(f, [&](QDialog& dialog) {
+      PlaceTrueDisc(dialog);
+      read4 = ZoneReading(dialog, 4);
+      FillSet(dialog, 1);  // a set in use: zone 1 keeps its measured value, no question
+      QCOMPARE(Status(dialog), QStringLiteral("Set 1 holds 5 readings from the photos. Zone 1 keeps its value."));
+    });
+    f.press(Qt::Key_S, Qt::ControlModifier);
     const io::LoadResult saved = io::LoadTestFile(f.folder().toStdString(), "m.fdr");
     QVERIFY(saved.ok());
-    QCOMPARE(saved.test->KeReading[4][2], filled);
+    QCOMPARE(saved.test->KeReading[4][1], read4.toDouble());
+    QCOMPARE(saved.test->KeReading, f.window->state().test.KeReading);
+    f.press(Qt::Key_F1);  // clean: leaving asks nothing
+    QCOMPARE(f.saveAnswer.asked, 0);
+    QCOMPARE(f.prompter.messageTexts(), QStringList());
+  }
+
+  // The second test opened since start-up, its readings 0.5 mm beyond the first's.
+  void theHandColumnShowsTheOpenTestsAveragesAndTheDifference() {
+    WindowFixture f;
+    f.open(TestMirror(), QStringLiteral("a.fdr"));
+    f.press(Qt::Key_F1);
+    const MirrorTest second = TestMirror({.readingOffset = 10.5});
+    QVERIFY(!WriteTestFile(second, f.folder(), QStringLiteral("b.fdr")).empty());
+    f.panels.files->refreshFiles();
+    f.openFile(QStringLiteral("b.fdr"));
+    ReadPhotos(f, [&](QDialog& dialog) {
+      for (int zone = 1; zone <= 6; ++zone) {
+        QCOMPARE(Cell(dialog, zone, 5), QString::number(second.KeReading[zone][1], 'f', 3));
+      }
+      const double difference = ZoneReading(dialog, 4).toDouble() - second.KeReading[4][1];
+      QVERIFY(std::abs(Cell(dialog, 4, 6).toDouble() - difference) <= 0.0011);
+      QCOMPARE(Cell(dialog, 1, 6), QString());  // no reading, no difference
+    });
+  }
+
+  void noDiscFoundEndsTheReadingAtOnceAndInvitesPlacingItByHand() {
+    WindowFixture f;
+    f.open(TestMirror());
+    ReadPhotos(
+        f,
+        [&](QDialog& dialog) {
+          QVERIFY(!dialog.findChild<QProgressBar*>(QStringLiteral("barReading"))->isVisible());
+          QVERIFY2(Status(dialog).contains(QStringLiteral("place it by hand")), qPrintable(Status(dialog)));
+          QVERIFY(dialog.findChild<QWidget*>(QStringLiteral("picDisc"))->isEnabled());
+          QVERIFY(!dialog.findChild<QPushButton*>(QStringLiteral("cmdFillSet"))->isEnabled());  // nothing read
+        },
+        WriteBlackFrames(f));
+    QCOMPARE(f.prompter.unexpected(), 0);
   }
 
   void theDiscDraggedByTheMouseMovesByAsMuchInThePhotosPixelsAndReadsAgain() {
     WindowFixture f;
+    f.open(TestMirror());
     ReadPhotos(f, [&](QDialog& dialog) {
       auto* x = dialog.findChild<QDoubleSpinBox*>(QStringLiteral("txtDiscX"));
       auto* view = dialog.findChild<QWidget*>(QStringLiteral("picDisc"));

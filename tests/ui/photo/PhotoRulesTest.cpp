@@ -77,15 +77,23 @@ class PhotoRulesTest : public QObject {
     QCOMPARE(fit.scale, 1.05);
     QCOMPARE(fit.toViewY(0.0), 105.0);
     QCOMPARE(fit.toFrameX(fit.toViewX(123.0)), 123.0);
+    // Magnified 4 times about a point near the right edge: the view stops at the frame's edge.
+    const FrameFit zoomed = FrameFit::Zoomed(400, 200, 420, 420, 4.0, 380.0, 100.0);
+    QCOMPARE(zoomed.scale, 4.2);
+    QCOMPARE(zoomed.toFrameX(420.0), 400.0);
+    QCOMPARE(zoomed.toFrameY(210.0), 100.0);
+    QCOMPARE(FrameFit::Zoomed(400, 200, 420, 420, 0.5, 380.0, 100.0).scale, 1.05);  // never below the whole
   }
 
   void zoneRowsGiveReadingsInTheTestsUnitsAndStatusesOfTheOthers() {
-    MirrorTest test = testing::TestMirror();
-    AverageReadings(test);
+    const MirrorTest test = testing::TestMirror();  // its averages never computed: the table averages
     const std::vector<ZoneRow> rows = ZoneRows(test, TwoOfThreeUnread(), QLatin1Char(','));
     QCOMPARE(rows.size(), std::size_t{3});
+    const double hand = test.KeReading[2][1];
     QCOMPARE(rows[1], (ZoneRow{"2", "38,0", "10,500", "0,004", QString::fromStdString(StatusText(NullStatus::Read)),
-                               QString::number(test.KeAverage[2], 'f', 3).replace('.', ',')}));
+                               QString::number(hand, 'f', 3).replace('.', ','),
+                               QString::number(10.5 - hand, 'f', 3).replace('.', ',')}));
+    QCOMPARE(rows[2][6], QString());
     QCOMPARE(rows[2][2], QString());
     QCOMPARE(rows[2][4], QString::fromStdString(StatusText(NullStatus::NoCrossing)));
     QCOMPARE(ZoneHeaders(test)[2], QStringLiteral("Photo Reading (mm)"));

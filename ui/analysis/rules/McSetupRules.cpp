@@ -31,6 +31,13 @@ std::string ZoneBeyondRadiusMessage(int zone, double sd, double roc) {
          ".\r\nNo readings scatter that far: please enter a smaller one.";
 }
 
+bool NoZoneScatters(const ZoneValues& sd, int zoneCount) {
+  for (int z = 1; z <= zoneCount && z < static_cast<int>(sd.size()); ++z) {
+    if (StdDevText(sd[z]) != StdDevText(0.0)) return false;
+  }
+  return true;
+}
+
 int NextZoneRow(int row, int direction, int zoneCount) {
   return std::clamp(row + direction, 0, std::max(zoneCount - 1, 0));
 }

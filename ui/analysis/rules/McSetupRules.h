@@ -30,6 +30,15 @@ std::optional<int> ZoneBeyondRadius(const ZoneValues& sd, int zoneCount, double 
 // Why GO refuses that zone's standard deviation ("." as separator).
 std::string ZoneBeyondRadiusMessage(int zone, double sd, double roc);
 
+// True when every zone of 1..zoneCount shows a standard deviation of 0.0000: a run would
+// claim readings without scatter (as sets that only copy each other would).
+bool NoZoneScatters(const ZoneValues& sd, int zoneCount);
+
+// Why GO refuses such values.
+inline constexpr const char* kNoZoneScatters =
+    "A standard deviation of 0 for every zone would claim readings without any scatter.\r\n"
+    "Please enter the scatter of your readings, or a value for all zones.";
+
 // The zone box the arrows and Enter move to from row (0-based): direction +1 (Enter,
 // Down) or -1 (Up), staying within the visible rows 0..zoneCount-1.
 int NextZoneRow(int row, int direction, int zoneCount);

@@ -17,6 +17,23 @@ FrameFit FrameFit::Of(int width, int height, int viewWidth, int viewHeight) {
   return fit;
 }
 
+FrameFit FrameFit::Zoomed(int width, int height, int viewWidth, int viewHeight, double zoom, double centreX,
+                          double centreY) {
+  FrameFit fit = Of(width, height, viewWidth, viewHeight);
+  if (width <= 0 || height <= 0 || !(zoom > 1.0)) return fit;
+  fit.scale *= zoom;
+  // Along each axis: the frame's centre when it is narrower than the view, else a centre
+  // that keeps the view within the frame.
+  const auto place = [&fit](double centre, int extent, int view) {
+    const double half = view / 2.0 / fit.scale;
+    const double kept = extent * fit.scale <= view ? extent / 2.0 : std::clamp(centre, half, extent - half);
+    return view / 2.0 - kept * fit.scale;
+  };
+  fit.left = place(centreX, width, viewWidth);
+  fit.top = place(centreY, height, viewHeight);
+  return fit;
+}
+
 DiscGrab GrabAt(const PhotoDisc& disc, double x, double y, double reach) {
   const double distance = std::hypot(x - disc.x, y - disc.y);
   if (std::abs(distance - disc.radius) <= reach) return DiscGrab::Rim;

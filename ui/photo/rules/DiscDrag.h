@@ -11,6 +11,11 @@ struct FrameFit {
   double left = 0.0;
   double top = 0.0;
   static FrameFit Of(int width, int height, int viewWidth, int viewHeight);
+  // The same frame magnified `zoom` times (at least 1, the whole frame) about the frame point
+  // (centreX, centreY), which shows in the middle of the view; moved, where it must be, so
+  // that the view shows no more beyond the frame's edges than the whole frame would.
+  static FrameFit Zoomed(int width, int height, int viewWidth, int viewHeight, double zoom, double centreX,
+                         double centreY);
   double toViewX(double x) const { return left + x * scale; }
   double toViewY(double y) const { return top + y * scale; }
   double toFrameX(double x) const { return (x - left) / scale; }

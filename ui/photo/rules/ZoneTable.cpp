@@ -1,12 +1,10 @@
 #include "ZoneTable.h"
 
 #include "core/NumberText.h"
+#include "core/ReadingsValidation.h"
 
 namespace zonalyst::photos {
 namespace {
-
-// As many decimals as a careful reader writes: 0.01 mm, 0.0001 inch.
-int ReadingDecimals(const MirrorTest& test) { return test.inInches() ? 4 : 3; }
 
 QString Number(double value, int decimals, QChar separator) {
   return QString::fromStdString(FormatFixed(value, decimals)).replace(QLatin1Char('.'), separator);
@@ -21,11 +19,16 @@ std::array<QString, kZoneColumns> ZoneHeaders(const MirrorTest& test) {
           QStringLiteral("Photo Reading (%1)").arg(unit),
           QStringLiteral("Uncertainty (%1)").arg(unit),
           QStringLiteral("Status"),
-          QStringLiteral("Hand Reading (%1)").arg(unit)};
+          QStringLiteral("Hand Reading (%1)").arg(unit),
+          QStringLiteral("Difference (%1)").arg(unit)};
 }
 
 std::vector<ZoneRow> ZoneRows(const MirrorTest& test, const PhotoReadingsResult& result, QChar separator) {
-  const int decimals = ReadingDecimals(test);
+  const int decimals = FilledReadingDecimals(test);
+  // The averages of the test as it stands, whatever was last averaged into it.
+  MirrorTest averaged = test;
+  AverageReadings(averaged);
+  const bool handReadings = AnyReading(test);
   std::vector<ZoneRow> rows;
   for (const ZoneNull& zone : result.zones) {
     ZoneRow row;
@@ -36,7 +39,11 @@ std::vector<ZoneRow> ZoneRows(const MirrorTest& test, const PhotoReadingsResult&
       row[3] = Number(zone.uncertainty, decimals, separator);
     }
     row[4] = QString::fromStdString(StatusText(zone.status));
-    row[5] = Number(test.KeAverage[static_cast<std::size_t>(zone.zone)], decimals, separator);
+    if (handReadings) {
+      const double hand = averaged.KeAverage[static_cast<std::size_t>(zone.zone)];
+      row[5] = Number(hand, decimals, separator);
+      if (zone.reading) row[6] = Number(*zone.reading - hand, decimals, separator);
+    }
     rows.push_back(row);
   }
   return rows;

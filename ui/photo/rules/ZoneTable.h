@@ -11,8 +11,9 @@
 namespace zonalyst::photos {
 
 // The zone table's columns: zone, effective radius (mm), the reading from the photos and
-// its uncertainty (test units), why it has or has not one, and the test's average reading.
-inline constexpr int kZoneColumns = 6;
+// its uncertainty (test units), why it has or has not one, the test's average reading and
+// the photos' reading less it (both empty for a test without readings).
+inline constexpr int kZoneColumns = 7;
 using ZoneRow = std::array<QString, kZoneColumns>;
 
 std::array<QString, kZoneColumns> ZoneHeaders(const MirrorTest& test);
