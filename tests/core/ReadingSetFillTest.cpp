@@ -19,7 +19,8 @@ MirrorTest TwoSets() {
 }
 
 TEST(ReadingSetFill, AFillNeverWritesAValueThatWasNeverMeasuredUnlessAccepted) {
-  const MirrorTest blank = testing::TestMirror({.zones = {20.0, 38.0, 55.0}, .readingSets = 3, .perfectReadings = false});
+  const MirrorTest blank =
+      testing::TestMirror({.zones = {20.0, 38.0, 55.0}, .readingSets = 3, .perfectReadings = false});
   struct Case {
     const char* what;
     MirrorTest test;

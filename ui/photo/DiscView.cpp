@@ -40,8 +40,7 @@ DiscView::DiscView(QWidget* parent) : QWidget(parent) {
 void DiscView::setFrame(const GreyFrame& brightest) {
   image_ = GreyImage(brightest);
   fileScale_ = brightest.scale;
-  zoom_ = 1.0;
-  update();
+  showWhole();
 }
 
 void DiscView::setDisc(const PhotoDisc& disc) {
@@ -60,7 +59,9 @@ photos::FrameFit DiscView::fit() const {
 
 void DiscView::zoomTo(double zoom, double centreX, double centreY) {
   const double whole = photos::FrameFit::Of(image_.width(), image_.height(), width(), height()).scale;
+  const bool wasMagnified = magnified();
   zoom_ = std::clamp(zoom, 1.0, std::max(1.0, kLargestPixel / whole));
+  if (magnified() != wasMagnified) emit magnifiedChanged(magnified());
   centre_ = QPointF(centreX, centreY);
   // The centre as the view shows it, kept within the frame.
   const photos::FrameFit f = fit();

@@ -33,6 +33,7 @@ class DiscView final : public QWidget {
  signals:
   // The disc as the user's drag leaves it, frame pixels.
   void discMoved(const PhotoDisc& disc);
+  void magnifiedChanged(bool magnified);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

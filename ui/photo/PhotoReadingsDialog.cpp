@@ -166,9 +166,10 @@ QWidget* PhotoReadingsDialog::buildDiscColumn() {
   edgeView_ = new QPushButton(QStringLiteral("Edge 1:1"), column);
   edgeView_->setObjectName(QStringLiteral("cmdEdgeView"));
   edgeView_->setToolTip(QStringLiteral("Show the disc's rim at one screen pixel a photo pixel, or the whole photo"));
-  connect(edgeView_, &QPushButton::clicked, this, [this] {
-    discView_->magnified() ? discView_->showWhole() : discView_->showEdge();
-    edgeView_->setText(discView_->magnified() ? QStringLiteral("Whole Photo") : QStringLiteral("Edge 1:1"));
+  connect(edgeView_, &QPushButton::clicked, this,
+          [this] { discView_->magnified() ? discView_->showWhole() : discView_->showEdge(); });
+  connect(discView_, &DiscView::magnifiedChanged, this, [this](bool magnified) {
+    edgeView_->setText(magnified ? QStringLiteral("Whole Photo") : QStringLiteral("Edge 1:1"));
   });
   auto* more = new QHBoxLayout;
   more->addWidget(findDisc_);
@@ -181,7 +182,10 @@ QWidget* PhotoReadingsDialog::buildDiscColumn() {
   edgeDiameter_->setValue(state_.test.Diameter);
   edgeDiameter_->setToolTip(
       QStringLiteral("The diameter the disc's edge stands for: the test's, or less where a bevel hides the rim"));
-  connect(edgeDiameter_, &QDoubleSpinBox::valueChanged, this, &PhotoReadingsDialog::readNulls);
+  connect(edgeDiameter_, &QDoubleSpinBox::valueChanged, this, [this](double typed) {
+    edgeGiven_ = typed;
+    readNulls();
+  });
   scale_ = new QLabel(column);
   scale_->setObjectName(QStringLiteral("lblScale"));
   auto* edge = new QHBoxLayout;
@@ -362,7 +366,7 @@ void PhotoReadingsDialog::readNulls() {
 
 PhotoDisc PhotoReadingsDialog::mirrorDisc() const {
   PhotoDisc mirror = disc_;
-  if (edgeDiameter_->value() > 0.0) mirror.radius *= state_.test.Diameter / edgeDiameter_->value();
+  if (edgeGiven_ && *edgeGiven_ > 0.0) mirror.radius *= state_.test.Diameter / *edgeGiven_;
   return mirror;
 }
 
@@ -372,7 +376,7 @@ void PhotoReadingsDialog::showScale() {
     return;
   }
   const bool found = found_ && found_->x == disc_.x && found_->y == disc_.y && found_->radius == disc_.radius;
-  const bool given = edgeDiameter_->value() != state_.test.Diameter;
+  const bool given = edgeGiven_.has_value();
   scale_->setText(QStringLiteral("Scale: %1%2")
                       .arg(found ? QStringLiteral("found edge") : QStringLiteral("edge placed by hand"),
                            given ? QStringLiteral(", diameter given") : QString()));

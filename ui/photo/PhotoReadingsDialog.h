@@ -79,6 +79,7 @@ class PhotoReadingsDialog final : public QDialog {
   std::optional<PhotoDisc> found_;
   PhotoDisc disc_;
   std::optional<PhotoReadingsResult> result_;
+  std::optional<double> edgeGiven_;  // the diameter typed for the disc's edge, test units
 
   QTableWidget* photos_ = nullptr;
   QPushButton* choose_ = nullptr;

@@ -5,6 +5,7 @@
 #include "tests/ui/WindowFixture.h"
 #include "ui/analysis/TestersViewPanel.h"
 #include "ui/panel/rules/EntryIndex.h"
+#include "ui/photo/DiscView.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -160,6 +161,8 @@ class PhotoDialogTest : public QObject {
     QCOMPARE(saved.test->KeReading, f.window->state().test.KeReading);
     f.press(Qt::Key_F1);  // clean: leaving asks nothing
     QCOMPARE(f.saveAnswer.asked, 0);
+    // The next photo box starts where these photos were chosen.
+    QCOMPARE(f.settings->read(platform::kSettingsSection, platform::kKeyPhotoFolder), f.folder().toStdString());
     QCOMPARE(f.prompter.messageTexts(), QStringList());
   }
 
@@ -195,6 +198,29 @@ class PhotoDialogTest : public QObject {
         },
         WriteBlackFrames(f));
     QCOMPARE(f.prompter.unexpected(), 0);
+  }
+
+  void aDiameterTypedForTheEdgeRescalesTheReadingsAndEdgeShowsTheRimMagnified() {
+    WindowFixture f;
+    f.open(TestMirror());
+    ReadPhotos(f, [&](QDialog& dialog) {
+      PlaceTrueDisc(dialog);
+      auto* scale = dialog.findChild<QLabel*>(QStringLiteral("lblScale"));
+      QCOMPARE(scale->text(), QStringLiteral("Scale: edge placed by hand"));
+      const QString read = ZoneReading(dialog, 6);
+      TypeInto(dialog, QStringLiteral("txtEdgeDiameter"), 220.0);  // the edge seen lies beyond the mirror's
+      QVERIFY(ZoneReading(dialog, 6) != read);
+      QCOMPARE(scale->text(), QStringLiteral("Scale: edge placed by hand, diameter given"));
+      auto* view = dialog.findChild<ui::DiscView*>(QStringLiteral("picDisc"));
+      auto* edge = dialog.findChild<QPushButton*>(QStringLiteral("cmdEdgeView"));
+      QTest::mouseClick(edge, Qt::LeftButton);
+      QVERIFY(view->fit().scale >= 2 * 360.0 / 280.0);
+      const double rim = view->fit().toViewX(240.0);  // the disc's rightmost point
+      QVERIFY2(rim > 0.0 && rim < view->width(), qPrintable(QString::number(rim)));
+      QCOMPARE(edge->text(), QStringLiteral("Whole Photo"));
+      QTest::mouseClick(edge, Qt::LeftButton);
+      QCOMPARE(view->fit().scale, 360.0 / 280.0);
+    });
   }
 
   void theDiscDraggedByTheMouseMovesByAsMuchInThePhotosPixelsAndReadsAgain() {
