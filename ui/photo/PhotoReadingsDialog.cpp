@@ -271,7 +271,16 @@ void PhotoReadingsDialog::read() {
           return !worker_.stopRequested();
         });
       },
-      [&] { progress_->setValue(done.latest()); });
+      [&] {
+        // Once every file is read the disc is sought: the bar turns busy and says so.
+        const int read = done.latest();
+        if (progress_->maximum() > 0 && read == progress_->maximum()) {
+          progress_->setRange(0, 0);
+          status_->setText(QStringLiteral("Finding the disc in the photos..."));
+        } else if (progress_->maximum() > 0) {
+          progress_->setValue(read);
+        }
+      });
   if (closeAfterReading_) {
     QDialog::reject();
     return;
