@@ -204,7 +204,15 @@ void McSetupDialog::go() {
         analysis::LocalisedText(analysis::ZoneBeyondRadiusMessage(*zone, sd[*zone], values_.radiusOfCurvature)),
         *zone - 1);
   }
-  if (analysis::NoZoneScatters(sd, values_.zoneCount)) return refuse(QString::fromLatin1(analysis::kNoZoneScatters), 0);
+  if (analysis::NoZoneScatters(sd, values_.zoneCount)) {
+    MessageRequest warning;
+    warning.title = windowTitle();
+    warning.text = QString::fromLatin1(analysis::kNoZoneScatters);
+    warning.icon = MessageIcon::Exclamation;
+    warning.buttons = MessageButtons::YesNo;
+    warning.defaultButton = MessageAnswer::No;
+    if (prompter_.message(warning) != MessageAnswer::Yes) return manual_[0].edit->setFocus();
+  }
   values_.zoneStdDev = sd;
   values_.lastStdDev = sd;
   values_.lastMeanStdDev = held(means_[1]);

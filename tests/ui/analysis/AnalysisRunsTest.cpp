@@ -47,7 +47,7 @@ QStringList SurfaceResults(WindowFixture& f) {
   return texts;
 }
 
-// GO with every zone's standard deviation typed as 0.
+// GO with every zone's standard deviation typed as 0 (the warning answered by the caller).
 void GoWithoutScatter(QDialog& setup) {
   for (QLineEdit* box : setup.findChildren<QLineEdit*>(QRegularExpression(QStringLiteral("^txtMan_")))) {
     box->setText(QStringLiteral("0"));
@@ -149,6 +149,7 @@ class AnalysisRunsTest : public QObject {
     f.open(testing::ScatteredFifteenZones());
     const MirrorTest before = f.window->state().test;
     const QString strehl = f.text(QStringLiteral("lblRslt_4"));
+    f.prompter.answerMessage(ui::MessageAnswer::Yes);  // run without scatter after all
     WhenModalOpens(QStringLiteral("MC_Setup"), GoWithoutScatter);
     // The button's looks as the events between the trials find them: red and back, blinking.
     QSet<QString> styles;
@@ -173,6 +174,7 @@ class AnalysisRunsTest : public QObject {
     QTRY_VERIFY(f.panels.surface->explanation() == nullptr);
 
     // Suppressed in the set-up, the explanation is not shown.
+    f.prompter.answerMessage(ui::MessageAnswer::Yes);
     WhenModalOpens(QStringLiteral("MC_Setup"), [](QDialog& setup) {
       QTest::mouseClick(setup.findChild<QCheckBox*>(QStringLiteral("ChkDisplayafter")), Qt::LeftButton);
       GoWithoutScatter(setup);
@@ -180,6 +182,7 @@ class AnalysisRunsTest : public QObject {
     Click(f.panels.surface->monteCarloButton());
     QCOMPARE(f.settings->read("Global", "Show_MC_Dialog"), std::string("True"));
     QVERIFY(f.panels.surface->explanation() == nullptr);
+    QVERIFY(f.prompter.messageTexts().front().startsWith(QStringLiteral("A standard deviation of 0 for every zone")));
   }
 
   void anAbortRunsTheEndSequenceWithTheTrialsDoneAndKeysAreIgnored() {

@@ -204,8 +204,9 @@ class PhotoDialogTest : public QObject {
     WindowFixture f;
     f.open(TestMirror());
     ReadPhotos(f, [&](QDialog& dialog) {
-      PlaceTrueDisc(dialog);
       auto* scale = dialog.findChild<QLabel*>(QStringLiteral("lblScale"));
+      QCOMPARE(scale->text(), QStringLiteral("Scale: found edge"));
+      TypeInto(dialog, QStringLiteral("txtDiscR"), 98.0);
       QCOMPARE(scale->text(), QStringLiteral("Scale: edge placed by hand"));
       const QString read = ZoneReading(dialog, 6);
       TypeInto(dialog, QStringLiteral("txtEdgeDiameter"), 220.0);  // the edge seen lies beyond the mirror's

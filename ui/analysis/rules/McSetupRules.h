@@ -34,10 +34,10 @@ std::string ZoneBeyondRadiusMessage(int zone, double sd, double roc);
 // claim readings without scatter (as sets that only copy each other would).
 bool NoZoneScatters(const ZoneValues& sd, int zoneCount);
 
-// Why GO refuses such values.
+// What GO asks before it runs with such values.
 inline constexpr const char* kNoZoneScatters =
-    "A standard deviation of 0 for every zone would claim readings without any scatter.\r\n"
-    "Please enter the scatter of your readings, or a value for all zones.";
+    "A standard deviation of 0 for every zone claims readings without any scatter, and every trial\r\n"
+    "gives the same result. Run the analysis without scatter anyway?";
 
 // The zone box the arrows and Enter move to from row (0-based): direction +1 (Enter,
 // Down) or -1 (Up), staying within the visible rows 0..zoneCount-1.
