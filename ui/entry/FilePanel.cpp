@@ -22,6 +22,7 @@
 #include <QListWidget>
 #include <QLocale>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QVBoxLayout>
 
 namespace zonalyst::ui {
@@ -188,11 +189,10 @@ void FilePanel::openSelected() {
 
 void FilePanel::createNewTest() {
   if (createBusy_) return;
-  createBusy_ = true;
+  const QScopedValueRollback busy(createBusy_, true);
   if (const std::optional<QString> fileName = AskTestFileName(context_.prompter, folder_)) {
     emit newTestRequested(folder_, *fileName);
   }
-  createBusy_ = false;
 }
 
 FilePanel::Step FilePanel::openNeighbour(entry::FileStep step) {

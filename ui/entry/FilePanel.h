@@ -74,7 +74,7 @@ class FilePanel final : public PanelContent {
   QPushButton* open_ = nullptr;
   QPushButton* create_ = nullptr;
   QPushButton* associationButton_ = nullptr;
-  bool createBusy_ = false;
+  bool createBusy_ = false;  // held while the new test's name is asked: a second request is dropped
   // The file a step last failed to load, and the test that stayed open then.
   struct FailedStep {
     QString folder;

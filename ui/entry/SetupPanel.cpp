@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -138,7 +139,7 @@ void SetupPanel::clearEntryFields() { grid_->clear(); }
 
 void SetupPanel::runWizard() {
   if (wizardBusy_) return;
-  wizardBusy_ = true;
+  const QScopedValueRollback busy(wizardBusy_, true);
   InputRequest question;
   question.prompt = QString::fromLatin1(kObstructionPrompt);
   question.title = QString::fromLatin1(kObstructionTitle);
@@ -152,7 +153,6 @@ void SetupPanel::runWizard() {
     prompter_.message(refusal);
   }
   if (outcome.kind == WizardOutcome::Kind::Applied) showSetup();
-  wizardBusy_ = false;
 }
 
 }  // namespace zonalyst::ui

@@ -41,7 +41,7 @@ class SetupPanel final : public PanelContent {
   std::array<QLabel*, 4> zoneHeaders_{};
   QPushButton* wizard_ = nullptr;
   class MaskTemplateButton* maskTemplate_ = nullptr;
-  bool wizardBusy_ = false;
+  bool wizardBusy_ = false;  // held while the wizard runs: a second start is dropped
 };
 
 }  // namespace zonalyst::ui

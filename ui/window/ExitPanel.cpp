@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QPushButton>
+#include <QScopedValueRollback>
 
 namespace zonalyst::ui {
 
@@ -59,12 +60,11 @@ void ExitPanel::runExitSequence(bool autoExit, Panel previousPanel) {
 
 void ExitPanel::abort() {
   if (abortBusy_) return;
-  abortBusy_ = true;
+  const QScopedValueRollback busy(abortBusy_, true);
   outcome_ = Outcome::Aborted;
   LetEventsRun();
   abort_->setChecked(false);
   exit_->setText(ClickToExitCaption());
-  abortBusy_ = false;
 }
 
 }  // namespace zonalyst::ui

@@ -32,7 +32,7 @@ class ExitPanel final : public PanelContent {
   QPushButton* exit_;
   QPushButton* abort_;
   Outcome outcome_ = Outcome::Waiting;
-  bool abortBusy_ = false;
+  bool abortBusy_ = false;  // held by abort() while it runs: a second abort meanwhile is dropped
 };
 
 }  // namespace zonalyst::ui
