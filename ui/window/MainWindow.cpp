@@ -183,7 +183,7 @@ void MainWindow::switchPanel(Panel panel) {
   if (panel == Panel::Exit && currentPanel_ != Panel::Exit) panelBeforeExit_ = currentPanel_;
   AnalysisCheck check;
   if (IsAnalysisPanel(panel) && state_.testOpen()) {
-    check = CheckBeforeAnalysis(state_.test, state_.bessel, *services_.prompter);
+    check = CheckBeforeAnalysis(state_.test, state_.bessel);
   }
   // An analysis panel cannot show a refused test: the panel where the user mends it takes its place.
   showPanel(check.refused ? MendingPanel(*check.refused) : panel, currentPanel_, check, closingTest);
@@ -224,7 +224,7 @@ void MainWindow::showOpenedTest(Panel wanted, bool drawSetupFirst) {
   fillEntryPanels();
   if (drawSetupFirst) showPanel(Panel::Setup, currentPanel_);
   const Panel previous = currentPanel_;
-  const AnalysisCheck check = CheckBeforeAnalysis(state_.test, state_.bessel, *services_.prompter);
+  const AnalysisCheck check = CheckBeforeAnalysis(state_.test, state_.bessel);
   showPanel(check.refused ? MendingPanel(*check.refused) : wanted, previous, check);
 }
 
@@ -298,7 +298,11 @@ void MainWindow::showPanel(Panel panel, Panel previous, const AnalysisCheck& che
       enterPanel(panel, IsAnalysisPanel(panel) && check.noReadings);
       break;
   }
-  if (check.refused) focusPlace(*check.refused);
+  // The refusal is told over the panel where it is mended, which shows the refused test's own values.
+  if (check.refused) {
+    services_.prompter->message(check.refusal);
+    focusPlace(*check.refused);
+  }
   enableButtons();
 }
 

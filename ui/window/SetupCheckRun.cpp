@@ -6,12 +6,12 @@
 namespace zonalyst::ui {
 namespace {
 
-void ShowRefusal(const std::string& message, const std::string& title, Prompter& prompter) {
+MessageRequest Refusal(const std::string& message, const std::string& title) {
   MessageRequest request;
   request.text = QString::fromStdString(message);
   if (!title.empty()) request.title = QString::fromStdString(title);
   request.icon = MessageIcon::Critical;
-  prompter.message(request);
+  return request;
 }
 
 std::optional<ReadingsRefusal> RefuseReadings(MirrorTest test, const BesselTable& bessel) {
@@ -33,7 +33,7 @@ bool ValidateSetup(const MirrorTest& test, const BesselTable& bessel, Panel pane
       request.buttons = MessageButtons::OkCancel;
       if (prompter.message(request) == MessageAnswer::Ok) continue;
     } else {
-      ShowRefusal(finding.message, finding.title, prompter);
+      prompter.message(Refusal(finding.message, finding.title));
     }
     fix(entry::RefusalPlace(finding, *scope));
     return true;
@@ -45,22 +45,20 @@ bool ValidateSetup(const MirrorTest& test, const BesselTable& bessel, Panel pane
   if (!refusal || refusal->check == ReadingsRefusal::Check::NoReadings) return false;
   const entry::FixPlace place = entry::RefusalPlace(*refusal);
   if (!place.onReadingsPanel) return false;
-  ShowRefusal(refusal->message, {}, prompter);
+  prompter.message(Refusal(refusal->message, {}));
   fix(place);
   return true;
 }
 
-AnalysisCheck CheckBeforeAnalysis(const MirrorTest& test, const BesselTable& bessel, Prompter& prompter) {
+AnalysisCheck CheckBeforeAnalysis(const MirrorTest& test, const BesselTable& bessel) {
   for (const SetupFinding& finding : CheckSetup(test, SetupScope::SetupPanel)) {
     if (finding.question) continue;
-    ShowRefusal(finding.message, finding.title, prompter);
-    return {entry::RefusalPlace(finding, SetupScope::SetupPanel)};
+    return {entry::RefusalPlace(finding, SetupScope::SetupPanel), Refusal(finding.message, finding.title)};
   }
   const std::optional<ReadingsRefusal> refusal = RefuseReadings(test, bessel);
   if (!refusal) return {};
-  if (refusal->check == ReadingsRefusal::Check::NoReadings) return {std::nullopt, true};
-  ShowRefusal(refusal->message, {}, prompter);
-  return {entry::RefusalPlace(*refusal)};
+  if (refusal->check == ReadingsRefusal::Check::NoReadings) return {std::nullopt, {}, true};
+  return {entry::RefusalPlace(*refusal), Refusal(refusal->message, {})};
 }
 
 }  // namespace zonalyst::ui

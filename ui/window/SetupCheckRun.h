@@ -22,14 +22,15 @@ bool ValidateSetup(const MirrorTest& test, const BesselTable& bessel, Panel pane
 
 // What the checks before an analysis found.
 struct AnalysisCheck {
-  std::optional<entry::FixPlace> refused;  // told to the user: where to mend it
+  std::optional<entry::FixPlace> refused;  // where to mend it
+  MessageRequest refusal;                  // what to tell the user, once the panel where it is mended is on show
   bool noReadings = false;                 // nothing refused, but no reading entered yet
 };
 
 // Before an analysis panel shows the test, on every way in, the checks of the command
 // line: the setup checks (their refusals; the focal-ratio question is the setup panel's
-// to ask) and the readings checks (AnalyseReadings). A refusal is shown as its message
+// to ask) and the readings checks (AnalyseReadings). A refusal is told as its message
 // box with the critical icon.
-AnalysisCheck CheckBeforeAnalysis(const MirrorTest& test, const BesselTable& bessel, Prompter& prompter);
+AnalysisCheck CheckBeforeAnalysis(const MirrorTest& test, const BesselTable& bessel);
 
 }  // namespace zonalyst::ui
