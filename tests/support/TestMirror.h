@@ -4,6 +4,8 @@
 #include "core/MirrorTest.h"
 #include "core/SurfaceReduction.h"
 
+#include <cmath>
+#include <numbers>
 #include <vector>
 
 namespace zonalyst::testing {
@@ -55,6 +57,17 @@ inline MirrorTest TestMirror(const MirrorRecipe& recipe = {}) {
     const double h = test.effectiveRadius(z);
     const double displacement = recipe.readingOffset - recipe.conic * ConicSag(h, recipe.conic, recipe.roc);
     test.KeReading[z][1] = recipe.movingSource ? displacement : 2.0 * displacement;
+  }
+  return test;
+}
+
+// The mirror of the recipe turned in its stand to deg degrees: each reading of every set moved by
+// an astigmatism's a cos 2(deg - axisDeg), test units as read.
+inline MirrorTest TurnedMirror(const MirrorRecipe& recipe, double deg, double a, double axisDeg) {
+  MirrorTest test = TestMirror(recipe);
+  const double shift = a * std::cos((deg - axisDeg) * std::numbers::pi / 90.0);
+  for (int z = 1; z <= test.ZoneCount; ++z) {
+    for (int set = 1; set <= test.ReadingSets; ++set) test.KeReading[z][set] += shift;
   }
   return test;
 }
