@@ -1,5 +1,6 @@
 #include "ContrastCurvesChart.h"
 
+#include "ChartScale.h"
 #include "core/NumberText.h"
 
 #include <algorithm>
@@ -10,50 +11,11 @@
 namespace zonalyst::plot {
 namespace {
 
-// One colour per zone, bright on the black background and told apart side by side.
-constexpr std::array<Rgb, 15> kZoneColours = {{{255, 80, 80},
-                                               {255, 170, 0},
-                                               {255, 255, 0},
-                                               {120, 255, 0},
-                                               {0, 220, 120},
-                                               {0, 255, 255},
-                                               {0, 160, 255},
-                                               {120, 120, 255},
-                                               {200, 90, 255},
-                                               {255, 0, 200},
-                                               {255, 150, 150},
-                                               {200, 200, 120},
-                                               {150, 255, 200},
-                                               {150, 200, 255},
-                                               {255, 255, 255}}};
 constexpr Rgb kUnread{90, 90, 90};
 constexpr double kDotRadius = 2.0;
 constexpr double kNullMark = 6.0;  // half the null's cross, picture units
 
-Rgb ZoneColour(const ZoneNull& zone) {
-  if (!zone.reading) return kUnread;
-  return kZoneColours[static_cast<std::size_t>(std::max(zone.zone - 1, 0)) % kZoneColours.size()];
-}
-
-// The round step of about a sixth of the span: 1, 2 or 5 times a power of ten.
-double TickStep(double span) {
-  const double raw = span / 6.0;
-  const double power = std::pow(10.0, std::floor(std::log10(raw)));
-  for (const double factor : {1.0, 2.0, 5.0}) {
-    if (factor * power >= raw) return factor * power;
-  }
-  return 10.0 * power;
-}
-
-// The fewest decimals (at most 6) that show the value exactly.
-int DecimalsOf(double value) {
-  int decimals = 0;
-  for (double scaled = std::fabs(value);
-       decimals < 6 && std::fabs(scaled - std::round(scaled)) > 1e-9 * std::max(1.0, scaled); scaled *= 10.0) {
-    ++decimals;
-  }
-  return decimals;
-}
+Rgb CurveColour(const ZoneNull& zone) { return zone.reading ? ZoneColour(zone.zone) : kUnread; }
 
 void DrawAxes(PictureSurface& s, const ContrastFrame& f, bool inches) {
   const double h = s.textHeight("X");
@@ -63,8 +25,8 @@ void DrawAxes(PictureSurface& s, const ContrastFrame& f, bool inches) {
   s.line(f.right, f.top, f.right, f.base, kGridGrey);
   s.line(f.left, f.y(0.0), f.right, f.y(0.0), kWhite);
 
-  const double step = TickStep(f.positionMax - f.positionMin);
-  const int decimals = DecimalsOf(step);
+  const double step = RoundTickStep(f.positionMax - f.positionMin);
+  const int decimals = FewestDecimals(step);
   s.setTextColour(kWhite);
   for (double tick = std::ceil(f.positionMin / step - 1e-9) * step; tick <= f.positionMax + 1e-9 * step; tick += step) {
     s.line(f.x(tick), f.base, f.x(tick), f.base + 4.0, kWhite);
@@ -73,7 +35,7 @@ void DrawAxes(PictureSurface& s, const ContrastFrame& f, bool inches) {
   PrintCentred(s, std::string("Knife position (") + (inches ? "in" : "mm") + ")", (f.left + f.right) / 2.0,
                f.base + 8.0 + h);
 
-  const int contrastDecimals = DecimalsOf(f.contrastTop / 2.0);
+  const int contrastDecimals = FewestDecimals(f.contrastTop / 2.0);
   for (const double c : {-1.0, -0.5, 0.0, 0.5, 1.0}) {
     const double value = c * f.contrastTop;
     s.line(f.left - 4.0, f.y(value), f.left, f.y(value), kWhite);
@@ -83,7 +45,7 @@ void DrawAxes(PictureSurface& s, const ContrastFrame& f, bool inches) {
 }
 
 void DrawZone(PictureSurface& s, const ContrastFrame& f, const std::vector<double>& positions, const ZoneNull& zone) {
-  const Rgb colour = ZoneColour(zone);
+  const Rgb colour = CurveColour(zone);
   const std::size_t n = std::min(positions.size(), zone.contrast.size());
   bool previous = false;
   for (std::size_t i = 0; i < n; ++i) {
@@ -107,7 +69,7 @@ void DrawLegend(PictureSurface& s, const ContrastFrame& f, const PhotoReadingsRe
   const double x = f.right + 14.0;
   double y = f.top;
   for (const ZoneNull& zone : result.zones) {
-    const Rgb colour = ZoneColour(zone);
+    const Rgb colour = CurveColour(zone);
     s.line(x, y + h / 2.0, x + 12.0, y + h / 2.0, colour);
     s.setTextColour(colour);
     s.setTextPosition(x + 18.0, y);

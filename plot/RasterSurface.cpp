@@ -2,6 +2,7 @@
 
 #include "PainterShapes.h"
 #include "PictureSizes.h"
+#include "io/FileAccess.h"
 
 #include <QBuffer>
 #include <QFontMetrics>
@@ -208,6 +209,11 @@ std::string PngBytes(const PixelImage& image) {
   // Encoding into memory fails only where the memory does.
   if (!buffer.open(QIODevice::WriteOnly) || !picture.save(&buffer, "PNG")) throw std::bad_alloc();
   return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+std::string WritePngFile(const PixelImage& image, const std::string& path) {
+  const std::string png = PngBytes(image);
+  return png.empty() ? io::WriteFailure(path, "the picture has nothing to save") : io::ReplaceFileText(path, png);
 }
 
 }  // namespace zonalyst::plot

@@ -71,5 +71,8 @@ PixelImage ToPixelImage(const QImage& image);
 // The picture encoded as a PNG file's bytes, for the one file writer of io; empty for an
 // empty picture.
 std::string PngBytes(const PixelImage& image);
+// Writes the picture as a PNG file, whole or not at all; the problem, naming the file, or
+// empty when it was written.
+std::string WritePngFile(const PixelImage& image, const std::string& path);
 
 }  // namespace zonalyst::plot

@@ -25,6 +25,7 @@ constexpr std::array kCommands = {
     Command{"profile", "the reduced profile and its error as CSV, for ray tracers and spreadsheets", RunProfile},
     Command{"simulate", "the Foucault-gram or Ronchigram of the measured mirror at a knife position", RunSimulate},
     Command{"photos", "each zone's reading found in photographs taken through the tester", RunPhotos},
+    Command{"astigmatism", "the astigmatism from tests at several orientations of the mirror", RunAstigmatism},
 };
 
 void PrintUsage(std::ostream& out) {

@@ -18,5 +18,6 @@ int RunMask(const CommandWords& words, std::ostream& out, std::ostream& err);
 int RunProfile(const CommandWords& words, std::ostream& out, std::ostream& err);
 int RunSimulate(const CommandWords& words, std::ostream& out, std::ostream& err);
 int RunPhotos(const CommandWords& words, std::ostream& out, std::ostream& err);
+int RunAstigmatism(const CommandWords& words, std::ostream& out, std::ostream& err);
 
 }  // namespace zonalyst::cli

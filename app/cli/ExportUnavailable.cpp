@@ -1,3 +1,4 @@
+#include "AstigmatismPicture.h"
 #include "Cli.h"
 #include "Commands.h"
 #include "History.h"
@@ -28,6 +29,11 @@ int RunPhotos(const CommandWords&, std::ostream&, std::ostream& err) {
 
 bool WriteHistoryPicture(const History&, const std::string& path, std::string& problem) {
   problem = io::WriteFailure(path, "the history's picture needs the picture layer, which this build leaves out");
+  return false;
+}
+
+bool WriteAstigmatismPicture(const AstigmatismFit&, const std::string& path, std::string& problem) {
+  problem = io::WriteFailure(path, "the astigmatism's picture needs the picture layer, which this build leaves out");
   return false;
 }
 

@@ -1,6 +1,5 @@
 #include "PictureFile.h"
 
-#include "io/FileAccess.h"
 #include "io/PathText.h"
 #include "plot/RasterSurface.h"
 
@@ -9,8 +8,7 @@ namespace zonalyst::cli {
 bool WritePicture(const plot::PixelImage& picture, const std::string& path, image::GifPalette palette,
                   std::string& problem) {
   if (EndsWith(path, ".png")) {
-    const std::string png = plot::PngBytes(picture);
-    problem = png.empty() ? io::WriteFailure(path, "the picture has nothing to save") : io::ReplaceFileText(path, png);
+    problem = plot::WritePngFile(picture, path);
     return problem.empty();
   }
   image::PixelImage pixels{picture.width, picture.height, {picture.pixels.begin(), picture.pixels.end()}};

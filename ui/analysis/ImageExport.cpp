@@ -3,7 +3,6 @@
 #include "AnalysisPanel.h"
 #include "GifProgressWindow.h"
 #include "image/GIF.h"
-#include "io/FileAccess.h"
 #include "plot/RasterSurface.h"
 #include "plot/SavedPicture.h"
 #include "ui/analysis/rules/ImageExportRules.h"
@@ -67,9 +66,7 @@ void SaveImage(AnalysisPanel& panel, Prompter& prompter, const AppState& state) 
 
   const std::string path = analysis::WithDefaultExtension(chosen->toStdString(), defaultFormat);
   if (analysis::ImageFormatOf(path) == analysis::ImageFormat::Png) {
-    const std::string png = plot::PngBytes(picture);
-    const std::string problem =
-        png.empty() ? io::WriteFailure(path, "the picture has nothing to save") : io::ReplaceFileText(path, png);
+    const std::string problem = plot::WritePngFile(picture, path);
     if (!problem.empty()) ReportFailure(prompter, problem);
     return;
   }
