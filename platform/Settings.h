@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace zonalyst::platform {
@@ -15,6 +16,11 @@ inline constexpr const char* kKeyNoFileAss = "No_File_ass";
 inline constexpr const char* kKeyMaskPaper = "Mask_Paper";
 // The folder photographs were last chosen from, stored as soon as they are chosen.
 inline constexpr const char* kKeyPhotoFolder = "Photo_Folder";
+
+// The orientation of the mirror, in degrees, that a test was taken at, kept per test file
+// because the file has no place for it: in section "Orientation", the key the file's
+// absolute path with every byte other than a letter, digit, ".", "-" or "_" as %XX.
+inline constexpr const char* kOrientationSection = "Orientation";
 
 // The four choices kept between runs; all false on a first run.
 struct Settings {
@@ -43,5 +49,10 @@ Settings ReadSettings(SettingsStore& store);
 void WriteSettings(SettingsStore& store, const Settings& settings);
 // The one choice that is also stored on its own, as soon as its check boxes change.
 void WriteShowMcDialog(SettingsStore& store, bool value);
+
+// The orientation kept for the test file at the absolute path; none when none is kept or
+// what is kept is not an angle from -360 to 360 degrees.
+std::optional<double> ReadOrientation(SettingsStore& store, const std::string& testPath);
+void WriteOrientation(SettingsStore& store, const std::string& testPath, double degrees);
 
 }  // namespace zonalyst::platform

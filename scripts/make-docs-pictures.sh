@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Makes the README's pictures (docs/*.png) from the real window, shown under Xvfb on a real
-# test: the surface error panel (F4) and the tester's view (F10); and the photo readings
-# dialog (F3, "Read from Photos...") on the example photo series. Run it again whenever the
+# test: the surface error panel (F4) and the tester's view (F10); the photo readings dialog
+# (F3, "Read from Photos...") on the example photo series; and the astigmatism dialog (F4,
+# "Astigmatism...") on the example tests at several orientations. Run it again whenever the
 # window changes.  usage: scripts/make-docs-pictures.sh [BUILD_DIR]   (default: build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -9,6 +10,7 @@ build=${1:-build}
 example=examples/foucault2-becoulet200-moving-4sets.fdr
 photos_test=examples/foucault2-simu200f6-unmasked-7zones-effective.fdr
 photos=examples/photos/simu200f6
+astigmatism_test=examples/astigmatism/test1_rot0.fdr
 
 ./scripts/setup.sh
 [ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release > /dev/null
@@ -64,3 +66,20 @@ XDG_CONFIG_HOME=$config LC_ALL=C.UTF-8 xvfb-run -a -s "-screen 0 1280x1024x24" b
   echo docs/window-photo-readings.png
   kill "$program"
 ' make-docs-pictures "$build" "$photos_test" "$photos"
+
+# The astigmatism dialog: Alt+A on the surface error panel, captured once it has fitted the
+# folder's tests.
+XDG_CONFIG_HOME=$config LC_ALL=C.UTF-8 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+  set -euo pipefail
+  "$1/bin/zonalyst" "$(pwd)/$2" &
+  program=$!
+  sleep 3
+  window=$(xdotool search --onlyvisible --name "Zonalyst" | head -1)
+  xdotool windowfocus --sync "$window"
+  xdotool key alt+a
+  sleep 3
+  dialog=$(xdotool search --onlyvisible --name "^Astigmatism$" | head -1)
+  import -window "$dialog" docs/window-astigmatism.png
+  echo docs/window-astigmatism.png
+  kill "$program"
+' make-docs-pictures "$build" "$astigmatism_test"

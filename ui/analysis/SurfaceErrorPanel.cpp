@@ -1,5 +1,6 @@
 #include "SurfaceErrorPanel.h"
 
+#include "AstigmatismDialog.h"
 #include "PanelSlider.h"
 #include "SearchInputGuard.h"
 #include "core/BestFitConic.h"
@@ -26,6 +27,15 @@ SurfaceErrorPanel::SurfaceErrorPanel(const PanelContext& context, const Analysis
     row->addWidget(button);
     row->addStretch(1);
   }
+  astigmatismButton_ = new QPushButton(QStringLiteral("&Astigmatism..."), this);
+  astigmatismButton_->setObjectName(QStringLiteral("cmdAstigmatism"));
+  astigmatismButton_->setAutoDefault(false);
+  row->addWidget(astigmatismButton_);
+  row->addStretch(1);
+  OnFocusIn(astigmatismButton_, [this] {
+    setHelp("Astigmatism from tests of this mirror turned in its stand to several orientations, the tester kept still");
+  });
+  connect(astigmatismButton_, &QPushButton::clicked, this, &SurfaceErrorPanel::showAstigmatism);
   previousBox_ = new QCheckBox(QStringLiteral("Show previous test"), this);
   previousBox_->setObjectName(QStringLiteral("chkPreviousTest"));
   row->addWidget(previousBox_);
@@ -64,6 +74,12 @@ void SurfaceErrorPanel::drawAt(double offsetMm) {
     return;
   }
   view().redraw(bestFitRocMm(), {.offsetMm = offsetMm, .earlierTest = previousTest()});
+}
+
+void SurfaceErrorPanel::showAstigmatism() {
+  if (worker_.running() || state_.test.MonteCarloRunning) return;
+  AstigmatismDialog dialog(state_, context_.prompter, context_.settings, window());
+  dialog.exec();
 }
 
 void SurfaceErrorPanel::findBestFitConic() {

@@ -16,8 +16,9 @@ namespace zonalyst::ui {
 
 // The surface error: the reference slider HScroll1(0) with its captions
 // Offset(0) and Offset(1), and the buttons Command1 "Find Best Fit Conic Constant" and
-// Command3 "Run Monte Carlo Analysis", and the check box chkPreviousTest "Show previous test",
-// which draws the test written before the open one faintly behind it, named in a legend.
+// Command3 "Run Monte Carlo Analysis", cmdAstigmatism "Astigmatism..." (the dialog of tests
+// at several orientations of the mirror), and the check box chkPreviousTest "Show previous
+// test", which draws the test written before the open one faintly behind it, named in a legend.
 class SurfaceErrorPanel final : public OffsetPanel {
   Q_OBJECT
  public:
@@ -41,6 +42,8 @@ class SurfaceErrorPanel final : public OffsetPanel {
   // button red and blinking, both charts and the results following the trials made; a
   // second press aborts.
   void runMonteCarlo();
+  // cmdAstigmatism: the astigmatism dialog on the open test's folder.
+  void showAstigmatism();
 
  protected:
   void drawBestFit() override;
@@ -54,6 +57,7 @@ class SurfaceErrorPanel final : public OffsetPanel {
 
   QPushButton* conicButton_;
   QPushButton* monteCarloButton_;
+  QPushButton* astigmatismButton_ = nullptr;
   QCheckBox* previousBox_ = nullptr;
   PreviousTest previousTest_;
   QPointer<McExplainDialog> explanation_;

@@ -1,11 +1,17 @@
 // The analysis panels in the real window: sliders, captions, result labels, first visits.
+#include "platform/Settings.h"
 #include "tests/ui/QtTestMain.h"
 #include "tests/ui/WindowFixture.h"
 #include "ui/analysis/AnalysisView.h"
 
 #include <QCheckBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QScopeGuard>
+#include <QTableWidget>
 
 using namespace zonalyst;
+using testing::WhenModalOpens;
 using testing::WindowFixture;
 
 namespace {
@@ -14,6 +20,23 @@ QString OffsetCaption(const char* offset, const char* unit, int resetKey) {
   return QStringLiteral("Offset from best fit ROC = %1 %2.\nUse L/R arrows or mouse to adjust, F%3 to reset")
       .arg(QLatin1String(offset), QLatin1String(unit))
       .arg(resetKey);
+}
+
+// The test mirror turned to an orientation, with 0.02 mm of astigmatism at 50 degrees.
+MirrorTest Turned(double deg, double diameter = 200.0) {
+  return testing::TurnedMirror({.diameter = diameter}, deg, 0.02, 50.0);
+}
+
+// The row of the astigmatism dialog's table that lists the file.
+int RowOf(QTableWidget& table, const QString& fileName) {
+  const auto found = table.findItems(fileName, Qt::MatchExactly);
+  return found.isEmpty() ? -1 : found.front()->row();
+}
+
+QString Figure(QDialog& dialog, const QString& caption) {
+  auto* figures = dialog.findChild<QTableWidget*>(QStringLiteral("tblAstigFigures"));
+  const auto found = figures->findItems(caption, Qt::MatchExactly);
+  return found.isEmpty() ? QString() : figures->item(found.front()->row(), 1)->text();
 }
 
 }  // namespace
@@ -155,6 +178,74 @@ class AnalysisPanelsTest : public QObject {
     QVERIFY(view.pictureImage().pixels == obstructed.pixels);
     QCOMPARE(f.text(QStringLiteral("lblF6Ideal_0")), QStringLiteral("- Ideal"));
     QCOMPARE(f.text(QStringLiteral("lblF6Ideal_1")), QStringLiteral("- Actual"));
+  }
+
+  void theAstigmatismDialogFitsTheTickedTestsOfTheFolderAsTheyChangeAndKeepsEachOrientationTyped() {
+    WindowFixture f;
+    for (const auto& [name, deg] : {std::pair{"m_rot60.fdr", 60.0}, {"m_rot120.fdr", 120.0}, {"m-later.fdr", 90.0}}) {
+      testing::WriteTestFile(Turned(deg), f.folder(), QString::fromLatin1(name));
+    }
+    testing::WriteTestFile(Turned(30.0, 203.0), f.folder(), QStringLiteral("other_rot30.fdr"));
+    f.open(Turned(0.0), QStringLiteral("m_rot0.fdr"));
+    const QString plot = f.path(QStringLiteral("astig.png"));
+    bool checked = false;
+    WhenModalOpens(QStringLiteral("frmAstigmatism"), [&](QDialog& dialog) {
+      const auto close = qScopeGuard([&] { dialog.reject(); });
+      auto* table = dialog.findChild<QTableWidget*>(QStringLiteral("tblOrientations"));
+      auto* status = dialog.findChild<QLabel*>(QStringLiteral("lblAstigStatus"));
+      // The tests of this mirror whose names give their orientations are ticked; another mirror's is not.
+      const int other = RowOf(*table, "other_rot30.fdr");
+      QCOMPARE(table->item(other, 0)->checkState(), Qt::Unchecked);
+      QVERIFY(table->item(other, 3)->text().contains("have other diameters (203, 200)"));
+      QCOMPARE(Figure(dialog, "A, half the readings' swing"), QStringLiteral("0.0200 mm +/- 0.0000"));
+      QCOMPARE(Figure(dialog, "theta0, the longer radius"), QStringLiteral("50.0 deg +/- 0.0"));
+
+      // Ticked by the keyboard, the test without an orientation asks for one; typed, it joins the fit.
+      const int later = RowOf(*table, "m-later.fdr");
+      table->setFocus();
+      table->setCurrentCell(later, 0);
+      QTest::keyClick(table, Qt::Key_Space);
+      QVERIFY2(status->text().startsWith("Type the orientation of m-later.fdr"), qPrintable(status->text()));
+      table->setCurrentCell(later, 1);
+      QTest::keyClick(table, Qt::Key_F2);
+      auto* editor = table->viewport()->findChild<QLineEdit*>();
+      QVERIFY(editor != nullptr);
+      QTest::keyClicks(editor, QStringLiteral("90"));
+      QTest::keyClick(editor, Qt::Key_Return);
+      QTRY_COMPARE(status->text(), QStringLiteral("Fit k(theta) = k0 + A cos 2(theta - theta0) over 4 orientations, "
+                                                  "shifts against the first test:"));
+      QCOMPARE(Figure(dialog, "Residual (RMS)"), QStringLiteral("0.0000 mm"));
+
+      table->setCurrentCell(other, 0);
+      QTest::keyClick(table, Qt::Key_Space);
+      QVERIFY2(status->text().contains("have other diameters (203, 200)"), qPrintable(status->text()));
+      QTest::keyClick(table, Qt::Key_Space);
+
+      f.prompter.answerSaveFile(plot);
+      dialog.activateWindow();  // F9 is the dialog's while it is the active window
+      QVERIFY(QTest::qWaitForWindowActive(&dialog));
+      QTest::keyClick(&dialog, Qt::Key_F9);
+      QTRY_COMPARE(f.prompter.saveFiles().size(), std::size_t{1});  // the button's click follows the key
+      checked = true;
+    });
+    QTest::mouseClick(f.button(QStringLiteral("cmdAstigmatism")), Qt::LeftButton);
+    QVERIFY(checked);
+    QCOMPARE(f.prompter.saveFiles().back().fileName, QStringLiteral("m_rot0-astigmatism.png"));
+    QVERIFY(testing::ReadFile(plot).starts_with("\x89PNG"));
+    QCOMPARE(
+        platform::ReadOrientation(f.memorySettings, QDir(f.folder()).absoluteFilePath("m-later.fdr").toStdString()),
+        90.0);
+    QCOMPARE(f.prompter.unexpected(), 0);
+
+    // Kept for its file: the next time the test of the unnamed orientation is ticked with it.
+    WhenModalOpens(QStringLiteral("frmAstigmatism"), [&](QDialog& dialog) {
+      const auto close = qScopeGuard([&] { dialog.reject(); });
+      auto* table = dialog.findChild<QTableWidget*>(QStringLiteral("tblOrientations"));
+      const int later = RowOf(*table, "m-later.fdr");
+      QCOMPARE(table->item(later, 1)->text(), QStringLiteral("90"));
+      QCOMPARE(table->item(later, 0)->checkState(), Qt::Checked);
+    });
+    QTest::mouseClick(f.button(QStringLiteral("cmdAstigmatism")), Qt::LeftButton);
   }
 };
 

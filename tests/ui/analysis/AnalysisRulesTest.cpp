@@ -1,5 +1,7 @@
 // Rules of the analysis panels that need no window (the sliders' ranges and offsets are
 // the window tests').
+#include "tests/support/TestMirror.h"
+#include "ui/analysis/rules/AstigmatismRules.h"
 #include "ui/analysis/rules/ImageExportRules.h"
 #include "ui/analysis/rules/LocalisedText.h"
 #include "ui/analysis/rules/McSetupRules.h"
@@ -12,6 +14,32 @@ using namespace zonalyst;
 class AnalysisRulesTest : public QObject {
   Q_OBJECT
  private slots:
+  void orientationsAreTypedWithTheUsersSeparatorWithinATurn() {
+    const std::pair<const char*, std::optional<double>> cases[] = {
+        {"22,5", 22.5}, {" -90 ", -90.0},      {"360", 360.0},        {"361", std::nullopt}, {"", std::nullopt},
+        {"22.5", 22.5}, {"nan", std::nullopt}, {"inf", std::nullopt}, {"1e2", 100.0}};
+    for (const auto& [typed, angle] : cases) {
+      QCOMPARE(analysis::TypedOrientation(QString::fromLatin1(typed), QLatin1Char(',')), angle);
+    }
+  }
+
+  void onlyTestsOfTheOpenMirrorWithAnOrientationStartTicked() {
+    const auto row = [](const char* name, std::optional<double> deg, double diameter) {
+      return analysis::OrientationRow{name, testing::TestMirror({.diameter = diameter}), "", deg, false};
+    };
+    std::vector<analysis::OrientationRow> rows = {row("open.fdr", 0.0, 200.0),
+                                                  row("b.fdr", 60.0, 200.0),
+                                                  row("c.fdr", std::nullopt, 200.0),
+                                                  row("d.fdr", 90.0, 210.0),
+                                                  {"e.fdr", std::nullopt, "it does not load", 30.0, false}};
+    analysis::TickTestsOfTheOpenMirror(rows, "open.fdr");
+    QList<bool> ticked;
+    for (const auto& r : rows) ticked << r.ticked;
+    QCOMPARE(ticked, (QList<bool>{true, true, false, false, false}));
+    QCOMPARE(analysis::StartingOrientation(std::nullopt, "m_rot60.fdr"), 60.0);
+    QCOMPARE(analysis::StartingOrientation(45.0, "m_rot60.fdr"), 45.0);  // what the user typed last wins
+  }
+
   void starSlidersMoveOnlyFromTheirStartingPositions() {
     QCOMPARE(analysis::StarFirstVisit({5, 99}, 33), (analysis::StarSliders{5, 33}));
     QCOMPARE(analysis::StarFirstVisit({20, 10}, 33), (analysis::StarSliders{0, 10}));

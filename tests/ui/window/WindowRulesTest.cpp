@@ -88,6 +88,21 @@ class WindowRulesTest : public QObject {
     QSettings(QSettings::IniFormat, QSettings::UserScope, "Zonalyst", "Zonalyst").clear();
   }
 
+  void orientationsAreKeptPerTestFileWhateverItsPathHolds() {
+    const std::string paths[] = {"/home/ann/tests/m_rot0.fdr", "/home/ann/tests%2Fm_rot0.fdr",
+                                 "C:\\Mirrors\\Zoë 8 in\\m [2].fdr", "/m=1;x/a b.fdr"};
+    {
+      platform::QtSettingsStore store;
+      for (std::size_t i = 0; i < std::size(paths); ++i) platform::WriteOrientation(store, paths[i], 10.0 * i - 5.5);
+    }
+    platform::QtSettingsStore store;
+    for (std::size_t i = 0; i < std::size(paths); ++i) {
+      QCOMPARE(platform::ReadOrientation(store, paths[i]), 10.0 * i - 5.5);
+    }
+    QCOMPARE(platform::ReadOrientation(store, "/home/ann/tests/other.fdr"), std::nullopt);
+    QSettings(QSettings::IniFormat, QSettings::UserScope, "Zonalyst", "Zonalyst").clear();
+  }
+
   void associationOfferNamesTheProgramAndAsksAgainAfterNoYes() {
     const MessageRequest none = AssociationQuestion({false, ""});
     QCOMPARE(none.text, QStringLiteral("*.fdr file are currently not associated with any programs\r\n"
