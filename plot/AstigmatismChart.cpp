@@ -42,7 +42,7 @@ void DrawTitle(PictureSurface& s, const AstigmatismFit& fit) {
   } else {
     s.print("Two orientations: A at least " + ReadingText(fit, fit.amplitude) + "; a third is needed for the axis");
   }
-  s.print((fit.axisDetermined ? "" : "at least ") + std::string("wavefront P-V ") + FormatFixed(fit.wavefrontPvNm, 1) +
+  s.print(std::string("wavefront P-V ") + (fit.axisDetermined ? "" : "at least ") + FormatFixed(fit.wavefrontPvNm, 1) +
           " nm = " + FormatFixed(fit.wavefrontPvWaves, 3) + " waves, " + VerdictText(fit.verdict));
 }
 
