@@ -1,8 +1,8 @@
 #include "DialLog.h"
 
+#include "TextFields.h"
+
 #include <array>
-#include <charconv>
-#include <cmath>
 
 namespace zonalyst {
 namespace {
@@ -12,19 +12,6 @@ struct LogLine {
   std::string_view time, sent;
   bool hasComma = false;
 };
-
-std::string_view Trimmed(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(" \t\r");
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
-}
-
-std::optional<double> TimeOf(std::string_view text) {
-  double value = 0.0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) return std::nullopt;
-  return value;
-}
 
 std::vector<LogLine> LinesOf(std::string_view text) {
   std::vector<LogLine> lines;
@@ -41,7 +28,7 @@ std::vector<LogLine> LinesOf(std::string_view text) {
     }
   }
   // A first line whose time is no number is a header.
-  if (!lines.empty() && lines.front().number == 1 && !TimeOf(lines.front().time)) lines.erase(lines.begin());
+  if (!lines.empty() && lines.front().number == 1 && !FiniteNumber(lines.front().time)) lines.erase(lines.begin());
   return lines;
 }
 
@@ -71,7 +58,7 @@ DialLog ReadDialLog(std::string_view text, DialFormat format, bool testInInches,
       refuse("not \"time_s,value\"");
       continue;
     }
-    const auto time = TimeOf(line.time);
+    const auto time = FiniteNumber(line.time);
     if (!time) {
       refuse("the time is not a number of seconds");
       continue;

@@ -1,6 +1,7 @@
 #include "DialProtocols.h"
 
 #include "Constants.h"
+#include "TextFields.h"
 
 #include <algorithm>
 #include <array>
@@ -18,12 +19,6 @@ constexpr int kMostDecimals = 5;
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-
-std::string_view Trimmed(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-  return text;
-}
 
 std::optional<int> HexDigit(char c) {
   if (IsDigit(c)) return c - '0';
