@@ -7,8 +7,6 @@
 #include "ui/entry/rules/HelpTexts.h"
 #include "ui/panel/EntryBoxes.h"
 #include "ui/panel/rules/EntryIndex.h"
-#include "ui/photo/PhotoReadingsDialog.h"
-#include "ui/photo/SeriesFrames.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -103,7 +101,7 @@ void ReadingsPanel::buildLayout() {
   photos->setObjectName(QStringLiteral("cmdReadPhotos"));
   photos->setToolTip(
       QStringLiteral("Fill a reading set from photographs taken through the tester at a series of knife positions"));
-  connect(photos, &QPushButton::clicked, this, &ReadingsPanel::readFromPhotos);
+  connect(photos, &QPushButton::clicked, this, &ReadingsPanel::readFromPhotosRequested);
   side->addWidget(photos, 7, 0, 1, 2);
   side->setRowStretch(8, 1);
 
@@ -140,17 +138,6 @@ void ReadingsPanel::showReadings() {
     if (IsReadingCell(cell)) cells_->box(cell)->setVisible(IsReadingsCellShown(cell, zoneCount, sets));
     cells_->showText(cell);
   }
-}
-
-void ReadingsPanel::readFromPhotos() {
-  const QStringList paths = ChoosePhotos(context_.prompter, context_.settings, QStringLiteral("Read from Photos"),
-                                         context_.state.folder, true);
-  if (paths.isEmpty()) return;
-  PhotoReadingsDialog dialog(context_, this);
-  dialog.run(paths);
-  // The tester's view crops a photo of the series' size to the disc settled on.
-  if (const auto disc = dialog.settledDisc()) context_.state.photoDisc = disc;
-  showReadings();
 }
 
 void ReadingsPanel::focusCell(int cell) { cells_->focus(cell); }

@@ -29,10 +29,13 @@ class ReadingsPanel final : public PanelContent {
   // Empties every cell; the record is not touched.
   void clearEntryFields();
 
+ signals:
+  // "Read from Photos..." pressed: the window asks for the photos and opens them in the photo
+  // readings dialog; showReadings follows.
+  void readFromPhotosRequested();
+
  private:
   void buildLayout();
-  // Asks for the photos, then reads them in the photo readings dialog.
-  void readFromPhotos();
 
   PanelContext context_;
   MirrorTest& test_;

@@ -6,6 +6,7 @@
 #include "KeyMap.h"
 #include "LastResort.h"
 #include "PanelTexts.h"
+#include "ReadingSources.h"
 #include "SetupCheckRun.h"
 #include "WindowPanels.h"
 #include "core/BesselTable.h"
@@ -112,6 +113,10 @@ void MainWindow::buildPanels() {
   connect(filePanel_, &FilePanel::newTestRequested, this, &MainWindow::openNewTest);
   setupPanel_ = qobject_cast<SetupPanel*>(contents_[Panel::Setup]);
   readingsPanel_ = qobject_cast<ReadingsPanel*>(contents_[Panel::Readings]);
+  connect(readingsPanel_, &ReadingsPanel::readFromPhotosRequested, this, [this] {
+    ReadFromPhotos(context_, this);
+    readingsPanel_->showReadings();
+  });
   JoinReferenceSliders(analysisPanels_.all(), *qobject_cast<StarTestPanel*>(contents_[Panel::StarTest]));
 }
 

@@ -1,0 +1,18 @@
+#include "ReadingSources.h"
+
+#include "ui/photo/PhotoReadingsDialog.h"
+#include "ui/photo/SeriesFrames.h"
+
+namespace zonalyst::ui {
+
+void ReadFromPhotos(const PanelContext& context, QWidget* parent) {
+  const QStringList paths =
+      ChoosePhotos(context.prompter, context.settings, QStringLiteral("Read from Photos"), context.state.folder, true);
+  if (paths.isEmpty()) return;
+  PhotoReadingsDialog dialog(context, parent);
+  dialog.run(paths);
+  // The tester's view crops a photo of the series' size to the disc settled on.
+  if (const auto disc = dialog.settledDisc()) context.state.photoDisc = disc;
+}
+
+}  // namespace zonalyst::ui

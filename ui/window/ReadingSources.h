@@ -1,0 +1,16 @@
+#pragma once
+
+#include "ui/panel/PanelContext.h"
+
+class QWidget;
+
+namespace zonalyst::ui {
+
+// Readings from elsewhere than the keyboard, opened for the readings panel, which only asks for
+// them: the panels of one feature never open another feature's windows.
+
+// Asks for a series of photos, then reads them into the open test in the photo readings dialog;
+// the disc the user settled on there is kept for the tester's view's photo.
+void ReadFromPhotos(const PanelContext& context, QWidget* parent);
+
+}  // namespace zonalyst::ui
