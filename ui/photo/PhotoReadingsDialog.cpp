@@ -314,7 +314,8 @@ void PhotoReadingsDialog::findDisc() {
   const GreyFrame& frame = frames_.front();
   // Without a disc that stands out, one in the middle of the frame for the user to place.
   const PhotoDisc middle{frame.width / 2.0, frame.height / 2.0, 0.4 * std::min(frame.width, frame.height)};
-  setDisc(found_.value_or(middle));
+  start_ = found_.value_or(middle);
+  setDisc(start_);
 }
 
 void PhotoReadingsDialog::setDisc(const PhotoDisc& disc) {
@@ -384,11 +385,11 @@ void PhotoReadingsDialog::showScale() {
     scale_->clear();
     return;
   }
-  const bool found = found_ && found_->x == disc_.x && found_->y == disc_.y && found_->radius == disc_.radius;
-  const bool given = edgeGiven_.has_value();
-  scale_->setText(QStringLiteral("Scale: %1%2")
-                      .arg(found ? QStringLiteral("found edge") : QStringLiteral("edge placed by hand"),
-                           given ? QStringLiteral(", diameter given") : QString()));
+  const bool untouched = start_.x == disc_.x && start_.y == disc_.y && start_.radius == disc_.radius;
+  const QString edge = !untouched ? QStringLiteral("edge placed by hand")
+                       : found_   ? QStringLiteral("found edge")
+                                  : QStringLiteral("no edge found, please place the disc");
+  scale_->setText(QStringLiteral("Scale: %1%2").arg(edge, edgeGiven_ ? QStringLiteral(", diameter given") : QString()));
 }
 
 void PhotoReadingsDialog::showZones() {

@@ -77,6 +77,7 @@ class PhotoReadingsDialog final : public QDialog {
   std::vector<photos::SeriesPhoto> series_;
   std::vector<GreyFrame> frames_;
   std::optional<PhotoDisc> found_;
+  PhotoDisc start_;  // the disc found, else the one in the middle offered to be placed
   PhotoDisc disc_;
   std::optional<PhotoReadingsResult> result_;
   std::optional<double> edgeGiven_;  // the diameter typed for the disc's edge, test units

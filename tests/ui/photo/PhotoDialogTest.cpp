@@ -193,6 +193,8 @@ class PhotoDialogTest : public QObject {
         [&](QDialog& dialog) {
           QVERIFY(!dialog.findChild<QProgressBar*>(QStringLiteral("barReading"))->isVisible());
           QVERIFY2(Status(dialog).contains(QStringLiteral("place it by hand")), qPrintable(Status(dialog)));
+          QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("lblScale"))->text(),
+                   QStringLiteral("Scale: no edge found, please place the disc"));
           QVERIFY(dialog.findChild<QWidget*>(QStringLiteral("picDisc"))->isEnabled());
           QVERIFY(!dialog.findChild<QPushButton*>(QStringLiteral("cmdFillSet"))->isEnabled());  // nothing read
         },
