@@ -14,7 +14,7 @@ std::string AstigmatismHeading(const AstigmatismFit& fit) {
            " deg apart: A and theta0 are not both determined; a third orientation is needed for the axis.";
   }
   return "Fit k(theta) = k0 + A cos 2(theta - theta0) over " + std::to_string(fit.orientations) +
-         " orientations, shifts against the first test:";
+         " orientations, shifts against the first test";
 }
 
 std::vector<FigureLine> AstigmatismFigures(const AstigmatismFit& fit) {

@@ -14,8 +14,9 @@ namespace zonalyst {
 // and " in".
 std::string ReadingText(const AstigmatismFit& fit, double value);
 
-// What the fit rests on: "Fit k(theta) = ... over 3 orientations, ..." or, with two, that a
-// third is needed for the axis.
+// What the fit rests on: "Fit k(theta) = ... over 3 orientations, ..." (no closing colon: the
+// window shows it as a status, the text puts the figures after it) or, with two, that a third
+// is needed for the axis.
 std::string AstigmatismHeading(const AstigmatismFit& fit);
 
 struct FigureLine {

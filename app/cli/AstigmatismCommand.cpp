@@ -113,7 +113,7 @@ void PrintText(const AstigmatismFit& fit, const MirrorTest& first, std::ostream&
   }
   out << "\n";
 
-  out << AstigmatismHeading(fit) << "\n";
+  out << AstigmatismHeading(fit) << (fit.axisDetermined ? ":\n" : "\n");
   for (const FigureLine& line : AstigmatismFigures(fit)) {
     out << "  " << std::left << std::setw(36) << line.caption << std::right << line.value << "\n";
   }

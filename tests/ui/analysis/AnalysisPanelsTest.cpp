@@ -213,7 +213,7 @@ class AnalysisPanelsTest : public QObject {
       QTest::keyClicks(editor, QStringLiteral("90"));
       QTest::keyClick(editor, Qt::Key_Return);
       QTRY_COMPARE(status->text(), QStringLiteral("Fit k(theta) = k0 + A cos 2(theta - theta0) over 4 orientations, "
-                                                  "shifts against the first test:"));
+                                                  "shifts against the first test"));
       QCOMPARE(Figure(dialog, "Residual (RMS)"), QStringLiteral("0.0000 mm"));
 
       table->setCurrentCell(other, 0);
