@@ -44,6 +44,8 @@ class SimulatedTester final : public FrameSource {
   // Hands the sink the frame that arrives at time (the timer calls it with the clock's time;
   // tests call it to simulate time).
   void tick(double time);
+  // Stops the timer, the sink kept: from here on time is simulated by calling tick().
+  void simulateTime() { timer_.stop(); }
 
   const SimulatedCamera& camera() const { return *camera_; }
   const SimulatedRig& rig() const { return rig_; }

@@ -117,6 +117,10 @@ void MainWindow::buildPanels() {
     ReadFromPhotos(context_, this);
     readingsPanel_->showReadings();
   });
+  connect(readingsPanel_, &ReadingsPanel::liveTesterRequested, this, [this] {
+    OpenLiveTester(context_, this);
+    readingsPanel_->showReadings();
+  });
   JoinReferenceSliders(analysisPanels_.all(), *qobject_cast<StarTestPanel*>(contents_[Panel::StarTest]));
 }
 

@@ -1,5 +1,6 @@
 #include "ReadingSources.h"
 
+#include "ui/live/LiveTesterDialog.h"
 #include "ui/photo/PhotoReadingsDialog.h"
 #include "ui/photo/SeriesFrames.h"
 
@@ -13,6 +14,11 @@ void ReadFromPhotos(const PanelContext& context, QWidget* parent) {
   dialog.run(paths);
   // The tester's view crops a photo of the series' size to the disc settled on.
   if (const auto disc = dialog.settledDisc()) context.state.photoDisc = disc;
+}
+
+void OpenLiveTester(const PanelContext& context, QWidget* parent) {
+  LiveTesterDialog dialog(context.state, context.prompter, context.settings, parent);
+  dialog.exec();
 }
 
 }  // namespace zonalyst::ui

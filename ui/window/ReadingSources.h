@@ -13,4 +13,8 @@ namespace zonalyst::ui {
 // the disc the user settled on there is kept for the tester's view's photo.
 void ReadFromPhotos(const PanelContext& context, QWidget* parent);
 
+// The live tester on the open test: a camera (or the simulated tester) and a dial at the rig;
+// the sets filled there stay when the user leaves it with OK.
+void OpenLiveTester(const PanelContext& context, QWidget* parent);
+
 }  // namespace zonalyst::ui

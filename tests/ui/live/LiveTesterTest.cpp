@@ -1,0 +1,140 @@
+#include "live/SimulatedDial.h"
+#include "live/SimulatedTester.h"
+#include "tests/ui/QtTestMain.h"
+#include "tests/ui/WindowFixture.h"
+#include "ui/entry/rules/EntryIndex.h"
+#include "ui/live/LiveTesterDialog.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QDoubleSpinBox>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QtTest>
+
+using namespace zonalyst;
+using namespace zonalyst::testing;
+
+namespace {
+
+// Opens the live tester on the test mirror from F3 and runs act in it, on the simulated tester
+// at 160 x 120 pixels with its time simulated; act closes the window.
+void WithLiveTester(WindowFixture& f, const std::function<void(ui::LiveTesterDialog&)>& act) {
+  f.open(TestMirror());
+  f.press(Qt::Key_F3);
+  bool done = false;
+  WhenTrue([] { return qobject_cast<ui::LiveTesterDialog*>(QApplication::activeModalWidget()) != nullptr; },
+           [&] {
+             auto& dialog = *qobject_cast<ui::LiveTesterDialog*>(QApplication::activeModalWidget());
+             auto* size = dialog.findChild<QComboBox*>(QStringLiteral("cboSimulatedSize"));
+             size->setFocus();
+             QTest::keyClick(size, Qt::Key_End);  // 160 x 120
+             dialog.simulatedTester()->simulateTime();
+             dialog.simulatedDial()->simulateTime();
+             act(dialog);
+             done = true;
+           });
+  QTest::mouseClick(f.button(QStringLiteral("cmdLiveTester")), Qt::LeftButton);
+  QVERIFY(done);
+}
+
+// One moment of simulated time: the knife at `knife`, a frame and a dial value taken, and the
+// frame metered and shown.
+void Moment(ui::LiveTesterDialog& dialog, double time, double knife) {
+  dialog.simulatedTester()->setPath([knife](double) { return knife; });
+  dialog.simulatedTester()->tick(time);
+  dialog.simulatedDial()->tick(time);
+  QTRY_VERIFY(dialog.frameCounts().metered + dialog.frameCounts().dropped == dialog.frameCounts().arrived);
+  dialog.takeFrames();
+}
+
+template <typename T>
+T* Child(QDialog& dialog, const char* name) {
+  T* child = dialog.findChild<T*>(QString::fromLatin1(name));
+  if (child == nullptr) qFatal("no control %s", name);
+  return child;
+}
+
+// The readings that `zonalyst-cli` prints as JSON for these arguments, by zone (none: no reading).
+std::map<int, std::optional<double>> CliReadings(const QStringList& arguments) {
+  QProcess cli;
+  cli.start(QStringLiteral(ZONALYST_CLI), arguments);
+  if (!cli.waitForFinished(60000) || cli.exitCode() != 0) qFatal("%s", cli.readAllStandardError().constData());
+  std::map<int, std::optional<double>> readings;
+  for (const QJsonValue zone : QJsonDocument::fromJson(cli.readAllStandardOutput()).object()[QStringLiteral("zones")].toArray()) {
+    const QJsonValue reading = zone[QStringLiteral("reading")];
+    readings[zone[QStringLiteral("zone")].toInt()] =
+        reading.isDouble() ? std::optional<double>(reading.toDouble()) : std::nullopt;
+  }
+  return readings;
+}
+
+QString DiscArgument(QDialog& dialog) {
+  return QStringLiteral("%1,%2,%3")
+      .arg(Child<QDoubleSpinBox>(dialog, "txtDiscX")->value())
+      .arg(Child<QDoubleSpinBox>(dialog, "txtDiscY")->value())
+      .arg(Child<QDoubleSpinBox>(dialog, "txtDiscR")->value());
+}
+
+}  // namespace
+
+class LiveTesterTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  // Steps of 0.05 mm through zones 4 and 5, each recorded by Space and written into a folder:
+  // the window's readings are those `photos` gives on the frames recorded; Fill Set fills the
+  // set, and Cancel leaves the test as it was.
+  void steppedReadingsAreThePhotosReadingsOfTheRecordedFramesAndCancelKeepsTheTest() {
+    WindowFixture f;
+    const QString run = f.path(QStringLiteral("run"));
+    std::map<int, QString> shown;
+    WithLiveTester(f, [&](ui::LiveTesterDialog& dialog) {
+      auto* average = Child<QSpinBox>(dialog, "spnAverage");
+      average->setValue(1);
+      Moment(dialog, 0.0, 9.0);  // the knife far out and far in: the disc lit whole
+      Moment(dialog, 0.1, 14.0);
+      QTest::mouseClick(Child<QPushButton>(dialog, "cmdFindDisc"), Qt::LeftButton);
+      // The disc where the simulated camera draws it, typed.
+      for (const auto& [name, value] : {std::pair{"txtDiscX", 87.0}, {"txtDiscY", 58.0}, {"txtDiscR", 45.0}}) {
+        auto* box = Child<QDoubleSpinBox>(dialog, name);
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, QString::number(value, 'f', 1));
+        QTest::keyClick(box, Qt::Key_Return);
+      }
+      f.prompter.answerSaveFile(run);
+      QTest::mouseClick(Child<QPushButton>(dialog, "cmdRecordTo"), Qt::LeftButton);
+      for (int step = 0; step <= 20; ++step) {
+        Moment(dialog, 1.0 + step, 11.35 + 0.05 * step);
+        QTest::keyClick(&dialog, Qt::Key_Space);
+      }
+      auto* zones = Child<QTableWidget>(dialog, "tblZones");
+      for (int zone : {4, 5}) shown[zone] = zones->item(zone - 1, 2)->text();
+      const QString disc = DiscArgument(dialog);
+      const QStringList frames = QDir(run).entryList({QStringLiteral("knife_*.png")});
+      QCOMPARE(frames.size(), 21);
+      QStringList arguments{QStringLiteral("photos"), f.path(QStringLiteral("m.fdr"))};
+      for (const QString& frame : frames) arguments << QDir(run).filePath(frame);
+      arguments << QStringLiteral("--disc") << disc << QStringLiteral("--json");
+      const auto readings = CliReadings(arguments);
+      for (int zone : {4, 5}) {
+        QVERIFY2(readings.at(zone).has_value(), qPrintable(QString::number(zone)));
+        QVERIFY2(std::abs(shown[zone].toDouble() - *readings.at(zone)) <= 0.001, qPrintable(shown[zone]));
+      }
+      QTest::mouseClick(Child<QPushButton>(dialog, "cmdFillSet"), Qt::LeftButton);
+      QCOMPARE(f.window->state().test.ReadingSets, 2);
+      QTest::mouseClick(Child<QPushButton>(dialog, "cmdCancel"), Qt::LeftButton);
+    });
+    QCOMPARE(f.window->state().test.ReadingSets, 1);
+    QCOMPARE(f.cell(entry::ReadingCell(4, 2))->isVisible(), false);
+    QCOMPARE(f.prompter.unexpected(), 0);
+  }
+};
+
+ZONALYST_QTEST_MAIN(LiveTesterTest)
+#include "LiveTesterTest.moc"

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "core/MirrorTest.h"
+#include "core/PhotoReadings.h"
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace zonalyst::livetester {
+
+// The mean of frames of one size, the step's frame of stepped mode. Greys keep their
+// precision: a mean of several 8-bit frames is written 256 times as large (still within
+// 16 bits), which changes no contrast; a single frame is returned as it is.
+GreyFrame MeanFrame(const std::vector<std::shared_ptr<const GreyFrame>>& frames);
+
+// One step of stepped mode: the knife's position (test units) and the mean of the frames
+// taken there.
+struct Step {
+  double position = 0.0;
+  double time = 0.0;  // seconds on the live clock, when it was recorded
+  std::shared_ptr<const GreyFrame> frame;
+};
+
+// The steps recorded so far, in the order taken; a step at a position already recorded
+// takes its place, as a photo retaken.
+class SteppedRun {
+ public:
+  // Adds the step; true when it replaced one at its position.
+  bool record(Step step);
+  void clear() { steps_.clear(); }
+  const std::vector<Step>& steps() const { return steps_; }
+  // Each zone's null by the photo readings' rule, from two steps on; none before.
+  std::optional<PhotoReadingsResult> readings(const MirrorTest& test, const PhotoDisc& disc, bool masked) const;
+
+ private:
+  std::vector<Step> steps_;
+};
+
+}  // namespace zonalyst::livetester
