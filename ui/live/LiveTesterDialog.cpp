@@ -746,8 +746,6 @@ void LiveTesterDialog::showReadings() {
     for (const QString& header : livetester::SweepHeaders(state_.test)) headers << header;
     QStringList lines;
     if (sweepResult_) {
-      const PhotoReadingsResult read = ReadingsOf(*sweepResult_);
-      if (!read.positions.empty()) plot::DrawContrastCurves(chart, read, state_.test.inInches());
       for (const livetester::SweepRow& row : livetester::SweepRows(state_.test, *sweepResult_, Separator())) {
         rows.push_back(QStringList(row.begin(), row.end()));
       }
@@ -777,7 +775,7 @@ void LiveTesterDialog::fillSet() {
   std::optional<PhotoReadingsResult> result = steppedResult_;
   if (mode_ == Mode::Sweep) {
     if (!sweepResult_) return;
-    result = ReadingsOf(*sweepResult_);
+    result = livetester::FillableReadings(*sweepResult_);
   }
   if (!result) return;
   const int set = set_->currentIndex() + 1;
