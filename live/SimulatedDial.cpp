@@ -30,7 +30,8 @@ void SimulatedDial::tick(double time) {
   const double step = testInInches_ ? 1e4 : 1e3;
   char digits[40];
   const auto end = std::to_chars(digits, digits + sizeof digits, std::nearbyint(tester_.knifeAt(time) * step) / step,
-                                 std::chars_format::fixed, decimals).ptr;
+                                 std::chars_format::fixed, decimals)
+                       .ptr;
   const std::string sent = std::string(digits, end) + (testInInches_ ? " in" : " mm");
   decode(time, sent, DecodeDialLine(sent, DialFormat::Text));
 }

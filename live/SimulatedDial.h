@@ -13,8 +13,7 @@ namespace zonalyst::live {
 class SimulatedDial final : public DialSource {
   Q_OBJECT
  public:
-  SimulatedDial(const SimulatedTester& tester, const LiveClock& clock, double rateHz = 10.0,
-                QObject* parent = nullptr);
+  SimulatedDial(const SimulatedTester& tester, const LiveClock& clock, double rateHz = 10.0, QObject* parent = nullptr);
   bool start() override;
   void stop() override;
   // Sends the value the dial reads at time (the timer calls it with the clock's time; tests

@@ -53,7 +53,8 @@ class FakeAdapter {
 };
 
 // Lets the port's events run for ms milliseconds, or until done.
-void RunEventsFor(int ms, const std::function<bool()>& done = [] { return false; }) {
+void RunEventsFor(
+    int ms, const std::function<bool()>& done = [] { return false; }) {
   QElapsedTimer timer;
   timer.start();
   while (timer.elapsed() < ms && !done()) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);

@@ -327,6 +327,9 @@ QWidget* LiveTesterDialog::buildRunRow() {
   connect(sweepMode_, &QRadioButton::clicked, this, [this] { setMode(Mode::Sweep); });
   recordStep_ = Named(new QPushButton(QStringLiteral("Record Step (Space)"), row), "cmdRecordStep");
   connect(recordStep_, &QPushButton::clicked, this, &LiveTesterDialog::recordStep);
+  settledStep_ = Named(new QCheckBox(QStringLiteral("Also when the dial settles"), row), "chkSettledStep");
+  settledStep_->setToolTip(QStringLiteral("Record a step once the dial has shown a new value for a second"));
+  settledStep_->setChecked(true);
   sweepButton_ = Named(new QPushButton(QStringLiteral("Start Sweep"), row), "cmdSweep");
   connect(sweepButton_, &QPushButton::clicked, this, &LiveTesterDialog::toggleSweep);
   recordButton_ = Named(new QPushButton(QStringLiteral("Record to Folder..."), row), "cmdRecordTo");
@@ -338,6 +341,7 @@ QWidget* LiveTesterDialog::buildRunRow() {
   layout->addWidget(steppedMode_);
   layout->addWidget(sweepMode_);
   layout->addWidget(recordStep_);
+  layout->addWidget(settledStep_);
   layout->addWidget(sweepButton_);
   layout->addSpacing(12);
   layout->addWidget(recordButton_);
@@ -477,14 +481,19 @@ void LiveTesterDialog::connectDial() {
     return;
   }
   settings_.write(kLiveSection, "Dial_Port", settings.port.toStdString());
-  session_->setDialSource(
-      std::make_unique<live::SerialDial>(settings, clock_, state_.test.inInches(), 0.0));
+  session_->setDialSource(std::make_unique<live::SerialDial>(settings, clock_, state_.test.inInches(), 0.0));
 }
 
 void LiveTesterDialog::dialArrived(const live::DialArrival& value) {
   dial_ = value;
   if (sweeping_) sweep_.addDial(value.sample);
   showMeter();
+  // A typed value or a wedge's records its step by its Return.
+  const bool typed = dialSource_->currentIndex() >= 2;
+  if (mode_ == Mode::Stepped && !typed && settledStep_->isChecked() &&
+      settling_.feed(value.sample.timeS, value.sample.position)) {
+    recordStep();
+  }
 }
 
 void LiveTesterDialog::typedValueEntered() {
@@ -577,6 +586,9 @@ void LiveTesterDialog::showDisc() {
   discX_->setValue(disc_.x);
   discY_->setValue(disc_.y);
   discR_->setValue(disc_.radius);
+  // The disc as the boxes show it (to a tenth of a pixel), so that the readings are those
+  // that the shown disc gives, here and to the command line's --disc.
+  disc_ = {discX_->value(), discY_->value(), discR_->value()};
   view_->setDisc(disc_);
 }
 
@@ -653,6 +665,7 @@ void LiveTesterDialog::recordStep() {
   step.frame = std::make_shared<const GreyFrame>(
       livetester::MeanFrame(std::vector<std::shared_ptr<const GreyFrame>>(averaged_.begin(), averaged_.end())));
   const bool replaced = stepped_.record(step);
+  settling_.recorded(step.position);
   const int decimals = state_.test.inInches() ? 4 : 3;
   if (!recordTo_.isEmpty()) {
     const QString name = QStringLiteral("knife_%1%2.png")
@@ -679,6 +692,7 @@ void LiveTesterDialog::setMode(Mode mode) {
   steppedMode_->setChecked(mode == Mode::Stepped);
   sweepMode_->setChecked(mode == Mode::Sweep);
   recordStep_->setVisible(mode == Mode::Stepped);
+  settledStep_->setVisible(mode == Mode::Stepped);
   sweepButton_->setVisible(mode == Mode::Sweep);
   showReadings();
 }
@@ -693,9 +707,8 @@ void LiveTesterDialog::toggleSweep() {
     sweepResult_.reset();
     recordedFrames_.clear();
     session_->clearDialValues();
-    const int bytes = std::any_of(latest_->grey.begin(), latest_->grey.end(), [](std::uint16_t g) { return g > 255; })
-                          ? 2
-                          : 1;
+    const int bytes =
+        std::any_of(latest_->grey.begin(), latest_->grey.end(), [](std::uint16_t g) { return g > 255; }) ? 2 : 1;
     stride_ = livetester::FrameStride(latest_->width, latest_->height, bytes,
                                       std::max<double>(1.0, static_cast<double>(arrivals_.size())));
     sweeping_ = true;
@@ -821,10 +834,9 @@ void LiveTesterDialog::writeRecording() {
   QString error = live::WriteText(live::FramesCsv(recordedFrames_), recordTo_, QStringLiteral("frames.csv"));
   if (error.isEmpty()) error = live::WriteText(live::DialLogText(values), recordTo_, QStringLiteral("dial.log"));
   if (error.isEmpty()) error = recordError_;
-  recording_->setText(error.isEmpty() ? QStringLiteral("Recorded into %1: %2 frames")
-                                            .arg(recordTo_)
-                                            .arg(recordedFrames_.size())
-                                      : QStringLiteral("Recording into %1 failed: %2").arg(recordTo_, error));
+  recording_->setText(error.isEmpty()
+                          ? QStringLiteral("Recorded into %1: %2 frames").arg(recordTo_).arg(recordedFrames_.size())
+                          : QStringLiteral("Recording into %1 failed: %2").arg(recordTo_, error));
 }
 
 void LiveTesterDialog::rememberCamera() {

@@ -54,15 +54,14 @@ class NullMeterView;
 // positions)"), txtDialPort, cboBaud, cboDialFormat, txtRequestByte, cmdConnectDial,
 // lblDialState, txtDialValue (a typed value and Return), sldKnife (the simulated knife).
 // Stepped mode (optStepped): Space or cmdRecordStep records the dial's value with the
-// averaged frames; sweep mode (optSweep): cmdSweep starts and stops a sweep. The readings
-// (picContrast, tblZones, lblPasses), Fill Set N (cboFillSet, cmdFillSet), the run recorded
-// into a folder (cmdRecordTo, lblRecording); cmdOK keeps the sets filled, cmdCancel (and
-// closing) leaves the test as it was.
+// averaged frames, and so does a dial's new value once it settles (chkSettledStep); sweep mode (optSweep): cmdSweep
+// starts and stops a sweep. The readings (picContrast, tblZones, lblPasses), Fill Set N (cboFillSet, cmdFillSet), the
+// run recorded into a folder (cmdRecordTo, lblRecording); cmdOK keeps the sets filled, cmdCancel (and closing) leaves
+// the test as it was.
 class LiveTesterDialog final : public QDialog {
   Q_OBJECT
  public:
-  LiveTesterDialog(AppState& state, Prompter& prompter, platform::SettingsStore& settings,
-                   QWidget* parent = nullptr);
+  LiveTesterDialog(AppState& state, Prompter& prompter, platform::SettingsStore& settings, QWidget* parent = nullptr);
   ~LiveTesterDialog() override;
 
   // The simulated tester's source and dial while they are in use (scripted in tests).
@@ -135,7 +134,7 @@ class LiveTesterDialog final : public QDialog {
 
   // The frames.
   std::shared_ptr<const GreyFrame> latest_;
-  GreyFrame brightest_;  // of the frames seen, each pixel's brightest value
+  GreyFrame brightest_;                                    // of the frames seen, each pixel's brightest value
   std::deque<std::shared_ptr<const GreyFrame>> averaged_;  // the frames the meter averages
   std::optional<PhotoDisc> found_;
   PhotoDisc disc_;
@@ -153,9 +152,10 @@ class LiveTesterDialog final : public QDialog {
   // The run.
   Mode mode_ = Mode::Stepped;
   livetester::SteppedRun stepped_;
+  livetester::DialSettling settling_;
   livetester::SweepRun sweep_;
   bool sweeping_ = false;
-  int stride_ = 1;      // a sweep keeps every stride-th frame
+  int stride_ = 1;       // a sweep keeps every stride-th frame
   long strideBase_ = 0;  // the number of the sweep's first frame
   std::optional<PhotoReadingsResult> steppedResult_;
   std::optional<SweepResult> sweepResult_;
@@ -190,6 +190,7 @@ class LiveTesterDialog final : public QDialog {
   QRadioButton* steppedMode_ = nullptr;
   QRadioButton* sweepMode_ = nullptr;
   QPushButton* recordStep_ = nullptr;
+  QCheckBox* settledStep_ = nullptr;
   QPushButton* sweepButton_ = nullptr;
   QPushButton* recordButton_ = nullptr;
   QLabel* recording_ = nullptr;

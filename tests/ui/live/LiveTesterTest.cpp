@@ -2,8 +2,11 @@
 #include "live/SimulatedTester.h"
 #include "tests/ui/QtTestMain.h"
 #include "tests/ui/WindowFixture.h"
-#include "ui/entry/rules/EntryIndex.h"
 #include "ui/live/LiveTesterDialog.h"
+#include "ui/live/rules/NullMeter.h"
+#include "ui/live/rules/SteppedRun.h"
+#include "ui/live/rules/SweepRun.h"
+#include "ui/panel/rules/EntryIndex.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -37,9 +40,18 @@ void WithLiveTester(WindowFixture& f, const std::function<void(ui::LiveTesterDia
              dialog.simulatedDial()->simulateTime();
              act(dialog);
              done = true;
+             // A check that failed inside act left the window open: closed, so the test ends.
+             if (dialog.isVisible()) static_cast<QDialog&>(dialog).reject();
            });
   QTest::mouseClick(f.button(QStringLiteral("cmdLiveTester")), Qt::LeftButton);
   QVERIFY(done);
+}
+
+template <typename T>
+T* Child(QDialog& dialog, const char* name) {
+  T* child = dialog.findChild<T*>(QString::fromLatin1(name));
+  if (child == nullptr) qFatal("no control %s", name);
+  return child;
 }
 
 // One moment of simulated time: the knife at `knife`, a frame and a dial value taken, and the
@@ -52,25 +64,34 @@ void Moment(ui::LiveTesterDialog& dialog, double time, double knife) {
   dialog.takeFrames();
 }
 
-template <typename T>
-T* Child(QDialog& dialog, const char* name) {
-  T* child = dialog.findChild<T*>(QString::fromLatin1(name));
-  if (child == nullptr) qFatal("no control %s", name);
-  return child;
-}
-
 // The readings that `zonalyst-cli` prints as JSON for these arguments, by zone (none: no reading).
 std::map<int, std::optional<double>> CliReadings(const QStringList& arguments) {
   QProcess cli;
   cli.start(QStringLiteral(ZONALYST_CLI), arguments);
   if (!cli.waitForFinished(60000) || cli.exitCode() != 0) qFatal("%s", cli.readAllStandardError().constData());
   std::map<int, std::optional<double>> readings;
-  for (const QJsonValue zone : QJsonDocument::fromJson(cli.readAllStandardOutput()).object()[QStringLiteral("zones")].toArray()) {
+  for (const QJsonValue zone :
+       QJsonDocument::fromJson(cli.readAllStandardOutput()).object()[QStringLiteral("zones")].toArray()) {
     const QJsonValue reading = zone[QStringLiteral("reading")];
     readings[zone[QStringLiteral("zone")].toInt()] =
         reading.isDouble() ? std::optional<double>(reading.toDouble()) : std::nullopt;
   }
   return readings;
+}
+
+// The knife far out and far in, so that the disc is seen lit whole; the disc found, then
+// typed where the simulated camera draws it.
+void PlaceDisc(ui::LiveTesterDialog& dialog) {
+  Moment(dialog, 0.0, 9.0);
+  Moment(dialog, 0.1, 14.0);
+  QTest::mouseClick(Child<QPushButton>(dialog, "cmdFindDisc"), Qt::LeftButton);
+  for (const auto& [name, value] : {std::pair{"txtDiscX", 87.0}, {"txtDiscY", 58.0}, {"txtDiscR", 45.0}}) {
+    auto* box = Child<QDoubleSpinBox>(dialog, name);
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClicks(box, QString::number(value, 'f', 1));
+    QTest::keyClick(box, Qt::Key_Return);
+  }
 }
 
 QString DiscArgument(QDialog& dialog) {
@@ -96,17 +117,7 @@ class LiveTesterTest : public QObject {
     WithLiveTester(f, [&](ui::LiveTesterDialog& dialog) {
       auto* average = Child<QSpinBox>(dialog, "spnAverage");
       average->setValue(1);
-      Moment(dialog, 0.0, 9.0);  // the knife far out and far in: the disc lit whole
-      Moment(dialog, 0.1, 14.0);
-      QTest::mouseClick(Child<QPushButton>(dialog, "cmdFindDisc"), Qt::LeftButton);
-      // The disc where the simulated camera draws it, typed.
-      for (const auto& [name, value] : {std::pair{"txtDiscX", 87.0}, {"txtDiscY", 58.0}, {"txtDiscR", 45.0}}) {
-        auto* box = Child<QDoubleSpinBox>(dialog, name);
-        box->setFocus();
-        box->selectAll();
-        QTest::keyClicks(box, QString::number(value, 'f', 1));
-        QTest::keyClick(box, Qt::Key_Return);
-      }
+      PlaceDisc(dialog);
       f.prompter.answerSaveFile(run);
       QTest::mouseClick(Child<QPushButton>(dialog, "cmdRecordTo"), Qt::LeftButton);
       for (int step = 0; step <= 20; ++step) {
@@ -131,8 +142,39 @@ class LiveTesterTest : public QObject {
       QTest::mouseClick(Child<QPushButton>(dialog, "cmdCancel"), Qt::LeftButton);
     });
     QCOMPARE(f.window->state().test.ReadingSets, 1);
-    QCOMPARE(f.cell(entry::ReadingCell(4, 2))->isVisible(), false);
+    QCOMPARE(f.cell(panel::ReadingCell(4, 2))->isVisible(), false);
     QCOMPARE(f.prompter.unexpected(), 0);
+  }
+
+  // The window's rules without the window. A dial's value records a step once it has stood a
+  // second, once, and not where a step was just recorded; a zone is null only when every one of
+  // the averaged frames has it under the threshold; a sweep keeps so few frames that a minute
+  // stays under 50 MB.
+  void dialSettlingMeterAndStrideRules() {
+    livetester::DialSettling settling;
+    const std::vector<std::pair<double, double>> dial = {{0.0, 1.0}, {0.5, 1.0}, {1.0, 1.0}, {1.5, 1.0},
+                                                         {1.6, 1.2}, {2.5, 1.2}, {2.6, 1.2}};
+    std::vector<double> recorded;
+    for (const auto& [time, position] : dial) {
+      if (const auto step = settling.feed(time, position)) recorded.push_back(*step);
+      if (time == 1.6) settling.recorded(1.2);  // Space pressed there
+    }
+    QCOMPARE(recorded, std::vector<double>{1.0});
+
+    livetester::NullMeter meter;
+    meter.setFrames(3);
+    for (const double c : {0.001, -0.002, 0.05}) meter.add({ZoneBalance{c, 0.0}, ZoneBalance{0.001, 0.0}});
+    const auto bars = meter.bars(0.02);
+    QCOMPARE(bars[0].null, false);
+    QCOMPARE(bars[1].null, true);
+    QVERIFY(std::abs(bars[0].contrast - 0.049 / 3) < 1e-12);
+
+    for (const auto& [width, height, bytes, fps] :
+         {std::tuple{640, 480, 1, 15.0}, {1920, 1080, 2, 30.0}, {160, 120, 1, 5.0}}) {
+      const int stride = livetester::FrameStride(width, height, bytes, fps);
+      QVERIFY(60.0 * fps / stride * width * height * bytes <= 50e6);
+      QVERIFY(stride == 1 || 60.0 * fps / (stride - 1) * width * height * bytes > 50e6 / 1.02);
+    }
   }
 };
 

@@ -20,12 +20,14 @@ GreyFrame MeanFrame(const std::vector<std::shared_ptr<const GreyFrame>>& frames)
   }
   const double scale = (brightest <= 255 ? 256.0 : 1.0) / static_cast<double>(frames.size());
   GreyFrame mean = first;
-  for (std::size_t p = 0; p < sum.size(); ++p) mean.grey[p] = static_cast<std::uint16_t>(std::nearbyint(sum[p] * scale));
+  for (std::size_t p = 0; p < sum.size(); ++p)
+    mean.grey[p] = static_cast<std::uint16_t>(std::nearbyint(sum[p] * scale));
   return mean;
 }
 
 bool SteppedRun::record(Step step) {
-  const auto same = std::find_if(steps_.begin(), steps_.end(), [&](const Step& s) { return s.position == step.position; });
+  const auto same =
+      std::find_if(steps_.begin(), steps_.end(), [&](const Step& s) { return s.position == step.position; });
   if (same != steps_.end()) {
     *same = std::move(step);
     return true;
@@ -44,6 +46,17 @@ std::optional<PhotoReadingsResult> SteppedRun::readings(const MirrorTest& test, 
     positions.push_back(step.position);
   }
   return ReadPhotoNulls(test, frames, positions, disc, masked);
+}
+
+std::optional<double> DialSettling::feed(double time, double position) {
+  if (value_ != position) {
+    value_ = position;
+    since_ = time;
+    return std::nullopt;
+  }
+  if (time - since_ < kSettleSeconds || recorded_ == position) return std::nullopt;
+  recorded_ = position;
+  return position;
 }
 
 }  // namespace zonalyst::livetester

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace zonalyst::livetester {
@@ -35,6 +36,23 @@ class SteppedRun {
 
  private:
   std::vector<Step> steps_;
+};
+
+// A dial's value settled: a value that the dial has shown for kSettleSeconds without change,
+// other than the position of the step recorded last, records a step of its own (the hand has
+// left the screw).
+inline constexpr double kSettleSeconds = 1.0;
+class DialSettling {
+ public:
+  // The position to record now that the dial shows position at time (seconds); none while it
+  // moves or has not yet stood long enough, and once recorded none again until it moves.
+  std::optional<double> feed(double time, double position);
+  // A step recorded at position by other means (Space, the wedge's Return).
+  void recorded(double position) { recorded_ = position; }
+
+ private:
+  std::optional<double> value_, recorded_;
+  double since_ = 0.0;
 };
 
 }  // namespace zonalyst::livetester
