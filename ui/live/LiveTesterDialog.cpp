@@ -3,6 +3,8 @@
 #include "NullMeterView.h"
 #include "core/DialProtocols.h"
 #include "core/NumberText.h"
+#include "core/ReadingSetFill.h"
+#include "core/ReadingsValidation.h"
 #include "live/CameraSource.h"
 #include "live/SerialDial.h"
 #include "live/SimulatedDial.h"
@@ -792,15 +794,35 @@ void LiveTesterDialog::fillSet() {
   }
   if (!result) return;
   const int set = set_->currentIndex() + 1;
-  const std::vector<KeptReading> kept = FillReadingSet(state_.test, *result, set);
-  QString text = QStringLiteral("Set %1 holds the live readings.").arg(set);
-  if (!kept.empty()) {
-    QStringList zones;
-    for (const KeptReading& zone : kept) zones << QString::number(zone.zone);
-    text += kept.front().fromOtherSets
-                ? QStringLiteral(" Zones without a reading take their mean of the other sets: %1.")
-                : QStringLiteral(" Zones without a reading keep their values: %1.");
-    text = text.arg(zones.join(QStringLiteral(", ")));
+  const ZoneReadings readings = ReadingsOf(*result);
+  // The same rule as for photos: a zone never measured is filled only when the user says so.
+  MirrorTest filled = state_.test;
+  ReadingSetFill fill = FillReadingSet(filled, readings, set, UnmeasuredZones::Refuse);
+  if (fill.outcome == ReadingSetFill::Outcome::Unmeasured) {
+    MessageRequest ask;
+    ask.title = windowTitle();
+    ask.icon = MessageIcon::Question;
+    ask.buttons = MessageButtons::YesNo;
+    ask.defaultButton = MessageAnswer::No;
+    ask.text = QStringLiteral(
+                   "Zones %1 have no live reading, and set %2 holds no measured value there.\r\n"
+                   "Fill Set %2 anyway, with each of them taking %3?")
+                   .arg(QString::fromStdString(ZoneListText(fill.unmeasured)))
+                   .arg(set)
+                   .arg(AnyReading(state_.test) ? QStringLiteral("its mean of the other sets")
+                                                : QStringLiteral("0, which was never measured"));
+    if (prompter_.message(ask) != MessageAnswer::Yes) {
+      status_->setText(QStringLiteral("Set %1 was left as it was.").arg(set));
+      return;
+    }
+    filled = state_.test;
+    fill = FillReadingSet(filled, readings, set, UnmeasuredZones::Accept);
+  }
+  if (fill.outcome != ReadingSetFill::Outcome::Filled) return;
+  state_.test = filled;
+  QString text = QStringLiteral("Set %1 holds %2 live readings.").arg(set).arg(fill.filled);
+  if (!fill.kept.empty()) {
+    text += QStringLiteral(" Zones %1 keep their values.").arg(QString::fromStdString(ZoneListText(fill.kept)));
   }
   status_->setText(text);
   showReadings();
