@@ -13,9 +13,9 @@
 #include "plot/ContrastCurvesChart.h"
 #include "plot/RasterSurface.h"
 #include "ui/live/rules/SweepTable.h"
+#include "ui/panel/DiscView.h"
 #include "ui/panel/EntryBoxes.h"
-#include "ui/photo/DiscView.h"
-#include "ui/photo/rules/ZoneTable.h"
+#include "ui/panel/rules/ZoneTable.h"
 
 #include <QAbstractSpinBox>
 #include <QApplication>
@@ -749,10 +749,10 @@ void LiveTesterDialog::showReadings() {
   std::vector<QStringList> rows;
   QStringList headers;
   if (mode_ == Mode::Stepped) {
-    for (const QString& header : photos::ZoneHeaders(state_.test)) headers << header;
+    for (const QString& header : panel::ZoneHeaders(state_.test)) headers << header;
     if (steppedResult_) {
       plot::DrawContrastCurves(chart, *steppedResult_, state_.test.inInches());
-      for (const photos::ZoneRow& row : photos::ZoneRows(state_.test, *steppedResult_, Separator())) {
+      for (const panel::ZoneRow& row : panel::ZoneRows(state_.test, *steppedResult_, Separator())) {
         rows.push_back(QStringList(row.begin(), row.end()));
       }
     }

@@ -1,12 +1,12 @@
 #include "PhotoReadingsDialog.h"
 
-#include "DiscView.h"
 #include "SeriesFrames.h"
 #include "core/ReadingsValidation.h"
 #include "plot/ContrastCurvesChart.h"
 #include "plot/RasterSurface.h"
+#include "ui/panel/DiscView.h"
 #include "ui/panel/EntryBoxes.h"
-#include "ui/photo/rules/ZoneTable.h"
+#include "ui/panel/rules/ZoneTable.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -68,7 +68,7 @@ PhotoReadingsDialog::PhotoReadingsDialog(const PanelContext& context, QWidget* p
   chart_->setObjectName(QStringLiteral("picContrast"));
   chart_->setFixedSize(plot::kContrastChartWidth, plot::kContrastChartHeight);
   QStringList headers;
-  for (const QString& header : photos::ZoneHeaders(state_.test)) headers << header;
+  for (const QString& header : panel::ZoneHeaders(state_.test)) headers << header;
   zones_ = MakeTable(QStringLiteral("tblZones"), headers, this);
   zones_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   // Eight zones in view; more scroll.
@@ -398,11 +398,11 @@ void PhotoReadingsDialog::showZones() {
   chart.clear();
   if (result_) plot::DrawContrastCurves(chart, *result_, state_.test.inInches());
   chart_->setPixmap(QPixmap::fromImage(chart.image()));
-  const std::vector<photos::ZoneRow> rows =
-      result_ ? photos::ZoneRows(state_.test, *result_, Separator()) : std::vector<photos::ZoneRow>{};
+  const std::vector<panel::ZoneRow> rows =
+      result_ ? panel::ZoneRows(state_.test, *result_, Separator()) : std::vector<panel::ZoneRow>{};
   zones_->setRowCount(static_cast<int>(rows.size()));
   for (int row = 0; row < zones_->rowCount(); ++row) {
-    for (int column = 0; column < photos::kZoneColumns; ++column) {
+    for (int column = 0; column < panel::kZoneColumns; ++column) {
       zones_->setItem(row, column, new QTableWidgetItem(rows[static_cast<std::size_t>(row)][column]));
     }
   }

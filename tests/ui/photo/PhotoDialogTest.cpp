@@ -4,8 +4,8 @@
 #include "tests/ui/QtTestMain.h"
 #include "tests/ui/WindowFixture.h"
 #include "ui/analysis/TestersViewPanel.h"
+#include "ui/panel/DiscView.h"
 #include "ui/panel/rules/EntryIndex.h"
-#include "ui/photo/DiscView.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,12 +1,13 @@
 #include "tests/support/TestMirror.h"
-#include "ui/photo/rules/DiscDrag.h"
+#include "ui/panel/rules/DiscDrag.h"
+#include "ui/panel/rules/ZoneTable.h"
 #include "ui/photo/rules/PhotoSeries.h"
 #include "ui/photo/rules/PhotoView.h"
-#include "ui/photo/rules/ZoneTable.h"
 
 #include <QtTest>
 
 using namespace zonalyst;
+using namespace zonalyst::panel;
 using namespace zonalyst::photos;
 
 namespace {

@@ -8,11 +8,12 @@
 #include <array>
 #include <vector>
 
-namespace zonalyst::photos {
+namespace zonalyst::panel {
 
-// The zone table's columns: zone, effective radius (mm), the reading from the photos and
-// its uncertainty (test units), why it has or has not one, the test's average reading and
-// the photos' reading less it (both empty for a test without readings).
+// The zone table of readings from photos (the photo readings dialog, the live tester's stepped
+// mode). Its columns: zone, effective radius (mm), the reading from the photos and its
+// uncertainty (test units), why it has or has not one, the test's average reading and the
+// photos' reading less it (both empty for a test without readings).
 inline constexpr int kZoneColumns = 7;
 using ZoneRow = std::array<QString, kZoneColumns>;
 
@@ -20,4 +21,4 @@ std::array<QString, kZoneColumns> ZoneHeaders(const MirrorTest& test);
 // One row per zone of the result, numbers with the user's decimal separator.
 std::vector<ZoneRow> ZoneRows(const MirrorTest& test, const PhotoReadingsResult& result, QChar separator);
 
-}  // namespace zonalyst::photos
+}  // namespace zonalyst::panel

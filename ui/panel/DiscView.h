@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/PhotoReadings.h"
-#include "ui/photo/rules/DiscDrag.h"
+#include "ui/panel/rules/DiscDrag.h"
 
 #include <QImage>
 #include <QWidget>
@@ -23,7 +23,7 @@ class DiscView final : public QWidget {
   void setDisc(const PhotoDisc& disc);
   void setZones(const std::vector<ZoneNull>& zones);
   // Where a frame pixel shows in the view.
-  photos::FrameFit fit() const;
+  panel::FrameFit fit() const;
   // Magnifies the view so that one pixel of the photo's file shows as one screen pixel (at
   // least twice the whole frame's), on the rim's rightmost point; or shows the whole frame.
   void showEdge();
@@ -51,7 +51,7 @@ class DiscView final : public QWidget {
   QPointF centre_;          // the frame point in the middle of a magnified view
   PhotoDisc disc_;
   std::vector<ZoneNull> zones_;
-  photos::DiscGrab grab_ = photos::DiscGrab::None;
+  panel::DiscGrab grab_ = panel::DiscGrab::None;
   bool panning_ = false;
   PhotoDisc held_;  // the disc when the mouse took hold of it
   QPointF from_;    // where, frame pixels

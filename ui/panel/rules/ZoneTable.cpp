@@ -3,7 +3,7 @@
 #include "core/NumberText.h"
 #include "core/ReadingsValidation.h"
 
-namespace zonalyst::photos {
+namespace zonalyst::panel {
 namespace {
 
 QString Number(double value, int decimals, QChar separator) {
@@ -49,4 +49,4 @@ std::vector<ZoneRow> ZoneRows(const MirrorTest& test, const PhotoReadingsResult&
   return rows;
 }
 
-}  // namespace zonalyst::photos
+}  // namespace zonalyst::panel

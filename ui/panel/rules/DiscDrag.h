@@ -2,7 +2,7 @@
 
 #include "core/PhotoReadings.h"
 
-namespace zonalyst::photos {
+namespace zonalyst::panel {
 
 // How a frame of width x height pixels fits a view of viewWidth x viewHeight, whole and
 // centred: view = left + frame * scale (and top likewise).
@@ -31,4 +31,4 @@ DiscGrab GrabAt(const PhotoDisc& disc, double x, double y, double reach);
 // centre is held, its radius reaching the mouse (at least 2 pixels) when its rim is.
 PhotoDisc Dragged(const PhotoDisc& disc, DiscGrab grab, double fromX, double fromY, double toX, double toY);
 
-}  // namespace zonalyst::photos
+}  // namespace zonalyst::panel

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace zonalyst::photos {
+namespace zonalyst::panel {
 
 // A disc smaller than this cannot hold two windows of two pixels each side of its centre.
 constexpr double kSmallestRadius = 2.0;
@@ -56,4 +56,4 @@ PhotoDisc Dragged(const PhotoDisc& disc, DiscGrab grab, double fromX, double fro
   return moved;
 }
 
-}  // namespace zonalyst::photos
+}  // namespace zonalyst::panel

@@ -53,25 +53,25 @@ void DiscView::setZones(const std::vector<ZoneNull>& zones) {
   update();
 }
 
-photos::FrameFit DiscView::fit() const {
-  return photos::FrameFit::Zoomed(image_.width(), image_.height(), width(), height(), zoom_, centre_.x(), centre_.y());
+panel::FrameFit DiscView::fit() const {
+  return panel::FrameFit::Zoomed(image_.width(), image_.height(), width(), height(), zoom_, centre_.x(), centre_.y());
 }
 
 void DiscView::zoomTo(double zoom, double centreX, double centreY) {
-  const double whole = photos::FrameFit::Of(image_.width(), image_.height(), width(), height()).scale;
+  const double whole = panel::FrameFit::Of(image_.width(), image_.height(), width(), height()).scale;
   const bool wasMagnified = magnified();
   zoom_ = std::clamp(zoom, 1.0, std::max(1.0, kLargestPixel / whole));
   if (magnified() != wasMagnified) emit magnifiedChanged(magnified());
   centre_ = QPointF(centreX, centreY);
   // The centre as the view shows it, kept within the frame.
-  const photos::FrameFit f = fit();
+  const panel::FrameFit f = fit();
   centre_ = QPointF(f.toFrameX(width() / 2.0), f.toFrameY(height() / 2.0));
   update();
 }
 
 void DiscView::showEdge() {
   if (image_.isNull()) return;
-  const double whole = photos::FrameFit::Of(image_.width(), image_.height(), width(), height()).scale;
+  const double whole = panel::FrameFit::Of(image_.width(), image_.height(), width(), height()).scale;
   zoomTo(std::max(2.0, fileScale_ / whole), disc_.x + disc_.radius, disc_.y);
 }
 
@@ -79,11 +79,11 @@ void DiscView::showWhole() { zoomTo(1.0, 0.0, 0.0); }
 
 void DiscView::wheelEvent(QWheelEvent* event) {
   if (image_.isNull()) return;
-  const photos::FrameFit before = fit();
+  const panel::FrameFit before = fit();
   const QPointF mouse = event->position();
   const QPointF held(before.toFrameX(mouse.x()), before.toFrameY(mouse.y()));
   const double zoom = zoom_ * std::pow(kZoomStep, event->angleDelta().y() / 120.0);
-  const double whole = photos::FrameFit::Of(image_.width(), image_.height(), width(), height()).scale;
+  const double whole = panel::FrameFit::Of(image_.width(), image_.height(), width(), height()).scale;
   const double scale = whole * std::clamp(zoom, 1.0, std::max(1.0, kLargestPixel / whole));
   // The frame point under the mouse stays under it.
   zoomTo(zoom, held.x() + (width() / 2.0 - mouse.x()) / scale, held.y() + (height() / 2.0 - mouse.y()) / scale);
@@ -94,7 +94,7 @@ void DiscView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), Qt::black);
   if (image_.isNull()) return;
-  const photos::FrameFit f = fit();
+  const panel::FrameFit f = fit();
   // Only the frame's pixels in view, each a square of its own once magnified.
   painter.setRenderHint(QPainter::SmoothPixmapTransform, f.scale < 1.0);
   const QRectF frameInView =
@@ -119,38 +119,38 @@ void DiscView::paintEvent(QPaintEvent*) {
 }
 
 void DiscView::mousePressEvent(QMouseEvent* event) {
-  const photos::FrameFit f = fit();
+  const panel::FrameFit f = fit();
   if (image_.isNull() || event->button() != Qt::LeftButton) return;
   from_ = QPointF(f.toFrameX(event->position().x()), f.toFrameY(event->position().y()));
   held_ = disc_;
-  grab_ = photos::GrabAt(disc_, from_.x(), from_.y(), kRimReach / f.scale);
-  panning_ = grab_ == photos::DiscGrab::None && magnified();
+  grab_ = panel::GrabAt(disc_, from_.x(), from_.y(), kRimReach / f.scale);
+  panning_ = grab_ == panel::DiscGrab::None && magnified();
 }
 
 void DiscView::mouseMoveEvent(QMouseEvent* event) {
-  const photos::FrameFit f = fit();
+  const panel::FrameFit f = fit();
   const double x = f.toFrameX(event->position().x());
   const double y = f.toFrameY(event->position().y());
   if (panning_) {
     zoomTo(zoom_, centre_.x() - (x - from_.x()), centre_.y() - (y - from_.y()));
     return;
   }
-  if (grab_ == photos::DiscGrab::None) {
+  if (grab_ == panel::DiscGrab::None) {
     // Shows what a press would take hold of.
-    const photos::DiscGrab under =
-        image_.isNull() ? photos::DiscGrab::None : photos::GrabAt(disc_, x, y, kRimReach / f.scale);
-    setCursor(under == photos::DiscGrab::Rim      ? Qt::SizeFDiagCursor
-              : under == photos::DiscGrab::Centre ? Qt::SizeAllCursor
-                                                  : Qt::ArrowCursor);
+    const panel::DiscGrab under =
+        image_.isNull() ? panel::DiscGrab::None : panel::GrabAt(disc_, x, y, kRimReach / f.scale);
+    setCursor(under == panel::DiscGrab::Rim      ? Qt::SizeFDiagCursor
+              : under == panel::DiscGrab::Centre ? Qt::SizeAllCursor
+                                                 : Qt::ArrowCursor);
     return;
   }
-  disc_ = photos::Dragged(held_, grab_, from_.x(), from_.y(), x, y);
+  disc_ = panel::Dragged(held_, grab_, from_.x(), from_.y(), x, y);
   update();
   emit discMoved(disc_);
 }
 
 void DiscView::mouseReleaseEvent(QMouseEvent*) {
-  grab_ = photos::DiscGrab::None;
+  grab_ = panel::DiscGrab::None;
   panning_ = false;
 }
 
