@@ -288,6 +288,7 @@ QWidget* LiveTesterDialog::buildMeterColumn() {
   connect(average_, &QSpinBox::valueChanged, this, [this](int frames) {
     meter_.setFrames(frames);
     while (static_cast<int>(averaged_.size()) > frames) averaged_.pop_front();
+    completeStep();
   });
   threshold_ = Named(new QDoubleSpinBox(column), "txtNullThreshold");
   threshold_->setDecimals(3);
@@ -376,6 +377,7 @@ void LiveTesterDialog::frameSourceChosen() {
   latest_.reset();
   brightest_ = {};
   averaged_.clear();
+  pending_.reset();
   meter_.clear();
   found_.reset();
   layout_.reset();
@@ -457,6 +459,7 @@ void LiveTesterDialog::dialSourceChosen() {
   typedValue_->setEnabled(choice >= 2);
   dial_.reset();
   typedPosition_.reset();
+  pending_.reset();
   dialState_->clear();
   simulatedDial_ = nullptr;
   if (choice == 0) {
@@ -487,7 +490,13 @@ void LiveTesterDialog::connectDial() {
 }
 
 void LiveTesterDialog::dialArrived(const live::DialArrival& value) {
+  if (!dial_ || dial_->sample.position != value.sample.position) restingSince_ = value.sample.timeS;
   dial_ = value;
+  if (pending_ && pending_->position != value.sample.position) {
+    status_->setText(QStringLiteral("The knife moved before the step at %1 had its frames: no step recorded.")
+                         .arg(Number(pending_->position, state_.test.inInches() ? 4 : 3)));
+    pending_.reset();
+  }
   if (sweeping_) sweep_.addDial(value.sample);
   showMeter();
   // A typed value or a wedge's records its step by its Return.
@@ -507,6 +516,7 @@ void LiveTesterDialog::typedValueEntered() {
       return;
     }
     typedPosition_ = DialReading(*decoding.value, state_.test.inInches(), 0.0);
+    restingSince_ = clock_.now();
     typedValue_->selectAll();
     showMeter();
     return;
@@ -540,13 +550,14 @@ void LiveTesterDialog::takeFrames() {
   const double now = clock_.now();
   while (!arrivals_.empty() && arrivals_.front() < now - 1.0) arrivals_.pop_front();
   showMeter();
+  completeStep();
   if (sweeping_ && !frames.empty()) solve();
 }
 
 void LiveTesterDialog::showFrame(const live::MeteredFrame& frame) {
   latest_ = frame.grey;
   arrivals_.push_back(frame.time);
-  averaged_.push_back(frame.grey);
+  averaged_.push_back({frame.time, frame.grey});
   while (static_cast<int>(averaged_.size()) > meter_.frames()) averaged_.pop_front();
   clipped_ = frame.clipped;
   if (brightest_.grey.size() != frame.grey->grey.size()) {
@@ -661,13 +672,24 @@ void LiveTesterDialog::recordStep() {
     status_->setText(QStringLiteral("No frame to record yet."));
     return;
   }
+  settling_.recorded(*position);
+  pending_ = PendingStep{*position, restingSince_};
+  status_->setText(QStringLiteral("Step at %1: waiting for frames of the knife at rest.")
+                       .arg(Number(*position, state_.test.inInches() ? 4 : 3)));
+  completeStep();
+}
+
+void LiveTesterDialog::completeStep() {
+  if (!pending_ || !layout_) return;
+  const std::vector<std::shared_ptr<const GreyFrame>> frames =
+      livetester::FramesAtRest(averaged_, meter_.frames(), pending_->restingSince);
+  if (frames.empty()) return;
   livetester::Step step;
-  step.position = *position;
-  step.time = clock_.now();
-  step.frame = std::make_shared<const GreyFrame>(
-      livetester::MeanFrame(std::vector<std::shared_ptr<const GreyFrame>>(averaged_.begin(), averaged_.end())));
+  step.position = pending_->position;
+  step.time = averaged_.back().time;
+  step.frame = std::make_shared<const GreyFrame>(livetester::MeanFrame(frames));
+  pending_.reset();
   const bool replaced = stepped_.record(step);
-  settling_.recorded(step.position);
   const int decimals = state_.test.inInches() ? 4 : 3;
   if (!recordTo_.isEmpty()) {
     const QString name = QStringLiteral("knife_%1%2.png")

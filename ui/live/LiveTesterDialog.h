@@ -109,7 +109,10 @@ class LiveTesterDialog final : public QDialog {
   void placeMeter();
   void showMeter();
 
+  // Asks for a step at the knife's position now; it is recorded once enough frames of the
+  // knife at rest have arrived (completeStep), at once when they already have.
   void recordStep();
+  void completeStep();
   void toggleSweep();
   void setMode(Mode mode);
   void keepFrame(live::MeteredFrame& frame);  // on the worker
@@ -134,8 +137,8 @@ class LiveTesterDialog final : public QDialog {
 
   // The frames.
   std::shared_ptr<const GreyFrame> latest_;
-  GreyFrame brightest_;                                    // of the frames seen, each pixel's brightest value
-  std::deque<std::shared_ptr<const GreyFrame>> averaged_;  // the frames the meter averages
+  GreyFrame brightest_;                          // of the frames seen, each pixel's brightest value
+  std::deque<livetester::TimedFrame> averaged_;  // the frames the meter averages
   std::optional<PhotoDisc> found_;
   PhotoDisc disc_;
   std::shared_ptr<const live::MeterLayout> layout_;
@@ -148,11 +151,18 @@ class LiveTesterDialog final : public QDialog {
   // The dial.
   std::optional<live::DialArrival> dial_;
   std::optional<double> typedPosition_;  // without a dial: the position typed for the next step
+  double restingSince_ = 0.0;            // when the dial's value or the typed position last changed
 
   // The run.
   Mode mode_ = Mode::Stepped;
   livetester::SteppedRun stepped_;
   livetester::DialSettling settling_;
+  // A step asked for (Space, the wedge's Return, a settled dial) that waits for its frames.
+  struct PendingStep {
+    double position = 0.0;
+    double restingSince = 0.0;
+  };
+  std::optional<PendingStep> pending_;
   livetester::SweepRun sweep_;
   bool sweeping_ = false;
   int stride_ = 1;       // a sweep keeps every stride-th frame

@@ -19,6 +19,8 @@
 #include <QTableWidget>
 #include <QtTest>
 
+#include <deque>
+
 using namespace zonalyst;
 using namespace zonalyst::testing;
 
@@ -54,14 +56,18 @@ T* Child(QDialog& dialog, const char* name) {
   return child;
 }
 
-// One moment of simulated time: the knife at `knife`, a frame and a dial value taken, and the
-// frame metered and shown.
-void Moment(ui::LiveTesterDialog& dialog, double time, double knife) {
-  dialog.simulatedTester()->setPath([knife](double) { return knife; });
+// A frame that arrives at `time` (simulated), metered and shown.
+void Frame(ui::LiveTesterDialog& dialog, double time) {
   dialog.simulatedTester()->tick(time);
-  dialog.simulatedDial()->tick(time);
   QTRY_VERIFY(dialog.frameCounts().metered + dialog.frameCounts().dropped == dialog.frameCounts().arrived);
   dialog.takeFrames();
+}
+
+// One moment of simulated time: the knife at `knife`, a dial value and a frame taken.
+void Moment(ui::LiveTesterDialog& dialog, double time, double knife) {
+  dialog.simulatedTester()->setPath([knife](double) { return knife; });
+  dialog.simulatedDial()->tick(time);
+  Frame(dialog, time);
 }
 
 // The readings that `zonalyst-cli` prints as JSON for these arguments, by zone (none: no reading).
@@ -107,9 +113,10 @@ class LiveTesterTest : public QObject {
   Q_OBJECT
 
  private slots:
-  // Steps of 0.05 mm through zones 4 and 5, each recorded by Space and written into a folder:
-  // the window's readings are those `photos` gives on the frames recorded; Fill Set fills the
-  // set, and Cancel leaves the test as it was.
+  // Steps of 0.05 mm through zones 4 and 5, each asked for by Space as the dial shows the knife
+  // there and recorded, into a folder, from the first frame that arrives late enough to show
+  // the knife at rest: the window's readings are those `photos` gives on the frames recorded;
+  // Fill Set fills the set, and Cancel leaves the test as it was.
   void steppedReadingsAreThePhotosReadingsOfTheRecordedFramesAndCancelKeepsTheTest() {
     WindowFixture f;
     const QString run = f.path(QStringLiteral("run"));
@@ -120,15 +127,19 @@ class LiveTesterTest : public QObject {
       PlaceDisc(dialog);
       f.prompter.answerSaveFile(run);
       QTest::mouseClick(Child<QPushButton>(dialog, "cmdRecordTo"), Qt::LeftButton);
+      const auto recorded = [&] { return QDir(run).entryList({QStringLiteral("knife_*.png")}); };
       for (int step = 0; step <= 20; ++step) {
         Moment(dialog, 1.0 + step, 11.35 + 0.05 * step);
         QTest::keyClick(&dialog, Qt::Key_Space);
+        Frame(dialog, 1.2 + step);  // may still show the knife moving
+        QCOMPARE(recorded().size(), step);
+        Frame(dialog, 1.3 + step);
+        QCOMPARE(recorded().size(), step + 1);
       }
       auto* zones = Child<QTableWidget>(dialog, "tblZones");
       for (int zone : {4, 5}) shown[zone] = zones->item(zone - 1, 2)->text();
       const QString disc = DiscArgument(dialog);
-      const QStringList frames = QDir(run).entryList({QStringLiteral("knife_*.png")});
-      QCOMPARE(frames.size(), 21);
+      const QStringList frames = recorded();
       QStringList arguments{QStringLiteral("photos"), f.path(QStringLiteral("m.fdr"))};
       for (const QString& frame : frames) arguments << QDir(run).filePath(frame);
       arguments << QStringLiteral("--disc") << disc << QStringLiteral("--json");
@@ -148,9 +159,9 @@ class LiveTesterTest : public QObject {
   }
 
   // The window's rules without the window. A dial's value records a step once it has stood a
-  // second, once, and not where a step was just recorded; a zone is null only when every one of
-  // the averaged frames has it under the threshold; a sweep keeps so few frames that a minute
-  // stays under 50 MB.
+  // second, once, and not where a step was just recorded; a step waits for frames of the knife
+  // at rest; a zone is null only when every one of the averaged frames has it under the
+  // threshold; a sweep keeps so few frames that a minute stays under 50 MB.
   void dialSettlingMeterAndStrideRules() {
     livetester::DialSettling settling;
     const std::vector<std::pair<double, double>> dial = {{0.0, 1.0}, {0.5, 1.0}, {1.0, 1.0}, {1.5, 1.0},
@@ -161,6 +172,13 @@ class LiveTesterTest : public QObject {
       if (time == 1.6) settling.recorded(1.2);  // Space pressed there
     }
     QCOMPARE(recorded, std::vector<double>{1.0});
+
+    // A step's frames are the newest, once every one of them came 0.25 s after the knife stopped.
+    std::deque<livetester::TimedFrame> frames;
+    for (const double time : {0.9, 1.1, 1.3, 1.4}) frames.push_back({time, std::make_shared<const GreyFrame>()});
+    for (const auto& [count, since, expected] : {std::tuple{2, 1.0, 2}, {3, 1.0, 0}, {1, 1.2, 0}, {5, 0.0, 0}}) {
+      QCOMPARE(static_cast<int>(livetester::FramesAtRest(frames, count, since).size()), expected);
+    }
 
     livetester::NullMeter meter;
     meter.setFrames(3);

@@ -25,6 +25,16 @@ GreyFrame MeanFrame(const std::vector<std::shared_ptr<const GreyFrame>>& frames)
   return mean;
 }
 
+std::vector<std::shared_ptr<const GreyFrame>> FramesAtRest(const std::deque<TimedFrame>& frames, int count,
+                                                           double restingSince) {
+  if (count < 1 || static_cast<int>(frames.size()) < count) return {};
+  const auto first = frames.end() - count;
+  if (first->time < restingSince + kFrameLagSeconds) return {};
+  std::vector<std::shared_ptr<const GreyFrame>> atRest;
+  for (auto frame = first; frame != frames.end(); ++frame) atRest.push_back(frame->frame);
+  return atRest;
+}
+
 bool SteppedRun::record(Step step) {
   const auto same =
       std::find_if(steps_.begin(), steps_.end(), [&](const Step& s) { return s.position == step.position; });

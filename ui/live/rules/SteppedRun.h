@@ -4,6 +4,7 @@
 #include "core/PhotoReadings.h"
 
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -14,6 +15,24 @@ namespace zonalyst::livetester {
 // precision: a mean of several 8-bit frames is written 256 times as large (still within
 // 16 bits), which changes no contrast; a single frame is returned as it is.
 GreyFrame MeanFrame(const std::vector<std::shared_ptr<const GreyFrame>>& frames);
+
+// A camera's frame shows the knife where it stood a moment before the frame arrived (0.1 s
+// for the simulated camera, up to about 0.2 s for a webcam), and the dial may show a value a
+// moment before the knife stops: a step averages only frames that arrived at least this long
+// after the dial's value came to rest.
+inline constexpr double kFrameLagSeconds = 0.25;
+
+// A frame as stepped mode keeps it: when it arrived (seconds on the live clock) and its grey.
+struct TimedFrame {
+  double time = 0.0;
+  std::shared_ptr<const GreyFrame> frame;
+};
+
+// The step's frames: the newest `count` of the frames (oldest first), once every one of them
+// arrived kFrameLagSeconds or more after restingSince, when the knife came to rest; none while
+// fewer have (the step waits for them).
+std::vector<std::shared_ptr<const GreyFrame>> FramesAtRest(const std::deque<TimedFrame>& frames, int count,
+                                                           double restingSince);
 
 // One step of stepped mode: the knife's position (test units) and the mean of the frames
 // taken there.
