@@ -4,7 +4,6 @@
 #include "core/DialProtocols.h"
 #include "core/NumberText.h"
 #include "core/ReadingSetFill.h"
-#include "core/ReadingsValidation.h"
 #include "live/CameraSource.h"
 #include "live/SerialDial.h"
 #include "live/SimulatedDial.h"
@@ -15,6 +14,7 @@
 #include "ui/live/rules/SweepTable.h"
 #include "ui/panel/DiscView.h"
 #include "ui/panel/EntryBoxes.h"
+#include "ui/panel/ReadingSetQuestion.h"
 #include "ui/panel/rules/ZoneTable.h"
 
 #include <QAbstractSpinBox>
@@ -815,37 +815,9 @@ void LiveTesterDialog::fillSet() {
     result = livetester::FillableReadings(*sweepResult_);
   }
   if (!result) return;
-  const int set = set_->currentIndex() + 1;
-  const ZoneReadings readings = ReadingsOf(*result);
-  // The same rule as for photos: a zone never measured is filled only when the user says so.
-  MirrorTest filled = state_.test;
-  ReadingSetFill fill = FillReadingSet(filled, readings, set, UnmeasuredZones::Refuse);
-  if (fill.outcome == ReadingSetFill::Outcome::Unmeasured) {
-    MessageRequest ask;
-    ask.title = windowTitle();
-    ask.icon = MessageIcon::Question;
-    ask.buttons = MessageButtons::YesNo;
-    ask.defaultButton = MessageAnswer::No;
-    ask.text = QStringLiteral(
-                   "Zones %1 have no live reading, and set %2 holds no measured value there.\r\n"
-                   "Fill Set %2 anyway, with each of them taking %3?")
-                   .arg(QString::fromStdString(ZoneListText(fill.unmeasured)))
-                   .arg(set)
-                   .arg(AnyReading(state_.test) ? QStringLiteral("its mean of the other sets")
-                                                : QStringLiteral("0, which was never measured"));
-    if (prompter_.message(ask) != MessageAnswer::Yes) {
-      status_->setText(QStringLiteral("Set %1 was left as it was.").arg(set));
-      return;
-    }
-    filled = state_.test;
-    fill = FillReadingSet(filled, readings, set, UnmeasuredZones::Accept);
-  }
-  if (fill.outcome != ReadingSetFill::Outcome::Filled) return;
-  state_.test = filled;
-  QString text = QStringLiteral("Set %1 holds %2 live readings.").arg(set).arg(fill.filled);
-  if (!fill.kept.empty()) {
-    text += QStringLiteral(" Zones %1 keep their values.").arg(QString::fromStdString(ZoneListText(fill.kept)));
-  }
+  const QString text = FillReadingSetAsking(state_.test, ReadingsOf(*result), set_->currentIndex() + 1,
+                                            QStringLiteral("from the live tester"), prompter_, windowTitle());
+  if (text.isEmpty()) return;
   status_->setText(text);
   showReadings();
 }

@@ -1,11 +1,11 @@
 #include "PhotoReadingsDialog.h"
 
 #include "SeriesFrames.h"
-#include "core/ReadingsValidation.h"
 #include "plot/ContrastCurvesChart.h"
 #include "plot/RasterSurface.h"
 #include "ui/panel/DiscView.h"
 #include "ui/panel/EntryBoxes.h"
+#include "ui/panel/ReadingSetQuestion.h"
 #include "ui/panel/rules/ZoneTable.h"
 
 #include <QCheckBox>
@@ -416,50 +416,9 @@ bool PhotoReadingsDialog::anyRead() const {
 
 void PhotoReadingsDialog::fillSet() {
   if (!result_) return;
-  const int set = set_->currentIndex() + 1;
-  const ZoneReadings readings = ReadingsOf(*result_);
-  MirrorTest filled = state_.test;
-  ReadingSetFill fill = FillReadingSet(filled, readings, set, UnmeasuredZones::Refuse);
-  if (fill.outcome == ReadingSetFill::Outcome::Unmeasured) {
-    const bool one = fill.unmeasured.size() == 1;
-    const QString zones = QString::fromStdString(ZoneListText(fill.unmeasured));
-    const QString written = AnyReading(state_.test)
-                                ? QStringLiteral("its mean of the other sets, which would then seem to agree")
-                                : QStringLiteral("0, which was never measured");
-    MessageRequest ask;
-    ask.title = windowTitle();
-    ask.icon = MessageIcon::Question;
-    ask.buttons = MessageButtons::YesNo;
-    ask.defaultButton = MessageAnswer::No;
-    ask.text = (one ? QStringLiteral("Zone %1 has no reading from the photos, and set %2 holds no measured value "
-                                     "there.\r\nFill Set %2 anyway, with zone %1 taking %3?")
-                    : QStringLiteral("Zones %1 have no reading from the photos, and set %2 holds no measured value "
-                                     "there.\r\nFill Set %2 anyway, with each of them taking %3?"))
-                   .arg(zones)
-                   .arg(set)
-                   .arg(written);
-    if (prompter_.message(ask) != MessageAnswer::Yes) {
-      status_->setText(QStringLiteral("Set %1 was left as it was.").arg(set));
-      return;
-    }
-    filled = state_.test;
-    fill = FillReadingSet(filled, readings, set, UnmeasuredZones::Accept);
-  }
-  if (fill.outcome != ReadingSetFill::Outcome::Filled) return;
-  state_.test = filled;
-  QString text = fill.filled == 1
-                     ? QStringLiteral("Set %1 holds 1 reading from the photos.").arg(set)
-                     : QStringLiteral("Set %1 holds %2 readings from the photos.").arg(set).arg(fill.filled);
-  if (!fill.kept.empty()) {
-    text += (fill.kept.size() == 1 ? QStringLiteral(" Zone %1 keeps its value.")
-                                   : QStringLiteral(" Zones %1 keep their values."))
-                .arg(QString::fromStdString(ZoneListText(fill.kept)));
-  }
-  if (!fill.unmeasured.empty()) {
-    text += (fill.unmeasured.size() == 1 ? QStringLiteral(" Zone %1 has no measured value: type it by hand.")
-                                         : QStringLiteral(" Zones %1 have no measured value: type them by hand."))
-                .arg(QString::fromStdString(ZoneListText(fill.unmeasured)));
-  }
+  const QString text = FillReadingSetAsking(state_.test, ReadingsOf(*result_), set_->currentIndex() + 1,
+                                            QStringLiteral("from the photos"), prompter_, windowTitle());
+  if (text.isEmpty()) return;
   status_->setText(text);
   showZones();
 }
