@@ -15,8 +15,9 @@ QString FillReadingSetAsking(MirrorTest& test, const ZoneReadings& readings, int
   ReadingSetFill fill = FillReadingSet(filled, readings, set, UnmeasuredZones::Refuse);
   if (fill.outcome == ReadingSetFill::Outcome::Unmeasured) {
     const bool one = fill.unmeasured.size() == 1;
-    const QString written = AnyReading(test) ? QStringLiteral("its mean of the other sets, which would then seem to agree")
-                                             : QStringLiteral("0, which was never measured");
+    const QString written = AnyReading(test)
+                                ? QStringLiteral("its mean of the other sets, which would then seem to agree")
+                                : QStringLiteral("0, which was never measured");
     MessageRequest ask;
     ask.title = title;
     ask.icon = MessageIcon::Question;
@@ -35,8 +36,9 @@ QString FillReadingSetAsking(MirrorTest& test, const ZoneReadings& readings, int
   }
   if (fill.outcome != ReadingSetFill::Outcome::Filled) return {};
   test = filled;
-  QString text = fill.filled == 1 ? QStringLiteral("Set %1 holds 1 reading %2.").arg(set).arg(source)
-                                  : QStringLiteral("Set %1 holds %2 readings %3.").arg(set).arg(fill.filled).arg(source);
+  QString text = fill.filled == 1
+                     ? QStringLiteral("Set %1 holds 1 reading %2.").arg(set).arg(source)
+                     : QStringLiteral("Set %1 holds %2 readings %3.").arg(set).arg(fill.filled).arg(source);
   if (!fill.kept.empty()) {
     text += (fill.kept.size() == 1 ? QStringLiteral(" Zone %1 keeps its value.")
                                    : QStringLiteral(" Zones %1 keep their values."))
