@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Makes the README's pictures (docs/*.png) from the real window, shown under Xvfb on a real
 # test: the surface error panel (F4) and the tester's view (F10); the photo readings dialog
-# (F3, "Read from Photos...") on the example photo series; and the astigmatism dialog (F4,
-# "Astigmatism...") on the example tests at several orientations. Run it again whenever the
+# (F3, "Read from Photos...") on the example photo series; the astigmatism dialog (F4,
+# "Astigmatism...") on the example tests at several orientations; and the live tester (F3,
+# "Live Tester...") on its Simulated source, stepped through the zones. Run it again whenever the
 # window changes.  usage: scripts/make-docs-pictures.sh [BUILD_DIR]   (default: build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -83,3 +84,29 @@ XDG_CONFIG_HOME=$config LC_ALL=C.UTF-8 xvfb-run -a -s "-screen 0 1280x1024x24" b
   echo docs/window-astigmatism.png
   kill "$program"
 ' make-docs-pictures "$build" "$astigmatism_test"
+
+# The live tester: Alt+L opens it on the Simulated source; the knife moves out by 0.1 mm
+# (Page Up) after each step recorded (Space), through every zone's null.
+XDG_CONFIG_HOME=$config LC_ALL=C.UTF-8 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+  set -euo pipefail
+  "$1/bin/zonalyst" "$(pwd)/$2" &
+  program=$!
+  sleep 3
+  window=$(xdotool search --onlyvisible --name "Zonalyst" | head -1)
+  xdotool key --window "$window" F3
+  sleep 1
+  xdotool windowfocus --sync "$window"
+  xdotool key alt+l
+  sleep 3
+  dialog=$(xdotool search --onlyvisible --name "Live Tester" | head -1)
+  for step in $(seq 1 26); do
+    xdotool key --window "$dialog" Page_Up
+    sleep 0.6
+    xdotool key --window "$dialog" space
+  done
+  xdotool key --window "$dialog" Page_Down Page_Down Page_Down Page_Down Page_Down Page_Down Page_Down Page_Down
+  sleep 1.5
+  import -window "$dialog" docs/window-live-tester.png
+  echo docs/window-live-tester.png
+  kill "$program"
+' make-docs-pictures "$build" "$example"
