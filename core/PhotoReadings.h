@@ -88,6 +88,7 @@ enum class NullStatus {
   ManyCrossings,  // several crossings, none clearly the strongest
   NearCentre,     // radius inside 0.35 of the mirror's: the two windows nearly meet
   OutsideDisc,    // a window falls outside the disc or the frame
+  OnBackground,   // a window lies where no frame is lit: the disc does not fit the photos
   // Of a sweep of the knife:
   OneDirectionOnly,      // read in passes of one direction only, so not freed of the camera's latency
   TurnaroundInCrossing,  // the knife turned inside the zone's transition in every pass that crossed
@@ -120,6 +121,14 @@ struct PhotoReadingsResult {
 // masked.
 PhotoReadingsResult ReadPhotoNulls(const MirrorTest& test, const std::vector<GreyFrame>& frames,
                                    const std::vector<double>& positions, const PhotoDisc& disc, bool masked);
+
+// True when the photos' readings of a moving-source test fall with the zones' radius where the
+// test's own readings (or, without any, its desired conic) rise, or rise where they fall: the
+// readings' slope against the radius squared has the other sign, beyond twice its standard
+// error and a quarter of the wanted slope. The disc then does not fit the photos (on another
+// circle, or turned). Needs three zones read; never for a fixed source, whose readings may
+// run either way.
+bool ReadingsRunAgainstTheTest(const MirrorTest& test, const PhotoReadingsResult& result);
 
 // Each zone's reading as a reading set takes it (zone z's at [z - 1]), none where unread.
 ZoneReadings ReadingsOf(const PhotoReadingsResult& result);

@@ -42,6 +42,7 @@ std::vector<ZoneBalance> ZoneMeter::measure(const GreyFrame& frame) const {
     const double r = WindowMean(frame, windows.right, weights);
     if (l + r > 0.0) balances[k].contrast = (l - r) / (l + r);
     balances[k].difference = l - r;
+    balances[k].light = l + r;
   }
   return balances;
 }

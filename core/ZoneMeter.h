@@ -22,6 +22,7 @@ struct ZoneBalance {
   double contrast = std::numeric_limits<double>::quiet_NaN();  // c; not a number where both windows
                                                                // are black or outside the frame
   double difference = 0.0;                                     // L - R, grey levels
+  double light = 0.0;                                          // L + R, grey levels
 };
 
 // A zone as the meter measures it.

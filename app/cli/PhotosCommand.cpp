@@ -30,6 +30,9 @@ constexpr const char* kUsage =
     "  units on the readings' scale. Prints the disc, the photographs and one row per zone:\n"
     "  its reading, the reading's uncertainty, its status and the test's own average reading.\n"
     "  A zone without a reading gets a warning on the error output; a made-up value is never given.\n"
+    "  A zone with a window that no photograph lights is not read (\"on background\"), and the\n"
+    "  readings of a moving-source test that run the other way with the radius than the test's\n"
+    "  own get a warning: the disc does not fit them, or the positions run backwards.\n"
     "  --positions FILE.csv  the knife positions as lines \"file,position\" instead\n"
     "  --disc X,Y,R  the mirror's disc in the photographs' pixels, x to the right and y down\n"
     "                from the top-left corner, instead of finding it\n"
@@ -266,6 +269,11 @@ int RunPhotos(const CommandWords& words, std::ostream& out, std::ostream& err) {
 
   for (const ZoneNull& zone : result.zones) {
     if (!zone.reading) err << "warning: zone " << zone.zone << " has no reading (" << StatusText(zone.status) << ")\n";
+  }
+  if (ReadingsRunAgainstTheTest(test, result)) {
+    err << "warning: the readings from the photographs run the other way with the zones' radius than the "
+           "test's own: the disc may not fit the photographs, or the knife positions run backwards; check them, "
+           "or give the disc with --disc X,Y,R\n";
   }
   if (request->output) {
     MirrorTest filled = test;

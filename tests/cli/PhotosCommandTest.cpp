@@ -220,6 +220,17 @@ TEST_F(PhotosCommand, ListedPositionsServeAsTheNamesDo) {
   EXPECT_EQ(disc["x"].toDouble(), kLeft + kDisc / 2);
   EXPECT_EQ(disc["radius"].toDouble(), kDisc / 2);
   EXPECT_EQ(JsonOf(listed)["zones"], JsonOf(named)["zones"]);
+  // Positions listed backwards make readings that fall with the radius: a moving-source test
+  // whose own rise warns.
+  const std::string against = "the readings from the photographs run the other way with the zones' radius";
+  EXPECT_EQ(listed.err.find(against), std::string::npos) << listed.err;
+  list = "file,position\n";
+  for (std::size_t k = 0; k < photos_.size(); ++k)
+    list += "frame" + std::to_string(k) + ".jpg," + FormatFixed(2.45 - 0.1 * k, 2) + "\n";
+  WriteFileBytes(Scratch("backwards.csv"), list);
+  const CliRun backwards = Photos({"--positions", Scratch("backwards.csv"), "--disc", kTrueDisc}, renamed);
+  EXPECT_EQ(backwards.code, kSuccess);
+  EXPECT_NE(backwards.err.find(against), std::string::npos) << backwards.err;
 }
 
 TEST_F(PhotosCommand, RefusesWhatCannotBeReadWithItsExitCode) {

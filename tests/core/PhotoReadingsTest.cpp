@@ -323,6 +323,55 @@ TEST(PhotoReadings, AZoneWithoutAClearNullGetsNoReadingAndSaysWhy) {
   }
 }
 
+// A disc that does not fit the photos: a zone with a window on the background is not read,
+// and readings that run the other way with the radius than a moving-source test's own are told.
+TEST(PhotoReadings, ADiscThatDoesNotFitThePhotosIsFlagged) {
+  const Reduced m = Reduce({{.zones = {20.0, 38.0, 55.0, 70.0, 83.0, 99.0}}, {}});
+  const Series s = MakeSeries(m, 0.1, {.marginX = 60, .noise = 2.0, .background = 6.0}, 10.0, 11.8);
+  std::vector<std::string> statuses;
+  for (const ZoneNull& zone :
+       ReadPhotoNulls(m.test, s.frames, s.positions, {s.disc.x + 80.0, s.disc.y, s.disc.radius}, false).zones) {
+    statuses.push_back(StatusText(zone.status));
+    EXPECT_EQ(zone.reading.has_value(), zone.status == NullStatus::Read);
+  }
+  EXPECT_EQ(statuses, (std::vector<std::string>{"near centre", "no crossing", "on background", "on background",
+                                                "no crossing", "outside disc"}));
+
+  struct Case {
+    testing::MirrorRecipe recipe;
+    double photoSlope;   // of the photos' readings against the radius squared, per mm
+    double uncertainty;  // of each, mm
+    bool warned;
+  };
+  const double own = 1.0 / 3200.0;  // the perfect f/4 paraboloid's slope
+  for (const Case& c : std::vector<Case>{
+           {{}, own, 0.005, false},
+           {{}, -own, 0.005, true},
+           {{}, -own, 2.0, false},                                          // within the readings' scatter
+           {{}, -0.1 * own, 0.0, false},                                    // too slight to be a turned disc
+           {{.perfectReadings = false}, -own, 0.005, true},                 // against the desired conic
+           {{.conic = 0.0, .perfectReadings = false}, -own, 0.005, false},  // a sphere wants none
+           {{.movingSource = false}, -own, 0.005, false},                   // a fixed source may run either way
+       }) {
+    MirrorTest test = TestMirror(c.recipe);
+    AverageReadings(test);
+    PhotoReadingsResult result;
+    for (int z = 1; z <= test.ZoneCount; ++z) {
+      const double r = test.effectiveRadius(z);
+      ZoneNull& zone = result.zones.emplace_back();
+      zone.zone = z;
+      zone.radiusMm = r;
+      zone.reading = 10.0 + c.photoSlope * r * r;
+      zone.uncertainty = c.uncertainty;
+      zone.status = NullStatus::Read;
+    }
+    EXPECT_EQ(ReadingsRunAgainstTheTest(test, result), c.warned)
+        << c.photoSlope << " " << c.uncertainty << " " << c.recipe.conic << c.recipe.movingSource;
+    result.zones.resize(2);
+    EXPECT_FALSE(ReadingsRunAgainstTheTest(test, result));  // two zones tell no direction
+  }
+}
+
 TEST(PhotoReadings, OfSeveralCrossingsOnlyAClearlyStrongestOneIsANull) {
   const std::vector<double> x = {0, 1, 2, 3, 4, 5, 6, 7};
   const auto null = [&](std::vector<double> c, std::vector<double> d = {}) {

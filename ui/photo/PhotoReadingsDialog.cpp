@@ -366,7 +366,12 @@ void PhotoReadingsDialog::readNulls() {
                      (found_
                           ? QString()
                           : QStringLiteral(" No disc stands out from the background in these photos: place it by hand, "
-                                           "dragging the circle onto the mirror or typing its centre and radius.")));
+                                           "dragging the circle onto the mirror or typing its centre and radius.")) +
+                     (ReadingsRunAgainstTheTest(state_.test, *result_)
+                          ? QStringLiteral(" The readings run the other way with the zones' radius than the test's "
+                                           "own: the disc may not fit the photos, or the knife positions run "
+                                           "backwards; check them.")
+                          : QString()));
   } else if (!frames_.empty()) {
     status_->setText(problem);
   }

@@ -185,6 +185,21 @@ class PhotoDialogTest : public QObject {
     });
   }
 
+  // Photos of the paraboloid read for an oblate test, whose own readings fall outwards.
+  void readingsThatRunAgainstTheTestsOwnAreWarnedAbout() {
+    WindowFixture f;
+    f.open(TestMirror(), QStringLiteral("a.fdr"));
+    const QStringList paraboloid = WriteSeries(f);
+    f.press(Qt::Key_F1);
+    QVERIFY(!WriteTestFile(TestMirror({.conic = 1.0}), f.folder(), QStringLiteral("b.fdr")).empty());
+    f.panels.files->refreshFiles();
+    f.openFile(QStringLiteral("b.fdr"));
+    const QString against = QStringLiteral("The readings run the other way with the zones' radius than the test's own");
+    ReadPhotos(
+        f, [&](QDialog& dialog) { QVERIFY2(Status(dialog).contains(against), qPrintable(Status(dialog))); },
+        paraboloid);
+  }
+
   void noDiscFoundEndsTheReadingAtOnceAndInvitesPlacingItByHand() {
     WindowFixture f;
     f.open(TestMirror());
