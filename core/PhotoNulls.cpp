@@ -75,6 +75,8 @@ std::string StatusText(NullStatus status) {
 PhotoReadingsResult ReadPhotoNulls(const MirrorTest& test, const std::vector<GreyFrame>& frames,
                                    const std::vector<double>& positions, const PhotoDisc& disc, bool masked) {
   PhotoReadingsResult result;
+  result.positionsProblem = CheckKnifePositions(positions);
+  if (result.positionsProblem) return result;
   std::vector<std::size_t> order(std::min(frames.size(), positions.size()));
   std::iota(order.begin(), order.end(), 0);
   std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return positions[a] < positions[b]; });
@@ -118,7 +120,9 @@ PhotoReadingsResult ReadPhotoNulls(const MirrorTest& test, const std::vector<Gre
     }
     if (zone.status == NullStatus::Read) {
       const CurveNull null = FindCurveNull(result.positions, zone.contrast, difference);
-      zone.status = null.status;
+      // A reading is a finite knife position or none: positions within the knife's reach give one.
+      zone.status =
+          null.status == NullStatus::Read && !std::isfinite(null.position) ? NullStatus::NoCrossing : null.status;
       if (zone.status != NullStatus::NoCrossing && std::min(leftLit[z], rightLit[z]) < darkBelow) {
         zone.status = NullStatus::OnBackground;
       }

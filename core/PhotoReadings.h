@@ -1,5 +1,6 @@
 #pragma once
 
+#include "KnifePositions.h"
 #include "MirrorTest.h"
 #include "ReadingSetFill.h"
 #include "TesterView.h"
@@ -36,10 +37,6 @@ struct GreyFrame {
   double scale = 1.0;
   std::uint16_t at(int x, int y) const { return grey[static_cast<std::size_t>(y) * width + x]; }
 };
-
-// The knife position written in a photograph's file name: the last number in it
-// ("Image_1.25.png" 1.25, "ke_0.0240in.jpg" 0.024, "ke-0.3.png" -0.3); none without one.
-std::optional<double> KnifePositionInName(const std::string& fileName);
 
 // The tester's simulated view as a grey frame (for series made without files).
 GreyFrame FrameOf(const GreyPicture& picture);
@@ -111,13 +108,14 @@ struct ZoneNull {
 };
 
 struct PhotoReadingsResult {
-  std::vector<double> positions;  // the frames' knife positions, ascending
-  std::vector<ZoneNull> zones;    // zones 1..ZoneCount
+  std::vector<double> positions;                     // the frames' knife positions, ascending
+  std::vector<ZoneNull> zones;                       // zones 1..ZoneCount; none when the positions cannot be read
+  std::optional<PositionsProblem> positionsProblem;  // CheckKnifePositions' answer
 };
 
 // The nulls of every zone of the test from grey frames (all the same size) taken at the
-// knife positions (test units, on the readings' scale; at least two, all different, in any
-// order), with the disc given or found, and the windows inside the mask's openings when
+// knife positions (test units, on the readings' scale, in any order; as CheckKnifePositions
+// wants them, else no zone is read), with the disc given or found, and the windows inside the mask's openings when
 // masked.
 PhotoReadingsResult ReadPhotoNulls(const MirrorTest& test, const std::vector<GreyFrame>& frames,
                                    const std::vector<double>& positions, const PhotoDisc& disc, bool masked);

@@ -74,7 +74,7 @@ void DrawLegend(PictureSurface& s, const ContrastFrame& f, const PhotoReadingsRe
     s.setTextColour(colour);
     s.setTextPosition(x + 18.0, y);
     s.print("Zone " + std::to_string(zone.zone) + "  " +
-            (zone.reading ? FormatFixed(*zone.reading, inches ? 4 : 3) : std::string("unread")));
+            (zone.reading ? KnifeReadingText(*zone.reading, inches) : std::string("unread")));
     y += h + 2.0;
   }
 }

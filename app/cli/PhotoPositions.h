@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/KnifePositions.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -11,14 +13,18 @@ namespace zonalyst::cli {
 // that the list gives the file.
 struct PhotoPositions {
   std::vector<double> positions;  // one per photograph when problem is empty
-  std::string problem;            // why there are none, one line
-  bool listUnreadable = false;    // the list's file could not be read (else a usage problem)
+  PositionSource source = PositionSource::Name;
+  std::vector<std::string> warnings;  // positions from names that look misread, one line each
+  std::string problem;                // why there are none, one line
+  bool listUnreadable = false;        // the list's file could not be read (else a usage problem)
 };
 
-// The list holds lines "file,position" ("." as decimal separator); the file is matched by
-// the photograph's path as given or by its name alone. Blank lines and a first line whose
-// position is no number (a header) are passed over. A photograph without a position, a line
-// that is not "file,position", and two photographs at the same position are problems.
+// The list holds lines "file,position" ("." as decimal separator) of at most 64 KiB; the
+// file is matched by the photograph's path as given or by its name alone. Blank lines, a
+// byte order mark on line 1 and a first line whose position field holds no digit (a
+// header) are passed over. Problems: a photograph without a position, a line that is not
+// "file,position", a file listed twice, a position beyond +-kMaxKnifePosition, and two
+// photographs at the same position.
 PhotoPositions KnifePositionsOf(const std::vector<std::string>& photos, const std::optional<std::string>& listPath);
 
 }  // namespace zonalyst::cli

@@ -8,13 +8,16 @@
 #include "core/NumberText.h"
 #include "core/ReadingsValidation.h"
 #include "io/FileAccess.h"
+#include "io/PathText.h"
 #include "io/PrintableText.h"
 #include "io/TestFileLayout.h"
-#include "photo/PhotoFile.h"
+#include "photo/PreparedSeries.h"
 #include "plot/ContrastCurvesChart.h"
 #include "plot/RasterSurface.h"
 
 #include <algorithm>
+#include <cmath>
+#include <filesystem>
 #include <iomanip>
 
 namespace zonalyst::cli {
@@ -47,6 +50,9 @@ constexpr const char* kUsage =
     "                brought into use, or a test without readings)\n"
     "  --plot OUT.png  draws each zone's contrast against the knife position\n";
 
+// A disc given by hand lies within this many pixels of the photographs' corner.
+constexpr double kMaxDiscPixels = 1e6;
+
 // What the command was asked to do, checked before any file is read.
 struct PhotosRequest {
   std::string testPath;
@@ -64,8 +70,35 @@ std::optional<PhotoDisc> ParseDisc(const std::string& text) {
   const auto x = ParseNumberOption(text.substr(0, first));
   const auto y = ParseNumberOption(text.substr(first + 1, second - first - 1));
   const auto r = ParseNumberOption(text.substr(second + 1));
-  if (!x || !y || !r || !(*r > 0.0)) return std::nullopt;
+  if (!x || !y || !r || std::abs(*x) > kMaxDiscPixels || std::abs(*y) > kMaxDiscPixels || !(*r >= 1.0) ||
+      *r > kMaxDiscPixels) {
+    return std::nullopt;
+  }
   return PhotoDisc{*x, *y, *r};
+}
+
+// The files the command reads that an output would replace: the photographs, the list of
+// positions and the test (which only -o, writing a test, may replace).
+std::optional<std::string> OutputOverInput(const PhotosRequest& request) {
+  const auto same = [](const std::string& a, const std::string& b) {
+    std::error_code error;
+    return std::filesystem::equivalent(io::PathFromText(a), io::PathFromText(b), error);
+  };
+  const auto check = [&](const std::string& option, const std::string& output) -> std::optional<std::string> {
+    const auto replaces = [&](const std::string& input, const std::string& what) -> std::optional<std::string> {
+      if (!same(output, input)) return std::nullopt;
+      return option + " would replace \"" + io::PrintableName(input) + "\", " + what + " this command reads";
+    };
+    for (const std::string& photo : request.photos) {
+      if (auto problem = replaces(photo, "a photograph")) return problem;
+    }
+    if (request.positionsList) return replaces(*request.positionsList, "the list of knife positions");
+    return option == "--plot" ? replaces(request.testPath, "the test") : std::nullopt;
+  };
+  if (request.output) {
+    if (auto problem = check("-o", *request.output)) return problem;
+  }
+  return request.plot ? check("--plot", *request.plot) : std::nullopt;
 }
 
 std::optional<PhotosRequest> ParseRequest(const CommandWords& words, std::ostream& out, std::ostream& err,
@@ -85,7 +118,9 @@ std::optional<PhotosRequest> ParseRequest(const CommandWords& words, std::ostrea
   if (request.photos.size() < 2) return fail("expected two or more photographs at different knife positions");
   if (const auto disc = options->value("--disc")) {
     request.disc = ParseDisc(*disc);
-    if (!request.disc) return fail("--disc takes X,Y,R: the centre and a radius larger than 0, in pixels");
+    if (!request.disc) {
+      return fail("--disc takes X,Y,R in pixels: a centre from -1000000 to 1000000 and a radius from 1 to 1000000");
+    }
   }
   if (const auto set = options->value("--set")) {
     const auto n = ParseWholeOption(*set, 1, kMaxReadingSets);
@@ -99,46 +134,26 @@ std::optional<PhotosRequest> ParseRequest(const CommandWords& words, std::ostrea
   if (request.plot && !EndsWith(*request.plot, ".png")) return fail("--plot names the .png file to write");
   request.masked = options->has("--mask");
   request.json = options->has("--json");
+  if (const auto problem = OutputOverInput(request)) return fail(*problem);
   exitCode = kSuccess;
   return request;
 }
 
-// The photographs as grey frames, the disc (given or found) and whether a mask stands in
-// front of the mirror.
-struct Series {
-  std::vector<GreyFrame> frames;
-  PhotoDisc disc;      // in the frames' pixels
-  double scale = 1.0;  // file pixels per frame pixel
-  bool found = false;
-  bool masked = false;
-};
-
-std::optional<Series> ReadSeries(const PhotosRequest& request, const MirrorTest& test, std::ostream& err,
-                                 int& exitCode) {
-  photo::SeriesLoad load = photo::ReadPhotoSeries(request.photos, photo::kPhotoFrameWidth);
-  if (!load.error.empty()) {
-    err << "zonalyst-cli: " << load.error << "\n";
+// The photographs prepared; the exit code and a message when they cannot be read.
+std::optional<photo::PreparedSeries> ReadSeries(const PhotosRequest& request, const MirrorTest& test, std::ostream& err,
+                                                int& exitCode) {
+  photo::PreparedSeries series = photo::PrepareSeries(request.photos, test, {request.disc, request.masked});
+  if (!series.error.empty()) {
+    err << "zonalyst-cli: " << series.error << "\n";
     exitCode = kLoadFailed;
     return std::nullopt;
   }
-  Series series;
-  series.scale = load.frames.front().scale;
-  series.frames = GreySeries(load.frames);
-  const GreyFrame brightest = BrightestOfAll(series.frames);
-  if (request.disc) {
-    series.disc = {request.disc->x / series.scale, request.disc->y / series.scale, request.disc->radius / series.scale};
-  } else {
-    const auto disc = FindDisc(brightest);
-    if (!disc) {
-      err << "zonalyst-cli: no mirror can be told from the background in the photographs; give its disc with "
-             "--disc X,Y,R\n";
-      exitCode = kLoadFailed;
-      return std::nullopt;
-    }
-    series.disc = *disc;
-    series.found = true;
+  if (!series.disc) {
+    err << "zonalyst-cli: no mirror can be told from the background in the photographs; give its disc with "
+           "--disc X,Y,R\n";
+    exitCode = kLoadFailed;
+    return std::nullopt;
   }
-  series.masked = request.masked || DetectMask(brightest, series.disc, test);
   return series;
 }
 
@@ -146,6 +161,10 @@ std::optional<Series> ReadSeries(const PhotosRequest& request, const MirrorTest&
 std::optional<double> HandReading(const MirrorTest& test, int zone) {
   if (!AnyReading(test)) return std::nullopt;
   return test.KeAverage[zone];
+}
+
+const char* DiscSourceText(const photo::PreparedSeries& series) {
+  return series.discSource == photo::DiscSource::Given ? "given" : "found";
 }
 
 // The photographs in the order of their positions, as the result lists them.
@@ -160,24 +179,23 @@ std::vector<std::string> PhotosByPosition(const PhotosRequest& request, const st
   return ordered;
 }
 
-void PrintText(const MirrorTest& test, const Series& series, const std::vector<std::string>& photos,
-               const PhotoReadingsResult& result, std::ostream& out) {
-  const int decimals = test.inInches() ? 5 : 4;
-  const double s = series.scale;
-  out << "Disc (" << (series.found ? "found" : "given") << "): centre " << FormatFixed(series.disc.x * s, 1) << ", "
-      << FormatFixed(series.disc.y * s, 1) << " px, radius " << FormatFixed(series.disc.radius * s, 1) << " px"
-      << (series.masked ? ", behind a mask" : "") << "\n\n";
+void PrintText(const MirrorTest& test, const photo::PreparedSeries& series, const std::vector<std::string>& photos,
+               PositionSource source, const PhotoReadingsResult& result, std::ostream& out) {
+  const auto reading = [&](double value) { return KnifeReadingText(value, test.inInches()); };
+  const PhotoDisc disc = series.inFilePixels(*series.disc);
+  out << "Disc (" << DiscSourceText(series) << "): centre " << FormatFixed(disc.x, 1) << ", " << FormatFixed(disc.y, 1)
+      << " px, radius " << FormatFixed(disc.radius, 1) << " px" << (series.masked ? ", behind a mask" : "") << "\n\n";
   std::size_t nameWidth = 5;
   std::vector<std::string> names;
   for (const std::string& photo : photos) {
     names.push_back(io::PrintableName(photo));
     nameWidth = std::max(nameWidth, names.back().size());
   }
-  out << std::left << std::setw(static_cast<int>(nameWidth)) << "Photo" << std::right << std::setw(14)
-      << "Knife position\n";
+  out << std::left << std::setw(static_cast<int>(nameWidth)) << "Photo" << std::right << std::setw(16)
+      << "Knife position  From\n";
   for (std::size_t i = 0; i < names.size(); ++i) {
-    out << std::left << std::setw(static_cast<int>(nameWidth)) << names[i] << std::right << std::setw(14)
-        << FormatFixed(result.positions[i], decimals) << "\n";
+    out << std::left << std::setw(static_cast<int>(nameWidth)) << names[i] << std::right << std::setw(16)
+        << reading(result.positions[i]) << "  " << PositionSourceText(source) << "\n";
   }
   out << "\n"
       << std::setw(4) << "Zone" << std::setw(11) << "Radius mm" << std::setw(11) << "Reading" << std::setw(13)
@@ -186,7 +204,7 @@ void PrintText(const MirrorTest& test, const Series& series, const std::vector<s
       << "Difference\n";
   for (const ZoneNull& zone : result.zones) {
     const auto hand = HandReading(test, zone.zone);
-    const auto cell = [&](std::optional<double> value) { return value ? FormatFixed(*value, decimals) : "-"; };
+    const auto cell = [&](std::optional<double> value) { return value ? reading(*value) : "-"; };
     out << std::setw(4) << zone.zone << std::setw(11) << FormatFixed(zone.radiusMm, 2) << std::setw(11)
         << cell(zone.reading) << std::setw(13) << cell(zone.reading ? std::optional(zone.uncertainty) : std::nullopt)
         << "  " << std::left << std::setw(16) << StatusText(zone.status) << std::right << std::setw(11) << cell(hand)
@@ -194,25 +212,26 @@ void PrintText(const MirrorTest& test, const Series& series, const std::vector<s
   }
 }
 
-void PrintJson(const MirrorTest& test, const Series& series, const std::vector<std::string>& photos,
-               const PhotoReadingsResult& result, std::ostream& out) {
-  const double s = series.scale;
+void PrintJson(const MirrorTest& test, const photo::PreparedSeries& series, const std::vector<std::string>& photos,
+               PositionSource source, const PhotoReadingsResult& result, std::ostream& out) {
+  const PhotoDisc disc = series.inFilePixels(*series.disc);
   JsonWriter json;
   json.beginObject()
       .key("disc")
       .beginObject()
       .key("x")
-      .value(series.disc.x * s)
+      .value(disc.x)
       .key("y")
-      .value(series.disc.y * s)
+      .value(disc.y)
       .key("radius")
-      .value(series.disc.radius * s)
+      .value(disc.radius)
       .key("source")
-      .value(series.found ? "found" : "given")
+      .value(DiscSourceText(series))
       .endObject();
   json.key("photos").beginArray();
   for (std::size_t i = 0; i < photos.size(); ++i) {
-    json.beginObject().key("file").value(photos[i]).key("position").value(result.positions[i]).endObject();
+    json.beginObject().key("file").value(photos[i]).key("position").value(result.positions[i]);
+    json.key("source").value(PositionSourceText(source)).endObject();
   }
   json.endArray().key("zones").beginArray();
   for (const ZoneNull& zone : result.zones) {
@@ -263,9 +282,11 @@ int RunPhotos(const CommandWords& words, std::ostream& out, std::ostream& err) {
   const auto series = ReadSeries(*request, test, err, exitCode);
   if (!series) return exitCode;
   const PhotoReadingsResult result =
-      ReadPhotoNulls(test, series->frames, positions.positions, series->disc, series->masked);
+      ReadPhotoNulls(test, series->frames, positions.positions, *series->disc, series->masked);
   const std::vector<std::string> photos = PhotosByPosition(*request, positions.positions, result.positions);
-  request->json ? PrintJson(test, *series, photos, result, out) : PrintText(test, *series, photos, result, out);
+  for (const std::string& warning : positions.warnings) err << "warning: " << warning << "\n";
+  request->json ? PrintJson(test, *series, photos, positions.source, result, out)
+                : PrintText(test, *series, photos, positions.source, result, out);
 
   for (const ZoneNull& zone : result.zones) {
     if (!zone.reading) err << "warning: zone " << zone.zone << " has no reading (" << StatusText(zone.status) << ")\n";

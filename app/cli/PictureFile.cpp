@@ -25,7 +25,12 @@ std::unique_ptr<QGuiApplication> GuiForFonts() {
   static int argc = 1;
   static char name[] = "zonalyst-cli";
   static char* argv[] = {name, nullptr};
-  return std::make_unique<QGuiApplication>(argc, argv);
+  // Starting the application talks of the desktop ("QStandardPaths: XDG_RUNTIME_DIR not set"),
+  // which a command that only draws has no use for; the user's error output stays the program's own.
+  const QtMessageHandler before = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+  auto gui = std::make_unique<QGuiApplication>(argc, argv);
+  qInstallMessageHandler(before);
+  return gui;
 }
 
 }  // namespace zonalyst::cli

@@ -22,8 +22,11 @@ class CheckedFileBuffer final : public std::streambuf {
   explicit CheckedFileBuffer(std::FILE* file) : file_(file) {}
 
   // Flushes the C stream; the error number of the first failure, 0 when all was written.
+  // The stream's own error flag counts too: a flush by anyone else (std::cout's, say) may
+  // have met the failure and dropped the bytes, leaving nothing for this flush to fail on.
   int finish() {
     sync();
+    if (error_ == 0 && std::ferror(file_) != 0) error_ = EIO;
     return error_;
   }
 
@@ -74,6 +77,9 @@ void HoldClosedStandardStreams() {
 }
 
 int RunWithCheckedOutput(const std::vector<std::string>& args, std::FILE* out, std::ostream& err) {
+  // A message on err would otherwise flush std::cout, and with it the C stream that the
+  // output goes to: a failure there would then be met, and lost, before finish() sees it.
+  err.tie(nullptr);
   CheckedFileBuffer buffer(out);
   std::ostream checked(&buffer);
   int exitCode = RunWithLastResort([&] { return RunCli(args, checked, err); }, err);

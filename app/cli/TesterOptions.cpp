@@ -1,16 +1,11 @@
 #include "TesterOptions.h"
 
 #include "CommandSupport.h"
+#include "core/KnifePositions.h"
 
 #include <cmath>
 
 namespace zonalyst::cli {
-namespace {
-
-// Far beyond any rig's scale, yet small enough that the view's arithmetic stays exact.
-constexpr double kMaxKnifeReading = 1e6;
-
-}  // namespace
 
 const char* const kTesterOptionsHelp =
     "  The knife position is a reading on the rig's scale in the test's units, like the zone readings.\n"
@@ -48,7 +43,7 @@ std::optional<TesterRequest> ParseTesterOptions(const Options& options, bool vie
   }
   if (const auto text = options.value("--knife")) {
     request.knife = ParseNumberOption(*text);
-    if (!request.knife || std::abs(*request.knife) > kMaxKnifeReading) {
+    if (!request.knife || std::abs(*request.knife) > kMaxKnifePosition) {
       return refuse("--knife takes a reading in the test's units, from -1000000 to 1000000");
     }
   }

@@ -127,7 +127,8 @@ TEST_F(PhotosCommand, JsonHoldsExactlyTheKeysAndAStatusForEveryZone) {
   EXPECT_EQ(json["disc"]["source"].toString(), "found");
   const QJsonArray photos = json["photos"].toArray();
   ASSERT_EQ(photos.size(), 20);
-  EXPECT_EQ(Keys(photos[0].toObject()), (QStringList{"file", "position"}));
+  EXPECT_EQ(Keys(photos[0].toObject()), (QStringList{"file", "position", "source"}));
+  EXPECT_EQ(photos[0]["source"].toString(), "name");
   EXPECT_EQ(photos[4]["position"].toDouble(), 0.95);
   EXPECT_EQ(photos[4]["file"].toString().toStdString(), photos_[4]);
 
@@ -240,6 +241,11 @@ TEST_F(PhotosCommand, RefusesWhatCannotBeReadWithItsExitCode) {
   small.fill(0);
   small.save(QString::fromStdString(Scratch("small_2.95.png")));
   const std::string p0 = photos_[0], p1 = photos_[1];
+  // Outputs that would replace an input, reached through links.
+  std::filesystem::create_symlink(p1, Scratch("photo-link.png"));
+  const std::string list = Scratch("list.csv");
+  WriteFileBytes(list, "ke_0.55mm.jpg,0.55\nke_0.65mm.jpg,0.65\n");
+  std::filesystem::create_symlink(list, Scratch("list-link.fdr"));
   struct Case {
     std::vector<std::string> photos, options;
     int code;
@@ -253,6 +259,13 @@ TEST_F(PhotosCommand, RefusesWhatCannotBeReadWithItsExitCode) {
       {{p0, p1}, {"--set", "5"}, kUsageError, "--set takes a reading set from 1 to 4"},
       {{p0, p1}, {"--set", "3"}, kUsageError, "--set 3 would bring reading sets of zeros into use"},
       {{p0, p1}, {"-o", "x.txt"}, kUsageError, "-o names the .fdr file to write"},
+      {{p0, p1},
+       {"--plot", Scratch("photo-link.png")},
+       kUsageError,
+       "--plot would replace \"" + p1 + "\", a photograph"},
+      {{p0, p1}, {"--positions", list, "-o", Scratch("list-link.fdr")}, kUsageError, "-o would replace \"" + list},
+      {{p0, p1}, {"--disc", "1e10,20,10"}, kUsageError, "--disc takes X,Y,R in pixels"},
+      {{p0, p1}, {"--disc", "350,232,4.9e-324"}, kUsageError, "--disc takes X,Y,R in pixels"},
       {{p0, p1}, {"--positions", Scratch("none.csv")}, kLoadFailed, "none.csv\": No such file or directory"},
       {{p0, Scratch("text_1.5.png")}, {}, kLoadFailed, "text_1.5.png\" is not a PNG, JPEG or TIFF picture"},
       {{p0, Scratch("empty_1.6.jpg")}, {}, kLoadFailed, "empty_1.6.jpg\" is empty, not a photograph"},

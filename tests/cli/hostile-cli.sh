@@ -57,6 +57,13 @@ if [ -n "$with_export" ]; then
   expect 0 export "$example" --panel ml -o "$dir/link.png"
   [ -L "$dir/link.png" ] && ! grep -q '^old$' "$dir/real/ml.png" ||
     { echo "FAIL: the link was not kept or its target not replaced"; failures=$((failures + 1)); }
+  # Output that cannot be written fails the run even when warnings went to the error output.
+  photos=$(dirname "$example")/photos/simu200f6
+  timeout 30 "$cli" photos "$(dirname "$example")/foucault2-simu200f6-unmasked-7zones-effective.fdr" \
+    "$photos/knife_0.55mm.jpg" "$photos/knife_0.65mm.jpg" >/dev/full 2>"$dir/err"
+  got=$?
+  [ "$got" -eq 4 ] && grep -q "warning: zone" "$dir/err" ||
+    { echo "FAIL: photos to /dev/full gave exit $got"; failures=$((failures + 1)); }
   mkfifo "$dir/pipe.png"
   expect 4 export "$example" --panel ml -o "$dir/pipe.png"
   expect 4 export "$example" --panel ml -o "$dir/ml.gif" --record "$dir/pipe.png"

@@ -399,21 +399,6 @@ TEST(PhotoReadings, OfSeveralCrossingsOnlyAClearlyStrongestOneIsANull) {
   EXPECT_GT(noisy.uncertainty, 0.0);
 }
 
-TEST(PhotoReadings, TheKnifePositionIsTheLastNumberOfTheFileName) {
-  for (const auto& [name, position] : std::vector<std::pair<std::string, double>>{{"Image_1.25.png", 1.25},
-                                                                                  {"ke_0.0240in.jpg", 0.024},
-                                                                                  {"ke-0.3.png", -0.3},
-                                                                                  {"shots/2026-12-07_12.5.TIF", 12.5},
-                                                                                  {"series.2\\a_-.5.jpeg", -0.5},
-                                                                                  {"Image_7", 7.0},
-                                                                                  {"x-2-3.png", 3.0},
-                                                                                  {"0.5", 0.5}}) {
-    EXPECT_EQ(KnifePositionInName(name), position) << name;
-  }
-  EXPECT_FALSE(KnifePositionInName("mirror.png"));
-  EXPECT_FALSE(KnifePositionInName("run3/mirror.jp2"));
-}
-
 TEST(PhotoReadings, TheGreyIsTheLitChannelOrTheMeanOfAlikeOnes) {
   const auto photo = [](std::uint16_t r, std::uint16_t g, std::uint16_t b) {
     PhotoFrame frame{2, 2, 3, {}, 1.0};

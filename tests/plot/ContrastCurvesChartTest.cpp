@@ -68,7 +68,7 @@ TEST(ContrastCurvesChart, DrawsFramesAsDotsMarksTheNullAndGreysTheUnreadZone) {
     if ((c.x1 + c.x2) / 2.0 == f.x(1.15) && (c.y1 + c.y2) / 2.0 == f.y(0.0)) ++crossLines;
   }
   EXPECT_EQ(crossLines, 2);
-  EXPECT_NE(TextCall(s, "Zone 1  1.150"), nullptr);
+  EXPECT_NE(TextCall(s, "Zone 1  1.1500"), nullptr);
   EXPECT_NE(TextCall(s, "Zone 2  unread"), nullptr);
   EXPECT_NE(TextCall(s, "Knife position (mm)"), nullptr);
 }

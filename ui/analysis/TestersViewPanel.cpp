@@ -4,11 +4,12 @@
 #include "core/NumberText.h"
 #include "core/RonchiBands.h"
 #include "core/TesterControls.h"
+#include "photo/PreparedSeries.h"
 #include "ui/analysis/rules/LocalisedText.h"
 #include "ui/analysis/rules/TesterRules.h"
 #include "ui/panel/EntryBoxes.h"
 #include "ui/panel/WorkerRun.h"
-#include "ui/photo/SeriesFrames.h"
+#include "ui/photo/ChoosePhotos.h"
 #include "ui/photo/rules/PhotoSeries.h"
 #include "ui/photo/rules/PhotoView.h"
 
@@ -134,9 +135,9 @@ void TestersViewPanel::compareWithPhoto() {
   if (!reading) return tell(QStringLiteral("\"%1\" is not a knife position.").arg(typed));
   // Decoded off the window's thread, which goes on drawing; the button waits meanwhile.
   compare_->setEnabled(false);
-  SeriesFrames one;
+  photo::PreparedSeries one;
   WorkerRun decoding;
-  decoding.run([&one, &paths, copy = test] { one = LoadSeriesFrames(paths, copy); }, [] {});
+  decoding.run([&one, files = PhotoPaths(paths), copy = test] { one = photo::PrepareSeries(files, copy); }, [] {});
   compare_->setEnabled(true);
   if (!one.error.empty()) return tell(QString::fromStdString(one.error));
   // The disc the user settled on for photos of this size, else the one found on this photo.
@@ -146,7 +147,7 @@ void TestersViewPanel::compareWithPhoto() {
       series && series->width == frame.width && series->height == frame.height ? series->disc : one.disc;
   if (!disc) return tell(QStringLiteral("No disc stands out from the background in %1.").arg(name));
   photo_.image = plot::GreyPixels(photos::DiscCrop(frame, *disc, plot::kTesterViewSide));
-  photo_.caption = "Photo at " + FormatFixed(*reading, test.inInches() ? 4 : 2) + " " + unit.toStdString();
+  photo_.caption = "Photo at " + KnifeReadingText(*reading, test.inInches()) + " " + unit.toStdString();
   photoReading_ = *reading;
   {
     const QSignalBlocker quiet(showPhoto_);

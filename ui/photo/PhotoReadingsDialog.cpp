@@ -1,6 +1,7 @@
 #include "PhotoReadingsDialog.h"
 
-#include "SeriesFrames.h"
+#include "ChoosePhotos.h"
+#include "photo/PreparedSeries.h"
 #include "plot/ContrastCurvesChart.h"
 #include "plot/RasterSurface.h"
 #include "ui/panel/DiscView.h"
@@ -114,9 +115,11 @@ PhotoReadingsDialog::PhotoReadingsDialog(const PanelContext& context, QWidget* p
 
 QWidget* PhotoReadingsDialog::buildSeriesColumn() {
   auto* column = new QWidget(this);
-  photos_ = MakeTable(QStringLiteral("tblPhotos"), {QStringLiteral("Photo"), QStringLiteral("Knife")}, column);
-  photos_->setMinimumWidth(190);
+  photos_ = MakeTable(QStringLiteral("tblPhotos"),
+                      {QStringLiteral("Photo"), QStringLiteral("Knife"), QStringLiteral("From")}, column);
+  photos_->setMinimumWidth(230);
   photos_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+  photos_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
   connect(photos_, &QTableWidget::cellChanged, this, &PhotoReadingsDialog::positionEdited);
   choose_ = new QPushButton(QStringLiteral("Choose Photos..."), column);
   choose_->setObjectName(QStringLiteral("cmdChoosePhotos"));
@@ -239,6 +242,7 @@ void PhotoReadingsDialog::showSeries() {
     const photos::SeriesPhoto& photo = series_[static_cast<std::size_t>(row)];
     photos_->setItem(row, 0, ReadOnlyItem(QFileInfo(photo.path).fileName()));
     photos_->setItem(row, 1, new QTableWidgetItem(photos::PositionText(photo.position, Separator())));
+    photos_->setItem(row, 2, ReadOnlyItem(QString::fromStdString(PositionSourceText(photo.source))));
   }
 }
 
@@ -260,14 +264,14 @@ void PhotoReadingsDialog::read() {
   progress_->setRange(0, static_cast<int>(series_.size()));
   progress_->setValue(0);
   status_->setText(QStringLiteral("Reading the photos..."));
-  const QStringList paths = photos::PathsOf(series_);
+  const std::vector<std::string> paths = PhotoPaths(photos::PathsOf(series_));
   const MirrorTest test = state_.test;
   Published<int> done;
-  SeriesFrames series;
+  photo::PreparedSeries series;
   worker_.run(
       [&] {
-        series = LoadSeriesFrames(paths, test, [&](int read) {
-          done.publish(read);
+        series = photo::PrepareSeries(paths, test, {}, [&](const photo::SeriesProgress& now) {
+          done.publish(now.decoded);
           return !worker_.stopRequested();
         });
       },
@@ -345,10 +349,14 @@ void PhotoReadingsDialog::positionEdited(int row, int column) {
   if (column != 1) return;
   photos::SeriesPhoto& photo = series_[static_cast<std::size_t>(row)];
   const std::optional<double> typed = photos::ReadPosition(photos_->item(row, column)->text(), Separator());
-  if (typed || photos_->item(row, column)->text().trimmed().isEmpty()) photo.position = typed;
+  if (typed || photos_->item(row, column)->text().trimmed().isEmpty()) {
+    photo.position = typed;
+    photo.source = PositionSource::Typed;
+  }
   {
     const QSignalBlocker quiet(photos_);
     photos_->item(row, column)->setText(photos::PositionText(photo.position, Separator()));
+    photos_->item(row, 2)->setText(QString::fromStdString(PositionSourceText(photo.source)));
   }
   readNulls();
 }
@@ -362,16 +370,19 @@ void PhotoReadingsDialog::readNulls() {
     result_ = ReadPhotoNulls(state_.test, frames_, positions, mirrorDisc(), mask_->isChecked());
     const auto read = std::count_if(result_->zones.begin(), result_->zones.end(),
                                     [](const ZoneNull& zone) { return zone.reading.has_value(); });
-    status_->setText(QStringLiteral("%1 of %2 zones read.").arg(read).arg(result_->zones.size()) +
-                     (found_
-                          ? QString()
-                          : QStringLiteral(" No disc stands out from the background in these photos: place it by hand, "
-                                           "dragging the circle onto the mirror or typing its centre and radius.")) +
-                     (ReadingsRunAgainstTheTest(state_.test, *result_)
-                          ? QStringLiteral(" The readings run the other way with the zones' radius than the test's "
-                                           "own: the disc may not fit the photos, or the knife positions run "
-                                           "backwards; check them.")
-                          : QString()));
+    QStringList status = {QStringLiteral("%1 of %2 zones read.").arg(read).arg(result_->zones.size())};
+    if (!found_) {
+      status << QStringLiteral(
+          "No disc stands out from the background in these photos: place it by hand, "
+          "dragging the circle onto the mirror or typing its centre and radius.");
+    }
+    if (ReadingsRunAgainstTheTest(state_.test, *result_)) {
+      status << QStringLiteral(
+          "The readings run the other way with the zones' radius than the test's own: the disc may not fit the "
+          "photos, or the knife positions run backwards; check them.");
+    }
+    status << photos::SeriesDoubts(series_);
+    status_->setText(status.join(QLatin1Char(' ')));
   } else if (!frames_.empty()) {
     status_->setText(problem);
   }

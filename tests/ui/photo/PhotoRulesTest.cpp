@@ -49,6 +49,16 @@ class PhotoRulesTest : public QObject {
     series[1].position = 1.25;
     QCOMPARE(SeriesProblem(series),
              QStringLiteral("Image_1.25.png and ke_0.0240in.jpg are at the same knife position."));
+    series[1].position = -1e7;
+    QCOMPARE(SeriesProblem(series),
+             QStringLiteral("The knife position of ke_0.0240in.jpg is beyond the knife's reach (-1000000 to 1000000): "
+                            "type it."));
+    // Whole numbers 1 apart from the names doubt them; a typed one settles it.
+    series = SeriesOf({QStringLiteral("IMG_0041.jpg"), QStringLiteral("IMG_0042.jpg")});
+    QCOMPARE(SeriesDoubts(series).size(), 1);
+    QVERIFY(SeriesDoubts(series)[0].startsWith(QStringLiteral("The knife positions taken from the names")));
+    series[0].source = PositionSource::Typed;
+    QCOMPARE(SeriesDoubts(series), QStringList());
   }
 
   void positionsReadAndShowWithTheUsersSeparator() {
@@ -56,6 +66,7 @@ class PhotoRulesTest : public QObject {
     QCOMPARE(ReadPosition(QStringLiteral("0.35"), QLatin1Char(',')), std::nullopt);
     QCOMPARE(ReadPosition(QStringLiteral("12x"), QLatin1Char('.')), std::nullopt);
     QCOMPARE(ReadPosition(QStringLiteral("inf"), QLatin1Char('.')), std::nullopt);
+    QCOMPARE(ReadPosition(QStringLiteral("-1000001"), QLatin1Char('.')), std::nullopt);
     QCOMPARE(PositionText(10.25, QLatin1Char(',')), QStringLiteral("10,25"));
     QCOMPARE(PositionText(std::nullopt, QLatin1Char(',')), QString());
   }

@@ -37,24 +37,46 @@ std::optional<double> ReadPosition(const QString& text, QChar separator) {
   }
   bool ok = false;
   const double value = plain.toDouble(&ok);  // QString::toDouble reads the C locale's form
-  if (!ok || !std::isfinite(value)) return std::nullopt;
+  if (!ok || !(std::abs(value) <= kMaxKnifePosition)) return std::nullopt;
   return value;
 }
 
 QString SeriesProblem(const std::vector<SeriesPhoto>& series) {
-  if (series.size() < 2) return QStringLiteral("Choose at least two photos, taken at different knife positions.");
-  const auto name = [](const SeriesPhoto& photo) { return QFileInfo(photo.path).fileName(); };
-  for (const SeriesPhoto& photo : series) {
-    if (!photo.position) return QStringLiteral("Give the knife position of %1.").arg(name(photo));
-  }
+  const auto name = [&](std::size_t i) { return QFileInfo(series[i].path).fileName(); };
+  std::vector<double> positions;
   for (std::size_t i = 0; i < series.size(); ++i) {
-    for (std::size_t j = i + 1; j < series.size(); ++j) {
-      if (*series[i].position == *series[j].position) {
-        return QStringLiteral("%1 and %2 are at the same knife position.").arg(name(series[i]), name(series[j]));
-      }
-    }
+    if (!series[i].position && series.size() >= 2) return QStringLiteral("Give the knife position of %1.").arg(name(i));
+    positions.push_back(series[i].position.value_or(0.0));
+  }
+  const std::optional<PositionsProblem> problem = CheckKnifePositions(positions);
+  if (!problem) return {};
+  switch (problem->fault) {
+    case PositionsFault::TooFew:
+      return QStringLiteral("Choose at least two photos, taken at different knife positions.");
+    case PositionsFault::OutOfRange:
+      return QStringLiteral("The knife position of %1 is beyond the knife's reach (%2 to %3): type it.")
+          .arg(name(problem->photo), QString::fromStdString(FormatGeneral(-kMaxKnifePosition)),
+               QString::fromStdString(FormatGeneral(kMaxKnifePosition)));
+    case PositionsFault::Same:
+      return QStringLiteral("%1 and %2 are at the same knife position.")
+          .arg(name(problem->other), name(problem->photo));
   }
   return {};
+}
+
+QStringList SeriesDoubts(const std::vector<SeriesPhoto>& series) {
+  std::vector<double> positions;
+  for (const SeriesPhoto& photo : series) {
+    if (!photo.position || photo.source != PositionSource::Name) return {};
+    positions.push_back(*photo.position);
+  }
+  QStringList doubts;
+  for (const std::string& doubt : DoubtfulPositions(positions)) {
+    QString sentence = QString::fromStdString(doubt);
+    sentence[0] = sentence[0].toUpper();
+    doubts << sentence + QLatin1Char('.');
+  }
+  return doubts;
 }
 
 }  // namespace zonalyst::photos

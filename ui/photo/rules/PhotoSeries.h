@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/KnifePositions.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -9,10 +11,11 @@
 namespace zonalyst::photos {
 
 // One photograph of a series and its knife position (test units, on the readings' scale):
-// the last number of its file name until the user types another; none without one.
+// the one in its file name until the user types another; none without one.
 struct SeriesPhoto {
   QString path;
   std::optional<double> position;
+  PositionSource source = PositionSource::Name;
 };
 
 std::vector<SeriesPhoto> SeriesOf(const QStringList& paths);
@@ -20,11 +23,16 @@ QStringList PathsOf(const std::vector<SeriesPhoto>& series);
 
 // A position as the table shows it, with the user's decimal separator; empty for none.
 QString PositionText(std::optional<double> position, QChar separator);
-// A position the user typed with that separator; none for anything but a number.
+// A position the user typed with that separator; none for anything but a number within
+// +-kMaxKnifePosition.
 std::optional<double> ReadPosition(const QString& text, QChar separator);
 
 // Why the series cannot be read as it stands (fewer than two photos, a photo without a
-// position, two at the same position), naming the files; empty when it can.
+// position or at one beyond the knife's reach, two at the same position), naming the files;
+// empty when it can.
 QString SeriesProblem(const std::vector<SeriesPhoto>& series);
+
+// Warnings about the positions when all were taken from the names and look misread.
+QStringList SeriesDoubts(const std::vector<SeriesPhoto>& series);
 
 }  // namespace zonalyst::photos

@@ -1,6 +1,4 @@
-#include "SeriesFrames.h"
-
-#include "photo/PhotoFile.h"
+#include "ChoosePhotos.h"
 
 #include <QFileInfo>
 
@@ -19,20 +17,10 @@ QStringList ChoosePhotos(Prompter& prompter, platform::SettingsStore& settings, 
   return paths;
 }
 
-SeriesFrames LoadSeriesFrames(const QStringList& paths, const MirrorTest& test,
-                              const std::function<bool(int read)>& progress) {
+std::vector<std::string> PhotoPaths(const QStringList& paths) {
   std::vector<std::string> files;
   for (const QString& path : paths) files.push_back(path.toStdString());
-  photo::SeriesLoad load = photo::ReadPhotoSeries(files, photo::kPhotoFrameWidth, progress);
-  SeriesFrames series;
-  series.error = load.error;
-  series.cancelled = load.cancelled;
-  if (!series.error.empty() || series.cancelled || load.frames.empty()) return series;
-  series.frames = GreySeries(load.frames);
-  series.brightest = BrightestOfAll(series.frames);
-  series.disc = FindDisc(series.brightest);
-  if (series.disc) series.masked = DetectMask(series.brightest, *series.disc, test);
-  return series;
+  return files;
 }
 
 }  // namespace zonalyst::ui

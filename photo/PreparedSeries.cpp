@@ -1,0 +1,43 @@
+#include "PreparedSeries.h"
+
+#include "PhotoFile.h"
+
+namespace zonalyst::photo {
+
+PhotoDisc PreparedSeries::inFilePixels(const PhotoDisc& d) const { return {d.x * scale, d.y * scale, d.radius * scale}; }
+
+PhotoDisc PreparedSeries::inFramePixels(const PhotoDisc& d) const {
+  return {d.x / scale, d.y / scale, d.radius / scale};
+}
+
+PreparedSeries PrepareSeries(const std::vector<std::string>& paths, const MirrorTest& test,
+                             const SeriesSettings& settings, const SeriesProgressCallback& progress) {
+  PreparedSeries series;
+  const int photos = static_cast<int>(paths.size());
+  const auto goOn = [&](SeriesStep step, int decoded) {
+    series.cancelled = progress && !progress({step, decoded, photos});
+    return !series.cancelled;
+  };
+  if (!goOn(SeriesStep::Decoding, 0)) return series;
+  SeriesLoad load =
+      ReadPhotoSeries(paths, kPhotoFrameWidth, [&](int decoded) { return goOn(SeriesStep::Decoding, decoded); });
+  series.error = std::move(load.error);
+  if (load.cancelled || !series.error.empty() || load.frames.empty()) return series;
+  series.scale = load.frames.front().scale;
+  series.frames = GreySeries(load.frames);
+
+  if (!goOn(SeriesStep::Brightest, photos)) return series;
+  series.brightest = BrightestOfAll(series.frames);
+  if (!goOn(SeriesStep::Disc, photos)) return series;
+  if (settings.disc) {
+    series.disc = series.inFramePixels(*settings.disc);
+    series.discSource = DiscSource::Given;
+  } else {
+    series.disc = FindDisc(series.brightest);
+  }
+  if (!goOn(SeriesStep::Mask, photos)) return series;
+  series.masked = settings.masked || (series.disc && DetectMask(series.brightest, *series.disc, test));
+  return series;
+}
+
+}  // namespace zonalyst::photo
