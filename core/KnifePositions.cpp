@@ -49,7 +49,7 @@ std::string_view BareName(std::string_view name) {
 
 // The prefixes cameras give their files before the frame number ("IMG_0042", "DSC01234",
 // "P1000042"), matched without regard to case.
-constexpr std::array<std::string_view, 12> kCameraPrefixes = {"IMG", "DSC", "DSCN", "DSCF", "MG",  "PICT",
+constexpr std::array<std::string_view, 12> kCameraPrefixes = {"IMG",  "DSC", "DSCN", "DSCF", "MG",  "PICT",
                                                               "CIMG", "SAM", "DJI",  "GOPR", "MVI", "P"};
 
 bool AfterCameraPrefix(std::string_view name, std::size_t begin) {
@@ -118,8 +118,10 @@ std::optional<double> KnifePositionInName(const std::string& fileName) {
   double value = 0.0;
   const auto [ptr, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
   // Hundreds of digits overflow: such a number is out of range, not missing.
-  if (ec == std::errc::result_out_of_range) value = HUGE_VAL;
-  else if (ec != std::errc() || ptr != digits.data() + digits.size()) return std::nullopt;
+  if (ec == std::errc::result_out_of_range)
+    value = HUGE_VAL;
+  else if (ec != std::errc() || ptr != digits.data() + digits.size())
+    return std::nullopt;
   return chosen.negative ? -value : value;
 }
 
@@ -130,7 +132,8 @@ std::optional<PositionsProblem> CheckKnifePositions(const std::vector<double>& p
   }
   std::vector<std::size_t> order(positions.size());
   std::iota(order.begin(), order.end(), 0);
-  std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return positions[a] < positions[b]; });
+  std::stable_sort(order.begin(), order.end(),
+                   [&](std::size_t a, std::size_t b) { return positions[a] < positions[b]; });
   std::optional<PositionsProblem> same;
   for (std::size_t k = 1; k < order.size(); ++k) {
     const std::size_t first = order[k - 1], second = order[k];
@@ -146,16 +149,18 @@ std::vector<std::string> DoubtfulPositions(const std::vector<double>& positions)
   std::vector<std::string> doubts;
   if (positions.size() < 2) return doubts;
   if (std::all_of(positions.begin(), positions.end(), [](double p) { return p < 0.0; })) {
-    doubts.push_back("every knife position taken from the names is negative: check that no hyphen was read as a "
-                     "minus sign");
+    doubts.push_back(
+        "every knife position taken from the names is negative: check that no hyphen was read as a "
+        "minus sign");
   }
   std::vector<double> sorted = positions;
   std::sort(sorted.begin(), sorted.end());
   bool frameNumbers = std::all_of(sorted.begin(), sorted.end(), [](double p) { return p == std::floor(p); });
   for (std::size_t k = 1; k < sorted.size() && frameNumbers; ++k) frameNumbers = sorted[k] - sorted[k - 1] == 1.0;
   if (frameNumbers) {
-    doubts.push_back("the knife positions taken from the names are whole numbers 1 apart, as a camera numbers its "
-                     "frames: check that they are knife positions");
+    doubts.push_back(
+        "the knife positions taken from the names are whole numbers 1 apart, as a camera numbers its "
+        "frames: check that they are knife positions");
   }
   return doubts;
 }

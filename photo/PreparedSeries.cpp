@@ -4,7 +4,9 @@
 
 namespace zonalyst::photo {
 
-PhotoDisc PreparedSeries::inFilePixels(const PhotoDisc& d) const { return {d.x * scale, d.y * scale, d.radius * scale}; }
+PhotoDisc PreparedSeries::inFilePixels(const PhotoDisc& d) const {
+  return {d.x * scale, d.y * scale, d.radius * scale};
+}
 
 PhotoDisc PreparedSeries::inFramePixels(const PhotoDisc& d) const {
   return {d.x / scale, d.y / scale, d.radius / scale};
@@ -33,7 +35,9 @@ PreparedSeries PrepareSeries(const std::vector<std::string>& paths, const Mirror
     series.disc = series.inFramePixels(*settings.disc);
     series.discSource = DiscSource::Given;
   } else {
-    series.disc = FindDisc(series.brightest);
+    // The search itself asks too, between its steps, so that a cancel reaches it at once.
+    series.disc = FindDisc(series.brightest, [&] { return goOn(SeriesStep::Disc, photos); });
+    if (series.cancelled) return series;
   }
   if (!goOn(SeriesStep::Mask, photos)) return series;
   series.masked = settings.masked || (series.disc && DetectMask(series.brightest, *series.disc, test));

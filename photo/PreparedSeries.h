@@ -42,9 +42,9 @@ struct PreparedSeries {
   GreyFrame brightest;            // each pixel's brightest value over the series
   std::optional<PhotoDisc> disc;  // frame pixels; none when none was given and none stands out
   DiscSource discSource = DiscSource::Found;
-  bool masked = false;                 // given, or seen on the brightest-of-all frame
-  double scale = 1.0;                  // file pixels per frame pixel
-  std::string error;                   // the first photograph that does not load, named; empty when prepared
+  bool masked = false;  // given, or seen on the brightest-of-all frame
+  double scale = 1.0;   // file pixels per frame pixel
+  std::string error;    // the first photograph that does not load, named; empty when prepared
   bool cancelled = false;
 
   bool ready() const { return error.empty() && !cancelled && !frames.empty(); }

@@ -1,4 +1,4 @@
-#include "PhotoPositions.h"
+#include "app/cli/PhotoPositions.h"
 #include "tests/support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
@@ -21,15 +21,35 @@ TEST(PhotoPositions, AListGivesEachPhotoItsLineOrNamesTheLineAtFault) {
   const std::vector<ListCase> cases = {
       {"header", "file,position\na.png,0.5\nb.png,0.75\n", {0.5, 0.75}, ""},
       {"no header, CR LF", "a.png,0.5\r\nb.png , 0.75\r\n", {0.5, 0.75}, ""},
-      {"mark before data", "\xEF\xBB\xBF" "a.png,0.5\nb.png,0.75\n", {0.5, 0.75}, ""},
-      {"mark after blanks", " \xEF\xBB\xBF" "file;mm,position\na.png,0.5\ndir/b.png,0.75\n", {0.5, 0.75}, ""},
+      {"mark before data",
+       "\xEF\xBB\xBF"
+       "a.png,0.5\nb.png,0.75\n",
+       {0.5, 0.75},
+       ""},
+      {"mark after blanks",
+       " \xEF\xBB\xBF"
+       "file;mm,position\na.png,0.5\ndir/b.png,0.75\n",
+       {0.5, 0.75},
+       ""},
       {"mark only", "\xEF\xBB\xBF\n\na.png,0.5\nb.png,0.75\n", {0.5, 0.75}, ""},
       {"bad line 1", "a.png,0.5.1\nb.png,0.75\n", {}, "line 1 of \"%\" is not \"file,position\""},
       {"bad line 3", "file,position\na.png,0.5\nb.png\n", {}, "line 3 of \"%\" is not \"file,position\""},
-      {"listed twice", "a.png,0.5\nb.png,0.75\n\na.png,0.9\n", {}, "line 4 of \"%\" lists \"a.png\" again, after line 1"},
-      {"by path and by name", "b.png,0.5\na.png,0.6\ndir/b.png,0.75\n", {}, "lines 1 and 3 of \"%\" both list \"dir/b.png\""},
-      {"beyond reach", "a.png,0.5\nb.png,-1e308\n", {}, "line 2 of \"%\" gives a knife position beyond the knife's reach"},
-      {"overflowing", "a.png,0.5\nb.png,1e999\n", {}, "line 2 of \"%\" gives a knife position beyond the knife's reach"},
+      {"listed twice",
+       "a.png,0.5\nb.png,0.75\n\na.png,0.9\n",
+       {},
+       "line 4 of \"%\" lists \"a.png\" again, after line 1"},
+      {"by path and by name",
+       "b.png,0.5\na.png,0.6\ndir/b.png,0.75\n",
+       {},
+       "lines 1 and 3 of \"%\" both list \"dir/b.png\""},
+      {"beyond reach",
+       "a.png,0.5\nb.png,-1e308\n",
+       {},
+       "line 2 of \"%\" gives a knife position beyond the knife's reach"},
+      {"overflowing",
+       "a.png,0.5\nb.png,1e999\n",
+       {},
+       "line 2 of \"%\" gives a knife position beyond the knife's reach"},
       {"missing", "a.png,0.5\n", {}, "\"%\" gives no knife position for \"dir/b.png\""},
       {"same", "a.png,0.5\nb.png,0.50\n", {}, "\"a.png\" and \"dir/b.png\" are both at knife position 0.5"},
   };

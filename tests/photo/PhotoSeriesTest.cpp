@@ -1,5 +1,7 @@
 #include "photo/PhotoFile.h"
+#include "photo/PreparedSeries.h"
 #include "tests/support/ScratchFolder.h"
+#include "tests/support/TestMirror.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
@@ -60,6 +62,28 @@ TEST(ReadPhotoSeries, StopsWhenProgressSaysSo) {
   EXPECT_TRUE(series.cancelled);
   EXPECT_TRUE(series.frames.empty());
   EXPECT_EQ(series.error, "");
+}
+
+TEST(PrepareSeries, ACancelReachesEveryStepAndStopsTheRest) {
+  ScratchFolder folder;
+  const std::vector<std::string> paths = GreyPhotos(folder, std::vector<int>(3, 4));
+  const MirrorTest test = zonalyst::testing::TestMirror();
+  for (const SeriesStep stop : {SeriesStep::Decoding, SeriesStep::Brightest, SeriesStep::Disc, SeriesStep::Mask}) {
+    std::vector<SeriesStep> seen;
+    const PreparedSeries series = PrepareSeries(paths, test, {}, [&](const SeriesProgress& now) {
+      seen.push_back(now.step);
+      return now.step != stop;
+    });
+    EXPECT_TRUE(series.cancelled);
+    EXPECT_FALSE(series.ready());
+    EXPECT_EQ(seen.back(), stop);
+    EXPECT_EQ(std::count(seen.begin(), seen.end(), stop), 1);
+  }
+  const PreparedSeries whole = PrepareSeries(paths, test, {PhotoDisc{2.0, 1.0, 1.5}, true});
+  ASSERT_TRUE(whole.ready());
+  EXPECT_EQ(whole.discSource, DiscSource::Given);
+  EXPECT_TRUE(whole.masked);
+  EXPECT_EQ(whole.frames.size(), 3u);
 }
 
 }  // namespace
