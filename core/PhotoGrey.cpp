@@ -83,15 +83,4 @@ GreyFrame BrightestOfAll(const std::vector<GreyFrame>& series) {
   return brightest;
 }
 
-std::vector<GreyFrame> GreySeries(std::vector<PhotoFrame>& series) {
-  const GreySource source = ChooseGreySource(series);
-  std::vector<GreyFrame> grey;
-  grey.reserve(series.size());
-  for (PhotoFrame& frame : series) {
-    grey.push_back(GreyOf(frame, source));
-    frame = PhotoFrame{};
-  }
-  return grey;
-}
-
 }  // namespace zonalyst

@@ -46,9 +46,6 @@ GreyFrame FrameOf(const GreyPicture& picture);
 enum class GreySource { Red, Green, Blue, Mean };
 GreySource ChooseGreySource(const std::vector<PhotoFrame>& series);
 GreyFrame GreyOf(const PhotoFrame& frame, GreySource source);
-// A series' grey frames, all by the series' one choice of samples; each photo's planes are
-// released once it is grey, so that at most one photo is held twice.
-std::vector<GreyFrame> GreySeries(std::vector<PhotoFrame>& series);
 
 // The mirror's disc in a frame's pixels: centre (x right, y down from the top-left
 // corner of the frame; pixel (i, j) covers [i, i + 1) x [j, j + 1), its centre at

@@ -27,6 +27,11 @@ constexpr double kLeastHalfPixels = 2.0;
 constexpr double kMarginOfRadius = 0.01;  // a window's distance from an opening's edge, of R
 constexpr double kLeastMarginPixels = 2.0;
 
+// A coordinate as a whole pixel (rounded down or up), clamped first: a disc typed far beyond the
+// frame puts windows where an int does not reach.
+int DownToPixel(double v) { return static_cast<int>(std::floor(std::clamp(std::isnan(v) ? 0.0 : v, -1e9, 1e9))); }
+int UpToPixel(double v) { return static_cast<int>(std::ceil(std::clamp(std::isnan(v) ? 0.0 : v, -1e9, 1e9))); }
+
 // The vertical extent [top, bottom) of the lit run of column span [x0, x1) nearest to the
 // disc's centre row, within reach rows of it, at the columns' brightest over the series; the
 // whole reach when its darkest row is at least half as bright as its brightest (no edge of an
@@ -34,10 +39,8 @@ constexpr double kLeastMarginPixels = 2.0;
 std::optional<std::pair<double, double>> OpeningRun(const std::vector<GreyFrame>& frames, const PhotoDisc& disc, int x0,
                                                     int x1, double reach) {
   const GreyFrame& first = frames.front();
-  const int top =
-      std::max({0, static_cast<int>(std::floor(disc.y - disc.radius)), static_cast<int>(std::floor(disc.y - reach))});
-  const int bottom = std::min(
-      {first.height, static_cast<int>(std::ceil(disc.y + disc.radius)), static_cast<int>(std::ceil(disc.y + reach))});
+  const int top = std::max({0, DownToPixel(disc.y - disc.radius), DownToPixel(disc.y - reach)});
+  const int bottom = std::min({first.height, UpToPixel(disc.y + disc.radius), UpToPixel(disc.y + reach)});
   if (top >= bottom || x0 >= x1) return std::nullopt;
   std::vector<double> profile(static_cast<std::size_t>(bottom - top), 0.0);
   std::vector<std::uint16_t> brightest(static_cast<std::size_t>(x1 - x0));
@@ -125,8 +128,7 @@ ZoneWindows PlaceZoneWindows(const MirrorTest& test, int zone, const PhotoDisc& 
 }
 
 PixelWindow Covering(const WindowRect& w) {
-  return {static_cast<int>(std::floor(w.x0)), static_cast<int>(std::floor(w.y0)), static_cast<int>(std::ceil(w.x1)),
-          static_cast<int>(std::ceil(w.y1))};
+  return {DownToPixel(w.x0), DownToPixel(w.y0), UpToPixel(w.x1), UpToPixel(w.y1)};
 }
 
 double WindowMean(const GreyFrame& frame, const WindowRect& w, std::vector<double>& weights) {

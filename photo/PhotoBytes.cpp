@@ -55,7 +55,8 @@ PhotoBytes ReadPhotoBytes(const std::string& path) {
   std::fclose(stream);
   if (readError != 0) return Refused("cannot read " + QuotedName(path) + ": " + Reason(readError));
   if (got > kMaxPhotoBytes) return Refused(TooLarge(path));
-  if (got == 0) return Refused(QuotedName(path) + " is empty, not a photograph");
+  // A camera's tethering program may still be writing it: what is there yet is no photograph.
+  if (got != size) return Refused(QuotedName(path) + " is being written (its size changed while it was read)");
   bytes.truncate(static_cast<qsizetype>(got));
   return {std::move(bytes), {}};
 }

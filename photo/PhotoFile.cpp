@@ -1,11 +1,14 @@
 #include "PhotoFile.h"
 
+#include "DecoderMessages.h"
 #include "PhotoBytes.h"
 #include "PhotoReduction.h"
 
 #include <QBuffer>
+#include <QImageIOHandler>
 #include <QImageReader>
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -27,13 +30,31 @@ constexpr int kAllocationLimitMiB = static_cast<int>(kMaxPhotoPixels * 8 / (1024
 
 PhotoLoad Refused(std::string error) { return {{}, std::move(error)}; }
 
+// What an orientation tag did to a picture, in Qt's transformation bits (mirror 1, flip 2, turn by 90 degrees 4).
+std::string OrientationText(QImageIOHandler::Transformations turned) {
+  static const std::array<const char*, 8> kTexts = {"as taken",
+                                                    "mirrored",
+                                                    "flipped",
+                                                    "turned 180 degrees",
+                                                    "turned 90 degrees",
+                                                    "mirrored and turned 90 degrees",
+                                                    "flipped and turned 90 degrees",
+                                                    "turned 270 degrees"};
+  return kTexts[static_cast<std::size_t>(turned.toInt()) & 7u];
+}
+
+bool Transposed(QImageIOHandler::Transformations turned) {
+  return turned.testFlag(QImageIOHandler::TransformationRotate90);
+}
+
 }  // namespace
 
-PhotoLoad ReadPhoto(const std::string& path, int maxWidth) {
+PhotoLoad ReadPhoto(const std::string& path, int maxSide) {
   PhotoBytes file = ReadPhotoBytes(path);
   if (!file.error.empty()) return Refused(std::move(file.error));
   QBuffer buffer(&file.bytes);
   buffer.open(QIODevice::ReadOnly);
+  const DecoderMessages said;
   QImageReader reader(&buffer);
   reader.setAllocationLimit(kAllocationLimitMiB);
   // Pixels as a viewer shows them: --disc is read off such a view.
@@ -49,14 +70,35 @@ PhotoLoad ReadPhoto(const std::string& path, int maxWidth) {
                    std::to_string(size.height()) + " pixels, more than " + std::to_string(kMaxPhotoPixels / 1'000'000) +
                    " megapixels)");
   }
+  // libjpeg decodes straight to a fraction of the size (its DCT scaling), several times faster
+  // than decoding every pixel to average them after.
+  const int factor = size.isValid() ? ReductionFactor(std::max(size.width(), size.height()), maxSide) : 1;
+  const bool scaledInDecoder = factor > 1 && reader.format() == "jpeg";
+  if (scaledInDecoder) reader.setScaledSize(QSize(size.width() / factor, size.height() / factor));
   const QImage image = reader.read();
   if (image.isNull()) {
-    return Refused("cannot read " + QuotedName(path) + ": " + reader.errorString().toStdString());
+    const std::string library = said.first();
+    return Refused("cannot read " + QuotedName(path) + ": " + reader.errorString().toStdString() +
+                   (library.empty() ? "" : " (" + library + ")"));
   }
-  PhotoLoad load{ReducedFrame(image, ReductionFactor(image.width(), maxWidth)), {}};
+  if (const auto patch = said.patched()) return Refused(QuotedName(path) + " is cut short or damaged: " + *patch);
+  if (image.depth() == 1) {
+    return Refused(QuotedName(path) + " is a picture of 1 bit a pixel; photographs need 8 or 16 bits a channel");
+  }
+  const int rest = scaledInDecoder ? 1 : ReductionFactor(std::max(image.width(), image.height()), maxSide);
+  PhotoLoad load{ReducedFrame(image, rest), {}};
   if (load.frame.planeCount == 0) return Refused("cannot read " + QuotedName(path) + ": not enough memory");
-  load.fileWidth = image.width();
-  load.fileHeight = image.height();
+  const QImageIOHandler::Transformations turned = reader.transformation();
+  if (scaledInDecoder) load.frame.scale = factor;
+  load.fileWidth = Transposed(turned) ? size.height() : size.width();
+  load.fileHeight = Transposed(turned) ? size.width() : size.height();
+  if (!size.isValid()) {
+    load.fileWidth = image.width();
+    load.fileHeight = image.height();
+  }
+  load.orientation = OrientationText(turned);
+  // The decoded picture and its copy in the reduction's layout, at most.
+  load.decodingBytes = 2 * static_cast<std::size_t>(image.sizeInBytes());
   return load;
 }
 

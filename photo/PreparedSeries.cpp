@@ -22,11 +22,11 @@ PreparedSeries PrepareSeries(const std::vector<std::string>& paths, const Mirror
   };
   if (!goOn(SeriesStep::Decoding, 0)) return series;
   SeriesLoad load =
-      ReadPhotoSeries(paths, kPhotoFrameWidth, [&](int decoded) { return goOn(SeriesStep::Decoding, decoded); });
+      ReadPhotoSeries(paths, kPhotoFrameSide, [&](int decoded) { return goOn(SeriesStep::Decoding, decoded); });
   series.error = std::move(load.error);
   if (load.cancelled || !series.error.empty() || load.frames.empty()) return series;
   series.scale = load.frames.front().scale;
-  series.frames = GreySeries(load.frames);
+  series.frames = std::move(load.frames);
 
   if (!goOn(SeriesStep::Brightest, photos)) return series;
   series.brightest = BrightestOfAll(series.frames);

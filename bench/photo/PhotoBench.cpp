@@ -56,7 +56,7 @@ void BM_DecodeTwentyFiveFiveMegapixelJpegs(benchmark::State& state) {
   if (Series().empty()) state.SkipWithError("the series could not be simulated");
   for (auto _ : state) {
     const zonalyst::photo::SeriesLoad load =
-        zonalyst::photo::ReadPhotoSeries(Series(), zonalyst::photo::kPhotoFrameWidth);
+        zonalyst::photo::ReadPhotoSeries(Series(), zonalyst::photo::kPhotoFrameSide);
     if (!load.error.empty()) state.SkipWithError(load.error.c_str());
     benchmark::DoNotOptimize(load.frames.data());
   }

@@ -316,10 +316,14 @@ TEST(PhotoReadings, AZoneWithoutAClearNullGetsNoReadingAndSaysWhy) {
   }
   EXPECT_EQ(statuses, (std::vector<std::string>{"near centre", "read", "read", "read", "no crossing", "outside disc"}));
   EXPECT_EQ(StatusText(NullStatus::ManyCrossings), "many crossings");
-  // A disc given in the frame's corner puts the windows outside the frame: no contrast at all.
-  for (const ZoneNull& zone : ReadPhotoNulls(m.test, s.frames, s.positions, {20.0, 20.0, 200.0}, false).zones) {
-    EXPECT_EQ(zone.status, zone.zone == 1 ? NullStatus::NearCentre : NullStatus::OutsideDisc);
-    EXPECT_TRUE(zone.contrast.empty());
+  // A disc given in the frame's corner, or far beyond any whole pixel, puts the windows outside
+  // the frame: no contrast at all.
+  for (const PhotoDisc disc :
+       {PhotoDisc{20.0, 20.0, 200.0}, PhotoDisc{1e10, 20.0, 10.0}, PhotoDisc{-1e300, 1e300, 1e300}}) {
+    for (const ZoneNull& zone : ReadPhotoNulls(m.test, s.frames, s.positions, disc, true).zones) {
+      EXPECT_EQ(zone.status, zone.zone == 1 ? NullStatus::NearCentre : NullStatus::OutsideDisc);
+      EXPECT_TRUE(zone.contrast.empty());
+    }
   }
 }
 

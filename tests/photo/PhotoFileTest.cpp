@@ -53,21 +53,50 @@ struct HostileCase {
   const char* expected;  // the message after the quoted file name, or before it
 };
 
+// A JPEG of a lit disc, as a camera would give it.
+QByteArray JpegOfADisc() {
+  QImage image(64, 48, QImage::Format_Grayscale8);
+  image.fill(20);
+  for (int y = 0; y < 48; ++y) {
+    for (int x = 0; x < 64; ++x) {
+      if ((x - 32) * (x - 32) + (y - 24) * (y - 24) < 400) image.scanLine(y)[x] = static_cast<uchar>(150 + x);
+    }
+  }
+  QByteArray jpeg;
+  QBuffer buffer(&jpeg);
+  buffer.open(QIODevice::WriteOnly);
+  image.save(&buffer, "JPEG", 90);
+  return jpeg;
+}
+
 TEST(ReadPhoto, RefusesWhatIsNoPhotographWithASentenceNamingIt) {
   ScratchFolder folder;
   WriteFileBytes(folder.path() / "text.png", "not a picture at all\n");
   WriteFileBytes(folder.path() / "empty.jpg", "");
   WriteFileBytes(folder.path() / "bomb.png", PngClaiming(100000, 100000));
+  // A JPEG caught while it is being written: libjpeg fills the missing rows with grey.
+  WriteFileBytes(folder.path() / "cut.jpg", JpegOfADisc().first(400).toStdString());
+  QImage mono(8, 8, QImage::Format_Mono);
+  mono.fill(1);
+  ASSERT_TRUE(mono.save(QString::fromStdString(Path(folder, "mono.png"))));
   std::filesystem::create_directory(folder.path() / "folder.png");
   ASSERT_EQ(::mkfifo(Path(folder, "pipe.png").c_str(), 0600), 0);
-  const std::array<HostileCase, 6> cases = {{
+  std::vector<HostileCase> cases = {
       {"text.png", "\"%\" is not a PNG, JPEG or TIFF picture"},
       {"empty.jpg", "\"%\" is empty, not a photograph"},
       {"bomb.png", "\"%\" is too large a picture (100000 x 100000 pixels, more than 60 megapixels)"},
+      {"cut.jpg", "\"%\" is cut short or damaged: Corrupt JPEG data: premature end of data segment"},
+      {"mono.png", "\"%\" is a picture of 1 bit a pixel; photographs need 8 or 16 bits a channel"},
       {"folder.png", "\"%\" is a folder, not a photograph"},
       {"pipe.png", "\"%\" is a pipe (FIFO), not a photograph"},
       {"missing.png", "cannot open \"%\": No such file or directory"},
-  }};
+  };
+  // A file that tells one size and holds another, as one that grows while it is read does.
+  const std::filesystem::path growing = "/sys/kernel/mm/transparent_hugepage/enabled";
+  if (std::filesystem::exists(growing)) {
+    std::filesystem::create_symlink(growing, folder.path() / "growing.jpg");
+    cases.push_back({"growing.jpg", "\"%\" is being written (its size changed while it was read)"});
+  }
   for (const HostileCase& c : cases) {
     const std::string path = Path(folder, c.name);
     std::string expected = c.expected;
@@ -146,6 +175,27 @@ TEST(ReadPhoto, ReducesByAveragingWholeBlocksHalvesToEven) {
   EXPECT_EQ(load.frame.scale, 2.0);
   EXPECT_EQ(load.fileWidth, 5);
   EXPECT_EQ(load.frame.planes[0], (std::vector<std::uint16_t>{2, 2}));
+}
+
+TEST(ReadPhoto, ReducesTallAndWidePicturesByTheirLargerSideInEveryFormat) {
+  ScratchFolder folder;
+  const QImage disc = QImage::fromData(JpegOfADisc());
+  // JPEG is scaled by libjpeg as it is decoded, PNG averaged after: the frames agree in size and scale.
+  for (const bool tall : {false, true}) {
+    const QImage picture = tall ? disc.transformed(QTransform().rotate(90)) : disc;
+    for (const char* format : {"png", "jpg"}) {
+      const std::string path = Path(folder, std::string(tall ? "tall." : "wide.") + format);
+      ASSERT_TRUE(picture.save(QString::fromStdString(path)));
+      const PhotoLoad load = ReadPhoto(path, 16);
+      ASSERT_EQ(load.error, "") << path;
+      EXPECT_EQ(load.frame.scale, 4.0) << path;
+      EXPECT_EQ(std::max(load.frame.width, load.frame.height), 16) << path;
+      EXPECT_EQ(std::min(load.frame.width, load.frame.height), 12) << path;
+      EXPECT_EQ(load.fileWidth, tall ? 48 : 64) << path;
+      // The disc's bright middle survives either way.
+      EXPECT_GT(load.frame.planes[0][load.frame.planes[0].size() / 2 + load.frame.width / 2], 150) << path;
+    }
+  }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "tests/support/ScratchFolder.h"
 #include "tests/support/TestMirror.h"
 
+#include <QBuffer>
 #include <QImage>
 #include <gtest/gtest.h>
 
@@ -33,7 +34,7 @@ TEST(ReadPhotoSeries, KeepsThePathsOrderAndReportsEveryFileRead) {
   });
   ASSERT_EQ(series.error, "");
   ASSERT_EQ(series.frames.size(), 7u);
-  for (std::size_t i = 0; i < 7; ++i) EXPECT_EQ(series.frames[i].planes[0][0], 10 * i);
+  for (std::size_t i = 0; i < 7; ++i) EXPECT_EQ(series.frames[i].grey[0], 10 * i);
   ASSERT_FALSE(reported.empty());
   EXPECT_TRUE(std::is_sorted(reported.begin(), reported.end()));
   EXPECT_EQ(reported.back(), 7);
@@ -53,6 +54,48 @@ TEST(ReadPhotoSeries, TheFirstFileThatFailsIsNamed) {
   std::vector<std::string> paths = GreyPhotos(folder, {3, 3});
   paths.insert(paths.begin() + 1, (folder.path() / "missing.png").string());
   EXPECT_EQ(ReadPhotoSeries(paths, 0).error, "cannot open \"" + paths[1] + "\": No such file or directory");
+}
+
+// A JPEG with an EXIF orientation tag (1 as taken, 3 turned 180 degrees), as a camera writes it.
+std::string JpegTurned(int orientation) {
+  QImage image(8, 4, QImage::Format_Grayscale8);
+  image.fill(100);
+  QByteArray jpeg;
+  QBuffer buffer(&jpeg);
+  buffer.open(QIODevice::WriteOnly);
+  image.save(&buffer, "JPEG");
+  // APP1 "Exif": a big-endian TIFF header and one IFD entry, Orientation (0x0112), SHORT, 1 value.
+  const std::string tiff = std::string("MM\0\x2a\0\0\0\x08\0\x01\x01\x12\0\x03\0\0\0\x01\0", 19) +
+                           static_cast<char>(orientation) + std::string(6, '\0');
+  const std::string app1 = std::string("Exif\0\0", 6) + tiff;
+  const std::string segment =
+      std::string("\xff\xe1") + static_cast<char>((app1.size() + 2) >> 8) + static_cast<char>(app1.size() + 2) + app1;
+  return jpeg.left(2).toStdString() + segment + jpeg.mid(2).toStdString();
+}
+
+TEST(ReadPhotoSeries, AFrameTurnedOtherwiseThanTheSeriesIsNamed) {
+  ScratchFolder folder;
+  std::vector<std::string> paths;
+  for (const int orientation : {3, 1, 1, 3, 1}) {
+    paths.push_back((folder.path() / (std::to_string(paths.size()) + ".jpg")).string());
+    zonalyst::testing::WriteFileBytes(paths.back(), JpegTurned(orientation));
+  }
+  EXPECT_EQ(ReadPhotoSeries(paths, 0).error, "\"" + paths[0] +
+                                                 "\" is turned 180 degrees by its orientation tag, the other "
+                                                 "photographs as taken: the photographs of a series must all be "
+                                                 "turned alike");
+}
+
+TEST(ReadPhotoSeries, ASeriesBeyondTheMemoryBudgetIsRefusedAfterItsFirstPhoto) {
+  ScratchFolder folder;
+  const std::string path = (folder.path() / "large.png").string();
+  QImage large(1000, 1000, QImage::Format_Grayscale8);
+  large.fill(0);
+  ASSERT_TRUE(large.save(QString::fromStdString(path)));
+  const SeriesLoad series = ReadPhotoSeries(std::vector<std::string>(600, path), 1000);
+  EXPECT_EQ(series.error,
+            "600 photographs of 1000 x 1000 pixels need 1144 MiB as frames, more than the 1024 MiB a series may hold");
+  EXPECT_TRUE(series.frames.empty());
 }
 
 TEST(ReadPhotoSeries, StopsWhenProgressSaysSo) {
