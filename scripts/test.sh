@@ -7,6 +7,7 @@ cd "$(dirname "$0")/.."
 
 ./scripts/setup.sh
 ./scripts/check-format.sh
+./scripts/check-includes.sh
 cmake -S . -B build-check -DCMAKE_BUILD_TYPE=Debug -DZONALYST_WERROR=ON -DZONALYST_SANITIZE=ON \
   -DZONALYST_BUILD_BENCH=OFF > /dev/null
 cmake --build build-check -j"$(nproc)"

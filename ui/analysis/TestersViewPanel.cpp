@@ -1,6 +1,7 @@
 #include "TestersViewPanel.h"
 
 #include "PanelSlider.h"
+#include "core/DiscCrop.h"
 #include "core/NumberText.h"
 #include "core/RonchiBands.h"
 #include "core/TesterControls.h"
@@ -9,9 +10,8 @@
 #include "ui/analysis/rules/TesterRules.h"
 #include "ui/panel/EntryBoxes.h"
 #include "ui/panel/WorkerRun.h"
-#include "ui/photo/ChoosePhotos.h"
-#include "ui/photo/rules/PhotoSeries.h"
-#include "ui/photo/rules/PhotoView.h"
+#include "ui/panel/rules/KnifePositionText.h"
+#include "ui/prompt/ChoosePhotos.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
@@ -128,10 +128,10 @@ void TestersViewPanel::compareWithPhoto() {
   InputRequest ask;
   ask.prompt = QStringLiteral("Knife position of %1 (%2):").arg(name, unit);
   ask.title = title;
-  ask.defaultText = photos::PositionText(KnifePositionInName(name.toStdString()), separator);
+  ask.defaultText = panel::PositionText(KnifePositionInName(name.toStdString()), separator);
   const QString typed = context_.prompter.input(ask);
   if (typed.isEmpty()) return;
-  const std::optional<double> reading = photos::ReadPosition(typed, separator);
+  const std::optional<double> reading = panel::ReadPosition(typed, separator);
   if (!reading) return tell(QStringLiteral("\"%1\" is not a knife position.").arg(typed));
   // Decoded off the window's thread, which goes on drawing; the button waits meanwhile.
   compare_->setEnabled(false);
@@ -146,7 +146,7 @@ void TestersViewPanel::compareWithPhoto() {
   const std::optional<PhotoDisc> disc =
       series && series->width == frame.width && series->height == frame.height ? series->disc : one.disc;
   if (!disc) return tell(QStringLiteral("No disc stands out from the background in %1.").arg(name));
-  photo_.image = plot::GreyPixels(photos::DiscCrop(frame, *disc, plot::kTesterViewSide));
+  photo_.image = plot::GreyPixels(DiscCrop(frame, *disc, plot::kTesterViewSide));
   photo_.caption = "Photo at " + KnifeReadingText(*reading, test.inInches()) + " " + unit.toStdString();
   photoReading_ = *reading;
   {

@@ -1,13 +1,14 @@
 #include "PhotoReadingsDialog.h"
 
-#include "ChoosePhotos.h"
 #include "photo/PreparedSeries.h"
 #include "plot/ContrastCurvesChart.h"
 #include "plot/RasterSurface.h"
 #include "ui/panel/DiscView.h"
 #include "ui/panel/EntryBoxes.h"
 #include "ui/panel/ReadingSetQuestion.h"
+#include "ui/panel/rules/KnifePositionText.h"
 #include "ui/panel/rules/ZoneTable.h"
+#include "ui/prompt/ChoosePhotos.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -241,7 +242,7 @@ void PhotoReadingsDialog::showSeries() {
   for (int row = 0; row < photos_->rowCount(); ++row) {
     const photos::SeriesPhoto& photo = series_[static_cast<std::size_t>(row)];
     photos_->setItem(row, 0, ReadOnlyItem(QFileInfo(photo.path).fileName()));
-    photos_->setItem(row, 1, new QTableWidgetItem(photos::PositionText(photo.position, Separator())));
+    photos_->setItem(row, 1, new QTableWidgetItem(panel::PositionText(photo.position, Separator())));
     photos_->setItem(row, 2, ReadOnlyItem(QString::fromStdString(PositionSourceText(photo.source))));
   }
 }
@@ -348,14 +349,14 @@ void PhotoReadingsDialog::discTyped() {
 void PhotoReadingsDialog::positionEdited(int row, int column) {
   if (column != 1) return;
   photos::SeriesPhoto& photo = series_[static_cast<std::size_t>(row)];
-  const std::optional<double> typed = photos::ReadPosition(photos_->item(row, column)->text(), Separator());
+  const std::optional<double> typed = panel::ReadPosition(photos_->item(row, column)->text(), Separator());
   if (typed || photos_->item(row, column)->text().trimmed().isEmpty()) {
     photo.position = typed;
     photo.source = PositionSource::Typed;
   }
   {
     const QSignalBlocker quiet(photos_);
-    photos_->item(row, column)->setText(photos::PositionText(photo.position, Separator()));
+    photos_->item(row, column)->setText(panel::PositionText(photo.position, Separator()));
     photos_->item(row, 2)->setText(QString::fromStdString(PositionSourceText(photo.source)));
   }
   readNulls();

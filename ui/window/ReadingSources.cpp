@@ -1,8 +1,8 @@
 #include "ReadingSources.h"
 
 #include "ui/live/LiveTesterDialog.h"
-#include "ui/photo/ChoosePhotos.h"
 #include "ui/photo/PhotoReadingsDialog.h"
+#include "ui/prompt/ChoosePhotos.h"
 
 namespace zonalyst::ui {
 

@@ -1,8 +1,9 @@
+#include "core/DiscCrop.h"
 #include "tests/support/TestMirror.h"
 #include "ui/panel/rules/DiscDrag.h"
+#include "ui/panel/rules/KnifePositionText.h"
 #include "ui/panel/rules/ZoneTable.h"
 #include "ui/photo/rules/PhotoSeries.h"
-#include "ui/photo/rules/PhotoView.h"
 
 #include <QtTest>
 

@@ -21,12 +21,6 @@ struct SeriesPhoto {
 std::vector<SeriesPhoto> SeriesOf(const QStringList& paths);
 QStringList PathsOf(const std::vector<SeriesPhoto>& series);
 
-// A position as the table shows it, with the user's decimal separator; empty for none.
-QString PositionText(std::optional<double> position, QChar separator);
-// A position the user typed with that separator; none for anything but a number within
-// +-kMaxKnifePosition.
-std::optional<double> ReadPosition(const QString& text, QChar separator);
-
 // Why the series cannot be read as it stands (fewer than two photos, a photo without a
 // position or at one beyond the knife's reach, two at the same position), naming the files;
 // empty when it can.

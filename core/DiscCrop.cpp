@@ -1,10 +1,10 @@
-#include "PhotoView.h"
+#include "DiscCrop.h"
 
 #include <algorithm>
 #include <cmath>
 #include <vector>
 
-namespace zonalyst::photos {
+namespace zonalyst {
 
 GreyPicture DiscCrop(const GreyFrame& frame, const PhotoDisc& disc, int side) {
   GreyPicture picture;
@@ -44,4 +44,4 @@ GreyPicture DiscCrop(const GreyFrame& frame, const PhotoDisc& disc, int side) {
   return picture;
 }
 
-}  // namespace zonalyst::photos
+}  // namespace zonalyst

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "core/PhotoReadings.h"
-#include "core/TesterView.h"
+#include "PhotoReadings.h"
+#include "TesterView.h"
 
-namespace zonalyst::photos {
+namespace zonalyst {
 
 // A photograph as the tester's view shows it beside the simulation: the disc (frame
 // pixels) scaled to side x side pixels by averaging the frame's pixels under each, its
@@ -11,4 +11,4 @@ namespace zonalyst::photos {
 // around the simulated mirror.
 GreyPicture DiscCrop(const GreyFrame& frame, const PhotoDisc& disc, int side);
 
-}  // namespace zonalyst::photos
+}  // namespace zonalyst

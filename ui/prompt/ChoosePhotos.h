@@ -1,7 +1,7 @@
 #pragma once
 
+#include "Prompter.h"
 #include "platform/Settings.h"
-#include "ui/prompt/Prompter.h"
 
 #include <QStringList>
 
