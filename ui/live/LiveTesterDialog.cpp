@@ -47,7 +47,7 @@ namespace zonalyst::ui {
 namespace {
 
 // The window takes the worker's frames and repaints the meter 20 times a second.
-constexpr int kRepaintMs = 50;
+constexpr int kRepaintMs = 25;
 // The simulated knife's slider moves in steps of a micrometre (or a ten-thousandth of an inch).
 constexpr double kKnifeStepsPerUnitMm = 1000.0;
 constexpr double kKnifeStepsPerUnitInch = 10000.0;
@@ -622,12 +622,13 @@ void LiveTesterDialog::placeMeter() {
 }
 
 void LiveTesterDialog::showMeter() {
-  if (latest_) view_->setFrame(*latest_);
   const std::vector<MeteredZone> zones = layout_ ? layout_->meter.zones() : std::vector<MeteredZone>{};
   meterView_->show(meter_.bars(threshold_->value()), zones, 0.2);
-  if (latest_) {
+  if (latest_) ++meterPaints_;
+  if (latest_ && latest_ != shown_) {
+    view_->replaceFrame(*latest_);
+    shown_ = latest_;
     lastPaint_ = Latency{arrivals_.empty() ? 0.0 : arrivals_.back(), clock_.now()};
-    ++meterPaints_;
   }
   const int decimals = state_.test.inInches() ? 4 : 3;
   const QString unit = state_.test.inInches() ? QStringLiteral("in") : QStringLiteral("mm");

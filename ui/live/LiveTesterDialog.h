@@ -67,9 +67,9 @@ class LiveTesterDialog final : public QDialog {
   // The simulated tester's source and dial while they are in use (scripted in tests).
   live::SimulatedTester* simulatedTester() const;
   live::SimulatedDial* simulatedDial() const;
-  // Takes what the worker metered and shows it; the window's timer calls it 20 times a second.
+  // Takes what the worker metered and shows it; the window's timer calls it 40 times a second.
   void takeFrames();
-  // The times that the meter's last picture shows: the frame's arrival and the paint.
+  // The newest frame shown: when it arrived and when it was first painted, with its meter.
   struct Latency {
     double arrived = 0.0;
     double painted = 0.0;
@@ -137,6 +137,7 @@ class LiveTesterDialog final : public QDialog {
 
   // The frames.
   std::shared_ptr<const GreyFrame> latest_;
+  std::shared_ptr<const GreyFrame> shown_;       // the frame the view shows
   GreyFrame brightest_;                          // of the frames seen, each pixel's brightest value
   std::deque<livetester::TimedFrame> averaged_;  // the frames the meter averages
   std::optional<PhotoDisc> found_;

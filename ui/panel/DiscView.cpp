@@ -43,6 +43,16 @@ void DiscView::setFrame(const GreyFrame& brightest) {
   showWhole();
 }
 
+void DiscView::replaceFrame(const GreyFrame& frame) {
+  if (image_.width() != frame.width || image_.height() != frame.height) {
+    setFrame(frame);
+    return;
+  }
+  image_ = GreyImage(frame);
+  fileScale_ = frame.scale;
+  update();
+}
+
 void DiscView::setDisc(const PhotoDisc& disc) {
   disc_ = disc;
   update();

@@ -20,6 +20,9 @@ class DiscView final : public QWidget {
   explicit DiscView(QWidget* parent = nullptr);
 
   void setFrame(const GreyFrame& brightest);
+  // The next frame of a live view: the view stays magnified where it was while the frames keep
+  // their size.
+  void replaceFrame(const GreyFrame& frame);
   void setDisc(const PhotoDisc& disc);
   void setZones(const std::vector<ZoneNull>& zones);
   // Where a frame pixel shows in the view.
