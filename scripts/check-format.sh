@@ -2,12 +2,14 @@
 # Fails when a C++ file of the tree differs from what clang-format makes of it (.clang-format:
 # 120 columns, includes grouped as the project's own, Qt and the other libraries, then the
 # standard and system headers), naming each such file and its first misformatted lines.
-#   scripts/check-format.sh        check every tracked .cpp and .h
+#   scripts/check-format.sh        check every .cpp and .h of the tree, new files not yet added too
 #   scripts/check-format.sh --fix  format them in place
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-mapfile -t files < <(git ls-files -- '*.cpp' '*.h')
+# Build folders are ignored by git; files deleted but not yet committed are left out.
+mapfile -t files < <(git ls-files --cached --others --exclude-standard -- '*.cpp' '*.h' | sort -u |
+  while read -r file; do [ -f "$file" ] && echo "$file"; done)
 if [ "${1:-}" = "--fix" ]; then
   clang-format -i "${files[@]}"
   exit 0
