@@ -7,9 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-# Build folders are ignored by git; files deleted but not yet committed are left out.
-mapfile -t files < <(git ls-files --cached --others --exclude-standard -- '*.cpp' '*.h' | sort -u |
-  while read -r file; do [ -f "$file" ] && echo "$file"; done)
+mapfile -t files < <(scripts/cxx-files.sh)
 if [ "${1:-}" = "--fix" ]; then
   clang-format -i "${files[@]}"
   exit 0

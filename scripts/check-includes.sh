@@ -50,8 +50,7 @@ bench/ui           tests/ui tests/support ui platform live plot photo image io c
 bench/cli          tests/support app platform live plot photo image io core
 '
 
-# Every C++ file of the tree, tracked or new (build folders are ignored by git).
-mapfile -t files < <(git ls-files --cached --others --exclude-standard -- '*.cpp' '*.h' | sort -u)
+mapfile -t files < <(scripts/cxx-files.sh)
 
 {
   printf 'FILE %s\n' "${files[@]}"

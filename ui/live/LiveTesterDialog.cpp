@@ -46,7 +46,7 @@
 namespace zonalyst::ui {
 namespace {
 
-// The window takes the worker's frames and repaints the meter 20 times a second.
+// The window takes the worker's frames and repaints the meter 40 times a second.
 constexpr int kRepaintMs = 25;
 // The simulated knife's slider moves in steps of a micrometre (or a ten-thousandth of an inch).
 constexpr double kKnifeStepsPerUnitMm = 1000.0;
