@@ -251,4 +251,18 @@ SweepResult SolveSweep(const MirrorTest& test, const std::vector<MeteredZone>& z
   return result;
 }
 
+PhotoReadingsResult AsPhotoReadings(const SweepResult& result) {
+  PhotoReadingsResult readings;
+  for (const SweepZone& zone : result.zones) {
+    ZoneNull null;
+    null.zone = zone.zone;
+    null.radiusMm = zone.radiusMm;
+    null.reading = zone.reading;
+    null.uncertainty = zone.uncertainty;
+    null.status = zone.status;
+    readings.zones.push_back(std::move(null));
+  }
+  return readings;
+}
+
 }  // namespace zonalyst

@@ -26,14 +26,14 @@ std::string Reason(int errorNumber) {
 
 FileText Refused(std::string failure) { return {std::nullopt, std::move(failure)}; }
 
-FileText TooLarge(const std::string& path, std::string_view what) {
-  return Refused(Quoted(path) + " is too large to be " + std::string(what) + " (more than " +
-                 std::to_string(kMaxTestFileBytes) + " bytes)");
+FileText TooLarge(const std::string& path, std::string_view what, std::size_t maxBytes) {
+  return Refused(Quoted(path) + " is too large to be " + std::string(what) + " (more than " + std::to_string(maxBytes) +
+                 " bytes)");
 }
 
 }  // namespace
 
-FileText ReadFileText(const std::string& path, std::string_view what) {
+FileText ReadFileText(const std::string& path, std::string_view what, std::size_t maxBytes) {
   const fs::path file = PathFromText(path);
   std::error_code error;
   const fs::file_status status = fs::status(file, error);
@@ -43,7 +43,7 @@ FileText ReadFileText(const std::string& path, std::string_view what) {
   if (const auto kind = SpecialFileKind(status))
     return Refused(Quoted(path) + " is " + *kind + ", not " + std::string(what));
   const std::uintmax_t size = fs::file_size(file, error);
-  if (!error && size > kMaxTestFileBytes) return TooLarge(path, what);
+  if (!error && size > maxBytes) return TooLarge(path, what, maxBytes);
 
   errno = 0;
   std::FILE* stream = OpenForReading(file);
@@ -52,7 +52,7 @@ FileText ReadFileText(const std::string& path, std::string_view what) {
   std::string text;
   std::array<char, 4096> chunk{};
   int readError = 0;
-  while (text.size() <= kMaxTestFileBytes) {
+  while (text.size() <= maxBytes) {
     errno = 0;
     const std::size_t got = std::fread(chunk.data(), 1, chunk.size(), stream);
     text.append(chunk.data(), got);
@@ -63,7 +63,7 @@ FileText ReadFileText(const std::string& path, std::string_view what) {
   }
   std::fclose(stream);
   if (readError != 0) return Refused("cannot read " + Quoted(path) + ": " + Reason(readError));
-  if (text.size() > kMaxTestFileBytes) return TooLarge(path, what);
+  if (text.size() > maxBytes) return TooLarge(path, what, maxBytes);
   return {std::move(text), {}};
 }
 

@@ -17,12 +17,12 @@ struct FileText {
   std::string failure;  // when text is empty: the reason, naming the file
 };
 
-// Reads a test file, or another small text file (what names it in the messages, "a list
-// of knife positions"): only a regular file (after following links) of at most
-// kMaxTestFileBytes. A folder, a pipe, a device or a socket is refused without being
-// opened for long, a larger file without being read, and a read error is reported with
-// its reason; nothing here blocks or throws.
-FileText ReadFileText(const std::string& path, std::string_view what = "a test file");
+// Reads a test file, or another text file (what names it in the messages, "a list of knife
+// positions"): only a regular file (after following links) of at most maxBytes. A folder, a
+// pipe, a device or a socket is refused without being opened for long, a larger file without
+// being read, and a read error is reported with its reason; nothing here blocks or throws.
+FileText ReadFileText(const std::string& path, std::string_view what = "a test file",
+                      std::size_t maxBytes = kMaxTestFileBytes);
 
 // Replaces the file at path by the bytes, or creates it, through ReplacingFile (a
 // failure leaves an earlier file whole). Returns an empty string on success, else

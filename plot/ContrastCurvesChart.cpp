@@ -6,11 +6,15 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 #include <string>
 
 namespace zonalyst::plot {
 namespace {
 
+// One colour per pass of a sweep, told apart from each other and from the white marks.
+constexpr std::array<Rgb, 6> kPassColours = {
+    {{255, 150, 0}, {0, 200, 255}, {255, 80, 160}, {120, 255, 0}, {255, 255, 0}, {160, 120, 255}}};
 constexpr Rgb kUnread{90, 90, 90};
 constexpr double kDotRadius = 2.0;
 constexpr double kNullMark = 6.0;  // half the null's cross, picture units
@@ -44,39 +48,54 @@ void DrawAxes(PictureSurface& s, const ContrastFrame& f, bool inches) {
   PrintCentred(s, "Contrast (L - R) / (L + R)", (f.left + f.right) / 2.0, f.top - 2.0 * h);
 }
 
-void DrawZone(PictureSurface& s, const ContrastFrame& f, const std::vector<double>& positions, const ZoneNull& zone) {
-  const Rgb colour = CurveColour(zone);
-  const std::size_t n = std::min(positions.size(), zone.contrast.size());
+// A curve's points as dots joined by lines; a point whose contrast is not a number breaks it.
+void DrawCurve(PictureSurface& s, const ContrastFrame& f, const std::vector<double>& positions,
+               const std::vector<double>& contrast, Rgb colour) {
+  const std::size_t n = std::min(positions.size(), contrast.size());
   bool previous = false;
   for (std::size_t i = 0; i < n; ++i) {
-    const double c = zone.contrast[i];
+    const double c = contrast[i];
     const bool shown = std::isfinite(c);
     if (shown) s.circle(f.x(positions[i]), f.y(c), kDotRadius, colour);
-    if (shown && previous) {
-      s.line(f.x(positions[i - 1]), f.y(zone.contrast[i - 1]), f.x(positions[i]), f.y(c), colour);
-    }
+    if (shown && previous) s.line(f.x(positions[i - 1]), f.y(contrast[i - 1]), f.x(positions[i]), f.y(c), colour);
     previous = shown;
   }
-  if (!zone.reading) return;
-  const double x = f.x(*zone.reading);
+}
+
+// A reading's cross on the zero line.
+void DrawNull(PictureSurface& s, const ContrastFrame& f, double reading, Rgb colour) {
+  const double x = f.x(reading);
   const double y = f.y(0.0);
   s.line(x - kNullMark, y - kNullMark, x + kNullMark, y + kNullMark, colour);
   s.line(x - kNullMark, y + kNullMark, x + kNullMark, y - kNullMark, colour);
 }
 
-void DrawLegend(PictureSurface& s, const ContrastFrame& f, const PhotoReadingsResult& result, bool inches) {
+// Legend lines from the top of the plot area down, right of it.
+void DrawLegendLine(PictureSurface& s, const ContrastFrame& f, int line, const std::string& text, Rgb colour) {
   const double h = s.textHeight("X");
   const double x = f.right + 14.0;
-  double y = f.top;
-  for (const ZoneNull& zone : result.zones) {
-    const Rgb colour = CurveColour(zone);
-    s.line(x, y + h / 2.0, x + 12.0, y + h / 2.0, colour);
-    s.setTextColour(colour);
-    s.setTextPosition(x + 18.0, y);
-    s.print("Zone " + std::to_string(zone.zone) + "  " +
-            (zone.reading ? KnifeReadingText(*zone.reading, inches) : std::string("unread")));
-    y += h + 2.0;
+  const double y = f.top + line * (h + 2.0);
+  s.line(x, y + h / 2.0, x + 12.0, y + h / 2.0, colour);
+  s.setTextColour(colour);
+  s.setTextPosition(x + 18.0, y);
+  s.print(text);
+}
+
+std::string ReadingText(const std::optional<double>& reading, bool inches) {
+  return reading ? KnifeReadingText(*reading, inches) : std::string("unread");
+}
+
+// The smallest of 0.01, 0.02, 0.05, 0.1, ... 1 at or above the largest contrast.
+double ContrastTop(double largest) {
+  constexpr std::array kContrastTops = {0.01, 0.02, 0.05, 0.1, 0.2, 0.5, 1.0};
+  return *std::find_if(kContrastTops.begin(), kContrastTops.end() - 1, [&](double top) { return top >= largest; });
+}
+
+double LargestContrast(const std::vector<double>& contrast, double largest) {
+  for (const double c : contrast) {
+    if (std::isfinite(c)) largest = std::max(largest, std::fabs(c));
   }
+  return largest;
 }
 
 }  // namespace
@@ -91,14 +110,26 @@ ContrastFrame ContrastFrame::For(const PhotoReadingsResult& result) {
     f.positionMax = *high + margin;
   }
   double largest = 0.0;
-  for (const ZoneNull& zone : result.zones) {
-    for (const double c : zone.contrast) {
-      if (std::isfinite(c)) largest = std::max(largest, std::fabs(c));
+  for (const ZoneNull& zone : result.zones) largest = LargestContrast(zone.contrast, largest);
+  f.contrastTop = ContrastTop(largest);
+  return f;
+}
+
+ContrastFrame ContrastFrame::For(const SweepResult& result) {
+  ContrastFrame f;
+  double low = std::numeric_limits<double>::infinity(), high = -low, largest = 0.0;
+  for (const SweepZone& zone : result.zones) {
+    for (const PassCurve& curve : zone.curves) {
+      for (const double x : curve.positions) low = std::min(low, x), high = std::max(high, x);
+      largest = LargestContrast(curve.contrast, largest);
     }
   }
-  constexpr std::array kContrastTops = {0.01, 0.02, 0.05, 0.1, 0.2, 0.5, 1.0};
-  f.contrastTop =
-      *std::find_if(kContrastTops.begin(), kContrastTops.end() - 1, [&](double top) { return top >= largest; });
+  if (low <= high) {
+    const double margin = high > low ? 0.02 * (high - low) : 1.0;
+    f.positionMin = low - margin;
+    f.positionMax = high + margin;
+  }
+  f.contrastTop = ContrastTop(largest);
   return f;
 }
 
@@ -109,10 +140,42 @@ void DrawContrastCurves(PictureSurface& s, const PhotoReadingsResult& result, bo
   // Unread zones first, so that the read curves lie on top of them.
   for (const bool read : {false, true}) {
     for (const ZoneNull& zone : result.zones) {
-      if (zone.reading.has_value() == read) DrawZone(s, f, result.positions, zone);
+      if (zone.reading.has_value() != read) continue;
+      DrawCurve(s, f, result.positions, zone.contrast, CurveColour(zone));
+      if (zone.reading) DrawNull(s, f, *zone.reading, CurveColour(zone));
     }
   }
-  DrawLegend(s, f, result, inches);
+  int line = 0;
+  for (const ZoneNull& zone : result.zones) {
+    DrawLegendLine(s, f, line++, "Zone " + std::to_string(zone.zone) + "  " + ReadingText(zone.reading, inches),
+                   CurveColour(zone));
+  }
+}
+
+void DrawSweepCurves(PictureSurface& s, const SweepResult& result, bool inches) {
+  s.clear();
+  const ContrastFrame f = ContrastFrame::For(result);
+  DrawAxes(s, f, inches);
+  const auto passColour = [](std::size_t pass) { return kPassColours[pass % kPassColours.size()]; };
+  for (const bool read : {false, true}) {
+    for (const SweepZone& zone : result.zones) {
+      if (zone.reading.has_value() != read) continue;
+      for (const PassCurve& curve : zone.curves) {
+        DrawCurve(s, f, curve.positions, curve.contrast, read ? passColour(curve.pass) : kUnread);
+      }
+    }
+  }
+  int line = 0;
+  for (std::size_t p = 0; p < result.passes.size(); ++p) {
+    const bool in = result.passes[p].pass.direction == Travel::In;
+    DrawLegendLine(s, f, line++, "Pass " + std::to_string(p + 1) + (in ? "  in" : "  out"), passColour(p));
+  }
+  ++line;
+  for (const SweepZone& zone : result.zones) {
+    if (zone.reading) DrawNull(s, f, *zone.reading, kWhite);
+    DrawLegendLine(s, f, line++, "Zone " + std::to_string(zone.zone) + "  " + ReadingText(zone.reading, inches),
+                   zone.reading ? kWhite : kUnread);
+  }
 }
 
 }  // namespace zonalyst::plot

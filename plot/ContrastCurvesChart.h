@@ -2,6 +2,7 @@
 
 #include "PictureSurface.h"
 #include "core/PhotoReadings.h"
+#include "core/SweepReadings.h"
 
 namespace zonalyst::plot {
 
@@ -25,11 +26,19 @@ struct ContrastFrame {
   // (a single position by 1 unit either way), and the smallest of 0.01, 0.02, 0.05, 0.1, ... 1 at or above
   // every finite contrast.
   static ContrastFrame For(const PhotoReadingsResult& result);
+  // The frame for a sweep: the knife positions of its curves, widened by 2 % of their span at
+  // each end, and the contrast as above.
+  static ContrastFrame For(const SweepResult& result);
 };
 
 // Clears the picture and draws each zone's contrast c = (L - R) / (L + R) against the knife
 // position (test units, inches when inches): the frames as dots joined by the curve, the null
 // marked where the zone has a reading, and the zones without one greyed, with a legend.
 void DrawContrastCurves(PictureSurface& s, const PhotoReadingsResult& result, bool inches);
+
+// Clears the picture and draws a sweep's curves: each zone's contrast in each pass against the
+// knife position, each pass in its own colour (the zones without a reading greyed), each
+// zone's reading marked on the zero line in white, with a legend of the passes and readings.
+void DrawSweepCurves(PictureSurface& s, const SweepResult& result, bool inches);
 
 }  // namespace zonalyst::plot

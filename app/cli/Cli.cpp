@@ -26,6 +26,7 @@ constexpr std::array kCommands = {
     Command{"simulate", "the Foucault-gram or Ronchigram of the measured mirror at a knife position", RunSimulate},
     Command{"photos", "each zone's reading found in photographs taken through the tester", RunPhotos},
     Command{"astigmatism", "the astigmatism from tests at several orientations of the mirror", RunAstigmatism},
+    Command{"sweep", "each zone's reading from one sweep of the knife, filmed with a dial logged beside", RunSweep},
 };
 
 void PrintUsage(std::ostream& out) {

@@ -19,5 +19,6 @@ int RunProfile(const CommandWords& words, std::ostream& out, std::ostream& err);
 int RunSimulate(const CommandWords& words, std::ostream& out, std::ostream& err);
 int RunPhotos(const CommandWords& words, std::ostream& out, std::ostream& err);
 int RunAstigmatism(const CommandWords& words, std::ostream& out, std::ostream& err);
+int RunSweep(const CommandWords& words, std::ostream& out, std::ostream& err);
 
 }  // namespace zonalyst::cli

@@ -27,6 +27,11 @@ int RunPhotos(const CommandWords&, std::ostream&, std::ostream& err) {
   return kUsageError;
 }
 
+int RunSweep(const CommandWords&, std::ostream&, std::ostream& err) {
+  err << "zonalyst-cli: sweep needs the picture layer, which this build leaves out\n";
+  return kUsageError;
+}
+
 bool WriteHistoryPicture(const History&, const std::string& path, std::string& problem) {
   problem = io::WriteFailure(path, "the history's picture needs the picture layer, which this build leaves out");
   return false;

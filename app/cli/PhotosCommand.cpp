@@ -1,23 +1,16 @@
 #include "Cli.h"
 #include "CommandSupport.h"
 #include "Commands.h"
-#include "OpenTest.h"
 #include "PhotoPositions.h"
-#include "PictureFile.h"
+#include "PhotoReport.h"
 #include "core/JsonWriter.h"
 #include "core/NumberText.h"
 #include "core/ReadingsValidation.h"
-#include "io/FileAccess.h"
-#include "io/PathText.h"
 #include "io/PrintableText.h"
-#include "io/TestFileLayout.h"
 #include "photo/PreparedSeries.h"
 #include "plot/ContrastCurvesChart.h"
-#include "plot/RasterSurface.h"
 
 #include <algorithm>
-#include <cmath>
-#include <filesystem>
 #include <iomanip>
 
 namespace zonalyst::cli {
@@ -50,9 +43,6 @@ constexpr const char* kUsage =
     "                brought into use, or a test without readings)\n"
     "  --plot OUT.png  draws each zone's contrast against the knife position\n";
 
-// A disc given by hand lies within this many pixels of the photographs' corner.
-constexpr double kMaxDiscPixels = 1e6;
-
 // What the command was asked to do, checked before any file is read.
 struct PhotosRequest {
   std::string testPath;
@@ -63,42 +53,13 @@ struct PhotosRequest {
   bool masked = false, json = false;
 };
 
-std::optional<PhotoDisc> ParseDisc(const std::string& text) {
-  const std::size_t first = text.find(',');
-  const std::size_t second = first == std::string::npos ? first : text.find(',', first + 1);
-  if (second == std::string::npos) return std::nullopt;
-  const auto x = ParseNumberOption(text.substr(0, first));
-  const auto y = ParseNumberOption(text.substr(first + 1, second - first - 1));
-  const auto r = ParseNumberOption(text.substr(second + 1));
-  if (!x || !y || !r || std::abs(*x) > kMaxDiscPixels || std::abs(*y) > kMaxDiscPixels || !(*r >= 1.0) ||
-      *r > kMaxDiscPixels) {
-    return std::nullopt;
-  }
-  return PhotoDisc{*x, *y, *r};
-}
-
-// The files the command reads that an output would replace: the photographs, the list of
-// positions and the test (which only -o, writing a test, may replace).
+// The files the command reads that an output would replace: the photographs and the list of
+// positions.
 std::optional<std::string> OutputOverInput(const PhotosRequest& request) {
-  const auto same = [](const std::string& a, const std::string& b) {
-    std::error_code error;
-    return std::filesystem::equivalent(io::PathFromText(a), io::PathFromText(b), error);
-  };
-  const auto check = [&](const std::string& option, const std::string& output) -> std::optional<std::string> {
-    const auto replaces = [&](const std::string& input, const std::string& what) -> std::optional<std::string> {
-      if (!same(output, input)) return std::nullopt;
-      return option + " would replace \"" + io::PrintableName(input) + "\", " + what + " this command reads";
-    };
-    for (const std::string& photo : request.photos) {
-      if (auto problem = replaces(photo, "a photograph")) return problem;
-    }
-    if (request.positionsList) return replaces(*request.positionsList, "the list of knife positions");
-    return option == "--plot" ? replaces(request.testPath, "the test") : std::nullopt;
-  };
-  if (request.output) {
-    if (auto problem = check("-o", *request.output)) return problem;
-  }
-  return request.plot ? check("--plot", *request.plot) : std::nullopt;
+  std::vector<InputFile> inputs;
+  for (const std::string& photo : request.photos) inputs.push_back({photo, "a photograph"});
+  if (request.positionsList) inputs.push_back({*request.positionsList, "the list of knife positions"});
+  return OutputOverInput(request.output, request.plot, request.testPath, inputs);
 }
 
 std::optional<PhotosRequest> ParseRequest(const CommandWords& words, std::ostream& out, std::ostream& err,
@@ -118,14 +79,11 @@ std::optional<PhotosRequest> ParseRequest(const CommandWords& words, std::ostrea
   if (request.photos.size() < 2) return fail("expected two or more photographs at different knife positions");
   if (const auto disc = options->value("--disc")) {
     request.disc = ParseDisc(*disc);
-    if (!request.disc) {
-      return fail("--disc takes X,Y,R in pixels: a centre from -1000000 to 1000000 and a radius from 1 to 1000000");
-    }
+    if (!request.disc) return fail(kDiscProblem);
   }
   if (const auto set = options->value("--set")) {
-    const auto n = ParseWholeOption(*set, 1, kMaxReadingSets);
-    if (!n) return fail("--set takes a reading set from 1 to 4");
-    request.set = static_cast<int>(*n);
+    request.set = ParseSetOption(*set);
+    if (!request.set) return fail(kSetProblem);
   }
   request.positionsList = options->value("--positions");
   request.output = options->value("-o");
@@ -143,28 +101,9 @@ std::optional<PhotosRequest> ParseRequest(const CommandWords& words, std::ostrea
 std::optional<photo::PreparedSeries> ReadSeries(const PhotosRequest& request, const MirrorTest& test, std::ostream& err,
                                                 int& exitCode) {
   photo::PreparedSeries series = photo::PrepareSeries(request.photos, test, {request.disc, request.masked});
-  if (!series.error.empty()) {
-    err << "zonalyst-cli: " << series.error << "\n";
-    exitCode = kLoadFailed;
-    return std::nullopt;
-  }
-  if (!series.disc) {
-    err << "zonalyst-cli: no mirror can be told from the background in the photographs; give its disc with "
-           "--disc X,Y,R\n";
-    exitCode = kLoadFailed;
-    return std::nullopt;
-  }
+  exitCode = SeriesFailure(series, "photographs", err);
+  if (exitCode != kSuccess) return std::nullopt;
   return series;
-}
-
-// The test's own average reading of each zone, where it has readings.
-std::optional<double> HandReading(const MirrorTest& test, int zone) {
-  if (!AnyReading(test)) return std::nullopt;
-  return test.KeAverage[zone];
-}
-
-const char* DiscSourceText(const photo::PreparedSeries& series) {
-  return series.discSource == photo::DiscSource::Given ? "given" : "found";
 }
 
 // The photographs in the order of their positions, as the result lists them.
@@ -182,9 +121,8 @@ std::vector<std::string> PhotosByPosition(const PhotosRequest& request, const st
 void PrintText(const MirrorTest& test, const photo::PreparedSeries& series, const std::vector<std::string>& photos,
                PositionSource source, const PhotoReadingsResult& result, std::ostream& out) {
   const auto reading = [&](double value) { return KnifeReadingText(value, test.inInches()); };
-  const PhotoDisc disc = series.inFilePixels(*series.disc);
-  out << "Disc (" << DiscSourceText(series) << "): centre " << FormatFixed(disc.x, 1) << ", " << FormatFixed(disc.y, 1)
-      << " px, radius " << FormatFixed(disc.radius, 1) << " px" << (series.masked ? ", behind a mask" : "") << "\n\n";
+  PrintDisc(series, out);
+  out << "\n";
   std::size_t nameWidth = 5;
   std::vector<std::string> names;
   for (const std::string& photo : photos) {
@@ -214,20 +152,9 @@ void PrintText(const MirrorTest& test, const photo::PreparedSeries& series, cons
 
 void PrintJson(const MirrorTest& test, const photo::PreparedSeries& series, const std::vector<std::string>& photos,
                PositionSource source, const PhotoReadingsResult& result, std::ostream& out) {
-  const PhotoDisc disc = series.inFilePixels(*series.disc);
   JsonWriter json;
-  json.beginObject()
-      .key("disc")
-      .beginObject()
-      .key("x")
-      .value(disc.x)
-      .key("y")
-      .value(disc.y)
-      .key("radius")
-      .value(disc.radius)
-      .key("source")
-      .value(DiscSourceText(series))
-      .endObject();
+  json.beginObject();
+  WriteDiscJson(json, series);
   json.key("photos").beginArray();
   for (std::size_t i = 0; i < photos.size(); ++i) {
     json.beginObject().key("file").value(photos[i]).key("position").value(result.positions[i]);
@@ -246,14 +173,6 @@ void PrintJson(const MirrorTest& test, const photo::PreparedSeries& series, cons
   out << json.text() << "\n";
 }
 
-bool WritePlot(const MirrorTest& test, const PhotoReadingsResult& result, const std::string& path,
-               std::string& problem) {
-  const auto gui = GuiForFonts();
-  plot::RasterSurface surface(plot::kContrastChartWidth, plot::kContrastChartHeight);
-  plot::DrawContrastCurves(surface, result, test.inInches());
-  return WritePicture(surface.toPixelImage(), path, image::GifPalette::Fixed, problem);
-}
-
 }  // namespace
 
 int RunPhotos(const CommandWords& words, std::ostream& out, std::ostream& err) {
@@ -267,18 +186,10 @@ int RunPhotos(const CommandWords& words, std::ostream& out, std::ostream& err) {
   }
   if (!positions.problem.empty()) return UsageError(positions.problem, kUsage, err);
 
-  auto opened = OpenTest(request->testPath, err, exitCode, Readings::NotNeeded);
-  if (!opened) return exitCode;
-  MirrorTest& test = opened->test;
-  AverageReadings(test);
-  const int set = request->set.value_or(NextReadingSet(test));
-  if (set > LastFillableSet(test)) {
-    const int last = LastFillableSet(test);
-    return UsageError("--set " + std::to_string(set) +
-                          " would bring reading sets of zeros into use; this test takes set 1" +
-                          (last > 1 ? " to " + std::to_string(last) : std::string()),
-                      kUsage, err);
-  }
+  auto target = OpenReadingsTarget(request->testPath, request->set, kUsage, err, exitCode);
+  if (!target) return exitCode;
+  const MirrorTest& test = target->test;
+  const int set = target->set;
   const auto series = ReadSeries(*request, test, err, exitCode);
   if (!series) return exitCode;
   const PhotoReadingsResult result =
@@ -288,43 +199,17 @@ int RunPhotos(const CommandWords& words, std::ostream& out, std::ostream& err) {
   request->json ? PrintJson(test, *series, photos, positions.source, result, out)
                 : PrintText(test, *series, photos, positions.source, result, out);
 
-  for (const ZoneNull& zone : result.zones) {
-    if (!zone.reading) err << "warning: zone " << zone.zone << " has no reading (" << StatusText(zone.status) << ")\n";
-  }
   if (ReadingsRunAgainstTheTest(test, result)) {
     err << "warning: the readings from the photographs run the other way with the zones' radius than the "
            "test's own: the disc may not fit the photographs, or the knife positions run backwards; check them, "
            "or give the disc with --disc X,Y,R\n";
   }
-  if (request->output) {
-    MirrorTest filled = test;
-    const ReadingSetFill fill = FillReadingSet(filled, ReadingsOf(result), set, UnmeasuredZones::Refuse);
-    const std::string name = io::PrintableName(*request->output);
-    if (fill.outcome == ReadingSetFill::Outcome::NothingRead) {
-      err << "zonalyst-cli: no zone was read from the photographs; " << name << " was not written\n";
-      return kSetupRefused;
-    }
-    if (fill.outcome == ReadingSetFill::Outcome::Unmeasured) {
-      err << "zonalyst-cli: " << (fill.unmeasured.size() == 1 ? "zone " : "zones ") << ZoneListText(fill.unmeasured)
-          << " got no reading from the photographs, and set " << set
-          << " holds no measured value there; a value never measured is not written as a reading, so " << name
-          << " was not written\n";
-      return kSetupRefused;
-    }
-    const std::string problem = io::ReplaceFileText(*request->output, io::BuildTestFileText(filled));
-    if (!problem.empty()) {
-      err << "zonalyst-cli: " << problem << "\n";
-      return kWriteFailed;
-    }
-  }
-  if (request->plot) {
-    std::string problem;
-    if (!WritePlot(test, result, *request->plot, problem)) {
-      err << "zonalyst-cli: " << problem << "\n";
-      return kWriteFailed;
-    }
-  }
-  return kSuccess;
+  if (const int written = WriteReadings(test, result, set, request->output, "the photographs", err);
+      written != kSuccess)
+    return written;
+  if (!request->plot) return kSuccess;
+  return WriteContrastChart(
+      *request->plot, [&](plot::PictureSurface& s) { plot::DrawContrastCurves(s, result, test.inInches()); }, err);
 }
 
 }  // namespace zonalyst::cli

@@ -101,6 +101,10 @@ if [ -n "$with_export" ]; then
   done
   expect 2 photos "$example" "$p/a_1.png"
   expect 2 photos "$example" "$p/a_1.png" "$p/a_1.png"
+  # A sweep's lists that are devices, pipes or larger than any list are refused at once.
+  for list in /dev/zero "$dir/sparse.fdr" "$dir/pipe.fdr"; do
+    expect 1 sweep "$example" --frames "$list" --dial "$list"
+  done
 fi
 
 # Output that cannot be written fails every command with its reason.

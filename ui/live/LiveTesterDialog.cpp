@@ -813,7 +813,7 @@ void LiveTesterDialog::fillSet() {
   std::optional<PhotoReadingsResult> result = steppedResult_;
   if (mode_ == Mode::Sweep) {
     if (!sweepResult_) return;
-    result = livetester::FillableReadings(*sweepResult_);
+    result = AsPhotoReadings(*sweepResult_);
   }
   if (!result) return;
   const QString text = FillReadingSetAsking(state_.test, ReadingsOf(*result), set_->currentIndex() + 1,

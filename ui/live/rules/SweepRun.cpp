@@ -11,20 +11,6 @@ int FrameStride(int width, int height, int bytesPerSample, double framesPerSecon
   return std::max(1, static_cast<int>(std::ceil(minute / kMinuteBytes)));
 }
 
-PhotoReadingsResult FillableReadings(const SweepResult& result) {
-  PhotoReadingsResult readings;
-  for (const SweepZone& zone : result.zones) {
-    ZoneNull null;
-    null.zone = zone.zone;
-    null.radiusMm = zone.radiusMm;
-    null.reading = zone.reading;
-    null.uncertainty = zone.uncertainty;
-    null.status = zone.status;
-    readings.zones.push_back(null);
-  }
-  return readings;
-}
-
 void SweepRun::clear() {
   dial_.clear();
   frames_.clear();

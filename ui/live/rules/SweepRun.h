@@ -16,9 +16,6 @@ int FrameStride(int width, int height, int bytesPerSample, double framesPerSecon
 // the knife crossed a zone's transition between them.
 inline constexpr double kFastestDialStepMm = 0.05;
 
-// Each zone's reading, uncertainty and status as photo readings give them, for the fill rule.
-PhotoReadingsResult FillableReadings(const SweepResult& result);
-
 // Sweep mode: the dial's values and the kept frames' balances since Start, solved as the
 // sweep command solves a recording.
 class SweepRun {
