@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Makes the README's pictures (docs/*.png) from the real window, shown under Xvfb on a real
 # test: the surface error panel (F4) and the tester's view (F10); the photo readings dialog
-# (F3, "Read from Photos...") on the example photo series; the astigmatism dialog (F4,
-# "Astigmatism...") on the example tests at several orientations; and the live tester (F3,
-# "Live Tester...") on its Simulated source, stepped through the zones. Run it again whenever the
-# window changes.  usage: scripts/make-docs-pictures.sh [BUILD_DIR]   (default: build)
+# (F3, "Read from Photos...") on the example photo series; the example sweep's contrast curves as
+# zonalyst-cli sweep draws them; the astigmatism dialog (F4, "Astigmatism...") on the example
+# tests at several orientations; and the live tester (F3, "Live Tester...") on its Simulated
+# source, stepped through the zones. Run it again whenever the window changes.
+# usage: scripts/make-docs-pictures.sh [BUILD_DIR]   (default: build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
@@ -15,7 +16,7 @@ astigmatism_test=examples/astigmatism/test1_rot0.fdr
 
 ./scripts/setup.sh
 [ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release > /dev/null
-cmake --build "$build" -j"$(nproc)" --target zonalyst > /dev/null
+cmake --build "$build" -j"$(nproc)" --target zonalyst zonalyst-cli > /dev/null
 
 # Settings of their own: the splash closes by itself, no association offer.
 config=$(mktemp -d)
@@ -67,6 +68,10 @@ XDG_CONFIG_HOME=$config LC_ALL=C.UTF-8 xvfb-run -a -s "-screen 0 1280x1024x24" b
   echo docs/window-photo-readings.png
   kill "$program"
 ' make-docs-pictures "$build" "$photos_test" "$photos"
+
+"$build/bin/zonalyst-cli" sweep "$photos_test" --frames examples/sweep/simu200f6/frames.csv \
+  --dial examples/sweep/simu200f6/dial.log --plot docs/sweep-curves.png > /dev/null 2>&1
+echo docs/sweep-curves.png
 
 # The astigmatism dialog: Alt+A on the surface error panel, captured once it has fitted the
 # folder's tests.
