@@ -1,5 +1,7 @@
 #include "SweepReadings.h"
 
+#include "PhotoWindows.h"
+
 #include <algorithm>
 #include <cmath>
 #include <map>
@@ -251,10 +253,16 @@ SweepResult SolveSweep(const MirrorTest& test, const std::vector<MeteredZone>& z
   return result;
 }
 
-PhotoReadingsResult AsPhotoReadings(const SweepResult& result) {
+PhotoReadingsResult AsPhotoReadings(const SweepResult& result, const std::vector<MeteredZone>& metered) {
   PhotoReadingsResult readings;
   for (const SweepZone& zone : result.zones) {
     ZoneNull null;
+    const auto windows =
+        std::find_if(metered.begin(), metered.end(), [&](const MeteredZone& m) { return m.zone == zone.zone; });
+    if (windows != metered.end()) {
+      null.left = Covering(windows->windows.left);
+      null.right = Covering(windows->windows.right);
+    }
     null.zone = zone.zone;
     null.radiusMm = zone.radiusMm;
     null.reading = zone.reading;

@@ -104,7 +104,8 @@ inline constexpr double kSweepBinMm = 0.02;
 SweepResult SolveSweep(const MirrorTest& test, const std::vector<MeteredZone>& zones, const KnifeTrack& track,
                        const std::vector<SweepFrame>& frames, const SweepSettings& settings);
 
-// Each zone's reading, uncertainty and status as photo readings give them, for the fill rule.
-PhotoReadingsResult AsPhotoReadings(const SweepResult& result);
+// Each zone's reading, uncertainty and status as photo readings give them, for the fill rule;
+// with the zones as metered, their windows too, for a view of the disc.
+PhotoReadingsResult AsPhotoReadings(const SweepResult& result, const std::vector<MeteredZone>& metered = {});
 
 }  // namespace zonalyst

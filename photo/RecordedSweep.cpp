@@ -80,10 +80,16 @@ RecordedSweep ReadRecordedSweep(const MirrorTest& test, const SweepSource& sourc
 
 MeasuredSweep MeasureSweep(const MirrorTest& test, const RecordedSweep& sweep) {
   const PreparedSeries& series = sweep.frames;
-  const ZoneMeter meter(test, *series.disc, {series.brightest}, series.masked);
+  return MeasureSweep(test, series.frames, sweep.times, series.brightest, *series.disc, series.masked);
+}
+
+MeasuredSweep MeasureSweep(const MirrorTest& test, const std::vector<GreyFrame>& frames,
+                           const std::vector<double>& times, const GreyFrame& brightest, const PhotoDisc& disc,
+                           bool masked) {
+  const ZoneMeter meter(test, disc, {brightest}, masked);
   MeasuredSweep measured{meter.zones(), {}};
-  for (std::size_t k = 0; k < series.frames.size(); ++k) {
-    measured.frames.push_back({sweep.times[k], meter.measure(series.frames[k])});
+  for (std::size_t k = 0; k < frames.size() && k < times.size(); ++k) {
+    measured.frames.push_back({times[k], meter.measure(frames[k])});
   }
   return measured;
 }

@@ -63,11 +63,15 @@ std::string RefusedLinesText(const DialLog& log, const std::string& path);
 RecordedSweep ReadRecordedSweep(const MirrorTest& test, const SweepSource& source,
                                 const SeriesProgressCallback& progress = {});
 
-// The frames of a ready sweep measured through the zones' windows, for SolveSweep.
+// The frames of a ready sweep measured through the zones' windows, for SolveSweep: on the
+// disc and mask found or given, or on those the user settled on.
 struct MeasuredSweep {
   std::vector<MeteredZone> zones;
   std::vector<SweepFrame> frames;
 };
 MeasuredSweep MeasureSweep(const MirrorTest& test, const RecordedSweep& sweep);
+MeasuredSweep MeasureSweep(const MirrorTest& test, const std::vector<GreyFrame>& frames,
+                           const std::vector<double>& times, const GreyFrame& brightest, const PhotoDisc& disc,
+                           bool masked);
 
 }  // namespace zonalyst::photo

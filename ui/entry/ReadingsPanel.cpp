@@ -103,13 +103,19 @@ void ReadingsPanel::buildLayout() {
       QStringLiteral("Fill a reading set from photographs taken through the tester at a series of knife positions"));
   connect(photos, &QPushButton::clicked, this, &ReadingsPanel::readFromPhotosRequested);
   side->addWidget(photos, 7, 0, 1, 2);
+  auto* sweep = new QPushButton(QStringLiteral("Read from S&weep..."), this);
+  sweep->setObjectName(QStringLiteral("cmdReadSweep"));
+  sweep->setToolTip(QStringLiteral(
+      "Fill a reading set from frames filmed while the knife swept through the nulls, with a dial's log beside"));
+  connect(sweep, &QPushButton::clicked, this, &ReadingsPanel::readFromSweepRequested);
+  side->addWidget(sweep, 8, 0, 1, 2);
   auto* live = new QPushButton(QStringLiteral("&Live Tester..."), this);
   live->setObjectName(QStringLiteral("cmdLiveTester"));
   live->setToolTip(QStringLiteral(
       "A camera and a dial indicator at the rig: every zone's null metered at once, readings stepped or swept"));
   connect(live, &QPushButton::clicked, this, &ReadingsPanel::liveTesterRequested);
-  side->addWidget(live, 8, 0, 1, 2);
-  side->setRowStretch(9, 1);
+  side->addWidget(live, 9, 0, 1, 2);
+  side->setRowStretch(10, 1);
 
   auto* panel = new QHBoxLayout(this);
   panel->setContentsMargins(4, 0, 4, 0);

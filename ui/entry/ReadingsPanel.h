@@ -14,8 +14,9 @@ namespace zonalyst::ui {
 // each zone's effective radius and ideal reading, and a side column that repeats the
 // rig and mirror values: an entry grid of cells lblF3Kedata_0 .. lblF3Kedata_65. The
 // zone averages follow every commit. "Read from Photos..." (cmdReadPhotos) fills a set from
-// a series of photographs of the tester's view; "Live Tester..." (cmdLiveTester) from a
-// camera and a dial at the rig.
+// a series of photographs of the tester's view; "Read from Sweep..." (cmdReadSweep) from a
+// recorded sweep of the knife; "Live Tester..." (cmdLiveTester) from a camera and a dial at
+// the rig.
 class ReadingsPanel final : public PanelContent {
   Q_OBJECT
  public:
@@ -34,6 +35,9 @@ class ReadingsPanel final : public PanelContent {
   // "Read from Photos..." pressed: the window asks for the photos and opens them in the photo
   // readings dialog; showReadings follows.
   void readFromPhotosRequested();
+  // "Read from Sweep..." pressed: the window asks for a recorded sweep's files and opens them
+  // in the photo readings dialog; showReadings follows.
+  void readFromSweepRequested();
   // "Live Tester..." pressed: the window opens the live tester; showReadings follows.
   void liveTesterRequested();
 

@@ -11,10 +11,10 @@
 #include "live/TypedDial.h"
 #include "plot/ContrastCurvesChart.h"
 #include "plot/RasterSurface.h"
-#include "ui/live/rules/SweepTable.h"
 #include "ui/panel/DiscView.h"
 #include "ui/panel/EntryBoxes.h"
 #include "ui/panel/ReadingSetQuestion.h"
+#include "ui/panel/rules/SweepTable.h"
 #include "ui/panel/rules/ZoneTable.h"
 
 #include <QAbstractSpinBox>
@@ -781,13 +781,13 @@ void LiveTesterDialog::showReadings() {
     }
     passes_->clear();
   } else {
-    for (const QString& header : livetester::SweepHeaders(state_.test)) headers << header;
+    for (const QString& header : panel::SweepHeaders(state_.test)) headers << header;
     QStringList lines;
     if (sweepResult_) {
-      for (const livetester::SweepRow& row : livetester::SweepRows(state_.test, *sweepResult_, Separator())) {
+      for (const panel::SweepRow& row : panel::SweepRows(state_.test, *sweepResult_, Separator())) {
         rows.push_back(QStringList(row.begin(), row.end()));
       }
-      for (const QString& line : livetester::PassLines(state_.test, *sweepResult_, tooFast_, Separator())) {
+      for (const QString& line : panel::PassLines(state_.test, *sweepResult_, tooFast_, Separator())) {
         lines << line;
       }
       if (sweepResult_->hysteresis) {

@@ -1,14 +1,17 @@
 #include "PhotoReadingsDialog.h"
 
 #include "photo/PreparedSeries.h"
+#include "photo/RecordedSweep.h"
 #include "plot/ContrastCurvesChart.h"
 #include "plot/RasterSurface.h"
 #include "ui/panel/DiscView.h"
 #include "ui/panel/EntryBoxes.h"
 #include "ui/panel/ReadingSetQuestion.h"
 #include "ui/panel/rules/KnifePositionText.h"
+#include "ui/panel/rules/SweepTable.h"
 #include "ui/panel/rules/ZoneTable.h"
 #include "ui/prompt/ChoosePhotos.h"
+#include "ui/prompt/ChooseSweep.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -32,6 +35,14 @@ namespace zonalyst::ui {
 namespace {
 
 QChar Separator() { return DecimalSeparator().front(); }
+
+// What the user is told when no disc was found on the photos (or the sweep's frames).
+QString PlaceTheDisc(const QString& frames) {
+  return QStringLiteral(
+             "No disc stands out from the background in these %1: place it by hand, "
+             "dragging the circle onto the mirror or typing its centre and radius.")
+      .arg(frames);
+}
 
 QTableWidget* MakeTable(const QString& objectName, const QStringList& headers, QWidget* parent) {
   auto* table = new QTableWidget(0, static_cast<int>(headers.size()), parent);
@@ -213,8 +224,23 @@ int PhotoReadingsDialog::run(const QStringList& paths) {
   return exec();
 }
 
+int PhotoReadingsDialog::runSweep(const QString& frameList, const QString& dialLog) {
+  sweep_ = Sweep{frameList, dialLog, {}, {}, {}, {}};
+  setWindowTitle(QStringLiteral("Read from Sweep"));
+  choose_->setText(QStringLiteral("Choose Sweep..."));
+  photos_->setHorizontalHeaderLabels({QStringLiteral("Frame"), QStringLiteral("Time (s)"),
+                                      QStringLiteral("Knife (%1)").arg(state_.test.inInches() ? "inch" : "mm")});
+  photos_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  QStringList headers;
+  for (const QString& header : panel::SweepHeaders(state_.test)) headers << header;
+  zones_->setColumnCount(static_cast<int>(headers.size()));
+  zones_->setHorizontalHeaderLabels(headers);
+  QTimer::singleShot(0, this, &PhotoReadingsDialog::read);
+  return exec();
+}
+
 std::optional<SeriesDisc> PhotoReadingsDialog::settledDisc() const {
-  if (frames_.empty()) return std::nullopt;
+  if (frames_.empty() || sweep_) return std::nullopt;
   return SeriesDisc{frames_.front().width, frames_.front().height, disc_};
 }
 
@@ -229,6 +255,14 @@ void PhotoReadingsDialog::reject() {
 }
 
 void PhotoReadingsDialog::choosePhotos() {
+  if (sweep_) {
+    const std::optional<SweepFiles> files = ChooseSweep(prompter_, settings_, state_.folder);
+    if (!files) return;
+    sweep_ = Sweep{files->frameList, files->dialLog, {}, {}, {}, {}};
+    photos_->setRowCount(0);
+    read();
+    return;
+  }
   const QStringList paths = ChoosePhotos(prompter_, settings_, QStringLiteral("Choose Photos"), state_.folder, true);
   if (paths.isEmpty()) return;
   series_ = photos::SeriesOf(paths);
@@ -247,6 +281,17 @@ void PhotoReadingsDialog::showSeries() {
   }
 }
 
+void PhotoReadingsDialog::showSweepFrames() {
+  photos_->setRowCount(static_cast<int>(sweep_->files.size()));
+  for (int row = 0; row < photos_->rowCount(); ++row) {
+    const auto k = static_cast<std::size_t>(row);
+    photos_->setItem(row, 0, ReadOnlyItem(QFileInfo(sweep_->files[k]).fileName()));
+    photos_->setItem(row, 1, ReadOnlyItem(QString::number(sweep_->times[k], 'f', 3).replace('.', Separator())));
+    photos_->setItem(
+        row, 2, ReadOnlyItem(panel::ReadingText(state_.test, sweep_->track.positionAt(sweep_->times[k]), Separator())));
+  }
+}
+
 void PhotoReadingsDialog::setReading(bool reading) {
   progress_->setVisible(reading);
   cancel_->setVisible(reading);
@@ -260,58 +305,90 @@ void PhotoReadingsDialog::setReading(bool reading) {
 void PhotoReadingsDialog::read() {
   frames_.clear();
   result_.reset();
+  sweepResult_.reset();
   discView_->setFrame({});
   setReading(true);
-  progress_->setRange(0, static_cast<int>(series_.size()));
-  progress_->setValue(0);
-  status_->setText(QStringLiteral("Reading the photos..."));
+  progress_->setRange(0, 0);
+  const QString what = sweep_ ? QStringLiteral("sweep") : QStringLiteral("photos");
+  status_->setText(QStringLiteral("Reading the %1...").arg(what));
   const std::vector<std::string> paths = PhotoPaths(photos::PathsOf(series_));
   const MirrorTest test = state_.test;
-  Published<int> done;
+  Published<photo::SeriesProgress> done;
+  const photo::SeriesProgressCallback progress = [&](const photo::SeriesProgress& now) {
+    done.publish(now);
+    return !worker_.stopRequested();
+  };
   photo::PreparedSeries series;
+  photo::RecordedSweep recorded;
   worker_.run(
       [&] {
-        series = photo::PrepareSeries(paths, test, {}, [&](const photo::SeriesProgress& now) {
-          done.publish(now.decoded);
-          return !worker_.stopRequested();
-        });
+        if (sweep_) {
+          photo::SweepSource source;
+          source.frameList = sweep_->frameList.toStdString();
+          source.dialLog = sweep_->dialLog.toStdString();
+          recorded = photo::ReadRecordedSweep(test, source, progress);
+        } else {
+          series = photo::PrepareSeries(paths, test, {}, progress);
+        }
       },
       [&] {
         // Once every file is read the disc is sought: the bar turns busy and says so.
-        const int read = done.latest();
-        if (progress_->maximum() > 0 && read == progress_->maximum()) {
+        const photo::SeriesProgress now = done.latest();
+        if (now.step != photo::SeriesStep::Decoding) {
           progress_->setRange(0, 0);
-          status_->setText(QStringLiteral("Finding the disc in the photos..."));
-        } else if (progress_->maximum() > 0) {
-          progress_->setValue(read);
+          status_->setText(QStringLiteral("Finding the disc in the %1...").arg(what));
+        } else if (now.photos > 0) {
+          progress_->setRange(0, now.photos);
+          progress_->setValue(now.decoded);
         }
       });
   if (closeAfterReading_) {
     QDialog::reject();
     return;
   }
+  if (sweep_) series = keepSweep(std::move(recorded));
   if (!series.error.empty()) {
-    status_->setText(QStringLiteral("The photos could not be read."));
+    status_->setText(QStringLiteral("The %1 could not be read.").arg(what));
     MessageRequest report;
     report.text = QString::fromStdString(series.error);
     report.title = windowTitle();
     report.icon = MessageIcon::Critical;
     prompter_.message(report);
   } else if (series.cancelled) {
-    status_->setText(QStringLiteral("Reading cancelled: choose the photos again."));
+    status_->setText(QStringLiteral("Reading cancelled: choose the %1 again.").arg(what));
   } else {
     frames_ = std::move(series.frames);
+    brightest_ = std::move(series.brightest);
     found_ = series.disc;
-    discView_->setFrame(series.brightest);
+    discView_->setFrame(brightest_);
     {
       const QSignalBlocker quiet(mask_);
       mask_->setChecked(series.masked);
     }
+    if (sweep_) showSweepFrames();
     status_->clear();
   }
   setReading(false);
   if (!frames_.empty()) findDisc();
   showZones();
+}
+
+photo::PreparedSeries PhotoReadingsDialog::keepSweep(photo::RecordedSweep recorded) {
+  if (recorded.failure != photo::SweepFailure::None) {
+    photo::PreparedSeries failed;
+    failed.error = recorded.error;
+    return failed;
+  }
+  sweep_->files.clear();
+  for (const std::string& file : recorded.files) sweep_->files.push_back(QString::fromStdString(file));
+  sweep_->times = std::move(recorded.times);
+  sweep_->track = std::move(recorded.track);
+  sweep_->warning.clear();
+  if (!recorded.dial.refused.empty()) {
+    sweep_->warning = QString::fromStdString(photo::RefusedLinesText(recorded.dial, sweep_->dialLog.toStdString())) +
+                      QLatin1Char('.');
+  }
+  return std::move(recorded.frames);
 }
 
 void PhotoReadingsDialog::findDisc() {
@@ -347,7 +424,7 @@ void PhotoReadingsDialog::discTyped() {
 }
 
 void PhotoReadingsDialog::positionEdited(int row, int column) {
-  if (column != 1) return;
+  if (column != 1 || sweep_) return;
   photos::SeriesPhoto& photo = series_[static_cast<std::size_t>(row)];
   const std::optional<double> typed = panel::ReadPosition(photos_->item(row, column)->text(), Separator());
   if (typed || photos_->item(row, column)->text().trimmed().isEmpty()) {
@@ -364,8 +441,11 @@ void PhotoReadingsDialog::positionEdited(int row, int column) {
 
 void PhotoReadingsDialog::readNulls() {
   result_.reset();
-  const QString problem = photos::SeriesProblem(series_);
-  if (!frames_.empty() && problem.isEmpty()) {
+  sweepResult_.reset();
+  const QString problem = sweep_ ? QString() : photos::SeriesProblem(series_);
+  if (!frames_.empty() && sweep_) {
+    readSweepNulls();
+  } else if (!frames_.empty() && problem.isEmpty()) {
     std::vector<double> positions;
     for (const photos::SeriesPhoto& photo : series_) positions.push_back(*photo.position);
     result_ = ReadPhotoNulls(state_.test, frames_, positions, mirrorDisc(), mask_->isChecked());
@@ -373,9 +453,7 @@ void PhotoReadingsDialog::readNulls() {
                                     [](const ZoneNull& zone) { return zone.reading.has_value(); });
     QStringList status = {QStringLiteral("%1 of %2 zones read.").arg(read).arg(result_->zones.size())};
     if (!found_) {
-      status << QStringLiteral(
-          "No disc stands out from the background in these photos: place it by hand, "
-          "dragging the circle onto the mirror or typing its centre and radius.");
+      status << PlaceTheDisc(QStringLiteral("photos"));
     }
     if (ReadingsRunAgainstTheTest(state_.test, *result_)) {
       status << QStringLiteral(
@@ -389,6 +467,25 @@ void PhotoReadingsDialog::readNulls() {
   }
   showScale();
   showZones();
+}
+
+void PhotoReadingsDialog::readSweepNulls() {
+  const photo::MeasuredSweep measured =
+      photo::MeasureSweep(state_.test, frames_, sweep_->times, brightest_, mirrorDisc(), mask_->isChecked());
+  sweepResult_ = SolveSweep(state_.test, measured.zones, sweep_->track, measured.frames, SweepSettings{});
+  result_ = AsPhotoReadings(*sweepResult_, measured.zones);
+  const auto read = std::count_if(result_->zones.begin(), result_->zones.end(),
+                                  [](const ZoneNull& zone) { return zone.reading.has_value(); });
+  QStringList status = {QStringLiteral("%1 of %2 zones read.").arg(read).arg(result_->zones.size())};
+  for (const QString& line : panel::PassLines(state_.test, *sweepResult_, {}, Separator())) status << line + '.';
+  if (sweepResult_->hysteresis) {
+    status << QStringLiteral("Hysteresis (median in - out): %1 %2.")
+                  .arg(panel::ReadingText(state_.test, sweepResult_->hysteresis, Separator()),
+                       state_.test.inInches() ? QStringLiteral("inch") : QStringLiteral("mm"));
+  }
+  if (!found_) status << PlaceTheDisc(QStringLiteral("frames"));
+  if (!sweep_->warning.isEmpty()) status << sweep_->warning;
+  status_->setText(status.join(QLatin1Char(' ')));
 }
 
 PhotoDisc PhotoReadingsDialog::mirrorDisc() const {
@@ -413,14 +510,23 @@ void PhotoReadingsDialog::showZones() {
   discView_->setZones(result_ ? result_->zones : std::vector<ZoneNull>{});
   plot::RasterSurface chart(plot::kContrastChartWidth, plot::kContrastChartHeight);
   chart.clear();
-  if (result_) plot::DrawContrastCurves(chart, *result_, state_.test.inInches());
+  std::vector<QStringList> rows;
+  if (sweepResult_) {
+    plot::DrawSweepCurves(chart, *sweepResult_, state_.test.inInches());
+    for (const panel::SweepRow& row : panel::SweepRows(state_.test, *sweepResult_, Separator())) {
+      rows.emplace_back(row.begin(), row.end());
+    }
+  } else if (result_) {
+    plot::DrawContrastCurves(chart, *result_, state_.test.inInches());
+    for (const panel::ZoneRow& row : panel::ZoneRows(state_.test, *result_, Separator())) {
+      rows.emplace_back(row.begin(), row.end());
+    }
+  }
   chart_->setPixmap(QPixmap::fromImage(chart.image()));
-  const std::vector<panel::ZoneRow> rows =
-      result_ ? panel::ZoneRows(state_.test, *result_, Separator()) : std::vector<panel::ZoneRow>{};
   zones_->setRowCount(static_cast<int>(rows.size()));
   for (int row = 0; row < zones_->rowCount(); ++row) {
-    for (int column = 0; column < panel::kZoneColumns; ++column) {
-      zones_->setItem(row, column, new QTableWidgetItem(rows[static_cast<std::size_t>(row)][column]));
+    for (int column = 0; column < zones_->columnCount(); ++column) {
+      zones_->setItem(row, column, new QTableWidgetItem(rows[static_cast<std::size_t>(row)].value(column)));
     }
   }
   fill_->setEnabled(anyRead() && !worker_.running());
@@ -433,8 +539,9 @@ bool PhotoReadingsDialog::anyRead() const {
 
 void PhotoReadingsDialog::fillSet() {
   if (!result_) return;
-  const QString text = FillReadingSetAsking(state_.test, ReadingsOf(*result_), set_->currentIndex() + 1,
-                                            QStringLiteral("from the photos"), prompter_, windowTitle());
+  const QString text = FillReadingSetAsking(
+      state_.test, ReadingsOf(*result_), set_->currentIndex() + 1,
+      sweep_ ? QStringLiteral("from the sweep") : QStringLiteral("from the photos"), prompter_, windowTitle());
   if (text.isEmpty()) return;
   status_->setText(text);
   showZones();

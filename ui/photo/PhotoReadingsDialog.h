@@ -1,6 +1,8 @@
 #pragma once
 
 #include "core/PhotoReadings.h"
+#include "core/SweepReadings.h"
+#include "photo/RecordedSweep.h"
 #include "ui/panel/AppState.h"
 #include "ui/panel/PanelContext.h"
 #include "ui/panel/WorkerRun.h"
@@ -32,6 +34,9 @@ class DiscView;
 // typed) with where the scale comes from (lblScale), and the mask (chkMask); the contrast
 // curves (picContrast) and each zone's reading (tblZones). Every change reads the nulls again at once. "Fill Set N"
 // (cmdFillSet, the set chosen in cboFillSet) writes the readings into the open test.
+// On a recorded sweep ("Read from Sweep"), the table lists the frames with their times and
+// the knife positions the dial gave them, each pass's curve has its own colour and the zone
+// table has the passes in and out and their difference.
 class PhotoReadingsDialog final : public QDialog {
   Q_OBJECT
  public:
@@ -39,6 +44,8 @@ class PhotoReadingsDialog final : public QDialog {
 
   // Shows the dialog modally and reads the photos once it shows.
   int run(const QStringList& paths);
+  // Shows the dialog modally and reads a recorded sweep once it shows.
+  int runSweep(const QString& frameList, const QString& dialLog);
   // The disc the user settled on, with the size of the frames it belongs to; none before a
   // series was read.
   std::optional<SeriesDisc> settledDisc() const;
@@ -51,7 +58,10 @@ class PhotoReadingsDialog final : public QDialog {
   QWidget* buildDiscColumn();
   void choosePhotos();
   void showSeries();
+  void showSweepFrames();
   void read();
+  // The sweep's frames' times and the knife's track kept, its frames handed on as a series.
+  photo::PreparedSeries keepSweep(photo::RecordedSweep recorded);
   void positionEdited(int row, int column);
   // The disc from the three boxes, or into them.
   void discTyped();
@@ -59,6 +69,7 @@ class PhotoReadingsDialog final : public QDialog {
   void setDisc(const PhotoDisc& disc);
   void findDisc();
   void readNulls();
+  void readSweepNulls();
   // The disc of the whole mirror, as the reader takes it: the disc's edge stands for the
   // diameter typed.
   PhotoDisc mirrorDisc() const;
@@ -81,6 +92,18 @@ class PhotoReadingsDialog final : public QDialog {
   PhotoDisc disc_;
   std::optional<PhotoReadingsResult> result_;
   std::optional<double> edgeGiven_;  // the diameter typed for the disc's edge, test units
+  // A recorded sweep read instead of photos: its files, and once read its frames' times and
+  // the knife's track.
+  struct Sweep {
+    QString frameList, dialLog;
+    std::vector<QString> files;
+    std::vector<double> times;
+    KnifeTrack track;
+    QString warning;  // of the dial log's lines that gave no value
+  };
+  std::optional<Sweep> sweep_;
+  std::optional<SweepResult> sweepResult_;
+  GreyFrame brightest_;
 
   QTableWidget* photos_ = nullptr;
   QPushButton* choose_ = nullptr;

@@ -117,6 +117,10 @@ void MainWindow::buildPanels() {
     ReadFromPhotos(context_, this);
     readingsPanel_->showReadings();
   });
+  connect(readingsPanel_, &ReadingsPanel::readFromSweepRequested, this, [this] {
+    ReadFromSweep(context_, this);
+    readingsPanel_->showReadings();
+  });
   connect(readingsPanel_, &ReadingsPanel::liveTesterRequested, this, [this] {
     OpenLiveTester(context_, this);
     readingsPanel_->showReadings();

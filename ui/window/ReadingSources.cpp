@@ -3,6 +3,7 @@
 #include "ui/live/LiveTesterDialog.h"
 #include "ui/photo/PhotoReadingsDialog.h"
 #include "ui/prompt/ChoosePhotos.h"
+#include "ui/prompt/ChooseSweep.h"
 
 namespace zonalyst::ui {
 
@@ -14,6 +15,13 @@ void ReadFromPhotos(const PanelContext& context, QWidget* parent) {
   dialog.run(paths);
   // The tester's view crops a photo of the series' size to the disc settled on.
   if (const auto disc = dialog.settledDisc()) context.state.photoDisc = disc;
+}
+
+void ReadFromSweep(const PanelContext& context, QWidget* parent) {
+  const std::optional<SweepFiles> files = ChooseSweep(context.prompter, context.settings, context.state.folder);
+  if (!files) return;
+  PhotoReadingsDialog dialog(context, parent);
+  dialog.runSweep(files->frameList, files->dialLog);
 }
 
 void OpenLiveTester(const PanelContext& context, QWidget* parent) {

@@ -1,6 +1,7 @@
 #include "core/SurfaceAnalysis.h"
 #include "core/TesterControls.h"
 #include "io/TestFileLoader.h"
+#include "tests/support/ScratchFolder.h"
 #include "tests/ui/QtTestMain.h"
 #include "tests/ui/WindowFixture.h"
 #include "ui/analysis/TestersViewPanel.h"
@@ -55,16 +56,21 @@ QStringList WriteBlackFrames(WindowFixture& f) {
   return paths;
 }
 
-// Shows F3 of the open test and presses "Read from Photos..." with the photos (a series of
-// the open test's mirror unless given); act runs once the dialog has read them, and closes it.
-void ReadPhotos(WindowFixture& f, const std::function<void(QDialog&)>& act, const QStringList& photos = {}) {
+// Shows F3 of the open test and presses the button, the prompter answering its file boxes in
+// turn; act runs once the dialog is ready (its zone table filled, unless told otherwise), and
+// closes it.
+void ReadFrom(WindowFixture& f, const char* button, const std::vector<QStringList>& answers,
+              const std::function<void(QDialog&)>& act, std::function<bool(QDialog&)> ready = {}) {
   f.press(Qt::Key_F3);
-  f.prompter.answerOpenFiles(photos.isEmpty() ? WriteSeries(f) : photos);
+  for (const QStringList& answer : answers) f.prompter.answerOpenFiles(answer);
+  if (!ready) {
+    ready = [](QDialog& dialog) { return dialog.findChild<QTableWidget*>(QStringLiteral("tblZones"))->rowCount() > 0; };
+  }
   bool done = false;
   WhenTrue(
       [&] {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        return dialog != nullptr && dialog->findChild<QTableWidget*>(QStringLiteral("tblZones"))->rowCount() > 0;
+        return dialog != nullptr && ready(*dialog);
       },
       [&] {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
@@ -72,9 +78,16 @@ void ReadPhotos(WindowFixture& f, const std::function<void(QDialog&)>& act, cons
         done = true;
         dialog->reject();
       });
-  QTest::mouseClick(f.button(QStringLiteral("cmdReadPhotos")), Qt::LeftButton);
+  QTest::mouseClick(f.button(QString::fromLatin1(button)), Qt::LeftButton);
   QVERIFY(done);
 }
+
+// "Read from Photos..." with the photos (a series of the open test's mirror unless given).
+void ReadPhotos(WindowFixture& f, const std::function<void(QDialog&)>& act, const QStringList& photos = {}) {
+  ReadFrom(f, "cmdReadPhotos", {photos.isEmpty() ? WriteSeries(f) : photos}, act);
+}
+
+const QString kExampleSweep = QStringLiteral(ZONALYST_SOURCE_DIR "/examples/sweep/simu200f6/");
 
 void TypeInto(QDialog& dialog, const QString& boxName, double value) {
   auto* box = dialog.findChild<QDoubleSpinBox*>(boxName);
@@ -100,6 +113,14 @@ QString ZoneReading(QDialog& dialog, int zone) { return Cell(dialog, zone, 2); }
 void FillSet(QDialog& dialog, int set) {
   dialog.findChild<QComboBox*>(QStringLiteral("cboFillSet"))->setCurrentIndex(set - 1);
   QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("cmdFillSet")), Qt::LeftButton);
+}
+
+int Pixels(const QImage& image, QRgb colour) {
+  int count = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) count += image.pixel(x, y) == colour;
+  }
+  return count;
 }
 
 QString Status(QDialog& dialog) { return dialog.findChild<QLabel*>(QStringLiteral("lblPhotoStatus"))->text(); }
@@ -275,6 +296,49 @@ class PhotoDialogTest : public QObject {
     f.find<QCheckBox>(QStringLiteral("chkPhoto"))->setChecked(false);
     QVERIFY(panel->view().logicalPicture() != withPhoto);  // the perfect mirror again
     QCOMPARE(f.prompter.unexpected(), 0);
+  }
+
+  // The example sweep read in the dialog gives what zonalyst-cli sweep gives on it (the
+  // README's output: zone 4 1.4902, in - out 0.0323), each pass's curve in its own colour.
+  void aRecordedSweepIsReadAsTheCommandReadsItAndFillsASet() {
+    WindowFixture f;
+    f.startOnExample(QStringLiteral("foucault2-simu200f6-unmasked-7zones-effective.fdr"));
+    ReadFrom(f, "cmdReadSweep", {{kExampleSweep + "frames.csv"}, {kExampleSweep + "dial.log"}}, [&](QDialog& dialog) {
+      QCOMPARE(dialog.windowTitle(), QStringLiteral("Read from Sweep"));
+      QCOMPARE(dialog.findChild<QTableWidget*>(QStringLiteral("tblPhotos"))->rowCount(), 223);
+      QCOMPARE(dialog.findChild<QTableWidget*>(QStringLiteral("tblZones"))->horizontalHeaderItem(5)->text(),
+               QStringLiteral("In - Out (mm)"));
+      QCOMPARE(Cell(dialog, 4, 4), QStringLiteral("1.490"));
+      QCOMPARE(Cell(dialog, 4, 5), QStringLiteral("0.032"));
+      QCOMPARE(Cell(dialog, 1, 7), QStringLiteral("near centre"));
+      QVERIFY2(Status(dialog).contains(QStringLiteral("Pass 2 out:")), qPrintable(Status(dialog)));
+      const QImage chart = dialog.findChild<QLabel*>(QStringLiteral("picContrast"))->pixmap().toImage();
+      QVERIFY(Pixels(chart, qRgb(255, 150, 0)) > 100);  // the pass in
+      QVERIFY(Pixels(chart, qRgb(0, 200, 255)) > 100);  // the pass out
+      FillSet(dialog, 1);                               // zone 1 keeps its measured value
+    });
+    QVERIFY(std::abs(f.window->state().test.KeReading[4][1] - 1.490) < 1e-9);
+    QCOMPARE(f.prompter.messageTexts(), QStringList());
+  }
+
+  // A dial log of which no line gives a value is refused with its first bad line named, and the
+  // test is left as it was.
+  void aDialLogThatGivesNoValueIsRefusedNamingItsFirstBadLine() {
+    WindowFixture f;
+    f.startOnExample(QStringLiteral("foucault2-simu200f6-unmasked-7zones-effective.fdr"));
+    const MirrorTest before = f.window->state().test;
+    const QString log = f.path(QStringLiteral("dial.log"));
+    WriteFileBytes(log.toStdString(), "0.0,dial\n0.1,dial\n");
+    ReadFrom(
+        f, "cmdReadSweep", {{kExampleSweep + "frames.csv"}, {log}},
+        [&](QDialog& dialog) {
+          QCOMPARE(Status(dialog), QStringLiteral("The sweep could not be read."));
+          QVERIFY(!dialog.findChild<QPushButton*>(QStringLiteral("cmdFillSet"))->isEnabled());
+        },
+        [&](QDialog&) { return !f.prompter.messages().empty(); });
+    QVERIFY2(f.prompter.messageTexts().front().contains(QStringLiteral("line 1")),
+             qPrintable(f.prompter.messageTexts().front()));
+    QCOMPARE(f.window->state().test.KeReading, before.KeReading);
   }
 };
 

@@ -2,7 +2,7 @@
 
 #include "core/NumberText.h"
 
-namespace zonalyst::livetester {
+namespace zonalyst::panel {
 namespace {
 
 QString Number(double value, int decimals, QChar separator) {
@@ -26,6 +26,10 @@ SweepRow SweepHeaders(const MirrorTest& test) {
           QStringLiteral("Uncertainty (%1)").arg(unit),
           QStringLiteral("Status"),
           QStringLiteral("Hand Reading (%1)").arg(unit)};
+}
+
+QString ReadingText(const MirrorTest& test, std::optional<double> value, QChar separator) {
+  return Maybe(value, test.inInches() ? 4 : 3, separator);
 }
 
 std::vector<SweepRow> SweepRows(const MirrorTest& test, const SweepResult& result, QChar separator) {
@@ -66,4 +70,4 @@ std::vector<QString> PassLines(const MirrorTest& test, const SweepResult& result
   return lines;
 }
 
-}  // namespace zonalyst::livetester
+}  // namespace zonalyst::panel
