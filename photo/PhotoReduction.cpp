@@ -70,6 +70,8 @@ void AddRow(const QImage& image, int y, int factor, int blocks, std::array<std::
 }
 
 std::uint16_t MeanHalfEven(std::uint64_t sum, std::uint64_t count) {
+  // Most photos are not reduced: a division per sample would cost more than their decoding.
+  if (count == 1) return static_cast<std::uint16_t>(sum);
   std::uint64_t mean = sum / count;
   const std::uint64_t twice = 2 * (sum % count);
   if (twice > count || (twice == count && (mean & 1u) != 0)) ++mean;

@@ -1,3 +1,4 @@
+#include "DecodingMemory.h"
 #include "PhotoBytes.h"
 #include "PhotoFile.h"
 
@@ -57,6 +58,7 @@ SeriesLoad ReadPhotoSeries(const std::vector<std::string>& paths, int maxSide,
                            const std::function<bool(int read)>& progress) {
   SeriesLoad series;
   if (paths.empty()) return series;
+  KeepDecodingMemoryInTheHeap();
   std::vector<PhotoLoad> loads(paths.size());
   series.frames.resize(paths.size());
   loads[0] = ReadPhoto(paths[0], maxSide);
