@@ -15,6 +15,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QtTest>
@@ -59,7 +60,11 @@ T* Child(QDialog& dialog, const char* name) {
 // A frame that arrives at `time` (simulated), metered and shown.
 void Frame(ui::LiveTesterDialog& dialog, double time) {
   dialog.simulatedTester()->tick(time);
-  QTRY_VERIFY(dialog.frameCounts().metered + dialog.frameCounts().dropped == dialog.frameCounts().arrived);
+  // Polled every 10 ms rather than QTRY_VERIFY's 50: a test waits for hundreds of frames.
+  QVERIFY(QTest::qWaitFor([&] {
+    const auto counts = dialog.frameCounts();
+    return counts.metered + counts.dropped == counts.arrived;
+  }));
   dialog.takeFrames();
 }
 
@@ -155,6 +160,42 @@ class LiveTesterTest : public QObject {
     });
     QCOMPARE(f.window->state().test.ReadingSets, 1);
     QCOMPARE(f.cell(panel::ReadingCell(4, 2))->isVisible(), false);
+    QCOMPARE(f.prompter.unexpected(), 0);
+  }
+
+  // A sweep in and out through zones 4 and 5 at 0.4 mm/s, the simulated camera at 15 frames a
+  // second and 0.1 s late, its dial at 10 Hz: the window's readings are those that `sweep`
+  // gives on the recording.
+  void sweepReadingsAreTheSweepCommandsReadingsOfTheRecording() {
+    WindowFixture f;
+    const QString run = f.path(QStringLiteral("sweep"));
+    std::map<int, QString> shown;
+    WithLiveTester(f, [&](ui::LiveTesterDialog& dialog) {
+      PlaceDisc(dialog);
+      f.prompter.answerSaveFile(run);
+      QTest::mouseClick(Child<QPushButton>(dialog, "cmdRecordTo"), Qt::LeftButton);
+      QTest::mouseClick(Child<QRadioButton>(dialog, "optSweep"), Qt::LeftButton);
+      QTest::mouseClick(Child<QPushButton>(dialog, "cmdSweep"), Qt::LeftButton);
+      // 11.3 mm to 12.4 mm and back, half a second's pause at the turn.
+      const auto knife = [](double t) { return t < 2.75 ? 11.3 + 0.4 * t : t < 3.25 ? 12.4 : 12.4 - 0.4 * (t - 3.25); };
+      dialog.simulatedTester()->setPath([&](double time) { return knife(time - 1.0); });
+      for (int tick = 0; tick <= 180; ++tick) {  // 6 s in steps of 1/30 s
+        const double time = 1.0 + tick / 30.0;
+        if (tick % 3 == 0) dialog.simulatedDial()->tick(time);
+        if (tick % 2 == 0) Frame(dialog, time);
+      }
+      QTest::mouseClick(Child<QPushButton>(dialog, "cmdSweep"), Qt::LeftButton);
+      auto* zones = Child<QTableWidget>(dialog, "tblZones");
+      for (int zone : {4, 5}) shown[zone] = zones->item(zone - 1, 4)->text();
+      const auto readings = CliReadings({QStringLiteral("sweep"), f.path(QStringLiteral("m.fdr")),
+                                         QStringLiteral("--frames"), QDir(run).filePath(QStringLiteral("frames.csv")),
+                                         QStringLiteral("--dial"), QDir(run).filePath(QStringLiteral("dial.log")),
+                                         QStringLiteral("--disc"), DiscArgument(dialog), QStringLiteral("--json")});
+      for (int zone : {4, 5}) {
+        QVERIFY2(readings.at(zone).has_value(), qPrintable(QString::number(zone)));
+        QVERIFY2(std::abs(shown[zone].toDouble() - *readings.at(zone)) <= 0.001, qPrintable(shown[zone]));
+      }
+    });
     QCOMPARE(f.prompter.unexpected(), 0);
   }
 
