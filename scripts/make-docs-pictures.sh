@@ -26,48 +26,50 @@ printf '[Global]\nShow_Splash=True\nShow_Exit=True\nShow_MC_Dialog=False\nNo_Fil
   > "$config/Zonalyst/Zonalyst.ini"
 mkdir -p docs
 
-# One window; each key shows a panel, then the window alone is captured.
-XDG_CONFIG_HOME=$config LC_ALL=C.UTF-8 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
-  set -euo pipefail
-  "$1/bin/zonalyst" "$(pwd)/$2" &
-  program=$!
-  sleep 3  # the splash closes after a second, then the window shows the test
-  window=$(xdotool search --onlyvisible --name "Zonalyst" | head -1)
-  shot() {
+# In the window under Xvfb, opened on the test given first, runs the steps given next (a bash
+# snippet; the arguments after them are its $4, $5, ...): $window is the main window, shown TITLE
+# the window of that title, and capture WINDOW FILE captures a window into docs/FILE.
+in_window() {
+  XDG_CONFIG_HOME=$config LC_ALL=C.UTF-8 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+    set -euo pipefail
+    "$1/bin/zonalyst" "$(pwd)/$2" &
+    program=$!
+    trap "kill $program" EXIT
+    sleep 3  # the splash closes after a second, then the window shows the test
+    shown() { xdotool search --onlyvisible --name "$1" | head -1; }
+    window=$(shown "Zonalyst")
+    capture() {
+      import -window "$1" "docs/$2"
+      echo "docs/$2"
+    }
+    eval "$3"
+  ' make-docs-pictures "$build" "$@"
+}
+
+# Each key shows a panel, then the window alone is captured.
+in_window "$example" '
+  for shot in "F4 window-surface-error.png" "F10 window-testers-view.png"; do
+    set -- $shot
     xdotool key --window "$window" "$1"
     sleep 1.5
-    import -window "$window" "docs/$2"
-    echo "docs/$2"
-  }
-  shot F4 window-surface-error.png
-  shot F10 window-testers-view.png
-  kill "$program"
-' make-docs-pictures "$build" "$example"
+    capture "$window" "$2"
+  done'
 
 # The photo readings dialog: Alt+P presses "Read from Photos...", the file box is given the
 # series' folder and then every photo in it, and the dialog is captured once it has read them.
-XDG_CONFIG_HOME=$config LC_ALL=C.UTF-8 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
-  set -euo pipefail
-  "$1/bin/zonalyst" "$(pwd)/$2" &
-  program=$!
-  sleep 3
-  window=$(xdotool search --onlyvisible --name "Zonalyst" | head -1)
+in_window "$photos_test" '
   xdotool key --window "$window" F3
   sleep 1
   xdotool windowfocus --sync "$window"
   xdotool key alt+p
   sleep 1.5
-  xdotool type --delay 5 "$(pwd)/$3/"
+  xdotool type --delay 5 "$(pwd)/$4/"
   xdotool key Return
   sleep 1
-  xdotool type --delay 5 "$(cd "$3" && ls | sed "s/.*/\"&\"/" | tr "\n" " ")"
+  xdotool type --delay 5 "$(cd "$4" && ls | sed "s/.*/\"&\"/" | tr "\n" " ")"
   xdotool key Return
   sleep 6
-  dialog=$(xdotool search --onlyvisible --name "Read from Photos" | head -1)
-  import -window "$dialog" docs/window-photo-readings.png
-  echo docs/window-photo-readings.png
-  kill "$program"
-' make-docs-pictures "$build" "$photos_test" "$photos"
+  capture "$(shown "Read from Photos")" window-photo-readings.png' "$photos"
 
 "$build/bin/zonalyst-cli" sweep "$photos_test" --frames examples/sweep/simu200f6/frames.csv \
   --dial examples/sweep/simu200f6/dial.log --plot docs/sweep-curves.png > /dev/null 2>&1
@@ -75,35 +77,21 @@ echo docs/sweep-curves.png
 
 # The astigmatism dialog: Alt+A on the surface error panel, captured once it has fitted the
 # folder's tests.
-XDG_CONFIG_HOME=$config LC_ALL=C.UTF-8 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
-  set -euo pipefail
-  "$1/bin/zonalyst" "$(pwd)/$2" &
-  program=$!
-  sleep 3
-  window=$(xdotool search --onlyvisible --name "Zonalyst" | head -1)
+in_window "$astigmatism_test" '
   xdotool windowfocus --sync "$window"
   xdotool key alt+a
   sleep 3
-  dialog=$(xdotool search --onlyvisible --name "^Astigmatism$" | head -1)
-  import -window "$dialog" docs/window-astigmatism.png
-  echo docs/window-astigmatism.png
-  kill "$program"
-' make-docs-pictures "$build" "$astigmatism_test"
+  capture "$(shown "^Astigmatism$")" window-astigmatism.png'
 
 # The live tester: Alt+L opens it on the Simulated source; the knife moves out by 0.1 mm
 # (Page Up) after each step recorded (Space), through every zone's null.
-XDG_CONFIG_HOME=$config LC_ALL=C.UTF-8 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
-  set -euo pipefail
-  "$1/bin/zonalyst" "$(pwd)/$2" &
-  program=$!
-  sleep 3
-  window=$(xdotool search --onlyvisible --name "Zonalyst" | head -1)
+in_window "$example" '
   xdotool key --window "$window" F3
   sleep 1
   xdotool windowfocus --sync "$window"
   xdotool key alt+l
   sleep 3
-  dialog=$(xdotool search --onlyvisible --name "Live Tester" | head -1)
+  dialog=$(shown "Live Tester")
   for step in $(seq 1 26); do
     xdotool key --window "$dialog" Page_Up
     sleep 0.6
@@ -111,7 +99,4 @@ XDG_CONFIG_HOME=$config LC_ALL=C.UTF-8 xvfb-run -a -s "-screen 0 1280x1024x24" b
   done
   xdotool key --window "$dialog" Page_Down Page_Down Page_Down Page_Down Page_Down Page_Down Page_Down Page_Down
   sleep 1.5
-  import -window "$dialog" docs/window-live-tester.png
-  echo docs/window-live-tester.png
-  kill "$program"
-' make-docs-pictures "$build" "$example"
+  capture "$dialog" window-live-tester.png'
