@@ -18,6 +18,10 @@ struct DialArrival {
   std::string sent;
 };
 
+// A position (test units) as a text adapter sends it, with `decimals` decimals and "." whatever
+// the locale: "12.345 mm", "0.4860 in".
+std::string DialLineText(double position, bool inInches, int decimals);
+
 // How a dial source stands: reading, not yet started or stopped by the user, or gone away
 // (an adapter unplugged), which a restart mends.
 enum class DialState { Idle, Reading, Disconnected };

@@ -1,6 +1,5 @@
 #include "SimulatedDial.h"
 
-#include <charconv>
 #include <cmath>
 #include <string>
 
@@ -25,14 +24,9 @@ void SimulatedDial::stop() {
 }
 
 void SimulatedDial::tick(double time) {
-  // "." whatever the locale, as an adapter sends it.
   const int decimals = testInInches_ ? 4 : 3;
   const double step = testInInches_ ? 1e4 : 1e3;
-  char digits[40];
-  const auto end = std::to_chars(digits, digits + sizeof digits, std::nearbyint(tester_.knifeAt(time) * step) / step,
-                                 std::chars_format::fixed, decimals)
-                       .ptr;
-  const std::string sent = std::string(digits, end) + (testInInches_ ? " in" : " mm");
+  const std::string sent = DialLineText(std::nearbyint(tester_.knifeAt(time) * step) / step, testInInches_, decimals);
   decode(time, sent, DecodeDialLine(sent, DialFormat::Text));
 }
 

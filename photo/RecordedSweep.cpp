@@ -35,8 +35,7 @@ std::string RefusedLinesText(const DialLog& log, const std::string& path) {
          " lines give no dial value; the first, line " + std::to_string(first.line) + ": " + first.problem;
 }
 
-RecordedSweep ReadRecordedSweep(const MirrorTest& test, const SweepSource& source,
-                                const SeriesProgressCallback& progress) {
+RecordedSweep ReadSweepLists(const MirrorTest& test, const SweepSource& source) {
   const io::FileText listText = io::ReadFileText(source.frameList, "a list of frames", kMaxListBytes);
   if (!listText.text) return Failed(SweepFailure::Unreadable, listText.failure);
   const FrameList list = ReadFrameList(*listText.text);
@@ -74,7 +73,15 @@ RecordedSweep ReadRecordedSweep(const MirrorTest& test, const SweepSource& sourc
     sweep.files.push_back(FramePath(source.frameList, frame.file));
     sweep.times.push_back(frame.timeS);
   }
-  sweep.frames = PrepareSeries(sweep.files, test, {source.disc, source.masked}, progress);
+  return sweep;
+}
+
+RecordedSweep ReadRecordedSweep(const MirrorTest& test, const SweepSource& source,
+                                const SeriesProgressCallback& progress) {
+  RecordedSweep sweep = ReadSweepLists(test, source);
+  if (sweep.failure == SweepFailure::None) {
+    sweep.frames = PrepareSeries(sweep.files, test, {source.disc, source.masked}, progress);
+  }
   return sweep;
 }
 

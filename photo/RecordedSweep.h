@@ -57,6 +57,10 @@ inline constexpr double kMostRefusedDialLines = 0.10;
 // lines: the error of a log refused, the warning of one read.
 std::string RefusedLinesText(const DialLog& log, const std::string& path);
 
+// Reads the list of frames and the dial log: the sweep with its files, times, dial and track,
+// its frames not yet read (a replay reads them one by one).
+RecordedSweep ReadSweepLists(const MirrorTest& test, const SweepSource& source);
+
 // Reads the list of frames and the dial log, then (when both are sound) prepares the frames
 // as every photo series is prepared (PrepareSeries, with its progress and cancel). The
 // knife positions are in the test's units.

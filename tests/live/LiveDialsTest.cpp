@@ -1,4 +1,5 @@
 #include "live/LiveSession.h"
+#include "live/Replay.h"
 #include "live/SerialDial.h"
 #include "live/SimulatedDial.h"
 #include "live/SimulatedTester.h"
@@ -144,4 +145,41 @@ TEST(LiveDials, AMinuteOfFramesAndDialValuesLosesNothingTheMailboxDidNotCount) {
   for (std::size_t k = 1; k < metered.size(); ++k) EXPECT_GT(metered[k].number, metered[k - 1].number);
   ASSERT_EQ(session.dialValues().size(), 601u);
   EXPECT_NEAR(session.dialValues().back().sample.position, 13.0, 1e-9);
+}
+
+// A recording replayed: its frames and dial values come again in order, each when as much time
+// has passed since the replay started as had since the recording's first time, stamped then;
+// the frames end with finished().
+TEST(LiveDials, AReplayGivesTheRecordingAgainAtItsOwnPace) {
+  ManualClock clock;
+  clock.time = 100.0;
+  auto pace = std::make_shared<ReplayPace>(clock, 5.0);
+  std::vector<RecordedFrameSource> recorded;
+  for (const double time : {5.0, 5.2, 5.4}) recorded.push_back({time, [] { return DevelopedFrame{}; }});
+  ReplaySource frames(recorded, pace);
+  ReplayDial dial({{5.0, 1.0}, {5.1, 1.001}, {5.3, 1.0025}}, false, pace);
+  std::vector<double> frameTimes, dialTimes, positions;
+  bool finished = false;
+  QObject::connect(&frames, &FrameSource::finished, [&] { finished = true; });
+  QObject::connect(&dial, &DialSource::arrived, [&](const DialArrival& value) {
+    dialTimes.push_back(value.sample.timeS);
+    positions.push_back(value.sample.position);
+  });
+  ASSERT_TRUE(frames.start([&](ArrivedFrame frame) { frameTimes.push_back(frame.time); }));
+  ASSERT_TRUE(dial.start());
+  for (const auto& [now, frameCount, dialCount] :
+       {std::tuple{100.0, 1u, 1u}, {100.15, 1u, 2u}, {100.3, 2u, 3u}, {101.0, 3u, 3u}}) {
+    clock.time = now;
+    frames.tick(now);
+    dial.tick(now);
+    EXPECT_EQ(frameTimes.size(), frameCount) << now;
+    EXPECT_EQ(dialTimes.size(), dialCount) << now;
+  }
+  EXPECT_TRUE(finished);
+  const std::vector<double> frameTimesAgain{100.0, 100.2, 100.4}, dialTimesAgain{100.0, 100.1, 100.3};
+  for (std::size_t k = 0; k < 3; ++k) {
+    EXPECT_NEAR(frameTimes[k], frameTimesAgain[k], 1e-9);
+    EXPECT_NEAR(dialTimes[k], dialTimesAgain[k], 1e-9);
+  }
+  EXPECT_EQ(positions, (std::vector<double>{1.0, 1.001, 1.0025}));
 }

@@ -1,10 +1,12 @@
 #include "LiveTesterDialog.h"
 
 #include "NullMeterView.h"
+#include "RecordedRun.h"
 #include "core/DialProtocols.h"
 #include "core/NumberText.h"
 #include "core/ReadingSetFill.h"
 #include "live/CameraSource.h"
+#include "live/Replay.h"
 #include "live/SerialDial.h"
 #include "live/SimulatedDial.h"
 #include "live/SimulatedTester.h"
@@ -362,32 +364,50 @@ void LiveTesterDialog::listCameras() {
     frameSource_->addItem(device.description(), device.id());
   }
   frameSource_->addItem(QStringLiteral("Simulated"), QByteArray());
+  frameSource_->addItem(QStringLiteral("Recording..."), QByteArray());
   const QString remembered = QString::fromStdString(settings_.read(kLiveSection, "Frame_Source"));
   const int at = frameSource_->findText(remembered);
-  frameSource_->setCurrentIndex(at >= 0 ? at : 0);
+  frameSource_->setCurrentIndex(at >= 0 && at < frameSource_->count() - 1 ? at : 0);
   frameSourceChosen();
 }
+
+bool LiveTesterDialog::replayChosen() const { return frameSource_->currentIndex() == frameSource_->count() - 1; }
 
 void LiveTesterDialog::frameSourceChosen() {
   if (sweeping_) toggleSweep();
   simulated_ = nullptr;
   simulatedDial_ = nullptr;
+  replay_ = nullptr;
+  replayDial_ = nullptr;
   session_->setDialSource(nullptr);
   session_->setFrameSource(nullptr);
   latest_.reset();
   brightest_ = {};
   averaged_.clear();
+  arrivals_.clear();
   pending_.reset();
   meter_.clear();
   found_.reset();
   layout_.reset();
   session_->worker().setLayout(nullptr);
   const QByteArray id = frameSource_->currentData().toByteArray();
-  const bool simulated = id.isEmpty();
-  cameraFormat_->setVisible(!simulated);
+  const bool replay = replayChosen();
+  const bool simulated = !replay && id.isEmpty();
+  cameraFormat_->setVisible(!simulated && !replay);
   simulatedSize_->setVisible(simulated);
   knife_->setVisible(simulated);
-  settings_.write(kLiveSection, "Frame_Source", frameSource_->currentText().toStdString());
+  dialSource_->setItemText(0, replay ? QStringLiteral("Recorded dial") : QStringLiteral("Simulated knife"));
+  if (replay) {
+    if (!startReplay()) {
+      frameSource_->setCurrentIndex(lastSource_);
+      frameSourceChosen();
+      return;
+    }
+    dialSource_->setCurrentIndex(0);
+  } else {
+    lastSource_ = frameSource_->currentIndex();
+    settings_.write(kLiveSection, "Frame_Source", frameSource_->currentText().toStdString());
+  }
   if (simulated) {
     live::SimulatedRig rig;
     rig.width = simulatedSize_->currentData().toSize().width();
@@ -412,7 +432,7 @@ void LiveTesterDialog::frameSourceChosen() {
     session_->setFrameSource(std::move(tester));
     knifeMoved(knife_->value());
     camera_->setText(QStringLiteral("The simulated tester: the open test's mirror as the knife shows it."));
-  } else {
+  } else if (!replay) {
     QCameraDevice device;
     for (const QCameraDevice& d : live::CameraSource::cameras()) {
       if (d.id() == id) device = d;
@@ -441,13 +461,45 @@ void LiveTesterDialog::frameSourceChosen() {
     }
   }
   // The simulated knife has no dial without the simulated tester.
-  if (!simulated && dialSource_->currentIndex() == 0) dialSource_->setCurrentIndex(1);
+  if (!simulated && !replay && dialSource_->currentIndex() == 0) dialSource_->setCurrentIndex(1);
   dialSourceChosen();
+}
+
+bool LiveTesterDialog::startReplay() {
+  const std::optional<SweepFiles> files =
+      ChooseSweep(prompter_, settings_, state_.folder, QStringLiteral("Replay a Recording"));
+  if (!files) return false;
+  // A run is never recorded into the folder it is replayed from.
+  if (!recordTo_.isEmpty() && QFileInfo(files->frameList).absoluteDir() == QDir(recordTo_)) {
+    recordTo_.clear();
+    recording_->setText(QStringLiteral("Not recorded: the replay is read from that folder"));
+  }
+  RecordedRun run = ReadRecordedRun(state_.test, *files);
+  if (!run.error.isEmpty()) {
+    MessageRequest refusal;
+    refusal.text = QStringLiteral("The run cannot be replayed: %1").arg(run.error);
+    refusal.title = windowTitle();
+    refusal.icon = MessageIcon::Critical;
+    prompter_.message(refusal);
+    return false;
+  }
+  pace_ = std::make_shared<live::ReplayPace>(clock_, run.firstTime);
+  replayValues_ = std::move(run.dial);
+  const QString text = QStringLiteral("Replaying %1 frames of %2 at their own pace.")
+                           .arg(run.frames.size())
+                           .arg(QDir::toNativeSeparators(files->frameList));
+  auto source = std::make_unique<live::ReplaySource>(std::move(run.frames), pace_);
+  replay_ = source.get();
+  connect(replay_, &live::FrameSource::finished, this,
+          [this, text] { camera_->setText(text + QStringLiteral(" The recording has ended.")); });
+  session_->setFrameSource(std::move(source));
+  camera_->setText(text);
+  return true;
 }
 
 void LiveTesterDialog::dialSourceChosen() {
   const int choice = dialSource_->currentIndex();
-  if (choice == 0 && simulated_ == nullptr) {
+  if (choice == 0 && simulated_ == nullptr && replay_ == nullptr) {
     dialState_->setText(QStringLiteral("The simulated knife needs the simulated tester."));
     session_->setDialSource(nullptr);
     return;
@@ -462,7 +514,12 @@ void LiveTesterDialog::dialSourceChosen() {
   pending_.reset();
   dialState_->clear();
   simulatedDial_ = nullptr;
-  if (choice == 0) {
+  replayDial_ = nullptr;
+  if (choice == 0 && replay_ != nullptr) {
+    auto dial = std::make_unique<live::ReplayDial>(replayValues_, state_.test.inInches(), pace_);
+    replayDial_ = dial.get();
+    session_->setDialSource(std::move(dial));
+  } else if (choice == 0) {
     auto dial = std::make_unique<live::SimulatedDial>(*simulated_, clock_);
     simulatedDial_ = dial.get();
     session_->setDialSource(std::move(dial));
@@ -556,6 +613,7 @@ void LiveTesterDialog::takeFrames() {
 
 void LiveTesterDialog::showFrame(const live::MeteredFrame& frame) {
   latest_ = frame.grey;
+  newest_ = {frame.time, frame.meteredAt, 0.0};
   arrivals_.push_back(frame.time);
   averaged_.push_back({frame.time, frame.grey});
   while (static_cast<int>(averaged_.size()) > meter_.frames()) averaged_.pop_front();
@@ -628,7 +686,7 @@ void LiveTesterDialog::showMeter() {
   if (latest_ && latest_ != shown_) {
     view_->replaceFrame(*latest_);
     shown_ = latest_;
-    lastPaint_ = Latency{arrivals_.empty() ? 0.0 : arrivals_.back(), clock_.now()};
+    lastPaint_ = Latency{newest_.arrived, newest_.metered, clock_.now()};
   }
   const int decimals = state_.test.inInches() ? 4 : 3;
   const QString unit = state_.test.inInches() ? QStringLiteral("in") : QStringLiteral("mm");
@@ -909,6 +967,8 @@ void LiveTesterDialog::endSession() {
   session_->end();
   simulated_ = nullptr;
   simulatedDial_ = nullptr;
+  replay_ = nullptr;
+  replayDial_ = nullptr;
 }
 
 }  // namespace zonalyst::ui

@@ -34,6 +34,9 @@ class QSpinBox;
 class QTableWidget;
 
 namespace zonalyst::live {
+class ReplayDial;
+class ReplayPace;
+class ReplaySource;
 class SimulatedDial;
 class SimulatedTester;
 }  // namespace zonalyst::live
@@ -49,8 +52,9 @@ class NullMeterView;
 // the null meter (picNullMeter: a signed bar per zone of c = (L - R) / (L + R) averaged over
 // spnAverage frames, "null" under txtNullThreshold), the dial's value and direction
 // (lblDial), the frame rate and dropped frames (lblRate), the camera's checks (lblCamera).
-// The sources: cboFrameSource (cameras, "Simulated"), cboCameraFormat or cboSimulatedSize, cboDialSource
-// ("Simulated knife", "Serial adapter", "Keyboard wedge or typing", "None (typed
+// The sources: cboFrameSource (cameras, "Simulated", "Recording..." to replay a recorded run), cboCameraFormat or
+// cboSimulatedSize, cboDialSource
+// ("Simulated knife" or, replaying, "Recorded dial", "Serial adapter", "Keyboard wedge or typing", "None (typed
 // positions)"), txtDialPort, cboBaud, cboDialFormat, txtRequestByte, cmdConnectDial,
 // lblDialState, txtDialValue (a typed value and Return), sldKnife (the simulated knife).
 // Stepped mode (optStepped): Space or cmdRecordStep records the dial's value with the
@@ -67,11 +71,16 @@ class LiveTesterDialog final : public QDialog {
   // The simulated tester's source and dial while they are in use (scripted in tests).
   live::SimulatedTester* simulatedTester() const;
   live::SimulatedDial* simulatedDial() const;
+  // A recorded run's frames and dial while it is replayed.
+  live::ReplaySource* replaySource() const { return replay_; }
+  live::ReplayDial* replayDial() const { return replayDial_; }
   // Takes what the worker metered and shows it; the window's timer calls it 40 times a second.
   void takeFrames();
-  // The newest frame shown: when it arrived and when it was first painted, with its meter.
+  // The newest frame shown: when it arrived, when the worker had metered it and when it was
+  // first painted, with its meter.
   struct Latency {
     double arrived = 0.0;
+    double metered = 0.0;
     double painted = 0.0;
   };
   std::optional<Latency> lastPaint() const { return lastPaint_; }
@@ -96,6 +105,9 @@ class LiveTesterDialog final : public QDialog {
   QWidget* buildRunRow();
   void listCameras();
   void frameSourceChosen();
+  bool replayChosen() const;
+  // Asks for a recorded run's list of frames and replays it; false when none is replayed.
+  bool startReplay();
   void dialSourceChosen();
   void connectDial();
   void dialArrived(const live::DialArrival& value);
@@ -132,6 +144,11 @@ class LiveTesterDialog final : public QDialog {
   std::unique_ptr<live::LiveSession> session_;
   live::SimulatedTester* simulated_ = nullptr;
   live::SimulatedDial* simulatedDial_ = nullptr;
+  live::ReplaySource* replay_ = nullptr;
+  live::ReplayDial* replayDial_ = nullptr;
+  std::shared_ptr<live::ReplayPace> pace_;  // the replay's frames and dial share it
+  std::vector<DialSample> replayValues_;    // the recorded run's dial values
+  int lastSource_ = 0;                      // the frame source chosen before "Recording..."
   QTimer repaint_;
   QElapsedTimer rateClock_;
 
@@ -146,6 +163,7 @@ class LiveTesterDialog final : public QDialog {
   livetester::NullMeter meter_;
   double clipped_ = 0.0;
   std::deque<double> arrivals_;  // of the last second's frames, for the rate
+  Latency newest_;               // of the newest frame taken, not yet painted
   std::optional<Latency> lastPaint_;
   int meterPaints_ = 0;
 

@@ -15,8 +15,10 @@ struct SweepFiles {
 };
 
 // Asks in the prompter's file box for a sweep's list of frames, then for its dial log beside
-// it. The first box starts in the folder photos were last chosen from (kept in the settings
-// store), else in testFolder. None when the user cancelled either.
-std::optional<SweepFiles> ChooseSweep(Prompter& prompter, platform::SettingsStore& settings, const QString& testFolder);
+// it, the boxes' titles starting with purpose. The first box starts in the folder photos were
+// last chosen from (kept in the settings store), else in testFolder. None when the user
+// cancelled either.
+std::optional<SweepFiles> ChooseSweep(Prompter& prompter, platform::SettingsStore& settings, const QString& testFolder,
+                                      const QString& purpose = QStringLiteral("Read from Sweep"));
 
 }  // namespace zonalyst::ui

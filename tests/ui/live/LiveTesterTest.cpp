@@ -1,3 +1,4 @@
+#include "live/Replay.h"
 #include "live/SimulatedDial.h"
 #include "live/SimulatedTester.h"
 #include "tests/ui/QtTestMain.h"
@@ -57,15 +58,20 @@ T* Child(QDialog& dialog, const char* name) {
   return child;
 }
 
-// A frame that arrives at `time` (simulated), metered and shown.
-void Frame(ui::LiveTesterDialog& dialog, double time) {
-  dialog.simulatedTester()->tick(time);
+// The frames that arrived metered, and shown.
+void Metered(ui::LiveTesterDialog& dialog) {
   // Polled every 10 ms rather than QTRY_VERIFY's 50: a test waits for hundreds of frames.
   QVERIFY(QTest::qWaitFor([&] {
     const auto counts = dialog.frameCounts();
     return counts.metered + counts.dropped == counts.arrived;
   }));
   dialog.takeFrames();
+}
+
+// A frame that arrives at `time` (simulated), metered and shown.
+void Frame(ui::LiveTesterDialog& dialog, double time) {
+  dialog.simulatedTester()->tick(time);
+  Metered(dialog);
 }
 
 // One moment of simulated time: the knife at `knife`, a dial value and a frame taken.
@@ -90,12 +96,18 @@ std::map<int, std::optional<double>> CliReadings(const QStringList& arguments) {
   return readings;
 }
 
+void TypeDisc(ui::LiveTesterDialog& dialog);
+
 // The knife far out and far in, so that the disc is seen lit whole; the disc found, then
 // typed where the simulated camera draws it.
 void PlaceDisc(ui::LiveTesterDialog& dialog) {
   Moment(dialog, 0.0, 9.0);
   Moment(dialog, 0.1, 14.0);
   QTest::mouseClick(Child<QPushButton>(dialog, "cmdFindDisc"), Qt::LeftButton);
+  TypeDisc(dialog);
+}
+
+void TypeDisc(ui::LiveTesterDialog& dialog) {
   for (const auto& [name, value] : {std::pair{"txtDiscX", 87.0}, {"txtDiscY", 58.0}, {"txtDiscR", 45.0}}) {
     auto* box = Child<QDoubleSpinBox>(dialog, name);
     box->setFocus();
@@ -165,7 +177,7 @@ class LiveTesterTest : public QObject {
 
   // A sweep in and out through zones 4 and 5 at 0.4 mm/s, the simulated camera at 15 frames a
   // second and 0.1 s late, its dial at 10 Hz: the window's readings are those that `sweep`
-  // gives on the recording.
+  // gives on the recording, and so are those of the recording replayed and swept again.
   void sweepReadingsAreTheSweepCommandsReadingsOfTheRecording() {
     WindowFixture f;
     const QString run = f.path(QStringLiteral("sweep"));
@@ -194,6 +206,34 @@ class LiveTesterTest : public QObject {
       for (int zone : {4, 5}) {
         QVERIFY2(readings.at(zone).has_value(), qPrintable(QString::number(zone)));
         QVERIFY2(std::abs(shown[zone].toDouble() - *readings.at(zone)) <= 0.001, qPrintable(shown[zone]));
+      }
+
+      f.prompter.answerOpenFiles({QDir(run).filePath(QStringLiteral("frames.csv"))});
+      f.prompter.answerOpenFiles({QDir(run).filePath(QStringLiteral("dial.log"))});
+      auto* source = Child<QComboBox>(dialog, "cboFrameSource");
+      source->setFocus();
+      QTest::keyClick(source, Qt::Key_End);  // "Recording..."
+      live::ReplaySource* frames = dialog.replaySource();
+      live::ReplayDial* dial = dialog.replayDial();
+      QVERIFY(frames != nullptr && dial != nullptr);
+      frames->simulateTime();
+      dial->simulateTime();
+      const auto replayTo = [&](double recorded) {
+        const double now = frames->pace().replayed(recorded + 1e-5);  // past the recording's rounding
+        dial->tick(now);
+        frames->tick(now);
+        Metered(dialog);
+      };
+      replayTo(1.0);
+      TypeDisc(dialog);
+      QTest::mouseClick(Child<QPushButton>(dialog, "cmdSweep"), Qt::LeftButton);
+      for (int tick = 1; tick <= 180; ++tick) replayTo(1.0 + tick / 30.0);
+      QTest::mouseClick(Child<QPushButton>(dialog, "cmdSweep"), Qt::LeftButton);
+      QVERIFY(Child<QLabel>(dialog, "lblCamera")->text().endsWith(QStringLiteral("The recording has ended.")));
+      QCOMPARE(QDir(run).entryList({QStringLiteral("*.png")}).size(), 91);  // not recorded into again
+      for (int zone : {4, 5}) {
+        const QString replayed = zones->item(zone - 1, 4)->text();
+        QVERIFY2(std::abs(replayed.toDouble() - *readings.at(zone)) <= 0.001, qPrintable(replayed));
       }
     });
     QCOMPARE(f.prompter.unexpected(), 0);
