@@ -43,6 +43,11 @@ void MeterWorker::setKeeper(Keeper keeper) {
   keeper_ = std::move(keeper);
 }
 
+void MeterWorker::setOnMetered(std::function<void()> onMetered) {
+  const std::lock_guard lock(mutex_);
+  onMetered_ = std::move(onMetered);
+}
+
 std::vector<MeteredFrame> MeterWorker::take() {
   const std::lock_guard lock(mutex_);
   std::vector<MeteredFrame> taken;
@@ -85,9 +90,14 @@ void MeterWorker::run() {
       if (keeper) keeper(metered);
     }
     metered.meteredAt = clock_.now();
-    const std::lock_guard lock(mutex_);
-    ++metered_;
-    done_.push_back(std::move(metered));
+    std::function<void()> onMetered;
+    {
+      const std::lock_guard lock(mutex_);
+      ++metered_;
+      done_.push_back(std::move(metered));
+      onMetered = onMetered_;
+    }
+    if (onMetered) onMetered();
   }
 }
 

@@ -62,6 +62,9 @@ class MeterWorker {
   FrameSink sink();
   void setLayout(std::shared_ptr<const MeterLayout> layout);
   void setKeeper(Keeper keeper);
+  // Called on the worker after each frame is metered, so that the window takes it at once
+  // rather than at its next repaint; none by default.
+  void setOnMetered(std::function<void()> onMetered);
   // The frames metered since the last call, in order.
   std::vector<MeteredFrame> take();
   Counts counts() const;
@@ -76,6 +79,7 @@ class MeterWorker {
   mutable std::mutex mutex_;
   std::shared_ptr<const MeterLayout> layout_;
   Keeper keeper_;
+  std::function<void()> onMetered_;
   std::vector<MeteredFrame> done_;
   long metered_ = 0;
   std::thread thread_;

@@ -48,7 +48,7 @@
 namespace zonalyst::ui {
 namespace {
 
-// The window takes the worker's frames and repaints the meter 40 times a second.
+// The window repaints the meter 40 times a second, and takes each frame as soon as it is metered.
 constexpr int kRepaintMs = 25;
 // The simulated knife's slider moves in steps of a micrometre (or a ten-thousandth of an inch).
 constexpr double kKnifeStepsPerUnitMm = 1000.0;
@@ -109,6 +109,9 @@ LiveTesterDialog::LiveTesterDialog(AppState& state, Prompter& prompter, platform
   setWindowTitle(QStringLiteral("Live Tester"));
   setModal(true);
   session_ = std::make_unique<live::LiveSession>(clock_);
+  // Each frame is taken as soon as the worker has metered it, up to a repaint sooner.
+  session_->worker().setOnMetered(
+      [this] { QMetaObject::invokeMethod(this, &LiveTesterDialog::takeFrames, Qt::QueuedConnection); });
   connect(session_.get(), &live::LiveSession::dialArrived, this, &LiveTesterDialog::dialArrived);
   connect(session_.get(), &live::LiveSession::dialStateChanged, this,
           [this](live::DialState state, const QString& text) {

@@ -74,7 +74,8 @@ class LiveTesterDialog final : public QDialog {
   // A recorded run's frames and dial while it is replayed.
   live::ReplaySource* replaySource() const { return replay_; }
   live::ReplayDial* replayDial() const { return replayDial_; }
-  // Takes what the worker metered and shows it; the window's timer calls it 40 times a second.
+  // Takes what the worker metered and shows it: as soon as the worker has metered a frame, and
+  // at every repaint, 40 times a second.
   void takeFrames();
   // The newest frame shown: when it arrived, when the worker had metered it and when it was
   // first painted, with its meter.
