@@ -2,51 +2,76 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace zonalyst {
-
-// The crossing. Where c changes sign between two neighbouring frames the curve crosses
-// zero; crossings within two frames of each other are one crossing seen through noise, and
-// a pair that leaves the sign as it was only touches zero. A clean crossing separates the
-// frames where one side is brighter from those where the other is: its strength is the
-// smaller of the largest |L - R| in the two frames before it and in the two after it. Of
-// several crossings the strongest stands when it is at least three times as strong as the
-// next; else the zone has no reading.
-//
-// The null. A straight line is fitted by least squares to c against the knife position over
-// the frames within two of the crossing, as long as the curve still runs straight there: an
-// outer frame counts when its step from the frame inside it, and the step to the frame beyond
-// it, both go the same way as across the crossing and are at least half as large. A frame on
-// or next to a saturated stretch (one side black, or at the light's full brightness) then
-// does not bend the line. The null is where the line crosses zero; its
-// uncertainty the standard error of that point, from the scatter of the frames about the
-// line, in knife travel. With the two bracketing frames alone the null is their linear
-// interpolation, whose scatter cannot be measured (uncertainty 0).
-
 namespace {
 
-constexpr int kReach = 2;  // frames either side of a crossing that belong to it
+constexpr int kReach = 2;  // points either side of a crossing that belong to it
 constexpr double kClearlyStrongest = 3.0;
-constexpr double kStraightStep = 0.5;  // an outer frame's step, of the step across the crossing
+constexpr int kBendReach = 3;  // points either side whose bend is measured
+constexpr double kSaturatedShare = 0.9;
+constexpr double kFlat =
+    0.995;  // a contrast this near +-1 is a flat end  // of the curve's largest |c| there: a point on a flat end
 
 struct Crossing {
-  int first = 0;  // the frame before the first sign change (index among the usable frames)
-  int last = 0;   // the frame after the last one
+  int first = 0;  // the point before the first sign change (index among the usable points)
+  int last = 0;   // the point after the last one
   double strength = 0.0;
 };
 
-double Interpolate(double x0, double c0, double x1, double c1) { return x0 + (x1 - x0) * c0 / (c0 - c1); }
+// The quadratic c = a + b t + q t^2 (t = x - centre) fitted by least squares, and the
+// residuals' standard deviation; none with fewer than four points.
+struct Quadratic {
+  double centre = 0.0, a = 0.0, b = 0.0, q = 0.0, sigma = 0.0;
+};
+std::optional<Quadratic> FitQuadratic(const std::vector<double>& x, const std::vector<double>& c, double centre) {
+  const int n = static_cast<int>(x.size());
+  if (n < 4) return std::nullopt;
+  double s[5] = {}, r[3] = {};
+  for (int k = 0; k < n; ++k) {
+    const double t = x[k] - centre;
+    double power = 1.0;
+    for (int p = 0; p < 5; ++p) {
+      s[p] += power;
+      if (p < 3) r[p] += power * c[k];
+      power *= t;
+    }
+  }
+  // Normal equations [s0 s1 s2; s1 s2 s3; s2 s3 s4] (a b q) = r by Cramer's rule.
+  const auto det = [](double m00, double m01, double m02, double m10, double m11, double m12, double m20, double m21,
+                      double m22) {
+    return m00 * (m11 * m22 - m12 * m21) - m01 * (m10 * m22 - m12 * m20) + m02 * (m10 * m21 - m11 * m20);
+  };
+  const double d = det(s[0], s[1], s[2], s[1], s[2], s[3], s[2], s[3], s[4]);
+  if (!(std::abs(d) > 0.0)) return std::nullopt;
+  Quadratic fit;
+  fit.centre = centre;
+  fit.a = det(r[0], s[1], s[2], r[1], s[2], s[3], r[2], s[3], s[4]) / d;
+  fit.b = det(s[0], r[0], s[2], s[1], r[1], s[3], s[2], r[2], s[4]) / d;
+  fit.q = det(s[0], s[1], r[0], s[1], s[2], r[1], s[2], s[3], r[2]) / d;
+  double squares = 0.0;
+  for (int k = 0; k < n; ++k) {
+    const double t = x[k] - centre, e = c[k] - (fit.a + fit.b * t + fit.q * t * t);
+    squares += e * e;
+  }
+  fit.sigma = std::sqrt(squares / (n - 3));
+  return fit;
+}
+
+// The contrast where a curve of its shape runs straight: artanh(c), c kept within +-kFlat.
+double Straightened(double c) { return std::atanh(std::clamp(c, -kFlat, kFlat)); }
 
 }  // namespace
 
-CurveNull FindCurveNull(const std::vector<double>& positions, const std::vector<double>& contrast,
-                        const std::vector<double>& difference) {
+CurveNull FindCurveNull(const ContrastCurve& curve) {
   std::vector<double> x, c, d;
-  for (std::size_t k = 0; k < contrast.size() && k < positions.size() && k < difference.size(); ++k) {
-    if (!std::isfinite(contrast[k])) continue;
-    x.push_back(positions[k]);
-    c.push_back(contrast[k]);
-    d.push_back(difference[k]);
+  const std::size_t count = std::min(curve.positions.size(), curve.contrast.size());
+  for (std::size_t k = 0; k < count; ++k) {
+    if (!std::isfinite(curve.contrast[k]) || !std::isfinite(curve.positions[k])) continue;
+    x.push_back(curve.positions[k]);
+    c.push_back(curve.contrast[k]);
+    d.push_back(k < curve.difference.size() ? curve.difference[k] : curve.contrast[k]);
   }
   const int n = static_cast<int>(c.size());
   const auto negative = [&c](int k) { return c[k] < 0.0; };
@@ -60,51 +85,62 @@ CurveNull FindCurveNull(const std::vector<double>& positions, const std::vector<
     }
   }
   std::erase_if(crossings, [&](const Crossing& s) { return negative(s.first) == negative(s.last); });
-  const auto largestDifference = [&](int from, int to) {
-    double largest = 0.0;
-    for (int k = std::max(from, 0); k <= std::min(to, n - 1); ++k) largest = std::max(largest, std::abs(d[k]));
-    return largest;
+  const auto largest = [&](const std::vector<double>& v, int from, int to) {
+    double most = 0.0;
+    for (int k = std::max(from, 0); k <= std::min(to, n - 1); ++k) most = std::max(most, std::abs(v[k]));
+    return most;
   };
+  const double swing = largest(c, 0, n - 1);
+  if (crossings.empty()) return {swing < kLeastSwing ? NullStatus::WeakContrast : NullStatus::NoCrossing};
   for (Crossing& s : crossings) {
-    s.strength = std::min(largestDifference(s.first - 1, s.first), largestDifference(s.last, s.last + 1));
+    s.strength = std::min(largest(d, s.first - 1, s.first), largest(d, s.last, s.last + 1));
   }
-  if (crossings.empty()) return {};
   std::sort(crossings.begin(), crossings.end(),
             [](const Crossing& a, const Crossing& b) { return a.strength > b.strength; });
   if (crossings.size() > 1 && !(crossings[0].strength >= kClearlyStrongest * crossings[1].strength)) {
     return {NullStatus::ManyCrossings};
   }
   const Crossing& s = crossings.front();
-  const double across = c[s.last] - c[s.first];
-  const double step = across / (s.last - s.first);
-  int from = s.first, to = s.last;
-  // Whether the curve runs straight from frame a to its neighbour b = a +- 1.
-  const auto straight = [&](int a, int b) {
-    return b < 0 || b >= n || (c[std::max(a, b)] - c[std::min(a, b)]) / step >= kStraightStep;
-  };
-  while (from > s.first + 1 - kReach && from > 0 && straight(from, from - 1) && straight(from - 1, from - 2)) --from;
-  while (to < s.last - 1 + kReach && to + 1 < n && straight(to, to + 1) && straight(to + 1, to + 2)) ++to;
-  const double bracketed = Interpolate(x[s.first], c[s.first], x[s.last], c[s.last]);
-  const int count = to - from + 1;
-  if (count < 3) return {NullStatus::Read, bracketed, 0.0};
-  double meanX = 0.0, meanC = 0.0;
-  for (int k = from; k <= to; ++k) meanX += x[k], meanC += c[k];
-  meanX /= count, meanC /= count;
-  double sxx = 0.0, sxc = 0.0;
-  for (int k = from; k <= to; ++k) sxx += (x[k] - meanX) * (x[k] - meanX), sxc += (x[k] - meanX) * (c[k] - meanC);
-  const double slope = sxc / sxx;
-  double scatter = 0.0;
-  for (int k = from; k <= to; ++k) {
-    const double residual = c[k] - meanC - slope * (x[k] - meanX);
-    scatter += residual * residual;
+  if (swing < kLeastSwing) return {NullStatus::WeakContrast};
+
+  CurveNull null{NullStatus::Read};
+  const double step = x[s.last] - x[s.first];
+  if (s.last == s.first + 1) {
+    // The curve's shape, c = tanh(t) about the null, is straight in t = artanh(c).
+    const double c0 = Straightened(c[s.first]), c1 = Straightened(c[s.last]);
+    null.position = x[s.first] + step * c0 / (c0 - c1);
+  } else {
+    // A noisy crossing: the least-squares line through its points.
+    double meanX = 0.0, meanC = 0.0;
+    const int m = s.last - s.first + 1;
+    for (int k = s.first; k <= s.last; ++k) meanX += x[k] / m, meanC += c[k] / m;
+    double sxx = 0.0, sxc = 0.0;
+    for (int k = s.first; k <= s.last; ++k)
+      sxx += (x[k] - meanX) * (x[k] - meanX), sxc += (x[k] - meanX) * (c[k] - meanC);
+    null.position = std::clamp(meanX - meanC * sxx / sxc, x[s.first], x[s.last]);
+    if (!std::isfinite(null.position)) null.position = (x[s.first] + x[s.last]) / 2.0;
   }
-  const double sigma = std::sqrt(scatter / (count - 2));
-  const double null = meanX - meanC / slope;
-  const double error = sigma / std::abs(slope) * std::sqrt(1.0 / count + (null - meanX) * (null - meanX) / sxx);
-  // A line that crosses outside the bracketing frames says the curve is not straight there:
-  // the bracketing frames' own crossing stands.
-  const bool inside = null >= std::min(x[s.first], x[s.last]) && null <= std::max(x[s.first], x[s.last]);
-  return {NullStatus::Read, inside && std::isfinite(null) ? null : bracketed, std::isfinite(error) ? error : 0.0};
+
+  // The points that tell the curve's bend and noise: within kBendReach of the crossing and off
+  // its flat ends.
+  const int from = std::max(0, s.first - kBendReach + 1), to = std::min(n - 1, s.last + kBendReach - 1);
+  const double flat = kSaturatedShare * largest(c, from, to);
+  std::vector<double> bx, bc;
+  for (int k = from; k <= to; ++k) {
+    if (std::abs(c[k]) < flat || (k >= s.first && k <= s.last)) bx.push_back(x[k]), bc.push_back(c[k]);
+  }
+  const std::optional<Quadratic> fit = FitQuadratic(bx, bc, null.position);
+  // The slope across the crossing, and how the points' noise moves the null along it.
+  const double slope = (c[s.last] - c[s.first]) / step;
+  const double noise = fit ? fit->sigma : 0.0;
+  null.scatter = std::hypot(noise * std::sqrt(2.0 / (s.last - s.first + 1)), kContrastBias) / std::abs(slope);
+  // An interpolated null is off by the bend times the distances to the bracketing points.
+  const double a = null.position - x[s.first], b = x[s.last] - null.position;
+  const double bend = fit ? std::abs(fit->q) * a * b / std::abs(slope) : 0.0;
+  null.spacing = std::max(kSpacingShare * step, std::min(bend, step / 2.0));
+  if (!std::isfinite(null.scatter)) null.scatter = step / 2.0;
+  null.uncertainty = std::hypot(null.scatter, null.spacing);
+  return null;
 }
 
 }  // namespace zonalyst

@@ -1,3 +1,4 @@
+#include "GreyAt.h"
 #include "GreyHistogram.h"
 #include "PhotoReadings.h"
 
@@ -32,6 +33,10 @@ namespace zonalyst {
 namespace {
 
 constexpr double kLeastRadius = 8.0;  // pixels
+constexpr double kLeastRadiusUncertainty = 0.05;
+constexpr double kDarkSide = 0.1;    // of the disc's level: an edge too dark to see
+constexpr double kLitSide = 0.6;     // of the disc's level: a well-lit edge
+constexpr double kEdgeShare = 0.15;  // of the fall's width: the edge's own uncertainty
 
 struct Point {
   double x = 0.0;
@@ -283,27 +288,38 @@ std::optional<PhotoDisc> FitCircleRobustly(std::vector<Point> points) {
   return disc;
 }
 
-// The grey at (x, y) interpolated bilinearly between pixel centres; outside the frame the
-// nearest edge pixel's.
-double GreyAt(const GreyFrame& frame, double x, double y) {
-  const double u = std::clamp(x - 0.5, 0.0, frame.width - 1.0), v = std::clamp(y - 0.5, 0.0, frame.height - 1.0);
-  const int i = std::min(static_cast<int>(u), frame.width - 2), j = std::min(static_cast<int>(v), frame.height - 2);
-  const double fu = u - i, fv = v - j;
-  return (1 - fv) * ((1 - fu) * frame.at(i, j) + fu * frame.at(i + 1, j)) +
-         fv * ((1 - fu) * frame.at(i, j + 1) + fu * frame.at(i + 1, j + 1));
+// The radius's standard uncertainty from the edge points' spread about the circle (a robust
+// standard deviation, each point sharing its pixels with its neighbour), at least
+// kLeastRadiusUncertainty.
+double RadiusUncertainty(const std::vector<Point>& points, const PhotoDisc& disc) {
+  std::vector<double> distances;
+  for (const Point& p : points) distances.push_back(std::abs(std::hypot(p.x - disc.x, p.y - disc.y) - disc.radius));
+  if (distances.size() < 2) return kLeastRadiusUncertainty;
+  std::nth_element(distances.begin(), distances.begin() + distances.size() / 2, distances.end());
+  const double spread = 1.4826 * distances[distances.size() / 2];
+  return std::max(kLeastRadiusUncertainty, spread / std::sqrt(distances.size() / 2.0));
 }
 
-// Boundary points found again across the edge of a circle: along each radius, from outside
-// in, where the grey first reaches half-way between the background and the disc's own level
-// just inside the edge there, and then the steepest fall of the grey next to that. A side of
-// the disc that stays dimmer in every frame then keeps its edge where the light ends, not
-// where it falls below the global threshold.
-std::vector<Point> EdgePoints(const GreyFrame& frame, const PhotoDisc& disc, const Levels& levels) {
-  std::vector<Point> points;
+// The radii along which the edge of a disc is looked at: about one per two pixels of its rim.
+int Angles(const PhotoDisc& disc) { return std::max(360, static_cast<int>(std::numbers::pi * disc.radius)); }
+
+// One radius's look at the edge: where the grey falls, and how bright the disc is just inside.
+struct EdgeSample {
+  Point point;
+  double level = 0.0;  // above the background
+  double width = 0.0;  // pixels from a quarter to three quarters of the fall
+};
+
+// The edge found again across a circle, radius by radius: from outside in, where the grey
+// first reaches half-way between the background and the disc's own level just inside the
+// edge there, and then the steepest fall of the grey next to that. Radii where the disc stays
+// below kDarkSide of its level are skipped.
+std::vector<EdgeSample> EdgeSamples(const GreyFrame& frame, const PhotoDisc& disc, const Levels& levels) {
+  std::vector<EdgeSample> samplesFound;
   const double reach = std::max(6.0, 0.03 * disc.radius);
   constexpr double kStep = 0.5;
   const int samples = static_cast<int>(2.0 * reach / kStep) + 1;
-  const int angles = std::max(360, static_cast<int>(std::numbers::pi * disc.radius));
+  const int angles = Angles(disc);
   std::vector<double> profile(static_cast<std::size_t>(samples)), inner;
   for (int a = 0; a < angles; ++a) {
     const double angle = 2.0 * std::numbers::pi * a / angles, cx = std::cos(angle), cy = std::sin(angle);
@@ -313,7 +329,7 @@ std::vector<Point> EdgePoints(const GreyFrame& frame, const PhotoDisc& disc, con
     inner.assign(profile.begin(), profile.begin() + samples / 2);
     std::nth_element(inner.begin(), inner.begin() + inner.size() / 2, inner.end());
     const double level = inner[inner.size() / 2];
-    if (!(level - levels.background >= 0.1 * (levels.disc - levels.background))) continue;  // a dark side
+    if (!(level - levels.background >= kDarkSide * (levels.disc - levels.background))) continue;
     const double half = (level + levels.background) / 2.0;
     int k = samples - 1;
     while (k > 0 && profile[k] < half) --k;
@@ -331,14 +347,46 @@ std::vector<Point> EdgePoints(const GreyFrame& frame, const PhotoDisc& disc, con
     const double curvature = before - 2.0 * peak + after;
     const double offset = curvature < 0.0 ? std::clamp(0.5 * (before - after) / curvature, -0.5, 0.5) : 0.0;
     const double r = at(steepest) + kStep * (0.5 + offset);
-    points.push_back({disc.x + r * cx, disc.y + r * cy});
+    // The fall's width: from where the grey first drops below three quarters of the way from
+    // the background to the level, outwards, to where it drops below a quarter.
+    const auto below = [&](double share) {
+      const double grey = levels.background + share * (level - levels.background);
+      int m = 0;
+      while (m + 1 < samples && profile[m + 1] >= grey) ++m;
+      return m + 1 < samples ? at(m) + kStep * (profile[m] - grey) / (profile[m] - profile[m + 1]) : at(m);
+    };
+    samplesFound.push_back({{disc.x + r * cx, disc.y + r * cy}, level - levels.background, below(0.25) - below(0.75)});
   }
-  return points;
+  return samplesFound;
+}
+
+// The well-lit part of the edge: the samples where the disc reaches kLitSide of its level,
+// when they span at least a quarter of the circle; else every sample.
+struct Edge {
+  std::vector<Point> points;
+  double width = 0.0;  // the median fall's width, pixels
+};
+Edge LitEdge(const std::vector<EdgeSample>& samples, const Levels& levels, int angles) {
+  std::vector<Point> lit, all;
+  std::vector<double> litWidths, allWidths;
+  for (const EdgeSample& e : samples) {
+    all.push_back(e.point);
+    allWidths.push_back(e.width);
+    if (e.level >= kLitSide * (levels.disc - levels.background)) lit.push_back(e.point), litWidths.push_back(e.width);
+  }
+  const bool enough = 4 * lit.size() >= static_cast<std::size_t>(angles);
+  std::vector<double>& widths = enough ? litWidths : allWidths;
+  double width = 0.0;
+  if (!widths.empty()) {
+    std::nth_element(widths.begin(), widths.begin() + widths.size() / 2, widths.end());
+    width = widths[widths.size() / 2];
+  }
+  return {enough ? lit : all, width};
 }
 
 }  // namespace
 
-std::optional<PhotoDisc> FindDisc(const GreyFrame& brightest, const std::function<bool()>& keepGoing) {
+std::optional<DiscScale> FindDisc(const GreyFrame& brightest, const std::function<bool()>& keepGoing) {
   const auto stopped = [&] { return keepGoing && !keepGoing(); };
   if (brightest.width < 3 || brightest.height < 3) return std::nullopt;
   const std::optional<Levels> levels = SplitLevels(brightest);
@@ -350,13 +398,18 @@ std::optional<PhotoDisc> FindDisc(const GreyFrame& brightest, const std::functio
   const std::vector<Point> boundary = BoundaryPoints(brightest, patches, threshold);
   if (stopped()) return std::nullopt;
   std::optional<PhotoDisc> disc = FitCircleRobustly(OnTheDisc(boundary, plausible));
+  Edge edge;
   for (int pass = 0; pass < 2 && disc && plausible(*disc); ++pass) {
     if (stopped()) return std::nullopt;
-    disc = FitCircleRobustly(EdgePoints(brightest, *disc, *levels));
+    edge = LitEdge(EdgeSamples(brightest, *disc, *levels), *levels, Angles(*disc));
+    disc = FitCircleRobustly(edge.points);
   }
   // A disc too small to hold the zones' windows, or one the frame cannot show, is no disc.
   if (!disc || !plausible(*disc) || stopped()) return std::nullopt;
-  return disc;
+  // Where along a blurred fall the mirror's edge lies is known to a share of the fall's width:
+  // a thin bright rim along the edge moves the fall outwards by as much.
+  const double definition = kEdgeShare * edge.width;
+  return DiscScale{*disc, std::hypot(RadiusUncertainty(edge.points, *disc), definition), ScaleSource::FoundEdge};
 }
 
 }  // namespace zonalyst

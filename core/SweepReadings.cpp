@@ -225,7 +225,7 @@ SweepResult SolveSweep(const MirrorTest& test, const std::vector<MeteredZone>& z
       PassCurve curve = BinnedCurve(z, byPass[p], frames, bin, difference);
       curve.pass = p;
       if (zone.status == NullStatus::Read) {
-        curve.null = FindCurveNull(curve.positions, curve.contrast, difference);
+        curve.null = FindCurveNull({curve.positions, curve.contrast, difference});
         const auto when = track.timeAt(result.passes[p].pass, curve.null.position);
         if (curve.null.status == NullStatus::Read && when) curve.speed = track.speedAt(*when);
       }

@@ -1,11 +1,6 @@
 #include "ZoneMeter.h"
 
 namespace zonalyst {
-namespace {
-
-constexpr double kInnermostReadFraction = 0.35;
-
-}  // namespace
 
 ZoneMeter::ZoneMeter(const MirrorTest& test, const PhotoDisc& disc, const std::vector<GreyFrame>& frames, bool masked) {
   const bool usable = !frames.empty() && disc.radius > 0.0 && test.Diameter > 0.0;
@@ -19,7 +14,7 @@ ZoneMeter::ZoneMeter(const MirrorTest& test, const PhotoDisc& disc, const std::v
     zone.radiusMm = test.effectiveRadius(z) * test.mmPerUnit();
     if (usable) {
       zone.windows = PlaceZoneWindows(test, z, disc, frames, masked);
-      if (zone.radiusMm < kInnermostReadFraction * test.diameterMm() / 2.0) {
+      if (zone.windows.left.x1 >= zone.windows.right.x0) {
         zone.status = NullStatus::NearCentre;
       } else if (zone.windows.insideDisc) {
         zone.status = NullStatus::Read;

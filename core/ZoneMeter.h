@@ -30,9 +30,8 @@ struct MeteredZone {
   int zone = 0;           // 1..ZoneCount
   double radiusMm = 0.0;  // effective radius
   ZoneWindows windows;
-  // Read when the zone can be read; NearCentre inside 0.35 of the mirror's radius, where its
-  // two windows nearly meet and the knife darkens both at once; OutsideDisc when a window
-  // falls outside the disc or the frame.
+  // Read when the zone can be read; NearCentre where its two windows would touch (the knife
+  // then darkens both at once); OutsideDisc when a window falls outside the disc or the frame.
   NullStatus status = NullStatus::OutsideDisc;
 };
 

@@ -32,15 +32,23 @@ PreparedSeries PrepareSeries(const std::vector<std::string>& paths, const Mirror
   series.brightest = BrightestOfAll(series.frames);
   if (!goOn(SeriesStep::Disc, photos)) return series;
   if (settings.disc) {
-    series.disc = series.inFramePixels(*settings.disc);
-    series.discSource = DiscSource::Given;
+    series.discScale = GivenScale(series.inFramePixels(*settings.disc));
   } else {
     // The search itself asks too, between its steps, so that a cancel reaches it at once.
-    series.disc = FindDisc(series.brightest, [&] { return goOn(SeriesStep::Disc, photos); });
+    series.discScale = FindDisc(series.brightest, [&] { return goOn(SeriesStep::Disc, photos); });
     if (series.cancelled) return series;
   }
+  if (series.discScale) series.disc = series.discScale->disc;
   if (!goOn(SeriesStep::Mask, photos)) return series;
   series.masked = settings.masked || (series.disc && DetectMask(series.brightest, *series.disc, test));
+  series.edgeDiameterMm = settings.edgeDiameterMm;
+  if (!series.discScale) return series;
+  if (series.masked && !settings.disc) {
+    // Behind a mask the circle found is the openings' outside, never the mirror's.
+    series.discScale = FitOpeningsScale(series.brightest, *series.disc, test);
+  } else if (settings.edgeDiameterMm) {
+    series.discScale = EdgeStandsFor(*series.discScale, *settings.edgeDiameterMm, test);
+  }
   return series;
 }
 

@@ -19,6 +19,9 @@ namespace zonalyst::photo {
 struct SeriesSettings {
   std::optional<PhotoDisc> disc;  // in the files' pixels (as a viewer shows them)
   bool masked = false;            // a Couder mask stands in front; else it is looked for
+  // The diameter, millimetres, that the disc's visible edge stands for when it is not the
+  // test's (a bevelled mirror's optical edge is smaller than its glass).
+  std::optional<double> edgeDiameterMm;
 };
 
 enum class SeriesStep { Decoding, Brightest, Disc, Mask };
@@ -35,16 +38,19 @@ struct SeriesProgress {
 // the rest is cancelled when it returns false.
 using SeriesProgressCallback = std::function<bool(const SeriesProgress&)>;
 
-enum class DiscSource { Found, Given };
-
 struct PreparedSeries {
   std::vector<GreyFrame> frames;  // in the order of the paths, all of one size
   GreyFrame brightest;            // each pixel's brightest value over the series
   std::optional<PhotoDisc> disc;  // frame pixels; none when none was given and none stands out
-  DiscSource discSource = DiscSource::Found;
-  bool masked = false;  // given, or seen on the brightest-of-all frame
-  double scale = 1.0;   // file pixels per frame pixel
-  std::string error;    // the first photograph that does not load, named; empty when prepared
+  bool masked = false;            // given, or seen on the brightest-of-all frame
+  // The scale the readings take, in frame pixels: the circle that stands for the test's
+  // diameter, its uncertainty and where it came from (the edge found, the mask's openings
+  // behind a mask whose disc was found, or the disc given), with the edge diameter given
+  // applied. None without a disc, or behind a mask whose openings do not match the zones.
+  std::optional<DiscScale> discScale;
+  std::optional<double> edgeDiameterMm;  // as given
+  double scale = 1.0;                    // file pixels per frame pixel
+  std::string error;                     // the first photograph that does not load, named; empty when prepared
   bool cancelled = false;
 
   bool ready() const { return error.empty() && !cancelled && !frames.empty(); }

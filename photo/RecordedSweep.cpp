@@ -80,14 +80,16 @@ RecordedSweep ReadRecordedSweep(const MirrorTest& test, const SweepSource& sourc
                                 const SeriesProgressCallback& progress) {
   RecordedSweep sweep = ReadSweepLists(test, source);
   if (sweep.failure == SweepFailure::None) {
-    sweep.frames = PrepareSeries(sweep.files, test, {source.disc, source.masked}, progress);
+    sweep.frames = PrepareSeries(sweep.files, test, {source.disc, source.masked, {}}, progress);
   }
   return sweep;
 }
 
 MeasuredSweep MeasureSweep(const MirrorTest& test, const RecordedSweep& sweep) {
   const PreparedSeries& series = sweep.frames;
-  return MeasureSweep(test, series.frames, sweep.times, series.brightest, *series.disc, series.masked);
+  // The windows on the disc that stands for the test's diameter (behind a mask, the openings').
+  const PhotoDisc& disc = series.discScale ? series.discScale->disc : *series.disc;
+  return MeasureSweep(test, series.frames, sweep.times, series.brightest, disc, series.masked);
 }
 
 MeasuredSweep MeasureSweep(const MirrorTest& test, const std::vector<GreyFrame>& frames,

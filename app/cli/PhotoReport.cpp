@@ -24,10 +24,6 @@ namespace {
 // A disc given by hand lies within this many pixels of the pictures' corner.
 constexpr double kMaxDiscPixels = 1e6;
 
-const char* DiscSourceText(const photo::PreparedSeries& series) {
-  return series.discSource == photo::DiscSource::Given ? "given" : "found";
-}
-
 }  // namespace
 
 std::optional<PhotoDisc> ParseDisc(const std::string& text) {
@@ -99,6 +95,11 @@ int SeriesFailure(const photo::PreparedSeries& series, const std::string& frames
         << "; give its disc with --disc X,Y,R\n";
     return kLoadFailed;
   }
+  if (!series.discScale) {
+    err << "zonalyst-cli: behind a Couder mask the scale comes from the mask's openings, and they do not match "
+           "the zones' inner and outer radii; give the mirror's disc with --disc X,Y,R\n";
+    return kLoadFailed;
+  }
   return kSuccess;
 }
 
@@ -108,13 +109,18 @@ std::optional<double> HandReading(const MirrorTest& test, int zone) {
 }
 
 void PrintDisc(const photo::PreparedSeries& series, std::ostream& out) {
-  const PhotoDisc disc = series.inFilePixels(*series.disc);
-  out << "Disc (" << DiscSourceText(series) << "): centre " << FormatFixed(disc.x, 1) << ", " << FormatFixed(disc.y, 1)
-      << " px, radius " << FormatFixed(disc.radius, 1) << " px" << (series.masked ? ", behind a mask" : "") << "\n";
+  const DiscScale& scale = *series.discScale;
+  const PhotoDisc disc = series.inFilePixels(scale.disc);
+  out << "Disc (" << ScaleSourceText(scale.source) << "): centre " << FormatFixed(disc.x, 1) << ", "
+      << FormatFixed(disc.y, 1) << " px, radius " << FormatFixed(disc.radius, 1) << " +- "
+      << FormatFixed(scale.radiusUncertainty * series.scale, 1) << " px";
+  if (series.edgeDiameterMm) out << ", its edge standing for " << FormatFixed(*series.edgeDiameterMm, 2) << " mm";
+  out << (series.masked ? ", behind a mask" : "") << "\n";
 }
 
-void WriteDiscJson(JsonWriter& json, const photo::PreparedSeries& series) {
-  const PhotoDisc disc = series.inFilePixels(*series.disc);
+void WriteDiscJson(JsonWriter& json, const photo::PreparedSeries& series, const MirrorTest& test) {
+  const DiscScale& scale = *series.discScale;
+  const PhotoDisc disc = series.inFilePixels(scale.disc);
   json.key("disc")
       .beginObject()
       .key("x")
@@ -123,8 +129,12 @@ void WriteDiscJson(JsonWriter& json, const photo::PreparedSeries& series) {
       .value(disc.y)
       .key("radius")
       .value(disc.radius)
+      .key("radius_uncertainty")
+      .value(scale.radiusUncertainty * series.scale)
       .key("source")
-      .value(DiscSourceText(series))
+      .value(ScaleSourceText(scale.source))
+      .key("edge_diameter_mm")
+      .value(series.edgeDiameterMm.value_or(test.diameterMm()))
       .endObject();
 }
 

@@ -44,17 +44,19 @@ std::optional<std::string> OutputOverInput(const std::optional<std::string>& out
                                            const std::optional<std::string>& plot, const std::string& testPath,
                                            const std::vector<InputFile>& inputs);
 
-// The exit code and message of a series that cannot be read: a file that does not load, or no
-// disc to be told from the background. 0 when it is ready.
+// The exit code and message of a series that cannot be read: a file that does not load, no
+// disc to be told from the background, or a mask whose openings do not match the zones (no
+// scale). 0 when it is ready.
 int SeriesFailure(const photo::PreparedSeries& series, const std::string& frames, std::ostream& err);
 
 // The test's own average reading of a zone, where it has readings.
 std::optional<double> HandReading(const MirrorTest& test, int zone);
 
-// "Disc (found): centre X, Y px, radius R px[, behind a mask]" in the files' pixels, and its
-// JSON object under the key "disc".
+// "Disc (found edge): centre X, Y px, radius R +- U px[, its edge standing for D mm][, behind a
+// mask]" in the files' pixels: the circle that stands for the test's diameter and where its scale
+// came from; and its JSON object under the key "disc". The series has a scale (SeriesFailure 0).
 void PrintDisc(const photo::PreparedSeries& series, std::ostream& out);
-void WriteDiscJson(JsonWriter& json, const photo::PreparedSeries& series);
+void WriteDiscJson(JsonWriter& json, const photo::PreparedSeries& series, const MirrorTest& test);
 
 // Warns on err of each zone without a reading and, given an output, writes there a copy of
 // the test with the readings in reading set `set`, through the one fill rule; `source` names

@@ -18,7 +18,7 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: zonalyst-cli photos FILE.fdr PHOTO... [--positions FILE.csv] [--disc X,Y,R] [--mask]\n"
-    "                           [--set N] [--json] [-o OUT.fdr] [--plot OUT.png]\n"
+    "                           [--edge-diameter MM] [--set N] [--json] [-o OUT.fdr] [--plot OUT.png]\n"
     "  Reads each zone's knife-edge reading from photographs of the mirror taken through the\n"
     "  tester at two or more knife positions (PNG, JPEG or TIFF, all the same size): the\n"
     "  position where the zone's left and right sides are equally bright. A photograph's knife\n"
@@ -32,7 +32,11 @@ constexpr const char* kUsage =
     "  --positions FILE.csv  the knife positions as lines \"file,position\" instead\n"
     "  --disc X,Y,R  the mirror's disc in the photographs' pixels, x to the right and y down\n"
     "                from the top-left corner, instead of finding it\n"
-    "  --mask        a Couder mask stands in front of the mirror (else it is detected)\n"
+    "  --mask        a Couder mask stands in front of the mirror (else it is detected); its\n"
+    "                openings then give the scale\n"
+    "  --edge-diameter MM  the diameter, in millimetres, that the disc's visible edge stands\n"
+    "                for (a bevelled mirror's optical edge is smaller than its glass; default:\n"
+    "                the test's diameter)\n"
     "  --set N       the reading set -o fills: a set in use or the next one (default: the\n"
     "                next one, or 1 when all four are in use or the test has no readings)\n"
     "  --json        one JSON object: {\"disc\": {...}, \"photos\": [...], \"zones\": [...]}\n"
@@ -43,12 +47,16 @@ constexpr const char* kUsage =
     "                brought into use, or a test without readings)\n"
     "  --plot OUT.png  draws each zone's contrast against the knife position\n";
 
+// The largest diameter a disc's edge may stand for, millimetres.
+constexpr double kMaxEdgeDiameterMm = 1e5;
+
 // What the command was asked to do, checked before any file is read.
 struct PhotosRequest {
   std::string testPath;
   std::vector<std::string> photos;
   std::optional<PhotoDisc> disc;  // in the files' pixels
   std::optional<int> set;
+  std::optional<double> edgeDiameterMm;
   std::optional<std::string> positionsList, output, plot;
   bool masked = false, json = false;
 };
@@ -64,8 +72,9 @@ std::optional<std::string> OutputOverInput(const PhotosRequest& request) {
 
 std::optional<PhotosRequest> ParseRequest(const CommandWords& words, std::ostream& out, std::ostream& err,
                                           int& exitCode) {
-  const auto options = ParseOptions(words, {{"--json", "--mask"}, {"--positions", "--disc", "--set", "-o", "--plot"}},
-                                    kUsage, out, err, exitCode);
+  const auto options =
+      ParseOptions(words, {{"--json", "--mask"}, {"--positions", "--disc", "--edge-diameter", "--set", "-o", "--plot"}},
+                   kUsage, out, err, exitCode);
   if (!options) return std::nullopt;
   const auto fail = [&](const std::string& problem) {
     exitCode = UsageError(problem, kUsage, err);
@@ -80,6 +89,12 @@ std::optional<PhotosRequest> ParseRequest(const CommandWords& words, std::ostrea
   if (const auto disc = options->value("--disc")) {
     request.disc = ParseDisc(*disc);
     if (!request.disc) return fail(kDiscProblem);
+  }
+  if (const auto edge = options->value("--edge-diameter")) {
+    request.edgeDiameterMm = ParseNumberOption(*edge);
+    if (!request.edgeDiameterMm || !(*request.edgeDiameterMm > 0.0) || *request.edgeDiameterMm > kMaxEdgeDiameterMm) {
+      return fail("--edge-diameter takes the diameter the disc's edge stands for, in millimetres, from 0 to 100000");
+    }
   }
   if (const auto set = options->value("--set")) {
     request.set = ParseSetOption(*set);
@@ -100,10 +115,20 @@ std::optional<PhotosRequest> ParseRequest(const CommandWords& words, std::ostrea
 // The photographs prepared; the exit code and a message when they cannot be read.
 std::optional<photo::PreparedSeries> ReadSeries(const PhotosRequest& request, const MirrorTest& test, std::ostream& err,
                                                 int& exitCode) {
-  photo::PreparedSeries series = photo::PrepareSeries(request.photos, test, {request.disc, request.masked});
+  photo::PreparedSeries series =
+      photo::PrepareSeries(request.photos, test, {request.disc, request.masked, request.edgeDiameterMm});
   exitCode = SeriesFailure(series, "photographs", err);
   if (exitCode != kSuccess) return std::nullopt;
   return series;
+}
+
+// The light gradient seen, as a sentence.
+std::string GradientText(const PhotoReadingsResult& result) {
+  const double g = result.lightGradient;
+  return "the light is " + FormatFixed(100.0 * std::abs(g), 0) + " % (+-" +
+         FormatFixed(100.0 * result.lightGradientError, 0) + " %) darker at the mirror's " +
+         (g > 0.0 ? "right" : "left") + " edge than at its " + (g > 0.0 ? "left" : "right") +
+         "; the readings are taken with it evened out, and their uncertainty holds how far its own moves them";
 }
 
 // The photographs in the order of their positions, as the result lists them.
@@ -122,6 +147,7 @@ void PrintText(const MirrorTest& test, const photo::PreparedSeries& series, cons
                PositionSource source, const PhotoReadingsResult& result, std::ostream& out) {
   const auto reading = [&](double value) { return KnifeReadingText(value, test.inInches()); };
   PrintDisc(series, out);
+  if (result.gradientSeen()) out << "Light: " << GradientText(result) << "\n";
   out << "\n";
   std::size_t nameWidth = 5;
   std::vector<std::string> names;
@@ -154,7 +180,9 @@ void PrintJson(const MirrorTest& test, const photo::PreparedSeries& series, cons
                PositionSource source, const PhotoReadingsResult& result, std::ostream& out) {
   JsonWriter json;
   json.beginObject();
-  WriteDiscJson(json, series);
+  WriteDiscJson(json, series, test);
+  json.key("light_gradient").value(result.lightGradient);
+  json.key("light_gradient_uncertainty").value(result.lightGradientError);
   json.key("photos").beginArray();
   for (std::size_t i = 0; i < photos.size(); ++i) {
     json.beginObject().key("file").value(photos[i]).key("position").value(result.positions[i]);
@@ -164,7 +192,10 @@ void PrintJson(const MirrorTest& test, const photo::PreparedSeries& series, cons
   for (const ZoneNull& zone : result.zones) {
     json.beginObject().key("zone").value(zone.zone).key("radius_mm").value(zone.radiusMm).key("reading");
     zone.reading ? json.value(*zone.reading) : json.null();
-    json.key("uncertainty").value(zone.uncertainty).key("status").value(StatusText(zone.status)).key("hand");
+    json.key("uncertainty").value(zone.uncertainty).key("uncertainty_parts").beginObject();
+    json.key("scatter").value(zone.parts.scatter).key("spacing").value(zone.parts.spacing);
+    json.key("scale").value(zone.parts.scale).key("gradient").value(zone.parts.gradient).endObject();
+    json.key("status").value(StatusText(zone.status)).key("hand");
     const auto hand = HandReading(test, zone.zone);
     hand ? json.value(*hand) : json.null();
     json.endObject();
@@ -193,12 +224,18 @@ int RunPhotos(const CommandWords& words, std::ostream& out, std::ostream& err) {
   const auto series = ReadSeries(*request, test, err, exitCode);
   if (!series) return exitCode;
   const PhotoReadingsResult result =
-      ReadPhotoNulls(test, series->frames, positions.positions, *series->disc, series->masked);
+      ReadPhotoNulls(test, series->frames, positions.positions, *series->discScale, series->masked);
+  if (!result.knifeVertical) {
+    err << "zonalyst-cli: the light moves up and down across these photographs, not from side to side: take them "
+           "with the knife edge vertical, or turn them so that it is\n";
+    return kLoadFailed;
+  }
   const std::vector<std::string> photos = PhotosByPosition(*request, positions.positions, result.positions);
   for (const std::string& warning : positions.warnings) err << "warning: " << warning << "\n";
   request->json ? PrintJson(test, *series, photos, positions.source, result, out)
                 : PrintText(test, *series, photos, positions.source, result, out);
 
+  if (result.gradientSeen()) err << "warning: " << GradientText(result) << "\n";
   if (ReadingsRunAgainstTheTest(test, result)) {
     err << "warning: the readings from the photographs run the other way with the zones' radius than the "
            "test's own: the disc may not fit the photographs, or the knife positions run backwards; check them, "

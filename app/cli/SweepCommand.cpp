@@ -185,7 +185,7 @@ void PrintJson(const MirrorTest& test, const photo::RecordedSweep& sweep, const 
   };
   JsonWriter json;
   json.beginObject();
-  WriteDiscJson(json, sweep.frames);
+  WriteDiscJson(json, sweep.frames, test);
   json.key("photos").beginArray();
   for (std::size_t k = 0; k < sweep.files.size(); ++k) {
     json.beginObject().key("file").value(sweep.files[k]).key("position");

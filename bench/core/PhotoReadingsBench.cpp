@@ -46,7 +46,7 @@ void BM_ReadPhotoNullsAfterTheDiscMoved(benchmark::State& state) {
   for (auto _ : state) {
     const PhotoDisc disc{s.disc.x + 0.25 * (step % 4), s.disc.y, s.disc.radius - 0.5 * (step % 3)};
     ++step;
-    benchmark::DoNotOptimize(ReadPhotoNulls(s.test, s.frames, s.positions, disc, masked));
+    benchmark::DoNotOptimize(ReadPhotoNulls(s.test, s.frames, s.positions, GivenScale(disc), masked));
   }
 }
 BENCHMARK(BM_ReadPhotoNullsAfterTheDiscMoved)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);

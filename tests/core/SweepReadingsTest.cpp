@@ -55,7 +55,7 @@ TEST(KnifeTrack, InterpolatesTheDialSplitsPassesAtTurnaroundsAndKnowsNothingInAG
   EXPECT_NEAR(*track.timeAt(up, 1.3), 4.0, 0.15);
 }
 
-// A 150 mm f/8 paraboloid, zones 2..6 readable, nulled by the simulated tester at its
+// A 150 mm f/8 paraboloid, every zone readable, nulled by the simulated tester at its
 // readings (a moving source) from 10.21 to 11.05 mm.
 class SweepReadings : public ::testing::Test {
  protected:
@@ -77,7 +77,7 @@ class SweepReadings : public ::testing::Test {
       views_.push_back(FrameOf(view));
       positions.push_back(x);
     }
-    photos_ = ReadPhotoNulls(test_, views_, positions, kDisc, false);
+    photos_ = ReadPhotoNulls(test_, views_, positions, GivenScale(kDisc), false);
   }
 
   // The frames a camera takes of the sweep: each the view where the knife is (the two nearest
@@ -136,18 +136,20 @@ TEST_F(SweepReadings, InAndOutReadEveryZoneAsPhotosAtFineStepsDoWhateverTheLaten
     ASSERT_EQ(result.passes.size(), 2u);
     EXPECT_EQ(result.passes[0].pass.direction, Travel::In);
     ASSERT_EQ(result.zones.size(), 6u);
-    EXPECT_EQ(result.zones[0].status, NullStatus::NearCentre);
-    for (std::size_t z = 1; z < 6; ++z) {
+    for (std::size_t z = 0; z < 6; ++z) {
       const SweepZone& zone = result.zones[z];
       const std::string what = "latency " + std::to_string(latency) + " back " + std::to_string(backSpeed) + " zone " +
                                std::to_string(zone.zone);
       ASSERT_EQ(zone.status, NullStatus::Read) << what;
       ASSERT_TRUE(photos_.zones[z].reading) << what;
-      EXPECT_NEAR(*zone.reading, *photos_.zones[z].reading, 0.003) << what;
+      // The innermost zone's curve is the shallowest: its null moves most with the frames' timing.
+      const double tolerance = z == 0 ? 0.006 : 0.003;
+      EXPECT_NEAR(*zone.reading, *photos_.zones[z].reading, tolerance) << what;
       EXPECT_NEAR(*zone.reading, test_.KeAverage[zone.zone], 0.01) << what;
       // In - out is the distance the knife went in and out while the frames were late.
       const double null = *photos_.zones[z].reading;
-      EXPECT_NEAR(*zone.inMinusOut, (recording.speedAt(0, null) + recording.speedAt(1, null)) * latency, 0.003) << what;
+      EXPECT_NEAR(*zone.inMinusOut, (recording.speedAt(0, null) + recording.speedAt(1, null)) * latency, tolerance)
+          << what;
     }
   }
 }

@@ -122,9 +122,10 @@ TEST(PrepareSeries, ACancelReachesEveryStepAndStopsTheRest) {
     EXPECT_EQ(seen.back(), stop);
     EXPECT_EQ(std::count(seen.begin(), seen.end(), stop), 1);
   }
-  const PreparedSeries whole = PrepareSeries(paths, test, {PhotoDisc{2.0, 1.0, 1.5}, true});
+  const PreparedSeries whole = PrepareSeries(paths, test, {PhotoDisc{2.0, 1.0, 1.5}, true, {}});
   ASSERT_TRUE(whole.ready());
-  EXPECT_EQ(whole.discSource, DiscSource::Given);
+  ASSERT_TRUE(whole.discScale);
+  EXPECT_EQ(whole.discScale->source, ScaleSource::Given);
   EXPECT_TRUE(whole.masked);
   EXPECT_EQ(whole.frames.size(), 3u);
 }

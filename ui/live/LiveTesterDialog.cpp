@@ -641,7 +641,8 @@ void LiveTesterDialog::showFrame(const live::MeteredFrame& frame) {
 
 void LiveTesterDialog::findDisc() {
   if (brightest_.grey.empty()) return;
-  found_ = FindDisc(brightest_);
+  const std::optional<DiscScale> found = FindDisc(brightest_);
+  found_ = found ? std::optional(found->disc) : std::nullopt;
   const PhotoDisc middle{brightest_.width / 2.0, brightest_.height / 2.0,
                          0.4 * std::min(brightest_.width, brightest_.height)};
   disc_ = found_.value_or(middle);

@@ -448,7 +448,7 @@ void PhotoReadingsDialog::readNulls() {
   } else if (!frames_.empty() && problem.isEmpty()) {
     std::vector<double> positions;
     for (const photos::SeriesPhoto& photo : series_) positions.push_back(*photo.position);
-    result_ = ReadPhotoNulls(state_.test, frames_, positions, mirrorDisc(), mask_->isChecked());
+    result_ = ReadPhotoNulls(state_.test, frames_, positions, GivenScale(mirrorDisc()), mask_->isChecked());
     const auto read = std::count_if(result_->zones.begin(), result_->zones.end(),
                                     [](const ZoneNull& zone) { return zone.reading.has_value(); });
     QStringList status = {QStringLiteral("%1 of %2 zones read.").arg(read).arg(result_->zones.size())};

@@ -23,16 +23,17 @@ using namespace zonalyst::testing;
 namespace {
 
 // Photos of the open test's mirror as the tester shows it, a disc 200 pixels across centred
-// on (140, 125) of a 280 x 240 frame, every 0.1 mm of knife travel from 9.8 to 13.2 mm
-// (around its readings), named by their positions.
+// on (140, 125) of a 280 x 240 frame, every 0.1 mm of knife travel from just past zone 1's
+// null (which they then do not read) to 0.4 mm past the last zone's, named by their positions.
 QStringList WriteSeries(WindowFixture& f) {
   MirrorTest test = f.window->state().test;
   SurfaceAnalysis analysis(f.window->state().bessel);
   const double bestFit = analysis.reduceAndFit(test).bestFitRocMm;
   QStringList paths;
   GreyPicture view;
-  for (int step = 0; step < 35; ++step) {
-    const double knife = 9.8 + 0.1 * step;
+  const double first = test.KeReading[1][1] + 0.075, last = test.KeReading[test.ZoneCount][1] + 0.4;
+  for (int step = 0; first + 0.1 * step <= last; ++step) {
+    const double knife = first + 0.1 * step;
     SimulateTesterView(test, analysis.profile(), bestFit, false, knife, TesterSettings{}, 200, view);
     QImage image(280, 240, QImage::Format_Grayscale8);
     image.fill(0);
@@ -131,7 +132,7 @@ class PhotoDialogTest : public QObject {
   Q_OBJECT
 
  private slots:
-  // Zone 1 lies too near the centre to be read; set 2 held no value there before.
+  // Zone 1's null lies before the photos; set 2 held no value there before.
   void fillingASetBroughtIntoUseAsksBeforeAZoneHoldsAValueNeverMeasured() {
     WindowFixture f;
     f.open(TestMirror());
@@ -142,7 +143,7 @@ class PhotoDialogTest : public QObject {
       TypeInto(dialog, QStringLiteral("txtDiscR"), 90.0);
       QVERIFY(ZoneReading(dialog, 6) != found);
       PlaceTrueDisc(dialog);
-      QCOMPARE(ZoneReading(dialog, 1), QString());  // too near the centre
+      QCOMPARE(ZoneReading(dialog, 1), QString());  // no crossing
       for (int zone = 2; zone <= 6; ++zone) read[zone] = ZoneReading(dialog, zone);
       QCOMPARE(dialog.findChild<QComboBox*>(QStringLiteral("cboFillSet"))->currentText(), QStringLiteral("2"));
       f.prompter.answerMessage(ui::MessageAnswer::No);
@@ -284,7 +285,7 @@ class PhotoDialogTest : public QObject {
     f.open(TestMirror());
     const QStringList series = WriteSeries(f);
     f.press(Qt::Key_F10);
-    f.prompter.answerOpenFiles({series[22]});  // ke_12.0.png
+    f.prompter.answerOpenFiles({series[18]});  // ke_12.0.png
     f.prompter.answerInput(QStringLiteral("12.05"));
     QTest::mouseClick(f.button(QStringLiteral("cmdComparePhoto")), Qt::LeftButton);
     QCOMPARE(f.prompter.inputs().back().defaultText, QStringLiteral("12"));
@@ -299,7 +300,7 @@ class PhotoDialogTest : public QObject {
   }
 
   // The example sweep read in the dialog gives what zonalyst-cli sweep gives on it (the
-  // README's output: zone 4 1.4902, in - out 0.0323), each pass's curve in its own colour.
+  // README's output: zone 4 1.4906, in - out 0.0285), each pass's curve in its own colour.
   void aRecordedSweepIsReadAsTheCommandReadsItAndFillsASet() {
     WindowFixture f;
     f.startOnExample(QStringLiteral("foucault2-simu200f6-unmasked-7zones-effective.fdr"));
@@ -308,16 +309,16 @@ class PhotoDialogTest : public QObject {
       QCOMPARE(dialog.findChild<QTableWidget*>(QStringLiteral("tblPhotos"))->rowCount(), 223);
       QCOMPARE(dialog.findChild<QTableWidget*>(QStringLiteral("tblZones"))->horizontalHeaderItem(5)->text(),
                QStringLiteral("In - Out (mm)"));
-      QCOMPARE(Cell(dialog, 4, 4), QStringLiteral("1.490"));
-      QCOMPARE(Cell(dialog, 4, 5), QStringLiteral("0.032"));
-      QCOMPARE(Cell(dialog, 1, 7), QStringLiteral("near centre"));
+      QCOMPARE(Cell(dialog, 4, 4), QStringLiteral("1.491"));
+      QCOMPARE(Cell(dialog, 4, 5), QStringLiteral("0.028"));
+      QCOMPARE(Cell(dialog, 1, 7), QStringLiteral("read"));
       QVERIFY2(Status(dialog).contains(QStringLiteral("Pass 2 out:")), qPrintable(Status(dialog)));
       const QImage chart = dialog.findChild<QLabel*>(QStringLiteral("picContrast"))->pixmap().toImage();
       QVERIFY(Pixels(chart, qRgb(255, 150, 0)) > 100);  // the pass in
       QVERIFY(Pixels(chart, qRgb(0, 200, 255)) > 100);  // the pass out
-      FillSet(dialog, 1);                               // zone 1 keeps its measured value
+      FillSet(dialog, 1);
     });
-    QVERIFY(std::abs(f.window->state().test.KeReading[4][1] - 1.490) < 1e-9);
+    QVERIFY(std::abs(f.window->state().test.KeReading[4][1] - 1.491) < 1e-9);
     QCOMPARE(f.prompter.messageTexts(), QStringList());
   }
 

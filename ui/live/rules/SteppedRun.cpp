@@ -55,7 +55,7 @@ std::optional<PhotoReadingsResult> SteppedRun::readings(const MirrorTest& test, 
     frames.push_back(*step.frame);
     positions.push_back(step.position);
   }
-  return ReadPhotoNulls(test, frames, positions, disc, masked);
+  return ReadPhotoNulls(test, frames, positions, GivenScale(disc), masked);
 }
 
 std::optional<double> DialSettling::feed(double time, double position) {
