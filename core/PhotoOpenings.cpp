@@ -16,6 +16,8 @@ namespace zonalyst {
 // at radius rho wanting |p - c| = k rho (Gauss-Newton, points more than three robust standard
 // deviations off dropped), after k is first found by a vote: of the scales from 0.8 to 1.25
 // times the disc's, the one that puts the most points within 1.5 pixels of a known radius.
+// The fit starts both from the vote's winning centre and from the disc's own, and keeps the
+// one that matches more points: a chance alignment of edges may win the vote.
 //
 // Along each radius the light begins and ends where the grey crosses half-way between the
 // background and the level of the lit run it bounds (linear interpolation between samples a
@@ -206,6 +208,9 @@ std::optional<DiscScale> FitOpeningsScale(const GreyFrame& brightest, const Phot
   std::vector<double> histogram(static_cast<std::size_t>(bins));
   const double window = std::max(10.0, 0.06 * disc.radius);
   double k = k0, cx = disc.x, cy = disc.y, most = -1.0;
+  // The best scale about the disc's own centre too: the outline's centre is often right where
+  // the vote's winner is a chance alignment of edges.
+  double kAtDisc = k0, mostAtDisc = -1.0;
   for (double dy = -window; dy <= window; dy += 1.0) {
     for (double dx = -window; dx <= window; dx += 1.0) {
       std::fill(histogram.begin(), histogram.end(), 0.0);
@@ -225,32 +230,51 @@ std::optional<DiscScale> FitOpeningsScale(const GreyFrame& brightest, const Phot
           if (b >= 0 && b < bins) score += std::sqrt(histogram[static_cast<std::size_t>(b)]);
         }
         if (score > most) most = score, k = std::exp(logK), cx = disc.x + dx, cy = disc.y + dy;
+        if (dx == 0.0 && dy == 0.0 && score > mostAtDisc) mostAtDisc = score, kAtDisc = std::exp(logK);
       }
     }
   }
   // Matching and fitting in turn, the match's reach narrowing to three robust standard
-  // deviations of the residuals (at least a pixel).
-  Circle fit{cx, cy, k};
-  double sigma = 0.0;
-  std::vector<EdgeAt> matched;
-  for (int round = 0; round < 8; ++round) {
-    matched.clear();
-    for (EdgeAt e : edges) {
-      const double reach = round == 0 ? kMatchPixels : std::max(1.0, 3.0 * sigma);
-      if (const auto rho = Nearest(radii, e, fit.cx, fit.cy, fit.k, reach)) {
-        e.rhoMm = *rho;
-        matched.push_back(e);
+  // deviations of the residuals (at least a pixel), from the vote's winner and from the disc's
+  // centre: the start whose fit matches the more edges (the closer, when as many) wins.
+  struct Refined {
+    Circle fit;
+    std::vector<EdgeAt> matched;
+    double sigma = 0.0;
+  };
+  const auto refine = [&](Circle fit) -> std::optional<Refined> {
+    double sigma = 0.0;
+    std::vector<EdgeAt> matched;
+    for (int round = 0; round < 8; ++round) {
+      matched.clear();
+      for (EdgeAt e : edges) {
+        const double reach = round == 0 ? kMatchPixels : std::max(1.0, 3.0 * sigma);
+        if (const auto rho = Nearest(radii, e, fit.cx, fit.cy, fit.k, reach)) {
+          e.rhoMm = *rho;
+          matched.push_back(e);
+        }
       }
+      const auto next = FitScale(matched, fit, std::nullopt);
+      if (!next || matched.size() < 12) return std::nullopt;
+      fit = *next;
+      std::vector<double> spread;
+      for (const EdgeAt& e : matched)
+        spread.push_back(std::abs(std::hypot(e.x - fit.cx, e.y - fit.cy) - fit.k * e.rhoMm));
+      std::nth_element(spread.begin(), spread.begin() + spread.size() / 2, spread.end());
+      sigma = 1.4826 * spread[spread.size() / 2];
     }
-    const auto next = FitScale(matched, fit, std::nullopt);
-    if (!next || matched.size() < 12) return std::nullopt;
-    fit = *next;
-    std::vector<double> spread;
-    for (const EdgeAt& e : matched)
-      spread.push_back(std::abs(std::hypot(e.x - fit.cx, e.y - fit.cy) - fit.k * e.rhoMm));
-    std::nth_element(spread.begin(), spread.begin() + spread.size() / 2, spread.end());
-    sigma = 1.4826 * spread[spread.size() / 2];
+    return Refined{fit, std::move(matched), sigma};
+  };
+  std::optional<Refined> best = refine({cx, cy, k});
+  if (const std::optional<Refined> atDisc = refine({disc.x, disc.y, kAtDisc})) {
+    if (!best || atDisc->matched.size() > best->matched.size() ||
+        (atDisc->matched.size() == best->matched.size() && atDisc->sigma < best->sigma)) {
+      best = atDisc;
+    }
   }
+  if (!best) return std::nullopt;
+  const Circle fit = best->fit;
+  const std::vector<EdgeAt>& matched = best->matched;
   // The scale's standard error by the jackknife over the zone edges matched: the fit again
   // with each edge left out in turn. An edge that the light misplaces (an opening dimmed by
   // the mirror's own shading at its end) then shows in it.

@@ -116,7 +116,8 @@ std::optional<DiscScale> FindDisc(const GreyFrame& brightest, const std::functio
 
 // The scale behind a Couder mask from its openings (source Openings): centre and pixels per
 // millimetre fitted to where the light begins and ends at the zones' inner and outer radii
-// (a vote over centres and scales, then Gauss-Newton least squares), starting from the disc
+// (a vote over centres and scales, then Gauss-Newton least squares from the vote's winner and
+// from the disc's centre, the one matching more edges kept), starting from the disc
 // found (the openings' outside) in the brightest-of-all frame; the radius's uncertainty is the
 // scale's jackknife standard error over the zones' edges. None for a test whose zones are given
 // by their effective radii alone, or when too few of the openings' edges match the zones'.

@@ -189,6 +189,37 @@ TEST(PhotoReadings, ACouderMaskIsDetectedAndItsOpeningsRead) {
   MirrorTest effective = m.test;
   effective.InnerOuterEntry = 0;
   EXPECT_FALSE(FitOpeningsScale(brightest, s.disc, effective));
+
+  // Frames 600 and 800 pixels across the mirror, behind a mask whose outermost opening stops at
+  // 0.93 of the radius: the lit outline found is the openings' outside, and the openings still
+  // give the scale within 0.05 %.
+  const MirrorTest shortOfTheEdge =
+      TestMirror({.diameter = 200.0, .innerOuter = true, .zones = {20, 35, 50, 62, 73, 83, 93}});
+  for (const int size : {600, 800}) {
+    const int w = size + 100, h = size + 60;
+    const PhotoDisc truth{w / 2.0 + 0.3, h / 2.0 - 0.4, size / 2.0};
+    const double mmPerPixel = 200.0 / size;
+    std::vector<double> light(static_cast<std::size_t>(w) * h);
+    for (int j = 0; j < h; ++j) {
+      for (int i = 0; i < w; ++i) {
+        const double u = (i + 0.5 - truth.x) * mmPerPixel, v = (truth.y - j - 0.5) * mmPerPixel;
+        light[static_cast<std::size_t>(j) * w + i] =
+            testing::InMaskOpening(shortOfTheEdge, u, v) ? 190.0 - 0.2 * u : 6.0;
+      }
+    }
+    testing::BlurFrame(light, w, h, 1.5);
+    GreyFrame frame{w, h, std::vector<std::uint16_t>(light.size()), 1.0};
+    for (std::size_t p = 0; p < light.size(); ++p) frame.grey[p] = static_cast<std::uint16_t>(std::lround(light[p]));
+    const std::optional<DiscScale> outline = FindDisc(frame);
+    ASSERT_TRUE(outline) << size;
+    EXPECT_LT(outline->disc.radius, 0.95 * truth.radius) << size;
+    const std::optional<DiscScale> openings = FitOpeningsScale(frame, outline->disc, shortOfTheEdge);
+    ASSERT_TRUE(openings) << size;
+    EXPECT_NEAR(openings->disc.radius, truth.radius, 0.0005 * truth.radius) << size;
+    EXPECT_LE(std::abs(openings->disc.radius - truth.radius), 3.0 * openings->radiusUncertainty) << size;
+    EXPECT_NEAR(openings->disc.x, truth.x, 0.5) << size;
+    EXPECT_NEAR(openings->disc.y, truth.y, 0.5) << size;
+  }
 }
 
 TEST(PhotoReadings, AZoneWithoutAClearNullGetsNoReadingAndSaysWhy) {
