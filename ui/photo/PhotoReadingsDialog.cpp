@@ -36,6 +36,13 @@ namespace {
 
 QChar Separator() { return DecimalSeparator().front(); }
 
+// "5 of 7 zones read."
+QString ReadCountText(const PhotoReadingsResult& result) {
+  const auto read = std::count_if(result.zones.begin(), result.zones.end(),
+                                  [](const ZoneNull& zone) { return zone.reading.has_value(); });
+  return QStringLiteral("%1 of %2 zones read.").arg(read).arg(result.zones.size());
+}
+
 // What the user is told when no disc was found on the photos (or the sweep's frames).
 QString PlaceTheDisc(const QString& frames) {
   return QStringLiteral(
@@ -449,9 +456,7 @@ void PhotoReadingsDialog::readNulls() {
     std::vector<double> positions;
     for (const photos::SeriesPhoto& photo : series_) positions.push_back(*photo.position);
     result_ = ReadPhotoNulls(state_.test, frames_, positions, GivenScale(mirrorDisc()), mask_->isChecked());
-    const auto read = std::count_if(result_->zones.begin(), result_->zones.end(),
-                                    [](const ZoneNull& zone) { return zone.reading.has_value(); });
-    QStringList status = {QStringLiteral("%1 of %2 zones read.").arg(read).arg(result_->zones.size())};
+    QStringList status = {ReadCountText(*result_)};
     if (!found_) {
       status << PlaceTheDisc(QStringLiteral("photos"));
     }
@@ -474,9 +479,7 @@ void PhotoReadingsDialog::readSweepNulls() {
       photo::MeasureSweep(state_.test, frames_, sweep_->times, brightest_, mirrorDisc(), mask_->isChecked());
   sweepResult_ = SolveSweep(state_.test, measured.zones, sweep_->track, measured.frames, SweepSettings{});
   result_ = AsPhotoReadings(*sweepResult_, measured.zones);
-  const auto read = std::count_if(result_->zones.begin(), result_->zones.end(),
-                                  [](const ZoneNull& zone) { return zone.reading.has_value(); });
-  QStringList status = {QStringLiteral("%1 of %2 zones read.").arg(read).arg(result_->zones.size())};
+  QStringList status = {ReadCountText(*result_)};
   for (const QString& line : panel::PassLines(state_.test, *sweepResult_, {}, Separator())) status << line + '.';
   if (sweepResult_->hysteresis) {
     status << QStringLiteral("Hysteresis (median in - out): %1 %2.")
