@@ -367,6 +367,7 @@ void PhotoReadingsDialog::read() {
     frames_ = std::move(series.frames);
     brightest_ = std::move(series.brightest);
     found_ = series.disc;
+    foundScale_ = series.discScale;
     discView_->setFrame(brightest_);
     {
       const QSignalBlocker quiet(mask_);
@@ -403,7 +404,7 @@ void PhotoReadingsDialog::findDisc() {
   const GreyFrame& frame = frames_.front();
   // Without a disc that stands out, one in the middle of the frame for the user to place.
   const PhotoDisc middle{frame.width / 2.0, frame.height / 2.0, 0.4 * std::min(frame.width, frame.height)};
-  start_ = found_.value_or(middle);
+  start_ = foundScale_ ? foundScale_->disc : found_.value_or(middle);
   setDisc(start_);
 }
 
@@ -450,12 +451,18 @@ void PhotoReadingsDialog::readNulls() {
   result_.reset();
   sweepResult_.reset();
   const QString problem = sweep_ ? QString() : photos::SeriesProblem(series_);
-  if (!frames_.empty() && sweep_) {
-    readSweepNulls();
+  const std::optional<DiscScale> scale = readingScale();
+  if (!frames_.empty() && !scale) {
+    status_->setText(QStringLiteral(
+        "Behind a Couder mask the scale comes from the mask's openings, and they do not match the zones' inner "
+        "and outer radii: place the mirror's disc by hand, dragging the circle onto its edge or typing its "
+        "centre and radius."));
+  } else if (!frames_.empty() && sweep_) {
+    readSweepNulls(*scale);
   } else if (!frames_.empty() && problem.isEmpty()) {
     std::vector<double> positions;
     for (const photos::SeriesPhoto& photo : series_) positions.push_back(*photo.position);
-    result_ = ReadPhotoNulls(state_.test, frames_, positions, GivenScale(mirrorDisc()), mask_->isChecked());
+    result_ = ReadPhotoNulls(state_.test, frames_, positions, *scale, mask_->isChecked());
     QStringList status = {ReadCountText(*result_)};
     if (!found_) {
       status << PlaceTheDisc(QStringLiteral("photos"));
@@ -474,9 +481,9 @@ void PhotoReadingsDialog::readNulls() {
   showZones();
 }
 
-void PhotoReadingsDialog::readSweepNulls() {
+void PhotoReadingsDialog::readSweepNulls(const DiscScale& scale) {
   const photo::MeasuredSweep measured =
-      photo::MeasureSweep(state_.test, frames_, sweep_->times, brightest_, mirrorDisc(), mask_->isChecked());
+      photo::MeasureSweep(state_.test, frames_, sweep_->times, brightest_, scale.disc, mask_->isChecked());
   sweepResult_ = SolveSweep(state_.test, measured.zones, sweep_->track, measured.frames, SweepSettings{});
   result_ = AsPhotoReadings(*sweepResult_, measured.zones);
   QStringList status = {ReadCountText(*result_)};
@@ -491,10 +498,21 @@ void PhotoReadingsDialog::readSweepNulls() {
   status_->setText(status.join(QLatin1Char(' ')));
 }
 
-PhotoDisc PhotoReadingsDialog::mirrorDisc() const {
-  PhotoDisc mirror = disc_;
-  if (edgeGiven_ && *edgeGiven_ > 0.0) mirror.radius *= state_.test.Diameter / *edgeGiven_;
-  return mirror;
+bool PhotoReadingsDialog::discUntouched() const {
+  return start_.x == disc_.x && start_.y == disc_.y && start_.radius == disc_.radius;
+}
+
+std::optional<DiscScale> PhotoReadingsDialog::readingScale() const {
+  if (!discUntouched() || !found_) return withEdgeGiven(GivenScale(disc_));
+  // None behind a mask whose openings do not match the zones: the circle found is their outside.
+  if (!foundScale_) return std::nullopt;
+  // The openings stand for their own radii, whatever the edge.
+  return foundScale_->source == ScaleSource::Openings ? *foundScale_ : withEdgeGiven(*foundScale_);
+}
+
+DiscScale PhotoReadingsDialog::withEdgeGiven(const DiscScale& scale) const {
+  if (!edgeGiven_ || !(*edgeGiven_ > 0.0)) return scale;
+  return EdgeStandsFor(scale, *edgeGiven_ * state_.test.mmPerUnit(), state_.test);
 }
 
 void PhotoReadingsDialog::showScale() {
@@ -502,11 +520,16 @@ void PhotoReadingsDialog::showScale() {
     scale_->clear();
     return;
   }
-  const bool untouched = start_.x == disc_.x && start_.y == disc_.y && start_.radius == disc_.radius;
-  const QString edge = !untouched ? QStringLiteral("edge placed by hand")
-                       : found_   ? QStringLiteral("found edge")
-                                  : QStringLiteral("no edge found, please place the disc");
-  scale_->setText(QStringLiteral("Scale: %1%2").arg(edge, edgeGiven_ ? QStringLiteral(", diameter given") : QString()));
+  const std::optional<DiscScale> scale = readingScale();
+  const bool openings = scale && scale->source == ScaleSource::Openings;
+  const QString edge = !discUntouched() ? QStringLiteral("edge placed by hand")
+                       : !found_        ? QStringLiteral("no edge found, please place the disc")
+                       : !scale   ? QStringLiteral("the mask's openings do not match the zones, please place the disc")
+                       : openings ? QStringLiteral("the mask's openings")
+                                  : QStringLiteral("found edge");
+  const bool diameterGiven = edgeGiven_ && scale && !openings;
+  scale_->setText(
+      QStringLiteral("Scale: %1%2").arg(edge, diameterGiven ? QStringLiteral(", diameter given") : QString()));
 }
 
 void PhotoReadingsDialog::showZones() {

@@ -69,10 +69,14 @@ class PhotoReadingsDialog final : public QDialog {
   void setDisc(const PhotoDisc& disc);
   void findDisc();
   void readNulls();
-  void readSweepNulls();
-  // The disc of the whole mirror, as the reader takes it: the disc's edge stands for the
-  // diameter typed.
-  PhotoDisc mirrorDisc() const;
+  void readSweepNulls(const DiscScale& scale);
+  // The scale the readings stand on: the series' own (the edge found, or behind a mask the
+  // openings) while the disc is where it was found, else the disc on screen taken as given;
+  // none behind a mask whose openings do not match the zones, until the disc is placed.
+  std::optional<DiscScale> readingScale() const;
+  // The scale when an edge diameter is typed: the edge stands for it.
+  DiscScale withEdgeGiven(const DiscScale& scale) const;
+  bool discUntouched() const;
   void showScale();
   void showZones();
   void fillSet();
@@ -88,6 +92,7 @@ class PhotoReadingsDialog final : public QDialog {
   std::vector<photos::SeriesPhoto> series_;
   std::vector<GreyFrame> frames_;
   std::optional<PhotoDisc> found_;
+  std::optional<DiscScale> foundScale_;
   PhotoDisc start_;  // the disc found, else the one in the middle offered to be placed
   PhotoDisc disc_;
   std::optional<PhotoReadingsResult> result_;

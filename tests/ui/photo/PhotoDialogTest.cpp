@@ -1,12 +1,15 @@
 #include "core/SurfaceAnalysis.h"
 #include "core/TesterControls.h"
 #include "io/TestFileLoader.h"
+#include "photo/PreparedSeries.h"
 #include "tests/support/ScratchFolder.h"
+#include "tests/support/SyntheticSeries.h"
 #include "tests/ui/QtTestMain.h"
 #include "tests/ui/WindowFixture.h"
 #include "ui/analysis/TestersViewPanel.h"
 #include "ui/panel/DiscView.h"
 #include "ui/panel/rules/EntryIndex.h"
+#include "ui/panel/rules/SweepTable.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -40,6 +43,24 @@ QStringList WriteSeries(WindowFixture& f) {
     QPainter(&image).drawImage(40, 25,
                                QImage(view.grey.data(), view.size, view.size, view.size, QImage::Format_Grayscale8));
     paths << f.path(QStringLiteral("ke_%1.png").arg(knife, 0, 'f', 1));
+    if (!image.save(paths.back())) qFatal("could not write %s", qPrintable(paths.back()));
+  }
+  return paths;
+}
+
+// The frames of a synthetic series as photos named by their positions, which the names give to
+// four decimals: kept in `positions`.
+QStringList WriteFrames(WindowFixture& f, const SyntheticSeries& s, std::vector<double>& positions) {
+  QStringList paths;
+  for (std::size_t k = 0; k < s.frames.size(); ++k) {
+    const GreyFrame& frame = s.frames[k];
+    QImage image(frame.width, frame.height, QImage::Format_Grayscale8);
+    for (int y = 0; y < frame.height; ++y) {
+      for (int x = 0; x < frame.width; ++x) image.scanLine(y)[x] = static_cast<uchar>(frame.at(x, y));
+    }
+    const QString position = QString::number(s.positions[k], 'f', 4);
+    positions.push_back(position.toDouble());
+    paths << f.path(QStringLiteral("ke_%1.png").arg(position));
     if (!image.save(paths.back())) qFatal("could not write %s", qPrintable(paths.back()));
   }
   return paths;
@@ -261,6 +282,53 @@ class PhotoDialogTest : public QObject {
       QTest::mouseClick(edge, Qt::LeftButton);
       QCOMPARE(view->fit().scale, 360.0 / 280.0);
     });
+  }
+
+  // Behind a Couder mask the circle found is the openings' outside: the dialog shows the mirror's
+  // disc that the openings give, and reads on their scale what the command line reads.
+  void behindAMaskTheOpeningsGiveTheScaleAsOnTheCommandLine() {
+    WindowFixture f;
+    f.open(TestMirror({.innerOuter = true}));
+    const SimulatedMirror m(f.window->state().test);
+    const SyntheticSeries s = MakeSyntheticSeries(
+        m, {.frameWidth = 260, .frameHeight = 230, .centreX = 130.0, .centreY = 115.0, .discPixels = 220, .mask = true},
+        0.1);
+    std::vector<double> positions;
+    const QStringList paths = WriteFrames(f, s, positions);
+    std::vector<std::string> files;
+    for (const QString& path : paths) files.push_back(path.toStdString());
+    const photo::PreparedSeries series = photo::PrepareSeries(files, m.test);
+    QVERIFY(series.masked && series.discScale && series.discScale->source == ScaleSource::Openings);
+    const PhotoReadingsResult command = ReadPhotoNulls(m.test, series.frames, positions, *series.discScale, true);
+    ReadPhotos(
+        f,
+        [&](QDialog& dialog) {
+          QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("lblScale"))->text(),
+                   QStringLiteral("Scale: the mask's openings"));
+          QVERIFY(dialog.findChild<QCheckBox*>(QStringLiteral("chkMask"))->isChecked());
+          QVERIFY(std::abs(dialog.findChild<QDoubleSpinBox*>(QStringLiteral("txtDiscR"))->value() - s.disc.radius) <
+                  1.0);
+          for (const ZoneNull& zone : command.zones) {
+            QCOMPARE(ZoneReading(dialog, zone.zone), panel::ReadingText(m.test, zone.reading, QLatin1Char('.')));
+          }
+        },
+        paths);
+    // Read for a test that gives its zones by their effective radius, which tells no openings'
+    // radii: nothing is read until the disc is placed by hand.
+    f.press(Qt::Key_F1);
+    QVERIFY(!WriteTestFile(TestMirror(), f.folder(), QStringLiteral("other.fdr")).empty());
+    f.panels.files->refreshFiles();
+    f.openFile(QStringLiteral("other.fdr"));
+    ReadFrom(
+        f, "cmdReadPhotos", {paths},
+        [&](QDialog& dialog) {
+          QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("lblScale"))->text(),
+                   QStringLiteral("Scale: the mask's openings do not match the zones, please place the disc"));
+          QVERIFY(!dialog.findChild<QPushButton*>(QStringLiteral("cmdFillSet"))->isEnabled());
+          TypeInto(dialog, QStringLiteral("txtDiscR"), 110.0);
+          QVERIFY(dialog.findChild<QPushButton*>(QStringLiteral("cmdFillSet"))->isEnabled());
+        },
+        [](QDialog& dialog) { return !dialog.findChild<QLabel*>(QStringLiteral("lblScale"))->text().isEmpty(); });
   }
 
   void theDiscDraggedByTheMouseMovesByAsMuchInThePhotosPixelsAndReadsAgain() {
