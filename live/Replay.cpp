@@ -4,21 +4,25 @@
 #include <cmath>
 
 namespace zonalyst::live {
-namespace {
 
-// The timer's wait until `due` on the live clock, whole milliseconds, none below 0.
-int MsUntil(double due, const LiveClock& clock) {
-  return static_cast<int>(std::max(0.0, std::ceil(1000.0 * (due - clock.now()))));
-}
-
-}  // namespace
-
-ReplaySource::ReplaySource(std::vector<RecordedFrameSource> frames, std::shared_ptr<ReplayPace> pace, QObject* parent)
-    : FrameSource(parent), frames_(std::move(frames)), pace_(std::move(pace)) {
+ReplayTimer::ReplayTimer(const ReplayPace& pace, std::function<void(double now)> tick) : pace_(pace) {
   timer_.setSingleShot(true);
   timer_.setTimerType(Qt::PreciseTimer);
-  connect(&timer_, &QTimer::timeout, this, [this] { tick(pace_->clock().now()); });
+  QObject::connect(&timer_, &QTimer::timeout, [this, tick = std::move(tick)] { tick(pace_.clock().now()); });
 }
+
+void ReplayTimer::wakeAt(double recorded) {
+  if (simulated_) return;
+  // Whole milliseconds, none below 0.
+  const double due = pace_.replayed(recorded) - pace_.clock().now();
+  timer_.start(static_cast<int>(std::max(0.0, std::ceil(1000.0 * due))));
+}
+
+ReplaySource::ReplaySource(std::vector<RecordedFrameSource> frames, std::shared_ptr<ReplayPace> pace, QObject* parent)
+    : FrameSource(parent),
+      frames_(std::move(frames)),
+      pace_(std::move(pace)),
+      timer_(*pace_, [this](double now) { tick(now); }) {}
 
 bool ReplaySource::start(FrameSink sink) {
   sink_ = std::move(sink);
@@ -50,17 +54,16 @@ void ReplaySource::tick(double now) {
 }
 
 void ReplaySource::wait() {
-  if (!simulated_ && next_ < frames_.size())
-    timer_.start(MsUntil(pace_->replayed(frames_[next_].time), pace_->clock()));
+  if (next_ < frames_.size()) timer_.wakeAt(frames_[next_].time);
 }
 
 ReplayDial::ReplayDial(std::vector<DialSample> values, bool testInInches, std::shared_ptr<ReplayPace> pace,
                        QObject* parent)
-    : DialSource(parent), values_(std::move(values)), pace_(std::move(pace)) {
+    : DialSource(parent),
+      values_(std::move(values)),
+      pace_(std::move(pace)),
+      timer_(*pace_, [this](double now) { tick(now); }) {
   testInInches_ = testInInches;
-  timer_.setSingleShot(true);
-  timer_.setTimerType(Qt::PreciseTimer);
-  connect(&timer_, &QTimer::timeout, this, [this] { tick(pace_->clock().now()); });
 }
 
 bool ReplayDial::start() {
@@ -88,8 +91,7 @@ void ReplayDial::tick(double now) {
 }
 
 void ReplayDial::wait() {
-  if (!simulated_ && next_ < values_.size())
-    timer_.start(MsUntil(pace_->replayed(values_[next_].timeS), pace_->clock()));
+  if (next_ < values_.size()) timer_.wakeAt(values_[next_].timeS);
 }
 
 }  // namespace zonalyst::live

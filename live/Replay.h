@@ -7,6 +7,7 @@
 
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -35,6 +36,27 @@ class ReplayPace {
   bool started_ = false;
 };
 
+// The timer that wakes a replay when its next recorded time comes again: each time it calls
+// `tick` with the live clock's time. Once time is simulated (tests call tick themselves) it
+// never runs again.
+class ReplayTimer {
+ public:
+  ReplayTimer(const ReplayPace& pace, std::function<void(double now)> tick);
+  ReplayTimer(const ReplayTimer&) = delete;
+  ReplayTimer& operator=(const ReplayTimer&) = delete;
+  void wakeAt(double recorded);
+  void stop() { timer_.stop(); }
+  void simulateTime() {
+    simulated_ = true;
+    timer_.stop();
+  }
+
+ private:
+  const ReplayPace& pace_;
+  QTimer timer_;
+  bool simulated_ = false;
+};
+
 // A recorded frame: its time on the recording's clock (seconds) and how to read it (on the
 // meter's worker).
 struct RecordedFrameSource {
@@ -54,10 +76,7 @@ class ReplaySource final : public FrameSource {
   // tests call it to simulate time).
   void tick(double now);
   // Stops the timer: from here on time is simulated by calling tick().
-  void simulateTime() {
-    simulated_ = true;
-    timer_.stop();
-  }
+  void simulateTime() { timer_.simulateTime(); }
   const ReplayPace& pace() const { return *pace_; }
 
  private:
@@ -67,8 +86,7 @@ class ReplaySource final : public FrameSource {
   std::shared_ptr<ReplayPace> pace_;
   std::size_t next_ = 0;
   FrameSink sink_;
-  QTimer timer_;
-  bool simulated_ = false;
+  ReplayTimer timer_;
 };
 
 // The recording's dial values (test units), each sent when its time comes again, as a text
@@ -82,10 +100,7 @@ class ReplayDial final : public DialSource {
   void stop() override;
   // Sends the values whose time has come by `now` on the live clock.
   void tick(double now);
-  void simulateTime() {
-    simulated_ = true;
-    timer_.stop();
-  }
+  void simulateTime() { timer_.simulateTime(); }
 
  private:
   void wait();
@@ -93,8 +108,7 @@ class ReplayDial final : public DialSource {
   std::vector<DialSample> values_;
   std::shared_ptr<ReplayPace> pace_;
   std::size_t next_ = 0;
-  QTimer timer_;
-  bool simulated_ = false;
+  ReplayTimer timer_;
 };
 
 }  // namespace zonalyst::live
