@@ -6,11 +6,12 @@
 #include <cmath>
 #include <cstddef>
 #include <functional>
+#include <limits>
 #include <numbers>
 
 namespace zonalyst {
 
-// The disc is found in five steps.
+// The disc is found in five steps, and a sixth when a rim shows.
 // 1. Two levels split the picture: the background, the median of the pixels below a
 //    threshold, and the disc, the median of those at or above it; the threshold is half-way
 //    between the two, found by iterating from the middle of the 1st and 99th percentiles.
@@ -29,14 +30,23 @@ namespace zonalyst {
 // 5. Twice, the edge is found again across that circle, on each radius where the grey falls
 //    most steeply from the disc's own level there to the background, and the circle fitted
 //    again as in 4.
+// 6. Where the darkest-of-all frame shows a bright rim as a ridge on dark ground along a sixth
+//    of that circle or more, the circle is fitted as in 4 to the ridge's crests instead: a
+//    rim's light moves the fall of 5 outwards by as much as it adds over the disc's, but its
+//    crest stays on the edge.
 
 namespace {
 
 constexpr double kLeastRadius = 8.0;  // pixels
 constexpr double kLeastRadiusUncertainty = 0.05;
-constexpr double kDarkSide = 0.1;    // of the disc's level: an edge too dark to see
-constexpr double kLitSide = 0.6;     // of the disc's level: a well-lit edge
-constexpr double kEdgeShare = 0.15;  // of the fall's width: the edge's own uncertainty
+constexpr double kDarkSide = 0.1;        // of the disc's level: an edge too dark to see
+constexpr double kLitSide = 0.6;         // of the disc's level: a well-lit edge
+constexpr double kEdgeShare = 0.15;      // of the fall's width: the edge's own uncertainty
+constexpr double kRidgeRise = 0.04;      // of the disc's level: a rim that stands out of the dark
+constexpr double kRidgeReach = 3.0;      // pixels from the edge found on the brightest frame
+constexpr double kDarkInside = 0.02;     // of the disc's level: the darkest frame dark inside the rim
+constexpr double kRidgeSide = 6.0;       // pixels beyond kRidgeReach where the dark is measured
+constexpr double kRidgeAsymmetry = 2.0;  // at most, of a ridge's half-widths on its two sides
 
 struct Point {
   double x = 0.0;
@@ -384,9 +394,64 @@ Edge LitEdge(const std::vector<EdgeSample>& samples, const Levels& levels, int a
   return {enough ? lit : all, width};
 }
 
+// The mirror's bright rim found across a circle in the darkest-of-all frame, radius by radius:
+// where that frame stays dark inside the edge as well as outside it, a diffraction rim that
+// stays lit stands out as a ridge. A rim is the light that the mirror's edge itself diffracts:
+// in a photo focused on the mirror its crest lies on the edge, however far the blur spreads it,
+// while the blurred fall of the lit disc moves outwards by the rim's light over the disc's.
+// Each crest is placed between samples by the parabola through its three highest samples.
+// Radii are skipped where no ridge rises by kRidgeRise of the disc's level above the darkest
+// frame outside it within kRidgeReach of the circle, or where inside it that frame stays lit
+// by more than kDarkInside (the mirror's own light there would pull the crest inwards).
+std::vector<Point> RidgeCrests(const GreyFrame& darkest, const PhotoDisc& disc, const Levels& levels) {
+  std::vector<Point> crests;
+  const double reach = kRidgeReach + kRidgeSide;
+  constexpr double kStep = 0.5;
+  const int samples = static_cast<int>(2.0 * reach / kStep) + 1;
+  const int angles = Angles(disc);
+  const double span = levels.disc - levels.background;
+  std::vector<double> profile(static_cast<std::size_t>(samples)), side;
+  const auto median = [&](int from, int to) {
+    side.assign(profile.begin() + from, profile.begin() + to);
+    std::nth_element(side.begin(), side.begin() + side.size() / 2, side.end());
+    return side[side.size() / 2];
+  };
+  const int first = static_cast<int>(kRidgeSide / kStep), last = samples - 1 - first;
+  for (int a = 0; a < angles; ++a) {
+    const double angle = 2.0 * std::numbers::pi * a / angles, cx = std::cos(angle), cy = std::sin(angle);
+    const auto at = [&](int k) { return disc.radius - reach + k * kStep; };
+    for (int k = 0; k < samples; ++k) profile[k] = GreyAt(darkest, disc.x + at(k) * cx, disc.y + at(k) * cy);
+    int crest = first;
+    for (int k = first; k <= last; ++k) {
+      if (profile[k] > profile[crest]) crest = k;
+    }
+    if (crest == first || crest == last) continue;
+    const double inside = median(0, first), outside = median(last, samples);
+    if (!(profile[crest] - outside >= kRidgeRise * span && inside - outside <= kDarkInside * span)) continue;
+    // A rim falls alike on both sides of its crest; the mirror's own light, lit up to the edge
+    // in every frame, rises slowly inwards of the edge and falls at once beyond it.
+    const double half = (profile[crest] + std::max(inside, outside)) / 2.0;
+    const auto halfWidth = [&](int step) {  // none (infinite) when the ridge never falls to half
+      int k = crest;
+      while (k + step > 0 && k + step < samples - 1 && profile[k + step] >= half) k += step;
+      if (profile[k + step] >= half) return std::numeric_limits<double>::infinity();
+      return (std::abs(k - crest) + (profile[k] - half) / (profile[k] - profile[k + step])) * kStep;
+    };
+    const double in = halfWidth(-1), out = halfWidth(1);
+    if (!(std::max(in, out) <= kRidgeAsymmetry * std::min(in, out))) continue;
+    const double before = profile[crest - 1], peak = profile[crest], after = profile[crest + 1];
+    const double curvature = before - 2.0 * peak + after;
+    const double offset = curvature < 0.0 ? std::clamp(0.5 * (before - after) / curvature, -0.5, 0.5) : 0.0;
+    const double r = at(crest) + kStep * offset;
+    crests.push_back({disc.x + r * cx, disc.y + r * cy});
+  }
+  return crests;
+}
+
 }  // namespace
 
-std::optional<DiscScale> FindDisc(const GreyFrame& brightest, const std::function<bool()>& keepGoing) {
+std::optional<DiscScale> FindDisc(const GreyFrame& brightest, const std::function<bool()>& keepGoing,
+                                  const GreyFrame& darkest) {
   const auto stopped = [&] { return keepGoing && !keepGoing(); };
   if (brightest.width < 3 || brightest.height < 3) return std::nullopt;
   const std::optional<Levels> levels = SplitLevels(brightest);
@@ -406,6 +471,16 @@ std::optional<DiscScale> FindDisc(const GreyFrame& brightest, const std::functio
   }
   // A disc too small to hold the zones' windows, or one the frame cannot show, is no disc.
   if (!disc || !plausible(*disc) || stopped()) return std::nullopt;
+  // A rim seen in the darkest-of-all frame places the edge on its crest.
+  if (darkest.width == brightest.width && darkest.grey.size() == brightest.grey.size()) {
+    std::vector<Point> crests = RidgeCrests(darkest, *disc, *levels);
+    if (6 * crests.size() >= static_cast<std::size_t>(Angles(*disc))) {
+      if (const std::optional<PhotoDisc> rim = FitCircleRobustly(crests); rim && plausible(*rim)) {
+        disc = rim;
+        edge.points = std::move(crests);
+      }
+    }
+  }
   // Where along a blurred fall the mirror's edge lies is known to a share of the fall's width:
   // a thin bright rim along the edge moves the fall outwards by as much.
   const double definition = kEdgeShare * edge.width;

@@ -72,15 +72,29 @@ GreyFrame GreyOf(const PhotoFrame& frame, GreySource source) {
   return grey;
 }
 
-GreyFrame BrightestOfAll(const std::vector<GreyFrame>& series) {
+namespace {
+
+// Each pixel's value over the series that `keep` keeps of two.
+template <typename Keep>
+GreyFrame EachPixelOfAll(const std::vector<GreyFrame>& series, Keep keep) {
   if (series.empty()) return {};
-  GreyFrame brightest = series.front();
+  GreyFrame kept = series.front();
   for (std::size_t f = 1; f < series.size(); ++f) {
     const std::vector<std::uint16_t>& grey = series[f].grey;
-    if (grey.size() != brightest.grey.size()) continue;  // frames of another size are not of the series
-    for (std::size_t p = 0; p < grey.size(); ++p) brightest.grey[p] = std::max(brightest.grey[p], grey[p]);
+    if (grey.size() != kept.grey.size()) continue;  // frames of another size are not of the series
+    for (std::size_t p = 0; p < grey.size(); ++p) kept.grey[p] = keep(kept.grey[p], grey[p]);
   }
-  return brightest;
+  return kept;
+}
+
+}  // namespace
+
+GreyFrame BrightestOfAll(const std::vector<GreyFrame>& series) {
+  return EachPixelOfAll(series, [](std::uint16_t a, std::uint16_t b) { return std::max(a, b); });
+}
+
+GreyFrame DarkestOfAll(const std::vector<GreyFrame>& series) {
+  return EachPixelOfAll(series, [](std::uint16_t a, std::uint16_t b) { return std::min(a, b); });
 }
 
 }  // namespace zonalyst

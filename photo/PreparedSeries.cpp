@@ -35,7 +35,8 @@ PreparedSeries PrepareSeries(const std::vector<std::string>& paths, const Mirror
     series.discScale = GivenScale(series.inFramePixels(*settings.disc));
   } else {
     // The search itself asks too, between its steps, so that a cancel reaches it at once.
-    series.discScale = FindDisc(series.brightest, [&] { return goOn(SeriesStep::Disc, photos); });
+    series.discScale = FindDisc(
+        series.brightest, [&] { return goOn(SeriesStep::Disc, photos); }, DarkestOfAll(series.frames));
     if (series.cancelled) return series;
   }
   if (series.discScale) series.disc = series.discScale->disc;

@@ -127,7 +127,7 @@ TEST(PhotoReadings, ReadingsOfDegradedSeriesLieWithinTheirUncertainty) {
     for (const Variant& v : variants) {
       const SyntheticSeries s = MakeSyntheticSeries(m, v.camera, v.stepMm / mm);
       const GreyFrame brightest = BrightestOfAll(s.frames);
-      const std::optional<DiscScale> found = FindDisc(brightest);
+      const std::optional<DiscScale> found = FindDisc(brightest, {}, DarkestOfAll(s.frames));
       ASSERT_TRUE(found) << v.name;
       const bool masked = DetectMask(brightest, found->disc, m.test);
       EXPECT_EQ(masked, v.camera.mask) << v.name;
@@ -154,6 +154,29 @@ TEST(PhotoReadings, ReadingsOfDegradedSeriesLieWithinTheirUncertainty) {
   EXPECT_GE(count, 40);
   EXPECT_GE(within1, 0.6 * count);
   EXPECT_GE(within2, 0.9 * count);
+}
+
+// A bright diffraction rim straddling the edge, added to the mirror's light or drawn over it:
+// the edge is the rim's crest in the darkest-of-all frame, within 0.1 % of the drawn radius at
+// 220 pixels across, where the blurred fall of the lit disc lies 0.2 to 0.7 % outside it.
+TEST(PhotoReadings, ADiscsBrightRimIsFoundOnItsEdge) {
+  struct Rim {
+    const char* name;
+    double grey, inner, outer;
+    bool drawnOver;
+  };
+  const SimulatedMirror m = T254();
+  for (const Rim& rim : {Rim{"added", 60.0, -0.5, 0.5, false}, Rim{"added, 2 pixels", 120.0, -1.0, 1.0, false},
+                         Rim{"drawn over", 255.0, -0.5, 0.5, true}}) {
+    SyntheticCamera camera = kDegraded;
+    camera.rim = rim.grey, camera.rimInner = rim.inner, camera.rimOuter = rim.outer,
+    camera.rimDrawnOver = rim.drawnOver;
+    const SyntheticSeries s = MakeSyntheticSeries(m, camera, 0.2 / m.test.mmPerUnit());
+    const std::optional<DiscScale> found = FindDisc(BrightestOfAll(s.frames), {}, DarkestOfAll(s.frames));
+    ASSERT_TRUE(found) << rim.name;
+    EXPECT_NEAR(found->disc.radius, s.disc.radius, 0.001 * s.disc.radius) << rim.name;
+    EXPECT_NEAR(std::hypot(found->disc.x - s.disc.x, found->disc.y - s.disc.y), 0.0, 0.2) << rim.name;
+  }
 }
 
 // A series whose knife edge was horizontal (or whose photos were turned): the light moves up

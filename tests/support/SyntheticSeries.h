@@ -28,10 +28,11 @@ struct SyntheticCamera {
   // A rim amplitude grey brighter from inner to outer pixels about the disc's edge: the
   // bright diffraction rim straddles the edge at (-0.5, 0.5).
   double rim = 0.0, rimInner = -0.5, rimOuter = 0.5;
-  bool mask = false;      // the test's Couder mask: each zone open within 30 degrees of the
-                          // diameter, odd zones above it, even ones below
-  double gradient = 0.0;  // the light falls off by this fraction from the left edge to the right
-  bool turned = false;    // the knife edge horizontal: the view turned by 90 degrees
+  bool rimDrawnOver = false;  // the rim's grey replaces the mirror's light there instead of adding to it
+  bool mask = false;          // the test's Couder mask: each zone open within 30 degrees of the
+                              // diameter, odd zones above it, even ones below
+  double gradient = 0.0;      // the light falls off by this fraction from the left edge to the right
+  bool turned = false;        // the knife edge horizontal: the view turned by 90 degrees
   EntrySide side = EntrySide::Right;
   unsigned seed = 20261207;
 };
@@ -143,7 +144,7 @@ inline SyntheticSeries MakeSyntheticSeries(const SimulatedMirror& m, const Synth
       const Pixel& px = pixels[p];
       const auto grey = [&](int at) { return at >= 0 ? view.grey[static_cast<std::size_t>(at)] : 0; };
       const int seen = px.inner >= 0 && grey(px.view) == 0 ? grey(px.inner) : grey(px.view);
-      image[p] = gain * (px.light * seen + px.rim);
+      image[p] = gain * (px.rim > 0.0 && camera.rimDrawnOver ? px.rim : px.light * seen + px.rim);
     }
     if (camera.blurPx > 0.0) BlurFrame(image, w, h, camera.blurPx);
     GreyFrame frame{w, h, std::vector<std::uint16_t>(image.size()), 1.0};

@@ -386,6 +386,7 @@ void LiveTesterDialog::frameSourceChosen() {
   session_->setFrameSource(nullptr);
   latest_.reset();
   brightest_ = {};
+  darkest_ = {};
   averaged_.clear();
   arrivals_.clear();
   pending_.reset();
@@ -622,10 +623,11 @@ void LiveTesterDialog::showFrame(const live::MeteredFrame& frame) {
   while (static_cast<int>(averaged_.size()) > meter_.frames()) averaged_.pop_front();
   clipped_ = frame.clipped;
   if (brightest_.grey.size() != frame.grey->grey.size()) {
-    brightest_ = *frame.grey;
+    brightest_ = darkest_ = *frame.grey;
   } else {
     for (std::size_t p = 0; p < brightest_.grey.size(); ++p) {
       brightest_.grey[p] = std::max(brightest_.grey[p], frame.grey->grey[p]);
+      darkest_.grey[p] = std::min(darkest_.grey[p], frame.grey->grey[p]);
     }
   }
   if (!layout_ || frame.zones.empty()) {
@@ -641,7 +643,7 @@ void LiveTesterDialog::showFrame(const live::MeteredFrame& frame) {
 
 void LiveTesterDialog::findDisc() {
   if (brightest_.grey.empty()) return;
-  const std::optional<DiscScale> found = FindDisc(brightest_);
+  const std::optional<DiscScale> found = FindDisc(brightest_, {}, darkest_);
   found_ = found ? std::optional(found->disc) : std::nullopt;
   const PhotoDisc middle{brightest_.width / 2.0, brightest_.height / 2.0,
                          0.4 * std::min(brightest_.width, brightest_.height)};

@@ -157,6 +157,7 @@ class LiveTesterDialog final : public QDialog {
   std::shared_ptr<const GreyFrame> latest_;
   std::shared_ptr<const GreyFrame> shown_;       // the frame the view shows
   GreyFrame brightest_;                          // of the frames seen, each pixel's brightest value
+  GreyFrame darkest_;                            // and darkest (a rim that stays lit shows there)
   std::deque<livetester::TimedFrame> averaged_;  // the frames the meter averages
   std::optional<PhotoDisc> found_;
   PhotoDisc disc_;
