@@ -2,6 +2,7 @@
 
 #include "core/MirrorTest.h"
 #include "core/PhotoReadings.h"
+#include "core/PhotoShake.h"
 
 #include <functional>
 #include <optional>
@@ -12,7 +13,8 @@ namespace zonalyst::photo {
 
 // A series of photographs made ready for reading the zones' nulls, the one way every front
 // end prepares one (the command line, the photo readings dialog, the tester's view's photo):
-// decoded and reduced, turned grey, the brightest-of-all frame made, the disc given or found
+// decoded and reduced, turned grey, frames that the camera's shake moved aligned on the first
+// (or flagged: see core/PhotoShake.h), the brightest-of-all frame made, the disc given or found
 // on it, the mask given or seen, each step in turn.
 
 // What the user gave; what is not given is found on the photographs.
@@ -39,7 +41,8 @@ struct SeriesProgress {
 using SeriesProgressCallback = std::function<bool(const SeriesProgress&)>;
 
 struct PreparedSeries {
-  std::vector<GreyFrame> frames;  // in the order of the paths, all of one size
+  std::vector<GreyFrame> frames;  // in the order of the paths, all of one size, shaken ones aligned
+  std::vector<FrameShift> shake;  // each frame's shake against the first, in the order of the paths
   GreyFrame brightest;            // each pixel's brightest value over the series
   std::optional<PhotoDisc> disc;  // frame pixels; none when none was given and none stands out
   bool masked = false;            // given, or seen on the brightest-of-all frame
@@ -58,6 +61,13 @@ struct PreparedSeries {
   PhotoDisc inFilePixels(const PhotoDisc& disc) const;
   PhotoDisc inFramePixels(const PhotoDisc& disc) const;
 };
+
+// What the series' shake was, one line for each frame aligned or flagged (none for a steady
+// series), names[k] naming frame k: "knife_0.85mm.jpg moved by +2.41, -1.07 px (+-0.05): aligned
+// on the first".
+std::vector<std::string> ShakeLines(const PreparedSeries& series, const std::vector<std::string>& names);
+// The outcome as the JSON output gives it: "steady", "aligned", "not measured" or "too large".
+std::string ShakeOutcomeText(FrameShift::Outcome outcome);
 
 // Prepares the photographs at paths for the test (whose mask and zones tell a mask from a
 // bare mirror), decoding them on every core. The error names the first file, in the

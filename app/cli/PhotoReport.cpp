@@ -138,6 +138,25 @@ void WriteDiscJson(JsonWriter& json, const photo::PreparedSeries& series, const 
       .endObject();
 }
 
+void PrintShake(const photo::PreparedSeries& series, const std::vector<std::string>& files, std::ostream& out) {
+  std::vector<std::string> names;
+  for (const std::string& file : files) names.push_back(io::PrintableName(file));
+  for (const std::string& line : photo::ShakeLines(series, names)) out << "Shake: " << line << "\n";
+}
+
+void WriteShakeJson(JsonWriter& json, const photo::PreparedSeries& series, const std::vector<std::string>& files) {
+  if (!AnyShake(series.shake)) return;
+  json.key("shake").beginArray();
+  for (std::size_t k = 0; k < series.shake.size() && k < files.size(); ++k) {
+    const FrameShift& shift = series.shake[k];
+    if (shift.outcome == FrameShift::Outcome::Steady) continue;
+    json.beginObject().key("file").value(files[k]).key("dx").value(shift.dx * series.scale);
+    json.key("dy").value(shift.dy * series.scale).key("uncertainty").value(shift.error * series.scale);
+    json.key("outcome").value(photo::ShakeOutcomeText(shift.outcome)).endObject();
+  }
+  json.endArray();
+}
+
 int WriteReadings(const MirrorTest& test, const PhotoReadingsResult& result, int set,
                   const std::optional<std::string>& output, const std::string& source, std::ostream& err) {
   for (const ZoneNull& zone : result.zones) {

@@ -58,6 +58,12 @@ std::optional<double> HandReading(const MirrorTest& test, int zone);
 void PrintDisc(const photo::PreparedSeries& series, std::ostream& out);
 void WriteDiscJson(JsonWriter& json, const photo::PreparedSeries& series, const MirrorTest& test);
 
+// "Shake: " and a line of photo::ShakeLines for each frame aligned or flagged, files naming the
+// series' frames in their order; and, only when there is one, under the key "shake" each such
+// frame's file, shift in the files' pixels, its standard error and outcome.
+void PrintShake(const photo::PreparedSeries& series, const std::vector<std::string>& files, std::ostream& out);
+void WriteShakeJson(JsonWriter& json, const photo::PreparedSeries& series, const std::vector<std::string>& files);
+
 // Warns on err of each zone without a reading and, given an output, writes there a copy of
 // the test with the readings in reading set `set`, through the one fill rule; `source` names
 // where the readings came from ("the photographs"). The exit code: 0; 3 when nothing was read,

@@ -143,10 +143,12 @@ std::vector<std::string> PhotosByPosition(const PhotosRequest& request, const st
   return ordered;
 }
 
-void PrintText(const MirrorTest& test, const photo::PreparedSeries& series, const std::vector<std::string>& photos,
-               PositionSource source, const PhotoReadingsResult& result, std::ostream& out) {
+void PrintText(const MirrorTest& test, const photo::PreparedSeries& series, const PhotosRequest& request,
+               const std::vector<std::string>& photos, PositionSource source, const PhotoReadingsResult& result,
+               std::ostream& out) {
   const auto reading = [&](double value) { return KnifeReadingText(value, test.inInches()); };
   PrintDisc(series, out);
+  PrintShake(series, request.photos, out);
   if (result.gradientSeen()) out << "Light: " << GradientText(result) << "\n";
   out << "\n";
   std::size_t nameWidth = 5;
@@ -176,11 +178,13 @@ void PrintText(const MirrorTest& test, const photo::PreparedSeries& series, cons
   }
 }
 
-void PrintJson(const MirrorTest& test, const photo::PreparedSeries& series, const std::vector<std::string>& photos,
-               PositionSource source, const PhotoReadingsResult& result, std::ostream& out) {
+void PrintJson(const MirrorTest& test, const photo::PreparedSeries& series, const PhotosRequest& request,
+               const std::vector<std::string>& photos, PositionSource source, const PhotoReadingsResult& result,
+               std::ostream& out) {
   JsonWriter json;
   json.beginObject();
   WriteDiscJson(json, series, test);
+  WriteShakeJson(json, series, request.photos);
   json.key("light_gradient").value(result.lightGradient);
   json.key("light_gradient_uncertainty").value(result.lightGradientError);
   json.key("photos").beginArray();
@@ -232,8 +236,8 @@ int RunPhotos(const CommandWords& words, std::ostream& out, std::ostream& err) {
   }
   const std::vector<std::string> photos = PhotosByPosition(*request, positions.positions, result.positions);
   for (const std::string& warning : positions.warnings) err << "warning: " << warning << "\n";
-  request->json ? PrintJson(test, *series, photos, positions.source, result, out)
-                : PrintText(test, *series, photos, positions.source, result, out);
+  request->json ? PrintJson(test, *series, *request, photos, positions.source, result, out)
+                : PrintText(test, *series, *request, photos, positions.source, result, out);
 
   if (result.gradientSeen()) err << "warning: " << GradientText(result) << "\n";
   if (ReadingsRunAgainstTheTest(test, result)) {

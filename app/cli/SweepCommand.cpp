@@ -140,6 +140,7 @@ void PrintText(const MirrorTest& test, const photo::RecordedSweep& sweep, const 
   const auto reading = [&](double value) { return KnifeReadingText(value, test.inInches()); };
   const auto cell = [&](std::optional<double> value) { return value ? reading(*value) : "-"; };
   PrintDisc(sweep.frames, out);
+  PrintShake(sweep.frames, sweep.files, out);
   out << "\nFrames: " << result.positions.size() << ", " << result.framesUsed << " used";
   if (result.framesStill > 0) out << ", " << result.framesStill << " while the knife stood still";
   if (result.framesOutside > 0) out << ", " << result.framesOutside << " before or after the dial's values";
@@ -186,6 +187,7 @@ void PrintJson(const MirrorTest& test, const photo::RecordedSweep& sweep, const 
   JsonWriter json;
   json.beginObject();
   WriteDiscJson(json, sweep.frames, test);
+  WriteShakeJson(json, sweep.frames, sweep.files);
   json.key("photos").beginArray();
   for (std::size_t k = 0; k < sweep.files.size(); ++k) {
     json.beginObject().key("file").value(sweep.files[k]).key("position");

@@ -35,13 +35,20 @@ struct SyntheticCamera {
   bool turned = false;        // the knife edge horizontal: the view turned by 90 degrees
   EntrySide side = EntrySide::Right;
   unsigned seed = 20261207;
+  double shake = 0.0;  // every frame but the first moved by up to this many pixels in x and in y
+};
+
+// How far a frame's picture moved against the first's, pixels.
+struct FrameMove {
+  double dx = 0.0, dy = 0.0;
 };
 
 struct SyntheticSeries {
   MirrorTest test;  // its KeAverage is the truth
   std::vector<GreyFrame> frames;
   std::vector<double> positions;  // test units
-  PhotoDisc disc;                 // the truth, frame pixels
+  PhotoDisc disc;                 // the truth, frame pixels, in the first frame
+  std::vector<FrameMove> moves;   // each frame's shake
 };
 
 // The mirror reduced, ready for the simulated tester.
@@ -104,29 +111,33 @@ inline SyntheticSeries MakeSyntheticSeries(const SimulatedMirror& m, const Synth
     double light = 0.0, rim = 0.0;
   };
   std::vector<Pixel> pixels(static_cast<std::size_t>(w) * h);
-  for (int j = 0; j < h; ++j) {
-    for (int i = 0; i < w; ++i) {
-      // (a, b): pixels right of and above the centre as the camera sees them; (u, v) on the mirror.
-      const double a = i + 0.5 - camera.centreX, b = camera.centreY - (j + 0.5);
-      const double u = (camera.turned ? -b : a) * mmPerPixel, v = (camera.turned ? a : b) * mmPerPixel;
-      const double r = std::hypot(u, v), edge = (r - semi) / mmPerPixel;
-      Pixel& p = pixels[static_cast<std::size_t>(j) * w + i];
-      const double light = 1.0 - camera.gradient * (a * mmPerPixel + semi) / (2.0 * semi);
-      if (r < semi && !(camera.mask && !InMaskOpening(m.test, u, v))) {
-        // The view's pixel there; at the edge, where the view's pixel centre may lie outside
-        // its disc (black), the one a pixel further in.
-        const auto viewAt = [&](double f) {
-          const int vi = std::clamp(static_cast<int>(std::floor(f * u / mmPerPixel + size / 2.0)), 0, size - 1);
-          const int vj = std::clamp(static_cast<int>(std::floor(size / 2.0 - f * v / mmPerPixel)), 0, size - 1);
-          return vj * size + vi;
-        };
-        p.view = viewAt(1.0);
-        if (edge > -1.5) p.inner = viewAt(1.0 - mmPerPixel / r);
-        p.light = light * camera.level / 255.0;
+  const auto place = [&](double centreX, double centreY) {
+    for (int j = 0; j < h; ++j) {
+      for (int i = 0; i < w; ++i) {
+        // (a, b): pixels right of and above the centre as the camera sees them; (u, v) on the mirror.
+        const double a = i + 0.5 - centreX, b = centreY - (j + 0.5);
+        const double u = (camera.turned ? -b : a) * mmPerPixel, v = (camera.turned ? a : b) * mmPerPixel;
+        const double r = std::hypot(u, v), edge = (r - semi) / mmPerPixel;
+        Pixel& p = pixels[static_cast<std::size_t>(j) * w + i];
+        p = {};
+        const double light = 1.0 - camera.gradient * (a * mmPerPixel + semi) / (2.0 * semi);
+        if (r < semi && !(camera.mask && !InMaskOpening(m.test, u, v))) {
+          // The view's pixel there; at the edge, where the view's pixel centre may lie outside
+          // its disc (black), the one a pixel further in.
+          const auto viewAt = [&](double f) {
+            const int vi = std::clamp(static_cast<int>(std::floor(f * u / mmPerPixel + size / 2.0)), 0, size - 1);
+            const int vj = std::clamp(static_cast<int>(std::floor(size / 2.0 - f * v / mmPerPixel)), 0, size - 1);
+            return vj * size + vi;
+          };
+          p.view = viewAt(1.0);
+          if (edge > -1.5) p.inner = viewAt(1.0 - mmPerPixel / r);
+          p.light = light * camera.level / 255.0;
+        }
+        if (edge >= camera.rimInner && edge < camera.rimOuter) p.rim = light * camera.rim;
       }
-      if (edge >= camera.rimInner && edge < camera.rimOuter) p.rim = light * camera.rim;
     }
-  }
+  };
+  place(camera.centreX, camera.centreY);
   // Noise drawn from a table of normal deviates, far cheaper per pixel than drawing each.
   std::mt19937 random(camera.seed);
   std::normal_distribution<double> normal(0.0, camera.noise);
@@ -140,6 +151,11 @@ inline SyntheticSeries MakeSyntheticSeries(const SimulatedMirror& m, const Synth
     const double x = from + k * step;
     SimulateTesterView(m.test, m.profile, m.bestFitRocMm, false, x, {.side = camera.side}, size, view);
     const double gain = camera.gains ? 0.85 + 0.3 * ((k * 7) % 11) / 10.0 : 1.0;
+    // Shaken frames each in its own irregular place, some by less than a pixel.
+    const FrameMove move =
+        k == 0 ? FrameMove{} : FrameMove{camera.shake * std::sin(2.3 * k), camera.shake * std::cos(3.1 * k + 0.5)};
+    s.moves.push_back(move);
+    if (camera.shake > 0.0) place(camera.centreX + move.dx, camera.centreY + move.dy);
     for (std::size_t p = 0; p < pixels.size(); ++p) {
       const Pixel& px = pixels[p];
       const auto grey = [&](int at) { return at >= 0 ? view.grey[static_cast<std::size_t>(at)] : 0; };

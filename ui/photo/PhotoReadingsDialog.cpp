@@ -364,6 +364,16 @@ void PhotoReadingsDialog::read() {
   } else if (series.cancelled) {
     status_->setText(QStringLiteral("Reading cancelled: choose the %1 again.").arg(what));
   } else {
+    std::vector<std::string> names;
+    if (sweep_) {
+      for (const QString& file : sweep_->files) names.push_back(QFileInfo(file).fileName().toStdString());
+    } else {
+      for (const std::string& path : paths)
+        names.push_back(QFileInfo(QString::fromStdString(path)).fileName().toStdString());
+    }
+    QStringList shake;
+    for (const std::string& line : photo::ShakeLines(series, names)) shake << QString::fromStdString(line) + '.';
+    shake_ = shake.join(QLatin1Char(' '));
     frames_ = std::move(series.frames);
     brightest_ = std::move(series.brightest);
     found_ = series.disc;
@@ -473,6 +483,7 @@ void PhotoReadingsDialog::readNulls() {
           "photos, or the knife positions run backwards; check them.");
     }
     status << photos::SeriesDoubts(series_);
+    if (!shake_.isEmpty()) status << shake_;
     status_->setText(status.join(QLatin1Char(' ')));
   } else if (!frames_.empty()) {
     status_->setText(problem);
@@ -495,6 +506,7 @@ void PhotoReadingsDialog::readSweepNulls(const DiscScale& scale) {
   }
   if (!found_) status << PlaceTheDisc(QStringLiteral("frames"));
   if (!sweep_->warning.isEmpty()) status << sweep_->warning;
+  if (!shake_.isEmpty()) status << shake_;
   status_->setText(status.join(QLatin1Char(' ')));
 }
 

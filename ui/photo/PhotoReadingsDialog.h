@@ -109,6 +109,7 @@ class PhotoReadingsDialog final : public QDialog {
   std::optional<Sweep> sweep_;
   std::optional<SweepResult> sweepResult_;
   GreyFrame brightest_;
+  QString shake_;  // the frames aligned or flagged for the camera's shake, as sentences; empty when steady
 
   QTableWidget* photos_ = nullptr;
   QPushButton* choose_ = nullptr;
