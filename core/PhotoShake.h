@@ -49,8 +49,9 @@ struct FrameShift {
 // frame and the disc found or given on it (a disc of the shaken frames' union is close enough to
 // start from). Frames whose centre cannot be measured with confidence, or that moved beyond
 // kMaxShakePixels, are flagged, never guessed; but where every frame measured stood still, and
-// they are three in four or more, one that could not be measured is taken to have stood still too. The first frame is
-// Steady; when its own edges cannot be measured, the shifts are against the first frame that can.
+// they are half or more, one that could not be measured is taken to have stood still too. The
+// first frame is Steady; when its own edges cannot be measured, the shifts are against the first
+// frame that can.
 std::vector<FrameShift> MeasureShake(const std::vector<GreyFrame>& frames, const GreyFrame& brightest,
                                      const PhotoDisc& disc);
 
