@@ -33,7 +33,9 @@ namespace zonalyst {
 // 6. Where the darkest-of-all frame shows a bright rim as a ridge on dark ground along a sixth
 //    of that circle or more, the circle is fitted as in 4 to the ridge's crests instead: a
 //    rim's light moves the fall of 5 outwards by as much as it adds over the disc's, but its
-//    crest stays on the edge.
+//    crest stays on the edge. A ridge whose circle lies farther inside the fall than a rim moves
+//    it is the mirror's own light: a band next to the edge that no frame darkens (a zone whose
+//    null lies beyond the series), whose crest would put the edge a pixel or two inside.
 
 namespace {
 
@@ -47,6 +49,9 @@ constexpr double kRidgeReach = 3.0;      // pixels from the edge found on the br
 constexpr double kDarkInside = 0.02;     // of the disc's level: the darkest frame dark inside the rim
 constexpr double kRidgeSide = 6.0;       // pixels beyond kRidgeReach where the dark is measured
 constexpr double kRidgeAsymmetry = 2.0;  // at most, of a ridge's half-widths on its two sides
+// Pixels: how far inside the fall a rim's crest may lie (rims up to 2 pixels wide, blurred by up
+// to 2.5, move the fall outwards by up to 1.3).
+constexpr double kRimInsideFall = 1.5;
 
 struct Point {
   double x = 0.0;
@@ -475,7 +480,8 @@ std::optional<DiscScale> FindDisc(const GreyFrame& brightest, const std::functio
   if (darkest.width == brightest.width && darkest.grey.size() == brightest.grey.size()) {
     std::vector<Point> crests = RidgeCrests(darkest, *disc, *levels);
     if (6 * crests.size() >= static_cast<std::size_t>(Angles(*disc))) {
-      if (const std::optional<PhotoDisc> rim = FitCircleRobustly(crests); rim && plausible(*rim)) {
+      if (const std::optional<PhotoDisc> rim = FitCircleRobustly(crests);
+          rim && plausible(*rim) && rim->radius >= disc->radius - kRimInsideFall) {
         disc = rim;
         edge.points = std::move(crests);
       }
