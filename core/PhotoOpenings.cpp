@@ -14,14 +14,18 @@ namespace zonalyst {
 // 40 degrees of the horizontal diameter, on both sides, are points at known radii. The centre
 // (cx, cy) and the pixels per millimetre k are fitted to them by least squares, each point p
 // at radius rho wanting |p - c| = k rho (Gauss-Newton, points more than three robust standard
-// deviations off dropped), after k is first found by a vote: of the scales from 0.8 to 1.25
-// times the disc's, the one that puts the most points within 1.5 pixels of a known radius.
-// The fit starts both from the vote's winning centre and from the disc's own, and keeps the
-// one that matches more points: a chance alignment of edges may win the vote.
+// deviations off dropped), after k is first found by a vote: of the centres within a quarter
+// of the radius of the disc's and the scales from 0.8 to 1.25 times the disc's, the pair that
+// puts the most points within 1.5 pixels of a known radius. The fit starts both from the
+// vote's winner and from the disc's own centre, and keeps the one that matches more points
+// within a common reach: a chance alignment of edges may win the vote. A centre found far from
+// the disc's seeks the edges again from there. A fit whose edges scatter by more than a pixel
+// and 0.4 % of the radius (robust standard deviation) has not found the openings: none.
 //
 // Along each radius the light begins and ends where the grey crosses half-way between the
 // background and the level of the lit run it bounds (linear interpolation between samples a
-// quarter pixel apart), so a dim opening keeps its edges where they are. The radius's
+// quarter pixel apart, sought outwards from a few pixels inside the run), so a dim opening
+// keeps its edges where they are. The radius's
 // uncertainty is the fit's standard error of k times the test's semi-diameter.
 
 namespace {
@@ -29,7 +33,12 @@ namespace {
 constexpr double kReachDegrees = 40.0;
 constexpr double kSampleStep = 0.25;  // pixels
 constexpr double kMatchPixels = 1.5;
-constexpr double kEndReach = 5.0;  // pixels inside a lit run's end that tell its level there
+constexpr double kEndReach = 10.0;     // pixels inside a lit run's end that tell its level there
+constexpr double kSearchShare = 0.25;  // of the radius: how far from the disc's centre the vote looks
+constexpr double kAgainShare = 0.02;   // of the radius: a centre moved this far seeks the edges again
+constexpr double kLikeScore = 0.8;     // two fits' scores this near match alike
+constexpr double kLooseEdges = 0.004;  // of the radius, and a pixel: the most a fit's edges may scatter
+constexpr double kLeastShare = 0.5;    // of the edges seen from a fit's centre, those it must match
 
 struct EdgeAt {
   double x = 0.0, y = 0.0;  // frame pixels
@@ -43,7 +52,7 @@ std::vector<EdgeAt> OpeningEdges(const GreyFrame& frame, const PhotoDisc& disc, 
   std::vector<EdgeAt> edges;
   const double low = background + 0.25 * (lit - background);
   const int samples = static_cast<int>(1.1 * disc.radius / kSampleStep);
-  const int perSide = std::max(40, static_cast<int>(disc.radius * kReachDegrees * std::numbers::pi / 180.0 / 2.0));
+  const int perSide = std::max(40, static_cast<int>(disc.radius * kReachDegrees * std::numbers::pi / 180.0 / 4.0));
   std::vector<double> profile(static_cast<std::size_t>(samples));
   int ray = 0;
   for (const double side : {0.0, 180.0}) {
@@ -71,15 +80,25 @@ std::vector<EdgeAt> OpeningEdges(const GreyFrame& frame, const PhotoDisc& disc, 
           std::nth_element(part.begin(), at, part.end());
           return *at;
         };
-        const auto cross = [&](int from, int step) -> std::optional<double> {
+        // Sought outwards from kEndReach inside the run (the run's first or last sample above
+        // the low threshold is often still below half-way), or from its brightest sample there
+        // when that point is not above half-way (a narrow opening).
+        const auto cross = [&](int step) -> std::optional<double> {
           const double half = ((step < 0 ? levelAt(start, start + near) : levelAt(k - near, k)) + background) / 2.0;
-          for (int m = from; m >= 1 && m + 1 < samples && std::abs(m - from) < 40; m += step) {
+          const auto [first, last] =
+              step < 0 ? std::pair(start, std::min(start + near, k)) : std::pair(std::max(k - near, start), k);
+          int from = step < 0 ? last - 1 : first;
+          if (profile[from] < half) {
+            from =
+                static_cast<int>(std::max_element(profile.begin() + first, profile.begin() + last) - profile.begin());
+          }
+          for (int m = from; m >= 1 && m + 1 < samples && std::abs(m - from) < near + 40; m += step) {
             const double a0 = profile[m], a1 = profile[m + step];
             if ((a0 >= half) != (a1 >= half)) return (m + step * (a0 - half) / (a0 - a1)) * kSampleStep;
           }
           return std::nullopt;
         };
-        for (const auto& r : {cross(start, -1), cross(k - 1, 1)}) {
+        for (const auto& r : {cross(-1), cross(1)}) {
           if (r) edges.push_back({disc.x + *r * cx, disc.y + *r * cy, ray, *r, 0.0});
         }
       }
@@ -169,6 +188,139 @@ std::optional<Circle> FitScale(const std::vector<EdgeAt>& matched, Circle fit, s
   return fit;
 }
 
+// A fit of centre and scale with the edges it matched and the robust spread of their
+// residuals, pixels.
+struct Refined {
+  Circle fit;
+  std::vector<EdgeAt> matched;
+  double sigma = 0.0;
+  double share = 0.0;  // of the edges seen, those matched
+};
+
+// Matching and fitting in turn from a start, the match's reach narrowing to three robust
+// standard deviations of the residuals (at least a pixel).
+std::optional<Refined> Refine(const std::vector<EdgeAt>& edges, const std::vector<double>& radii, Circle fit) {
+  double sigma = 0.0;
+  std::vector<EdgeAt> matched;
+  for (int round = 0; round < 8; ++round) {
+    matched.clear();
+    for (EdgeAt e : edges) {
+      const double reach = round == 0 ? kMatchPixels : std::max(1.0, 3.0 * sigma);
+      if (const auto rho = Nearest(radii, e, fit.cx, fit.cy, fit.k, reach)) {
+        e.rhoMm = *rho;
+        matched.push_back(e);
+      }
+    }
+    const auto next = FitScale(matched, fit, std::nullopt);
+    if (!next || matched.size() < 12) return std::nullopt;
+    fit = *next;
+    std::vector<double> spread;
+    for (const EdgeAt& e : matched)
+      spread.push_back(std::abs(std::hypot(e.x - fit.cx, e.y - fit.cy) - fit.k * e.rhoMm));
+    std::nth_element(spread.begin(), spread.begin() + spread.size() / 2, spread.end());
+    sigma = 1.4826 * spread[spread.size() / 2];
+  }
+  const double share = static_cast<double>(matched.size()) / static_cast<double>(edges.size());
+  return Refined{fit, std::move(matched), sigma, share};
+}
+
+// Of two fits, the one that matches the zones' edges clearly better within a common reach:
+// three times the tighter fit's spread (a loose fit whose reach has grown to many pixels
+// matches many edges by chance), each zone edge's count taken by its square root as in the
+// vote (the edges of many openings outweigh many points on a few circles). Of two that match
+// alike, the tighter.
+const std::optional<Refined>& Better(const std::optional<Refined>& a, const std::optional<Refined>& b) {
+  if (!a || !b) return a ? a : b;
+  const double reach = std::max(1.0, 3.0 * std::min(a->sigma, b->sigma));
+  const auto score = [&](const Refined& r) {
+    std::vector<std::pair<double, int>> counts;
+    for (const EdgeAt& e : r.matched) {
+      if (std::abs(std::hypot(e.x - r.fit.cx, e.y - r.fit.cy) - r.fit.k * e.rhoMm) > reach) continue;
+      const auto at = std::find_if(counts.begin(), counts.end(), [&](const auto& c) { return c.first == e.rhoMm; });
+      if (at == counts.end()) {
+        counts.emplace_back(e.rhoMm, 1);
+      } else {
+        ++at->second;
+      }
+    }
+    double sum = 0.0;
+    for (const auto& c : counts) sum += std::sqrt(c.second);
+    return sum;
+  };
+  const double sa = score(*a), sb = score(*b);
+  if (sb < kLikeScore * sa || sa < kLikeScore * sb) return sb > sa ? b : a;
+  return b->sigma < a->sigma ? b : a;
+}
+
+// The vote for centre and scale, then the fit, from the edges seen from a disc. About each
+// centre of a grid around the disc's, the edges' distances d and the zones' radii rho match at
+// scale k where log d = log k + log rho: a histogram of log d, read at log k + log rho for
+// every rho, scores each k at once. The centre and scale that match the most of the zones'
+// edges win, each edge's count taken by its square root so that many points on one or two
+// circles do not outvote the others. The grid reaches a quarter of the radius either way (an
+// outline of a few openings may put the disc's centre far off), coarse first, then finer
+// about each winner down to a pixel. The fit starts both from the vote's
+// winner and from the disc's own centre (the outline's centre is often right where the vote's
+// winner is a chance alignment of edges), and the better stands.
+std::optional<Refined> MatchOpenings(const GreyFrame& brightest, const PhotoDisc& disc,
+                                     const std::vector<double>& radii, double background, double lit) {
+  const double k0 = disc.radius / radii.back();
+  // Edges nearer the centre than any zone's edge can be at the scales tried (the apex of a
+  // central opening, its straight sides) only clutter the vote.
+  std::vector<EdgeAt> edges = OpeningEdges(brightest, disc, background, lit);
+  std::erase_if(edges, [&](const EdgeAt& e) { return e.along < 0.7 * k0 * radii.front(); });
+  constexpr double kBin = 0.002;  // of log distance
+  const double lowest = std::log(0.8 * k0 * radii.front()) - 0.01, highest = std::log(1.25 * k0 * radii.back()) + 0.01;
+  const int bins = static_cast<int>((highest - lowest) / kBin) + 1;
+  std::vector<double> histogram(static_cast<std::size_t>(bins));
+  struct Vote {
+    double score = -1.0, k = 0.0, cx = 0.0, cy = 0.0;
+  };
+  // The best scale about centre (cx, cy), each edge counting within reach pixels of its distance.
+  const auto vote = [&](double cx, double cy, double reach) {
+    std::fill(histogram.begin(), histogram.end(), 0.0);
+    for (const EdgeAt& e : edges) {
+      const double d = std::hypot(e.x - cx, e.y - cy);
+      const double spread = reach / d / kBin;
+      const int centre = static_cast<int>((std::log(d) - lowest) / kBin);
+      for (int b = centre - static_cast<int>(spread); b <= centre + static_cast<int>(spread); ++b) {
+        if (b >= 0 && b < bins) histogram[static_cast<std::size_t>(b)] += 1.0;
+      }
+    }
+    Vote best{-1.0, k0, cx, cy};
+    for (double logK = std::log(0.8 * k0); logK <= std::log(1.25 * k0); logK += kBin) {
+      double score = 0.0;
+      for (const double rho : radii) {
+        const int b = static_cast<int>((logK + std::log(rho) - lowest) / kBin);
+        if (b >= 0 && b < bins) score += std::sqrt(histogram[static_cast<std::size_t>(b)]);
+      }
+      if (score > best.score) best = {score, std::exp(logK), cx, cy};
+    }
+    return best;
+  };
+  // Coarse to fine: a grid 3 % of the radius apart over the whole reach, then a third as far
+  // apart about its winner, and so on down to a pixel.
+  double step = std::max(1.0, std::round(0.03 * disc.radius)), span = std::max(10.0, kSearchShare * disc.radius);
+  Vote fine{-1.0, k0, disc.x, disc.y};
+  for (;;) {
+    const int reach = static_cast<int>(std::ceil(span / step));
+    const double cx = fine.cx, cy = fine.cy;
+    Vote level;
+    for (int j = -reach; j <= reach; ++j) {
+      for (int i = -reach; i <= reach; ++i) {
+        const Vote v = vote(cx + i * step, cy + j * step, kMatchPixels + (step - 1.0) / 2.0);
+        if (v.score > level.score) level = v;
+      }
+    }
+    fine = level;
+    if (step == 1.0) break;
+    span = step;
+    step = std::max(1.0, std::round(step / 3.0));
+  }
+  return Better(Refine(edges, radii, {fine.cx, fine.cy, fine.k}),
+                Refine(edges, radii, {disc.x, disc.y, vote(disc.x, disc.y, kMatchPixels).k}));
+}
+
 }  // namespace
 
 std::optional<DiscScale> FitOpeningsScale(const GreyFrame& brightest, const PhotoDisc& disc, const MirrorTest& test) {
@@ -194,85 +346,19 @@ std::optional<DiscScale> FitOpeningsScale(const GreyFrame& brightest, const Phot
   const double background = outside.empty() ? 0.0 : quantile(outside, 0.5);
   const double lit = quantile(inside, 0.99);
   if (!(lit - background >= 4.0)) return std::nullopt;
-  std::vector<EdgeAt> edges = OpeningEdges(brightest, disc, background, lit);
-
-  // The vote for centre and scale. About each centre of a grid around the disc's, the edges'
-  // distances d and the zones' radii rho match at scale k where log d = log k + log rho: a
-  // histogram of log d, read at log k + log rho for every rho, scores each k at once. The
-  // centre and scale that match the most of the zones' edges win, each edge's count taken by
-  // its square root so that many points on one or two circles do not outvote the others.
-  const double semiDiameter = test.diameterMm() / 2.0, k0 = disc.radius / radii.back();
-  constexpr double kBin = 0.002;  // of log distance
-  const double lowest = std::log(0.8 * k0 * radii.front()) - 0.01, highest = std::log(1.25 * k0 * radii.back()) + 0.01;
-  const int bins = static_cast<int>((highest - lowest) / kBin) + 1;
-  std::vector<double> histogram(static_cast<std::size_t>(bins));
-  const double window = std::max(10.0, 0.06 * disc.radius);
-  double k = k0, cx = disc.x, cy = disc.y, most = -1.0;
-  // The best scale about the disc's own centre too: the outline's centre is often right where
-  // the vote's winner is a chance alignment of edges.
-  double kAtDisc = k0, mostAtDisc = -1.0;
-  for (double dy = -window; dy <= window; dy += 1.0) {
-    for (double dx = -window; dx <= window; dx += 1.0) {
-      std::fill(histogram.begin(), histogram.end(), 0.0);
-      for (const EdgeAt& e : edges) {
-        const double d = std::hypot(e.x - disc.x - dx, e.y - disc.y - dy);
-        // Each edge counts within kMatchPixels of its distance.
-        const double spread = kMatchPixels / d / kBin;
-        const int centre = static_cast<int>((std::log(d) - lowest) / kBin);
-        for (int b = centre - static_cast<int>(spread); b <= centre + static_cast<int>(spread); ++b) {
-          if (b >= 0 && b < bins) histogram[static_cast<std::size_t>(b)] += 1.0;
-        }
-      }
-      for (double logK = std::log(0.8 * k0); logK <= std::log(1.25 * k0); logK += kBin) {
-        double score = 0.0;
-        for (const double rho : radii) {
-          const int b = static_cast<int>((logK + std::log(rho) - lowest) / kBin);
-          if (b >= 0 && b < bins) score += std::sqrt(histogram[static_cast<std::size_t>(b)]);
-        }
-        if (score > most) most = score, k = std::exp(logK), cx = disc.x + dx, cy = disc.y + dy;
-        if (dx == 0.0 && dy == 0.0 && score > mostAtDisc) mostAtDisc = score, kAtDisc = std::exp(logK);
-      }
-    }
+  std::optional<Refined> best = MatchOpenings(brightest, disc, radii, background, lit);
+  // The edges were sought along radii from the disc's centre: from a centre far off, seek them
+  // again from the centre fitted.
+  if (best && std::hypot(best->fit.cx - disc.x, best->fit.cy - disc.y) > kAgainShare * disc.radius) {
+    const PhotoDisc fitted{best->fit.cx, best->fit.cy, best->fit.k * radii.back()};
+    best = Better(best, MatchOpenings(brightest, fitted, radii, background, lit));
   }
-  // Matching and fitting in turn, the match's reach narrowing to three robust standard
-  // deviations of the residuals (at least a pixel), from the vote's winner and from the disc's
-  // centre: the start whose fit matches the more edges (the closer, when as many) wins.
-  struct Refined {
-    Circle fit;
-    std::vector<EdgeAt> matched;
-    double sigma = 0.0;
-  };
-  const auto refine = [&](Circle fit) -> std::optional<Refined> {
-    double sigma = 0.0;
-    std::vector<EdgeAt> matched;
-    for (int round = 0; round < 8; ++round) {
-      matched.clear();
-      for (EdgeAt e : edges) {
-        const double reach = round == 0 ? kMatchPixels : std::max(1.0, 3.0 * sigma);
-        if (const auto rho = Nearest(radii, e, fit.cx, fit.cy, fit.k, reach)) {
-          e.rhoMm = *rho;
-          matched.push_back(e);
-        }
-      }
-      const auto next = FitScale(matched, fit, std::nullopt);
-      if (!next || matched.size() < 12) return std::nullopt;
-      fit = *next;
-      std::vector<double> spread;
-      for (const EdgeAt& e : matched)
-        spread.push_back(std::abs(std::hypot(e.x - fit.cx, e.y - fit.cy) - fit.k * e.rhoMm));
-      std::nth_element(spread.begin(), spread.begin() + spread.size() / 2, spread.end());
-      sigma = 1.4826 * spread[spread.size() / 2];
-    }
-    return Refined{fit, std::move(matched), sigma};
-  };
-  std::optional<Refined> best = refine({cx, cy, k});
-  if (const std::optional<Refined> atDisc = refine({disc.x, disc.y, kAtDisc})) {
-    if (!best || atDisc->matched.size() > best->matched.size() ||
-        (atDisc->matched.size() == best->matched.size() && atDisc->sigma < best->sigma)) {
-      best = atDisc;
-    }
-  }
-  if (!best) return std::nullopt;
+  // Edges that scatter by many pixels about the best circles are not the openings' edges.
+  if (!best || best->sigma > 1.0 + kLooseEdges * disc.radius) return std::nullopt;
+  // Edges seen from the centre fitted lie at the zones' radii, nearly all of them, when the fit
+  // is the openings' (91 to 99 % on degraded synthetic series): a fit that matches few of them
+  // has put a few edges on the zones' circles by chance (20 %, its centre 130 pixels off).
+  if (best->share < kLeastShare) return std::nullopt;
   const Circle fit = best->fit;
   const std::vector<EdgeAt>& matched = best->matched;
   // The scale's standard error by the jackknife over the zone edges matched: the fit again
@@ -288,6 +374,7 @@ std::optional<DiscScale> FitOpeningsScale(const GreyFrame& brightest, const Phot
   for (const double v : scales) squares += (v - mean) * (v - mean);
   const double kError =
       std::sqrt(squares * (static_cast<double>(scales.size()) - 1.0) / static_cast<double>(scales.size()));
+  const double semiDiameter = test.diameterMm() / 2.0;
   return DiscScale{{fit.cx, fit.cy, fit.k * semiDiameter}, kError * semiDiameter, ScaleSource::Openings};
 }
 

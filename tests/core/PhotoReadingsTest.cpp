@@ -282,6 +282,20 @@ TEST(PhotoReadings, ACouderMaskIsDetectedAndItsOpeningsRead) {
     const PixelWindow& w = zone.right;
     EXPECT_TRUE(zone.zone % 2 == 1 ? w.y1 <= s.disc.y : w.y0 >= s.disc.y) << "zone " << zone.zone;
   }
+  // Edges that a fit put on the zones' circles by chance, its centre 130 pixels off and its
+  // radius 4 % large, while nearly none of those seen from that centre lie on them: refused.
+  {
+    const SimulatedMirror eight = EightInchFixed();
+    SyntheticCamera large = kDegraded;
+    large.frameWidth = 460, large.frameHeight = 430, large.centreX = 228.3, large.centreY = 216.6;
+    large.discPixels = 400, large.mask = true, large.seed = 15851;
+    const double step = 0.1 / eight.test.mmPerUnit();
+    const SyntheticSeries chance = MakeSyntheticSeries(eight, large, eight.test.KeAverage[1] - 2.63 * step,
+                                                       eight.test.KeAverage[6] + 3.0 * step + 1e-9, step);
+    const GreyFrame lit = BrightestOfAll(chance.frames);
+    const std::optional<DiscScale> openings = FitOpeningsScale(lit, FindDisc(lit)->disc, eight.test);
+    EXPECT_TRUE(!openings || std::abs(openings->disc.radius - chance.disc.radius) <= 3.0 * openings->radiusUncertainty);
+  }
   // A test without its zones' inner and outer radii tells no openings' radii.
   MirrorTest effective = m.test;
   effective.InnerOuterEntry = 0;
@@ -310,12 +324,17 @@ TEST(PhotoReadings, ACouderMaskIsDetectedAndItsOpeningsRead) {
     const std::optional<DiscScale> outline = FindDisc(frame);
     ASSERT_TRUE(outline) << size;
     EXPECT_LT(outline->disc.radius, 0.95 * truth.radius) << size;
-    const std::optional<DiscScale> openings = FitOpeningsScale(frame, outline->disc, shortOfTheEdge);
-    ASSERT_TRUE(openings) << size;
-    EXPECT_NEAR(openings->disc.radius, truth.radius, 0.0005 * truth.radius) << size;
-    EXPECT_LE(std::abs(openings->disc.radius - truth.radius), 3.0 * openings->radiusUncertainty) << size;
-    EXPECT_NEAR(openings->disc.x, truth.x, 0.5) << size;
-    EXPECT_NEAR(openings->disc.y, truth.y, 0.5) << size;
+    // From the outline found, and from one whose centre lies far off (the outline of a few
+    // openings may put it there).
+    const PhotoDisc farOff{truth.x + 0.12 * truth.radius, truth.y - 0.15 * truth.radius, 0.85 * truth.radius};
+    for (const PhotoDisc& start : {outline->disc, farOff}) {
+      const std::optional<DiscScale> openings = FitOpeningsScale(frame, start, shortOfTheEdge);
+      ASSERT_TRUE(openings) << size;
+      EXPECT_NEAR(openings->disc.radius, truth.radius, 0.0005 * truth.radius) << size;
+      EXPECT_LE(std::abs(openings->disc.radius - truth.radius), 3.0 * openings->radiusUncertainty) << size;
+      EXPECT_NEAR(openings->disc.x, truth.x, 0.5) << size;
+      EXPECT_NEAR(openings->disc.y, truth.y, 0.5) << size;
+    }
   }
 }
 
