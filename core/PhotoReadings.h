@@ -196,7 +196,18 @@ inline constexpr double kSeenGradient = 0.05;
 // The nulls of every zone of the test from grey frames (all the same size) taken at the
 // knife positions (test units, on the readings' scale, in any order; as CheckKnifePositions
 // wants them, else no zone is read), on the disc's scale, and the windows inside the mask's
-// openings when masked.
+// openings when masked. The method: each zone's two windows (PhotoWindows.cpp) placed so that
+// their pixels' mean radius squared, each weighted by |x| as the knife weighs it, is the zone's,
+// however far off the diameter an opening puts them; their contrast curve's zero interpolated on
+// artanh(c) between the two frames that bracket it (ContrastCrossing.h). The tests prove every
+// zone of clean frames within 0.003 mm of where the simulated tester nulls it or within its
+// uncertainty (0.006 mm behind a mask, on the disc given), and the uncertainty's calibration
+// above. Studies on degraded synthetic series (220 pixels across, blur 1.5 pixels, noise, the disc
+// found) put 70 % of the zones within 0.005 mm and every one within 0.016 mm: a window and the
+// lens's blur average the nulls of the radii they span, and where those bend with the radius (a
+// surface reduced from uneven readings bends its nulls at each zone's radius) the average lies
+// off the zone's own null, by up to 0.013 mm; noise moves the innermost zones' shallow
+// crossings as far. The uncertainty covers both.
 PhotoReadingsResult ReadPhotoNulls(const MirrorTest& test, const std::vector<GreyFrame>& frames,
                                    const std::vector<double>& positions, const DiscScale& scale, bool masked);
 
