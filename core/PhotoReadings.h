@@ -157,7 +157,7 @@ struct UncertaintyParts {
   double spacing = 0.0;   // a bend of the curve between the frames that bracket the null
   double scale = 0.0;     // how far the reading moves when the disc's radius, or its centre
                           // across, moves by the radius's uncertainty
-  double gradient = 0.0;  // a left-right light gradient seen across the disc
+  double gradient = 0.0;  // a left-right light gradient fitted across the disc
   double total() const;
 };
 
@@ -181,8 +181,9 @@ struct PhotoReadingsResult {
   std::optional<PositionsProblem> positionsProblem;  // CheckKnifePositions' answer
   // How much darker the light is at the mirror's right edge than at its left, as a fraction of
   // the light at the centre (negative: the left is darker), fitted to the zones' windows in their
-  // transitions, with its standard error. From kSeenGradient on, and beyond three times its error, it
-  // is reported, taken out of the readings and enters their uncertainty. 0 behind a mask.
+  // transitions, with its standard error. From kSeenGradient on, and beyond twice its error, it is
+  // reported, taken out of the readings and enters their uncertainty; fitted more loosely, how far
+  // it would move each null enters the uncertainty alone. 0 behind a mask.
   double lightGradient = 0.0;
   double lightGradientError = 0.0;
   bool gradientSeen() const;
