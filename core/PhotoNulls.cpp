@@ -21,7 +21,7 @@ namespace zonalyst {
 // every knife position and moves every null. Its size is fitted to the zones' windows in the
 // frames where each zone is in its transition (LightGradient), with its standard error. From
 // kSeenGradient on, and beyond twice its error, it is reported and taken out of the readings
-// (each window's greys divided by the light there), and how far the nulls move when it moves by
+// (each window's greys above the background divided by the light there), and how far the nulls move when it moves by
 // its error (at least kGradientFloor) enters the uncertainty. One from kSeenGradient on but fitted
 // more loosely is left in the readings, and how far it would move each null enters the
 // uncertainty. Behind a mask it is not sought.
@@ -70,13 +70,14 @@ std::vector<Sides> MeasureSides(const ZoneMeter& meter, const std::vector<GreyFr
   return sides;
 }
 
-// The contrast curve with each side's greys divided by the light there.
+// The contrast curve with each side's light above the background divided by the light there
+// (the background, the camera's own, is not the mirror's light and falls off with it nowhere).
 ContrastCurve CurveOf(const Sides& s, const std::vector<double>& positions, double leftLight = 1.0,
-                      double rightLight = 1.0) {
+                      double rightLight = 1.0, double background = 0.0) {
   ContrastCurve curve;
   curve.positions = positions;
   for (std::size_t k = 0; k < s.left.size(); ++k) {
-    const double l = s.left[k] / leftLight, r = s.right[k] / rightLight;
+    const double l = (s.left[k] - background) / leftLight, r = (s.right[k] - background) / rightLight;
     curve.contrast.push_back(l + r > 0.0 ? (l - r) / (l + r) : std::numeric_limits<double>::quiet_NaN());
     curve.difference.push_back(l - r);
   }
@@ -101,15 +102,16 @@ double Median(std::vector<double> values) {
 // The light's fall from the left edge to the right, of its level at the centre:
 // light(x) = a (1 - g x / 2R). At every knife position the knife passes a share F of a zone's
 // left window's light and 1 - F of its right's (the two see the source's image on either side
-// of the edge), so L / (1 + g u) + R / (1 - g u), u = r / 2R, is the frame's exposure times the
-// zone's own light, whatever F, the exposure and the mirror's shading: a product of a frame's
-// and a zone's factor. The g that makes the logarithms of those sums over the frames and the
-// zones most nearly a frame's plus a zone's term (a two-way additive fit, least squares) is the
-// gradient: scanned, then refined by golden section.
+// of the edge), so L / (1 + g u) + R / (1 - g u), u = r / 2R, L and R above the background, is
+// the frame's exposure times the zone's own light, whatever F, the exposure and the mirror's
+// shading: a product of a frame's and a zone's factor. The g that makes the logarithms of those
+// sums over the frames and the zones most nearly a frame's plus a zone's term (a two-way additive
+// fit, least squares) is the gradient: scanned, then refined by golden section.
 struct GradientFit {
   double value = 0.0, error = 0.0;
 };
-GradientFit LightGradient(const ZoneMeter& meter, const std::vector<Sides>& sides, double semiDiameter) {
+GradientFit LightGradient(const ZoneMeter& meter, const std::vector<Sides>& sides, double semiDiameter,
+                          double background) {
   std::vector<std::size_t> used;
   for (std::size_t z = 0; z < sides.size(); ++z) {
     if (meter.zones()[z].status == NullStatus::Read && sides[z].left.size() >= 3) used.push_back(z);
@@ -125,9 +127,9 @@ GradientFit LightGradient(const ZoneMeter& meter, const std::vector<Sides>& side
   for (std::size_t i = 0; i < used.size(); ++i) {
     const Sides& s = sides[used[i]];
     for (std::size_t k = 0; k < frames; ++k) {
-      const double sum = s.left[k] + s.right[k];
-      if (sum > 0.0 && std::abs(s.left[k] - s.right[k]) < kTransitionContrast * sum) {
-        entries.push_back({k, i, s.left[k], s.right[k], meter.zones()[used[i]].radiusMm / (2.0 * semiDiameter)});
+      const double left = s.left[k] - background, right = s.right[k] - background;
+      if (left > 0.0 && right > 0.0 && std::abs(left - right) < kTransitionContrast * (left + right)) {
+        entries.push_back({k, i, left, right, meter.zones()[used[i]].radiusMm / (2.0 * semiDiameter)});
       }
     }
   }
@@ -355,7 +357,8 @@ PhotoReadingsResult ReadPhotoNulls(const MirrorTest& test, const std::vector<Gre
   }
   const double background = usable && disc.radius > 0.0 ? Background(frames[order.front()], disc) : 0.0;
   const double semiDiameter = test.diameterMm() / 2.0;
-  const GradientFit gradient = usable && !masked ? LightGradient(meter, sides, semiDiameter) : GradientFit{};
+  const GradientFit gradient =
+      usable && !masked ? LightGradient(meter, sides, semiDiameter, background) : GradientFit{};
   result.lightGradient = gradient.value;
   result.lightGradientError = gradient.error;
   const bool gradientSeen = result.gradientSeen();
@@ -424,7 +427,7 @@ PhotoReadingsResult ReadPhotoNulls(const MirrorTest& test, const std::vector<Gre
       // The light 1 - g x / 2R at the windows, x = -r and +r: each side's greys divided by it.
       const double half = zone.radiusMm / (2.0 * semiDiameter);
       const auto evenedBy = [&](double g) {
-        return FindCurveNull(CurveOf(s, result.positions, 1.0 + g * half, 1.0 - g * half));
+        return FindCurveNull(CurveOf(s, result.positions, 1.0 + g * half, 1.0 - g * half, background));
       };
       if (!gradientSeen && std::abs(gradient.value) >= kSeenGradient) {
         // A gradient fitted too loosely to be taken out may still be there: the null it would move.

@@ -169,6 +169,32 @@ TEST(PhotoReadings, ReadingsOfDegradedSeriesLieWithinTheirUncertainty) {
   EXPECT_GE(within2, 0.9 * count);
 }
 
+// A light that falls off by 25 % from the left edge to the right, on frames 360 pixels across
+// whose background the camera lifts: taken out of the windows' light above that background, it
+// leaves the readings within a few micrometres of the same series evenly lit (divided out of the
+// background too, it had moved them by 0.009 mm on average).
+TEST(PhotoReadings, ALightGradientIsTakenOutOfTheReadings) {
+  const SimulatedMirror m = EightInchFixed();
+  SyntheticCamera camera = kDegraded;
+  camera.frameWidth = 460, camera.frameHeight = 400, camera.centreX = 230.3, camera.centreY = 196.6;
+  camera.discPixels = 360, camera.rim = 60.0;
+  const auto read = [&](double gradient) {
+    camera.gradient = gradient;
+    const SyntheticSeries s = MakeSyntheticSeries(m, camera, 0.1 / m.test.mmPerUnit());
+    return ReadPhotoNulls(m.test, s.frames, s.positions, GivenScale(s.disc), false);
+  };
+  const PhotoReadingsResult even = read(0.0), falling = read(0.25);
+  ASSERT_TRUE(falling.gradientSeen());
+  double sum = 0.0;
+  for (std::size_t z = 0; z < even.zones.size(); ++z) {
+    ASSERT_TRUE(even.zones[z].reading && falling.zones[z].reading) << "zone " << z + 1;
+    const double moved = std::abs(*falling.zones[z].reading - *even.zones[z].reading) * m.test.mmPerUnit();
+    EXPECT_LE(moved, 0.01) << "zone " << z + 1;
+    sum += moved / static_cast<double>(even.zones.size());
+  }
+  EXPECT_LE(sum, 0.004);
+}
+
 // A bright diffraction rim straddling the edge, added to the mirror's light or drawn over it:
 // the edge is the rim's crest in the darkest-of-all frame, within 0.1 % of the drawn radius at
 // 220 pixels across, where the blurred fall of the lit disc lies 0.2 to 0.7 % outside it. Sharp
