@@ -198,7 +198,8 @@ void PrintJson(const MirrorTest& test, const photo::PreparedSeries& series, cons
     zone.reading ? json.value(*zone.reading) : json.null();
     json.key("uncertainty").value(zone.uncertainty).key("uncertainty_parts").beginObject();
     json.key("scatter").value(zone.parts.scatter).key("spacing").value(zone.parts.spacing);
-    json.key("scale").value(zone.parts.scale).key("gradient").value(zone.parts.gradient).endObject();
+    json.key("scale").value(zone.parts.scale).key("gradient").value(zone.parts.gradient);
+    json.key("bend").value(zone.parts.bend).endObject();
     json.key("status").value(StatusText(zone.status)).key("hand");
     const auto hand = HandReading(test, zone.zone);
     hand ? json.value(*hand) : json.null();
