@@ -49,9 +49,10 @@ constexpr double kRidgeReach = 3.0;      // pixels from the edge found on the br
 constexpr double kDarkInside = 0.02;     // of the disc's level: the darkest frame dark inside the rim
 constexpr double kRidgeSide = 6.0;       // pixels beyond kRidgeReach where the dark is measured
 constexpr double kRidgeAsymmetry = 2.0;  // at most, of a ridge's half-widths on its two sides
-// Pixels: how far inside the fall a rim's crest may lie (rims up to 2 pixels wide, blurred by up
-// to 2.5, move the fall outwards by up to 1.3).
-constexpr double kRimInsideFall = 1.5;
+// How far inside the fall a rim's crest may lie: a pixel and a share of the fall's width (rims
+// up to 2 pixels wide move the fall outwards by up to 0.9 pixel when sharp, 1.2 blurred by 2).
+constexpr double kRimInsideFall = 1.0;  // pixels
+constexpr double kRimInsideShare = 0.25;
 
 struct Point {
   double x = 0.0;
@@ -481,7 +482,7 @@ std::optional<DiscScale> FindDisc(const GreyFrame& brightest, const std::functio
     std::vector<Point> crests = RidgeCrests(darkest, *disc, *levels);
     if (6 * crests.size() >= static_cast<std::size_t>(Angles(*disc))) {
       if (const std::optional<PhotoDisc> rim = FitCircleRobustly(crests);
-          rim && plausible(*rim) && rim->radius >= disc->radius - kRimInsideFall) {
+          rim && plausible(*rim) && rim->radius >= disc->radius - kRimInsideFall - kRimInsideShare * edge.width) {
         disc = rim;
         edge.points = std::move(crests);
       }

@@ -209,7 +209,11 @@ TEST(PhotoReadings, ADiscsBrightRimIsFoundOnItsEdge) {
     SyntheticCamera camera = kDegraded;
     camera.rim = rim.grey, camera.rimInner = rim.inner, camera.rimOuter = rim.outer,
     camera.rimDrawnOver = rim.drawnOver;
-    if (rim.sharp) camera.blurPx = 0.0, camera.noise = 0.0;
+    if (rim.sharp) {
+      camera.blurPx = 0.0, camera.noise = 0.0, camera.background = 0.0, camera.gains = false;
+      camera.frameWidth = 280, camera.frameHeight = 260, camera.centreX = 140.0, camera.centreY = 130.0;
+      camera.discPixels = 240;
+    }
     const SyntheticSeries s = MakeSyntheticSeries(m, camera, 0.2 / m.test.mmPerUnit());
     const std::optional<DiscScale> found = FindDisc(BrightestOfAll(s.frames), {}, DarkestOfAll(s.frames));
     ASSERT_TRUE(found) << rim.name;
