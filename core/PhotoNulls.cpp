@@ -1,4 +1,5 @@
 #include "ContrastCrossing.h"
+#include "NullBends.h"
 #include "ReadingsValidation.h"
 #include "ZoneMeter.h"
 
@@ -45,7 +46,6 @@ constexpr double kGradientReach = 0.8;
 constexpr double kGradientScanStep = 0.02;
 constexpr double kTransitionContrast = 0.72;
 constexpr double kGradientFloor = 0.02;
-constexpr int kBendRounds = 4;
 // A gradient this many times its standard error is taken out: at three, gradients of 0.29 fitted
 // to 0.1 on frames 0.2 mm apart were left in and moved every null by 0.035 mm.
 constexpr double kGradientSureness = 2.0;
@@ -309,47 +309,6 @@ std::optional<Slope> SlopeOverRadiusSquared(const std::vector<double>& r2, const
   return Slope{sxy / sxx, std::sqrt(variance) / sxx};
 }
 
-// The spread (standard deviation) of r^2 over a window's pixels, mm^2: x uniform over
-// c +- w, y over a +- h, r^2 = x^2 + y^2.
-double SquareSpread(const WindowRect& window, const PhotoDisc& disc, double mmPerPixel) {
-  const double c = std::abs((window.x0 + window.x1) / 2.0 - disc.x), w = (window.x1 - window.x0) / 2.0;
-  const double a = (window.y0 + window.y1) / 2.0 - disc.y, h = (window.y1 - window.y0) / 2.0;
-  const double variance = 4.0 * c * c * w * w / 3.0 + 4.0 * a * a * h * h / 3.0 + 4.0 * std::pow(h, 4) / 45.0;
-  return std::sqrt(variance) * mmPerPixel * mmPerPixel;
-}
-
-// The readings freed of their windows' averaging across a bend of the nulls (see ReadPhotoNulls):
-// each zone read between two zones read is moved by (b+ - b-) E[(r^2 - r_z^2)+], b- and b+ the
-// nulls' slopes against r^2 towards the zones on either side, the expectation over a normal
-// spread of r^2 as wide as the window's; the slopes from the readings so moved, a few rounds.
-// How far each moved enters its uncertainty as its bend part.
-void TakeOutBends(PhotoReadingsResult& result, const std::vector<double>& spreads) {
-  std::vector<std::size_t> read;
-  for (std::size_t z = 0; z < result.zones.size(); ++z) {
-    if (result.zones[z].reading) read.push_back(z);
-  }
-  if (read.size() < 3) return;
-  std::vector<double> raw(result.zones.size(), 0.0), moved(result.zones.size(), 0.0);
-  for (const std::size_t z : read) raw[z] = moved[z] = *result.zones[z].reading;
-  const auto square = [&](std::size_t z) { return result.zones[z].radiusMm * result.zones[z].radiusMm; };
-  for (int round = 0; round < kBendRounds; ++round) {
-    std::vector<double> next = moved;
-    for (std::size_t k = 1; k + 1 < read.size(); ++k) {
-      const std::size_t i = read[k - 1], z = read[k], j = read[k + 1];
-      const double inner = (moved[z] - moved[i]) / (square(z) - square(i));
-      const double outer = (moved[j] - moved[z]) / (square(j) - square(z));
-      next[z] = raw[z] - (outer - inner) * spreads[z] / std::sqrt(2.0 * std::numbers::pi);
-    }
-    moved = next;
-  }
-  for (const std::size_t z : read) {
-    ZoneNull& zone = result.zones[z];
-    zone.reading = moved[z];
-    zone.parts.bend = std::abs(moved[z] - raw[z]);
-    zone.uncertainty = zone.parts.total();
-  }
-}
-
 }  // namespace
 
 bool ReadingsRunAgainstTheTest(const MirrorTest& test, const PhotoReadingsResult& result) {
@@ -500,12 +459,23 @@ PhotoReadingsResult ReadPhotoNulls(const MirrorTest& test, const std::vector<Gre
     result.zones.push_back(std::move(zone));
   }
   if (!(disc.radius > 0.0)) return result;
-  std::vector<double> spreads;
-  for (const MeteredZone& metered : meter.zones()) {
-    spreads.push_back(std::max(SquareSpread(metered.windows.left, disc, semiDiameter / disc.radius),
-                               SquareSpread(metered.windows.right, disc, semiDiameter / disc.radius)));
+  // Freed of the windows' average across a bend of the nulls; as much enters the uncertainty,
+  // for the lens's blur that spreads the windows further.
+  std::vector<std::optional<double>> readings;
+  std::vector<double> radii, spreads;
+  for (std::size_t z = 0; z < result.zones.size(); ++z) {
+    readings.push_back(result.zones[z].reading);
+    radii.push_back(result.zones[z].radiusMm);
+    spreads.push_back(meter.zones()[z].squareSpreadMm2);
   }
-  TakeOutBends(result, spreads);
+  const std::vector<double> moves = BendMoves(readings, radii, spreads);
+  for (std::size_t z = 0; z < result.zones.size(); ++z) {
+    ZoneNull& zone = result.zones[z];
+    if (!zone.reading) continue;
+    zone.reading = *zone.reading + moves[z];
+    zone.parts.bend = std::abs(moves[z]);
+    zone.uncertainty = zone.parts.total();
+  }
   return result;
 }
 

@@ -1,5 +1,6 @@
 #include "SweepReadings.h"
 
+#include "NullBends.h"
 #include "PhotoWindows.h"
 
 #include <algorithm>
@@ -249,6 +250,25 @@ SweepResult SolveSweep(const MirrorTest& test, const std::vector<MeteredZone>& z
   if (rig) result.hysteresis = rig->median;
   for (SweepZone& zone : result.zones) {
     if (zone.status == NullStatus::Read) Combine(zone, result.passes, settings.direction, rig);
+  }
+
+  // Freed of the windows' average across a bend of the nulls, as photos' readings are; as much
+  // enters the uncertainty.
+  std::vector<std::optional<double>> readings;
+  std::vector<double> radii, spreads;
+  for (std::size_t z = 0; z < zones.size(); ++z) {
+    readings.push_back(result.zones[z].reading);
+    radii.push_back(zones[z].radiusMm);
+    spreads.push_back(zones[z].squareSpreadMm2);
+  }
+  const std::vector<double> moves = BendMoves(readings, radii, spreads);
+  for (std::size_t z = 0; z < zones.size(); ++z) {
+    SweepZone& zone = result.zones[z];
+    if (!zone.reading) continue;
+    for (std::optional<double>* value : {&zone.reading, &zone.in, &zone.out}) {
+      if (*value) **value += moves[z];
+    }
+    zone.uncertainty = std::hypot(zone.uncertainty, moves[z]);
   }
   return result;
 }

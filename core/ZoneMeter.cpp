@@ -1,6 +1,22 @@
 #include "ZoneMeter.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace zonalyst {
+
+namespace {
+
+// The spread (standard deviation) of r^2 over a window's pixels, mm^2: x uniform over
+// c +- w, y over a +- h, r^2 = x^2 + y^2.
+double SquareSpread(const WindowRect& window, const PhotoDisc& disc, double mmPerPixel) {
+  const double c = std::abs((window.x0 + window.x1) / 2.0 - disc.x), w = (window.x1 - window.x0) / 2.0;
+  const double a = (window.y0 + window.y1) / 2.0 - disc.y, h = (window.y1 - window.y0) / 2.0;
+  const double variance = 4.0 * c * c * w * w / 3.0 + 4.0 * a * a * h * h / 3.0 + 4.0 * std::pow(h, 4) / 45.0;
+  return std::sqrt(variance) * mmPerPixel * mmPerPixel;
+}
+
+}  // namespace
 
 ZoneMeter::ZoneMeter(const MirrorTest& test, const PhotoDisc& disc, const std::vector<GreyFrame>& frames, bool masked) {
   const bool usable = !frames.empty() && disc.radius > 0.0 && test.Diameter > 0.0;
@@ -14,6 +30,9 @@ ZoneMeter::ZoneMeter(const MirrorTest& test, const PhotoDisc& disc, const std::v
     zone.radiusMm = test.effectiveRadius(z) * test.mmPerUnit();
     if (usable) {
       zone.windows = PlaceZoneWindows(test, z, disc, frames, masked);
+      const double mmPerPixel = test.diameterMm() / 2.0 / disc.radius;
+      zone.squareSpreadMm2 = std::max(SquareSpread(zone.windows.left, disc, mmPerPixel),
+                                      SquareSpread(zone.windows.right, disc, mmPerPixel));
       if (zone.windows.left.x1 >= zone.windows.right.x0) {
         zone.status = NullStatus::NearCentre;
       } else if (zone.windows.insideDisc) {

@@ -33,6 +33,8 @@ struct MeteredZone {
   // Read when the zone can be read; NearCentre where its two windows would touch (the knife
   // then darkens both at once); OutsideDisc when a window falls outside the disc or the frame.
   NullStatus status = NullStatus::OutsideDisc;
+  // The spread (standard deviation) of r^2 over the pixels of the wider-spread window, mm^2.
+  double squareSpreadMm2 = 0.0;
 };
 
 class ZoneMeter {
