@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ZoneMeter.h"
+
 #include <optional>
 #include <vector>
 
@@ -12,9 +14,9 @@ namespace zonalyst {
 // -(b+ - b-) E[(r^2 - r_z^2)+], b- and b+ the nulls' slopes against r^2 towards the zones read on
 // either side, the expectation over a normal spread of r^2 as wide as the zone's windows'; the
 // slopes are taken again from the readings so moved, a few rounds. The other zones move by 0.
-// readings: test units, none where a zone is not read; radiiMm: the zones' radii;
-// squareSpreadsMm2: the spread of r^2 over each zone's windows (MeteredZone), all of one size.
-std::vector<double> BendMoves(const std::vector<std::optional<double>>& readings, const std::vector<double>& radiiMm,
-                              const std::vector<double>& squareSpreadsMm2);
+// readings: test units, none where a zone is not read, one for each of the zones as metered
+// (their radii and their windows' spread of r^2).
+std::vector<double> BendMoves(const std::vector<std::optional<double>>& readings,
+                              const std::vector<MeteredZone>& zones);
 
 }  // namespace zonalyst

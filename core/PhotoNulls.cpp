@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <numbers>
 #include <numeric>
 #include <optional>
 #include <string>
@@ -23,10 +22,10 @@ namespace zonalyst {
 // every knife position and moves every null. Its size is fitted to the zones' windows in the
 // frames where each zone is in its transition (LightGradient), with its standard error. From
 // kSeenGradient on, and beyond twice its error, it is reported and taken out of the readings
-// (each window's greys above the background divided by the light there), and how far the nulls move when it moves by
-// its error (at least kGradientFloor) enters the uncertainty. One from kSeenGradient on but fitted
-// more loosely is left in the readings, and how far it would move each null enters the
-// uncertainty. Behind a mask it is not sought.
+// (each window's greys above the background divided by the light there), and how far the nulls
+// move when it moves by its error (at least kGradientFloor) enters the uncertainty. One from
+// kSeenGradient on but fitted more loosely is left in the readings, and how far it would move
+// each null enters the uncertainty. Behind a mask it is not sought.
 //
 // The knife edge stands vertical when the light moves from side to side: the zones' left and
 // right windows then swing far more across the series than windows as far above and below
@@ -462,13 +461,8 @@ PhotoReadingsResult ReadPhotoNulls(const MirrorTest& test, const std::vector<Gre
   // Freed of the windows' average across a bend of the nulls; as much enters the uncertainty,
   // for the lens's blur that spreads the windows further.
   std::vector<std::optional<double>> readings;
-  std::vector<double> radii, spreads;
-  for (std::size_t z = 0; z < result.zones.size(); ++z) {
-    readings.push_back(result.zones[z].reading);
-    radii.push_back(result.zones[z].radiusMm);
-    spreads.push_back(meter.zones()[z].squareSpreadMm2);
-  }
-  const std::vector<double> moves = BendMoves(readings, radii, spreads);
+  for (const ZoneNull& zone : result.zones) readings.push_back(zone.reading);
+  const std::vector<double> moves = BendMoves(readings, meter.zones());
   for (std::size_t z = 0; z < result.zones.size(); ++z) {
     ZoneNull& zone = result.zones[z];
     if (!zone.reading) continue;

@@ -255,13 +255,8 @@ SweepResult SolveSweep(const MirrorTest& test, const std::vector<MeteredZone>& z
   // Freed of the windows' average across a bend of the nulls, as photos' readings are; as much
   // enters the uncertainty.
   std::vector<std::optional<double>> readings;
-  std::vector<double> radii, spreads;
-  for (std::size_t z = 0; z < zones.size(); ++z) {
-    readings.push_back(result.zones[z].reading);
-    radii.push_back(zones[z].radiusMm);
-    spreads.push_back(zones[z].squareSpreadMm2);
-  }
-  const std::vector<double> moves = BendMoves(readings, radii, spreads);
+  for (const SweepZone& zone : result.zones) readings.push_back(zone.reading);
+  const std::vector<double> moves = BendMoves(readings, zones);
   for (std::size_t z = 0; z < zones.size(); ++z) {
     SweepZone& zone = result.zones[z];
     if (!zone.reading) continue;
