@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
+  lld  # links the tests' sanitizer build several times faster than the default linker
   qt6-base-dev
   qt6-image-formats-plugins  # TIFF photographs
   qt6-multimedia-dev qt6-serialport-dev  # the live tester: camera and dial indicator
