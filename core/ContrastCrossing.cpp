@@ -10,6 +10,8 @@ namespace {
 constexpr int kReach = 2;  // points either side of a crossing that belong to it
 constexpr double kClearlyStrongest = 3.0;
 constexpr int kBendReach = 3;  // points either side whose bend is measured
+constexpr int kFitReach = 3;   // points either side a shallow crossing's line may reach
+constexpr double kFitLimit = 0.8;
 constexpr double kSaturatedShare = 0.9;
 constexpr double kFlat =
     0.995;  // a contrast this near +-1 is a flat end  // of the curve's largest |c| there: a point on a flat end
@@ -61,6 +63,58 @@ std::optional<Quadratic> FitQuadratic(const std::vector<double>& x, const std::v
 
 // The contrast where a curve of its shape runs straight: artanh(c), c kept within +-kFlat.
 double Straightened(double c) { return std::atanh(std::clamp(c, -kFlat, kFlat)); }
+
+// The null of a shallow, noisy crossing from more frames: the least-squares line on artanh(c)
+// through m frames on either side of it (m = 1: the bracketing pair, the interpolation), the m
+// whose expected error is least. A quadratic fitted to artanh(c) over the widest reach tells
+// both parts: the bend a line takes in, q (mean t^2 - t0^2) / slope (t from the frames' mean
+// position, t0 the null's), and the noise it averages out, the standard error of the line's zero
+// from the quadratic's residuals. Frames reach out while they keep their side's sign and |c|
+// stays below kFitLimit. None when the bracketing pair stands, or when fewer than two frames lie
+// on either side.
+struct WiderFit {
+  double position = 0.0, noise = 0.0, bend = 0.0;
+};
+std::optional<WiderFit> FitWider(const std::vector<double>& x, const std::vector<double>& c, int first) {
+  const int n = static_cast<int>(c.size());
+  const bool before = c[first] < 0.0;
+  int reach = 1;
+  while (reach < kFitReach) {
+    const int i = first - reach, j = first + 1 + reach;
+    if (i < 0 || j >= n || (c[i] < 0.0) != before || (c[j] < 0.0) == before || std::abs(c[i]) >= kFitLimit ||
+        std::abs(c[j]) >= kFitLimit) {
+      break;
+    }
+    ++reach;
+  }
+  if (reach < 2) return std::nullopt;
+  std::vector<double> all, y;
+  for (int k = first - reach + 1; k <= first + reach; ++k) all.push_back(x[k]), y.push_back(Straightened(c[k]));
+  const double middle = (x[first] + x[first + 1]) / 2.0;
+  const std::optional<Quadratic> shape = FitQuadratic(all, y, middle);
+  if (!shape) return std::nullopt;
+  std::optional<WiderFit> best;
+  double bestError = 0.0;
+  int bestReach = 0;
+  for (int m = 1; m <= reach; ++m) {
+    const auto from = static_cast<std::size_t>(reach - m), to = static_cast<std::size_t>(reach + m);
+    const double count = 2.0 * m;
+    double meanX = 0.0, meanY = 0.0;
+    for (std::size_t k = from; k < to; ++k) meanX += all[k] / count, meanY += y[k] / count;
+    double sxx = 0.0, sxy = 0.0;
+    for (std::size_t k = from; k < to; ++k)
+      sxx += (all[k] - meanX) * (all[k] - meanX), sxy += (all[k] - meanX) * (y[k] - meanY);
+    const double b = sxy / sxx;
+    if (!(std::abs(b) > 0.0) || !std::isfinite(b)) return std::nullopt;
+    const double t0 = -meanY / b;
+    const WiderFit fit{meanX + t0, shape->sigma * std::sqrt(1.0 / count + t0 * t0 / sxx) / std::abs(b),
+                       std::abs(shape->q) * std::abs(sxx / count - t0 * t0) / std::abs(b)};
+    const double error = std::hypot(fit.noise, fit.bend);
+    if (!best || error < bestError) best = fit, bestError = error, bestReach = m;
+  }
+  if (bestReach < 2) return std::nullopt;
+  return best;
+}
 
 }  // namespace
 
@@ -138,6 +192,13 @@ CurveNull FindCurveNull(const ContrastCurve& curve) {
   const double a = null.position - x[s.first], b = x[s.last] - null.position;
   const double bend = fit ? std::abs(fit->q) * a * b / std::abs(slope) : 0.0;
   null.spacing = std::max(kSpacingShare * step, std::min(bend, step / 2.0));
+  if (s.last == s.first + 1) {
+    if (const std::optional<WiderFit> wider = FitWider(x, c, s.first)) {
+      null.position = wider->position;
+      null.scatter = std::hypot(wider->noise, kContrastBias / std::abs(slope));
+      null.spacing = std::max(kSpacingShare * step, std::min(wider->bend, step / 2.0));
+    }
+  }
   if (!std::isfinite(null.scatter)) null.scatter = step / 2.0;
   null.uncertainty = std::hypot(null.scatter, null.spacing);
   return null;

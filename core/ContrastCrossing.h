@@ -21,8 +21,12 @@ namespace zonalyst {
 //
 // The null. Interpolation between the two points that bracket the crossing, straight in
 // artanh(c): a curve of the contrast's own shape (c = tanh of the distance from the null, as
-// two windows lit by a blurred knife edge make it) runs straight there. Through a noisy
-// crossing (several sign changes) the least-squares line through its points. On curves that
+// two windows lit by a blurred knife edge make it) runs straight there. Where the curve is
+// shallow and noisy, the least-squares line on artanh(c) through two or three points on either
+// side instead, when the noise it averages out outweighs the bend it takes in (both estimated
+// from a quadratic fitted to artanh(c) there): on degraded synthetic series that halves the
+// readings beyond 0.01 mm (inner zones of shallow contrast). Through a noisy crossing (several
+// sign changes) the least-squares line through its points. On curves that
 // bend like the real ones (tanh-like, about 0.6 mm wide, the two sides' widths and saturations
 // unequal) the tests hold it within a tenth of the points' spacing; there it lies within
 // 0.002 mm of the true null at points 0.1 mm apart and 0.007 mm at 0.2 mm, where plain
@@ -31,11 +35,11 @@ namespace zonalyst {
 // The uncertainty, a standard uncertainty in test units, covers what the curve itself tells:
 //   scatter  the points' noise about a smooth curve (the residuals of a quadratic fitted to
 //            the unsaturated points within three of the crossing), carried through the
-//            interpolation, and a bias of kContrastBias in the contrast that no two windows
+//            interpolation or the line, and a bias of kContrastBias in the contrast that no two windows
 //            escape (flare, blur spreading light between them): over a shallow curve it moves
 //            the null far;
-//   spacing  how far a bend between the bracketing points can move an interpolated null: the
-//            fitted quadratic's bend across them, and never less than kSpacingShare of the
+//   spacing  how far a bend between the bracketing points (or across the line's points) can
+//            move the null: the fitted quadratic's bend there, and never less than kSpacingShare of the
 //            points' spacing (the calibration on degraded synthetic series wants it).
 // It does not cover the disc's scale or a light gradient: the photo reader adds those.
 

@@ -41,14 +41,16 @@ namespace {
 
 constexpr double kLeastRadius = 8.0;  // pixels
 constexpr double kLeastRadiusUncertainty = 0.05;
-constexpr double kDarkSide = 0.1;        // of the disc's level: an edge too dark to see
-constexpr double kLitSide = 0.6;         // of the disc's level: a well-lit edge
-constexpr double kEdgeShare = 0.15;      // of the fall's width: the edge's own uncertainty
-constexpr double kRidgeRise = 0.04;      // of the disc's level: a rim that stands out of the dark
-constexpr double kRidgeReach = 3.0;      // pixels from the edge found on the brightest frame
-constexpr double kDarkInside = 0.02;     // of the disc's level: the darkest frame dark inside the rim
-constexpr double kRidgeSide = 6.0;       // pixels beyond kRidgeReach where the dark is measured
-constexpr double kRidgeAsymmetry = 2.0;  // at most, of a ridge's half-widths on its two sides
+constexpr double kDarkSide = 0.1;         // of the disc's level: an edge too dark to see
+constexpr double kLitSide = 0.6;          // of the disc's level: a well-lit edge
+constexpr double kEdgeShare = 0.15;       // of the fall's width: the edge's own uncertainty
+constexpr double kQuartileWidth = 1.349;  // a normal distribution's interquartile range, in sigmas
+constexpr double kSharpFall = 0.43;       // pixels: an unblurred edge's fall as a sigma
+constexpr double kRidgeRise = 0.04;       // of the disc's level: a rim that stands out of the dark
+constexpr double kRidgeReach = 3.0;       // pixels from the edge found on the brightest frame
+constexpr double kDarkInside = 0.02;      // of the disc's level: the darkest frame dark inside the rim
+constexpr double kRidgeSide = 6.0;        // pixels beyond kRidgeReach where the dark is measured
+constexpr double kRidgeAsymmetry = 2.0;   // at most, of a ridge's half-widths on its two sides
 // How far inside the fall a rim's crest may lie: a pixel and a share of the fall's width (rims
 // up to 2 pixels wide move the fall outwards by up to 0.9 pixel when sharp, 1.2 blurred by 2).
 constexpr double kRimInsideFall = 1.0;  // pixels
@@ -381,6 +383,7 @@ std::vector<EdgeSample> EdgeSamples(const GreyFrame& frame, const PhotoDisc& dis
 struct Edge {
   std::vector<Point> points;
   double width = 0.0;  // the median fall's width, pixels
+  bool lit = false;    // measured where the disc is well lit
 };
 Edge LitEdge(const std::vector<EdgeSample>& samples, const Levels& levels, int angles) {
   std::vector<Point> lit, all;
@@ -397,7 +400,17 @@ Edge LitEdge(const std::vector<EdgeSample>& samples, const Levels& levels, int a
     std::nth_element(widths.begin(), widths.begin() + widths.size() / 2, widths.end());
     width = widths[widths.size() / 2];
   }
-  return {enough ? lit : all, width};
+  return {enough ? lit : all, width, enough};
+}
+
+// The lens's blur from the fall's width where the disc is well lit: a Gaussian's fall of
+// standard deviation s is 1.349 s wide from a quarter to three quarters, on top of the
+// kSharpFall that the pixels and the sampling give a sharp edge. 0 when not so measured. The
+// width saturates beyond a blur of about 2 pixels (2.2 for 2.5, 2.8 for 3.5 on synthetic
+// frames), never the wrong way: a blur taken too small frees the readings of too little of it.
+double Blur(const Edge& edge) {
+  if (!edge.lit) return 0.0;
+  return std::sqrt(std::max(0.0, std::pow(edge.width / kQuartileWidth, 2) - kSharpFall * kSharpFall));
 }
 
 // The mirror's bright rim found across a circle in the darkest-of-all frame, radius by radius:
@@ -491,7 +504,8 @@ std::optional<DiscScale> FindDisc(const GreyFrame& brightest, const std::functio
   // Where along a blurred fall the mirror's edge lies is known to a share of the fall's width:
   // a thin bright rim along the edge moves the fall outwards by as much.
   const double definition = kEdgeShare * edge.width;
-  return DiscScale{*disc, std::hypot(RadiusUncertainty(edge.points, *disc), definition), ScaleSource::FoundEdge};
+  return DiscScale{*disc, std::hypot(RadiusUncertainty(edge.points, *disc), definition), ScaleSource::FoundEdge,
+                   Blur(edge)};
 }
 
 }  // namespace zonalyst

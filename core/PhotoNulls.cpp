@@ -347,7 +347,7 @@ PhotoReadingsResult ReadPhotoNulls(const MirrorTest& test, const std::vector<Gre
   const bool usable = sameSize && frames.size() == positions.size();
   static const std::vector<GreyFrame> kNone;
   const std::vector<GreyFrame>& series = usable ? frames : kNone;
-  const ZoneMeter meter(test, disc, series, masked);
+  const ZoneMeter meter(test, disc, series, masked, scale.blurPx);
   const std::vector<Sides> sides = MeasureSides(meter, series, order);
 
   double lit = 0.0;
@@ -367,7 +367,7 @@ PhotoReadingsResult ReadPhotoNulls(const MirrorTest& test, const std::vector<Gre
 
   // The nulls of every zone on a disc moved by (dx, dr), for the scale's part of the uncertainty.
   const auto nullsOn = [&](double dx, double dr) {
-    const ZoneMeter moved(test, {disc.x + dx, disc.y, disc.radius + dr}, series, masked);
+    const ZoneMeter moved(test, {disc.x + dx, disc.y, disc.radius + dr}, series, masked, scale.blurPx);
     std::vector<CurveNull> nulls;
     for (const Sides& s : MeasureSides(moved, series, order))
       nulls.push_back(FindCurveNull(CurveOf(s, result.positions)));

@@ -97,7 +97,7 @@ bool Inside(const WindowRect& w, const PhotoDisc& disc) {
 }  // namespace
 
 ZoneWindows PlaceZoneWindows(const MirrorTest& test, int zone, const PhotoDisc& disc,
-                             const std::vector<GreyFrame>& frames, bool masked) {
+                             const std::vector<GreyFrame>& frames, bool masked, double blurPx) {
   ZoneWindows out;
   const double semiDiameter = test.diameterMm() / 2.0;
   const double pixelsPerMm = disc.radius / semiDiameter;
@@ -148,12 +148,16 @@ ZoneWindows PlaceZoneWindows(const MirrorTest& test, int zone, const PhotoDisc& 
   // conic's nulls run straight) weighted by |x| (the knife shadows a pixel by its ray's offset
   // along x, rho x / r): for a window centred at (c, a) reaching w across and h up and down
   // that mean is c^2 + w^2 + a^2 + h^2 / 3. The farther from the diameter, the nearer the centre.
+  // A blur of s spreads each pixel's light from points (x + dx, y + dy) about it, which the
+  // knife weighs by |x + dx|: their mean radius squared is larger by 4 s^2 (3 s^2 across, s^2
+  // up and down), so the window is placed as much nearer the centre.
   for (const double side : {-1.0, 1.0}) {
     WindowRect& w = side < 0.0 ? out.left : out.right;
     const double across = (w.y0 + w.y1) / 2.0 - disc.y, half = (w.y1 - w.y0) / 2.0;
     // As shares of r: a disc typed far beyond the frame squares past what a double holds.
-    const double share =
-        r > 0.0 ? std::pow(across / r, 2) + std::pow(halfWidth / r, 2) + std::pow(half / r, 2) / 3.0 : 1.0;
+    const double share = r > 0.0 ? std::pow(across / r, 2) + std::pow(halfWidth / r, 2) + std::pow(half / r, 2) / 3.0 +
+                                       4.0 * std::pow(blurPx / r, 2)
+                                 : 1.0;
     const double x = r * std::sqrt(std::max(0.0, 1.0 - share));
     w.x0 = disc.x + side * x - halfWidth;
     w.x1 = disc.x + side * x + halfWidth;

@@ -20,9 +20,10 @@ struct ZoneWindows {
 };
 
 // The windows of zone z (1..N) of the test in frames of the series (all the same size) whose
-// disc is given; with masked, inside the zone's openings as the frames show them.
+// disc is given; with masked, inside the zone's openings as the frames show them. blurPx: the
+// lens's blur (a Gaussian's standard deviation, pixels), 0 when not known.
 ZoneWindows PlaceZoneWindows(const MirrorTest& test, int zone, const PhotoDisc& disc,
-                             const std::vector<GreyFrame>& frames, bool masked);
+                             const std::vector<GreyFrame>& frames, bool masked, double blurPx = 0.0);
 
 // The pixels a window touches.
 PixelWindow Covering(const WindowRect& window);

@@ -33,7 +33,8 @@ struct MeteredZone {
   // Read when the zone can be read; NearCentre where its two windows would touch (the knife
   // then darkens both at once); OutsideDisc when a window falls outside the disc or the frame.
   NullStatus status = NullStatus::OutsideDisc;
-  // The spread (standard deviation) of r^2 over the pixels of the wider-spread window, mm^2.
+  // The spread (standard deviation) of r^2 over the points whose light the wider-spread window
+  // gathers (its pixels, widened by the blur), mm^2.
   double squareSpreadMm2 = 0.0;
 };
 
@@ -42,8 +43,9 @@ class ZoneMeter {
   // The windows of every zone of the test on frames of the size of `frames` (all one size),
   // whose disc is given; with masked, inside the mask's openings as those frames show them lit
   // (the series itself, or its brightest-of-all frame). Without frames, or without a disc,
-  // every zone is outside the disc.
-  ZoneMeter(const MirrorTest& test, const PhotoDisc& disc, const std::vector<GreyFrame>& frames, bool masked);
+  // every zone is outside the disc. blurPx: the lens's blur (DiscScale), 0 when not known.
+  ZoneMeter(const MirrorTest& test, const PhotoDisc& disc, const std::vector<GreyFrame>& frames, bool masked,
+            double blurPx = 0.0);
 
   const std::vector<MeteredZone>& zones() const { return zones_; }
 
