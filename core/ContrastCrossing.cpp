@@ -9,12 +9,11 @@ namespace {
 
 constexpr int kReach = 2;  // points either side of a crossing that belong to it
 constexpr double kClearlyStrongest = 3.0;
-constexpr int kBendReach = 3;  // points either side whose bend is measured
-constexpr int kFitReach = 3;   // points either side a shallow crossing's line may reach
-constexpr double kFitLimit = 0.8;
-constexpr double kSaturatedShare = 0.9;
-constexpr double kFlat =
-    0.995;  // a contrast this near +-1 is a flat end  // of the curve's largest |c| there: a point on a flat end
+constexpr int kBendReach = 3;            // points either side whose bend is measured
+constexpr int kFitReach = 3;             // points either side a shallow crossing's line may reach
+constexpr double kFitLimit = 0.8;        // |c| from which a point bends too far to join that line
+constexpr double kSaturatedShare = 0.9;  // of the curve's largest |c| there: a point on a flat end
+constexpr double kFlat = 0.995;          // a contrast this near +-1 is a flat end
 
 struct Crossing {
   int first = 0;  // the point before the first sign change (index among the usable points)
