@@ -88,14 +88,15 @@ RecordedSweep ReadRecordedSweep(const MirrorTest& test, const SweepSource& sourc
 MeasuredSweep MeasureSweep(const MirrorTest& test, const RecordedSweep& sweep) {
   const PreparedSeries& series = sweep.frames;
   // The windows on the disc that stands for the test's diameter (behind a mask, the openings').
-  const PhotoDisc& disc = series.discScale ? series.discScale->disc : *series.disc;
-  return MeasureSweep(test, series.frames, sweep.times, series.brightest, disc, series.masked);
+  const DiscScale scale = series.discScale ? *series.discScale : GivenScale(*series.disc);
+  return MeasureSweep(test, series.frames, sweep.times, series.brightest, scale, series.masked);
 }
 
 MeasuredSweep MeasureSweep(const MirrorTest& test, const std::vector<GreyFrame>& frames,
-                           const std::vector<double>& times, const GreyFrame& brightest, const PhotoDisc& disc,
+                           const std::vector<double>& times, const GreyFrame& brightest, const DiscScale& scale,
                            bool masked) {
-  const ZoneMeter meter(test, disc, {brightest}, masked);
+  // Placed as the photos' windows are, the lens's blur seen on the edge taken out as there.
+  const ZoneMeter meter(test, scale.disc, {brightest}, masked, scale.blurPx);
   MeasuredSweep measured{meter.zones(), {}};
   for (std::size_t k = 0; k < frames.size() && k < times.size(); ++k) {
     measured.frames.push_back({times[k], meter.measure(frames[k])});

@@ -75,7 +75,7 @@ struct MeasuredSweep {
 };
 MeasuredSweep MeasureSweep(const MirrorTest& test, const RecordedSweep& sweep);
 MeasuredSweep MeasureSweep(const MirrorTest& test, const std::vector<GreyFrame>& frames,
-                           const std::vector<double>& times, const GreyFrame& brightest, const PhotoDisc& disc,
+                           const std::vector<double>& times, const GreyFrame& brightest, const DiscScale& scale,
                            bool masked);
 
 }  // namespace zonalyst::photo

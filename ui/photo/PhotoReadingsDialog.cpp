@@ -494,7 +494,7 @@ void PhotoReadingsDialog::readNulls() {
 
 void PhotoReadingsDialog::readSweepNulls(const DiscScale& scale) {
   const photo::MeasuredSweep measured =
-      photo::MeasureSweep(state_.test, frames_, sweep_->times, brightest_, scale.disc, mask_->isChecked());
+      photo::MeasureSweep(state_.test, frames_, sweep_->times, brightest_, scale, mask_->isChecked());
   sweepResult_ = SolveSweep(state_.test, measured.zones, sweep_->track, measured.frames, SweepSettings{});
   result_ = AsPhotoReadings(*sweepResult_, measured.zones);
   QStringList status = {ReadCountText(*result_)};
