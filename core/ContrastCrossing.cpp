@@ -63,6 +63,22 @@ std::optional<Quadratic> FitQuadratic(const std::vector<double>& x, const std::v
 // The contrast where a curve of its shape runs straight: artanh(c), c kept within +-kFlat.
 double Straightened(double c) { return std::atanh(std::clamp(c, -kFlat, kFlat)); }
 
+// The sums of a least-squares line through the points from..to (inclusive): the means of x and
+// y and the sums of squared and crossed deviations from them.
+struct LineSums {
+  double meanX = 0.0, meanY = 0.0, sxx = 0.0, sxy = 0.0;
+};
+LineSums SumLine(const std::vector<double>& x, const std::vector<double>& y, std::size_t from, std::size_t to) {
+  LineSums sums;
+  const double count = static_cast<double>(to - from + 1);
+  for (std::size_t k = from; k <= to; ++k) sums.meanX += x[k] / count, sums.meanY += y[k] / count;
+  for (std::size_t k = from; k <= to; ++k) {
+    sums.sxx += (x[k] - sums.meanX) * (x[k] - sums.meanX);
+    sums.sxy += (x[k] - sums.meanX) * (y[k] - sums.meanY);
+  }
+  return sums;
+}
+
 // The null of a shallow, noisy crossing from more frames: the least-squares line on artanh(c)
 // through m frames on either side of it (m = 1: the bracketing pair, the interpolation), the m
 // whose expected error is least. A quadratic fitted to artanh(c) over the widest reach tells
@@ -96,13 +112,9 @@ std::optional<WiderFit> FitWider(const std::vector<double>& x, const std::vector
   double bestError = 0.0;
   int bestReach = 0;
   for (int m = 1; m <= reach; ++m) {
-    const auto from = static_cast<std::size_t>(reach - m), to = static_cast<std::size_t>(reach + m);
     const double count = 2.0 * m;
-    double meanX = 0.0, meanY = 0.0;
-    for (std::size_t k = from; k < to; ++k) meanX += all[k] / count, meanY += y[k] / count;
-    double sxx = 0.0, sxy = 0.0;
-    for (std::size_t k = from; k < to; ++k)
-      sxx += (all[k] - meanX) * (all[k] - meanX), sxy += (all[k] - meanX) * (y[k] - meanY);
+    const auto [meanX, meanY, sxx, sxy] =
+        SumLine(all, y, static_cast<std::size_t>(reach - m), static_cast<std::size_t>(reach + m - 1));
     const double b = sxy / sxx;
     if (!(std::abs(b) > 0.0) || !std::isfinite(b)) return std::nullopt;
     const double t0 = -meanY / b;
@@ -164,12 +176,8 @@ CurveNull FindCurveNull(const ContrastCurve& curve) {
     null.position = x[s.first] + step * c0 / (c0 - c1);
   } else {
     // A noisy crossing: the least-squares line through its points.
-    double meanX = 0.0, meanC = 0.0;
-    const int m = s.last - s.first + 1;
-    for (int k = s.first; k <= s.last; ++k) meanX += x[k] / m, meanC += c[k] / m;
-    double sxx = 0.0, sxc = 0.0;
-    for (int k = s.first; k <= s.last; ++k)
-      sxx += (x[k] - meanX) * (x[k] - meanX), sxc += (x[k] - meanX) * (c[k] - meanC);
+    const auto [meanX, meanC, sxx, sxc] =
+        SumLine(x, c, static_cast<std::size_t>(s.first), static_cast<std::size_t>(s.last));
     null.position = std::clamp(meanX - meanC * sxx / sxc, x[s.first], x[s.last]);
     if (!std::isfinite(null.position)) null.position = (x[s.first] + x[s.last]) / 2.0;
   }

@@ -458,8 +458,7 @@ PhotoReadingsResult ReadPhotoNulls(const MirrorTest& test, const std::vector<Gre
     result.zones.push_back(std::move(zone));
   }
   if (!(disc.radius > 0.0)) return result;
-  // Freed of the windows' average across a bend of the nulls; as much enters the uncertainty,
-  // for the lens's blur that spreads the windows further.
+  // Freed of the windows' average across a bend of the nulls; as much enters the uncertainty.
   std::vector<std::optional<double>> readings;
   for (const ZoneNull& zone : result.zones) readings.push_back(zone.reading);
   const std::vector<double> moves = BendMoves(readings, meter.zones());
