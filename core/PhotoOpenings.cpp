@@ -25,26 +25,40 @@ namespace zonalyst {
 // Along each radius the light begins and ends where the grey crosses half-way between the
 // background and the level of the lit run it bounds (linear interpolation between samples a
 // quarter pixel apart, sought outwards from a few pixels inside the run), so a dim opening
-// keeps its edges where they are. The radius's
-// uncertainty is the fit's standard error of k times the test's semi-diameter.
+// keeps its edges where they are. The brightest-of-all frame lights an opening evenly only where
+// some frame lit all of it near its edge: one that the knife's shadow crossed in every frame that
+// lit it (an outer zone on the side lit only by the series' last frames) shows a ramp of light
+// there, which moves its edge by up to half a pixel; such openings, told by their falls'
+// asymmetry, are left out of the fit, as are the rays along an opening's sides, dimmed by the
+// blur. The radius's uncertainty is the fit's standard error of k times the test's semi-diameter.
 
 namespace {
 
 constexpr double kReachDegrees = 40.0;
 constexpr double kSampleStep = 0.25;  // pixels
 constexpr double kMatchPixels = 1.5;
-constexpr double kEndReach = 10.0;     // pixels inside a lit run's end that tell its level there
-constexpr double kSearchShare = 0.25;  // of the radius: how far from the disc's centre the vote looks
-constexpr double kAgainShare = 0.02;   // of the radius: a centre moved this far seeks the edges again
-constexpr double kLikeScore = 0.8;     // two fits' scores this near match alike
-constexpr double kLooseEdges = 0.004;  // of the radius, and a pixel: the most a fit's edges may scatter
-constexpr double kLeastShare = 0.5;    // of the edges seen from a fit's centre, those it must match
+constexpr double kEndReach = 10.0;      // pixels inside a lit run's end that tell its level there
+constexpr double kSearchShare = 0.25;   // of the radius: how far from the disc's centre the vote looks
+constexpr double kAgainShare = 0.02;    // of the radius: a centre moved this far seeks the edges again
+constexpr double kLikeScore = 0.8;      // two fits' scores this near match alike
+constexpr double kLooseEdges = 0.004;   // of the radius, and a pixel: the most a fit's edges may scatter
+constexpr double kLeastShare = 0.5;     // of the edges seen from a fit's centre, those it must match
+constexpr double kUnevenFall = 0.2;     // log of the ratio of a fall's halves that shows uneven light
+constexpr double kSharpFall = 1.0;      // pixels: a fall too sharp for its halves to tell
+constexpr double kDimEdge = 0.9;        // of an opening's median lit level: an edge along its side
+constexpr double kLeastEven = 0.5;      // of the edges matched: too few even ones tell a smeared frame
+constexpr double kTenthsApart = 2.563;  // sigmas between a Gaussian fall's 10 % and 90 % points
+constexpr double kSharpSigma = 0.33;    // pixels: an unblurred edge's fall as a sigma, sampled here
 
 struct EdgeAt {
   double x = 0.0, y = 0.0;  // frame pixels
   int ray = 0;
   double along = 0.0;  // pixels from the disc's centre along the ray
-  double rhoMm = 0.0;  // the zone edge it lies on, once matched
+  bool right = false;  // of the centre
+  bool litInside = false;
+  double litFall = 0.0, darkFall = 0.0;  // pixels from half-way to a tenth from the lit level and from the dark
+  double level = 0.0;                    // the lit level next to it
+  double rhoMm = 0.0;                    // the zone edge it lies on, once matched
 };
 
 // Where the light begins and ends along the radii near the horizontal diameter.
@@ -83,8 +97,12 @@ std::vector<EdgeAt> OpeningEdges(const GreyFrame& frame, const PhotoDisc& disc, 
         // Sought outwards from kEndReach inside the run (the run's first or last sample above
         // the low threshold is often still below half-way), or from its brightest sample there
         // when that point is not above half-way (a narrow opening).
-        const auto cross = [&](int step) -> std::optional<double> {
-          const double half = ((step < 0 ? levelAt(start, start + near) : levelAt(k - near, k)) + background) / 2.0;
+        struct Crossing {
+          double at = 0.0, litFall = 0.0, darkFall = 0.0, level = 0.0;
+        };
+        const auto cross = [&](int step) -> std::optional<Crossing> {
+          const double level = step < 0 ? levelAt(start, start + near) : levelAt(k - near, k);
+          const double half = (level + background) / 2.0;
           const auto [first, last] =
               step < 0 ? std::pair(start, std::min(start + near, k)) : std::pair(std::max(k - near, start), k);
           int from = step < 0 ? last - 1 : first;
@@ -92,14 +110,29 @@ std::vector<EdgeAt> OpeningEdges(const GreyFrame& frame, const PhotoDisc& disc, 
             from =
                 static_cast<int>(std::max_element(profile.begin() + first, profile.begin() + last) - profile.begin());
           }
-          for (int m = from; m >= 1 && m + 1 < samples && std::abs(m - from) < near + 40; m += step) {
-            const double a0 = profile[m], a1 = profile[m + step];
-            if ((a0 >= half) != (a1 >= half)) return (m + step * (a0 - half) / (a0 - a1)) * kSampleStep;
-          }
-          return std::nullopt;
+          // Where the grey crosses a level between sample m and the next one along step.
+          const auto crossingFrom = [&](int m, int along, double grey) -> std::optional<double> {
+            for (; m >= 1 && m + 1 < samples && std::abs(m - from) < near + 40; m += along) {
+              const double a0 = profile[m], a1 = profile[m + along];
+              if ((a0 >= grey) != (a1 >= grey)) return m + along * (a0 - grey) / (a0 - a1);
+            }
+            return std::nullopt;
+          };
+          const auto at = crossingFrom(from, step, half);
+          if (!at) return std::nullopt;
+          const int before = static_cast<int>(std::floor(*at)), after = before + 1;
+          const int litSample = step > 0 ? before : after, darkSample = step > 0 ? after : before;
+          // The fall's two halves, each sought from across the half-way crossing.
+          const auto lit = crossingFrom(darkSample, -step, background + 0.9 * (level - background));
+          const auto dark = crossingFrom(litSample, step, background + 0.1 * (level - background));
+          return Crossing{*at * kSampleStep, lit ? std::abs(*at - *lit) * kSampleStep : 0.0,
+                          dark ? std::abs(*dark - *at) * kSampleStep : 0.0, level};
         };
-        for (const auto& r : {cross(-1), cross(1)}) {
-          if (r) edges.push_back({disc.x + *r * cx, disc.y + *r * cy, ray, *r, 0.0});
+        for (const int step : {-1, 1}) {
+          if (const auto c = cross(step)) {
+            edges.push_back({disc.x + c->at * cx, disc.y + c->at * cy, ray, c->at, side == 0.0, step > 0, c->litFall,
+                             c->darkFall, c->level, 0.0});
+          }
         }
       }
     }
@@ -188,6 +221,50 @@ std::optional<Circle> FitScale(const std::vector<EdgeAt>& matched, Circle fit, s
   return fit;
 }
 
+double Median(std::vector<double> v) {
+  std::nth_element(v.begin(), v.begin() + static_cast<std::ptrdiff_t>(v.size() / 2), v.end());
+  return v[v.size() / 2];
+}
+
+// An opening that no frame lights evenly up to its edge (the knife's shadow crossed it in every
+// frame that lit it there) has light that ramps toward the edge or away from it, and the
+// half-way crossing moves off the edge by up to half a pixel. A blurred edge of even light falls
+// symmetrically about half-way: an opening's edge (one zone edge, one side of the centre, lit on
+// the same side) whose falls from half-way to a tenth of the way to the lit level and to the dark
+// differ by more than kUnevenFall (medians over the edge) is left out. So are the points of an
+// edge dimmer than kDimEdge of its median: rays along the opening's sides, where blur takes light.
+std::vector<EdgeAt> EvenEdges(std::vector<EdgeAt> matched) {
+  struct Opening {
+    double rhoMm;
+    bool right, litInside;
+    std::vector<double> ratios, falls, levels;
+    bool even = false;
+    double level = 0.0;
+  };
+  std::vector<Opening> openings;
+  const auto openingOf = [&](const EdgeAt& e) {
+    return std::find_if(openings.begin(), openings.end(), [&](const Opening& o) {
+      return o.rhoMm == e.rhoMm && o.right == e.right && o.litInside == e.litInside;
+    });
+  };
+  for (const EdgeAt& e : matched) {
+    auto at = openingOf(e);
+    if (at == openings.end()) at = openings.insert(openings.end(), Opening{e.rhoMm, e.right, e.litInside, {}, {}, {}});
+    if (e.litFall > 0.0 && e.darkFall > 0.0) at->ratios.push_back(e.litFall / e.darkFall);
+    at->falls.push_back(e.litFall + e.darkFall);
+    at->levels.push_back(e.level);
+  }
+  for (Opening& o : openings) {
+    o.even = Median(o.falls) < kSharpFall || (!o.ratios.empty() && std::abs(std::log(Median(o.ratios))) <= kUnevenFall);
+    o.level = Median(o.levels);
+  }
+  std::erase_if(matched, [&](const EdgeAt& e) {
+    const Opening& o = *openingOf(e);
+    return !o.even || e.level < kDimEdge * o.level;
+  });
+  return matched;
+}
+
 // A fit of centre and scale with the edges it matched and the robust spread of their
 // residuals, pixels.
 struct Refined {
@@ -202,6 +279,7 @@ struct Refined {
 std::optional<Refined> Refine(const std::vector<EdgeAt>& edges, const std::vector<double>& radii, Circle fit) {
   double sigma = 0.0;
   std::vector<EdgeAt> matched;
+  std::size_t onCircles = 0;  // edges matched, even or not
   for (int round = 0; round < 8; ++round) {
     matched.clear();
     for (EdgeAt e : edges) {
@@ -211,6 +289,11 @@ std::optional<Refined> Refine(const std::vector<EdgeAt>& edges, const std::vecto
         matched.push_back(e);
       }
     }
+    onCircles = matched.size();
+    // Where most edges fall unevenly, the brightest-of-all frame is smeared (frames that shook,
+    // not yet aligned): all of them then (60 to 86 % are even on steady degraded series).
+    std::vector<EdgeAt> even = EvenEdges(matched);
+    if (static_cast<double>(even.size()) >= kLeastEven * static_cast<double>(onCircles)) matched = std::move(even);
     const auto next = FitScale(matched, fit, std::nullopt);
     if (!next || matched.size() < 12) return std::nullopt;
     fit = *next;
@@ -220,7 +303,7 @@ std::optional<Refined> Refine(const std::vector<EdgeAt>& edges, const std::vecto
     std::nth_element(spread.begin(), spread.begin() + spread.size() / 2, spread.end());
     sigma = 1.4826 * spread[spread.size() / 2];
   }
-  const double share = static_cast<double>(matched.size()) / static_cast<double>(edges.size());
+  const double share = static_cast<double>(onCircles) / static_cast<double>(edges.size());
   return Refined{fit, std::move(matched), sigma, share};
 }
 
@@ -375,7 +458,13 @@ std::optional<DiscScale> FitOpeningsScale(const GreyFrame& brightest, const Phot
   const double kError =
       std::sqrt(squares * (static_cast<double>(scales.size()) - 1.0) / static_cast<double>(scales.size()));
   const double semiDiameter = test.diameterMm() / 2.0;
-  return DiscScale{{fit.cx, fit.cy, fit.k * semiDiameter}, kError * semiDiameter, ScaleSource::Openings};
+  // The lens's blur from the falls' width, less what the pixels and the sampling give a sharp edge.
+  std::vector<double> falls;
+  for (const EdgeAt& e : matched) falls.push_back(e.litFall + e.darkFall);
+  const double fallSigma = Median(falls) / kTenthsApart;
+  DiscScale scale{{fit.cx, fit.cy, fit.k * semiDiameter}, kError * semiDiameter, ScaleSource::Openings};
+  scale.blurPx = std::sqrt(std::max(0.0, fallSigma * fallSigma - kSharpSigma * kSharpSigma));
+  return scale;
 }
 
 }  // namespace zonalyst
