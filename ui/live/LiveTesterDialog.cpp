@@ -16,8 +16,8 @@
 #include "ui/panel/DiscView.h"
 #include "ui/panel/EntryBoxes.h"
 #include "ui/panel/ReadingSetQuestion.h"
+#include "ui/panel/ReadingsTable.h"
 #include "ui/panel/rules/SweepTable.h"
-#include "ui/panel/rules/ZoneTable.h"
 
 #include <QAbstractSpinBox>
 #include <QApplication>
@@ -29,7 +29,6 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -64,12 +63,6 @@ QChar Separator() { return DecimalSeparator().front(); }
 
 QString Number(double value, int decimals) {
   return QString::fromStdString(FormatFixed(value, decimals)).replace(QLatin1Char('.'), Separator());
-}
-
-QTableWidgetItem* Item(const QString& text) {
-  auto* item = new QTableWidgetItem(text);
-  item->setFlags(item->flags() & ~Qt::ItemIsEditable);
-  return item;
 }
 
 template <typename Box>
@@ -126,27 +119,14 @@ LiveTesterDialog::LiveTesterDialog(AppState& state, Prompter& prompter, platform
   chart_->setFixedSize(plot::kContrastChartWidth / 2, plot::kContrastChartHeight / 2);
   chart_->setScaledContents(true);
   passes_ = Named(new QLabel(this), "lblPasses");
-  zones_ = Named(new QTableWidget(0, 0, this), "tblZones");
-  zones_->verticalHeader()->hide();
-  zones_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  zones_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-  zones_->verticalHeader()->setDefaultSectionSize(zones_->fontMetrics().height() + 6);
-  zones_->setMinimumHeight(zones_->horizontalHeader()->sizeHint().height() +
-                           6 * zones_->verticalHeader()->defaultSectionSize() + 4);
-
-  set_ = Named(new QComboBox(this), "cboFillSet");
-  for (int set = 1; set <= LastFillableSet(state_.test); ++set) set_->addItem(QString::number(set));
-  set_->setCurrentIndex(NextReadingSet(state_.test) - 1);
-  fill_ = Named(new QPushButton(this), "cmdFillSet");
-  const auto nameFill = [this] { fill_->setText(QStringLiteral("Fill Set %1").arg(set_->currentIndex() + 1)); };
-  nameFill();
-  connect(set_, &QComboBox::currentIndexChanged, this, nameFill);
-  connect(fill_, &QPushButton::clicked, this, &LiveTesterDialog::fillSet);
+  zones_ = MakeReadingsTable(6, this);
+  fillSet_ = MakeFillSetControls(state_.test, this);
+  connect(fillSet_.fill, &QPushButton::clicked, this, &LiveTesterDialog::fillSet);
   auto* ok = Named(new QPushButton(QStringLiteral("OK"), this), "cmdOK");
   auto* cancel = Named(new QPushButton(QStringLiteral("Cancel"), this), "cmdCancel");
   connect(ok, &QPushButton::clicked, this, &LiveTesterDialog::accept);
   connect(cancel, &QPushButton::clicked, this, &LiveTesterDialog::reject);
-  for (QPushButton* button : {fill_, ok, cancel}) button->setAutoDefault(false);
+  for (QPushButton* button : {fillSet_.fill, ok, cancel}) button->setAutoDefault(false);
   status_ = Named(new QLabel(this), "lblLiveStatus");
   status_->setWordWrap(true);
 
@@ -161,8 +141,8 @@ LiveTesterDialog::LiveTesterDialog(AppState& state, Prompter& prompter, platform
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(status_, 1);
   buttons->addWidget(new QLabel(QStringLiteral("Reading set"), this));
-  buttons->addWidget(set_);
-  buttons->addWidget(fill_);
+  buttons->addWidget(fillSet_.set);
+  buttons->addWidget(fillSet_.fill);
   buttons->addWidget(ok);
   buttons->addWidget(cancel);
   auto* layout = new QVBoxLayout(this);
@@ -833,24 +813,14 @@ void LiveTesterDialog::solve() {
 void LiveTesterDialog::showReadings() {
   plot::RasterSurface chart(plot::kContrastChartWidth, plot::kContrastChartHeight);
   chart.clear();
-  std::vector<QStringList> rows;
-  QStringList headers;
   if (mode_ == Mode::Stepped) {
-    for (const QString& header : panel::ZoneHeaders(state_.test)) headers << header;
-    if (steppedResult_) {
-      plot::DrawContrastCurves(chart, *steppedResult_, state_.test.inInches());
-      for (const panel::ZoneRow& row : panel::ZoneRows(state_.test, *steppedResult_, Separator())) {
-        rows.push_back(QStringList(row.begin(), row.end()));
-      }
-    }
+    if (steppedResult_) plot::DrawContrastCurves(chart, *steppedResult_, state_.test.inInches());
+    ShowZoneReadings(zones_, state_.test, steppedResult_);
     passes_->clear();
   } else {
-    for (const QString& header : panel::SweepHeaders(state_.test)) headers << header;
+    ShowSweepReadings(zones_, state_.test, sweepResult_);
     QStringList lines;
     if (sweepResult_) {
-      for (const panel::SweepRow& row : panel::SweepRows(state_.test, *sweepResult_, Separator())) {
-        rows.push_back(QStringList(row.begin(), row.end()));
-      }
       for (const QString& line : panel::PassLines(state_.test, *sweepResult_, tooFast_, Separator())) {
         lines << line;
       }
@@ -862,15 +832,8 @@ void LiveTesterDialog::showReadings() {
     passes_->setText(lines.join(QLatin1Char('\n')));
   }
   chart_->setPixmap(QPixmap::fromImage(chart.image()));
-  zones_->setColumnCount(static_cast<int>(headers.size()));
-  zones_->setHorizontalHeaderLabels(headers);
-  zones_->setRowCount(static_cast<int>(rows.size()));
-  for (int row = 0; row < zones_->rowCount(); ++row) {
-    for (int column = 0; column < zones_->columnCount(); ++column) {
-      zones_->setItem(row, column, Item(rows[static_cast<std::size_t>(row)].value(column)));
-    }
-  }
-  fill_->setEnabled(mode_ == Mode::Stepped ? steppedResult_.has_value() : sweepResult_.has_value() && !sweeping_);
+  fillSet_.fill->setEnabled(mode_ == Mode::Stepped ? steppedResult_.has_value()
+                                                   : sweepResult_.has_value() && !sweeping_);
 }
 
 void LiveTesterDialog::fillSet() {
@@ -880,7 +843,7 @@ void LiveTesterDialog::fillSet() {
     result = AsPhotoReadings(*sweepResult_);
   }
   if (!result) return;
-  const QString text = FillReadingSetAsking(state_.test, ReadingsOf(*result), set_->currentIndex() + 1,
+  const QString text = FillReadingSetAsking(state_.test, ReadingsOf(*result), fillSet_.chosenSet(),
                                             QStringLiteral("from the live tester"), prompter_, windowTitle());
   if (text.isEmpty()) return;
   status_->setText(text);

@@ -11,6 +11,7 @@
 #include "ui/live/rules/SteppedRun.h"
 #include "ui/live/rules/SweepRun.h"
 #include "ui/panel/AppState.h"
+#include "ui/panel/ReadingsTable.h"
 #include "ui/prompt/Prompter.h"
 
 #include <QDialog>
@@ -228,8 +229,7 @@ class LiveTesterDialog final : public QDialog {
   QLabel* chart_ = nullptr;
   QLabel* passes_ = nullptr;
   QTableWidget* zones_ = nullptr;
-  QComboBox* set_ = nullptr;
-  QPushButton* fill_ = nullptr;
+  FillSetControls fillSet_;
   QLabel* status_ = nullptr;
 };
 

@@ -7,9 +7,9 @@
 #include "ui/panel/DiscView.h"
 #include "ui/panel/EntryBoxes.h"
 #include "ui/panel/ReadingSetQuestion.h"
+#include "ui/panel/ReadingsTable.h"
 #include "ui/panel/rules/KnifePositionText.h"
 #include "ui/panel/rules/SweepTable.h"
-#include "ui/panel/rules/ZoneTable.h"
 #include "ui/prompt/ChoosePhotos.h"
 #include "ui/prompt/ChooseSweep.h"
 
@@ -51,16 +51,6 @@ QString PlaceTheDisc(const QString& frames) {
       .arg(frames);
 }
 
-QTableWidget* MakeTable(const QString& objectName, const QStringList& headers, QWidget* parent) {
-  auto* table = new QTableWidget(0, static_cast<int>(headers.size()), parent);
-  table->setObjectName(objectName);
-  table->setHorizontalHeaderLabels(headers);
-  table->verticalHeader()->hide();
-  table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
-  table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-  return table;
-}
-
 QDoubleSpinBox* MakeDiscBox(const QString& objectName, QWidget* parent) {
   auto* box = new QDoubleSpinBox(parent);
   box->setObjectName(objectName);
@@ -68,12 +58,6 @@ QDoubleSpinBox* MakeDiscBox(const QString& objectName, QWidget* parent) {
   box->setRange(-100000.0, 100000.0);
   box->setKeyboardTracking(false);  // a value typed counts when it is complete
   return box;
-}
-
-QTableWidgetItem* ReadOnlyItem(const QString& text) {
-  auto* item = new QTableWidgetItem(text);
-  item->setFlags(item->flags() & ~Qt::ItemIsEditable);
-  return item;
 }
 
 }  // namespace
@@ -87,25 +71,11 @@ PhotoReadingsDialog::PhotoReadingsDialog(const PanelContext& context, QWidget* p
   chart_ = new QLabel(this);
   chart_->setObjectName(QStringLiteral("picContrast"));
   chart_->setFixedSize(plot::kContrastChartWidth, plot::kContrastChartHeight);
-  QStringList headers;
-  for (const QString& header : panel::ZoneHeaders(state_.test)) headers << header;
-  zones_ = MakeTable(QStringLiteral("tblZones"), headers, this);
-  zones_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   // Eight zones in view; more scroll.
-  zones_->setMinimumHeight(zones_->horizontalHeader()->sizeHint().height() +
-                           8 * zones_->verticalHeader()->defaultSectionSize() + 4);
-
-  set_ = new QComboBox(this);
-  set_->setObjectName(QStringLiteral("cboFillSet"));
-  // A set further on would bring sets of zeros into use.
-  for (int set = 1; set <= LastFillableSet(state_.test); ++set) set_->addItem(QString::number(set));
-  set_->setCurrentIndex(NextReadingSet(state_.test) - 1);
-  fill_ = new QPushButton(this);
-  fill_->setObjectName(QStringLiteral("cmdFillSet"));
-  const auto nameFill = [this] { fill_->setText(QStringLiteral("Fill Set %1").arg(set_->currentIndex() + 1)); };
-  nameFill();
-  connect(set_, &QComboBox::currentIndexChanged, this, nameFill);
-  connect(fill_, &QPushButton::clicked, this, &PhotoReadingsDialog::fillSet);
+  zones_ = MakeReadingsTable(8, this);
+  ShowZoneReadings(zones_, state_.test, std::nullopt);
+  fillSet_ = MakeFillSetControls(state_.test, this);
+  connect(fillSet_.fill, &QPushButton::clicked, this, &PhotoReadingsDialog::fillSet);
   auto* close = new QPushButton(QStringLiteral("Close"), this);
   close->setObjectName(QStringLiteral("cmdClose"));
   connect(close, &QPushButton::clicked, this, &PhotoReadingsDialog::reject);
@@ -120,8 +90,8 @@ PhotoReadingsDialog::PhotoReadingsDialog(const PanelContext& context, QWidget* p
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(status_, 1);
   buttons->addWidget(new QLabel(QStringLiteral("Reading set"), this));
-  buttons->addWidget(set_);
-  buttons->addWidget(fill_);
+  buttons->addWidget(fillSet_.set);
+  buttons->addWidget(fillSet_.fill);
   buttons->addWidget(close);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
@@ -134,8 +104,9 @@ PhotoReadingsDialog::PhotoReadingsDialog(const PanelContext& context, QWidget* p
 
 QWidget* PhotoReadingsDialog::buildSeriesColumn() {
   auto* column = new QWidget(this);
-  photos_ = MakeTable(QStringLiteral("tblPhotos"),
-                      {QStringLiteral("Photo"), QStringLiteral("Knife"), QStringLiteral("From")}, column);
+  photos_ = MakeListTable(QStringLiteral("tblPhotos"), column);
+  photos_->setColumnCount(3);
+  photos_->setHorizontalHeaderLabels({QStringLiteral("Photo"), QStringLiteral("Knife"), QStringLiteral("From")});
   photos_->setMinimumWidth(230);
   photos_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
   photos_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
@@ -238,10 +209,7 @@ int PhotoReadingsDialog::runSweep(const QString& frameList, const QString& dialL
   photos_->setHorizontalHeaderLabels({QStringLiteral("Frame"), QStringLiteral("Time (s)"),
                                       QStringLiteral("Knife (%1)").arg(state_.test.inInches() ? "inch" : "mm")});
   photos_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  QStringList headers;
-  for (const QString& header : panel::SweepHeaders(state_.test)) headers << header;
-  zones_->setColumnCount(static_cast<int>(headers.size()));
-  zones_->setHorizontalHeaderLabels(headers);
+  ShowSweepReadings(zones_, state_.test, std::nullopt);
   QTimer::singleShot(0, this, &PhotoReadingsDialog::read);
   return exec();
 }
@@ -303,10 +271,10 @@ void PhotoReadingsDialog::setReading(bool reading) {
   progress_->setVisible(reading);
   cancel_->setVisible(reading);
   for (QWidget* control : std::initializer_list<QWidget*>{choose_, photos_, discX_, discY_, discR_, edgeDiameter_,
-                                                          findDisc_, mask_, edgeView_, discView_, set_}) {
+                                                          findDisc_, mask_, edgeView_, discView_, fillSet_.set}) {
     control->setEnabled(!reading && (control == choose_ || !frames_.empty()));
   }
-  fill_->setEnabled(!reading && anyRead());
+  fillSet_.fill->setEnabled(!reading && anyRead());
 }
 
 void PhotoReadingsDialog::read() {
@@ -548,26 +516,15 @@ void PhotoReadingsDialog::showZones() {
   discView_->setZones(result_ ? result_->zones : std::vector<ZoneNull>{});
   plot::RasterSurface chart(plot::kContrastChartWidth, plot::kContrastChartHeight);
   chart.clear();
-  std::vector<QStringList> rows;
-  if (sweepResult_) {
-    plot::DrawSweepCurves(chart, *sweepResult_, state_.test.inInches());
-    for (const panel::SweepRow& row : panel::SweepRows(state_.test, *sweepResult_, Separator())) {
-      rows.emplace_back(row.begin(), row.end());
-    }
-  } else if (result_) {
-    plot::DrawContrastCurves(chart, *result_, state_.test.inInches());
-    for (const panel::ZoneRow& row : panel::ZoneRows(state_.test, *result_, Separator())) {
-      rows.emplace_back(row.begin(), row.end());
-    }
+  if (sweep_) {
+    if (sweepResult_) plot::DrawSweepCurves(chart, *sweepResult_, state_.test.inInches());
+    ShowSweepReadings(zones_, state_.test, sweepResult_);
+  } else {
+    if (result_) plot::DrawContrastCurves(chart, *result_, state_.test.inInches());
+    ShowZoneReadings(zones_, state_.test, result_);
   }
   chart_->setPixmap(QPixmap::fromImage(chart.image()));
-  zones_->setRowCount(static_cast<int>(rows.size()));
-  for (int row = 0; row < zones_->rowCount(); ++row) {
-    for (int column = 0; column < zones_->columnCount(); ++column) {
-      zones_->setItem(row, column, new QTableWidgetItem(rows[static_cast<std::size_t>(row)].value(column)));
-    }
-  }
-  fill_->setEnabled(anyRead() && !worker_.running());
+  fillSet_.fill->setEnabled(anyRead() && !worker_.running());
 }
 
 bool PhotoReadingsDialog::anyRead() const {
@@ -578,7 +535,7 @@ bool PhotoReadingsDialog::anyRead() const {
 void PhotoReadingsDialog::fillSet() {
   if (!result_) return;
   const QString text = FillReadingSetAsking(
-      state_.test, ReadingsOf(*result_), set_->currentIndex() + 1,
+      state_.test, ReadingsOf(*result_), fillSet_.chosenSet(),
       sweep_ ? QStringLiteral("from the sweep") : QStringLiteral("from the photos"), prompter_, windowTitle());
   if (text.isEmpty()) return;
   status_->setText(text);

@@ -5,6 +5,7 @@
 #include "photo/RecordedSweep.h"
 #include "ui/panel/AppState.h"
 #include "ui/panel/PanelContext.h"
+#include "ui/panel/ReadingsTable.h"
 #include "ui/panel/WorkerRun.h"
 #include "ui/photo/rules/PhotoSeries.h"
 #include "ui/prompt/Prompter.h"
@@ -126,8 +127,7 @@ class PhotoReadingsDialog final : public QDialog {
   QCheckBox* mask_ = nullptr;
   QLabel* chart_ = nullptr;
   QTableWidget* zones_ = nullptr;
-  QComboBox* set_ = nullptr;
-  QPushButton* fill_ = nullptr;
+  FillSetControls fillSet_;
   QLabel* status_ = nullptr;
 };
 
