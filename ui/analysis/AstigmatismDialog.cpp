@@ -7,13 +7,13 @@
 #include "ui/analysis/rules/FolderTest.h"
 #include "ui/analysis/rules/ImageExportRules.h"
 #include "ui/analysis/rules/LocalisedText.h"
+#include "ui/panel/EntryBoxes.h"
 #include "ui/panel/TestFolderFiles.h"
 
 #include <QDir>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLocale>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -22,11 +22,6 @@ namespace zonalyst::ui {
 namespace {
 
 enum Column { kTest, kOrientation, kShift, kNote, kColumns };
-
-QChar Separator() {
-  const QString separator = QLocale().decimalPoint();
-  return separator.isEmpty() ? QLatin1Char('.') : separator.front();
-}
 
 QTableWidgetItem* ReadOnly(const QString& text) {
   auto* item = new QTableWidgetItem(text);
@@ -155,7 +150,7 @@ void AstigmatismDialog::cellChanged(int r, int column) {
     row.ticked = tests_->item(r, kTest)->checkState() == Qt::Checked;
   } else if (column == kOrientation) {
     const QString typed = tests_->item(r, kOrientation)->text();
-    row.orientationDeg = analysis::TypedOrientation(typed, Separator());
+    row.orientationDeg = analysis::TypedOrientation(typed, DecimalSeparatorChar());
     if (row.orientationDeg) platform::WriteOrientation(settings_, pathOf(row.fileName), *row.orientationDeg);
     filling_ = true;
     tests_->item(r, kNote)->setText(row.orientationDeg || typed.trimmed().isEmpty()

@@ -17,9 +17,9 @@
 namespace zonalyst::ui {
 namespace {
 
-QChar Separator() { return DecimalSeparator().front(); }
-
-QString StdDevShown(double value) { return analysis::LocalisedNumbersIn(analysis::StdDevText(value), Separator()); }
+QString StdDevShown(double value) {
+  return analysis::LocalisedNumbersIn(analysis::StdDevText(value), DecimalSeparatorChar());
+}
 
 void ShowBoxFocus(QLineEdit* box, bool focused) {
   QPalette palette = box->palette();
@@ -164,7 +164,7 @@ void McSetupDialog::fill(ValueBox& box, double value) {
 }
 
 double McSetupDialog::held(const ValueBox& box) const {
-  return analysis::HeldValue(box.edit->text(), box.filledWith, Separator());
+  return analysis::HeldValue(box.edit->text(), box.filledWith, DecimalSeparatorChar());
 }
 
 ZoneValues McSetupDialog::zoneValues() const {
@@ -224,7 +224,7 @@ void McSetupDialog::commitZoneBox(int row) {
   ValueBox& box = manual_[row];
   const double value = held(box);
   // A typed number becomes the value that its box shows once reformatted to "0.0000".
-  fill(box, value == box.filledWith ? value : analysis::ReadTypedNumber(StdDevShown(value), Separator()));
+  fill(box, value == box.filledWith ? value : analysis::ReadTypedNumber(StdDevShown(value), DecimalSeparatorChar()));
   showManualMean();
 }
 

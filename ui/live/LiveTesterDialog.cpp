@@ -59,10 +59,8 @@ constexpr double kClippedWarningPercent = 1.0;
 
 const char* const kLiveSection = "Live";
 
-QChar Separator() { return DecimalSeparator().front(); }
-
 QString Number(double value, int decimals) {
-  return QString::fromStdString(FormatFixed(value, decimals)).replace(QLatin1Char('.'), Separator());
+  return QString::fromStdString(FormatFixed(value, decimals)).replace(QLatin1Char('.'), DecimalSeparatorChar());
 }
 
 template <typename Box>
@@ -821,7 +819,7 @@ void LiveTesterDialog::showReadings() {
     ShowSweepReadings(zones_, state_.test, sweepResult_);
     QStringList lines;
     if (sweepResult_) {
-      for (const QString& line : panel::PassLines(state_.test, *sweepResult_, tooFast_, Separator())) {
+      for (const QString& line : panel::PassLines(state_.test, *sweepResult_, tooFast_, DecimalSeparatorChar())) {
         lines << line;
       }
       if (sweepResult_->hysteresis) {

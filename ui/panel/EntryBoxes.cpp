@@ -32,4 +32,9 @@ panel::EditState EditStateOf(const QLineEdit& box) {
 
 QString DecimalSeparator() { return QLocale().decimalPoint(); }
 
+QChar DecimalSeparatorChar() {
+  const QString separator = DecimalSeparator();
+  return separator.isEmpty() ? QLatin1Char('.') : separator.front();
+}
+
 }  // namespace zonalyst::ui

@@ -25,5 +25,8 @@ panel::EditState EditStateOf(const QLineEdit& box);
 
 // The user's decimal separator.
 QString DecimalSeparator();
+// The same as the one character put between a number's whole and its fraction ("." where the
+// locale gives none).
+QChar DecimalSeparatorChar();
 
 }  // namespace zonalyst::ui

@@ -34,8 +34,6 @@
 namespace zonalyst::ui {
 namespace {
 
-QChar Separator() { return DecimalSeparator().front(); }
-
 // "5 of 7 zones read."
 QString ReadCountText(const PhotoReadingsResult& result) {
   const auto read = std::count_if(result.zones.begin(), result.zones.end(),
@@ -251,7 +249,7 @@ void PhotoReadingsDialog::showSeries() {
   for (int row = 0; row < photos_->rowCount(); ++row) {
     const photos::SeriesPhoto& photo = series_[static_cast<std::size_t>(row)];
     photos_->setItem(row, 0, ReadOnlyItem(QFileInfo(photo.path).fileName()));
-    photos_->setItem(row, 1, new QTableWidgetItem(panel::PositionText(photo.position, Separator())));
+    photos_->setItem(row, 1, new QTableWidgetItem(panel::PositionText(photo.position, DecimalSeparatorChar())));
     photos_->setItem(row, 2, ReadOnlyItem(QString::fromStdString(PositionSourceText(photo.source))));
   }
 }
@@ -261,9 +259,11 @@ void PhotoReadingsDialog::showSweepFrames() {
   for (int row = 0; row < photos_->rowCount(); ++row) {
     const auto k = static_cast<std::size_t>(row);
     photos_->setItem(row, 0, ReadOnlyItem(QFileInfo(sweep_->files[k]).fileName()));
-    photos_->setItem(row, 1, ReadOnlyItem(QString::number(sweep_->times[k], 'f', 3).replace('.', Separator())));
-    photos_->setItem(
-        row, 2, ReadOnlyItem(panel::ReadingText(state_.test, sweep_->track.positionAt(sweep_->times[k]), Separator())));
+    photos_->setItem(row, 1,
+                     ReadOnlyItem(QString::number(sweep_->times[k], 'f', 3).replace('.', DecimalSeparatorChar())));
+    photos_->setItem(row, 2,
+                     ReadOnlyItem(panel::ReadingText(state_.test, sweep_->track.positionAt(sweep_->times[k]),
+                                                     DecimalSeparatorChar())));
   }
 }
 
@@ -412,14 +412,14 @@ void PhotoReadingsDialog::discTyped() {
 void PhotoReadingsDialog::positionEdited(int row, int column) {
   if (column != 1 || sweep_) return;
   photos::SeriesPhoto& photo = series_[static_cast<std::size_t>(row)];
-  const std::optional<double> typed = panel::ReadPosition(photos_->item(row, column)->text(), Separator());
+  const std::optional<double> typed = panel::ReadPosition(photos_->item(row, column)->text(), DecimalSeparatorChar());
   if (typed || photos_->item(row, column)->text().trimmed().isEmpty()) {
     photo.position = typed;
     photo.source = PositionSource::Typed;
   }
   {
     const QSignalBlocker quiet(photos_);
-    photos_->item(row, column)->setText(panel::PositionText(photo.position, Separator()));
+    photos_->item(row, column)->setText(panel::PositionText(photo.position, DecimalSeparatorChar()));
     photos_->item(row, 2)->setText(QString::fromStdString(PositionSourceText(photo.source)));
   }
   readNulls();
@@ -466,10 +466,11 @@ void PhotoReadingsDialog::readSweepNulls(const DiscScale& scale) {
   sweepResult_ = SolveSweep(state_.test, measured.zones, sweep_->track, measured.frames, SweepSettings{});
   result_ = AsPhotoReadings(*sweepResult_, measured.zones);
   QStringList status = {ReadCountText(*result_)};
-  for (const QString& line : panel::PassLines(state_.test, *sweepResult_, {}, Separator())) status << line + '.';
+  for (const QString& line : panel::PassLines(state_.test, *sweepResult_, {}, DecimalSeparatorChar()))
+    status << line + '.';
   if (sweepResult_->hysteresis) {
     status << QStringLiteral("Hysteresis (median in - out): %1 %2.")
-                  .arg(panel::ReadingText(state_.test, sweepResult_->hysteresis, Separator()),
+                  .arg(panel::ReadingText(state_.test, sweepResult_->hysteresis, DecimalSeparatorChar()),
                        state_.test.inInches() ? QStringLiteral("inch") : QStringLiteral("mm"));
   }
   if (!found_) status << PlaceTheDisc(QStringLiteral("frames"));
