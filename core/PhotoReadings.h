@@ -107,28 +107,31 @@ struct DiscScale {
 // be told from the background. The method (PhotoDisc.cpp): the lit patches' boundary points,
 // RANSAC's vote over the circles through three of them, the Kasa algebraic circle fit then the
 // geometric one to the points on the winning circle, and twice the edge found again radius by
-// radius at the steepest fall of the grey and fitted again. A bright diffraction rim moves that
-// fall outwards by the rim's light over the disc's (0.2 to 0.7 % of the radius at 220 pixels
-// across): where the darkest-of-all frame, when given, shows the rim as a ridge on dark ground
-// along a sixth of the circle or more, the circle is fitted to the ridge's crests instead (the rim
-// is the light that the edge itself diffracts, centred on it), unless it lies more than a pixel and
-// a quarter of the fall's width inside the fall (then it is a band of the mirror's own light that
-// no frame darkens). On synthetic series with blur and noise the tests find the radius within three
-// times its uncertainty, and with a bright rim straddling the edge, added to the mirror's light or
-// drawn over it, within 0.1 % of the truth at 220 pixels across (studies: within 0.04 % from 400
-// pixels on with a blur of 1.5 and noise of 3, 0.2 % with a blur of 2 and noise of 6). A rim that
-// lies wholly inside the edge puts the edge on the rim's middle. The radius's uncertainty holds the
-// edge points' spread about the circle and 0.15 of the fall's width (where along a blurred fall the
-// edge lies). The lens's blur (blurPx) is taken from the median fall's width where the disc is
-// well lit (none behind a mask): on synthetic frames within 3 % at 1.5 pixels, 11 % short at 2.5
-// (the fall is looked at over 6 pixels either side), shorter still where a bright rim steepens
-// the fall, never long. The work is bounded by the frame's size: a circle that cannot be the mirror (a radius
-// beyond the frame's diagonal, the centre far outside the frame) is refused before its edge is
-// searched. keepGoing, when given, is asked between the search's steps; when it answers false the
-// search stops and finds none. darkest: each pixel's darkest value over the series (DarkestOfAll),
-// or empty.
+// radius at the steepest fall of the grey and fitted again; given the series' frames, once more on
+// each radius's own frame, the one that lights the disc there most (the brightest-of-all frame's
+// fall, a maximum over noisy frames, is lifted more outside the disc than inside: at noise 8 and
+// blur 2.5 its radius is 0.5 pixel short on average, on the frames within 0.15). A bright
+// diffraction rim moves that fall outwards by the rim's light over the disc's (0.2 to 0.7 % of the
+// radius at 220 pixels across): where the darkest-of-all frame, when given, shows the rim as a
+// ridge on dark ground along a sixth of the circle or more, the circle is fitted to the ridge's
+// crests instead (the rim is the light that the edge itself diffracts, centred on it), unless it
+// lies more than a pixel and a quarter of the fall's width inside the fall (then it is a band of
+// the mirror's own light that no frame darkens). On synthetic series with blur and noise the tests
+// find the radius within three times its uncertainty, and with a bright rim straddling the edge,
+// added to the mirror's light or drawn over it, within 0.1 % of the truth at 220 pixels across
+// (studies: within 0.04 % from 400 pixels on with a blur of 1.5 and noise of 3, 0.2 % with a blur
+// of 2 and noise of 6). A rim that lies wholly inside the edge puts the edge on the rim's middle.
+// The radius's uncertainty holds the edge points' spread about the circle and 0.15 of the fall's
+// width (where along a blurred fall the edge lies). The lens's blur (blurPx) is taken from the
+// median fall's width where the disc is well lit (none behind a mask): on synthetic frames within
+// 3 % at 1.5 pixels, 11 % short at 2.5 (the fall is looked at over 6 pixels either side), shorter
+// still where a bright rim steepens the fall, never long. The work is bounded by the frame's size:
+// a circle that cannot be the mirror (a radius beyond the frame's diagonal, the centre far outside
+// the frame) is refused before its edge is searched. keepGoing, when given, is asked between the
+// search's steps; when it answers false the search stops and finds none. darkest: each pixel's
+// darkest value over the series (DarkestOfAll), or empty; frames: the series' frames, or empty.
 std::optional<DiscScale> FindDisc(const GreyFrame& brightest, const std::function<bool()>& keepGoing = {},
-                                  const GreyFrame& darkest = {});
+                                  const GreyFrame& darkest = {}, const std::vector<GreyFrame>& frames = {});
 
 // The scale behind a Couder mask from its openings (source Openings): centre and pixels per
 // millimetre fitted to where the light begins and ends at the zones' inner and outer radii (a vote

@@ -87,7 +87,7 @@ PreparedSeries PrepareSeries(const std::vector<std::string>& paths, const Mirror
     } else {
       // The search itself asks too, between its steps, so that a cancel reaches it at once.
       series.discScale = FindDisc(
-          series.brightest, [&] { return goOn(SeriesStep::Disc, photos); }, DarkestOfAll(series.frames));
+          series.brightest, [&] { return goOn(SeriesStep::Disc, photos); }, DarkestOfAll(series.frames), series.frames);
       if (series.cancelled) return false;
     }
     series.disc = series.discScale ? std::optional(series.discScale->disc) : std::nullopt;
