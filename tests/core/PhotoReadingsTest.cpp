@@ -290,9 +290,9 @@ TEST(PhotoReadings, ShakenFramesAreMeasuredAndAlignedOnTheFirst) {
   };
   // The scale as a prepared series takes it: the edge found, or behind a mask the openings'.
   const auto scaleOf = [](const SyntheticSeries& s, const GreyFrame& brightest, bool& masked) {
-    const DiscScale found = *FindDisc(brightest);
+    const DiscScale found = FindDisc(brightest).value();
     masked = DetectMask(brightest, found.disc, s.test);
-    return masked ? *FitOpeningsScale(brightest, found.disc, s.test) : found;
+    return masked ? FitOpeningsScale(brightest, found.disc, s.test).value() : found;
   };
   // The readings' mean error, mm, on the frames aligned; a frame flagged leaves at most one zone
   // unread (those it alone brackets).
