@@ -1,6 +1,7 @@
 #include "ContrastCrossing.h"
 #include "NullBends.h"
 #include "ReadingsValidation.h"
+#include "UpperMedian.h"
 #include "ZoneMeter.h"
 
 #include <algorithm>
@@ -92,12 +93,6 @@ double Swing(const ContrastCurve& curve) {
     if (std::isfinite(c)) low = std::min(low, c), high = std::max(high, c);
   }
   return high - low;
-}
-
-double Median(std::vector<double> values) {
-  if (values.empty()) return 0.0;
-  std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
-  return values[values.size() / 2];
 }
 
 // The light's fall from the left edge to the right, of its level at the centre:
@@ -196,7 +191,7 @@ double Background(const GreyFrame& frame, const PhotoDisc& disc) {
       if (std::hypot(x + 0.5 - disc.x, y + 0.5 - disc.y) > 1.1 * disc.radius) outside.push_back(frame.at(x, y));
     }
   }
-  return Median(std::move(outside));
+  return UpperMedian(std::move(outside));
 }
 
 // The windows turned by 90 degrees about the disc's centre.
@@ -226,7 +221,7 @@ bool LightMovesUpAndDown(const std::vector<GreyFrame>& frames, const PhotoDisc& 
     across.push_back(Swing(CurveOf(sides[z], positions)));
     upDown.push_back(Swing(CurveOf(turned, positions)));
   }
-  return !upDown.empty() && Median(upDown) > kTurnedSwing * Median(across);
+  return !upDown.empty() && UpperMedian(upDown) > kTurnedSwing * UpperMedian(across);
 }
 
 }  // namespace

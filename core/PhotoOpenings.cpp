@@ -1,5 +1,6 @@
 #include "GreyAt.h"
 #include "PhotoReadings.h"
+#include "UpperMedian.h"
 
 #include <algorithm>
 #include <cmath>
@@ -221,11 +222,6 @@ std::optional<Circle> FitScale(const std::vector<EdgeAt>& matched, Circle fit, s
   return fit;
 }
 
-double Median(std::vector<double> v) {
-  std::nth_element(v.begin(), v.begin() + static_cast<std::ptrdiff_t>(v.size() / 2), v.end());
-  return v[v.size() / 2];
-}
-
 // An opening that no frame lights evenly up to its edge (the knife's shadow crossed it in every
 // frame that lit it there) has light that ramps toward the edge or away from it, and the
 // half-way crossing moves off the edge by up to half a pixel. A blurred edge of even light falls
@@ -255,8 +251,9 @@ std::vector<EdgeAt> EvenEdges(std::vector<EdgeAt> matched) {
     at->levels.push_back(e.level);
   }
   for (Opening& o : openings) {
-    o.even = Median(o.falls) < kSharpFall || (!o.ratios.empty() && std::abs(std::log(Median(o.ratios))) <= kUnevenFall);
-    o.level = Median(o.levels);
+    o.even = UpperMedian(o.falls) < kSharpFall ||
+             (!o.ratios.empty() && std::abs(std::log(UpperMedian(o.ratios))) <= kUnevenFall);
+    o.level = UpperMedian(o.levels);
   }
   std::erase_if(matched, [&](const EdgeAt& e) {
     const Opening& o = *openingOf(e);
@@ -300,8 +297,7 @@ std::optional<Refined> Refine(const std::vector<EdgeAt>& edges, const std::vecto
     std::vector<double> spread;
     for (const EdgeAt& e : matched)
       spread.push_back(std::abs(std::hypot(e.x - fit.cx, e.y - fit.cy) - fit.k * e.rhoMm));
-    std::nth_element(spread.begin(), spread.begin() + spread.size() / 2, spread.end());
-    sigma = 1.4826 * spread[spread.size() / 2];
+    sigma = 1.4826 * UpperMedian(std::move(spread));
   }
   const double share = static_cast<double>(onCircles) / static_cast<double>(edges.size());
   return Refined{fit, std::move(matched), sigma, share};
@@ -461,7 +457,7 @@ std::optional<DiscScale> FitOpeningsScale(const GreyFrame& brightest, const Phot
   // The lens's blur from the falls' width, less what the pixels and the sampling give a sharp edge.
   std::vector<double> falls;
   for (const EdgeAt& e : matched) falls.push_back(e.litFall + e.darkFall);
-  const double fallSigma = Median(falls) / kTenthsApart;
+  const double fallSigma = UpperMedian(falls) / kTenthsApart;
   DiscScale scale{{fit.cx, fit.cy, fit.k * semiDiameter}, kError * semiDiameter, ScaleSource::Openings};
   scale.blurPx = std::sqrt(std::max(0.0, fallSigma * fallSigma - kSharpSigma * kSharpSigma));
   return scale;
