@@ -456,7 +456,7 @@ PhotoReadingsResult ReadPhotoNulls(const MirrorTest& test, const std::vector<Gre
   // Freed of the windows' average across a bend of the nulls; as much enters the uncertainty.
   std::vector<std::optional<double>> readings;
   for (const ZoneNull& zone : result.zones) readings.push_back(zone.reading);
-  const std::vector<double> moves = BendMoves(readings, meter.zones());
+  const std::vector<double> moves = BendMoves(readings, meter.zones(), semiDiameter);
   for (std::size_t z = 0; z < result.zones.size(); ++z) {
     ZoneNull& zone = result.zones[z];
     if (!zone.reading) continue;

@@ -256,7 +256,7 @@ SweepResult SolveSweep(const MirrorTest& test, const std::vector<MeteredZone>& z
   // enters the uncertainty.
   std::vector<std::optional<double>> readings;
   for (const SweepZone& zone : result.zones) readings.push_back(zone.reading);
-  const std::vector<double> moves = BendMoves(readings, zones);
+  const std::vector<double> moves = BendMoves(readings, zones, test.diameterMm() / 2.0);
   for (std::size_t z = 0; z < zones.size(); ++z) {
     SweepZone& zone = result.zones[z];
     if (!zone.reading) continue;

@@ -43,14 +43,22 @@ KnifePlaneTable::KnifePlaneTable(const SurfaceShape& shape, double semiDiameterM
   }
 }
 
+double ViewBrightness(const KnifePlaneTable& table, const TesterSettings& settings, double x, double y) {
+  // A knife from the right sees the picture from the left mirrored: x -> -x.
+  const double sideSign = settings.side == EntrySide::Right ? -1.0 : 1.0;
+  const double rhoX = sideSign * x * table.gainAt(std::sqrt(x * x + y * y));
+  if (settings.pattern == TesterPattern::Foucault) {
+    return std::clamp(0.5 + (rhoX - settings.cutMm) / settings.slitMm, 0.0, 1.0);
+  }
+  const double t = (rhoX - settings.cutMm) / (kMmPerInch / settings.linesPerInch);
+  return t - std::floor(t) < 0.5 ? 1.0 : 0.0;
+}
+
 void DrawTesterView(const KnifePlaneTable& table, const TesterSettings& settings, double diameterMm, int size,
                     GreyPicture& picture) {
   picture.size = std::max(size, 0);
   picture.grey.assign(static_cast<std::size_t>(picture.size) * picture.size, 0);
   const double mmPerPixel = diameterMm / picture.size;
-  // A knife from the right sees the picture from the left mirrored: x -> -x.
-  const double sideSign = settings.side == EntrySide::Right ? -1.0 : 1.0;
-  const double period = kMmPerInch / settings.linesPerInch;
   const long long s = picture.size;
   for (long long j = 0; 2 * j < s; ++j) {
     // Inside the disc, in whole numbers: (2i + 1 - s)^2 + (2j + 1 - s)^2 < s^2.
@@ -61,14 +69,7 @@ void DrawTesterView(const KnifePlaneTable& table, const TesterSettings& settings
     std::uint8_t* row = picture.grey.data() + j * s;
     for (long long i = first; i < s - first; ++i) {
       const double x = ((i + 0.5) - static_cast<double>(s) / 2.0) * mmPerPixel;
-      const double rhoX = sideSign * x * table.gainAt(std::sqrt(x * x + y * y));
-      double brightness = 0.0;
-      if (settings.pattern == TesterPattern::Foucault) {
-        brightness = std::clamp(0.5 + (rhoX - settings.cutMm) / settings.slitMm, 0.0, 1.0);
-      } else {
-        const double t = (rhoX - settings.cutMm) / period;
-        brightness = t - std::floor(t) < 0.5 ? 1.0 : 0.0;
-      }
+      const double brightness = ViewBrightness(table, settings, x, y);
       if (std::isfinite(brightness)) row[i] = static_cast<std::uint8_t>(RoundIndexHalfEven(255.0 * brightness));
     }
     // rho depends on the radius alone: the lower half mirrors the upper one (y -> -y).

@@ -102,6 +102,10 @@ struct GreyPicture {
   std::uint8_t at(int i, int j) const { return grey[static_cast<std::size_t>(j) * size + i]; }
 };
 
+// How bright (0..1) the tester shows the mirror at (x, y) mm from its centre, x to the right and
+// y up as the view shows them.
+double ViewBrightness(const KnifePlaneTable& table, const TesterSettings& settings, double x, double y);
+
 // Draws the view of a mirror of diameter D (mm) into picture, size pixels square; the
 // picture's storage is reused when it has the size already.
 void DrawTesterView(const KnifePlaneTable& table, const TesterSettings& settings, double diameterMm, int size,

@@ -7,15 +7,12 @@ namespace zonalyst {
 
 namespace {
 
-// The spread (standard deviation) of r^2 over the points a window gathers light from, mm^2: x
-// uniform over c +- w, y over a +- h, r^2 = x^2 + y^2, each moved by a blur of s in x and y
-// (adding 4 (c^2 + a^2) s^2 to the variance, to first order).
-double SquareSpread(const WindowRect& window, const PhotoDisc& disc, double mmPerPixel, double blurPx) {
-  const double c = std::abs((window.x0 + window.x1) / 2.0 - disc.x), w = (window.x1 - window.x0) / 2.0;
-  const double a = (window.y0 + window.y1) / 2.0 - disc.y, h = (window.y1 - window.y0) / 2.0;
-  const double variance = 4.0 * c * c * w * w / 3.0 + 4.0 * a * a * h * h / 3.0 + 4.0 * std::pow(h, 4) / 45.0 +
-                          4.0 * (c * c + a * a) * blurPx * blurPx;
-  return std::sqrt(variance) * mmPerPixel * mmPerPixel;
+GatheredArea Gathered(const WindowRect& window, const PhotoDisc& disc, double mmPerPixel, double blurPx) {
+  return {.x = ((window.x0 + window.x1) / 2.0 - disc.x) * mmPerPixel,
+          .halfWidth = (window.x1 - window.x0) / 2.0 * mmPerPixel,
+          .y = ((window.y0 + window.y1) / 2.0 - disc.y) * mmPerPixel,
+          .halfHeight = (window.y1 - window.y0) / 2.0 * mmPerPixel,
+          .blurMm = blurPx * mmPerPixel};
 }
 
 }  // namespace
@@ -34,8 +31,8 @@ ZoneMeter::ZoneMeter(const MirrorTest& test, const PhotoDisc& disc, const std::v
     if (usable) {
       zone.windows = PlaceZoneWindows(test, z, disc, frames, masked, blurPx);
       const double mmPerPixel = test.diameterMm() / 2.0 / disc.radius;
-      zone.squareSpreadMm2 = std::max(SquareSpread(zone.windows.left, disc, mmPerPixel, blurPx),
-                                      SquareSpread(zone.windows.right, disc, mmPerPixel, blurPx));
+      zone.gathered = {Gathered(zone.windows.left, disc, mmPerPixel, blurPx),
+                       Gathered(zone.windows.right, disc, mmPerPixel, blurPx)};
       if (zone.windows.left.x1 >= zone.windows.right.x0) {
         zone.status = NullStatus::NearCentre;
       } else if (zone.windows.insideDisc) {

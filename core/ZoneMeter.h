@@ -3,6 +3,7 @@
 #include "PhotoReadings.h"
 #include "PhotoWindows.h"
 
+#include <array>
 #include <limits>
 #include <vector>
 
@@ -25,6 +26,14 @@ struct ZoneBalance {
   double light = 0.0;                                          // L + R, grey levels
 };
 
+// Where a window gathers its light on the mirror, millimetres from the disc's centre: a
+// rectangle, each point of it spread further by the lens's blur.
+struct GatheredArea {
+  double x = 0.0, halfWidth = 0.0;
+  double y = 0.0, halfHeight = 0.0;
+  double blurMm = 0.0;  // the blur's standard deviation
+};
+
 // A zone as the meter measures it.
 struct MeteredZone {
   int zone = 0;           // 1..ZoneCount
@@ -33,9 +42,8 @@ struct MeteredZone {
   // Read when the zone can be read; NearCentre where its two windows would touch (the knife
   // then darkens both at once); OutsideDisc when a window falls outside the disc or the frame.
   NullStatus status = NullStatus::OutsideDisc;
-  // The spread (standard deviation) of r^2 over the points whose light the wider-spread window
-  // gathers (its pixels, widened by the blur), mm^2.
-  double squareSpreadMm2 = 0.0;
+  // Where its left and right windows gather their light.
+  std::array<GatheredArea, 2> gathered;
 };
 
 class ZoneMeter {

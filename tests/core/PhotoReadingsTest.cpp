@@ -92,13 +92,11 @@ TEST(PhotoReadings, CleanFramesNullEveryZoneWhereTheSimulatedTesterDoesFromEithe
         const std::string what = std::to_string(m.test.Diameter) + (side == EntrySide::Left ? " left" : " right") +
                                  (masked ? " masked" : "") + " zone " + std::to_string(zone.zone);
         ASSERT_EQ(zone.status, NullStatus::Read) << what;
-        // Every zone within 3 micrometres, behind the mask too (its openings put the windows far
-        // off the diameter), and though this mirror's nulls bend at every zone's radius (its
+        // Every zone within 2 micrometres, behind the mask too (its openings put the windows
+        // far off the diameter), and though this mirror's nulls bend at every zone's radius (its
         // surface reduced from uneven readings), which the windows' average across the bend had
-        // moved by up to 0.0044 mm: but the innermost zone, with no zone inside it to show its
-        // bend (0.007 mm off), within its uncertainty.
-        const double within = zone.zone == 1 ? zone.uncertainty * mm : 0.003;
-        EXPECT_NEAR(*zone.reading * mm, nulls[zone.zone] * mm, within) << what;
+        // moved by up to 0.0054 mm (the innermost zone, whose nulls turn just outside its radius).
+        EXPECT_NEAR(*zone.reading * mm, nulls[zone.zone] * mm, 0.002) << what;
       }
     }
   }
@@ -106,9 +104,9 @@ TEST(PhotoReadings, CleanFramesNullEveryZoneWhereTheSimulatedTesterDoesFromEithe
 
 // Frames blurred by a lens (1.5 and 2.5 pixels) on the true disc: the blur that the disc finder
 // measures on the edge's fall (never more than it, saturating beyond 2 pixels) frees every zone
-// but the innermost of the blur's share (its windows gather light from further out, and across
-// the nulls' bend): within 0.0045 mm at 1.5 pixels (zone 4, where the nulls bend most, 0.0049
-// without and 0.0007 with), and on average at most 0.65 of the error without.
+// of the blur's share (its windows gather light from further out, and across the nulls' bend):
+// within 0.0045 mm at 1.5 pixels (zone 4, where the nulls bend most, 0.0049 without and 0.0007
+// with), and on average at most 0.65 of the error without.
 TEST(PhotoReadings, TheLensBlurSeenOnTheEdgeIsTakenOutOfTheReadings) {
   for (const SimulatedMirror& m : {T254(), EightInchFixed()}) {
     const double mm = m.test.mmPerUnit();
@@ -125,7 +123,7 @@ TEST(PhotoReadings, TheLensBlurSeenOnTheEdgeIsTakenOutOfTheReadings) {
       const PhotoReadingsResult plain = ReadPhotoNulls(m.test, s.frames, s.positions, GivenScale(s.disc), false);
       const PhotoReadingsResult freed = ReadPhotoNulls(m.test, s.frames, s.positions, known, false);
       double before = 0.0, after = 0.0;
-      for (std::size_t z = 1; z < freed.zones.size(); ++z) {
+      for (std::size_t z = 0; z < freed.zones.size(); ++z) {
         ASSERT_TRUE(plain.zones[z].reading && freed.zones[z].reading);
         const double error = std::abs(*freed.zones[z].reading - m.test.KeAverage[z + 1]) * mm;
         EXPECT_LE(error, blur < 2.0 ? 0.0045 : 0.007) << "blur " << blur << " zone " << z + 1;
@@ -257,8 +255,9 @@ TEST(PhotoReadings, ADiscsBrightRimIsFoundOnItsEdge) {
 
 // A noisy, blurred series (noise 8, blur 2.5 pixels): the brightest-of-all frame's fall gains
 // the noise's largest deviate outside the disc, where every frame competes, more than inside,
-// where few do, which pulls its steepest point inwards (its radius 0.51 pixel short on average
-// over these series); found again on the frame that lights each radius most, within 0.15.
+// where few do, which pulls its steepest point inwards (its radius 0.48 pixel short on average
+// over these series); found again on the frame that lights each radius most, within 0.2 (0.18;
+// 0.10 of it without noise, where the lit inside dims towards the edge).
 TEST(PhotoReadings, ANoisyBlurredDiscsEdgeIsFoundOnTheFramesThatLightIt) {
   double sum = 0.0;
   int count = 0;
@@ -273,7 +272,7 @@ TEST(PhotoReadings, ANoisyBlurredDiscsEdgeIsFoundOnTheFramesThatLightIt) {
       sum += found->disc.radius - s.disc.radius, ++count;
     }
   }
-  EXPECT_NEAR(sum / count, 0.0, 0.15);
+  EXPECT_NEAR(sum / count, 0.0, 0.2);
 }
 
 // Series whose frames the camera's shake moved (every frame but the first by up to the shake
@@ -356,6 +355,26 @@ TEST(PhotoReadings, ASeriesTurnedByNinetyDegreesHasNoReading) {
   const PhotoReadingsResult result = ReadPhotoNulls(m.test, s.frames, s.positions, GivenScale(s.disc), false);
   EXPECT_FALSE(result.knifeVertical);
   for (const ZoneNull& zone : result.zones) EXPECT_EQ(zone.status, NullStatus::KnifeNotVertical);
+}
+
+// Behind a mask a zone's two windows are cut alike from its openings, as tall and as far from
+// the diameter. Cut each to its own opening's rows of pixels, next to the openings' blurred edges
+// they were lit unlike, which moved the innermost zone of this 200 mm mirror, its openings 12
+// pixels from the centre, by 0.047 mm.
+TEST(PhotoReadings, AMaskedZonesTwoWindowsAreCutAlike) {
+  const SimulatedMirror m =
+      MirrorOf({.roc = 2400.0, .diameter = 200.0, .innerOuter = true, .zones = {20, 38, 55, 70, 83, 95}}, {});
+  SyntheticCamera camera = kDegraded;
+  camera.mask = true, camera.noise = 0.0, camera.gains = false, camera.background = 0.0;
+  const SyntheticSeries s = MakeSyntheticSeries(m, camera, 0.1);
+  DiscScale scale = GivenScale(s.disc);
+  scale.blurPx = camera.blurPx;
+  for (const ZoneNull& zone : ReadPhotoNulls(m.test, s.frames, s.positions, scale, true).zones) {
+    ASSERT_EQ(zone.status, NullStatus::Read) << "zone " << zone.zone;
+    EXPECT_EQ(zone.left.y0, zone.right.y0) << "zone " << zone.zone;
+    EXPECT_EQ(zone.left.y1, zone.right.y1) << "zone " << zone.zone;
+    EXPECT_NEAR(*zone.reading, m.test.KeAverage[zone.zone], 0.003) << "zone " << zone.zone;
+  }
 }
 
 TEST(PhotoReadings, ACouderMaskIsDetectedAndItsOpeningsRead) {
