@@ -369,7 +369,7 @@ class PhotoDialogTest : public QObject {
   }
 
   // The example sweep read in the dialog gives what zonalyst-cli sweep gives on it (the
-  // README's output: zone 4 1.4878, in - out 0.0312), each pass's curve in its own colour.
+  // README's output: zone 4 1.4881, in - out 0.0312), each pass's curve in its own colour.
   void aRecordedSweepIsReadAsTheCommandReadsItAndFillsASet() {
     WindowFixture f;
     f.startOnExample(QStringLiteral("foucault2-simu200f6-unmasked-7zones-effective.fdr"));
