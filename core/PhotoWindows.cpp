@@ -7,12 +7,15 @@ namespace zonalyst {
 
 // The windows. A zone of effective radius r has a window on each side of the centre on the
 // horizontal diameter, centred at x = -r (left) and x = +r (right), millimetres on the mirror
-// mapping to pixels by R / (D / 2). Each reaches 0.5 % of D / 2 either way radially (but at
-// least 2 pixels, or 1 where that keeps it 2 pixels inside the disc's edge) and 10 % vertically
-// (6 % at most in a mask's opening): tall windows gather light where the zone's radius moves
-// little, so the frames' noise moves the null less (on degraded synthetic series 220 pixels
-// across, at 2.75 % 87 zones of 228 lay beyond 0.005 mm and the worst 0.023 mm off; at 10 %, 67
-// and 0.016 mm). Its brightness is the mean grey over its exact rectangle (pixels cut by its edge
+// mapping to pixels by R / (D / 2). Each reaches 3 % of D / 2 either way radially (but at least
+// 2 pixels, or 1 where that keeps it 2 pixels inside the disc's edge) and 10 % vertically (6 % at
+// most in a mask's opening). The more light a window gathers, the less the frames' noise moves
+// its null: tall windows gather it where the zone's radius moves little (on degraded synthetic
+// series 220 pixels across, at 2.75 % 87 zones of 228 lay beyond 0.005 mm and the worst 0.023 mm
+// off; at 10 %, 67 and 0.016 mm), and wide ones across a bend of the nulls that the readings' own
+// surface takes out again (of 1740 readings of degraded series 220 and 400 pixels across, masked
+// too, at 0.5 % 24 % lay beyond 0.005 mm and the worst 0.073 mm off; at 3 %, 21 % and 0.052 mm;
+// at 5 %, 24 %). Its brightness is the mean grey over its exact rectangle (pixels cut by its edge
 // count by the part inside), so its centre is where the zone is and not where the pixel grid
 // rounds it to.
 //
@@ -31,7 +34,7 @@ namespace zonalyst {
 
 namespace {
 
-constexpr double kRadialHalfWidth = 0.005;  // of D / 2
+constexpr double kRadialHalfWidth = 0.03;  // of D / 2
 constexpr double kVerticalHalfHeight = 0.1;
 constexpr double kMaskedHalfHeight = 0.06;  // of D / 2: at most, in an opening
 constexpr double kLeastHalfPixels = 2.0;
@@ -45,9 +48,10 @@ int DownToPixel(double v) { return static_cast<int>(std::floor(std::clamp(std::i
 int UpToPixel(double v) { return static_cast<int>(std::ceil(std::clamp(std::isnan(v) ? 0.0 : v, -1e9, 1e9))); }
 
 // The vertical extent [top, bottom) of the lit run of column span [x0, x1) nearest to the
-// disc's centre row, within reach rows of it, at the columns' brightest over the series; the
-// whole reach when its darkest row is at least half as bright as its brightest (no edge of an
-// opening there); none when nothing is lit.
+// disc's centre row, within reach rows of it, at the columns' brightest over the series, each row
+// as lit as its darkest column (an opening's slanted side passing through the span leaves the
+// run where every column is lit); the whole reach when its darkest row is at least half as bright
+// as its brightest (no edge of an opening there); none when nothing is lit.
 std::optional<std::pair<double, double>> OpeningRun(const std::vector<GreyFrame>& frames, const PhotoDisc& disc, int x0,
                                                     int x1, double reach) {
   const GreyFrame& first = frames.front();
@@ -62,9 +66,7 @@ std::optional<std::pair<double, double>> OpeningRun(const std::vector<GreyFrame>
       const std::uint16_t* row = frame.grey.data() + static_cast<std::size_t>(y) * frame.width + x0;
       for (int i = 0; i < x1 - x0; ++i) brightest[i] = std::max(brightest[i], row[i]);
     }
-    double sum = 0.0;
-    for (const std::uint16_t v : brightest) sum += v;
-    profile[y - top] = sum / (x1 - x0);
+    profile[y - top] = *std::min_element(brightest.begin(), brightest.end());
   }
   const auto [low, high] = std::minmax_element(profile.begin(), profile.end());
   if (!(*high > 0.0)) return std::nullopt;
