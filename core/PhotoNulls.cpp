@@ -131,10 +131,10 @@ GradientFit LightGradient(const ZoneMeter& meter, const std::vector<Sides>& side
   std::vector<Entry> entries;
   for (std::size_t i = 0; i < used.size(); ++i) {
     const Sides& s = sides[used[i]];
+    const auto [u, v] = AcrossShares(meter.zones()[used[i]], semiDiameter);
     for (std::size_t k = 0; k < frames; ++k) {
       const double left = s.left[k] - background, right = s.right[k] - background;
       if (left > 0.0 && right > 0.0 && std::abs(left - right) < kTransitionContrast * (left + right)) {
-        const auto [u, v] = AcrossShares(meter.zones()[used[i]], semiDiameter);
         entries.push_back({k, i, left, right, u, v});
       }
     }
